@@ -1,0 +1,193 @@
+#include "chart_input.h"
+
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+#include "engine/angles.h"
+#include "engine/houses.h"
+#include "engine/julian_day.h"
+
+namespace quintara::cli {
+namespace {
+
+constexpr std::array<std::string_view, 9> kHouseNames = {
+    "Placidus", "Campanus", "Montroyal", "Equal", "Koch",
+    "Meridian", "Morinus", "Porphyry", "Topocentric"};
+
+bool SameWord(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+// Built by appending: gcc 12 warns falsely (-Wrestrict) on "literal" + string.
+std::string Quote(std::string_view s)
+{
+    std::string q(1, '"');
+    q.append(s);
+    q += '"';
+    return q;
+}
+
+std::string_view Trim(std::string_view s)
+{
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+    return s;
+}
+
+std::optional<double> ParseNumber(std::string_view text, std::string& error)
+{
+    text = Trim(text);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    double v = 0.0;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || r.ec != std::errc() || r.ptr != text.data() + text.size() || !std::isfinite(v)) {
+        error = Quote(text) + " is not a number";
+        return std::nullopt;
+    }
+    return v;
+}
+
+// "48N52" style: degrees, a hemisphere letter, minutes.
+std::optional<double> ParseHemisphere(std::string_view text, char positive, char negative,
+                                      double limit, std::string& error)
+{
+    text = Trim(text);
+    const auto at = text.find_first_of("NSEWnsew");
+    if (at == std::string_view::npos) {
+        auto v = ParseDegMin(text, error);
+        if (v && std::fabs(DegMinToDecimal(*v)) > limit) {
+            const std::string lim = std::to_string(static_cast<int>(limit));
+            error = std::string("must lie within -").append(lim).append(" and ").append(lim).append(" degrees");
+            return std::nullopt;
+        }
+        return v;
+    }
+    const char h = static_cast<char>(std::toupper(static_cast<unsigned char>(text[at])));
+    if (h != positive && h != negative) {
+        error = std::string("hemisphere must be ") + positive + " or " + negative;
+        return std::nullopt;
+    }
+    std::string sub;
+    auto deg = ParseWhole(text.substr(0, at), 0, static_cast<int>(limit), sub);
+    const std::string_view minText = text.substr(at + 1);
+    auto min = minText.empty() ? std::optional<int>(0) : ParseWhole(minText, 0, 59, sub);
+    if (!deg || !min || (*deg == static_cast<int>(limit) && *min > 0)) {
+        error = Quote(text) + " is not a position like 48" + positive + "52 (degrees up to " +
+                std::to_string(static_cast<int>(limit)) + ", minutes up to 59)";
+        return std::nullopt;
+    }
+    const double v = *deg + *min / 100.0;
+    return h == positive ? v : -v;
+}
+
+}  // namespace
+
+std::optional<int> ParseWhole(std::string_view text, int lo, int hi, std::string& error)
+{
+    text = Trim(text);
+    int v = 0;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || r.ec != std::errc() || r.ptr != text.data() + text.size()) {
+        error = Quote(text) + " is not a whole number";
+        return std::nullopt;
+    }
+    if (v < lo || v > hi) {
+        error = std::to_string(v) + " is outside " + std::to_string(lo) + ".." + std::to_string(hi);
+        return std::nullopt;
+    }
+    return v;
+}
+
+std::optional<double> ParseDegMin(std::string_view text, std::string& error)
+{
+    auto v = ParseNumber(text, error);
+    if (!v) return v;
+    const double minutes = FracPart(std::fabs(*v)) * 100.0;
+    if (minutes >= 60.0 - 1e-7) {
+        error = Quote(Trim(text)) + " has 60 or more minutes (values are degrees.minutes)";
+        return std::nullopt;
+    }
+    return v;
+}
+
+std::optional<double> ParseLatitude(std::string_view text, std::string& error)
+{
+    return ParseHemisphere(text, 'N', 'S', 90.0, error);
+}
+
+std::optional<double> ParseLongitude(std::string_view text, std::string& error)
+{
+    // d.mm input is positive west, as stored in the chart.
+    return ParseHemisphere(text, 'W', 'E', 180.0, error);
+}
+
+std::optional<int> ParseHouseSystem(std::string_view text, std::string& error)
+{
+    text = Trim(text);
+    for (std::size_t i = 0; i < kHouseNames.size(); ++i)
+        if (SameWord(text, kHouseNames[i])) return static_cast<int>(i);
+    if (SameWord(text, "Regiomontanus")) return kMontroyal;
+    if (SameWord(text, "unknown")) return kTimeUnknown;
+    std::string sub;
+    if (auto code = ParseWhole(text, 0, 255, sub); code && (*code <= 8 || *code == 255)) return code;
+    error = "unknown house system " + Quote(text) + " (Placidus, Campanus, Montroyal, Equal, Koch, Meridian, Morinus, Porphyry, "
+            "Topocentric, or a code 0..8)";
+    return std::nullopt;
+}
+
+std::optional<int> ParseZodiac(std::string_view text, std::string& error)
+{
+    text = Trim(text);
+    if (SameWord(text, "tropical") || text == "0") return 0;
+    if (SameWord(text, "sidereal") || text == "1") return 1;
+    error = "unknown zodiac " + Quote(text) + " (tropical or sidereal)";
+    return std::nullopt;
+}
+
+std::string CheckRequest(const tChartRequest& r)
+{
+    if (r.year < 0 || r.year > 65535) return "year: must lie within 0..65535";
+    if (r.month < 1 || r.month > 12) return "month: " + std::to_string(r.month) + " is outside 1..12";
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const int days = kDays[r.month - 1] + (r.month == 2 && IsLeapYear(r.year) ? 1 : 0);
+    if (r.day < 1 || r.day > days)
+        return "day: " + std::to_string(r.day) + " is outside 1.." + std::to_string(days) + " for that month";
+    if (r.hour < 0 || r.hour > 23) return "hour: must lie within 0..23";
+    if (r.minute < 0 || r.minute > 59) return "minute: must lie within 0..59";
+    if (std::fabs(DegMinToDecimal(r.adjust)) > 24.0) return "adjust: must lie within -24.00 and 24.00";
+    if (std::fabs(DegMinToDecimal(r.latitude)) > 90.0) return "lat: must lie within -90 and 90 degrees";
+    if (std::fabs(DegMinToDecimal(r.longitude)) > 180.0) return "lon: must lie within -180 and 180 degrees";
+    if (!((r.house >= 0 && r.house <= 8) || r.house == 255)) return "house: unknown house system code";
+    if (r.zodiac != 0 && r.zodiac != 1) return "zodiac: must be tropical (0) or sidereal (1)";
+    return {};
+}
+
+std::string_view HouseSystemName(int code)
+{
+    if (code >= 0 && code < static_cast<int>(kHouseNames.size())) return kHouseNames[code];
+    return code == kTimeUnknown ? "Time unknown" : "?";
+}
+
+void ApplyRequest(const tChartRequest& r, tChart& chart)
+{
+    chart.Year = static_cast<std::uint16_t>(r.year);
+    chart.Month = static_cast<std::uint16_t>(r.month);
+    chart.Day = static_cast<std::uint16_t>(r.day);
+    chart.Hour = static_cast<std::uint16_t>(r.hour);
+    chart.Minute = static_cast<std::uint16_t>(r.minute);
+    chart.Second = 0;
+    chart.Adjust = r.adjust;
+    chart.Latitude = r.latitude;
+    chart.Longitude = r.longitude;
+    chart.HouseType = static_cast<std::uint8_t>(r.house);
+    chart.Zodiac = r.zodiac;
+}
+
+}  // namespace quintara::cli

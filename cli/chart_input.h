@@ -1,0 +1,45 @@
+// The birth data of one chart as the command line takes it, and its checks.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "chart/chart.h"
+
+namespace quintara::cli {
+
+struct tChartRequest {
+    int year = 2000, month = 1, day = 1, hour = 12, minute = 0;
+    double adjust = 0.0;     // h.mm added to clock time to give UT
+    double latitude = 0.0;   // d.mm, positive north
+    double longitude = 0.0;  // d.mm, positive west
+    int house = 0;           // house system code 0..8 or 255
+    int zodiac = 0;          // 0 tropical, 1 sidereal
+};
+
+// Each parser returns the value, or nothing with `error` naming what is wrong.
+// Whole number within [lo, hi].
+std::optional<int> ParseWhole(std::string_view text, int lo, int hi, std::string& error);
+// Plain d.mm or h.mm number (sign allowed); minutes must stay below 60.
+std::optional<double> ParseDegMin(std::string_view text, std::string& error);
+// Latitude: d.mm (north positive) or 48N52 / 48S52.
+std::optional<double> ParseLatitude(std::string_view text, std::string& error);
+// Longitude: d.mm (west positive) or 2E21 / 2W21.
+std::optional<double> ParseLongitude(std::string_view text, std::string& error);
+// House system: code 0..8, 255, or its name (any case).
+std::optional<int> ParseHouseSystem(std::string_view text, std::string& error);
+// "tropical"/"sidereal" or 0/1.
+std::optional<int> ParseZodiac(std::string_view text, std::string& error);
+
+// Checks the whole request (day within its month, ranges); empty when sound,
+// else "field: message".
+std::string CheckRequest(const tChartRequest& r);
+
+// Name of a house system code, the caption of the program ("Placidus", ...).
+std::string_view HouseSystemName(int code);
+
+// Fills the chart's birth data from a checked request.
+void ApplyRequest(const tChartRequest& r, tChart& chart);
+
+}  // namespace quintara::cli

@@ -1,0 +1,169 @@
+#include "json_line.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace quintara::cli {
+namespace {
+
+class tParser {
+public:
+    tParser(std::string_view s, std::string& error) : s(s), error(error) {}
+
+    bool Object(tJsonObject& out)
+    {
+        Skip();
+        if (!Expect('{')) return false;
+        Skip();
+        if (Peek() == '}') return End(++pos);
+        for (;;) {
+            Skip();
+            std::string key;
+            if (Peek() != '"') return Fail("expected a field name in quotes");
+            if (!String(key)) return false;
+            Skip();
+            if (!Expect(':')) return false;
+            Skip();
+            tJsonValue v;
+            if (!Value(v)) return false;
+            if (out.count(key)) return Fail("field \"" + key + "\" given twice");
+            out.emplace(std::move(key), std::move(v));
+            Skip();
+            if (Peek() == ',') { ++pos; continue; }
+            if (Peek() == '}') return End(++pos);
+            return Fail("expected ',' or '}'");
+        }
+    }
+
+private:
+    char Peek() const { return pos < s.size() ? s[pos] : '\0'; }
+    void Skip()
+    {
+        while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t' || s[pos] == '\r' || s[pos] == '\n'))
+            ++pos;
+    }
+    bool Fail(const std::string& what)
+    {
+        error = "malformed JSON at column " + std::to_string(pos + 1) + ": " + what;
+        return false;
+    }
+    bool Expect(char c)
+    {
+        if (Peek() != c) return Fail(std::string("expected '") + c + "'");
+        ++pos;
+        return true;
+    }
+    bool End(std::size_t)
+    {
+        Skip();
+        if (pos != s.size()) return Fail("text after the closing '}'");
+        return true;
+    }
+
+    bool String(std::string& out)
+    {
+        ++pos;  // opening quote
+        while (pos < s.size()) {
+            const char c = s[pos++];
+            if (c == '"') return true;
+            if (static_cast<unsigned char>(c) < 0x20) return Fail("control character in a string");
+            if (c != '\\') { out += c; continue; }
+            if (pos >= s.size()) break;
+            const char e = s[pos++];
+            switch (e) {
+            case '"': case '\\': case '/': out += e; break;
+            case 'b': out += '\b'; break;
+            case 'f': out += '\f'; break;
+            case 'n': out += '\n'; break;
+            case 'r': out += '\r'; break;
+            case 't': out += '\t'; break;
+            case 'u': {
+                if (pos + 4 > s.size()) return Fail("short \\u escape");
+                unsigned cp = 0;
+                auto r = std::from_chars(s.data() + pos, s.data() + pos + 4, cp, 16);
+                if (r.ptr != s.data() + pos + 4) return Fail("bad \\u escape");
+                pos += 4;
+                // Basic plane only; the fields we read are ASCII anyway.
+                if (cp < 0x80) out += static_cast<char>(cp);
+                else if (cp < 0x800) {
+                    out += static_cast<char>(0xC0 | (cp >> 6));
+                    out += static_cast<char>(0x80 | (cp & 0x3F));
+                } else {
+                    out += static_cast<char>(0xE0 | (cp >> 12));
+                    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+                    out += static_cast<char>(0x80 | (cp & 0x3F));
+                }
+                break;
+            }
+            default: return Fail("unknown escape");
+            }
+        }
+        return Fail("unterminated string");
+    }
+
+    bool Literal(std::string_view word)
+    {
+        if (s.substr(pos, word.size()) != word) return Fail("unexpected value");
+        pos += word.size();
+        return true;
+    }
+
+    bool Value(tJsonValue& v)
+    {
+        const char c = Peek();
+        if (c == '"') { v.kind = tJsonValue::kString; return String(v.text); }
+        if (c == '{' || c == '[') return Fail("nested objects and arrays are not accepted");
+        if (c == 't') { v.kind = tJsonValue::kBool; v.flag = true; return Literal("true"); }
+        if (c == 'f') { v.kind = tJsonValue::kBool; return Literal("false"); }
+        if (c == 'n') { v.kind = tJsonValue::kNull; return Literal("null"); }
+        const std::size_t start = pos;
+        if (Peek() == '-') ++pos;
+        while (pos < s.size() && std::string_view("0123456789.eE+-").find(s[pos]) != std::string_view::npos)
+            ++pos;
+        const auto r = std::from_chars(s.data() + start, s.data() + pos, v.number);
+        if (pos == start || r.ec != std::errc() || r.ptr != s.data() + pos) {
+            pos = start;
+            return Fail("expected a value");
+        }
+        v.kind = tJsonValue::kNumber;
+        v.text.assign(s.substr(start, pos - start));
+        return true;
+    }
+
+    std::string_view s;
+    std::string& error;
+    std::size_t pos = 0;
+};
+
+}  // namespace
+
+bool ParseJsonObject(std::string_view line, tJsonObject& out, std::string& error)
+{
+    out.clear();
+    return tParser(line, error).Object(out);
+}
+
+void AppendJsonString(std::string& out, std::string_view s)
+{
+    out += '"';
+    for (char c : s) {
+        if (c == '"' || c == '\\') { out += '\\'; out += c; }
+        else if (static_cast<unsigned char>(c) < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        } else out += c;
+    }
+    out += '"';
+}
+
+void AppendJsonNumber(std::string& out, double v, int decimals)
+{
+    if (!std::isfinite(v)) { out += "null"; return; }
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+    out.append(buf, r.ptr);
+}
+
+}  // namespace quintara::cli

@@ -1,0 +1,230 @@
+#include "positions.h"
+
+#include <array>
+#include <cstdio>
+#include <istream>
+#include <ostream>
+
+#include "engine/angles.h"
+
+namespace quintara::cli {
+namespace {
+
+// Default English names until the localised vocabulary takes over.
+constexpr std::array<const char*, 29> kBodyNames = {
+    "",        "Sun",     "Moon",    "Mercury", "Venus",     "Mars",  "Jupiter", "Saturn",
+    "Uranus",  "Neptune", "Pluto",   "Lilith",  "N node",    "Ascendant", "II",  "III",
+    "IV",      "V",       "VI",      "VII",     "VIII",      "IX",    "Midheaven", "XI",
+    "XII",     "Chiron",  "Ceres",   "Pallas",  "Juno"};
+constexpr std::array<const char*, 13> kSignNames = {
+    "", "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+constexpr std::array<const char*, 13> kCuspNames = {
+    "", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};
+
+constexpr int kListed[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 25, 26, 27, 28};
+
+bool HasRetroFlag(int n) { return (n >= 3 && n <= 10) || (n >= 25 && n <= 28); }
+
+std::string Format(const char* fmt, auto... args)
+{
+    char buf[160];
+    std::snprintf(buf, sizeof buf, fmt, args...);
+    return buf;
+}
+
+std::string PositionLine(const char* label, double lon, bool retro)
+{
+    const tSignPos sp = SignPosition(2, lon);
+    return Format("  %-10s %-12s %6.2f  %s\n", label, kSignNames[sp.Sign], sp.Degrees, retro ? "R" : "");
+}
+
+}  // namespace
+
+std::string PositionsText(const tChart& chart)
+{
+    std::string s;
+    s += Format("Date            %04u-%02u-%02u %02u:%02u  adjust %+.2f\n", chart.Year, chart.Month,
+                chart.Day, chart.Hour, chart.Minute, chart.Adjust);
+    s += Format("Place           lat %.2f  lon %.2f (d.mm, north and west positive)\n",
+                chart.Latitude, chart.Longitude);
+    s += Format("Julian day      %.6f\n", chart.JulianDay);
+    s += Format("Sidereal time   %.2f (h.mm)\n", HoursDegMin(2, ModAngle(chart.SiderealT, kTwoPi)));
+    s += Format("House system    %s\n", std::string(HouseSystemName(chart.HouseType)).c_str());
+    if (chart.Zodiac) s += Format("Zodiac          sidereal, ayanamsa %.2f\n", RoundDegMin(2, chart.Ayanamsa));
+    else s += "Zodiac          tropical\n";
+    s += "\nBodies (degrees.minutes within the sign)\n";
+    for (int n : kListed) s += PositionLine(kBodyNames[n], chart.BodyPosition(n), chart.Retrograde(n));
+    s += "\nHouse cusps\n";
+    for (int c = 1; c <= 12; ++c) s += PositionLine(kCuspNames[c], chart.HouseCusp(c), false);
+    return s;
+}
+
+std::string PositionsJson(const tChart& chart)
+{
+    std::string s = "{\"jd\":";
+    AppendJsonNumber(s, chart.JulianDay, 6);
+    s += ",\"st\":";
+    AppendJsonNumber(s, chart.SiderealT, 9);
+    s += ",\"st_hm\":";
+    AppendJsonNumber(s, HoursDegMin(2, ModAngle(chart.SiderealT, kTwoPi)), 2);
+    s += Format(",\"house\":%d,\"house_name\":", chart.HouseType);
+    AppendJsonString(s, HouseSystemName(chart.HouseType));
+    s += chart.Zodiac ? ",\"zodiac\":\"sidereal\"" : ",\"zodiac\":\"tropical\"";
+    s += ",\"ayanamsa\":";
+    AppendJsonNumber(s, chart.Ayanamsa, 6);
+    s += ",\"bodies\":[";
+    for (int n = 1; n <= kJuno; ++n) {
+        const double lon = chart.BodyPosition(n);
+        const tSignPos sp = SignPosition(2, lon);
+        if (n > 1) s += ',';
+        s += Format("{\"num\":%d,\"name\":", n);
+        AppendJsonString(s, kBodyNames[n]);
+        s += ",\"longitude\":";
+        AppendJsonNumber(s, lon, 6);
+        if (n <= 10) {
+            s += ",\"latitude\":";
+            AppendJsonNumber(s, chart.FindBody(n)->Latitude, 6);
+        }
+        s += Format(",\"sign\":%d,\"sign_name\":\"%s\",\"position\":", sp.Sign, kSignNames[sp.Sign]);
+        AppendJsonNumber(s, sp.Degrees, 2);
+        if (HasRetroFlag(n)) s += chart.Retrograde(n) ? ",\"retro\":true" : ",\"retro\":false";
+        s += '}';
+    }
+    s += "],\"cusps\":[";
+    for (int c = 1; c <= 12; ++c) {
+        if (c > 1) s += ',';
+        AppendJsonNumber(s, chart.HouseCusp(c), 6);
+    }
+    s += "]}";
+    return s;
+}
+
+std::string BatchRecord(const tChart& chart)
+{
+    std::string s = "{\"jd\":";
+    s.reserve(1024);
+    AppendJsonNumber(s, chart.JulianDay, 6);
+    s += ",\"st\":";
+    AppendJsonNumber(s, chart.SiderealT, 9);
+    s += ",\"house\":";
+    s += std::to_string(chart.HouseType);
+    s += ",\"bodies\":{";
+    for (int n = 1; n <= kJuno; ++n) {
+        if (n > 1) s += ',';
+        s += '"';
+        s += std::to_string(n);
+        s += "\":";
+        AppendJsonNumber(s, chart.BodyPosition(n), 6);
+    }
+    s += "},\"latitudes\":{";
+    for (int n = 1; n <= 10; ++n) {
+        if (n > 1) s += ',';
+        s += '"';
+        s += std::to_string(n);
+        s += "\":";
+        AppendJsonNumber(s, chart.FindBody(n)->Latitude, 6);
+    }
+    s += "},\"retro\":[";
+    bool first = true;
+    for (int n = 1; n <= kJuno; ++n)
+        if (chart.Retrograde(n)) {
+            if (!first) s += ',';
+            first = false;
+            s += std::to_string(n);
+        }
+    s += "],\"cusps\":[";
+    for (int c = 1; c <= 12; ++c) {
+        if (c > 1) s += ',';
+        AppendJsonNumber(s, chart.HouseCusp(c), 6);
+    }
+    s += "]}";
+    return s;
+}
+
+bool RequestFromJson(const tJsonObject& obj, tChartRequest& r, std::string& error)
+{
+    static constexpr std::string_view kKnown[] = {"year", "month", "day", "hour", "minute",
+                                                  "adjust", "lat", "lon", "house", "zodiac"};
+    for (const auto& [key, value] : obj) {
+        bool known = false;
+        for (auto k : kKnown) known = known || key == k;
+        if (!known) { error = key + ": unknown field"; return false; }
+    }
+    // Numbers are taken as written, strings through the same parsers as the options.
+    auto text = [&](std::string_view key, std::string& out) -> int {
+        auto it = obj.find(key);
+        if (it == obj.end()) return 0;
+        if (it->second.kind == tJsonValue::kNumber || it->second.kind == tJsonValue::kString) {
+            out = it->second.text;
+            return 1;
+        }
+        error = std::string(key) + ": expected a number or text";
+        return -1;
+    };
+    struct Whole { std::string_view key; int* target; int lo, hi; bool required; };
+    const Whole wholes[] = {{"year", &r.year, 0, 65535, true}, {"month", &r.month, 1, 12, true},
+                            {"day", &r.day, 1, 31, true},      {"hour", &r.hour, 0, 23, false},
+                            {"minute", &r.minute, 0, 59, false}};
+    std::string value, sub;
+    for (const Whole& w : wholes) {
+        const int got = text(w.key, value);
+        if (got < 0) return false;
+        if (got == 0) {
+            if (w.required) { error = std::string(w.key) + ": missing"; return false; }
+            continue;
+        }
+        auto v = ParseWhole(value, w.lo, w.hi, sub);
+        if (!v) { error = std::string(w.key) + ": " + sub; return false; }
+        *w.target = *v;
+    }
+    struct Field { std::string_view key; std::optional<double> (*parse)(std::string_view, std::string&); double* target; };
+    const Field fields[] = {{"adjust", ParseDegMin, &r.adjust}, {"lat", ParseLatitude, &r.latitude},
+                            {"lon", ParseLongitude, &r.longitude}};
+    for (const Field& f : fields) {
+        const int got = text(f.key, value);
+        if (got < 0) return false;
+        if (got == 0) continue;
+        auto v = f.parse(value, sub);
+        if (!v) { error = std::string(f.key) + ": " + sub; return false; }
+        *f.target = *v;
+    }
+    struct Choice { std::string_view key; std::optional<int> (*parse)(std::string_view, std::string&); int* target; };
+    const Choice choices[] = {{"house", ParseHouseSystem, &r.house}, {"zodiac", ParseZodiac, &r.zodiac}};
+    for (const Choice& c : choices) {
+        const int got = text(c.key, value);
+        if (got < 0) return false;
+        if (got == 0) continue;
+        auto v = c.parse(value, sub);
+        if (!v) { error = std::string(c.key) + ": " + sub; return false; }
+        *c.target = *v;
+    }
+    error = CheckRequest(r);
+    return error.empty();
+}
+
+tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err)
+{
+    tBatchCounts counts;
+    tChart chart;
+    tJsonObject obj;
+    std::string line, error;
+    long long lineNo = 0;
+    while (std::getline(in, line)) {
+        ++lineNo;
+        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+        tChartRequest r;
+        if (!ParseJsonObject(line, obj, error) || !RequestFromJson(obj, r, error)) {
+            err << "line " << lineNo << ": " << error << '\n';
+            ++counts.errors;
+            continue;
+        }
+        ApplyRequest(r, chart);
+        CalcChart(chart);
+        out << BatchRecord(chart) << '\n';
+        ++counts.charts;
+    }
+    return counts;
+}
+
+}  // namespace quintara::cli

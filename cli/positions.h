@@ -1,0 +1,30 @@
+// The "positions" command: one chart as text or JSON, or a batch of charts.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "chart/chart.h"
+#include "chart_input.h"
+#include "json_line.h"
+
+namespace quintara::cli {
+
+// Aligned text: header, bodies 1..12 and 25..28, then the twelve cusps.
+std::string PositionsText(const tChart& chart);
+// One JSON object with the same content and the sign positions.
+std::string PositionsJson(const tChart& chart);
+// The compact batch record: jd, st, house, bodies, latitudes, retro, cusps.
+std::string BatchRecord(const tChart& chart);
+
+// Reads a request from a batch line's object; false with "field: message".
+bool RequestFromJson(const tJsonObject& obj, tChartRequest& r, std::string& error);
+
+struct tBatchCounts {
+    long long charts = 0, errors = 0;
+};
+// One JSON object per input line in, one record per line out; bad lines are
+// reported on err with their line number and skipped.
+tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err);
+
+}  // namespace quintara::cli

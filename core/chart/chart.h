@@ -1,0 +1,68 @@
+// One computed horoscope: birth data, time results and an owned list of bodies.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chart/planet.h"
+
+namespace quintara {
+
+struct OptionSet;  // display option set; defined with the options
+
+class tChart {
+public:
+    // Creates bodies 1..28 in numbering order.
+    explicit tChart(const OptionSet* options = nullptr);
+    tChart(const tChart&) = delete;
+    tChart& operator=(const tChart&) = delete;
+
+    int BodyCount() const { return static_cast<int>(bodies.size()); }
+    // Body at list position p, 1-based; nullptr outside the list.
+    tPlanet* BodyAt(int p);
+    const tPlanet* BodyAt(int p) const;
+    // Appends a body with number num (user points of the planets table).
+    tPlanet& AddBody(int num);
+
+    tPlanet* FindBody(int n);
+    const tPlanet* FindBody(int n) const;
+    // Degrees [0, 360), or -1 when the chart has no body n.
+    double BodyPosition(int n) const;
+    void SetBodyLongitude(int n, double value);
+    void SetBodyLatitude(int n, double value);
+    // Cusp n = 1..12 is body 12 + n; -1 outside 1..12.
+    double HouseCusp(int n) const;
+    void SetHouseCusp(int n, double value);
+    bool Retrograde(int n) const;
+    void SetRetrograde(int n, bool flag);
+
+    std::int32_t AspectTypes = 255;
+    std::int32_t ChartType = 0;
+    const OptionSet* Options = nullptr;  // not owned
+    std::int32_t Index = -1;
+    std::int32_t OrbPercent = 100;
+    std::string Name, FirstName, Comment, Reference, BirthPlace;
+    double Ayanamsa = 0.0;  // degrees
+    std::int32_t Zodiac = 0;  // 0 tropical, otherwise sidereal
+    double Centuries = 0.0;  // T: Julian centuries of UT from J2000.0
+    std::uint8_t HouseType = 0;  // 0..8; 255 = birth time unknown
+    std::uint8_t Sex = 0;
+    double JulianDay = 0.0;
+    std::int32_t Country = 0, State = 0;
+    std::uint16_t Year = 2000, Month = 1, Day = 1, Hour = 0, Minute = 0, Second = 0;
+    double Adjust = 0.0;     // h.mm, added to clock time to give UT
+    double Longitude = 0.0;  // d.mm, positive west
+    double Latitude = 0.0;   // d.mm, positive north
+    double SiderealT = 0.0;  // local sidereal time (RAMC), radians
+
+private:
+    std::vector<std::unique_ptr<tPlanet>> bodies;
+};
+
+// The whole computation: UT, Julian day, sidereal time, bodies 1..12,
+// houses, zodiac shift, minor bodies.
+void CalcChart(tChart& chart);
+
+}  // namespace quintara

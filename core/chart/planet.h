@@ -1,0 +1,43 @@
+// One body or point of a chart.
+#pragma once
+
+#include <cstdint>
+
+namespace quintara {
+
+class tChart;
+
+// Body numbers shared by the whole program.
+enum : int {
+    kSun = 1, kMoon = 2, kMercury = 3, kPluto = 10, kLilith = 11, kNode = 12,
+    kAscendant = 13, kMidheaven = 22, kLastCusp = 24,
+    kChiron = 25, kCeres = 26, kPallas = 27, kJuno = 28,
+    kFirstUserPoint = 29
+};
+
+class tPlanet {
+public:
+    explicit tPlanet(tChart* owner) : owner(owner) {}
+
+    // Sets a fixed longitude (degrees) and clears any point formula.
+    void SetLongitude(double value);
+    // Position in degrees [0, 360), evaluating the point formula of PointType.
+    double GetPosition() const;
+
+    bool Visible = false;
+    bool Aspects = false;
+    std::uint32_t Color = 0;  // 0x00BBGGRR; 0 = take the option set's
+    std::int32_t LineWidth = 0;
+    std::int32_t Plus1 = 0, Plus2 = 0, Minus1 = 0;  // body numbers; <= 0 none
+    std::int32_t Divider = 0;
+    double Longitude = 0.0;  // degrees
+    double Latitude = 0.0;   // degrees, ecliptic
+    double Value = 0.0;      // degrees added by a formula
+    tChart* owner;           // not owned
+    std::int32_t Num = 0;
+    std::int32_t PointType = 0;  // 0 fixed, 1 sum, 2 precessing star, 3+ formula
+    std::int32_t Offset = 0;
+    bool Retrograde = false;
+};
+
+}  // namespace quintara

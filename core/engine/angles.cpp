@@ -1,0 +1,70 @@
+#include "engine/angles.h"
+
+#include <cmath>
+
+namespace quintara {
+
+double IntPart(double v) { return std::trunc(v); }
+double FracPart(double v) { return v - std::trunc(v); }
+
+double DegMinToDecimal(double v) { return IntPart(v) + FracPart(v) * 10.0 / 6.0; }
+
+double DecimalToDegMin(double x) { return IntPart(x) + FracPart(x) * 6.0 * 0.1; }
+
+double Normalize360(double a)
+{
+    // fmod instead of repeated subtraction: equal for ordinary angles, and
+    // a wild value (year 65535, 1e300) cannot make the loop run for ever.
+    if (a >= 360.0 || a < 0.0) {
+        a = std::fmod(a, 360.0);
+        if (a < 0.0) a += 360.0;
+        if (a >= 360.0) a -= 360.0;
+    }
+    return a;
+}
+
+double ModAngle(double x, double m)
+{
+    const double q = x / m;
+    const double n = q >= 0.0 ? std::trunc(q) : std::trunc(q - 1.0);
+    double r = x - m * n;
+    // A tiny negative x or an exact negative multiple lands on m itself.
+    if (r >= m) r -= m;
+    if (r < 0.0) r += m;
+    return r;
+}
+
+double ModRevolution(double x) { return kTwoPi * ModAngle(x, 1.0); }
+
+double RoundDegMin(int n, double x)
+{
+    if (n < 0) n = 0;
+    const double whole = IntPart(x);
+    const double s = std::pow(10.0, n);
+    double m = std::nearbyint(FracPart(x) * 0.6 * s);  // halves to even
+    double cap = 5994.0;
+    if (n == 2) cap = 59.0;
+    else if (n == 1 || n == 3) cap = 594.0;
+    if (m > cap) m = cap;
+    return whole + m / s;
+}
+
+int SignOf(double lambda) { return static_cast<int>(IntPart(lambda / 30.0)) + 1; }
+
+tSignPos SignPosition(int n, double lambda)
+{
+    const int sign = SignOf(lambda);
+    return {sign, RoundDegMin(n, lambda - (sign - 1) * 30.0)};
+}
+
+double HoursDegMin(int n, double r) { return RoundDegMin(n, r * 12.0 / kPi); }
+
+double AngleStep(double now, double later)
+{
+    double d = std::fmod(later - now, 360.0);
+    if (d > 180.0) d -= 360.0;
+    if (d <= -180.0) d += 360.0;
+    return d;
+}
+
+}  // namespace quintara

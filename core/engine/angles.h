@@ -1,0 +1,48 @@
+// Angle conventions and display conversions shared by the whole engine.
+//
+// Longitudes are degrees in [0, 360); trigonometry is in radians.
+// Packed sexagesimal values: d.mm (48.52 = 48 deg 52 min) and h.mm.
+#pragma once
+
+namespace quintara {
+
+inline constexpr double kPi = 3.14159265358979323846;
+inline constexpr double kTwoPi = 2.0 * kPi;
+inline constexpr double kDegToRad = 0.017453292519943295;
+inline constexpr double kRadToDeg = 57.29577951308232;
+inline constexpr double kArcsecToRad = kDegToRad / 3600.0;
+
+// Truncation toward zero and the matching fraction (Frac(-5.30) = -0.30).
+double IntPart(double v);
+double FracPart(double v);
+
+// d.mm (or h.mm) -> decimal degrees (hours): Int(v) + Frac(v) x 10/6.
+double DegMinToDecimal(double v);
+// Decimal degrees (hours) -> d.mm (h.mm), unrounded.
+double DecimalToDegMin(double x);
+
+// Degrees into [0, 360).
+double Normalize360(double a);
+// Revolutions -> radians in [0, 2 pi).
+double ModRevolution(double x);
+// x reduced into [0, m) for m > 0 (radians with m = 2 pi, degrees with m = 360).
+double ModAngle(double x, double m);
+
+// Display form d.mm with n digits after the point; minutes never read 60.
+double RoundDegMin(int n, double x);
+
+struct tSignPos {
+    int Sign;        // 1 Aries .. 12 Pisces
+    double Degrees;  // within the sign, d.mm via RoundDegMin
+};
+// Sign number of a longitude in degrees: Int(lambda / 30) + 1.
+int SignOf(double lambda);
+tSignPos SignPosition(int n, double lambda);
+
+// Angle in radians shown as hours.minutes.
+double HoursDegMin(int n, double r);
+
+// Signed difference later - now in (-180, 180] degrees; used for motion direction.
+double AngleStep(double now, double later);
+
+}  // namespace quintara

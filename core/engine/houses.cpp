@@ -1,0 +1,222 @@
+#include "engine/houses.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "chart/chart.h"
+#include "engine/angles.h"
+#include "engine/sidereal_time.h"
+
+namespace quintara {
+namespace {
+
+constexpr double kSin60 = 0.8660254037844386;
+
+using Cusps = double[13];  // index 1..12, degrees
+
+// Arcsine that tolerates the rounding overshoot at the poles.
+double SafeAsin(double x) { return std::asin(std::clamp(x, -1.0, 1.0)); }
+
+// atan(ratio) with its quadrant chosen by the sign of the numerator's sine:
+// + pi when the arctangent is negative, + pi again when sinNum < 0.
+double QuadrantAtan(double ratio, double sinNum)
+{
+    double a = std::atan(ratio);
+    if (std::isnan(a)) a = 0.0;  // 0/0 at a pole: the numerator vanished
+    if (a < 0.0) a += kPi;
+    if (sinNum < 0.0) a += kPi;
+    return a;
+}
+
+void OppositeCusps(Cusps c)
+{
+    for (int n = 1; n <= 6; ++n) c[n + 6] = c[n] + 180.0;
+}
+
+void Equal(Cusps c, double a0)
+{
+    for (int n = 1; n <= 12; ++n) c[n] = a0 + (n - 1) * 30.0;
+}
+
+// Placidus semi-arcs; falls back to Equal at the polar bound.
+void Placidus(tChart& chart, double ramc, double latDeg, double T, Cusps c)
+{
+    if (std::fabs(latDeg) >= kPolarLatitude) {
+        chart.HouseType = kEqual;
+        Equal(c, c[1]);
+        return;
+    }
+    const bool south = latDeg < 0.0;
+    const double eps = ObliquityJ1900(T);
+    const double k = std::fabs(std::tan(latDeg * kDegToRad) * std::tan(eps));
+    double h0 = ramc * 12.0 / kPi;
+    if (south) h0 += 12.0;
+    for (int n = 1; n <= 6; ++n) {
+        const double f = std::abs(n - 4) / 3.0;
+        const int m = n <= 3 ? n + 2 : n - 4;
+        const double ra0 = 15.0 * h0 + 30.0 * m;
+        double x = 0.0, ra = 0.0;
+        // Contracting fixed point (factor <= k < 1); the cap only guards
+        // against a non-finite RAMC.
+        for (int i = 0; i < 10000; ++i) {
+            ra = ModAngle(ra0 + f * x * kRadToDeg, 360.0);
+            const double next = SafeAsin(k * std::sin(ra * kDegToRad));
+            const bool done = std::fabs(next - x) <= 0.0001;
+            x = next;
+            if (done) break;
+        }
+        double lambda;
+        if (std::fabs(180.0 - ra) != 90.0)
+            lambda = std::atan(std::tan(ra * kDegToRad) / std::cos(eps)) * kRadToDeg;
+        else
+            lambda = 180.0 - ra;
+        if (std::fabs(180.0 - ra) < 90.0) lambda -= 180.0;
+        if (n >= 4) lambda -= 180.0;
+        if (south) lambda -= 180.0;
+        c[n] = Normalize360(lambda);
+    }
+    OppositeCusps(c);
+}
+
+double FixedMidheaven(double ramc)
+{
+    double mc = std::atan(std::tan(ramc) * kFixedInvCosEps) * kRadToDeg;
+    if (std::cos(ramc) < 0.0) mc += 180.0;
+    return mc;
+}
+
+void MidheavenAndOpposites(Cusps c, double ramc)
+{
+    c[10] = FixedMidheaven(ramc);
+    c[4] = c[10] + 180.0;
+    c[7] = c[1] + 180.0;
+    c[8] = c[2] + 180.0;
+    c[9] = c[3] + 180.0;
+    c[5] = c[11] + 180.0;
+    c[6] = c[12] + 180.0;
+}
+
+void Campanus(double ramc, double phi, Cusps c)
+{
+    struct Step { int cusp; double s, c; int side; };
+    constexpr Step steps[] = {{2, kSin60, 0.5, 1}, {3, 0.5, kSin60, 1},
+                              {12, kSin60, 0.5, -1}, {11, 0.5, kSin60, -1}};
+    for (const Step& st : steps) {
+        const double pole = SafeAsin(st.s * std::sin(phi));
+        const double ra = ramc + st.side * SafeAsin(st.c / std::cos(pole));
+        c[st.cusp] = AscendantAt(ra, pole) * kRadToDeg;
+    }
+    MidheavenAndOpposites(c, ramc);
+}
+
+void Regiomontanus(double ramc, double phi, Cusps c)
+{
+    struct Step { int cusp; double offsetDeg, k; };
+    constexpr Step steps[] = {{2, 30, kSin60}, {3, 60, 0.5}, {11, -60, 0.5}, {12, -30, kSin60}};
+    for (const Step& st : steps) {
+        const double pole = std::atan(std::tan(phi) * st.k);
+        c[st.cusp] = AscendantAt(ramc + st.offsetDeg * kDegToRad, pole) * kRadToDeg;
+    }
+    MidheavenAndOpposites(c, ramc);
+}
+
+void Koch(double ramc, double phi, double eps, Cusps c)
+{
+    const double ad = SafeAsin(std::tan(phi) * std::tan(eps) * std::sin(ramc)) * kRadToDeg;
+    for (int n = 1; n <= 12; ++n) {
+        const double a = ModAngle(30.0 * n + 60.0, 360.0);
+        const double sign = a < 180.0 ? 1.0 : -1.0;
+        const double q = a < 180.0 ? a / 90.0 - 1.0 : a / 90.0 - 3.0;
+        const double ra = ModAngle(ramc * kRadToDeg + a + q * ad, 360.0) * kDegToRad;
+        const double den = std::cos(eps) * std::cos(ra) - std::sin(eps) * sign * std::tan(phi);
+        c[n] = QuadrantAtan(std::sin(ra) / den, std::sin(ra)) * kRadToDeg;
+    }
+}
+
+// Meridian (divide by cos eps) and the projection along longitude circles
+// (multiply by cos eps) differ only in that factor.
+void EquatorProjection(double ramc, double eps, bool alongLongitude, Cusps c)
+{
+    const double factor = alongLongitude ? std::cos(eps) : 1.0 / std::cos(eps);
+    for (int n = 1; n <= 12; ++n) {
+        const double ra = ramc + (30.0 * n + 60.0) * kDegToRad;
+        c[n] = QuadrantAtan(std::tan(ra) * factor, std::sin(ra)) * kRadToDeg;
+    }
+}
+
+void Trisection(Cusps c)
+{
+    const double q1 = Normalize360(c[1] - c[10]) / 3.0;
+    c[5] = c[10] + 180.0 + q1;
+    c[6] = c[10] + 180.0 + 2.0 * q1;
+    const double q2 = Normalize360(c[10] + 180.0 - c[1]) / 3.0;
+    for (int i = 1; i <= 3; ++i) c[1 + i] = c[1] + i * q2;
+    OppositeCusps(c);
+}
+
+void Topocentric(double ramc, double phi, double eps, Cusps c)
+{
+    const double tanPhi = std::tan(phi);
+    const double p1 = std::atan(tanPhi / 3.0), p2 = std::atan(2.0 * tanPhi / 3.0);
+    struct Step { double pole; int cusp; double turn; };
+    const Step steps[] = {{p1, 5, kPi}, {p2, 6, kPi}, {phi, 1, 0}, {p2, 2, 0}, {p1, 3, 0}};
+    c[4] = c[10] + 180.0;
+    for (int i = 0; i < 5; ++i) {
+        const double ra = ModAngle(ramc + (i + 1) * 30.0 * kDegToRad, kTwoPi);
+        const double x = std::atan(std::tan(steps[i].pole) / std::cos(ra));
+        const double ratio = std::cos(x) * std::tan(ra) / std::cos(x + eps);
+        c[steps[i].cusp] = (QuadrantAtan(ratio, std::sin(ra)) + steps[i].turn) * kRadToDeg;
+    }
+    OppositeCusps(c);
+}
+
+}  // namespace
+
+double AscendantAt(double ra, double pole)
+{
+    const double d = std::tan(pole) * kFixedSinEps + std::sin(ra) * kFixedCosEps;
+    double lambda = std::atan(-std::cos(ra) / d);
+    if (d > 0.0) lambda += kPi;
+    return lambda;
+}
+
+void CalcHouses(tChart& chart)
+{
+    const double ramc = chart.SiderealT;
+    const double latDeg = DegMinToDecimal(chart.Latitude);
+    const double phi = latDeg * kDegToRad;
+    const double T = chart.Centuries;
+    const double eps = ObliquityJ2000(T);
+
+    Cusps c{};
+    c[1] = Normalize360(AscendantAt(ramc, phi) * kRadToDeg);
+    switch (chart.HouseType) {
+    case kCampanus: Campanus(ramc, phi, c); break;
+    case kMontroyal: Regiomontanus(ramc, phi, c); break;
+    case kEqual: Equal(c, c[1]); break;
+    case kKoch:
+        // The Midheaven's ascensional difference has no arcsine near the
+        // polar circle; name and compute Equal houses as Placidus does.
+        if (std::fabs(latDeg) >= kPolarLatitude) {
+            chart.HouseType = kEqual;
+            Equal(c, c[1]);
+        } else {
+            Koch(ramc, phi, eps, c);
+        }
+        break;
+    case kMeridian: EquatorProjection(ramc, eps, false, c); break;
+    case kMorinusTrisection:
+        Placidus(chart, ramc, latDeg, T, c);
+        Trisection(c);
+        break;
+    case kPorphyryProjection: EquatorProjection(ramc, eps, true, c); break;
+    case kTopocentric:
+        Placidus(chart, ramc, latDeg, T, c);
+        Topocentric(ramc, phi, eps, c);
+        break;
+    default: Placidus(chart, ramc, latDeg, T, c); break;
+    }
+    for (int n = 1; n <= 12; ++n) chart.SetHouseCusp(n, Normalize360(c[n]));
+}
+
+}  // namespace quintara

@@ -1,0 +1,35 @@
+// House cusps (bodies 13..24) for the nine house systems.
+//
+// Inputs come from the chart: SiderealT (RAMC, radians), Latitude (d.mm,
+// positive north), Centuries (T) and HouseType. Cusps are degrees [0, 360).
+#pragma once
+
+#include <cstdint>
+
+namespace quintara {
+
+class tChart;
+
+// Codes stored in tChart::HouseType. Codes 6 and 7 keep their historical
+// captions: 6 "Morinus" trisects the quadrants (the method usually called
+// Porphyry), 7 "Porphyry" projects along circles of longitude (usually Morinus).
+enum tHouseSystem : std::uint8_t {
+    kPlacidus = 0, kCampanus = 1, kMontroyal = 2, kEqual = 3, kKoch = 4,
+    kMeridian = 5, kMorinusTrisection = 6, kPorphyryProjection = 7, kTopocentric = 8,
+    kTimeUnknown = 255
+};
+
+// Polar bound: from this absolute latitude (degrees) on, Placidus and Koch
+// give Equal houses and the chart's HouseType becomes 3.
+inline constexpr double kPolarLatitude = 66.0;
+
+// Ecliptic longitude (radians, not normalised) rising on the horizon of
+// pole height `pole` when the meridian has right ascension ra; fixed
+// obliquity 23.45 deg.
+double AscendantAt(double ra, double pole);
+
+// Sets cusps 1..12 of the chart. May set HouseType to 3 (see kPolarLatitude).
+// Any code other than 1..8 runs Placidus.
+void CalcHouses(tChart& chart);
+
+}  // namespace quintara

@@ -1,0 +1,164 @@
+#include "engine/orbit_body.h"
+
+#include <cmath>
+
+#include "chart/planet.h"
+#include "engine/angles.h"
+
+namespace quintara {
+
+void OrbitBody::Compute(double t, double& longitude, tVector3& sunVector)
+{
+    SetElements(t);
+    SolveKepler();
+    double helio = 0.0;
+    Locate(helio, sunVector);
+    longitude = GeocentricLongitude();
+}
+
+void OrbitBody::ToRadians()
+{
+    node *= kDegToRad;
+    inclination *= kDegToRad;
+    anomaly *= kDegToRad;
+    perihelion = perihelion * kDegToRad + node;
+}
+
+void OrbitBody::SolveKepler()
+{
+    const double e = eccentricity;
+    double E = anomaly;
+    for (int i = 0; i < 12; ++i) E = anomaly + e * std::sin(E);
+    trueAnomaly = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(E / 2.0));
+    radius = axis - axis * e * std::cos(E);
+}
+
+void OrbitBody::Locate(double& helioLongitude, const tVector3& sunVector)
+{
+    const double u = trueAnomaly + perihelion - node;
+    double l = std::atan(std::cos(inclination) * std::tan(u)) + node;
+    if (std::cos(u) < 0.0) l += kPi;
+    if (l < 0.0) l += kTwoPi;
+    const double b = std::asin(std::sin(u) * std::sin(inclination));
+    helioLongitude = l;
+    x = radius * std::cos(b) * std::cos(l) + sunVector.x;
+    y = radius * std::cos(b) * std::sin(l) + sunVector.y;
+    z = radius * std::sin(b);
+}
+
+double OrbitBody::GeocentricLongitude()
+{
+    double l = std::atan(y / x);
+    if (x < 0.0) l += kPi;
+    return Normalize(l * kRadToDeg);
+}
+
+double OrbitBody::Normalize(double longitude) { return Normalize360(longitude); }
+
+namespace {
+
+class tEarthOrbit final : public OrbitBody {
+public:
+    void Compute(double T, double&, tVector3& sunVector) override
+    {
+        SetElements(T + 1.0);
+        SolveKepler();
+        const double l = trueAnomaly + perihelion;
+        sunVector = {radius * std::cos(l), radius * std::sin(l), 0.0};
+    }
+
+protected:
+    void SetElements(double t) override
+    {
+        tau = t;  // already radians
+        eccentricity = 0.016708617 - 0.000042 * t;
+        axis = 1.0000010178;
+        perihelion = 4.93818827 + 0.028855642 * t;
+        anomaly = 6.24006001 + 628.303111 * t;
+        node = inclination = 0.0;
+    }
+};
+
+class tChironOrbit final : public OrbitBody {
+protected:
+    void SetElements(double t) override
+    {
+        tau = t;
+        anomaly = 34.6127752 + 713.5756219 * t;
+        eccentricity = 0.382270369 - 0.004694073 * t;
+        axis = 13.66975144;
+        perihelion = 337.407213 + 2.163306646 * t;
+        node = 208.1482658 + 1.247724355 * t;
+        inclination = 6.911179715 + 0.11236955 * t;
+        ToRadians();
+    }
+};
+
+class tCeresOrbit final : public OrbitBody {
+protected:
+    void SetElements(double t) override
+    {
+        tau = t;
+        anomaly = 108.2925 + 7820.36556 * t;
+        eccentricity = 0.0794314;
+        axis = 2.7672273;
+        perihelion = 71.0794444;
+        node = 80.23555556 + 1.3960111 * t;
+        inclination = 10.59694444;
+        ToRadians();
+    }
+};
+
+class tPallasOrbit final : public OrbitBody {
+protected:
+    void SetElements(double t) override
+    {
+        tau = t;
+        anomaly = 106.6641667 + 7806.531667 * t;
+        eccentricity = 0.2347096;
+        axis = 2.7704955;
+        perihelion = 310.166111;
+        node = 172.497222 + 1.39601111 * t;
+        inclination = 34.81416667;
+        ToRadians();
+    }
+};
+
+class tJunoOrbit final : public OrbitBody {
+protected:
+    void SetElements(double t) override
+    {
+        tau = t;
+        anomaly = 267.685 + 8256.081111 * t;
+        eccentricity = 0.2562318;
+        axis = 2.6689897;
+        perihelion = 245.3752778;
+        node = 170.137777 + 1.396011111 * t + 0.0003083333 * t * t;
+        inclination = 13.01694444;
+        ToRadians();
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<OrbitBody> MakeOrbitBody(int body)
+{
+    switch (body) {
+    case 0: return std::make_unique<tEarthOrbit>();
+    case kChiron: return std::make_unique<tChironOrbit>();
+    case kCeres: return std::make_unique<tCeresOrbit>();
+    case kPallas: return std::make_unique<tPallasOrbit>();
+    case kJuno: return std::make_unique<tJunoOrbit>();
+    default: return nullptr;
+    }
+}
+
+tVector3 SunVector(double T)
+{
+    tVector3 sun;
+    double unused = 0.0;
+    MakeOrbitBody(0)->Compute(T, unused, sun);
+    return sun;
+}
+
+}  // namespace quintara

@@ -1,0 +1,19 @@
+#!/bin/sh
+# Installs what is missing, builds, and shows a chart.
+set -e
+cd "$(dirname "$0")"
+scripts/deps.sh
+scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
+cli=build/cli/quintara-cli
+echo "== Paris, 1 January 2000, 13:00 local time (adjust -1.00), Placidus"
+$cli positions --date 2000-01-01 --time 13:00 --adjust -1.00 --lat 48N52 --lon 2E21 --house Placidus
+echo
+echo "== The same chart, sidereal, Koch houses, as JSON"
+$cli positions --date 2000-01-01 --time 13:00 --adjust -1.00 --lat 48N52 --lon 2E21 --house Koch --zodiac sidereal --json
+echo
+echo "== Batch mode (one bad line on purpose)"
+printf '%s\n' \
+  '{"year":1969,"month":7,"day":20,"hour":20,"minute":17,"adjust":0,"lat":28.31,"lon":80.39,"house":"Equal","zodiac":"tropical"}' \
+  '{"year":1990,"month":13,"day":1,"hour":0,"minute":0,"adjust":0,"lat":0,"lon":0,"house":0,"zodiac":0}' \
+  '{"year":2024,"month":6,"day":21,"hour":12,"minute":0,"adjust":"-2.00","lat":"69N39","lon":"18E57","house":"Koch","zodiac":0}' \
+  | $cli positions --batch || true

@@ -1,0 +1,15 @@
+#!/bin/sh
+# Installs the Debian packages the build needs, only those that are missing.
+set -e
+PACKAGES="cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev"
+missing=""
+for p in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+echo "installing:$missing"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q $missing
