@@ -1,1 +1,32 @@
 #include <gtest/gtest.h>
+
+#include "chart_input.h"
+#include "json_line.h"
+
+using namespace quintara::cli;
+
+TEST(Input, CoordinatesAndNames)
+{
+    std::string e;
+    EXPECT_DOUBLE_EQ(*ParseLatitude("48N52", e), 48.52);
+    EXPECT_DOUBLE_EQ(*ParseLatitude("33S55", e), -33.55);
+    EXPECT_DOUBLE_EQ(*ParseLongitude("2E21", e), -2.21);
+    EXPECT_FALSE(ParseLatitude("91", e));
+    EXPECT_FALSE(ParseDegMin("5.75", e));
+    EXPECT_FALSE(ParseLatitude("abc", e));
+    EXPECT_EQ(*ParseHouseSystem("koch", e), 4);
+    EXPECT_EQ(*ParseHouseSystem("7", e), 7);
+    EXPECT_FALSE(ParseHouseSystem("Whole", e));
+    EXPECT_NE(e.find("unknown house system"), std::string::npos);
+}
+
+TEST(Input, RequestChecksNameTheField)
+{
+    tChartRequest r;
+    r.month = 2, r.day = 30;
+    EXPECT_EQ(CheckRequest(r).rfind("day:", 0), 0u);
+    tJsonObject o;
+    std::string e;
+    EXPECT_FALSE(ParseJsonObject("{\"year\": 1990,", o, e));
+    EXPECT_NE(e.find("malformed JSON"), std::string::npos);
+}
