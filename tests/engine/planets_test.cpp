@@ -11,14 +11,18 @@ using namespace quintara;
 
 TEST(Planets, PlutoCorrectionOnlyBetween1900And2000)
 {
+    // The correction applies for 0 < tau <= 1 and is switched off just after
+    // J2000.0, so the longitude jumps there; it does not at the 2005 moment
+    // a day further on, nor between two days inside the interval.
     double lon[11], lat[11];
-    // 1950: the correction is about -0.03 deg; compare with neighbours a day apart
-    // would hide it, so check the interval edges through continuity instead.
-    PlanetSeries(lon, lat, 10, 2451545.0 - 1.0);
-    const double before = lon[10];
-    PlanetSeries(lon, lat, 10, 2451545.0 + 1.0);
-    EXPECT_GT(std::fabs(lon[10] - before), 0.0);
-    EXPECT_LT(std::fabs(lon[10] - before), 0.2);
+    auto pluto = [&](double jd) {
+        PlanetSeries(lon, lat, 10, jd);
+        return lon[10];
+    };
+    const double atEdge = pluto(2451545.0), justAfter = pluto(2451545.0 + 1e-6);
+    EXPECT_GT(std::fabs(justAfter - atEdge), 0.05);
+    EXPECT_LT(std::fabs(pluto(2453372.0) - pluto(2453372.0 + 1e-6)), 1e-4);  // 2005
+    EXPECT_LT(std::fabs(pluto(2433283.0) - pluto(2433283.0 + 1e-6)), 1e-4);  // 1950
 }
 
 TEST(Planets, ChartMoonComesFromLunarSeries)
