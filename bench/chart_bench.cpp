@@ -1,6 +1,10 @@
 #include <benchmark/benchmark.h>
 
 #include "chart/chart.h"
+#include "chart/planet.h"
+#include "engine/houses.h"
+#include "engine/minor_bodies.h"
+#include "engine/planet_series.h"
 
 using namespace quintara;
 
@@ -21,3 +25,41 @@ static void BM_CalcChart(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CalcChart);
+
+// The parts of a chart, to see where its time goes.
+static void BM_PlanetSeries(benchmark::State& state)
+{
+    double lon[11], lat[11];
+    double jd = 2448029.0;
+    for (auto _ : state) {
+        PlanetSeries(lon, lat, 0, jd);
+        jd += 0.01;
+        benchmark::DoNotOptimize(lon[10]);
+    }
+}
+BENCHMARK(BM_PlanetSeries);
+
+static void BM_CalcMinorBodies(benchmark::State& state)
+{
+    tChart chart;
+    chart.Centuries = -0.1;
+    for (auto _ : state) {
+        CalcMinorBodies(chart);
+        chart.Centuries += 1e-6;
+        benchmark::DoNotOptimize(chart.BodyPosition(kChiron));
+    }
+}
+BENCHMARK(BM_CalcMinorBodies);
+
+static void BM_CalcHouses(benchmark::State& state)
+{
+    tChart chart;
+    chart.Latitude = 48.52;
+    chart.SiderealT = 0.2;
+    for (auto _ : state) {
+        CalcHouses(chart);
+        chart.SiderealT += 0.0001;
+        benchmark::DoNotOptimize(chart.HouseCusp(1));
+    }
+}
+BENCHMARK(BM_CalcHouses);

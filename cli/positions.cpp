@@ -26,6 +26,17 @@ constexpr int kListed[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 25, 26, 27, 28
 
 bool HasRetroFlag(int n) { return (n >= 3 && n <= 10) || (n >= 25 && n <= 28); }
 
+// ,"cusps":[...]} closing a chart record.
+void AppendCusps(std::string& s, const tChart& chart)
+{
+    s += ",\"cusps\":[";
+    for (int c = 1; c <= 12; ++c) {
+        if (c > 1) s += ',';
+        AppendJsonNumber(s, chart.HouseCusp(c), 6);
+    }
+    s += "]}";
+}
+
 std::string Format(const char* fmt, auto... args)
 {
     char buf[160];
@@ -91,12 +102,8 @@ std::string PositionsJson(const tChart& chart)
         if (HasRetroFlag(n)) s += chart.Retrograde(n) ? ",\"retro\":true" : ",\"retro\":false";
         s += '}';
     }
-    s += "],\"cusps\":[";
-    for (int c = 1; c <= 12; ++c) {
-        if (c > 1) s += ',';
-        AppendJsonNumber(s, chart.HouseCusp(c), 6);
-    }
-    s += "]}";
+    s += ']';
+    AppendCusps(s, chart);
     return s;
 }
 
@@ -133,12 +140,8 @@ std::string BatchRecord(const tChart& chart)
             first = false;
             s += std::to_string(n);
         }
-    s += "],\"cusps\":[";
-    for (int c = 1; c <= 12; ++c) {
-        if (c > 1) s += ',';
-        AppendJsonNumber(s, chart.HouseCusp(c), 6);
-    }
-    s += "]}";
+    s += ']';
+    AppendCusps(s, chart);
     return s;
 }
 

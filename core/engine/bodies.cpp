@@ -23,15 +23,13 @@ void CalcBodies(tChart& chart, int body, double T)
     const double jd = T * 36525.0 + 2451545.0;
     double lon[11] = {}, lat[11] = {};
     if (body == 0) {
-        PlanetSeries(lon, lat, 0, jd);
+        double later[11] = {};
+        PlanetSeriesWithNextDay(lon, lat, later, jd);
         for (int n = 1; n <= 10; ++n) {
             chart.SetBodyLongitude(n, lon[n]);
             chart.SetBodyLatitude(n, lat[n]);
         }
         SetLunarPoints(chart, T);
-        // One day later; the Moon's series plays no part in the flags.
-        double later[11] = {}, unused[11] = {};
-        PlanetSeriesMask(later, unused, 0x7F8u, jd + 1.0);
         for (int n = 3; n <= 10; ++n) chart.SetRetrograde(n, AngleStep(lon[n], later[n]) < 0.0);
     } else if (body == 1 || (body >= 3 && body <= 10)) {
         PlanetSeries(lon, lat, body, jd);

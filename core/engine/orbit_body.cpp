@@ -26,24 +26,35 @@ void OrbitBody::ToRadians()
 
 void OrbitBody::SolveKepler()
 {
+    // Newton's method reaches the root the plain iteration E = M + e sin E
+    // approaches, in a handful of steps instead of a fixed dozen.
     const double e = eccentricity;
-    double E = anomaly;
-    for (int i = 0; i < 12; ++i) E = anomaly + e * std::sin(E);
-    trueAnomaly = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(E / 2.0));
-    radius = axis - axis * e * std::cos(E);
+    double E = anomaly, s = std::sin(E), c = std::cos(E);
+    for (int i = 0; i < 20; ++i) {
+        const double step = (E - e * s - anomaly) / (1.0 - e * c);
+        E -= step;
+        s = std::sin(E);
+        c = std::cos(E);
+        // Quadratic convergence: after a step this small the error is below 1e-12 rad.
+        if (std::fabs(step) < 1e-6) break;
+    }
+    trueAnomaly = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * (s / (1.0 + c)));
+    radius = axis - axis * e * c;
 }
 
 void OrbitBody::Locate(double& helioLongitude, const tVector3& sunVector)
 {
     const double u = trueAnomaly + perihelion - node;
-    double l = std::atan(std::cos(inclination) * std::tan(u)) + node;
-    if (std::cos(u) < 0.0) l += kPi;
+    const double su = std::sin(u), cu = std::cos(u);
+    double l = std::atan(std::cos(inclination) * (su / cu)) + node;
+    if (cu < 0.0) l += kPi;
     if (l < 0.0) l += kTwoPi;
-    const double b = std::asin(std::sin(u) * std::sin(inclination));
+    const double sb = su * std::sin(inclination);  // sine of the latitude
+    const double cb = std::sqrt(1.0 - sb * sb);
     helioLongitude = l;
-    x = radius * std::cos(b) * std::cos(l) + sunVector.x;
-    y = radius * std::cos(b) * std::sin(l) + sunVector.y;
-    z = radius * std::sin(b);
+    x = radius * cb * std::cos(l) + sunVector.x;
+    y = radius * cb * std::sin(l) + sunVector.y;
+    z = radius * sb;
 }
 
 double OrbitBody::GeocentricLongitude()

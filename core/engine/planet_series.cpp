@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <span>
 
 #include "engine/angles.h"
 #include "engine/series_table.h"
@@ -34,6 +36,7 @@ constexpr tArgDef kArgDefs[kArgCount] = {
 constexpr tArg kMeanLongitude[10] = {Ls, Lm, L1, L2, L4, L5, L6, L7, L8, L9};
 
 constexpr int kMaxMultiple = 20;
+constexpr int kSpan = 2 * kMaxMultiple + 1;  // multiples -kMaxMultiple..kMaxMultiple
 
 // Largest multiple of each argument over a list of terms.
 constexpr void NoteMultiples(std::array<int, kArgCount>& m, std::span<const tSeriesTerm> terms)
@@ -64,63 +67,180 @@ static_assert([] {
     return true;
 }());
 
-// cos and sin of k x argument for k = 0..kMaxMultiple, built by the
-// multiple-angle recurrence: one sin/cos pair per argument instead of one per term.
+// A term in the form the evaluation wants: the function chosen by which
+// coefficient is non-zero (no branch), arguments as offsets into the table
+// of powers.
+struct tFlatTerm {
+    double cosCoeff = 0.0, sinCoeff = 0.0, constCoeff = 0.0;
+    std::uint16_t index[4] = {};
+    std::uint8_t tauPower = 0, count = 0;
+};
+
+enum tQuantity { kDL, kB, kR };
+
+constexpr std::size_t TotalTerms()
+{
+    std::size_t n = 0;
+    for (const tBodySeries& b : kBodySeries) n += b.dL.size() + b.B.size() + b.R.size();
+    return n;
+}
+
+struct tFlatSeries {
+    std::array<tFlatTerm, TotalTerms()> terms;
+    std::array<std::uint16_t, 31> start;  // series of body b, quantity q: 3b + q
+
+    std::span<const tFlatTerm> Of(int body, tQuantity q) const
+    {
+        const int k = 3 * body + q;
+        return {terms.data() + start[k], terms.data() + start[k + 1]};
+    }
+};
+
+constexpr tFlatSeries Flatten()
+{
+    tFlatSeries out{};
+    std::size_t n = 0;
+    for (int b = 0; b < 10; ++b) {
+        const std::span<const tSeriesTerm> lists[3] = {
+            kBodySeries[b].dL, kBodySeries[b].B, kBodySeries[b].R};
+        for (int q = 0; q < 3; ++q) {
+            out.start[3 * b + q] = static_cast<std::uint16_t>(n);
+            // Grouped by argument count, so the loop over arguments branches
+            // the same way term after term.
+            for (int count = 0; count <= 4; ++count)
+                for (const tSeriesTerm& t : lists[q]) {
+                    if (t.Count != count) continue;
+                    tFlatTerm& f = out.terms[n++];
+                    if (t.Func == kCos) f.cosCoeff = t.Coeff;
+                    else if (t.Func == kSin) f.sinCoeff = t.Coeff;
+                    else f.constCoeff = t.Coeff;
+                    f.tauPower = t.TFactor;
+                    f.count = t.Count;
+                    for (int i = 0; i < t.Count; ++i)
+                        f.index[i] = static_cast<std::uint16_t>(
+                            t.Args[i].Arg * kSpan + kMaxMultiple + t.Args[i].Multiple);
+                }
+        }
+    }
+    out.start[30] = static_cast<std::uint16_t>(n);
+    return out;
+}
+
+constexpr tFlatSeries kFlat = Flatten();
+
+// Two moments side by side, one per lane: the next-day pass of the
+// retrograde flags costs little more than the pass itself.
+using tPair = double __attribute__((vector_size(16)));
+
+template <class V> constexpr int kLanes = sizeof(V) / sizeof(double);
+
+inline double GetLane(double v, int) { return v; }
+inline double GetLane(tPair v, int n) { return v[n]; }
+inline void SetLane(double& v, int, double x) { v = x; }
+inline void SetLane(tPair& v, int n, double x) { v[n] = x; }
+
+template <class V> struct tComplex {
+    V re, im;
+};
+
+// cos and sin of k x argument for every argument and k = -kMaxMultiple..
+// kMaxMultiple, by the multiple-angle recurrence: one sin/cos pair per
+// argument instead of one per term.
+template <class V>
 class tArgPowers {
 public:
-    tArgPowers(double julianDay, const std::array<int, kArgCount>& need)
+    static constexpr int L = kLanes<V>;
+
+    // A lane one day after the previous lane turns that lane's first powers
+    // by each argument's daily motion instead of calling sin and cos again.
+    void Set(const double julianDay[L], const std::array<int, kArgCount>& need)
     {
-        const double d = julianDay - 2451545.0;
-        double rad[kArgCount];
-        for (int a = 0; a < kArgCount; ++a)
-            rad[a] = ModRevolution(kArgDefs[a].Constant + kArgDefs[a].Rate * d);
-        rad[D] = rad[Lm] - rad[Ls];
-        rad[Omega] = rad[Lm] - rad[F];
+        for (int n = 0; n < L; ++n) SetValues(value[n], julianDay[n]);
         for (int a = 0; a < kArgCount; ++a) {
-            value[a] = rad[a];
-            const int k = need[a];
-            if (k == 0) continue;
-            const double c = std::cos(rad[a]), s = std::sin(rad[a]);
-            re[a][0] = 1.0;
-            im[a][0] = 0.0;
-            re[a][1] = c;
-            im[a][1] = s;
-            for (int j = 2; j <= k; ++j) {
-                re[a][j] = re[a][j - 1] * c - im[a][j - 1] * s;
-                im[a][j] = re[a][j - 1] * s + im[a][j - 1] * c;
+            if (need[a] == 0) continue;
+            V c{}, s{};
+            for (int n = 0; n < L; ++n) {
+                if (n > 0 && julianDay[n] == julianDay[n - 1] + 1.0) {
+                    const double c0 = GetLane(c, n - 1), s0 = GetLane(s, n - 1);
+                    const tComplex<double>& t = DailyTurn()[a];
+                    SetLane(c, n, c0 * t.re - s0 * t.im);
+                    SetLane(s, n, c0 * t.im + s0 * t.re);
+                } else {
+                    SetLane(c, n, std::cos(value[n][a]));
+                    SetLane(s, n, std::sin(value[n][a]));
+                }
             }
+            Fill(a, need[a], c, s);
         }
     }
 
-    double Value(tArg a) const { return value[a]; }
-
-    // Sum of coefficient x tau^k x func(argument) over the terms.
-    double Sum(std::span<const tSeriesTerm> terms, double tau) const
-    {
-        const double tauPow[3] = {1.0, tau, tau * tau};
-        double total = 0.0;
-        for (const tSeriesTerm& t : terms) {
-            double x = 1.0, y = 0.0;
-            for (int i = 0; i < t.Count; ++i) {
-                const int a = t.Args[i].Arg;
-                const int m = t.Args[i].Multiple;
-                const double pr = re[a][m < 0 ? -m : m];
-                const double pi = m < 0 ? -im[a][-m] : im[a][m];
-                const double nx = x * pr - y * pi;
-                y = x * pi + y * pr;
-                x = nx;
-            }
-            const double f = t.Func == kSin ? y : t.Func == kCos ? x : 1.0;
-            total += t.Coeff * tauPow[t.TFactor] * f;
-        }
-        return total;
-    }
+    double Value(int lane, tArg a) const { return value[lane][a]; }
+    const tComplex<V>* Powers() const { return power; }
 
 private:
-    double value[kArgCount];
-    double re[kArgCount][kMaxMultiple + 1];
-    double im[kArgCount][kMaxMultiple + 1];
+    static const std::array<tComplex<double>, kArgCount>& DailyTurn()
+    {
+        static const std::array<tComplex<double>, kArgCount> turn = [] {
+            std::array<tComplex<double>, kArgCount> t{};
+            double rate[kArgCount];
+            for (int a = 0; a < kArgCount; ++a) rate[a] = kTwoPi * kArgDefs[a].Rate;
+            rate[D] = rate[Lm] - rate[Ls];
+            rate[Omega] = rate[Lm] - rate[F];
+            for (int a = 0; a < kArgCount; ++a) t[a] = {std::cos(rate[a]), std::sin(rate[a])};
+            return t;
+        }();
+        return turn;
+    }
+
+    static void SetValues(double v[kArgCount], double julianDay)
+    {
+        const double d = julianDay - 2451545.0;
+        for (int a = 0; a < kArgCount; ++a)
+            v[a] = ModRevolution(kArgDefs[a].Constant + kArgDefs[a].Rate * d);
+        v[D] = v[Lm] - v[Ls];
+        v[Omega] = v[Lm] - v[F];
+    }
+
+    // Multiples -k..k of argument a from its cosine and sine.
+    void Fill(int a, int k, V c, V s)
+    {
+        tComplex<V>* p = power + a * kSpan + kMaxMultiple;
+        p[0] = {c * 0.0 + 1.0, s * 0.0};
+        p[1] = {c, s};
+        p[-1] = {c, -s};
+        for (int j = 2; j <= k; ++j) {
+            p[j] = {p[j - 1].re * c - p[j - 1].im * s, p[j - 1].re * s + p[j - 1].im * c};
+            p[-j] = {p[j].re, -p[j].im};
+        }
+    }
+
+    double value[L][kArgCount];
+    tComplex<V> power[kArgCount * kSpan];
 };
+
+// Sum of coefficient x tau^k x func(argument) over the terms, per lane.
+template <class V>
+V Sum(std::span<const tFlatTerm> terms, const tComplex<V>* powers, const V tauPow[3])
+{
+    V total{};
+    for (const tFlatTerm& t : terms) {
+        V x{}, y{};
+        if (t.count == 0) {
+            x += 1.0;
+        } else {
+            x = powers[t.index[0]].re;
+            y = powers[t.index[0]].im;
+        }
+        for (int i = 1; i < t.count; ++i) {
+            const tComplex<V>& p = powers[t.index[i]];
+            const V nx = x * p.re - y * p.im;
+            y = x * p.im + y * p.re;
+            x = nx;
+        }
+        total += tauPow[t.tauPower] * (t.cosCoeff * x + t.sinCoeff * y + t.constCoeff);
+    }
+    return total;
+}
 
 std::array<int, kArgCount> Needed(unsigned mask)
 {
@@ -149,41 +269,85 @@ void CorrectPluto(double& longitude, double tau)
     longitude -= 0.018 * std::sin((0.02 - tau) * 16.5);
 }
 
+struct tSunPosition {
+    double x = 0.0, y = 0.0;  // AU, ecliptic of date
+};
+
+// Degrees of body (1..10) from its summed series at one moment; the Sun's
+// call records the vector the planets' call then uses.
+void Place(int body, double meanLongitude, const double sum[3], double tau, tSunPosition& sun,
+           double& longitude, double& latitude)
+{
+    double lon = ModAngle(meanLongitude + sum[kDL] * kArcsecToRad, kTwoPi);
+    double lat = sum[kB] * kArcsecToRad;
+    if (body == 1) {
+        const double r = sum[kR] * 0.00001;
+        sun.x = r * std::cos(lat) * std::cos(lon);
+        sun.y = r * std::cos(lat) * std::sin(lon);
+    } else if (body >= 3) {
+        const double r = sum[kR] * 0.00001;
+        const double x = r * std::cos(lat) * std::cos(lon) + sun.x;
+        const double y = r * std::cos(lat) * std::sin(lon) + sun.y;
+        const double z = r * std::sin(lat);
+        lon = QuadrantAtan(y, x);
+        lat = QuadrantAtan(z, std::hypot(x, y));
+        lon = ModAngle(lon, kTwoPi);
+    }
+    longitude = lon * kRadToDeg;
+    latitude = lat * kRadToDeg;
+    if (body == 10) {
+        CorrectPluto(longitude, tau);
+        longitude = Normalize360(longitude);
+    }
+}
+
+// Bodies of mask at one moment per lane of V. The Sun must be in mask when
+// any planet is: the planets' series are heliocentric.
+template <class V>
+void Evaluate(const double julianDay[], unsigned mask, double* longitudes[], double* latitudes[])
+{
+    constexpr int L = kLanes<V>;
+    tArgPowers<V> args;
+    args.Set(julianDay, Needed(mask));
+    double tau[L];
+    V tauPow[3];
+    for (int n = 0; n < L; ++n) {
+        tau[n] = (julianDay[n] - 2451545.0) / 36525.0 + 1.0;
+        SetLane(tauPow[0], n, 1.0);
+        SetLane(tauPow[1], n, tau[n]);
+        SetLane(tauPow[2], n, tau[n] * tau[n]);
+    }
+    tSunPosition sun[L];
+    for (int body = 1; body <= 10; ++body) {
+        if (!(mask & (1u << body))) continue;
+        const V dL = Sum<V>(kFlat.Of(body - 1, kDL), args.Powers(), tauPow);
+        const V B = Sum<V>(kFlat.Of(body - 1, kB), args.Powers(), tauPow);
+        const V R = body == 2 ? V{} : Sum<V>(kFlat.Of(body - 1, kR), args.Powers(), tauPow);  // Moon's R unused
+        for (int n = 0; n < L; ++n) {
+            const double sum[3] = {GetLane(dL, n), GetLane(B, n), GetLane(R, n)};
+            Place(body, args.Value(n, kMeanLongitude[body - 1]), sum, tau[n], sun[n],
+                  longitudes[n][body], latitudes[n][body]);
+        }
+    }
+}
+
 }  // namespace
 
 void PlanetSeriesMask(double longitudes[], double latitudes[], unsigned mask, double julianDay)
 {
-    mask |= 1u << 1;
-    const tArgPowers args(julianDay, Needed(mask));
-    const double tau = (julianDay - 2451545.0) / 36525.0 + 1.0;
-    double sunX = 0.0, sunY = 0.0;
-    for (int body = 1; body <= 10; ++body) {
-        if (!(mask & (1u << body))) continue;
-        const tBodySeries& s = kBodySeries[body - 1];
-        const double dL = args.Sum(s.dL, tau);
-        const double B = args.Sum(s.B, tau);
-        double lon = ModAngle(args.Value(kMeanLongitude[body - 1]) + dL * kArcsecToRad, kTwoPi);
-        double lat = B * kArcsecToRad;
-        if (body == 1) {
-            const double r = args.Sum(s.R, tau) * 0.00001;
-            sunX = r * std::cos(lat) * std::cos(lon);
-            sunY = r * std::cos(lat) * std::sin(lon);
-        } else if (body >= 3) {
-            const double r = args.Sum(s.R, tau) * 0.00001;
-            const double x = r * std::cos(lat) * std::cos(lon) + sunX;
-            const double y = r * std::cos(lat) * std::sin(lon) + sunY;
-            const double z = r * std::sin(lat);
-            lon = QuadrantAtan(y, x);
-            lat = QuadrantAtan(z, std::hypot(x, y));
-            lon = ModAngle(lon, kTwoPi);
-        }
-        longitudes[body] = lon * kRadToDeg;
-        latitudes[body] = lat * kRadToDeg;
-        if (body == 10) {
-            CorrectPluto(longitudes[body], tau);
-            longitudes[body] = Normalize360(longitudes[body]);
-        }
-    }
+    double* lon[1] = {longitudes};
+    double* lat[1] = {latitudes};
+    Evaluate<double>(&julianDay, mask | 1u << 1, lon, lat);
+}
+
+void PlanetSeriesWithNextDay(double longitudes[], double latitudes[], double laterLongitudes[],
+                             double julianDay)
+{
+    double laterLatitudes[11];
+    const double moments[2] = {julianDay, julianDay + 1.0};
+    double* lon[2] = {longitudes, laterLongitudes};
+    double* lat[2] = {latitudes, laterLatitudes};
+    Evaluate<tPair>(moments, 0x7FEu, lon, lat);
 }
 
 void PlanetSeries(double longitudes[], double latitudes[], int body, double julianDay)

@@ -17,4 +17,10 @@ void PlanetSeries(double longitudes[], double latitudes[], int body, double juli
 // costliest, and the retrograde pass does not need it.
 void PlanetSeriesMask(double longitudes[], double latitudes[], unsigned mask, double julianDay);
 
+// As PlanetSeries with body 0, and laterLongitudes[n] for n = 3..10 one day
+// later, which the retrograde flags compare. One pass over the terms serves
+// both moments.
+void PlanetSeriesWithNextDay(double longitudes[], double latitudes[], double laterLongitudes[],
+                             double julianDay);
+
 }  // namespace quintara
