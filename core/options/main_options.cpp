@@ -1,0 +1,292 @@
+#include "options/main_options.h"
+
+#include <dirent.h>
+
+#include <utility>
+
+#include "platform/atomic_file.h"
+#include "platform/locale_env.h"
+
+namespace quintara {
+namespace {
+
+constexpr const char* kParameters = "Parameters";
+constexpr const char* kFont = "Font";
+constexpr const char* kAnalysisFiles = "AnalysisFiles";
+
+bool SameNameIgnoringCase(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+// The directory entry whose name equals name without regard to case.
+std::string FindIgnoringCase(const std::string& dir, const std::string& name)
+{
+    std::string found;
+    if (DIR* d = opendir(dir.empty() ? "." : dir.c_str())) {
+        while (const dirent* e = readdir(d))
+            if (SameNameIgnoringCase(e->d_name, name)) {
+                found = e->d_name;
+                if (found == name) break;  // the exact spelling wins
+            }
+        closedir(d);
+    }
+    return found;
+}
+
+std::string BaseName(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+std::string DefaultAnalysisFile(int kind, int languageCode)
+{
+    const char* base = (kind == 1 || kind == 2 || kind == 6 || kind == 7) ? "transit"
+                       : kind == 3                                       ? "comptwo"
+                                                                         : "analyse";
+    const char* ext = languageCode == 31 ? ".anl" : languageCode == 33 ? ".afr"
+                    : languageCode == 351 ? ".apo" : ".agb";
+    return std::string(base) + ext;
+}
+
+TMainOptions::TMainOptions(std::string h)
+    : home(std::move(h)), profile(JoinPath(home, kSettingsFileName))
+{
+    SelectOptionSet(1);
+    CurrentOrbs = &NatalOrbs;
+    Apply(tOptionRecord::Defaults());
+    GetFont();
+}
+
+std::string TMainOptions::HomePath(const std::string& name) const { return JoinPath(home, name); }
+
+void TMainOptions::ReadParameters()
+{
+    const tProfileFile& p = profile;
+    LeftMargin = p.ReadInteger(kParameters, "LeftMargin", 2500);
+    TopMargin = p.ReadInteger(kParameters, "TopMargin", 2000);
+    RightMargin = p.ReadInteger(kParameters, "RightMargin", 1500);
+    BottomMargin = p.ReadInteger(kParameters, "BottomMargin", 2000);
+    Toolbar = p.ReadBool(kParameters, "Toolbar", true);
+    Statusbar = p.ReadBool(kParameters, "Statusbar", true);
+    Header = p.ReadBool(kParameters, "Header", true);
+    HouseCentered = p.ReadBool(kParameters, "HouseCentered", false);
+    Footer = p.ReadString(kParameters, "Footer", kDefaultFooter);
+    Birthplace = p.ReadString(kParameters, "Birthplace", "");
+    Longitude = p.ReadFloat(kParameters, "Longitude", 0.0);
+    Latitude = p.ReadFloat(kParameters, "Latitude", 0.0);
+    PrintLineFactor = p.ReadInteger(kParameters, "PrintLineFactor", 0);
+    AspectTypes = p.ReadInteger(kParameters, "AspectTypes", 3);
+    HouseOrb = p.ReadInteger(kParameters, "HouseOrb", 0);
+    TransitOrb = p.ReadInteger(kParameters, "TransitOrb", 4);
+    if (TransitOrb < 1) TransitOrb = 4;
+    Zodiac = p.ReadInteger(kParameters, "Zodiac", 0);
+    HouseType = p.ReadInteger(kParameters, "HouseType", 0);
+    // An index outside the nine systems would select no house system at all.
+    if (HouseType < 0 || HouseType > 8) HouseType = 0;
+    Zoom = static_cast<float>(p.ReadFloat(kParameters, "Zoom", 1.0));
+    if (!(Zoom > 0.0f)) Zoom = 1.0f;
+}
+
+bool TMainOptions::WriteParameters(std::string* error)
+{
+    tProfileFile& p = profile;
+    p.WriteBool(kParameters, "Toolbar", Toolbar);
+    p.WriteBool(kParameters, "Statusbar", Statusbar);
+    p.WriteInteger(kParameters, "AspectTypes", AspectTypes);
+    p.WriteInteger(kParameters, "HouseOrb", HouseOrb);
+    p.WriteInteger(kParameters, "TransitOrb", TransitOrb);
+    p.WriteInteger(kParameters, "Zodiac", Zodiac);
+    p.WriteInteger(kParameters, "HouseType", HouseType);
+    p.WriteInteger(kParameters, "PrintLineFactor", PrintLineFactor);
+    p.WriteBool(kParameters, "Header", Header);
+    p.WriteBool(kParameters, "HouseCentered", HouseCentered);
+    p.WriteString(kParameters, "Footer", Footer);
+    p.WriteString(kParameters, "Birthplace", Birthplace);
+    p.WriteFloat(kParameters, "Longitude", Longitude);
+    p.WriteFloat(kParameters, "Latitude", Latitude);
+    p.WriteSingle(kParameters, "Zoom", Zoom);
+    return p.Flush(error);
+}
+
+bool TMainOptions::SetMargins(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom)
+{
+    LeftMargin = left;
+    TopMargin = top;
+    RightMargin = right;
+    BottomMargin = bottom;
+    profile.WriteInteger(kParameters, "LeftMargin", left);
+    profile.WriteInteger(kParameters, "TopMargin", top);
+    profile.WriteInteger(kParameters, "RightMargin", right);
+    profile.WriteInteger(kParameters, "BottomMargin", bottom);
+    return profile.Flush();
+}
+
+const tExtFont& TMainOptions::GetFont()
+{
+    const tExtFont fallback;
+    ReportFont.Name = profile.ReadString(kFont, "Name", fallback.Name);
+    ReportFont.Size = profile.ReadInteger(kFont, "Size", fallback.Size);
+    if (ReportFont.Name.empty()) ReportFont.Name = fallback.Name;
+    if (ReportFont.Size < 1 || ReportFont.Size > 1000) ReportFont.Size = fallback.Size;
+    return ReportFont;
+}
+
+bool TMainOptions::SetFont(const tExtFont& font)
+{
+    ReportFont = font;
+    profile.WriteString(kFont, "Name", font.Name);
+    profile.WriteInteger(kFont, "Size", font.Size);
+    return profile.Flush();
+}
+
+std::string TMainOptions::GetChartFile() const
+{
+    const std::string name = profile.ReadString(kParameters, "ChartFile", "chart.db");
+    return name.empty() ? "chart.db" : name;
+}
+
+bool TMainOptions::SetChartFile(const std::string& name)
+{
+    profile.WriteString(kParameters, "ChartFile", name);
+    return profile.Flush();
+}
+
+std::string TMainOptions::GetHelpFile()
+{
+    std::string name = profile.ReadString(kParameters, "HelpFile", "");
+    if (!name.empty()) return name;
+    name = "Astro" + LocaleLanguageLetters() + ".hlp";
+    SetHelpFile(name);
+    return name;
+}
+
+bool TMainOptions::SetHelpFile(const std::string& name)
+{
+    profile.WriteString(kParameters, "HelpFile", name);
+    return profile.Flush();
+}
+
+std::string TMainOptions::GetAnalysisFile(int kind) const
+{
+    const std::string stored = profile.ReadString(kAnalysisFiles, std::to_string(kind), "");
+    if (!stored.empty()) return stored;
+    return DefaultAnalysisFile(kind, profile.ReadInteger("Language", "Current", 1));
+}
+
+bool TMainOptions::SetAnalysisFile(int kind, const std::string& name)
+{
+    profile.WriteString(kAnalysisFiles, std::to_string(kind), BaseName(name));
+    return profile.Flush();
+}
+
+tOptionRecord TMainOptions::Record() const
+{
+    tOptionRecord r;
+    r.BirthSet = BirthSet;
+    r.FirstChartSet = FirstChartSet;
+    r.SecondChartSet = SecondChartSet;
+    r.TransitAspects = TransitAspects;
+    r.NatalOrbs = NatalOrbs;
+    r.SynastryOrbs = SynastryOrbs;
+    return r;
+}
+
+void TMainOptions::Apply(const tOptionRecord& r)
+{
+    BirthSet = r.BirthSet;
+    FirstChartSet = r.FirstChartSet;
+    SecondChartSet = r.SecondChartSet;
+    TransitAspects = r.TransitAspects;
+    NatalOrbs = r.NatalOrbs;
+    SynastryOrbs = r.SynastryOrbs;
+}
+
+bool TMainOptions::ReadOptionFile(const std::string& path)
+{
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) return false;
+    const std::optional<tOptionRecord> r = tOptionRecord::Decode(bytes);
+    if (!r) return false;
+    Apply(*r);
+    return true;
+}
+
+bool TMainOptions::WriteOptionFile(const std::string& path, std::string* error) const
+{
+    const auto bytes = Record().Encode();
+    return WriteFileAtomically(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), error);
+}
+
+void TMainOptions::LoadOptions()
+{
+    const std::string found = FindIgnoringCase(home, kOptionFileName);
+    if (found.empty()) {
+        ResetOptions();
+        return;
+    }
+    if (!ReadOptionFile(HomePath(found))) LoadDefault();
+}
+
+void TMainOptions::SaveOptions()
+{
+    const std::string found = FindIgnoringCase(home, kOptionFileName);
+    WriteOptionFile(HomePath(found.empty() ? kOptionFileName : found), nullptr);
+}
+
+bool TMainOptions::OpenOptions(const std::string& path)
+{
+    if (ReadOptionFile(path)) return true;
+    ResetOptions();
+    return false;
+}
+
+bool TMainOptions::SaveOptionsAs(const std::string& path, std::string* error)
+{
+    return WriteOptionFile(path, error);
+}
+
+bool TMainOptions::SaveAsDefault(std::string* error)
+{
+    return WriteOptionFile(HomePath(kDefaultOptionFileName), error);
+}
+
+void TMainOptions::LoadDefault()
+{
+    const std::string path = HomePath(kDefaultOptionFileName);
+    if (!FileExists(path)) SaveAsDefault();
+    if (!ReadOptionFile(path)) ResetOptions();
+}
+
+void TMainOptions::ResetOptions()
+{
+    Apply(tOptionRecord::Defaults());
+    Zoom = 1.0f;
+    SaveOptions();
+}
+
+int TMainOptions::SelectOptionSet(int n)
+{
+    if (n == 2) {
+        CurrentSet = &FirstChartSet;
+        DialogCaption = 93;
+    } else if (n == 3) {
+        CurrentSet = &SecondChartSet;
+        DialogCaption = 94;
+    } else {
+        CurrentSet = &BirthSet;
+        DialogCaption = 90;
+    }
+    return DialogCaption;
+}
+
+}  // namespace quintara

@@ -1,0 +1,129 @@
+// The settings object: scalar preferences in "Astro.ini", option sets and
+// orb tables in the 1488-byte option files, all in the program home.
+// Platform-free; the options dialog is a separate window over this object.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "options/option_set.h"
+#include "platform/profile_file.h"
+
+namespace quintara {
+
+// The report font's settings (section "Font").
+struct tExtFont {
+    std::string Name = "New Times Roman";  // the literal is used as written
+    std::int32_t Size = 11;                // points
+    bool operator==(const tExtFont&) const = default;
+};
+
+// Report kinds, in the order of the analysis-file list.
+enum tAnalysisKind : int {
+    kAnalysisBirthChart = 0,
+    kAnalysisTransits = 1,
+    kAnalysisCompareToDay = 2,
+    kAnalysisSynastry = 3,
+    kAnalysisSunReturn = 4,
+    kAnalysisProgression = 5,
+    kAnalysisCompareReturn = 6,
+    kAnalysisCompareProgression = 7,
+};
+
+inline constexpr const char* kSettingsFileName = "Astro.ini";
+inline constexpr const char* kOptionFileName = "Option32.cfg";
+inline constexpr const char* kDefaultOptionFileName = "Defaul32.cfg";
+inline constexpr const char* kDefaultFooter =
+    "Quintara 5.0 - astrological calculations by the Quintara developers";
+
+class TMainOptions {
+public:
+    // home: the program home directory (see program_home.h). Reads the font;
+    // ReadParameters and LoadOptions are the caller's next steps.
+    explicit TMainOptions(std::string home);
+
+    const std::string& Home() const { return home; }
+    // A file of the program home.
+    std::string HomePath(const std::string& name) const;
+    tProfileFile& Profile() { return profile; }
+
+    // --- "Astro.ini" ---
+    void ReadParameters();
+    // Writes the scalar preferences listed for it (not margins, font, files).
+    bool WriteParameters(std::string* error = nullptr);
+    bool SetMargins(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom);
+    const tExtFont& GetFont();
+    bool SetFont(const tExtFont& font);
+    // The chart table's file name, relative to the home.
+    std::string GetChartFile() const;
+    bool SetChartFile(const std::string& name);
+    // Stored help file, else "Astro" + the locale's two language letters + ".hlp", stored.
+    std::string GetHelpFile();
+    bool SetHelpFile(const std::string& name);
+    // Stored name, else the default base name with the extension of the
+    // current language (section "Language", key "Current").
+    std::string GetAnalysisFile(int kind) const;
+    bool SetAnalysisFile(int kind, const std::string& name);
+
+    // --- option files ---
+    // "Option32.cfg" (name found without regard to case); missing: reset;
+    // unreadable: LoadDefault.
+    void LoadOptions();
+    // Automatic save: a failure is not reported (the next save tries again).
+    void SaveOptions();
+    // User-chosen file; a damaged or short file resets to the defaults.
+    // False when the file could not be read.
+    bool OpenOptions(const std::string& path);
+    // User-initiated saves report failure; the settings in memory never change.
+    bool SaveOptionsAs(const std::string& path, std::string* error = nullptr);
+    bool SaveAsDefault(std::string* error = nullptr);
+    void LoadDefault();
+    // Built-in defaults, then SaveOptions.
+    void ResetOptions();
+    // 2 first chart, 3 second chart, otherwise birth chart. Returns the
+    // caption number of the dialog title (93, 94, 90).
+    int SelectOptionSet(int n);
+
+    tOptionRecord Record() const;
+    void Apply(const tOptionRecord& r);
+
+    // Settings of "Parameters".
+    std::int32_t LeftMargin = 2500, TopMargin = 2000, RightMargin = 1500, BottomMargin = 2000;
+    bool Toolbar = true, Statusbar = true, Header = true, HouseCentered = false;
+    std::string Footer = kDefaultFooter;
+    std::string Birthplace;
+    double Longitude = 0.0, Latitude = 0.0;  // degrees of the default locality
+    std::int32_t PrintLineFactor = 0;
+    std::int32_t AspectTypes = 3;  // 3 major aspects, 15 all
+    std::int32_t HouseOrb = 0;
+    std::int32_t TransitOrb = 4;
+    std::int32_t Zodiac = 0;
+    std::int32_t HouseType = 0;
+    float Zoom = 1.0f;
+
+    tExtFont ReportFont;
+
+    OptionSet BirthSet, FirstChartSet, SecondChartSet;
+    std::array<bool, 36> TransitAspects{};
+    tOrbTable NatalOrbs, SynastryOrbs;
+    OptionSet* CurrentSet = &BirthSet;
+    tOrbTable* CurrentOrbs = &NatalOrbs;
+    int DialogCaption = 90;
+
+    TMainOptions(const TMainOptions&) = delete;
+    TMainOptions& operator=(const TMainOptions&) = delete;
+
+private:
+    bool ReadOptionFile(const std::string& path);
+    bool WriteOptionFile(const std::string& path, std::string* error) const;
+
+    std::string home;
+    tProfileFile profile;
+};
+
+// "transit", "comptwo" or "analyse" for the kind, with ".agb", ".anl",
+// ".afr" or ".apo" for language 1, 31, 33, 351 (others ".agb").
+std::string DefaultAnalysisFile(int kind, int languageCode);
+
+}  // namespace quintara

@@ -1,0 +1,19 @@
+// The process locale as the environment names it: what the platform's
+// regional ("intl") settings are on this system.
+#pragma once
+
+#include <string>
+
+namespace quintara {
+
+// LC_ALL, else LC_MESSAGES, else LANG; "C" when none is set.
+std::string MessagesLocale();
+
+// Two lower-case language letters of MessagesLocale ("fr" of "fr_CA.UTF-8");
+// "en" for "C", "POSIX" or anything without letters.
+std::string LocaleLanguageLetters();
+
+// Territory letters ("CA" of "fr_CA.UTF-8"), empty when none.
+std::string LocaleTerritory();
+
+}  // namespace quintara

@@ -1,0 +1,148 @@
+#include "options/main_options.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/atomic_file.h"
+#include "support/temp_dir.h"
+
+using namespace quintara;
+
+namespace {
+
+std::uintmax_t SizeOf(const std::string& path) { return std::filesystem::file_size(path); }
+
+void WriteText(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
+
+}  // namespace
+
+TEST(MainOptions, FreshHomeStartsWithDefaultsAndLeavesAnOptionFile)
+{
+    test::tTempDir home;
+    TMainOptions o(home.Path());
+    o.ReadParameters();
+    o.LoadOptions();
+    EXPECT_EQ(o.LeftMargin, 2500);
+    EXPECT_EQ(o.TransitOrb, 4);
+    EXPECT_EQ(o.ReportFont.Name, "New Times Roman");
+    EXPECT_EQ(o.GetChartFile(), "chart.db");
+    EXPECT_EQ(o.Record(), tOptionRecord::Defaults());
+    EXPECT_EQ(SizeOf(home.File("Option32.cfg")), 1488u);
+}
+
+TEST(MainOptions, ParametersRoundTripAndTransitOrbZeroReadsAsFour)
+{
+    test::tTempDir home;
+    {
+        TMainOptions o(home.Path());
+        o.HouseType = 4;
+        o.Zoom = 1.25f;
+        o.Latitude = -33.55;
+        o.Footer = "My practice";
+        o.TransitOrb = 0;
+        ASSERT_TRUE(o.WriteParameters());
+    }
+    TMainOptions o(home.Path());
+    o.ReadParameters();
+    EXPECT_EQ(o.HouseType, 4);
+    EXPECT_EQ(o.Zoom, 1.25f);
+    EXPECT_DOUBLE_EQ(o.Latitude, -33.55);
+    EXPECT_EQ(o.Footer, "My practice");
+    EXPECT_EQ(o.TransitOrb, 4);
+}
+
+TEST(MainOptions, DamagedSettingsFileReadsAsDefaults)
+{
+    test::tTempDir home;
+    WriteText(home.File("Astro.ini"),
+              "\x89PNG\r\n\x1a\n[Parameters]\nHouseType=77\nZoom=-3\nTransitOrb=x\n[Font]\nSize=0\n");
+    TMainOptions o(home.Path());
+    o.ReadParameters();
+    EXPECT_EQ(o.HouseType, 0);
+    EXPECT_EQ(o.Zoom, 1.0f);
+    EXPECT_EQ(o.TransitOrb, 4);
+    EXPECT_EQ(o.ReportFont.Size, 11);
+}
+
+TEST(MainOptions, WritingKeepsKeysItDoesNotOwn)
+{
+    test::tTempDir home;
+    WriteText(home.File("Astro.ini"), "[Language]\nCurrent=33\n[Parameters]\nCountry=2\n");
+    TMainOptions o(home.Path());
+    ASSERT_TRUE(o.WriteParameters());
+    ASSERT_TRUE(o.SetMargins(1, 2, 3, 4));
+    tProfileFile p(home.File("Astro.ini"));
+    EXPECT_EQ(p.ReadInteger("Language", "Current", 0), 33);
+    EXPECT_EQ(p.ReadInteger("Parameters", "Country", 0), 2);
+    EXPECT_EQ(p.ReadInteger("Parameters", "BottomMargin", 0), 4);
+}
+
+TEST(MainOptions, BrokenOptionFilesFallBackAsDescribed)
+{
+    test::tTempDir home;
+    TMainOptions o(home.Path());
+    o.BirthSet.Symbols = false;
+    ASSERT_TRUE(o.SaveAsDefault());
+    // Truncated current options: the user's defaults are loaded instead.
+    WriteText(home.File("option32.CFG"), "short");
+    o.BirthSet.Symbols = true;
+    o.LoadOptions();
+    EXPECT_FALSE(o.BirthSet.Symbols);
+    // A damaged user file resets everything to the built-in defaults.
+    WriteText(home.File("mine.cfg"), std::string(100, '\0'));
+    EXPECT_FALSE(o.OpenOptions(home.File("mine.cfg")));
+    EXPECT_EQ(o.Record(), tOptionRecord::Defaults());
+}
+
+TEST(MainOptions, LoadDefaultWithoutFileChangesNothingAndCreatesIt)
+{
+    test::tTempDir home;
+    TMainOptions o(home.Path());
+    o.NatalOrbs.Set(3, 3, 1);
+    const tOptionRecord before = o.Record();
+    o.LoadDefault();
+    EXPECT_EQ(o.Record(), before);
+    EXPECT_EQ(SizeOf(home.File("Defaul32.cfg")), 1488u);
+}
+
+TEST(MainOptions, UserSavesReportFailureAndKeepTheSettings)
+{
+    test::tTempDir home;
+    TMainOptions o(home.Path());
+    o.HouseOrb = 2;
+    std::string error;
+    EXPECT_FALSE(o.SaveOptionsAs(home.File("no/such/dir/x.cfg"), &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(o.Record(), tOptionRecord::Defaults());
+    TMainOptions elsewhere(home.File("absent"));
+    EXPECT_FALSE(elsewhere.SaveAsDefault());
+    elsewhere.SaveOptions();  // automatic: silent
+}
+
+TEST(MainOptions, AnalysisFilesByLanguage)
+{
+    test::tTempDir home;
+    WriteText(home.File("Astro.ini"), "[Language]\nCurrent=33\n");
+    TMainOptions o(home.Path());
+    EXPECT_EQ(o.GetAnalysisFile(3), "comptwo.afr");
+    EXPECT_EQ(o.GetAnalysisFile(7), "transit.afr");
+    EXPECT_EQ(o.GetAnalysisFile(0), "analyse.afr");
+    EXPECT_EQ(DefaultAnalysisFile(3, 49), "comptwo.agb");
+    EXPECT_EQ(DefaultAnalysisFile(5, 351), "analyse.apo");
+    ASSERT_TRUE(o.SetAnalysisFile(3, "/somewhere/else/custom.txt"));
+    EXPECT_EQ(o.GetAnalysisFile(3), "custom.txt");
+}
+
+TEST(MainOptions, SelectOptionSetPicksTheSetAndCaption)
+{
+    test::tTempDir home;
+    TMainOptions o(home.Path());
+    EXPECT_EQ(o.SelectOptionSet(2), 93);
+    EXPECT_EQ(o.CurrentSet, &o.FirstChartSet);
+    EXPECT_EQ(o.SelectOptionSet(3), 94);
+    EXPECT_EQ(o.CurrentSet, &o.SecondChartSet);
+    EXPECT_EQ(o.SelectOptionSet(7), 90);
+    EXPECT_EQ(o.CurrentSet, &o.BirthSet);
+}
