@@ -17,3 +17,18 @@ std::string LocaleLanguageLetters();
 std::string LocaleTerritory();
 
 }  // namespace quintara
+
+namespace quintara {
+
+// Regional defaults of the process locale, as the platform's regional
+// settings would give them.
+struct tLocaleConventions {
+    int Country = 1;      // telephone country code of the territory
+    int MeasureUnit = 0;  // 0 centimetres, 1 inches
+    int TimeFormat = 1;   // 0 12-hour clock, 1 24-hour clock
+    int DateFormat = 1;   // 0 month first, 1 day first
+};
+
+tLocaleConventions LocaleConventions();
+
+}  // namespace quintara

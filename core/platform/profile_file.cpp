@@ -52,6 +52,13 @@ void tProfileFile::Reload()
     dirty = false;
 }
 
+void tProfileFile::Assign(std::string p, const std::string& text)
+{
+    path = std::move(p);
+    SetText(text);
+    dirty = false;
+}
+
 void tProfileFile::SetText(const std::string& text)
 {
     sections.assign(1, tSection{});

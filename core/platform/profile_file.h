@@ -21,6 +21,8 @@ public:
 
     // (Re)reads the file; a missing or unreadable file gives an empty profile.
     void Reload();
+    // Takes text already read (and decoded) from path; nothing to write yet.
+    void Assign(std::string path, const std::string& text);
     // Writes the profile if anything changed since the last load or save.
     bool Flush(std::string* error = nullptr);
     const std::string& Path() const { return path; }

@@ -1,0 +1,78 @@
+// The localisation object: vocabulary and body names in the current
+// language, language files, and the national settings. Platform-free; the
+// "National options" dialog is a window over this object.
+//
+// Language numbers are telephone country codes: 1 English, 33 French, 49
+// German. A language file is "<first 8 characters of its name>.txt" in the
+// program home, sections "Captions", "PlanetName", "PlanetShortName"; it
+// may be UTF-8 or Windows-1252 and is written back as UTF-8.
+#pragma once
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/profile_file.h"
+
+namespace quintara {
+
+class TLanguages {
+public:
+    // settings: the program's "Astro.ini", shared with the options object so
+    // that neither overwrites the other's keys. Runs LoadSettings.
+    TLanguages(std::string home, tProfileFile& settings);
+    TLanguages(const TLanguages&) = delete;
+    TLanguages& operator=(const TLanguages&) = delete;
+
+    // Empty outside 0..320.
+    std::string Caption(int n) const;
+    std::string SignName(int sign) const;        // 1..12
+    std::string AspectName(int aspect) const;    // 1..21
+    // Current language's name of body n; a missing name with a default is
+    // written into the language file.
+    std::string PlanetName(int body);
+    std::string PlanetShortName(int body);
+    bool SetPlanetName(int body, const std::string& text);
+    bool SetPlanetShortName(int body, const std::string& text);
+    // Writes translated captions into the current language file.
+    bool SetCaptionTranslation(int n, const std::string& text);
+
+    void SetLanguage(int n);
+    void SetDateFormat(int f);
+    void SetTimeFormat(int f);
+    void LoadSettings();
+    bool SaveSettings(std::string* error = nullptr);
+
+    std::vector<std::string> ChartKindNames() const;
+    std::vector<std::string> NavigatorHints() const;
+    // "number=name" lines.
+    std::vector<std::string> LanguageNames() const;
+    const std::string& LanguageFilePath() const { return languageFile.Path(); }
+
+    int CurrentLanguage = -1;
+    int DateFormat = -1;   // 0 month first, 1 day first
+    int TimeFormat = -1;   // 0 am/pm, 1 24-hour
+    int MeasureUnit = -1;  // 0 centimetres, 1 inches
+    int Country = -1;
+    int State = 0;
+    // Display formats of dates and times of day for every part.
+    std::string DateFormatString = "dd/mm/yyyy";
+    std::string TimeFormatString = "hh:nn";
+
+private:
+    std::string LanguageName(int n) const;
+    std::vector<std::pair<int, std::string>> LanguageList() const;
+    std::string FileName(int body, const char* section, std::string fallback);
+
+    std::string home;
+    tProfileFile& settings;
+    tProfileFile languageFile;
+    std::vector<std::string> captions;
+    std::map<int, std::string> bodyNames;  // cache of "PlanetName"
+};
+
+// Language number for two language letters of the locale ("fr" gives 33).
+int LanguageFromLetters(const std::string& letters);
+
+}  // namespace quintara
