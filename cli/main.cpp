@@ -4,7 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include <memory>
+
 #include "chart_input.h"
+#include "i18n/languages.h"
+#include "options/main_options.h"
+#include "platform/program_home.h"
 #include "positions.h"
 
 using namespace quintara;
@@ -21,9 +26,11 @@ constexpr const char* kUsage =
     "  --adjust H.MM        zone correction added to clock time to give UT (-1.00 for CET)\n"
     "  --lat D.MM | 48N52   latitude, north positive\n"
     "  --lon D.MM | 2E21    longitude, west positive\n"
-    "  --house NAME|CODE    Placidus (default), Campanus, Montroyal, Equal, Koch, Meridian,\n"
-    "                       Morinus, Porphyry, Topocentric, or 0..8\n"
-    "  --zodiac tropical|sidereal\n"
+    "  --house NAME|CODE    Placidus, Campanus, Montroyal, Equal, Koch, Meridian,\n"
+    "                       Morinus, Porphyry, Topocentric, or 0..8 (default: the settings')\n"
+    "  --zodiac tropical|sidereal (default: the settings')\n"
+    "  --home DIR           program home (settings, language files); default $QUINTARA_HOME,\n"
+    "                       the program's folder if it holds Astro.ini, ~/.local/share/quintara\n"
     "  --json               one JSON object instead of text\n"
     "  --batch              JSON lines in: year, month, day, hour, minute, adjust, lat, lon,\n"
     "                       house, zodiac; JSON lines out\n";
@@ -61,10 +68,28 @@ bool ParseTime(std::string_view s, tChartRequest& r, std::string& error)
     return true;
 }
 
+// The program home with its settings and vocabulary.
+struct tSession {
+    std::string home;
+    std::unique_ptr<TMainOptions> options;
+    std::unique_ptr<TLanguages> languages;
+};
+
+bool OpenSession(const std::string& homeOverride, tSession& s, std::string& error)
+{
+    s.home = ResolveProgramHome(ProcessHomeSources(homeOverride, QUINTARA_SEED_DIR), &error);
+    if (s.home.empty()) return false;
+    s.options = std::make_unique<TMainOptions>(s.home);
+    s.options->ReadParameters();
+    s.languages = std::make_unique<TLanguages>(s.home, s.options->Profile());
+    return true;
+}
+
 int Positions(int argc, char** argv)
 {
     tChartRequest r;
-    bool json = false, batch = false;
+    bool json = false, batch = false, houseGiven = false, zodiacGiven = false;
+    std::string homeOverride;
     for (int i = 0; i < argc; ++i) {
         const std::string_view opt = argv[i];
         if (opt == "--json") { json = true; continue; }
@@ -74,7 +99,8 @@ int Positions(int argc, char** argv)
         const std::string_view value = argv[++i];
         std::string error, sub;
         bool ok = true;
-        if (opt == "--date") ok = ParseDate(value, r, error);
+        if (opt == "--home") homeOverride = value;
+        else if (opt == "--date") ok = ParseDate(value, r, error);
         else if (opt == "--time") ok = ParseTime(value, r, error);
         else if (opt == "--adjust") {
             auto v = ParseDegMin(value, sub);
@@ -87,10 +113,10 @@ int Positions(int argc, char** argv)
             if (v) r.longitude = *v; else ok = false, error = "lon: " + sub;
         } else if (opt == "--house") {
             auto v = ParseHouseSystem(value, sub);
-            if (v) r.house = *v; else ok = false, error = "house: " + sub;
+            if (v) r.house = *v, houseGiven = true; else ok = false, error = "house: " + sub;
         } else if (opt == "--zodiac") {
             auto v = ParseZodiac(value, sub);
-            if (v) r.zodiac = *v; else ok = false, error = "zodiac: " + sub;
+            if (v) r.zodiac = *v, zodiacGiven = true; else ok = false, error = "zodiac: " + sub;
         } else {
             return Fail("unknown option " + std::string(opt) + "\n" + kUsage);
         }
@@ -103,11 +129,16 @@ int Positions(int argc, char** argv)
         if (counts.errors) std::cerr << "quintara-cli: " << counts.errors << " line(s) rejected, " << counts.charts << " chart(s) written\n";
         return counts.errors ? 1 : 0;
     }
+    tSession session;
+    if (std::string error; !OpenSession(homeOverride, session, error)) return Fail(error);
+    if (!houseGiven) r.house = session.options->HouseType;
+    if (!zodiacGiven) r.zodiac = session.options->Zodiac;
     if (const std::string error = CheckRequest(r); !error.empty()) return Fail(error);
     tChart chart;
     ApplyRequest(r, chart);
     CalcChart(chart);
-    std::cout << (json ? PositionsJson(chart) + "\n" : PositionsText(chart));
+    TLanguages* lang = session.languages.get();
+    std::cout << (json ? PositionsJson(chart, lang) + "\n" : PositionsText(chart, lang));
     return 0;
 }
 

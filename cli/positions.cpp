@@ -6,19 +6,12 @@
 #include <ostream>
 
 #include "engine/angles.h"
+#include "i18n/default_body_names.h"
+#include "i18n/default_captions.h"
 
 namespace quintara::cli {
 namespace {
 
-// Default English names until the localised vocabulary takes over.
-constexpr std::array<const char*, 29> kBodyNames = {
-    "",        "Sun",     "Moon",    "Mercury", "Venus",     "Mars",  "Jupiter", "Saturn",
-    "Uranus",  "Neptune", "Pluto",   "Lilith",  "N node",    "Ascendant", "II",  "III",
-    "IV",      "V",       "VI",      "VII",     "VIII",      "IX",    "Midheaven", "XI",
-    "XII",     "Chiron",  "Ceres",   "Pallas",  "Juno"};
-constexpr std::array<const char*, 13> kSignNames = {
-    "", "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 constexpr std::array<const char*, 13> kCuspNames = {
     "", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};
 
@@ -44,15 +37,33 @@ std::string Format(const char* fmt, auto... args)
     return buf;
 }
 
-std::string PositionLine(const char* label, double lon, bool retro)
+std::string SignLabel(const TLanguages* lang, int sign)
+{
+    return lang ? lang->SignName(sign) : std::string(DefaultCaption(sign));
+}
+
+std::string BodyLabel(TLanguages* lang, int body)
+{
+    return lang ? lang->PlanetName(body) : DefaultPlanetName(body);
+}
+
+// Pads UTF-8 text to width characters (printf pads bytes).
+std::string Pad(const std::string& text, std::size_t width)
+{
+    std::size_t chars = 0;
+    for (unsigned char c : text) chars += (c & 0xC0) != 0x80;
+    return chars >= width ? text + " " : text + std::string(width - chars, ' ');
+}
+
+std::string PositionLine(const std::string& label, const std::string& sign, double lon, bool retro)
 {
     const tSignPos sp = SignPosition(2, lon);
-    return Format("  %-10s %-12s %6.2f  %s\n", label, kSignNames[sp.Sign], sp.Degrees, retro ? "R" : "");
+    return "  " + Pad(label, 10) + " " + Pad(sign, 12) + Format("%6.2f  %s\n", sp.Degrees, retro ? "R" : "");
 }
 
 }  // namespace
 
-std::string PositionsText(const tChart& chart)
+std::string PositionsText(const tChart& chart, TLanguages* lang)
 {
     std::string s;
     s += Format("Date            %04u-%02u-%02u %02u:%02u  adjust %+.2f\n", chart.Year, chart.Month,
@@ -61,17 +72,26 @@ std::string PositionsText(const tChart& chart)
                 chart.Latitude, chart.Longitude);
     s += Format("Julian day      %.6f\n", chart.JulianDay);
     s += Format("Sidereal time   %.2f (h.mm)\n", HoursDegMin(2, ModAngle(chart.SiderealT, kTwoPi)));
-    s += Format("House system    %s\n", std::string(HouseSystemName(chart.HouseType)).c_str());
+    const std::string house = chart.HouseType <= 8 && lang
+                                  ? lang->Caption(kCaptionFirstHouseSystem + chart.HouseType)
+                                  : std::string(HouseSystemName(chart.HouseType));
+    s += "House system    " + house + "\n";
     if (chart.Zodiac) s += Format("Zodiac          sidereal, ayanamsa %.2f\n", RoundDegMin(2, chart.Ayanamsa));
     else s += "Zodiac          tropical\n";
     s += "\nBodies (degrees.minutes within the sign)\n";
-    for (int n : kListed) s += PositionLine(kBodyNames[n], chart.BodyPosition(n), chart.Retrograde(n));
+    for (int n : kListed) {
+        const double lon = chart.BodyPosition(n);
+        s += PositionLine(BodyLabel(lang, n), SignLabel(lang, SignPosition(2, lon).Sign), lon, chart.Retrograde(n));
+    }
     s += "\nHouse cusps\n";
-    for (int c = 1; c <= 12; ++c) s += PositionLine(kCuspNames[c], chart.HouseCusp(c), false);
+    for (int c = 1; c <= 12; ++c) {
+        const double lon = chart.HouseCusp(c);
+        s += PositionLine(kCuspNames[c], SignLabel(lang, SignPosition(2, lon).Sign), lon, false);
+    }
     return s;
 }
 
-std::string PositionsJson(const tChart& chart)
+std::string PositionsJson(const tChart& chart, TLanguages* lang)
 {
     std::string s = "{\"jd\":";
     AppendJsonNumber(s, chart.JulianDay, 6);
@@ -90,14 +110,16 @@ std::string PositionsJson(const tChart& chart)
         const tSignPos sp = SignPosition(2, lon);
         if (n > 1) s += ',';
         s += Format("{\"num\":%d,\"name\":", n);
-        AppendJsonString(s, kBodyNames[n]);
+        AppendJsonString(s, BodyLabel(lang, n));
         s += ",\"longitude\":";
         AppendJsonNumber(s, lon, 6);
         if (n <= 10) {
             s += ",\"latitude\":";
             AppendJsonNumber(s, chart.FindBody(n)->Latitude, 6);
         }
-        s += Format(",\"sign\":%d,\"sign_name\":\"%s\",\"position\":", sp.Sign, kSignNames[sp.Sign]);
+        s += Format(",\"sign\":%d,\"sign_name\":", sp.Sign);
+        AppendJsonString(s, SignLabel(lang, sp.Sign));
+        s += ",\"position\":";
         AppendJsonNumber(s, sp.Degrees, 2);
         if (HasRetroFlag(n)) s += chart.Retrograde(n) ? ",\"retro\":true" : ",\"retro\":false";
         s += '}';

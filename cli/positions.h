@@ -6,14 +6,16 @@
 
 #include "chart/chart.h"
 #include "chart_input.h"
+#include "i18n/languages.h"
 #include "json_line.h"
 
 namespace quintara::cli {
 
 // Aligned text: header, bodies 1..12 and 25..28, then the twelve cusps.
-std::string PositionsText(const tChart& chart);
+// Names in the language of lang, or the built-in English without one.
+std::string PositionsText(const tChart& chart, TLanguages* lang = nullptr);
 // One JSON object with the same content and the sign positions.
-std::string PositionsJson(const tChart& chart);
+std::string PositionsJson(const tChart& chart, TLanguages* lang = nullptr);
 // The compact batch record: jd, st, house, bodies, latitudes, retro, cusps.
 std::string BatchRecord(const tChart& chart);
 
