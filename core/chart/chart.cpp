@@ -1,10 +1,91 @@
 #include "chart/chart.h"
 
+#include "engine/angles.h"
+#include "i18n/languages.h"
+#include "options/option_set.h"
+
 namespace quintara {
 
 tChart::tChart(const OptionSet* options) : Options(options)
 {
-    for (int n = 1; n <= kJuno; ++n) AddBody(n);
+    bodies.reserve(kJuno + 8);
+    for (int n = 1; n <= kJuno; ++n) {
+        tPlanet& b = AddBody(n);
+        if (options) {
+            b.Visible = options->Shows(n);
+            b.Aspects = options->ShowsAspectsOf(n);
+        }
+    }
+}
+
+tChart::tChart(const OptionSet* options, std::span<const tPlanetRow> rows, TLanguages* languages)
+    : tChart(options)
+{
+    for (const tPlanetRow& r : rows) {
+        if (languages) {
+            if (languages->PlanetName(r.Num).empty() && !r.Name.empty())
+                languages->SetPlanetName(r.Num, r.Name);
+            if (languages->PlanetShortName(r.Num).empty() && !r.ShortName.empty())
+                languages->SetPlanetShortName(r.Num, r.ShortName);
+        }
+        tPlanet& b = AddBody(r.Num);
+        b.Visible = r.Visible;
+        b.Aspects = r.Aspects;
+        b.PointType = r.PointType;
+        b.Longitude = r.Longitude;
+        b.Latitude = r.Latitude;
+        b.Plus1 = r.Plus1;
+        b.Plus2 = r.Plus2;
+        b.Minus1 = r.Minus1;
+        b.Divider = r.Divider;
+        b.Value = r.Value;
+        b.Offset = r.Offset;
+    }
+}
+
+void tChart::Assign(const tChart& o)
+{
+    Index = o.Index;
+    Name = o.Name;
+    FirstName = o.FirstName;
+    Comment = o.Comment;
+    Reference = o.Reference;
+    BirthPlace = o.BirthPlace;
+    Ayanamsa = o.Ayanamsa;
+    Zodiac = o.Zodiac;
+    ChartType = o.ChartType;
+    HouseType = o.HouseType;
+    Sex = o.Sex;
+    Country = o.Country;
+    State = o.State;
+    Year = o.Year;
+    Month = o.Month;
+    Day = o.Day;
+    Hour = o.Hour;
+    Minute = o.Minute;
+    Second = o.Second;
+    Adjust = o.Adjust;
+    Longitude = o.Longitude;
+    Latitude = o.Latitude;
+}
+
+std::int32_t tChart::EffectiveAspectTypes(std::int32_t optionAspectTypes) const
+{
+    return AspectTypes == 255 ? optionAspectTypes : AspectTypes;
+}
+
+tSignDistribution SignDistribution(const tChart& chart)
+{
+    tSignDistribution d{};
+    for (int n = 1; n <= 10; ++n) {
+        const double lon = chart.BodyPosition(n);
+        if (lon < 0.0) continue;
+        const int s = SignPosition(2, lon).Sign;
+        ++d[s % 2 == 1 ? 0 : 1];
+        ++d[2 + (s - 1) % 3];
+        ++d[5 + (s - 1) % 4];
+    }
+    return d;
 }
 
 tPlanet& tChart::AddBody(int num)

@@ -1,8 +1,10 @@
 // One computed horoscope: birth data, time results and an owned list of bodies.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -12,10 +14,31 @@ namespace quintara {
 
 struct OptionSet;  // display option set; defined with the options
 
+// One row of the planets table: a user point added to every new chart.
+struct tPlanetRow {
+    std::int32_t Num = 0;
+    std::string Name, ShortName;
+    bool Visible = false, Aspects = false;
+    std::int32_t PointType = 0;
+    double Longitude = 0.0, Latitude = 0.0;
+    std::int32_t Plus1 = 0, Plus2 = 0, Minus1 = 0, Divider = 0;
+    double Value = 0.0;
+    std::int32_t Offset = 0;
+};
+
+// Sign distribution of bodies 1..10, in the order of the captions
+// "masculine", "feminine", "cardinals", "fixed", "mutable", "of fire",
+// "of earth", "of air", "of water".
+using tSignDistribution = std::array<int, 9>;
+
 class tChart {
 public:
-    // Creates bodies 1..28 in numbering order.
+    // Creates bodies 1..28 in numbering order, visible and taking part in
+    // aspects as the option set shows them.
     explicit tChart(const OptionSet* options = nullptr);
+    // The same, then one body per planets-table row in the rows' order. A
+    // row's names go to the vocabulary when it has none for that number.
+    tChart(const OptionSet* options, std::span<const tPlanetRow> rows, TLanguages* languages);
     tChart(const tChart&) = delete;
     tChart& operator=(const tChart&) = delete;
 
@@ -37,6 +60,11 @@ public:
     void SetHouseCusp(int n, double value);
     bool Retrograde(int n) const;
     void SetRetrograde(int n, bool flag);
+
+    // Copies the birth data (not the bodies, not the time results).
+    void Assign(const tChart& other);
+    // AspectTypes unless 255, else the option's.
+    std::int32_t EffectiveAspectTypes(std::int32_t optionAspectTypes) const;
 
     std::int32_t AspectTypes = 255;
     std::int32_t ChartType = 0;
@@ -64,5 +92,7 @@ private:
 // The whole computation: UT, Julian day, sidereal time, bodies 1..12,
 // houses, zodiac shift, minor bodies.
 void CalcChart(tChart& chart);
+
+tSignDistribution SignDistribution(const tChart& chart);
 
 }  // namespace quintara

@@ -1,7 +1,12 @@
 #include "chart/planet.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "chart/chart.h"
 #include "engine/angles.h"
+#include "i18n/languages.h"
+#include "options/option_set.h"
 
 namespace quintara {
 
@@ -12,9 +17,31 @@ void tPlanet::SetLongitude(double value)
     Value = 0.0;
 }
 
+bool tPlanet::ReachesItself() const
+{
+    if (!owner) return false;
+    // Depth-first over the formula terms; every formula point is visited once.
+    std::vector<const tPlanet*> stack{this}, seen;
+    while (!stack.empty()) {
+        const tPlanet* p = stack.back();
+        stack.pop_back();
+        for (int n : {p->Plus1, p->Plus2, p->Minus1}) {
+            if (n <= 0) continue;
+            const tPlanet* t = owner->FindBody(n);
+            if (!t || !t->IsFormula()) continue;
+            if (t == this) return true;
+            if (std::find(seen.begin(), seen.end(), t) != seen.end()) continue;
+            seen.push_back(t);
+            stack.push_back(t);
+        }
+    }
+    return false;
+}
+
 double tPlanet::GetPosition() const
 {
     if (PointType == 0) return Normalize360(Longitude);
+    if (IsFormula() && ReachesItself()) return -1.0;
     auto pos = [this](int n) { return owner ? owner->BodyPosition(n) : -1.0; };
     if (PointType == 2)
         return Normalize360(Longitude + 1.391 * (owner ? owner->Centuries : 0.0));
@@ -32,5 +59,32 @@ double tPlanet::GetPosition() const
     }
     return Normalize360(s + Value + Longitude);
 }
+
+int tPlanet::Slot() const
+{
+    if (Num >= 1 && Num <= 12) return Num + 3;
+    if (Num >= kAscendant && Num <= kLastCusp) return kSlotHouses;
+    return -1;
+}
+
+std::uint32_t tPlanet::EffectiveColor() const
+{
+    if (Color != 0) return Color;
+    const OptionSet* set = owner ? owner->Options : nullptr;
+    if (set && Slot() >= 0) return set->Colors[static_cast<std::size_t>(Slot())];
+    return 0xff0000;
+}
+
+std::int32_t tPlanet::EffectiveLineWidth() const
+{
+    if (LineWidth != 0) return LineWidth;
+    const OptionSet* set = owner ? owner->Options : nullptr;
+    if (set && Slot() >= 0) return set->LineWidths[static_cast<std::size_t>(Slot())];
+    return 1;
+}
+
+std::string tPlanet::Name(TLanguages& languages) const { return languages.PlanetName(Num); }
+
+std::string tPlanet::ShortName(TLanguages& languages) const { return languages.PlanetShortName(Num); }
 
 }  // namespace quintara

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace quintara {
 
 class tChart;
+class TLanguages;
 
 // Body numbers shared by the whole program.
 enum : int {
@@ -22,7 +24,19 @@ public:
     // Sets a fixed longitude (degrees) and clears any point formula.
     void SetLongitude(double value);
     // Position in degrees [0, 360), evaluating the point formula of PointType.
+    // A formula point that refers to itself, directly or through other
+    // formula points, has no position: -1.
     double GetPosition() const;
+
+    // Own colour, else the option set's slot (bodies 1..12: n + 3; cusps:
+    // "Houses"), else 0xff0000.
+    std::uint32_t EffectiveColor() const;
+    // Own width, else the option set's slot, else 1.
+    std::int32_t EffectiveLineWidth() const;
+    bool TakesPartInAspects() const { return Visible && Aspects; }
+    // Names in the current language.
+    std::string Name(TLanguages& languages) const;
+    std::string ShortName(TLanguages& languages) const;
 
     bool Visible = false;
     bool Aspects = false;
@@ -38,6 +52,11 @@ public:
     std::int32_t PointType = 0;  // 0 fixed, 1 sum, 2 precessing star, 3+ formula
     std::int32_t Offset = 0;
     bool Retrograde = false;
+
+private:
+    bool IsFormula() const { return PointType == 1 || PointType >= 3; }
+    bool ReachesItself() const;
+    int Slot() const;  // colour and line-width slot, -1 for none
 };
 
 }  // namespace quintara

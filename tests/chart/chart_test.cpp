@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "chart/chart.h"
+#include "i18n/languages.h"
+#include "options/option_set.h"
+#include "support/temp_dir.h"
 
 using namespace quintara;
 
@@ -29,4 +32,108 @@ TEST(Chart, FindBodyPrefersPositionThenLast)
     c.AddBody(40).Longitude = 2.0;
     EXPECT_DOUBLE_EQ(c.FindBody(40)->Longitude, 2.0);
     EXPECT_EQ(c.FindBody(-1), nullptr);
+}
+
+TEST(Chart, FormulaCyclesHaveNoPosition)
+{
+    tChart c;
+    c.SetBodyLongitude(1, 20.0);
+    tPlanet& a = c.AddBody(29);
+    a.PointType = 1, a.Plus1 = 30, a.Plus2 = 1;
+    tPlanet& b = c.AddBody(30);
+    b.PointType = 3, b.Plus1 = 29, b.Value = 5.0;
+    tPlanet& self = c.AddBody(31);
+    self.PointType = 1, self.Plus1 = 31;
+    tPlanet& user = c.AddBody(32);  // depends on the cycle without being in it
+    user.PointType = 1, user.Plus1 = 29, user.Plus2 = 1;
+    EXPECT_DOUBLE_EQ(c.BodyPosition(29), -1.0);
+    EXPECT_DOUBLE_EQ(c.BodyPosition(30), -1.0);
+    EXPECT_DOUBLE_EQ(c.BodyPosition(31), -1.0);
+    EXPECT_DOUBLE_EQ(c.BodyPosition(32), 19.0);  // -1 + 20, as for a missing body
+}
+
+TEST(Chart, PartOfFortuneAndMissingTerms)
+{
+    tChart c;
+    c.SetBodyLongitude(1, 100.0);
+    c.SetBodyLongitude(2, 50.0);
+    c.SetHouseCusp(1, 10.0);
+    tPlanet& pf = c.AddBody(49);
+    pf.PointType = 1, pf.Plus1 = 13, pf.Plus2 = 2, pf.Minus1 = 1;
+    EXPECT_DOUBLE_EQ(c.BodyPosition(49), 320.0);  // Asc + Moon - Sun
+    pf.Minus1 = 45;                                 // absent: counts -1
+    EXPECT_DOUBLE_EQ(c.BodyPosition(49), 61.0);
+    pf.SetLongitude(12.0);                          // clears the formula, keeps the type
+    EXPECT_EQ(pf.PointType, 1);
+    EXPECT_DOUBLE_EQ(c.BodyPosition(49), 0.0);
+}
+
+TEST(Chart, CreationFromOptionSetAndRows)
+{
+    const tOptionRecord d = tOptionRecord::Defaults();
+    tPlanetRow sun2;
+    sun2.Num = 1;
+    tPlanetRow star;
+    star.Num = 33, star.Visible = true, star.Aspects = true, star.PointType = 2, star.Longitude = 100.0;
+    const tPlanetRow rows[] = {sun2, star};
+    tChart c(&d.FirstChartSet, rows, nullptr);
+    ASSERT_EQ(c.BodyCount(), 30);
+    EXPECT_TRUE(c.FindBody(1)->Visible);  // the built-in Sun at position 1
+    EXPECT_EQ(c.FindBody(1), c.BodyAt(1));
+    EXPECT_FALSE(c.FindBody(13)->Visible);  // first-chart set hides cusps
+    EXPECT_TRUE(c.FindBody(33)->TakesPartInAspects());
+    EXPECT_EQ(c.FindBody(1)->EffectiveColor(), 0x00000080u);  // maroon slot 4
+    EXPECT_EQ(c.FindBody(14)->EffectiveColor(), 0x00000080u); // houses slot
+    EXPECT_EQ(c.FindBody(33)->EffectiveColor(), 0xff0000u);
+    EXPECT_EQ(c.FindBody(33)->EffectiveLineWidth(), 1);
+    c.FindBody(2)->Color = 0x123456;
+    EXPECT_EQ(c.FindBody(2)->EffectiveColor(), 0x123456u);
+    EXPECT_EQ(c.EffectiveAspectTypes(15), 15);
+}
+
+TEST(Chart, AssignCopiesBirthDataOnly)
+{
+    tChart a, b;
+    a.Name = "Ada";
+    a.Year = 1815, a.Month = 12, a.Day = 10, a.Hour = 7;
+    a.Latitude = 51.30;
+    a.HouseType = 4;
+    a.Index = 7;
+    a.OrbPercent = 50;
+    a.SetBodyLongitude(1, 258.0);
+    a.Centuries = -1.84;
+    b.SetBodyLongitude(1, 10.0);
+    b.Assign(a);
+    EXPECT_EQ(b.Name, "Ada");
+    EXPECT_EQ(b.Year, 1815);
+    EXPECT_EQ(b.HouseType, 4);
+    EXPECT_EQ(b.Index, 7);
+    EXPECT_EQ(b.OrbPercent, 100);
+    EXPECT_DOUBLE_EQ(b.BodyPosition(1), 10.0);
+    EXPECT_DOUBLE_EQ(b.Centuries, 0.0);
+}
+
+TEST(Chart, SignDistributionCountsBodiesOneToTen)
+{
+    tChart c;
+    for (int n = 1; n <= 10; ++n) c.SetBodyLongitude(n, 5.0);  // all Aries
+    c.SetBodyLongitude(2, 95.0);                               // Moon in Cancer
+    c.SetBodyLongitude(11, 200.0);                             // Lilith: not counted
+    const tSignDistribution d = SignDistribution(c);
+    EXPECT_EQ(d, (tSignDistribution{9, 1, 10, 0, 0, 9, 0, 0, 1}));
+}
+
+TEST(Chart, RowNamesFillGapsInTheVocabulary)
+{
+    test::tTempDir home;
+    tProfileFile settings(home.File("Astro.ini"));
+    TLanguages lang(home.Path(), settings);
+    tPlanetRow vertex, sun;
+    vertex.Num = 30, vertex.Name = "Vertex", vertex.ShortName = "Vx";
+    sun.Num = 1, sun.Name = "Sol";
+    const tPlanetRow rows[] = {vertex, sun};
+    tChart c(nullptr, rows, &lang);
+    EXPECT_EQ(c.FindBody(30)->Name(lang), "Vertex");
+    EXPECT_EQ(c.FindBody(30)->ShortName(lang), "Vx");
+    EXPECT_EQ(c.FindBody(1)->Name(lang), "Sun");  // the vocabulary has a name already
 }
