@@ -1,0 +1,259 @@
+#include "aspects/aspects.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "chart/chart.h"
+#include "engine/angles.h"
+#include "engine/houses.h"
+#include "options/option_set.h"
+
+namespace quintara {
+namespace {
+
+constexpr int kSearched = 12;
+constexpr double kAngles[kSearched + 1] = {0,  0,   60,  90,  120, 180, 30,
+                                           45, 72,  135, 150, 144, 360.0 / 7.0};
+constexpr int kGroups[kSearched + 1] = {0, 1, 1, 2, 1, 2, 4, 8, 4, 8, 4, 8, 4};
+
+// Orb row of a body: its own for 1..12, row 13 for the Ascendant and above.
+int Row(int body) { return body >= 1 && body <= 12 ? body : 13; }
+
+// Maximum orb of a pair: row 13 when either is above 13, else the larger row.
+int MaxOrb(const tOrbTable& t, int b1, int b2, int k)
+{
+    if (b1 < 14 && b2 < 14) return std::max(t.At(Row(b1), k), t.At(Row(b2), k));
+    return t.At(13, k);
+}
+
+bool Pair(int b1, int b2, int x, int y) { return (b1 == x && b2 == y) || (b1 == y && b2 == x); }
+
+// The chart's bodies by list position (index 0 unused), positions evaluated once.
+struct tSide {
+    std::vector<double> position;
+    std::vector<char> takesPart;
+    std::vector<std::int32_t> number;
+
+    explicit tSide(const tChart& c)
+    {
+        const int n = c.BodyCount();
+        position.resize(static_cast<std::size_t>(n) + 1);
+        takesPart.resize(static_cast<std::size_t>(n) + 1);
+        number.resize(static_cast<std::size_t>(n) + 1);
+        for (int p = 1; p <= n; ++p) {
+            const tPlanet* b = c.BodyAt(p);
+            position[static_cast<std::size_t>(p)] = b->GetPosition();
+            takesPart[static_cast<std::size_t>(p)] = b->TakesPartInAspects();
+            number[static_cast<std::size_t>(p)] = b->Num;
+        }
+    }
+};
+
+// Limits of one search: the enabled aspects and each row's orb, scaled.
+class tPairTester {
+public:
+    tPairTester(const tOrbTable& orbs, int aspectTypes, int percent)
+    {
+        for (int k = 1; k <= kSearched; ++k)
+            if (aspectTypes & kGroups[k]) enabled[count++] = k;
+        for (int row = 1; row <= 13; ++row)
+            for (int k = 1; k <= kSearched; ++k) rowOrb[row][k] = orbs.At(row, k);
+        scale = percent / 100.0;
+    }
+
+    // Pair at list positions i and j (rows by position: the built-in bodies'
+    // positions are their numbers).
+    void Test(double p1, double p2, int i, int j, std::int32_t body1, std::int32_t body2,
+              std::vector<tAspect>& out) const
+    {
+        double d = p1 - p2;
+        if (d > 180.0) d = 360.0 - d;
+        if (d < -180.0) d += 360.0;
+        const bool own = i < 14 && j < 14;
+        for (int e = 0; e < count; ++e) {
+            const int k = enabled[e];
+            const int o = own ? std::max(rowOrb[i][k], rowOrb[j][k]) : rowOrb[13][k];
+            const double limit = o * scale;
+            const double a = kAngles[k];
+            // The angle table's two entries of k: -a then +a (0 and 360 for k = 1).
+            const double first = k == 1 ? 0.0 : -a, second = k == 1 ? 360.0 : a;
+            if (first - limit < d && d < first + limit) out.push_back({body1, body2, k, std::fabs(d - first), 0.0});
+            if (second - limit < d && d < second + limit) out.push_back({body1, body2, k, std::fabs(d - second), 0.0});
+        }
+    }
+
+private:
+    int enabled[kSearched] = {};
+    int count = 0;
+    int rowOrb[14][kSearched + 1] = {};
+    double scale = 1.0;
+};
+
+bool InNodeOrCusps(int p) { return p >= 12 && p <= 24; }
+
+}  // namespace
+
+double AspectAngle(int k) { return k >= 1 && k <= kSearched ? kAngles[k] : 0.0; }
+
+int AspectGroup(int k) { return k >= 1 && k <= kSearched ? kGroups[k] : 0; }
+
+void tAspectsCollection::BuildNatal(const tChart& chart)
+{
+    items.clear();
+    if (!rules.NatalOrbs) return;
+    const tSide s(chart);
+    const tPairTester tester(*rules.NatalOrbs, chart.EffectiveAspectTypes(rules.AspectTypes), chart.OrbPercent);
+    const int n = chart.BodyCount();
+    const bool timeUnknown = chart.HouseType == kTimeUnknown;
+    for (int i = 1; i < n; ++i) {
+        // Without a birth time the node and the cusps have no meaning: the
+        // first bodies stop there, and the cusps aspect nothing.
+        if (timeUnknown && InNodeOrCusps(i)) continue;
+        for (int j = i + 1; j <= n; ++j) {
+            if (timeUnknown && InNodeOrCusps(j)) break;
+            if (!s.takesPart[static_cast<std::size_t>(i)] || !s.takesPart[static_cast<std::size_t>(j)]) continue;
+            if (InNodeOrCusps(i) && InNodeOrCusps(j)) continue;
+            tester.Test(s.position[static_cast<std::size_t>(i)], s.position[static_cast<std::size_t>(j)], i, j,
+                        s.number[static_cast<std::size_t>(i)], s.number[static_cast<std::size_t>(j)], items);
+        }
+    }
+}
+
+void tAspectsCollection::BuildComparison(const tChart& a, const tChart& b)
+{
+    if (!rules.SynastryOrbs) return;
+    const tSide sa(a), sb(b);
+    const tPairTester tester(*rules.SynastryOrbs, a.EffectiveAspectTypes(rules.AspectTypes), a.OrbPercent);
+    const int na = a.BodyCount(), nb = b.BodyCount();
+    for (int i = 1; i <= na; ++i) {
+        if (!sa.takesPart[static_cast<std::size_t>(i)]) continue;
+        for (int j = 1; j <= nb; ++j) {
+            // Both flags from a: the two charts share the body layout.
+            if (j > na || !sa.takesPart[static_cast<std::size_t>(j)]) continue;
+            tester.Test(sa.position[static_cast<std::size_t>(i)], sb.position[static_cast<std::size_t>(j)], i, j,
+                        sa.number[static_cast<std::size_t>(i)], sa.number[static_cast<std::size_t>(j)], items);
+        }
+    }
+}
+
+double NatalScore(const tOrbTable& orbs, int b1, int b2, int k, double orb)
+{
+    const int m = MaxOrb(orbs, b1, b2, k);
+    const double base = m > 0 ? std::fabs(1.0 - orb / m) * 10.0 : 10.0;
+    int w = 0;
+    if (b1 >= 1 && b1 <= 12) w += 11 - b1;
+    if (b2 >= 1 && b2 <= 12) w += 11 - b2;
+    if (b1 == 13) w += 10;
+    if (b2 == 18) w += 8;
+    double score = w * base;
+    switch (k) {
+    case 1:
+        score *= 4.0;
+        if (Pair(b1, b2, 1, 7) || Pair(b1, b2, 2, 5) || Pair(b1, b2, 2, 7) || Pair(b1, b2, 5, 7)) score *= 0.3;
+        if (Pair(b1, b2, 2, 7)) score *= 0.5;
+        if (Pair(b1, b2, 1, 5)) score *= 0.7;
+        break;
+    case 2: score *= 2.0; break;
+    case 3: score *= -1.0; break;
+    case 5: score *= -2.0; break;
+    case 6: case 8: case 10: score *= 0.5; break;
+    case 7: case 9: score *= -0.5; break;
+    default: break;
+    }
+    return score;
+}
+
+double DignityFactor(int body, int sign)
+{
+    struct tDignity {
+        int up15[2], up13, down07[2], down05;
+    };
+    // Signs multiplying by 1.5, 1.3, 0.7 and 0.5; 0 = none.
+    static constexpr tDignity kTable[11] = {
+        {{0, 0}, 0, {0, 0}, 0},
+        {{5, 0}, 1, {11, 0}, 7},   {{4, 0}, 2, {10, 0}, 8},  {{3, 6}, 0, {9, 12}, 0},
+        {{2, 7}, 12, {1, 8}, 6},   {{1, 8}, 10, {2, 7}, 4},  {{9, 12}, 4, {3, 6}, 10},
+        {{10, 11}, 7, {4, 5}, 1},  {{11, 0}, 0, {5, 0}, 0},  {{12, 0}, 0, {6, 0}, 0},
+        {{8, 0}, 0, {2, 0}, 0},
+    };
+    if (body < 1 || body > 10 || sign < 1 || sign > 12) return 1.0;
+    const tDignity& d = kTable[body];
+    if (sign == d.up15[0] || sign == d.up15[1]) return 1.5;
+    if (sign == d.up13) return 1.3;
+    if (sign == d.down07[0] || sign == d.down07[1]) return 0.7;
+    if (sign == d.down05) return 0.5;
+    return 1.0;
+}
+
+double SynastryScore(const tOrbTable& orbs, int b1, int b2, int k, double orb)
+{
+    const int m = MaxOrb(orbs, b1, b2, k);
+    int divisor = b1 + b2;
+    for (int b : {b1, b2})
+        if (b == 13 || b == 18) divisor -= 7;
+    // A zero orb row or a divisor of 0 would divide by zero.
+    double base = (1.0 - (m > 0 ? orb / (2.0 * m) : 0.0)) * 320.0;
+    if (divisor != 0) base /= divisor;
+    switch (k) {
+    case 1:
+        if (Pair(b1, b2, 3, 3) || Pair(b1, b2, 4, 4)) base *= 2.0;
+        else if (!Pair(b1, b2, 1, 1) && !Pair(b1, b2, 5, 5)) base *= 5.0;
+        break;
+    case 2: case 4: base *= 3.0; break;
+    case 3: base *= -5.0; break;
+    case 5:
+        if (Pair(b1, b2, 1, 2) || Pair(b1, b2, 1, 4) || Pair(b1, b2, 2, 2) || Pair(b1, b2, 2, 3) ||
+            Pair(b1, b2, 2, 4) || Pair(b1, b2, 3, 3))
+            base *= 2.0;
+        else
+            base *= -3.0;
+        break;
+    case 6: case 8: case 10: base *= 0.5; break;
+    case 7: case 9: base *= -0.5; break;
+    default: break;
+    }
+    return base;
+}
+
+double TransitScore(const tOrbTable& orbs, int b1, int b2, int angleIndex)
+{
+    return NatalScore(orbs, b1, b2, (angleIndex + 1) / 2, 0.0);
+}
+
+void tAspectsCollection::ScoreNatal(const tChart& chart)
+{
+    if (!rules.NatalOrbs) return;
+    for (tAspect& a : items) {
+        a.Score = NatalScore(*rules.NatalOrbs, a.Body1, a.Body2, a.Aspect, a.Orb);
+        for (int b : {a.Body1, a.Body2})
+            if (b >= 1 && b <= 10) {
+                const double lon = chart.BodyPosition(b);
+                if (lon >= 0.0) a.Score *= DignityFactor(b, SignPosition(2, lon).Sign);
+            }
+    }
+}
+
+void tAspectsCollection::ScoreComparison()
+{
+    if (!rules.NatalOrbs) return;
+    for (tAspect& a : items) a.Score = NatalScore(*rules.NatalOrbs, a.Body1, a.Body2, a.Aspect, a.Orb);
+}
+
+void tAspectsCollection::ScoreSynastry()
+{
+    if (!rules.SynastryOrbs) return;
+    for (tAspect& a : items) a.Score = SynastryScore(*rules.SynastryOrbs, a.Body1, a.Body2, a.Aspect, a.Orb);
+}
+
+tAspectTotals tAspectsCollection::Totals() const
+{
+    tAspectTotals t;
+    for (const tAspect& a : items) {
+        if (a.Score > 0.0) t.Positive += a.Score;
+        if (a.Score < 0.0) t.Negative += a.Score;
+    }
+    t.Global = t.Positive + t.Negative;
+    return t;
+}
+
+}  // namespace quintara

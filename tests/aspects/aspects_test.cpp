@@ -1,0 +1,205 @@
+#include "aspects/aspects.h"
+
+#include <gtest/gtest.h>
+
+#include "chart/chart.h"
+#include "options/option_set.h"
+
+using namespace quintara;
+
+namespace {
+
+// Default options; the tests choose which bodies take part.
+struct tFixture {
+    tOptionRecord options = tOptionRecord::Defaults();
+    tAspectRules Rules(int aspectTypes = 15) const
+    {
+        return {&options.NatalOrbs, &options.SynastryOrbs, aspectTypes};
+    }
+};
+
+// Only bodies in `on` take part in aspects.
+void OnlyBodies(tChart& c, std::initializer_list<int> on)
+{
+    for (int p = 1; p <= c.BodyCount(); ++p) {
+        tPlanet* b = c.BodyAt(p);
+        b->Visible = b->Aspects = false;
+        for (int n : on)
+            if (b->Num == n) b->Visible = b->Aspects = true;
+    }
+}
+
+}  // namespace
+
+TEST(Aspects, FoldingAndStrictOrbBounds)
+{
+    tFixture f;
+    tChart c;
+    OnlyBodies(c, {1, 2});
+    c.SetBodyLongitude(1, 359.0);
+    c.SetBodyLongitude(2, 1.0);
+    tAspectsCollection list(f.Rules());
+    list.BuildNatal(c);
+    ASSERT_EQ(list.Items().size(), 1u);
+    EXPECT_EQ(list.Items()[0].Aspect, 1);
+    EXPECT_NEAR(list.Items()[0].Orb, 2.0, 1e-12);
+    // Sextile orb is 4 for both rows: exactly 4 off is no aspect.
+    c.SetBodyLongitude(1, 64.0);
+    c.SetBodyLongitude(2, 0.0);
+    list.BuildNatal(c);
+    EXPECT_TRUE(list.Items().empty());
+    c.SetBodyLongitude(1, 63.9);
+    list.BuildNatal(c);
+    ASSERT_EQ(list.Items().size(), 1u);
+    EXPECT_EQ(list.Items()[0].Aspect, 2);
+    // Negative side of the table: Moon 60 degrees ahead of the Sun.
+    c.SetBodyLongitude(1, 0.0);
+    c.SetBodyLongitude(2, 61.0);
+    list.BuildNatal(c);
+    ASSERT_EQ(list.Items().size(), 1u);
+    EXPECT_NEAR(list.Items()[0].Orb, 1.0, 1e-12);
+}
+
+TEST(Aspects, OrbPercentAndAspectTypes)
+{
+    tFixture f;
+    tChart c;
+    OnlyBodies(c, {1, 2});
+    c.SetBodyLongitude(1, 0.0);
+    c.SetBodyLongitude(2, 93.0);  // square, orb 3 of 6
+    tAspectsCollection list(f.Rules(3));
+    list.BuildNatal(c);
+    EXPECT_EQ(list.Items().size(), 1u);
+    c.OrbPercent = 50;  // limit 3: strict
+    list.BuildNatal(c);
+    EXPECT_TRUE(list.Items().empty());
+    c.OrbPercent = 0;
+    c.SetBodyLongitude(2, 90.0);
+    list.BuildNatal(c);
+    EXPECT_TRUE(list.Items().empty());
+    // Major aspects only: a semi-sextile is not listed.
+    c.OrbPercent = 100;
+    c.SetBodyLongitude(2, 30.5);
+    list.BuildNatal(c);
+    EXPECT_TRUE(list.Items().empty());
+    c.AspectTypes = 15;
+    list.BuildNatal(c);
+    ASSERT_EQ(list.Items().size(), 1u);
+    EXPECT_EQ(list.Items()[0].Aspect, 6);
+}
+
+TEST(Aspects, OrbRowsByPositionAndRowThirteen)
+{
+    tFixture f;
+    f.options.NatalOrbs.Set(1, 1, 3);
+    f.options.NatalOrbs.Set(2, 1, 8);
+    f.options.NatalOrbs.Set(13, 1, 1);
+    tChart c;
+    OnlyBodies(c, {1, 2, 25});
+    c.SetBodyLongitude(1, 10.0);
+    c.SetBodyLongitude(2, 17.0);   // 7 off: within the Moon's 8
+    c.SetBodyLongitude(25, 11.5);  // 1.5 off the Sun: row 13 (1) says no
+    tAspectsCollection list(f.Rules());
+    list.BuildNatal(c);
+    ASSERT_EQ(list.Items().size(), 1u);
+    EXPECT_EQ(list.Items()[0].Body2, 2);
+}
+
+TEST(Aspects, TimeUnknownKeepsNodeAndCuspsOut)
+{
+    tFixture f;
+    tChart c;
+    for (int n = 1; n <= c.BodyCount(); ++n) {
+        c.SetBodyLongitude(n, 0.0);  // all conjunct
+        c.BodyAt(n)->Visible = c.BodyAt(n)->Aspects = true;
+    }
+    c.HouseType = 255;
+    tAspectsCollection list(f.Rules());
+    list.BuildNatal(c);
+    for (const tAspect& a : list.Items()) {
+        EXPECT_FALSE(a.Body1 >= 12 && a.Body1 <= 24) << a.Body1;
+        EXPECT_FALSE(a.Body2 >= 12 && a.Body2 <= 24) << a.Body2;
+        if (a.Body1 <= 11) {
+            EXPECT_LE(a.Body2, 11);
+        }
+    }
+    // 11 first bodies among themselves and Chiron..Juno among themselves.
+    EXPECT_EQ(list.Items().size(), 55u + 6u);
+    c.HouseType = 0;
+    list.BuildNatal(c);
+    // Node and cusps never aspect each other.
+    for (const tAspect& a : list.Items()) EXPECT_FALSE(a.Body1 >= 12 && a.Body2 <= 24 && a.Body2 >= 12);
+}
+
+TEST(Aspects, NatalScoringExamplesAndDignities)
+{
+    tFixture f;
+    const tOrbTable& n = f.options.NatalOrbs;
+    EXPECT_DOUBLE_EQ(NatalScore(n, 1, 2, 1, 0.0), 760.0);
+    EXPECT_DOUBLE_EQ(NatalScore(n, 1, 7, 1, 0.0), (10 + 4) * 10 * 4 * 0.3);
+    EXPECT_DOUBLE_EQ(NatalScore(n, 2, 7, 1, 0.0), (9 + 4) * 10 * 4 * 0.3 * 0.5);
+    EXPECT_DOUBLE_EQ(NatalScore(n, 5, 1, 1, 0.0), (6 + 10) * 10 * 4 * 0.7);
+    EXPECT_DOUBLE_EQ(NatalScore(n, 1, 2, 5, 4.5), 19 * 5.0 * -2.0);  // orb half of 9
+    EXPECT_DOUBLE_EQ(NatalScore(n, 13, 18, 4, 0.0), (10 + 8) * 10.0);
+    EXPECT_DOUBLE_EQ(NatalScore(n, 12, 12, 3, 0.0), -(-1 - 1) * 10.0);
+    tOrbTable zero;
+    EXPECT_DOUBLE_EQ(NatalScore(zero, 1, 2, 4, 3.0), 190.0);  // m = 0: base 10
+    EXPECT_DOUBLE_EQ(DignityFactor(1, 5), 1.5);
+    EXPECT_DOUBLE_EQ(DignityFactor(4, 12), 1.3);
+    EXPECT_DOUBLE_EQ(DignityFactor(7, 4), 0.7);
+    EXPECT_DOUBLE_EQ(DignityFactor(5, 4), 0.5);
+    EXPECT_DOUBLE_EQ(DignityFactor(8, 1), 1.0);
+    EXPECT_DOUBLE_EQ(DignityFactor(11, 5), 1.0);
+    // Sun in Leo conjunct Moon in Leo: 760 x 1.5 (Sun) x 1 (Moon).
+    tChart c;
+    OnlyBodies(c, {1, 2});
+    c.SetBodyLongitude(1, 130.0);
+    c.SetBodyLongitude(2, 130.0);
+    tAspectsCollection list(f.Rules());
+    list.BuildNatal(c);
+    list.ScoreNatal(c);
+    ASSERT_EQ(list.Items().size(), 1u);
+    EXPECT_DOUBLE_EQ(list.Items()[0].Score, 1140.0);
+    list.ScoreComparison();
+    EXPECT_DOUBLE_EQ(list.Items()[0].Score, 760.0);
+    EXPECT_DOUBLE_EQ(TransitScore(f.options.NatalOrbs, 1, 2, 2), 760.0);  // entry 2: k = 1
+}
+
+TEST(Aspects, SynastryScoringDivisors)
+{
+    tFixture f;
+    const tOrbTable& s = f.options.SynastryOrbs;
+    EXPECT_DOUBLE_EQ(SynastryScore(s, 1, 2, 4, 0.0), 320.0 / 3 * 3);
+    EXPECT_DOUBLE_EQ(SynastryScore(s, 13, 1, 4, 0.0), 320.0 / 7 * 3);    // 14 - 7
+    EXPECT_DOUBLE_EQ(SynastryScore(s, 13, 18, 4, 0.0), 320.0 / 17 * 3);  // 31 - 14
+    EXPECT_DOUBLE_EQ(SynastryScore(s, 1, 1, 1, 0.0), 320.0 / 2);
+    EXPECT_DOUBLE_EQ(SynastryScore(s, 4, 4, 1, 0.0), 320.0 / 8 * 2);
+    EXPECT_DOUBLE_EQ(SynastryScore(s, 6, 6, 1, 2.5), (1 - 2.5 / 10) * 320.0 / 12 * 5);
+    EXPECT_DOUBLE_EQ(SynastryScore(s, 2, 3, 5, 0.0), 320.0 / 5 * 2);
+    EXPECT_DOUBLE_EQ(SynastryScore(s, 5, 6, 5, 0.0), 320.0 / 11 * -3);
+    EXPECT_DOUBLE_EQ(SynastryScore(s, 5, 6, 3, 0.0), 320.0 / 11 * -5);
+}
+
+TEST(Aspects, ComparisonReadsFlagsFromTheFirstChartAndTotals)
+{
+    tFixture f;
+    tChart a, b;
+    OnlyBodies(a, {1, 2});
+    OnlyBodies(b, {});  // b's flags play no part
+    a.SetBodyLongitude(1, 0.0);
+    a.SetBodyLongitude(2, 200.0);
+    b.SetBodyLongitude(1, 1.0);    // a's Sun conjunct b's Sun
+    b.SetBodyLongitude(2, 90.5);   // a's Sun square b's Moon
+    tAspectsCollection list(f.Rules());
+    list.BuildComparison(a, b);
+    ASSERT_EQ(list.Items().size(), 2u);
+    EXPECT_EQ(list.Items()[0].Body2, 1);
+    EXPECT_EQ(list.Items()[1].Aspect, 3);
+    list.ScoreSynastry();
+    const tAspectTotals t = list.Totals();
+    EXPECT_GT(t.Positive, 0.0);
+    EXPECT_LT(t.Negative, 0.0);
+    EXPECT_DOUBLE_EQ(t.Global, t.Positive + t.Negative);
+    list.BuildComparison(a, b);  // appends
+    EXPECT_EQ(list.Items().size(), 4u);
+}
