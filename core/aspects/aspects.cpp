@@ -1,6 +1,7 @@
 #include "aspects/aspects.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "chart/chart.h"
@@ -33,6 +34,7 @@ struct tSide {
     std::vector<double> position;
     std::vector<char> takesPart;
     std::vector<std::int32_t> number;
+    std::vector<int> participants;  // positions taking part, in order
 
     explicit tSide(const tChart& c)
     {
@@ -45,48 +47,58 @@ struct tSide {
             position[static_cast<std::size_t>(p)] = b->GetPosition();
             takesPart[static_cast<std::size_t>(p)] = b->TakesPartInAspects();
             number[static_cast<std::size_t>(p)] = b->Num;
+            if (b->TakesPartInAspects()) participants.push_back(p);
         }
     }
 };
 
-// Limits of one search: the enabled aspects and each row's orb, scaled.
+// Limits of one search: the enabled aspects and each row's scaled orb.
 class tPairTester {
 public:
     tPairTester(const tOrbTable& orbs, int aspectTypes, int percent)
     {
         for (int k = 1; k <= kSearched; ++k)
             if (aspectTypes & kGroups[k]) enabled[count++] = k;
+        const double scale = percent / 100.0;
         for (int row = 1; row <= 13; ++row)
-            for (int k = 1; k <= kSearched; ++k) rowOrb[row][k] = orbs.At(row, k);
-        scale = percent / 100.0;
+            for (int k = 1; k <= kSearched; ++k) rowLimit[row][k] = orbs.At(row, k) * scale;
     }
 
-    // Pair at list positions i and j (rows by position: the built-in bodies'
-    // positions are their numbers).
+    // Pair at list positions i and j; the orb rows go by position (the
+    // built-in bodies' positions are their numbers).
     void Test(double p1, double p2, int i, int j, std::int32_t body1, std::int32_t body2,
               std::vector<tAspect>& out) const
     {
         double d = p1 - p2;
         if (d > 180.0) d = 360.0 - d;
         if (d < -180.0) d += 360.0;
+        const double ad = std::fabs(d);
         const bool own = i < 14 && j < 14;
+        const double* li = rowLimit[own ? i : 13];
+        const double* lj = rowLimit[own ? j : 13];
+        // Branch-free rejection first: a bit for each kind one of whose two
+        // entries may hold. Most pairs have none.
+        unsigned candidates = 0;
         for (int e = 0; e < count; ++e) {
             const int k = enabled[e];
-            const int o = own ? std::max(rowOrb[i][k], rowOrb[j][k]) : rowOrb[13][k];
-            const double limit = o * scale;
-            const double a = kAngles[k];
-            // The angle table's two entries of k: -a then +a (0 and 360 for k = 1).
+            const double a = kAngles[k], l = std::max(li[k], lj[k]);
+            candidates |= static_cast<unsigned>((std::fabs(ad - a) < l) | (a < l)) << k;
+        }
+        while (candidates) {
+            const int k = std::countr_zero(candidates);
+            candidates &= candidates - 1;
+            const double a = kAngles[k], l = std::max(li[k], lj[k]);
+            // The angle table's entries of k in order: -a then +a (0 and 360 for k = 1).
             const double first = k == 1 ? 0.0 : -a, second = k == 1 ? 360.0 : a;
-            if (first - limit < d && d < first + limit) out.push_back({body1, body2, k, std::fabs(d - first), 0.0});
-            if (second - limit < d && d < second + limit) out.push_back({body1, body2, k, std::fabs(d - second), 0.0});
+            if (first - l < d && d < first + l) out.push_back({body1, body2, k, std::fabs(d - first), 0.0});
+            if (second - l < d && d < second + l) out.push_back({body1, body2, k, std::fabs(d - second), 0.0});
         }
     }
 
 private:
-    int enabled[kSearched] = {};
+    int enabled[kSearched] = {};  // searched kinds in table order
     int count = 0;
-    int rowOrb[14][kSearched + 1] = {};
-    double scale = 1.0;
+    double rowLimit[14][kSearched + 1] = {};
 };
 
 bool InNodeOrCusps(int p) { return p >= 12 && p <= 24; }
@@ -101,17 +113,19 @@ void tAspectsCollection::BuildNatal(const tChart& chart)
 {
     items.clear();
     if (!rules.NatalOrbs) return;
-    const tSide s(chart);
+    tSide s(chart);
     const tPairTester tester(*rules.NatalOrbs, chart.EffectiveAspectTypes(rules.AspectTypes), chart.OrbPercent);
-    const int n = chart.BodyCount();
     const bool timeUnknown = chart.HouseType == kTimeUnknown;
-    for (int i = 1; i < n; ++i) {
+    // Positions that take part, in list order; the rules below need only these.
+    std::vector<int>& on = s.participants;
+    for (std::size_t x = 0; x < on.size(); ++x) {
+        const int i = on[x];
         // Without a birth time the node and the cusps have no meaning: the
-        // first bodies stop there, and the cusps aspect nothing.
+        // bodies before them stop there, and the cusps aspect nothing.
         if (timeUnknown && InNodeOrCusps(i)) continue;
-        for (int j = i + 1; j <= n; ++j) {
-            if (timeUnknown && InNodeOrCusps(j)) break;
-            if (!s.takesPart[static_cast<std::size_t>(i)] || !s.takesPart[static_cast<std::size_t>(j)]) continue;
+        for (std::size_t y = x + 1; y < on.size(); ++y) {
+            const int j = on[y];
+            if (timeUnknown && (InNodeOrCusps(j) || (i < 12 && j > 24))) break;
             if (InNodeOrCusps(i) && InNodeOrCusps(j)) continue;
             tester.Test(s.position[static_cast<std::size_t>(i)], s.position[static_cast<std::size_t>(j)], i, j,
                         s.number[static_cast<std::size_t>(i)], s.number[static_cast<std::size_t>(j)], items);
@@ -228,7 +242,7 @@ void tAspectsCollection::ScoreNatal(const tChart& chart)
         for (int b : {a.Body1, a.Body2})
             if (b >= 1 && b <= 10) {
                 const double lon = chart.BodyPosition(b);
-                if (lon >= 0.0) a.Score *= DignityFactor(b, SignPosition(2, lon).Sign);
+                if (lon >= 0.0) a.Score *= DignityFactor(b, SignOf(lon));
             }
     }
 }

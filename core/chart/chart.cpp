@@ -80,7 +80,7 @@ tSignDistribution SignDistribution(const tChart& chart)
     for (int n = 1; n <= 10; ++n) {
         const double lon = chart.BodyPosition(n);
         if (lon < 0.0) continue;
-        const int s = SignPosition(2, lon).Sign;
+        const int s = SignOf(lon);
         ++d[s % 2 == 1 ? 0 : 1];
         ++d[2 + (s - 1) % 3];
         ++d[5 + (s - 1) % 4];
