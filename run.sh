@@ -11,6 +11,13 @@ echo
 echo "== The same chart, sidereal, Koch houses, as JSON"
 $cli positions --date 2000-01-01 --time 13:00 --adjust -1.00 --lat 48N52 --lon 2E21 --house Koch --zodiac sidereal --json
 echo
+echo "== Aspects of the Paris chart, scored, with totals"
+$cli aspects --date 2000-01-01 --time 13:00 --adjust -1.00 --lat 48N52 --lon 2E21
+echo
+echo "== Synastry: Paris 2000 with Lyon 1985 (second chart options end in 2)"
+$cli synastry --date 2000-01-01 --time 13:00 --adjust -1.00 --lat 48N52 --lon 2E21 \
+  --date2 1985-03-02 --time2 08:10 --adjust2 -1.00 --lat2 45N45 --lon2 4E50
+echo
 echo "== Batch mode (one bad line on purpose)"
 printf '%s\n' \
   '{"year":1969,"month":7,"day":20,"hour":20,"minute":17,"adjust":0,"lat":28.31,"lon":80.39,"house":"Equal","zodiac":"tropical"}' \

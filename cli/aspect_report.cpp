@@ -1,0 +1,74 @@
+#include "aspect_report.h"
+
+#include <cstdio>
+
+#include "engine/angles.h"
+#include "json_line.h"
+
+namespace quintara::cli {
+namespace {
+
+std::string Pad(const std::string& text, std::size_t width)
+{
+    std::size_t chars = 0;
+    for (unsigned char c : text) chars += (c & 0xC0) != 0x80;
+    return chars >= width ? text + " " : text + std::string(width - chars, ' ');
+}
+
+std::string Number(const char* fmt, double v)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, fmt, v);
+    return buf;
+}
+
+}  // namespace
+
+std::string AspectsText(const tAspectsCollection& list, TLanguages& lang)
+{
+    std::string s;
+    s += "  " + Pad(lang.Caption(301), 11) + Pad(lang.Caption(298), 16) + Pad(lang.Caption(301), 11) +
+         Pad(lang.Caption(95), 8) + lang.Caption(302).substr(lang.Caption(302).find('/') + 1) + "\n";
+    for (const tAspect& a : list.Items())
+        s += "  " + Pad(lang.PlanetName(a.Body1), 11) + Pad(lang.AspectName(a.Aspect), 16) +
+             Pad(lang.PlanetName(a.Body2), 11) + Number("%5.2f", RoundDegMin(2, a.Orb)) + "  " +
+             Number("%9.1f", a.Score) + "\n";
+    if (list.Items().empty()) s += "  (none)\n";
+    const tAspectTotals t = list.Totals();
+    s += "\n" + Pad(lang.Caption(87), 28) + Number("%10.1f", t.Positive) + "\n";
+    s += Pad(lang.Caption(88), 28) + Number("%10.1f", t.Negative) + "\n";
+    s += Pad(lang.Caption(89), 28) + Number("%10.1f", t.Global) + "\n";
+    return s;
+}
+
+std::string AspectsJson(const tAspectsCollection& list, TLanguages& lang)
+{
+    std::string s = "{\"aspects\":[";
+    bool first = true;
+    for (const tAspect& a : list.Items()) {
+        if (!first) s += ',';
+        first = false;
+        s += "{\"body1\":" + std::to_string(a.Body1) + ",\"name1\":";
+        AppendJsonString(s, lang.PlanetName(a.Body1));
+        s += ",\"aspect\":" + std::to_string(a.Aspect) + ",\"aspect_name\":";
+        AppendJsonString(s, lang.AspectName(a.Aspect));
+        s += ",\"body2\":" + std::to_string(a.Body2) + ",\"name2\":";
+        AppendJsonString(s, lang.PlanetName(a.Body2));
+        s += ",\"orb\":";
+        AppendJsonNumber(s, a.Orb, 6);
+        s += ",\"score\":";
+        AppendJsonNumber(s, a.Score, 6);
+        s += '}';
+    }
+    const tAspectTotals t = list.Totals();
+    s += "],\"totals\":{\"positive\":";
+    AppendJsonNumber(s, t.Positive, 6);
+    s += ",\"negative\":";
+    AppendJsonNumber(s, t.Negative, 6);
+    s += ",\"global\":";
+    AppendJsonNumber(s, t.Global, 6);
+    s += "}}";
+    return s;
+}
+
+}  // namespace quintara::cli

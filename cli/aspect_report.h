@@ -1,0 +1,18 @@
+// Output of the "aspects" and "synastry" commands.
+#pragma once
+
+#include <string>
+
+#include "aspects/aspects.h"
+#include "i18n/languages.h"
+
+namespace quintara::cli {
+
+// One line per aspect (first body, aspect, second body, orb in d.mm,
+// score), then the three totals.
+std::string AspectsText(const tAspectsCollection& list, TLanguages& lang);
+// {"aspects":[{body1,name1,aspect,aspect_name,body2,name2,orb,score}...],
+//  "totals":{positive,negative,global}}
+std::string AspectsJson(const tAspectsCollection& list, TLanguages& lang);
+
+}  // namespace quintara::cli
