@@ -3,17 +3,11 @@
 #include <cstdio>
 
 #include "engine/angles.h"
+#include "i18n/text_encoding.h"
 #include "json_line.h"
 
 namespace quintara::cli {
 namespace {
-
-std::string Pad(const std::string& text, std::size_t width)
-{
-    std::size_t chars = 0;
-    for (unsigned char c : text) chars += (c & 0xC0) != 0x80;
-    return chars >= width ? text + " " : text + std::string(width - chars, ' ');
-}
 
 std::string Number(const char* fmt, double v)
 {
@@ -27,17 +21,18 @@ std::string Number(const char* fmt, double v)
 std::string AspectsText(const tAspectsCollection& list, TLanguages& lang)
 {
     std::string s;
-    s += "  " + Pad(lang.Caption(301), 11) + Pad(lang.Caption(298), 16) + Pad(lang.Caption(301), 11) +
-         Pad(lang.Caption(95), 8) + lang.Caption(302).substr(lang.Caption(302).find('/') + 1) + "\n";
+    s += "  " + PadUtf8(lang.Caption(301), 11) + PadUtf8(lang.Caption(298), 16) + PadUtf8(lang.Caption(301), 11) +
+         PadUtf8(lang.Caption(95), 8) + lang.Caption(302).substr(lang.Caption(302).find('/') + 1) + "\n";
     for (const tAspect& a : list.Items())
-        s += "  " + Pad(lang.PlanetName(a.Body1), 11) + Pad(lang.AspectName(a.Aspect), 16) +
-             Pad(lang.PlanetName(a.Body2), 11) + Number("%5.2f", RoundDegMin(2, a.Orb)) + "  " +
+        s += "  " + PadUtf8(lang.PlanetName(a.Body1), 11) + PadUtf8(lang.AspectName(a.Aspect), 16) +
+             PadUtf8(lang.PlanetName(a.Body2), 11) + Number("%5.2f", RoundDegMin(2, a.Orb)) + "  " +
              Number("%9.1f", a.Score) + "\n";
     if (list.Items().empty()) s += "  (none)\n";
     const tAspectTotals t = list.Totals();
-    s += "\n" + Pad(lang.Caption(87), 28) + Number("%10.1f", t.Positive) + "\n";
-    s += Pad(lang.Caption(88), 28) + Number("%10.1f", t.Negative) + "\n";
-    s += Pad(lang.Caption(89), 28) + Number("%10.1f", t.Global) + "\n";
+    s += '\n';
+    s += PadUtf8(lang.Caption(87), 28) + Number("%10.1f", t.Positive) + "\n";
+    s += PadUtf8(lang.Caption(88), 28) + Number("%10.1f", t.Negative) + "\n";
+    s += PadUtf8(lang.Caption(89), 28) + Number("%10.1f", t.Global) + "\n";
     return s;
 }
 

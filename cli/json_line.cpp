@@ -1,5 +1,7 @@
 #include "json_line.h"
 
+#include "i18n/text_encoding.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -85,15 +87,7 @@ private:
                 if (r.ptr != s.data() + pos + 4) return Fail("bad \\u escape");
                 pos += 4;
                 // Basic plane only; the fields we read are ASCII anyway.
-                if (cp < 0x80) out += static_cast<char>(cp);
-                else if (cp < 0x800) {
-                    out += static_cast<char>(0xC0 | (cp >> 6));
-                    out += static_cast<char>(0x80 | (cp & 0x3F));
-                } else {
-                    out += static_cast<char>(0xE0 | (cp >> 12));
-                    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-                    out += static_cast<char>(0x80 | (cp & 0x3F));
-                }
+                AppendUtf8(out, cp);
                 break;
             }
             default: return Fail("unknown escape");

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "engine/angles.h"
+#include "i18n/text_encoding.h"
 #include "i18n/default_body_names.h"
 #include "i18n/default_captions.h"
 
@@ -47,18 +48,10 @@ std::string BodyLabel(TLanguages* lang, int body)
     return lang ? lang->PlanetName(body) : DefaultPlanetName(body);
 }
 
-// Pads UTF-8 text to width characters (printf pads bytes).
-std::string Pad(const std::string& text, std::size_t width)
-{
-    std::size_t chars = 0;
-    for (unsigned char c : text) chars += (c & 0xC0) != 0x80;
-    return chars >= width ? text + " " : text + std::string(width - chars, ' ');
-}
-
 std::string PositionLine(const std::string& label, const std::string& sign, double lon, bool retro)
 {
     const tSignPos sp = SignPosition(2, lon);
-    return "  " + Pad(label, 10) + " " + Pad(sign, 12) + Format("%6.2f  %s\n", sp.Degrees, retro ? "R" : "");
+    return "  " + PadUtf8(label, 10) + " " + PadUtf8(sign, 12) + Format("%6.2f  %s\n", sp.Degrees, retro ? "R" : "");
 }
 
 }  // namespace

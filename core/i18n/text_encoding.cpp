@@ -3,7 +3,6 @@
 #include <cstdint>
 
 namespace quintara {
-namespace {
 
 void AppendUtf8(std::string& out, std::uint32_t cp)
 {
@@ -18,6 +17,21 @@ void AppendUtf8(std::string& out, std::uint32_t cp)
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
+
+std::size_t Utf8Length(std::string_view text)
+{
+    std::size_t chars = 0;
+    for (unsigned char c : text) chars += (c & 0xC0) != 0x80;
+    return chars;
+}
+
+std::string PadUtf8(const std::string& text, std::size_t width)
+{
+    const std::size_t chars = Utf8Length(text);
+    return chars >= width ? text + " " : text + std::string(width - chars, ' ');
+}
+
+namespace {
 
 // 0x80..0x9F of Windows-1252; the five unassigned bytes map to U+FFFD.
 constexpr std::uint16_t kHigh[32] = {

@@ -2,6 +2,7 @@
 // inside the program all text is UTF-8.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,14 @@ bool IsValidUtf8(std::string_view bytes);
 std::string ToUtf8(std::string_view bytes);
 
 std::string Windows1252ToUtf8(std::string_view bytes);
+
+// Appends code point cp (below U+10000) as UTF-8.
+void AppendUtf8(std::string& out, std::uint32_t cp);
+
+// Characters (code points) of UTF-8 text.
+std::size_t Utf8Length(std::string_view text);
+
+// text followed by blanks to width characters, or by one blank when longer.
+std::string PadUtf8(const std::string& text, std::size_t width);
 
 }  // namespace quintara
