@@ -57,11 +57,14 @@ class tPairTester {
 public:
     tPairTester(const tOrbTable& orbs, int aspectTypes, int percent)
     {
-        for (int k = 1; k <= kSearched; ++k)
-            if (aspectTypes & kGroups[k]) enabled[count++] = k;
         const double scale = percent / 100.0;
-        for (int row = 1; row <= 13; ++row)
-            for (int k = 1; k <= kSearched; ++k) rowLimit[row][k] = orbs.At(row, k) * scale;
+        for (int k = 1; k <= kSearched; ++k) {
+            if (!(aspectTypes & kGroups[k])) continue;
+            kind[count] = k;
+            angle[count] = kAngles[k];
+            for (int row = 1; row <= 13; ++row) rowLimit[row][count] = orbs.At(row, k) * scale;
+            ++count;
+        }
     }
 
     // Pair at list positions i and j; the orb rows go by position (the
@@ -73,21 +76,22 @@ public:
         if (d > 180.0) d = 360.0 - d;
         if (d < -180.0) d += 360.0;
         const double ad = std::fabs(d);
-        const bool own = i < 14 && j < 14;
-        const double* li = rowLimit[own ? i : 13];
-        const double* lj = rowLimit[own ? j : 13];
-        // Branch-free rejection first: a bit for each kind one of whose two
-        // entries may hold. Most pairs have none.
-        unsigned candidates = 0;
-        for (int e = 0; e < count; ++e) {
-            const int k = enabled[e];
-            const double a = kAngles[k], l = std::max(li[k], lj[k]);
-            candidates |= static_cast<unsigned>((std::fabs(ad - a) < l) | (a < l)) << k;
+        double own[kSearched];
+        const double* limit = rowLimit[13];
+        if (i < 14 && j < 14) {
+            for (int e = 0; e < count; ++e) own[e] = std::max(rowLimit[i][e], rowLimit[j][e]);
+            limit = own;
         }
+        // Branch-free rejection first: a bit for each searched kind one of
+        // whose two entries may hold. Most pairs have none.
+        unsigned candidates = 0;
+        for (int e = 0; e < count; ++e)
+            candidates |= static_cast<unsigned>((std::fabs(ad - angle[e]) < limit[e]) | (angle[e] < limit[e])) << e;
         while (candidates) {
-            const int k = std::countr_zero(candidates);
+            const int e = std::countr_zero(candidates);
             candidates &= candidates - 1;
-            const double a = kAngles[k], l = std::max(li[k], lj[k]);
+            const int k = kind[e];
+            const double a = angle[e], l = limit[e];
             // The angle table's entries of k in order: -a then +a (0 and 360 for k = 1).
             const double first = k == 1 ? 0.0 : -a, second = k == 1 ? 360.0 : a;
             if (first - l < d && d < first + l) out.push_back({body1, body2, k, std::fabs(d - first), 0.0});
@@ -96,9 +100,11 @@ public:
     }
 
 private:
-    int enabled[kSearched] = {};  // searched kinds in table order
+    // The searched kinds in table order, their angles and each row's limits.
+    int kind[kSearched] = {};
+    double angle[kSearched] = {};
+    double rowLimit[14][kSearched] = {};
     int count = 0;
-    double rowLimit[14][kSearched + 1] = {};
 };
 
 bool InNodeOrCusps(int p) { return p >= 12 && p <= 24; }
@@ -138,16 +144,14 @@ void tAspectsCollection::BuildComparison(const tChart& a, const tChart& b)
     if (!rules.SynastryOrbs) return;
     const tSide sa(a), sb(b);
     const tPairTester tester(*rules.SynastryOrbs, a.EffectiveAspectTypes(rules.AspectTypes), a.OrbPercent);
-    const int na = a.BodyCount(), nb = b.BodyCount();
-    for (int i = 1; i <= na; ++i) {
-        if (!sa.takesPart[static_cast<std::size_t>(i)]) continue;
-        for (int j = 1; j <= nb; ++j) {
-            // Both flags from a: the two charts share the body layout.
-            if (j > na || !sa.takesPart[static_cast<std::size_t>(j)]) continue;
+    const int nb = b.BodyCount();
+    // Both flags from a: the two charts share the body layout.
+    for (const int i : sa.participants)
+        for (const int j : sa.participants) {
+            if (j > nb) break;
             tester.Test(sa.position[static_cast<std::size_t>(i)], sb.position[static_cast<std::size_t>(j)], i, j,
                         sa.number[static_cast<std::size_t>(i)], sa.number[static_cast<std::size_t>(j)], items);
         }
-    }
 }
 
 double NatalScore(const tOrbTable& orbs, int b1, int b2, int k, double orb)
