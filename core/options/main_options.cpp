@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "platform/ascii.h"
 #include "platform/atomic_file.h"
 #include "platform/locale_env.h"
 
@@ -13,16 +14,6 @@ namespace {
 constexpr const char* kParameters = "Parameters";
 constexpr const char* kFont = "Font";
 constexpr const char* kAnalysisFiles = "AnalysisFiles";
-
-bool SameNameIgnoringCase(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
 
 // The directory entry whose name equals name without regard to case.
 std::string FindIgnoringCase(const std::string& dir, const std::string& name)

@@ -1,5 +1,7 @@
 #include "platform/locale_env.h"
 
+#include "platform/ascii.h"
+
 #include <cstdlib>
 #include <initializer_list>
 
@@ -7,7 +9,6 @@ namespace quintara {
 namespace {
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
@@ -29,7 +30,7 @@ std::string LocaleLanguageLetters()
         // Three-letter codes have no two-letter form here.
         return "en";
     }
-    return {Lower(l[0]), Lower(l[1])};
+    return {AsciiLower(l[0]), AsciiLower(l[1])};
 }
 
 std::string LocaleTerritory()

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "platform/ascii.h"
 #include "platform/atomic_file.h"
 
 namespace quintara {
@@ -12,18 +13,6 @@ namespace {
 // A line longer than this is kept as it stands but not read as a key:
 // no setting of ours is that long, and junk should not cost memory twice.
 constexpr std::size_t kMaxParsedLine = 4096;
-
-bool SameName(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
-}
 
 std::string Trim(const std::string& s)
 {
@@ -116,7 +105,7 @@ bool tProfileFile::Flush(std::string* error)
 const tProfileFile::tSection* tProfileFile::FindSection(const std::string& name) const
 {
     for (std::size_t i = 1; i < sections.size(); ++i)
-        if (SameName(sections[i].name, name)) return &sections[i];
+        if (SameNameIgnoringCase(sections[i].name, name)) return &sections[i];
     return nullptr;
 }
 
@@ -130,7 +119,7 @@ const tProfileFile::tLine* tProfileFile::Find(const std::string& section, const 
     const tSection* s = FindSection(section);
     if (!s) return nullptr;
     for (const tLine& l : s->lines)
-        if (l.isKey && SameName(l.key, key)) return &l;
+        if (l.isKey && SameNameIgnoringCase(l.key, key)) return &l;
     return nullptr;
 }
 
@@ -146,7 +135,7 @@ std::vector<std::string> tProfileFile::Keys(const std::string& section) const
         for (const tLine& l : s->lines) {
             if (!l.isKey) continue;
             bool seen = false;
-            for (const std::string& k : keys) seen = seen || SameName(k, l.key);
+            for (const std::string& k : keys) seen = seen || SameNameIgnoringCase(k, l.key);
             if (!seen) keys.push_back(l.key);
         }
     return keys;
@@ -206,7 +195,7 @@ void tProfileFile::WriteString(const std::string& section, const std::string& ke
         s = &sections.back();
     }
     for (tLine& l : s->lines)
-        if (l.isKey && SameName(l.key, key)) {
+        if (l.isKey && SameNameIgnoringCase(l.key, key)) {
             if (l.value == v) return;
             l.value = v;
             l.raw = l.key + "=" + v;
