@@ -83,10 +83,15 @@ public:
             limit = own;
         }
         // Branch-free rejection first: a bit for each searched kind one of
-        // whose two entries may hold. Most pairs have none.
+        // whose two entries may hold. Most pairs have none. An entry of the
+        // other sign (or 360) can only hold when |d| + a < limit, which
+        // implies ||d| - a| < limit, so that one test covers both entries.
+        double closest = 1.0;
+        for (int e = 0; e < count; ++e) closest = std::min(closest, std::fabs(ad - angle[e]) - limit[e]);
+        if (!(closest < 0.0)) return;
         unsigned candidates = 0;
         for (int e = 0; e < count; ++e)
-            candidates |= static_cast<unsigned>((std::fabs(ad - angle[e]) < limit[e]) | (angle[e] < limit[e])) << e;
+            candidates |= static_cast<unsigned>(std::fabs(ad - angle[e]) < limit[e]) << e;
         while (candidates) {
             const int e = std::countr_zero(candidates);
             candidates &= candidates - 1;

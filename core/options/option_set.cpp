@@ -78,12 +78,6 @@ constexpr std::array<std::uint32_t, kSlotCount> kBirthColors = {
 
 }  // namespace
 
-std::uint8_t tOrbTable::At(int row, int aspect) const
-{
-    if (row < 1 || row > kRows || aspect < 1 || aspect > kAspects) return 0;
-    return bytes[(row - 1) * kAspects + (aspect - 1)];
-}
-
 void tOrbTable::Set(int row, int aspect, std::uint8_t orb)
 {
     if (row < 1 || row > kRows || aspect < 1 || aspect > kAspects) return;

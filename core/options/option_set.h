@@ -47,7 +47,11 @@ public:
     static constexpr int kRows = 13, kAspects = 21, kBytes = kRows * kAspects;
 
     // row 1..13, aspect 1..21; 0 outside.
-    std::uint8_t At(int row, int aspect) const;
+    std::uint8_t At(int row, int aspect) const
+    {
+        if (row < 1 || row > kRows || aspect < 1 || aspect > kAspects) return 0;
+        return bytes[static_cast<std::size_t>((row - 1) * kAspects + (aspect - 1))];
+    }
     void Set(int row, int aspect, std::uint8_t orb);
     // The orb of a pair: row 13 when either body is above 13, otherwise the
     // larger of the two bodies' rows (body 13 uses row 13).
