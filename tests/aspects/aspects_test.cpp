@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
 #include "chart/chart.h"
 #include "options/option_set.h"
 
@@ -202,4 +207,66 @@ TEST(Aspects, ComparisonReadsFlagsFromTheFirstChartAndTotals)
     EXPECT_DOUBLE_EQ(t.Global, t.Positive + t.Negative);
     list.BuildComparison(a, b);  // appends
     EXPECT_EQ(list.Items().size(), 4u);
+}
+
+namespace {
+
+// The search written the plain way: every pair, all 24 angle-table entries
+// in order, row choice by position.
+std::vector<tAspect> PlainNatal(const tChart& c, const tOrbTable& orbs, int types)
+{
+    std::vector<tAspect> out;
+    const int n = c.BodyCount();
+    for (int i = 1; i < n; ++i)
+        for (int j = i + 1; j <= n; ++j) {
+            const tPlanet* a = c.BodyAt(i);
+            const tPlanet* b = c.BodyAt(j);
+            if (!a->TakesPartInAspects() || !b->TakesPartInAspects()) continue;
+            if (i >= 12 && i <= 24 && j >= 12 && j <= 24) continue;
+            double d = a->GetPosition() - b->GetPosition();
+            if (d > 180.0) d = 360.0 - d;
+            if (d < -180.0) d += 360.0;
+            for (int k = 1; k <= 12; ++k) {
+                if (!(types & AspectGroup(k))) continue;
+                const int o = i < 14 && j < 14 ? std::max(orbs.At(i, k), orbs.At(j, k)) : orbs.At(13, k);
+                const double limit = o * c.OrbPercent / 100.0;
+                const double entries[2] = {k == 1 ? 0.0 : -AspectAngle(k), k == 1 ? 360.0 : AspectAngle(k)};
+                for (double e : entries)
+                    if (e - limit < d && d < e + limit) out.push_back({a->Num, b->Num, k, std::fabs(d - e), 0.0});
+            }
+        }
+    return out;
+}
+
+}  // namespace
+
+TEST(Aspects, SearchMatchesThePlainScanIncludingWideOrbs)
+{
+    std::uint32_t seed = 12345;
+    auto next = [&seed] { return (seed = seed * 1664525u + 1013904223u) >> 8; };
+    for (int round = 0; round < 200; ++round) {
+        tOrbTable orbs;
+        for (int r = 1; r <= 13; ++r)
+            for (int k = 1; k <= 21; ++k) orbs.Set(r, k, static_cast<std::uint8_t>(round % 20 == 0 ? next() % 250 : next() % 12));
+        tOptionRecord o;
+        o.NatalOrbs = orbs;
+        tChart c;
+        for (int n = 1; n <= c.BodyCount(); ++n) {
+            c.SetBodyLongitude(n, (next() % 36000) / 100.0);
+            c.BodyAt(n)->Visible = c.BodyAt(n)->Aspects = next() % 4 != 0;
+        }
+        c.OrbPercent = static_cast<std::int32_t>(next() % 150);
+        const int types = static_cast<int>(next() % 16);
+        c.AspectTypes = types;
+        tAspectsCollection list({&o.NatalOrbs, &o.SynastryOrbs, 3});
+        list.BuildNatal(c);
+        const std::vector<tAspect> plain = PlainNatal(c, orbs, types);
+        ASSERT_EQ(list.Items().size(), plain.size()) << "round " << round;
+        for (std::size_t x = 0; x < plain.size(); ++x) {
+            EXPECT_EQ(list.Items()[x].Body1, plain[x].Body1);
+            EXPECT_EQ(list.Items()[x].Body2, plain[x].Body2);
+            EXPECT_EQ(list.Items()[x].Aspect, plain[x].Aspect);
+            EXPECT_DOUBLE_EQ(list.Items()[x].Orb, plain[x].Orb);
+        }
+    }
 }
