@@ -1,0 +1,118 @@
+#include "data/sqlite_db.h"
+
+#include <sqlite3.h>
+
+namespace quintara {
+namespace {
+
+[[noreturn]] void Throw(sqlite3* db, const std::string& what)
+{
+    throw tStorageError(what + ": " + (db ? sqlite3_errmsg(db) : "out of memory"));
+}
+
+}  // namespace
+
+tStatement::tStatement(sqlite3* d, const std::string& sql) : db(d)
+{
+    if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK)
+        Throw(db, "cannot prepare \"" + sql + "\"");
+}
+
+tStatement::~tStatement() { sqlite3_finalize(stmt); }
+
+tStatement& tStatement::Bind(int index, const tSqlValue& value)
+{
+    int rc;
+    if (const auto* n = std::get_if<std::int64_t>(&value)) rc = sqlite3_bind_int64(stmt, index, *n);
+    else if (const auto* x = std::get_if<double>(&value)) rc = sqlite3_bind_double(stmt, index, *x);
+    else {
+        const std::string& t = std::get<std::string>(value);
+        rc = sqlite3_bind_text(stmt, index, t.data(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
+    }
+    if (rc != SQLITE_OK) Throw(db, "cannot bind value " + std::to_string(index));
+    return *this;
+}
+
+tStatement& tStatement::BindAll(const std::vector<tSqlValue>& values)
+{
+    for (std::size_t i = 0; i < values.size(); ++i) Bind(static_cast<int>(i) + 1, values[i]);
+    return *this;
+}
+
+tStatement& tStatement::BindNull(int index)
+{
+    if (sqlite3_bind_null(stmt, index) != SQLITE_OK) Throw(db, "cannot bind value " + std::to_string(index));
+    return *this;
+}
+
+bool tStatement::Step()
+{
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    Throw(db, "cannot run statement");
+}
+
+void tStatement::Reset()
+{
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+}
+
+int tStatement::ColumnCount() const { return sqlite3_column_count(stmt); }
+bool tStatement::IsNull(int c) const { return sqlite3_column_type(stmt, c) == SQLITE_NULL; }
+std::int64_t tStatement::Int(int c) const { return sqlite3_column_int64(stmt, c); }
+double tStatement::Real(int c) const { return sqlite3_column_double(stmt, c); }
+
+std::string tStatement::Text(int c) const
+{
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+    return p ? std::string(p, static_cast<std::size_t>(sqlite3_column_bytes(stmt, c))) : std::string();
+}
+
+tDatabase::tDatabase(const std::string& p, bool create) : path(p)
+{
+    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+        const std::string message = db ? sqlite3_errmsg(db) : "out of memory";
+        sqlite3_close(db);
+        db = nullptr;
+        throw tStorageError("cannot open " + path + ": " + message);
+    }
+    sqlite3_busy_timeout(db, 2000);
+    sqlite3_extended_result_codes(db, 1);
+}
+
+tDatabase::~tDatabase() { sqlite3_close_v2(db); }
+
+void tDatabase::Exec(const std::string& sql)
+{
+    char* message = nullptr;
+    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+        const std::string text = message ? message : sqlite3_errmsg(db);
+        sqlite3_free(message);
+        throw tStorageError(path + ": " + text);
+    }
+}
+
+std::int64_t tDatabase::LastInsertId() const { return sqlite3_last_insert_rowid(db); }
+
+tTransaction::tTransaction(tDatabase& d) : db(d) { db.Exec("BEGIN IMMEDIATE"); }
+
+tTransaction::~tTransaction()
+{
+    if (done) return;
+    try {
+        db.Exec("ROLLBACK");
+    } catch (const tStorageError&) {
+        // Nothing more can be done in a destructor; SQLite rolls back on close.
+    }
+}
+
+void tTransaction::Commit()
+{
+    db.Exec("COMMIT");
+    done = true;
+}
+
+}  // namespace quintara

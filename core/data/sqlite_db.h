@@ -1,0 +1,83 @@
+// A thin owner of one SQLite database file: statements with bound values
+// and transactions that either commit whole or leave the file as it was.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "data/filter_expression.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace quintara {
+
+// Failures of the storage (missing file, locked, full disk, bad SQL).
+class tStorageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class tStatement {
+public:
+    tStatement(sqlite3* db, const std::string& sql);
+    ~tStatement();
+    tStatement(const tStatement&) = delete;
+    tStatement& operator=(const tStatement&) = delete;
+
+    tStatement& Bind(int index, const tSqlValue& value);  // 1-based
+    tStatement& BindAll(const std::vector<tSqlValue>& values);
+    tStatement& BindNull(int index);
+    // Steps once: true while a row is there.
+    bool Step();
+    void Reset();
+
+    int ColumnCount() const;
+    bool IsNull(int column) const;
+    std::int64_t Int(int column) const;
+    double Real(int column) const;
+    std::string Text(int column) const;
+
+private:
+    sqlite3* db;
+    sqlite3_stmt* stmt = nullptr;
+};
+
+class tDatabase {
+public:
+    // Opens (create: or creates) the file. Throws tStorageError.
+    tDatabase(const std::string& path, bool create);
+    ~tDatabase();
+    tDatabase(const tDatabase&) = delete;
+    tDatabase& operator=(const tDatabase&) = delete;
+
+    void Exec(const std::string& sql);
+    tStatement Prepare(const std::string& sql) { return tStatement(db, sql); }
+    std::int64_t LastInsertId() const;
+    sqlite3* Handle() { return db; }
+    const std::string& Path() const { return path; }
+
+private:
+    sqlite3* db = nullptr;
+    std::string path;
+};
+
+// Commits at Commit(); rolls back if destroyed before (an exception, an
+// early return), so a failed write leaves nothing half done.
+class tTransaction {
+public:
+    explicit tTransaction(tDatabase& db);
+    ~tTransaction();
+    void Commit();
+    tTransaction(const tTransaction&) = delete;
+    tTransaction& operator=(const tTransaction&) = delete;
+
+private:
+    tDatabase& db;
+    bool done = false;
+};
+
+}  // namespace quintara
