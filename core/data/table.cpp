@@ -1,0 +1,357 @@
+#include "data/table.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <string_view>
+
+#include "platform/ascii.h"
+
+namespace quintara {
+namespace {
+
+const char* SqlType(const tColumnDef& c)
+{
+    if (c.autoIncrement) return "INTEGER";
+    switch (c.kind) {
+    case tFieldKind::Integer:
+    case tFieldKind::Logical: return "INTEGER";
+    case tFieldKind::Real: return "REAL";
+    case tFieldKind::Date:
+    case tFieldKind::Text: return "TEXT";
+    }
+    return "TEXT";
+}
+
+const std::optional<tSqlValue> kNull;
+
+// Joins pieces by appending (g++ 12 warns falsely on "literal" + string).
+std::string Cat(std::initializer_list<std::string_view> parts)
+{
+    std::string out;
+    for (std::string_view p : parts) out += p;
+    return out;
+}
+
+}  // namespace
+
+tTable::tTable(tDatabase& d, tTableDef t) : db(d), def(std::move(t))
+{
+    std::string sql = "CREATE TABLE IF NOT EXISTS " + Quoted(def.name) + " (";
+    for (std::size_t i = 0; i < def.columns.size(); ++i) {
+        const tColumnDef& c = def.columns[i];
+        if (i) sql += ", ";
+        sql += Quoted(c.name) + " " + SqlType(c);
+        if (c.autoIncrement) sql += " PRIMARY KEY AUTOINCREMENT";
+        else if (c.kind == tFieldKind::Text) sql += " COLLATE BINARY";
+    }
+    sql += ")";
+    tTransaction tx(db);
+    db.Exec(sql);
+    for (const tIndexDef& index : def.indexes) {
+        std::string cols;
+        for (const std::string& f : index.fields) {
+            if (!cols.empty()) cols += ", ";
+            cols += Quoted(Column(f).name);
+        }
+        db.Exec("CREATE INDEX IF NOT EXISTS " + Quoted(def.name + "_" + index.name) + " ON " + Quoted(def.name) +
+                " (" + cols + ")");
+    }
+    tx.Commit();
+    Refresh();
+}
+
+const tColumnDef& tTable::Column(const std::string& field) const
+{
+    for (const tColumnDef& c : def.columns)
+        if (SameNameIgnoringCase(c.name, field)) return c;
+    throw tStorageError(def.name + ": no field \"" + field + "\"");
+}
+
+std::string tTable::Quoted(const std::string& name) const
+{
+    std::string q = "\"";
+    for (char c : name) q += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return q + "\"";
+}
+
+std::string tTable::Where() const { return filter ? Cat({" WHERE ", filter->where}) : std::string(); }
+
+std::string tTable::OrderBy() const
+{
+    std::string sql = " ORDER BY ";
+    for (const std::string& f : order) sql += Quoted(Column(f).name) + ", ";
+    return sql + "rowid";
+}
+
+void tTable::SetIndex(const std::string& indexName)
+{
+    if (indexName.empty()) {
+        SetIndexFields({});
+        return;
+    }
+    for (const tIndexDef& index : def.indexes)
+        if (SameNameIgnoringCase(index.name, indexName)) {
+            SetIndexFields(index.fields);
+            return;
+        }
+    throw tStorageError(def.name + ": no index \"" + indexName + "\"");
+}
+
+void tTable::SetIndexFields(const std::vector<std::string>& fields)
+{
+    for (const std::string& f : fields) Column(f);  // fail before changing anything
+    order = fields;
+    Refresh();
+}
+
+void tTable::SetFilter(const std::string& text, bool caseInsensitive, const std::string& dateFormat)
+{
+    std::string error;
+    const tFieldLookup lookup = [this](std::string_view name) -> std::optional<tFieldInfo> {
+        for (const tColumnDef& c : def.columns)
+            if (SameNameIgnoringCase(c.name, name))
+                return tFieldInfo{c.name, c.autoIncrement ? tFieldKind::Integer : c.kind};
+        return std::nullopt;
+    };
+    std::optional<tSqlFilter> f = CompileFilter(text, lookup, {caseInsensitive, dateFormat}, &error);
+    if (!f) throw tStorageError("filter \"" + text + "\": " + error);
+    filter = std::move(f);
+    Refresh();
+}
+
+void tTable::ClearFilter()
+{
+    filter.reset();
+    Refresh();
+}
+
+void tTable::Refresh()
+{
+    const std::int64_t keep = pos >= 0 && pos < static_cast<std::ptrdiff_t>(rows.size()) ? rows[static_cast<std::size_t>(pos)] : -1;
+    tStatement q = db.Prepare("SELECT rowid FROM " + Quoted(def.name) + Where() + OrderBy());
+    if (filter) q.BindAll(filter->params);
+    rows.clear();
+    while (q.Step()) rows.push_back(q.Int(0));
+    currentId = -1;
+    pos = 0;
+    if (keep >= 0) MoveToRowid(keep);
+}
+
+void tTable::MoveToRowid(std::int64_t rowid)
+{
+    const auto it = std::find(rows.begin(), rows.end(), rowid);
+    pos = it == rows.end() ? 0 : it - rows.begin();
+}
+
+void tTable::First() { pos = 0; }
+void tTable::Next() { if (!Eof()) ++pos; }
+void tTable::Prior() { if (pos > 0) --pos; }
+void tTable::Last() { pos = rows.empty() ? 0 : static_cast<std::ptrdiff_t>(rows.size()) - 1; }
+
+void tTable::LoadCurrent() const
+{
+    if (Eof()) throw tStorageError(def.name + ": no current row");
+    const std::int64_t id = rows[static_cast<std::size_t>(pos)];
+    if (id == currentId) return;
+    tStatement q = db.Prepare("SELECT * FROM " + Quoted(def.name) + " WHERE rowid = ?1");
+    q.Bind(1, id);
+    current.clear();
+    if (!q.Step()) throw tStorageError(def.name + ": the current row was deleted");
+    for (int c = 0; c < q.ColumnCount() && c < static_cast<int>(def.columns.size()); ++c) {
+        const tColumnDef& col = def.columns[static_cast<std::size_t>(c)];
+        std::optional<tSqlValue> v;
+        if (!q.IsNull(c)) {
+            if (col.kind == tFieldKind::Real) v = q.Real(c);
+            else if (col.kind == tFieldKind::Integer || col.kind == tFieldKind::Logical || col.autoIncrement) v = q.Int(c);
+            else v = q.Text(c);
+        }
+        current[col.name] = std::move(v);
+    }
+    currentId = id;
+}
+
+const std::optional<tSqlValue>& tTable::Value(const std::string& field) const
+{
+    const std::string& name = Column(field).name;
+    if (state != tState::Browse) {
+        const auto it = buffer.find(name);
+        return it == buffer.end() ? kNull : it->second;
+    }
+    LoadCurrent();
+    return current[name];
+}
+
+bool tTable::IsNull(const std::string& field) const { return !Value(field).has_value(); }
+
+std::int64_t tTable::Int(const std::string& field) const
+{
+    const auto& v = Value(field);
+    if (!v) return 0;
+    if (const auto* n = std::get_if<std::int64_t>(&*v)) return *n;
+    if (const auto* x = std::get_if<double>(&*v)) return static_cast<std::int64_t>(*x);
+    return 0;
+}
+
+double tTable::Real(const std::string& field) const
+{
+    const auto& v = Value(field);
+    if (!v) return 0.0;
+    if (const auto* x = std::get_if<double>(&*v)) return *x;
+    if (const auto* n = std::get_if<std::int64_t>(&*v)) return static_cast<double>(*n);
+    return 0.0;
+}
+
+std::string tTable::Text(const std::string& field) const
+{
+    const auto& v = Value(field);
+    if (!v) return {};
+    if (const auto* t = std::get_if<std::string>(&*v)) return *t;
+    if (const auto* n = std::get_if<std::int64_t>(&*v)) return std::to_string(*n);
+    return std::to_string(std::get<double>(*v));
+}
+
+void tTable::Insert()
+{
+    buffer.clear();
+    state = tState::Insert;
+}
+
+void tTable::Edit()
+{
+    LoadCurrent();
+    buffer = current;
+    state = tState::Edit;
+}
+
+void tTable::Set(const std::string& field, const tSqlValue& value)
+{
+    if (state == tState::Browse) throw tStorageError(def.name + ": not in insert or edit mode");
+    buffer[Column(field).name] = value;
+}
+
+void tTable::SetNull(const std::string& field)
+{
+    if (state == tState::Browse) throw tStorageError(def.name + ": not in insert or edit mode");
+    buffer[Column(field).name] = std::nullopt;
+}
+
+void tTable::Post()
+{
+    if (state == tState::Browse) return;
+    std::vector<const tColumnDef*> cols;
+    for (const tColumnDef& c : def.columns)
+        if (!c.autoIncrement && buffer.count(c.name)) cols.push_back(&c);
+    std::string sql;
+    if (state == tState::Insert) {
+        sql = "INSERT INTO " + Quoted(def.name);
+        if (cols.empty()) {
+            sql += " DEFAULT VALUES";
+        } else {
+            std::string names, marks;
+            for (std::size_t i = 0; i < cols.size(); ++i) {
+                if (i) names += ", ", marks += ", ";
+                names += Quoted(cols[i]->name);
+                marks += Cat({"?", std::to_string(i + 1)});
+            }
+            sql += " (" + names + ") VALUES (" + marks + ")";
+        }
+    } else {
+        if (cols.empty()) {
+            state = tState::Browse;
+            return;
+        }
+        sql = "UPDATE " + Quoted(def.name) + " SET ";
+        for (std::size_t i = 0; i < cols.size(); ++i) {
+            if (i) sql += ", ";
+            sql += Cat({Quoted(cols[i]->name), " = ?", std::to_string(i + 1)});
+        }
+        sql += " WHERE rowid = ?" + std::to_string(cols.size() + 1);
+    }
+    std::int64_t id = currentId;
+    {
+        tTransaction tx(db);
+        tStatement st = db.Prepare(sql);
+        for (std::size_t i = 0; i < cols.size(); ++i) {
+            const std::optional<tSqlValue>& v = buffer[cols[i]->name];
+            if (v) st.Bind(static_cast<int>(i) + 1, *v);
+            else st.BindNull(static_cast<int>(i) + 1);
+        }
+        if (state == tState::Edit) st.Bind(static_cast<int>(cols.size()) + 1, currentId);
+        st.Step();
+        if (state == tState::Insert) id = db.LastInsertId();
+        tx.Commit();
+    }
+    state = tState::Browse;
+    buffer.clear();
+    currentId = -1;
+    Refresh();
+    MoveToRowid(id);
+}
+
+void tTable::Cancel()
+{
+    state = tState::Browse;
+    buffer.clear();
+}
+
+void tTable::Delete()
+{
+    if (state != tState::Browse) {
+        Cancel();
+        return;
+    }
+    LoadCurrent();
+    const std::ptrdiff_t at = pos;
+    {
+        tTransaction tx(db);
+        db.Prepare("DELETE FROM " + Quoted(def.name) + " WHERE rowid = ?1").Bind(1, currentId).Step();
+        tx.Commit();
+    }
+    currentId = -1;
+    pos = -1;  // nothing to keep
+    Refresh();
+    pos = std::min<std::ptrdiff_t>(at, static_cast<std::ptrdiff_t>(rows.size()));
+    if (pos == static_cast<std::ptrdiff_t>(rows.size()) && pos > 0) --pos;
+}
+
+void tTable::DeleteVisible()
+{
+    {
+        tTransaction tx(db);
+        tStatement st = db.Prepare("DELETE FROM " + Quoted(def.name) + Where());
+        if (filter) st.BindAll(filter->params);
+        st.Step();
+        tx.Commit();
+    }
+    pos = -1;
+    Refresh();
+}
+
+bool tTable::Locate(const std::vector<std::string>& fields, const std::vector<tSqlValue>& values,
+                    tLocateOptions options)
+{
+    if (fields.size() != values.size() || fields.empty()) throw tStorageError(def.name + ": locate needs one value per field");
+    std::string where = filter ? Cat({"(", filter->where, ")"}) : std::string();
+    std::vector<tSqlValue> params = filter ? filter->params : std::vector<tSqlValue>{};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const tColumnDef& c = Column(fields[i]);
+        if (!where.empty()) where += " AND ";
+        params.push_back(values[i]);
+        const std::string mark = Cat({"?", std::to_string(params.size())});
+        const bool text = c.kind == tFieldKind::Text && std::holds_alternative<std::string>(values[i]);
+        if (text && options.partialKey) {
+            // Prefix by range, not LIKE: no wildcard in the value can widen it.
+            const std::string collate = options.caseInsensitive ? " COLLATE NOCASE" : "";
+            where += Cat({"substr(", Quoted(c.name), ", 1, length(", mark, ")) = ", mark, collate});
+        } else {
+            where += Cat({Quoted(c.name), " = ", mark, text && options.caseInsensitive ? " COLLATE NOCASE" : ""});
+        }
+    }
+    tStatement q = db.Prepare("SELECT rowid FROM " + Quoted(def.name) + " WHERE " + where + OrderBy() + " LIMIT 1");
+    q.BindAll(params);
+    if (!q.Step()) return false;
+    MoveToRowid(q.Int(0));
+    return true;
+}
+
+}  // namespace quintara

@@ -1,0 +1,116 @@
+// One table of a database file, used the way the program's dialogs and the
+// data module use their tables: an index order, an optional filter, a
+// current row moved by First/Next/Prior/Last, and Insert/Edit/Post/Delete
+// of that row. Every Post and Delete is its own transaction.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/filter_expression.h"
+#include "data/sqlite_db.h"
+
+namespace quintara {
+
+struct tColumnDef {
+    std::string name;
+    tFieldKind kind = tFieldKind::Text;
+    bool autoIncrement = false;  // at most one; receives its value at Post
+};
+
+struct tIndexDef {
+    std::string name;                 // e.g. "Names"
+    std::vector<std::string> fields;  // key order
+};
+
+struct tTableDef {
+    std::string name;
+    std::vector<tColumnDef> columns;
+    std::vector<tIndexDef> indexes;
+};
+
+struct tLocateOptions {
+    bool caseInsensitive = false;
+    bool partialKey = false;  // a text key value matches rows that start with it
+};
+
+class tTable {
+public:
+    // Creates the table and its indexes in db when missing.
+    tTable(tDatabase& db, tTableDef def);
+
+    const tTableDef& Def() const { return def; }
+
+    // Rows in the order of a named index, or of the given fields; "" for
+    // the order of insertion. Throws tStorageError for an unknown name.
+    void SetIndex(const std::string& indexName);
+    void SetIndexFields(const std::vector<std::string>& fields);
+    // Only rows satisfying the expression; throws tStorageError with the
+    // parser's message when it is malformed.
+    void SetFilter(const std::string& text, bool caseInsensitive, const std::string& dateFormat = "dd/mm/yyyy");
+    void ClearFilter();
+    // Re-reads which rows are visible (after writes by someone else).
+    void Refresh();
+
+    void First();
+    void Next();
+    void Prior();
+    void Last();
+    bool Eof() const { return pos >= static_cast<std::ptrdiff_t>(rows.size()); }
+    bool Bof() const { return pos <= 0; }
+    int RecordCount() const { return static_cast<int>(rows.size()); }
+    bool Empty() const { return rows.empty(); }
+
+    // Fields of the current row (or of the row being edited).
+    bool IsNull(const std::string& field) const;
+    std::int64_t Int(const std::string& field) const;
+    double Real(const std::string& field) const;
+    std::string Text(const std::string& field) const;
+
+    void Insert();
+    void Edit();
+    void Set(const std::string& field, const tSqlValue& value);
+    void SetNull(const std::string& field);
+    // Writes the inserted or edited row in one transaction; the current row
+    // is then that row (when the filter shows it).
+    void Post();
+    void Cancel();
+    void Delete();
+    bool Editing() const { return state != tState::Browse; }
+
+    // Moves to the first row, in the current order and under the filter,
+    // whose fields equal the values; false (position kept) when none.
+    bool Locate(const std::vector<std::string>& fields, const std::vector<tSqlValue>& values,
+                tLocateOptions options = {});
+
+    // Deletes every row the filter shows (all rows without a filter).
+    void DeleteVisible();
+
+private:
+    enum class tState { Browse, Insert, Edit };
+    using tRow = std::map<std::string, std::optional<tSqlValue>>;  // by column name
+
+    const tColumnDef& Column(const std::string& field) const;
+    std::string Quoted(const std::string& column) const;
+    std::string Where() const;
+    std::string OrderBy() const;
+    void LoadCurrent() const;
+    const std::optional<tSqlValue>& Value(const std::string& field) const;
+    void MoveToRowid(std::int64_t rowid);
+
+    tDatabase& db;
+    tTableDef def;
+    std::vector<std::string> order;
+    std::optional<tSqlFilter> filter;
+    std::vector<std::int64_t> rows;  // visible rowids in order
+    std::ptrdiff_t pos = 0;
+    tState state = tState::Browse;
+    tRow buffer;               // the row being inserted or edited
+    mutable tRow current;      // cache of the current row
+    mutable std::int64_t currentId = -1;
+};
+
+}  // namespace quintara
