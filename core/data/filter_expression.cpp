@@ -166,7 +166,7 @@ private:
         for (char c : info->column) column += c == '"' ? std::string("\"\"") : std::string(1, c);
         column += '"';
         sql = column + " " + op + " ?" + std::to_string(params.size());
-        if (info->kind == tFieldKind::Text && options.caseInsensitive) sql += " COLLATE NOCASE";
+        if (info->kind == tFieldKind::Text && options.caseInsensitive) sql += " COLLATE QNOCASE";
         return true;
     }
 

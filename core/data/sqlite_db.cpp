@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include "data/text_collation.h"
+
 namespace quintara {
 namespace {
 
@@ -80,6 +82,16 @@ tDatabase::tDatabase(const std::string& p, bool create) : path(p)
         throw tStorageError("cannot open " + path + ": " + message);
     }
     sqlite3_busy_timeout(db, 2000);
+    const auto compare = [](void*, int n1, const void* s1, int n2, const void* s2) {
+        return CompareNoCase({static_cast<const char*>(s1), static_cast<std::size_t>(n1)},
+                             {static_cast<const char*>(s2), static_cast<std::size_t>(n2)});
+    };
+    if (sqlite3_create_collation_v2(db, kNoCaseCollation, SQLITE_UTF8, nullptr, compare, nullptr) != SQLITE_OK) {
+        const std::string message = sqlite3_errmsg(db);
+        sqlite3_close(db);
+        db = nullptr;
+        throw tStorageError("cannot prepare " + path + ": " + message);
+    }
     sqlite3_extended_result_codes(db, 1);
 }
 

@@ -341,10 +341,10 @@ bool tTable::Locate(const std::vector<std::string>& fields, const std::vector<tS
         const bool text = c.kind == tFieldKind::Text && std::holds_alternative<std::string>(values[i]);
         if (text && options.partialKey) {
             // Prefix by range, not LIKE: no wildcard in the value can widen it.
-            const std::string collate = options.caseInsensitive ? " COLLATE NOCASE" : "";
+            const std::string collate = options.caseInsensitive ? " COLLATE QNOCASE" : "";
             where += Cat({"substr(", Quoted(c.name), ", 1, length(", mark, ")) = ", mark, collate});
         } else {
-            where += Cat({Quoted(c.name), " = ", mark, text && options.caseInsensitive ? " COLLATE NOCASE" : ""});
+            where += Cat({Quoted(c.name), " = ", mark, text && options.caseInsensitive ? " COLLATE QNOCASE" : ""});
         }
     }
     tStatement q = db.Prepare("SELECT rowid FROM " + Quoted(def.name) + " WHERE " + where + OrderBy() + " LIMIT 1");

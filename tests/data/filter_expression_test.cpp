@@ -49,7 +49,7 @@ TEST(FilterExpression, FiltersTheProgramBuilds)
     f = Compile("TYPE>4");
     EXPECT_EQ(f.where, "\"TYPE\" > ?1");
     f = Compile("Name>='Du' and Name<='Du}'", true);
-    EXPECT_EQ(f.where, "(\"NAME\" >= ?1 COLLATE NOCASE AND \"NAME\" <= ?2 COLLATE NOCASE)");
+    EXPECT_EQ(f.where, "(\"NAME\" >= ?1 COLLATE QNOCASE AND \"NAME\" <= ?2 COLLATE QNOCASE)");
     EXPECT_EQ(f.params, (std::vector<tSqlValue>{std::string("Du"), std::string("Du}")}));
     f = Compile("DATE>='07/12/1956' and DATE<='07/12/1976' and SEX='M'");
     EXPECT_EQ(f.params, (std::vector<tSqlValue>{std::string("1956-12-07"), std::string("1976-12-07"),

@@ -1,0 +1,19 @@
+// Case-insensitive comparison of UTF-8 text for filters and lookups:
+// "Évreux" equals "évreux", "Zürich" equals "ZÜRICH". Folds ASCII, Latin-1,
+// Latin Extended-A, Greek and Cyrillic capitals; other characters compare
+// by code point.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace quintara {
+
+inline constexpr const char* kNoCaseCollation = "QNOCASE";
+
+std::uint32_t FoldCase(std::uint32_t cp);
+
+// <0, 0, >0 as a is before, equal to or after b, case folded.
+int CompareNoCase(std::string_view a, std::string_view b);
+
+}  // namespace quintara
