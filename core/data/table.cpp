@@ -327,6 +327,17 @@ void tTable::DeleteVisible()
     Refresh();
 }
 
+void tTable::EmptyTable()
+{
+    {
+        tTransaction tx(db);
+        db.Exec(Cat({"DELETE FROM ", Quoted(def.name)}));
+        tx.Commit();
+    }
+    pos = -1;
+    Refresh();
+}
+
 bool tTable::Locate(const std::vector<std::string>& fields, const std::vector<tSqlValue>& values,
                     tLocateOptions options)
 {

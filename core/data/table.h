@@ -88,6 +88,8 @@ public:
 
     // Deletes every row the filter shows (all rows without a filter).
     void DeleteVisible();
+    // Deletes every row, filter or not ("Zap"; emptying the table).
+    void EmptyTable();
 
 private:
     enum class tState { Browse, Insert, Edit };

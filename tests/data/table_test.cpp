@@ -111,3 +111,12 @@ TEST(Table, EditDeleteAndCancel)
     tTable again(c.db, CityDef());
     EXPECT_EQ(again.RecordCount(), 1);
 }
+
+TEST(Table, EmptyIgnoresTheFilter)
+{
+    tCities c;
+    c.t.SetFilter("COUNTRY=41", false);
+    c.t.EmptyTable();
+    c.t.ClearFilter();
+    EXPECT_TRUE(c.t.Empty());
+}
