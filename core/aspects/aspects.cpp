@@ -17,16 +17,6 @@ constexpr double kAngles[kSearched + 1] = {0,  0,   60,  90,  120, 180, 30,
                                            45, 72,  135, 150, 144, 360.0 / 7.0};
 constexpr int kGroups[kSearched + 1] = {0, 1, 1, 2, 1, 2, 4, 8, 4, 8, 4, 8, 4};
 
-// Orb row of a body: its own for 1..12, row 13 for the Ascendant and above.
-int Row(int body) { return body >= 1 && body <= 12 ? body : 13; }
-
-// Maximum orb of a pair: row 13 when either is above 13, else the larger row.
-int MaxOrb(const tOrbTable& t, int b1, int b2, int k)
-{
-    if (b1 < 14 && b2 < 14) return std::max(t.At(Row(b1), k), t.At(Row(b2), k));
-    return t.At(13, k);
-}
-
 bool Pair(int b1, int b2, int x, int y) { return (b1 == x && b2 == y) || (b1 == y && b2 == x); }
 
 // The chart's bodies by list position (index 0 unused), positions evaluated once.
@@ -161,7 +151,7 @@ void tAspectsCollection::BuildComparison(const tChart& a, const tChart& b)
 
 double NatalScore(const tOrbTable& orbs, int b1, int b2, int k, double orb)
 {
-    const int m = MaxOrb(orbs, b1, b2, k);
+    const int m = orbs.Orb(b1, b2, k);
     const double base = m > 0 ? std::fabs(1.0 - orb / m) * 10.0 : 10.0;
     int w = 0;
     if (b1 >= 1 && b1 <= 12) w += 11 - b1;
@@ -210,7 +200,7 @@ double DignityFactor(int body, int sign)
 
 double SynastryScore(const tOrbTable& orbs, int b1, int b2, int k, double orb)
 {
-    const int m = MaxOrb(orbs, b1, b2, k);
+    const int m = orbs.Orb(b1, b2, k);
     int divisor = b1 + b2;
     for (int b : {b1, b2})
         if (b == 13 || b == 18) divisor -= 7;

@@ -13,8 +13,7 @@ namespace quintara {
 void PlanetSeries(double longitudes[], double latitudes[], int body, double julianDay);
 
 // The same, with bodies chosen by a bit mask (bit n = body n); the Sun is
-// always computed because the planets need it. The Moon's series is the
-// costliest, and the retrograde pass does not need it.
+// always computed because the planets need it.
 void PlanetSeriesMask(double longitudes[], double latitudes[], unsigned mask, double julianDay);
 
 // As PlanetSeries with body 0, and laterLongitudes[n] for n = 3..10 one day
