@@ -51,7 +51,9 @@ tTable::tTable(tDatabase& d, tTableDef t) : db(d), def(std::move(t))
         std::string cols;
         for (const std::string& f : index.fields) {
             if (!cols.empty()) cols += ", ";
-            cols += Quoted(Column(f).name);
+            const tColumnDef& c = Column(f);
+            cols += Quoted(c.name);
+            if (index.noCase && c.kind == tFieldKind::Text) cols += " COLLATE QNOCASE";
         }
         db.Exec("CREATE INDEX IF NOT EXISTS " + Quoted(def.name + "_" + index.name) + " ON " + Quoted(def.name) +
                 " (" + cols + ")");
@@ -79,7 +81,12 @@ std::string tTable::Where() const { return filter ? Cat({" WHERE ", filter->wher
 std::string tTable::OrderBy() const
 {
     std::string sql = " ORDER BY ";
-    for (const std::string& f : order) sql += Quoted(Column(f).name) + ", ";
+    for (const std::string& f : order) {
+        const tColumnDef& c = Column(f);
+        sql += Quoted(c.name);
+        if (orderNoCase && c.kind == tFieldKind::Text) sql += " COLLATE QNOCASE";
+        sql += ", ";
+    }
     return sql + "rowid";
 }
 
@@ -91,16 +98,19 @@ void tTable::SetIndex(const std::string& indexName)
     }
     for (const tIndexDef& index : def.indexes)
         if (SameNameIgnoringCase(index.name, indexName)) {
-            SetIndexFields(index.fields);
+            SetOrder(index.fields, index.noCase);
             return;
         }
     throw tStorageError(def.name + ": no index \"" + indexName + "\"");
 }
 
-void tTable::SetIndexFields(const std::vector<std::string>& fields)
+void tTable::SetIndexFields(const std::vector<std::string>& fields) { SetOrder(fields, false); }
+
+void tTable::SetOrder(const std::vector<std::string>& fields, bool noCase)
 {
     for (const std::string& f : fields) Column(f);  // fail before changing anything
     order = fields;
+    orderNoCase = noCase;
     Refresh();
 }
 

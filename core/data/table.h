@@ -24,6 +24,7 @@ struct tColumnDef {
 struct tIndexDef {
     std::string name;                 // e.g. "Names"
     std::vector<std::string> fields;  // key order
+    bool noCase = false;  // text fields ordered (and indexed) ignoring case
 };
 
 struct tTableDef {
@@ -98,6 +99,7 @@ private:
     const tColumnDef& Column(const std::string& field) const;
     std::string Quoted(const std::string& column) const;
     std::string Where() const;
+    void SetOrder(const std::vector<std::string>& fields, bool noCase);
     std::string OrderBy() const;
     void LoadCurrent() const;
     const std::optional<tSqlValue>& Value(const std::string& field) const;
@@ -106,6 +108,7 @@ private:
     tDatabase& db;
     tTableDef def;
     std::vector<std::string> order;
+    bool orderNoCase = false;
     std::optional<tSqlFilter> filter;
     std::vector<std::int64_t> rows;  // visible rowids in order
     std::ptrdiff_t pos = 0;

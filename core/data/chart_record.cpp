@@ -1,0 +1,93 @@
+#include "data/chart_record.h"
+
+#include <cstdio>
+#include <string>
+
+#include "data/civil_date.h"
+
+namespace quintara {
+
+namespace {
+
+std::string Field(char letter, int k) { return letter + std::to_string(k); }
+
+// Reads "hh:mm[:ss]"; a damaged value gives midnight rather than garbage.
+void ParseTime(const std::string& text, tChart& chart)
+{
+    int h = 0, m = 0, s = 0;
+    if (std::sscanf(text.c_str(), "%d:%d:%d", &h, &m, &s) < 2 || h < 0 || h > 23 || m < 0 || m > 59) h = m = 0;
+    chart.Hour = static_cast<std::uint16_t>(h);
+    chart.Minute = static_cast<std::uint16_t>(m);
+}
+
+void ParseDate(const std::string& iso, tChart& chart)
+{
+    int y = 0, mo = 0, d = 0;
+    if (std::sscanf(iso.c_str(), "%d-%d-%d", &y, &mo, &d) != 3) return;
+    chart.Year = static_cast<std::uint16_t>(y);
+    chart.Month = static_cast<std::uint16_t>(mo);
+    chart.Day = static_cast<std::uint16_t>(d);
+}
+
+}  // namespace
+
+void ReadChart(const tTable& t, tChart& chart)
+{
+    auto text = [&](const char* f) { return t.IsNull(f) ? std::string() : t.Text(f); };
+    auto real = [&](const char* f) { return t.IsNull(f) ? 0.0 : t.Real(f); };
+    auto integer = [&](const char* f) { return t.IsNull(f) ? 0 : static_cast<std::int32_t>(t.Int(f)); };
+    chart.Index = integer("Index");
+    chart.Name = text("NAME");
+    chart.FirstName = text("FIRSTNAME");
+    chart.Comment = text("COMMENT");
+    chart.Reference = text("REFERENCE");
+    chart.Ayanamsa = real("AYANAMSA");
+    chart.Zodiac = integer("ZODIAC");
+    chart.BirthPlace = text("BIRTHPLACE");
+    chart.ChartType = integer("CHARTTYPE");
+    chart.HouseType = static_cast<std::uint8_t>(integer("HOUSETYPE"));
+    const std::string sex = text("SEX");
+    chart.Sex = sex == "M" || sex == "m" ? 1 : 0;
+    chart.JulianDay = real("JULIANDAY");
+    chart.Country = integer("COUNTRY");
+    chart.State = integer("STATE");
+    ParseDate(text("DATE"), chart);
+    ParseTime(text("Time"), chart);
+    chart.Second = 0;
+    chart.Adjust = real("ADJUST");
+    chart.Longitude = real("LONGITUDE");
+    chart.Latitude = real("LATITUDE");
+    chart.SiderealT = real("SIDERAL_T");
+}
+
+void WriteChart(tTable& t, const tChart& chart)
+{
+    t.Set("NAME", chart.Name);
+    t.Set("FIRSTNAME", chart.FirstName);
+    t.Set("COMMENT", chart.Comment);
+    t.Set("REFERENCE", chart.Reference);
+    t.Set("AYANAMSA", chart.Ayanamsa);
+    t.Set("ZODIAC", std::int64_t{chart.Zodiac});
+    t.Set("BIRTHPLACE", chart.BirthPlace);
+    t.Set("CHARTTYPE", std::int64_t{chart.ChartType});
+    t.Set("HOUSETYPE", std::int64_t{chart.HouseType});
+    t.Set("SEX", std::string(chart.Sex ? "M" : "F"));
+    t.Set("JULIANDAY", chart.JulianDay);
+    t.Set("COUNTRY", std::int64_t{chart.Country});
+    t.Set("STATE", std::int64_t{chart.State});
+    t.Set("DATE", IsoDate({chart.Year, chart.Month, chart.Day}));
+    char time[16];
+    std::snprintf(time, sizeof time, "%02u:%02u:00", unsigned{chart.Hour} % 100u, unsigned{chart.Minute} % 100u);
+    t.Set("Time", std::string(time));
+    t.Set("ADJUST", chart.Adjust);
+    t.Set("LONGITUDE", chart.Longitude);
+    t.Set("LATITUDE", chart.Latitude);
+    t.Set("SIDERAL_T", chart.SiderealT);
+    for (int k = 1; k <= 12; ++k) {
+        t.Set(Field('P', k), chart.BodyPosition(k));
+        t.Set(Field('R', k), std::int64_t{chart.Retrograde(k) ? 1 : 0});
+    }
+    for (int k = 1; k <= 12; ++k) t.Set(Field('P', 12 + k), chart.HouseCusp(k));
+}
+
+}  // namespace quintara

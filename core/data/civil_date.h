@@ -1,0 +1,19 @@
+// Proleptic Gregorian dates for the tables: day numbers counted from
+// 1970-01-01 and the ISO text "yyyy-mm-dd" the DATE fields are stored as.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quintara {
+
+struct tCivilDate {
+    int year = 1970, month = 1, day = 1;
+};
+
+std::int64_t DaysFromCivil(tCivilDate date);
+tCivilDate CivilFromDays(std::int64_t days);
+// "yyyy-mm-dd"; years below 1 are written as 0001.
+std::string IsoDate(tCivilDate date);
+
+}  // namespace quintara

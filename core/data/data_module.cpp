@@ -1,0 +1,194 @@
+#include "data/data_module.h"
+
+#include <filesystem>
+
+#include "data/chart_record.h"
+#include "platform/atomic_file.h"
+
+namespace quintara {
+
+namespace {
+
+// Above every code point: the end of a prefix range under any collation
+// that compares by code points after folding case.
+constexpr const char* kPrefixEnd = "\xF4\x8F\xBF\xBF";
+
+void CreateParentDirectory(const std::string& path)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+}
+
+}  // namespace
+
+TData1::TData1(std::string h, const std::string& chartFile) : home(std::move(h))
+{
+    stars = Open(kStarFile, StarTableDef(), true);
+    planets = Open(kPlanetFile, PlanetTableDef(), true);
+    planets.table->SetIndex("Num");
+    OpenChartFile(chartFile);
+}
+
+TData1::~TData1() = default;
+
+std::string TData1::PathOf(const std::string& relative) const
+{
+    if (!relative.empty() && relative.front() == '/') return relative;
+    return JoinPath(home, relative);
+}
+
+TData1::tOpen TData1::Open(const std::string& relative, tTableDef def, bool create) const
+{
+    const std::string path = PathOf(relative);
+    if (!create && !FileExists(path)) throw tStorageError("table file missing: " + path);
+    if (create) CreateParentDirectory(path);
+    tOpen o;
+    o.db = std::make_unique<tDatabase>(path, create);
+    o.table = std::make_unique<tTable>(*o.db, std::move(def));
+    return o;
+}
+
+void TData1::OpenChartFile(const std::string& chartFile)
+{
+    tOpen next = Open(chartFile, ChartTableDef(), true);
+    next.table->SetIndex("Names");
+    chart = std::move(next);
+    chartPath = PathOf(chartFile);
+}
+
+void TData1::CloseChartFile() { chart = {}; }
+
+tTable& TData1::ChartTable()
+{
+    if (!chart.table) throw tStorageError("no chart file is open");
+    return *chart.table;
+}
+
+tDatabase& TData1::ChartDatabase()
+{
+    ChartTable();
+    return *chart.db;
+}
+
+tTable& TData1::Reference(tOpen& slot, const char* file, tTableDef (*def)())
+{
+    if (!slot.table) slot = Open(file, def(), false);
+    return *slot.table;
+}
+
+tTable& TData1::CityTable() { return Reference(cities, kCityFile, CityTableDef); }
+tTable& TData1::CountryTable() { return Reference(countries, kCountryFile, CountryTableDef); }
+tTable& TData1::StateTable() { return Reference(states, kStateFile, StateTableDef); }
+tTable& TData1::Time1Table() { return Reference(time1, kTime1File, Time1TableDef); }
+tTable& TData1::Time2Table() { return Reference(time2, kTime2File, Time2TableDef); }
+
+void TData1::SetDateFormat(const std::string& format) { dateFormat = format; }
+
+void TData1::SetChartFilter(const std::string& expression)
+{
+    if (expression.empty())
+        ChartTable().ClearFilter();
+    else
+        ChartTable().SetFilter(expression, true, dateFormat);
+}
+
+bool TData1::FindAdjust(tChart& c)
+{
+    if (!zones) {
+        Time1Table();
+        Time2Table();
+        zones = std::make_unique<tZoneLookup>(*time1.db, *time2.db);
+    }
+    return zones->FindAdjust(c);
+}
+
+std::string TData1::GetCountryName(int code, int language)
+{
+    CountryTable();
+    tStatement q = countries.db->Prepare(
+        "SELECT COUNTRY FROM Country WHERE CODE = ?1 ORDER BY "
+        "CASE LANGUAGE WHEN ?2 THEN 0 WHEN 0 THEN 1 WHEN 1 THEN 2 ELSE 3 END, rowid LIMIT 1");
+    q.Bind(1, std::int64_t{code}).Bind(2, std::int64_t{language});
+    return q.Step() ? q.Text(0) : std::string();
+}
+
+std::string TData1::LoadChartText()
+{
+    tTable& t = ChartTable();
+    if (t.Empty() || t.IsNull("TEXT")) return {};
+    return t.Text("TEXT");
+}
+
+void TData1::SaveChartText(const std::string& text)
+{
+    tTable& t = ChartTable();
+    if (t.Empty()) throw tStorageError("no chart to store the text with");
+    if (!t.Editing()) t.Edit();
+    t.Set("TEXT", text);
+    t.Post();
+}
+
+std::unique_ptr<tChart> TData1::OpenCurrentChart(const OptionSet* birthSet)
+{
+    tTable& t = ChartTable();
+    if (t.Empty()) return nullptr;
+    auto c = std::make_unique<tChart>(birthSet);
+    quintara::ReadChart(t, *c);
+    return c;
+}
+
+std::vector<tLocality> TData1::FindLocalities(const std::string& prefix, std::size_t limit)
+{
+    CityTable();
+    if (!localityQuery)
+        localityQuery = std::make_unique<tStatement>(
+            cities.db->Handle(),
+            "SELECT CITY, COUNTRY, STATE, LATITUDE, LONGITUDE, POPULATION, \"INDEX\" FROM City "
+            "WHERE CITY >= ?1 COLLATE QNOCASE AND CITY < ?2 COLLATE QNOCASE "
+            "ORDER BY CITY COLLATE QNOCASE, rowid LIMIT ?3");
+    tStatement& q = *localityQuery;
+    q.Bind(1, prefix).Bind(2, prefix + kPrefixEnd).Bind(3, static_cast<std::int64_t>(limit));
+    std::vector<tLocality> out;
+    while (q.Step())
+        out.push_back({q.Text(0), static_cast<std::int32_t>(q.Int(1)), static_cast<std::int32_t>(q.Int(2)), q.Real(3),
+                       q.Real(4), q.Int(5), q.Int(6)});
+    q.Reset();
+    return out;
+}
+
+std::vector<tPlanetRow> TData1::PlanetRows()
+{
+    tTable& t = PlanetTable();
+    std::vector<tPlanetRow> rows;
+    auto integer = [&](const char* f) { return t.IsNull(f) ? 0 : static_cast<std::int32_t>(t.Int(f)); };
+    auto real = [&](const char* f) { return t.IsNull(f) ? 0.0 : t.Real(f); };
+    for (t.First(); !t.Eof(); t.Next()) {
+        tPlanetRow r;
+        r.Num = integer("Num");
+        r.Name = t.IsNull("Name") ? "" : t.Text("Name");
+        r.ShortName = t.IsNull("ShortName") ? "" : t.Text("ShortName");
+        r.Visible = integer("Visible") != 0;
+        r.Aspects = integer("Aspects") != 0;
+        r.PointType = integer("Type");
+        r.Plus1 = integer("Plus1");
+        r.Plus2 = integer("Plus2");
+        r.Minus1 = integer("Minus1");
+        r.Divider = integer("Divider");
+        r.Value = real("Value");
+        r.Offset = integer("Offset");
+        r.Longitude = real("Longitude");
+        r.Latitude = real("Latitude");
+        rows.push_back(std::move(r));
+    }
+    return rows;
+}
+
+std::vector<std::string> TData1::MissingReferenceFiles() const
+{
+    std::vector<std::string> missing;
+    for (const std::string& f : ReferenceTableFiles())
+        if (!FileExists(PathOf(f))) missing.push_back(f);
+    return missing;
+}
+
+}  // namespace quintara

@@ -1,0 +1,103 @@
+// The data module: owner of every table of the program for the whole run.
+// The chart file, the stars and the planets are open from creation; the
+// other reference tables open on first use. Paths are relative to the
+// program home.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chart/chart.h"
+#include "data/chart_record.h"
+#include "data/find_adjust.h"
+#include "data/schemas.h"
+#include "data/sqlite_db.h"
+#include "data/table.h"
+
+namespace quintara {
+
+struct OptionSet;
+
+struct tLocality {
+    std::string name;
+    std::int32_t country = 0, state = 0;
+    double latitude = 0, longitude = 0;  // packed d.mm, north and west positive
+    std::int64_t population = 0;
+    std::int64_t index = 0;
+};
+
+class TData1 {
+public:
+    // Opens (creating when missing) the chart file, stars and planets.
+    // chartFile is relative to home unless absolute. Throws tStorageError.
+    TData1(std::string home, const std::string& chartFile = kDefaultChartFile);
+    ~TData1();
+    TData1(const TData1&) = delete;
+    TData1& operator=(const TData1&) = delete;
+
+    const std::string& Home() const { return home; }
+    std::string PathOf(const std::string& relative) const;
+
+    // Closes the chart file and opens another (created when missing).
+    void OpenChartFile(const std::string& chartFile);
+    const std::string& ChartFilePath() const { return chartPath; }
+    void CloseChartFile();
+
+    tTable& ChartTable();
+    tDatabase& ChartDatabase();
+    tTable& StarTable() { return *stars.table; }
+    tTable& PlanetTable() { return *planets.table; }
+    // Reference tables, opened on first use and kept open; a missing file
+    // raises tStorageError naming it rather than creating an empty table.
+    tTable& CityTable();
+    tTable& CountryTable();
+    tTable& StateTable();
+    tTable& Time1Table();
+    tTable& Time2Table();
+
+    // Short date format of DATE fields, "dd/mm/yyyy" or "mm/dd/yyyy".
+    void SetDateFormat(const std::string& format);
+    const std::string& DateFormat() const { return dateFormat; }
+    // Filter of the chart file: case-insensitive, dates in the short format.
+    void SetChartFilter(const std::string& expression);
+
+    bool FindAdjust(tChart& chart);
+    // Name of a country in a language: that language, else 0, else 1, else
+    // any row of the code; "" for a code the table does not hold.
+    std::string GetCountryName(int code, int language);
+
+    void ReadChart(tChart& chart) { quintara::ReadChart(ChartTable(), chart); }
+    void WriteChart(const tChart& chart) { quintara::WriteChart(ChartTable(), chart); }
+    std::string LoadChartText();
+    // The current row gets the text; posted at once.
+    void SaveChartText(const std::string& text);
+    // A chart with the birth option set, filled from the current row.
+    std::unique_ptr<tChart> OpenCurrentChart(const OptionSet* birthSet);
+
+    // Localities whose name starts with prefix (ignoring case), in name order.
+    std::vector<tLocality> FindLocalities(const std::string& prefix, std::size_t limit);
+    // The planets table as rows for new charts.
+    std::vector<tPlanetRow> PlanetRows();
+
+    // Reference table files that are missing, by name (empty: all there).
+    std::vector<std::string> MissingReferenceFiles() const;
+
+private:
+    struct tOpen {
+        std::unique_ptr<tDatabase> db;
+        std::unique_ptr<tTable> table;
+    };
+    tOpen Open(const std::string& relative, tTableDef def, bool create) const;
+    tTable& Reference(tOpen& slot, const char* file, tTableDef (*def)());
+
+    std::string home;
+    std::string chartPath;
+    std::string dateFormat = "dd/mm/yyyy";
+    tOpen chart, stars, planets, cities, countries, states, time1, time2;
+    std::unique_ptr<tZoneLookup> zones;
+    std::unique_ptr<tStatement> localityQuery;
+};
+
+}  // namespace quintara

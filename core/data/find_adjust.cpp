@@ -1,0 +1,128 @@
+#include "data/find_adjust.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/adjust_codes.h"
+#include "data/civil_date.h"
+#include "engine/angles.h"
+
+namespace quintara {
+
+struct tZoneLookup::tStatements {
+    tStatements(tDatabase& t1, tDatabase& t2)
+        : stateRow(t1.Handle(),
+                   "SELECT ADJUST, \"TABLE\" FROM Time1 WHERE COUNTRY = ?1 AND STATE = ?2 AND DATE <= ?3 "
+                   "ORDER BY DATE DESC LIMIT 1"),
+          stateFirst(t1.Handle(),
+                     "SELECT ADJUST, \"TABLE\" FROM Time1 WHERE COUNTRY = ?1 AND STATE = ?2 ORDER BY DATE LIMIT 1"),
+          countryRows(t1.Handle(),
+                      "SELECT DATE, ADJUST, \"TABLE\" FROM Time1 WHERE COUNTRY = ?1 ORDER BY STATE, DATE, rowid"),
+          correction(t2.Handle(),
+                     "SELECT ADJUST, ASK FROM Time2 WHERE \"TABLE\" = ?1 AND (DATE < ?2 OR (DATE = ?2 AND HOUR <= ?3)) "
+                     "ORDER BY DATE DESC, HOUR DESC LIMIT 1"),
+          correctionFirst(t2.Handle(),
+                          "SELECT ADJUST, ASK FROM Time2 WHERE \"TABLE\" = ?1 ORDER BY DATE, HOUR LIMIT 1")
+    {
+    }
+    tStatement stateRow, stateFirst, countryRows, correction, correctionFirst;
+};
+
+namespace {
+
+struct tStandard {
+    float adjust;  // kept in single precision as the lookup always has
+    std::int64_t table;
+};
+
+// Reads one row (adjust, table) and resets the statement for the next call.
+std::optional<tStandard> TakeStandard(tStatement& s, int adjustCol = 0)
+{
+    std::optional<tStandard> out;
+    if (s.Step()) out = tStandard{static_cast<float>(s.Real(adjustCol)), s.Int(adjustCol + 1)};
+    s.Reset();
+    return out;
+}
+
+double RoundHalfAway(double x) { return std::round(x); }
+
+}  // namespace
+
+tZoneLookup::tZoneLookup(tDatabase& time1, tDatabase& time2) : q(std::make_unique<tStatements>(time1, time2)) {}
+tZoneLookup::~tZoneLookup() = default;
+
+double AdjustFromCode(double code, double longitude, int month, bool& sure)
+{
+    const double l = longitude;
+    if (code == kAdjustLongitudeMinus1) {
+        sure = false;
+        return RoundHalfAway(l / 15) - 1;
+    }
+    if (code == kAdjustLongitudeSummer) {
+        sure = false;
+        return RoundHalfAway(l / 15) - (month >= 4 && month <= 9 ? 1 : 0);
+    }
+    if (code == kAdjustLocalMeanTime) {
+        const double x = (l < 0 ? -1.0 : 1.0) * std::fabs(IntPart(l) + FracPart(l) * 10.0 / 6.0) / 15.0;
+        return IntPart(x) + FracPart(x) * 6.0 / 10.0;
+    }
+    sure = false;
+    return RoundHalfAway(l / 15);
+}
+
+bool tZoneLookup::FindAdjust(tChart& chart)
+{
+    const std::string date = IsoDate({chart.Year, chart.Month, chart.Day});
+    std::optional<tStandard> standard;
+
+    q->stateRow.Bind(1, std::int64_t{chart.Country}).Bind(2, std::int64_t{chart.State}).Bind(3, date);
+    standard = TakeStandard(q->stateRow);
+    if (!standard) {
+        // All of this state's rows lie after the date: its first row serves.
+        q->stateFirst.Bind(1, std::int64_t{chart.Country}).Bind(2, std::int64_t{chart.State});
+        standard = TakeStandard(q->stateFirst);
+    }
+    if (!standard) {
+        // No such state: walk the country's rows in key order while their
+        // date is before the chart's, stepping back from a later one.
+        tStatement& s = q->countryRows;
+        s.Bind(1, std::int64_t{chart.Country});
+        std::vector<std::pair<std::string, tStandard>> rows;
+        while (s.Step()) rows.push_back({s.Text(0), {static_cast<float>(s.Real(1)), s.Int(2)}});
+        s.Reset();
+        if (!rows.empty()) {
+            std::size_t i = 0;
+            while (i + 1 < rows.size() && rows[i].first < date) ++i;
+            if (rows[i].first > date && i > 0) --i;
+            standard = rows[i].second;
+        }
+    }
+
+    bool sure = false;
+    double adjust = kAdjustUnknown;
+    if (standard) {
+        q->correction.Bind(1, standard->table).Bind(2, date).Bind(3, std::int64_t{chart.Hour});
+        bool found = q->correction.Step();
+        tStatement* row = &q->correction;
+        if (!found) {
+            q->correction.Reset();
+            row = &q->correctionFirst;
+            row->Bind(1, standard->table);
+            found = row->Step();
+        }
+        adjust = found ? row->Real(0) : 0.0;
+        sure = found ? row->Int(1) == 0 : true;
+        row->Reset();
+    }
+    if (adjust < -16 || adjust > 16)
+        adjust = AdjustFromCode(adjust, chart.Longitude, chart.Month, sure);
+    else  // summed as hours: packed h.mm of opposite signs do not add digit-wise
+        adjust = DecimalToDegMin(DegMinToDecimal(adjust) + DegMinToDecimal(standard->adjust));
+    chart.Adjust = adjust;
+    if (chart.HouseType == 255) sure = true;
+    return sure;
+}
+
+}  // namespace quintara

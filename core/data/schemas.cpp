@@ -1,0 +1,122 @@
+#include "data/schemas.h"
+
+namespace quintara {
+
+namespace {
+
+using K = tFieldKind;
+
+tColumnDef Col(const char* name, K kind) { return {name, kind, false}; }
+tColumnDef Auto(const char* name) { return {name, K::Integer, true}; }
+
+// Fields shared by the stars and planets tables: how a point is formed.
+void AddPointFormula(std::vector<tColumnDef>& c)
+{
+    for (const char* n : {"Plus1", "Plus2", "Minus1", "Divider"}) c.push_back(Col(n, K::Integer));
+    c.push_back(Col("Value", K::Real));
+    c.push_back(Col("Offset", K::Integer));
+    c.push_back(Col("Longitude", K::Real));
+    c.push_back(Col("Latitude", K::Real));
+}
+
+}  // namespace
+
+tTableDef CityTableDef()
+{
+    return {"City",
+            {Col("CITY", K::Text), Col("COUNTRY", K::Integer), Col("STATE", K::Integer), Col("LATITUDE", K::Real),
+             Col("LONGITUDE", K::Real), Col("POPULATION", K::Integer), Auto("INDEX")},
+            {{"Cities", {"CITY"}, true}}};
+}
+
+tTableDef CountryTableDef()
+{
+    return {"Country",
+            {Col("COUNTRY", K::Text), Col("CODE", K::Integer), Col("LANGUAGE", K::Integer), Auto("Index")},
+            {{"Countries", {"COUNTRY", "LANGUAGE"}, true}, {"Code", {"CODE", "LANGUAGE"}, false}}};
+}
+
+tTableDef StateTableDef()
+{
+    return {"State",
+            {Auto("Index"), Col("CODE", K::Integer), Col("COUNTRY", K::Integer), Col("STATE", K::Text)},
+            {{"codes", {"COUNTRY", "CODE"}, false}}};
+}
+
+tTableDef Time1TableDef()
+{
+    return {"Time1",
+            {Col("COUNTRY", K::Integer), Col("STATE", K::Integer), Col("DATE", K::Date), Col("ADJUST", K::Real),
+             Col("TABLE", K::Integer)},
+            {{"Primary", {"COUNTRY", "STATE", "DATE"}, false}}};
+}
+
+tTableDef Time2TableDef()
+{
+    return {"Time2",
+            {Col("TABLE", K::Integer), Col("DATE", K::Date), Col("HOUR", K::Integer), Col("ADJUST", K::Real),
+             Col("ASK", K::Logical)},
+            {{"Primary", {"TABLE", "DATE", "HOUR"}, false}}};
+}
+
+tTableDef ChartTableDef()
+{
+    std::vector<tColumnDef> c{Auto("Index"),
+                              Col("NAME", K::Text),
+                              Col("FIRSTNAME", K::Text),
+                              Col("COMMENT", K::Text),
+                              Col("REFERENCE", K::Text),
+                              Col("AYANAMSA", K::Real),
+                              Col("ZODIAC", K::Integer),
+                              Col("BIRTHPLACE", K::Text),
+                              Col("CHARTTYPE", K::Integer),
+                              Col("HOUSETYPE", K::Integer),
+                              Col("SEX", K::Text),
+                              Col("JULIANDAY", K::Real),
+                              Col("COUNTRY", K::Integer),
+                              Col("STATE", K::Integer),
+                              Col("DATE", K::Date),
+                              Col("Time", K::Text),
+                              Col("ADJUST", K::Real),
+                              Col("LONGITUDE", K::Real),
+                              Col("LATITUDE", K::Real),
+                              Col("SIDERAL_T", K::Real),
+                              Col("TEXT", K::Text)};
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> n;
+        auto field = [](char letter, int k) { return std::string(1, letter).append(std::to_string(k)); };
+        for (int k = 1; k <= 12; ++k) {
+            n.push_back(field('P', k));
+            n.push_back(field('R', k));
+        }
+        for (int k = 13; k <= 24; ++k) n.push_back(field('P', k));
+        return n;
+    }();
+    for (const std::string& n : names) c.push_back({n, n[0] == 'R' ? K::Logical : K::Real, false});
+    return {"Charts", std::move(c), {{"Names", {"NAME"}, true}}};
+}
+
+tTableDef StarTableDef()
+{
+    std::vector<tColumnDef> c{Col("Name", K::Text), Col("Num", K::Integer), Col("Type", K::Integer)};
+    AddPointFormula(c);
+    c.push_back(Col("Magnitude", K::Real));
+    c.push_back(Col("Icon", K::Text));
+    return {"Stars", std::move(c), {{"Name", {"Name"}, true}}};
+}
+
+tTableDef PlanetTableDef()
+{
+    std::vector<tColumnDef> c{Col("Num", K::Integer), Col("Name", K::Text), Col("ShortName", K::Text),
+                              Col("Visible", K::Logical), Col("Aspects", K::Logical), Col("Type", K::Integer)};
+    AddPointFormula(c);
+    c.push_back(Col("Icon", K::Text));
+    return {"Planets", std::move(c), {{"Num", {"Num"}, false}}};
+}
+
+std::vector<std::string> ReferenceTableFiles()
+{
+    return {kCityFile, kCountryFile, kStateFile, kTime1File, kTime2File, kStarFile, kPlanetFile};
+}
+
+}  // namespace quintara

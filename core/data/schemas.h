@@ -1,0 +1,43 @@
+// Layouts and file names of every table of the program. Each table lives
+// in a file of its own, so chart files can be chosen, copied and renamed
+// as files; the reference tables sit in the table folder of the home.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "data/table.h"
+
+namespace quintara {
+
+inline constexpr const char* kTableFolder = "dbfiles";
+inline constexpr const char* kCityFile = "dbfiles/city.db";
+inline constexpr const char* kCountryFile = "dbfiles/Country.db";
+inline constexpr const char* kStateFile = "dbfiles/State.db";
+inline constexpr const char* kTime1File = "dbfiles/Time1.db";
+inline constexpr const char* kTime2File = "dbfiles/Time2.db";
+inline constexpr const char* kStarFile = "dbfiles/stars.db";
+inline constexpr const char* kPlanetFile = "dbfiles/planets.db";
+inline constexpr const char* kDefaultChartFile = "chart.db";
+
+// Localities: CITY, COUNTRY, STATE, LATITUDE, LONGITUDE, POPULATION, INDEX;
+// index "Cities" by CITY ignoring case.
+tTableDef CityTableDef();
+// Country names, one row per language: COUNTRY, CODE, LANGUAGE, Index;
+// index "Countries" by COUNTRY, LANGUAGE.
+tTableDef CountryTableDef();
+// Index, CODE, COUNTRY, STATE; index "codes" by COUNTRY, CODE.
+tTableDef StateTableDef();
+// Standard time: COUNTRY, STATE, DATE, ADJUST, TABLE in key order.
+tTableDef Time1TableDef();
+// Summer-time changes: TABLE, DATE, HOUR, ADJUST, ASK in key order.
+tTableDef Time2TableDef();
+// One row per chart; index "Names" by NAME ignoring case.
+tTableDef ChartTableDef();
+tTableDef StarTableDef();
+tTableDef PlanetTableDef();
+
+// The reference table files a working installation needs, relative to the home.
+std::vector<std::string> ReferenceTableFiles();
+
+}  // namespace quintara

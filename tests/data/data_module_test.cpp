@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "chart/chart.h"
+#include "data/data_module.h"
+#include "platform/atomic_file.h"
+#include "support/temp_dir.h"
+
+namespace quintara {
+namespace {
+
+std::unique_ptr<tChart> SampleChart()
+{
+    auto chart = std::make_unique<tChart>();
+    tChart& c = *chart;
+    c.Name = "Durand";
+    c.FirstName = "Élise";
+    c.BirthPlace = "Paris";
+    c.Year = 1985;
+    c.Month = 7;
+    c.Day = 14;
+    c.Hour = 8;
+    c.Minute = 45;
+    c.Adjust = -2.0;
+    c.Latitude = 48.52;
+    c.Longitude = -2.20;
+    c.Country = 250;
+    c.Sex = 1;
+    c.HouseType = 0;
+    CalcChart(c);
+    return chart;
+}
+
+TEST(ChartRecord, WriteThenReadGivesTheSameBirthData)
+{
+    test::tTempDir dir;
+    TData1 data(dir.Path());
+    auto sample = SampleChart();
+    const tChart& c = *sample;
+    tTable& t = data.ChartTable();
+    t.Insert();
+    data.WriteChart(c);
+    t.Post();
+    EXPECT_GT(t.Int("Index"), 0);
+    EXPECT_NEAR(t.Real("P1"), c.BodyPosition(1), 1e-9);
+    EXPECT_NEAR(t.Real("P13"), c.HouseCusp(1), 1e-9);
+
+    tChart back;
+    data.ReadChart(back);
+    EXPECT_EQ(back.Index, t.Int("Index"));
+    EXPECT_EQ(back.Name, "Durand");
+    EXPECT_EQ(back.FirstName, "Élise");
+    EXPECT_EQ(back.Year, 1985);
+    EXPECT_EQ(back.Day, 14);
+    EXPECT_EQ(back.Minute, 45);
+    EXPECT_EQ(back.Sex, 1);
+    EXPECT_DOUBLE_EQ(back.Adjust, -2.0);
+    EXPECT_DOUBLE_EQ(back.SiderealT, c.SiderealT);
+    CalcChart(back);
+    EXPECT_DOUBLE_EQ(back.BodyPosition(2), c.BodyPosition(2));
+
+    data.SaveChartText("{\\rtf1 report}");
+    EXPECT_EQ(data.LoadChartText(), "{\\rtf1 report}");
+}
+
+TEST(ChartRecord, PlanetFilterSelectsBySign)
+{
+    test::tTempDir dir;
+    TData1 data(dir.Path());
+    tTable& t = data.ChartTable();
+    for (int month = 1; month <= 12; ++month) {
+        auto sample = SampleChart();
+        tChart& c = *sample;
+        c.Month = static_cast<std::uint16_t>(month);
+        c.Day = 1;
+        CalcChart(c);
+        t.Insert();
+        data.WriteChart(c);
+        t.Post();
+    }
+    data.SetChartFilter("P1>=30 and P1<60");  // Sun in Taurus: born 21 April to 20 May
+    ASSERT_EQ(t.RecordCount(), 1);
+    EXPECT_EQ(t.Text("DATE"), "1985-05-01");
+    data.SetChartFilter("DATE>='01/03/1985' and DATE<='31/03/1985'");
+    EXPECT_EQ(t.RecordCount(), 1);
+    data.SetChartFilter("");
+    EXPECT_EQ(t.RecordCount(), 12);
+}
+
+TEST(DataModule, ReportsMissingReferenceFilesByName)
+{
+    test::tTempDir dir;
+    TData1 data(dir.Path());
+    auto missing = data.MissingReferenceFiles();
+    EXPECT_NE(std::find(missing.begin(), missing.end(), "dbfiles/city.db"), missing.end());
+    EXPECT_NE(std::find(missing.begin(), missing.end(), "dbfiles/Time1.db"), missing.end());
+    EXPECT_THROW(data.CityTable(), tStorageError);
+    EXPECT_FALSE(FileExists(dir.File("dbfiles/city.db")));  // not created empty
+    tChart c;
+    EXPECT_THROW(data.FindAdjust(c), tStorageError);
+}
+
+TEST(DataModule, CountryNameFallsBackThroughTheLanguages)
+{
+    test::tTempDir dir;
+    std::filesystem::create_directories(dir.File("dbfiles"));
+    {
+        tDatabase db(dir.File("dbfiles/Country.db"), true);
+        tTable t(db, CountryTableDef());
+        auto add = [&](const char* name, int code, int language) {
+            t.Insert();
+            t.Set("COUNTRY", std::string(name));
+            t.Set("CODE", std::int64_t{code});
+            t.Set("LANGUAGE", std::int64_t{language});
+            t.Post();
+        };
+        add("Germany", 276, 1);
+        add("Allemagne", 276, 33);
+        add("Iceland", 352, 1);
+        add("Nowhere", 999, 7);
+    }
+    TData1 data(dir.Path());
+    EXPECT_EQ(data.GetCountryName(276, 33), "Allemagne");
+    EXPECT_EQ(data.GetCountryName(276, 49), "Germany");
+    EXPECT_EQ(data.GetCountryName(352, 33), "Iceland");
+    EXPECT_EQ(data.GetCountryName(999, 1), "Nowhere");
+    EXPECT_EQ(data.GetCountryName(123, 1), "");  // never another country's name
+}
+
+}  // namespace
+}  // namespace quintara
