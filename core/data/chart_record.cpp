@@ -60,34 +60,64 @@ void ReadChart(const tTable& t, tChart& chart)
     chart.SiderealT = real("SIDERAL_T");
 }
 
-void WriteChart(tTable& t, const tChart& chart)
+std::vector<std::pair<std::string, tSqlValue>> ChartRowValues(const tChart& chart)
 {
-    t.Set("NAME", chart.Name);
-    t.Set("FIRSTNAME", chart.FirstName);
-    t.Set("COMMENT", chart.Comment);
-    t.Set("REFERENCE", chart.Reference);
-    t.Set("AYANAMSA", chart.Ayanamsa);
-    t.Set("ZODIAC", std::int64_t{chart.Zodiac});
-    t.Set("BIRTHPLACE", chart.BirthPlace);
-    t.Set("CHARTTYPE", std::int64_t{chart.ChartType});
-    t.Set("HOUSETYPE", std::int64_t{chart.HouseType});
-    t.Set("SEX", std::string(chart.Sex ? "M" : "F"));
-    t.Set("JULIANDAY", chart.JulianDay);
-    t.Set("COUNTRY", std::int64_t{chart.Country});
-    t.Set("STATE", std::int64_t{chart.State});
-    t.Set("DATE", IsoDate({chart.Year, chart.Month, chart.Day}));
+    std::vector<std::pair<std::string, tSqlValue>> v;
+    v.reserve(56);
+    auto put = [&](std::string f, tSqlValue x) { v.emplace_back(std::move(f), std::move(x)); };
+    auto integer = [](auto x) { return tSqlValue{static_cast<std::int64_t>(x)}; };
+    put("NAME", chart.Name);
+    put("FIRSTNAME", chart.FirstName);
+    put("COMMENT", chart.Comment);
+    put("REFERENCE", chart.Reference);
+    put("AYANAMSA", chart.Ayanamsa);
+    put("ZODIAC", integer(chart.Zodiac));
+    put("BIRTHPLACE", chart.BirthPlace);
+    put("CHARTTYPE", integer(chart.ChartType));
+    put("HOUSETYPE", integer(chart.HouseType));
+    put("SEX", std::string(chart.Sex ? "M" : "F"));
+    put("JULIANDAY", chart.JulianDay);
+    put("COUNTRY", integer(chart.Country));
+    put("STATE", integer(chart.State));
+    put("DATE", IsoDate({chart.Year, chart.Month, chart.Day}));
     char time[16];
     std::snprintf(time, sizeof time, "%02u:%02u:00", unsigned{chart.Hour} % 100u, unsigned{chart.Minute} % 100u);
-    t.Set("Time", std::string(time));
-    t.Set("ADJUST", chart.Adjust);
-    t.Set("LONGITUDE", chart.Longitude);
-    t.Set("LATITUDE", chart.Latitude);
-    t.Set("SIDERAL_T", chart.SiderealT);
+    put("Time", std::string(time));
+    put("ADJUST", chart.Adjust);
+    put("LONGITUDE", chart.Longitude);
+    put("LATITUDE", chart.Latitude);
+    put("SIDERAL_T", chart.SiderealT);
     for (int k = 1; k <= 12; ++k) {
-        t.Set(Field('P', k), chart.BodyPosition(k));
-        t.Set(Field('R', k), std::int64_t{chart.Retrograde(k) ? 1 : 0});
+        put(Field('P', k), chart.BodyPosition(k));
+        put(Field('R', k), integer(chart.Retrograde(k) ? 1 : 0));
     }
-    for (int k = 1; k <= 12; ++k) t.Set(Field('P', 12 + k), chart.HouseCusp(k));
+    for (int k = 1; k <= 12; ++k) put(Field('P', 12 + k), chart.HouseCusp(k));
+    return v;
+}
+
+void WriteChart(tTable& t, const tChart& chart)
+{
+    for (auto& [field, value] : ChartRowValues(chart)) t.Set(field, value);
+}
+
+tChartInserter::tChartInserter(tDatabase& db)
+{
+    std::string names, marks;
+    for (auto& [field, value] : ChartRowValues(tChart())) {
+        names += (names.empty() ? "\"" : ", \"") + field + "\"";
+        marks += marks.empty() ? "?" : ", ?";
+    }
+    insert = std::make_unique<tStatement>(db.Handle(), "INSERT INTO Charts (" + names + ") VALUES (" + marks + ")");
+}
+
+tChartInserter::~tChartInserter() = default;
+
+void tChartInserter::Add(const tChart& chart)
+{
+    insert->Reset();
+    int i = 0;
+    for (auto& [field, value] : ChartRowValues(chart)) insert->Bind(++i, value);
+    insert->Step();
 }
 
 }  // namespace quintara

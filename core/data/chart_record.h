@@ -1,6 +1,11 @@
 // The mapping between a chart and one row of a chart file.
 #pragma once
 
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "chart/chart.h"
 #include "data/table.h"
 
@@ -14,5 +19,20 @@ void ReadChart(const tTable& table, tChart& chart);
 // and, for filtering, P1..P12 with R1..R12 (bodies) and P13..P24 (cusps).
 // The caller posts; Index comes from the row.
 void WriteChart(tTable& table, const tChart& chart);
+
+// The stored fields of a chart as (field, value), in table order.
+std::vector<std::pair<std::string, tSqlValue>> ChartRowValues(const tChart& chart);
+
+// Appends charts as new rows with one prepared statement; the caller holds
+// the transaction, so a batch lands whole or not at all.
+class tChartInserter {
+public:
+    explicit tChartInserter(tDatabase& db);
+    ~tChartInserter();
+    void Add(const tChart& chart);
+
+private:
+    std::unique_ptr<tStatement> insert;
+};
 
 }  // namespace quintara

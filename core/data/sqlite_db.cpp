@@ -107,6 +107,8 @@ void tDatabase::Exec(const std::string& sql)
     }
 }
 
+int tDatabase::Changes() const { return sqlite3_changes(db); }
+
 std::int64_t tDatabase::LastInsertId() const { return sqlite3_last_insert_rowid(db); }
 
 tTransaction::tTransaction(tDatabase& d) : db(d) { db.Exec("BEGIN IMMEDIATE"); }

@@ -57,6 +57,8 @@ public:
     void Exec(const std::string& sql);
     tStatement Prepare(const std::string& sql) { return tStatement(db, sql); }
     std::int64_t LastInsertId() const;
+    // Rows changed by the last INSERT, UPDATE or DELETE.
+    int Changes() const;
     sqlite3* Handle() { return db; }
     const std::string& Path() const { return path; }
 

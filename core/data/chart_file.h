@@ -1,0 +1,66 @@
+// Operations on chart files as a whole: copying, appending, exporting to
+// text and dBASE, converting the old fixed-record format, recomputing a
+// row, and the filter expressions of the chart-file editor. Every write is
+// one transaction: a file is left as it was or with all rows.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "data/data_module.h"
+
+namespace quintara {
+
+struct OptionSet;
+
+struct tMoveReport {
+    std::size_t rows = 0;                 // rows written
+    std::vector<std::string> problems;    // what was skipped, and why
+};
+
+// Copies the rows the chart table shows into a new chart file at path;
+// refuses to replace an existing file. Throws tStorageError.
+tMoveReport CopyChartFile(TData1& data, const std::string& path);
+
+// Appends every chart of the chart file at path to the current one as new
+// rows (new Index values: rows of the current file are never overwritten).
+// Throws tStorageError when path is not a chart file; nothing is written then.
+tMoveReport AppendChartFile(TData1& data, const std::string& path);
+
+// One line per row from the current row to the last: each field's display
+// text followed by ",". Texts holding a comma, quote or line break are
+// quoted so that no field spills into the next.
+void ExportChartText(TData1& data, const std::string& path);
+
+// A dBASE III table of the rows shown (all fields but the report text),
+// text in Windows-1252.
+void ExportChartDbase(TData1& data, const std::string& path);
+
+// Display text of a chart-table field as the editor's grid shows it.
+std::string ChartFieldText(const tTable& table, const std::string& field, const std::string& dateFormat);
+
+// Imports a file of 382-byte old-format records into the chart file at
+// targetPath (created when missing), computing each chart with the birth
+// set. Records are taken up to the first damaged one; the report says
+// what was skipped. All rows land in one transaction.
+tMoveReport ConvertOldChartFile(const std::string& oldPath, const std::string& targetPath, const OptionSet* birthSet);
+
+// ReCalc: the current row computed again and written back. Zone: the same
+// after FindAdjust; returns its "sure".
+void RecalcCurrentChart(TData1& data, const OptionSet* birthSet);
+bool ZoneCurrentChart(TData1& data, const OptionSet* birthSet);
+
+// One row of the field filter.
+struct tFieldFilterRow {
+    std::string field;       // the name used in the expression ("Name", "Country")
+    bool text = false;       // quoted values; "=" becomes a prefix match
+    std::string op = "=";    // =, <, <=, >, >=
+    std::string value, upper;  // upper bound "" for none
+};
+// The expression of the field filter, e.g. Name>='Du' and Name<='Du}'.
+std::string FieldFilterExpression(const std::vector<tFieldFilterRow>& rows);
+// Body k (1..24) in sign s (1..12): "Pk>=(s-1)x30 and Pk<sx30"; "" for s = 0.
+std::string PlanetFilterExpression(int body, int sign);
+
+}  // namespace quintara

@@ -1,0 +1,123 @@
+#include "data/dbase_writer.h"
+
+#include <cstdint>
+#include <ctime>
+#include <stdexcept>
+
+#include "data/sqlite_db.h"
+#include "i18n/text_encoding.h"
+#include "platform/atomic_file.h"
+
+namespace quintara {
+
+namespace {
+
+constexpr unsigned char kVersion3 = 0x03;
+constexpr unsigned char kCodePage1252 = 0x57;  // language driver: Windows ANSI
+
+void PutLe(std::string& out, std::uint32_t v, int bytes)
+{
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+std::string Padded(std::string text, std::size_t width, bool right)
+{
+    if (text.size() > width) text.resize(width);
+    const std::string pad(width - text.size(), ' ');
+    return right ? pad + text : text + pad;
+}
+
+}  // namespace
+
+std::string Utf8ToWindows1252(const std::string& text)
+{
+    // The 0x80..0x9F block of Windows-1252, by code point.
+    static const char32_t high[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+                                      0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                                      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+    const std::u32string cps = [&] {
+        std::u32string out;
+        for (std::size_t i = 0; i < text.size();) {
+            const auto b = static_cast<unsigned char>(text[i]);
+            int n = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+            if (i + n > text.size()) n = 1;
+            char32_t cp = n == 1 ? b : b & (0x3F >> (n - 1));
+            for (int k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+            out += (n == 1 && b >= 0x80) ? U'?' : cp;
+            i += n;
+        }
+        return out;
+    }();
+    std::string out;
+    for (char32_t cp : cps) {
+        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+            out += static_cast<char>(cp);
+            continue;
+        }
+        char c = '?';
+        for (int k = 0; k < 32; ++k)
+            if (high[k] == cp) c = static_cast<char>(0x80 + k);
+        out += c;
+    }
+    return out;
+}
+
+void WriteDbf(const std::string& path, const std::vector<tDbfField>& fields,
+              const std::vector<std::vector<std::string>>& rows)
+{
+    int recordLength = 1;  // the deletion flag
+    for (const tDbfField& f : fields) {
+        if (f.name.empty() || f.name.size() > 10) throw std::invalid_argument("dBASE field name \"" + f.name + "\"");
+        if (f.length < 1 || f.length > 254) throw std::invalid_argument("dBASE field length of " + f.name);
+        recordLength += f.length;
+    }
+    std::string out;
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    gmtime_r(&now, &tm);
+    out += static_cast<char>(kVersion3);
+    out += static_cast<char>(tm.tm_year % 100);
+    out += static_cast<char>(tm.tm_mon + 1);
+    out += static_cast<char>(tm.tm_mday);
+    PutLe(out, static_cast<std::uint32_t>(rows.size()), 4);
+    PutLe(out, static_cast<std::uint32_t>(32 + 32 * fields.size() + 1), 2);
+    PutLe(out, static_cast<std::uint32_t>(recordLength), 2);
+    out.append(17, '\0');
+    out += static_cast<char>(kCodePage1252);
+    out.append(2, '\0');
+    for (const tDbfField& f : fields) {
+        std::string name = f.name;
+        name.resize(11, '\0');
+        out += name;
+        out += f.type;
+        out.append(4, '\0');
+        out += static_cast<char>(f.length);
+        out += static_cast<char>(f.decimals);
+        out.append(14, '\0');
+    }
+    out += '\x0D';
+    for (const auto& row : rows) {
+        out += ' ';
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const tDbfField& f = fields[i];
+            const std::string v = i < row.size() ? row[i] : std::string();
+            switch (f.type) {
+            case 'N': out += Padded(v, f.length, true); break;
+            case 'D': {
+                std::string d;
+                for (char c : v)
+                    if (c != '-') d += c;
+                out += Padded(d, 8, false);
+                break;
+            }
+            case 'L': out += v.empty() ? "?" : v.substr(0, 1); break;
+            default: out += Padded(Utf8ToWindows1252(v), f.length, false);
+            }
+        }
+    }
+    out += '\x1A';
+    std::string error;
+    if (!WriteFileAtomically(path, out, &error)) throw tStorageError(error);
+}
+
+}  // namespace quintara

@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "data/chart_file.h"
+#include "data/chart_record.h"
+#include "platform/atomic_file.h"
+#include "support/temp_dir.h"
+
+namespace quintara {
+namespace {
+
+void AddChart(TData1& data, const std::string& name, int year)
+{
+    tChart c;
+    c.Name = name;
+    c.Year = static_cast<std::uint16_t>(year);
+    c.Month = 6;
+    c.Day = 1;
+    c.Hour = 12;
+    c.Latitude = 48.52;
+    c.Longitude = -2.20;
+    CalcChart(c);
+    tTable& t = data.ChartTable();
+    t.Insert();
+    data.WriteChart(c);
+    t.Post();
+}
+
+std::string OldRecord(const std::string& name, int state, int year, std::uint8_t lengthByte = 0)
+{
+    std::string r(382, '\0');
+    r[0] = static_cast<char>(lengthByte ? lengthByte : name.size());
+    std::memcpy(&r[1], name.data(), name.size());
+    auto put16 = [&](std::size_t at, int v) {
+        r[at] = static_cast<char>(v & 0xFF);
+        r[at + 1] = static_cast<char>((v >> 8) & 0xFF);
+    };
+    r[107] = 0;
+    put16(108, 1);
+    put16(118, 250);
+    put16(120, state);
+    put16(122, year);
+    put16(124, 3);
+    put16(126, 21);
+    put16(128, 6);
+    put16(130, 30);
+    const double adjust = -1.0, lon = -2.20, lat = 48.52;
+    std::memcpy(&r[134], &adjust, 8);
+    std::memcpy(&r[142], &lon, 8);
+    std::memcpy(&r[150], &lat, 8);
+    return r;
+}
+
+class ChartFileTest : public ::testing::Test {
+protected:
+    test::tTempDir dir;
+    TData1 data{dir.Path()};
+};
+
+TEST_F(ChartFileTest, FieldFilterPrefixMatchesAnyCase)
+{
+    for (const char* n : {"Dupont", "durand", "DUMAS", "Martin", "Dz"}) AddChart(data, n, 1980);
+    const std::string e = FieldFilterExpression({{"Name", true, "=", "Du", ""}, {"Country", false, "", "", ""}});
+    EXPECT_EQ(e, "Name>='Du' and Name<='Du}'");
+    data.SetChartFilter(e);
+    EXPECT_EQ(data.ChartTable().RecordCount(), 3);
+    EXPECT_EQ(FieldFilterExpression({{"Name", true, "=", "O'Neil", ""}}), "Name>='O''Neil' and Name<='O''Neil}'");
+    EXPECT_EQ(PlanetFilterExpression(1, 2), "P1>=30 and P1<60");
+    EXPECT_EQ(PlanetFilterExpression(3, 0), "");
+}
+
+TEST_F(ChartFileTest, RemoveAllDeletesOnlyTheFilteredRows)
+{
+    for (int y : {1950, 1960, 1970, 1980}) AddChart(data, std::string("N").append(std::to_string(y)), y);
+    data.SetChartFilter("DATE>='01/01/1955' and DATE<='31/12/1975'");
+    data.ChartTable().DeleteVisible();
+    data.SetChartFilter("");
+    EXPECT_EQ(data.ChartTable().RecordCount(), 2);
+}
+
+TEST_F(ChartFileTest, CopyTakesTheShownRowsAndNeverReplaces)
+{
+    for (int y : {1950, 1960, 1970}) AddChart(data, std::string("N").append(std::to_string(y)), y);
+    data.SetChartFilter("DATE>='01/01/1955'");
+    const std::string copy = dir.File("copy.db");
+    EXPECT_EQ(CopyChartFile(data, copy).rows, 2u);
+    EXPECT_THROW(CopyChartFile(data, copy), tStorageError);
+    TData1 other(dir.Path(), copy);
+    EXPECT_EQ(other.ChartTable().RecordCount(), 2);
+}
+
+TEST_F(ChartFileTest, AppendAddsNewRowsAndRejectsOtherTables)
+{
+    AddChart(data, "Here", 1950);
+    {
+        TData1 other(dir.Path(), "other.db");
+        AddChart(other, "There", 1960);
+        AddChart(other, "Yonder", 1961);
+    }
+    EXPECT_EQ(AppendChartFile(data, dir.File("other.db")).rows, 2u);
+    tTable& t = data.ChartTable();
+    EXPECT_EQ(t.RecordCount(), 3);
+    ASSERT_TRUE(t.Locate({"NAME"}, {std::string("Here")}));  // not overwritten by the other file's Index 1
+
+    ASSERT_TRUE(WriteFileAtomically(dir.File("junk.db"), "not a database at all, just text"));
+    EXPECT_THROW(AppendChartFile(data, dir.File("junk.db")), tStorageError);
+    {
+        tDatabase db(dir.File("city.db"), true);
+        tTable city(db, CityTableDef());
+    }
+    EXPECT_THROW(AppendChartFile(data, dir.File("city.db")), tStorageError);
+    EXPECT_EQ(data.ChartTable().RecordCount(), 3);
+}
+
+TEST_F(ChartFileTest, TextExportQuotesWhatWouldSpill)
+{
+    AddChart(data, "Smith, John", 1980);
+    data.ChartTable().First();
+    ExportChartText(data, dir.File("out.txt"));
+    std::string text;
+    ASSERT_TRUE(ReadWholeFile(dir.File("out.txt"), text));
+    EXPECT_EQ(text.rfind("1,\"Smith, John\",", 0), 0u) << text;
+    EXPECT_NE(text.find(",01/06/1980,12:00,"), std::string::npos);
+    EXPECT_EQ(text.back(), '\n');
+    EXPECT_EQ(text[text.size() - 2], ',');
+}
+
+TEST_F(ChartFileTest, DbaseExportHasAConsistentHeader)
+{
+    AddChart(data, "Café", 1980);
+    AddChart(data, "Bar", 1981);
+    ExportChartDbase(data, dir.File("out.dbf"));
+    std::string b;
+    ASSERT_TRUE(ReadWholeFile(dir.File("out.dbf"), b));
+    auto le = [&](std::size_t at, int n) {
+        unsigned v = 0;
+        for (int i = n - 1; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[at + i]);
+        return v;
+    };
+    EXPECT_EQ(b[0], 0x03);
+    EXPECT_EQ(le(4, 4), 2u);
+    const unsigned header = le(8, 2), record = le(10, 2);
+    EXPECT_EQ(b[header - 1], '\x0D');
+    EXPECT_EQ(b.size(), header + 2 * record + 1);
+    EXPECT_EQ(b.back(), '\x1A');
+    EXPECT_NE(b.find("Caf\xE9"), std::string::npos);  // Windows-1252
+}
+
+TEST_F(ChartFileTest, ConvertsOldRecordsAndReportsDamage)
+{
+    std::string file = OldRecord("Dupont", 12005, 1961) + OldRecord("Martin", 3, 1972);
+    ASSERT_TRUE(WriteFileAtomically(dir.File("old.4c"), file + "tail"));
+    tMoveReport r = ConvertOldChartFile(dir.File("old.4c"), dir.File("new.db"), nullptr);
+    EXPECT_EQ(r.rows, 2u);
+    ASSERT_EQ(r.problems.size(), 1u);
+    EXPECT_NE(r.problems[0].find("4 bytes"), std::string::npos);
+    {
+        TData1 converted(dir.Path(), "new.db");
+        tTable& t = converted.ChartTable();
+        ASSERT_TRUE(t.Locate({"NAME"}, {std::string("Dupont")}));
+        EXPECT_EQ(t.Int("STATE"), 12);
+        EXPECT_EQ(t.Text("DATE"), "1961-03-21");
+        EXPECT_GT(t.Real("JULIANDAY"), 2437000);
+    }
+    ASSERT_TRUE(WriteFileAtomically(dir.File("bad.4c"), OldRecord("Ok", 1, 1950) + OldRecord("Bad", 1, 1950, 37) +
+                                                              OldRecord("Lost", 1, 1950)));
+    r = ConvertOldChartFile(dir.File("bad.4c"), dir.File("bad.db"), nullptr);
+    EXPECT_EQ(r.rows, 1u);
+    ASSERT_EQ(r.problems.size(), 1u);
+    EXPECT_NE(r.problems[0].find("record 2: name length 37 above 20"), std::string::npos) << r.problems[0];
+}
+
+// A conversion killed part way leaves the target as it was: never a part.
+TEST_F(ChartFileTest, KilledConversionLeavesNoPartialFile)
+{
+    std::string file;
+    for (int i = 0; i < 20000; ++i) file += OldRecord(std::string("N").append(std::to_string(i % 1000)), 1, 1900 + i % 100);
+    ASSERT_TRUE(WriteFileAtomically(dir.File("big.4c"), file));
+    const std::string target = dir.File("target.db");
+    {
+        TData1 t(dir.Path(), "target.db");
+        AddChart(t, "Existing", 1950);
+    }
+    for (int delayMs : {20, 60, 150}) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ConvertOldChartFile(dir.File("big.4c"), target, nullptr);
+            _exit(0);
+        }
+        usleep(delayMs * 1000);
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        tDatabase db(target, false);
+        tStatement ok = db.Prepare("PRAGMA integrity_check");
+        ASSERT_TRUE(ok.Step());
+        EXPECT_EQ(ok.Text(0), "ok");
+        tStatement n = db.Prepare("SELECT count(*) FROM Charts");
+        ASSERT_TRUE(n.Step());
+        const auto rows = n.Int(0);
+        EXPECT_TRUE(rows == 1 || rows == 20001 || rows == 40001 || rows == 60001) << rows;
+    }
+}
+
+}  // namespace
+}  // namespace quintara
