@@ -1,5 +1,6 @@
 // quintara-cli: the command-line face of the engine.
 #include <cstring>
+#include <ctime>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -9,7 +10,11 @@
 #include "aspect_report.h"
 #include "aspects/aspects.h"
 #include "chart_input.h"
+#include "data/chart_file.h"
+#include "data/data_module.h"
+#include "place_format.h"
 #include "i18n/languages.h"
+#include "platform/ascii.h"
 #include "options/main_options.h"
 #include "platform/program_home.h"
 #include "positions.h"
@@ -24,6 +29,14 @@ constexpr const char* kUsage =
     "       quintara-cli positions --batch  < requests.jsonl > charts.jsonl\n"
     "       quintara-cli aspects   [chart options] [--all] [--orb-percent N] [--json]\n"
     "       quintara-cli synastry  [chart options] [second chart options] [--all] [--json]\n"
+    "       quintara-cli place NAME [--limit N]\n"
+    "       quintara-cli charts add [chart options] --name NAME [--first-name T] [--comment T]\n"
+    "       quintara-cli charts list [--filter EXPRESSION]\n"
+    "       quintara-cli charts show|delete|recalc|zone INDEX\n"
+    "       quintara-cli charts export FILE.txt|FILE.dbf|FILE.db [--filter EXPRESSION]\n"
+    "       quintara-cli charts append FILE.db\n"
+    "       quintara-cli charts import-old OLDFILE [--into FILE.db]\n"
+    "  (chart is another name for positions)\n"
     "\n"
     "chart options:\n"
     "  --date YYYY-MM-DD    civil date (proleptic Gregorian, year 0..65535)\n"
@@ -35,12 +48,16 @@ constexpr const char* kUsage =
     "                       Morinus, Porphyry, Topocentric, 0..8, or 255 (time unknown);\n"
     "                       default: the settings'\n"
     "  --zodiac tropical|sidereal (default: the settings')\n"
+    "  --place NAME         the locality's coordinates, country and state (most populous\n"
+    "                       of that name)\n"
+    "  --zone auto          the zone correction from the time tables for place and date\n"
     "second chart options (synastry): the same names ending in 2: --date2, --time2, ...\n"
     "\n"
     "  --all                all aspect kinds instead of the settings' (major by default)\n"
     "  --orb-percent N      scale every orb (100 = the settings' orbs)\n"
     "  --home DIR           program home (settings, language files); default $QUINTARA_HOME,\n"
     "                       the program's folder if it holds Astro.ini, ~/.local/share/quintara\n"
+    "  --chart-file FILE    chart file (default: the settings', chart.db in the home)\n"
     "  --json               one JSON object instead of text\n"
     "  --batch              JSON lines in: year, month, day, hour, minute, adjust, lat, lon,\n"
     "                       house, zodiac; JSON lines out\n";
@@ -83,6 +100,17 @@ struct tSession {
     std::string home;
     std::unique_ptr<TMainOptions> options;
     std::unique_ptr<TLanguages> languages;
+    std::string chartFile;  // --chart-file; else the settings'
+    std::unique_ptr<TData1> data;
+
+    // The tables, opened on first use.
+    TData1& Data()
+    {
+        if (!data) {
+            data = std::make_unique<TData1>(home, chartFile.empty() ? options->GetChartFile() : chartFile);
+        }
+        return *data;
+    }
 };
 
 bool OpenSession(const std::string& homeOverride, tSession& s, std::string& error)
@@ -99,6 +127,9 @@ bool OpenSession(const std::string& homeOverride, tSession& s, std::string& erro
 struct tChartArgs {
     tChartRequest r;
     bool houseGiven = false, zodiacGiven = false;
+    std::string place;
+    bool zoneAuto = false;
+    std::string name, firstName, comment;
 };
 
 // One chart option whose name ends in suffix. False with error when it is
@@ -146,6 +177,24 @@ bool ChartOption(std::string_view opt, std::string_view value, std::string_view 
         if (!v) return bad("house");
         r.house = *v;
         c.houseGiven = true;
+    } else if (name == "--place") {
+        if (value.empty()) {
+            error = "place: empty name";
+            return badChart2();
+        }
+        c.place = value;
+    } else if (name == "--zone") {
+        if (value != "auto") {
+            error = "zone: only \"auto\" is known (use --adjust for a value)";
+            return badChart2();
+        }
+        c.zoneAuto = true;
+    } else if (name == "--name") {
+        c.name = value;
+    } else if (name == "--first-name") {
+        c.firstName = value;
+    } else if (name == "--comment") {
+        c.comment = value;
     } else if (name == "--zodiac") {
         auto v = ParseZodiac(value, sub);
         if (!v) return bad("zodiac");
@@ -162,7 +211,9 @@ struct tCommandArgs {
     tChartArgs first, second;
     bool json = false, batch = false, all = false;
     int orbPercent = 100;
-    std::string home;
+    int limit = 20;
+    std::string home, chartFile, filter, into;
+    std::vector<std::string> words;  // arguments that are not options
 };
 
 // Parses argv; secondChart allows the options ending in 2. Returns -1 to go
@@ -175,10 +226,20 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
         if (opt == "--json") { a.json = true; continue; }
         if (opt == "--batch" && batchAllowed) { a.batch = true; continue; }
         if (opt == "--all" && aspectOptions) { a.all = true; continue; }
+        if (opt.size() < 2 || opt.substr(0, 2) != "--") { a.words.emplace_back(opt); continue; }
         if (i + 1 >= argc) return Fail(std::string(opt) + ": missing value\n" + kUsage);
         const std::string_view value = argv[++i];
         if (opt == "--home") { a.home = value; continue; }
+        if (opt == "--chart-file") { a.chartFile = value; continue; }
+        if (opt == "--filter") { a.filter = value; continue; }
+        if (opt == "--into") { a.into = value; continue; }
         std::string error, sub;
+        if (opt == "--limit") {
+            auto v = ParseWhole(value, 1, 100000, sub);
+            if (!v) return Fail("limit: " + sub);
+            a.limit = *v;
+            continue;
+        }
         if (opt == "--orb-percent" && aspectOptions) {
             auto v = ParseWhole(value, 0, 1000, sub);
             if (!v) return Fail("orb-percent: " + sub);
@@ -198,13 +259,39 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
 
 // The chart of the arguments, computed; house system and zodiac default to
 // the settings'. False with error when the arguments do not make a chart.
-bool MakeChart(tChartArgs c, const tSession& s, tChart& chart, std::string& error)
+bool MakeChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
 {
     if (!c.houseGiven) c.r.house = s.options->HouseType;
     if (!c.zodiacGiven) c.r.zodiac = s.options->Zodiac;
     error = CheckRequest(c.r);
     if (!error.empty()) return false;
     ApplyRequest(c.r, chart);
+    chart.Name = c.name;
+    chart.FirstName = c.firstName;
+    chart.Comment = c.comment;
+    if (!c.place.empty()) {
+        const auto place = BestLocality(s.Data(), c.place);
+        if (!place) {
+            error = "place: no locality starts with \"" + c.place + "\"";
+            return false;
+        }
+        chart.BirthPlace = place->name;
+        chart.Latitude = place->latitude;
+        chart.Longitude = place->longitude;
+        chart.Country = place->country;
+        chart.State = place->state;
+        std::cerr << "place: " << place->name << ", " << s.Data().GetCountryName(place->country, 1) << ", "
+                  << LatitudeText(place->latitude) << " " << LongitudeText(place->longitude) << "\n";
+    }
+    if (c.zoneAuto) {
+        if (c.place.empty()) {
+            error = "zone: --zone auto needs --place";
+            return false;
+        }
+        const bool sure = s.Data().FindAdjust(chart);
+        std::cerr << "zone: " << AdjustText(chart.Adjust) << "\n";
+        if (!sure) std::cerr << "warning: " << s.languages->Caption(269) << "\n";
+    }
     CalcChart(chart);
     return true;
 }
@@ -223,6 +310,7 @@ int Positions(int argc, char** argv)
     tSession session;
     std::string error;
     if (!OpenSession(a.home, session, error)) return Fail(error);
+    session.chartFile = a.chartFile;
     tChart chart(&session.options->BirthSet);
     if (!MakeChart(a.first, session, chart, error)) return Fail(error);
     TLanguages* lang = session.languages.get();
@@ -237,6 +325,7 @@ int Aspects(int argc, char** argv, bool synastry)
     tSession session;
     std::string error;
     if (!OpenSession(a.home, session, error)) return Fail(error);
+    session.chartFile = a.chartFile;
     const TMainOptions& o = *session.options;
     tAspectsCollection list({&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes});
     tChart first(synastry ? &o.FirstChartSet : &o.BirthSet);
@@ -257,6 +346,168 @@ int Aspects(int argc, char** argv, bool synastry)
     return 0;
 }
 
+// Today's civil date, for the zone a locality has now.
+void Today(tChart& c)
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    gmtime_r(&now, &tm);
+    c.Year = static_cast<std::uint16_t>(tm.tm_year + 1900);
+    c.Month = static_cast<std::uint16_t>(tm.tm_mon + 1);
+    c.Day = static_cast<std::uint16_t>(tm.tm_mday);
+    c.Hour = 12;
+}
+
+int Place(int argc, char** argv)
+{
+    tCommandArgs a;
+    if (const int rc = ParseArgs(argc, argv, false, false, false, a); rc >= 0) return rc;
+    if (a.words.size() != 1) return Fail("place: give one name");
+    tSession session;
+    std::string error;
+    if (!OpenSession(a.home, session, error)) return Fail(error);
+    session.chartFile = a.chartFile;
+    TData1& data = session.Data();
+    const auto found = data.FindLocalities(a.words[0], static_cast<std::size_t>(a.limit));
+    if (found.empty()) {
+        std::cerr << "quintara-cli: no locality starts with \"" << a.words[0] << "\"\n";
+        return 1;
+    }
+    for (const tLocality& l : found) {
+        tChart probe;
+        probe.Country = l.country;
+        probe.State = l.state;
+        probe.Longitude = l.longitude;
+        Today(probe);
+        const bool sure = data.FindAdjust(probe);
+        std::string state;
+        tTable& states = data.StateTable();
+        if (l.state && states.Locate({"COUNTRY", "CODE"}, {std::int64_t{l.country}, std::int64_t{l.state}}))
+            state = states.Text("STATE");
+        std::cout << l.name << " | " << data.GetCountryName(l.country, 1) << " | " << state << " | "
+                  << LatitudeText(l.latitude) << " " << LongitudeText(l.longitude) << " | zone today "
+                  << AdjustText(probe.Adjust) << (sure ? "" : " (not sure)") << " | population " << l.population
+                  << "\n";
+    }
+    return 0;
+}
+
+// Moves the chart table to the row of an index; false when there is none.
+bool GoToIndex(TData1& data, const std::string& word, std::string& error)
+{
+    std::string sub;
+    const auto index = ParseWhole(word, 1, 2147483647, sub);
+    if (!index) {
+        error = "index: " + sub;
+        return false;
+    }
+    data.ChartTable().ClearFilter();
+    if (!data.ChartTable().Locate({"Index"}, {std::int64_t{*index}})) {
+        error = "no chart with index " + word;
+        return false;
+    }
+    return true;
+}
+
+std::string Extension(const std::string& path)
+{
+    const auto dot = path.rfind('.');
+    std::string ext = dot == std::string::npos ? std::string() : path.substr(dot);
+    for (char& c : ext) c = AsciiLower(c);
+    return ext;
+}
+
+int Charts(int argc, char** argv)
+{
+    tCommandArgs a;
+    if (const int rc = ParseArgs(argc, argv, false, false, false, a); rc >= 0) return rc;
+    if (a.words.empty()) return Fail(std::string("charts: what to do?\n") + kUsage);
+    const std::string what = a.words[0];
+    tSession session;
+    std::string error;
+    if (!OpenSession(a.home, session, error)) return Fail(error);
+    session.chartFile = a.chartFile;
+    const OptionSet* birth = &session.options->BirthSet;
+    try {
+        if (what == "import-old") {
+            if (a.words.size() != 2) return Fail("charts import-old: give the old file");
+            std::string into = a.into;
+            if (into.empty()) {
+                const std::string& old = a.words[1];
+                const auto dot = old.rfind('.');
+                into = (dot == std::string::npos || old.find('/', dot) != std::string::npos ? old : old.substr(0, dot)) + ".db";
+            }
+            const tMoveReport r = ConvertOldChartFile(a.words[1], into, birth);
+            for (const std::string& p : r.problems) std::cerr << "warning: " << p << "\n";
+            std::cout << r.rows << " chart(s) imported into " << into << "\n";
+            return r.problems.empty() ? 0 : 1;
+        }
+        TData1& data = session.Data();
+        tTable& t = data.ChartTable();
+        if (what == "add") {
+            tChart chart(birth);
+            if (a.first.name.empty()) return Fail("charts add: --name is required");
+            if (!MakeChart(a.first, session, chart, error)) return Fail(error);
+            t.Insert();
+            data.WriteChart(chart);
+            t.Post();
+            std::cout << "added chart " << t.Int("Index") << "\n";
+            return 0;
+        }
+        if (what == "list") {
+            if (!a.filter.empty()) data.SetChartFilter(a.filter);
+            for (t.First(); !t.Eof(); t.Next())
+                std::cout << t.Int("Index") << " | " << ChartFieldText(t, "NAME", data.DateFormat()) << " | "
+                          << ChartFieldText(t, "FIRSTNAME", data.DateFormat()) << " | "
+                          << ChartFieldText(t, "DATE", data.DateFormat()) << " "
+                          << ChartFieldText(t, "Time", data.DateFormat()) << " | "
+                          << ChartFieldText(t, "BIRTHPLACE", data.DateFormat()) << "\n";
+            std::cerr << t.RecordCount() << " chart(s)\n";
+            return 0;
+        }
+        if (what == "show" || what == "delete" || what == "recalc" || what == "zone") {
+            if (a.words.size() != 2) return Fail("charts " + what + ": give the chart's index");
+            if (!GoToIndex(data, a.words[1], error)) return Fail(error);
+            if (what == "delete") {
+                t.Delete();
+                std::cout << "deleted chart " << a.words[1] << "\n";
+            } else if (what == "recalc") {
+                RecalcCurrentChart(data, birth);
+            } else if (what == "zone") {
+                if (!ZoneCurrentChart(data, birth)) std::cerr << "warning: " << session.languages->Caption(269) << "\n";
+                std::cout << "zone " << AdjustText(t.Real("ADJUST")) << "\n";
+            } else {
+                auto chart = data.OpenCurrentChart(birth);
+                CalcChart(*chart);
+                std::cout << chart->Name << (chart->FirstName.empty() ? "" : ", ") << chart->FirstName << "\n";
+                std::cout << (a.json ? PositionsJson(*chart, session.languages.get()) + "\n"
+                                     : PositionsText(*chart, session.languages.get()));
+            }
+            return 0;
+        }
+        if (what == "export") {
+            if (a.words.size() != 2) return Fail("charts export: give the target file");
+            if (!a.filter.empty()) data.SetChartFilter(a.filter);
+            const std::string& target = a.words[1];
+            const std::string ext = Extension(target);
+            t.First();
+            if (ext == ".dbf") ExportChartDbase(data, target);
+            else if (ext == ".db") CopyChartFile(data, target);
+            else ExportChartText(data, target);
+            std::cout << "exported " << t.RecordCount() << " chart(s) to " << target << "\n";
+            return 0;
+        }
+        if (what == "append") {
+            if (a.words.size() != 2) return Fail("charts append: give the chart file to add");
+            std::cout << AppendChartFile(data, a.words[1]).rows << " chart(s) added\n";
+            return 0;
+        }
+    } catch (const tStorageError& e) {
+        return Fail(e.what());
+    }
+    return Fail("charts: unknown action " + what);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -265,7 +516,9 @@ int main(int argc, char** argv)
         std::cout << kUsage;
         return argc < 2 ? 2 : 0;
     }
-    if (std::strcmp(argv[1], "positions") == 0) return Positions(argc - 2, argv + 2);
+    if (std::strcmp(argv[1], "positions") == 0 || std::strcmp(argv[1], "chart") == 0) return Positions(argc - 2, argv + 2);
+    if (std::strcmp(argv[1], "place") == 0) return Place(argc - 2, argv + 2);
+    if (std::strcmp(argv[1], "charts") == 0) return Charts(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "aspects") == 0) return Aspects(argc - 2, argv + 2, false);
     if (std::strcmp(argv[1], "synastry") == 0) return Aspects(argc - 2, argv + 2, true);
     return Fail(std::string("unknown command ") + argv[1] + "\n" + kUsage);
