@@ -51,6 +51,9 @@ TData1::tOpen TData1::Open(const std::string& relative, tTableDef def, bool crea
 void TData1::OpenChartFile(const std::string& chartFile)
 {
     tOpen next = Open(chartFile, ChartTableDef(), true);
+    // Write-ahead logging: readers take no file lock per statement, which
+    // is most of the cost of browsing a large chart file.
+    next.db->Exec("PRAGMA journal_mode=WAL");
     next.table->SetIndex("Names");
     chart = std::move(next);
     chartPath = PathOf(chartFile);

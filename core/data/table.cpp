@@ -36,6 +36,7 @@ std::string Cat(std::initializer_list<std::string_view> parts)
 
 tTable::tTable(tDatabase& d, tTableDef t) : db(d), def(std::move(t))
 {
+    for (std::size_t i = 0; i < def.columns.size(); ++i) columnByName.emplace(def.columns[i].name, i);
     std::string sql = "CREATE TABLE IF NOT EXISTS " + Quoted(def.name) + " (";
     for (std::size_t i = 0; i < def.columns.size(); ++i) {
         const tColumnDef& c = def.columns[i];
@@ -60,6 +61,12 @@ tTable::tTable(tDatabase& d, tTableDef t) : db(d), def(std::move(t))
     }
     tx.Commit();
     Refresh();
+}
+
+std::size_t tTable::ColumnIndex(const std::string& field) const
+{
+    if (const auto it = columnByName.find(field); it != columnByName.end()) return it->second;
+    return static_cast<std::size_t>(&Column(field) - def.columns.data());
 }
 
 const tColumnDef& tTable::Column(const std::string& field) const
@@ -142,7 +149,7 @@ void tTable::Refresh()
     if (filter) q.BindAll(filter->params);
     rows.clear();
     while (q.Step()) rows.push_back(q.Int(0));
-    currentId = -1;
+    Forget();
     pos = 0;
     if (keep >= 0) MoveToRowid(keep);
 }
@@ -158,37 +165,78 @@ void tTable::Next() { if (!Eof()) ++pos; }
 void tTable::Prior() { if (pos > 0) --pos; }
 void tTable::Last() { pos = rows.empty() ? 0 : static_cast<std::ptrdiff_t>(rows.size()) - 1; }
 
+namespace {
+constexpr std::size_t kBlock = 32;
+}
+
+void tTable::Forget() const
+{
+    currentId = -1;
+    current = nullptr;
+    blockIds.clear();
+    block.clear();
+}
+
 void tTable::LoadCurrent() const
 {
     if (Eof()) throw tStorageError(def.name + ": no current row");
     const std::int64_t id = rows[static_cast<std::size_t>(pos)];
     if (id == currentId) return;
-    tStatement q = db.Prepare("SELECT * FROM " + Quoted(def.name) + " WHERE rowid = ?1");
-    q.Bind(1, id);
-    current.clear();
-    if (!q.Step()) throw tStorageError(def.name + ": the current row was deleted");
-    for (int c = 0; c < q.ColumnCount() && c < static_cast<int>(def.columns.size()); ++c) {
-        const tColumnDef& col = def.columns[static_cast<std::size_t>(c)];
-        std::optional<tSqlValue> v;
-        if (!q.IsNull(c)) {
-            if (col.kind == tFieldKind::Real) v = q.Real(c);
-            else if (col.kind == tFieldKind::Integer || col.kind == tFieldKind::Logical || col.autoIncrement) v = q.Int(c);
-            else v = q.Text(c);
+    for (std::size_t k = 0; k < blockIds.size(); ++k)
+        if (blockIds[k] == id && !block[k].empty()) {
+            current = &block[k];
+            currentId = id;
+            return;
         }
-        current[col.name] = std::move(v);
+    if (!rowQuery) {
+        std::string cols, marks;
+        for (const tColumnDef& c : def.columns) cols += Cat({", ", Quoted(c.name)});
+        for (std::size_t k = 1; k <= kBlock; ++k) marks += Cat({k > 1 ? ", ?" : "?", std::to_string(k)});
+        rowQuery = std::make_unique<tStatement>(
+            db.Handle(), Cat({"SELECT rowid", cols, " FROM ", Quoted(def.name), " WHERE rowid IN (", marks, ")"}));
     }
+    // This row and the ones after it in visiting order.
+    const std::size_t first = static_cast<std::size_t>(pos);
+    const std::size_t n = std::min(kBlock, rows.size() - first);
+    blockIds.assign(rows.begin() + static_cast<std::ptrdiff_t>(first), rows.begin() + static_cast<std::ptrdiff_t>(first + n));
+    block.assign(n, {});
+    tStatement& q = *rowQuery;
+    q.Reset();
+    for (std::size_t k = 0; k < kBlock; ++k) q.Bind(static_cast<int>(k) + 1, blockIds[std::min(k, n - 1)]);
+    while (q.Step()) {
+        const std::int64_t rowid = q.Int(0);
+        std::size_t slot = 0;
+        while (slot < n && blockIds[slot] != rowid) ++slot;
+        if (slot == n) continue;
+        std::vector<std::optional<tSqlValue>>& row = block[slot];
+        row.assign(def.columns.size(), std::nullopt);
+        for (std::size_t c = 0; c < def.columns.size(); ++c) {
+            const int col = static_cast<int>(c) + 1;
+            if (q.IsNull(col)) continue;
+            const tColumnDef& d = def.columns[c];
+            if (d.kind == tFieldKind::Real) row[c] = q.Real(col);
+            else if (d.kind == tFieldKind::Integer || d.kind == tFieldKind::Logical || d.autoIncrement) row[c] = q.Int(col);
+            else row[c] = q.Text(col);
+        }
+    }
+    q.Reset();
+    if (block[0].empty()) {
+        Forget();
+        throw tStorageError(def.name + ": the current row was deleted");
+    }
+    current = &block[0];
     currentId = id;
 }
 
 const std::optional<tSqlValue>& tTable::Value(const std::string& field) const
 {
-    const std::string& name = Column(field).name;
+    const std::size_t i = ColumnIndex(field);
     if (state != tState::Browse) {
-        const auto it = buffer.find(name);
+        const auto it = buffer.find(def.columns[i].name);
         return it == buffer.end() ? kNull : it->second;
     }
     LoadCurrent();
-    return current[name];
+    return (*current)[i];
 }
 
 bool tTable::IsNull(const std::string& field) const { return !Value(field).has_value(); }
@@ -229,7 +277,8 @@ void tTable::Insert()
 void tTable::Edit()
 {
     LoadCurrent();
-    buffer = current;
+    buffer.clear();
+    for (std::size_t i = 0; i < def.columns.size(); ++i) buffer[def.columns[i].name] = (*current)[i];
     state = tState::Edit;
 }
 
@@ -293,7 +342,7 @@ void tTable::Post()
     }
     state = tState::Browse;
     buffer.clear();
-    currentId = -1;
+    Forget();
     Refresh();
     MoveToRowid(id);
 }
@@ -317,7 +366,7 @@ void tTable::Delete()
         db.Prepare("DELETE FROM " + Quoted(def.name) + " WHERE rowid = ?1").Bind(1, currentId).Step();
         tx.Commit();
     }
-    currentId = -1;
+    Forget();
     pos = -1;  // nothing to keep
     Refresh();
     pos = std::min<std::ptrdiff_t>(at, static_cast<std::ptrdiff_t>(rows.size()));

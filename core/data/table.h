@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "data/filter_expression.h"
@@ -97,6 +99,7 @@ private:
     using tRow = std::map<std::string, std::optional<tSqlValue>>;  // by column name
 
     const tColumnDef& Column(const std::string& field) const;
+    std::size_t ColumnIndex(const std::string& field) const;
     std::string Quoted(const std::string& column) const;
     std::string Where() const;
     void SetOrder(const std::vector<std::string>& fields, bool noCase);
@@ -114,8 +117,15 @@ private:
     std::ptrdiff_t pos = 0;
     tState state = tState::Browse;
     tRow buffer;               // the row being inserted or edited
-    mutable tRow current;      // cache of the current row
+    // Rows are read a block at a time in visiting order: one statement per
+    // block rather than per row. current points into the block.
+    void Forget() const;
+    mutable std::vector<std::int64_t> blockIds;
+    mutable std::vector<std::vector<std::optional<tSqlValue>>> block;
+    mutable const std::vector<std::optional<tSqlValue>>* current = nullptr;
     mutable std::int64_t currentId = -1;
+    mutable std::unique_ptr<tStatement> rowQuery;
+    std::unordered_map<std::string, std::size_t> columnByName;  // exact spelling
 };
 
 }  // namespace quintara

@@ -1,0 +1,111 @@
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "data/chart_record.h"
+#include "data/data_module.h"
+#include "platform/atomic_file.h"
+
+using namespace quintara;
+
+namespace {
+
+// The reference tables of the build, with a scratch chart file of its own.
+struct tBenchData {
+    std::string dir = (std::filesystem::temp_directory_path() / "quintara-bench").string();
+    std::unique_ptr<TData1> data;
+
+    tBenchData()
+    {
+        std::filesystem::create_directories(dir);
+        if (FileExists(JoinPath(QUINTARA_SEED_DIR, kCityFile)))
+            data = std::make_unique<TData1>(QUINTARA_SEED_DIR, JoinPath(dir, "bench-chart.db"));
+    }
+};
+
+tBenchData& Bench()
+{
+    static tBenchData b;
+    return b;
+}
+
+void BM_PlacePrefix(benchmark::State& state)
+{
+    if (!Bench().data) return state.SkipWithError("reference tables not built");
+    TData1& d = *Bench().data;
+    const char* prefixes[] = {"par", "New Y", "san", "München", "lo", "Z"};
+    std::size_t i = 0, found = 0;
+    for (auto _ : state) {
+        found += d.FindLocalities(prefixes[i++ % 6], 20).size();
+        benchmark::DoNotOptimize(found);
+    }
+}
+BENCHMARK(BM_PlacePrefix)->Unit(benchmark::kMicrosecond);
+
+void BM_FindAdjust(benchmark::State& state)
+{
+    if (!Bench().data) return state.SkipWithError("reference tables not built");
+    TData1& d = *Bench().data;
+    std::vector<tLocality> places;
+    for (const char* name : {"Paris", "New York City", "Amsterdam", "Sydney", "Mumbai", "Chicago", "Moscow"})
+        places.push_back(d.FindLocalities(name, 1).at(0));
+    tChart c;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const tLocality& p = places[i % places.size()];
+        c.Country = p.country;
+        c.State = p.state;
+        c.Longitude = p.longitude;
+        c.Year = static_cast<std::uint16_t>(1900 + (i * 37) % 135);
+        c.Month = static_cast<std::uint16_t>(1 + i % 12);
+        c.Day = 15;
+        c.Hour = 12;
+        benchmark::DoNotOptimize(d.FindAdjust(c));
+        ++i;
+    }
+}
+BENCHMARK(BM_FindAdjust)->Unit(benchmark::kMicrosecond);
+
+// Reading every row of a 100,000-chart file and computing each chart.
+void BM_ReadAndCalcCharts(benchmark::State& state)
+{
+    if (!Bench().data) return state.SkipWithError("reference tables not built");
+    const std::string path = JoinPath(Bench().dir, "bench-100k.db");
+    constexpr int kCharts = 100000;
+    std::filesystem::remove(path);
+    {
+        tDatabase db(path, true);
+        tTable make(db, ChartTableDef());
+        tTransaction tx(db);
+        tChartInserter insert(db);
+        tChart c;
+        for (int i = 0; i < kCharts; ++i) {
+            c.Name = "Chart " + std::to_string(i);
+            c.Year = static_cast<std::uint16_t>(1900 + i % 130);
+            c.Month = static_cast<std::uint16_t>(1 + i % 12);
+            c.Day = static_cast<std::uint16_t>(1 + i % 28);
+            c.Hour = static_cast<std::uint16_t>(i % 24);
+            c.Latitude = 48.52;
+            c.Longitude = -2.20;
+            insert.Add(c);
+        }
+        tx.Commit();
+    }
+    TData1 data(QUINTARA_SEED_DIR, path);
+    tTable& t = data.ChartTable();
+    tChart c;
+    for (auto _ : state) {
+        for (t.First(); !t.Eof(); t.Next()) {
+            data.ReadChart(c);
+            CalcChart(c);
+        }
+        benchmark::DoNotOptimize(c.JulianDay);
+    }
+    state.SetItemsProcessed(state.iterations() * kCharts);
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_ReadAndCalcCharts)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+}  // namespace
