@@ -18,6 +18,20 @@ echo "== Synastry: Paris 2000 with Lyon 1985 (second chart options end in 2)"
 $cli synastry --date 2000-01-01 --time 13:00 --adjust -1.00 --lat 48N52 --lon 2E21 \
   --date2 1985-03-02 --time2 08:10 --adjust2 -1.00 --lat2 45N45 --lon2 4E50
 echo
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+echo "== Localities starting with \"par\""
+$cli place par --limit 5 --home "$home"
+echo
+echo "== A 1985 birth in New York, zone from the time tables"
+$cli chart --place "New York City" --zone auto --date 1985-07-04 --time 09:00 --home "$home" | head -4
+echo
+echo "== Store, list and export charts"
+$cli charts add --name Durand --first-name Elise --place Paris --zone auto --date 1950-06-01 --time 12:00 --home "$home"
+$cli charts add --name Martin --place Lyon --zone auto --date 1985-03-02 --time 08:10 --home "$home"
+$cli charts list --home "$home"
+$cli charts export "$home/charts.txt" --home "$home" && head -c 200 "$home/charts.txt" && echo
+echo
 echo "== Batch mode (one bad line on purpose)"
 printf '%s\n' \
   '{"year":1969,"month":7,"day":20,"hour":20,"minute":17,"adjust":0,"lat":28.31,"lon":80.39,"house":"Equal","zodiac":"tropical"}' \
