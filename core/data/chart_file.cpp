@@ -215,25 +215,15 @@ void ExportChartDbase(TData1& data, const std::string& path)
 
 namespace {
 
-// One old-format record, or the reason it cannot be read.
-struct tOldRecord {
-    std::string error;
-    std::string name, firstName, comment, birthPlace;
-    int zodiac = 0, chartType = 0, houseType = 0, sex = 0, country = 0, state = 0;
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
-    double adjust = 0, longitude = 0, latitude = 0;
-};
-
-tOldRecord ParseOldRecord(const unsigned char* r)
+// Fills the chart from one old-format record; the reason when it cannot.
+std::string ReadOldRecord(const unsigned char* r, tChart& c)
 {
-    tOldRecord o;
+    std::string error;
     auto text = [&](std::size_t at, std::string& out, const char* what) {
         const int n = r[at];
-        if (n > kOldTextMax) {
-            o.error = std::string(what) + " length " + std::to_string(n) + " above 20";
-            return;
-        }
-        out = Windows1252ToUtf8(std::string_view(reinterpret_cast<const char*>(r + at + 1), n));
+        if (!error.empty()) return;
+        if (n > kOldTextMax) error = std::string(what) + " length " + std::to_string(n) + " above 20";
+        else out = Windows1252ToUtf8(std::string_view(reinterpret_cast<const char*>(r + at + 1), n));
     };
     auto u16 = [&](std::size_t at) { return r[at] | (r[at + 1] << 8); };
     auto s16 = [&](std::size_t at) { return static_cast<int>(static_cast<std::int16_t>(u16(at))); };
@@ -242,35 +232,34 @@ tOldRecord ParseOldRecord(const unsigned char* r)
         std::memcpy(&v, r + at, 8);  // little-endian hosts only, as the file
         return v;
     };
-    text(0, o.name, "name");
-    if (o.error.empty()) text(21, o.firstName, "first name");
-    if (o.error.empty()) text(42, o.comment, "comment");
-    if (o.error.empty()) text(72, o.birthPlace, "birthplace");
-    if (!o.error.empty()) return o;
-    o.zodiac = r[71];
-    o.chartType = r[106];
-    o.houseType = r[107];
-    o.sex = u16(108) != 0;
-    o.country = u16(118);
-    o.state = u16(120);
-    if (o.state > 999) o.state /= 1000;
-    o.year = s16(122);
-    o.month = s16(124);
-    o.day = s16(126);
-    o.hour = s16(128);
-    o.minute = s16(130);
-    o.adjust = f64(134);
-    o.longitude = f64(142);
-    o.latitude = f64(150);
-    if (o.month < 1 || o.month > 12 || o.day < 1 || o.day > 31 || o.hour < 0 || o.hour > 23 || o.minute < 0 ||
-        o.minute > 59 || o.year < 1 || o.year > 9999)
-        o.error = "date or time out of range";
-    else if (!std::isfinite(o.adjust) || std::fabs(o.adjust) > 16 || !std::isfinite(o.longitude) ||
-             std::fabs(o.longitude) > 180 || !std::isfinite(o.latitude) || std::fabs(o.latitude) > 90)
-        o.error = "zone or coordinates out of range";
-    else if (o.houseType > 8 && o.houseType != 255)
-        o.error = "house system " + std::to_string(o.houseType) + " unknown";
-    return o;
+    text(0, c.Name, "name");
+    text(21, c.FirstName, "first name");
+    text(42, c.Comment, "comment");
+    text(72, c.BirthPlace, "birthplace");
+    if (!error.empty()) return error;
+    const int year = s16(122), month = s16(124), day = s16(126), hour = s16(128), minute = s16(130);
+    if (month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 23 || minute < 0 || minute > 59 ||
+        year < 1 || year > 9999)
+        return "date or time out of range";
+    c.Adjust = f64(134);
+    c.Longitude = f64(142);
+    c.Latitude = f64(150);
+    if (!std::isfinite(c.Adjust) || std::fabs(c.Adjust) > 16 || !std::isfinite(c.Longitude) ||
+        std::fabs(c.Longitude) > 180 || !std::isfinite(c.Latitude) || std::fabs(c.Latitude) > 90)
+        return "zone or coordinates out of range";
+    if (r[107] > 8 && r[107] != 255) return "house system " + std::to_string(r[107]) + " unknown";
+    c.Zodiac = r[71];
+    c.ChartType = r[106];
+    c.HouseType = r[107];
+    c.Sex = u16(108) != 0;
+    c.Country = u16(118);
+    c.State = u16(120) > 999 ? u16(120) / 1000 : u16(120);
+    c.Year = static_cast<std::uint16_t>(year);
+    c.Month = static_cast<std::uint16_t>(month);
+    c.Day = static_cast<std::uint16_t>(day);
+    c.Hour = static_cast<std::uint16_t>(hour);
+    c.Minute = static_cast<std::uint16_t>(minute);
+    return {};
 }
 
 }  // namespace
@@ -287,31 +276,13 @@ tMoveReport ConvertOldChartFile(const std::string& oldPath, const std::string& t
     tChartInserter insert(db);
     std::size_t k = 0;
     for (; k < whole; ++k) {
-        const tOldRecord o = ParseOldRecord(reinterpret_cast<const unsigned char*>(bytes.data()) + k * kOldRecord);
-        if (!o.error.empty()) {
-            report.problems.push_back("record " + std::to_string(k + 1) + ": " + o.error + "; it and the " +
+        tChart c(birthSet);
+        const std::string error = ReadOldRecord(reinterpret_cast<const unsigned char*>(bytes.data()) + k * kOldRecord, c);
+        if (!error.empty()) {
+            report.problems.push_back("record " + std::to_string(k + 1) + ": " + error + "; it and the " +
                                       std::to_string(whole - k - 1) + " records after it were not imported");
             break;
         }
-        tChart c(birthSet);
-        c.Name = o.name;
-        c.FirstName = o.firstName;
-        c.Comment = o.comment;
-        c.BirthPlace = o.birthPlace;
-        c.Zodiac = o.zodiac;
-        c.ChartType = o.chartType;
-        c.HouseType = static_cast<std::uint8_t>(o.houseType);
-        c.Sex = static_cast<std::uint8_t>(o.sex);
-        c.Country = o.country;
-        c.State = o.state;
-        c.Year = static_cast<std::uint16_t>(o.year);
-        c.Month = static_cast<std::uint16_t>(o.month);
-        c.Day = static_cast<std::uint16_t>(o.day);
-        c.Hour = static_cast<std::uint16_t>(o.hour);
-        c.Minute = static_cast<std::uint16_t>(o.minute);
-        c.Adjust = o.adjust;
-        c.Longitude = o.longitude;
-        c.Latitude = o.latitude;
         CalcChart(c);
         insert.Add(c);
         ++report.rows;

@@ -33,9 +33,9 @@ void ParseDate(const std::string& iso, tChart& chart)
 
 void ReadChart(const tTable& t, tChart& chart)
 {
-    auto text = [&](const char* f) { return t.IsNull(f) ? std::string() : t.Text(f); };
-    auto real = [&](const char* f) { return t.IsNull(f) ? 0.0 : t.Real(f); };
-    auto integer = [&](const char* f) { return t.IsNull(f) ? 0 : static_cast<std::int32_t>(t.Int(f)); };
+    auto text = [&](const char* f) { return t.TextOr(f); };
+    auto real = [&](const char* f) { return t.RealOr(f); };
+    auto integer = [&](const char* f) { return static_cast<std::int32_t>(t.IntOr(f)); };
     chart.Index = integer("Index");
     chart.Name = text("NAME");
     chart.FirstName = text("FIRSTNAME");

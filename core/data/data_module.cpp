@@ -118,8 +118,7 @@ std::string TData1::GetCountryName(int code, int language)
 std::string TData1::LoadChartText()
 {
     tTable& t = ChartTable();
-    if (t.Empty() || t.IsNull("TEXT")) return {};
-    return t.Text("TEXT");
+    return t.Empty() ? std::string() : t.TextOr("TEXT");
 }
 
 void TData1::SaveChartText(const std::string& text)
@@ -163,13 +162,12 @@ std::vector<tPlanetRow> TData1::PlanetRows()
 {
     tTable& t = PlanetTable();
     std::vector<tPlanetRow> rows;
-    auto integer = [&](const char* f) { return t.IsNull(f) ? 0 : static_cast<std::int32_t>(t.Int(f)); };
-    auto real = [&](const char* f) { return t.IsNull(f) ? 0.0 : t.Real(f); };
+    auto integer = [&](const char* f) { return static_cast<std::int32_t>(t.IntOr(f)); };
     for (t.First(); !t.Eof(); t.Next()) {
         tPlanetRow r;
         r.Num = integer("Num");
-        r.Name = t.IsNull("Name") ? "" : t.Text("Name");
-        r.ShortName = t.IsNull("ShortName") ? "" : t.Text("ShortName");
+        r.Name = t.TextOr("Name");
+        r.ShortName = t.TextOr("ShortName");
         r.Visible = integer("Visible") != 0;
         r.Aspects = integer("Aspects") != 0;
         r.PointType = integer("Type");
@@ -177,10 +175,10 @@ std::vector<tPlanetRow> TData1::PlanetRows()
         r.Plus2 = integer("Plus2");
         r.Minus1 = integer("Minus1");
         r.Divider = integer("Divider");
-        r.Value = real("Value");
+        r.Value = t.RealOr("Value");
         r.Offset = integer("Offset");
-        r.Longitude = real("Longitude");
-        r.Latitude = real("Latitude");
+        r.Longitude = t.RealOr("Longitude");
+        r.Latitude = t.RealOr("Latitude");
         rows.push_back(std::move(r));
     }
     return rows;

@@ -259,6 +259,18 @@ double tTable::Real(const std::string& field) const
     return 0.0;
 }
 
+std::int64_t tTable::IntOr(const std::string& field, std::int64_t fallback) const
+{
+    return IsNull(field) ? fallback : Int(field);
+}
+
+double tTable::RealOr(const std::string& field, double fallback) const { return IsNull(field) ? fallback : Real(field); }
+
+std::string tTable::TextOr(const std::string& field, const std::string& fallback) const
+{
+    return IsNull(field) ? fallback : Text(field);
+}
+
 std::string tTable::Text(const std::string& field) const
 {
     const auto& v = Value(field);

@@ -72,6 +72,10 @@ public:
     std::int64_t Int(const std::string& field) const;
     double Real(const std::string& field) const;
     std::string Text(const std::string& field) const;
+    // The same, with a value for an empty (null) field.
+    std::int64_t IntOr(const std::string& field, std::int64_t fallback = 0) const;
+    double RealOr(const std::string& field, double fallback = 0) const;
+    std::string TextOr(const std::string& field, const std::string& fallback = {}) const;
 
     void Insert();
     void Edit();

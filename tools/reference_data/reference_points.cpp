@@ -56,26 +56,19 @@ std::size_t AddStars(const std::vector<std::vector<std::string>>& catalogue,
         add(p);
         ++stars;
     }
-    for (const tFormula& f : kParts) {
+    auto formula = [&](const tFormula& f, int type, int divider) {
         tPointRow p;
         p.name = f.name;
         p.num = ++num;
-        p.type = 1;
+        p.type = type;
         p.plus1 = f.plus1;
         p.plus2 = f.plus2;
         p.minus1 = f.minus1;
+        p.divider = divider;
         add(p);
-    }
-    for (const tFormula& f : kMidpoints) {
-        tPointRow p;
-        p.name = f.name;
-        p.num = ++num;
-        p.type = 3;
-        p.plus1 = f.plus1;
-        p.plus2 = f.plus2;
-        p.divider = 2;
-        add(p);
-    }
+    };
+    for (const tFormula& f : kParts) formula(f, 1, 0);
+    for (const tFormula& f : kMidpoints) formula(f, 3, 2);
     return stars;
 }
 
