@@ -1,6 +1,7 @@
 // quintara-cli: the command-line face of the engine.
 #include <cstring>
 #include <ctime>
+#include <iomanip>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include "aspect_report.h"
 #include "aspects/aspects.h"
 #include "chart_input.h"
+#include "chart/returns.h"
 #include "data/chart_file.h"
 #include "data/data_module.h"
 #include "place_format.h"
@@ -36,6 +38,9 @@ constexpr const char* kUsage =
     "       quintara-cli charts export FILE.txt|FILE.dbf|FILE.db [--filter EXPRESSION]\n"
     "       quintara-cli charts append FILE.db\n"
     "       quintara-cli charts import-old OLDFILE [--into FILE.db]\n"
+    "       quintara-cli return sun YEAR [chart options]     solar return of the chart in YEAR\n"
+    "       quintara-cli return moon YYYY-MM-DD [chart options]  lunar return nearest that day\n"
+    "       quintara-cli phases YYYY-MM-DD [--time HH:MM] [--adjust H.MM]  nine quarter phases\n"
     "  (chart is another name for positions)\n"
     "\n"
     "chart options:\n"
@@ -508,6 +513,65 @@ int Charts(int argc, char** argv)
     return Fail("charts: unknown action " + what);
 }
 
+std::string DateTimeText(const tDateTime& t)
+{
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d", t.year, t.month, t.day, t.hour, t.minute);
+    return buf;
+}
+
+int Return(int argc, char** argv)
+{
+    tCommandArgs a;
+    if (const int rc = ParseArgs(argc, argv, false, false, false, a); rc >= 0) return rc;
+    if (a.words.size() != 2 || (a.words[0] != "sun" && a.words[0] != "moon"))
+        return Fail("return: say \"sun YEAR\" or \"moon YYYY-MM-DD\"");
+    tSession session;
+    std::string error;
+    if (!OpenSession(a.home, session, error)) return Fail(error);
+    session.chartFile = a.chartFile;
+    tChart natal(&session.options->BirthSet), ret(&session.options->BirthSet);
+    if (!MakeChart(a.first, session, natal, error)) return Fail(error);
+    ret.Assign(natal);
+    if (a.words[0] == "sun") {
+        std::string sub;
+        const auto year = ParseWhole(a.words[1], 1, 9999, sub);
+        if (!year) return Fail("year: " + sub);
+        SolarReturn(natal, ret, *year - natal.Year);
+        std::cout << "Solar return (universal time)\n";
+    } else {
+        tChartRequest r;
+        if (!ParseDate(a.words[1], r, error)) return Fail(error);
+        ret.Year = static_cast<std::uint16_t>(r.year);
+        ret.Month = static_cast<std::uint16_t>(r.month);
+        ret.Day = static_cast<std::uint16_t>(r.day);
+        LunarReturn(natal, ret);
+        std::cout << "Lunar return (local time)\n";
+    }
+    std::cout << (a.json ? PositionsJson(ret, session.languages.get()) + "\n" : PositionsText(ret, session.languages.get()));
+    return 0;
+}
+
+int Phases(int argc, char** argv)
+{
+    tCommandArgs a;
+    if (const int rc = ParseArgs(argc, argv, false, false, false, a); rc >= 0) return rc;
+    if (a.words.size() != 1) return Fail("phases: give the date YYYY-MM-DD");
+    std::string error;
+    if (!ParseDate(a.words[0], a.first.r, error)) return Fail(error);
+    tSession session;
+    if (!OpenSession(a.home, session, error)) return Fail(error);
+    session.chartFile = a.chartFile;
+    tChart chart(&session.options->BirthSet);
+    if (!MakeChart(a.first, session, chart, error)) return Fail(error);
+    const tPhaseResult r = LunarPhases(chart);
+    static const char* names[] = {"new moon", "first quarter", "full moon", "last quarter"};
+    for (std::size_t i = 0; i < 9; ++i)
+        std::cout << DateTimeText(r.when[i]) << "  " << names[i % 4] << "  Moon " << std::fixed
+                  << std::setprecision(2) << r.moonLongitude[i] << "\n";
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -519,6 +583,8 @@ int main(int argc, char** argv)
     if (std::strcmp(argv[1], "positions") == 0 || std::strcmp(argv[1], "chart") == 0) return Positions(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "place") == 0) return Place(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "charts") == 0) return Charts(argc - 2, argv + 2);
+    if (std::strcmp(argv[1], "return") == 0) return Return(argc - 2, argv + 2);
+    if (std::strcmp(argv[1], "phases") == 0) return Phases(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "aspects") == 0) return Aspects(argc - 2, argv + 2, false);
     if (std::strcmp(argv[1], "synastry") == 0) return Aspects(argc - 2, argv + 2, true);
     return Fail(std::string("unknown command ") + argv[1] + "\n" + kUsage);
