@@ -11,6 +11,7 @@
 #include "aspect_report.h"
 #include "aspects/aspects.h"
 #include "chart_input.h"
+#include "chart/derived_charts.h"
 #include "chart/returns.h"
 #include "data/chart_file.h"
 #include "data/data_module.h"
@@ -41,6 +42,8 @@ constexpr const char* kUsage =
     "       quintara-cli return sun YEAR [chart options]     solar return of the chart in YEAR\n"
     "       quintara-cli return moon YYYY-MM-DD [chart options]  lunar return nearest that day\n"
     "       quintara-cli phases YYYY-MM-DD [--time HH:MM] [--adjust H.MM]  nine quarter phases\n"
+    "       quintara-cli progression YYYY-MM-DD [chart options]  progressed chart for that day\n"
+    "       quintara-cli midpoints [chart options] [second chart options]  midpoint chart\n"
     "  (chart is another name for positions)\n"
     "\n"
     "chart options:\n"
@@ -572,6 +575,33 @@ int Phases(int argc, char** argv)
     return 0;
 }
 
+// progression DATE, or midpoints of the chart and the second chart.
+int Derived(int argc, char** argv, bool midpoints)
+{
+    tCommandArgs a;
+    if (const int rc = ParseArgs(argc, argv, midpoints, false, false, a); rc >= 0) return rc;
+    if (a.words.size() != (midpoints ? 0u : 1u)) return Fail(midpoints ? "midpoints: no words expected" : "progression: give the date YYYY-MM-DD");
+    tSession session;
+    std::string error;
+    if (!OpenSession(a.home, session, error)) return Fail(error);
+    session.chartFile = a.chartFile;
+    const OptionSet* birth = &session.options->BirthSet;
+    tChart first(birth), second(birth);
+    if (!MakeChart(a.first, session, first, error)) return Fail(error);
+    if (midpoints) {
+        if (!MakeChart(a.second, session, second, error)) return Fail("chart 2: " + error);
+        MidpointChart(first, second, first);
+    } else {
+        tChartArgs chosen = a.first;
+        if (!ParseDate(a.words[0], chosen.r, error)) return Fail(error);
+        if (!MakeChart(chosen, session, second, error)) return Fail(error);
+        ProgressChart(first, second);
+    }
+    const tChart& shown = midpoints ? first : second;
+    std::cout << (a.json ? PositionsJson(shown, session.languages.get()) + "\n" : PositionsText(shown, session.languages.get()));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -585,6 +615,8 @@ int main(int argc, char** argv)
     if (std::strcmp(argv[1], "charts") == 0) return Charts(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "return") == 0) return Return(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "phases") == 0) return Phases(argc - 2, argv + 2);
+    if (std::strcmp(argv[1], "progression") == 0) return Derived(argc - 2, argv + 2, false);
+    if (std::strcmp(argv[1], "midpoints") == 0) return Derived(argc - 2, argv + 2, true);
     if (std::strcmp(argv[1], "aspects") == 0) return Aspects(argc - 2, argv + 2, false);
     if (std::strcmp(argv[1], "synastry") == 0) return Aspects(argc - 2, argv + 2, true);
     return Fail(std::string("unknown command ") + argv[1] + "\n" + kUsage);

@@ -1,0 +1,46 @@
+#include "chart/derived_charts.h"
+
+#include <cmath>
+
+#include "chart/date_time.h"
+#include "engine/angles.h"
+
+namespace quintara {
+
+namespace {
+
+constexpr int kProgressedChart = 3, kMidpointChart = 4;
+
+double YearsOf(const tChart& c) { return c.Year + c.Month / 12.0 + c.Day / 365.0; }
+
+}  // namespace
+
+void ProgressChart(const tChart& natal, tChart& chosen)
+{
+    const double x = YearsOf(chosen) - YearsOf(natal);
+    tDateTime t{natal.Year, natal.Month, natal.Day, natal.Hour, natal.Minute};
+    t.hour += static_cast<int>(std::lround(FracPart(x) * 24));
+    t.day += static_cast<int>(IntPart(x));
+    NormalizeDateTime(t);
+    SetChartDateTime(chosen, t);
+    CalcChart(chosen);
+    chosen.ChartType = kProgressedChart;
+}
+
+void MidpointChart(const tChart& first, const tChart& second, tChart& out)
+{
+    for (int i = 1; i <= out.BodyCount(); ++i) {
+        const tPlanet* pa = first.BodyAt(i);
+        const tPlanet* pb = second.BodyAt(i);
+        if (!pa || !pb) continue;
+        const double a = pa->GetPosition(), b = pb->GetPosition();
+        double s = a + b;
+        if (std::fabs(a - b) > 180) s += 360;
+        s *= 0.5;
+        if (s >= 360) s -= 360;  // 350 and 10 meet at 0, not at 360
+        out.BodyAt(i)->SetLongitude(s);
+    }
+    out.ChartType = kMidpointChart;
+}
+
+}  // namespace quintara

@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "chart/derived_charts.h"
+
+namespace quintara {
+namespace {
+
+void Birth(tChart& c, int y, int m, int d, int h)
+{
+    c.Year = static_cast<std::uint16_t>(y);
+    c.Month = static_cast<std::uint16_t>(m);
+    c.Day = static_cast<std::uint16_t>(d);
+    c.Hour = static_cast<std::uint16_t>(h);
+    c.Latitude = 48.52;
+    c.Longitude = -2.20;
+    CalcChart(c);
+}
+
+TEST(ProgressChart, OneDayPerYearCarriedThroughTheCalendar)
+{
+    tChart natal, chosen;
+    Birth(natal, 1990, 12, 20, 10);
+    Birth(chosen, 2020, 12, 20, 0);  // 30 years: 30 days later, into January
+    ProgressChart(natal, chosen);
+    EXPECT_EQ(chosen.Year, 1991);
+    EXPECT_EQ(chosen.Month, 1);
+    EXPECT_EQ(chosen.Day, 19);
+    EXPECT_EQ(chosen.Hour, 10);
+    EXPECT_EQ(chosen.ChartType, 3);
+    Birth(chosen, 2021, 6, 20, 0);  // half a year more: 12 hours later
+    ProgressChart(natal, chosen);
+    EXPECT_EQ(chosen.Day, 19);
+    EXPECT_EQ(chosen.Hour, 22);
+}
+
+TEST(MidpointChart, ShorterArcAndNeverThreeSixty)
+{
+    tChart a, b, out;
+    Birth(a, 1990, 5, 17, 14);
+    Birth(b, 1985, 3, 2, 8);
+    Birth(out, 1990, 5, 17, 14);
+    a.SetBodyLongitude(1, 350);
+    b.SetBodyLongitude(1, 10);
+    a.SetBodyLongitude(2, 100);
+    b.SetBodyLongitude(2, 200);
+    a.SetBodyLongitude(3, 300);
+    b.SetBodyLongitude(3, 80);
+    MidpointChart(a, b, out);
+    EXPECT_DOUBLE_EQ(out.BodyPosition(1), 0);
+    EXPECT_DOUBLE_EQ(out.BodyPosition(2), 150);
+    EXPECT_DOUBLE_EQ(out.BodyPosition(3), 10);
+    EXPECT_EQ(out.ChartType, 4);
+}
+
+}  // namespace
+}  // namespace quintara
