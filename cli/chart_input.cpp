@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "chart/date_time.h"
 #include "engine/angles.h"
 #include "engine/houses.h"
 #include "engine/julian_day.h"
@@ -177,12 +178,7 @@ std::string_view HouseSystemName(int code)
 
 void ApplyRequest(const tChartRequest& r, tChart& chart)
 {
-    chart.Year = static_cast<std::uint16_t>(r.year);
-    chart.Month = static_cast<std::uint16_t>(r.month);
-    chart.Day = static_cast<std::uint16_t>(r.day);
-    chart.Hour = static_cast<std::uint16_t>(r.hour);
-    chart.Minute = static_cast<std::uint16_t>(r.minute);
-    chart.Second = 0;
+    SetChartDateTime(chart, {r.year, r.month, r.day, r.hour, r.minute});
     chart.Adjust = r.adjust;
     chart.Latitude = r.latitude;
     chart.Longitude = r.longitude;

@@ -1,20 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "support/birth.h"
 #include "chart/derived_charts.h"
 
 namespace quintara {
 namespace {
 
-void Birth(tChart& c, int y, int m, int d, int h)
-{
-    c.Year = static_cast<std::uint16_t>(y);
-    c.Month = static_cast<std::uint16_t>(m);
-    c.Day = static_cast<std::uint16_t>(d);
-    c.Hour = static_cast<std::uint16_t>(h);
-    c.Latitude = 48.52;
-    c.Longitude = -2.20;
-    CalcChart(c);
-}
+using test::Birth;
 
 TEST(ProgressChart, OneDayPerYearCarriedThroughTheCalendar)
 {

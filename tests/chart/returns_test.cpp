@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "support/birth.h"
 #include "chart/returns.h"
 #include "data/civil_date.h"
 #include "engine/julian_day.h"
@@ -22,18 +23,7 @@ std::int64_t Minutes(const tDateTime& t)
     return (DaysFromCivil({t.year, t.month, t.day}) * 24 + t.hour) * 60 + t.minute;
 }
 
-void Birth(tChart& c, int y, int m, int d, int h, int mi, int zodiac = 0)
-{
-    c.Year = static_cast<std::uint16_t>(y);
-    c.Month = static_cast<std::uint16_t>(m);
-    c.Day = static_cast<std::uint16_t>(d);
-    c.Hour = static_cast<std::uint16_t>(h);
-    c.Minute = static_cast<std::uint16_t>(mi);
-    c.Latitude = 48.52;
-    c.Longitude = -2.20;
-    c.Zodiac = zodiac;
-    CalcChart(c);
-}
+using test::Birth;
 
 TEST(NormalizeDateTime, GregorianFebruaryAndCarries)
 {
