@@ -29,39 +29,6 @@ std::string Padded(std::string text, std::size_t width, bool right)
 
 }  // namespace
 
-std::string Utf8ToWindows1252(const std::string& text)
-{
-    // The 0x80..0x9F block of Windows-1252, by code point.
-    static const char32_t high[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-                                      0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-                                      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
-    const std::u32string cps = [&] {
-        std::u32string out;
-        for (std::size_t i = 0; i < text.size();) {
-            const auto b = static_cast<unsigned char>(text[i]);
-            int n = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-            if (i + n > text.size()) n = 1;
-            char32_t cp = n == 1 ? b : b & (0x3F >> (n - 1));
-            for (int k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-            out += (n == 1 && b >= 0x80) ? U'?' : cp;
-            i += n;
-        }
-        return out;
-    }();
-    std::string out;
-    for (char32_t cp : cps) {
-        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-            out += static_cast<char>(cp);
-            continue;
-        }
-        char c = '?';
-        for (int k = 0; k < 32; ++k)
-            if (high[k] == cp) c = static_cast<char>(0x80 + k);
-        out += c;
-    }
-    return out;
-}
-
 void WriteDbf(const std::string& path, const std::vector<tDbfField>& fields,
               const std::vector<std::vector<std::string>>& rows)
 {

@@ -20,7 +20,4 @@ struct tDbfField {
 void WriteDbf(const std::string& path, const std::vector<tDbfField>& fields,
               const std::vector<std::vector<std::string>>& rows);
 
-// UTF-8 to Windows-1252; characters it lacks become '?'.
-std::string Utf8ToWindows1252(const std::string& text);
-
 }  // namespace quintara

@@ -1,6 +1,7 @@
 #include "i18n/text_encoding.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace quintara {
 
@@ -41,33 +42,61 @@ constexpr std::uint16_t kHigh[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
 };
 
+// The code point of the UTF-8 sequence at s[i], moving i past it; nothing
+// (i unchanged) for a byte that does not start a valid sequence.
+std::optional<std::uint32_t> NextCodePoint(std::string_view s, std::size_t& i)
+{
+    const auto c = static_cast<unsigned char>(s[i]);
+    int extra;
+    std::uint32_t cp;
+    if (c < 0x80) { ++i; return c; }
+    if (c >= 0xC2 && c <= 0xDF) { extra = 1; cp = c & 0x1F; }
+    else if (c >= 0xE0 && c <= 0xEF) { extra = 2; cp = c & 0x0F; }
+    else if (c >= 0xF0 && c <= 0xF4) { extra = 3; cp = c & 0x07; }
+    else return std::nullopt;
+    if (i + static_cast<std::size_t>(extra) >= s.size()) return std::nullopt;  // cut short
+    for (int k = 1; k <= extra; ++k) {
+        const auto d = static_cast<unsigned char>(s[i + k]);
+        if ((d & 0xC0) != 0x80) return std::nullopt;
+        cp = (cp << 6) | (d & 0x3F);
+    }
+    // Overlong forms, surrogates and values beyond Unicode.
+    if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+        (cp >= 0xD800 && cp <= 0xDFFF))
+        return std::nullopt;
+    i += static_cast<std::size_t>(extra) + 1;
+    return cp;
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view s)
 {
     std::size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        int extra;
-        std::uint32_t cp;
-        if (c < 0x80) { ++i; continue; }
-        if (c >= 0xC2 && c <= 0xDF) { extra = 1; cp = c & 0x1F; }
-        else if (c >= 0xE0 && c <= 0xEF) { extra = 2; cp = c & 0x0F; }
-        else if (c >= 0xF0 && c <= 0xF4) { extra = 3; cp = c & 0x07; }
-        else return false;
-        if (i + static_cast<std::size_t>(extra) >= s.size()) return false;  // cut short
-        for (int k = 1; k <= extra; ++k) {
-            const auto d = static_cast<unsigned char>(s[i + k]);
-            if ((d & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (d & 0x3F);
-        }
-        // Overlong forms, surrogates and values beyond Unicode.
-        if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-            (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += static_cast<std::size_t>(extra) + 1;
-    }
+    while (i < s.size())
+        if (!NextCodePoint(s, i)) return false;
     return true;
+}
+
+std::string Utf8ToWindows1252(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::optional<std::uint32_t> cp = NextCodePoint(text, i);
+        if (!cp) {
+            ++i;
+            out += '?';
+        } else if (*cp < 0x80 || (*cp >= 0xA0 && *cp <= 0xFF)) {
+            out += static_cast<char>(*cp);
+        } else {
+            char c = '?';
+            for (int k = 0; k < 32; ++k)
+                if (kHigh[k] == *cp && *cp != 0xFFFD) c = static_cast<char>(0x80 + k);
+            out += c;
+        }
+    }
+    return out;
 }
 
 std::string Windows1252ToUtf8(std::string_view bytes)

@@ -15,6 +15,9 @@ bool IsValidUtf8(std::string_view bytes);
 std::string ToUtf8(std::string_view bytes);
 
 std::string Windows1252ToUtf8(std::string_view bytes);
+// The reverse; characters Windows-1252 lacks, and bytes that are not
+// UTF-8, become '?'.
+std::string Utf8ToWindows1252(std::string_view text);
 
 // Appends code point cp (below U+10000) as UTF-8.
 void AppendUtf8(std::string& out, std::uint32_t cp);

@@ -168,4 +168,7 @@ TEST(TextEncoding, Utf8IsKeptAndAnythingElseIsWindows1252)
     EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));                     // overlong
     EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));                 // surrogate
     EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x9C\x80"));
+    // And back: every Windows-1252 letter survives, the rest becomes '?'.
+    EXPECT_EQ(Utf8ToWindows1252("Fran\xC3\xA7" "ais \xE2\x82\xAC \xC5\x93"), "Fran\xE7" "ais \x80 \x9C");
+    EXPECT_EQ(Utf8ToWindows1252("\xF0\x9F\x9C\x80 \xEF\xBF\xBD \xC3"), "? ? ?");
 }
