@@ -121,8 +121,10 @@ struct tSession {
     }
 };
 
-bool OpenSession(const std::string& homeOverride, tSession& s, std::string& error)
+// The session of the home and chart file a command was given.
+bool OpenSession(const std::string& homeOverride, const std::string& chartFile, tSession& s, std::string& error)
 {
+    s.chartFile = chartFile;
     s.home = ResolveProgramHome(ProcessHomeSources(homeOverride, QUINTARA_SEED_DIR), &error);
     if (s.home.empty()) return false;
     s.options = std::make_unique<TMainOptions>(s.home);
@@ -317,8 +319,7 @@ int Positions(int argc, char** argv)
     }
     tSession session;
     std::string error;
-    if (!OpenSession(a.home, session, error)) return Fail(error);
-    session.chartFile = a.chartFile;
+    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
     tChart chart(&session.options->BirthSet);
     if (!MakeChart(a.first, session, chart, error)) return Fail(error);
     TLanguages* lang = session.languages.get();
@@ -332,8 +333,7 @@ int Aspects(int argc, char** argv, bool synastry)
     if (const int rc = ParseArgs(argc, argv, synastry, false, true, a); rc >= 0) return rc;
     tSession session;
     std::string error;
-    if (!OpenSession(a.home, session, error)) return Fail(error);
-    session.chartFile = a.chartFile;
+    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
     const TMainOptions& o = *session.options;
     tAspectsCollection list({&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes});
     tChart first(synastry ? &o.FirstChartSet : &o.BirthSet);
@@ -373,8 +373,7 @@ int Place(int argc, char** argv)
     if (a.words.size() != 1) return Fail("place: give one name");
     tSession session;
     std::string error;
-    if (!OpenSession(a.home, session, error)) return Fail(error);
-    session.chartFile = a.chartFile;
+    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
     TData1& data = session.Data();
     const auto found = data.FindLocalities(a.words[0], static_cast<std::size_t>(a.limit));
     if (found.empty()) {
@@ -433,8 +432,7 @@ int Charts(int argc, char** argv)
     const std::string what = a.words[0];
     tSession session;
     std::string error;
-    if (!OpenSession(a.home, session, error)) return Fail(error);
-    session.chartFile = a.chartFile;
+    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
     const OptionSet* birth = &session.options->BirthSet;
     try {
         if (what == "import-old") {
@@ -531,8 +529,7 @@ int Return(int argc, char** argv)
         return Fail("return: say \"sun YEAR\" or \"moon YYYY-MM-DD\"");
     tSession session;
     std::string error;
-    if (!OpenSession(a.home, session, error)) return Fail(error);
-    session.chartFile = a.chartFile;
+    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
     tChart natal(&session.options->BirthSet), ret(&session.options->BirthSet);
     if (!MakeChart(a.first, session, natal, error)) return Fail(error);
     ret.Assign(natal);
@@ -563,8 +560,7 @@ int Phases(int argc, char** argv)
     std::string error;
     if (!ParseDate(a.words[0], a.first.r, error)) return Fail(error);
     tSession session;
-    if (!OpenSession(a.home, session, error)) return Fail(error);
-    session.chartFile = a.chartFile;
+    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
     tChart chart(&session.options->BirthSet);
     if (!MakeChart(a.first, session, chart, error)) return Fail(error);
     const tPhaseResult r = LunarPhases(chart);
@@ -583,8 +579,7 @@ int Derived(int argc, char** argv, bool midpoints)
     if (a.words.size() != (midpoints ? 0u : 1u)) return Fail(midpoints ? "midpoints: no words expected" : "progression: give the date YYYY-MM-DD");
     tSession session;
     std::string error;
-    if (!OpenSession(a.home, session, error)) return Fail(error);
-    session.chartFile = a.chartFile;
+    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
     const OptionSet* birth = &session.options->BirthSet;
     tChart first(birth), second(birth);
     if (!MakeChart(a.first, session, first, error)) return Fail(error);
