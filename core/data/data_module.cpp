@@ -23,8 +23,8 @@ void CreateParentDirectory(const std::string& path)
 
 TData1::TData1(std::string h, const std::string& chartFile) : home(std::move(h))
 {
-    stars = Open(kStarFile, StarTableDef(), true);
-    planets = Open(kPlanetFile, PlanetTableDef(), true);
+    stars = OpenOrCreate(kStarFile, StarTableDef());
+    planets = OpenOrCreate(kPlanetFile, PlanetTableDef());
     planets.table->SetIndex("Num");
     OpenChartFile(chartFile);
 }
@@ -37,20 +37,19 @@ std::string TData1::PathOf(const std::string& relative) const
     return JoinPath(home, relative);
 }
 
-TData1::tOpen TData1::Open(const std::string& relative, tTableDef def, bool create) const
+TData1::tOpen TData1::OpenOrCreate(const std::string& relative, tTableDef def) const
 {
     const std::string path = PathOf(relative);
-    if (!create && !FileExists(path)) throw tStorageError("table file missing: " + path);
-    if (create) CreateParentDirectory(path);
+    CreateParentDirectory(path);
     tOpen o;
-    o.db = std::make_unique<tDatabase>(path, create);
+    o.db = std::make_unique<tDatabase>(path, true);
     o.table = std::make_unique<tTable>(*o.db, std::move(def));
     return o;
 }
 
 void TData1::OpenChartFile(const std::string& chartFile)
 {
-    tOpen next = Open(chartFile, ChartTableDef(), true);
+    tOpen next = OpenOrCreate(chartFile, ChartTableDef());
     // Write-ahead logging: readers take no file lock per statement, which
     // is most of the cost of browsing a large chart file.
     next.db->Exec("PRAGMA journal_mode=WAL");
@@ -73,9 +72,19 @@ tDatabase& TData1::ChartDatabase()
     return *chart.db;
 }
 
+tDatabase& TData1::ReferenceDatabase(tOpen& slot, const char* file)
+{
+    if (!slot.db) {
+        const std::string path = PathOf(file);
+        if (!FileExists(path)) throw tStorageError("table file missing: " + path);
+        slot.db = std::make_unique<tDatabase>(path, false);
+    }
+    return *slot.db;
+}
+
 tTable& TData1::Reference(tOpen& slot, const char* file, tTableDef (*def)())
 {
-    if (!slot.table) slot = Open(file, def(), false);
+    if (!slot.table) slot.table = std::make_unique<tTable>(ReferenceDatabase(slot, file), def());
     return *slot.table;
 }
 
@@ -97,18 +106,14 @@ void TData1::SetChartFilter(const std::string& expression)
 
 bool TData1::FindAdjust(tChart& c)
 {
-    if (!zones) {
-        Time1Table();
-        Time2Table();
-        zones = std::make_unique<tZoneLookup>(*time1.db, *time2.db);
-    }
+    // The lookup needs the files, not the browsing state of their tables.
+    if (!zones) zones = std::make_unique<tZoneLookup>(ReferenceDatabase(time1, kTime1File), ReferenceDatabase(time2, kTime2File));
     return zones->FindAdjust(c);
 }
 
 std::string TData1::GetCountryName(int code, int language)
 {
-    CountryTable();
-    tStatement q = countries.db->Prepare(
+    tStatement q = ReferenceDatabase(countries, kCountryFile).Prepare(
         "SELECT COUNTRY FROM Country WHERE CODE = ?1 ORDER BY "
         "CASE LANGUAGE WHEN ?2 THEN 0 WHEN 0 THEN 1 WHEN 1 THEN 2 ELSE 3 END, rowid LIMIT 1");
     q.Bind(1, std::int64_t{code}).Bind(2, std::int64_t{language});
@@ -141,10 +146,9 @@ std::unique_ptr<tChart> TData1::OpenCurrentChart(const OptionSet* birthSet)
 
 std::vector<tLocality> TData1::FindLocalities(const std::string& prefix, std::size_t limit)
 {
-    CityTable();
     if (!localityQuery)
         localityQuery = std::make_unique<tStatement>(
-            cities.db->Handle(),
+            ReferenceDatabase(cities, kCityFile).Handle(),
             "SELECT CITY, COUNTRY, STATE, LATITUDE, LONGITUDE, POPULATION, \"INDEX\" FROM City "
             "WHERE CITY >= ?1 COLLATE QNOCASE AND CITY < ?2 COLLATE QNOCASE "
             "ORDER BY CITY COLLATE QNOCASE, rowid LIMIT ?3");

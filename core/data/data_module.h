@@ -89,7 +89,8 @@ private:
         std::unique_ptr<tDatabase> db;
         std::unique_ptr<tTable> table;
     };
-    tOpen Open(const std::string& relative, tTableDef def, bool create) const;
+    tOpen OpenOrCreate(const std::string& relative, tTableDef def) const;
+    tDatabase& ReferenceDatabase(tOpen& slot, const char* file);
     tTable& Reference(tOpen& slot, const char* file, tTableDef (*def)());
 
     std::string home;
