@@ -341,7 +341,7 @@ std::string FieldFilterExpression(const std::vector<tFieldFilterRow>& rows)
 std::string PlanetFilterExpression(int body, int sign)
 {
     if (sign <= 0) return {};
-    const std::string p = std::string(1, 'P').append(std::to_string(body));
+    const std::string p = PositionField('P', body);
     return p + ">=" + std::to_string((sign - 1) * 30) + " and " + p + "<" + std::to_string(sign * 30);
 }
 

@@ -4,12 +4,11 @@
 #include <string>
 
 #include "data/civil_date.h"
+#include "data/schemas.h"
 
 namespace quintara {
 
 namespace {
-
-std::string Field(char letter, int k) { return letter + std::to_string(k); }
 
 // Reads "hh:mm[:ss]"; a damaged value gives midnight rather than garbage.
 void ParseTime(const std::string& text, tChart& chart)
@@ -88,10 +87,10 @@ std::vector<std::pair<std::string, tSqlValue>> ChartRowValues(const tChart& char
     put("LATITUDE", chart.Latitude);
     put("SIDERAL_T", chart.SiderealT);
     for (int k = 1; k <= 12; ++k) {
-        put(Field('P', k), chart.BodyPosition(k));
-        put(Field('R', k), integer(chart.Retrograde(k) ? 1 : 0));
+        put(PositionField('P', k), chart.BodyPosition(k));
+        put(PositionField('R', k), integer(chart.Retrograde(k) ? 1 : 0));
     }
-    for (int k = 1; k <= 12; ++k) put(Field('P', 12 + k), chart.HouseCusp(k));
+    for (int k = 1; k <= 12; ++k) put(PositionField('P', 12 + k), chart.HouseCusp(k));
     return v;
 }
 

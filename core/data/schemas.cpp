@@ -59,6 +59,8 @@ tTableDef Time2TableDef()
             {{"Primary", {"TABLE", "DATE", "HOUR"}, false}}};
 }
 
+std::string PositionField(char letter, int k) { return std::string(1, letter).append(std::to_string(k)); }
+
 tTableDef ChartTableDef()
 {
     std::vector<tColumnDef> c{Auto("Index"),
@@ -84,12 +86,11 @@ tTableDef ChartTableDef()
                               Col("TEXT", K::Text)};
     static const std::vector<std::string> names = [] {
         std::vector<std::string> n;
-        auto field = [](char letter, int k) { return std::string(1, letter).append(std::to_string(k)); };
         for (int k = 1; k <= 12; ++k) {
-            n.push_back(field('P', k));
-            n.push_back(field('R', k));
+            n.push_back(PositionField('P', k));
+            n.push_back(PositionField('R', k));
         }
-        for (int k = 13; k <= 24; ++k) n.push_back(field('P', k));
+        for (int k = 13; k <= 24; ++k) n.push_back(PositionField('P', k));
         return n;
     }();
     for (const std::string& n : names) c.push_back({n, n[0] == 'R' ? K::Logical : K::Real, false});

@@ -32,6 +32,9 @@ tTableDef StateTableDef();
 tTableDef Time1TableDef();
 // Summer-time changes: TABLE, DATE, HOUR, ADJUST, ASK in key order.
 tTableDef Time2TableDef();
+// Name of a stored position field of the chart table: 'P' with 1..24
+// (bodies 1..12, cusps 1..12) or 'R' with 1..12 (retrograde flags).
+std::string PositionField(char letter, int k);
 // One row per chart; index "Names" by NAME ignoring case.
 tTableDef ChartTableDef();
 tTableDef StarTableDef();
