@@ -1,0 +1,75 @@
+#include "aspects/longitude_track.h"
+
+#include <cmath>
+#include <limits>
+
+#include "engine/angles.h"
+#include "engine/julian_day.h"
+#include "engine/lunar_points.h"
+#include "engine/planet_series.h"
+
+namespace quintara {
+namespace {
+
+// later - now for neighbouring nodes, which are less than half a turn apart.
+double Step(double now, double later)
+{
+    const double d = later - now;
+    return d > 180 ? d - 360 : d < -180 ? d + 360 : d;
+}
+
+}  // namespace
+
+double EngineLongitude(int body, double T)
+{
+    if (body == 2) return LunarPoints(T).Moon;
+    double lon[11], lat[11];
+    PlanetSeries(lon, lat, body, T * kDaysPerCentury + kJ2000);
+    return lon[body];
+}
+
+tLongitudeTrack::tLongitudeTrack(int body, double from, double to, double spacingDays)
+    : body(body), from(from), spacing(spacingDays / kDaysPerCentury)
+{
+    const auto count = static_cast<std::size_t>(std::ceil((to - from) / spacing)) + 4;
+    nodes.assign(count, std::numeric_limits<double>::quiet_NaN());
+}
+
+double tLongitudeTrack::SpacingDays(int body)
+{
+    // The bound is h^4 |f''''| / 43; the fourth derivative is largest in
+    // the retrograde loops (Mercury, Venus) and for the Moon's inequalities.
+    switch (body) {
+    case 2: return 0.25;
+    case 3: return 0.5;
+    case 4: case 5: return 1;
+    case 6: return 4;
+    default: return 8;
+    }
+}
+
+double tLongitudeTrack::Node(long k)
+{
+    double& v = nodes[static_cast<std::size_t>(k)];
+    if (std::isnan(v)) v = EngineLongitude(body, from + k * spacing);
+    return v;
+}
+
+double tLongitudeTrack::At(double T)
+{
+    const double x = (T - from) / spacing;
+    const long k = static_cast<long>(std::floor(x));
+    if (k < 1 || static_cast<std::size_t>(k + 2) >= nodes.size()) return EngineLongitude(body, T);
+    // Unwrapped around node k so a crossing of 0 degrees stays smooth.
+    const double y1 = Node(k);
+    const double y0 = y1 + Step(y1, Node(k - 1));
+    const double y2 = y1 + Step(y1, Node(k + 1));
+    const double y3 = y2 + Step(Node(k + 1), Node(k + 2));
+    const double u = x - k;
+    // Lagrange through u = -1, 0, 1, 2.
+    const double v = -u * (u - 1) * (u - 2) / 6 * y0 + (u + 1) * (u - 1) * (u - 2) / 2 * y1
+                     - (u + 1) * u * (u - 2) / 2 * y2 + (u + 1) * u * (u - 1) / 6 * y3;
+    return v < 0 ? v + 360 : v >= 360 ? v - 360 : v;
+}
+
+}  // namespace quintara

@@ -1,0 +1,35 @@
+// The chart engine's longitude of one moving body over a span of time,
+// computed at evenly spaced moments on first use and interpolated between
+// them (cubic through four moments). Searches that ask for many nearby
+// moments pay for a few engine calls instead of one per question.
+#pragma once
+
+#include <vector>
+
+namespace quintara {
+
+// The engine's geocentric longitude of body 1..10 at T (Julian centuries of
+// UT from J2000.0), degrees [0, 360), tropical.
+double EngineLongitude(int body, double T);
+
+class tLongitudeTrack {
+public:
+    // [from, to]: centuries; spacingDays is chosen per body so that the
+    // interpolation stays well under a thousandth of a degree.
+    tLongitudeTrack(int body, double from, double to, double spacingDays);
+
+    // Degrees [0, 360), tropical. Outside the span: the engine itself.
+    double At(double T);
+
+    // A spacing that keeps body 1..10 within about 1e-4 degree.
+    static double SpacingDays(int body);
+
+private:
+    double Node(long k);
+
+    int body;
+    double from, spacing;  // centuries
+    std::vector<double> nodes;  // NaN until computed
+};
+
+}  // namespace quintara

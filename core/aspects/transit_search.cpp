@@ -1,0 +1,382 @@
+#include "aspects/transit_search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "aspects/longitude_track.h"
+#include "chart/chart.h"
+#include "engine/angles.h"
+#include "engine/julian_day.h"
+#include "engine/zodiac.h"
+#include "options/option_set.h"
+
+namespace quintara {
+
+namespace {
+
+// The way a body went between two samples, the short way round (so a body
+// moving backwards over 0 degrees is seen as moving backwards), widened by
+// a tolerance at both ends.
+struct tSweep {
+    tSweep(double prev, double cur, double tolerance)
+    {
+        const double step = AngleStep(prev, cur);
+        forward = step > 0;
+        lo = (forward ? prev : prev + step) - tolerance;
+        width = std::fabs(step) + 2 * tolerance;
+    }
+    // Strictly inside; target in degrees, any number of turns.
+    bool Reaches(double target) const
+    {
+        double t = target - lo;
+        if (t < 0 || t >= 360) t = ModAngle(t, 360.0);
+        return t > 0 && t < width;
+    }
+    double lo, width;
+    bool forward;
+};
+
+}  // namespace
+
+int CrossesTarget(double prev, double cur, double target, double tolerance)
+{
+    const tSweep sweep(prev, cur, tolerance);
+    if (!sweep.Reaches(target)) return 0;
+    return sweep.forward ? 1 : -1;
+}
+
+int TransitStepDays(tBodyMask bodies)
+{
+    for (auto [body, days] : {std::pair{2, 1}, {3, 4}, {4, 6}, {5, 8}})
+        if (bodies & BodyBit(body)) return days;
+    return 16;
+}
+
+namespace {
+
+constexpr double kDay = 1.0 / kDaysPerCentury;  // centuries
+constexpr double kConverged = 0.01;            // degrees
+constexpr int kMaxIterations = 101;
+// Widened sampling intervals let a body that only comes near a point make a
+// candidate; the refinement then decides.
+constexpr double kScanTolerance = 0.3;
+
+// Into [-90, 90] by whole turns (distances near an aspect point).
+double Fold90(double v)
+{
+    while (v > 90) v -= 360;
+    while (v < -90) v += 360;
+    return v;
+}
+
+using tSample = std::array<double, 11>;  // [b]: degrees
+
+struct tPair {
+    int index;     // signed angle table, 2..24
+    int natal;     // body number
+    double target; // natal longitude + angle, degrees (may exceed 360)
+    double wrapped; // the same in [0, 360)
+};
+
+struct tCandidate {
+    int body;
+    const tPair* pair;
+    int sample;  // the scan interval [sample, sample + 1] it came from
+};
+
+class tSearch {
+public:
+    tSearch(const tChart& chart, int months, tBodyMask bodies, const tTransitRules& rules)
+        : chart(chart), rules(rules), bodies(bodies & 0x7fc)
+    {
+        T0 = CivilMoment() - kDay;
+        L = months / 1200.0;
+        T1 = T0 + L + 2 * kDay;
+        stepDays = TransitStepDays(this->bodies);
+        stepCount = static_cast<int>(std::lround(L / (stepDays * kDay))) + 1;
+        MakePairs();
+    }
+
+    void Run(tTransitsCollection& result)
+    {
+        result.Clear();
+        if (!bodies || pairs.empty()) return;
+        samples.resize(static_cast<std::size_t>(stepCount) + 1);
+        samples[0] = Sample(T0);
+        PruneSlowBodies();
+        if (!bodies) return;
+        for (int k = 1; k <= stepCount; ++k) samples[static_cast<std::size_t>(k)] = Sample(SampleMoment(k));
+        for (int k = 1; k <= stepCount; ++k)
+            for (int b = 2; b <= 10; ++b) {
+                if (!(bodies & BodyBit(b))) continue;
+                const tSweep sweep(samples[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(b)],
+                                   samples[static_cast<std::size_t>(k)][static_cast<std::size_t>(b)], kScanTolerance);
+                for (const tPair& p : pairs)
+                    if (sweep.Reaches(p.wrapped)) Refine({b, &p, k - 1}, result);
+            }
+        result.Sort();
+    }
+
+private:
+    // The start of the period: the chart's clock, date and zone.
+    double CivilMoment() const
+    {
+        const double days = DaysFromJ2000(chart.Year, chart.Month, chart.Day,
+                                          UniversalTimeHM(chart.Hour, chart.Minute, chart.Adjust));
+        return days / kDaysPerCentury;
+    }
+
+    void MakePairs()
+    {
+        for (int n = 1; n <= 24; ++n) {
+            const tPlanet* natal = chart.FindBody(n);
+            if (!natal || !natal->TakesPartInAspects()) continue;
+            natalBodies.push_back(n);
+        }
+        for (int i = 2; i <= 24; ++i) {
+            if (i == 9 || !rules.TransitAspects[static_cast<std::size_t>(AspectTypeOfIndex(i) - 1)]) continue;
+            for (int n : natalBodies) {
+                const double target = chart.BodyPosition(n) + SignedAspectAngle(i);
+                pairs.push_back({i, n, target, Normalize360(target)});
+            }
+        }
+    }
+
+    double SampleMoment(int k) const { return T0 + k * stepDays * kDay; }
+
+    // Longitudes in the chart's zodiac.
+    double Sidereal(double T) const { return chart.Zodiac ? AyanamsaAt(T) : 0.0; }
+
+    // Longitudes of the selected bodies at T from the same engine track the
+    // refinement reads, so a crossing in the chart's positions always lies
+    // inside its scan interval.
+    tSample Sample(double T) const
+    {
+        tSample s{};
+        for (int b = 2; b <= 10; ++b)
+            if (bodies & BodyBit(b)) s[static_cast<std::size_t>(b)] = Longitude(b, T);
+        return s;
+    }
+
+    // The chart engine's longitude of body b at T, as a chart cast for that
+    // moment shows it.
+    double Longitude(int b, double T) const
+    {
+        auto& track = tracks[static_cast<std::size_t>(b)];
+        if (!track) track.emplace(b, T0 - 40 * kDay, T1 + 40 * kDay, tLongitudeTrack::SpacingDays(b));
+        const double lon = track->At(T);
+        return chart.Zodiac ? Normalize360(lon - Sidereal(T)) : lon;
+    }
+
+    // A slow body is dropped when no aspect point lies on the way its
+    // fastest motion could take it in the period.
+    void PruneSlowBodies()
+    {
+        static constexpr double kMaxSpeed[4] = {1170, 450, 270, 270};  // degrees per century
+        static constexpr double kTolerance[4] = {8, 6, 5, 5};
+        for (int b = 7; b <= 10; ++b) {
+            if (!(bodies & BodyBit(b))) continue;
+            const double span = kMaxSpeed[b - 7] * L, tol = kTolerance[b - 7];
+            if (span + tol >= 180) continue;  // may reach any point
+            const double p0 = samples[0][static_cast<std::size_t>(b)];
+            bool reachable = false;
+            for (int i = 1; i <= 24 && !reachable; ++i) {
+                if (!rules.TransitAspects[static_cast<std::size_t>(AspectTypeOfIndex(i) - 1)]) continue;
+                for (int n : natalBodies)
+                    if (CrossesTarget(p0, p0 + span, chart.BodyPosition(n) + SignedAspectAngle(i), tol)) {
+                        reachable = true;
+                        break;
+                    }
+            }
+            if (!reachable) bodies &= ~BodyBit(b);
+        }
+    }
+
+    double AllowedOrb(int b, int index) const
+    {
+        const double orb = rules.SynastryOrbs ? rules.SynastryOrbs->At(b, AspectTypeOfIndex(index)) : 0.0;
+        return orb / std::max(1.0, rules.TransitOrb);
+    }
+
+    // Degrees per century over the next four days, kept away from zero.
+    double MeasuredRate(int b, double T) const
+    {
+        double rate = Fold90(Longitude(b, T + 4 * kDay) - Longitude(b, T)) * (kDaysPerCentury / 4);
+        while (std::fabs(rate) < 600) rate = rate * 2 + 1;
+        return rate;
+    }
+
+    bool Inside(double t) const { return t > T0 + kDay && t < T1 - kDay; }
+
+    // The candidate's exact moment: the iteration with fixed or measured
+    // rates first; when it does not settle on a moment in the period
+    // inside the scan interval, the interval itself is searched.
+    void Refine(const tCandidate& c, tTransitsCollection& result)
+    {
+        const int b = c.body;
+        const double target = c.pair->target;
+        auto diff = [&](double t) { return Fold90(target - Longitude(b, t)); };
+        const double start = SampleMoment(c.sample), stop = SampleMoment(c.sample + 1);
+
+        double t = start, rate = b == kMoon ? 474000 : b < 5 ? 40000 : MeasuredRate(b, t);
+        double d = diff(t);
+        t += d / rate;
+        bool converged = false;
+        for (int it = 1; it <= kMaxIterations; ++it) {
+            d = diff(t);
+            if (it % 4 == 0) {
+                if (it < 21 && std::fabs(rate) < 50000) rate *= 1.2;
+                while (std::fabs(rate) < 400) rate = rate * 2 + 1;
+                while (std::fabs(d) > 15) d *= 0.5;
+                if (t < T0 - 36.525 * kDay || t > T1 + 36.525 * kDay) {
+                    t = start;
+                    d = b == kMoon ? 7 : 1;
+                    rate = -rate;
+                }
+            }
+            t += d / rate;
+            if (std::fabs(d) < kConverged) {
+                converged = true;
+                // The last step goes the wrong way when the fixed rate has
+                // the wrong sign (a retrograde Mercury): take it back.
+                if (std::fabs(diff(t)) > std::fabs(d)) t -= d / rate;
+                break;
+            }
+        }
+        const double orb = AllowedOrb(b, c.pair->index);
+        if (converged) t = Polish(diff, t);
+        const bool accepted = converged && std::fabs(d) < orb && Inside(t);
+        if (accepted) Accept(c, t, orb, result);
+        if (accepted && t >= start - kDay && t <= stop + kDay) return;
+        // The iteration missed this interval (a retrograde body pushed the
+        // wrong way, or another crossing reached): bracket it here.
+        const double dStart = diff(start), dStop = diff(stop);
+        if ((dStart > 0) == (dStop > 0) || std::fabs(dStart) > 45 || std::fabs(dStop) > 45) return;
+        const double root = Bracketed(diff, start, dStart, stop, dStop);
+        if (Inside(root) && orb > 0) Accept(c, root, orb, result);
+    }
+
+    // A hundredth of a degree is hours for a slow body: a few Newton steps
+    // on the local motion settle every candidate of one crossing on the
+    // same minute. A step that does not bring the distance down is undone.
+    template <class F>
+    static double Polish(const F& f, double t)
+    {
+        constexpr double h = kDay / 100;
+        double ft = f(t);
+        for (int k = 0; k < 4 && std::fabs(ft) > 1e-6; ++k) {
+            const double slope = (f(t + h) - ft) / h;  // degrees of distance per century
+            if (slope == 0) break;
+            const double next = t - std::clamp(ft / slope, -kDay, kDay);
+            const double fn = f(next);
+            if (std::fabs(fn) >= std::fabs(ft)) break;
+            t = next, ft = fn;
+        }
+        return t;
+    }
+
+    // False position with the Illinois halving on a bracket whose ends
+    // have opposite signs.
+    template <class F>
+    static double Bracketed(const F& f, double a, double fa, double b, double fb)
+    {
+        int side = 0;
+        double c = a;
+        for (int k = 0; k < 100; ++k) {
+            c = (a * fb - b * fa) / (fb - fa);
+            const double fc = f(c);
+            if (std::fabs(fc) < kConverged / 10) break;
+            if ((fc > 0) == (fb > 0)) {
+                b = c, fb = fc;
+                if (side == -1) fa /= 2;
+                side = -1;
+            } else {
+                a = c, fa = fc;
+                if (side == 1) fb /= 2;
+                side = 1;
+            }
+        }
+        return c;
+    }
+
+    // The first event found of a day, bodies and aspect is kept.
+    void Accept(const tCandidate& c, double t, double orb, tTransitsCollection& result)
+    {
+        const int b = c.body;
+        tTransitEvent e;
+        e.Transiting = static_cast<std::uint8_t>(b);
+        e.Natal = static_cast<std::uint8_t>(c.pair->natal);
+        e.AspectIndex = static_cast<std::uint8_t>(c.pair->index == 2 ? 1 : c.pair->index);
+        e.Orb = orb;
+        e.Moment = t;
+        e.Exact = DateTimeFromCenturies(t);
+        if (result.Holds(e)) return;
+        // A slow body stationing on the point stays within the tolerance
+        // for days; its candidates settle on neighbouring days. One event.
+        std::vector<double>& same = accepted[e.Transiting << 16 | e.Natal << 8 | e.AspectIndex];
+        for (double m : same)
+            if (std::fabs(m - t) < kDay) return;
+        same.push_back(t);
+        e.Retrograde = Fold90(Longitude(b, t + 4 * kDay) - Longitude(b, t)) < 0;
+        e.Begin = DateTimeFromCenturies(OrbEdge(b, t, c.pair->target, orb, -1));
+        e.End = DateTimeFromCenturies(OrbEdge(b, t, c.pair->target, orb, +1));
+        result.Add(e);
+    }
+
+    // Where the distance from the aspect point reaches the orb, walking
+    // from the exact moment t0 backwards (direction -1) or forwards.
+    double OrbEdge(int b, double t0, double target, double orb, int direction) const
+    {
+        double m = std::max(1.0, rules.TransitOrb);
+        if (b <= 2) m *= 8;
+        else if (b <= 4) m *= 6;
+        else if (b <= 6) m *= 2;
+        const double s = direction * (b / m) * kDay;
+        auto excess = [&](double t) {
+            const double d = Fold90(Longitude(b, t) - target);
+            return d >= 0 ? d - orb : d + orb;
+        };
+        // A slow body near a station may stay in orb for years; the walk
+        // ends at the orb or after about twelve years.
+        const int maxSteps = static_cast<int>(4400 / (b / m));
+        double t = t0, d = 0;
+        for (int k = 0; k < maxSteps; ++k) {
+            t += s;
+            d = Fold90(Longitude(b, t) - target);
+            if (std::fabs(d) > orb) break;
+        }
+        double e = d >= 0 ? d - orb : d + orb, s2 = -s / 3;
+        for (int k = 0; k < kMaxIterations && std::fabs(e) >= kConverged; ++k) {
+            const double before = e;
+            t += s2;
+            e = excess(t);
+            if (std::fabs(before) < std::fabs(e)) s2 = -s2 * 10 / 21;
+        }
+        return t;
+    }
+
+    const tChart& chart;
+    const tTransitRules& rules;
+    tBodyMask bodies;
+    double T0 = 0, L = 0, T1 = 0;
+    int stepDays = 16, stepCount = 0;
+    std::vector<int> natalBodies;
+    std::vector<tPair> pairs;
+    std::vector<tSample> samples;
+    mutable std::array<std::optional<tLongitudeTrack>, 11> tracks;
+    std::unordered_map<int, std::vector<double>> accepted;  // (body, natal, index) -> moments
+};
+
+}  // namespace
+
+void TransitSearch(const tChart& chart, int months, tBodyMask bodies, const tTransitRules& rules,
+                   tTransitsCollection& result)
+{
+    tSearch search(chart, std::max(months, 1), bodies, rules);
+    search.Run(result);
+}
+
+}  // namespace quintara

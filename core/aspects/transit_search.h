@@ -1,0 +1,45 @@
+// The transit search: every moment in a period at which a moving body
+// (Moon to Pluto) makes an aspect to a natal body, and where it enters and
+// leaves the orb. Moments are Julian centuries of UT from J2000.0; dates in
+// the results are universal time; longitudes are degrees in the natal
+// chart's zodiac.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "aspects/transits.h"
+
+namespace quintara {
+
+class tChart;
+class tOrbTable;
+
+// Bit n set selects body n.
+using tBodyMask = std::uint32_t;
+constexpr tBodyMask BodyBit(int n) { return tBodyMask{1} << n; }
+
+struct tTransitRules {
+    std::array<bool, 36> TransitAspects{};  // [k - 1]: aspect type k is searched (1..12 used)
+    const tOrbTable* SynastryOrbs = nullptr; // row = transiting body, column = aspect type
+    double TransitOrb = 4.0;                 // divider of those orbs, at least 1
+};
+
+// 1 when target lies on the way from prev to cur (an interval widened by
+// tolerance at both ends, taken the short way round), -1 when it lies on
+// the way back, 0 when it is not reached.
+int CrossesTarget(double prev, double cur, double target, double tolerance);
+
+// Days between samples of the scan: the value of the fastest selected body
+// (Moon 1, Mercury 4, Venus 6, Mars 8), else 16.
+int TransitStepDays(tBodyMask bodies);
+
+// chart: natal positions (bodies that are shown and take part in aspects),
+// its clock fields and Adjust set to the start of the period. Searches
+// months whole months from one day before that moment. bodies: bits 2..10
+// select the transiting bodies (the Sun is never one). result is cleared,
+// then holds the events sorted by CompareTransits, not yet scored.
+void TransitSearch(const tChart& chart, int months, tBodyMask bodies, const tTransitRules& rules,
+                   tTransitsCollection& result);
+
+}  // namespace quintara

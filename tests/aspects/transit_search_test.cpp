@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <tuple>
+
+#include "aspects/aspects.h"
+#include "aspects/transit_search.h"
+#include "chart/chart.h"
+#include "engine/bodies.h"
+#include "engine/julian_day.h"
+#include "engine/zodiac.h"
+#include "options/option_set.h"
+#include "support/birth.h"
+
+namespace quintara {
+namespace {
+
+constexpr double kDay = 1.0 / 36525.0;
+constexpr tBodyMask kMoonToPluto = 0x7fc;
+
+double Fold90(double v)
+{
+    while (v > 90) v -= 360;
+    while (v < -90) v += 360;
+    return v;
+}
+
+// A natal chart with default option flags whose clock is then moved to the
+// first day of a period, as the transits command prepares it.
+struct tTransitFixture {
+    tOptionRecord options = tOptionRecord::Defaults();
+    tChart chart{&options.BirthSet};
+    tTransitRules rules;
+    mutable tChart scratch;
+
+    explicit tTransitFixture(int zodiac = 0, int aspectTypes = 12)
+    {
+        test::Birth(chart, 1990, 5, 17, 14, 30, zodiac);
+        chart.Year = 2026, chart.Month = 1, chart.Day = 1, chart.Hour = 0, chart.Minute = 0;
+        rules.SynastryOrbs = &options.SynastryOrbs;
+        for (int k = 0; k < aspectTypes; ++k) rules.TransitAspects[static_cast<std::size_t>(k)] = true;
+    }
+    double Start() const { return DaysFromJ2000(2026, 1, 1, 0.0) / 36525.0; }
+
+    // The engine's longitude as a chart computed for T shows it.
+    double Position(int body, double T) const
+    {
+        tChart& c = scratch;
+        c.Zodiac = chart.Zodiac;
+        c.Centuries = T;
+        CalcBodies(c, body, T);
+        ApplyZodiac(c);
+        return c.BodyPosition(body);
+    }
+    double Target(const tTransitEvent& e) const
+    {
+        return chart.BodyPosition(e.Natal) + SignedAspectAngle(e.AspectIndex);
+    }
+};
+
+double CenturiesOf(const tDateTime& t)
+{
+    return DaysFromJ2000(t.year, t.month, t.day, t.hour + t.minute / 100.0) / 36525.0;
+}
+
+TEST(CrossesTarget, DirectionWrapAndTolerance)
+{
+    EXPECT_EQ(CrossesTarget(10, 20, 15, 0), 1);
+    EXPECT_EQ(CrossesTarget(20, 10, 15, 0), -1);
+    EXPECT_EQ(CrossesTarget(10, 20, 25, 0), 0);
+    EXPECT_EQ(CrossesTarget(10, 20, 20.2, 0.3), 1);  // widened at the far end
+    EXPECT_EQ(CrossesTarget(10, 20, 9.8, 0.3), 1);   // and at the near end
+    EXPECT_EQ(CrossesTarget(350, 5, 2, 0), 1);       // forwards over 0
+    EXPECT_EQ(CrossesTarget(350, 5, 362, 0), 1);     // a target beyond a turn
+    EXPECT_EQ(CrossesTarget(350, 5, -5, 0), 1);
+    // Backwards over 0, the targets just above 0 and below 360 included.
+    EXPECT_EQ(CrossesTarget(5, 355, 2, 0), -1);
+    EXPECT_EQ(CrossesTarget(5, 355, 358, 0), -1);
+    EXPECT_EQ(CrossesTarget(5, 355, -1, 0), -1);
+    EXPECT_EQ(CrossesTarget(5, 355, 180, 0), 0);
+}
+
+TEST(TransitsCollection, SameDayBodiesAndAspectKeepTheFirstAndSortIgnoresTheHour)
+{
+    tTransitsCollection list;
+    tTransitEvent a;
+    a.Transiting = 5, a.Natal = 3, a.AspectIndex = 10, a.Exact = {2026, 3, 4, 20, 0};
+    tTransitEvent same = a;
+    same.Exact.hour = 2, same.Orb = 9;
+    tTransitEvent otherAspect = a;
+    otherAspect.AspectIndex = 6;
+    tTransitEvent early = a;
+    early.Transiting = 2, early.Exact.hour = 23;
+    EXPECT_EQ(list.Add(a), 0u);
+    EXPECT_EQ(list.Add(same), 0u);
+    EXPECT_EQ(list.Items()[0].Orb, 0);
+    EXPECT_EQ(list.Add(otherAspect), 1u);
+    EXPECT_EQ(list.Add(early), 2u);
+    list.Sort();
+    EXPECT_EQ(list.Items()[0].Transiting, 2);  // body before hour
+    EXPECT_EQ(list.Items()[1].AspectIndex, 10);  // equal keys keep found order
+    EXPECT_EQ(list.Add(a), 1u);  // the key still finds it after sorting
+
+    tOptionRecord o = tOptionRecord::Defaults();
+    ScoreTransits(list, o.NatalOrbs);
+    EXPECT_DOUBLE_EQ(list.Items()[1].Score, TransitScore(o.NatalOrbs, 5, 3, 10));
+}
+
+TEST(TransitSearch, StepFollowsTheFastestBody)
+{
+    EXPECT_EQ(TransitStepDays(0x780 | BodyBit(6)), 16);  // Jupiter to Pluto
+    EXPECT_EQ(TransitStepDays(0x7c0 | BodyBit(2)), 1);
+    EXPECT_EQ(TransitStepDays(BodyBit(4) | BodyBit(9)), 6);
+    EXPECT_EQ(TransitStepDays(BodyBit(5)), 8);
+}
+
+TEST(TransitSearch, AspectIndexesOrbsAndPeriodEnds)
+{
+    tTransitFixture f;
+    tTransitsCollection list;
+    TransitSearch(f.chart, 12, kMoonToPluto, f.rules, list);
+    ASSERT_GT(list.Count(), 3000u);
+    const double T0 = f.Start() - kDay, T1 = T0 + 0.01 + 2 * kDay;
+    int conjunctions = 0, oppositions = 0;
+    for (const tTransitEvent& e : list.Items()) {
+        EXPECT_NE(e.AspectIndex, 2);
+        EXPECT_NE(e.AspectIndex, 9);
+        EXPECT_LE(e.AspectIndex, 24);
+        conjunctions += e.AspectIndex == 1;
+        oppositions += e.AspectIndex == 10;
+        if (e.AspectIndex == 1) {
+            EXPECT_DOUBLE_EQ(e.Orb, 1.25);
+        }
+        EXPECT_GT(e.Moment, T0 + kDay);
+        EXPECT_LT(e.Moment, T1 - kDay);
+    }
+    EXPECT_GT(conjunctions, 100);
+    EXPECT_GT(oppositions, 100);
+    for (std::size_t i = 1; i < list.Count(); ++i)
+        EXPECT_FALSE(CompareTransits(list.Items()[i], list.Items()[i - 1])) << i;
+}
+
+TEST(TransitSearch, DefaultConjunctionOrbIsAQuarterOfTheTwoChartOrb)
+{
+    tTransitFixture f(0, 1);
+    tTransitsCollection list;
+    TransitSearch(f.chart, 2, BodyBit(2), f.rules, list);
+    ASSERT_FALSE(list.Items().empty());
+    for (const tTransitEvent& e : list.Items()) EXPECT_DOUBLE_EQ(e.Orb, 1.25);
+}
+
+// Every event lies where the chart engine puts the aspect, its begin and
+// end where the distance is the orb, and a plain scan of the engine at
+// ten-minute steps finds no exact aspect the search left out.
+void CheckAgainstEngine(const tTransitFixture& f, const tTransitsCollection& list, tBodyMask bodies, int months,
+                        double stepMinutes = 10)
+{
+    std::map<std::tuple<int, int, int>, std::vector<double>> moments;  // (body, natal, index) -> T
+    for (const tTransitEvent& e : list.Items()) {
+        const double target = f.Target(e);
+        EXPECT_LT(std::fabs(Fold90(f.Position(e.Transiting, e.Moment) - target)), 0.01)
+            << int(e.Transiting) << " " << int(e.AspectIndex) << " " << int(e.Natal) << " at " << e.Moment;
+        // Begin and end are rounded to the minute: allow the body's motion in half a minute.
+        for (const tDateTime* edge : {&e.Begin, &e.End}) {
+            const double T = CenturiesOf(*edge);
+            const double speed = std::fabs(Fold90(f.Position(e.Transiting, T + kDay / 1440) -
+                                                  f.Position(e.Transiting, T)));
+            EXPECT_NEAR(std::fabs(Fold90(f.Position(e.Transiting, T) - target)), e.Orb, 0.01 + speed / 2)
+                << int(e.Transiting) << " " << int(e.AspectIndex) << " " << int(e.Natal) << " at " << e.Moment;
+        }
+        moments[{e.Transiting, e.Natal, e.AspectIndex}].push_back(e.Moment);
+    }
+
+    const double from = f.Start() + 2 * kDay, to = f.Start() + months / 1200.0 - 2 * kDay;
+    const double step = kDay * stepMinutes / 1440;
+    std::map<std::tuple<int, int, int>, std::vector<double>> scanned;
+    for (int b = 2; b <= 10; ++b) {
+        if (!(bodies & BodyBit(b))) continue;
+        double before = f.Position(b, from);
+        for (double T = from + step; T < to; T += step) {
+            const double now = f.Position(b, T);
+            for (int i = 2; i <= 24; ++i) {
+                if (i == 9 || !f.rules.TransitAspects[static_cast<std::size_t>((i + 1) / 2 - 1)]) continue;
+                for (int n = 1; n <= 24; ++n) {
+                    const tPlanet* p = f.chart.FindBody(n);
+                    if (!p || !p->TakesPartInAspects()) continue;
+                    const double target = f.chart.BodyPosition(n) + SignedAspectAngle(i);
+                    const double d0 = Fold90(before - target), d1 = Fold90(now - target);
+                    if ((d0 < 0) != (d1 < 0) && std::fabs(d0) < 10 && std::fabs(d1) < 10)
+                        scanned[{b, n, i == 2 ? 1 : i}].push_back(T);
+                }
+            }
+            before = now;
+        }
+    }
+    // One event per crossing, both ways round. A body near a station keeps
+    // within a hundredth of a degree for hours or days.
+    auto speed = [&](int b, double T) { return std::fabs(Fold90(f.Position(b, T + kDay) - f.Position(b, T))); };
+    const double least = std::max(1.0 / 24, stepMinutes / 1440);
+    auto window = [&](int b, double T) { return std::clamp(0.02 / speed(b, T), least, 2.0) * kDay; };
+    auto near = [](const std::vector<double>& list, double T, double within) {
+        int count = 0;
+        for (double m : list) count += std::fabs(m - T) < within;
+        return count;
+    };
+    ASSERT_FALSE(scanned.empty());
+    for (const auto& [key, list] : scanned)
+        for (double T : list)
+            EXPECT_GE(near(moments[key], T, window(std::get<0>(key), T)), 1)
+                << "body " << std::get<0>(key) << " index " << std::get<2>(key) << " natal " << std::get<1>(key)
+                << " near " << T;
+    for (const auto& [key, list] : moments)
+        for (double T : list) {
+            EXPECT_EQ(near(list, T, kDay), 1) << "twice: body " << std::get<0>(key) << " at " << T;
+            // Without a crossing only a body standing still on the point.
+            if (T > from + kDay && T < to - kDay && speed(std::get<0>(key), T) > 0.01) {
+                EXPECT_GE(near(scanned[key], T, window(std::get<0>(key), T)), 1)
+                    << "no such crossing: body " << std::get<0>(key) << " index " << std::get<2>(key)
+                    << " natal " << std::get<1>(key) << " at " << T;
+            }
+        }
+}
+
+TEST(TransitSearch, OneYearAgreesWithTheEngine)
+{
+    tTransitFixture f;
+    tTransitsCollection list;
+    TransitSearch(f.chart, 12, kMoonToPluto, f.rules, list);
+    CheckAgainstEngine(f, list, kMoonToPluto, 12);
+}
+
+TEST(TransitSearch, SiderealChartsSearchTheSiderealZodiac)
+{
+    tTransitFixture f(1, 5);
+    tTransitsCollection list;
+    const tBodyMask bodies = BodyBit(3) | BodyBit(5) | BodyBit(6);
+    TransitSearch(f.chart, 24, bodies, f.rules, list);
+    ASSERT_GT(list.Count(), 20u);
+    CheckAgainstEngine(f, list, bodies, 24);
+}
+
+TEST(TransitSearch, SlowBodiesOverTenYearsAgreeWithTheEngine)
+{
+    tTransitFixture f;
+    tTransitsCollection list;
+    const tBodyMask bodies = 0x7c0;
+    TransitSearch(f.chart, 120, bodies, f.rules, list);
+    CheckAgainstEngine(f, list, bodies, 120, 240);  // they move a few arcminutes a day
+}
+
+TEST(TransitSearch, NothingSelectedGivesNothing)
+{
+    tTransitFixture f;
+    tTransitsCollection list;
+    TransitSearch(f.chart, 12, BodyBit(1), f.rules, list);  // the Sun never transits
+    EXPECT_EQ(list.Count(), 0u);
+    f.rules.TransitAspects.fill(false);
+    TransitSearch(f.chart, 12, kMoonToPluto, f.rules, list);
+    EXPECT_EQ(list.Count(), 0u);
+}
+
+}  // namespace
+}  // namespace quintara
