@@ -60,6 +60,11 @@ double tLongitudeTrack::At(double T)
     const double x = (T - from) / spacing;
     const long k = static_cast<long>(std::floor(x));
     if (k < 1 || static_cast<std::size_t>(k + 2) >= nodes.size()) return EngineLongitude(body, T);
+    // The engine's Pluto correction applies from J1900.0 to J2000.0 only, so
+    // Pluto jumps there: no curve through nodes on both sides.
+    if (body == 10)
+        for (double jump : {-1.0, 0.0})
+            if (from + (k - 1) * spacing < jump && jump <= from + (k + 2) * spacing) return EngineLongitude(body, T);
     // Unwrapped around node k so a crossing of 0 degrees stays smooth.
     const double y1 = Node(k);
     const double y0 = y1 + Step(y1, Node(k - 1));
