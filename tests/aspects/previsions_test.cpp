@@ -35,8 +35,9 @@ TEST(Previsions, CoarseStepsDropFastPoints)
         EXPECT_EQ(f.InComparison(kMercury), c.mercury) << c.hours;
         EXPECT_TRUE(f.InComparison(kSun));
         // Gone from both sides of the comparison.
-        if (!c.moon)
+        if (!c.moon) {
             for (const tAspect& a : f.aspects.Items()) EXPECT_TRUE(a.Body1 != kMoon && a.Body2 != kMoon);
+        }
     }
 }
 
