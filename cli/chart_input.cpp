@@ -90,6 +90,53 @@ std::optional<double> ParseHemisphere(std::string_view text, char positive, char
 
 }  // namespace
 
+std::optional<int> ParseDaysHours(std::string_view text, std::string& error)
+{
+    text = Trim(text);
+    const std::size_t dot = text.find('.');
+    std::string sub;
+    const auto days = ParseWhole(text.substr(0, dot), 0, 36500, sub);
+    const std::string_view hourText = dot == std::string_view::npos ? "00" : text.substr(dot + 1);
+    const auto hours = hourText.size() == 2 ? ParseWhole(hourText, 0, 23, sub) : std::nullopt;
+    if (!days || !hours) {
+        error = Quote(text) + " is not a step like 7.00 (days, then two digits of hours 00 to 23)";
+        return std::nullopt;
+    }
+    return *days * 24 + *hours;
+}
+
+std::optional<unsigned> ParseTransitBodies(std::string_view text, std::string& error)
+{
+    static constexpr std::string_view kNames[] = {"moon", "mercury", "venus", "mars", "jupiter",
+                                                  "saturn", "uranus", "neptune", "pluto"};
+    unsigned mask = 0;
+    std::string sub;
+    while (!text.empty()) {
+        const std::size_t comma = text.find(',');
+        const std::string_view item = Trim(text.substr(0, comma));
+        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+        int lo = 0, hi = 0;
+        for (int n = 2; n <= 10; ++n)
+            if (SameWord(item, kNames[n - 2])) lo = hi = n;
+        if (!lo) {
+            const std::size_t dash = item.find('-');
+            const auto a = ParseWhole(item.substr(0, dash), 2, 10, sub);
+            const auto b = dash == std::string_view::npos ? a : ParseWhole(item.substr(dash + 1), 2, 10, sub);
+            if (!a || !b || *a > *b) {
+                error = Quote(item) + " is not a transiting body (moon .. pluto, or 2..10)";
+                return std::nullopt;
+            }
+            lo = *a, hi = *b;
+        }
+        for (int n = lo; n <= hi; ++n) mask |= 1u << n;
+    }
+    if (!mask) {
+        error = "no transiting body given";
+        return std::nullopt;
+    }
+    return mask;
+}
+
 std::optional<int> ParseWhole(std::string_view text, int lo, int hi, std::string& error)
 {
     text = Trim(text);

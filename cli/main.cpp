@@ -10,7 +10,10 @@
 
 #include "aspect_report.h"
 #include "aspects/aspects.h"
+#include "aspects/previsions.h"
+#include "aspects/transit_search.h"
 #include "chart_input.h"
+#include "event_report.h"
 #include "chart/derived_charts.h"
 #include "chart/returns.h"
 #include "data/chart_file.h"
@@ -44,6 +47,12 @@ constexpr const char* kUsage =
     "       quintara-cli phases YYYY-MM-DD [--time HH:MM] [--adjust H.MM]  nine quarter phases\n"
     "       quintara-cli progression YYYY-MM-DD [chart options]  progressed chart for that day\n"
     "       quintara-cli midpoints [chart options] [second chart options]  midpoint chart\n"
+    "       quintara-cli transits [START [MONTHS]] [chart options] [--bodies LIST] [--all] [--json]\n"
+    "                    events from START (YYYY-MM-DD, default today) for MONTHS (default 1),\n"
+    "                    universal time; LIST: moon,mars,... or 2-10 (default all); --all: every\n"
+    "                    aspect kind instead of the settings' transit aspects\n"
+    "       quintara-cli previsions [START [STEP [COUNT]]] [chart options] [--all] [--json]\n"
+    "                    COUNT (default 12) scores every STEP days.hours (default 7.00)\n"
     "  (chart is another name for positions)\n"
     "\n"
     "chart options:\n"
@@ -223,6 +232,7 @@ struct tCommandArgs {
     int orbPercent = 100;
     int limit = 20;
     std::string home, chartFile, filter, into;
+    unsigned bodies = 0x7fc;  // transiting bodies, bit n = body n
     std::vector<std::string> words;  // arguments that are not options
 };
 
@@ -239,11 +249,17 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
         if (opt.size() < 2 || opt.substr(0, 2) != "--") { a.words.emplace_back(opt); continue; }
         if (i + 1 >= argc) return Fail(std::string(opt) + ": missing value\n" + kUsage);
         const std::string_view value = argv[++i];
+        std::string error, sub;
         if (opt == "--home") { a.home = value; continue; }
         if (opt == "--chart-file") { a.chartFile = value; continue; }
         if (opt == "--filter") { a.filter = value; continue; }
         if (opt == "--into") { a.into = value; continue; }
-        std::string error, sub;
+        if (opt == "--bodies") {
+            auto v = ParseTransitBodies(value, sub);
+            if (!v) return Fail("bodies: " + sub);
+            a.bodies = *v;
+            continue;
+        }
         if (opt == "--limit") {
             auto v = ParseWhole(value, 1, 100000, sub);
             if (!v) return Fail("limit: " + sub);
@@ -597,6 +613,87 @@ int Derived(int argc, char** argv, bool midpoints)
     return 0;
 }
 
+// The first word as a date (default today), into the chart's date fields.
+bool StartDate(const std::vector<std::string>& words, tChart& chart, std::string& error)
+{
+    if (words.empty()) {
+        const std::uint16_t hour = chart.Hour;
+        Today(chart);
+        chart.Hour = hour;
+        return true;
+    }
+    tChartRequest r;
+    if (!ParseDate(words[0], r, error)) return false;
+    chart.Year = static_cast<std::uint16_t>(r.year);
+    chart.Month = static_cast<std::uint16_t>(r.month);
+    chart.Day = static_cast<std::uint16_t>(r.day);
+    return true;
+}
+
+// transits [START [MONTHS]]: the natal positions with the start date.
+int Transits(int argc, char** argv)
+{
+    tCommandArgs a;
+    if (const int rc = ParseArgs(argc, argv, false, false, true, a); rc >= 0) return rc;
+    if (a.words.size() > 2) return Fail("transits: give at most a start date and a number of months");
+    tSession session;
+    std::string error, sub;
+    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    const TMainOptions& o = *session.options;
+    tChart chart(&o.BirthSet);
+    if (!MakeChart(a.first, session, chart, error)) return Fail(error);
+    if (!StartDate(a.words, chart, error)) return Fail("start: " + error);
+    int months = 1;
+    if (a.words.size() == 2) {
+        const auto v = ParseWhole(a.words[1], 1, 1200, sub);
+        if (!v) return Fail("months: " + sub);
+        months = *v;
+    }
+    tTransitRules rules;
+    rules.TransitAspects = o.TransitAspects;
+    if (a.all) rules.TransitAspects.fill(true);
+    rules.SynastryOrbs = &o.SynastryOrbs;
+    rules.TransitOrb = o.TransitOrb;
+    tTransitsCollection list;
+    TransitSearch(chart, months, a.bodies, rules, list);
+    ScoreTransits(list, o.NatalOrbs);
+    TLanguages& lang = *session.languages;
+    std::cout << (a.json ? TransitsJson(list, lang) + "\n" : TransitsText(list, lang));
+    return 0;
+}
+
+// previsions [START [STEP [COUNT]]]
+int Previsions(int argc, char** argv)
+{
+    tCommandArgs a;
+    if (const int rc = ParseArgs(argc, argv, false, false, true, a); rc >= 0) return rc;
+    if (a.words.size() > 3) return Fail("previsions: give at most a start date, a step D.HH and a count");
+    tSession session;
+    std::string error, sub;
+    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    const TMainOptions& o = *session.options;
+    tChart natal(&o.BirthSet), moving(&o.BirthSet);
+    if (!MakeChart(a.first, session, natal, error)) return Fail(error);
+    if (a.all) natal.AspectTypes = 15;
+    moving.Assign(natal);
+    if (!StartDate(a.words, moving, error)) return Fail("start: " + error);
+    int stepHours = 168, steps = 12;
+    if (a.words.size() >= 2) {
+        const auto v = ParseDaysHours(a.words[1], sub);
+        if (!v) return Fail("step: " + sub);
+        stepHours = *v;
+    }
+    if (a.words.size() == 3) {
+        const auto v = ParseWhole(a.words[2], 0, 100000, sub);
+        if (!v) return Fail("steps: " + sub);
+        steps = *v;
+    }
+    tAspectsCollection aspects({&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes});
+    const tPrevCollection list = BuildPrevisions(natal, moving, steps, stepHours, aspects);
+    std::cout << (a.json ? PrevisionsJson(list) + "\n" : PrevisionsText(list, *session.languages));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -612,6 +709,8 @@ int main(int argc, char** argv)
     if (std::strcmp(argv[1], "phases") == 0) return Phases(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "progression") == 0) return Derived(argc - 2, argv + 2, false);
     if (std::strcmp(argv[1], "midpoints") == 0) return Derived(argc - 2, argv + 2, true);
+    if (std::strcmp(argv[1], "transits") == 0) return Transits(argc - 2, argv + 2);
+    if (std::strcmp(argv[1], "previsions") == 0) return Previsions(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "aspects") == 0) return Aspects(argc - 2, argv + 2, false);
     if (std::strcmp(argv[1], "synastry") == 0) return Aspects(argc - 2, argv + 2, true);
     return Fail(std::string("unknown command ") + argv[1] + "\n" + kUsage);

@@ -30,3 +30,20 @@ TEST(Input, RequestChecksNameTheField)
     EXPECT_FALSE(ParseJsonObject("{\"year\": 1990,", o, e));
     EXPECT_NE(e.find("malformed JSON"), std::string::npos);
 }
+
+TEST(Input, PrevisionStepsAndTransitingBodies)
+{
+    std::string e;
+    EXPECT_EQ(ParseDaysHours("7.00", e), 168);
+    EXPECT_EQ(ParseDaysHours("7", e), 168);
+    EXPECT_EQ(ParseDaysHours("0.06", e), 6);
+    EXPECT_EQ(ParseDaysHours("1.23", e), 47);
+    for (const char* bad : {"1.5", "1.24", "-1.00", "x", "1.005"}) {
+        EXPECT_FALSE(ParseDaysHours(bad, e)) << bad;
+        EXPECT_NE(e.find("days"), std::string::npos);
+    }
+    EXPECT_EQ(ParseTransitBodies("Moon,mars", e), (1u << 2) | (1u << 5));
+    EXPECT_EQ(ParseTransitBodies("2-10", e), 0x7fcu);
+    EXPECT_EQ(ParseTransitBodies("6-10,3", e), 0x7c8u);
+    for (const char* bad : {"sun", "1", "11", "5-3", "", ","}) EXPECT_FALSE(ParseTransitBodies(bad, e)) << bad;
+}
