@@ -1,0 +1,58 @@
+#include <benchmark/benchmark.h>
+
+#include "aspects/aspects.h"
+#include "aspects/previsions.h"
+#include "aspects/transit_search.h"
+#include "chart/chart.h"
+#include "options/option_set.h"
+
+using namespace quintara;
+
+namespace {
+
+struct tNatal {
+    tOptionRecord o = tOptionRecord::Defaults();
+    tChart chart{&o.BirthSet};
+    tTransitRules rules;
+    tNatal()
+    {
+        chart.Year = 1990, chart.Month = 5, chart.Day = 17, chart.Hour = 14, chart.Minute = 30;
+        chart.Latitude = 48.52, chart.Longitude = -2.21;
+        CalcChart(chart);
+        chart.Year = 2026, chart.Month = 1, chart.Day = 1;
+        rules.TransitAspects.fill(true);
+        rules.SynastryOrbs = &o.SynastryOrbs;
+    }
+};
+
+void Search(benchmark::State& state, tBodyMask bodies, int months)
+{
+    tNatal n;
+    tTransitsCollection list;
+    for (auto _ : state) {
+        TransitSearch(n.chart, months, bodies, n.rules, list);
+        ScoreTransits(list, n.o.NatalOrbs);
+    }
+    state.counters["events"] = static_cast<double>(list.Count());
+}
+
+// One year, Moon to Pluto, all twelve aspect kinds.
+void BM_TransitsOneYear(benchmark::State& state) { Search(state, 0x7fc, 12); }
+BENCHMARK(BM_TransitsOneYear)->Unit(benchmark::kMillisecond);
+
+void BM_TransitsTenYearsJupiterToPluto(benchmark::State& state) { Search(state, 0x7c0, 120); }
+BENCHMARK(BM_TransitsTenYearsJupiterToPluto)->Unit(benchmark::kMillisecond);
+
+void BM_DailyPrevisionsOneYear(benchmark::State& state)
+{
+    tNatal n;
+    tChart moving(&n.o.BirthSet);
+    tAspectsCollection aspects({&n.o.NatalOrbs, &n.o.SynastryOrbs, 3});
+    for (auto _ : state) {
+        moving.Assign(n.chart);
+        benchmark::DoNotOptimize(BuildPrevisions(n.chart, moving, 365, 24, aspects).back().Total);
+    }
+}
+BENCHMARK(BM_DailyPrevisionsOneYear)->Unit(benchmark::kMillisecond);
+
+}  // namespace
