@@ -26,6 +26,10 @@ echo
 echo "== A 1985 birth in New York, zone from the time tables"
 $cli chart --place "New York City" --zone auto --date 1985-07-04 --time 09:00 --home "$home" | head -4
 echo
+echo "== This year's transits of a 1990 Paris birth (all aspect kinds, first 24 lines), and weekly previsions"
+$cli transits 2026-01-01 12 --all --date 1990-05-17 --time 14:30 --place Paris --zone auto --home "$home" | head -24
+$cli previsions 2026-01-01 7.00 6 --date 1990-05-17 --time 14:30 --place Paris --zone auto --home "$home"
+echo
 echo "== Store, list and export charts"
 $cli charts add --name Durand --first-name Elise --place Paris --zone auto --date 1950-06-01 --time 12:00 --home "$home"
 $cli charts add --name Martin --place Lyon --zone auto --date 1985-03-02 --time 08:10 --home "$home"

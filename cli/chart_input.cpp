@@ -105,30 +105,37 @@ std::optional<int> ParseDaysHours(std::string_view text, std::string& error)
     return *days * 24 + *hours;
 }
 
-std::optional<unsigned> ParseTransitBodies(std::string_view text, std::string& error)
+namespace {
+
+// A transiting body by English name or number 2..10.
+std::optional<int> TransitingBody(std::string_view text)
 {
     static constexpr std::string_view kNames[] = {"moon", "mercury", "venus", "mars", "jupiter",
                                                   "saturn", "uranus", "neptune", "pluto"};
-    unsigned mask = 0;
+    text = Trim(text);
+    for (int n = 2; n <= 10; ++n)
+        if (SameWord(text, kNames[n - 2])) return n;
     std::string sub;
+    return ParseWhole(text, 2, 10, sub);
+}
+
+}  // namespace
+
+std::optional<unsigned> ParseTransitBodies(std::string_view text, std::string& error)
+{
+    unsigned mask = 0;
     while (!text.empty()) {
         const std::size_t comma = text.find(',');
         const std::string_view item = Trim(text.substr(0, comma));
         text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
-        int lo = 0, hi = 0;
-        for (int n = 2; n <= 10; ++n)
-            if (SameWord(item, kNames[n - 2])) lo = hi = n;
-        if (!lo) {
-            const std::size_t dash = item.find('-');
-            const auto a = ParseWhole(item.substr(0, dash), 2, 10, sub);
-            const auto b = dash == std::string_view::npos ? a : ParseWhole(item.substr(dash + 1), 2, 10, sub);
-            if (!a || !b || *a > *b) {
-                error = Quote(item) + " is not a transiting body (moon .. pluto, or 2..10)";
-                return std::nullopt;
-            }
-            lo = *a, hi = *b;
+        const std::size_t dash = item.find('-');
+        const auto lo = TransitingBody(item.substr(0, dash));
+        const auto hi = dash == std::string_view::npos ? lo : TransitingBody(item.substr(dash + 1));
+        if (!lo || !hi || *lo > *hi) {
+            error = Quote(item) + " is not a transiting body (moon .. pluto, 2..10, or a range like mars-pluto)";
+            return std::nullopt;
         }
-        for (int n = lo; n <= hi; ++n) mask |= 1u << n;
+        for (int n = *lo; n <= *hi; ++n) mask |= 1u << n;
     }
     if (!mask) {
         error = "no transiting body given";

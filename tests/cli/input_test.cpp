@@ -45,5 +45,6 @@ TEST(Input, PrevisionStepsAndTransitingBodies)
     EXPECT_EQ(ParseTransitBodies("Moon,mars", e), (1u << 2) | (1u << 5));
     EXPECT_EQ(ParseTransitBodies("2-10", e), 0x7fcu);
     EXPECT_EQ(ParseTransitBodies("6-10,3", e), 0x7c8u);
+    EXPECT_EQ(ParseTransitBodies("jupiter-Pluto", e), 0x7c0u);
     for (const char* bad : {"sun", "1", "11", "5-3", "", ","}) EXPECT_FALSE(ParseTransitBodies(bad, e)) << bad;
 }
