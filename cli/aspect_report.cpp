@@ -5,19 +5,9 @@
 #include "engine/angles.h"
 #include "i18n/text_encoding.h"
 #include "json_line.h"
+#include "text_format.h"
 
 namespace quintara::cli {
-namespace {
-
-std::string Number(const char* fmt, double v)
-{
-    char buf[64];
-    std::snprintf(buf, sizeof buf, fmt, v);
-    return buf;
-}
-
-}  // namespace
-
 std::string AspectsText(const tAspectsCollection& list, TLanguages& lang)
 {
     std::string s;
@@ -25,14 +15,14 @@ std::string AspectsText(const tAspectsCollection& list, TLanguages& lang)
          PadUtf8(lang.Caption(95), 8) + lang.Caption(302).substr(lang.Caption(302).find('/') + 1) + "\n";
     for (const tAspect& a : list.Items())
         s += "  " + PadUtf8(lang.PlanetName(a.Body1), 11) + PadUtf8(lang.AspectName(a.Aspect), 16) +
-             PadUtf8(lang.PlanetName(a.Body2), 11) + Number("%5.2f", RoundDegMin(2, a.Orb)) + "  " +
-             Number("%9.1f", a.Score) + "\n";
+             PadUtf8(lang.PlanetName(a.Body2), 11) + Format("%5.2f", RoundDegMin(2, a.Orb)) + "  " +
+             Format("%9.1f", a.Score) + "\n";
     if (list.Items().empty()) s += "  (none)\n";
     const tAspectTotals t = list.Totals();
     s += '\n';
-    s += PadUtf8(lang.Caption(87), 28) + Number("%10.1f", t.Positive) + "\n";
-    s += PadUtf8(lang.Caption(88), 28) + Number("%10.1f", t.Negative) + "\n";
-    s += PadUtf8(lang.Caption(89), 28) + Number("%10.1f", t.Global) + "\n";
+    s += PadUtf8(lang.Caption(87), 28) + Format("%10.1f", t.Positive) + "\n";
+    s += PadUtf8(lang.Caption(88), 28) + Format("%10.1f", t.Negative) + "\n";
+    s += PadUtf8(lang.Caption(89), 28) + Format("%10.1f", t.Global) + "\n";
     return s;
 }
 

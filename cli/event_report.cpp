@@ -6,22 +6,14 @@
 #include "i18n/date_format.h"
 #include "i18n/text_encoding.h"
 #include "json_line.h"
+#include "text_format.h"
 
 namespace quintara::cli {
 namespace {
 
-std::string Number(const char* fmt, double v)
-{
-    char buf[64];
-    std::snprintf(buf, sizeof buf, fmt, v);
-    return buf;
-}
-
 std::string Iso(const tDateTime& t)
 {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02dZ", t.year, t.month, t.day, t.hour, t.minute);
-    return buf;
+    return Format("%04d-%02d-%02dT%02d:%02dZ", t.year, t.month, t.day, t.hour, t.minute);
 }
 
 constexpr int kNameWidth = 12, kAspectWidth = 16;
@@ -43,9 +35,9 @@ std::string TransitsText(const tTransitsCollection& list, TLanguages& lang)
     for (const tTransitEvent& e : list.Items()) {
         s += PadUtf8(lang.PlanetName(e.Transiting), kNameWidth) +
              PadUtf8(lang.Caption(140 + AspectTypeOfIndex(e.AspectIndex)), kAspectWidth) +
-             PadUtf8(lang.PlanetName(e.Natal), kNameWidth) + Number("%4.0f", SignedAspectAngle(e.AspectIndex)) +
-             " +/-" + Number("%5.2f", RoundDegMin(2, e.Orb)) + "  " + (e.Retrograde ? lang.Caption(13) : " ") +
-             "  " + Number("%3.0f", e.Score) + "\n";
+             PadUtf8(lang.PlanetName(e.Natal), kNameWidth) + Format("%4.0f", SignedAspectAngle(e.AspectIndex)) +
+             " +/-" + Format("%5.2f", RoundDegMin(2, e.Orb)) + "  " + (e.Retrograde ? lang.Caption(13) : " ") +
+             "  " + Format("%3.0f", e.Score) + "\n";
         s += Moment(e.Begin, lang) + "\n";
         s += Moment(e.Exact, lang) + " = 0\u00b0\n";
         s += Moment(e.End, lang) + "\n";
@@ -91,8 +83,8 @@ std::string PrevisionsText(const tPrevCollection& list, TLanguages& lang)
          PadUtf8(lang.Caption(304), 8) + lang.Caption(305) + "\n";
     for (const tPrevRecord& r : list)
         s += PadUtf8(FormatDate(r.Year, r.Month, r.Day, lang.DateFormatString), 12) +
-             PadUtf8(FormatTime(r.Hour, r.Minute, lang.TimeFormatString), 10) + Number("%6.0f", r.Positive) +
-             "  " + Number("%6.0f", r.Negative) + "  " + Number("%6.0f", r.Total) + "\n";
+             PadUtf8(FormatTime(r.Hour, r.Minute, lang.TimeFormatString), 10) + Format("%6.0f", r.Positive) +
+             "  " + Format("%6.0f", r.Negative) + "  " + Format("%6.0f", r.Total) + "\n";
     return s;
 }
 
@@ -103,10 +95,8 @@ std::string PrevisionsJson(const tPrevCollection& list)
     for (const tPrevRecord& r : list) {
         if (!first) s += ',';
         first = false;
-        char date[80];
-        std::snprintf(date, sizeof date, "{\"date\":\"%04d-%02d-%02d\",\"time\":\"%02d:%02d\",\"positive\":", r.Year,
-                      r.Month, r.Day, r.Hour, r.Minute);
-        s += date;
+        s += Format("{\"date\":\"%04d-%02d-%02d\",\"time\":\"%02d:%02d\",\"positive\":", r.Year, r.Month, r.Day,
+                    r.Hour, r.Minute);
         AppendJsonNumber(s, r.Positive, 2);
         s += ",\"negative\":";
         AppendJsonNumber(s, r.Negative, 2);

@@ -24,6 +24,7 @@
 #include "options/main_options.h"
 #include "platform/program_home.h"
 #include "positions.h"
+#include "text_format.h"
 
 using namespace quintara;
 using namespace quintara::cli;
@@ -532,9 +533,7 @@ int Charts(int argc, char** argv)
 
 std::string DateTimeText(const tDateTime& t)
 {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d", t.year, t.month, t.day, t.hour, t.minute);
-    return buf;
+    return Format("%04d-%02d-%02d %02d:%02d", t.year, t.month, t.day, t.hour, t.minute);
 }
 
 int Return(int argc, char** argv)

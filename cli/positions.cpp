@@ -9,6 +9,7 @@
 #include "i18n/text_encoding.h"
 #include "i18n/default_body_names.h"
 #include "i18n/default_captions.h"
+#include "text_format.h"
 
 namespace quintara::cli {
 namespace {
@@ -29,13 +30,6 @@ void AppendCusps(std::string& s, const tChart& chart)
         AppendJsonNumber(s, chart.HouseCusp(c), 6);
     }
     s += "]}";
-}
-
-std::string Format(const char* fmt, auto... args)
-{
-    char buf[160];
-    std::snprintf(buf, sizeof buf, fmt, args...);
-    return buf;
 }
 
 std::string SignLabel(const TLanguages* lang, int sign)
