@@ -42,8 +42,8 @@ constexpr std::uint16_t kHigh[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
 };
 
-// The code point of the UTF-8 sequence at s[i], moving i past it; nothing
-// (i unchanged) for a byte that does not start a valid sequence.
+}  // namespace
+
 std::optional<std::uint32_t> NextCodePoint(std::string_view s, std::size_t& i)
 {
     const auto c = static_cast<unsigned char>(s[i]);
@@ -67,8 +67,6 @@ std::optional<std::uint32_t> NextCodePoint(std::string_view s, std::size_t& i)
     i += static_cast<std::size_t>(extra) + 1;
     return cp;
 }
-
-}  // namespace
 
 bool IsValidUtf8(std::string_view s)
 {

@@ -3,12 +3,17 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace quintara {
 
 bool IsValidUtf8(std::string_view bytes);
+
+// The code point of the UTF-8 sequence at s[i] (i < s.size()), moving i past
+// it; nothing, with i unchanged, for a byte that starts no valid sequence.
+std::optional<std::uint32_t> NextCodePoint(std::string_view s, std::size_t& i);
 
 // A UTF-8 byte-order mark or valid UTF-8 keeps the bytes (mark removed);
 // anything else is read as Windows-1252.

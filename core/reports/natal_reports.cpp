@@ -1,0 +1,149 @@
+#include "reports/natal_reports.h"
+
+#include "aspects/aspects.h"
+#include "chart/chart.h"
+#include "engine/angles.h"
+
+namespace quintara {
+namespace {
+
+constexpr int kTimeUnknown = 255;
+
+bool HasHouses(const tChart& c) { return c.HouseType != kTimeUnknown; }
+
+std::string HouseSystemName(const tChart& c, const tReportContext& ctx)
+{
+    if (!HasHouses(c)) return ctx.Caption(15);
+    return c.HouseType <= 8 ? ctx.Caption(16 + c.HouseType) : std::string();
+}
+
+// Sign name, TAB, degrees in sign (5.2), then " R" and TAB, or TAB.
+std::string SignColumns(double longitude, bool retrograde, const tReportContext& ctx)
+{
+    const tSignPos sp = SignPosition(2, longitude);
+    std::string s = ctx.SignName(sp.Sign) + "\t" + Fixed(sp.Degrees, 5, 2);
+    if (retrograde) s.append(" ").append(ctx.Caption(13));
+    return s + "\t";
+}
+
+std::string BodyColumns(const tChart& c, int n, const tReportContext& ctx)
+{
+    return ctx.BodyName(n) + "\t" + SignColumns(c.BodyPosition(n), c.Retrograde(n), ctx);
+}
+
+bool IsDominant(int n) { return n >= 37 && n <= 48; }
+
+}  // namespace
+
+void WriteHeader(tReportText& text, tChart& c, const tReportContext& ctx)
+{
+    if (c.Name.empty()) {
+        c.Name = ctx.Date(c.Year, c.Month, c.Day);
+        c.FirstName = ctx.Time(c.Hour, c.Minute);
+    }
+    text.SetFormat({});
+    text.AddLine(c.Name + " " + c.FirstName + " " + c.Comment + "  " + ctx.Caption(51) + " " +
+                 ctx.Caption(c.Sex ? 36 : 37));
+    const std::string country = ctx.CountryName ? ctx.CountryName(c.Country) : std::string();
+    text.AddLine(c.BirthPlace + " " + std::to_string(c.State) + " " + country + " " + ctx.LongDateTime(c) + "  " +
+                 ctx.Caption(52) + " " + Fixed(c.JulianDay, 10, 2));
+    text.AddLine(ctx.Caption(53) + Fixed(c.Adjust, 6, 2) + "  " + ctx.Caption(57) + " " +
+                 Fixed(HoursDegMin(2, c.SiderealT), 6, 2) + "  " + ctx.Caption(54) + " " + Fixed(c.Latitude, 6, 2) +
+                 "  " + ctx.Caption(55) + " " + Fixed(c.Longitude, 6, 2));
+    text.AddLine("");
+}
+
+void WriteList(tReportText& text, const tChart& c, const tReportContext& ctx)
+{
+    text.SetTabs({8, 10, 10, 8, 10, 8});
+    text.AddLine(ctx.Caption(60) + DegMin(c.Ayanamsa, 6) + "\t\t" + HouseSystemName(c, ctx));
+    text.AddLine("");
+    for (int i = 1; i <= 12; ++i) {
+        std::string line = BodyColumns(c, i, ctx);
+        if (HasHouses(c)) {
+            const tSignPos sp = SignPosition(2, c.HouseCusp(i));
+            line += ctx.BodyName(12 + i) + "\t" + ctx.SignName(sp.Sign) + "\t" + Fixed(sp.Degrees, 5, 2);
+        }
+        text.AddLine(line);
+    }
+    text.SetTabs({16, 10, 10, 8, 10, 8});
+    text.AddLine("");
+    for (int p = 25; p <= c.BodyCount(); ++p) {
+        const int n = c.BodyAt(p)->Num;
+        if (!IsDominant(n)) text.AddLine(BodyColumns(c, n, ctx));
+    }
+    text.SetTabs({14, 4, 14, 4});
+    text.AddLine("");
+    const tSignDistribution d = SignDistribution(c);
+    const std::string signs = ctx.Caption(26) + " ";
+    text.AddLine(signs + ctx.Caption(27) + "\t" + Whole(d[0], 2));
+    for (int i = 2; i <= 5; ++i)
+        text.AddLine(signs + ctx.Caption(26 + i) + "\t" + Whole(d[static_cast<std::size_t>(i - 1)], 2) + "\t" + signs +
+                     ctx.Caption(30 + i) + "\t" + Whole(d[static_cast<std::size_t>(i + 3)], 2));
+    if (HasHouses(c)) WritePlanetsInHouses(text, c, ctx);
+}
+
+void WritePlanetsInHouses(tReportText& text, const tChart& c, const tReportContext& ctx)
+{
+    text.SetTabs({8, 4, 3});
+    text.AddLine("");
+    for (int i = 1; i <= 12; ++i) {
+        const int house = HouseOf(c, i, ctx.HouseRule);
+        text.AddLine(ctx.BodyName(i) + "\t" + ctx.Caption(0) + "\t" + (house >= 1 ? ctx.BodyName(12 + house) : ""));
+    }
+    text.AddLine("");
+}
+
+void WriteFullList(tReportText& text, const tChart& c, const tReportContext& ctx)
+{
+    text.AddLine("");
+    text.SetTabs({3, 16, 10, 8, 6, 6, 8, 8});
+    text.AddLine(ctx.Caption(60) + DegMin(c.Ayanamsa, 6));
+    text.AddLine("");
+    for (int p = 1; p <= c.BodyCount(); ++p) {
+        const int n = c.BodyAt(p)->Num;
+        if ((n >= 13 && n <= 24 && !HasHouses(c)) || IsDominant(n)) continue;
+        if (n == 13) {
+            text.AddLine(HouseSystemName(c, ctx));
+            text.AddLine("");
+        }
+        std::string line = Whole(n, 2) + "\t" + BodyColumns(c, n, ctx) + DegMin(c.BodyPosition(n), 6) + "\t";
+        line += p >= 3 && p <= 10 ? DegMin(c.BodyAt(p)->Latitude, 6) + "\t" : "\t";
+        if ((p <= 12 || p >= 25) && HasHouses(c)) {
+            const int house = HouseOf(c, n, ctx.HouseRule);
+            if (house >= 1) line += ctx.BodyName(12 + house) + "\t" + std::to_string(house);
+        }
+        text.AddLine(line);
+        if (n == 12 || n == 24 || n == 36) text.AddLine("");
+    }
+    text.AddLine("");
+}
+
+void WriteAspectLines(tReportText& text, const tAspectsCollection& aspects, const tReportContext& ctx, bool twoCharts)
+{
+    long long positive = 0, negative = 0;
+    for (const tAspect& a : aspects.Items()) {
+        const std::string first = ctx.BodyName(a.Body1);
+        text.AddLine((twoCharts ? FirstChars(first, 13) : first) + "\t" + ctx.AspectName(a.Aspect) + "\t" +
+                     FirstChars(ctx.BodyName(a.Body2), 13) + "\t" + DegMin(a.Orb, 5) + "\t" + Fixed(a.Score, 4, 0));
+        const long long s = RoundScore(a.Score);
+        (s >= 0 ? positive : negative) += s;
+    }
+    text.AddLine(std::string(twoCharts ? "\t\t" : "\t") + Whole(positive, 7) + "\t" + Whole(negative, 7) + "\t" +
+                 Whole(positive + negative, 7));
+    text.AddLine("");
+}
+
+void DisplayAspects(tReportText& text, const tChart& c, tAspectsCollection& aspects, const tReportContext& ctx,
+                    bool withHeading)
+{
+    text.AddLine(" ");
+    text.SetTabs({8, 10, 8, 6});
+    if (withHeading)
+        text.AddLine(ctx.Caption(301) + " 1\t" + ctx.Caption(298) + "\t" + ctx.Caption(301) + " 2\t" + ctx.Caption(302));
+    aspects.BuildNatal(c);
+    aspects.ScoreNatal(c);
+    WriteAspectLines(text, aspects, ctx, false);
+}
+
+}  // namespace quintara

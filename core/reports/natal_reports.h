@@ -1,0 +1,33 @@
+// The one-chart report texts: the header block, the positions list with
+// cusps, further bodies, sign distribution and planets in houses, the
+// numbered list of all bodies, and the aspects table. Lines are appended
+// to a report text; columns are separated by tabs.
+#pragma once
+
+#include "reports/report_context.h"
+#include "reports/report_text.h"
+
+namespace quintara {
+
+class tAspectsCollection;
+class tChart;
+
+// An empty name becomes the birth date text and the first name the birth
+// time text; the chart keeps them.
+void WriteHeader(tReportText& text, tChart& chart, const tReportContext& ctx);
+void WriteList(tReportText& text, const tChart& chart, const tReportContext& ctx);
+void WritePlanetsInHouses(tReportText& text, const tChart& chart, const tReportContext& ctx);
+void WriteFullList(tReportText& text, const tChart& chart, const tReportContext& ctx);
+
+// Fills aspects with the chart's natal aspects, scored with dignities, and
+// writes the table; withHeading false leaves out the heading line (the
+// return, progression and midpoint reports).
+void DisplayAspects(tReportText& text, const tChart& chart, tAspectsCollection& aspects, const tReportContext& ctx,
+                    bool withHeading = true);
+
+// The aspect lines and the totals line of a scored list. twoCharts: the
+// two-chart table (first names cut to 13 characters, totals one column on).
+void WriteAspectLines(tReportText& text, const tAspectsCollection& aspects, const tReportContext& ctx,
+                      bool twoCharts);
+
+}  // namespace quintara

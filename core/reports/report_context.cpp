@@ -1,0 +1,64 @@
+#include "reports/report_context.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "chart/chart.h"
+#include "data/civil_date.h"
+#include "engine/angles.h"
+#include "i18n/date_format.h"
+#include "i18n/text_encoding.h"
+
+namespace quintara {
+
+std::string tReportContext::Date(int year, int month, int day) const
+{
+    return FormatDate(year, month, day, Lang->DateFormatString);
+}
+
+std::string tReportContext::Time(int hour, int minute) const
+{
+    return FormatTime(hour, minute, Lang->TimeFormatString);
+}
+
+std::string tReportContext::LongDateTime(const tChart& c) const
+{
+    static const char* const kDays[7] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    static const char* const kMonths[12] = {"January", "February", "March",     "April",   "May",      "June",
+                                            "July",    "August",   "September", "October", "November", "December"};
+    // 1970-01-01 was a Thursday.
+    const long long days = DaysFromCivil({c.Year, c.Month, c.Day});
+    const int weekday = static_cast<int>(((days % 7) + 7 + 4) % 7);
+    const std::string month = c.Month >= 1 && c.Month <= 12 ? kMonths[c.Month - 1] : "";
+    return std::string(kDays[weekday]) + " " + std::to_string(c.Day) + " " + month + " " + std::to_string(c.Year) +
+           " " + Time(c.Hour, c.Minute);
+}
+
+std::string Fixed(double v, int w, int d)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%*.*f", w, d, v);
+    return buf;
+}
+
+std::string Whole(long long v, int w)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%*lld", w, v);
+    return buf;
+}
+
+std::string DegMin(double v, int w, int d) { return Fixed(RoundDegMin(d, v), w, d); }
+
+std::string FirstChars(const std::string& text, std::size_t n)
+{
+    std::size_t i = 0;
+    for (std::size_t k = 0; k < n && i < text.size(); ++k) {
+        if (!NextCodePoint(text, i)) ++i;
+    }
+    return text.substr(0, i);
+}
+
+long long RoundScore(double score) { return std::llrint(score); }
+
+}  // namespace quintara

@@ -1,0 +1,46 @@
+// What report builders read besides the charts: the vocabulary and the
+// display formats, country names, the house rule and the aspect rules.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "aspects/aspects.h"
+#include "engine/house_membership.h"
+#include "i18n/languages.h"
+
+namespace quintara {
+
+class tChart;
+
+struct tReportContext {
+    TLanguages* Lang = nullptr;  // captions, body names, date and time formats; not owned
+    // Country name in the current language; empty function: no names.
+    std::function<std::string(int country)> CountryName;
+    tHouseRule HouseRule;
+    tAspectRules AspectRules;
+
+    std::string Caption(int n) const { return Lang->Caption(n); }
+    std::string BodyName(int n) const { return Lang->PlanetName(n); }
+    // The sign's full name for 1..12, else "".
+    std::string SignName(int sign) const { return sign >= 1 && sign <= 12 ? Caption(sign) : std::string(); }
+    // Caption 140 + type for types 1..21, else "".
+    std::string AspectName(int type) const { return type >= 1 && type <= 21 ? Caption(140 + type) : std::string(); }
+    std::string Date(int year, int month, int day) const;
+    std::string Time(int hour, int minute) const;
+    // "dddd d mmmm yyyy t": weekday, day, month name, year, clock time.
+    std::string LongDateTime(const tChart& chart) const;
+};
+
+// Fixed point with d decimals, right-aligned in at least w characters.
+std::string Fixed(double v, int w, int d);
+// An integer right-aligned in at least w characters.
+std::string Whole(long long v, int w);
+// A decimal angle in d.mm form (minutes rounded, never 60), as Fixed.
+std::string DegMin(double v, int w, int d = 2);
+// The first n characters (code points) of UTF-8 text.
+std::string FirstChars(const std::string& text, std::size_t n);
+// Rounded to an integer, halves to even.
+long long RoundScore(double score);
+
+}  // namespace quintara

@@ -1,0 +1,150 @@
+#include "reports/text_writers.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "i18n/text_encoding.h"
+
+namespace quintara {
+namespace {
+
+constexpr double kDefaultTab = 36.0;  // points
+
+// Blanks that take a line of width x to the next stop after x.
+std::string TabFill(const tParagraph& p, double x, const tFontMetrics& m)
+{
+    double stop = -1;
+    for (double s : p.TabStops)
+        if (s > x + 1e-9) {
+            stop = s;
+            break;
+        }
+    if (stop < 0) stop = (std::floor(x / kDefaultTab + 1e-9) + 1) * kDefaultTab;
+    const double blank = m.TextWidth(" ");
+    const int count = blank > 0 ? std::max(1, static_cast<int>(std::ceil((stop - x) / blank - 1e-9))) : 1;
+    return std::string(static_cast<std::size_t>(count), ' ');
+}
+
+// Calls out(text piece, format) with tabs already expanded.
+template <class F>
+void LayOut(const tParagraph& p, const tFontMetrics& m, F&& out)
+{
+    std::string line;
+    for (const tRun& r : p.Runs) {
+        std::string piece;
+        for (char c : r.Text) {
+            if (c == '\t') {
+                const std::string fill = TabFill(p, m.TextWidth(line + piece), m);
+                piece += fill;
+            } else if (c != '\r' && c != '\n') {
+                piece += c;
+            }
+        }
+        line += piece;
+        out(piece, r.Format);
+    }
+}
+
+void AppendRtfText(std::string& out, std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const auto code = NextCodePoint(text, i);
+        if (!code) ++i;
+        const std::uint32_t cp = code.value_or('?');
+        if (cp == '\t') out += "\\tab ";
+        else if (cp == '\\' || cp == '{' || cp == '}') out += '\\', out += static_cast<char>(cp);
+        else if (cp == '\r' || cp == '\n') continue;
+        else if (cp < 0x80) out += static_cast<char>(cp);
+        else if (cp < 0x10000) out += "\\u" + std::to_string(static_cast<std::int16_t>(cp)) + "?";
+        else out += '?';
+    }
+}
+
+void AppendHtmlText(std::string& out, std::string_view text)
+{
+    for (char c : text) {
+        if (c == '&') out += "&amp;";
+        else if (c == '<') out += "&lt;";
+        else if (c == '>') out += "&gt;";
+        else if (c == '"') out += "&quot;";
+        else out += c;
+    }
+}
+
+}  // namespace
+
+std::string WritePlainText(const tReportText& text)
+{
+    std::string s;
+    for (const tParagraph& p : text.Paragraphs()) {
+        std::string line;
+        LayOut(p, text.Metrics(), [&](const std::string& piece, const tCharFormat&) { line += piece; });
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        s += line + '\n';
+    }
+    return s;
+}
+
+std::string WriteRtf(const tReportText& text, const tRtfFont& font)
+{
+    std::vector<std::string> fonts{font.Name};
+    auto fontIndex = [&](const std::string& name) {
+        if (name.empty()) return std::size_t{0};
+        for (std::size_t i = 0; i < fonts.size(); ++i)
+            if (fonts[i] == name) return i;
+        fonts.push_back(name);
+        return fonts.size() - 1;
+    };
+    std::string body;
+    for (const tParagraph& p : text.Paragraphs()) {
+        body += "\\pard\\plain\\f0\\fs" + std::to_string(font.Size * 2);
+        for (double stop : p.TabStops) body += "\\tx" + std::to_string(std::lround(stop * 20));
+        body += ' ';
+        for (const tRun& r : p.Runs) {
+            const tCharFormat& f = r.Format;
+            const bool plain = f == tCharFormat{};
+            if (!plain) {
+                body += '{';
+                if (f.Bold) body += "\\b";
+                if (f.Italic) body += "\\i";
+                if (f.Underline) body += "\\ul";
+                if (f.Size > 0) body += "\\fs" + std::to_string(f.Size * 2);
+                if (!f.Font.empty()) body += "\\f" + std::to_string(fontIndex(f.Font));
+                body += ' ';
+            }
+            AppendRtfText(body, r.Text);
+            if (!plain) body += '}';
+        }
+        body += "\\par\n";
+    }
+    std::string s = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl";
+    for (std::size_t i = 0; i < fonts.size(); ++i) {
+        s += "{\\f" + std::to_string(i) + "\\fnil ";
+        AppendRtfText(s, fonts[i]);
+        s += ";}";
+    }
+    s += "}\n" + body + "}\n";
+    return s;
+}
+
+std::string WriteHtml(const tReportText& text, const std::string& title)
+{
+    std::string s = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>";
+    AppendHtmlText(s, title);
+    s += "</title></head>\n<body><pre>\n";
+    for (const tParagraph& p : text.Paragraphs()) {
+        LayOut(p, text.Metrics(), [&](const std::string& piece, const tCharFormat& f) {
+            std::string open, close;
+            if (f.Bold) open += "<b>", close = "</b>" + close;
+            if (f.Italic) open += "<i>", close = "</i>" + close;
+            if (f.Underline) open += "<u>", close = "</u>" + close;
+            s += open;
+            AppendHtmlText(s, piece);
+            s += close;
+        });
+        s += '\n';
+    }
+    return s + "</pre></body></html>\n";
+}
+
+}  // namespace quintara
