@@ -1,0 +1,121 @@
+#include "reports/two_chart_reports.h"
+
+#include <cstdlib>
+
+#include "aspects/aspects.h"
+#include "chart/chart.h"
+#include "data/data_module.h"
+#include "i18n/date_format.h"
+#include "reports/natal_reports.h"
+
+namespace quintara {
+
+void WriteTwoChartAspects(tReportText& text, const tChart& first, const tChart& second,
+                          const tAspectsCollection& aspects, const tReportContext& ctx)
+{
+    text.AddLine(" ");
+    text.SetTabs({8, 10, 8, 6});
+    const bool inTime = first.ChartType != 0 || second.ChartType != 0;
+    text.AddLine(first.Name + "\t" + ctx.Caption(298) + "\t" +
+                 (inTime ? ctx.Date(second.Year, second.Month, second.Day) : second.Name) + "\t" + ctx.Caption(302));
+    WriteAspectLines(text, aspects, ctx, true);
+}
+
+void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, const tReportContext& ctx)
+{
+    text.AddLine(" ");
+    text.SetTabs({8, 10, 8, 8, 4, 4});
+    text.AddLine(ctx.Caption(297) + "\t" + ctx.Caption(298) + "\t" + ctx.Caption(299) + "\t" + ctx.Caption(300));
+    auto moment = [&](const tDateTime& t) {
+        std::string s(1, '\t');
+        return s.append(ctx.Date(t.year, t.month, t.day)).append("\t").append(ctx.Time(t.hour, t.minute));
+    };
+    for (const tTransitEvent& e : events.Items()) {
+        text.AddLine(ctx.BodyName(e.Transiting) + "\t" + ctx.AspectName(AspectTypeOfIndex(e.AspectIndex)) + "\t" +
+                     ctx.BodyName(e.Natal) + "\t" + Fixed(SignedAspectAngle(e.AspectIndex), 3, 0) + " +/-" +
+                     DegMin(e.Orb, 5) + "\t" + (e.Retrograde ? ctx.Caption(13) : std::string()) + "\t" +
+                     Fixed(e.Score, 3, 0));
+        text.AddLine(moment(e.Begin) + " GMT");
+        text.AddLine(moment(e.Exact) + " GMT = 0\u00b0");
+        text.AddLine(moment(e.End) + " GMT");
+    }
+    text.AddLine("");
+}
+
+void WritePrevisionsTable(tReportText& text, const tPrevCollection& steps, const tReportContext& ctx)
+{
+    if (steps.empty()) return;
+    text.AddLine("");
+    text.SetTabs({10, 6, 6, 6});
+    text.AddLine(ctx.Caption(265) + "\t" + ctx.Caption(266) + "\t" + ctx.Caption(303) + "\t" + ctx.Caption(304) + "\t" +
+                 ctx.Caption(305));
+    for (const tPrevRecord& r : steps)
+        text.AddLine(ctx.Date(r.Year, r.Month, r.Day) + "\t" + ctx.Time(r.Hour, r.Minute) + "\t" +
+                     Fixed(r.Positive, 6, 0) + "\t" + Fixed(r.Negative, 6, 0) + "\t" + Fixed(r.Total, 6, 0));
+}
+
+namespace {
+
+std::string AgeLimit(tCivilDate today, int years, const std::string& format)
+{
+    const tCivilDate d = CivilFromDays(DaysFromCivil(today) - static_cast<std::int64_t>(years) * 365);
+    return FormatDate(d.year, d.month, d.day, format);
+}
+
+// Clears the chart file's filter however the scan ends.
+struct tFilterGuard {
+    TData1& data;
+    ~tFilterGuard() { data.SetChartFilter(""); }
+};
+
+}  // namespace
+
+std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tChart& scratch,
+                                         const tCompareFileRequest& request, tCivilDate today,
+                                         tAspectsCollection& aspects)
+{
+    const int older = std::max(request.MinAge, request.MaxAge), younger = std::min(request.MinAge, request.MaxAge);
+    std::string filter = "DATE>='" + AgeLimit(today, older, data.DateFormat()) + "' and DATE<='" +
+                         AgeLimit(today, younger, data.DateFormat()) + "'";
+    if (request.Sex == 0) filter += " and SEX='M'";
+    if (request.Sex == 1) filter += " and SEX='F'";
+    std::vector<tCompareMatch> matches;
+    tFilterGuard guard{data};
+    data.SetChartFilter(filter);
+    tTable& t = data.ChartTable();
+    for (t.First(); !t.Eof() && matches.size() < kMaxCompareMatches; t.Next()) {
+        data.ReadChart(scratch);
+        scratch.HouseType = first.HouseType;
+        CalcChart(scratch);
+        aspects.Clear();
+        aspects.BuildComparison(first, scratch);
+        aspects.ScoreSynastry();
+        long long positive = 0, negative = 0;
+        for (const tAspect& a : aspects.Items()) {
+            const long long s = RoundScore(a.Score);
+            if (s > 0) positive += s;
+            if (s < 0) negative += s;
+        }
+        if (positive >= request.PositiveMinimum && std::llabs(negative) < request.NegativeLimit &&
+            positive + negative > request.TotalMinimum)
+            matches.push_back({scratch.Name, scratch.FirstName, scratch.Index, positive, negative});
+    }
+    return matches;
+}
+
+void WriteCompareFileTable(tReportText& text, const std::vector<tCompareMatch>& matches)
+{
+    text.AddLine(" ");
+    text.SetTabs({16, 6, 6, 6});
+    for (const tCompareMatch& m : matches)
+        text.AddLine(m.Name + " " + m.FirstName + "\t" + Whole(m.Positive, 4) + "\t" + Whole(m.Negative, 4) + "\t" +
+                     Whole(m.Positive + m.Negative, 4));
+}
+
+void WriteDerivedChart(tReportText& text, tChart& chart, tAspectsCollection& aspects, const tReportContext& ctx)
+{
+    WriteHeader(text, chart, ctx);
+    DisplayAspects(text, chart, aspects, ctx, false);
+}
+
+}  // namespace quintara

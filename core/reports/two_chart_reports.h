@@ -1,0 +1,64 @@
+// The report texts of two charts: the comparison aspects table, the
+// transits table, the previsions table, the compare-to-file scan and its
+// table, and the reports of a chart derived for a moment (returns,
+// progression, midpoints).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "aspects/previsions.h"
+#include "aspects/transits.h"
+#include "data/civil_date.h"
+#include "reports/report_context.h"
+#include "reports/report_text.h"
+
+namespace quintara {
+
+class TData1;
+class tAspectsCollection;
+class tChart;
+
+// aspects: already built and scored for the pair. The heading names the
+// second chart by its birth date when either chart is a chart in time
+// (ChartType not 0), else by its name.
+void WriteTwoChartAspects(tReportText& text, const tChart& first, const tChart& second,
+                          const tAspectsCollection& aspects, const tReportContext& ctx);
+
+// Four lines per event: bodies, aspect, signed angle and orb, "R", score;
+// then begin, exact and end in universal time (" GMT").
+void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, const tReportContext& ctx);
+
+// Date, time, positive, negative and total per step; nothing for an empty list.
+void WritePrevisionsTable(tReportText& text, const tPrevCollection& steps, const tReportContext& ctx);
+
+struct tCompareFileRequest {
+    int Sex = 2;                 // 0 man, 1 woman, otherwise both
+    int MinAge = 18, MaxAge = 99; // years
+    int NegativeLimit = 1000;    // |negative| must stay below
+    int PositiveMinimum = 0;
+    int TotalMinimum = 0;        // positive + negative must exceed
+};
+
+struct tCompareMatch {
+    std::string Name, FirstName;
+    int Index = 0;
+    long long Positive = 0, Negative = 0;
+};
+
+inline constexpr std::size_t kMaxCompareMatches = 22;
+
+// Scans the charts born between today - MaxAge x 365 and today - MinAge x
+// 365 days (and of the requested sex) against first, with synastry scores;
+// stops at the 22nd match. scratch receives each chart; the chart file's
+// filter is removed afterwards.
+std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tChart& scratch,
+                                         const tCompareFileRequest& request, tCivilDate today,
+                                         tAspectsCollection& aspects);
+void WriteCompareFileTable(tReportText& text, const std::vector<tCompareMatch>& matches);
+
+// The header of a derived chart (return, progression, midpoints) and its
+// natal aspects without the heading line.
+void WriteDerivedChart(tReportText& text, tChart& chart, tAspectsCollection& aspects, const tReportContext& ctx);
+
+}  // namespace quintara

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "aspects/aspects.h"
+#include "options/option_set.h"
+#include "reports/natal_reports.h"
+#include "reports/text_writers.h"
+#include "support/birth.h"
+#include "support/temp_dir.h"
+
+namespace quintara {
+namespace {
+
+struct tReportFixture {
+    test::tTempDir home;
+    tProfileFile settings{home.File("Astro.ini")};
+    TLanguages lang{home.Path(), settings};
+    tOptionRecord o = tOptionRecord::Defaults();
+    tFixedMetrics metrics;
+    tReportText text{metrics};
+    tReportContext ctx;
+    tReportFixture()
+    {
+        ctx.Lang = &lang;
+        ctx.CountryName = [](int code) { return code == 33 ? std::string("France") : std::string(); };
+        ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, 3};
+    }
+    std::vector<std::string> Lines() const
+    {
+        std::vector<std::string> out;
+        for (const tParagraph& p : text.Paragraphs()) out.push_back(p.Text());
+        return out;
+    }
+};
+
+TEST(NatalReports, HeaderNamesEmptyChartsByTheirMomentAndWritesLongDates)
+{
+    tReportFixture f;
+    tChart c(&f.o.BirthSet);
+    test::Birth(c, 1850, 3, 1, 8, 15);
+    c.Country = 33, c.BirthPlace = "Paris", c.Sex = 1;
+    WriteHeader(f.text, c, f.ctx);
+    EXPECT_EQ(c.Name, "01/03/1850");
+    EXPECT_EQ(c.FirstName, "08:15");
+    const auto lines = f.Lines();
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "01/03/1850 08:15   Sex M");
+    EXPECT_EQ(lines[1].rfind("Paris 0 France Friday 1 March 1850 08:15  Julian day ", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[2].rfind("Adjust  0.00  ST ", 0), 0u) << lines[2];
+    EXPECT_NE(lines[2].find("Lat  48.52  Long  -2.20"), std::string::npos) << lines[2];
+    EXPECT_EQ(lines[3], "");
+}
+
+TEST(NatalReports, ListPairsBodiesWithCuspsUnlessTheTimeIsUnknown)
+{
+    tReportFixture f;
+    tChart c(&f.o.BirthSet);
+    test::Birth(c, 1990, 5, 17, 14, 30);
+    WriteList(f.text, c, f.ctx);
+    auto lines = f.Lines();
+    EXPECT_EQ(lines[0].substr(lines[0].size() - 8), "Placidus");
+    EXPECT_NE(lines[2].find("Sun\tTaurus\t"), std::string::npos) << lines[2];
+    EXPECT_NE(lines[2].find("\tAscendant\t"), std::string::npos) << lines[2];
+    EXPECT_EQ(lines.back(), "");  // planets in houses end with an empty line
+    EXPECT_NE(WritePlainText(f.text).find("Sun     in  "), std::string::npos);
+
+    tReportFixture g;
+    c.HouseType = 255;
+    CalcChart(c);
+    WriteList(g.text, c, g.ctx);
+    lines = g.Lines();
+    EXPECT_EQ(lines[0].substr(lines[0].size() - 12), "Time unknown");
+    for (int i = 2; i < 14; ++i) EXPECT_EQ(lines[static_cast<std::size_t>(i)].find("Ascendant"), std::string::npos);
+    for (const std::string& l : lines) EXPECT_EQ(l.find("\tin\t"), std::string::npos);  // no planets in houses
+}
+
+TEST(NatalReports, FullListMarksTheHouseSystemAndBlocks)
+{
+    tReportFixture f;
+    tChart c(&f.o.BirthSet);
+    test::Birth(c, 1990, 5, 17, 14, 30);
+    WriteFullList(f.text, c, f.ctx);
+    const auto lines = f.Lines();
+    std::size_t asc = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].rfind("13\t", 0) == 0) asc = i;
+    ASSERT_GT(asc, 3u);
+    EXPECT_EQ(lines[asc - 1], "");
+    EXPECT_EQ(lines[asc - 2], "Placidus");
+    EXPECT_EQ(lines[asc - 3], "");  // after body 12
+    EXPECT_EQ(lines[asc - 4].rfind("12\t", 0), 0u);
+    for (const std::string& l : lines) EXPECT_NE(l.rfind("37\t", 0), 0u);  // dominants are not listed
+    c.HouseType = 255;
+    CalcChart(c);
+    tReportFixture g;
+    WriteFullList(g.text, c, g.ctx);
+    for (const tParagraph& p : g.text.Paragraphs()) EXPECT_NE(p.Text(), "Placidus");
+}
+
+TEST(NatalReports, AspectTotalsSumRoundedScoresWithZeroPositive)
+{
+    tReportFixture f;
+    tAspectsCollection list(f.ctx.AspectRules);
+    list.Items() = {{1, 2, 1, 0.5, 2.5}, {1, 3, 4, 0.1, -0.4}, {2, 3, 5, 1.0, -3.5}, {4, 5, 2, 0.0, 0.0}};
+    WriteAspectLines(f.text, list, f.ctx, false);
+    const auto lines = f.Lines();
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "Sun\tConjunction\tMoon\t 0.30\t   2");
+    // 2.5 -> 2, -0.4 -> 0 (positive), -3.5 -> -4, 0 -> 0 (positive).
+    EXPECT_EQ(lines[4], "\t      2\t     -4\t     -2");
+}
+
+}  // namespace
+}  // namespace quintara

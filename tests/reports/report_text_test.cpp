@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "reports/margin.h"
+#include "reports/report_text.h"
+#include "reports/text_writers.h"
+
+namespace quintara {
+namespace {
+
+TEST(ReportText, TabStopsAreRunningSumsOfTabUnits)
+{
+    const tFixedMetrics metrics(6.0);  // "mm mm nnnm" is 60 points: the unit is 6
+    tReportText text(metrics);
+    text.SetTabs({8, 10, 10, 8, 10, 8});
+    text.AddLine("a");
+    const std::vector<double> expected = {48, 108, 168, 216, 276, 324};
+    EXPECT_EQ(text.Paragraphs()[0].TabStops, expected);
+    // A proportional unit is rounded per stop, halves to even.
+    const tFixedMetrics odd(0.25);  // unit 0.25: stops 2, 4.5 -> 4, 7
+    tReportText t2(odd);
+    t2.SetTabs({8, 10, 10});
+    t2.AddLine("b");
+    EXPECT_EQ(t2.Paragraphs()[0].TabStops, (std::vector<double>{2, 4, 7}));
+}
+
+TEST(ReportText, PlainTextAlignsColumnsAtTheParagraphsStops)
+{
+    const tFixedMetrics metrics;
+    tReportText text(metrics);
+    text.SetTabs({8, 10});
+    text.AddLine("Sun\tGémeaux\t12.30");
+    text.AddLine("Jupiter_long\tX\tY");  // past the first stop: on to the next
+    text.SetTabs({});
+    text.AddLine("a\tb");  // no stops: half an inch
+    EXPECT_EQ(WritePlainText(text), "Sun     Gémeaux   12.30\n"
+                                    "Jupiter_long      X     Y\n"
+                                    "a     b\n");
+}
+
+TEST(ReportText, RtfCarriesStopsAttributesAndEscapes)
+{
+    const tFixedMetrics metrics;
+    tReportText text(metrics);
+    text.SetTabs({8});
+    text.SetFormat({true, false, false, 14, ""});
+    text.AddLine("{a}\\b\tGémeaux ♃");
+    const std::string rtf = WriteRtf(text);
+    EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi", 0), 0u);
+    EXPECT_NE(rtf.find("\\tx960 "), std::string::npos) << rtf;  // 48 pt
+    EXPECT_NE(rtf.find("{\\b\\fs28 \\{a\\}\\\\b\\tab G\\u233?meaux \\u9795?}"), std::string::npos) << rtf;
+    EXPECT_EQ(rtf.substr(rtf.size() - 2), "}\n");
+
+    const std::string html = WriteHtml(text, "A & B");
+    EXPECT_NE(html.find("<title>A &amp; B</title>"), std::string::npos);
+    EXPECT_NE(html.find("<b>{a}\\b   Gémeaux ♃</b>"), std::string::npos) << html;
+}
+
+TEST(Margin, UnitConversionsAndTwips)
+{
+    TMargin m;
+    EXPECT_EQ(m.Twips().Left, 285);  // 500 x 57 div 100
+    m.SetUnits(tMeasurementUnits::muInches);
+    EXPECT_EQ(m.Top(), 196);
+    EXPECT_EQ(m.Twips().Top, 282);  // 196 x 1440 div 1000
+    m.SetUnits(tMeasurementUnits::muInches);
+    EXPECT_EQ(m.Top(), 196);
+    m.SetUnits(tMeasurementUnits::muMillimeters);
+    EXPECT_EQ(m.Top(), 497);
+    m.SetLeft(2500);
+    tTwipsRect r;
+    m.AssignTo(r);
+    EXPECT_EQ(r.Left, 1425);
+    EXPECT_EQ(r.Top, 283);
+}
+
+}  // namespace
+}  // namespace quintara
