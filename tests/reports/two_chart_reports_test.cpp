@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "aspects/aspects.h"
+#include "data/chart_record.h"
+#include "data/data_module.h"
+#include "options/option_set.h"
+#include "reports/two_chart_reports.h"
+#include "support/birth.h"
+#include "support/temp_dir.h"
+
+namespace quintara {
+namespace {
+
+struct tFixture {
+    test::tTempDir home;
+    tProfileFile settings{home.File("Astro.ini")};
+    TLanguages lang{home.Path(), settings};
+    tOptionRecord o = tOptionRecord::Defaults();
+    tFixedMetrics metrics;
+    tReportText text{metrics};
+    tReportContext ctx;
+    tFixture()
+    {
+        ctx.Lang = &lang;
+        ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, 3};
+    }
+};
+
+TEST(TwoChartReports, TransitLinesMarkRetrogradeAndUniversalTime)
+{
+    tFixture f;
+    tTransitsCollection list;
+    tTransitEvent e;
+    e.Transiting = 7, e.Natal = 1, e.AspectIndex = 10, e.Orb = 1.0, e.Retrograde = true, e.Score = -240;
+    e.Begin = {2026, 3, 1, 4, 5}, e.Exact = {2026, 3, 9, 0, 0}, e.End = {2026, 3, 20, 23, 59};
+    list.Add(e);
+    WriteTransitsTable(f.text, list, f.ctx);
+    const auto& p = f.text.Paragraphs();
+    ASSERT_EQ(p.size(), 7u);
+    EXPECT_EQ(p[1].Text(), "Transit\tAspect\tRadix\tAngle/orb/retro/value");
+    EXPECT_EQ(p[2].Text(), "Saturn\tOpposition\tSun\t180 +/- 1.00\tR\t-240");
+    EXPECT_EQ(p[4].Text(), "\t09/03/2026\t00:00 GMT = 0\u00b0");
+    EXPECT_EQ(p[2].TabStops.size(), 6u);
+}
+
+TEST(TwoChartReports, ComparisonHeadingNamesAChartInTimeByItsDate)
+{
+    tFixture f;
+    tChart a(&f.o.FirstChartSet), b(&f.o.SecondChartSet);
+    test::Birth(a, 1990, 5, 17, 14, 30);
+    test::Birth(b, 2026, 12, 7, 12, 0);
+    a.Name = "Durand", b.Name = "Martin";
+    tAspectsCollection list(f.ctx.AspectRules);
+    list.BuildComparison(a, b);
+    list.ScoreSynastry();
+    WriteTwoChartAspects(f.text, a, b, list, f.ctx);
+    EXPECT_EQ(f.text.Paragraphs()[1].Text(), "Durand\tAspect\tMartin\tOrb/Value");
+    b.ChartType = 6;
+    tFixture g;
+    WriteTwoChartAspects(g.text, a, b, list, g.ctx);
+    EXPECT_EQ(g.text.Paragraphs()[1].Text(), "Durand\tAspect\t07/12/2026\tOrb/Value");
+    EXPECT_EQ(g.text.Paragraphs()[2 + list.Items().size()].Text().rfind("\t\t", 0), 0u);
+}
+
+TEST(TwoChartReports, CompareToFileKeepsAgeAndSexAndStopsAtTheTwentySecondMatch)
+{
+    tFixture f;
+    TData1 data(f.home.Path());
+    tChart first(&f.o.BirthSet), c(&f.o.BirthSet);
+    test::Birth(first, 1990, 5, 17, 14, 30);
+    {
+        tChartInserter add(data.ChartDatabase());
+        for (int k = 0; k < 40; ++k) {
+            test::Birth(c, 1980 + k % 20, 1 + k % 12, 1 + k, 12);
+            c.Name = "N" + std::to_string(k);
+            c.Sex = k % 2;
+            add.Add(c);
+        }
+        test::Birth(c, 1930, 1, 1, 12);  // too old
+        c.Name = "Old", c.Sex = 1;
+        add.Add(c);
+    }
+    data.ChartTable().Refresh();
+    tChart scratch(&f.o.BirthSet);
+    tAspectsCollection aspects(f.ctx.AspectRules);
+    tCompareFileRequest everyone;
+    everyone.MinAge = 0, everyone.MaxAge = 60, everyone.NegativeLimit = 1 << 30, everyone.TotalMinimum = -(1 << 30);
+    const tCivilDate today{2026, 12, 7};
+    auto matches = CompareToFile(data, first, scratch, everyone, today, aspects);
+    EXPECT_EQ(matches.size(), 22u);
+    for (const auto& m : matches) EXPECT_NE(m.Name, "Old");
+    EXPECT_EQ(data.ChartTable().RecordCount(), 41);  // the filter is gone
+
+    tCompareFileRequest men = everyone;
+    men.Sex = 0;
+    matches = CompareToFile(data, first, scratch, men, today, aspects);
+    EXPECT_EQ(matches.size(), 20u);
+    for (const auto& m : matches) EXPECT_EQ(std::stoi(m.Name.substr(1)) % 2, 1) << m.Name;
+
+    tCompareFileRequest none = everyone;
+    none.PositiveMinimum = 1 << 30;
+    EXPECT_TRUE(CompareToFile(data, first, scratch, none, today, aspects).empty());
+    WriteCompareFileTable(f.text, matches);
+    std::string expected = "N1 \t";
+    expected += Whole(matches[0].Positive, 4) + "\t" + Whole(matches[0].Negative, 4) + "\t" +
+                Whole(matches[0].Positive + matches[0].Negative, 4);
+    EXPECT_EQ(f.text.Paragraphs()[1].Text(), expected);
+}
+
+}  // namespace
+}  // namespace quintara
