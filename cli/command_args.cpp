@@ -1,0 +1,250 @@
+#include "command_args.h"
+
+#include <ctime>
+#include <iostream>
+
+#include "data/data_module.h"
+#include "place_format.h"
+#include "platform/program_home.h"
+
+namespace quintara::cli {
+
+int Fail(const std::string& message)
+{
+    std::cerr << "quintara-cli: " << message << '\n';
+    return 2;
+}
+
+bool ParseDate(std::string_view s, tChartRequest& r, std::string& error)
+{
+    const auto a = s.find('-', 1), b = a == std::string_view::npos ? a : s.find('-', a + 1);
+    if (b == std::string_view::npos) { error = "date: \"" + std::string(s) + "\" is not YYYY-MM-DD"; return false; }
+    std::string sub;
+    auto y = ParseWhole(s.substr(0, a), 0, 65535, sub);
+    if (!y) { error = "year: " + sub; return false; }
+    auto m = ParseWhole(s.substr(a + 1, b - a - 1), 1, 12, sub);
+    if (!m) { error = "month: " + sub; return false; }
+    auto d = ParseWhole(s.substr(b + 1), 1, 31, sub);
+    if (!d) { error = "day: " + sub; return false; }
+    r.year = *y, r.month = *m, r.day = *d;
+    return true;
+}
+
+bool ParseTime(std::string_view s, tChartRequest& r, std::string& error)
+{
+    const auto c = s.find(':');
+    std::string sub;
+    auto h = ParseWhole(s.substr(0, c), 0, 23, sub);
+    if (!h) { error = "hour: " + sub; return false; }
+    auto m = c == std::string_view::npos ? std::optional<int>(0) : ParseWhole(s.substr(c + 1), 0, 59, sub);
+    if (!m) { error = "minute: " + sub; return false; }
+    r.hour = *h, r.minute = *m;
+    return true;
+}
+
+
+// The session of the home and chart file a command was given.
+bool OpenSession(const std::string& homeOverride, const std::string& chartFile, tSession& s, std::string& error)
+{
+    s.chartFile = chartFile;
+    s.home = ResolveProgramHome(ProcessHomeSources(homeOverride, QUINTARA_SEED_DIR), &error);
+    if (s.home.empty()) return false;
+    s.options = std::make_unique<TMainOptions>(s.home);
+    s.options->ReadParameters();
+    s.options->LoadOptions();
+    s.languages = std::make_unique<TLanguages>(s.home, s.options->Profile());
+    return true;
+}
+
+
+// One chart option whose name ends in suffix. False with error when it is
+// bad; handled tells whether it was a chart option at all.
+bool ChartOption(std::string_view opt, std::string_view value, std::string_view suffix, tChartArgs& c,
+                 bool& handled, std::string& error)
+{
+    handled = false;
+    if (opt.size() <= suffix.size() || opt.substr(opt.size() - suffix.size()) != suffix) return true;
+    const std::string_view name = opt.substr(0, opt.size() - suffix.size());
+    const std::string tag(suffix);
+    tChartRequest& r = c.r;
+    std::string sub;
+    // "field2: message" (appended piecewise: g++ 12 warns falsely on literal + string).
+    const auto bad = [&](const char* field) {
+        error = field;
+        error += tag;
+        error += ": ";
+        error += sub;
+        return false;
+    };
+    const auto badChart2 = [&] {
+        if (!tag.empty()) error.insert(0, std::string("chart 2 "));
+        return false;
+    };
+    handled = true;
+    if (name == "--date") {
+        if (!ParseDate(value, r, error)) return badChart2();
+    } else if (name == "--time") {
+        if (!ParseTime(value, r, error)) return badChart2();
+    } else if (name == "--adjust") {
+        auto v = ParseDegMin(value, sub);
+        if (!v) return bad("adjust");
+        r.adjust = *v;
+    } else if (name == "--lat") {
+        auto v = ParseLatitude(value, sub);
+        if (!v) return bad("lat");
+        r.latitude = *v;
+    } else if (name == "--lon") {
+        auto v = ParseLongitude(value, sub);
+        if (!v) return bad("lon");
+        r.longitude = *v;
+    } else if (name == "--house") {
+        auto v = ParseHouseSystem(value, sub);
+        if (!v) return bad("house");
+        r.house = *v;
+        c.houseGiven = true;
+    } else if (name == "--place") {
+        if (value.empty()) {
+            error = "place: empty name";
+            return badChart2();
+        }
+        c.place = value;
+    } else if (name == "--zone") {
+        if (value != "auto") {
+            error = "zone: only \"auto\" is known (use --adjust for a value)";
+            return badChart2();
+        }
+        c.zoneAuto = true;
+    } else if (name == "--name") {
+        c.name = value;
+    } else if (name == "--first-name") {
+        c.firstName = value;
+    } else if (name == "--comment") {
+        c.comment = value;
+    } else if (name == "--zodiac") {
+        auto v = ParseZodiac(value, sub);
+        if (!v) return bad("zodiac");
+        r.zodiac = *v;
+        c.zodiacGiven = true;
+    } else {
+        handled = false;
+    }
+    return true;
+}
+
+
+// Parses argv; secondChart allows the options ending in 2. Returns -1 to go
+// on, else the exit code.
+int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool aspectOptions, tCommandArgs& a)
+{
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view opt = argv[i];
+        if (opt == "--help" || opt == "-h") { std::cout << Usage(); return 0; }
+        if (opt == "--json") { a.json = true; continue; }
+        if (opt == "--batch" && batchAllowed) { a.batch = true; continue; }
+        if (opt == "--all" && aspectOptions) { a.all = true; continue; }
+        if (opt.size() < 2 || opt.substr(0, 2) != "--") { a.words.emplace_back(opt); continue; }
+        if (i + 1 >= argc) return Fail(std::string(opt) + ": missing value\n" + Usage());
+        const std::string_view value = argv[++i];
+        std::string error, sub;
+        if (opt == "--home") { a.home = value; continue; }
+        if (opt == "--chart-file") { a.chartFile = value; continue; }
+        if (opt == "--filter") { a.filter = value; continue; }
+        if (opt == "--into") { a.into = value; continue; }
+        if (opt == "--bodies") {
+            auto v = ParseTransitBodies(value, sub);
+            if (!v) return Fail("bodies: " + sub);
+            a.bodies = *v;
+            continue;
+        }
+        if (opt == "--limit") {
+            auto v = ParseWhole(value, 1, 100000, sub);
+            if (!v) return Fail("limit: " + sub);
+            a.limit = *v;
+            continue;
+        }
+        if (opt == "--orb-percent" && aspectOptions) {
+            auto v = ParseWhole(value, 0, 1000, sub);
+            if (!v) return Fail("orb-percent: " + sub);
+            a.orbPercent = *v;
+            continue;
+        }
+        bool handled = false;
+        if (secondChart) {
+            if (!ChartOption(opt, value, "2", a.second, handled, error)) return Fail(error);
+            if (handled) continue;
+        }
+        if (!ChartOption(opt, value, "", a.first, handled, error)) return Fail(error);
+        if (!handled) return Fail("unknown option " + std::string(opt) + "\n" + Usage());
+    }
+    return -1;
+}
+
+// The chart of the arguments, computed; house system and zodiac default to
+// the settings'. False with error when the arguments do not make a chart.
+bool MakeChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
+{
+    if (!c.houseGiven) c.r.house = s.options->HouseType;
+    if (!c.zodiacGiven) c.r.zodiac = s.options->Zodiac;
+    error = CheckRequest(c.r);
+    if (!error.empty()) return false;
+    ApplyRequest(c.r, chart);
+    chart.Name = c.name;
+    chart.FirstName = c.firstName;
+    chart.Comment = c.comment;
+    if (!c.place.empty()) {
+        const auto place = BestLocality(s.Data(), c.place);
+        if (!place) {
+            error = "place: no locality starts with \"" + c.place + "\"";
+            return false;
+        }
+        chart.BirthPlace = place->name;
+        chart.Latitude = place->latitude;
+        chart.Longitude = place->longitude;
+        chart.Country = place->country;
+        chart.State = place->state;
+        std::cerr << "place: " << place->name << ", " << s.Data().GetCountryName(place->country, 1) << ", "
+                  << LatitudeText(place->latitude) << " " << LongitudeText(place->longitude) << "\n";
+    }
+    if (c.zoneAuto) {
+        if (c.place.empty()) {
+            error = "zone: --zone auto needs --place";
+            return false;
+        }
+        const bool sure = s.Data().FindAdjust(chart);
+        std::cerr << "zone: " << AdjustText(chart.Adjust) << "\n";
+        if (!sure) std::cerr << "warning: " << s.languages->Caption(269) << "\n";
+    }
+    CalcChart(chart);
+    return true;
+}
+
+// Today's civil date, for the zone a locality has now.
+void Today(tChart& c)
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    gmtime_r(&now, &tm);
+    c.Year = static_cast<std::uint16_t>(tm.tm_year + 1900);
+    c.Month = static_cast<std::uint16_t>(tm.tm_mon + 1);
+    c.Day = static_cast<std::uint16_t>(tm.tm_mday);
+    c.Hour = 12;
+}
+
+// The first word as a date (default today), into the chart's date fields.
+bool StartDate(const std::vector<std::string>& words, tChart& chart, std::string& error)
+{
+    if (words.empty()) {
+        const std::uint16_t hour = chart.Hour;
+        Today(chart);
+        chart.Hour = hour;
+        return true;
+    }
+    tChartRequest r;
+    if (!ParseDate(words[0], r, error)) return false;
+    chart.Year = static_cast<std::uint16_t>(r.year);
+    chart.Month = static_cast<std::uint16_t>(r.month);
+    chart.Day = static_cast<std::uint16_t>(r.day);
+    return true;
+}
+
+}  // namespace quintara::cli

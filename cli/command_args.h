@@ -1,0 +1,83 @@
+// What every command shares: the program home and its settings, the
+// arguments of the command line, and the chart they describe.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "chart/chart.h"
+#include "chart_input.h"
+#include "data/data_module.h"
+#include "i18n/languages.h"
+#include "options/main_options.h"
+
+namespace quintara::cli {
+
+// The usage text (main.cpp).
+const char* Usage();
+
+// "quintara-cli: message" on stderr; returns the exit code 2.
+int Fail(const std::string& message);
+
+bool ParseDate(std::string_view s, tChartRequest& r, std::string& error);
+bool ParseTime(std::string_view s, tChartRequest& r, std::string& error);
+
+// The program home with its settings and vocabulary.
+struct tSession {
+    std::string home;
+    std::unique_ptr<TMainOptions> options;
+    std::unique_ptr<TLanguages> languages;
+    std::string chartFile;  // --chart-file; else the settings'
+    std::unique_ptr<TData1> data;
+
+    // The tables, opened on first use.
+    TData1& Data()
+    {
+        if (!data) data = std::make_unique<TData1>(home, chartFile.empty() ? options->GetChartFile() : chartFile);
+        return *data;
+    }
+};
+
+// The session of the home and chart file a command was given.
+bool OpenSession(const std::string& homeOverride, const std::string& chartFile, tSession& s, std::string& error);
+
+struct tChartArgs {
+    tChartRequest r;
+    bool houseGiven = false, zodiacGiven = false;
+    std::string place;
+    bool zoneAuto = false;
+    std::string name, firstName, comment;
+};
+
+// One chart option whose name ends in suffix. False with error when it is
+// bad; handled tells whether it was a chart option at all.
+bool ChartOption(std::string_view opt, std::string_view value, std::string_view suffix, tChartArgs& c,
+                 bool& handled, std::string& error);
+
+// Everything a command may be given.
+struct tCommandArgs {
+    tChartArgs first, second;
+    bool json = false, batch = false, all = false;
+    int orbPercent = 100;
+    int limit = 20;
+    std::string home, chartFile, filter, into, format = "text", output;
+    unsigned bodies = 0x7fc;  // transiting bodies, bit n = body n
+    std::vector<std::string> words;  // arguments that are not options
+};
+
+// Parses argv; secondChart allows the options ending in 2. Returns -1 to go
+// on, else the exit code.
+int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool aspectOptions, tCommandArgs& a);
+
+// The chart of the arguments, computed; house system and zodiac default to
+// the settings'. False with error when the arguments do not make a chart.
+bool MakeChart(tChartArgs c, tSession& s, tChart& chart, std::string& error);
+
+// Today's civil date (UT), the clock at noon.
+void Today(tChart& c);
+// The first word as a date (default today), into the chart's date fields.
+bool StartDate(const std::vector<std::string>& words, tChart& chart, std::string& error);
+
+}  // namespace quintara::cli
