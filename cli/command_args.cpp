@@ -142,6 +142,7 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
         if (opt == "--json") { a.json = true; continue; }
         if (opt == "--batch" && batchAllowed) { a.batch = true; continue; }
         if (opt == "--all" && aspectOptions) { a.all = true; continue; }
+        if (opt == "-o" && i + 1 < argc) { a.output = argv[++i]; continue; }
         if (opt.size() < 2 || opt.substr(0, 2) != "--") { a.words.emplace_back(opt); continue; }
         if (i + 1 >= argc) return Fail(std::string(opt) + ": missing value\n" + Usage());
         const std::string_view value = argv[++i];
@@ -150,6 +151,12 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
         if (opt == "--chart-file") { a.chartFile = value; continue; }
         if (opt == "--filter") { a.filter = value; continue; }
         if (opt == "--into") { a.into = value; continue; }
+        if (opt == "--output") { a.output = value; continue; }
+        if (opt == "--format") {
+            if (value != "text" && value != "rtf" && value != "html") return Fail("format: text, rtf or html");
+            a.format = value;
+            continue;
+        }
         if (opt == "--bodies") {
             auto v = ParseTransitBodies(value, sub);
             if (!v) return Fail("bodies: " + sub);

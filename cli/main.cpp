@@ -25,6 +25,7 @@
 #include "options/main_options.h"
 #include "platform/program_home.h"
 #include "positions.h"
+#include "report_command.h"
 #include "text_format.h"
 
 using namespace quintara;
@@ -53,6 +54,11 @@ constexpr const char* kUsage =
     "                    events from START (YYYY-MM-DD, default today) for MONTHS (default 1),\n"
     "                    universal time; LIST: moon,mars,... or 2-10 (default all); --all: every\n"
     "                    aspect kind instead of the settings' transit aspects\n"
+    "       quintara-cli report KIND [WORDS] [chart options] [--format text|rtf|html] [-o FILE]\n"
+    "                    KIND: natal, list, aspects, transits [START [MONTHS]], compare-day [DATE],\n"
+    "                    synastry (second chart options), compare-file [man|woman|both [MINAGE\n"
+    "                    [MAXAGE [POSITIVE [NEGATIVE [TOTAL]]]]]], previsions [START [STEP [COUNT]]],\n"
+    "                    sun-return [YEAR], moon-return [DATE], progression [DATE], midpoints\n"
     "       quintara-cli previsions [START [STEP [COUNT]]] [chart options] [--all] [--json]\n"
     "                    COUNT (default 12) scores every STEP days.hours (default 7.00)\n"
     "  (chart is another name for positions)\n"
@@ -443,6 +449,7 @@ int main(int argc, char** argv)
     if (std::strcmp(argv[1], "phases") == 0) return Phases(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "progression") == 0) return Derived(argc - 2, argv + 2, false);
     if (std::strcmp(argv[1], "midpoints") == 0) return Derived(argc - 2, argv + 2, true);
+    if (std::strcmp(argv[1], "report") == 0) return Report(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "transits") == 0) return Transits(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "previsions") == 0) return Previsions(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "aspects") == 0) return Aspects(argc - 2, argv + 2, false);

@@ -73,12 +73,35 @@ void AppendHtmlText(std::string& out, std::string_view text)
 
 }  // namespace
 
-std::string WritePlainText(const tReportText& text)
+std::string WritePlainText(const tReportText& text, double columnsPerUnit)
 {
+    const double unit = text.TabUnit();
     std::string s;
     for (const tParagraph& p : text.Paragraphs()) {
         std::string line;
-        LayOut(p, text.Metrics(), [&](const std::string& piece, const tCharFormat&) { line += piece; });
+        std::size_t column = 0;
+        for (const tRun& r : p.Runs)
+            for (std::size_t i = 0; i < r.Text.size();) {
+                const char c = r.Text[i];
+                if (c == '\t') {
+                    std::size_t stop = 0;
+                    for (double point : p.TabStops) {
+                        const auto at = static_cast<std::size_t>(std::lround(unit > 0 ? point / unit * columnsPerUnit : 0));
+                        if (at > column) {
+                            stop = at;
+                            break;
+                        }
+                    }
+                    if (!stop) stop = (column / 6 + 1) * 6;
+                    line.append(stop - column, ' ');
+                    column = stop;
+                    ++i;
+                    continue;
+                }
+                const std::size_t from = i;
+                if (!NextCodePoint(r.Text, i)) ++i;
+                if (c != '\r' && c != '\n') line.append(r.Text, from, i - from), ++column;
+            }
         while (!line.empty() && line.back() == ' ') line.pop_back();
         s += line + '\n';
     }

@@ -7,9 +7,11 @@
 
 namespace quintara {
 
-// Tabs become blanks up to the paragraph's next tab stop (measured with the
-// text's metrics); past the last stop, up to the next half inch.
-std::string WritePlainText(const tReportText& text);
+// For a fixed-width display: a tab unit becomes columnsPerUnit columns and
+// tabs become blanks up to the paragraph's next stop (at least one blank);
+// past the last stop, to the next multiple of 6 columns. The default gives
+// names like "Sagittarius" room in the narrow columns the reports use.
+std::string WritePlainText(const tReportText& text, double columnsPerUnit = 1.5);
 
 struct tRtfFont {
     std::string Name = "Times New Roman";

@@ -32,12 +32,13 @@ void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, co
 // Date, time, positive, negative and total per step; nothing for an empty list.
 void WritePrevisionsTable(tReportText& text, const tPrevCollection& steps, const tReportContext& ctx);
 
+// The dialog's defaults.
 struct tCompareFileRequest {
-    int Sex = 2;                 // 0 man, 1 woman, otherwise both
-    int MinAge = 18, MaxAge = 99; // years
-    int NegativeLimit = 1000;    // |negative| must stay below
-    int PositiveMinimum = 0;
-    int TotalMinimum = 0;        // positive + negative must exceed
+    int Sex = 2;                  // 0 man, 1 woman, otherwise both
+    int MinAge = 0, MaxAge = 99;  // years
+    int PositiveMinimum = 800;
+    int NegativeLimit = 400;      // |negative| must stay below
+    int TotalMinimum = 600;       // positive + negative must exceed
 };
 
 struct tCompareMatch {

@@ -32,9 +32,10 @@ TEST(ReportText, PlainTextAlignsColumnsAtTheParagraphsStops)
     text.AddLine("Jupiter_long\tX\tY");  // past the first stop: on to the next
     text.SetTabs({});
     text.AddLine("a\tb");  // no stops: half an inch
-    EXPECT_EQ(WritePlainText(text), "Sun     Gémeaux   12.30\n"
-                                    "Jupiter_long      X     Y\n"
-                                    "a     b\n");
+    EXPECT_EQ(WritePlainText(text, 1.0), "Sun     Gémeaux   12.30\n"
+                                         "Jupiter_long      X     Y\n"
+                                         "a     b\n");
+    EXPECT_EQ(WritePlainText(text, 1.5).substr(0, 21), "Sun         Gémeaux ");
 }
 
 TEST(ReportText, RtfCarriesStopsAttributesAndEscapes)

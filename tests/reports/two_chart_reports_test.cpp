@@ -85,7 +85,8 @@ TEST(TwoChartReports, CompareToFileKeepsAgeAndSexAndStopsAtTheTwentySecondMatch)
     tChart scratch(&f.o.BirthSet);
     tAspectsCollection aspects(f.ctx.AspectRules);
     tCompareFileRequest everyone;
-    everyone.MinAge = 0, everyone.MaxAge = 60, everyone.NegativeLimit = 1 << 30, everyone.TotalMinimum = -(1 << 30);
+    everyone.MinAge = 0, everyone.MaxAge = 60, everyone.PositiveMinimum = 0;
+    everyone.NegativeLimit = 1 << 30, everyone.TotalMinimum = -(1 << 30);
     const tCivilDate today{2026, 12, 7};
     auto matches = CompareToFile(data, first, scratch, everyone, today, aspects);
     EXPECT_EQ(matches.size(), 22u);

@@ -1,0 +1,205 @@
+#include "report_command.h"
+
+#include <iostream>
+
+#include "aspects/previsions.h"
+#include "aspects/transit_search.h"
+#include "chart/derived_charts.h"
+#include "chart/returns.h"
+#include "command_args.h"
+#include "platform/atomic_file.h"
+#include "reports/natal_reports.h"
+#include "reports/text_writers.h"
+#include "reports/two_chart_reports.h"
+
+namespace quintara::cli {
+namespace {
+
+constexpr const char* kKinds =
+    "natal, list, aspects, transits, compare-day, synastry, compare-file, previsions, sun-return, moon-return, "
+    "progression, midpoints";
+
+struct tReportRun {
+    tCommandArgs& args;
+    tSession& session;
+    tReportContext ctx;
+    tFixedMetrics metrics;
+    tReportText text{metrics};
+    tAspectsCollection aspects;
+    std::string error;
+
+    tReportRun(tCommandArgs& a, tSession& s)
+        : args(a), session(s),
+          aspects({&s.options->NatalOrbs, &s.options->SynastryOrbs, s.options->AspectTypes})
+    {
+        const TMainOptions& o = *s.options;
+        ctx.Lang = s.languages.get();
+        ctx.CountryName = [this](int code) { return CountryName(code); };
+        ctx.HouseRule = {o.HouseOrb, o.HouseCentered};
+        ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes};
+    }
+
+    // Without the reference tables a report still shows, only without names.
+    std::string CountryName(int code)
+    {
+        try {
+            return session.Data().GetCountryName(code, ctx.Lang->CurrentLanguage);
+        } catch (const std::exception&) {
+            return {};
+        }
+    }
+
+    const std::string& Word(std::size_t i) const
+    {
+        static const std::string none;
+        return i < args.words.size() ? args.words[i] : none;
+    }
+    bool Whole(std::size_t i, int lo, int hi, int& out)
+    {
+        if (Word(i).empty()) return true;
+        std::string sub;
+        const auto v = ParseWhole(Word(i), lo, hi, sub);
+        if (!v) error = sub;
+        else out = *v;
+        return v.has_value();
+    }
+    // The chart moved to the date of word i (default today), kind set.
+    bool Moved(tChart& c, const tChart& natal, std::size_t i, int kind)
+    {
+        c.Assign(natal);
+        std::vector<std::string> w;
+        if (!Word(i).empty()) w.push_back(Word(i));
+        if (!StartDate(w, c, error)) return false;
+        c.ChartType = kind;
+        CalcChart(c);
+        return true;
+    }
+
+    bool Build(const std::string& kind);
+};
+
+bool tReportRun::Build(const std::string& kind)
+{
+    const TMainOptions& o = *session.options;
+    const bool twoPeople = kind == "synastry" || kind == "midpoints";
+    tChart first(twoPeople ? &o.FirstChartSet : &o.BirthSet), second(twoPeople ? &o.SecondChartSet : &o.BirthSet);
+    if (!MakeChart(args.first, session, first, error)) return false;
+    if (args.all) first.AspectTypes = 15;
+
+    if (kind == "natal" || kind == "list" || kind == "aspects") {
+        WriteHeader(text, first, ctx);
+        if (kind == "natal") WriteList(text, first, ctx);
+        if (kind == "list") WriteFullList(text, first, ctx);
+        if (kind == "aspects") DisplayAspects(text, first, aspects, ctx);
+    } else if (kind == "transits") {
+        int months = 1;
+        second.Assign(first);
+        for (int n = 1; n <= 24; ++n) second.SetBodyLongitude(n, first.BodyPosition(n));
+        std::vector<std::string> w;
+        if (!Word(1).empty()) w.push_back(Word(1));
+        if (!StartDate(w, first, error) || !Whole(2, 1, 1200, months)) return false;
+        tTransitRules rules;
+        rules.TransitAspects = o.TransitAspects;
+        if (args.all) rules.TransitAspects.fill(true);
+        rules.SynastryOrbs = &o.SynastryOrbs;
+        rules.TransitOrb = o.TransitOrb;
+        tTransitsCollection events;
+        TransitSearch(first, months, args.bodies, rules, events);
+        ScoreTransits(events, o.NatalOrbs);
+        WriteTransitsTable(text, events, ctx);
+    } else if (kind == "compare-day" || kind == "synastry") {
+        if (kind == "synastry") {
+            if (!MakeChart(args.second, session, second, error)) return false;
+        } else if (!Moved(second, first, 1, 6)) {
+            return false;
+        }
+        aspects.BuildComparison(first, second);
+        if (kind == "synastry") aspects.ScoreSynastry();
+        else aspects.ScoreComparison();
+        WriteTwoChartAspects(text, first, second, aspects, ctx);
+    } else if (kind == "previsions") {
+        int steps = 12, hours = 168;
+        if (!Moved(second, first, 1, 7) || !Whole(3, 0, 100000, steps)) return false;
+        if (!Word(2).empty()) {
+            std::string sub;
+            const auto v = ParseDaysHours(Word(2), sub);
+            if (!v) return error = "step: " + sub, false;
+            hours = *v;
+        }
+        const tPrevCollection list = BuildPrevisions(first, second, steps, hours, aspects);
+        WriteHeader(text, first, ctx);
+        WritePrevisionsTable(text, list, ctx);
+    } else if (kind == "compare-file") {
+        tCompareFileRequest r;
+        r.Sex = first.Sex ? 1 : 0;  // the other sex
+        const std::string& sex = Word(1);
+        if (sex == "man") r.Sex = 0;
+        else if (sex == "woman") r.Sex = 1;
+        else if (sex == "both") r.Sex = 2;
+        else if (!sex.empty()) return error = "compare-file: say man, woman or both", false;
+        if (!Whole(2, 0, 200, r.MinAge) || !Whole(3, 0, 200, r.MaxAge) || !Whole(4, 0, 1 << 30, r.PositiveMinimum) ||
+            !Whole(5, 0, 1 << 30, r.NegativeLimit) || !Whole(6, -(1 << 30), 1 << 30, r.TotalMinimum))
+            return false;
+        tChart today;
+        Today(today);
+        const auto matches = CompareToFile(session.Data(), first, second, r, {today.Year, today.Month, today.Day}, aspects);
+        WriteHeader(text, first, ctx);
+        WriteCompareFileTable(text, matches);
+    } else if (kind == "sun-return" || kind == "moon-return" || kind == "progression") {
+        if (kind == "sun-return") {
+            int year = first.Year;
+            if (!Whole(1, 1, 9999, year)) return error = "year: " + error, false;
+            second.Assign(first);
+            SolarReturn(first, second, year - first.Year);
+            second.ChartType = 1;
+        } else if (kind == "moon-return") {
+            if (!Moved(second, first, 1, 2)) return false;
+            LunarReturn(first, second);
+            second.ChartType = 2;
+        } else {
+            if (!Moved(second, first, 1, 3)) return false;
+            ProgressChart(first, second);
+        }
+        WriteDerivedChart(text, second, aspects, ctx);
+    } else if (kind == "midpoints") {
+        if (!MakeChart(args.second, session, second, error)) return false;
+        tChart mid(&o.BirthSet);
+        mid.Assign(first);
+        CalcChart(mid);
+        MidpointChart(first, second, mid);
+        WriteDerivedChart(text, mid, aspects, ctx);
+    } else {
+        error = "report: unknown kind \"" + kind + "\" (" + kKinds + ")";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int Report(int argc, char** argv)
+{
+    tCommandArgs a;
+    if (const int rc = ParseArgs(argc, argv, true, false, true, a); rc >= 0) return rc;
+    if (a.words.empty()) return Fail(std::string("report: which kind? ") + kKinds);
+    tSession session;
+    std::string error;
+    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    tReportRun run(a, session);
+    try {
+        if (!run.Build(a.words[0])) return Fail(run.error);
+    } catch (const std::exception& e) {
+        return Fail(e.what());
+    }
+    const std::string out = a.format == "rtf"    ? WriteRtf(run.text, {session.options->GetFont().Name, session.options->GetFont().Size})
+                            : a.format == "html" ? WriteHtml(run.text, a.words[0])
+                                                 : WritePlainText(run.text);
+    if (a.output.empty()) {
+        std::cout << out;
+        return 0;
+    }
+    if (!WriteFileAtomically(a.output, out, &error)) return Fail("cannot write " + a.output + ": " + error);
+    return 0;
+}
+
+}  // namespace quintara::cli
