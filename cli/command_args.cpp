@@ -140,6 +140,7 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
         const std::string_view opt = argv[i];
         if (opt == "--help" || opt == "-h") { std::cout << Usage(); return 0; }
         if (opt == "--json") { a.json = true; continue; }
+        if (opt == "--analysis") { a.analysis = true; continue; }
         if (opt == "--batch" && batchAllowed) { a.batch = true; continue; }
         if (opt == "--all" && aspectOptions) { a.all = true; continue; }
         if (opt == "-o" && i + 1 < argc) { a.output = argv[++i]; continue; }

@@ -59,7 +59,7 @@ bool ChartOption(std::string_view opt, std::string_view value, std::string_view 
 // Everything a command may be given.
 struct tCommandArgs {
     tChartArgs first, second;
-    bool json = false, batch = false, all = false;
+    bool json = false, batch = false, all = false, analysis = false;
     int orbPercent = 100;
     int limit = 20;
     std::string home, chartFile, filter, into, format = "text", output;

@@ -8,6 +8,7 @@
 #include "chart/returns.h"
 #include "command_args.h"
 #include "platform/atomic_file.h"
+#include "reports/analysis.h"
 #include "reports/natal_reports.h"
 #include "reports/text_writers.h"
 #include "reports/two_chart_reports.h"
@@ -16,7 +17,7 @@ namespace quintara::cli {
 namespace {
 
 constexpr const char* kKinds =
-    "natal, list, aspects, transits, compare-day, synastry, compare-file, previsions, sun-return, moon-return, "
+    "natal, list, aspects, analysis, transits, compare-day, synastry, compare-file, previsions, sun-return, moon-return, "
     "progression, midpoints";
 
 struct tReportRun {
@@ -76,6 +77,26 @@ struct tReportRun {
     }
 
     bool Build(const std::string& kind);
+
+    // The analysis file of a kind, from the program home.
+    bool OpenAnalysis(int kind, tAnalysisFile& file)
+    {
+        const std::string path = JoinPath(session.home, session.options->GetAnalysisFile(kind));
+        return file.Open(path, error, [](const std::string& key) {
+            std::cerr << "warning: unbalanced braces in the section \\" << key << "\n";
+        });
+    }
+    // Interpretation lines appended to the report.
+    template <class F>
+    bool Interpret(int kind, F&& run)
+    {
+        tAnalysisFile file;
+        if (!OpenAnalysis(kind, file)) return false;
+        std::vector<std::string> lines;
+        run(file, lines);
+        for (const std::string& l : lines) text.AddLine(l);
+        return true;
+    }
 };
 
 bool tReportRun::Build(const std::string& kind)
@@ -86,11 +107,16 @@ bool tReportRun::Build(const std::string& kind)
     if (!MakeChart(args.first, session, first, error)) return false;
     if (args.all) first.AspectTypes = 15;
 
-    if (kind == "natal" || kind == "list" || kind == "aspects") {
+    const bool analysis = args.analysis || kind == "analysis";
+    if (kind == "natal" || kind == "list" || kind == "aspects" || kind == "analysis") {
         WriteHeader(text, first, ctx);
         if (kind == "natal") WriteList(text, first, ctx);
         if (kind == "list") WriteFullList(text, first, ctx);
         if (kind == "aspects") DisplayAspects(text, first, aspects, ctx);
+        if (analysis && !Interpret(kAnalysisBirthChart, [&](tAnalysisFile& f, std::vector<std::string>& out) {
+                AnalyseChart(kAnalysisBirthChart, f, out, first, ctx);
+            }))
+            return false;
     } else if (kind == "transits") {
         int months = 1;
         second.Assign(first);
@@ -107,6 +133,10 @@ bool tReportRun::Build(const std::string& kind)
         TransitSearch(first, months, args.bodies, rules, events);
         ScoreTransits(events, o.NatalOrbs);
         WriteTransitsTable(text, events, ctx);
+        if (analysis && !Interpret(kAnalysisTransits, [&](tAnalysisFile& f, std::vector<std::string>& out) {
+                AnalyseTransitList(f, out, first, events, ctx);
+            }))
+            return false;
     } else if (kind == "compare-day" || kind == "synastry") {
         if (kind == "synastry") {
             if (!MakeChart(args.second, session, second, error)) return false;
@@ -117,6 +147,11 @@ bool tReportRun::Build(const std::string& kind)
         if (kind == "synastry") aspects.ScoreSynastry();
         else aspects.ScoreComparison();
         WriteTwoChartAspects(text, first, second, aspects, ctx);
+        const int k = kind == "synastry" ? kAnalysisSynastry : kAnalysisCompareToDay;
+        if (analysis && !Interpret(k, [&](tAnalysisFile& f, std::vector<std::string>& out) {
+                AnalyseComparison(k, f, out, first, second, aspects, ctx);
+            }))
+            return false;
     } else if (kind == "previsions") {
         int steps = 12, hours = 168;
         if (!Moved(second, first, 1, 7) || !Whole(3, 0, 100000, steps)) return false;
@@ -161,6 +196,11 @@ bool tReportRun::Build(const std::string& kind)
             ProgressChart(first, second);
         }
         WriteDerivedChart(text, second, aspects, ctx);
+        const int k = kind == "progression" ? kAnalysisProgression : kAnalysisSunReturn;
+        if (analysis && kind != "moon-return" && !Interpret(k, [&](tAnalysisFile& f, std::vector<std::string>& out) {
+                AnalyseChart(k, f, out, second, ctx);
+            }))
+            return false;
     } else if (kind == "midpoints") {
         if (!MakeChart(args.second, session, second, error)) return false;
         tChart mid(&o.BirthSet);

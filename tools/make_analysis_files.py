@@ -1,0 +1,296 @@
+#!/usr/bin/env python3
+"""Writes the English analysis files (analyse.agb, transit.agb, comptwo.agb)
+into share/home from the keyword tables below. Sections are "\\KEY text",
+lines end with CR LF, {he|she} groups carry the wording that depends on the
+first chart's sex. Run it again after editing a table; commit the output."""
+
+import os
+import sys
+
+# number: (name, in a word, what it stands for, how it shows at its best, its trap)
+BODIES = {
+    1: ("the Sun", "identity", "the sense of self and the will to shine", "warmth and purpose", "pride"),
+    2: ("the Moon", "feelings", "feelings, habits and the need for safety", "care and instinct", "moodiness"),
+    3: ("Mercury", "the mind", "thought, speech and learning", "a quick and curious mind", "nervous chatter"),
+    4: ("Venus", "love", "love, taste and the wish for harmony", "charm and affection", "indulgence"),
+    5: ("Mars", "drive", "drive, desire and courage", "energy and nerve", "anger"),
+    6: ("Jupiter", "growth", "growth, faith and good fortune", "generosity and trust", "excess"),
+    7: ("Saturn", "discipline", "duty, limits and the lessons of time", "patience and endurance", "fear and rigidity"),
+    8: ("Uranus", "freedom", "freedom, change and originality", "inventive independence", "restless rebellion"),
+    9: ("Neptune", "imagination", "dreams, compassion and the longing for the infinite", "imagination and empathy", "illusion"),
+    10: ("Pluto", "inner power", "power, depth and transformation", "the strength to renew", "the urge to control"),
+    11: ("Lilith", "the untamed self", "the untamed side and the refusal to be ruled", "fierce honesty", "bitterness"),
+    12: ("the north node", "life's direction", "growth and the path this life invites", "a sense of direction", "clinging to the familiar"),
+    13: ("the Ascendant", "self-expression", "the first impression and the way of meeting the world", "a clear presence", "a mask"),
+    22: ("the Midheaven", "vocation", "vocation, reputation and aims in life", "a worthy goal", "ambition for its own sake"),
+    25: ("Chiron", "healing", "old wounds and the healing they teach", "the wisdom of the healer", "self-doubt"),
+    26: ("Ceres", "nurture", "nurture and the cycles of giving and receiving", "nourishing care", "smothering"),
+    27: ("Pallas", "insight", "practical wisdom and the gift for patterns", "clear strategy", "cold calculation"),
+    28: ("Juno", "commitment", "commitment and the ideal partner", "loyalty", "jealousy"),
+}
+
+# name, element, mode, three qualities, how it acts, its gift, its shadow
+SIGNS = [
+    ("Aries", "fire", "cardinal", ("bold", "direct", "spirited"), "acts first and thinks afterwards",
+     "courage and a gift for beginnings", "impatience"),
+    ("Taurus", "earth", "fixed", ("steady", "sensual", "patient"), "builds slowly and holds on to what is gained",
+     "reliability and a feel for what lasts", "stubbornness"),
+    ("Gemini", "air", "mutable", ("curious", "lively", "versatile"), "looks at every side and talks it over",
+     "wit and easy contact with others", "scattered attention"),
+    ("Cancer", "water", "cardinal", ("tender", "protective", "receptive"), "feels its way and guards what it loves",
+     "devotion and a strong memory", "touchiness"),
+    ("Leo", "fire", "fixed", ("warm", "proud", "generous"), "steps into the light and gives from the heart",
+     "confidence and creative joy", "vanity"),
+    ("Virgo", "earth", "mutable", ("careful", "modest", "precise"), "sorts, improves and serves",
+     "skill and a sense for detail", "worry and criticism"),
+    ("Libra", "air", "cardinal", ("gracious", "fair", "sociable"), "seeks balance and works through others",
+     "tact and a sense of beauty", "indecision"),
+    ("Scorpio", "water", "fixed", ("intense", "private", "determined"), "goes below the surface and does not let go",
+     "depth and the power to regenerate", "suspicion"),
+    ("Sagittarius", "fire", "mutable", ("optimistic", "frank", "adventurous"), "aims far and trusts the journey",
+     "vision and good humour", "carelessness"),
+    ("Capricorn", "earth", "cardinal", ("serious", "ambitious", "disciplined"), "climbs step by step towards a goal",
+     "responsibility and staying power", "coldness"),
+    ("Aquarius", "air", "fixed", ("independent", "original", "friendly"), "thinks for the group and questions custom",
+     "fresh ideas and loyalty to friends", "detachment"),
+    ("Pisces", "water", "mutable", ("sensitive", "imaginative", "gentle"), "flows with the tide and feels for all",
+     "compassion and inspiration", "escapism"),
+]
+
+ORDINALS = ["first", "second", "third", "fourth", "fifth", "sixth", "seventh", "eighth", "ninth", "tenth",
+            "eleventh", "twelfth"]
+HOUSES = [
+    "the self, the body and the way of starting things",
+    "money, possessions and the values one lives by",
+    "daily contacts, brothers and sisters, short journeys and learning",
+    "home, family, roots and the private life",
+    "pleasure, creativity, love affairs and children",
+    "work, health and daily routine",
+    "partnership, marriage and open dealings with others",
+    "shared resources, crises, sexuality and inheritance",
+    "higher learning, long journeys, faith and philosophy",
+    "career, public standing and the aims of life",
+    "friends, groups, hopes and plans for the future",
+    "solitude, the hidden life, retreat and service",
+]
+
+ASPECT_BODIES = [1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13, 22]
+SIGN_BODIES = [1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 25, 26, 27, 28]
+HOUSE_BODIES = [1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 25, 26, 27, 28]
+
+
+def cap(s):
+    return s[0].upper() + s[1:]
+
+
+def name(n):
+    return BODIES[n][0]
+
+
+def short(n):
+    return BODIES[n][1]
+
+
+def bare(n):
+    """The body's name without the article, for titles."""
+    nm = name(n)
+    return nm[4:] if nm.startswith("the ") else nm
+
+
+def pick(options, *numbers):
+    return options[sum(numbers) % len(options)]
+
+
+def planet_sign(n, s):
+    nm, word, domain, best, trap = BODIES[n]
+    sg, element, mode, q, act, gift, shadow = SIGNS[s - 1]
+    a, b, c = q
+    texts = [
+        f"With {nm} in {sg}, {domain} take a {a} and {b} form. This part of the personality {act}; "
+        f"it brings {gift}, as long as {shadow} does not get the upper hand.",
+        f"{cap(nm)} in {sg}: {domain} are expressed in a {c} way. {{He|She}} shows {best} "
+        f"through the {element} of {sg}, and learns to watch for {shadow} and {trap}.",
+        f"Here {nm} speaks with the voice of {sg}, {a}, {b} and {c}. In matters of {domain} "
+        f"{{he|she}} {act}. The gift of this position is {gift}.",
+        f"{cap(nm)} placed in {sg} gives {word} a {mode} and {b} character. At best this means {best}, "
+        f"with {gift}; under stress it can turn into {shadow}.",
+    ]
+    return pick(texts, n, s)
+
+
+def planet_house(n, h):
+    nm, word, domain, best, trap = BODIES[n]
+    area = HOUSES[h - 1]
+    texts = [
+        f"{cap(nm)} in the {ORDINALS[h - 1]} house: {domain} are lived out in the field of {area}. "
+        f"This is where {{he|she}} finds {best}, and where {trap} must be watched.",
+        f"The {ORDINALS[h - 1]} house holds {nm}, so {area} become a stage for {domain}. "
+        f"Much of the life story is written here.",
+        f"With {nm} in the {ORDINALS[h - 1]} house, {{he|she}} meets {domain} above all through {area}. "
+        f"Used well, this placing brings {best}.",
+    ]
+    return pick(texts, n, h)
+
+
+def house_sign(h, s):
+    sg, element, mode, q, act, gift, shadow = SIGNS[s - 1]
+    area = HOUSES[h - 1]
+    if h == 1:
+        return (f"{sg} rising: the first impression is {q[0]} and {q[1]}. Facing the world, {{he|she}} {act}, "
+                f"and others soon notice {gift}.")
+    if h == 10:
+        return (f"The Midheaven in {sg}: in career and public life {{he|she}} is {q[0]} and {q[2]}, and "
+                f"{act}. Success comes through {gift}; {shadow} is the pitfall.")
+    texts = [
+        f"The {ORDINALS[h - 1]} house begins in {sg}: {area} are approached in a {q[0]} and {q[1]} way.",
+        f"{sg} on the cusp of the {ORDINALS[h - 1]} house colours {area}; here one {act}.",
+        f"With the {ORDINALS[h - 1]} house in {sg}, {area} call for {gift}, and {shadow} can be the trap.",
+    ]
+    return pick(texts, h, s)
+
+
+def sun_rising(s, r):
+    ss = SIGNS[s - 1]
+    rs = SIGNS[r - 1]
+    if s == r:
+        return (f"Sun and Ascendant both in {ss[0]}: what {{he|she}} is and how {{he|she}} appears are one. "
+                f"The {ss[3][0]} and {ss[3][1]} nature of {ss[0]} is shown openly, for better and for worse.")
+    texts = [
+        f"A {ss[0]} Sun with {rs[0]} rising: the {ss[3][0]} core of the personality meets the world through a "
+        f"{rs[3][1]} manner. Those who know {{him|her}} well find more {ss[1]} than the first impression suggests.",
+        f"Sun in {ss[0]}, Ascendant in {rs[0]}: {{he|she}} {rs[4]} at first sight, while deep down the will "
+        f"{ss[4]}. Bringing the two together is a lifelong art.",
+        f"The {ss[0]} Sun gives {ss[5]}; the {rs[0]} Ascendant adds {rs[5]}. Others first meet the "
+        f"{rs[3][2]} side, and only later the {ss[3][2]} heart.",
+    ]
+    return pick(texts, s, r)
+
+
+def aspect_text(a, c, positive, moment=False):
+    na, wa, da, ba, ta = BODIES[a]
+    nc, wc, dc, bc, tc = BODIES[c]
+    if moment:
+        if positive:
+            options = [
+                f"A favourable period for {wc}: {na} supports {nc} and brings {ba}. A good time to move forward.",
+                f"{cap(na)} touches {nc} in a flowing way; where {wc} is concerned things are helped along, "
+                f"and {bc} comes more easily than usual.",
+                f"A helpful contact between {na} and {nc}: {wa} and {wc} work together for a while. "
+                f"Good days to act on what matters.",
+            ]
+        else:
+            options = [
+                f"A testing period for {wc}: {na} challenges {nc}. Expect some {ta}; patience turns the "
+                f"pressure into growth.",
+                f"{cap(na)} presses on {nc}; where {wc} is concerned old patterns are questioned. "
+                f"Avoid {tc} and take one step at a time.",
+                f"A tense contact between {na} and {nc}: {wa} and {wc} pull in different directions "
+                f"until the lesson is learnt.",
+            ]
+        return pick(options, a, c)
+    if a == c:
+        if positive:
+            return f"Both share the energy of {na}: {wa} is understood at once, and being together feels natural."
+        return f"Both share the energy of {na}, and with it the same weak spot: {ta} can double when they meet."
+    if positive:
+        options = [
+            f"{cap(na)} and {nc} work in harmony: {wa} supports {wc}, bringing {ba} together with {bc}.",
+            f"A flowing link between {na} and {nc}: {{he|she}} can rely on {ba} where {wc} is concerned.",
+            f"{cap(na)} in good aspect to {nc}: an easy talent that joins {wa} with {wc}.",
+        ]
+    else:
+        options = [
+            f"{cap(na)} and {nc} are at odds: {wa} and {wc} pull in different directions. Watch for {ta}; "
+            f"worked through, the tension becomes a source of strength.",
+            f"A hard link between {na} and {nc}: {{he|she}} may swing between {ta} and {tc} until both "
+            f"needs get their due.",
+            f"{cap(na)} in tension with {nc}: a challenge that asks for effort. Handled with care it yields "
+            f"{ba} and {bc}.",
+        ]
+    return pick(options, a, c)
+
+
+def section(key, text):
+    return "\\" + key + " " + text + "\r\n"
+
+
+INTRO_CHART = ("This interpretation describes the birth chart piece by piece: the planets in the signs, the "
+               "Sun with the rising sign, the planets in the houses, the house cusps and the aspects. Each "
+               "text describes one tendency; the whole person is the blend of all of them.")
+
+
+def analyse_file():
+    out = [section("0.", INTRO_CHART)]
+    out.append(section("0.4", "The solar return chart describes the year from one birthday to the next: "
+                              "its themes, its opportunities and its trials."))
+    out.append(section("0.5", "The progressed chart shows how the birth chart unfolds with age: which "
+                              "themes are ripening now."))
+    out.append(section("1.", "PLANETS IN THE SIGNS\r\nThe sign of a planet tells how its energy is expressed."))
+    for n in SIGN_BODIES:
+        for s in range(1, 13):
+            out.append(section(f"1.{n}.{s}", planet_sign(n, s)))
+    out.append(section("2.", "PLANETS IN THE HOUSES\r\nThe house of a planet tells in which area of life its "
+                             "energy works."))
+    for n in HOUSE_BODIES:
+        for h in range(1, 13):
+            out.append(section(f"2.{n}.{h}", planet_house(n, h)))
+    out.append(section("3.", "ASPECTS\r\nThe aspects show how the planets work together; the strongest come first."))
+    for i, a in enumerate(ASPECT_BODIES):
+        for c in ASPECT_BODIES[i + 1:]:
+            out.append(section(f"3.{a}.{2 * c - 1}", aspect_text(a, c, True)))
+            out.append(section(f"3.{a}.{2 * c}", aspect_text(a, c, False)))
+    out.append(section("4.", "THE HOUSE CUSPS\r\nThe sign on each cusp colours that area of life."))
+    for h in range(1, 13):
+        for s in range(1, 13):
+            out.append(section(f"4.{h}.{s}", house_sign(h, s)))
+    out.append(section("5.", "SUN AND RISING SIGN"))
+    for s in range(1, 13):
+        for r in range(1, 13):
+            out.append(section(f"5.{s}.{r}", sun_rising(s, r)))
+    return out
+
+
+def transit_file():
+    out = [
+        section("0.1", "TRANSITS\r\nThe planets of the coming period touch the birth chart; each contact "
+                       "below is dated by its exact day."),
+        section("0.2", "COMPARISON WITH A DAY\r\nThe sky of the chosen day compared with the birth chart."),
+        section("0.6", "COMPARISON WITH THE RETURN\r\nThe return chart compared with the birth chart."),
+        section("0.7", "COMPARISON WITH THE PROGRESSION\r\nThe progressed chart compared with the birth chart."),
+        section("3.", "The contacts, from the strongest."),
+    ]
+    for a in ASPECT_BODIES:
+        for c in ASPECT_BODIES:
+            out.append(section(f"3.{a}.{2 * c - 1}", aspect_text(a, c, True, moment=True)))
+            out.append(section(f"3.{a}.{2 * c}", aspect_text(a, c, False, moment=True)))
+    return out
+
+
+def comptwo_file():
+    out = [
+        section("0.3", "SYNASTRY\r\nThe two birth charts compared: where the two people meet easily and where "
+                       "they challenge each other."),
+        section("3.", "The links between the two charts, from the strongest."),
+    ]
+    for i, a in enumerate(ASPECT_BODIES):
+        for c in ASPECT_BODIES[i:]:
+            out.append(section(f"3.{a}.{2 * c - 1}", aspect_text(a, c, True)))
+            out.append(section(f"3.{a}.{2 * c}", aspect_text(a, c, False)))
+    return out
+
+
+def main():
+    root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "share", "home")
+    for name_, sections in (("analyse.agb", analyse_file()), ("transit.agb", transit_file()),
+                            ("comptwo.agb", comptwo_file())):
+        data = "".join(sections).encode("cp1252")
+        keys = [s.split(" ", 1)[0][1:] for s in sections]
+        assert all(len(k) <= 7 for k in keys), [k for k in keys if len(k) > 7]
+        assert len(set(keys)) == len(keys)
+        with open(os.path.join(root, name_), "wb") as f:
+            f.write(data)
+        print(f"{name_}: {len(sections)} sections, {len(data)} bytes", file=sys.stderr)
+
+
+if __name__ == "__main__":
+    main()
