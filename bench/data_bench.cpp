@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "chart_files.h"
 #include "data/chart_record.h"
 #include "data/data_module.h"
 #include "platform/atomic_file.h"
@@ -75,24 +76,7 @@ void BM_ReadAndCalcCharts(benchmark::State& state)
     const std::string path = JoinPath(Bench().dir, "bench-100k.db");
     constexpr int kCharts = 100000;
     std::filesystem::remove(path);
-    {
-        tDatabase db(path, true);
-        tTable make(db, ChartTableDef());
-        tTransaction tx(db);
-        tChartInserter insert(db);
-        tChart c;
-        for (int i = 0; i < kCharts; ++i) {
-            c.Name = "Chart " + std::to_string(i);
-            c.Year = static_cast<std::uint16_t>(1900 + i % 130);
-            c.Month = static_cast<std::uint16_t>(1 + i % 12);
-            c.Day = static_cast<std::uint16_t>(1 + i % 28);
-            c.Hour = static_cast<std::uint16_t>(i % 24);
-            c.Latitude = 48.52;
-            c.Longitude = -2.20;
-            insert.Add(c);
-        }
-        tx.Commit();
-    }
+    bench::MakeChartFile(path, kCharts);
     TData1 data(QUINTARA_SEED_DIR, path);
     tTable& t = data.ChartTable();
     tChart c;
