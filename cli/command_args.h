@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "aspects/transit_search.h"
 #include "chart/chart.h"
 #include "chart_input.h"
 #include "data/data_module.h"
@@ -74,6 +75,11 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
 // The chart of the arguments, computed; house system and zodiac default to
 // the settings'. False with error when the arguments do not make a chart.
 bool MakeChart(tChartArgs c, tSession& s, tChart& chart, std::string& error);
+
+// The transits of chart (natal positions, its clock at the start) over
+// months, for the bodies of the mask, with the settings' aspect kinds (every
+// kind with all), orbs and divider; scored.
+tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, unsigned bodies, bool all);
 
 // Today's civil date (UT), the clock at noon.
 void Today(tChart& c);

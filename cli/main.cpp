@@ -26,6 +26,8 @@
 #include "platform/program_home.h"
 #include "positions.h"
 #include "report_command.h"
+#include "reports/text_writers.h"
+#include "reports/two_chart_reports.h"
 #include "text_format.h"
 
 using namespace quintara;
@@ -389,16 +391,15 @@ int Transits(int argc, char** argv)
         if (!v) return Fail("months: " + sub);
         months = *v;
     }
-    tTransitRules rules;
-    rules.TransitAspects = o.TransitAspects;
-    if (a.all) rules.TransitAspects.fill(true);
-    rules.SynastryOrbs = &o.SynastryOrbs;
-    rules.TransitOrb = o.TransitOrb;
-    tTransitsCollection list;
-    TransitSearch(chart, months, a.bodies, rules, list);
-    ScoreTransits(list, o.NatalOrbs);
-    TLanguages& lang = *session.languages;
-    std::cout << (a.json ? TransitsJson(list, lang) + "\n" : TransitsText(list, lang));
+    const tTransitsCollection list = FindTransits(o, chart, months, a.bodies, a.all);
+    if (a.json) {
+        std::cout << TransitsJson(list, *session.languages) << "\n";
+        return 0;
+    }
+    tFixedMetrics metrics;
+    tReportText text(metrics);
+    WriteTransitsTable(text, list, ReportContext(session));
+    std::cout << WritePlainText(text);
     return 0;
 }
 
@@ -430,7 +431,14 @@ int Previsions(int argc, char** argv)
     }
     tAspectsCollection aspects({&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes});
     const tPrevCollection list = BuildPrevisions(natal, moving, steps, stepHours, aspects);
-    std::cout << (a.json ? PrevisionsJson(list) + "\n" : PrevisionsText(list, *session.languages));
+    if (a.json) {
+        std::cout << PrevisionsJson(list) << "\n";
+        return 0;
+    }
+    tFixedMetrics metrics;
+    tReportText text(metrics);
+    WritePrevisionsTable(text, list, ReportContext(session));
+    std::cout << WritePlainText(text);
     return 0;
 }
 

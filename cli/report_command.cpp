@@ -3,7 +3,6 @@
 #include <iostream>
 
 #include "aspects/previsions.h"
-#include "aspects/transit_search.h"
 #include "chart/derived_charts.h"
 #include "chart/returns.h"
 #include "command_args.h"
@@ -30,24 +29,9 @@ struct tReportRun {
     std::string error;
 
     tReportRun(tCommandArgs& a, tSession& s)
-        : args(a), session(s),
+        : args(a), session(s), ctx(ReportContext(s)),
           aspects({&s.options->NatalOrbs, &s.options->SynastryOrbs, s.options->AspectTypes})
     {
-        const TMainOptions& o = *s.options;
-        ctx.Lang = s.languages.get();
-        ctx.CountryName = [this](int code) { return CountryName(code); };
-        ctx.HouseRule = {o.HouseOrb, o.HouseCentered};
-        ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes};
-    }
-
-    // Without the reference tables a report still shows, only without names.
-    std::string CountryName(int code)
-    {
-        try {
-            return session.Data().GetCountryName(code, ctx.Lang->CurrentLanguage);
-        } catch (const std::exception&) {
-            return {};
-        }
     }
 
     const std::string& Word(std::size_t i) const
@@ -119,19 +103,10 @@ bool tReportRun::Build(const std::string& kind)
             return false;
     } else if (kind == "transits") {
         int months = 1;
-        second.Assign(first);
-        for (int n = 1; n <= 24; ++n) second.SetBodyLongitude(n, first.BodyPosition(n));
         std::vector<std::string> w;
         if (!Word(1).empty()) w.push_back(Word(1));
         if (!StartDate(w, first, error) || !Whole(2, 1, 1200, months)) return false;
-        tTransitRules rules;
-        rules.TransitAspects = o.TransitAspects;
-        if (args.all) rules.TransitAspects.fill(true);
-        rules.SynastryOrbs = &o.SynastryOrbs;
-        rules.TransitOrb = o.TransitOrb;
-        tTransitsCollection events;
-        TransitSearch(first, months, args.bodies, rules, events);
-        ScoreTransits(events, o.NatalOrbs);
+        const tTransitsCollection events = FindTransits(o, first, months, args.bodies, args.all);
         WriteTransitsTable(text, events, ctx);
         if (analysis && !Interpret(kAnalysisTransits, [&](tAnalysisFile& f, std::vector<std::string>& out) {
                 AnalyseTransitList(f, out, first, events, ctx);
@@ -216,6 +191,24 @@ bool tReportRun::Build(const std::string& kind)
 }
 
 }  // namespace
+
+tReportContext ReportContext(tSession& s)
+{
+    const TMainOptions& o = *s.options;
+    tReportContext ctx;
+    ctx.Lang = s.languages.get();
+    // Without the reference tables a report still shows, only without names.
+    ctx.CountryName = [&s](int code) {
+        try {
+            return s.Data().GetCountryName(code, s.languages->CurrentLanguage);
+        } catch (const std::exception&) {
+            return std::string();
+        }
+    };
+    ctx.HouseRule = {o.HouseOrb, o.HouseCentered};
+    ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes};
+    return ctx;
+}
 
 int Report(int argc, char** argv)
 {

@@ -2,8 +2,14 @@
 // line, as plain text, RTF or HTML.
 #pragma once
 
+#include "command_args.h"
+#include "reports/report_context.h"
+
 namespace quintara::cli {
 
 int Report(int argc, char** argv);
+
+// The vocabulary, formats, country names and rules of the session's settings.
+tReportContext ReportContext(tSession& s);
 
 }  // namespace quintara::cli

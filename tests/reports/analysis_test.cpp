@@ -8,6 +8,7 @@
 #include "platform/atomic_file.h"
 #include "reports/analysis.h"
 #include "support/birth.h"
+#include "support/report_fixture.h"
 #include "support/temp_dir.h"
 
 namespace quintara {
@@ -114,17 +115,10 @@ TEST(AnalysisFile, RandomFilesAndIndexesNeverReadOutside)
     }
 }
 
-struct tAnalysisFixture {
-    test::tTempDir home;
-    tProfileFile settings{home.File("Astro.ini")};
-    TLanguages lang{home.Path(), settings};
-    tOptionRecord o = tOptionRecord::Defaults();
-    tReportContext ctx;
+struct tAnalysisFixture : test::tReportFixture {
     tAnalysisFile file;
-    tAnalysisFixture(const std::string& text)
+    explicit tAnalysisFixture(const std::string& text)
     {
-        ctx.Lang = &lang;
-        ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, 3};
         Write(home.File("analyse.agb"), text);
         std::string error;
         EXPECT_TRUE(file.Open(home.File("analyse.agb"), error)) << error;

@@ -3,34 +3,18 @@
 #include <sstream>
 
 #include "aspects/aspects.h"
-#include "options/option_set.h"
 #include "reports/natal_reports.h"
 #include "reports/text_writers.h"
 #include "support/birth.h"
-#include "support/temp_dir.h"
+#include "support/report_fixture.h"
 
 namespace quintara {
 namespace {
 
-struct tReportFixture {
-    test::tTempDir home;
-    tProfileFile settings{home.File("Astro.ini")};
-    TLanguages lang{home.Path(), settings};
-    tOptionRecord o = tOptionRecord::Defaults();
-    tFixedMetrics metrics;
-    tReportText text{metrics};
-    tReportContext ctx;
+struct tReportFixture : test::tReportFixture {
     tReportFixture()
     {
-        ctx.Lang = &lang;
         ctx.CountryName = [](int code) { return code == 33 ? std::string("France") : std::string(); };
-        ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, 3};
-    }
-    std::vector<std::string> Lines() const
-    {
-        std::vector<std::string> out;
-        for (const tParagraph& p : text.Paragraphs()) out.push_back(p.Text());
-        return out;
     }
 };
 

@@ -3,28 +3,14 @@
 #include "aspects/aspects.h"
 #include "data/chart_record.h"
 #include "data/data_module.h"
-#include "options/option_set.h"
 #include "reports/two_chart_reports.h"
 #include "support/birth.h"
-#include "support/temp_dir.h"
+#include "support/report_fixture.h"
 
 namespace quintara {
 namespace {
 
-struct tFixture {
-    test::tTempDir home;
-    tProfileFile settings{home.File("Astro.ini")};
-    TLanguages lang{home.Path(), settings};
-    tOptionRecord o = tOptionRecord::Defaults();
-    tFixedMetrics metrics;
-    tReportText text{metrics};
-    tReportContext ctx;
-    tFixture()
-    {
-        ctx.Lang = &lang;
-        ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, 3};
-    }
-};
+using tFixture = test::tReportFixture;
 
 TEST(TwoChartReports, TransitLinesMarkRetrogradeAndUniversalTime)
 {
