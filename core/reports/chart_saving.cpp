@@ -30,6 +30,11 @@ tCloseQuestion CloseQuestion(bool chartModified, bool textModified)
     return textModified ? tCloseQuestion::SaveText : tCloseQuestion::None;
 }
 
+bool RebuildTextAfterModify(bool textModified, const std::function<bool()>& changeDisplay)
+{
+    return !textModified || (changeDisplay && changeDisplay());
+}
+
 void SaveChart(TData1& data, tChart& chart, const std::string* text, const std::function<bool()>& overwrite)
 {
     const bool found = GoToChart(data, chart);

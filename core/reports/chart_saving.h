@@ -18,6 +18,10 @@ enum class tCloseQuestion {
 // Only the chart question when the chart was changed, text or not.
 tCloseQuestion CloseQuestion(bool chartModified, bool textModified);
 
+// After the chart was modified: the text is built anew unless the user
+// changed it and changeDisplay() ("Change text display") says no.
+bool RebuildTextAfterModify(bool textModified, const std::function<bool()>& changeDisplay);
+
 // The row of chart.Index is overwritten when it exists and overwrite()
 // ("Overwrite saved chart") says so; otherwise the chart becomes a new row
 // and chart.Index its new index. text (when given) goes into "TEXT".

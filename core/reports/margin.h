@@ -40,4 +40,9 @@ private:
     tTwipsRect twips{285, 285, 285, 285};
 };
 
+// The page margins of "print window" from the settings (hundredths of a
+// millimetre): top and bottom grow by 10 mm for the header line (when the
+// header is on) and the footer line (when there is footer text).
+TMargin PrintTextMargins(int left, int top, int right, int bottom, bool header, bool footer);
+
 }  // namespace quintara

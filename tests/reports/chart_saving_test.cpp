@@ -13,6 +13,9 @@ TEST(ChartSaving, CloseAsksOnlyAboutTheChartWhenBothChanged)
     EXPECT_EQ(CloseQuestion(true, true), tCloseQuestion::SaveChart);
     EXPECT_EQ(CloseQuestion(false, true), tCloseQuestion::SaveText);
     EXPECT_EQ(CloseQuestion(false, false), tCloseQuestion::None);
+    EXPECT_TRUE(RebuildTextAfterModify(false, nullptr));
+    EXPECT_FALSE(RebuildTextAfterModify(true, [] { return false; }));
+    EXPECT_TRUE(RebuildTextAfterModify(true, [] { return true; }));
 }
 
 TEST(ChartSaving, OverwriteOnlyWhenAskedAndTextNeverLandsOnAnotherChart)

@@ -72,6 +72,15 @@ TEST(Margin, UnitConversionsAndTwips)
     m.AssignTo(r);
     EXPECT_EQ(r.Left, 1425);
     EXPECT_EQ(r.Top, 283);
+
+    const TMargin plain = PrintTextMargins(2500, 2000, 1500, 2000, false, false);
+    EXPECT_EQ(plain.Top(), 2000);
+    EXPECT_EQ(plain.Bottom(), 2000);
+    const TMargin both = PrintTextMargins(2500, 2000, 1500, 2000, true, true);
+    EXPECT_EQ(both.Top(), 3000);
+    EXPECT_EQ(both.Bottom(), 3000);
+    EXPECT_EQ(both.Left(), 2500);
+    EXPECT_EQ(both.Right(), 1500);
 }
 
 }  // namespace
