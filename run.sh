@@ -30,6 +30,9 @@ echo "== This year's transits of a 1990 Paris birth (all aspect kinds, first 24 
 $cli transits 2026-01-01 12 --all --date 1990-05-17 --time 14:30 --place Paris --zone auto --home "$home" | head -24
 $cli previsions 2026-01-01 7.00 6 --date 1990-05-17 --time 14:30 --place Paris --zone auto --home "$home"
 echo
+echo "== The birth-chart interpretation (first 30 lines)"
+$cli report analysis --date 1990-05-17 --time 14:30 --place Paris --zone auto --name Durand --home "$home" | head -30
+echo
 echo "== Store, list and export charts"
 $cli charts add --name Durand --first-name Elise --place Paris --zone auto --date 1950-06-01 --time 12:00 --home "$home"
 $cli charts add --name Martin --place Lyon --zone auto --date 1985-03-02 --time 08:10 --home "$home"
