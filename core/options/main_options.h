@@ -12,10 +12,13 @@
 
 namespace quintara {
 
-// The report font's settings (section "Font").
+// A font with the extra record the pictures write: the report font's
+// settings (section "Font"), and the font state of a drawing canvas.
 struct tExtFont {
     std::string Name = "New Times Roman";  // the literal is used as written
     std::int32_t Size = 11;                // points
+    std::uint32_t Color = 0;               // 0x00BBGGRR
+    std::int32_t Orientation = 0;          // tenths of a degree, counter-clockwise
     bool operator==(const tExtFont&) const = default;
 };
 

@@ -1,0 +1,51 @@
+// A canvas that writes SVG: the vector format of this platform, which the
+// pictures treat as their metafile (text sizes follow the metafile rule,
+// so device units are three to an output pixel).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "graphics/canvas.h"
+
+namespace quintara {
+
+class tSvgCanvas : public tCanvas {
+public:
+    // width x height output pixels; the device has three units per pixel.
+    tSvgCanvas(int width, int height, tColor background = 0xffffff);
+
+    static constexpr int kUnitsPerPixel = 3;
+    int DeviceWidth() const { return width * kUnitsPerPixel; }
+    int DeviceHeight() const { return height * kUnitsPerPixel; }
+
+    void Arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) override;
+    void LineTo(int x, int y) override;
+    void TextOut(int x, int y, const std::string& utf8) override;
+    // Vector output has no pixels to fill: the closed figure drawn in the
+    // border colour around the point (a circle or an ellipse, less the ones
+    // of that colour inside it) is filled. A point no such figure encloses
+    // fills nothing.
+    void FloodFill(int x, int y, tColor border) override;
+    bool IsMetafile() const override { return true; }
+
+    std::string Document() const;
+
+private:
+    struct tOval {
+        double cx, cy, rx, ry;
+        tColor color;
+        bool Contains(double x, double y) const;
+    };
+    std::string Stroke() const;
+
+    int width, height;
+    tColor background;
+    std::string body;
+    std::vector<tOval> ovals;  // whole ellipses drawn, for the fills
+};
+
+// "#rrggbb" of a colour value.
+std::string SvgColor(tColor c);
+
+}  // namespace quintara
