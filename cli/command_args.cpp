@@ -1,5 +1,6 @@
 #include "command_args.h"
 
+#include <charconv>
 #include <ctime>
 #include <iostream>
 
@@ -141,6 +142,7 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
         if (opt == "--help" || opt == "-h") { std::cout << Usage(); return 0; }
         if (opt == "--json") { a.json = true; continue; }
         if (opt == "--analysis") { a.analysis = true; continue; }
+        if (opt == "--proportional") { a.proportional = true; continue; }
         if (opt == "--batch" && batchAllowed) { a.batch = true; continue; }
         if (opt == "--all" && aspectOptions) { a.all = true; continue; }
         if (opt == "-o" && i + 1 < argc) { a.output = argv[++i]; continue; }
@@ -153,6 +155,22 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
         if (opt == "--filter") { a.filter = value; continue; }
         if (opt == "--into") { a.into = value; continue; }
         if (opt == "--output") { a.output = value; continue; }
+        if (opt == "--size") {
+            const std::size_t x = value.find('x');
+            const auto w = ParseWhole(value.substr(0, x), 10, 20000, sub);
+            const auto h = x == std::string_view::npos ? std::nullopt : ParseWhole(value.substr(x + 1), 10, 20000, sub);
+            if (!w || !h) return Fail("size: give WxH in pixels, 10 to 20000 each, like 1000x1000");
+            a.width = *w, a.height = *h;
+            continue;
+        }
+        if (opt == "--zoom") {
+            double z = 0;
+            const auto res = std::from_chars(value.data(), value.data() + value.size(), z);
+            if (res.ec != std::errc() || res.ptr != value.data() + value.size() || !(z >= 0.1 && z <= 10))
+                return Fail("zoom: give a factor from 0.1 to 10, like 1.2");
+            a.zoom = z;
+            continue;
+        }
         if (opt == "--format") {
             if (value != "text" && value != "rtf" && value != "html") return Fail("format: text, rtf or html");
             a.format = value;

@@ -65,6 +65,9 @@ struct tCommandArgs {
     int limit = 20;
     std::string home, chartFile, filter, into, format = "text", output;
     unsigned bodies = 0x7fc;  // transiting bodies, bit n = body n
+    int width = 1000, height = 1000;  // pictures, pixels
+    double zoom = 1.0;
+    bool proportional = false;
     std::vector<std::string> words;  // arguments that are not options
 };
 

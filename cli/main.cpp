@@ -25,6 +25,7 @@
 #include "options/main_options.h"
 #include "platform/program_home.h"
 #include "positions.h"
+#include "picture_command.h"
 #include "report_command.h"
 #include "reports/text_writers.h"
 #include "reports/two_chart_reports.h"
@@ -61,6 +62,9 @@ constexpr const char* kUsage =
     "                    synastry (second chart options), compare-file [man|woman|both [MINAGE\n"
     "                    [MAXAGE [POSITIVE [NEGATIVE [TOTAL]]]]]], previsions [START [STEP [COUNT]]],\n"
     "                    sun-return [YEAR], moon-return [DATE], progression [DATE], midpoints\n"
+    "       quintara-cli picture KIND -o FILE.svg [chart options] [second chart options]\n"
+    "                    [--size WxH] [--zoom F] [--proportional]; KIND: daisy, us, clock, two,\n"
+    "                    us-two, side-by-side, us-side-by-side\n"
     "       quintara-cli previsions [START [STEP [COUNT]]] [chart options] [--all] [--json]\n"
     "                    COUNT (default 12) scores every STEP days.hours (default 7.00)\n"
     "  (chart is another name for positions)\n"
@@ -457,6 +461,7 @@ int main(int argc, char** argv)
     if (std::strcmp(argv[1], "phases") == 0) return Phases(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "progression") == 0) return Derived(argc - 2, argv + 2, false);
     if (std::strcmp(argv[1], "midpoints") == 0) return Derived(argc - 2, argv + 2, true);
+    if (std::strcmp(argv[1], "picture") == 0) return Picture(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "report") == 0) return Report(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "transits") == 0) return Transits(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "previsions") == 0) return Previsions(argc - 2, argv + 2);

@@ -1,0 +1,120 @@
+#include "graphics/chart_graphs.h"
+
+#include <cmath>
+
+#include "i18n/date_format.h"
+#include "options/option_set.h"
+#include "reports/report_context.h"
+
+namespace quintara {
+
+tReplay PageReplay(int w, int h, double zoom, bool proportional, bool window)
+{
+    tReplay r;
+    r.ScaleX = w / 10, r.ScaleY = h / 10;
+    int px = 100, py = 100;
+    if (proportional && w > 0 && h > 0) {
+        if (w > h) {
+            px = RoundI(100.0 * h / w);
+            r.OriginX = RoundI(10000.0 / w * (w - h)) / 2;
+        } else {
+            py = RoundI(100.0 * w / h);
+            r.OriginY = RoundI(10000.0 / h * (h - w)) / 2;
+        }
+    }
+    const double f = zoom * (window ? 0.9 : 1.0);
+    r.PercentX = RoundI(px * f), r.PercentY = RoundI(py * f);
+    return r;
+}
+
+tTextElement::tTextElement(tElement* parent, std::int32_t x, std::int32_t y, std::string text)
+    : tElement(parent, "TextElement"), Text(std::move(text))
+{
+    X = x, Y = y;
+}
+
+void tTextElement::SetTextStyle(std::string font, std::uint16_t direction, std::uint16_t orientation, std::uint16_t size)
+{
+    FontName = std::move(font), Direction = direction, Orientation = orientation, Size = size;
+    StyleSet = true;
+}
+
+void tTextElement::RecordGraph()
+{
+    tElement::RecordGraph();
+    tRecordElement r(*this);
+    if (StyleSet) r.SetTextStyle(FontName, Direction, Orientation, Size);
+    if (TextColor) r.SetTextColor(*TextColor);
+    if (AlignSet) r.SetTextAlign(Align);
+    r.OutTextXY(0, 0, Text);
+}
+
+std::string ChartTitle(const tChart& c, const tPictureContext& ctx)
+{
+    if (c.ChartType != 0) return FormatDate(c.Year, c.Month, c.Day, ctx.Lang->DateFormatString);
+    return c.Name + " " + c.FirstName;
+}
+
+tChartGraph::tChartGraph(tGraphKind kind, const tChart& first, const tChart& second, const tPictureContext& ctx)
+    : Kind(kind), First(first), Second(second), ctx(ctx)
+{
+    X = 5000, Y = 5000;
+}
+
+tTextElement& tChartGraph::Title(const tChart& chart, bool bottomRight)
+{
+    tTextElement& t = bottomRight ? Add<tTextElement>(X - 20, Y - 20, ChartTitle(chart, ctx))
+                                  : Add<tTextElement>(20 - X, 20 - Y, ChartTitle(chart, ctx));
+    const OptionSet* set = First.Options;
+    const int text = set ? set->LineWidths[kSlotText] : 1;
+    t.SetTextStyle("Times New Roman", 0, 0, static_cast<std::uint16_t>(text * 150));
+    if (set) t.SetTextColor(&set->Colors[kSlotText]);
+    t.SetTextAlign(bottomRight ? 10 : 0);
+    return t;
+}
+
+void tChartGraph::Setup()
+{
+    const bool two = Kind == tGraphKind::Two || Kind == tGraphKind::USTwo || Kind == tGraphKind::SideBySide ||
+                     Kind == tGraphKind::USSideBySide;
+    tTextElement& title = Title(First, false);
+    if (two) Title(Second, true);
+    switch (Kind) {
+    case tGraphKind::Daisy: Add<tWheel>(First, 2400, 3400, ctx); break;
+    case tGraphKind::US: Add<tUSWheel>(First, 3300, 4400, 700, ctx); break;
+    case tGraphKind::Clock:
+        clockTitle = &title;
+        Add<tWheel>(First, 2400, 3400, ctx);
+        break;
+    case tGraphKind::Two: Add<tTwoWheel>(First, Second, 2400, 3400, ctx); break;
+    case tGraphKind::USTwo: Add<tUSTwoWheel>(First, Second, 2500, 3500, 500, ctx); break;
+    case tGraphKind::SideBySide:
+        Add<tWheel>(First, 1680, 2400, ctx).X = -3000;
+        Add<tWheel>(Second, 1680, 2400, ctx).X = 3000;
+        break;
+    case tGraphKind::USSideBySide:
+        Add<tUSWheel>(First, 2300, 2900, 450, ctx).X = -3000;
+        Add<tUSWheel>(Second, 2300, 2900, 450, ctx).X = 3000;
+        break;
+    }
+    tElement::Setup();
+}
+
+void tChartGraph::RecordGraph()
+{
+    if (clockTitle)
+        clockTitle->SetText(FormatDate(First.Year, First.Month, First.Day, ctx.Lang->DateFormatString) + " " +
+                            FormatTime(First.Hour, First.Minute, ctx.Lang->TimeFormatString));
+    tElement::RecordGraph();
+}
+
+tInfoText tChartGraph::InfoWindow() const
+{
+    const tChart& c = First;
+    return {c.FirstName + " " + c.Name,
+            FormatDate(c.Year, c.Month, c.Day, ctx.Lang->DateFormatString) + " " +
+                FormatTime(c.Hour, c.Minute, ctx.Lang->TimeFormatString) + "\r\n" + c.BirthPlace + "\r\n" +
+                ctx.Lang->Caption(53) + " " + Fixed(c.Adjust, 6, 2)};
+}
+
+}  // namespace quintara

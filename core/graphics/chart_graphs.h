@@ -1,0 +1,59 @@
+// The roots of the chart pictures: titles and one or two wheels on a page
+// of 10000 x 10000 logical units, and the replay numbers of a page.
+#pragma once
+
+#include <memory>
+
+#include "graphics/wheel.h"
+
+namespace quintara {
+
+// Replay numbers for a target of w x h device units: ScaleX = w div 10;
+// with proportional drawing the shorter side sets both scales and the
+// picture is centred; window (a screen window) leaves a 10 percent margin.
+tReplay PageReplay(int w, int h, double zoom, bool proportional, bool window);
+
+class tTextElement : public tElement {
+public:
+    tTextElement(tElement* parent, std::int32_t x, std::int32_t y, std::string text);
+    void SetText(std::string t) { Text = std::move(t); }
+    void SetTextAlign(std::uint16_t a) { Align = a, AlignSet = true; }
+    // The colour is read when the element records.
+    void SetTextColor(const tColor* c) { TextColor = c; }
+    void SetTextStyle(std::string font, std::uint16_t direction, std::uint16_t orientation, std::uint16_t size);
+    void RecordGraph() override;
+    tInfoText InfoWindow() const override { return {}; }  // titles have none
+
+    std::string Text;
+    bool StyleSet = false, AlignSet = false;
+    std::string FontName;
+    std::uint16_t Direction = 0, Orientation = 0, Size = 0;
+    const tColor* TextColor = nullptr;
+    std::uint16_t Align = 0;
+};
+
+enum class tGraphKind { Daisy, US, Clock, Two, USTwo, SideBySide, USSideBySide };
+
+// One picture of one chart (second = first) or two.
+class tChartGraph : public tDrawing {
+public:
+    tChartGraph(tGraphKind kind, const tChart& first, const tChart& second, const tPictureContext& ctx);
+    void Setup() override;
+    void RecordGraph() override;
+    // The first chart's date, time, place and zone correction.
+    tInfoText InfoWindow() const override;
+
+    tGraphKind Kind;
+    const tChart& First;
+    const tChart& Second;
+
+private:
+    tTextElement& Title(const tChart& chart, bool bottomRight);
+    const tPictureContext& ctx;
+    tTextElement* clockTitle = nullptr;
+};
+
+// A person's name and first name, or the date of a chart in time.
+std::string ChartTitle(const tChart& chart, const tPictureContext& ctx);
+
+}  // namespace quintara

@@ -1,0 +1,247 @@
+#include "graphics/wheel.h"
+
+#include <cmath>
+
+#include "engine/angles.h"
+#include "options/option_set.h"
+#include "reports/analysis.h"
+
+namespace quintara {
+namespace {
+
+constexpr std::uint16_t kCentredBaseline = 30;
+
+const OptionSet& Set(const tChart& c)
+{
+    static const OptionSet none{};
+    return c.Options ? *c.Options : none;
+}
+
+bool HasHouses(const tChart& c) { return c.HouseType < 255; }
+
+double StartRotation(const tChart& c)
+{
+    if (Set(c).StartAries) return 0;
+    const double asc = c.HouseCusp(1);
+    return asc >= 0 ? asc * kDegToRadians : 0;
+}
+
+}  // namespace
+
+tWheelBase::tWheelBase(tElement* parent, const tChart& chart, const tPictureContext& ctx)
+    : tChartElement(parent), Chart(chart), Rotation(StartRotation(chart)), Aspects(ctx.AspectRules), ctx(ctx)
+{
+    Movable = false;
+}
+
+void tWheelBase::AddChart(const tChart& chart, const std::function<void(const tPlanet&)>& planet,
+                          const std::function<void(int)>& house)
+{
+    for (int n = 1; n <= 12; ++n)
+        if (const tPlanet* p = chart.FindBody(n)) planet(*p);
+    if (HasHouses(chart))
+        for (int h = 1; h <= 12; ++h) house(h + 12);
+    for (int i = 25; i <= chart.BodyCount(); ++i) {
+        const tPlanet& p = *chart.BodyAt(i);
+        if (p.Num < 36 || p.Num > 48) planet(p);
+    }
+}
+
+void tWheelBase::DrawBase(tRecordElement& r) const
+{
+    const OptionSet& s = Set(Chart);
+    r.SetColor(s.Colors[kSlotBase]);
+    r.SetTextColor(s.Colors[kSlotBase]);
+    r.setlinestyle(kSolid, s.LineWidths[kSlotBase]);
+}
+
+void tWheelBase::DrawSigns(tRecordElement& r, double inner, double outer) const
+{
+    const OptionSet& set = Set(Chart);
+    const std::int32_t text = set.LineWidths[kSlotText];
+    for (int s = 0; s < 12; ++s) {
+        const double b = s * kPi / 6 - Rotation;
+        const tPoint from = WheelPoint(inner, b), to = WheelPoint(outer, b);
+        r.Line(from.x, from.y, to.x, to.y);
+        tPoint p = WheelPoint((inner + outer) * 0.5, b + kPi / 12);
+        r.SetTextAlign(kCentredBaseline);
+        if (set.Symbols) {
+            p.y += 2 * CharSize;
+            r.SetTextStyle("Wingdings", 2, 0, static_cast<std::uint16_t>(text * 2 * CharSize));
+            r.OutTextXY(p.x, p.y, std::string(1, static_cast<char>(0x5D + s + 1)));
+        } else {
+            p.y += CharSize;
+            r.SetTextStyle("Courier New", 0, 0, static_cast<std::uint16_t>(text * CharSize));
+            r.OutTextXY(p.x, p.y, ctx.Lang->Caption(61 + s));
+        }
+    }
+}
+
+void tWheelBase::DrawChords(tRecordElement& r, double radius, const tChart& second) const
+{
+    const OptionSet& set = Set(Chart);
+    for (const tAspect& a : Aspects.Items()) {
+        const int k = a.Aspect;
+        const std::size_t slot = static_cast<std::size_t>(kSlotFirstAspect - 1 + k);
+        // Kinds 13 to 21 have no colour of their own.
+        r.SetColor(k >= 1 && k <= 12 ? set.Colors[slot] : set.Colors[kSlotBase]);
+        if (k >= 1 && k <= 10) {
+            const int style = k == 3 ? kDash : k == 5 ? kDot : k >= 6 ? kDashDot : kSolid;
+            r.setlinestyle(style, set.LineWidths[slot]);
+        }
+        const tPoint p1 = WheelPoint(radius, Angle(Chart.BodyPosition(a.Body1)));
+        const tPoint p2 = WheelPoint(radius, Angle(second.BodyPosition(a.Body2)));
+        r.Line(p1.x, p1.y, p2.x, p2.y);
+        r.setlinestyle(kSolid, 1);
+    }
+}
+
+tInfoText tWheelBase::InfoWindow() const
+{
+    std::string text;
+    for (const tAspect& a : Aspects.Items()) {
+        if (!text.empty()) text += "\r\n";
+        text += ctx.Lang->PlanetName(a.Body1) + "\t" + ctx.Lang->AspectName(a.Aspect) + "\t" +
+                ctx.Lang->PlanetName(a.Body2) + "\t" + Fixed(RoundDegMin(2, a.Orb), 5, 2);
+    }
+    return {ctx.Lang->Caption(74), text};
+}
+
+std::optional<std::vector<std::string>> tWheelBase::ExInfoWindow() const
+{
+    if (!ctx.Analysis) return std::nullopt;
+    tReportContext rc;
+    rc.Lang = ctx.Lang;
+    rc.HouseRule = ctx.HouseRule;
+    rc.AspectRules = ctx.AspectRules;
+    std::vector<std::string> lines;
+    AnalyseChart(0, *ctx.Analysis, lines, Chart, rc);
+    return lines;
+}
+
+tWheel::tWheel(tElement* parent, const tChart& chart, std::int32_t inner, std::int32_t outer, const tPictureContext& ctx)
+    : tWheelBase(parent, chart, ctx), InnerRadius(inner), OuterRadius(outer)
+{
+    HitRadius = 80;
+}
+
+void tWheel::Setup()
+{
+    tElement::Setup();
+    AddChart(
+        Chart, [&](const tPlanet& p) { Add<tGPlanet>(Chart, p, Rotation, InnerRadius, kWheelPlanet, ctx, false); },
+        [&](int cusp) { Add<tHouse>(Chart, cusp, Rotation, OuterRadius, kStandardHouse, ctx); });
+}
+
+void tWheel::RecordGraph()
+{
+    tElement::RecordGraph();
+    tRecordElement r(*this);
+    DrawBase(r);
+    r.Circle(0, 0, InnerRadius);
+    r.Circle(0, 0, OuterRadius);
+    DrawSigns(r, InnerRadius, OuterRadius);
+    DrawAspects(r);
+}
+
+void tWheel::DrawAspects(tRecordElement& r)
+{
+    for (int d = 1; d <= 360; ++d) {
+        const tPoint q = WheelPoint(OuterRadius, d * kDegToRadians - Rotation);
+        const double f = d % 5 == 0 ? 0.96 : 0.98;
+        r.Line(q.x, q.y, RoundI(f * q.x), RoundI(f * q.y));
+    }
+    Aspects.BuildNatal(Chart);
+    DrawChords(r, InnerRadius, Chart);
+}
+
+tTwoWheel::tTwoWheel(tElement* parent, const tChart& chart, const tChart& chart2, std::int32_t inner,
+                     std::int32_t outer, const tPictureContext& ctx)
+    : tWheel(parent, chart, inner, outer, ctx), Chart2(chart2)
+{
+}
+
+void tTwoWheel::Setup()
+{
+    tWheel::Setup();
+    AddChart(
+        Chart2, [&](const tPlanet& p) { Add<tGPlanet>(Chart2, p, Rotation, InnerRadius, kWheelPlanet, ctx, true); },
+        [&](int cusp) { Add<tHouse>(Chart2, cusp, Rotation, OuterRadius, kStandardHouse2, ctx); });
+}
+
+void tTwoWheel::DrawAspects(tRecordElement& r)
+{
+    Aspects.Clear();
+    Aspects.BuildComparison(Chart, Chart2);
+    DrawChords(r, InnerRadius, Chart2);
+}
+
+tUSWheel::tUSWheel(tElement* parent, const tChart& chart, std::int32_t zodiacInner, std::int32_t zodiacOuter,
+                   std::int32_t center, const tPictureContext& ctx)
+    : tWheelBase(parent, chart, ctx), ZodiacInnerRadius(zodiacInner), ZodiacOuterRadius(zodiacOuter), CenterRadius(center)
+{
+    HitRadius = 40;
+}
+
+void tUSWheel::Setup()
+{
+    tElement::Setup();
+    AddChart(
+        Chart, [&](const tPlanet& p) { Add<tGPlanet>(Chart, p, Rotation, ZodiacInnerRadius, kUSWheelPlanet, ctx, false); },
+        [&](int cusp) { Add<tHouse>(Chart, cusp, Rotation, ZodiacOuterRadius, kUSHouse, ctx); });
+}
+
+void tUSWheel::RecordGraph()
+{
+    tElement::RecordGraph();
+    tRecordElement r(*this);
+    DrawBase(r);
+    r.Circle(0, 0, ZodiacInnerRadius);
+    r.Circle(0, 0, ZodiacOuterRadius);
+    r.Circle(0, 0, CenterRadius);
+    DrawSigns(r, ZodiacInnerRadius, ZodiacOuterRadius);
+    if (HasHouses(Chart)) {
+        r.SetColor(Set(Chart).Colors[kSlotBase]);
+        for (int h = 1; h <= 12; ++h) {
+            const tPlanet* cusp = Chart.FindBody(12 + h);
+            if (!cusp) continue;
+            r.setlinestyle(h % 3 == 1 ? kSolid : kDot, BodyWidth(*cusp));
+            const double a = Angle(Chart.HouseCusp(h));
+            const tPoint p1 = WheelPoint(ZodiacInnerRadius, a), p2 = WheelPoint(CenterRadius, a);
+            r.Line(p1.x, p1.y, p2.x, p2.y);
+        }
+    }
+    DrawAspects(r);
+}
+
+void tUSWheel::DrawAspects(tRecordElement& r)
+{
+    Aspects.BuildNatal(Chart);
+    DrawChords(r, CenterRadius, Chart);
+}
+
+tUSTwoWheel::tUSTwoWheel(tElement* parent, const tChart& chart, const tChart& chart2, std::int32_t zodiacInner,
+                         std::int32_t zodiacOuter, std::int32_t center, const tPictureContext& ctx)
+    : tUSWheel(parent, chart, zodiacInner, zodiacOuter, center, ctx), Chart2(chart2)
+{
+}
+
+void tUSTwoWheel::Setup()
+{
+    tElement::Setup();
+    AddChart(
+        Chart, [&](const tPlanet& p) { Add<tGPlanet>(Chart, p, Rotation, ZodiacInnerRadius, kUSWheelPlanet, ctx, false); },
+        [&](int cusp) { Add<tHouse>(Chart, cusp, Rotation, ZodiacInnerRadius, kUSTwoHouse, ctx); });
+    AddChart(
+        Chart2, [&](const tPlanet& p) { Add<tGPlanet>(Chart2, p, Rotation, ZodiacInnerRadius, kWheelPlanet, ctx, true); },
+        [&](int cusp) { Add<tHouse>(Chart2, cusp, Rotation, ZodiacOuterRadius, kUSHouse2, ctx); });
+}
+
+void tUSTwoWheel::DrawAspects(tRecordElement& r)
+{
+    Aspects.Clear();
+    Aspects.BuildComparison(Chart, Chart2);
+    DrawChords(r, CenterRadius, Chart2);
+}
+
+}  // namespace quintara

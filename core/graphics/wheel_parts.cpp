@@ -1,0 +1,267 @@
+#include "graphics/wheel_parts.h"
+
+#include <cmath>
+
+#include "engine/angles.h"
+#include "options/option_set.h"
+#include "reports/analysis.h"
+
+namespace quintara {
+namespace {
+
+constexpr std::uint16_t kCentredBaseline = 30;  // centred, on the baseline
+constexpr std::uint16_t kTextSlot = kSlotText;
+
+std::int32_t TextSize(const tChart& chart, std::int32_t charSize)
+{
+    const std::int32_t w = chart.Options ? chart.Options->LineWidths[kTextSlot] : 1;
+    return w * charSize;
+}
+
+// "name sign dd.mm", then the position and latitude, then the house.
+std::string PositionInfo(const tChart& chart, int n, const std::string& lg, const tPictureContext& ctx)
+{
+    const std::string name = ctx.Lang->PlanetName(n);
+    const double lon = chart.BodyPosition(n);
+    const tSignPos sp = SignPosition(2, lon);
+    std::string s = name + " " + (sp.Sign >= 1 && sp.Sign <= 12 ? ctx.Lang->Caption(sp.Sign) : "") + " " +
+                    Fixed(sp.Degrees, 5, 2) + "\r\n";
+    if (chart.Retrograde(n)) s += ctx.Lang->Caption(13) + "\r\n";
+    s += lg + Fixed(RoundDegMin(2, lon), 6, 2) + " ";
+    const tPlanet* p = chart.FindBody(n);
+    if (p && p->Latitude >= 0) s += "lt=" + Fixed(RoundDegMin(2, p->Latitude), 6, 2);
+    s += "\r\n";
+    const int house = HouseOf(chart, n, ctx.HouseRule);
+    s += name + " " + ctx.Lang->Caption(0) + " " + (house >= 1 ? ctx.Lang->PlanetName(12 + house) : "");
+    return s;
+}
+
+std::optional<std::vector<std::string>> BodyInterpretation(const tChart& chart, int n, const tPictureContext& ctx)
+{
+    if (!ctx.Analysis) return std::nullopt;
+    tAspectsCollection aspects(ctx.AspectRules);
+    aspects.BuildNatal(chart);
+    aspects.ScoreNatal(chart);
+    std::vector<std::string> lines;
+    tReportContext rc;
+    rc.Lang = ctx.Lang;
+    rc.HouseRule = ctx.HouseRule;
+    rc.AspectRules = ctx.AspectRules;
+    tAnalysis(*ctx.Analysis, lines, chart, chart, rc).Body(n, aspects);
+    return lines;
+}
+
+}  // namespace
+
+tColor BodyColor(const tPlanet& p)
+{
+    const tColor c = p.EffectiveColor();
+    return c ? c : 0x00ff0000;
+}
+
+std::int32_t BodyWidth(const tPlanet& p)
+{
+    const std::int32_t w = p.EffectiveLineWidth();
+    return w ? w : 1;
+}
+
+tHouse::tHouse(tElement* parent, const tChart& chart, int cusp, double rotation, double R, const tHouseLayout& layout,
+               const tPictureContext& ctx)
+    : tChartElement(parent), Chart(chart), Cusp(cusp), Rotation(rotation), R(R), layout(layout), ctx(ctx)
+{
+    const bool angular = cusp == 13 || cusp == 16 || cusp == 19 || cusp == 22;
+    const tPoint p = WheelPoint((angular ? layout.angular : layout.ordinary) * R, Angle(chart.BodyPosition(cusp)));
+    X = p.x, Y = p.y;
+}
+
+void tHouse::play(tCanvas& c, const tReplay& r)
+{
+    const tPlanet* p = Chart.FindBody(Cusp);
+    Visible = p && p->Visible;
+    tElement::play(c, r);
+}
+
+void tHouse::RecordGraph()
+{
+    tElement::RecordGraph();
+    const tPlanet* p = Chart.FindBody(Cusp);
+    if (!p) return;
+    tRecordElement rec(*this);
+    rec.SetColor(BodyColor(*p));
+    rec.setlinestyle(kSolid, BodyWidth(*p));
+    rec.SetTextColor(BodyColor(*p));
+    const auto size = static_cast<std::uint16_t>(TextSize(Chart, CharSize));
+    rec.SetTextStyle("Courier New", 0, 0, size);
+    rec.SetTextAlign(kCentredBaseline);
+    const double a = Angle(Chart.BodyPosition(Cusp));
+    const tPoint from = WheelPoint(layout.lineStart * R, a);
+    rec.Line(from.x - X, from.y - Y, 0, 0);
+    if (layout.ownTextStyle) rec.SetTextStyle("Courier New", 0, 0, size);
+    rec.OutTextXY(0, 0, ctx.Lang->PlanetShortName(Cusp));
+    const double b = Angle(HouseStart(Chart, Cusp - 12, ctx.HouseRule));
+    const tPoint t1 = WheelPoint(0.95 * R, b), t2 = WheelPoint(1.05 * R, b);
+    rec.Line(t1.x - X, t1.y - Y, t2.x - X, t2.y - Y);
+}
+
+tInfoText tHouse::InfoWindow() const
+{
+    return {Chart.Name + " " + ctx.Lang->PlanetName(Cusp), PositionInfo(Chart, Cusp, "long = ", ctx)};
+}
+
+std::optional<std::vector<std::string>> tHouse::ExInfoWindow() const { return BodyInterpretation(Chart, Cusp, ctx); }
+
+tGPlanet::tGPlanet(tElement* parent, const tChart& chart, const tPlanet& planet, double rotation, double R0,
+                   const tPlanetLayout& layout, const tPictureContext& ctx, bool secondChart)
+    : tChartElement(parent), Chart(chart), Planet(planet), Rotation(rotation), ctx(ctx), secondChart(secondChart)
+{
+    const double position = chart.BodyPosition(planet.Num);
+    const double a = position * kDegToRadians - rotation;
+    TruePoint = {-RoundI(std::cos(a) * R0), RoundI(std::sin(a) * R0)};
+    const double f = layout.base + layout.step * (planet.Num % 3);
+    const tPoint g{RoundI(f * TruePoint.x), RoundI(f * TruePoint.y)};
+    X = g.x, Y = g.y;
+    if (planet.Offset != 0) {
+        const double a2 = (position + planet.Offset) * kDegToRadians - rotation;
+        const double r = std::hypot(g.x, g.y);
+        TextOffset = {-RoundI(std::cos(a2) * r) - g.x, RoundI(std::sin(a2) * r) - g.y};
+    }
+}
+
+void tGPlanet::play(tCanvas& c, const tReplay& r)
+{
+    Visible = Planet.Visible;
+    tElement::play(c, r);
+}
+
+void tGPlanet::RecordGraph()
+{
+    tElement::RecordGraph();
+    tRecordElement rec(*this);
+    rec.SetTextStyle("Courier New", 0, 0, static_cast<std::uint16_t>(TextSize(Chart, CharSize)));
+    rec.SetTextAlign(kCentredBaseline);
+    rec.SetTextColor(BodyColor(Planet));
+    rec.SetColor(BodyColor(Planet));
+    rec.setlinestyle(kSolid, BodyWidth(Planet));
+    const tPoint d{TruePoint.x - X, TruePoint.y - Y};
+    const tPoint e{RoundI(0.2 * d.x), RoundI(0.2 * d.y)};
+    rec.Line(d.x, d.y, e.x, e.y);
+    const OptionSet* set = Chart.Options;
+    if (set && set->ShowDegrees) {
+        const tSignPos sp = SignPosition(2, Chart.BodyPosition(Planet.Num));
+        std::string label = Fixed(sp.Degrees, 4, 1);
+        if (Planet.Retrograde) label += ctx.Lang->Caption(13);
+        std::int32_t x = -e.x;
+        while (std::abs(x) < 4 * CharSize) x += 10;
+        rec.OutTextXY(x, -e.y, label);
+    }
+    if (set && set->Symbols) DesignPlanet(rec);
+    else rec.OutTextXY(0, CharSize, ctx.Lang->PlanetShortName(Planet.Num));
+}
+
+void tGPlanet::DesignPlanet(tRecordElement& rec) const
+{
+    if (!DrawBodyGlyph(rec, Planet.Num, CharSize))
+        rec.OutTextXY(TextOffset.x, TextOffset.y + CharSize, ctx.Lang->PlanetShortName(Planet.Num));
+}
+
+tInfoText tGPlanet::InfoWindow() const
+{
+    const std::string caption = secondChart ? ctx.Lang->Caption(94) : Chart.Name + " " + ctx.Lang->PlanetName(Planet.Num);
+    return {caption, PositionInfo(Chart, Planet.Num, "lg = ", ctx)};
+}
+
+std::optional<std::vector<std::string>> tGPlanet::ExInfoWindow() const
+{
+    return BodyInterpretation(Chart, Planet.Num, ctx);
+}
+
+bool DrawBodyGlyph(tRecordElement& r, int n, std::int32_t u)
+{
+    auto R = [](double v) { return RoundI(v); };
+    const double c45 = std::cos(45 * kDegToRadians), s45 = std::sin(45 * kDegToRadians);
+    switch (n) {
+    case 1:
+        r.Circle(0, 0, R(0.5 * u));
+        r.Circle(0, 0, 3 * u);
+        return true;
+    case 2:
+        r.Arc(0, 0, 252, 110, 3 * u);
+        r.Arc(R(-3.7 * u), 0, 315, 45, 4 * u);
+        return true;
+    case 3:
+        r.Ellipse(0, -3 * u, 180, 360, 2 * u, u);
+        r.Circle(0, 0, 2 * u);
+        r.Line(0, 2 * u, 0, 5 * u);
+        r.Line(-u, 4 * u, u, 4 * u);
+        return true;
+    case 4:
+        r.Circle(0, -2 * u, 2 * u);
+        r.Line(0, 0, 0, 4 * u);
+        r.Line(-2 * u, 2 * u, 2 * u, 2 * u);
+        return true;
+    case 5:
+        r.Circle(0, 0, 2 * u);
+        r.Arc(0, 0, 0, 45, 2 * u);
+        r.Line(R(2 * u * c45), R(-2 * u * s45), 4 * u, -4 * u);
+        r.Line(4 * u, -4 * u, 2 * u, -4 * u);
+        r.Line(4 * u, -4 * u, 4 * u, -2 * u);
+        return true;
+    case 6: {
+        const double p = u * std::cos(290 * kDegToRadians) - 2 * u, q = -u - 2 * u * std::sin(290 * kDegToRadians);
+        r.Ellipse(-2 * u, -u, 290, 70, u, 2 * u);
+        r.Line(R(p), R(q), 2 * u, R(q));
+        r.Line(u, 2 * u, u, -3 * u);
+        return true;
+    }
+    case 7:
+        r.Arc(2 * u, 0, 180, 300, u);
+        r.Ellipse(0, 0, 360, 180, u, 2 * u);
+        r.Line(-u, u, -u, -4 * u);
+        r.Line(-2 * u, -3 * u, 0, -3 * u);
+        return true;
+    case 8:
+        r.Ellipse(-2 * u, -u, 290, 70, u, 2 * u);
+        r.Ellipse(2 * u, -u, 110, 250, u, 2 * u);
+        r.Line(-u, -u, u, -u);
+        r.Line(0, -u, 0, 2 * u);
+        r.Circle(0, 2 * u, u);
+        return true;
+    case 9:
+        r.Ellipse(0, -3 * u, 175, 5, 2 * u, 4 * u);
+        r.Line(0, -3 * u, 0, 3 * u);
+        r.Line(-u, 2 * u, u, 2 * u);
+        return true;
+    case 10:
+        r.Line(-2 * u, -2 * u, -2 * u, 3 * u);
+        r.Line(-2 * u, 3 * u, R(1.5 * u), 3 * u);
+        r.Ellipse(-2 * u, 0, 270, 90, 4 * u, 2 * u);
+        return true;
+    case 11:
+        r.Arc(0, 0, 250, 110, 3 * u);
+        r.Arc(R(-3.7 * u), 0, 315, 45, 4 * u);
+        r.Line(0, 3 * u, 0, 5 * u);
+        r.Line(-u, 4 * u, u, 4 * u);
+        return true;
+    case 12: {
+        const double s = std::sin(28.64788975654116), c = std::cos(28.64788975654116);
+        const std::int32_t x1 = R(2 * u * std::cos(315 * kDegToRadians)) - 1 - R(u * s);
+        const std::int32_t y1 = -R(3 * u * std::sin(315 * kDegToRadians)) - 1 - R(u * c);
+        const std::int32_t x2 = R(2 * u * std::cos(225 * kDegToRadians)) + 1 + R(u * s);
+        const std::int32_t y2 = -R(3 * u * std::sin(225 * kDegToRadians)) - 1 - R(u * c);
+        r.Ellipse(0, 0, 315, 225, 2 * u, 3 * u);
+        r.Circle(x1, y1, u);
+        r.Circle(x2, y2, u);
+        return true;
+    }
+    case 25:
+        r.Circle(0, 2 * u, 2 * u);
+        r.Line(0, 0, 0, -4 * u);
+        r.Line(0, -3 * u, 2 * u, -4 * u);
+        r.Line(0, -3 * u, 2 * u, -u);
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace quintara
