@@ -5,8 +5,7 @@
 
 #include "command_args.h"
 #include "graphics/chart_graphs.h"
-#include "graphics/svg_canvas.h"
-#include "platform/atomic_file.h"
+#include "graphics/picture_files.h"
 
 namespace quintara::cli {
 namespace {
@@ -39,9 +38,9 @@ int Picture(int argc, char** argv)
     if (a.words.empty()) return Fail(std::string("picture: which kind? ") + kKinds);
     const auto kind = KindOf(a.words[0]);
     if (!kind) return Fail("picture: unknown kind \"" + a.words[0] + "\" (" + kKinds + ")");
-    if (a.output.empty()) return Fail("picture: give the file with -o FILE.svg");
-    if (!EndsWith(a.output, ".svg"))
-        return Fail("picture: only .svg files can be written yet (PNG and PDF come with the windowing layer)");
+    if (a.output.empty()) return Fail("picture: give the file with -o FILE.svg, FILE.png or FILE.pdf");
+    if (!EndsWith(a.output, ".svg") && !EndsWith(a.output, ".png") && !EndsWith(a.output, ".pdf"))
+        return Fail("picture: the file must end in .svg, .png or .pdf");
     tSession session;
     std::string error;
     if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
@@ -59,9 +58,8 @@ int Picture(int argc, char** argv)
     graph.Setup();
     graph.RecordGraph();
 
-    tSvgCanvas svg(a.width, a.height, o.BirthSet.Colors[kSlotBackground]);
-    graph.play(svg, PageReplay(svg.DeviceWidth(), svg.DeviceHeight(), a.zoom, a.proportional, false));
-    if (!WriteFileAtomically(a.output, svg.Document(), &error)) return Fail("cannot write " + a.output + ": " + error);
+    const tPictureOptions po{a.width, a.height, a.zoom, a.proportional, o.BirthSet.Colors[kSlotBackground]};
+    if (!WritePicture(graph, a.output, po, error)) return Fail("cannot write " + a.output + ": " + error);
     return 0;
 }
 

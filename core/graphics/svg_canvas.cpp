@@ -40,13 +40,6 @@ std::string SvgColor(tColor c)
 
 tSvgCanvas::tSvgCanvas(int w, int h, tColor bg) : width(w), height(h), background(bg) {}
 
-bool tSvgCanvas::tOval::Contains(double x, double y) const
-{
-    if (rx <= 0 || ry <= 0) return false;
-    const double u = (x - cx) / rx, v = (y - cy) / ry;
-    return u * u + v * v < 1.0;
-}
-
 std::string tSvgCanvas::Stroke() const
 {
     const double w = std::max(1, PenWidth) * 1.0;
@@ -67,7 +60,7 @@ void tSvgCanvas::Arc(int left, int top, int right, int bottom, int x1, int y1, i
     if (std::fabs(t1 - t2) < 1e-9) {
         body += "<ellipse cx=\"" + Num(cx) + "\" cy=\"" + Num(cy) + "\" rx=\"" + Num(rx) + "\" ry=\"" + Num(ry) + "\"" +
                 Stroke() + "/>\n";
-        ovals.push_back({cx, cy, rx, ry, PenColor});
+        figures.Add({cx, cy, rx, ry, PenColor});
         return;
     }
     auto onEllipse = [&](double t, double& x, double& y) {
@@ -115,20 +108,15 @@ void tSvgCanvas::TextOut(int x, int y, const std::string& utf8)
 
 void tSvgCanvas::FloodFill(int x, int y, tColor border)
 {
-    const tOval* outer = nullptr;
-    for (const tOval& o : ovals)
-        if (o.color == border && o.Contains(x, y) && (!outer || o.rx * o.ry < outer->rx * outer->ry)) outer = &o;
-    if (!outer) return;
+    const auto region = figures.RegionAt(x, y, border);
+    if (!region) return;
     auto oval = [](const tOval& o) {
         std::string s(1, 'M');
         return s + Num(o.cx - o.rx) + " " + Num(o.cy) + " a" + Num(o.rx) + " " + Num(o.ry) + " 0 1 0 " +
                Num(2 * o.rx) + " 0 a" + Num(o.rx) + " " + Num(o.ry) + " 0 1 0 " + Num(-2 * o.rx) + " 0 ";
     };
-    std::string d = oval(*outer);
-    for (const tOval& o : ovals)
-        if (&o != outer && o.color == border && !o.Contains(x, y) && outer->Contains(o.cx, o.cy) &&
-            o.rx * o.ry < outer->rx * outer->ry)
-            d += oval(o);
+    std::string d = oval(region->outer);
+    for (const tOval& h : region->holes) d += oval(h);
     body += "<path d=\"" + d + "\" fill=\"" + SvgColor(BrushColor) + "\" fill-rule=\"evenodd\" stroke=\"none\"/>\n";
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "graphics/canvas.h"
+#include "graphics/fill_figures.h"
 
 namespace quintara {
 
@@ -22,27 +23,19 @@ public:
     void Arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) override;
     void LineTo(int x, int y) override;
     void TextOut(int x, int y, const std::string& utf8) override;
-    // Vector output has no pixels to fill: the closed figure drawn in the
-    // border colour around the point (a circle or an ellipse, less the ones
-    // of that colour inside it) is filled. A point no such figure encloses
-    // fills nothing.
+    // The closed figure around the point (tFillFigures).
     void FloodFill(int x, int y, tColor border) override;
     bool IsMetafile() const override { return true; }
 
     std::string Document() const;
 
 private:
-    struct tOval {
-        double cx, cy, rx, ry;
-        tColor color;
-        bool Contains(double x, double y) const;
-    };
     std::string Stroke() const;
 
     int width, height;
     tColor background;
     std::string body;
-    std::vector<tOval> ovals;  // whole ellipses drawn, for the fills
+    tFillFigures figures;
 };
 
 // "#rrggbb" of a colour value.
