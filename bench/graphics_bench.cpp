@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "graphics/chart_graphs.h"
+#include "graphics/picture_files.h"
+#include "graphics/qt_canvas.h"
 #include "graphics/svg_canvas.h"
 #include "options/option_set.h"
 #include "platform/atomic_file.h"
@@ -60,5 +62,23 @@ void BM_ReplayTwoWheelSvg(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ReplayTwoWheelSvg)->Unit(benchmark::kMillisecond);
+
+// Replay onto a 1000 x 1000 image, as a window paints it.
+void BM_ReplayTwoWheelRaster(benchmark::State& state)
+{
+    EnsureGuiApplication();
+    tPictureBench p;
+    tChartGraph g(tGraphKind::Two, p.a, p.b, p.ctx);
+    g.Setup();
+    g.RecordGraph();
+    QImage image(1000, 1000, QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        tQtCanvas canvas(painter, &image);
+        g.play(canvas, PageReplay(1000, 1000, 1.0, true, true));
+    }
+}
+BENCHMARK(BM_ReplayTwoWheelRaster)->Unit(benchmark::kMillisecond);
 
 }  // namespace

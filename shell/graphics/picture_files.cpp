@@ -22,16 +22,6 @@ bool EndsWith(const std::string& s, const std::string& tail)
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-void EnsureGuiApplication()
-{
-    if (QGuiApplication::instance()) return;
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "quintara";
-    static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
-}
-
 // The window's 90 percent, centred: a picture file keeps a margin all round.
 tReplay Replay(int w, int h, const tPictureOptions& o)
 {
@@ -43,6 +33,16 @@ tReplay Replay(int w, int h, const tPictureOptions& o)
 }
 
 }  // namespace
+
+void EnsureGuiApplication()
+{
+    if (QGuiApplication::instance()) return;
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "quintara";
+    static char* argv[] = {name, nullptr};
+    static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+}
 
 bool WritePicture(tElement& picture, const std::string& path, const tPictureOptions& o, std::string& error)
 {

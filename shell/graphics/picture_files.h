@@ -15,6 +15,10 @@ struct tPictureOptions {
     tColor Background = 0xffffff;
 };
 
+// Qt needs an application object for fonts: made on the offscreen platform
+// when none exists yet.
+void EnsureGuiApplication();
+
 // Qt needs an application object for fonts: one on the offscreen platform
 // is made when none exists. False with error when the file cannot be
 // written or the extension is not one of the three.
