@@ -3,6 +3,7 @@
 #include <charconv>
 #include <iostream>
 
+#include "aspects/previsions.h"
 #include "command_args.h"
 #include "graphics/chart_graphs.h"
 #include "graphics/picture_files.h"
@@ -10,7 +11,9 @@
 namespace quintara::cli {
 namespace {
 
-constexpr const char* kKinds = "daisy, us, clock, two, us-two, side-by-side, us-side-by-side";
+constexpr const char* kKinds =
+    "daisy, us, clock, two, us-two, side-by-side, us-side-by-side, line [STEP], transit-line [START [STEP [BODY]]], "
+    "previsions [START [STEP [COUNT]]], moon [DATE]";
 
 std::optional<tGraphKind> KindOf(const std::string& s)
 {
@@ -31,13 +34,26 @@ bool EndsWith(const std::string& s, const std::string& tail)
 
 }  // namespace
 
+// Days.hours of word i (default days) in minutes.
+bool StepMinutes(const std::vector<std::string>& w, std::size_t i, int days, std::int32_t& minutes, std::string& error)
+{
+    minutes = days * 1440;
+    if (i >= w.size()) return true;
+    std::string sub;
+    const auto hours = ParseDaysHours(w[i], sub);
+    if (!hours || *hours == 0) {
+        error = "step: " + (hours ? std::string("give more than 0.00") : sub);
+        return false;
+    }
+    minutes = *hours * 60;
+    return true;
+}
+
 int Picture(int argc, char** argv)
 {
     tCommandArgs a;
     if (const int rc = ParseArgs(argc, argv, true, false, false, a); rc >= 0) return rc;
     if (a.words.empty()) return Fail(std::string("picture: which kind? ") + kKinds);
-    const auto kind = KindOf(a.words[0]);
-    if (!kind) return Fail("picture: unknown kind \"" + a.words[0] + "\" (" + kKinds + ")");
     if (a.output.empty()) return Fail("picture: give the file with -o FILE.svg, FILE.png or FILE.pdf");
     if (!EndsWith(a.output, ".svg") && !EndsWith(a.output, ".png") && !EndsWith(a.output, ".pdf"))
         return Fail("picture: the file must end in .svg, .png or .pdf");
@@ -45,21 +61,56 @@ int Picture(int argc, char** argv)
     std::string error;
     if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
     const TMainOptions& o = *session.options;
-    const bool two = *kind != tGraphKind::Daisy && *kind != tGraphKind::US && *kind != tGraphKind::Clock;
-    tChart first(two ? &o.FirstChartSet : &o.BirthSet), second(two ? &o.SecondChartSet : &o.BirthSet);
-    if (!MakeChart(a.first, session, first, error)) return Fail(error);
-    if (two && !MakeChart(a.second, session, second, error)) return Fail("chart 2: " + error);
-
     tPictureContext ctx;
     ctx.Lang = session.languages.get();
     ctx.HouseRule = {o.HouseOrb, o.HouseCentered};
     ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes};
-    tChartGraph graph(*kind, first, two ? second : first, ctx);
-    graph.Setup();
-    graph.RecordGraph();
+    ctx.TransitAspects = &o.TransitAspects;
 
+    const std::string& kindWord = a.words[0];
+    const auto kind = KindOf(kindWord);
+    const bool two = kind && *kind != tGraphKind::Daisy && *kind != tGraphKind::US && *kind != tGraphKind::Clock;
+    tChart first(two ? &o.FirstChartSet : &o.BirthSet), second(two ? &o.SecondChartSet : &o.BirthSet);
+    if (!MakeChart(a.first, session, first, error)) return Fail(error);
+    std::unique_ptr<tDrawing> picture;
+    std::vector<std::string> rest(a.words.begin() + 1, a.words.end());
+    std::int32_t step = 0;
+    if (kind) {
+        if (two && !MakeChart(a.second, session, second, error)) return Fail("chart 2: " + error);
+        picture = std::make_unique<tChartGraph>(*kind, first, two ? second : first, ctx);
+    } else if (kindWord == "line") {
+        if (!StepMinutes(rest, 0, 7, step, error)) return Fail(error);
+        picture = std::make_unique<tLineGraph>(first, step, ctx);
+    } else if (kindWord == "transit-line" || kindWord == "previsions") {
+        second.Assign(first);
+        second.ChartType = kindWord == "previsions" ? 7 : 5;
+        if (!StartDate(rest, second, error)) return Fail("start: " + error);
+        CalcChart(second);
+        if (!StepMinutes(rest, 1, 7, step, error)) return Fail(error);
+        int extra = kindWord == "previsions" ? 12 : 0;
+        if (rest.size() > 2) {
+            std::string sub;
+            const auto v = ParseWhole(rest[2], 0, kindWord == "previsions" ? 100000 : 12, sub);
+            if (!v) return Fail((kindWord == "previsions" ? "count: " : "body: ") + sub);
+            extra = *v;
+        }
+        if (kindWord == "transit-line") {
+            picture = std::make_unique<tTransLineGraph>(first, second, step, extra, ctx);
+        } else {
+            tAspectsCollection aspects(ctx.AspectRules);
+            picture = std::make_unique<tPrevGraph>(first, BuildPrevisions(first, second, extra, step / 60, aspects), ctx);
+        }
+    } else if (kindWord == "moon") {
+        if (!rest.empty() && !StartDate(rest, first, error)) return Fail("date: " + error);
+        CalcChart(first);
+        picture = std::make_unique<tMoonGraph>(first, ctx);
+    } else {
+        return Fail("picture: unknown kind \"" + kindWord + "\" (" + kKinds + ")");
+    }
+    picture->Setup();
+    picture->RecordGraph();
     const tPictureOptions po{a.width, a.height, a.zoom, a.proportional, o.BirthSet.Colors[kSlotBackground]};
-    if (!WritePicture(graph, a.output, po, error)) return Fail("cannot write " + a.output + ": " + error);
+    if (!WritePicture(*picture, a.output, po, error)) return Fail("cannot write " + a.output + ": " + error);
     return 0;
 }
 

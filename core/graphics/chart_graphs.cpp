@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "graphics/grids.h"
+#include "graphics/moon_cycle.h"
 #include "i18n/date_format.h"
 #include "options/option_set.h"
 #include "reports/report_context.h"
@@ -115,6 +117,73 @@ tInfoText tChartGraph::InfoWindow() const
             FormatDate(c.Year, c.Month, c.Day, ctx.Lang->DateFormatString) + " " +
                 FormatTime(c.Hour, c.Minute, ctx.Lang->TimeFormatString) + "\r\n" + c.BirthPlace + "\r\n" +
                 ctx.Lang->Caption(53) + " " + Fixed(c.Adjust, 6, 2)};
+}
+
+tLineGraph::tLineGraph(tChart& chart, std::int32_t stepMinutes, const tPictureContext& ctx)
+    : Chart(chart), StepMinutes(stepMinutes), ctx(ctx)
+{
+}
+
+void tLineGraph::Setup()
+{
+    Add<tLineGrid>(Chart, StepMinutes, ctx);
+    tElement::Setup();
+}
+
+tInfoText tLineGraph::InfoWindow() const
+{
+    const tChart& c = Chart;
+    return {c.FirstName + " " + c.Name, FormatDate(c.Year, c.Month, c.Day, ctx.Lang->DateFormatString) + " " +
+                                            FormatTime(c.Hour, c.Minute, ctx.Lang->TimeFormatString) + "\r\n" +
+                                            c.BirthPlace};
+}
+
+tTransLineGraph::tTransLineGraph(tChart& natal, tChart& transits, std::int32_t stepMinutes, int body,
+                                 const tPictureContext& ctx)
+    : Natal(natal), Transits(transits), StepMinutes(stepMinutes), Body(body), ctx(ctx)
+{
+}
+
+void tTransLineGraph::Setup()
+{
+    if (Body == 0) {
+        Add<tTransAllGrid>(Natal, Transits, StepMinutes, ctx);
+    } else {
+        for (int n = 1; n <= 12; ++n)
+            if (tPlanet* p = Natal.FindBody(n)) p->Visible = n == Body;
+        Add<tTransOneGrid>(Natal, Transits, StepMinutes, ctx);
+    }
+    tElement::Setup();
+}
+
+tPrevGraph::tPrevGraph(const tChart& chart, tPrevCollection p, const tPictureContext& ctx)
+    : Chart(chart), points(std::move(p)), ctx(ctx)
+{
+}
+
+void tPrevGraph::Setup()
+{
+    Add<tPrevGrid>(Chart, points);
+    tElement::Setup();
+}
+
+void tPrevGraph::RecordGraph()
+{
+    tElement::RecordGraph();
+    const OptionSet* set = Chart.Options;
+    tRecordElement r(*this);
+    r.SetTextStyle("Times New Roman", 0, 0, static_cast<std::uint16_t>((set ? set->LineWidths[kSlotText] : 1) * 150));
+    if (set) r.SetTextColor(set->Colors[kSlotText]);
+    r.SetTextAlign(0);
+    r.OutTextXY(20, 20, Chart.Name + " " + Chart.FirstName);
+}
+
+tMoonGraph::tMoonGraph(const tChart& chart, const tPictureContext& ctx) : Chart(chart), ctx(ctx) {}
+
+void tMoonGraph::Setup()
+{
+    Add<tMoonGrid>(Chart, ctx);
+    tElement::Setup();
 }
 
 }  // namespace quintara

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "aspects/previsions.h"
 #include "graphics/wheel.h"
 
 namespace quintara {
@@ -51,6 +52,60 @@ private:
     tTextElement& Title(const tChart& chart, bool bottomRight);
     const tPictureContext& ctx;
     tTextElement* clockTitle = nullptr;
+};
+
+// The line graph: bodies 1 to 12 of chart over 21 steps of stepMinutes.
+class tLineGraph : public tDrawing {
+public:
+    tLineGraph(tChart& chart, std::int32_t stepMinutes, const tPictureContext& ctx);
+    void Setup() override;
+    tInfoText InfoWindow() const override;
+
+    tChart& Chart;
+    std::int32_t StepMinutes;
+
+private:
+    const tPictureContext& ctx;
+};
+
+// Transiting bodies against the natal chart: every natal position (body 0)
+// or the aspect points of one natal body, the others among 1 to 12 hidden.
+class tTransLineGraph : public tDrawing {
+public:
+    tTransLineGraph(tChart& natal, tChart& transits, std::int32_t stepMinutes, int body, const tPictureContext& ctx);
+    void Setup() override;
+
+    tChart& Natal;
+    tChart& Transits;
+    std::int32_t StepMinutes;
+    int Body;
+
+private:
+    const tPictureContext& ctx;
+};
+
+class tPrevGraph : public tDrawing {
+public:
+    tPrevGraph(const tChart& chart, tPrevCollection points, const tPictureContext& ctx);
+    void Setup() override;
+    void RecordGraph() override;  // with a top-left title
+
+    const tChart& Chart;
+
+private:
+    tPrevCollection points;
+    const tPictureContext& ctx;
+};
+
+class tMoonGraph : public tDrawing {
+public:
+    tMoonGraph(const tChart& chart, const tPictureContext& ctx);
+    void Setup() override;
+
+    const tChart& Chart;
+
+private:
+    const tPictureContext& ctx;
 };
 
 // A person's name and first name, or the date of a chart in time.

@@ -3,6 +3,7 @@
 // for the extended information windows (none: no interpretation).
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -19,6 +20,8 @@ struct tPictureContext {
     tHouseRule HouseRule;
     tAspectRules AspectRules;
     const tAnalysisFile* Analysis = nullptr;  // not owned
+    // Aspect kinds of the transit line graph ([k - 1]: kind k); none: all five.
+    const std::array<bool, 36>* TransitAspects = nullptr;
 };
 
 struct tPoint {

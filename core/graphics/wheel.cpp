@@ -9,7 +9,6 @@
 namespace quintara {
 namespace {
 
-constexpr std::uint16_t kCentredBaseline = 30;
 
 const OptionSet& Set(const tChart& c)
 {
@@ -57,23 +56,11 @@ void tWheelBase::DrawBase(tRecordElement& r) const
 
 void tWheelBase::DrawSigns(tRecordElement& r, double inner, double outer) const
 {
-    const OptionSet& set = Set(Chart);
-    const std::int32_t text = set.LineWidths[kSlotText];
     for (int s = 0; s < 12; ++s) {
         const double b = s * kPi / 6 - Rotation;
         const tPoint from = WheelPoint(inner, b), to = WheelPoint(outer, b);
         r.Line(from.x, from.y, to.x, to.y);
-        tPoint p = WheelPoint((inner + outer) * 0.5, b + kPi / 12);
-        r.SetTextAlign(kCentredBaseline);
-        if (set.Symbols) {
-            p.y += 2 * CharSize;
-            r.SetTextStyle("Wingdings", 2, 0, static_cast<std::uint16_t>(text * 2 * CharSize));
-            r.OutTextXY(p.x, p.y, std::string(1, static_cast<char>(0x5D + s + 1)));
-        } else {
-            p.y += CharSize;
-            r.SetTextStyle("Courier New", 0, 0, static_cast<std::uint16_t>(text * CharSize));
-            r.OutTextXY(p.x, p.y, ctx.Lang->Caption(61 + s));
-        }
+        DrawSignGlyph(r, s, WheelPoint((inner + outer) * 0.5, b + kPi / 12), Chart.Options, *ctx.Lang, CharSize);
     }
 }
 

@@ -127,6 +127,12 @@ tGPlanet::tGPlanet(tElement* parent, const tChart& chart, const tPlanet& planet,
     }
 }
 
+tGPlanet::tGPlanet(tElement* parent, const tChart& chart, const tPlanet& planet, tPoint at, const tPictureContext& ctx)
+    : tChartElement(parent), Chart(chart), Planet(planet), Rotation(0), TruePoint(at), ctx(ctx), secondChart(false)
+{
+    X = at.x, Y = at.y;
+}
+
 void tGPlanet::play(tCanvas& c, const tReplay& r)
 {
     Visible = Planet.Visible;
@@ -173,6 +179,19 @@ tInfoText tGPlanet::InfoWindow() const
 std::optional<std::vector<std::string>> tGPlanet::ExInfoWindow() const
 {
     return BodyInterpretation(Chart, Planet.Num, ctx);
+}
+
+void DrawSignGlyph(tRecordElement& r, int s, tPoint p, const OptionSet* set, TLanguages& lang, std::int32_t charSize)
+{
+    const std::int32_t text = set ? set->LineWidths[kSlotText] : 1;
+    r.SetTextAlign(kCentredBaseline);
+    if (set && set->Symbols) {
+        r.SetTextStyle("Wingdings", 2, 0, static_cast<std::uint16_t>(text * 2 * charSize));
+        r.OutTextXY(p.x, p.y + 2 * charSize, std::string(1, static_cast<char>(0x5D + s + 1)));
+    } else {
+        r.SetTextStyle("Courier New", 0, 0, static_cast<std::uint16_t>(text * charSize));
+        r.OutTextXY(p.x, p.y + charSize, lang.Caption(61 + s));
+    }
 }
 
 bool DrawBodyGlyph(tRecordElement& r, int n, std::int32_t u)

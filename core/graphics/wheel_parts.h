@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chart/chart.h"
+#include "options/option_set.h"
 #include "graphics/display_list.h"
 #include "graphics/picture_context.h"
 
@@ -66,6 +67,9 @@ public:
     // R0: the radius of the exact points.
     tGPlanet(tElement* parent, const tChart& chart, const tPlanet& planet, double rotation, double R0,
              const tPlanetLayout& layout, const tPictureContext& ctx, bool secondChart);
+    // A body whose glyph and exact point are both at the given place (the
+    // line graphs).
+    tGPlanet(tElement* parent, const tChart& chart, const tPlanet& planet, tPoint at, const tPictureContext& ctx);
     void play(tCanvas& c, const tReplay& r) override;
     void RecordGraph() override;
     tInfoText InfoWindow() const override;
@@ -76,11 +80,18 @@ public:
     double Rotation;
     tPoint TruePoint, TextOffset;
 
-private:
+protected:
     void DesignPlanet(class tRecordElement& r) const;
     const tPictureContext& ctx;
+
+private:
     bool secondChart;
 };
+
+// Sign s (0 Aries .. 11 Pisces) at p, centred on its baseline: the
+// Wingdings glyph two character sizes lower, or the three-letter name one
+// lower, as the option set says.
+void DrawSignGlyph(tRecordElement& r, int s, tPoint p, const OptionSet* set, TLanguages& lang, std::int32_t charSize);
 
 // Glyph primitives of body n around the origin, u = the character size;
 // false for a body without a drawn glyph.
