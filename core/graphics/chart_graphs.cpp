@@ -110,14 +110,15 @@ void tChartGraph::RecordGraph()
     tElement::RecordGraph();
 }
 
-tInfoText tChartGraph::InfoWindow() const
+tInfoText GraphInfo(const tChart& c, bool withAdjust, const tPictureContext& ctx)
 {
-    const tChart& c = First;
-    return {c.FirstName + " " + c.Name,
-            FormatDate(c.Year, c.Month, c.Day, ctx.Lang->DateFormatString) + " " +
-                FormatTime(c.Hour, c.Minute, ctx.Lang->TimeFormatString) + "\r\n" + c.BirthPlace + "\r\n" +
-                ctx.Lang->Caption(53) + " " + Fixed(c.Adjust, 6, 2)};
+    std::string text = FormatDate(c.Year, c.Month, c.Day, ctx.Lang->DateFormatString) + " " +
+                       FormatTime(c.Hour, c.Minute, ctx.Lang->TimeFormatString) + "\r\n" + c.BirthPlace;
+    if (withAdjust) text += "\r\n" + ctx.Lang->Caption(53) + " " + Fixed(c.Adjust, 6, 2);
+    return {c.FirstName + " " + c.Name, text};
 }
+
+tInfoText tChartGraph::InfoWindow() const { return GraphInfo(First, true, ctx); }
 
 tLineGraph::tLineGraph(tChart& chart, std::int32_t stepMinutes, const tPictureContext& ctx)
     : Chart(chart), StepMinutes(stepMinutes), ctx(ctx)
@@ -130,13 +131,10 @@ void tLineGraph::Setup()
     tElement::Setup();
 }
 
-tInfoText tLineGraph::InfoWindow() const
-{
-    const tChart& c = Chart;
-    return {c.FirstName + " " + c.Name, FormatDate(c.Year, c.Month, c.Day, ctx.Lang->DateFormatString) + " " +
-                                            FormatTime(c.Hour, c.Minute, ctx.Lang->TimeFormatString) + "\r\n" +
-                                            c.BirthPlace};
-}
+tInfoText tLineGraph::InfoWindow() const { return GraphInfo(Chart, false, ctx); }
+tInfoText tTransLineGraph::InfoWindow() const { return GraphInfo(Natal, false, ctx); }
+tInfoText tPrevGraph::InfoWindow() const { return GraphInfo(Chart, false, ctx); }
+tInfoText tMoonGraph::InfoWindow() const { return GraphInfo(Chart, true, ctx); }
 
 tTransLineGraph::tTransLineGraph(tChart& natal, tChart& transits, std::int32_t stepMinutes, int body,
                                  const tPictureContext& ctx)

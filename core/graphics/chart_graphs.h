@@ -74,6 +74,7 @@ class tTransLineGraph : public tDrawing {
 public:
     tTransLineGraph(tChart& natal, tChart& transits, std::int32_t stepMinutes, int body, const tPictureContext& ctx);
     void Setup() override;
+    tInfoText InfoWindow() const override;
 
     tChart& Natal;
     tChart& Transits;
@@ -89,6 +90,7 @@ public:
     tPrevGraph(const tChart& chart, tPrevCollection points, const tPictureContext& ctx);
     void Setup() override;
     void RecordGraph() override;  // with a top-left title
+    tInfoText InfoWindow() const override;
 
     const tChart& Chart;
 
@@ -101,12 +103,17 @@ class tMoonGraph : public tDrawing {
 public:
     tMoonGraph(const tChart& chart, const tPictureContext& ctx);
     void Setup() override;
+    tInfoText InfoWindow() const override;
 
     const tChart& Chart;
 
 private:
     const tPictureContext& ctx;
 };
+
+// The information window of a graph: the chart's date, time and place
+// (and its zone correction for the wheels and the moon cycle).
+tInfoText GraphInfo(const tChart& chart, bool withAdjust, const tPictureContext& ctx);
 
 // A person's name and first name, or the date of a chart in time.
 std::string ChartTitle(const tChart& chart, const tPictureContext& ctx);

@@ -125,6 +125,33 @@ TEST(Wheel, ChordsResetTheirStyleAndUseTheAspectsSlot)
     EXPECT_EQ(w.InfoWindow().Caption, "Aspects");
 }
 
+TEST(Wheel, DegreeLabelsStandClearOfTheGlyph)
+{
+    tWheelFixture f;
+    tOptionRecord o = f.o;
+    o.BirthSet.ShowDegrees = true;
+    tChart c(&o.BirthSet);
+    test::Birth(c, 1990, 5, 17, 14, 30);
+    tWheel w(nullptr, c, 2400, 3400, f.pc);
+    w.Setup();
+    w.RecordGraph();
+    int labels = 0;
+    for (tGPlanet* p : Children<tGPlanet>(w)) {
+        const tPoint d{p->TruePoint.x - p->X, p->TruePoint.y - p->Y};
+        const std::int32_t start = -RoundI(0.2 * d.x);
+        for (auto& r : p->Display)
+            if (auto* t = dynamic_cast<const tTextOut*>(r.get()); t && t->Text.find('.') != std::string::npos) {
+                ++labels;
+                EXPECT_GE(std::abs(t->X), 4 * 80);  // moved out by steps of 10
+                EXPECT_EQ((t->X - start) % 10, 0);
+                EXPECT_LT(std::abs(t->X), 4 * 80 + 10 + std::abs(start) * 2);
+            }
+    }
+    EXPECT_GE(labels, 12);
+    tChartGraph g(tGraphKind::Daisy, c, c, f.pc);
+    EXPECT_NE(g.InfoWindow().Text.find("Adjust   0.00"), std::string::npos) << g.InfoWindow().Text;
+}
+
 TEST(Wheel, EveryGraphKindRendersToSvg)
 {
     tWheelFixture f;
