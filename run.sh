@@ -33,6 +33,12 @@ echo
 echo "== The birth-chart interpretation (first 30 lines)"
 $cli report analysis --date 1990-05-17 --time 14:30 --place Paris --zone auto --name Durand --home "$home" | head -30
 echo
+echo "== Pictures: the birth chart wheel as PNG, SVG and PDF"
+$cli picture daisy --date 1990-05-17 --time 14:30 --place Paris --zone auto --name Durand --home "$home" -o "$home/wheel.png" 2>/dev/null
+$cli picture daisy --date 1990-05-17 --time 14:30 --place Paris --zone auto --name Durand --home "$home" -o "$home/wheel.svg" 2>/dev/null
+$cli picture moon 2026-12-07 --date 1990-05-17 --place Paris --home "$home" -o "$home/moon.pdf" 2>/dev/null
+ls -l "$home/wheel.png" "$home/wheel.svg" "$home/moon.pdf" | awk '{print $5, $9}'
+echo
 echo "== Store, list and export charts"
 $cli charts add --name Durand --first-name Elise --place Paris --zone auto --date 1950-06-01 --time 12:00 --home "$home"
 $cli charts add --name Martin --place Lyon --zone auto --date 1985-03-02 --time 08:10 --home "$home"

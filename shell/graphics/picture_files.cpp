@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <cstdlib>
+#include <unistd.h>
 #include <memory>
 
 #include "graphics/chart_graphs.h"
@@ -38,6 +39,12 @@ void EnsureGuiApplication()
 {
     if (QGuiApplication::instance()) return;
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Qt wants a private runtime folder; a session without one (CI, a
+    // terminal as root) would get a warning on every run.
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        static char dir[] = "/tmp/quintara-runtime-XXXXXX";
+        if (mkdtemp(dir)) setenv("XDG_RUNTIME_DIR", dir, 1);
+    }
     static int argc = 1;
     static char name[] = "quintara";
     static char* argv[] = {name, nullptr};
