@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <cstdlib>
+#include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <memory>
 
@@ -42,8 +44,11 @@ void EnsureGuiApplication()
     // Qt wants a private runtime folder; a session without one (CI, a
     // terminal as root) would get a warning on every run.
     if (!std::getenv("XDG_RUNTIME_DIR")) {
-        static char dir[] = "/tmp/quintara-runtime-XXXXXX";
-        if (mkdtemp(dir)) setenv("XDG_RUNTIME_DIR", dir, 1);
+        static const std::string dir = "/tmp/quintara-runtime-" + std::to_string(getuid());
+        struct stat st {};
+        const bool ours = (mkdir(dir.c_str(), 0700) == 0 || lstat(dir.c_str(), &st) == 0) &&
+                          (lstat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == getuid());
+        if (ours) chmod(dir.c_str(), 0700), setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
     }
     static int argc = 1;
     static char name[] = "quintara";
