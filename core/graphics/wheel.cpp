@@ -97,12 +97,8 @@ tInfoText tWheelBase::InfoWindow() const
 std::optional<std::vector<std::string>> tWheelBase::ExInfoWindow() const
 {
     if (!ctx.Analysis) return std::nullopt;
-    tReportContext rc;
-    rc.Lang = ctx.Lang;
-    rc.HouseRule = ctx.HouseRule;
-    rc.AspectRules = ctx.AspectRules;
     std::vector<std::string> lines;
-    AnalyseChart(0, *ctx.Analysis, lines, Chart, rc);
+    AnalyseChart(0, *ctx.Analysis, lines, Chart, ReportContextOf(ctx));
     return lines;
 }
 

@@ -43,15 +43,20 @@ std::optional<std::vector<std::string>> BodyInterpretation(const tChart& chart, 
     aspects.BuildNatal(chart);
     aspects.ScoreNatal(chart);
     std::vector<std::string> lines;
-    tReportContext rc;
-    rc.Lang = ctx.Lang;
-    rc.HouseRule = ctx.HouseRule;
-    rc.AspectRules = ctx.AspectRules;
-    tAnalysis(*ctx.Analysis, lines, chart, chart, rc).Body(n, aspects);
+    tAnalysis(*ctx.Analysis, lines, chart, chart, ReportContextOf(ctx)).Body(n, aspects);
     return lines;
 }
 
 }  // namespace
+
+tReportContext ReportContextOf(const tPictureContext& ctx)
+{
+    tReportContext rc;
+    rc.Lang = ctx.Lang;
+    rc.HouseRule = ctx.HouseRule;
+    rc.AspectRules = ctx.AspectRules;
+    return rc;
+}
 
 tColor BodyColor(const tPlanet& p)
 {

@@ -18,6 +18,10 @@ public:
     std::int32_t CharSize = 80;
 };
 
+// The report builders' view of the same settings (for interpretations).
+struct tReportContext;
+tReportContext ReportContextOf(const tPictureContext& ctx);
+
 // The colour and line width of a body or cusp (0 in every source: blue, 1).
 tColor BodyColor(const tPlanet& p);
 std::int32_t BodyWidth(const tPlanet& p);

@@ -9,14 +9,7 @@
 namespace quintara {
 namespace {
 
-struct tGridFixture : test::tReportFixture {
-    tPictureContext pc;
-    tGridFixture()
-    {
-        pc.Lang = &lang;
-        pc.AspectRules = ctx.AspectRules;
-    }
-};
+using tGridFixture = test::tPictureFixture;
 
 std::vector<const tLine*> Lines(const tElement& e)
 {

@@ -10,14 +10,7 @@
 namespace quintara {
 namespace {
 
-struct tWheelFixture : test::tReportFixture {
-    tPictureContext pc;
-    tWheelFixture()
-    {
-        pc.Lang = &lang;
-        pc.AspectRules = ctx.AspectRules;
-    }
-};
+using tWheelFixture = test::tPictureFixture;
 
 template <class T>
 std::vector<T*> Children(tElement& e)

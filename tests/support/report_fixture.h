@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/picture_context.h"
 #include "options/option_set.h"
 #include "reports/report_context.h"
 #include "reports/report_text.h"
@@ -31,6 +32,16 @@ struct tReportFixture {
         std::vector<std::string> out;
         for (const tParagraph& p : text.Paragraphs()) out.push_back(p.Text());
         return out;
+    }
+};
+
+// The same with the context the pictures read.
+struct tPictureFixture : tReportFixture {
+    tPictureContext pc;
+    tPictureFixture()
+    {
+        pc.Lang = &lang;
+        pc.AspectRules = ctx.AspectRules;
     }
 };
 
