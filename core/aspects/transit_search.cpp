@@ -137,7 +137,7 @@ private:
             natalBodies.push_back(n);
         }
         for (int i = 2; i <= 24; ++i) {
-            if (i == 9 || !rules.TransitAspects[static_cast<std::size_t>(AspectTypeOfIndex(i) - 1)]) continue;
+            if (i == 9 || !Searched(i)) continue;
             for (int n : natalBodies) {
                 const double target = chart.BodyPosition(n) + SignedAspectAngle(i);
                 pairs.push_back({i, n, target, Normalize360(target)});
@@ -147,8 +147,8 @@ private:
 
     double SampleMoment(int k) const { return T0 + k * stepDays * kDay; }
 
-    // Longitudes in the chart's zodiac.
-    double Sidereal(double T) const { return chart.Zodiac ? AyanamsaAt(T) : 0.0; }
+    // Whether the aspect type of signed angle index i is searched.
+    bool Searched(int i) const { return rules.TransitAspects[static_cast<std::size_t>(AspectTypeOfIndex(i) - 1)]; }
 
     // Longitudes of the selected bodies at T from the same engine track the
     // refinement reads, so a crossing in the chart's positions always lies
@@ -168,7 +168,7 @@ private:
         auto& track = tracks[static_cast<std::size_t>(b)];
         if (!track) track.emplace(b, T0 - 40 * kDay, T1 + 40 * kDay, tLongitudeTrack::SpacingDays(b));
         const double lon = track->At(T);
-        return chart.Zodiac ? Normalize360(lon - Sidereal(T)) : lon;
+        return chart.Zodiac ? Normalize360(lon - AyanamsaAt(T)) : lon;
     }
 
     // A slow body is dropped when no aspect point lies on the way its
@@ -184,7 +184,7 @@ private:
             const double p0 = samples[0][static_cast<std::size_t>(b)];
             bool reachable = false;
             for (int i = 1; i <= 24 && !reachable; ++i) {
-                if (!rules.TransitAspects[static_cast<std::size_t>(AspectTypeOfIndex(i) - 1)]) continue;
+                if (!Searched(i)) continue;
                 for (int n : natalBodies)
                     if (CrossesTarget(p0, p0 + span, chart.BodyPosition(n) + SignedAspectAngle(i), tol)) {
                         reachable = true;
@@ -302,7 +302,6 @@ private:
         return c;
     }
 
-    // The first event found of a day, bodies and aspect is kept.
     void Accept(const tCandidate& c, double t, double orb, tTransitsCollection& result)
     {
         const int b = c.body;
@@ -313,9 +312,10 @@ private:
         e.Orb = orb;
         e.Moment = t;
         e.Exact = DateTimeFromCenturies(t);
-        if (result.Holds(e)) return;
-        // A slow body stationing on the point stays within the tolerance
-        // for days; its candidates settle on neighbouring days. One event.
+        // Candidates of one crossing settle within minutes of each other, and
+        // a slow body stationing on the point stays within the tolerance for
+        // days: one event per day apart, which also keeps the first of a
+        // calendar day.
         std::vector<double>& same = accepted[e.Transiting << 16 | e.Natal << 8 | e.AspectIndex];
         for (double m : same)
             if (std::fabs(m - t) < kDay) return;
@@ -335,24 +335,22 @@ private:
         else if (b <= 4) m *= 6;
         else if (b <= 6) m *= 2;
         const double s = direction * (b / m) * kDay;
-        auto excess = [&](double t) {
-            const double d = Fold90(Longitude(b, t) - target);
-            return d >= 0 ? d - orb : d + orb;
-        };
+        auto distance = [&](double t) { return Fold90(Longitude(b, t) - target); };
+        auto excess = [&](double d) { return d >= 0 ? d - orb : d + orb; };
         // A slow body near a station may stay in orb for years; the walk
         // ends at the orb or after about twelve years.
         const int maxSteps = static_cast<int>(4400 / (b / m));
         double t = t0, d = 0;
         for (int k = 0; k < maxSteps; ++k) {
             t += s;
-            d = Fold90(Longitude(b, t) - target);
+            d = distance(t);
             if (std::fabs(d) > orb) break;
         }
-        double e = d >= 0 ? d - orb : d + orb, s2 = -s / 3;
+        double e = excess(d), s2 = -s / 3;
         for (int k = 0; k < kMaxIterations && std::fabs(e) >= kConverged; ++k) {
             const double before = e;
             t += s2;
-            e = excess(t);
+            e = excess(distance(t));
             if (std::fabs(before) < std::fabs(e)) s2 = -s2 * 10 / 21;
         }
         return t;
@@ -367,7 +365,7 @@ private:
     std::vector<tPair> pairs;
     std::vector<tSample> samples;
     mutable std::array<std::optional<tLongitudeTrack>, 11> tracks;
-    std::unordered_map<int, std::vector<double>> accepted;  // (body, natal, index) -> moments
+    std::unordered_map<int, std::vector<double>> accepted;  // (body, natal, index) -> exact moments
 };
 
 }  // namespace

@@ -41,8 +41,6 @@ std::size_t tTransitsCollection::Add(const tTransitEvent& e)
     return at->second;
 }
 
-bool tTransitsCollection::Holds(const tTransitEvent& e) const { return byKey.contains(AddKey(e)); }
-
 void tTransitsCollection::Clear()
 {
     items.clear();

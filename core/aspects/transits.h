@@ -39,8 +39,6 @@ public:
     // An event of the same exact day, transiting body, natal body and
     // aspect as one already held is not added; returns the held one's index.
     std::size_t Add(const tTransitEvent& event);
-    // Whether Add would keep the held event instead.
-    bool Holds(const tTransitEvent& event) const;
     void Clear();
     // Stable: events that compare equal keep the order they were found in.
     void Sort();

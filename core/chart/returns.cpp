@@ -13,14 +13,6 @@ namespace {
 
 constexpr int kMaxSolarTrials = 100;
 
-// Into (-180, 180].
-double FoldHalfOpenAbove(double d)
-{
-    if (d > 180) d -= 360;
-    if (d <= -180) d += 360;
-    return d;
-}
-
 // Into [-180, 180).
 double FoldHalfOpenBelow(double d)
 {
@@ -68,7 +60,7 @@ int SolarReturn(const tChart& a, tChart& b, int yearOffset)
     auto distance = [&](double t) {
         CalcBodies(b, kSun, t);
         ApplyAyanamsa(b, t);
-        return FoldHalfOpenAbove(target - b.BodyPosition(kSun));
+        return AngleStep(b.BodyPosition(kSun), target);
     };
 
     int trials = 0;
