@@ -4,28 +4,17 @@
 #include <cstdio>
 
 #include "graphics/font_substitution.h"
+#include "engine/angles.h"
+#include "i18n/text_encoding.h"
 
 namespace quintara {
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 std::string Num(double v)
 {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.6g", v);
     return buf;
-}
-
-void AppendEscaped(std::string& out, const std::string& text)
-{
-    for (char c : text) {
-        if (c == '&') out += "&amp;";
-        else if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else if (c == '"') out += "&quot;";
-        else if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') out += c;
-    }
 }
 
 }  // namespace
@@ -102,7 +91,7 @@ void tSvgCanvas::TextOut(int x, int y, const std::string& utf8)
         body += " transform=\"rotate(" + Num(-Font.Orientation / 10.0) + " " + std::to_string(x) + " " +
                 std::to_string(y) + ")\"";
     body += ">";
-    AppendEscaped(body, f.Text);
+    AppendXmlEscaped(body, f.Text);
     body += "</text>\n";
 }
 

@@ -117,4 +117,15 @@ std::string ToUtf8(std::string_view bytes)
     return Windows1252ToUtf8(bytes);
 }
 
+void AppendXmlEscaped(std::string& out, std::string_view text)
+{
+    for (char c : text) {
+        if (c == '&') out += "&amp;";
+        else if (c == '<') out += "&lt;";
+        else if (c == '>') out += "&gt;";
+        else if (c == '"') out += "&quot;";
+        else if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') out += c;
+    }
+}
+
 }  // namespace quintara

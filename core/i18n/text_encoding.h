@@ -30,6 +30,10 @@ void AppendUtf8(std::string& out, std::uint32_t cp);
 // Characters (code points) of UTF-8 text.
 std::size_t Utf8Length(std::string_view text);
 
+// Appends text for XML and HTML: & < > " as entities; control characters
+// other than the tab are dropped (XML cannot hold them).
+void AppendXmlEscaped(std::string& out, std::string_view text);
+
 // text followed by blanks to width characters, or by one blank when longer.
 std::string PadUtf8(const std::string& text, std::size_t width);
 

@@ -8,39 +8,37 @@
 namespace quintara {
 namespace {
 
-constexpr double kDefaultTab = 36.0;  // points
-
-// Blanks that take a line of width x to the next stop after x.
-std::string TabFill(const tParagraph& p, double x, const tFontMetrics& m)
-{
-    double stop = -1;
-    for (double s : p.TabStops)
-        if (s > x + 1e-9) {
-            stop = s;
-            break;
-        }
-    if (stop < 0) stop = (std::floor(x / kDefaultTab + 1e-9) + 1) * kDefaultTab;
-    const double blank = m.TextWidth(" ");
-    const int count = blank > 0 ? std::max(1, static_cast<int>(std::ceil((stop - x) / blank - 1e-9))) : 1;
-    return std::string(static_cast<std::size_t>(count), ' ');
-}
-
-// Calls out(text piece, format) with tabs already expanded.
+// Lays a paragraph out in columns of a fixed-width display: a tab unit is
+// columnsPerUnit columns, a tab runs to the next stop past the column (to
+// the next multiple of 6 past the last stop). Calls out(piece, format) for
+// each run, tabs expanded and line ends dropped.
 template <class F>
-void LayOut(const tParagraph& p, const tFontMetrics& m, F&& out)
+void LayOutColumns(const tParagraph& p, double unit, double columnsPerUnit, F&& out)
 {
-    std::string line;
+    std::size_t column = 0;
     for (const tRun& r : p.Runs) {
         std::string piece;
-        for (char c : r.Text) {
+        for (std::size_t i = 0; i < r.Text.size();) {
+            const char c = r.Text[i];
             if (c == '\t') {
-                const std::string fill = TabFill(p, m.TextWidth(line + piece), m);
-                piece += fill;
-            } else if (c != '\r' && c != '\n') {
-                piece += c;
+                std::size_t stop = 0;
+                for (double point : p.TabStops) {
+                    const auto at = static_cast<std::size_t>(std::lround(unit > 0 ? point / unit * columnsPerUnit : 0));
+                    if (at > column) {
+                        stop = at;
+                        break;
+                    }
+                }
+                if (!stop) stop = (column / 6 + 1) * 6;
+                piece.append(stop - column, ' ');
+                column = stop;
+                ++i;
+                continue;
             }
+            const std::size_t from = i;
+            if (!NextCodePoint(r.Text, i)) ++i;
+            if (c != '\r' && c != '\n') piece.append(r.Text, from, i - from), ++column;
         }
-        line += piece;
         out(piece, r.Format);
     }
 }
@@ -60,48 +58,14 @@ void AppendRtfText(std::string& out, std::string_view text)
     }
 }
 
-void AppendHtmlText(std::string& out, std::string_view text)
-{
-    for (char c : text) {
-        if (c == '&') out += "&amp;";
-        else if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else if (c == '"') out += "&quot;";
-        else out += c;
-    }
-}
-
 }  // namespace
 
 std::string WritePlainText(const tReportText& text, double columnsPerUnit)
 {
-    const double unit = text.TabUnit();
     std::string s;
     for (const tParagraph& p : text.Paragraphs()) {
         std::string line;
-        std::size_t column = 0;
-        for (const tRun& r : p.Runs)
-            for (std::size_t i = 0; i < r.Text.size();) {
-                const char c = r.Text[i];
-                if (c == '\t') {
-                    std::size_t stop = 0;
-                    for (double point : p.TabStops) {
-                        const auto at = static_cast<std::size_t>(std::lround(unit > 0 ? point / unit * columnsPerUnit : 0));
-                        if (at > column) {
-                            stop = at;
-                            break;
-                        }
-                    }
-                    if (!stop) stop = (column / 6 + 1) * 6;
-                    line.append(stop - column, ' ');
-                    column = stop;
-                    ++i;
-                    continue;
-                }
-                const std::size_t from = i;
-                if (!NextCodePoint(r.Text, i)) ++i;
-                if (c != '\r' && c != '\n') line.append(r.Text, from, i - from), ++column;
-            }
+        LayOutColumns(p, text.TabUnit(), columnsPerUnit, [&](const std::string& piece, const tCharFormat&) { line += piece; });
         while (!line.empty() && line.back() == ' ') line.pop_back();
         s += line + '\n';
     }
@@ -150,19 +114,19 @@ std::string WriteRtf(const tReportText& text, const tRtfFont& font)
     return s;
 }
 
-std::string WriteHtml(const tReportText& text, const std::string& title)
+std::string WriteHtml(const tReportText& text, const std::string& title, double columnsPerUnit)
 {
     std::string s = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>";
-    AppendHtmlText(s, title);
+    AppendXmlEscaped(s, title);
     s += "</title></head>\n<body><pre>\n";
     for (const tParagraph& p : text.Paragraphs()) {
-        LayOut(p, text.Metrics(), [&](const std::string& piece, const tCharFormat& f) {
+        LayOutColumns(p, text.TabUnit(), columnsPerUnit, [&](const std::string& piece, const tCharFormat& f) {
             std::string open, close;
             if (f.Bold) open += "<b>", close = "</b>" + close;
             if (f.Italic) open += "<i>", close = "</i>" + close;
             if (f.Underline) open += "<u>", close = "</u>" + close;
             s += open;
-            AppendHtmlText(s, piece);
+            AppendXmlEscaped(s, piece);
             s += close;
         });
         s += '\n';

@@ -24,6 +24,6 @@ std::string WriteRtf(const tReportText& text, const tRtfFont& font = {});
 
 // A whole HTML document: the plain-text layout in a <pre> block, runs in
 // <b>, <i>, <u>.
-std::string WriteHtml(const tReportText& text, const std::string& title);
+std::string WriteHtml(const tReportText& text, const std::string& title, double columnsPerUnit = 1.5);
 
 }  // namespace quintara

@@ -8,11 +8,10 @@
 #include <vector>
 
 #include "graphics/font_substitution.h"
+#include "engine/angles.h"
 
 namespace quintara {
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 double RayDegrees(double cx, double cy, int x, int y) { return std::atan2(cy - y, x - cx) * 180 / kPi; }
 

@@ -51,7 +51,7 @@ TEST(ReportText, RtfCarriesStopsAttributesAndEscapes)
     EXPECT_NE(rtf.find("{\\b\\fs28 \\{a\\}\\\\b\\tab G\\u233?meaux \\u9795?}"), std::string::npos) << rtf;
     EXPECT_EQ(rtf.substr(rtf.size() - 2), "}\n");
 
-    const std::string html = WriteHtml(text, "A & B");
+    const std::string html = WriteHtml(text, "A & B", 1.0);
     EXPECT_NE(html.find("<title>A &amp; B</title>"), std::string::npos);
     EXPECT_NE(html.find("<b>{a}\\b   Gémeaux ♃</b>"), std::string::npos) << html;
 }
