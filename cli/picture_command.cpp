@@ -27,10 +27,6 @@ std::optional<tGraphKind> KindOf(const std::string& s)
     return std::nullopt;
 }
 
-bool EndsWith(const std::string& s, const std::string& tail)
-{
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
 
 }  // namespace
 
@@ -55,8 +51,7 @@ int Picture(int argc, char** argv)
     if (const int rc = ParseArgs(argc, argv, true, false, false, a); rc >= 0) return rc;
     if (a.words.empty()) return Fail(std::string("picture: which kind? ") + kKinds);
     if (a.output.empty()) return Fail("picture: give the file with -o FILE.svg, FILE.png or FILE.pdf");
-    if (!EndsWith(a.output, ".svg") && !EndsWith(a.output, ".png") && !EndsWith(a.output, ".pdf"))
-        return Fail("picture: the file must end in .svg, .png or .pdf");
+    if (!KnownPictureFormat(a.output)) return Fail("picture: the file must end in .svg, .png or .pdf");
     tSession session;
     std::string error;
     if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
@@ -69,7 +64,7 @@ int Picture(int argc, char** argv)
 
     const std::string& kindWord = a.words[0];
     const auto kind = KindOf(kindWord);
-    const bool two = kind && *kind != tGraphKind::Daisy && *kind != tGraphKind::US && *kind != tGraphKind::Clock;
+    const bool two = kind && IsTwoChartGraph(*kind);
     tChart first(two ? &o.FirstChartSet : &o.BirthSet), second(two ? &o.SecondChartSet : &o.BirthSet);
     if (!MakeChart(a.first, session, first, error)) return Fail(error);
     std::unique_ptr<tDrawing> picture;

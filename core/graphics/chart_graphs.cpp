@@ -67,20 +67,21 @@ tTextElement& tChartGraph::Title(const tChart& chart, bool bottomRight)
 {
     tTextElement& t = bottomRight ? Add<tTextElement>(X - 20, Y - 20, ChartTitle(chart, ctx))
                                   : Add<tTextElement>(20 - X, 20 - Y, ChartTitle(chart, ctx));
-    const OptionSet* set = First.Options;
-    const int text = set ? set->LineWidths[kSlotText] : 1;
-    t.SetTextStyle("Times New Roman", 0, 0, static_cast<std::uint16_t>(text * 150));
-    if (set) t.SetTextColor(&set->Colors[kSlotText]);
+    t.SetTextStyle("Times New Roman", 0, 0, LabelSize(First, 150));
+    if (First.Options) t.SetTextColor(&First.Options->Colors[kSlotText]);
     t.SetTextAlign(bottomRight ? 10 : 0);
     return t;
 }
 
+bool IsTwoChartGraph(tGraphKind k)
+{
+    return k == tGraphKind::Two || k == tGraphKind::USTwo || k == tGraphKind::SideBySide || k == tGraphKind::USSideBySide;
+}
+
 void tChartGraph::Setup()
 {
-    const bool two = Kind == tGraphKind::Two || Kind == tGraphKind::USTwo || Kind == tGraphKind::SideBySide ||
-                     Kind == tGraphKind::USSideBySide;
     tTextElement& title = Title(First, false);
-    if (two) Title(Second, true);
+    if (IsTwoChartGraph(Kind)) Title(Second, true);
     switch (Kind) {
     case tGraphKind::Daisy: Add<tWheel>(First, 2400, 3400, ctx); break;
     case tGraphKind::US: Add<tUSWheel>(First, 3300, 4400, 700, ctx); break;
@@ -168,10 +169,9 @@ void tPrevGraph::Setup()
 void tPrevGraph::RecordGraph()
 {
     tElement::RecordGraph();
-    const OptionSet* set = Chart.Options;
     tRecordElement r(*this);
-    r.SetTextStyle("Times New Roman", 0, 0, static_cast<std::uint16_t>((set ? set->LineWidths[kSlotText] : 1) * 150));
-    if (set) r.SetTextColor(set->Colors[kSlotText]);
+    r.SetTextStyle("Times New Roman", 0, 0, LabelSize(Chart, 150));
+    if (Chart.Options) r.SetTextColor(Chart.Options->Colors[kSlotText]);
     r.SetTextAlign(0);
     r.OutTextXY(20, 20, Chart.Name + " " + Chart.FirstName);
 }

@@ -34,6 +34,8 @@ public:
 };
 
 enum class tGraphKind { Daisy, US, Clock, Two, USTwo, SideBySide, USSideBySide };
+// The kinds that show a second chart.
+bool IsTwoChartGraph(tGraphKind kind);
 
 // One picture of one chart (second = first) or two.
 class tChartGraph : public tDrawing {

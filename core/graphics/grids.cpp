@@ -10,12 +10,6 @@
 namespace quintara {
 namespace {
 
-const OptionSet& SetOf(const tChart& c)
-{
-    static const OptionSet none{};
-    return c.Options ? *c.Options : none;
-}
-
 std::int32_t Level(double position, std::int32_t rowHeight) { return RoundI(12.0 * rowHeight * position / 360); }
 
 // Bodies hidden when the step (minutes) makes their curve too coarse.
@@ -65,7 +59,7 @@ void tLineGrid::Setup()
 void tLineGrid::RecordGraph()
 {
     tElement::RecordGraph();
-    const OptionSet& set = SetOf(Chart);
+    const OptionSet& set = OptionsOf(Chart);
     tRecordElement r(*this);
     r.SetColor(set.Colors[kSlotBase]);
     r.setlinestyle(kDot, 1);
@@ -74,9 +68,9 @@ void tLineGrid::RecordGraph()
     r.setlinestyle(kSolid, 1);
     r.SetTextColor(set.Colors[kSlotBase]);
     for (int s = 0; s < 12; ++s)
-        DrawSignGlyph(r, s, {static_cast<std::int32_t>(ColWidth * 21.2), RowHeight * s}, Chart.Options, *ctx.Lang, CharSize);
+        DrawSignGlyph(r, s, {static_cast<std::int32_t>(ColWidth * 21.2), RowHeight * s}, Chart, *ctx.Lang, CharSize);
     r.SetTextColor(set.Colors[kSlotText]);
-    r.SetTextStyle("Courier New", 0, 900, static_cast<std::uint16_t>(set.LineWidths[kSlotText] * CharSize));
+    r.SetTextStyle("Courier New", 0, 900, LabelSize(Chart, CharSize));
     r.SetTextAlign(0);
     for (int i = 0; i < kLineSamples; ++i)
         r.OutTextXY((i + 1) * ColWidth, 10000 - RowHeight, Labels[static_cast<std::size_t>(i)]);
@@ -136,9 +130,9 @@ void tAspGridPlanet::RecordGraph()
     static constexpr tLevel kLevels[] = {{0, 1, kSolid},  {-60, 2, kDash},     {60, 2, kDash},
                                          {-90, 3, kDot},  {90, 3, kDot},       {-120, 4, kDashDot},
                                          {120, 4, kDashDot}, {180, 5, kSolid}};
-    const OptionSet& set = SetOf(Chart);
+    const OptionSet& set = OptionsOf(Chart);
     tRecordElement r(*this);
-    r.SetTextStyle("Courier New", 0, 0, static_cast<std::uint16_t>(set.LineWidths[kSlotText] * CharSize));
+    r.SetTextStyle("Courier New", 0, 0, LabelSize(Chart, CharSize));
     r.SetTextAlign(24);
     for (const tLevel& l : kLevels) {
         if (ctx.TransitAspects && !(*ctx.TransitAspects)[static_cast<std::size_t>(l.aspect - 1)]) continue;
@@ -166,15 +160,13 @@ void tTransAllGrid::Setup()
         if (tPlanet* p = Natal.FindBody(n)) p->Visible = false;
     for (int i = 1; i <= std::min(24, Natal.BodyCount()); ++i) {
         const tPlanet& p = *Natal.BodyAt(i);
-        tGPlanet* e;
         if (aspectLines) {
-            e = &Add<tAspGridPlanet>(Natal, p, ColWidth, RowHeight, ctx);
+            Add<tAspGridPlanet>(Natal, p, ColWidth, RowHeight, ctx);
         } else {
             std::array<double, kLineSamples> level;
             level.fill(Natal.BodyPosition(p.Num));
-            e = &Add<tGridPlanet>(Natal, p, level, ColWidth, RowHeight, ctx);
+            Add<tGridPlanet>(Natal, p, level, ColWidth, RowHeight, ctx);
         }
-        e->Setup();
     }
 }
 
@@ -196,7 +188,7 @@ void tPrevGrid::RecordGraph()
     const std::size_t n = Points.size();
     ColWidth = static_cast<std::int32_t>(n > 1 ? 9000 / (n - 1) : 9000);
     RowHeight = static_cast<std::int32_t>(9000 / (MaxK - MinK));
-    const OptionSet& set = SetOf(Chart);
+    const OptionSet& set = OptionsOf(Chart);
     tRecordElement r(*this);
     r.SetColor(set.Colors[kSlotBase]);
     for (long long k = 0; k <= MaxK - MinK; ++k) {
@@ -211,7 +203,7 @@ void tPrevGrid::RecordGraph()
         r.Line(x, 500, x, bottom);
     }
     r.SetTextColor(set.Colors[kSlotText]);
-    r.SetTextStyle("Courier New", 0, 0, static_cast<std::uint16_t>(set.LineWidths[kSlotText] * CharSize));
+    r.SetTextStyle("Courier New", 0, 0, LabelSize(Chart, CharSize));
     r.SetTextAlign(24);
     for (long long k = 0; k <= MaxK - MinK; ++k)
         r.OutTextXY(500, static_cast<std::int32_t>(500 + k * RowHeight), std::to_string((MaxK - k) * 1000));
@@ -227,7 +219,7 @@ void tPrevGrid::RecordGraph()
                    static_cast<std::int32_t>(500 + i * ColWidth), y(i));
         }
     }
-    r.SetTextStyle("Courier New", 0, 900, static_cast<std::uint16_t>(set.LineWidths[kSlotText] * CharSize));
+    r.SetTextStyle("Courier New", 0, 900, LabelSize(Chart, CharSize));
     r.SetTextAlign(0);
     for (std::size_t i = 0; i < n; ++i)
         r.OutTextXY(static_cast<std::int32_t>(500 + i * ColWidth), 9990,

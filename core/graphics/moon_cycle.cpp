@@ -19,9 +19,8 @@ void tMoon::RecordGraph()
 {
     tElement::RecordGraph();
     const tColor color = Moon ? BodyColor(*Moon) : 0x00ff0000;
-    const std::int32_t text = chart.Options ? chart.Options->LineWidths[kSlotText] : 1;
     tRecordElement r(*this);
-    r.SetTextStyle("Courier New", 0, 0, static_cast<std::uint16_t>(text * CharSize));
+    r.SetTextStyle("Courier New", 0, 0, LabelSize(chart, CharSize));
     r.SetTextAlign(30);
     r.SetTextColor(color);
     r.SetColor(color);

@@ -10,17 +10,11 @@ namespace quintara {
 namespace {
 
 
-const OptionSet& Set(const tChart& c)
-{
-    static const OptionSet none{};
-    return c.Options ? *c.Options : none;
-}
-
 bool HasHouses(const tChart& c) { return c.HouseType < 255; }
 
 double StartRotation(const tChart& c)
 {
-    if (Set(c).StartAries) return 0;
+    if (OptionsOf(c).StartAries) return 0;
     const double asc = c.HouseCusp(1);
     return asc >= 0 ? asc * kDegToRadians : 0;
 }
@@ -33,9 +27,11 @@ tWheelBase::tWheelBase(tElement* parent, const tChart& chart, const tPictureCont
     Movable = false;
 }
 
-void tWheelBase::AddChart(const tChart& chart, const std::function<void(const tPlanet&)>& planet,
-                          const std::function<void(int)>& house)
+void tWheelBase::AddChart(const tChart& chart, bool second, double R0, const tPlanetLayout& planets, double R,
+                          const tHouseLayout& houses)
 {
+    auto planet = [&](const tPlanet& p) { Add<tGPlanet>(chart, p, Rotation, R0, planets, ctx, second); };
+    auto house = [&](int cusp) { Add<tHouse>(chart, cusp, Rotation, R, houses, ctx); };
     for (int n = 1; n <= 12; ++n)
         if (const tPlanet* p = chart.FindBody(n)) planet(*p);
     if (HasHouses(chart))
@@ -48,7 +44,7 @@ void tWheelBase::AddChart(const tChart& chart, const std::function<void(const tP
 
 void tWheelBase::DrawBase(tRecordElement& r) const
 {
-    const OptionSet& s = Set(Chart);
+    const OptionSet& s = OptionsOf(Chart);
     r.SetColor(s.Colors[kSlotBase]);
     r.SetTextColor(s.Colors[kSlotBase]);
     r.setlinestyle(kSolid, s.LineWidths[kSlotBase]);
@@ -60,13 +56,13 @@ void tWheelBase::DrawSigns(tRecordElement& r, double inner, double outer) const
         const double b = s * kPi / 6 - Rotation;
         const tPoint from = WheelPoint(inner, b), to = WheelPoint(outer, b);
         r.Line(from.x, from.y, to.x, to.y);
-        DrawSignGlyph(r, s, WheelPoint((inner + outer) * 0.5, b + kPi / 12), Chart.Options, *ctx.Lang, CharSize);
+        DrawSignGlyph(r, s, WheelPoint((inner + outer) * 0.5, b + kPi / 12), Chart, *ctx.Lang, CharSize);
     }
 }
 
 void tWheelBase::DrawChords(tRecordElement& r, double radius, const tChart& second) const
 {
-    const OptionSet& set = Set(Chart);
+    const OptionSet& set = OptionsOf(Chart);
     for (const tAspect& a : Aspects.Items()) {
         const int k = a.Aspect;
         const std::size_t slot = static_cast<std::size_t>(kSlotFirstAspect - 1 + k);
@@ -111,9 +107,7 @@ tWheel::tWheel(tElement* parent, const tChart& chart, std::int32_t inner, std::i
 void tWheel::Setup()
 {
     tElement::Setup();
-    AddChart(
-        Chart, [&](const tPlanet& p) { Add<tGPlanet>(Chart, p, Rotation, InnerRadius, kWheelPlanet, ctx, false); },
-        [&](int cusp) { Add<tHouse>(Chart, cusp, Rotation, OuterRadius, kStandardHouse, ctx); });
+    AddChart(Chart, false, InnerRadius, kWheelPlanet, OuterRadius, kStandardHouse);
 }
 
 void tWheel::RecordGraph()
@@ -147,9 +141,7 @@ tTwoWheel::tTwoWheel(tElement* parent, const tChart& chart, const tChart& chart2
 void tTwoWheel::Setup()
 {
     tWheel::Setup();
-    AddChart(
-        Chart2, [&](const tPlanet& p) { Add<tGPlanet>(Chart2, p, Rotation, InnerRadius, kWheelPlanet, ctx, true); },
-        [&](int cusp) { Add<tHouse>(Chart2, cusp, Rotation, OuterRadius, kStandardHouse2, ctx); });
+    AddChart(Chart2, true, InnerRadius, kWheelPlanet, OuterRadius, kStandardHouse2);
 }
 
 void tTwoWheel::DrawAspects(tRecordElement& r)
@@ -169,9 +161,7 @@ tUSWheel::tUSWheel(tElement* parent, const tChart& chart, std::int32_t zodiacInn
 void tUSWheel::Setup()
 {
     tElement::Setup();
-    AddChart(
-        Chart, [&](const tPlanet& p) { Add<tGPlanet>(Chart, p, Rotation, ZodiacInnerRadius, kUSWheelPlanet, ctx, false); },
-        [&](int cusp) { Add<tHouse>(Chart, cusp, Rotation, ZodiacOuterRadius, kUSHouse, ctx); });
+    AddChart(Chart, false, ZodiacInnerRadius, kUSWheelPlanet, ZodiacOuterRadius, kUSHouse);
 }
 
 void tUSWheel::RecordGraph()
@@ -184,7 +174,7 @@ void tUSWheel::RecordGraph()
     r.Circle(0, 0, CenterRadius);
     DrawSigns(r, ZodiacInnerRadius, ZodiacOuterRadius);
     if (HasHouses(Chart)) {
-        r.SetColor(Set(Chart).Colors[kSlotBase]);
+        r.SetColor(OptionsOf(Chart).Colors[kSlotBase]);
         for (int h = 1; h <= 12; ++h) {
             const tPlanet* cusp = Chart.FindBody(12 + h);
             if (!cusp) continue;
@@ -212,12 +202,8 @@ tUSTwoWheel::tUSTwoWheel(tElement* parent, const tChart& chart, const tChart& ch
 void tUSTwoWheel::Setup()
 {
     tElement::Setup();
-    AddChart(
-        Chart, [&](const tPlanet& p) { Add<tGPlanet>(Chart, p, Rotation, ZodiacInnerRadius, kUSWheelPlanet, ctx, false); },
-        [&](int cusp) { Add<tHouse>(Chart, cusp, Rotation, ZodiacInnerRadius, kUSTwoHouse, ctx); });
-    AddChart(
-        Chart2, [&](const tPlanet& p) { Add<tGPlanet>(Chart2, p, Rotation, ZodiacInnerRadius, kWheelPlanet, ctx, true); },
-        [&](int cusp) { Add<tHouse>(Chart2, cusp, Rotation, ZodiacOuterRadius, kUSHouse2, ctx); });
+    AddChart(Chart, false, ZodiacInnerRadius, kUSWheelPlanet, ZodiacInnerRadius, kUSTwoHouse);
+    AddChart(Chart2, true, ZodiacInnerRadius, kWheelPlanet, ZodiacOuterRadius, kUSHouse2);
 }
 
 void tUSTwoWheel::DrawAspects(tRecordElement& r)

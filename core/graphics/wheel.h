@@ -4,8 +4,6 @@
 // each for one chart or two. The wheel's origin is its centre.
 #pragma once
 
-#include <functional>
-
 #include "aspects/aspects.h"
 #include "graphics/wheel_parts.h"
 
@@ -28,10 +26,10 @@ public:
 
 protected:
     double Angle(double longitude) const { return longitude * kDegToRadians - Rotation; }
-    // Bodies 1..12, the houses (when the chart has them), then the list from
-    // its 25th entry on, without the dominants 36..48.
-    void AddChart(const tChart& chart, const std::function<void(const tPlanet&)>& planet,
-                  const std::function<void(int cusp)>& house);
+    // Bodies 1..12 (exact points on R0), the houses (when the chart has
+    // them, reference radius R), then the list from its 25th entry on,
+    // without the dominants 36..48. second: the bodies are the second chart's.
+    void AddChart(const tChart& chart, bool second, double R0, const tPlanetLayout& planets, double R, const tHouseLayout& houses);
     void DrawBase(tRecordElement& r) const;
     void DrawSigns(tRecordElement& r, double inner, double outer) const;
     // Chords on radius for every aspect in the list, the second body on

@@ -10,13 +10,6 @@ namespace quintara {
 namespace {
 
 constexpr std::uint16_t kCentredBaseline = 30;  // centred, on the baseline
-constexpr std::uint16_t kTextSlot = kSlotText;
-
-std::int32_t TextSize(const tChart& chart, std::int32_t charSize)
-{
-    const std::int32_t w = chart.Options ? chart.Options->LineWidths[kTextSlot] : 1;
-    return w * charSize;
-}
 
 // "name sign dd.mm", then the position and latitude, then the house.
 std::string PositionInfo(const tChart& chart, int n, const std::string& lg, const tPictureContext& ctx)
@@ -48,6 +41,17 @@ std::optional<std::vector<std::string>> BodyInterpretation(const tChart& chart, 
 }
 
 }  // namespace
+
+const OptionSet& OptionsOf(const tChart& c)
+{
+    static const OptionSet none{};
+    return c.Options ? *c.Options : none;
+}
+
+std::uint16_t LabelSize(const tChart& c, std::int32_t units)
+{
+    return static_cast<std::uint16_t>((c.Options ? c.Options->LineWidths[kSlotText] : 1) * units);
+}
 
 tReportContext ReportContextOf(const tPictureContext& ctx)
 {
@@ -95,7 +99,7 @@ void tHouse::RecordGraph()
     rec.SetColor(BodyColor(*p));
     rec.setlinestyle(kSolid, BodyWidth(*p));
     rec.SetTextColor(BodyColor(*p));
-    const auto size = static_cast<std::uint16_t>(TextSize(Chart, CharSize));
+    const std::uint16_t size = LabelSize(Chart, CharSize);
     rec.SetTextStyle("Courier New", 0, 0, size);
     rec.SetTextAlign(kCentredBaseline);
     const double a = Angle(Chart.BodyPosition(Cusp));
@@ -148,7 +152,7 @@ void tGPlanet::RecordGraph()
 {
     tElement::RecordGraph();
     tRecordElement rec(*this);
-    rec.SetTextStyle("Courier New", 0, 0, static_cast<std::uint16_t>(TextSize(Chart, CharSize)));
+    rec.SetTextStyle("Courier New", 0, 0, LabelSize(Chart, CharSize));
     rec.SetTextAlign(kCentredBaseline);
     rec.SetTextColor(BodyColor(Planet));
     rec.SetColor(BodyColor(Planet));
@@ -156,8 +160,8 @@ void tGPlanet::RecordGraph()
     const tPoint d{TruePoint.x - X, TruePoint.y - Y};
     const tPoint e{RoundI(0.2 * d.x), RoundI(0.2 * d.y)};
     rec.Line(d.x, d.y, e.x, e.y);
-    const OptionSet* set = Chart.Options;
-    if (set && set->ShowDegrees) {
+    const OptionSet& set = OptionsOf(Chart);
+    if (set.ShowDegrees) {
         const tSignPos sp = SignPosition(2, Chart.BodyPosition(Planet.Num));
         std::string label = Fixed(sp.Degrees, 4, 1);
         if (Planet.Retrograde) label += ctx.Lang->Caption(13);
@@ -165,7 +169,7 @@ void tGPlanet::RecordGraph()
         while (std::abs(x) < 4 * CharSize) x += 10;
         rec.OutTextXY(x, -e.y, label);
     }
-    if (set && set->Symbols) DesignPlanet(rec);
+    if (set.Symbols) DesignPlanet(rec);
     else rec.OutTextXY(0, CharSize, ctx.Lang->PlanetShortName(Planet.Num));
 }
 
@@ -186,15 +190,14 @@ std::optional<std::vector<std::string>> tGPlanet::ExInfoWindow() const
     return BodyInterpretation(Chart, Planet.Num, ctx);
 }
 
-void DrawSignGlyph(tRecordElement& r, int s, tPoint p, const OptionSet* set, TLanguages& lang, std::int32_t charSize)
+void DrawSignGlyph(tRecordElement& r, int s, tPoint p, const tChart& chart, TLanguages& lang, std::int32_t charSize)
 {
-    const std::int32_t text = set ? set->LineWidths[kSlotText] : 1;
     r.SetTextAlign(kCentredBaseline);
-    if (set && set->Symbols) {
-        r.SetTextStyle("Wingdings", 2, 0, static_cast<std::uint16_t>(text * 2 * charSize));
+    if (OptionsOf(chart).Symbols) {
+        r.SetTextStyle("Wingdings", 2, 0, LabelSize(chart, 2 * charSize));
         r.OutTextXY(p.x, p.y + 2 * charSize, std::string(1, static_cast<char>(0x5D + s + 1)));
     } else {
-        r.SetTextStyle("Courier New", 0, 0, static_cast<std::uint16_t>(text * charSize));
+        r.SetTextStyle("Courier New", 0, 0, LabelSize(chart, charSize));
         r.OutTextXY(p.x, p.y + charSize, lang.Caption(61 + s));
     }
 }

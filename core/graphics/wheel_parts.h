@@ -22,6 +22,12 @@ public:
 struct tReportContext;
 tReportContext ReportContextOf(const tPictureContext& ctx);
 
+// The chart's option set; an empty one for a chart made without.
+const OptionSet& OptionsOf(const tChart& c);
+// A text size of the chart's labels: the "Text" line width (1 without an
+// option set) times units.
+std::uint16_t LabelSize(const tChart& c, std::int32_t units);
+
 // The colour and line width of a body or cusp (0 in every source: blue, 1).
 tColor BodyColor(const tPlanet& p);
 std::int32_t BodyWidth(const tPlanet& p);
@@ -95,7 +101,7 @@ private:
 // Sign s (0 Aries .. 11 Pisces) at p, centred on its baseline: the
 // Wingdings glyph two character sizes lower, or the three-letter name one
 // lower, as the option set says.
-void DrawSignGlyph(tRecordElement& r, int s, tPoint p, const OptionSet* set, TLanguages& lang, std::int32_t charSize);
+void DrawSignGlyph(tRecordElement& r, int s, tPoint p, const tChart& chart, TLanguages& lang, std::int32_t charSize);
 
 // Glyph primitives of body n around the origin, u = the character size;
 // false for a body without a drawn glyph.

@@ -56,14 +56,23 @@ void EnsureGuiApplication()
     static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
 }
 
+bool KnownPictureFormat(const std::string& path)
+{
+    return EndsWith(path, ".svg") || EndsWith(path, ".png") || EndsWith(path, ".pdf");
+}
+
 bool WritePicture(tElement& picture, const std::string& path, const tPictureOptions& o, std::string& error)
 {
     std::string bytes;
+    if (!KnownPictureFormat(path)) {
+        error = "the file must end in .svg, .png or .pdf";
+        return false;
+    }
     if (EndsWith(path, ".svg")) {
         tSvgCanvas svg(o.Width, o.Height, o.Background);
         picture.play(svg, Replay(svg.DeviceWidth(), svg.DeviceHeight(), o));
         bytes = svg.Document();
-    } else if (EndsWith(path, ".png") || EndsWith(path, ".pdf")) {
+    } else {
         EnsureGuiApplication();
         QByteArray data;
         QBuffer buffer(&data);
@@ -89,9 +98,6 @@ bool WritePicture(tElement& picture, const std::string& path, const tPictureOpti
             painter.end();
         }
         bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
-    } else {
-        error = "the file must end in .svg, .png or .pdf";
-        return false;
     }
     if (bytes.empty()) {
         error = "nothing was drawn";

@@ -15,6 +15,9 @@ struct tPictureOptions {
     tColor Background = 0xffffff;
 };
 
+// Whether the file's extension is .svg, .png or .pdf.
+bool KnownPictureFormat(const std::string& path);
+
 // Qt needs an application object for fonts: made on the offscreen platform
 // when none exists yet.
 void EnsureGuiApplication();
