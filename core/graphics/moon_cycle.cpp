@@ -52,10 +52,8 @@ void tMoon::DrawMoon(tRecordElement& r)
 tInfoText tMoon::InfoWindow() const
 {
     const double lon = Phases.moonLongitude[static_cast<std::size_t>(Index)];
-    const tSignPos sp = SignPosition(2, lon);
     const tDateTime& t = Phases.when[static_cast<std::size_t>(Index)];
-    std::string text = ctx.Lang->PlanetName(kMoon) + " " + (sp.Sign >= 1 && sp.Sign <= 12 ? ctx.Lang->Caption(sp.Sign) : "") +
-                       " " + Fixed(sp.Degrees, 5, 2) + "\r\nlg = " + Fixed(RoundDegMin(2, lon), 6, 2) + "\r\n" +
+    std::string text = SignLine(ctx.Lang->PlanetName(kMoon), lon, *ctx.Lang) + "\r\nlg = " + Fixed(RoundDegMin(2, lon), 6, 2) + "\r\n" +
                        FormatDate(t.year, t.month, t.day, ctx.Lang->DateFormatString) + " " +
                        FormatTime(t.hour, t.minute, ctx.Lang->TimeFormatString);
     return {chart.Name + " " + ctx.Lang->PlanetName(kMoon), text};

@@ -16,9 +16,7 @@ std::string PositionInfo(const tChart& chart, int n, const std::string& lg, cons
 {
     const std::string name = ctx.Lang->PlanetName(n);
     const double lon = chart.BodyPosition(n);
-    const tSignPos sp = SignPosition(2, lon);
-    std::string s = name + " " + (sp.Sign >= 1 && sp.Sign <= 12 ? ctx.Lang->Caption(sp.Sign) : "") + " " +
-                    Fixed(sp.Degrees, 5, 2) + "\r\n";
+    std::string s = SignLine(name, lon, *ctx.Lang) + "\r\n";
     if (chart.Retrograde(n)) s += ctx.Lang->Caption(13) + "\r\n";
     s += lg + Fixed(RoundDegMin(2, lon), 6, 2) + " ";
     const tPlanet* p = chart.FindBody(n);
@@ -41,6 +39,12 @@ std::optional<std::vector<std::string>> BodyInterpretation(const tChart& chart, 
 }
 
 }  // namespace
+
+std::string SignLine(const std::string& name, double longitude, TLanguages& lang)
+{
+    const tSignPos sp = SignPosition(2, longitude);
+    return name + " " + (sp.Sign >= 1 && sp.Sign <= 12 ? lang.Caption(sp.Sign) : "") + " " + Fixed(sp.Degrees, 5, 2);
+}
 
 const OptionSet& OptionsOf(const tChart& c)
 {

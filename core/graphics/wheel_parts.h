@@ -28,6 +28,10 @@ const OptionSet& OptionsOf(const tChart& c);
 // option set) times units.
 std::uint16_t LabelSize(const tChart& c, std::int32_t units);
 
+// "name sign dd.mm" of a longitude (degrees), as the information windows
+// show a body.
+std::string SignLine(const std::string& name, double longitude, TLanguages& lang);
+
 // The colour and line width of a body or cusp (0 in every source: blue, 1).
 tColor BodyColor(const tPlanet& p);
 std::int32_t BodyWidth(const tPlanet& p);

@@ -15,7 +15,10 @@ bool Interpreted(int n) { return !(n >= 12 && n <= 24) && !(n >= 36 && n <= 48);
 
 std::string Number(int n) { return std::to_string(n); }
 
-std::string PairKey(int a, int b) { return "3." + Number(a) + "." + Number(b); }
+// "a.b.c", numbers in decimal.
+std::string Key(int a, int b, int c) { return Number(a) + "." + Number(b) + "." + Number(c); }
+
+std::string PairKey(int a, int b) { return Key(3, a, b); }
 
 }  // namespace
 
@@ -37,11 +40,6 @@ tAnalysis::tAnalysis(const tAnalysisFile& file, std::vector<std::string>& out, c
 }
 
 bool tAnalysis::Header(std::string_view key) { return file.Print(key, male, out); }
-
-std::string tAnalysis::Key(int a, int b, int c) const
-{
-    return Number(a) + "." + Number(b) + "." + Number(c);
-}
 
 void tAnalysis::PlanetSign()
 {

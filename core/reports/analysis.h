@@ -45,7 +45,6 @@ public:
 
 private:
     void AspectSection(const tAspect& a);
-    std::string Key(int a, int b, int c) const;
 
     const tAnalysisFile& file;
     std::vector<std::string>& out;
