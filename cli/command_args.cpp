@@ -143,6 +143,7 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
         if (opt == "--json") { a.json = true; continue; }
         if (opt == "--analysis") { a.analysis = true; continue; }
         if (opt == "--proportional") { a.proportional = true; continue; }
+        if (opt == "--replace") { a.replace = true; continue; }
         if (opt == "--batch" && batchAllowed) { a.batch = true; continue; }
         if (opt == "--all" && aspectOptions) { a.all = true; continue; }
         if (opt == "-o" && i + 1 < argc) { a.output = argv[++i]; continue; }

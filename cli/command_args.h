@@ -36,7 +36,10 @@ struct tSession {
     // The tables, opened on first use.
     TData1& Data()
     {
-        if (!data) data = std::make_unique<TData1>(home, chartFile.empty() ? options->GetChartFile() : chartFile);
+        if (!data) {
+            data = std::make_unique<TData1>(home, chartFile.empty() ? options->GetChartFile() : chartFile);
+            data->SetDateFormat(languages->DateFormatString);
+        }
         return *data;
     }
 };
@@ -60,7 +63,7 @@ bool ChartOption(std::string_view opt, std::string_view value, std::string_view 
 // Everything a command may be given.
 struct tCommandArgs {
     tChartArgs first, second;
-    bool json = false, batch = false, all = false, analysis = false;
+    bool json = false, batch = false, all = false, analysis = false, replace = false;
     int orbPercent = 100;
     int limit = 20;
     std::string home, chartFile, filter, into, format = "text", output;

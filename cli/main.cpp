@@ -22,6 +22,7 @@
 #include "place_format.h"
 #include "i18n/languages.h"
 #include "platform/ascii.h"
+#include "platform/atomic_file.h"
 #include "options/main_options.h"
 #include "platform/program_home.h"
 #include "positions.h"
@@ -45,7 +46,7 @@ constexpr const char* kUsage =
     "       quintara-cli charts add [chart options] --name NAME [--first-name T] [--comment T]\n"
     "       quintara-cli charts list [--filter EXPRESSION]\n"
     "       quintara-cli charts show|delete|recalc|zone INDEX\n"
-    "       quintara-cli charts export FILE.txt|FILE.dbf|FILE.db [--filter EXPRESSION]\n"
+    "       quintara-cli charts export FILE.txt|FILE.dbf|FILE.db [--filter EXPRESSION] [--replace]\n"
     "       quintara-cli charts append FILE.db\n"
     "       quintara-cli charts import-old OLDFILE [--into FILE.db]\n"
     "       quintara-cli return sun YEAR [chart options]     solar return of the chart in YEAR\n"
@@ -277,10 +278,13 @@ int Charts(int argc, char** argv)
             if (!a.filter.empty()) data.SetChartFilter(a.filter);
             const std::string& target = a.words[1];
             const std::string ext = Extension(target);
+            if (ext == ".db" && a.replace) return Fail("charts export: a chart file is never replaced; choose a new name");
+            if (!a.replace && FileExists(target)) return Fail(target + " exists; add --replace to overwrite it");
+            const tReplace replace = a.replace ? tReplace::kYes : tReplace::kNo;
             t.First();
-            if (ext == ".dbf") ExportChartDbase(data, target);
+            if (ext == ".dbf") ExportChartDbase(data, target, replace);
             else if (ext == ".db") CopyChartFile(data, target);
-            else ExportChartText(data, target);
+            else ExportChartText(data, target, replace);
             std::cout << "exported " << t.RecordCount() << " chart(s) to " << target << "\n";
             return 0;
         }

@@ -121,9 +121,18 @@ std::string ChartFieldText(const tTable& t, const std::string& field, const std:
     }
 }
 
-tMoveReport CopyChartFile(TData1& data, const std::string& path)
+namespace {
+
+void RefuseExisting(const std::string& path)
 {
     if (FileExists(path)) throw tStorageError("will not replace the existing file " + path);
+}
+
+}  // namespace
+
+tMoveReport CopyChartFile(TData1& data, const std::string& path)
+{
+    RefuseExisting(path);
     tTable& source = data.ChartTable();
     const std::string temp = path + ".copying";
     std::filesystem::remove(temp);
@@ -173,8 +182,9 @@ tMoveReport AppendChartFile(TData1& data, const std::string& path)
     return report;
 }
 
-void ExportChartText(TData1& data, const std::string& path)
+void ExportChartText(TData1& data, const std::string& path, tReplace replace)
 {
+    if (replace == tReplace::kNo) RefuseExisting(path);
     tTable& t = data.ChartTable();
     std::string out;
     for (; !t.Eof(); t.Next()) {
@@ -184,8 +194,9 @@ void ExportChartText(TData1& data, const std::string& path)
     WriteTextFile(path, out);
 }
 
-void ExportChartDbase(TData1& data, const std::string& path)
+void ExportChartDbase(TData1& data, const std::string& path, tReplace replace)
 {
+    if (replace == tReplace::kNo) RefuseExisting(path);
     tTable& t = data.ChartTable();
     std::vector<tDbfField> fields;
     for (const tColumnDef& c : t.Def().columns) {
@@ -274,20 +285,18 @@ tMoveReport ConvertOldChartFile(const std::string& oldPath, const std::string& t
     tTable make(db, ChartTableDef());
     tTransaction tx(db);
     tChartInserter insert(db);
-    std::size_t k = 0;
-    for (; k < whole; ++k) {
+    for (std::size_t k = 0; k < whole; ++k) {
         tChart c(birthSet);
         const std::string error = ReadOldRecord(reinterpret_cast<const unsigned char*>(bytes.data()) + k * kOldRecord, c);
         if (!error.empty()) {
-            report.problems.push_back("record " + std::to_string(k + 1) + ": " + error + "; it and the " +
-                                      std::to_string(whole - k - 1) + " records after it were not imported");
-            break;
+            report.problems.push_back("record " + std::to_string(k + 1) + ": " + error + "; skipped");
+            continue;
         }
         CalcChart(c);
         insert.Add(c);
         ++report.rows;
     }
-    if (k == whole && bytes.size() % kOldRecord)
+    if (bytes.size() % kOldRecord)
         report.problems.push_back("the last " + std::to_string(bytes.size() % kOldRecord) +
                                   " bytes are not a whole record and were not imported");
     tx.Commit();

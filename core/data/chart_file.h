@@ -28,22 +28,26 @@ tMoveReport CopyChartFile(TData1& data, const std::string& path);
 // Throws tStorageError when path is not a chart file; nothing is written then.
 tMoveReport AppendChartFile(TData1& data, const std::string& path);
 
+// Exports refuse an existing target unless replacing was asked for, and
+// write atomically: the target is the old file or the whole new one.
+enum class tReplace { kNo, kYes };
+
 // One line per row from the current row to the last: each field's display
 // text followed by ",". Texts holding a comma, quote or line break are
 // quoted so that no field spills into the next.
-void ExportChartText(TData1& data, const std::string& path);
+void ExportChartText(TData1& data, const std::string& path, tReplace replace = tReplace::kNo);
 
 // A dBASE III table of the rows shown (all fields but the report text),
 // text in Windows-1252.
-void ExportChartDbase(TData1& data, const std::string& path);
+void ExportChartDbase(TData1& data, const std::string& path, tReplace replace = tReplace::kNo);
 
 // Display text of a chart-table field as the editor's grid shows it.
 std::string ChartFieldText(const tTable& table, const std::string& field, const std::string& dateFormat);
 
 // Imports a file of 382-byte old-format records into the chart file at
 // targetPath (created when missing), computing each chart with the birth
-// set. Records are taken up to the first damaged one; the report says
-// what was skipped. All rows land in one transaction.
+// set. A damaged record is skipped and named in the report; the records
+// after it are still taken. All rows land in one transaction.
 tMoveReport ConvertOldChartFile(const std::string& oldPath, const std::string& targetPath, const OptionSet* birthSet);
 
 // ReCalc: the current row computed again and written back. Zone: the same

@@ -11,15 +11,28 @@
 
 namespace quintara {
 
+namespace {
+
+// The local hour of a standard-time change; a table written before rows
+// carried it counts every change from midnight.
+std::string Time1Hour(tDatabase& t1)
+{
+    tStatement q(t1.Handle(), "SELECT 1 FROM pragma_table_info('Time1') WHERE name = 'HOUR'");
+    return q.Step() ? "IFNULL(HOUR, 0)" : "0";
+}
+
+}  // namespace
+
 struct tZoneLookup::tStatements {
-    tStatements(tDatabase& t1, tDatabase& t2)
+    tStatements(tDatabase& t1, tDatabase& t2, const std::string& hour)
         : stateRow(t1.Handle(),
-                   "SELECT ADJUST, \"TABLE\" FROM Time1 WHERE COUNTRY = ?1 AND STATE = ?2 AND DATE <= ?3 "
-                   "ORDER BY DATE DESC LIMIT 1"),
-          stateFirst(t1.Handle(),
-                     "SELECT ADJUST, \"TABLE\" FROM Time1 WHERE COUNTRY = ?1 AND STATE = ?2 ORDER BY DATE LIMIT 1"),
-          countryRows(t1.Handle(),
-                      "SELECT DATE, ADJUST, \"TABLE\" FROM Time1 WHERE COUNTRY = ?1 ORDER BY STATE, DATE, rowid"),
+                   "SELECT ADJUST, \"TABLE\" FROM Time1 WHERE COUNTRY = ?1 AND STATE = ?2 AND (DATE < ?3 OR (DATE = ?3 "
+                   "AND " + hour + " <= ?4)) ORDER BY DATE DESC, " + hour + " DESC LIMIT 1"),
+          stateFirst(t1.Handle(), "SELECT ADJUST, \"TABLE\" FROM Time1 WHERE COUNTRY = ?1 AND STATE = ?2 ORDER BY DATE, " +
+                                      hour + " LIMIT 1"),
+          countryRows(t1.Handle(), "SELECT DATE, " + hour +
+                                       ", ADJUST, \"TABLE\" FROM Time1 WHERE COUNTRY = ?1 ORDER BY STATE, DATE, " + hour +
+                                       ", rowid"),
           correction(t2.Handle(),
                      "SELECT ADJUST, ASK FROM Time2 WHERE \"TABLE\" = ?1 AND (DATE < ?2 OR (DATE = ?2 AND HOUR <= ?3)) "
                      "ORDER BY DATE DESC, HOUR DESC LIMIT 1"),
@@ -50,7 +63,10 @@ double RoundHalfAway(double x) { return std::round(x); }
 
 }  // namespace
 
-tZoneLookup::tZoneLookup(tDatabase& time1, tDatabase& time2) : q(std::make_unique<tStatements>(time1, time2)) {}
+tZoneLookup::tZoneLookup(tDatabase& time1, tDatabase& time2)
+    : q(std::make_unique<tStatements>(time1, time2, Time1Hour(time1)))
+{
+}
 tZoneLookup::~tZoneLookup() = default;
 
 double AdjustFromCode(double code, double longitude, int month, bool& sure)
@@ -77,7 +93,7 @@ bool tZoneLookup::FindAdjust(tChart& chart)
     const std::string date = IsoDate({chart.Year, chart.Month, chart.Day});
     std::optional<tStandard> standard;
 
-    q->stateRow.Bind(1, std::int64_t{chart.Country}).Bind(2, std::int64_t{chart.State}).Bind(3, date);
+    q->stateRow.Bind(1, std::int64_t{chart.Country}).Bind(2, std::int64_t{chart.State}).Bind(3, date).Bind(4, std::int64_t{chart.Hour});
     standard = TakeStandard(q->stateRow);
     if (!standard) {
         // All of this state's rows lie after the date: its first row serves.
@@ -89,13 +105,14 @@ bool tZoneLookup::FindAdjust(tChart& chart)
         // date is before the chart's, stepping back from a later one.
         tStatement& s = q->countryRows;
         s.Bind(1, std::int64_t{chart.Country});
-        std::vector<std::pair<std::string, tStandard>> rows;
-        while (s.Step()) rows.push_back({s.Text(0), {static_cast<float>(s.Real(1)), s.Int(2)}});
+        std::vector<std::pair<std::pair<std::string, std::int64_t>, tStandard>> rows;
+        while (s.Step()) rows.push_back({{s.Text(0), s.Int(1)}, {static_cast<float>(s.Real(2)), s.Int(3)}});
         s.Reset();
+        const std::pair<std::string, std::int64_t> moment{date, chart.Hour};
         if (!rows.empty()) {
             std::size_t i = 0;
-            while (i + 1 < rows.size() && rows[i].first < date) ++i;
-            if (rows[i].first > date && i > 0) --i;
+            while (i + 1 < rows.size() && rows[i].first < moment) ++i;
+            if (rows[i].first > moment && i > 0) --i;
             standard = rows[i].second;
         }
     }

@@ -46,9 +46,9 @@ tTableDef StateTableDef()
 tTableDef Time1TableDef()
 {
     return {"Time1",
-            {Col("COUNTRY", K::Integer), Col("STATE", K::Integer), Col("DATE", K::Date), Col("ADJUST", K::Real),
-             Col("TABLE", K::Integer)},
-            {{"Primary", {"COUNTRY", "STATE", "DATE"}, false}}};
+            {Col("COUNTRY", K::Integer), Col("STATE", K::Integer), Col("DATE", K::Date), Col("HOUR", K::Integer),
+             Col("ADJUST", K::Real), Col("TABLE", K::Integer)},
+            {{"Primary", {"COUNTRY", "STATE", "DATE", "HOUR"}, false}}};
 }
 
 tTableDef Time2TableDef()

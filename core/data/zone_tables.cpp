@@ -1,6 +1,7 @@
 #include "data/zone_tables.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 
 #include "data/civil_date.h"
@@ -27,17 +28,27 @@ std::optional<double> CodeOf(const tTzType& t)
 
 double ToAdjust(std::int32_t secondsEast) { return DecimalToDegMin(-secondsEast / 3600.0); }
 
-// Standard offset of period i: its own when not summer time, else that of
-// the nearest standard period before it (after it when there is none).
+// Standard offset of period i: its own when not summer time; else that of
+// the nearest standard period before or after it, whichever lies closer to
+// the summer offset (a zone that crossed the date line in summer time, like
+// Samoa at the end of 2011, has a standard time a day away behind it).
 std::int32_t StandardOffset(const std::vector<tPeriod>& p, std::size_t i)
 {
     auto plain = [&](std::size_t k) { return !p[k].type->isDst && !CodeOf(*p[k].type); };
     if (plain(i)) return p[i].type->utOffset;
-    for (std::size_t k = i; k-- > 0;)
-        if (plain(k)) return p[k].type->utOffset;
-    for (std::size_t k = i + 1; k < p.size(); ++k)
-        if (plain(k)) return p[k].type->utOffset;
-    return p[i].type->isDst ? p[i].type->utOffset - 3600 : 0;
+    std::optional<std::int32_t> before, after;
+    for (std::size_t k = i; k-- > 0 && !before;)
+        if (plain(k)) before = p[k].type->utOffset;
+    for (std::size_t k = i + 1; k < p.size() && !after; ++k)
+        if (plain(k)) after = p[k].type->utOffset;
+    const std::int32_t own = p[i].type->utOffset;
+    if (before && after) {
+        const auto distance = [own](std::int32_t s) { return std::abs(std::int64_t{own} - s); };
+        return distance(*after) < distance(*before) ? *after : *before;
+    }
+    if (before) return *before;
+    if (after) return *after;
+    return p[i].type->isDst ? own - 3600 : 0;
 }
 
 }  // namespace
@@ -67,7 +78,7 @@ tZoneTables MakeZoneTables(const tTzHistory& h, int lastYear)
         const double correction = code ? *code : ToAdjust(type.utOffset - standard);
         const double standardAdjust = ToAdjust(standard);
         if (!lastStandard || *lastStandard != standardAdjust) {
-            out.standard.push_back({date, standardAdjust});
+            out.standard.push_back({date, hour, standardAdjust});
             lastStandard = standardAdjust;
         }
         if (!lastCorrection || *lastCorrection != correction) {

@@ -13,7 +13,8 @@
 namespace quintara {
 
 struct tStandardRow {
-    std::string date;  // ISO; applies from this local date on
+    std::string date;  // ISO local date of the change, in the time before it
+    int hour = 0;      // local hour of the change, in the time before it
     double adjust = 0;
 };
 

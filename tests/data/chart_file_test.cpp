@@ -129,6 +129,29 @@ TEST_F(ChartFileTest, TextExportQuotesWhatWouldSpill)
     EXPECT_EQ(text[text.size() - 2], ',');
 }
 
+// An export never replaces a file unless asked to: the language file of the
+// home was once overwritten with chart rows.
+TEST_F(ChartFileTest, ExportsRefuseAnExistingTargetUnlessReplacing)
+{
+    AddChart(data, "Smith", 1980);
+    for (const char* name : {"keep.txt", "keep.dbf"}) {
+        const std::string target = dir.File(name);
+        ASSERT_TRUE(WriteFileAtomically(target, "precious"));
+        const auto run = [&](tReplace replace) {
+            data.ChartTable().First();
+            if (std::string(name).find(".dbf") != std::string::npos) ExportChartDbase(data, target, replace);
+            else ExportChartText(data, target, replace);
+        };
+        EXPECT_THROW(run(tReplace::kNo), tStorageError) << name;
+        std::string text;
+        ASSERT_TRUE(ReadWholeFile(target, text));
+        EXPECT_EQ(text, "precious");
+        run(tReplace::kYes);
+        ASSERT_TRUE(ReadWholeFile(target, text));
+        EXPECT_NE(text.find("Smith"), std::string::npos) << name;
+    }
+}
+
 TEST_F(ChartFileTest, DbaseExportHasAConsistentHeader)
 {
     AddChart(data, "Café", 1980);
@@ -169,9 +192,11 @@ TEST_F(ChartFileTest, ConvertsOldRecordsAndReportsDamage)
     ASSERT_TRUE(WriteFileAtomically(dir.File("bad.4c"), OldRecord("Ok", 1, 1950) + OldRecord("Bad", 1, 1950, 37) +
                                                               OldRecord("Lost", 1, 1950)));
     r = ConvertOldChartFile(dir.File("bad.4c"), dir.File("bad.db"), nullptr);
-    EXPECT_EQ(r.rows, 1u);
+    EXPECT_EQ(r.rows, 2u);  // the whole record after the damaged one is kept
     ASSERT_EQ(r.problems.size(), 1u);
     EXPECT_NE(r.problems[0].find("record 2: name length 37 above 20"), std::string::npos) << r.problems[0];
+    TData1 bad(dir.Path(), "bad.db");
+    EXPECT_TRUE(bad.ChartTable().Locate({"NAME"}, {std::string("Lost")}));
 }
 
 // A conversion killed part way leaves the target as it was: never a part.

@@ -68,5 +68,37 @@ TEST(ZoneAccuracy, AgreesWithTheIanaDatabase)
     EXPECT_GE(100.0 * good / all, 99.5);
 }
 
+// Changes of standard time late in the day, and a change of a whole day.
+TEST(ZoneAccuracy, StandardTimeChangesTakeEffectAtTheirHour)
+{
+    const std::string seed = QUINTARA_SEED_DIR;
+    if (!FileExists(JoinPath(seed, kCityFile)) || !FileExists(JoinPath(seed, kTime2File)))
+        GTEST_SKIP() << "reference tables not built";
+    test::tTempDir dir;
+    TData1 data(seed, dir.File("chart.db"));
+    struct tCase {
+        const char* place;
+        int y, m, d, h;
+        double adjust;
+    };
+    for (const tCase& k : {tCase{"Pyongyang", 2018, 5, 4, 12, -8.30}, tCase{"Pyongyang", 2018, 5, 5, 12, -9.00},
+                           tCase{"Singapore", 1981, 12, 31, 12, -7.30}, tCase{"Singapore", 1982, 1, 1, 12, -8.00},
+                           tCase{"Apia", 2011, 12, 29, 12, 10.00}, tCase{"Apia", 2011, 12, 31, 12, -14.00},
+                           tCase{"Apia", 2012, 3, 31, 12, -14.00}, tCase{"Apia", 2012, 4, 2, 12, -13.00}}) {
+        const auto found = data.FindLocalities(k.place, 1);
+        ASSERT_FALSE(found.empty()) << k.place;
+        tChart c;
+        c.Country = found[0].country;
+        c.State = found[0].state;
+        c.Longitude = found[0].longitude;
+        c.Year = static_cast<std::uint16_t>(k.y);
+        c.Month = static_cast<std::uint16_t>(k.m);
+        c.Day = static_cast<std::uint16_t>(k.d);
+        c.Hour = static_cast<std::uint16_t>(k.h);
+        EXPECT_TRUE(data.FindAdjust(c)) << k.place << " " << k.y << "-" << k.m << "-" << k.d;
+        EXPECT_NEAR(c.Adjust, k.adjust, 1e-6) << k.place << " " << k.y << "-" << k.m << "-" << k.d;
+    }
+}
+
 }  // namespace
 }  // namespace quintara

@@ -235,7 +235,7 @@ int main(int argc, char** argv)
     tTableFile time1File(home, kTime1File, Time1TableDef());
     auto addTime1 = [&](int country, int state, const std::string& zone) {
         for (const tStandardRow& s : zones.tables.at(zone).standard)
-            time1File.Add({std::int64_t{country}, std::int64_t{state}, s.date, s.adjust,
+            time1File.Add({std::int64_t{country}, std::int64_t{state}, s.date, std::int64_t{s.hour}, s.adjust,
                            std::int64_t{zones.number.at(zone)}});
     };
     for (auto& [region, zoneSet] : regionZones) {
