@@ -92,4 +92,19 @@ void BM_ReadAndCalcCharts(benchmark::State& state)
 }
 BENCHMARK(BM_ReadAndCalcCharts)->Unit(benchmark::kMillisecond)->Iterations(2);
 
+// The integrity check a chart file gets before its first write, on 100,000
+// charts.
+void BM_ChartFileWriteCheck(benchmark::State& state)
+{
+    const std::string path = JoinPath(Bench().dir, "bench-check-100k.db");
+    std::filesystem::remove(path);
+    bench::MakeChartFile(path, 100000);
+    for (auto _ : state) {
+        TData1 data(Bench().dir, path);
+        data.CheckChartWritable();
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_ChartFileWriteCheck)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 }  // namespace

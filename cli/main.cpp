@@ -244,13 +244,25 @@ int Charts(int argc, char** argv)
         }
         if (what == "list") {
             if (!a.filter.empty()) data.SetChartFilter(a.filter);
-            for (t.First(); !t.Eof(); t.Next())
-                std::cout << t.Int("Index") << " | " << ChartFieldText(t, "NAME", data.DateFormat()) << " | "
-                          << ChartFieldText(t, "FIRSTNAME", data.DateFormat()) << " | "
-                          << ChartFieldText(t, "DATE", data.DateFormat()) << " "
-                          << ChartFieldText(t, "Time", data.DateFormat()) << " | "
-                          << ChartFieldText(t, "BIRTHPLACE", data.DateFormat()) << "\n";
-            std::cerr << t.RecordCount() << " chart(s)\n";
+            std::size_t unreadable = 0;
+            for (t.First(); !t.Eof(); t.Next()) {
+                try {
+                    const std::string& f = data.DateFormat();
+                    std::cout << t.Int("Index") << " | " << ChartFieldText(t, "NAME", f) << " | "
+                              << ChartFieldText(t, "FIRSTNAME", f) << " | " << ChartFieldText(t, "DATE", f) << " "
+                              << ChartFieldText(t, "Time", f) << " | " << ChartFieldText(t, "BIRTHPLACE", f) << "\n";
+                } catch (const tStorageError&) {
+                    ++unreadable;  // a damaged page; the rows after it may still read
+                }
+            }
+            std::cerr << t.RecordCount() - unreadable << " chart(s)\n";
+            if (unreadable || !t.ReadProblem().empty()) {
+                std::cerr << "quintara-cli: chart file damaged: " << data.ChartFilePath() << ": "
+                          << (unreadable ? std::to_string(unreadable) + " chart(s) could not be read" : "")
+                          << (unreadable && !t.ReadProblem().empty() ? "; " : "") << t.ReadProblem()
+                          << "; the file is read-only until repaired\n";
+                return 1;
+            }
             return 0;
         }
         if (what == "show" || what == "delete" || what == "recalc" || what == "zone") {

@@ -54,8 +54,27 @@ void TData1::OpenChartFile(const std::string& chartFile)
     // is most of the cost of browsing a large chart file.
     next.db->Exec("PRAGMA journal_mode=WAL");
     next.table->SetIndex("Names");
+    next.table->SetWriteCheck([this] { CheckChartWritable(); });
     chart = std::move(next);
     chartPath = PathOf(chartFile);
+    chartDamage.reset();
+}
+
+void TData1::CheckChartWritable()
+{
+    if (!chartDamage) {
+        std::string problems;
+        try {
+            tStatement q = chart.db->Prepare("PRAGMA quick_check(5)");
+            while (q.Step())
+                if (q.Text(0) != "ok") problems += (problems.empty() ? "" : "; ") + q.Text(0);
+        } catch (const tStorageError& e) {
+            problems = e.what();
+        }
+        chartDamage = problems;
+    }
+    if (!chartDamage->empty())
+        throw tStorageError("chart file damaged: " + chartPath + ": " + *chartDamage + " (nothing was written)");
 }
 
 void TData1::CloseChartFile() { chart = {}; }
@@ -69,6 +88,7 @@ tTable& TData1::ChartTable()
 tDatabase& TData1::ChartDatabase()
 {
     ChartTable();
+    CheckChartWritable();
     return *chart.db;
 }
 

@@ -46,7 +46,13 @@ public:
     void CloseChartFile();
 
     tTable& ChartTable();
+    // The chart file for a write of its own: checked first, like every
+    // change through ChartTable().
     tDatabase& ChartDatabase();
+    // Throws tStorageError "chart file damaged: ..." when the chart file
+    // fails the storage's quick integrity check; run once per opened file,
+    // at its first write, so browsing never pays for it.
+    void CheckChartWritable();
     tTable& StarTable() { return *stars.table; }
     tTable& PlanetTable() { return *planets.table; }
     // Reference tables, opened on first use and kept open; a missing file
@@ -95,6 +101,7 @@ private:
 
     std::string home;
     std::string chartPath;
+    std::optional<std::string> chartDamage;  // checked; "" when sound
     std::string dateFormat = "dd/mm/yyyy";
     tOpen chart, stars, planets, cities, countries, states, time1, time2;
     std::unique_ptr<tZoneLookup> zones;

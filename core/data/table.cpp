@@ -148,7 +148,13 @@ void tTable::Refresh()
     tStatement q = db.Prepare("SELECT rowid FROM " + Quoted(def.name) + Where() + OrderBy());
     if (filter) q.BindAll(filter->params);
     rows.clear();
-    while (q.Step()) rows.push_back(q.Int(0));
+    readProblem.clear();
+    // A damaged file still shows the rows before the damage.
+    try {
+        while (q.Step()) rows.push_back(q.Int(0));
+    } catch (const tStorageError& e) {
+        readProblem = e.what();
+    }
     Forget();
     pos = 0;
     if (keep >= 0) MoveToRowid(keep);
@@ -282,12 +288,14 @@ std::string tTable::Text(const std::string& field) const
 
 void tTable::Insert()
 {
+    if (writeCheck) writeCheck();
     buffer.clear();
     state = tState::Insert;
 }
 
 void tTable::Edit()
 {
+    if (writeCheck) writeCheck();
     LoadCurrent();
     buffer.clear();
     for (std::size_t i = 0; i < def.columns.size(); ++i) buffer[def.columns[i].name] = (*current)[i];
@@ -309,6 +317,7 @@ void tTable::SetNull(const std::string& field)
 void tTable::Post()
 {
     if (state == tState::Browse) return;
+    if (writeCheck) writeCheck();
     std::vector<const tColumnDef*> cols;
     for (const tColumnDef& c : def.columns)
         if (!c.autoIncrement && buffer.count(c.name)) cols.push_back(&c);
@@ -371,6 +380,7 @@ void tTable::Delete()
         Cancel();
         return;
     }
+    if (writeCheck) writeCheck();
     LoadCurrent();
     const std::ptrdiff_t at = pos;
     {
@@ -387,6 +397,7 @@ void tTable::Delete()
 
 void tTable::DeleteVisible()
 {
+    if (writeCheck) writeCheck();
     {
         tTransaction tx(db);
         tStatement st = db.Prepare("DELETE FROM " + Quoted(def.name) + Where());
@@ -400,6 +411,7 @@ void tTable::DeleteVisible()
 
 void tTable::EmptyTable()
 {
+    if (writeCheck) writeCheck();
     {
         tTransaction tx(db);
         db.Exec(Cat({"DELETE FROM ", Quoted(def.name)}));

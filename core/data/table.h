@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <memory>
@@ -57,6 +58,13 @@ public:
     void ClearFilter();
     // Re-reads which rows are visible (after writes by someone else).
     void Refresh();
+    // Why the last Refresh could not list every row (a damaged file): the
+    // rows before the damage are visible. Empty when all were listed.
+    const std::string& ReadProblem() const { return readProblem; }
+
+    // Run before every change to the table (Insert, Edit, Post, Delete and
+    // the bulk deletes); it throws to refuse the change.
+    void SetWriteCheck(std::function<void()> check) { writeCheck = std::move(check); }
 
     void First();
     void Next();
@@ -114,6 +122,8 @@ private:
 
     tDatabase& db;
     tTableDef def;
+    std::function<void()> writeCheck;
+    std::string readProblem;
     std::vector<std::string> order;
     bool orderNoCase = false;
     std::optional<tSqlFilter> filter;

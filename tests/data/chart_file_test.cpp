@@ -234,3 +234,70 @@ TEST_F(ChartFileTest, KilledConversionLeavesNoPartialFile)
 
 }  // namespace
 }  // namespace quintara
+
+namespace quintara {
+namespace {
+
+// Random bytes over one data page of a 40-chart file: every write is
+// refused, and the rows that can still be read are read.
+TEST(DamagedChartFile, RefusesWritesAndKeepsReading)
+{
+    test::tTempDir dir;
+    {
+        TData1 data(dir.Path(), "charts.db");
+        for (int i = 0; i < 40; ++i) {
+            tChart c;
+            c.Name = "Name" + std::to_string(i);
+            c.Comment = "Remark" + std::to_string(i);
+            c.Year = 1950;
+            c.Month = c.Day = 1;
+            CalcChart(c);
+            data.ChartTable().Insert();
+            data.WriteChart(c);
+            data.ChartTable().Post();
+        }
+    }
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(dir.File("charts.db"), bytes));
+    const std::size_t at = bytes.find("Remark20");  // a table page: COMMENT is in no index
+    ASSERT_NE(at, std::string::npos);
+    const std::size_t page = at / 4096 * 4096;
+    ASSERT_GT(page, 0u);
+    std::uint32_t x = 12345;
+    for (std::size_t i = page; i < page + 4096 && i < bytes.size(); ++i) bytes[i] = static_cast<char>((x = x * 1103515245 + 12345) >> 16);
+    ASSERT_TRUE(WriteFileAtomically(dir.File("charts.db"), bytes));
+
+    TData1 data(dir.Path(), "charts.db");
+    tTable& t = data.ChartTable();
+    int read = 0, unreadable = 0;
+    for (t.First(); !t.Eof(); t.Next()) {
+        try {
+            t.Text("NAME");
+            ++read;
+        } catch (const tStorageError&) {
+            ++unreadable;
+        }
+    }
+    EXPECT_GT(read, 0);
+    EXPECT_GT(unreadable, 0);
+    const auto refused = [&](auto&& write) {
+        try {
+            write();
+        } catch (const tStorageError& e) {
+            return std::string(e.what()).rfind("chart file damaged: ", 0) == 0;
+        }
+        return false;
+    };
+    t.First();
+    EXPECT_TRUE(refused([&] { t.Insert(); }));
+    EXPECT_TRUE(refused([&] { t.Delete(); }));
+    EXPECT_TRUE(refused([&] { t.Edit(); }));
+    EXPECT_TRUE(refused([&] { data.SaveChartText("text"); }));
+    EXPECT_TRUE(refused([&] { AppendChartFile(data, dir.File("other.db")); }) || !FileExists(dir.File("other.db")));
+    std::string after;
+    ASSERT_TRUE(ReadWholeFile(dir.File("charts.db"), after));
+    EXPECT_EQ(after, bytes);
+}
+
+}  // namespace
+}  // namespace quintara
