@@ -16,34 +16,6 @@ int Fail(const std::string& message)
     return 2;
 }
 
-bool ParseDate(std::string_view s, tChartRequest& r, std::string& error)
-{
-    const auto a = s.find('-', 1), b = a == std::string_view::npos ? a : s.find('-', a + 1);
-    if (b == std::string_view::npos) { error = "date: \"" + std::string(s) + "\" is not YYYY-MM-DD"; return false; }
-    std::string sub;
-    auto y = ParseWhole(s.substr(0, a), 0, 65535, sub);
-    if (!y) { error = "year: " + sub; return false; }
-    auto m = ParseWhole(s.substr(a + 1, b - a - 1), 1, 12, sub);
-    if (!m) { error = "month: " + sub; return false; }
-    auto d = ParseWhole(s.substr(b + 1), 1, 31, sub);
-    if (!d) { error = "day: " + sub; return false; }
-    r.year = *y, r.month = *m, r.day = *d;
-    return true;
-}
-
-bool ParseTime(std::string_view s, tChartRequest& r, std::string& error)
-{
-    const auto c = s.find(':');
-    std::string sub;
-    auto h = ParseWhole(s.substr(0, c), 0, 23, sub);
-    if (!h) { error = "hour: " + sub; return false; }
-    auto m = c == std::string_view::npos ? std::optional<int>(0) : ParseWhole(s.substr(c + 1), 0, 59, sub);
-    if (!m) { error = "minute: " + sub; return false; }
-    r.hour = *h, r.minute = *m;
-    return true;
-}
-
-
 // The session of the home and chart file a command was given.
 bool OpenSession(const std::string& homeOverride, const std::string& chartFile, tSession& s, std::string& error)
 {

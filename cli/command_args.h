@@ -9,7 +9,7 @@
 
 #include "aspects/transit_search.h"
 #include "chart/chart.h"
-#include "chart_input.h"
+#include "chart/chart_input.h"
 #include "data/data_module.h"
 #include "i18n/languages.h"
 #include "options/main_options.h"
@@ -22,8 +22,6 @@ const char* Usage();
 // "quintara-cli: message" on stderr; returns the exit code 2.
 int Fail(const std::string& message);
 
-bool ParseDate(std::string_view s, tChartRequest& r, std::string& error);
-bool ParseTime(std::string_view s, tChartRequest& r, std::string& error);
 
 // The program home with its settings and vocabulary.
 struct tSession {

@@ -12,7 +12,7 @@
 #include "aspects/aspects.h"
 #include "aspects/previsions.h"
 #include "aspects/transit_search.h"
-#include "chart_input.h"
+#include "chart/chart_input.h"
 #include "command_args.h"
 #include "event_report.h"
 #include "chart/derived_charts.h"

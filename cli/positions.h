@@ -5,7 +5,7 @@
 #include <string>
 
 #include "chart/chart.h"
-#include "chart_input.h"
+#include "chart/chart_input.h"
 #include "i18n/languages.h"
 #include "json_line.h"
 

@@ -1,4 +1,4 @@
-#include "chart_input.h"
+#include "chart/chart_input.h"
 
 #include <array>
 #include <cctype>
@@ -10,7 +10,7 @@
 #include "engine/houses.h"
 #include "engine/julian_day.h"
 
-namespace quintara::cli {
+namespace quintara {
 namespace {
 
 constexpr std::array<std::string_view, 9> kHouseNames = {
@@ -206,12 +206,46 @@ std::optional<int> ParseZodiac(std::string_view text, std::string& error)
     return std::nullopt;
 }
 
+int DaysInMonth(int year, int month)
+{
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
+    return kDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+}
+
+bool ParseDate(std::string_view s, tChartRequest& r, std::string& error)
+{
+    const auto a = s.find('-', 1), b = a == std::string_view::npos ? a : s.find('-', a + 1);
+    if (b == std::string_view::npos) { error = "date: \"" + std::string(s) + "\" is not YYYY-MM-DD"; return false; }
+    std::string sub;
+    auto y = ParseWhole(s.substr(0, a), 0, 65535, sub);
+    if (!y) { error = "year: " + sub; return false; }
+    auto m = ParseWhole(s.substr(a + 1, b - a - 1), 1, 12, sub);
+    if (!m) { error = "month: " + sub; return false; }
+    auto d = ParseWhole(s.substr(b + 1), 1, DaysInMonth(*y, *m), sub);
+    if (!d) { error = "day: " + sub + " for " + std::string(s.substr(0, b)); return false; }
+    r.year = *y, r.month = *m, r.day = *d;
+    return true;
+}
+
+bool ParseTime(std::string_view s, tChartRequest& r, std::string& error)
+{
+    const auto c = s.find(':');
+    std::string sub;
+    auto h = ParseWhole(s.substr(0, c), 0, 23, sub);
+    if (!h) { error = "hour: " + sub; return false; }
+    auto m = c == std::string_view::npos ? std::optional<int>(0) : ParseWhole(s.substr(c + 1), 0, 59, sub);
+    if (!m) { error = "minute: " + sub; return false; }
+    r.hour = *h, r.minute = *m;
+    return true;
+}
+
+
 std::string CheckRequest(const tChartRequest& r)
 {
     if (r.year < 0 || r.year > 65535) return "year: must lie within 0..65535";
     if (r.month < 1 || r.month > 12) return "month: " + std::to_string(r.month) + " is outside 1..12";
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int days = kDays[r.month - 1] + (r.month == 2 && IsLeapYear(r.year) ? 1 : 0);
+    const int days = DaysInMonth(r.year, r.month);
     if (r.day < 1 || r.day > days)
         return "day: " + std::to_string(r.day) + " is outside 1.." + std::to_string(days) + " for that month";
     if (r.hour < 0 || r.hour > 23) return "hour: must lie within 0..23";
@@ -240,4 +274,4 @@ void ApplyRequest(const tChartRequest& r, tChart& chart)
     chart.Zodiac = r.zodiac;
 }
 
-}  // namespace quintara::cli
+}  // namespace quintara

@@ -1,4 +1,5 @@
-// The birth data of one chart as the command line takes it, and its checks.
+// The birth data of one chart as typed (command line, chart-entry dialogs),
+// and its checks. Every date the program reads passes ParseDate.
 #pragma once
 
 #include <optional>
@@ -7,7 +8,7 @@
 
 #include "chart/chart.h"
 
-namespace quintara::cli {
+namespace quintara {
 
 struct tChartRequest {
     int year = 2000, month = 1, day = 1, hour = 12, minute = 0;
@@ -39,6 +40,14 @@ std::optional<int> ParseDaysHours(std::string_view text, std::string& error);
 // numbers 2..10 or ranges "2-10". Returns a mask with bit n for body n.
 std::optional<unsigned> ParseTransitBodies(std::string_view text, std::string& error);
 
+// Days of a month of the proleptic Gregorian calendar; 0 for no month.
+int DaysInMonth(int year, int month);
+// "YYYY-MM-DD", year 0..65535, the day within its month. False with error
+// naming the field ("day: 30 is outside 1..28 for 2023-02").
+bool ParseDate(std::string_view s, tChartRequest& r, std::string& error);
+// "HH:MM" or "HH".
+bool ParseTime(std::string_view s, tChartRequest& r, std::string& error);
+
 // Checks the whole request (day within its month, ranges); empty when sound,
 // else "field: message".
 std::string CheckRequest(const tChartRequest& r);
@@ -49,4 +58,4 @@ std::string_view HouseSystemName(int code);
 // Fills the chart's birth data from a checked request.
 void ApplyRequest(const tChartRequest& r, tChart& chart);
 
-}  // namespace quintara::cli
+}  // namespace quintara

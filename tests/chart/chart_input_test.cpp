@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "chart_input.h"
+#include "chart/chart_input.h"
 #include "json_line.h"
 
+using namespace quintara;
 using namespace quintara::cli;
 
 TEST(Input, CoordinatesAndNames)
@@ -18,6 +19,22 @@ TEST(Input, CoordinatesAndNames)
     EXPECT_EQ(*ParseHouseSystem("7", e), 7);
     EXPECT_FALSE(ParseHouseSystem("Whole", e));
     EXPECT_NE(e.find("unknown house system"), std::string::npos);
+}
+
+TEST(Input, DatesAreCheckedAgainstTheirMonth)
+{
+    tChartRequest r;
+    std::string e;
+    EXPECT_FALSE(ParseDate("2026-02-30", r, e));
+    EXPECT_EQ(e.rfind("day:", 0), 0u) << e;
+    EXPECT_FALSE(ParseDate("2023-02-29", r, e));
+    EXPECT_FALSE(ParseDate("1900-02-29", r, e));
+    EXPECT_FALSE(ParseDate("2023-04-31", r, e));
+    EXPECT_TRUE(ParseDate("2000-02-29", r, e));
+    EXPECT_EQ(r.day, 29);
+    EXPECT_TRUE(ParseDate("2024-12-31", r, e));
+    EXPECT_FALSE(ParseDate("2024-13-01", r, e));
+    EXPECT_FALSE(ParseDate("2024-1", r, e));
 }
 
 TEST(Input, RequestChecksNameTheField)
