@@ -15,7 +15,7 @@ std::string AspectsText(const tAspectsCollection& list, TLanguages& lang)
          PadUtf8(lang.Caption(95), 8) + lang.Caption(302).substr(lang.Caption(302).find('/') + 1) + "\n";
     for (const tAspect& a : list.Items())
         s += "  " + PadUtf8(lang.PlanetName(a.Body1), 11) + PadUtf8(lang.AspectName(a.Aspect), 16) +
-             PadUtf8(lang.PlanetName(a.Body2), 11) + Format("%5.2f", RoundDegMin(2, a.Orb)) + "  " +
+             PadUtf8(lang.PlanetName(a.Body2), 11) + Format("%5.2f", RoundDegMinCarry(2, a.Orb)) + "  " +
              Format("%9.1f", a.Score) + "\n";
     if (list.Items().empty()) s += "  (none)\n";
     const tAspectTotals t = list.Totals();

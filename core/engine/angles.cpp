@@ -1,5 +1,6 @@
 #include "engine/angles.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quintara {
@@ -46,7 +47,19 @@ double RoundDegMin(int n, double x)
     if (n == 2) cap = 59.0;
     else if (n == 1 || n == 3) cap = 594.0;
     if (m > cap) m = cap;
+    if (m < -cap) m = -cap;
     return whole + m / s;
+}
+
+double RoundDegMinCarry(int n, double x)
+{
+    n = std::clamp(n, 1, 4);
+    const double perDegree = 0.6 * std::pow(10.0, n);  // units of the last digit
+    const double units = std::nearbyint(std::fabs(x) * perDegree);
+    const double whole = std::floor(units / perDegree + 1e-9);
+    const double rest = units - whole * perDegree;
+    const double v = whole + rest / std::pow(10.0, n);
+    return x < 0 ? -v : v;
 }
 
 int SignOf(double lambda) { return static_cast<int>(IntPart(lambda / 30.0)) + 1; }

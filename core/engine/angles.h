@@ -28,8 +28,14 @@ double ModRevolution(double x);
 // x reduced into [0, m) for m > 0 (radians with m = 2 pi, degrees with m = 360).
 double ModAngle(double x, double m);
 
-// Display form d.mm with n digits after the point; minutes never read 60.
+// Display form d.mm with n digits after the point; minutes never read 60:
+// they stop at 59 (positions within a sign stay in their sign), for
+// negative values too.
 double RoundDegMin(int n, double x);
+// Display form d.mm of a value that is not a place in a sign (latitudes,
+// declinations, orbs): rounded to whole units of the last digit first, so
+// -0.9999 degrees reads -1.00, never -0.60. n from 1 to 4.
+double RoundDegMinCarry(int n, double x);
 
 struct tSignPos {
     int Sign;        // 1 Aries .. 12 Pisces

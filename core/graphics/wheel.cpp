@@ -85,7 +85,7 @@ tInfoText tWheelBase::InfoWindow() const
     for (const tAspect& a : Aspects.Items()) {
         if (!text.empty()) text += "\r\n";
         text += ctx.Lang->PlanetName(a.Body1) + "\t" + ctx.Lang->AspectName(a.Aspect) + "\t" +
-                ctx.Lang->PlanetName(a.Body2) + "\t" + Fixed(RoundDegMin(2, a.Orb), 5, 2);
+                ctx.Lang->PlanetName(a.Body2) + "\t" + Fixed(RoundDegMinCarry(2, a.Orb), 5, 2);
     }
     return {ctx.Lang->Caption(74), text};
 }

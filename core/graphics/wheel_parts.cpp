@@ -20,7 +20,7 @@ std::string PositionInfo(const tChart& chart, int n, const std::string& lg, cons
     if (chart.Retrograde(n)) s += ctx.Lang->Caption(13) + "\r\n";
     s += lg + Fixed(RoundDegMin(2, lon), 6, 2) + " ";
     const tPlanet* p = chart.FindBody(n);
-    if (p && p->Latitude >= 0) s += "lt=" + Fixed(RoundDegMin(2, p->Latitude), 6, 2);
+    if (p && p->Latitude >= 0) s += "lt=" + Fixed(RoundDegMinCarry(2, p->Latitude), 6, 2);
     s += "\r\n";
     const int house = HouseOf(chart, n, ctx.HouseRule);
     s += name + " " + ctx.Lang->Caption(0) + " " + (house >= 1 ? ctx.Lang->PlanetName(12 + house) : "");

@@ -107,7 +107,9 @@ void WriteFullList(tReportText& text, const tChart& c, const tReportContext& ctx
             text.AddLine(HouseSystemName(c, ctx));
             text.AddLine("");
         }
-        std::string line = Whole(n, 2) + "\t" + BodyColumns(c, n, ctx) + DegMin(c.BodyPosition(n), 6) + "\t";
+        // A longitude that rounds up to 360.00 reads 0.00.
+        const double lon = RoundDegMinCarry(2, c.BodyPosition(n)) >= 360 ? 0.0 : c.BodyPosition(n);
+        std::string line = Whole(n, 2) + "\t" + BodyColumns(c, n, ctx) + DegMin(lon, 6) + "\t";
         line += p >= 3 && p <= 10 ? DegMin(c.BodyAt(p)->Latitude, 6) + "\t" : "\t";
         if ((p <= 12 || p >= 25) && HasHouses(c)) {
             const int house = HouseOf(c, n, ctx.HouseRule);

@@ -48,7 +48,7 @@ std::string Whole(long long v, int w)
     return buf;
 }
 
-std::string DegMin(double v, int w, int d) { return Fixed(RoundDegMin(d, v), w, d); }
+std::string DegMin(double v, int w, int d) { return Fixed(RoundDegMinCarry(d, v), w, d); }
 
 std::string FirstChars(const std::string& text, std::size_t n)
 {

@@ -34,6 +34,20 @@ TEST(Angles, RoundDegMinNeverShowsSixtyMinutes)
     EXPECT_DOUBLE_EQ(p.Degrees, 29.59);
     EXPECT_EQ(SignPosition(2, 0.0).Sign, 1);
     EXPECT_NEAR(HoursDegMin(2, kPi), 12.0, 1e-12);
+    EXPECT_DOUBLE_EQ(RoundDegMin(2, -1.9999), -1.59);
+}
+
+TEST(Angles, LatitudesAndOrbsRoundToWholeMinutesFirst)
+{
+    EXPECT_DOUBLE_EQ(RoundDegMinCarry(2, -0.9999), -1.00);
+    EXPECT_DOUBLE_EQ(RoundDegMinCarry(2, 1.9999), 2.00);
+    EXPECT_DOUBLE_EQ(RoundDegMinCarry(2, -1.5), -1.30);
+    EXPECT_DOUBLE_EQ(RoundDegMinCarry(2, 0.1), 0.06);
+    EXPECT_DOUBLE_EQ(RoundDegMinCarry(3, 2.99999), 3.000);
+    for (double x = -5; x <= 5; x += 0.0001) {
+        const double v = std::fabs(RoundDegMinCarry(2, x));
+        EXPECT_LT(std::nearbyint((v - std::floor(v)) * 100), 60) << x;
+    }
 }
 
 TEST(Angles, StepAcrossZeroAriesIsForward)

@@ -4,6 +4,7 @@
 
 #include "aspects/aspects.h"
 #include "reports/natal_reports.h"
+#include "reports/report_context.h"
 #include "reports/text_writers.h"
 #include "support/birth.h"
 #include "support/report_fixture.h"
@@ -93,6 +94,20 @@ TEST(NatalReports, AspectTotalsSumRoundedScoresWithZeroPositive)
     EXPECT_EQ(lines[0], "Sun\tConjunction\tMoon\t 0.30\t   2");
     // 2.5 -> 2, -0.4 -> 0 (positive), -3.5 -> -4, 0 -> 0 (positive).
     EXPECT_EQ(lines[4], "\t      2\t     -4\t     -2");
+}
+
+}  // namespace
+}  // namespace quintara
+
+namespace quintara {
+namespace {
+
+// d.mm columns round to whole minutes before splitting: never "-0.60".
+TEST(NatalReports, DegreeMinuteColumnsNeverShowSixtyMinutes)
+{
+    EXPECT_EQ(DegMin(-0.9999, 6), " -1.00");
+    EXPECT_EQ(DegMin(-1.9999, 6), " -2.00");
+    EXPECT_EQ(DegMin(2.5, 6), "  2.30");
 }
 
 }  // namespace
