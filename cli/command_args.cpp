@@ -56,20 +56,28 @@ bool ChartOption(std::string_view opt, std::string_view value, std::string_view 
     handled = true;
     if (name == "--date") {
         if (!ParseDate(value, r, error)) return badChart2();
+        c.dateGiven = true;
     } else if (name == "--time") {
         if (!ParseTime(value, r, error)) return badChart2();
     } else if (name == "--adjust") {
         auto v = ParseDegMin(value, sub);
-        if (!v) return bad("adjust");
+        if (!v) {
+            // The same digits as degrees.minutes, but the zone is in hours.
+            if (const auto at = sub.find("degrees.minutes"); at != std::string::npos) sub.replace(at, 7, "hours");
+            return bad("adjust");
+        }
         r.adjust = *v;
+        c.adjustGiven = true;
     } else if (name == "--lat") {
         auto v = ParseLatitude(value, sub);
         if (!v) return bad("lat");
         r.latitude = *v;
+        c.latGiven = true;
     } else if (name == "--lon") {
         auto v = ParseLongitude(value, sub);
         if (!v) return bad("lon");
         r.longitude = *v;
+        c.lonGiven = true;
     } else if (name == "--house") {
         auto v = ParseHouseSystem(value, sub);
         if (!v) return bad("house");
@@ -93,6 +101,12 @@ bool ChartOption(std::string_view opt, std::string_view value, std::string_view 
         c.firstName = value;
     } else if (name == "--comment") {
         c.comment = value;
+    } else if (name == "--sex") {
+        if (value != "m" && value != "f" && value != "M" && value != "F") {
+            error = "sex: say m (a man) or f (a woman)";
+            return badChart2();
+        }
+        c.sex = value == "m" || value == "M" ? 1 : 0;
     } else if (name == "--zodiac") {
         auto v = ParseZodiac(value, sub);
         if (!v) return bad("zodiac");
@@ -109,6 +123,7 @@ bool ChartOption(std::string_view opt, std::string_view value, std::string_view 
 // on, else the exit code.
 int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool aspectOptions, tCommandArgs& a)
 {
+    a.second.tag.assign(1, '2');  // not = "2": gcc 12 warns falsely (-Wrestrict)
     for (int i = 0; i < argc; ++i) {
         const std::string_view opt = argv[i];
         if (opt == "--help" || opt == "-h") { std::cout << Usage(); return 0; }
@@ -120,7 +135,7 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
         if (opt == "--all" && aspectOptions) { a.all = true; continue; }
         if (opt == "-o" && i + 1 < argc) { a.output = argv[++i]; continue; }
         if (opt.size() < 2 || opt.substr(0, 2) != "--") { a.words.emplace_back(opt); continue; }
-        if (i + 1 >= argc) return Fail(std::string(opt) + ": missing value\n" + Usage());
+        if (i + 1 >= argc) return Fail(std::string(opt) + ": missing value (quintara-cli --help lists the options)");
         const std::string_view value = argv[++i];
         std::string error, sub;
         if (opt == "--home") { a.home = value; continue; }
@@ -173,15 +188,32 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
             if (handled) continue;
         }
         if (!ChartOption(opt, value, "", a.first, handled, error)) return Fail(error);
-        if (!handled) return Fail("unknown option " + std::string(opt) + "\n" + Usage());
+        if (!handled) return Fail("unknown option " + std::string(opt) + " (quintara-cli --help lists the options)");
     }
     return -1;
 }
 
 // The chart of the arguments, computed; house system and zodiac default to
 // the settings'. False with error when the arguments do not make a chart.
-bool MakeChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
+namespace {
+
+bool BuildChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
 {
+    const std::string& t = c.tag;
+    if (!c.dateGiven) {
+        error = "no birth date: give --date" + t + " YYYY-MM-DD";
+        return false;
+    }
+    if (c.needsPlace && c.place.empty() && !(c.latGiven && c.lonGiven)) {
+        error = "no birth place: give --place" + t + " NAME, or --lat" + t + " and --lon" + t;
+        return false;
+    }
+    if (c.needsPlace && c.place.empty() && !c.adjustGiven) {
+        error = "no zone: give --adjust" + t + " H.MM (hours.minutes added to clock time to give UT), or --place" +
+                t + " with the zone looked up";
+        return false;
+    }
+    if (!c.place.empty() && !c.adjustGiven) c.zoneAuto = true;
     if (!c.houseGiven) c.r.house = s.options->HouseType;
     if (!c.zodiacGiven) c.r.zodiac = s.options->Zodiac;
     error = CheckRequest(c.r);
@@ -190,6 +222,7 @@ bool MakeChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
     chart.Name = c.name;
     chart.FirstName = c.firstName;
     chart.Comment = c.comment;
+    chart.Sex = static_cast<std::uint8_t>(c.sex);
     if (!c.place.empty()) {
         const auto place = BestLocality(s.Data(), c.place);
         if (!place) {
@@ -215,6 +248,23 @@ bool MakeChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
     }
     CalcChart(chart);
     return true;
+}
+
+}  // namespace
+
+bool MakeChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
+{
+    const std::string tag = c.tag;
+    if (BuildChart(std::move(c), s, chart, error)) return true;
+    if (!tag.empty()) error.insert(0, "chart 2: ");
+    return false;
+}
+
+void LocalZoneOfReturn(tSession& s, tChart& chart)
+{
+    if (!chart.Country) return;
+    if (!s.Data().ZoneAtMoment(chart)) std::cerr << "warning: " << s.languages->Caption(269) << "\n";
+    CalcChart(chart);
 }
 
 // Today's civil date, for the zone a locality has now.

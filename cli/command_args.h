@@ -29,13 +29,16 @@ struct tSession {
     std::unique_ptr<TMainOptions> options;
     std::unique_ptr<TLanguages> languages;
     std::string chartFile;  // --chart-file; else the settings'
+    bool writesCharts = false;  // only a command that adds charts creates a missing chart file
     std::unique_ptr<TData1> data;
 
     // The tables, opened on first use.
     TData1& Data()
     {
         if (!data) {
-            data = std::make_unique<TData1>(home, chartFile.empty() ? options->GetChartFile() : chartFile);
+            data = std::make_unique<TData1>(home, chartFile.empty() ? options->GetChartFile() : chartFile,
+                                            writesCharts ? TData1::tChartFileMode::kCreate
+                                                         : TData1::tChartFileMode::kExisting);
             data->SetDateFormat(languages->DateFormatString);
         }
         return *data;
@@ -46,11 +49,15 @@ struct tSession {
 bool OpenSession(const std::string& homeOverride, const std::string& chartFile, tSession& s, std::string& error);
 
 struct tChartArgs {
+    std::string tag;  // "2" for the second chart: its options end in 2
     tChartRequest r;
+    bool dateGiven = false, latGiven = false, lonGiven = false, adjustGiven = false;
     bool houseGiven = false, zodiacGiven = false;
+    bool needsPlace = true;  // false where only the moment counts (phases)
     std::string place;
     bool zoneAuto = false;
     std::string name, firstName, comment;
+    int sex = 1;  // 1 a man, 0 a woman, as the new-chart dialog presets
 };
 
 // One chart option whose name ends in suffix. False with error when it is
@@ -77,13 +84,19 @@ struct tCommandArgs {
 int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool aspectOptions, tCommandArgs& a);
 
 // The chart of the arguments, computed; house system and zodiac default to
-// the settings'. False with error when the arguments do not make a chart.
+// the settings'. A birth needs --date and a place (--place, or --lat and
+// --lon); --place without --adjust looks the zone up. False with error when
+// the arguments do not make a chart.
 bool MakeChart(tChartArgs c, tSession& s, tChart& chart, std::string& error);
 
 // The transits of chart (natal positions, its clock at the start) over
 // months, for the bodies of the mask, with the settings' aspect kinds (every
 // kind with all), orbs and divider; scored.
 tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, unsigned bodies, bool all);
+
+// A return's clock time in the zone its place had at that moment (the
+// chart keeps the birth zone when it has no place); recomputed.
+void LocalZoneOfReturn(tSession& s, tChart& chart);
 
 // Today's civil date (UT), the clock at noon.
 void Today(tChart& c);

@@ -43,7 +43,7 @@ constexpr const char* kUsage =
     "       quintara-cli aspects   [chart options] [--all] [--orb-percent N] [--json]\n"
     "       quintara-cli synastry  [chart options] [second chart options] [--all] [--json]\n"
     "       quintara-cli place NAME [--limit N]\n"
-    "       quintara-cli charts add [chart options] --name NAME [--first-name T] [--comment T]\n"
+    "       quintara-cli charts add [chart options] --name NAME [--first-name T] [--comment T] [--sex m|f]\n"
     "       quintara-cli charts list [--filter EXPRESSION]\n"
     "       quintara-cli charts show|delete|recalc|zone INDEX\n"
     "       quintara-cli charts export FILE.txt|FILE.dbf|FILE.db [--filter EXPRESSION] [--replace]\n"
@@ -65,7 +65,9 @@ constexpr const char* kUsage =
     "                    sun-return [YEAR], moon-return [DATE], progression [DATE], midpoints\n"
     "       quintara-cli picture KIND -o FILE.svg [chart options] [second chart options]\n"
     "                    [--size WxH] [--zoom F] [--proportional]; KIND: daisy, us, clock, two,\n"
-    "                    us-two, side-by-side, us-side-by-side\n"
+    "                    us-two, side-by-side, us-side-by-side, line [STEP], transit-line [START\n"
+    "                    [STEP [BODY]]], previsions [START [STEP [COUNT]]], moon [DATE];\n"
+    "                    FILE may end in .svg, .png or .pdf\n"
     "       quintara-cli previsions [START [STEP [COUNT]]] [chart options] [--all] [--json]\n"
     "                    COUNT (default 12) scores every STEP days.hours (default 7.00)\n"
     "  (chart is another name for positions)\n"
@@ -83,6 +85,10 @@ constexpr const char* kUsage =
     "  --place NAME         the locality's coordinates, country and state (most populous\n"
     "                       of that name)\n"
     "  --zone auto          the zone correction from the time tables for place and date\n"
+    "                       (the default with --place when --adjust is not given)\n"
+    "  --name, --first-name, --comment TEXT   names of the chart\n"
+    "  --sex m|f            a man's (the default) or a woman's chart\n"
+    "  a birth needs --date and --place, or --lat, --lon and --adjust\n"
     "second chart options (synastry): the same names ending in 2: --date2, --time2, ...\n"
     "\n"
     "  --all                all aspect kinds instead of the settings' (major by default)\n"
@@ -91,6 +97,7 @@ constexpr const char* kUsage =
     "                       the program's folder if it holds Astro.ini, ~/.local/share/quintara\n"
     "  --chart-file FILE    chart file (default: the settings', chart.db in the home)\n"
     "  --json               one JSON object instead of text\n"
+    "  --replace            charts export: overwrite an existing text or dBASE file\n"
     "  --batch              JSON lines in: year, month, day, hour, minute, adjust, lat, lon,\n"
     "                       house, zodiac; JSON lines out\n";
 
@@ -136,7 +143,7 @@ int Aspects(int argc, char** argv, bool synastry)
     if (a.all) first.AspectTypes = 15;
     if (synastry) {
         tChart second(&o.SecondChartSet);
-        if (!MakeChart(a.second, session, second, error)) return Fail("chart 2: " + error);
+        if (!MakeChart(a.second, session, second, error)) return Fail(error);
         list.BuildComparison(first, second);
         list.ScoreSynastry();
     } else {
@@ -210,11 +217,12 @@ int Charts(int argc, char** argv)
 {
     tCommandArgs a;
     if (const int rc = ParseArgs(argc, argv, false, false, false, a); rc >= 0) return rc;
-    if (a.words.empty()) return Fail(std::string("charts: what to do?\n") + kUsage);
+    if (a.words.empty()) return Fail("charts: what to do? add, list, show, delete, recalc, zone, export, append or import-old");
     const std::string what = a.words[0];
     tSession session;
     std::string error;
     if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    session.writesCharts = what == "add" || what == "append";
     const OptionSet* birth = &session.options->BirthSet;
     try {
         if (what == "import-old") {
@@ -341,6 +349,7 @@ int Return(int argc, char** argv)
         ret.Month = static_cast<std::uint16_t>(r.month);
         ret.Day = static_cast<std::uint16_t>(r.day);
         LunarReturn(natal, ret);
+        LocalZoneOfReturn(session, ret);
         std::cout << "Lunar return (local time)\n";
     }
     std::cout << (a.json ? PositionsJson(ret, session.languages.get()) + "\n" : PositionsText(ret, session.languages.get()));
@@ -354,6 +363,8 @@ int Phases(int argc, char** argv)
     if (a.words.size() != 1) return Fail("phases: give the date YYYY-MM-DD");
     std::string error;
     if (!ParseDate(a.words[0], a.first.r, error)) return Fail(error);
+    a.first.dateGiven = true;
+    a.first.needsPlace = false;  // the phases are moments; --adjust 0 is universal time
     tSession session;
     if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
     tChart chart(&session.options->BirthSet);
@@ -379,7 +390,7 @@ int Derived(int argc, char** argv, bool midpoints)
     tChart first(birth), second(birth);
     if (!MakeChart(a.first, session, first, error)) return Fail(error);
     if (midpoints) {
-        if (!MakeChart(a.second, session, second, error)) return Fail("chart 2: " + error);
+        if (!MakeChart(a.second, session, second, error)) return Fail(error);
         MidpointChart(first, second, first);
     } else {
         tChartArgs chosen = a.first;
@@ -483,5 +494,5 @@ int main(int argc, char** argv)
     if (std::strcmp(argv[1], "previsions") == 0) return Previsions(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "aspects") == 0) return Aspects(argc - 2, argv + 2, false);
     if (std::strcmp(argv[1], "synastry") == 0) return Aspects(argc - 2, argv + 2, true);
-    return Fail(std::string("unknown command ") + argv[1] + "\n" + kUsage);
+    return Fail(std::string("unknown command ") + argv[1] + " (quintara-cli --help lists the commands)");
 }

@@ -71,7 +71,7 @@ int Picture(int argc, char** argv)
     std::vector<std::string> rest(a.words.begin() + 1, a.words.end());
     std::int32_t step = 0;
     if (kind) {
-        if (two && !MakeChart(a.second, session, second, error)) return Fail("chart 2: " + error);
+        if (two && !MakeChart(a.second, session, second, error)) return Fail(error);
         picture = std::make_unique<tChartGraph>(*kind, first, two ? second : first, ctx);
     } else if (kindWord == "line") {
         if (!StepMinutes(rest, 0, 7, step, error)) return Fail(error);

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "engine/angles.h"
+#include "engine/houses.h"
 #include "i18n/text_encoding.h"
 #include "i18n/default_body_names.h"
 #include "i18n/default_captions.h"
@@ -21,9 +22,17 @@ constexpr int kListed[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 25, 26, 27, 28
 
 bool HasRetroFlag(int n) { return (n >= 3 && n <= 10) || (n >= 25 && n <= 28); }
 
-// ,"cusps":[...]} closing a chart record.
+bool TimeUnknown(const tChart& chart) { return chart.HouseType == kTimeUnknown; }
+bool IsCusp(int n) { return n >= 13 && n <= 24; }
+
+// ,"cusps":[...]} closing a chart record; a chart with the birth time
+// unknown has no houses: ,"time_unknown":true} instead.
 void AppendCusps(std::string& s, const tChart& chart)
 {
+    if (TimeUnknown(chart)) {
+        s += ",\"time_unknown\":true}";
+        return;
+    }
     s += ",\"cusps\":[";
     for (int c = 1; c <= 12; ++c) {
         if (c > 1) s += ',';
@@ -71,7 +80,8 @@ std::string PositionsText(const tChart& chart, TLanguages* lang)
         s += PositionLine(BodyLabel(lang, n), SignLabel(lang, SignPosition(2, lon).Sign), lon, chart.Retrograde(n));
     }
     s += "\nHouse cusps\n";
-    for (int c = 1; c <= 12; ++c) {
+    if (TimeUnknown(chart)) s += "  none: the birth time is unknown\n";
+    for (int c = 1; c <= 12 && !TimeUnknown(chart); ++c) {
         const double lon = chart.HouseCusp(c);
         s += PositionLine(kCuspNames[c], SignLabel(lang, SignPosition(2, lon).Sign), lon, false);
     }
@@ -92,10 +102,13 @@ std::string PositionsJson(const tChart& chart, TLanguages* lang)
     s += ",\"ayanamsa\":";
     AppendJsonNumber(s, chart.Ayanamsa, 6);
     s += ",\"bodies\":[";
+    bool first = true;
     for (int n = 1; n <= kJuno; ++n) {
+        if (IsCusp(n) && TimeUnknown(chart)) continue;
         const double lon = chart.BodyPosition(n);
         const tSignPos sp = SignPosition(2, lon);
-        if (n > 1) s += ',';
+        if (!first) s += ',';
+        first = false;
         s += Format("{\"num\":%d,\"name\":", n);
         AppendJsonString(s, BodyLabel(lang, n));
         s += ",\"longitude\":";
@@ -127,6 +140,7 @@ std::string BatchRecord(const tChart& chart)
     s += std::to_string(chart.HouseType);
     s += ",\"bodies\":{";
     for (int n = 1; n <= kJuno; ++n) {
+        if (IsCusp(n) && TimeUnknown(chart)) continue;
         if (n > 1) s += ',';
         s += '"';
         s += std::to_string(n);

@@ -157,14 +157,17 @@ bool tReportRun::Build(const std::string& kind)
         WriteCompareFileTable(text, matches);
     } else if (kind == "sun-return" || kind == "moon-return" || kind == "progression") {
         if (kind == "sun-return") {
-            int year = first.Year;
-            if (!Whole(1, 1, 9999, year)) return error = "year: " + error, false;
+            tChart today;  // without a year, this year's return, as the dialog presets
+            Today(today);
+            int year = today.Year;
+            if (!Whole(1, 1, 65535, year)) return error = "year: " + error, false;
             second.Assign(first);
             SolarReturn(first, second, year - first.Year);
             second.ChartType = 1;
         } else if (kind == "moon-return") {
             if (!Moved(second, first, 1, 2)) return false;
             LunarReturn(first, second);
+            LocalZoneOfReturn(session, second);
             second.ChartType = 2;
         } else {
             if (!Moved(second, first, 1, 3)) return false;

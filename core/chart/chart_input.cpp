@@ -102,6 +102,10 @@ std::optional<int> ParseDaysHours(std::string_view text, std::string& error)
         error = Quote(text) + " is not a step like 7.00 (days, then two digits of hours 00 to 23)";
         return std::nullopt;
     }
+    if (*days == 0 && *hours == 0) {
+        error = "a step of 0.00 repeats one moment; give at least 0.01 (one hour)";
+        return std::nullopt;
+    }
     return *days * 24 + *hours;
 }
 

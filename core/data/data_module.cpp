@@ -1,8 +1,11 @@
 #include "data/data_module.h"
 
+#include <cmath>
 #include <filesystem>
 
+#include "chart/date_time.h"
 #include "data/chart_record.h"
+#include "engine/angles.h"
 #include "platform/atomic_file.h"
 
 namespace quintara {
@@ -21,12 +24,15 @@ void CreateParentDirectory(const std::string& path)
 
 }  // namespace
 
-TData1::TData1(std::string h, const std::string& chartFile) : home(std::move(h))
+TData1::TData1(std::string h, const std::string& chartFile, tChartFileMode mode) : home(std::move(h))
 {
     stars = OpenOrCreate(kStarFile, StarTableDef());
     planets = OpenOrCreate(kPlanetFile, PlanetTableDef());
     planets.table->SetIndex("Num");
-    OpenChartFile(chartFile);
+    if (mode == tChartFileMode::kExisting && !FileExists(PathOf(chartFile)))
+        missingChartFile = PathOf(chartFile);
+    else
+        OpenChartFile(chartFile);
 }
 
 TData1::~TData1() = default;
@@ -57,6 +63,7 @@ void TData1::OpenChartFile(const std::string& chartFile)
     next.table->SetWriteCheck([this] { CheckChartWritable(); });
     chart = std::move(next);
     chartPath = PathOf(chartFile);
+    missingChartFile.clear();
     chartDamage.reset();
 }
 
@@ -81,7 +88,8 @@ void TData1::CloseChartFile() { chart = {}; }
 
 tTable& TData1::ChartTable()
 {
-    if (!chart.table) throw tStorageError("no chart file is open");
+    if (!chart.table)
+        throw tStorageError(missingChartFile.empty() ? "no chart file is open" : "no chart file " + missingChartFile);
     return *chart.table;
 }
 
@@ -129,6 +137,30 @@ bool TData1::FindAdjust(tChart& c)
     // The lookup needs the files, not the browsing state of their tables.
     if (!zones) zones = std::make_unique<tZoneLookup>(ReferenceDatabase(time1, kTime1File), ReferenceDatabase(time2, kTime2File));
     return zones->FindAdjust(c);
+}
+
+bool TData1::ZoneAtMoment(tChart& c)
+{
+    bool sure = true;
+    // A clock time moved across a change can land in the other zone: settle
+    // in a few rounds (two suffice but at a gap or a repeated hour).
+    for (int round = 0; round < 3; ++round) {
+        tChart probe;
+        probe.Country = c.Country;
+        probe.State = c.State;
+        probe.Longitude = c.Longitude;
+        probe.HouseType = c.HouseType;
+        probe.Year = c.Year, probe.Month = c.Month, probe.Day = c.Day, probe.Hour = c.Hour, probe.Minute = c.Minute;
+        sure = FindAdjust(probe);
+        if (probe.Adjust == c.Adjust) break;
+        // UT = clock + Adjust, before and after.
+        const long shift = std::lround((DegMinToDecimal(c.Adjust) - DegMinToDecimal(probe.Adjust)) * 60);
+        tDateTime t{c.Year, c.Month, c.Day, c.Hour, c.Minute + static_cast<int>(shift)};
+        NormalizeDateTime(t);
+        SetChartDateTime(c, t);
+        c.Adjust = probe.Adjust;
+    }
+    return sure;
 }
 
 std::string TData1::GetCountryName(int code, int language)

@@ -30,9 +30,14 @@ struct tLocality {
 
 class TData1 {
 public:
-    // Opens (creating when missing) the chart file, stars and planets.
+    // Whether opening a chart file that does not exist creates it. A reader
+    // never does: it works without a chart file until it needs one.
+    enum class tChartFileMode { kCreate, kExisting };
+
+    // Opens the chart file, stars and planets (created when missing).
     // chartFile is relative to home unless absolute. Throws tStorageError.
-    TData1(std::string home, const std::string& chartFile = kDefaultChartFile);
+    TData1(std::string home, const std::string& chartFile = kDefaultChartFile,
+           tChartFileMode mode = tChartFileMode::kCreate);
     ~TData1();
     TData1(const TData1&) = delete;
     TData1& operator=(const TData1&) = delete;
@@ -45,6 +50,8 @@ public:
     const std::string& ChartFilePath() const { return chartPath; }
     void CloseChartFile();
 
+    // Throws tStorageError when no chart file is open ("no chart file X"
+    // when it was not there to open).
     tTable& ChartTable();
     // The chart file for a write of its own: checked first, like every
     // change through ChartTable().
@@ -70,6 +77,10 @@ public:
     void SetChartFilter(const std::string& expression);
 
     bool FindAdjust(tChart& chart);
+    // For a chart computed at a moment (a return): the moment kept, its
+    // clock time and Adjust re-expressed in the zone its place (country,
+    // state, longitude) had then. Returns FindAdjust's "sure".
+    bool ZoneAtMoment(tChart& chart);
     // Name of a country in a language: that language, else 0, else 1, else
     // any row of the code; "" for a code the table does not hold.
     std::string GetCountryName(int code, int language);
@@ -101,6 +112,7 @@ private:
 
     std::string home;
     std::string chartPath;
+    std::string missingChartFile;  // asked for, not there, not created
     std::optional<std::string> chartDamage;  // checked; "" when sound
     std::string dateFormat = "dd/mm/yyyy";
     tOpen chart, stars, planets, cities, countries, states, time1, time2;

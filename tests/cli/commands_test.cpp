@@ -2,6 +2,7 @@
 // output and standard error, on one seeded home for the whole suite.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -59,6 +60,106 @@ TEST_F(Commands, EveryDateWordIsChecked)
         EXPECT_TRUE(Has(r.err, "day: ")) << args << ": " << r.err;
         EXPECT_TRUE(r.out.empty()) << args;
     }
+}
+
+TEST_F(Commands, SilentDefaultsAreGone)
+{
+    tRun r = Cli("chart --place Paris");
+    EXPECT_EQ(r.rc, 2);
+    EXPECT_TRUE(Has(r.err, "no birth date")) << r.err;
+    r = Cli("chart --date 2000-01-01");
+    EXPECT_TRUE(Has(r.err, "no birth place")) << r.err;
+    r = Cli("chart --date 2000-01-01 --lat 48N52 --lon 2E21");
+    EXPECT_TRUE(Has(r.err, "no zone")) << r.err;
+    // --place alone looks the zone up: Paris in July is two hours ahead.
+    r = Cli("chart --date 2000-07-01 --time 12:00 --place Paris");
+    EXPECT_EQ(r.rc, 0) << r.err;
+    EXPECT_TRUE(Has(r.err, "zone: -2.00")) << r.err;
+    r = Cli("synastry " + std::string(kParis));
+    EXPECT_EQ(r.rc, 2);
+    EXPECT_TRUE(Has(r.err, "chart 2: no birth date: give --date2")) << r.err;
+    // Reading a chart file that is not there creates nothing.
+    r = Cli("charts list --chart-file '" + dir->File("typo.db") + "'");
+    EXPECT_NE(r.rc, 0);
+    EXPECT_TRUE(Has(r.err, "no chart file")) << r.err;
+    EXPECT_FALSE(FileExists(dir->File("typo.db")));
+}
+
+TEST_F(Commands, ChartsAreAMansUnlessSaidAndListFollowsTheDateFormat)
+{
+    const std::string file = "--chart-file '" + dir->File("sexes.db") + "'";
+    ASSERT_EQ(Cli("charts add --name Adam " + std::string(kParis) + " " + file).rc, 0);
+    ASSERT_EQ(Cli("charts add --name Eve --sex f " + std::string(kParis) + " " + file).rc, 0);
+    EXPECT_EQ(Cli("charts add --name X --sex x " + std::string(kParis) + " " + file).rc, 2);
+    tRun r = Cli("charts list --filter \"SEX='M'\" " + file);
+    EXPECT_TRUE(Has(r.out, "Adam")) << r.out;
+    EXPECT_FALSE(Has(r.out, "Eve"));
+    r = Cli("charts list " + file);
+    EXPECT_TRUE(Has(r.out, "17/05/1990")) << r.out;
+    // A man's chart compared to the file finds the woman.
+    r = Cli("report compare-file both 0 200 0 100000 -100000 " + std::string(kParis) + " " + file);
+    EXPECT_EQ(r.rc, 0) << r.err;
+    EXPECT_TRUE(Has(r.out, "Eve")) << r.out;
+}
+
+TEST_F(Commands, ExportNeverReplacesUnlessAsked)
+{
+    const std::string file = "--chart-file '" + dir->File("export.db") + "'";
+    ASSERT_EQ(Cli("charts add --name Adam " + std::string(kParis) + " " + file).rc, 0);
+    const std::string target = dir->File("precious.txt");
+    ASSERT_TRUE(WriteFileAtomically(target, "keep me"));
+    tRun r = Cli("charts export '" + target + "' " + file);
+    EXPECT_EQ(r.rc, 2);
+    EXPECT_TRUE(Has(r.err, "--replace")) << r.err;
+    std::string text;
+    ASSERT_TRUE(ReadWholeFile(target, text));
+    EXPECT_EQ(text, "keep me");
+    EXPECT_EQ(Cli("charts export '" + target + "' --replace " + file).rc, 0);
+    ASSERT_TRUE(ReadWholeFile(target, text));
+    EXPECT_TRUE(Has(text, "Adam"));
+}
+
+TEST_F(Commands, ReturnsTakeThisYearAndTheirOwnZone)
+{
+    // Without a year, this year's solar return: not the birth chart again.
+    tRun r = Cli("report sun-return " + std::string(kParis));
+    ASSERT_EQ(r.rc, 0) << r.err;
+    EXPECT_FALSE(Has(r.out, " 1990 ")) << r.out;
+    // A December lunar return in Paris is in winter time.
+    r = Cli("report moon-return 2026-12-07 " + std::string(kParis));
+    ASSERT_EQ(r.rc, 0) << r.err;
+    EXPECT_TRUE(Has(r.out, "Adjust -1.00")) << r.out;
+    r = Cli("return moon 2026-12-07 " + std::string(kParis));
+    EXPECT_TRUE(Has(r.out, "adjust -1.00")) << r.out;
+}
+
+TEST_F(Commands, UnknownBirthTimeHasNoHouses)
+{
+    const std::string args = "--date 1990-05-17 --place Paris --house 255";
+    tRun r = Cli("chart " + args);
+    ASSERT_EQ(r.rc, 0) << r.err;
+    EXPECT_TRUE(Has(r.out, "birth time is unknown"));
+    EXPECT_FALSE(Has(r.out, "  XII ")) << r.out;
+    r = Cli("chart --json " + args);
+    EXPECT_FALSE(Has(r.out, "cusps")) << r.out;
+    EXPECT_FALSE(Has(r.out, "\"num\":13")) << r.out;
+    EXPECT_TRUE(Has(r.out, "\"time_unknown\":true"));
+}
+
+TEST_F(Commands, BadWordsGetOneClearLine)
+{
+    tRun r = Cli("previsions 2026-01-01 0.00 3 " + std::string(kParis));
+    EXPECT_EQ(r.rc, 2);
+    EXPECT_TRUE(Has(r.err, "0.00")) << r.err;
+    r = Cli("chart --bogus 1");
+    EXPECT_EQ(r.rc, 2);
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_TRUE(Has(r.err, "--help"));
+    r = Cli("chart --date 2000-01-01 --place Paris --adjust 1.75");
+    EXPECT_TRUE(Has(r.err, "hours.minutes")) << r.err;
+    r = Cli("--help");
+    EXPECT_TRUE(Has(r.out, "transit-line")) << r.out;
+    EXPECT_TRUE(Has(r.out, "--sex"));
 }
 
 }  // namespace
