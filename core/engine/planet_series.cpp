@@ -261,12 +261,18 @@ double QuadrantAtan(double num, double den)
     return a;
 }
 
+bool PlutoCorrected(double tau) { return tau > 0.0 && tau <= 1.0; }
+
+// The correction's amount, degrees, wherever it is asked for.
+double PlutoCorrection(double tau)
+{
+    return -(0.68 - tau) * 0.17 + 0.083 * std::sin((1.17 - tau - tau * tau) * 6.6) -
+           0.018 * std::sin((0.02 - tau) * 16.5);
+}
+
 void CorrectPluto(double& longitude, double tau)
 {
-    if (!(tau > 0.0 && tau <= 1.0)) return;
-    longitude -= (0.68 - tau) * 0.17;
-    longitude += 0.083 * std::sin((1.17 - tau - tau * tau) * 6.6);
-    longitude -= 0.018 * std::sin((0.02 - tau) * 16.5);
+    if (PlutoCorrected(tau)) longitude += PlutoCorrection(tau);
 }
 
 struct tSunPosition {
@@ -348,6 +354,13 @@ void PlanetSeriesWithNextDay(double longitudes[], double latitudes[], double lat
     double* lon[2] = {longitudes, laterLongitudes};
     double* lat[2] = {latitudes, laterLatitudes};
     Evaluate<tPair>(moments, 0x7FEu, lon, lat);
+    // The correction ends at J2000.0 with a jump of 0.1 degree: the later
+    // position is compared under the rule of the present moment, or the
+    // jump would read as motion.
+    const double tauNow = (julianDay - 2451545.0) / 36525.0 + 1.0, tauLater = tauNow + 1.0 / 36525.0;
+    if (PlutoCorrected(tauNow) != PlutoCorrected(tauLater))
+        laterLongitudes[10] = Normalize360(laterLongitudes[10] +
+                                           (PlutoCorrected(tauNow) ? 1.0 : -1.0) * PlutoCorrection(tauLater));
 }
 
 void PlanetSeries(double longitudes[], double latitudes[], int body, double julianDay)

@@ -18,7 +18,8 @@ void PlanetSeriesMask(double longitudes[], double latitudes[], unsigned mask, do
 
 // As PlanetSeries with body 0, and laterLongitudes[n] for n = 3..10 one day
 // later, which the retrograde flags compare. One pass over the terms serves
-// both moments.
+// both moments. Pluto's later longitude is under the present moment's
+// correction rule (the correction ends at J2000.0).
 void PlanetSeriesWithNextDay(double longitudes[], double latitudes[], double laterLongitudes[],
                              double julianDay);
 

@@ -25,6 +25,17 @@ TEST(Planets, PlutoCorrectionOnlyBetween1900And2000)
     EXPECT_LT(std::fabs(pluto(2433283.0) - pluto(2433283.0 + 1e-6)), 1e-4);  // 1950
 }
 
+// Pluto moved direct in the days around 2000-01-01 (it stationed in March):
+// the end of the correction is no retrograde motion.
+TEST(Planets, PlutoIsDirectAcrossTheEndOfItsCorrection)
+{
+    for (double jd : {2451544.5, 2451544.9, 2451545.0, 2451545.5}) {
+        tChart c;
+        CalcBodies(c, 0, (jd - 2451545.0) / 36525.0);
+        EXPECT_FALSE(c.Retrograde(10)) << jd;
+    }
+}
+
 TEST(Planets, ChartMoonComesFromLunarSeries)
 {
     tChart c;
