@@ -37,8 +37,8 @@ bool StepMinutes(const std::vector<std::string>& w, std::size_t i, int days, std
     if (i >= w.size()) return true;
     std::string sub;
     const auto hours = ParseDaysHours(w[i], sub);
-    if (!hours || *hours == 0) {
-        error = "step: " + (hours ? std::string("give more than 0.00") : sub);
+    if (!hours) {
+        error = "step: " + sub;
         return false;
     }
     minutes = *hours * 60;

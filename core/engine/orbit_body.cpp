@@ -1,5 +1,6 @@
 #include "engine/orbit_body.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "chart/planet.h"
@@ -28,7 +29,10 @@ void OrbitBody::SolveKepler()
 {
     // Newton's method reaches the root the plain iteration E = M + e sin E
     // approaches, in a handful of steps instead of a fixed dozen.
-    const double e = eccentricity;
+    // The elements drift linearly with time; far from their epoch (Chiron's
+    // from about the year 31,350) the eccentricity leaves the ellipse and the
+    // anomaly has no value. Kept within [0, 0.99], the orbit stays finite.
+    const double e = std::clamp(eccentricity, 0.0, 0.99);
     double E = anomaly, s = std::sin(E), c = std::cos(E);
     for (int i = 0; i < 20; ++i) {
         const double step = (E - e * s - anomaly) / (1.0 - e * c);
