@@ -137,12 +137,13 @@ int Aspects(int argc, char** argv, bool synastry)
     if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
     const TMainOptions& o = *session.options;
     tAspectsCollection list({&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes});
-    tChart first(synastry ? &o.FirstChartSet : &o.BirthSet);
+    // The birth set for both charts, as every report takes it.
+    tChart first(&o.BirthSet);
     if (!MakeChart(a.first, session, first, error)) return Fail(error);
     first.OrbPercent = a.orbPercent;
     if (a.all) first.AspectTypes = 15;
     if (synastry) {
-        tChart second(&o.SecondChartSet);
+        tChart second(&o.BirthSet);
         if (!MakeChart(a.second, session, second, error)) return Fail(error);
         list.BuildComparison(first, second);
         list.ScoreSynastry();

@@ -86,8 +86,10 @@ struct tReportRun {
 bool tReportRun::Build(const std::string& kind)
 {
     const TMainOptions& o = *session.options;
-    const bool twoPeople = kind == "synastry" || kind == "midpoints";
-    tChart first(twoPeople ? &o.FirstChartSet : &o.BirthSet), second(twoPeople ? &o.SecondChartSet : &o.BirthSet);
+    // Every report compares charts made with the birth set, as the report
+    // windows do (the first- and second-chart sets are for two-chart
+    // pictures); so synastry and compare to file score a pair alike.
+    tChart first(&o.BirthSet), second(&o.BirthSet);
     if (!MakeChart(args.first, session, first, error)) return false;
     if (args.all) first.AspectTypes = 15;
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <sstream>
 #include <sys/wait.h>
 
 #include "platform/atomic_file.h"
@@ -100,6 +101,27 @@ TEST_F(Commands, ChartsAreAMansUnlessSaidAndListFollowsTheDateFormat)
     r = Cli("report compare-file both 0 200 0 100000 -100000 " + std::string(kParis) + " " + file);
     EXPECT_EQ(r.rc, 0) << r.err;
     EXPECT_TRUE(Has(r.out, "Eve")) << r.out;
+}
+
+// One pair, one score: compare to file and synastry take the same bodies.
+TEST_F(Commands, CompareToFileAndSynastryScoreAPairAlike)
+{
+    const std::string file = "--chart-file '" + dir->File("pair.db") + "'";
+    ASSERT_EQ(Cli("charts add --name Martin --sex f --date 1985-03-02 --time 08:10 --place Lyon " + file).rc, 0);
+    const tRun scan = Cli("report compare-file both 0 200 0 100000 -100000 " + std::string(kParis) + " " + file);
+    const tRun pair = Cli("report synastry " + std::string(kParis) + " --date2 1985-03-02 --time2 08:10 --place2 Lyon");
+    ASSERT_EQ(scan.rc, 0) << scan.err;
+    ASSERT_EQ(pair.rc, 0) << pair.err;
+    // The match line "Martin  P  N  T" and the synastry totals line "P  N  T".
+    std::istringstream m(scan.out.substr(scan.out.find("Martin") + 6));
+    long long p1 = 0, n1 = 0, t1 = 0, p2 = 0, n2 = 0, t2 = 0;
+    m >> p1 >> n1 >> t1;
+    const std::string last = pair.out.substr(pair.out.find_last_of('\n', pair.out.size() - 2) + 1);
+    std::istringstream(last) >> p2 >> n2 >> t2;
+    EXPECT_NE(p1, 0);
+    EXPECT_EQ(p1, p2) << scan.out << pair.out;
+    EXPECT_EQ(n1, n2);
+    EXPECT_EQ(t1, t2);
 }
 
 TEST_F(Commands, ExportNeverReplacesUnlessAsked)
