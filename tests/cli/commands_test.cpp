@@ -116,7 +116,8 @@ TEST_F(Commands, CompareToFileAndSynastryScoreAPairAlike)
     std::istringstream m(scan.out.substr(scan.out.find("Martin") + 6));
     long long p1 = 0, n1 = 0, t1 = 0, p2 = 0, n2 = 0, t2 = 0;
     m >> p1 >> n1 >> t1;
-    const std::string last = pair.out.substr(pair.out.find_last_of('\n', pair.out.size() - 2) + 1);
+    const std::string body = pair.out.substr(0, pair.out.find_last_not_of(" \n") + 1);
+    const std::string last = body.substr(body.find_last_of('\n') + 1);
     std::istringstream(last) >> p2 >> n2 >> t2;
     EXPECT_NE(p1, 0);
     EXPECT_EQ(p1, p2) << scan.out << pair.out;
