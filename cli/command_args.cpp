@@ -4,8 +4,10 @@
 #include <ctime>
 #include <iostream>
 
+#include "data/clock_time.h"
 #include "data/data_module.h"
 #include "place_format.h"
+#include "text_format.h"
 #include "platform/program_home.h"
 
 namespace quintara::cli {
@@ -245,6 +247,14 @@ bool BuildChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
         const bool sure = s.Data().FindAdjust(chart);
         std::cerr << "zone: " << AdjustText(chart.Adjust) << "\n";
         if (!sure) std::cerr << "warning: " << s.languages->Caption(269) << "\n";
+        const tClockTime clock = CheckClockTime(s.Data(), chart);
+        if (clock.kind != tClockTime::kNormal)
+            std::cerr << "warning: " << Format("%02d:%02d", chart.Hour, chart.Minute)
+                      << (clock.kind == tClockTime::kSkipped ? " does not exist that day (the clocks skipped it)"
+                                                             : " occurs twice that day (the clocks were turned back)")
+                      << ": zone " << AdjustText(clock.adjustBefore) << " before the change or "
+                      << AdjustText(clock.adjustAfter) << " after it; " << AdjustText(chart.Adjust)
+                      << " was taken (give --adjust to choose)\n";
     }
     CalcChart(chart);
     return true;
