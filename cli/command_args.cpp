@@ -4,6 +4,7 @@
 #include <ctime>
 #include <iostream>
 
+#include "data/chart_record.h"
 #include "data/clock_time.h"
 #include "data/data_module.h"
 #include "place_format.h"
@@ -225,6 +226,8 @@ bool BuildChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
     chart.FirstName = c.firstName;
     chart.Comment = c.comment;
     chart.Sex = static_cast<std::uint8_t>(c.sex);
+    for (const std::string& field : TooLongChartFields(chart))
+        std::cerr << "warning: " << field << " is kept to its field's length when the chart is stored\n";
     if (!c.place.empty()) {
         const auto place = BestLocality(s.Data(), c.place);
         if (!place) {

@@ -37,18 +37,9 @@ std::string AdjustText(double packed)
 
 std::optional<tLocality> BestLocality(TData1& data, const std::string& name)
 {
-    const std::vector<tLocality> found = data.FindLocalities(name, 5000);
-    const tLocality* best = nullptr;
-    bool bestExact = false;
-    for (const tLocality& l : found) {
-        const bool exact = CompareNoCase(l.name, name) == 0;
-        if (!best || (exact && !bestExact) || (exact == bestExact && l.population > best->population)) {
-            best = &l;
-            bestExact = exact;
-        }
-    }
-    if (!best) return std::nullopt;
-    return *best;
+    const std::vector<tLocality> found = data.FindLocalities(name, 1);
+    if (found.empty()) return std::nullopt;
+    return found.front();
 }
 
 }  // namespace quintara::cli

@@ -5,6 +5,7 @@
 
 #include "data/civil_date.h"
 #include "data/schemas.h"
+#include "i18n/text_encoding.h"
 
 namespace quintara {
 
@@ -91,7 +92,28 @@ std::vector<std::pair<std::string, tSqlValue>> ChartRowValues(const tChart& char
         put(PositionField('R', k), integer(chart.Retrograde(k) ? 1 : 0));
     }
     for (int k = 1; k <= 12; ++k) put(PositionField('P', 12 + k), chart.HouseCusp(k));
+    // Texts keep their fields' lengths, however they are written.
+    static const tTableDef def = ChartTableDef();
+    for (auto& [field, value] : v)
+        for (const tColumnDef& c : def.columns)
+            if (c.name == field && c.length)
+                if (auto* text = std::get_if<std::string>(&value)) *text = FirstCodePoints(*text, c.length);
     return v;
+}
+
+std::vector<std::string> TooLongChartFields(const tChart& chart)
+{
+    std::vector<std::string> out;
+    const std::pair<const char*, const std::string*> texts[] = {{"NAME", &chart.Name},
+                                                                 {"FIRSTNAME", &chart.FirstName},
+                                                                 {"COMMENT", &chart.Comment},
+                                                                 {"REFERENCE", &chart.Reference},
+                                                                 {"BIRTHPLACE", &chart.BirthPlace}};
+    static const tTableDef def = ChartTableDef();
+    for (const auto& [field, text] : texts)
+        for (const tColumnDef& c : def.columns)
+            if (c.name == field && c.length && Utf8Length(*text) > c.length) out.push_back(field);
+    return out;
 }
 
 void WriteChart(tTable& t, const tChart& chart)

@@ -20,8 +20,12 @@ void ReadChart(const tTable& table, tChart& chart);
 // The caller posts; Index comes from the row.
 void WriteChart(tTable& table, const tChart& chart);
 
-// The stored fields of a chart as (field, value), in table order.
+// The stored fields of a chart as (field, value), in table order; texts cut
+// to their fields' lengths.
 std::vector<std::pair<std::string, tSqlValue>> ChartRowValues(const tChart& chart);
+// The text fields (NAME, FIRSTNAME, ...) a chart holds longer than the
+// table keeps them: writing cuts them, and the user is told.
+std::vector<std::string> TooLongChartFields(const tChart& chart);
 
 // Appends charts as new rows with one prepared statement; the caller holds
 // the transaction, so a batch lands whole or not at all.

@@ -6,6 +6,7 @@
 #include "chart/date_time.h"
 #include "data/chart_record.h"
 #include "engine/angles.h"
+#include "i18n/text_encoding.h"
 #include "platform/atomic_file.h"
 
 namespace quintara {
@@ -196,14 +197,24 @@ std::unique_ptr<tChart> TData1::OpenCurrentChart(const OptionSet* birthSet)
     return c;
 }
 
-std::vector<tLocality> TData1::FindLocalities(const std::string& prefix, std::size_t limit)
+std::vector<tLocality> TData1::FindLocalities(const std::string& typed, std::size_t limit)
 {
-    if (!localityQuery)
+    if (!localityQuery) {
+        tDatabase& db = ReferenceDatabase(cities, kCityFile);
+        // Tables of an older home lack the index; without it (a read-only
+        // home) the search still runs, by a scan.
+        try {
+            db.Exec(kLocalitySearchIndex);
+        } catch (const tStorageError&) {
+        }
         localityQuery = std::make_unique<tStatement>(
-            ReferenceDatabase(cities, kCityFile).Handle(),
+            db.Handle(),
             "SELECT CITY, COUNTRY, STATE, LATITUDE, LONGITUDE, POPULATION, \"INDEX\" FROM City "
-            "WHERE CITY >= ?1 COLLATE QNOCASE AND CITY < ?2 COLLATE QNOCASE "
-            "ORDER BY CITY COLLATE QNOCASE, rowid LIMIT ?3");
+            "WHERE CITY >= ?1 COLLATE QBASE AND CITY < ?2 COLLATE QBASE "
+            "ORDER BY CITY = ?1 COLLATE QBASE DESC, POPULATION DESC, CITY COLLATE QNOCASE, rowid LIMIT ?3");
+    }
+    // Names are stored cut to the field's length: so is what is compared.
+    const std::string prefix = FirstCodePoints(typed, kNameLength);
     tStatement& q = *localityQuery;
     q.Bind(1, prefix).Bind(2, prefix + kPrefixEnd).Bind(3, static_cast<std::int64_t>(limit));
     std::vector<tLocality> out;

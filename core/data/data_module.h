@@ -93,8 +93,11 @@ public:
     // A chart with the birth option set, filled from the current row.
     std::unique_ptr<tChart> OpenCurrentChart(const OptionSet* birthSet);
 
-    // Localities whose name starts with prefix (ignoring case), in name order.
-    std::vector<tLocality> FindLocalities(const std::string& prefix, std::size_t limit);
+    // Localities whose name starts with the typed text, ignoring case and
+    // accents and compared within the CITY field's length (longer names are
+    // stored cut). The best match first: the whole name, then the most
+    // populous, then name order.
+    std::vector<tLocality> FindLocalities(const std::string& typed, std::size_t limit);
     // The planets table as rows for new charts.
     std::vector<tPlanetRow> PlanetRows();
 

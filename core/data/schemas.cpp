@@ -7,6 +7,7 @@ namespace {
 using K = tFieldKind;
 
 tColumnDef Col(const char* name, K kind) { return {name, kind, false}; }
+tColumnDef Text(const char* name, std::size_t length) { return {name, K::Text, false, length}; }
 tColumnDef Auto(const char* name) { return {name, K::Integer, true}; }
 
 // Fields shared by the stars and planets tables: how a point is formed.
@@ -24,7 +25,7 @@ void AddPointFormula(std::vector<tColumnDef>& c)
 tTableDef CityTableDef()
 {
     return {"City",
-            {Col("CITY", K::Text), Col("COUNTRY", K::Integer), Col("STATE", K::Integer), Col("LATITUDE", K::Real),
+            {Text("CITY", kNameLength), Col("COUNTRY", K::Integer), Col("STATE", K::Integer), Col("LATITUDE", K::Real),
              Col("LONGITUDE", K::Real), Col("POPULATION", K::Integer), Auto("INDEX")},
             {{"Cities", {"CITY"}, true}}};
 }
@@ -32,14 +33,14 @@ tTableDef CityTableDef()
 tTableDef CountryTableDef()
 {
     return {"Country",
-            {Col("COUNTRY", K::Text), Col("CODE", K::Integer), Col("LANGUAGE", K::Integer), Auto("Index")},
+            {Text("COUNTRY", kNameLength), Col("CODE", K::Integer), Col("LANGUAGE", K::Integer), Auto("Index")},
             {{"Countries", {"COUNTRY", "LANGUAGE"}, true}, {"Code", {"CODE", "LANGUAGE"}, false}}};
 }
 
 tTableDef StateTableDef()
 {
     return {"State",
-            {Auto("Index"), Col("CODE", K::Integer), Col("COUNTRY", K::Integer), Col("STATE", K::Text)},
+            {Auto("Index"), Col("CODE", K::Integer), Col("COUNTRY", K::Integer), Text("STATE", kNameLength)},
             {{"codes", {"COUNTRY", "CODE"}, false}}};
 }
 
@@ -64,16 +65,16 @@ std::string PositionField(char letter, int k) { return std::string(1, letter).ap
 tTableDef ChartTableDef()
 {
     std::vector<tColumnDef> c{Auto("Index"),
-                              Col("NAME", K::Text),
-                              Col("FIRSTNAME", K::Text),
-                              Col("COMMENT", K::Text),
-                              Col("REFERENCE", K::Text),
+                              Text("NAME", kNameLength),
+                              Text("FIRSTNAME", kNameLength),
+                              Text("COMMENT", kNameLength),
+                              Text("REFERENCE", 10),
                               Col("AYANAMSA", K::Real),
                               Col("ZODIAC", K::Integer),
-                              Col("BIRTHPLACE", K::Text),
+                              Text("BIRTHPLACE", kNameLength),
                               Col("CHARTTYPE", K::Integer),
                               Col("HOUSETYPE", K::Integer),
-                              Col("SEX", K::Text),
+                              Text("SEX", 1),
                               Col("JULIANDAY", K::Real),
                               Col("COUNTRY", K::Integer),
                               Col("STATE", K::Integer),
@@ -99,7 +100,7 @@ tTableDef ChartTableDef()
 
 tTableDef StarTableDef()
 {
-    std::vector<tColumnDef> c{Col("Name", K::Text), Col("Num", K::Integer), Col("Type", K::Integer)};
+    std::vector<tColumnDef> c{Text("Name", kNameLength), Col("Num", K::Integer), Col("Type", K::Integer)};
     AddPointFormula(c);
     c.push_back(Col("Magnitude", K::Real));
     c.push_back(Col("Icon", K::Text));
@@ -108,7 +109,7 @@ tTableDef StarTableDef()
 
 tTableDef PlanetTableDef()
 {
-    std::vector<tColumnDef> c{Col("Num", K::Integer), Col("Name", K::Text), Col("ShortName", K::Text),
+    std::vector<tColumnDef> c{Col("Num", K::Integer), Text("Name", kNameLength), Text("ShortName", 4),
                               Col("Visible", K::Logical), Col("Aspects", K::Logical), Col("Type", K::Integer)};
     AddPointFormula(c);
     c.push_back(Col("Icon", K::Text));

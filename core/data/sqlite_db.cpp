@@ -87,7 +87,12 @@ tDatabase::tDatabase(const std::string& p, bool create) : path(p)
         return CompareNoCase({static_cast<const char*>(s1), static_cast<std::size_t>(n1)},
                              {static_cast<const char*>(s2), static_cast<std::size_t>(n2)});
     };
-    if (sqlite3_create_collation_v2(db, kNoCaseCollation, SQLITE_UTF8, nullptr, compare, nullptr) != SQLITE_OK) {
+    const auto base = [](void*, int n1, const void* s1, int n2, const void* s2) {
+        return CompareBase({static_cast<const char*>(s1), static_cast<std::size_t>(n1)},
+                           {static_cast<const char*>(s2), static_cast<std::size_t>(n2)});
+    };
+    if (sqlite3_create_collation_v2(db, kNoCaseCollation, SQLITE_UTF8, nullptr, compare, nullptr) != SQLITE_OK ||
+        sqlite3_create_collation_v2(db, kBaseLetterCollation, SQLITE_UTF8, nullptr, base, nullptr) != SQLITE_OK) {
         const std::string message = sqlite3_errmsg(db);
         sqlite3_close(db);
         db = nullptr;

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "i18n/text_encoding.h"
 #include "platform/ascii.h"
 
 namespace quintara {
@@ -305,7 +306,10 @@ void tTable::Edit()
 void tTable::Set(const std::string& field, const tSqlValue& value)
 {
     if (state == tState::Browse) throw tStorageError(def.name + ": not in insert or edit mode");
-    buffer[Column(field).name] = value;
+    const tColumnDef& c = Column(field);
+    const auto* text = std::get_if<std::string>(&value);
+    // A text field keeps its length, as the table layouts and exports have it.
+    buffer[c.name] = text && c.length ? tSqlValue{FirstCodePoints(*text, c.length)} : value;
 }
 
 void tTable::SetNull(const std::string& field)

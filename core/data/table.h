@@ -22,6 +22,7 @@ struct tColumnDef {
     std::string name;
     tFieldKind kind = tFieldKind::Text;
     bool autoIncrement = false;  // at most one; receives its value at Post
+    std::size_t length = 0;      // text: characters kept by Set (0: no limit)
 };
 
 struct tIndexDef {

@@ -36,16 +36,48 @@ std::uint32_t FoldCase(std::uint32_t cp)
     return cp;
 }
 
-int CompareNoCase(std::string_view a, std::string_view b)
+std::uint32_t FoldBase(std::uint32_t cp)
+{
+    cp = FoldCase(cp);
+    if (cp < 0xDF) return cp;
+    // Lower-case Latin-1 letters from U+00DF, then Latin Extended-A from U+0100.
+    static constexpr char kLatin1[] = "saaaaaaaceeeeiiiidnooooo\0ouuuuyty";
+    static constexpr char kExtendedA[] =
+        "aaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiiiiiiiiijjkkkllllllllllnnnnnnnnnoooooooorrrrrrssssssssttttttuuuuuuuu"
+        "uuuuwwyyyzzzzzzs";
+    if (cp <= 0xFF) return kLatin1[cp - 0xDF] ? static_cast<std::uint32_t>(kLatin1[cp - 0xDF]) : cp;
+    if (cp < 0x180) return static_cast<std::uint32_t>(kExtendedA[cp - 0x100]);
+    if (cp == 0x1A0 || cp == 0x1A1) return 'o';
+    if (cp == 0x1AF || cp == 0x1B0) return 'u';
+    if (cp >= 0x1EA0 && cp <= 0x1EF9) {  // Vietnamese
+        if (cp <= 0x1EB7) return 'a';
+        if (cp <= 0x1EC7) return 'e';
+        if (cp <= 0x1ECB) return 'i';
+        if (cp <= 0x1EE3) return 'o';
+        if (cp <= 0x1EF1) return 'u';
+        return 'y';
+    }
+    return cp;
+}
+
+namespace {
+
+template <std::uint32_t (*Fold)(std::uint32_t)>
+int Compare(std::string_view a, std::string_view b)
 {
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
-        const std::uint32_t x = FoldCase(NextCodePoint(a, i)), y = FoldCase(NextCodePoint(b, j));
+        const std::uint32_t x = Fold(NextCodePoint(a, i)), y = Fold(NextCodePoint(b, j));
         if (x != y) return x < y ? -1 : 1;
     }
     if (i < a.size()) return 1;
     if (j < b.size()) return -1;
     return 0;
 }
+
+}  // namespace
+
+int CompareNoCase(std::string_view a, std::string_view b) { return Compare<FoldCase>(a, b); }
+int CompareBase(std::string_view a, std::string_view b) { return Compare<FoldBase>(a, b); }
 
 }  // namespace quintara

@@ -129,3 +129,15 @@ void AppendXmlEscaped(std::string& out, std::string_view text)
 }
 
 }  // namespace quintara
+
+namespace quintara {
+
+std::string FirstCodePoints(std::string_view text, std::size_t n)
+{
+    std::size_t chars = 0, i = 0;
+    for (; i < text.size(); ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && chars++ == n) break;
+    return std::string(text.substr(0, i));
+}
+
+}  // namespace quintara

@@ -29,6 +29,8 @@ void AppendUtf8(std::string& out, std::uint32_t cp);
 
 // Characters (code points) of UTF-8 text.
 std::size_t Utf8Length(std::string_view text);
+// The first n code points of UTF-8 text (a text field's length).
+std::string FirstCodePoints(std::string_view text, std::size_t n);
 
 // Appends text for XML and HTML: & < > " as entities; control characters
 // other than the tab are dropped (XML cannot hold them).

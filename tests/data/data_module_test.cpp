@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "chart/chart.h"
+#include "data/chart_record.h"
 #include "data/data_module.h"
 #include "platform/atomic_file.h"
 #include "support/temp_dir.h"
@@ -126,6 +127,69 @@ TEST(DataModule, CountryNameFallsBackThroughTheLanguages)
     EXPECT_EQ(data.GetCountryName(352, 33), "Iceland");
     EXPECT_EQ(data.GetCountryName(999, 1), "Nowhere");
     EXPECT_EQ(data.GetCountryName(123, 1), "");  // never another country's name
+}
+
+}  // namespace
+}  // namespace quintara
+
+namespace quintara {
+namespace {
+
+// Text fields keep the table layout's lengths however a chart is written.
+TEST(ChartRecord, TextsAreKeptToTheirFieldLengths)
+{
+    test::tTempDir dir;
+    TData1 data(dir.Path());
+    tChart c;
+    c.Name = std::string(10000, 'x');
+    c.FirstName = "Åsa";
+    c.Reference = "0123456789ABC";
+    EXPECT_EQ(TooLongChartFields(c), (std::vector<std::string>{"NAME", "REFERENCE"}));
+    data.ChartTable().Insert();
+    data.WriteChart(c);
+    data.ChartTable().Post();
+    EXPECT_EQ(data.ChartTable().Text("NAME"), std::string(30, 'x'));
+    EXPECT_EQ(data.ChartTable().Text("FIRSTNAME"), "Åsa");
+    EXPECT_EQ(data.ChartTable().Text("REFERENCE"), "0123456789");
+    {
+        tTransaction tx(data.ChartDatabase());
+        tChartInserter add(data.ChartDatabase());
+        c.Name = std::string(40, 'y');
+        add.Add(c);
+        tx.Commit();
+    }
+    data.ChartTable().Refresh();
+    EXPECT_TRUE(data.ChartTable().Locate({"NAME"}, {std::string(30, 'y')}));
+}
+
+// As users type place names: without accents, any case, the best first,
+// long names within the field's length; every region has a name.
+TEST(DataModule, LocalitySearchIgnoresAccentsAndPutsTheBestFirst)
+{
+    const std::string seed = QUINTARA_SEED_DIR;
+    if (!FileExists(JoinPath(seed, kCityFile))) GTEST_SKIP() << "reference tables not built";
+    test::tTempDir dir;
+    TData1 data(seed, dir.File("chart.db"));
+    const auto first = [&](const std::string& typed) {
+        const auto found = data.FindLocalities(typed, 5);
+        return found.empty() ? std::string() : found[0].name;
+    };
+    EXPECT_EQ(first("zurich"), "Zürich");
+    EXPECT_EQ(first("Sao Paulo"), "São Paulo");
+    EXPECT_EQ(first("munchen").rfind("München", 0), 0u) << first("munchen");
+    EXPECT_EQ(first("TROMSO"), "Tromsø");
+    EXPECT_EQ(first("Kirchschlag in der Buckligen Welt"), first("Kirchschlag in der Bucklige"));
+    EXPECT_FALSE(first("Kirchschlag in der Buckligen Welt").empty());
+    const auto paris = data.FindLocalities("paris", 5);
+    ASSERT_GE(paris.size(), 2u);
+    EXPECT_EQ(data.GetCountryName(paris[0].country, 1), "France");
+    EXPECT_GE(paris[0].population, paris[1].population);
+    tTable& states = data.StateTable();
+    for (states.First(); !states.Eof(); states.Next()) {
+        const std::string name = states.Text("STATE");
+        ASSERT_FALSE(name.empty());
+        EXPECT_FALSE(name.find_first_not_of("0123456789") == std::string::npos) << "state named " << name;
+    }
 }
 
 }  // namespace

@@ -111,6 +111,7 @@ public:
         insert->Step();
         ++count;
     }
+    void Exec(const std::string& sql) { db->Exec(sql); }
     std::size_t Finish()
     {
         insert.reset();
@@ -229,6 +230,13 @@ int main(int argc, char** argv)
         countryZones[p.country].insert(p.zone);
         regionZones[{p.country, p.admin1}].insert(p.zone);
     }
+    // A region the admin-1 names leave out is named after its largest place,
+    // never shown as a bare code.
+    std::map<std::pair<std::string, std::string>, const tPlace*> largest;
+    for (const tPlace& p : places) {
+        const tPlace*& l = largest[{p.country, p.admin1}];
+        if (!l || p.population > l->population) l = &p;
+    }
     std::map<std::string, int> stateOf;  // "CC|admin1|zone" -> code
     std::map<std::string, int> nextState;
     tTableFile stateFile(home, kStateFile, StateTableDef());
@@ -243,7 +251,7 @@ int main(int argc, char** argv)
         const int country = countries.at(cc).code;
         const bool manyZones = countryZones[cc].size() > 1;
         const auto named = admin1Names.find(cc + "." + admin1);
-        const std::string base = named != admin1Names.end() ? named->second : admin1;
+        const std::string base = named != admin1Names.end() ? named->second : largest.at(region)->name + " region";
         for (const std::string& zone : zoneSet) {
             const int code = ++nextState[cc];
             std::string name = base;
@@ -261,6 +269,7 @@ int main(int argc, char** argv)
         cityFile.Add({Fit(p.name), std::int64_t{countries.at(p.country).code},
                       std::int64_t{stateOf.at(p.country + "|" + p.admin1 + "|" + p.zone)},
                       Round6(DecimalToDegMin(p.lat)), Round6(DecimalToDegMin(-p.lon)), p.population});
+    cityFile.Exec(kLocalitySearchIndex);
 
     tTableFile time2File(home, kTime2File, Time2TableDef());
     for (auto& [zone, t] : zones.tables)
