@@ -263,6 +263,13 @@ std::optional<tSqlFilter> CompileFilter(std::string_view text, const tFieldLooku
         if (error) *error = p.error;
         return std::nullopt;
     }
+    // The storage nests one level per "and"/"or"; far below its limit.
+    if (out.params.size() > kMaxFilterComparisons) {
+        if (error)
+            *error = "filter too long: " + std::to_string(out.params.size()) + " comparisons, at most " +
+                     std::to_string(kMaxFilterComparisons);
+        return std::nullopt;
+    }
     return out;
 }
 

@@ -32,6 +32,9 @@ using tFieldLookup = std::function<std::optional<tFieldInfo>(std::string_view na
 
 using tSqlValue = std::variant<std::int64_t, double, std::string>;
 
+// Comparisons one filter may hold.
+inline constexpr std::size_t kMaxFilterComparisons = 500;
+
 struct tSqlFilter {
     std::string where;              // e.g. ("COUNTRY" = ?1 OR "LANGUAGE" = ?2)
     std::vector<tSqlValue> params;  // bound in order, 1-based in the text

@@ -17,7 +17,8 @@ namespace {
 tStatement::tStatement(sqlite3* d, const std::string& sql) : db(d)
 {
     if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK)
-        Throw(db, "cannot prepare \"" + sql + "\"");
+        // A message names the statement, not a page of it.
+        Throw(db, "cannot prepare \"" + (sql.size() > 200 ? sql.substr(0, 200) + "..." : sql) + "\"");
 }
 
 tStatement::~tStatement() { sqlite3_finalize(stmt); }

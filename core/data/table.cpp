@@ -132,7 +132,7 @@ void tTable::SetFilter(const std::string& text, bool caseInsensitive, const std:
         return std::nullopt;
     };
     std::optional<tSqlFilter> f = CompileFilter(text, lookup, {caseInsensitive, dateFormat}, &error);
-    if (!f) throw tStorageError("filter \"" + text + "\": " + error);
+    if (!f) throw tStorageError("filter \"" + (text.size() > 60 ? text.substr(0, 60) + "..." : text) + "\": " + error);
     filter = std::move(f);
     Refresh();
 }

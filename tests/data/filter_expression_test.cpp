@@ -81,6 +81,13 @@ TEST(FilterExpression, MalformedTextNamesThePosition)
     EXPECT_EQ(ErrorOf("COUNTRY=1 COUNTRY=2"), "column 11: \"COUNTRY\" is not expected here");
     EXPECT_EQ(ErrorOf("COUNTRY;1"), "column 8: unexpected character ';'");
     EXPECT_FALSE(ErrorOf(std::string(200, '(') + "COUNTRY=1").empty());
+    // Thousands of clauses: one short line, not the storage's statement.
+    std::string many = "COUNTRY=0";
+    for (int i = 1; i < 5000; ++i) many += " or COUNTRY=" + std::to_string(i);
+    EXPECT_EQ(ErrorOf(many), "filter too long: 5000 comparisons, at most 500");
+    std::string most = "COUNTRY=0";
+    for (int i = 1; i < 500; ++i) most += " or COUNTRY=" + std::to_string(i);
+    Compile(most);
 }
 
 TEST(FilterExpression, DatesAreCalendarDates)
