@@ -43,6 +43,12 @@ void LayOutColumns(const tParagraph& p, double unit, double columnsPerUnit, F&& 
     }
 }
 
+// One UTF-16 unit as RTF's signed 16-bit \uN with a "?" for old readers.
+void AppendRtfUnit(std::string& out, std::uint32_t unit)
+{
+    out += "\\u" + std::to_string(static_cast<std::int16_t>(unit)) + "?";
+}
+
 void AppendRtfText(std::string& out, std::string_view text)
 {
     for (std::size_t i = 0; i < text.size();) {
@@ -53,8 +59,11 @@ void AppendRtfText(std::string& out, std::string_view text)
         else if (cp == '\\' || cp == '{' || cp == '}') out += '\\', out += static_cast<char>(cp);
         else if (cp == '\r' || cp == '\n') continue;
         else if (cp < 0x80) out += static_cast<char>(cp);
-        else if (cp < 0x10000) out += "\\u" + std::to_string(static_cast<std::int16_t>(cp)) + "?";
-        else out += '?';
+        else if (cp < 0x10000) AppendRtfUnit(out, cp);
+        else {  // beyond the basic plane: a UTF-16 surrogate pair, as RTF readers expect
+            AppendRtfUnit(out, 0xD800 + ((cp - 0x10000) >> 10));
+            AppendRtfUnit(out, 0xDC00 + ((cp - 0x10000) & 0x3FF));
+        }
     }
 }
 

@@ -50,6 +50,10 @@ TEST(ReportText, RtfCarriesStopsAttributesAndEscapes)
     EXPECT_NE(rtf.find("\\tx960 "), std::string::npos) << rtf;  // 48 pt
     EXPECT_NE(rtf.find("{\\b\\fs28 \\{a\\}\\\\b\\tab G\\u233?meaux \\u9795?}"), std::string::npos) << rtf;
     EXPECT_EQ(rtf.substr(rtf.size() - 2), "}\n");
+    // U+1F600 beyond the basic plane: the pair D83D DE00 as signed units.
+    tReportText emoji(metrics);
+    emoji.AddLine("\xF0\x9F\x98\x80!");
+    EXPECT_NE(WriteRtf(emoji).find("\\u-10179?\\u-8704?!"), std::string::npos) << WriteRtf(emoji);
 
     const std::string html = WriteHtml(text, "A & B", 1.0);
     EXPECT_NE(html.find("<title>A &amp; B</title>"), std::string::npos);
