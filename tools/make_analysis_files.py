@@ -2,9 +2,12 @@
 """Writes the English analysis files (analyse.agb, transit.agb, comptwo.agb)
 into share/home from the keyword tables below. Sections are "\\KEY text",
 lines end with CR LF, {he|she} groups carry the wording that depends on the
-first chart's sex. Run it again after editing a table; commit the output."""
+first chart's sex. Run it again after editing a table; commit the output.
+With --check it writes nothing: it fails when the committed files differ
+from what it would write, or when a sentence fails the grammar pass."""
 
 import os
+import re
 import sys
 
 # number: (name, in a word, what it stands for, how it shows at its best, its trap)
@@ -79,8 +82,24 @@ SIGN_BODIES = [1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 25, 26, 27, 28]
 HOUSE_BODIES = [1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 25, 26, 27, 28]
 
 
+# Phrases of the tables that take a plural verb ("feelings are", "warmth and
+# purpose come"); every other phrase takes a singular one.
+PLURAL = {"feelings", "warmth and purpose", "care and instinct", "charm and affection", "energy and nerve",
+          "generosity and trust", "patience and endurance", "imagination and empathy", "fear and rigidity"}
+
+
 def cap(s):
     return s[0].upper() + s[1:]
+
+
+def article(word):
+    """"a" or "an" before a word, by its first sound."""
+    return "an " + word if word[0].lower() in "aeiou" else "a " + word
+
+
+def verb(subject, singular, plural):
+    """The subject followed by the verb form that agrees with it."""
+    return f"{subject} {plural if subject in PLURAL else singular}"
 
 
 def name(n):
@@ -106,13 +125,13 @@ def planet_sign(n, s):
     sg, element, mode, q, act, gift, shadow = SIGNS[s - 1]
     a, b, c = q
     texts = [
-        f"With {nm} in {sg}, {domain} take a {a} and {b} form. This part of the personality {act}; "
+        f"With {nm} in {sg}, {domain} take {article(a)} and {b} form. This part of the personality {act}; "
         f"it brings {gift}, as long as {shadow} does not get the upper hand.",
-        f"{cap(nm)} in {sg}: {domain} are expressed in a {c} way. {{He|She}} shows {best} "
+        f"{cap(nm)} in {sg}: {domain} are expressed in {article(c)} way. {{He|She}} shows {best} "
         f"through the {element} of {sg}, and learns to watch for {shadow} and {trap}.",
         f"Here {nm} speaks with the voice of {sg}, {a}, {b} and {c}. In matters of {domain} "
         f"{{he|she}} {act}. The gift of this position is {gift}.",
-        f"{cap(nm)} placed in {sg} gives {word} a {mode} and {b} character. At best this means {best}, "
+        f"{cap(nm)} placed in {sg} gives {word} {article(mode)} and {b} character. At best this means {best}, "
         f"with {gift}; under stress it can turn into {shadow}.",
     ]
     return pick(texts, n, s)
@@ -142,7 +161,7 @@ def house_sign(h, s):
         return (f"The Midheaven in {sg}: in career and public life {{he|she}} is {q[0]} and {q[2]}, and "
                 f"{act}. Success comes through {gift}; {shadow} is the pitfall.")
     texts = [
-        f"The {ORDINALS[h - 1]} house begins in {sg}: {area} are approached in a {q[0]} and {q[1]} way.",
+        f"The {ORDINALS[h - 1]} house begins in {sg}: {area} are approached in {article(q[0])} and {q[1]} way.",
         f"{sg} on the cusp of the {ORDINALS[h - 1]} house colours {area}; here one {act}.",
         f"With the {ORDINALS[h - 1]} house in {sg}, {area} call for {gift}, and {shadow} can be the trap.",
     ]
@@ -156,8 +175,9 @@ def sun_rising(s, r):
         return (f"Sun and Ascendant both in {ss[0]}: what {{he|she}} is and how {{he|she}} appears are one. "
                 f"The {ss[3][0]} and {ss[3][1]} nature of {ss[0]} is shown openly, for better and for worse.")
     texts = [
-        f"A {ss[0]} Sun with {rs[0]} rising: the {ss[3][0]} core of the personality meets the world through a "
-        f"{rs[3][1]} manner. Those who know {{him|her}} well find more {ss[1]} than the first impression suggests.",
+        f"{cap(article(ss[0]))} Sun with {rs[0]} rising: the {ss[3][0]} core of the personality meets the world "
+        f"through {article(rs[3][1])} manner. Those who know {{him|her}} well find more {ss[1]} than the first "
+        f"impression suggests.",
         f"Sun in {ss[0]}, Ascendant in {rs[0]}: {{he|she}} {rs[4]} at first sight, while deep down the will "
         f"{ss[4]}. Bringing the two together is a lifelong art.",
         f"The {ss[0]} Sun gives {ss[5]}; the {rs[0]} Ascendant adds {rs[5]}. Others first meet the "
@@ -170,32 +190,45 @@ def aspect_text(a, c, positive, moment=False):
     na, wa, da, ba, ta = BODIES[a]
     nc, wc, dc, bc, tc = BODIES[c]
     if moment:
+        # The same key serves a transit (the first body moving) and a
+        # comparison with a day (the lower body first, either chart): the
+        # texts name no acting body.
+        if a == c:
+            if positive:
+                return (f"{cap(na)} returns to a harmonious angle with its own place in the birth chart: "
+                        f"{verb(wa, 'is', 'are')} renewed, and {verb(ba, 'comes', 'come')} easily.")
+            return (f"{cap(na)} stands at a hard angle to its own place in the birth chart: {verb(wa, 'is', 'are')} "
+                    f"tested. Watch out for {ta}; what is learnt now lasts.")
         if positive:
             options = [
-                f"A favourable period for {wc}: {na} supports {nc} and brings {ba}. A good time to move forward.",
-                f"{cap(na)} touches {nc} in a flowing way; where {wc} is concerned things are helped along, "
-                f"and {bc} comes more easily than usual.",
+                f"A favourable contact between {na} and {nc}: {wa} and {wc} support each other for a while, "
+                f"bringing {ba} as well as {bc}. A good time to move forward.",
+                f"{cap(na)} and {nc} meet in a flowing way; {wa} and {wc} are helped along, and "
+                f"{verb(bc, 'comes', 'come')} more easily than usual.",
                 f"A helpful contact between {na} and {nc}: {wa} and {wc} work together for a while. "
                 f"Good days to act on what matters.",
             ]
         else:
             options = [
-                f"A testing period for {wc}: {na} challenges {nc}. Expect some {ta}; patience turns the "
-                f"pressure into growth.",
-                f"{cap(na)} presses on {nc}; where {wc} is concerned old patterns are questioned. "
-                f"Avoid {tc} and take one step at a time.",
+                f"A testing contact between {na} and {nc}: {wa} and {wc} are put under pressure. Watch out for "
+                f"{ta}, and for {tc}; patience turns the pressure into growth.",
+                f"{cap(na)} and {nc} are in tension; where {wa} and {wc} are concerned, old patterns are "
+                f"questioned. Take one step at a time.",
                 f"A tense contact between {na} and {nc}: {wa} and {wc} pull in different directions "
                 f"until the lesson is learnt.",
             ]
         return pick(options, a, c)
     if a == c:
         if positive:
-            return f"Both share the energy of {na}: {wa} is understood at once, and being together feels natural."
+            return (f"Both share the energy of {na}: {verb(wa, 'is', 'are')} understood at once, and being together "
+                    f"feels natural.")
         return f"Both share the energy of {na}, and with it the same weak spot: {ta} can double when they meet."
     if positive:
         options = [
-            f"{cap(na)} and {nc} work in harmony: {wa} supports {wc}, bringing {ba} together with {bc}.",
-            f"A flowing link between {na} and {nc}: {{he|she}} can rely on {ba} where {wc} is concerned.",
+            f"{cap(na)} and {nc} work in harmony: {verb(wa, 'supports', 'support')} {wc}, bringing {ba} together "
+            f"with {bc}.",
+            f"A flowing link between {na} and {nc}: {{he|she}} can rely on {ba} where {verb(wc, 'is', 'are')} "
+            f"concerned.",
             f"{cap(na)} in good aspect to {nc}: an easy talent that joins {wa} with {wc}.",
         ]
     else:
@@ -205,7 +238,7 @@ def aspect_text(a, c, positive, moment=False):
             f"A hard link between {na} and {nc}: {{he|she}} may swing between {ta} and {tc} until both "
             f"needs get their due.",
             f"{cap(na)} in tension with {nc}: a challenge that asks for effort. Handled with care it yields "
-            f"{ba} and {bc}.",
+            f"{ba} as well as {bc}.",
         ]
     return pick(options, a, c)
 
@@ -257,7 +290,7 @@ def transit_file():
         section("0.2", "COMPARISON WITH A DAY\r\nThe sky of the chosen day compared with the birth chart."),
         section("0.6", "COMPARISON WITH THE RETURN\r\nThe return chart compared with the birth chart."),
         section("0.7", "COMPARISON WITH THE PROGRESSION\r\nThe progressed chart compared with the birth chart."),
-        section("3.", "The contacts, from the strongest."),
+        section("3.", "THE CONTACTS\r\nEach contact of the moving sky with the birth chart."),
     ]
     for a in ASPECT_BODIES:
         for c in ASPECT_BODIES:
@@ -279,17 +312,58 @@ def comptwo_file():
     return out
 
 
+def grammar_faults(text):
+    """A simple grammar pass: "a"/"an" by the next word's first sound, and the
+    number of the tables' phrases against the verbs the patterns put after
+    them."""
+    faults = []
+    for m in re.finditer(r"\b([Aa]n?) ([A-Za-z]+)", text):
+        art, word = m.group(1).lower(), m.group(2).lower()
+        vowel = word[0] in "aeiou" and not word.startswith(("uni", "use", "one"))
+        if (art == "a") == vowel:
+            faults.append(m.group(0))
+    phrases = {p for b in BODIES.values() for p in (b[1], b[3], b[4])}
+    for p in phrases:
+        wrong = r"(is|was|has|comes|supports|brings)" if p in PLURAL else r"(are|were|have|come|support)"
+        for m in re.finditer(re.escape(p) + r" " + wrong + r"\b", text):
+            # "identity and the mind are": the last of a compound subject.
+            if p not in PLURAL and text[:m.start()].endswith(" and "):
+                continue
+            faults.append(m.group(0))
+    for m in re.finditer(r"\bsome (the|a|an)\b", text):
+        faults.append(m.group(0))
+    return faults
+
+
+def files():
+    return (("analyse.agb", analyse_file()), ("transit.agb", transit_file()), ("comptwo.agb", comptwo_file()))
+
+
 def main():
+    check = "--check" in sys.argv[1:]
     root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "share", "home")
-    for name_, sections in (("analyse.agb", analyse_file()), ("transit.agb", transit_file()),
-                            ("comptwo.agb", comptwo_file())):
+    problems = []
+    for name_, sections in files():
         data = "".join(sections).encode("cp1252")
         keys = [s.split(" ", 1)[0][1:] for s in sections]
         assert all(len(k) <= 7 for k in keys), [k for k in keys if len(k) > 7]
         assert len(set(keys)) == len(keys)
-        with open(os.path.join(root, name_), "wb") as f:
+        for sec in sections:
+            problems += [f"{name_} {sec.split(' ', 1)[0]}: \"{f}\"" for f in grammar_faults(sec)]
+        path = os.path.join(root, name_)
+        if check:
+            with open(path, "rb") as f:
+                if f.read() != data:
+                    problems.append(f"{name_} is not what the generator writes: run tools/make_analysis_files.py")
+            continue
+        with open(path, "wb") as f:
             f.write(data)
         print(f"{name_}: {len(sections)} sections, {len(data)} bytes", file=sys.stderr)
+    for p in problems:
+        print(p, file=sys.stderr)
+    if check and not problems:
+        print("1 passed, 0 failed")
+    sys.exit(1 if problems else 0)
 
 
 if __name__ == "__main__":
