@@ -3,31 +3,19 @@
 
 #include "data/clock_time.h"
 #include "data/data_module.h"
-#include "platform/atomic_file.h"
-#include "support/temp_dir.h"
+#include "support/seed_data.h"
 
 namespace quintara {
 namespace {
 
 TEST(ClockTime, SkippedAndRepeatedHoursAreNamedWithBothZones)
 {
-    const std::string seed = QUINTARA_SEED_DIR;
-    if (!FileExists(JoinPath(seed, kCityFile)) || !FileExists(JoinPath(seed, kTime2File)))
-        GTEST_SKIP() << "reference tables not built";
     test::tTempDir dir;
-    TData1 data(seed, dir.File("chart.db"));
+    const auto data = test::SeedData(dir);
+    if (!data) GTEST_SKIP() << "reference tables not built";
     const auto check = [&](const char* place, int y, int m, int d, int h, int mi) {
-        const auto found = data.FindLocalities(place, 1);
-        EXPECT_FALSE(found.empty()) << place;
         tChart c;
-        c.Country = found[0].country;
-        c.State = found[0].state;
-        c.Year = static_cast<std::uint16_t>(y);
-        c.Month = static_cast<std::uint16_t>(m);
-        c.Day = static_cast<std::uint16_t>(d);
-        c.Hour = static_cast<std::uint16_t>(h);
-        c.Minute = static_cast<std::uint16_t>(mi);
-        return CheckClockTime(data, c);
+        return CheckClockTime(*data, test::PlaceChart(c, *data, place, y, m, d, h, mi));
     };
     tClockTime t = check("Paris", 2024, 3, 31, 2, 30);
     EXPECT_EQ(t.kind, tClockTime::kSkipped);

@@ -6,6 +6,7 @@
 #include "data/chart_record.h"
 #include "data/data_module.h"
 #include "platform/atomic_file.h"
+#include "support/seed_data.h"
 #include "support/temp_dir.h"
 
 namespace quintara {
@@ -166,10 +167,10 @@ TEST(ChartRecord, TextsAreKeptToTheirFieldLengths)
 // long names within the field's length; every region has a name.
 TEST(DataModule, LocalitySearchIgnoresAccentsAndPutsTheBestFirst)
 {
-    const std::string seed = QUINTARA_SEED_DIR;
-    if (!FileExists(JoinPath(seed, kCityFile))) GTEST_SKIP() << "reference tables not built";
     test::tTempDir dir;
-    TData1 data(seed, dir.File("chart.db"));
+    const auto seeded = test::SeedData(dir);
+    if (!seeded) GTEST_SKIP() << "reference tables not built";
+    TData1& data = *seeded;
     const auto first = [&](const std::string& typed) {
         const auto found = data.FindLocalities(typed, 5);
         return found.empty() ? std::string() : found[0].name;

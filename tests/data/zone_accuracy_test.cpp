@@ -11,6 +11,7 @@
 #include "data/data_module.h"
 #include "engine/angles.h"
 #include "platform/atomic_file.h"
+#include "support/seed_data.h"
 #include "support/temp_dir.h"
 
 namespace quintara {
@@ -71,11 +72,9 @@ TEST(ZoneAccuracy, AgreesWithTheIanaDatabase)
 // Changes of standard time late in the day, and a change of a whole day.
 TEST(ZoneAccuracy, StandardTimeChangesTakeEffectAtTheirHour)
 {
-    const std::string seed = QUINTARA_SEED_DIR;
-    if (!FileExists(JoinPath(seed, kCityFile)) || !FileExists(JoinPath(seed, kTime2File)))
-        GTEST_SKIP() << "reference tables not built";
     test::tTempDir dir;
-    TData1 data(seed, dir.File("chart.db"));
+    const auto data = test::SeedData(dir);
+    if (!data) GTEST_SKIP() << "reference tables not built";
     struct tCase {
         const char* place;
         int y, m, d, h;
@@ -85,17 +84,10 @@ TEST(ZoneAccuracy, StandardTimeChangesTakeEffectAtTheirHour)
                            tCase{"Singapore", 1981, 12, 31, 12, -7.30}, tCase{"Singapore", 1982, 1, 1, 12, -8.00},
                            tCase{"Apia", 2011, 12, 29, 12, 10.00}, tCase{"Apia", 2011, 12, 31, 12, -14.00},
                            tCase{"Apia", 2012, 3, 31, 12, -14.00}, tCase{"Apia", 2012, 4, 2, 12, -13.00}}) {
-        const auto found = data.FindLocalities(k.place, 1);
-        ASSERT_FALSE(found.empty()) << k.place;
         tChart c;
-        c.Country = found[0].country;
-        c.State = found[0].state;
-        c.Longitude = found[0].longitude;
-        c.Year = static_cast<std::uint16_t>(k.y);
-        c.Month = static_cast<std::uint16_t>(k.m);
-        c.Day = static_cast<std::uint16_t>(k.d);
-        c.Hour = static_cast<std::uint16_t>(k.h);
-        EXPECT_TRUE(data.FindAdjust(c)) << k.place << " " << k.y << "-" << k.m << "-" << k.d;
+        test::PlaceChart(c, *data, k.place, k.y, k.m, k.d, k.h);
+        ASSERT_NE(c.Country, 0) << k.place;
+        EXPECT_TRUE(data->FindAdjust(c)) << k.place << " " << k.y << "-" << k.m << "-" << k.d;
         EXPECT_NEAR(c.Adjust, k.adjust, 1e-6) << k.place << " " << k.y << "-" << k.m << "-" << k.d;
     }
 }
