@@ -18,7 +18,7 @@ namespace {
 std::string Time1Hour(tDatabase& t1)
 {
     tStatement q(t1.Handle(), "SELECT 1 FROM pragma_table_info('Time1') WHERE name = 'HOUR'");
-    return q.Step() ? "IFNULL(HOUR, 0)" : "CAST(0 AS INTEGER)";
+    return q.Step() ? "HOUR" : "CAST(0 AS INTEGER)";
 }
 
 }  // namespace
