@@ -199,20 +199,7 @@ bool tReportRun::Build(const std::string& kind)
 
 tReportContext ReportContext(tSession& s)
 {
-    const TMainOptions& o = *s.options;
-    tReportContext ctx;
-    ctx.Lang = s.languages.get();
-    // Without the reference tables a report still shows, only without names.
-    ctx.CountryName = [&s](int code) {
-        try {
-            return s.Data().GetCountryName(code, s.languages->CurrentLanguage);
-        } catch (const std::exception&) {
-            return std::string();
-        }
-    };
-    ctx.HouseRule = {o.HouseOrb, o.HouseCentered};
-    ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes};
-    return ctx;
+    return MakeReportContext(*s.options, *s.languages, [&s]() -> TData1& { return s.Data(); });
 }
 
 int Report(int argc, char** argv)

@@ -245,6 +245,14 @@ bool ParseTime(std::string_view s, tChartRequest& r, std::string& error)
 }
 
 
+double LongitudeAsTime(double degMin)
+{
+    const double sign = degMin < 0 ? -1 : 1;
+    return sign * DecimalToDegMin(std::fabs(DegMinToDecimal(degMin)) / 15.0);
+}
+
+double TimeAsLongitude(int hours, int minutes) { return DecimalToDegMin((hours + minutes / 60.0) * 15.0); }
+
 std::string CheckRequest(const tChartRequest& r)
 {
     if (r.year < 0 || r.year > 65535) return "year: must lie within 0..65535";

@@ -48,6 +48,12 @@ bool ParseDate(std::string_view s, tChartRequest& r, std::string& error);
 // "HH:MM" or "HH".
 bool ParseTime(std::string_view s, tChartRequest& r, std::string& error);
 
+// A longitude (packed d.mm) as the clock time it stands for, packed h.mm:
+// 15.00 degrees is 1.00 hour.
+double LongitudeAsTime(double degMin);
+// A clock time as the longitude it stands for, packed d.mm: 1:30 is 22.30.
+double TimeAsLongitude(int hours, int minutes);
+
 // Checks the whole request (day within its month, ranges); empty when sound,
 // else "field: message".
 std::string CheckRequest(const tChartRequest& r);

@@ -163,6 +163,20 @@ tMoveReport CopyChartFile(TData1& data, const std::string& path)
     return report;
 }
 
+void SelectChartFile(TData1& data, const std::string& path)
+{
+    if (FileExists(path)) {
+        bool chartFile = false;
+        try {
+            tDatabase probe(path, false);
+            chartFile = IsChartFile(probe, "main");
+        } catch (const tStorageError&) {
+        }
+        if (!chartFile) throw tStorageError(path + " is not a chart file; the chart file was not changed");
+    }
+    data.OpenChartFile(path);
+}
+
 tMoveReport AppendChartFile(TData1& data, const std::string& path)
 {
     if (!FileExists(path)) throw tStorageError("no chart file " + path);

@@ -19,6 +19,12 @@ struct tMoveReport {
     std::vector<std::string> problems;    // what was skipped, and why
 };
 
+// Select chart file: the chosen file is opened where it is (created empty
+// when it does not exist) and becomes the data module's chart file. A file
+// that exists but is not a chart file is refused (tStorageError) and the
+// open chart file stays as it was.
+void SelectChartFile(TData1& data, const std::string& path);
+
 // Copies the rows the chart table shows into a new chart file at path;
 // refuses to replace an existing file. Throws tStorageError.
 tMoveReport CopyChartFile(TData1& data, const std::string& path);

@@ -197,9 +197,10 @@ std::unique_ptr<tChart> TData1::OpenCurrentChart(const OptionSet* birthSet)
     return c;
 }
 
-std::vector<tLocality> TData1::FindLocalities(const std::string& typed, std::size_t limit)
+std::vector<tLocality> TData1::FindLocalities(const std::string& typed, std::size_t limit, int country)
 {
-    if (!localityQuery) {
+    std::unique_ptr<tStatement>& query = country ? countryLocalityQuery : localityQuery;
+    if (!query) {
         tDatabase& db = ReferenceDatabase(cities, kCityFile);
         // Tables of an older home lack the index; without it (a read-only
         // home) the search still runs, by a scan.
@@ -207,16 +208,18 @@ std::vector<tLocality> TData1::FindLocalities(const std::string& typed, std::siz
             db.Exec(kLocalitySearchIndex);
         } catch (const tStorageError&) {
         }
-        localityQuery = std::make_unique<tStatement>(
-            db.Handle(),
-            "SELECT CITY, COUNTRY, STATE, LATITUDE, LONGITUDE, POPULATION, \"INDEX\" FROM City "
-            "WHERE CITY >= ?1 COLLATE QBASE AND CITY < ?2 COLLATE QBASE "
-            "ORDER BY CITY = ?1 COLLATE QBASE DESC, POPULATION DESC, CITY COLLATE QNOCASE, rowid LIMIT ?3");
+        query = std::make_unique<tStatement>(
+            db.Handle(), std::string("SELECT CITY, COUNTRY, STATE, LATITUDE, LONGITUDE, POPULATION, \"INDEX\" FROM City "
+                                     "WHERE CITY >= ?1 COLLATE QBASE AND CITY < ?2 COLLATE QBASE ") +
+                             (country ? "AND COUNTRY = ?4 " : "") +
+                             "ORDER BY CITY = ?1 COLLATE QBASE DESC, POPULATION DESC, CITY COLLATE QNOCASE, rowid "
+                             "LIMIT ?3");
     }
     // Names are stored cut to the field's length: so is what is compared.
     const std::string prefix = FirstCodePoints(typed, kNameLength);
-    tStatement& q = *localityQuery;
+    tStatement& q = *query;
     q.Bind(1, prefix).Bind(2, prefix + kPrefixEnd).Bind(3, static_cast<std::int64_t>(limit));
+    if (country) q.Bind(4, std::int64_t{country});
     std::vector<tLocality> out;
     while (q.Step())
         out.push_back({q.Text(0), static_cast<std::int32_t>(q.Int(1)), static_cast<std::int32_t>(q.Int(2)), q.Real(3),

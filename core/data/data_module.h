@@ -96,8 +96,9 @@ public:
     // Localities whose name starts with the typed text, ignoring case and
     // accents and compared within the CITY field's length (longer names are
     // stored cut). The best match first: the whole name, then the most
-    // populous, then name order.
-    std::vector<tLocality> FindLocalities(const std::string& typed, std::size_t limit);
+    // populous, then name order. A country code other than 0 keeps to
+    // that country.
+    std::vector<tLocality> FindLocalities(const std::string& typed, std::size_t limit, int country = 0);
     // The planets table as rows for new charts.
     std::vector<tPlanetRow> PlanetRows();
 
@@ -120,7 +121,7 @@ private:
     std::string dateFormat = "dd/mm/yyyy";
     tOpen chart, stars, planets, cities, countries, states, time1, time2;
     std::unique_ptr<tZoneLookup> zones;
-    std::unique_ptr<tStatement> localityQuery;
+    std::unique_ptr<tStatement> localityQuery, countryLocalityQuery;
 };
 
 }  // namespace quintara

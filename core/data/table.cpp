@@ -168,6 +168,10 @@ void tTable::MoveToRowid(std::int64_t rowid)
 }
 
 void tTable::First() { pos = 0; }
+void tTable::GoTo(int position)
+{
+    pos = std::clamp<std::ptrdiff_t>(position, 0, std::max<std::ptrdiff_t>(0, static_cast<std::ptrdiff_t>(rows.size()) - 1));
+}
 void tTable::Next() { if (!Eof()) ++pos; }
 void tTable::Prior() { if (pos > 0) --pos; }
 void tTable::Last() { pos = rows.empty() ? 0 : static_cast<std::ptrdiff_t>(rows.size()) - 1; }

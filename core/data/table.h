@@ -75,6 +75,10 @@ public:
     bool Bof() const { return pos <= 0; }
     int RecordCount() const { return static_cast<int>(rows.size()); }
     bool Empty() const { return rows.empty(); }
+    // The current row's place in the visiting order, and a move to a place
+    // (clamped); for grids that read the rows they show.
+    int Position() const { return static_cast<int>(pos); }
+    void GoTo(int position);
 
     // Fields of the current row (or of the row being edited).
     bool IsNull(const std::string& field) const;

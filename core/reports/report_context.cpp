@@ -5,8 +5,10 @@
 
 #include "chart/chart.h"
 #include "data/civil_date.h"
+#include "data/data_module.h"
 #include "engine/angles.h"
 #include "i18n/date_format.h"
+#include "options/main_options.h"
 #include "i18n/text_encoding.h"
 
 namespace quintara {
@@ -60,5 +62,21 @@ std::string FirstChars(const std::string& text, std::size_t n)
 }
 
 long long RoundScore(double score) { return std::llrint(score); }
+
+tReportContext MakeReportContext(const TMainOptions& o, TLanguages& lang, std::function<TData1&()> data)
+{
+    tReportContext ctx;
+    ctx.Lang = &lang;
+    ctx.CountryName = [data = std::move(data), &lang](int code) {
+        try {
+            return data().GetCountryName(code, lang.CurrentLanguage);
+        } catch (const std::exception&) {
+            return std::string();
+        }
+    };
+    ctx.HouseRule = {o.HouseOrb, o.HouseCentered};
+    ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes};
+    return ctx;
+}
 
 }  // namespace quintara

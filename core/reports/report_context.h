@@ -12,6 +12,8 @@
 namespace quintara {
 
 class tChart;
+class TData1;
+class TMainOptions;
 
 struct tReportContext {
     TLanguages* Lang = nullptr;  // captions, body names, date and time formats; not owned
@@ -31,6 +33,12 @@ struct tReportContext {
     // "dddd d mmmm yyyy t": weekday, day, month name, year, clock time.
     std::string LongDateTime(const tChart& chart) const;
 };
+
+// The context of the program's settings: the vocabulary, country names
+// from the data module (none when its tables cannot be opened), the house
+// rule and the aspect rules. data is asked for the module when a name is
+// first needed.
+tReportContext MakeReportContext(const TMainOptions& options, TLanguages& lang, std::function<TData1&()> data);
 
 // Fixed point with d decimals, right-aligned in at least w characters.
 std::string Fixed(double v, int w, int d);

@@ -16,6 +16,7 @@
 #include "graphics/qt_canvas.h"
 #include "graphics/svg_canvas.h"
 #include "platform/atomic_file.h"
+#include "platform/qt_runtime.h"
 
 namespace quintara {
 namespace {
@@ -41,15 +42,7 @@ void EnsureGuiApplication()
 {
     if (QGuiApplication::instance()) return;
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // Qt wants a private runtime folder; a session without one (CI, a
-    // terminal as root) would get a warning on every run.
-    if (!std::getenv("XDG_RUNTIME_DIR")) {
-        static const std::string dir = "/tmp/quintara-runtime-" + std::to_string(getuid());
-        struct stat st {};
-        const bool ours = (mkdir(dir.c_str(), 0700) == 0 || lstat(dir.c_str(), &st) == 0) &&
-                          (lstat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == getuid());
-        if (ours) chmod(dir.c_str(), 0700), setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
-    }
+    PrepareQtRuntime();
     static int argc = 1;
     static char name[] = "quintara";
     static char* argv[] = {name, nullptr};

@@ -65,3 +65,11 @@ TEST(Input, PrevisionStepsAndTransitingBodies)
     EXPECT_EQ(ParseTransitBodies("jupiter-Pluto", e), 0x7c0u);
     for (const char* bad : {"sun", "1", "11", "5-3", "", ","}) EXPECT_FALSE(ParseTransitBodies(bad, e)) << bad;
 }
+
+TEST(Input, LongitudeAsTimeBothWays)
+{
+    EXPECT_NEAR(LongitudeAsTime(15.00), 1.00, 1e-9);
+    EXPECT_NEAR(LongitudeAsTime(2.21), 0.0924, 1e-3);  // 2 deg 21' = 9 min 24 s
+    EXPECT_NEAR(TimeAsLongitude(1, 30), 22.30, 1e-9);
+    EXPECT_NEAR(TimeAsLongitude(12, 0), 180.00, 1e-9);
+}

@@ -1,0 +1,264 @@
+#include "data/city_file_dlg.h"
+
+#include <cmath>
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "chart/chart_input.h"
+#include "data/country_dlg.h"
+#include "data/navigator.h"
+#include "data/table_model.h"
+#include "main/program.h"
+
+namespace quintara {
+
+TCityFileDlg::TCityFileDlg(tProgram& p, const QString& search, int countryCode, QWidget* parent)
+    : QDialog(parent), program(p), cities(p.Data().CityTable()), country(countryCode)
+{
+    setObjectName("TCityFileDlg");
+    setWindowTitle(p.Caption(184));
+    cities.SetIndex("Cities");
+    const auto name = [&](const std::string& field, int caption) { return tGridColumn{field, p.Caption(caption)}; };
+    model = new tTableModel(cities, {name("CITY", 242), name("COUNTRY", 241), name("LATITUDE", 54),
+                                     name("LONGITUDE", 55), name("POPULATION", 248)},
+                            this);
+    TData1& data = p.Data();
+    const int language = p.Languages().CurrentLanguage;
+    model->SetFormat([&data, language](const tTable& t, const std::string& field) {
+        if (field == "COUNTRY") return QString::fromStdString(data.GetCountryName(static_cast<int>(t.Int(field)), language));
+        return FieldText(t, field);
+    });
+    grid = new QTableView(this);
+    grid->setObjectName("Grid");
+    grid->setModel(model);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->setColumnWidth(0, 220);
+    grid->setColumnWidth(1, 160);
+    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& now) { cities.GoTo(now.row()); });
+    connect(grid, &QTableView::doubleClicked, this, &QDialog::accept);
+    navigator = new TNavigator(p, *grid, *model, this);
+    navigator->SetRowEditor([this](bool inserting) { return EditRow(inserting); });
+
+    FindEd = new QLineEdit(this);
+    FindEd->setObjectName("FindEd");
+    connect(FindEd, &QLineEdit::textEdited, this, [this](const QString& t) { Find(t); });
+    AllCB = new QCheckBox(p.Caption(240), this);
+    AllCB->setObjectName("AllCB");
+    connect(AllCB, &QCheckBox::toggled, this, [this](bool all) { SetAllCountries(all); });
+    auto* filterBtn = new QPushButton(p.Caption(241) + " >>", this);
+    filterBtn->setObjectName("FilterBtn");
+    connect(filterBtn, &QPushButton::clicked, this, [this] { ChooseCountry(); });
+    auto* addBtn = new QPushButton(p.Caption(218), this);
+    addBtn->setObjectName("AddBtn");
+    connect(addBtn, &QPushButton::clicked, navigator, &TNavigator::Insert);
+    auto* modifyBtn = new QPushButton(p.Caption(165), this);
+    modifyBtn->setObjectName("ModifyBtn");
+    connect(modifyBtn, &QPushButton::clicked, navigator, &TNavigator::Edit);
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(p.Caption(222), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(p.Caption(223), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(p.Caption(208), this));
+    top->addWidget(FindEd, 1);
+    top->addWidget(AllCB);
+    top->addWidget(filterBtn);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(navigator);
+    bottom->addStretch();
+    bottom->addWidget(addBtn);
+    bottom->addWidget(modifyBtn);
+    bottom->addWidget(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(grid, 1);
+    layout->addLayout(bottom);
+    resize(720, 480);
+
+    AllCB->setChecked(country == 0);
+    SetAllCountries(country == 0);
+    FindEd->setText(search);
+    if (!search.isEmpty()) Find(search);
+    FindEd->setFocus();
+}
+
+TCityFileDlg::~TCityFileDlg()
+{
+    // Filters stay with a table until changed; the callers expect all rows.
+    cities.ClearFilter();
+}
+
+void TCityFileDlg::SetAllCountries(bool all)
+{
+    if (all || country == 0) cities.ClearFilter();
+    else cities.SetFilter("COUNTRY=" + std::to_string(country), false);
+    model->Reload();
+    navigator->First();
+}
+
+bool TCityFileDlg::Find(const QString& text)
+{
+    const std::string typed = text.toStdString();
+    bool found = !typed.empty() && cities.Locate({"CITY"}, {typed}, {true, true});
+    if (!found && !typed.empty()) {
+        // Users type without accents: the best locality of that spelling.
+        for (const tLocality& l : program.Data().FindLocalities(typed, 50))
+            if (cities.Locate({"INDEX"}, {l.index})) {
+                found = true;
+                break;
+            }
+    }
+    if (found) navigator->ShowCurrent();
+    return found;
+}
+
+void TCityFileDlg::ChooseCountry()
+{
+    TCountryDlg dialog(program, 0, this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.Current()) return;
+    country = *dialog.Current();
+    AllCB->setChecked(false);
+    SetAllCountries(false);
+}
+
+std::optional<tLocality> TCityFileDlg::Current() const
+{
+    if (cities.Empty() || cities.Eof()) return std::nullopt;
+    tLocality l;
+    l.name = cities.TextOr("CITY");
+    l.country = static_cast<std::int32_t>(cities.IntOr("COUNTRY"));
+    l.state = static_cast<std::int32_t>(cities.IntOr("STATE"));
+    l.latitude = cities.RealOr("LATITUDE");
+    l.longitude = cities.RealOr("LONGITUDE");
+    l.population = cities.IntOr("POPULATION");
+    l.index = cities.IntOr("INDEX");
+    return l;
+}
+
+bool TCityFileDlg::EditRow(bool inserting)
+{
+    if (inserting) cities.Insert();
+    else cities.Edit();
+    TNewCityDlg dialog(program, inserting, this);
+    if (dialog.exec() == QDialog::Accepted) return true;
+    cities.Cancel();
+    return false;
+}
+
+namespace {
+
+QString Packed(double v, int width) { return QString::number(std::fabs(v), 'f', 2).rightJustified(width); }
+
+}  // namespace
+
+TNewCityDlg::TNewCityDlg(tProgram& p, bool ins, QWidget* parent) : QDialog(parent), program(p), inserting(ins)
+{
+    setObjectName("TNewCityDlg");
+    setWindowTitle(p.Caption(184));
+    tTable& t = p.Data().CityTable();
+    const auto edit = [&](const char* name) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(name);
+        return e;
+    };
+    city = edit("CityEd");
+    city->setMaxLength(30);
+    country = edit("CountryEd");
+    state = edit("StateEd");
+    latitude = edit("LatEd");
+    longitude = edit("LongEd");
+    longTime = edit("LongTEd");
+    population = edit("PopulEd");
+    ns = new QPushButton(this);
+    ew = new QPushButton(this);
+    ns->setObjectName("NSBtn");
+    ew->setObjectName("EWBtn");
+    const double lat = inserting ? 0 : t.RealOr("LATITUDE"), lon = inserting ? 0 : t.RealOr("LONGITUDE");
+    city->setText(inserting ? QString() : QString::fromStdString(t.TextOr("CITY")));
+    country->setText(QString::number(inserting ? 0 : t.IntOr("COUNTRY")));
+    state->setText(QString::number(inserting ? 0 : t.IntOr("STATE")));
+    latitude->setText(Packed(lat, 5));
+    longitude->setText(Packed(lon, 6));
+    longTime->setText(QString::number(std::fabs(LongitudeAsTime(lon)), 'f', 2));
+    population->setText(QString::number(inserting ? 0 : t.IntOr("POPULATION")));
+    ns->setText(p.Caption(lat >= 0 ? 244 : 245));
+    ew->setText(p.Caption(lon >= 0 ? 246 : 247));
+    connect(ns, &QPushButton::clicked, this,
+            [this] { ns->setText(program.Caption(ns->text() == program.Caption(244) ? 245 : 244)); });
+    connect(ew, &QPushButton::clicked, this,
+            [this] { ew->setText(program.Caption(ew->text() == program.Caption(246) ? 247 : 246)); });
+    connect(longitude, &QLineEdit::editingFinished, this, [this] {
+        std::string error;
+        if (auto v = ParseDegMin(longitude->text().toStdString(), error))
+            longTime->setText(QString::number(LongitudeAsTime(std::fabs(*v)), 'f', 2));
+    });
+    auto* form = new QFormLayout;
+    form->addRow(p.Caption(242), city);
+    form->addRow(p.Caption(241), country);
+    form->addRow(p.Caption(249), state);
+    auto* latRow = new QHBoxLayout;
+    latRow->addWidget(latitude);
+    latRow->addWidget(ns);
+    form->addRow(p.Caption(54), latRow);
+    auto* lonRow = new QHBoxLayout;
+    lonRow->addWidget(longitude);
+    lonRow->addWidget(ew);
+    form->addRow(p.Caption(55), lonRow);
+    form->addRow(p.Caption(243), longTime);
+    form->addRow(p.Caption(248), population);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(p.Caption(222), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(p.Caption(223), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
+
+void TNewCityDlg::accept()
+{
+    std::string error;
+    const auto bad = [&](int caption, const std::string& why) {
+        program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
+                                 program.Caption(caption) + ": " + QString::fromStdString(why));
+    };
+    const auto lat = ParseLatitude(latitude->text().toStdString(), error);
+    if (!lat) return bad(54, error);
+    const auto lon = ParseLongitude(longitude->text().toStdString(), error);
+    if (!lon) return bad(55, error);
+    const auto countryCode = ParseWhole(country->text().toStdString(), 0, 32767, error);
+    if (!countryCode) return bad(241, error);
+    const auto stateCode = ParseWhole(state->text().toStdString(), 0, 32767, error);
+    if (!stateCode) return bad(249, error);
+    const auto people = ParseWhole(population->text().toStdString(), 0, 2000000000, error);
+    if (!people) return bad(248, error);
+    if (city->text().trimmed().isEmpty()) return bad(242, "give a name");
+    tTable& t = program.Data().CityTable();
+    t.Set("CITY", city->text().trimmed().toStdString());
+    t.Set("COUNTRY", std::int64_t{*countryCode});
+    t.Set("STATE", std::int64_t{*stateCode});
+    t.Set("LATITUDE", ns->text() == program.Caption(245) ? -std::fabs(*lat) : std::fabs(*lat));
+    t.Set("LONGITUDE", ew->text() == program.Caption(247) ? -std::fabs(*lon) : std::fabs(*lon));
+    t.Set("POPULATION", std::int64_t{*people});
+    t.Post();
+    QDialog::accept();
+}
+
+}  // namespace quintara

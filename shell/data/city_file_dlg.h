@@ -1,0 +1,65 @@
+// The locality picker and editor over the localities table, and the
+// editor of one locality.
+#pragma once
+
+#include <optional>
+
+#include <QDialog>
+
+#include "data/data_module.h"
+
+class QCheckBox;
+class QLineEdit;
+class QTableView;
+
+namespace quintara {
+
+class tProgram;
+class tTableModel;
+class TNavigator;
+
+class TCityFileDlg : public QDialog {
+public:
+    // Opens positioned on the first locality starting with search; the
+    // country filter is on for country (0: every country).
+    TCityFileDlg(tProgram& program, const QString& search, int country, QWidget* parent = nullptr);
+    ~TCityFileDlg() override;
+
+    // The current row, the choice of OK.
+    std::optional<tLocality> Current() const;
+    // Positions on the first locality starting with text (case ignored;
+    // failing that, accents ignored too). False when there is none.
+    bool Find(const QString& text);
+    void SetAllCountries(bool all);
+
+    QLineEdit* FindEd;
+    QCheckBox* AllCB;
+
+private:
+    void ChooseCountry();
+    bool EditRow(bool inserting);
+
+    tProgram& program;
+    tTable& cities;
+    int country;
+    tTableModel* model;
+    QTableView* grid;
+    TNavigator* navigator;
+};
+
+// One locality: name, country, state, coordinates with their hemispheres,
+// the longitude as time, population. Edits the localities table's row being
+// inserted or edited; OK posts it, Cancel discards it.
+class TNewCityDlg : public QDialog {
+public:
+    TNewCityDlg(tProgram& program, bool inserting, QWidget* parent = nullptr);
+    void accept() override;
+
+private:
+    tProgram& program;
+    bool inserting;
+    QLineEdit *city, *country, *state, *latitude, *longitude, *longTime, *population;
+    class QPushButton *ns, *ew;
+};
+
+}  // namespace quintara

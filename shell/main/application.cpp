@@ -1,0 +1,28 @@
+#include "main/application.h"
+
+#include <exception>
+
+#include "platform/messenger.h"
+
+namespace quintara {
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName("Quintara");
+    setApplicationDisplayName("Quintara 5.1");
+    setApplicationVersion("5.1");
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        if (messenger) messenger->Tell(activeWindow(), tMessenger::kError, applicationDisplayName(), e.what());
+    } catch (...) {
+        if (messenger) messenger->Tell(activeWindow(), tMessenger::kError, applicationDisplayName(), "unknown error");
+    }
+    return false;
+}
+
+}  // namespace quintara

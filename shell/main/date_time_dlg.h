@@ -1,0 +1,28 @@
+// A place, a date and a time for a chart: the moon cycle and the derived
+// charts ask for them.
+#pragma once
+
+#include <QDialog>
+
+#include "chart/chart.h"
+
+class QLineEdit;
+
+namespace quintara {
+
+class tProgram;
+
+class TDateTimeDlg : public QDialog {
+public:
+    TDateTimeDlg(tProgram& program, tChart& chart, QWidget* parent = nullptr);
+    static constexpr int kHelpContext = 103;
+    void accept() override;
+
+    QLineEdit *CityED, *DateED, *TimeED;
+
+private:
+    tProgram& program;
+    tChart& chart;
+};
+
+}  // namespace quintara

@@ -1,0 +1,42 @@
+// quintara: the desktop program.
+#include <QDir>
+
+#include "main/application.h"
+#include "main/main_form.h"
+#include "main/program.h"
+#include "main/start_up.h"
+#include "platform/program_home.h"
+#include "platform/qt_runtime.h"
+
+using namespace quintara;
+
+int main(int argc, char** argv)
+{
+    PrepareQtRuntime();
+    TApplication app(argc, argv);
+    tBoxMessenger messenger;
+    app.SetMessenger(&messenger);
+    std::string error;
+    const std::string exe = QCoreApplication::applicationFilePath().toStdString();
+    const std::string home = ResolveProgramHome(ProcessHomeSources("", SeedFolder(exe)), &error);
+    if (home.empty()) {
+        messenger.Tell(nullptr, tMessenger::kError, "Quintara 5.1", QString::fromStdString(error));
+        return 1;
+    }
+    std::unique_ptr<tProgram> program;
+    try {
+        // The storage must open before any window: a check of the table
+        // files, then the tables themselves.
+        {
+            TData1 probe(home, kDefaultChartFile, TData1::tChartFileMode::kExisting);
+            if (!CheckInstallation(probe.MissingReferenceFiles(), messenger)) return 1;
+        }
+        program = std::make_unique<tProgram>(home, messenger);
+    } catch (const std::exception& e) {
+        messenger.Tell(nullptr, tMessenger::kError, "Quintara 5.1", e.what());
+        return 1;
+    }
+    TMainForm frame(*program);
+    frame.show();
+    return app.exec();
+}

@@ -1,0 +1,78 @@
+// The frame window: menus, tool bar, status bar with its clock, and the
+// document area that holds the report windows. Menu captions come from
+// the vocabulary and follow the language.
+#pragma once
+
+#include <map>
+#include <vector>
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QTimer;
+class QToolBar;
+
+namespace quintara {
+
+class tProgram;
+class TAstroBaseWindow;
+
+class TMainForm : public QMainWindow {
+public:
+    explicit TMainForm(tProgram& program);
+    ~TMainForm() override;
+
+    static constexpr int kHelpContext = 100;
+
+    tProgram& Program() { return program; }
+    QMdiArea* Area() { return area; }
+    // The action of a menu item or tool button by its component name
+    // ("FileNewItem", "SaveBtn"); nullptr for an unknown name.
+    QAction* Action(const char* name) const;
+    QMenu* Menu(const char* name) const;
+    QLabel* ClockPanel() { return clockPanel; }
+    QTimer* ClockTimer() { return clock; }
+
+    // The active report window, if the active child is one.
+    TAstroBaseWindow* ActiveReport() const;
+    // Opens a report window as a child.
+    void AddChild(TAstroBaseWindow* window);
+
+    // Enabling table and captions; runs whenever the active child changes.
+    void UpdateMenus();
+    void TranslateCaptions();
+    void UpdateClock();
+
+    // The commands that take a dialog answer, reachable without the dialog.
+    void NewChart();
+    void OpenChart();
+    void SelectChartFile(const QString& path);
+    void SaveActive();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QAction* Add(QMenu* menu, const char* name, int caption, const QKeySequence& key = {});
+    void BuildMenus();
+    void BuildToolBar();
+    void ShowWindowList();
+    void Find(bool replace);
+    void SetCaption();
+
+    tProgram& program;
+    QMdiArea* area;
+    QToolBar* tools;
+    QLabel* clockPanel;
+    QTimer* clock;
+    int languageApplied = 1;
+    std::map<std::string, QAction*> actions;
+    std::map<std::string, QMenu*> menus;
+    std::vector<std::pair<QAction*, int>> captions;              // action, caption number
+    std::vector<std::pair<QAction*, std::pair<int, int>>> hints;  // tool button, short and long hint
+};
+
+}  // namespace quintara

@@ -1,0 +1,436 @@
+#include "main/new_chart_dlg.h"
+
+#include <cmath>
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "chart/chart_input.h"
+#include "data/city_file_dlg.h"
+#include "data/clock_time.h"
+#include "engine/angles.h"
+#include "engine/houses.h"
+#include "main/help_window.h"
+#include "main/program.h"
+
+namespace quintara {
+
+QString DateText(const std::string& format, int year, int month, int day)
+{
+    const QString y = QString::number(year).rightJustified(4, '0'), m = QString::number(month).rightJustified(2, '0'),
+                  d = QString::number(day).rightJustified(2, '0');
+    return format.rfind("mm", 0) == 0 ? m + "/" + d + "/" + y : d + "/" + m + "/" + y;
+}
+
+bool ParseDateText(const std::string& format, const QString& text, int& year, int& month, int& day,
+                   std::string& error)
+{
+    const QStringList parts = text.trimmed().split('/');
+    if (parts.size() != 3) {
+        error = QString("\"%1\" is not a date like %2").arg(text, QString::fromStdString(format)).toStdString();
+        return false;
+    }
+    const bool monthFirst = format.rfind("mm", 0) == 0;
+    // Built by QString: gcc 12 warns falsely (-Wrestrict) on "literal" + std::string.
+    const std::string iso = QString("%1-%2-%3")
+                                .arg(parts[2].trimmed(), parts[monthFirst ? 0 : 1].trimmed(),
+                                     parts[monthFirst ? 1 : 0].trimmed())
+                                .toStdString();
+    tChartRequest r;
+    if (!ParseDate(iso, r, error)) return false;
+    year = r.year, month = r.month, day = r.day;
+    return true;
+}
+
+QString TimeText(int timeFormat, int hour, int minute)
+{
+    const QString mm = QString::number(minute).rightJustified(2, '0');
+    if (timeFormat == 0)
+        return QString::number(hour % 12 == 0 ? 12 : hour % 12).rightJustified(2, '0') + ":" + mm +
+               (hour < 12 ? " am" : " pm");
+    return QString::number(hour).rightJustified(2, '0') + ":" + mm;
+}
+
+bool ParseTimeText(const QString& text, int& hour, int& minute, std::string& error)
+{
+    QString t = text.trimmed().toLower();
+    int shift = -1;  // none, or 0 (am) / 12 (pm)
+    if (t.endsWith("am") || t.endsWith("pm")) {
+        shift = t.endsWith("pm") ? 12 : 0;
+        t.chop(2);
+        t = t.trimmed();
+    }
+    tChartRequest r;
+    if (!ParseTime(t.toStdString(), r, error)) return false;
+    if (shift >= 0) {
+        if (r.hour < 1 || r.hour > 12) {
+            error = "hour: " + std::to_string(r.hour) + " is outside 1..12 with am/pm";
+            return false;
+        }
+        r.hour = r.hour % 12 + shift;
+    }
+    hour = r.hour, minute = r.minute;
+    return true;
+}
+
+namespace {
+
+QString Packed(double v, int width, int decimals = 2)
+{
+    return QString::number(v, 'f', decimals).rightJustified(width);
+}
+
+QLineEdit* Edit(QWidget* parent, const char* name, int length)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    if (length) e->setMaxLength(length);
+    return e;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& text)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(parent), program(p), chart(c)
+{
+    setObjectName("TNewChartDlg");
+    setWindowTitle(p.Caption(260));
+    // Names keep to their fields' lengths in the chart file.
+    Name1 = Edit(this, "Name1", 30);
+    FirstName1 = Edit(this, "FirstName1", 30);
+    Comment1 = Edit(this, "Comment1", 30);
+    Ref1 = Edit(this, "Ref1", 10);
+    MaleBtn = new QRadioButton(p.Caption(36), this);
+    MaleBtn->setObjectName("MaleBtn");
+    FemaleBtn = new QRadioButton(p.Caption(37), this);
+    FemaleBtn->setObjectName("FemaleBtn");
+    CityEd = Edit(this, "CityEd", 30);
+    LookupCB = new QCheckBox(p.Caption(268), this);
+    LookupCB->setObjectName("LookupCB");
+    CityBtn = Button(this, "CityBtn", ">>>");
+    CountryDBLbl = new QLabel(this);
+    CountryDBLbl->setObjectName("CountryDBLbl");
+    CityDBLbl = new QLabel(this);
+    CityDBLbl->setObjectName("CityDBLbl");
+    PopulEd = new QLabel(this);
+    PopulEd->setObjectName("PopulEd");
+    LatEd = Edit(this, "LatEd", 6);
+    NSBtn = Button(this, "NSBtn", p.Caption(244));
+    LongEd = Edit(this, "LongEd", 7);
+    EWBtn = Button(this, "EWBtn", p.Caption(246));
+    PlusBtn = Button(this, "PlusBtn", "+");
+    LongTEd = Edit(this, "LongTEd", 5);
+    LongTEd->setInputMask("99:99;_");
+    DateEd = Edit(this, "DateEd", 0);
+    DateEd->setInputMask("99/99/9999;_");
+    TimeEd = Edit(this, "TimeEd", 0);
+    TimeEd->setInputMask(p.Languages().TimeFormat == 0 ? "99:99 AA;_" : "99:99;_");
+    NoTimeBtn = new QCheckBox(p.Caption(15), this);
+    NoTimeBtn->setObjectName("NoTimeBtn");
+    AdjustEd = Edit(this, "AdjustEd", 6);
+    OptionsBtn = Button(this, "OptionsBtn", p.Caption(189));
+    OptionsBtn->setEnabled(false);  // the options dialog comes with its own window
+
+    auto* buttons = new QDialogButtonBox(this);
+    OkBtn = buttons->addButton(p.Caption(222), QDialogButtonBox::AcceptRole);
+    OkBtn->setObjectName("OkBtn");
+    OkBtn->setDefault(true);
+    buttons->addButton(p.Caption(223), QDialogButtonBox::RejectRole)->setObjectName("CancelBtn");
+    QPushButton* help = buttons->addButton(p.Caption(45), QDialogButtonBox::HelpRole);
+    help->setObjectName("HelpBtn");
+    connect(buttons, &QDialogButtonBox::accepted, this, &TNewChartDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(program, kHelpContext, this); });
+
+    // Layout: names, place, coordinates, moment; tab order follows it.
+    auto* names = new QGridLayout;
+    const auto label = [&](int caption, QWidget* buddy) {
+        auto* l = new QLabel(program.Caption(caption), this);
+        l->setBuddy(buddy);
+        return l;
+    };
+    names->addWidget(label(261, Name1), 0, 0);
+    names->addWidget(Name1, 0, 1);
+    names->addWidget(label(262, FirstName1), 1, 0);
+    names->addWidget(FirstName1, 1, 1);
+    names->addWidget(label(263, Comment1), 2, 0);
+    names->addWidget(Comment1, 2, 1);
+    names->addWidget(label(264, Ref1), 3, 0);
+    names->addWidget(Ref1, 3, 1);
+    auto* sex = new QHBoxLayout;
+    sex->addWidget(MaleBtn);
+    sex->addWidget(FemaleBtn);
+    sex->addStretch();
+    names->addLayout(sex, 4, 1);
+
+    auto* placeBox = new QGroupBox(p.Caption(242), this);
+    auto* placeGrid = new QGridLayout(placeBox);
+    placeGrid->addWidget(CityEd, 0, 0, 1, 3);
+    placeGrid->addWidget(CityBtn, 0, 3);
+    placeGrid->addWidget(LookupCB, 1, 0, 1, 4);
+    placeGrid->addWidget(new QLabel(p.Caption(241), this), 2, 0);
+    placeGrid->addWidget(CountryDBLbl, 2, 1, 1, 3);
+    placeGrid->addWidget(new QLabel(p.Caption(242), this), 3, 0);
+    placeGrid->addWidget(CityDBLbl, 3, 1, 1, 3);
+    placeGrid->addWidget(new QLabel(p.Caption(248), this), 4, 0);
+    placeGrid->addWidget(PopulEd, 4, 1, 1, 3);
+    placeGrid->addWidget(label(54, LatEd), 5, 0);
+    placeGrid->addWidget(LatEd, 5, 1);
+    placeGrid->addWidget(NSBtn, 5, 2);
+    placeGrid->addWidget(label(55, LongEd), 6, 0);
+    placeGrid->addWidget(LongEd, 6, 1);
+    placeGrid->addWidget(EWBtn, 6, 2);
+    placeGrid->addWidget(PlusBtn, 6, 3);
+    placeGrid->addWidget(label(243, LongTEd), 7, 0);
+    placeGrid->addWidget(LongTEd, 7, 1);
+
+    auto* moment = new QGridLayout;
+    moment->addWidget(label(265, DateEd), 0, 0);
+    moment->addWidget(DateEd, 0, 1);
+    moment->addWidget(label(266, TimeEd), 1, 0);
+    moment->addWidget(TimeEd, 1, 1);
+    moment->addWidget(NoTimeBtn, 1, 2);
+    moment->addWidget(label(267, AdjustEd), 2, 0);
+    moment->addWidget(AdjustEd, 2, 1);
+    moment->addWidget(OptionsBtn, 2, 2);
+
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addLayout(names);
+    left->addLayout(moment);
+    left->addStretch();
+    columns->addLayout(left);
+    columns->addWidget(placeBox);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(buttons);
+
+    // SetupWindow: the chart's data into the fields.
+    Name1->setText(QString::fromStdString(c.Name));
+    FirstName1->setText(QString::fromStdString(c.FirstName));
+    Comment1->setText(QString::fromStdString(c.Comment));
+    Ref1->setText(QString::fromStdString(c.Reference));
+    (c.Sex ? MaleBtn : FemaleBtn)->setChecked(true);
+    LookupCB->setChecked(true);
+    CityEd->setText(QString::fromStdString(c.BirthPlace));
+    north = c.Latitude >= 0;
+    west = c.Longitude >= 0;
+    LatEd->setText(Packed(std::fabs(c.Latitude), 5));
+    LongEd->setText(Packed(std::fabs(c.Longitude), 6));
+    NSBtn->setText(p.Caption(north ? 244 : 245));
+    EWBtn->setText(p.Caption(west ? 246 : 247));
+    PlusBtn->setText(west ? "+" : "-");
+    ShowLongitudeAsTime();
+    DateEd->setText(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day));
+    TimeEd->setText(TimeText(p.Languages().TimeFormat, c.Hour, c.Minute));
+    NoTimeBtn->setChecked(c.HouseType == kTimeUnknown);
+    SetTimeUnknown(c.HouseType == kTimeUnknown);
+    AdjustEd->setText(c.Adjust != 0 ? Packed(c.Adjust, 6) : QString("auto"));
+    if (!c.BirthPlace.empty()) {
+        const auto found = p.Data().FindLocalities(c.BirthPlace, 1, c.Country);
+        if (!found.empty() && found[0].name == c.BirthPlace) {
+            place = found[0];
+            CountryDBLbl->setText(QString::fromStdString(p.Data().GetCountryName(place->country, p.Languages().CurrentLanguage)));
+            CityDBLbl->setText(QString::fromStdString(place->name));
+            PopulEd->setText(QString::number(place->population));
+        }
+    }
+
+    connect(CityEd, &QLineEdit::textEdited, this, [this](const QString& t) {
+        if (LookupCB->isChecked() && !t.trimmed().isEmpty()) LocatePlace(t);
+    });
+    connect(CityBtn, &QPushButton::clicked, this, [this] {
+        TCityFileDlg picker(program, CityEd->text(), chart.Country, this);
+        if (picker.exec() == QDialog::Accepted && picker.Current()) FillPlace(*picker.Current());
+    });
+    connect(NSBtn, &QPushButton::clicked, this, &TNewChartDlg::ToggleNS);
+    connect(EWBtn, &QPushButton::clicked, this, &TNewChartDlg::ToggleEW);
+    connect(PlusBtn, &QPushButton::clicked, this, &TNewChartDlg::ToggleEW);
+    connect(LongEd, &QLineEdit::editingFinished, this, &TNewChartDlg::ShowLongitudeAsTime);
+    connect(LongTEd, &QLineEdit::editingFinished, this, &TNewChartDlg::ShowTimeAsLongitude);
+    connect(NoTimeBtn, &QCheckBox::toggled, this, &TNewChartDlg::SetTimeUnknown);
+    Name1->setFocus();
+}
+
+void TNewChartDlg::LocatePlace(const QString& text)
+{
+    const std::string typed = text.trimmed().toStdString();
+    TData1& data = program.Data();
+    std::vector<tLocality> found = data.FindLocalities(typed, 1, chart.Country);
+    if (found.empty()) found = data.FindLocalities(typed, 1);
+    if (!found.empty()) {
+        FillPlace(found[0]);
+        return;
+    }
+    program.Messenger().Beep();
+    TCityFileDlg picker(program, text, 0, this);
+    if (picker.exec() == QDialog::Accepted && picker.Current()) FillPlace(*picker.Current());
+}
+
+void TNewChartDlg::FillPlace(const tLocality& l)
+{
+    place = l;
+    if (CityEd->text() != QString::fromStdString(l.name) && !CityEd->hasFocus()) CityEd->setText(QString::fromStdString(l.name));
+    CountryDBLbl->setText(QString::fromStdString(program.Data().GetCountryName(l.country, program.Languages().CurrentLanguage)));
+    CityDBLbl->setText(QString::fromStdString(l.name));
+    PopulEd->setText(QString::number(l.population));
+    north = l.latitude >= 0;
+    west = l.longitude >= 0;
+    LatEd->setText(Packed(std::fabs(l.latitude), 5));
+    LongEd->setText(Packed(std::fabs(l.longitude), 6));
+    NSBtn->setText(program.Caption(north ? 244 : 245));
+    EWBtn->setText(program.Caption(west ? 246 : 247));
+    PlusBtn->setText(west ? "+" : "-");
+    ShowLongitudeAsTime();
+}
+
+void TNewChartDlg::ShowLongitudeAsTime()
+{
+    std::string error;
+    const auto v = ParseDegMin(LongEd->text().toStdString(), error);
+    if (!v) return;
+    const double t = LongitudeAsTime(std::fabs(*v));
+    const int hours = static_cast<int>(t), minutes = static_cast<int>(std::lround((t - hours) * 100));
+    LongTEd->setText(QString::number(hours).rightJustified(2, '0') + ":" + QString::number(minutes).rightJustified(2, '0'));
+}
+
+void TNewChartDlg::ShowTimeAsLongitude()
+{
+    int hour = 0, minute = 0;
+    std::string error;
+    if (!ParseTimeText(LongTEd->text(), hour, minute, error)) return;
+    LongEd->setText(Packed(TimeAsLongitude(hour, minute), 6));
+}
+
+void TNewChartDlg::SetTimeUnknown(bool unknown)
+{
+    if (unknown) TimeEd->setText(TimeText(program.Languages().TimeFormat, 12, 0));
+    TimeEd->setEnabled(!unknown);
+}
+
+void TNewChartDlg::ToggleNS()
+{
+    north = !north;
+    NSBtn->setText(program.Caption(north ? 244 : 245));
+}
+
+void TNewChartDlg::ToggleEW()
+{
+    west = !west;
+    EWBtn->setText(program.Caption(west ? 246 : 247));
+    PlusBtn->setText(west ? "+" : "-");
+}
+
+bool TNewChartDlg::Bad(QLineEdit* field, int caption, const std::string& why)
+{
+    program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
+                             program.Caption(caption) + ": " + QString::fromStdString(why));
+    field->setFocus();
+    field->selectAll();
+    return false;
+}
+
+void TNewChartDlg::accept()
+{
+    if (Done()) QDialog::accept();
+}
+
+bool TNewChartDlg::Done()
+{
+    // Everything is read and checked before the chart changes.
+    std::string error;
+    int year = 0, month = 0, day = 0, hour = 12, minute = 0;
+    if (!ParseDateText(program.Languages().DateFormatString, DateEd->text(), year, month, day, error))
+        return Bad(DateEd, 265, error);
+    if (!NoTimeBtn->isChecked() && !ParseTimeText(TimeEd->text(), hour, minute, error))
+        return Bad(TimeEd, 266, error);
+    const bool lookup = LookupCB->isChecked() && place;
+    double latitude = 0, longitude = 0;
+    if (!lookup) {
+        const auto lat = ParseDegMin(LatEd->text().toStdString(), error);
+        if (!lat || std::fabs(DegMinToDecimal(*lat)) > 90) return Bad(LatEd, 54, lat ? "at most 90.00" : error);
+        const auto lon = ParseDegMin(LongEd->text().toStdString(), error);
+        if (!lon || std::fabs(DegMinToDecimal(*lon)) > 180) return Bad(LongEd, 55, lon ? "at most 180.00" : error);
+        latitude = north ? std::fabs(*lat) : -std::fabs(*lat);
+        longitude = west ? std::fabs(*lon) : -std::fabs(*lon);
+    }
+    const bool autoZone = AdjustEd->text().trimmed().compare("auto", Qt::CaseInsensitive) == 0;
+    double adjust = 0;
+    if (!autoZone) {
+        const auto v = ParseDegMin(AdjustEd->text().toStdString(), error);
+        if (!v || std::fabs(DegMinToDecimal(*v)) > 24)
+            return Bad(AdjustEd, 267, v ? "within -24.00 and 24.00 (hours.minutes added to the clock time to give UT)"
+                                        : error + " (hours.minutes, or auto)");
+        adjust = *v;
+    }
+
+    // A scratch chart takes the new data; the caller's chart only on success.
+    tChart next;
+    next.Assign(chart);
+    next.Name = Name1->text().toStdString();
+    next.FirstName = FirstName1->text().toStdString();
+    next.Comment = Comment1->text().toStdString();
+    next.Reference = Ref1->text().toStdString();
+    next.Sex = MaleBtn->isChecked() ? 1 : 0;
+    if (lookup) {
+        next.BirthPlace = place->name;
+        next.State = place->state;
+        next.Country = place->country;
+        next.Latitude = place->latitude;
+        next.Longitude = place->longitude;
+    } else {
+        next.BirthPlace = CityEd->text().trimmed().toStdString();
+        next.Latitude = latitude;
+        next.Longitude = longitude;
+    }
+    next.Year = static_cast<std::uint16_t>(year);
+    next.Month = static_cast<std::uint16_t>(month);
+    next.Day = static_cast<std::uint16_t>(day);
+    next.Hour = static_cast<std::uint16_t>(hour);
+    next.Minute = static_cast<std::uint16_t>(minute);
+    if (NoTimeBtn->isChecked()) next.HouseType = kTimeUnknown;
+    else if (chart.HouseType == kTimeUnknown) next.HouseType = static_cast<std::uint8_t>(program.Options().HouseType);
+    if (autoZone) {
+        const bool sure = program.Data().FindAdjust(next);
+        const tClockTime clock = NoTimeBtn->isChecked() ? tClockTime{} : CheckClockTime(program.Data(), next);
+        QString doubt;
+        if (!sure) doubt = program.Caption(269);
+        if (clock.kind != tClockTime::kNormal) {
+            if (!doubt.isEmpty()) doubt += "\n";
+            doubt += TimeText(program.Languages().TimeFormat, hour, minute) +
+                     (clock.kind == tClockTime::kSkipped ? ": the clocks skipped this time that day"
+                                                         : ": this time occurred twice that day") +
+                     QString(" (%1 before the change, %2 after it)")
+                         .arg(Packed(clock.adjustBefore, 6).trimmed(), Packed(clock.adjustAfter, 6).trimmed());
+        }
+        if (!doubt.isEmpty()) {
+            // The found value stays in the field: a second OK accepts it.
+            program.Messenger().Tell(this, tMessenger::kWarning, windowTitle(), doubt);
+            AdjustEd->setText(Packed(next.Adjust, 6));
+            AdjustEd->setFocus();
+            AdjustEd->selectAll();
+            return false;
+        }
+        adjust = next.Adjust;
+    }
+    next.Adjust = adjust;
+    chart.Assign(next);
+    return true;
+}
+
+}  // namespace quintara

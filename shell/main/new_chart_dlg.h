@@ -1,0 +1,64 @@
+// The data of a new chart (or of a chart being modified): names, sex,
+// place looked up while typing, coordinates, date, time and zone.
+#pragma once
+
+#include <optional>
+
+#include <QDialog>
+
+#include "chart/chart.h"
+#include "data/data_module.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace quintara {
+
+class tProgram;
+
+class TNewChartDlg : public QDialog {
+public:
+    // OK writes into chart; Cancel leaves it as it was.
+    TNewChartDlg(tProgram& program, tChart& chart, QWidget* parent = nullptr);
+
+    static constexpr int kHelpContext = 101;
+
+    // The place typed so far: the first locality starting with it in the
+    // chart's country, else anywhere, else a beep and the locality dialog.
+    void LocatePlace(const QString& text);
+    void FillPlace(const tLocality& place);
+    void ShowLongitudeAsTime();
+    void ShowTimeAsLongitude();
+    void SetTimeUnknown(bool unknown);
+    void ToggleNS();
+    void ToggleEW();
+    void accept() override;
+
+    QLineEdit *Name1, *FirstName1, *Comment1, *Ref1, *CityEd, *LatEd, *LongEd, *LongTEd, *DateEd, *TimeEd, *AdjustEd;
+    QRadioButton *MaleBtn, *FemaleBtn;
+    QCheckBox *LookupCB, *NoTimeBtn;
+    QPushButton *CityBtn, *NSBtn, *EWBtn, *PlusBtn, *OptionsBtn, *OkBtn;
+    QLabel *CountryDBLbl, *CityDBLbl, *PopulEd;
+
+private:
+    bool Done();
+    // A field that does not parse: the message names it, focus goes there.
+    bool Bad(QLineEdit* field, int caption, const std::string& why);
+
+    tProgram& program;
+    tChart& chart;
+    std::optional<tLocality> place;  // the located row
+    bool north = true, west = true;
+};
+
+// The short date format of the national settings applied to a date, and
+// back; false with error when the text is no date.
+QString DateText(const std::string& format, int year, int month, int day);
+bool ParseDateText(const std::string& format, const QString& text, int& year, int& month, int& day, std::string& error);
+QString TimeText(int timeFormat, int hour, int minute);
+bool ParseTimeText(const QString& text, int& hour, int& minute, std::string& error);
+
+}  // namespace quintara

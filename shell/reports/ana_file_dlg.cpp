@@ -1,0 +1,77 @@
+#include "reports/ana_file_dlg.h"
+
+#include <filesystem>
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "main/help_window.h"
+#include "main/program.h"
+
+namespace quintara {
+
+namespace {
+constexpr int kKindCaptions[] = {90, 75, 76, 78, 83, 80, 84, 81};
+}
+
+TAnaFileDlg::TAnaFileDlg(tProgram& p, QWidget* parent) : QDialog(parent), program(p)
+{
+    setObjectName("TAnaFileDlg");
+    setWindowTitle(p.Caption(168));
+    ModuleLB = new QListWidget(this);
+    ModuleLB->setObjectName("ModuleLB");
+    Refresh();
+    connect(ModuleLB, &QListWidget::itemActivated, this, [this](QListWidgetItem*) {
+        const int kind = ModuleLB->currentRow();
+        const QString start = QString::fromStdString(JoinHome(kind));
+        const QString path = QFileDialog::getOpenFileName(this, program.Caption(kKindCaptions[kind]), start,
+                                                          "Analysis files (*.a*)");
+        if (!path.isEmpty()) Choose(kind, path);
+    });
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(p.Caption(222), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(p.Caption(223), QDialogButtonBox::RejectRole);
+    buttons->addButton(p.Caption(45), QDialogButtonBox::HelpRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(program, kHelpContext, this); });
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(ModuleLB);
+    layout->addWidget(buttons);
+    resize(460, 300);
+}
+
+std::string TAnaFileDlg::JoinHome(int kind) const
+{
+    return (std::filesystem::path(program.Home()) / program.Options().GetAnalysisFile(kind)).string();
+}
+
+void TAnaFileDlg::Refresh()
+{
+    ModuleLB->clear();
+    for (int k = 0; k < 8; ++k)
+        ModuleLB->addItem(program.Caption(kKindCaptions[k]) + "\t" +
+                          QString::fromStdString(program.Options().GetAnalysisFile(k)));
+}
+
+bool TAnaFileDlg::Choose(int kind, const QString& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path chosen = fs::weakly_canonical(path.toStdString(), ec);
+    const fs::path home = fs::weakly_canonical(program.Home(), ec);
+    if (chosen.parent_path() != home) {
+        program.Messenger().Tell(this, tMessenger::kWarning, program.Caption(168),
+                                 "The analysis files are read from the program folder " +
+                                     QString::fromStdString(home.string()) + "; copy the file there first.");
+        return false;
+    }
+    program.Options().SetAnalysisFile(kind, chosen.filename().string());
+    Refresh();
+    return true;
+}
+
+}  // namespace quintara

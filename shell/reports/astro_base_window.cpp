@@ -1,0 +1,194 @@
+#include "reports/astro_base_window.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "chart/date_time.h"
+#include "graphics/font_substitution.h"
+#include "main/new_chart_dlg.h"
+#include "platform/atomic_file.h"
+#include "reports/analysis.h"
+#include "reports/chart_saving.h"
+#include "reports/info_dlg.h"
+#include "reports/natal_reports.h"
+#include "reports/text_writers.h"
+
+namespace quintara {
+
+namespace {
+
+std::unique_ptr<tChart> CopyOf(const tChart& c, const OptionSet* set)
+{
+    auto copy = std::make_unique<tChart>(set);
+    copy->Assign(c);
+    CalcChart(*copy);
+    return copy;
+}
+
+QFont ReportFont(TMainOptions& o)
+{
+    const tExtFont& f = o.GetFont();
+    QFont font(QString::fromStdString(SubstituteFont(f.Name, "").Family));
+    font.setPointSize(f.Size > 0 ? f.Size : 11);
+    return font;
+}
+
+}  // namespace
+
+TAstroBaseWindow::TAstroBaseWindow(tProgram& p, const tChart& firstChart, const tChart* secondChart, QWidget* parent)
+    : QWidget(parent), ctx(p.ReportContext()), program(p)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    first = CopyOf(firstChart, &p.Options().BirthSet);
+    if (secondChart && secondChart != &firstChart) second = CopyOf(*secondChart, &p.Options().BirthSet);
+    richText = new TAFRichEdit(this);
+    richText->setFont(ReportFont(p.Options()));
+    richText->document()->setDefaultFont(richText->font());
+    richText->setContextMenuPolicy(Qt::DefaultContextMenu);
+    resize(720, 520);
+}
+
+TAstroBaseWindow::~TAstroBaseWindow() = default;
+
+void TAstroBaseWindow::Build()
+{
+    richText->clear();
+    Write([&](tReportText& t) { WriteHeader(t, First(), ctx); });
+    InsText();
+    richText->document()->setModified(false);
+    richText->moveCursor(QTextCursor::Start);
+}
+
+void TAstroBaseWindow::InsText() { Write([&](tReportText& t) { WriteList(t, First(), ctx); }); }
+
+void TAstroBaseWindow::InsList() { Write([&](tReportText& t) { WriteFullList(t, First(), ctx); }); }
+
+void TAstroBaseWindow::InsAspects()
+{
+    tAspectsCollection aspects(ctx.AspectRules);
+    Write([&](tReportText& t) { DisplayAspects(t, First(), aspects, ctx); });
+}
+
+void TAstroBaseWindow::InsAnalyse()
+{
+    tAnalysisFile file;
+    std::string error;
+    const std::string path = JoinPath(program.Home(), program.Options().GetAnalysisFile(kAnalysisBirthChart));
+    if (!file.Open(path, error)) {
+        program.Messenger().Tell(this, tMessenger::kWarning, program.Caption(73), QString::fromStdString(error));
+        return;
+    }
+    std::vector<std::string> lines;
+    AnalyseChart(kAnalysisBirthChart, file, lines, First(), ctx);
+    Write([&](tReportText& t) {
+        for (const std::string& l : lines) t.AddLine(l);
+    });
+}
+
+void TAstroBaseWindow::SaveChart()
+{
+    const bool textModified = richText->document()->isModified();
+    const std::string html = richText->toHtml().toStdString();
+    quintara::SaveChart(program.Data(), First(), textModified ? &html : nullptr, [&] {
+        return program.Messenger().Ask(this, tMessenger::kQuestion, "Overwrite saved chart", "", tMessenger::kYesNo) ==
+               tMessenger::kAnswerYes;
+    });
+    ChartModified = false;
+    richText->document()->setModified(false);
+}
+
+void TAstroBaseWindow::SaveText()
+{
+    quintara::SaveText(program.Data(), First(), richText->toHtml().toStdString());
+    richText->document()->setModified(false);
+}
+
+bool TAstroBaseWindow::ModifyChart()
+{
+    TNewChartDlg dialog(program, First(), this);
+    dialog.setWindowTitle(program.Caption(165));
+    if (dialog.exec() != QDialog::Accepted) return false;
+    CalcChart(First());
+    ChartModified = true;
+    const bool rebuild = RebuildTextAfterModify(richText->document()->isModified(), [&] {
+        return program.Messenger().Ask(this, tMessenger::kQuestion, "Change text display", "", tMessenger::kYesNo) ==
+               tMessenger::kAnswerYes;
+    });
+    if (rebuild) Build();
+    return true;
+}
+
+bool TAstroBaseWindow::ExportText(const QString& path, QString& error)
+{
+    tQtFontMetrics metrics(richText->font());
+    tReportText text(metrics);
+    richText->CopyTo(text);
+    const tExtFont& f = program.Options().GetFont();
+    std::string why;
+    if (!WriteFileAtomically(path.toStdString(), WriteRtf(text, {f.Name, f.Size}), &why)) {
+        error = QString::fromStdString(why);
+        return false;
+    }
+    return true;
+}
+
+bool TAstroBaseWindow::CanClose()
+{
+    const auto ask = [&](int caption) {
+        return program.Messenger().Ask(this, tMessenger::kQuestion, windowTitle(), program.Caption(caption),
+                                       tMessenger::kYesNoCancel);
+    };
+    switch (CloseQuestion(ChartModified, richText->document()->isModified())) {
+    case tCloseQuestion::SaveChart: {
+        const auto a = ask(38);
+        if (a == tMessenger::kAnswerCancel) return false;
+        if (a == tMessenger::kAnswerYes) SaveChart();
+        return true;
+    }
+    case tCloseQuestion::SaveText: {
+        const auto a = ask(39);
+        if (a == tMessenger::kAnswerCancel) return false;
+        if (a == tMessenger::kAnswerYes) SaveText();
+        return true;
+    }
+    default: return true;
+    }
+}
+
+void TAstroBaseWindow::closeEvent(QCloseEvent* event)
+{
+    if (CanClose()) event->accept();
+    else event->ignore();
+}
+
+void TAstroBaseWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::MiddleButton) ShowInfo();
+    QWidget::mousePressEvent(event);
+}
+
+void TAstroBaseWindow::resizeEvent(QResizeEvent* event)
+{
+    // The text is no wider than 40 times the report font's height.
+    const int limit = 40 * QFontMetrics(richText->font()).height();
+    richText->setGeometry(0, 0, std::min(width(), limit), height());
+    QWidget::resizeEvent(event);
+}
+
+QString TAstroBaseWindow::InfoText()
+{
+    const tChart& c = First();
+    QString s = QString::fromStdString(c.BirthPlace) + " " + QString::number(c.State) + "\r\n";
+    s += QString::fromStdString(ctx.CountryName ? ctx.CountryName(c.Country) : std::string()) + "\r\n";
+    s += " " + QString::fromStdString(ctx.LongDateTime(c)) + "\r\n";
+    s += program.Caption(54) + QString::fromStdString(Fixed(c.Latitude, 6, 2)) + " " + program.Caption(55) +
+         QString::fromStdString(Fixed(c.Longitude, 6, 2));
+    return s;
+}
+
+void TAstroBaseWindow::ShowInfo() { ShowInfoPanel(this, QString::fromStdString(First().Name), InfoText()); }
+
+}  // namespace quintara

@@ -1,0 +1,86 @@
+// The report window: one rich-text control over the window's own copies of
+// one or two charts. The report classes override what they write; the
+// frame forwards its commands (save, lists, analysis, export) here.
+#pragma once
+
+#include <memory>
+
+#include <QWidget>
+
+#include "aspects/aspects.h"
+#include "chart/chart.h"
+#include "main/program.h"
+#include "reports/af_rich_edit.h"
+
+namespace quintara {
+
+class TAstroBaseWindow : public QWidget {
+public:
+    // The window's charts are copies of first (and of second when given and
+    // another object), recomputed; the caller's charts never change.
+    TAstroBaseWindow(tProgram& program, const tChart& first, const tChart* second, QWidget* parent = nullptr);
+    ~TAstroBaseWindow() override;
+
+    tProgram& Program() { return program; }
+    tChart& First() { return *first; }
+    tChart& Second() { return second ? *second : *first; }
+    TAFRichEdit& Text() { return *richText; }
+    bool ChartModified = false;
+
+    virtual int HelpContext() const { return 0; }
+    // A window whose chart can be saved and modified (Save, Modify, Print).
+    virtual bool IsChartWindow() const { return false; }
+    // An auxiliary window: its Chart and Chart 2 menus are disabled.
+    virtual bool IsSecondary() const { return false; }
+    // The Chart and Chart 2 menu commands this window offers.
+    virtual bool OffersMidpoints() const { return true; }
+
+    // Builds the text: header and body; the text counts as unmodified.
+    void Build();
+    virtual void InsText();
+    void InsList();
+    void InsAspects();
+    void InsAnalyse();
+    // Appends a report text built by write().
+    template <class F>
+    void Write(F&& write)
+    {
+        tQtFontMetrics metrics(Text().font());
+        tReportText text(metrics);
+        write(text);
+        Text().Append(text);
+    }
+
+    // Chart 1 > New ...: further windows on this window's charts.
+    virtual void NewNatal() {}
+    virtual void NewList() {}
+    virtual void NewAspects() {}
+    virtual void NewAnalysis() {}
+
+    void SaveChart();
+    void SaveText();
+    // The chart dialog on the first chart (caption 165 "Modify"); true when
+    // the chart changed.
+    bool ModifyChart();
+    // The text as a rich-text file; false with error on failure.
+    bool ExportText(const QString& path, QString& error);
+    // The close questions; false keeps the window open.
+    bool CanClose();
+
+    void ShowInfo();
+    QString InfoText();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+    tReportContext ctx;
+
+private:
+    tProgram& program;
+    std::unique_ptr<tChart> first, second;
+    TAFRichEdit* richText;
+};
+
+}  // namespace quintara

@@ -1,0 +1,104 @@
+#include "reports/natal_windows.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "reports/natal_reports.h"
+
+namespace quintara {
+
+namespace {
+
+QString Names(const tChart& c)
+{
+    return QString::fromStdString(c.Name) + " " + QString::fromStdString(c.FirstName);
+}
+
+}  // namespace
+
+QMdiArea* AreaOf(QWidget* window)
+{
+    for (QWidget* w = window; w; w = w->parentWidget())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) return sub->mdiArea();
+    return nullptr;
+}
+
+void ShowReportWindow(QMdiArea* area, TAstroBaseWindow* window)
+{
+    if (!area) {
+        window->show();
+        return;
+    }
+    QMdiSubWindow* sub = area->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(window->windowTitle());
+    sub->show();
+    area->setActiveSubWindow(sub);
+}
+
+void TAstroWindow::NewNatal() { ShowReportWindow(AreaOf(this), new TNatalWindow(Program(), false, First(), &Second())); }
+void TAstroWindow::NewList() { ShowReportWindow(AreaOf(this), new TListWindow(Program(), First(), &Second())); }
+void TAstroWindow::NewAspects() { ShowReportWindow(AreaOf(this), new TAspectsWindow(Program(), First(), &Second())); }
+void TAstroWindow::NewAnalysis()
+{
+    ShowReportWindow(AreaOf(this), new TAnalysisWindow(Program(), First(), &Second()));
+}
+
+TNatalWindow::TNatalWindow(tProgram& program, bool fromTable, const tChart& first, const tChart* second,
+                           QWidget* parent)
+    : TAstroWindow(program, first, second, parent)
+{
+    First().ChartType = 0;
+    setWindowTitle(Names(First()));
+    Open(fromTable);
+}
+
+void TNatalWindow::Open(bool fromTable)
+{
+    // The stored text of the row, when there is one, instead of a new report.
+    std::string stored;
+    if (fromTable) {
+        try {
+            stored = Program().Data().LoadChartText();
+        } catch (const tStorageError&) {
+        }
+    }
+    if (stored.empty()) {
+        Build();
+        return;
+    }
+    Text().setHtml(QString::fromStdString(stored));
+    Text().document()->setModified(false);
+    Text().moveCursor(QTextCursor::Start);
+}
+
+TListWindow::TListWindow(tProgram& program, const tChart& first, const tChart* second, QWidget* parent)
+    : TNatalWindow(program, false, first, second, parent)
+{
+    Build();  // the list, not the natal positions the base built
+}
+
+void TListWindow::InsText() { InsList(); }
+
+TAnalysisWindow::TAnalysisWindow(tProgram& program, const tChart& first, const tChart* second, QWidget* parent)
+    : TSecondaryWindow(program, first, second, parent)
+{
+    setWindowTitle(program.Caption(73) + ": " + Names(First()));
+    Build();
+}
+
+void TAnalysisWindow::InsText() { InsAnalyse(); }
+
+TAspectsWindow::TAspectsWindow(tProgram& program, const tChart& first, const tChart* second, QWidget* parent)
+    : TSecondaryWindow(program, first, second, parent)
+{
+    // An unnamed chart is named by its birth date and time, as the header does.
+    if (First().Name.empty()) First().Name = ctx.Date(First().Year, First().Month, First().Day);
+    if (First().FirstName.empty()) First().FirstName = ctx.Time(First().Hour, First().Minute);
+    setWindowTitle(program.Caption(74) + ": " + Names(First()));
+    Build();
+}
+
+void TAspectsWindow::InsText() { InsAspects(); }
+
+}  // namespace quintara

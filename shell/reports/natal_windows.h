@@ -1,0 +1,67 @@
+// The one-chart report windows: the birth chart, the numbered list, the
+// interpretation and the aspects.
+#pragma once
+
+#include "reports/astro_base_window.h"
+
+class QMdiArea;
+
+namespace quintara {
+
+// A chart window: its Chart menu opens further windows on its charts.
+class TAstroWindow : public TAstroBaseWindow {
+public:
+    using TAstroBaseWindow::TAstroBaseWindow;
+    bool IsChartWindow() const override { return true; }
+    void NewNatal() override;
+    void NewList() override;
+    void NewAspects() override;
+    void NewAnalysis() override;
+};
+
+class TNatalWindow : public TAstroWindow {
+public:
+    // fromTable: the chart table's current row holds the chart; its stored
+    // text, when there is one, is shown instead of a new report.
+    TNatalWindow(tProgram& program, bool fromTable, const tChart& first, const tChart* second = nullptr,
+                 QWidget* parent = nullptr);
+    int HelpContext() const override { return 404; }
+    bool OffersMidpoints() const override { return false; }
+
+protected:
+    void Open(bool fromTable);
+};
+
+class TListWindow : public TNatalWindow {
+public:
+    TListWindow(tProgram& program, const tChart& first, const tChart* second = nullptr, QWidget* parent = nullptr);
+    void InsText() override;
+};
+
+class TSecondaryWindow : public TAstroBaseWindow {
+public:
+    using TAstroBaseWindow::TAstroBaseWindow;
+    bool IsSecondary() const override { return true; }
+};
+
+class TAnalysisWindow : public TSecondaryWindow {
+public:
+    TAnalysisWindow(tProgram& program, const tChart& first, const tChart* second = nullptr, QWidget* parent = nullptr);
+    int HelpContext() const override { return 403; }
+    void InsText() override;
+};
+
+class TAspectsWindow : public TSecondaryWindow {
+public:
+    TAspectsWindow(tProgram& program, const tChart& first, const tChart* second = nullptr, QWidget* parent = nullptr);
+    int HelpContext() const override { return 402; }
+    void InsText() override;
+};
+
+// The frame's document area a window stands in (none before it is shown).
+QMdiArea* AreaOf(QWidget* window);
+// Shows a report window as a document of the area, captioned, freed when
+// it closes.
+void ShowReportWindow(QMdiArea* area, TAstroBaseWindow* window);
+
+}  // namespace quintara

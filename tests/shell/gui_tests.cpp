@@ -1,0 +1,349 @@
+// The desktop program driven as a user drives it: fields set, buttons
+// pressed, questions answered through a messenger of the test's own.
+#include <deque>
+#include <filesystem>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include "data/chart_file.h"
+#include "data/city_file_dlg.h"
+#include "engine/houses.h"
+#include "main/application.h"
+#include "main/main_form.h"
+#include "main/new_chart_dlg.h"
+#include "main/program.h"
+#include "platform/atomic_file.h"
+#include "platform/program_home.h"
+#include "reports/natal_windows.h"
+
+using namespace quintara;
+
+namespace {
+
+// Answers questions from a queue (Yes when it runs dry) and keeps what
+// was asked.
+class tTestMessenger : public tMessenger {
+public:
+    tAnswer Ask(QWidget*, tKind kind, const QString& title, const QString& text, tButtons) override
+    {
+        asked.push_back({kind, title, text});
+        if (answers.empty()) return kAnswerYes;
+        const tAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void Beep() override { ++beeps; }
+
+    struct tAsked {
+        tKind kind;
+        QString title, text;
+    };
+    std::vector<tAsked> asked;
+    std::deque<tAnswer> answers;
+    int beeps = 0;
+};
+
+// Runs action once the next modal dialog is up (tests never wait on a
+// real user).
+template <class F>
+void WhenModal(F action)
+{
+    QTimer::singleShot(0, [action] {
+        if (QWidget* w = QApplication::activeModalWidget()) action(w);
+    });
+}
+
+}  // namespace
+
+class GuiTests : public QObject {
+    Q_OBJECT
+
+private:
+    std::filesystem::path home;
+    tTestMessenger messenger;
+    std::unique_ptr<tProgram> program;
+    std::unique_ptr<TMainForm> frame;
+
+    tChart& Birth(tChart& c)
+    {
+        c.Name = "Durand";
+        c.FirstName = "Elise";
+        c.Year = 1990, c.Month = 5, c.Day = 17, c.Hour = 14, c.Minute = 30;
+        c.Adjust = -2.00, c.Latitude = 48.52, c.Longitude = -2.21;
+        c.BirthPlace = "Paris";
+        CalcChart(c);
+        return c;
+    }
+
+    TNatalWindow* OpenNatal()
+    {
+        tChart c;
+        auto* w = new TNatalWindow(*program, false, Birth(c));
+        frame->AddChild(w);
+        return w;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        home = std::filesystem::temp_directory_path() / ("quintara-gui-" + std::to_string(QCoreApplication::applicationPid()));
+        std::filesystem::remove_all(home);
+        std::filesystem::create_directories(home);
+        QVERIFY(SeedProgramHome(home.string(), QUINTARA_SEED_DIR));
+        static_cast<TApplication*>(qApp)->SetMessenger(&messenger);
+        program = std::make_unique<tProgram>(home.string(), messenger);
+        frame = std::make_unique<TMainForm>(*program);
+        frame->show();
+    }
+
+    void cleanupTestCase()
+    {
+        frame.reset();
+        program.reset();
+        std::filesystem::remove_all(home);
+    }
+
+    void cleanup()
+    {
+        messenger.answers.clear();
+        messenger.answers.assign(16, tMessenger::kAnswerNo);  // nothing is saved by accident
+        frame->Area()->closeAllSubWindows();
+        messenger.answers.clear();
+        messenger.asked.clear();
+        messenger.beeps = 0;
+    }
+
+    void menusFollowTheActiveWindow()
+    {
+        frame->UpdateMenus();
+        for (const char* name : {"FileSaveItem", "FileModifyItem", "FileClose", "PrintWindow"})
+            QVERIFY2(!frame->Action(name)->isEnabled(), name);
+        QVERIFY(!frame->Menu("Window2")->menuAction()->isEnabled());
+        QVERIFY(!frame->Menu("Chart1")->menuAction()->isVisible());
+        OpenNatal();
+        for (const char* name : {"FileSaveItem", "FileModifyItem", "FileClose", "SaveBtn", "InsertAnalysis"})
+            QVERIFY2(frame->Action(name)->isEnabled(), name);
+        QVERIFY(frame->Menu("Window2")->menuAction()->isEnabled());
+        QVERIFY(frame->Menu("Chart1")->menuAction()->isVisible());
+        // An aspects window is auxiliary: no Chart menu, no Save.
+        tChart c;
+        frame->AddChild(new TAspectsWindow(*program, Birth(c)));
+        QVERIFY(!frame->Action("FileSaveItem")->isEnabled());
+        QVERIFY(!frame->Menu("Chart1")->menuAction()->isEnabled());
+        QVERIFY(frame->Action("FileClose")->isEnabled());
+    }
+
+    void menusTakeTheNewLanguage()
+    {
+        const std::string french = (home / "Fran\u00E7ais.txt").string();
+        QVERIFY(WriteFileAtomically(french, "[Captions]\n120=Fichier\n"));
+        program->Languages().SetLanguage(33);
+        frame->UpdateMenus();
+        QCOMPARE(frame->Menu("File1")->title(), QString("Fichier"));
+        QCOMPARE(frame->Action("FileNewItem")->text(), QString("New"));  // untranslated: the default
+        program->Languages().SetLanguage(1);
+        frame->UpdateMenus();
+        QCOMPARE(frame->Menu("File1")->title(), QString("File"));
+    }
+
+    void closingAModifiedChartAsksOnlyToSaveTheChart()
+    {
+        TNatalWindow* w = OpenNatal();
+        w->ChartModified = true;
+        w->Text().append("my note");  // the text is modified too
+        messenger.answers = {tMessenger::kAnswerCancel};
+        QVERIFY(!w->parentWidget()->close());
+        QCOMPARE(messenger.asked.size(), std::size_t{1});
+        QCOMPARE(messenger.asked[0].text, QString("Save chart data?"));
+        messenger.asked.clear();
+        const int before = program->Data().ChartTable().RecordCount();
+        messenger.answers = {tMessenger::kAnswerYes};
+        QVERIFY(w->parentWidget()->close());
+        QCOMPARE(messenger.asked.size(), std::size_t{1});
+        tTable& t = program->Data().ChartTable();
+        t.Refresh();
+        QCOMPARE(t.RecordCount(), before + 1);
+        QVERIFY(t.Locate({"NAME"}, {std::string("Durand")}));
+        QVERIFY(QString::fromStdString(t.TextOr("TEXT")).contains("my note"));
+    }
+
+    void noToOverwriteAppendsARow()
+    {
+        TNatalWindow* w = OpenNatal();
+        w->SaveChart();  // a row of its own
+        tTable& t = program->Data().ChartTable();
+        const int rows = t.RecordCount();
+        messenger.answers = {tMessenger::kAnswerNo};
+        w->SaveChart();
+        QCOMPARE(messenger.asked.back().title, QString("Overwrite saved chart"));
+        t.Refresh();
+        QCOMPARE(t.RecordCount(), rows + 1);
+    }
+
+    void unsureZoneIsShownAndASecondOkAcceptsIt()
+    {
+        tChart c;
+        Birth(c);
+        c.Country = 9999;  // a country the time tables do not know
+        c.Adjust = 0;
+        TNewChartDlg d(*program, c);
+        d.LookupCB->setChecked(false);
+        d.LongEd->setText("40.00");
+        if (d.EWBtn->text() == "W") QTest::mouseClick(d.EWBtn, Qt::LeftButton);
+        QCOMPARE(d.AdjustEd->text(), QString("auto"));
+        QTest::mouseClick(d.OkBtn, Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Rejected));  // still open
+        QCOMPARE(messenger.asked.back().text, QString("Time zone not sure"));
+        QCOMPARE(d.AdjustEd->text().trimmed(), QString("-3.00"));  // round(-40.00 / 15)
+        QCOMPARE(QApplication::focusWidget() == d.AdjustEd || !d.isVisible(), true);
+        QTest::mouseClick(d.OkBtn, Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(c.Adjust, -3.00);
+        QCOMPARE(c.Longitude, -40.00);
+    }
+
+    void eastWestAndTheLongitudeAsTime()
+    {
+        tChart c;
+        TNewChartDlg d(*program, Birth(c));
+        d.LookupCB->setChecked(false);
+        d.LongEd->setText("15.00");
+        d.ShowLongitudeAsTime();
+        QCOMPARE(d.LongTEd->text(), QString("01:00"));
+        d.LongTEd->setText("01:30");
+        d.ShowTimeAsLongitude();
+        QCOMPARE(d.LongEd->text().trimmed(), QString("22.30"));
+        d.LongEd->setText("2.30");
+        const QString before = d.PlusBtn->text();
+        QTest::mouseClick(d.EWBtn, Qt::LeftButton);
+        QVERIFY(d.PlusBtn->text() != before);
+        if (d.EWBtn->text() != "E") QTest::mouseClick(d.EWBtn, Qt::LeftButton);
+        QCOMPARE(d.PlusBtn->text(), QString("-"));
+        d.AdjustEd->setText("-1.00");
+        QTest::mouseClick(d.OkBtn, Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(c.Longitude, -2.30);
+    }
+
+    void timeUnknownFixesNoonAndNoHouses()
+    {
+        tChart c;
+        TNewChartDlg d(*program, Birth(c));
+        d.AdjustEd->setText("-2.00");
+        QTest::mouseClick(d.NoTimeBtn, Qt::LeftButton);
+        QVERIFY(!d.TimeEd->isEnabled());
+        QCOMPARE(d.TimeEd->text().left(5), QString("12:00"));
+        QTest::mouseClick(d.OkBtn, Qt::LeftButton);
+        QCOMPARE(c.HouseType, std::uint8_t{kTimeUnknown});
+        QCOMPARE(int(c.Hour), 12);
+        QCOMPARE(int(c.Minute), 0);
+    }
+
+    void badFieldsNameThemselvesAndKeepTheDialogOpen()
+    {
+        tChart c;
+        Birth(c);
+        TNewChartDlg d(*program, c);
+        d.DateEd->setText("31/02/1990");
+        QTest::mouseClick(d.OkBtn, Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QVERIFY(messenger.asked.back().text.startsWith("Date: day: 31"));
+        QCOMPARE(int(c.Day), 17);  // the chart is untouched
+        d.DateEd->setText("17/05/1990");
+        d.AdjustEd->setText("zone");
+        QTest::mouseClick(d.OkBtn, Qt::LeftButton);
+        QVERIFY(messenger.asked.back().text.startsWith("Zone: "));
+    }
+
+    void unknownPlaceBeepsAndOpensThePicker()
+    {
+        tChart c;
+        TNewChartDlg d(*program, Birth(c));
+        bool picked = false;
+        WhenModal([&](QWidget* w) {
+            picked = w->objectName() == "TCityFileDlg";
+            static_cast<QDialog*>(w)->reject();
+        });
+        d.LocatePlace("Qqqxzz");
+        QCOMPARE(messenger.beeps, 1);
+        QVERIFY(picked);
+        d.LocatePlace("Lyon");
+        QCOMPARE(d.CityDBLbl->text(), QString("Lyon"));
+        QCOMPARE(messenger.beeps, 1);
+    }
+
+    void localityPickerFindsAndFilters()
+    {
+        TCityFileDlg d(*program, QString(), 0);
+        QTest::keyClicks(d.FindEd, "par");
+        auto place = d.Current();
+        QVERIFY(place);
+        QVERIFY(QString::fromStdString(place->name).startsWith("Par", Qt::CaseInsensitive));
+        tTable& cities = program->Data().CityTable();
+        const int all = cities.RecordCount();
+        TCityFileDlg france(*program, "Paris", 250, nullptr);  // the tables' code of France
+        QVERIFY(!france.AllCB->isChecked());
+        QVERIFY(cities.RecordCount() < all);
+        QVERIFY(france.Current());
+        QCOMPARE(france.Current()->country, 250);
+        QTest::mouseClick(france.AllCB, Qt::LeftButton);
+        QCOMPARE(cities.RecordCount(), all);
+    }
+
+    void aThrowingHandlerShowsTheMessageAndTheProgramGoesOn()
+    {
+        struct tThrower : QObject {
+            bool event(QEvent* e) override
+            {
+                if (e->type() == QEvent::User) throw std::runtime_error("no chart file is open");
+                return QObject::event(e);
+            }
+        } thrower;
+        QEvent e(QEvent::User);
+        QCoreApplication::sendEvent(&thrower, &e);
+        QCOMPARE(messenger.asked.back().kind, tMessenger::kError);
+        QCOMPARE(messenger.asked.back().text, QString("no chart file is open"));
+        QVERIFY(frame->isVisible());
+    }
+
+    void selectChartFileOpensItWhereItIs()
+    {
+        const std::filesystem::path other = home / "elsewhere";
+        std::filesystem::create_directories(other);
+        const std::string target = (other / "mine.db").string();
+        frame->SelectChartFile(QString::fromStdString(target));
+        QCOMPARE(program->Data().ChartFilePath(), target);
+        QCOMPARE(program->Options().GetChartFile(), target);
+        QVERIFY(frame->windowTitle().endsWith("mine.db"));
+        // A file that is not a chart file: said, and nothing changes.
+        const std::string text = (other / "notes.db").string();
+        QVERIFY(WriteFileAtomically(text, "not a table"));
+        frame->SelectChartFile(QString::fromStdString(text));
+        QVERIFY(messenger.asked.back().text.contains("is not a chart file"));
+        QCOMPARE(program->Data().ChartFilePath(), target);
+        std::string bytes;
+        QVERIFY(ReadWholeFile(text, bytes));
+        QCOMPARE(bytes, std::string("not a table"));
+        frame->SelectChartFile(QString::fromStdString((home / "chart.db").string()));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    TApplication app(argc, argv);
+    GuiTests tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+#include "gui_tests.moc"
