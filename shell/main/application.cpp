@@ -9,7 +9,6 @@ namespace quintara {
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName("Quintara");
-    setApplicationDisplayName("Quintara 5.1");
     setApplicationVersion("5.1");
 }
 
@@ -18,9 +17,9 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        if (messenger) messenger->Tell(activeWindow(), tMessenger::kError, applicationDisplayName(), e.what());
+        if (messenger) messenger->Tell(activeWindow(), tMessenger::kError, QStringLiteral("Quintara 5.1"), e.what());
     } catch (...) {
-        if (messenger) messenger->Tell(activeWindow(), tMessenger::kError, applicationDisplayName(), "unknown error");
+        if (messenger) messenger->Tell(activeWindow(), tMessenger::kError, QStringLiteral("Quintara 5.1"), "unknown error");
     }
     return false;
 }

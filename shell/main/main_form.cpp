@@ -444,7 +444,8 @@ void TMainForm::UpdateMenus()
     const bool secondary = w && w->IsSecondary();
     Menu("Chart1")->menuAction()->setEnabled(w && !secondary);
     for (QAction* a : Menu("Chart1")->actions())
-        if (!a->objectName().isEmpty() && a->objectName() != "Insert1" && a->objectName() != "Add1") a->setEnabled(!secondary);
+        if (!a->objectName().isEmpty() && a->objectName() != "Insert1" && a->objectName() != "Add1")
+            a->setEnabled(w && !secondary);
     Menu("Chart21")->menuAction()->setEnabled(w && !secondary);
     for (QAction* a : Menu("Chart21")->actions()) a->setEnabled(false);  // the two-chart windows are not here yet
     for (const char* name : {"ListBtn", "AspectsBtn", "AnalysisBtn", "FontBtn"}) Action(name)->setEnabled(chartWindow);

@@ -264,6 +264,10 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     connect(LongEd, &QLineEdit::editingFinished, this, &TNewChartDlg::ShowLongitudeAsTime);
     connect(LongTEd, &QLineEdit::editingFinished, this, &TNewChartDlg::ShowTimeAsLongitude);
     connect(NoTimeBtn, &QCheckBox::toggled, this, &TNewChartDlg::SetTimeUnknown);
+    // Tab order: names and sex, the place, then the moment and the zone.
+    QWidget* order[] = {Name1, FirstName1, Comment1, Ref1, MaleBtn, FemaleBtn, CityEd, CityBtn, LookupCB, LatEd, NSBtn,
+                        LongEd, EWBtn, PlusBtn, LongTEd, DateEd, TimeEd, NoTimeBtn, AdjustEd, OkBtn};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     Name1->setFocus();
 }
 

@@ -39,7 +39,7 @@ TAFRichEdit::TAFRichEdit(QWidget* parent) : QTextEdit(parent)
 {
     setAcceptRichText(true);
     setTabChangesFocus(false);
-    setLineWrapMode(QTextEdit::NoWrap);
+    setLineWrapMode(QTextEdit::WidgetWidth);  // long interpretation lines wrap; tables fit
 }
 
 void TAFRichEdit::Append(const tReportText& text)

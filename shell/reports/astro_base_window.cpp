@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -14,6 +15,7 @@
 #include "reports/chart_saving.h"
 #include "reports/info_dlg.h"
 #include "reports/natal_reports.h"
+#include "reports/rtf_reader.h"
 #include "reports/text_writers.h"
 
 namespace quintara {
@@ -47,8 +49,32 @@ TAstroBaseWindow::TAstroBaseWindow(tProgram& p, const tChart& firstChart, const 
     richText = new TAFRichEdit(this);
     richText->setFont(ReportFont(p.Options()));
     richText->document()->setDefaultFont(richText->font());
-    richText->setContextMenuPolicy(Qt::DefaultContextMenu);
+    // The context menu of the text: Info, Copy, Copy all, Paste.
+    richText->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(richText, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        connect(menu.addAction(program.Caption(206)), &QAction::triggered, this, &TAstroBaseWindow::ShowInfo);
+        connect(menu.addAction(program.Caption(47)), &QAction::triggered, richText, &QTextEdit::copy);
+        connect(menu.addAction(program.Caption(205)), &QAction::triggered, this, [this] {
+            richText->selectAll();
+            richText->copy();
+        });
+        connect(menu.addAction(program.Caption(48)), &QAction::triggered, richText, &QTextEdit::paste);
+        menu.exec(richText->viewport()->mapToGlobal(at));
+    });
+    // The middle button anywhere on the text opens the information panel.
+    richText->viewport()->installEventFilter(this);
     resize(720, 520);
+}
+
+bool TAstroBaseWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == richText->viewport() && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) {
+        ShowInfo();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 TAstroBaseWindow::~TAstroBaseWindow() = default;
@@ -88,11 +114,31 @@ void TAstroBaseWindow::InsAnalyse()
     });
 }
 
+std::string TAstroBaseWindow::Rtf()
+{
+    tQtFontMetrics metrics(richText->font());
+    tReportText text(metrics);
+    richText->CopyTo(text);
+    const tExtFont& f = program.Options().GetFont();
+    return WriteRtf(text, {f.Name, f.Size});
+}
+
+void TAstroBaseWindow::ShowStored(const std::string& stored)
+{
+    tQtFontMetrics metrics(richText->font());
+    tReportText text(metrics);
+    richText->clear();
+    if (ReadRtf(stored, text)) richText->Append(text);
+    else richText->setPlainText(QString::fromStdString(stored));  // text stored by other means
+    richText->document()->setModified(false);
+    richText->moveCursor(QTextCursor::Start);
+}
+
 void TAstroBaseWindow::SaveChart()
 {
     const bool textModified = richText->document()->isModified();
-    const std::string html = richText->toHtml().toStdString();
-    quintara::SaveChart(program.Data(), First(), textModified ? &html : nullptr, [&] {
+    const std::string rtf = Rtf();
+    quintara::SaveChart(program.Data(), First(), textModified ? &rtf : nullptr, [&] {
         return program.Messenger().Ask(this, tMessenger::kQuestion, "Overwrite saved chart", "", tMessenger::kYesNo) ==
                tMessenger::kAnswerYes;
     });
@@ -102,7 +148,7 @@ void TAstroBaseWindow::SaveChart()
 
 void TAstroBaseWindow::SaveText()
 {
-    quintara::SaveText(program.Data(), First(), richText->toHtml().toStdString());
+    quintara::SaveText(program.Data(), First(), Rtf());
     richText->document()->setModified(false);
 }
 
@@ -123,12 +169,8 @@ bool TAstroBaseWindow::ModifyChart()
 
 bool TAstroBaseWindow::ExportText(const QString& path, QString& error)
 {
-    tQtFontMetrics metrics(richText->font());
-    tReportText text(metrics);
-    richText->CopyTo(text);
-    const tExtFont& f = program.Options().GetFont();
     std::string why;
-    if (!WriteFileAtomically(path.toStdString(), WriteRtf(text, {f.Name, f.Size}), &why)) {
+    if (!WriteFileAtomically(path.toStdString(), Rtf(), &why)) {
         error = QString::fromStdString(why);
         return false;
     }

@@ -57,6 +57,9 @@ public:
     virtual void NewAspects() {}
     virtual void NewAnalysis() {}
 
+    // The text as rich text (what the chart file stores), and back.
+    std::string Rtf();
+    void ShowStored(const std::string& stored);
     void SaveChart();
     void SaveText();
     // The chart dialog on the first chart (caption 165 "Modify"); true when
@@ -67,10 +70,12 @@ public:
     // The close questions; false keeps the window open.
     bool CanClose();
 
+    QSize sizeHint() const override { return {760, 540}; }
     void ShowInfo();
     QString InfoText();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -32,7 +32,8 @@ void ShowReportWindow(QMdiArea* area, TAstroBaseWindow* window)
     QMdiSubWindow* sub = area->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(window->windowTitle());
-    sub->show();
+    sub->resize(window->sizeHint());
+    sub->showMaximized();  // a report opens full size, as its form is made
     area->setActiveSubWindow(sub);
 }
 
@@ -67,9 +68,7 @@ void TNatalWindow::Open(bool fromTable)
         Build();
         return;
     }
-    Text().setHtml(QString::fromStdString(stored));
-    Text().document()->setModified(false);
-    Text().moveCursor(QTextCursor::Start);
+    ShowStored(stored);
 }
 
 TListWindow::TListWindow(tProgram& program, const tChart& first, const tChart* second, QWidget* parent)

@@ -2,6 +2,7 @@
 
 #include "reports/margin.h"
 #include "reports/report_text.h"
+#include "reports/rtf_reader.h"
 #include "reports/text_writers.h"
 
 namespace quintara {
@@ -85,6 +86,48 @@ TEST(Margin, UnitConversionsAndTwips)
     EXPECT_EQ(both.Bottom(), 3000);
     EXPECT_EQ(both.Left(), 2500);
     EXPECT_EQ(both.Right(), 1500);
+}
+
+}  // namespace
+}  // namespace quintara
+
+namespace quintara {
+namespace {
+
+// What a report window stores comes back with its tab stops, attributes
+// and characters.
+TEST(ReportText, RtfReadsBackWhatItWrote)
+{
+    const tFixedMetrics metrics;
+    tReportText text(metrics);
+    text.SetTabs({8, 10});
+    text.AddLine("Sun\tTaurus\t26.21 {x} \\ é ♃ \xF0\x9F\x98\x80");
+    text.SetFormat({true, false, true, 14, "Arial"});
+    text.AddLine("bold\ttitle");
+    text.SetFormat({});
+    text.SetTabs({});
+    text.AddLine("");
+    const std::string rtf = WriteRtf(text, {"Times New Roman", 11});
+    tReportText back(metrics);
+    std::string error;
+    ASSERT_TRUE(ReadRtf(rtf, back, &error)) << error;
+    ASSERT_EQ(back.Paragraphs().size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(back.Paragraphs()[i].Text(), text.Paragraphs()[i].Text()) << i;
+        ASSERT_EQ(back.Paragraphs()[i].TabStops.size(), text.Paragraphs()[i].TabStops.size()) << i;
+        for (std::size_t k = 0; k < text.Paragraphs()[i].TabStops.size(); ++k)
+            EXPECT_NEAR(back.Paragraphs()[i].TabStops[k], text.Paragraphs()[i].TabStops[k], 0.05);
+    }
+    const tCharFormat& f = back.Paragraphs()[1].Runs.at(0).Format;
+    EXPECT_TRUE(f.Bold && f.Underline && !f.Italic);
+    EXPECT_EQ(f.Size, 14);
+    EXPECT_EQ(f.Font, "Arial");
+    EXPECT_EQ(back.Paragraphs()[0].Runs.at(0).Format, tCharFormat{});
+    // Not RTF, or unbalanced: refused, nothing appended.
+    EXPECT_FALSE(ReadRtf("<html>", back, &error));
+    EXPECT_FALSE(ReadRtf("{\\rtf1 {\\b open", back, &error));
+    EXPECT_FALSE(ReadRtf("{\\rtf1 }}", back, &error));
+    EXPECT_EQ(back.Paragraphs().size(), 3u);
 }
 
 }  // namespace
