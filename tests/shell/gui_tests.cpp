@@ -25,6 +25,7 @@
 #include "main/program.h"
 #include "platform/atomic_file.h"
 #include "platform/program_home.h"
+#include "reports/info_dlg.h"
 #include "reports/natal_windows.h"
 
 using namespace quintara;
@@ -315,6 +316,42 @@ private slots:
         QCOMPARE(messenger.asked.back().kind, tMessenger::kError);
         QCOMPARE(messenger.asked.back().text, QString("no chart file is open"));
         QVERIFY(frame->isVisible());
+    }
+
+    void middleButtonShowsTheChartsInformation()
+    {
+        TNatalWindow* w = OpenNatal();
+        QTest::mouseClick(w->Text().viewport(), Qt::MiddleButton, {}, QPoint(20, 20));
+        const auto panels = w->findChildren<TInfoDlg*>();
+        QCOMPARE(panels.size(), qsizetype{1});
+        const QStringList lines = panels[0]->Text().split('\n');
+        QCOMPARE(lines.size(), qsizetype{4});
+        QVERIFY(lines[0].startsWith("Paris"));
+        QVERIFY(lines[2].contains("1990"));
+        QVERIFY(lines[3].startsWith("Lat"));
+        // A second click replaces the panel.
+        QTest::mouseClick(w->Text().viewport(), Qt::MiddleButton, {}, QPoint(20, 20));
+        QCoreApplication::processEvents();
+        QCOMPARE(w->findChildren<TInfoDlg*>(QString(), Qt::FindDirectChildrenOnly).size(), qsizetype{1});
+    }
+
+    void replaceAllIsOneUndoStepAndStylesOnlyAdd()
+    {
+        TNatalWindow* w = OpenNatal();
+        TAFRichEdit& t = w->Text();
+        const QString before = t.toPlainText();
+        const int n = t.ReplaceAll("Taurus", "Bull");
+        QVERIFY(n >= 1);
+        QVERIFY(!t.toPlainText().contains("Taurus"));
+        t.undo();
+        QCOMPARE(t.toPlainText(), before);
+        t.selectAll();
+        t.AddBold();
+        t.AddBold();
+        QVERIFY(t.textCursor().charFormat().font().bold());
+        t.moveCursor(QTextCursor::Start);
+        QVERIFY(t.FindNext("Sun", false));
+        QCOMPARE(t.textCursor().selectedText(), QString("Sun"));
     }
 
     void selectChartFileOpensItWhereItIs()
