@@ -17,6 +17,7 @@
 #include "data/country_dlg.h"
 #include "data/navigator.h"
 #include "data/table_model.h"
+#include "main/help_window.h"
 #include "main/program.h"
 
 namespace quintara {
@@ -71,8 +72,10 @@ TCityFileDlg::TCityFileDlg(tProgram& p, const QString& search, int countryCode, 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(p.Caption(222), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(p.Caption(223), QDialogButtonBox::RejectRole);
+    buttons->addButton(p.Caption(45), QDialogButtonBox::HelpRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(program, 104, this); });
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(p.Caption(208), this));

@@ -12,6 +12,7 @@
 
 #include "data/navigator.h"
 #include "data/table_model.h"
+#include "main/help_window.h"
 #include "main/program.h"
 
 namespace quintara {
@@ -58,8 +59,10 @@ TCountryDlg::TCountryDlg(tProgram& p, int language, QWidget* parent)
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(p.Caption(222), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(p.Caption(223), QDialogButtonBox::RejectRole);
+    buttons->addButton(p.Caption(45), QDialogButtonBox::HelpRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(program, 106, this); });
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(p.Caption(208), this));
     top->addWidget(FindEd, 1);

@@ -14,12 +14,14 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include "data/chart_file.h"
 #include "data/city_file_dlg.h"
 #include "engine/houses.h"
 #include "main/application.h"
+#include "main/help_window.h"
 #include "main/main_form.h"
 #include "main/new_chart_dlg.h"
 #include "main/program.h"
@@ -352,6 +354,20 @@ private slots:
         t.moveCursor(QTextCursor::Start);
         QVERIFY(t.FindNext("Sun", false));
         QCOMPARE(t.textCursor().selectedText(), QString("Sun"));
+    }
+
+    void helpShowsThePageOfTheContext()
+    {
+        ShowHelp(*program, TNewChartDlg::kHelpContext, frame.get());
+        auto* text = program->HelpWindow->findChild<QTextBrowser*>("HelpText");
+        QVERIFY(text);
+        QVERIFY(text->toPlainText().startsWith("New chart"));
+        ShowHelp(*program, 99999, frame.get());  // no such page: the contents
+        QVERIFY(text->toPlainText().startsWith("Quintara help"));
+        // Every context the windows and dialogs name has its page.
+        for (int context : {100, 101, 102, 103, 104, 106, 107, 108, 402, 403, 404})
+            QVERIFY2(FileExists(HelpFolder(*program) + "/" + std::to_string(context) + ".html"), std::to_string(context).c_str());
+        program->HelpWindow->close();
     }
 
     void selectChartFileOpensItWhereItIs()
