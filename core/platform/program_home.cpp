@@ -30,10 +30,12 @@ tHomeSources ProcessHomeSources(const std::string& overrideHome, const std::stri
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (!ec) s.startDir = exe.parent_path().string();
+    // An installed program seeds from the files installed beside it.
+    const fs::path installed = exe.parent_path().parent_path() / "share" / "quintara" / "home";
+    s.seedDir = !ec && fs::is_directory(installed, ec) ? installed.string() : seedDir;
     const std::string xdg = Env("XDG_DATA_HOME");
     if (!xdg.empty()) s.userDataDir = (fs::path(xdg) / "quintara").string();
     else if (!Env("HOME").empty()) s.userDataDir = (fs::path(Env("HOME")) / ".local/share/quintara").string();
-    s.seedDir = seedDir;
     return s;
 }
 

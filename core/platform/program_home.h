@@ -14,7 +14,9 @@ struct tHomeSources {
 };
 
 // The sources of this process: $QUINTARA_HOME, the executable's directory,
-// $XDG_DATA_HOME/quintara or ~/.local/share/quintara, and seedDir.
+// $XDG_DATA_HOME/quintara or ~/.local/share/quintara, and the seed: the
+// installed share/quintara/home beside the executable's folder when there
+// is one, else seedDir (the build's).
 tHomeSources ProcessHomeSources(const std::string& overrideHome, const std::string& seedDir);
 
 // explicitHome when set; else startDir when it holds "Astro.ini"; else

@@ -17,8 +17,7 @@ int main(int argc, char** argv)
     tBoxMessenger messenger;
     app.SetMessenger(&messenger);
     std::string error;
-    const std::string exe = QCoreApplication::applicationFilePath().toStdString();
-    const std::string home = ResolveProgramHome(ProcessHomeSources("", SeedFolder(exe)), &error);
+    const std::string home = ResolveProgramHome(ProcessHomeSources("", QUINTARA_SEED_DIR), &error);
     if (home.empty()) {
         messenger.Tell(nullptr, tMessenger::kError, "Quintara 5.1", QString::fromStdString(error));
         return 1;

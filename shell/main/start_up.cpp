@@ -1,7 +1,5 @@
 #include "main/start_up.h"
 
-#include <filesystem>
-
 #include <QString>
 
 #include "platform/messenger.h"
@@ -16,15 +14,6 @@ bool CheckInstallation(const std::vector<std::string>& missing, tMessenger& mess
                           tMessenger::kOkCancel) == tMessenger::kAnswerCancel)
             break;
     return missing.empty();
-}
-
-std::string SeedFolder(const std::string& executable)
-{
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path installed = fs::path(executable).parent_path().parent_path() / "share" / "quintara" / "home";
-    if (fs::is_directory(installed, ec)) return installed.string();
-    return QUINTARA_SEED_DIR;
 }
 
 }  // namespace quintara

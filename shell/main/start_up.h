@@ -13,8 +13,4 @@ class tMessenger;
 // the check); true when nothing is missing.
 bool CheckInstallation(const std::vector<std::string>& missing, tMessenger& messenger);
 
-// The seed folder of an installed program (share/quintara/home beside the
-// executable's folder), else the build's.
-std::string SeedFolder(const std::string& executable);
-
 }  // namespace quintara
