@@ -1,9 +1,16 @@
 #!/bin/sh
-# Installs what is missing, builds, and shows a chart.
+# Installs what is missing, builds, and starts the desktop program; without
+# a display it shows the command-line demonstration instead.
 set -e
 cd "$(dirname "$0")"
 scripts/deps.sh
 scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
+if [ -n "$DISPLAY" ] || [ -n "$WAYLAND_DISPLAY" ]; then
+    exec build/shell/quintara "$@"
+fi
+echo "No display: the command-line demonstration follows. With a display (DISPLAY or"
+echo "WAYLAND_DISPLAY set), ./run.sh starts the desktop program build/shell/quintara."
+echo
 cli=build/cli/quintara-cli
 echo "== Paris, 1 January 2000, 13:00 local time (adjust -1.00), Placidus"
 $cli positions --date 2000-01-01 --time 13:00 --adjust -1.00 --lat 48N52 --lon 2E21 --house Placidus
