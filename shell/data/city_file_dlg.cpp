@@ -46,7 +46,9 @@ TCityFileDlg::TCityFileDlg(tProgram& p, const QString& search, int countryCode, 
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     grid->horizontalHeader()->setStretchLastSection(true);
     grid->setColumnWidth(0, 220);
-    grid->setColumnWidth(1, 160);
+    grid->setColumnWidth(1, 150);
+    grid->setColumnWidth(2, 70);
+    grid->setColumnWidth(3, 80);
     connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& now) { cities.GoTo(now.row()); });
     connect(grid, &QTableView::doubleClicked, this, &QDialog::accept);
@@ -92,7 +94,7 @@ TCityFileDlg::TCityFileDlg(tProgram& p, const QString& search, int countryCode, 
     layout->addLayout(top);
     layout->addWidget(grid, 1);
     layout->addLayout(bottom);
-    resize(720, 480);
+    resize(780, 480);
 
     AllCB->setChecked(country == 0);
     SetAllCountries(country == 0);

@@ -393,7 +393,10 @@ void TMainForm::TranslateCaptions()
 {
     for (auto [action, caption] : captions) {
         const QString text = program.Caption(caption);
-        action->setText(text);
+        // The vocabulary carries no accelerators; the menu bar's titles get
+        // one on their first letter so that Alt+letter opens them.
+        const bool top = action->menu() && menuBar()->actions().contains(action);
+        action->setText(top && !text.isEmpty() ? "&" + text : text);
         if (!action->menu()) action->setStatusTip(text);
     }
     Action("FormatBigger")->setText(program.Caption(192) + " +");

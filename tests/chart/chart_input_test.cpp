@@ -69,7 +69,7 @@ TEST(Input, PrevisionStepsAndTransitingBodies)
 TEST(Input, LongitudeAsTimeBothWays)
 {
     EXPECT_NEAR(LongitudeAsTime(15.00), 1.00, 1e-9);
-    EXPECT_NEAR(LongitudeAsTime(2.21), 0.0924, 1e-3);  // 2 deg 21' = 9 min 24 s
+    EXPECT_NEAR(LongitudeAsTime(2.21), 0.094, 1e-3);  // 2 deg 21 min = 9.4 minutes of time
     EXPECT_NEAR(TimeAsLongitude(1, 30), 22.30, 1e-9);
     EXPECT_NEAR(TimeAsLongitude(12, 0), 180.00, 1e-9);
 }

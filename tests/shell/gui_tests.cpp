@@ -153,11 +153,11 @@ private slots:
         QVERIFY(WriteFileAtomically(french, "[Captions]\n120=Fichier\n"));
         program->Languages().SetLanguage(33);
         frame->UpdateMenus();
-        QCOMPARE(frame->Menu("File1")->title(), QString("Fichier"));
+        QCOMPARE(frame->Menu("File1")->title(), QString("&Fichier"));
         QCOMPARE(frame->Action("FileNewItem")->text(), QString("New"));  // untranslated: the default
         program->Languages().SetLanguage(1);
         frame->UpdateMenus();
-        QCOMPARE(frame->Menu("File1")->title(), QString("File"));
+        QCOMPARE(frame->Menu("File1")->title(), QString("&File"));
     }
 
     void closingAModifiedChartAsksOnlyToSaveTheChart()
