@@ -17,6 +17,7 @@
 #include "data/country_dlg.h"
 #include "data/navigator.h"
 #include "data/table_model.h"
+#include "main/dialog_buttons.h"
 #include "main/help_window.h"
 #include "main/program.h"
 
@@ -38,19 +39,11 @@ TCityFileDlg::TCityFileDlg(tProgram& p, const QString& search, int countryCode, 
         if (field == "COUNTRY") return QString::fromStdString(data.GetCountryName(static_cast<int>(t.Int(field)), language));
         return FieldText(t, field);
     });
-    grid = new QTableView(this);
-    grid->setObjectName("Grid");
-    grid->setModel(model);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-    grid->horizontalHeader()->setStretchLastSection(true);
+    grid = NewGrid(this, *model);
     grid->setColumnWidth(0, 220);
     grid->setColumnWidth(1, 150);
     grid->setColumnWidth(2, 70);
     grid->setColumnWidth(3, 80);
-    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& now) { cities.GoTo(now.row()); });
     connect(grid, &QTableView::doubleClicked, this, &QDialog::accept);
     navigator = new TNavigator(p, *grid, *model, this);
     navigator->SetRowEditor([this](bool inserting) { return EditRow(inserting); });
@@ -71,13 +64,7 @@ TCityFileDlg::TCityFileDlg(tProgram& p, const QString& search, int countryCode, 
     modifyBtn->setObjectName("ModifyBtn");
     connect(modifyBtn, &QPushButton::clicked, navigator, &TNavigator::Edit);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(p.Caption(222), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(p.Caption(223), QDialogButtonBox::RejectRole);
-    buttons->addButton(p.Caption(45), QDialogButtonBox::HelpRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(program, 104, this); });
+    QDialogButtonBox* buttons = DialogButtons(p, this, 104);
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(p.Caption(208), this));
@@ -227,11 +214,7 @@ TNewCityDlg::TNewCityDlg(tProgram& p, bool ins, QWidget* parent) : QDialog(paren
     form->addRow(p.Caption(55), lonRow);
     form->addRow(p.Caption(243), longTime);
     form->addRow(p.Caption(248), population);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(p.Caption(222), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(p.Caption(223), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = DialogButtons(p, this, 104);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);

@@ -12,6 +12,7 @@
 
 #include "data/navigator.h"
 #include "data/table_model.h"
+#include "main/dialog_buttons.h"
 #include "main/help_window.h"
 #include "main/program.h"
 
@@ -36,15 +37,9 @@ TCountryDlg::TCountryDlg(tProgram& p, int language, QWidget* parent)
     countries.SetIndex("Countries");
     model = new tTableModel(countries, {{"COUNTRY", p.Caption(241)}, {"CODE", "CODE"}, {"LANGUAGE", "LANGUAGE"}}, this);
     model->SetEditable(true);
-    grid = new QTableView(this);
-    grid->setObjectName("Grid");
-    grid->setModel(model);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->horizontalHeader()->setStretchLastSection(true);
+    grid = NewGrid(this, *model);
     grid->setColumnWidth(0, 240);
     grid->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
-    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& now) { countries.GoTo(now.row()); });
     connect(grid, &QTableView::doubleClicked, this, &QDialog::accept);
     navigator = new TNavigator(p, *grid, *model, this);
     FindEd = new QLineEdit(this);
@@ -56,13 +51,7 @@ TCountryDlg::TCountryDlg(tProgram& p, int language, QWidget* parent)
     auto* addBtn = new QPushButton(p.Caption(218), this);
     addBtn->setObjectName("AddBtn");
     connect(addBtn, &QPushButton::clicked, navigator, &TNavigator::Insert);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(p.Caption(222), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(p.Caption(223), QDialogButtonBox::RejectRole);
-    buttons->addButton(p.Caption(45), QDialogButtonBox::HelpRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(program, 106, this); });
+    QDialogButtonBox* buttons = DialogButtons(p, this, 106);
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(p.Caption(208), this));
     top->addWidget(FindEd, 1);

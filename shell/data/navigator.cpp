@@ -1,6 +1,7 @@
 #include "data/navigator.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QTableView>
 #include <QToolButton>
 
@@ -8,6 +9,20 @@
 #include "main/program.h"
 
 namespace quintara {
+
+QTableView* NewGrid(QWidget* parent, tTableModel& model)
+{
+    auto* grid = new QTableView(parent);
+    grid->setObjectName("Grid");
+    grid->setModel(&model);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    QObject::connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, grid,
+                     [&model](const QModelIndex& now) { model.Table().GoTo(now.row()); });
+    return grid;
+}
 
 TNavigator::TNavigator(tProgram& p, QTableView& v, tTableModel& m, QWidget* parent)
     : QWidget(parent), program(p), view(v), model(m)

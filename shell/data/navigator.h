@@ -7,11 +7,16 @@
 #include <QWidget>
 
 class QTableView;
+class QWidget;
 
 namespace quintara {
 
 class tProgram;
 class tTableModel;
+
+// A grid on the model: whole rows selected one at a time, the last column
+// stretched; the current row of the view is the table's current row.
+QTableView* NewGrid(QWidget* parent, tTableModel& model);
 
 class TNavigator : public QWidget {
 public:

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "i18n/default_captions.h"
+#include "main/dialog_buttons.h"
 #include "main/help_window.h"
 #include "main/program.h"
 
@@ -84,13 +85,7 @@ TLanguagesDlg::TLanguagesDlg(tProgram& p, QWidget* parent) : QDialog(parent), pr
     });
     connect(LanguageNamesLB, &QListWidget::currentRowChanged, this, &TLanguagesDlg::ChooseLanguage);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(p.Caption(222), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(p.Caption(223), QDialogButtonBox::RejectRole);
-    buttons->addButton(p.Caption(45), QDialogButtonBox::HelpRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TLanguagesDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(program, kHelpContext, this); });
+    QDialogButtonBox* buttons = DialogButtons(p, this, kHelpContext);
 
     auto* left = new QVBoxLayout;
     left->addWidget(LanguageNamesLB, 1);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "data/city_file_dlg.h"
+#include "main/dialog_buttons.h"
 #include "main/help_window.h"
 #include "main/new_chart_dlg.h"
 #include "main/program.h"
@@ -46,13 +47,7 @@ TDateTimeDlg::TDateTimeDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     form->addRow(p.Caption(242), CityED);
     form->addRow(p.Caption(265), DateED);
     form->addRow(p.Caption(266), TimeED);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(p.Caption(222), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(p.Caption(223), QDialogButtonBox::RejectRole);
-    buttons->addButton(p.Caption(45), QDialogButtonBox::HelpRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TDateTimeDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(program, kHelpContext, this); });
+    QDialogButtonBox* buttons = DialogButtons(p, this, kHelpContext);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);

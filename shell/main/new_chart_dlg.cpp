@@ -18,6 +18,7 @@
 #include "data/clock_time.h"
 #include "engine/angles.h"
 #include "engine/houses.h"
+#include "main/dialog_buttons.h"
 #include "main/help_window.h"
 #include "main/program.h"
 
@@ -146,16 +147,8 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     OptionsBtn = Button(this, "OptionsBtn", p.Caption(189));
     OptionsBtn->setEnabled(false);  // the options dialog comes with its own window
 
-    auto* buttons = new QDialogButtonBox(this);
-    OkBtn = buttons->addButton(p.Caption(222), QDialogButtonBox::AcceptRole);
-    OkBtn->setObjectName("OkBtn");
-    OkBtn->setDefault(true);
-    buttons->addButton(p.Caption(223), QDialogButtonBox::RejectRole)->setObjectName("CancelBtn");
-    QPushButton* help = buttons->addButton(p.Caption(45), QDialogButtonBox::HelpRole);
-    help->setObjectName("HelpBtn");
-    connect(buttons, &QDialogButtonBox::accepted, this, &TNewChartDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(program, kHelpContext, this); });
+    QDialogButtonBox* buttons = DialogButtons(p, this, kHelpContext);
+    OkBtn = OkButton(buttons);
 
     // Layout: names, place, coordinates, moment; tab order follows it.
     auto* names = new QGridLayout;
@@ -228,14 +221,7 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     (c.Sex ? MaleBtn : FemaleBtn)->setChecked(true);
     LookupCB->setChecked(true);
     CityEd->setText(QString::fromStdString(c.BirthPlace));
-    north = c.Latitude >= 0;
-    west = c.Longitude >= 0;
-    LatEd->setText(Packed(std::fabs(c.Latitude), 5));
-    LongEd->setText(Packed(std::fabs(c.Longitude), 6));
-    NSBtn->setText(p.Caption(north ? 244 : 245));
-    EWBtn->setText(p.Caption(west ? 246 : 247));
-    PlusBtn->setText(west ? "+" : "-");
-    ShowLongitudeAsTime();
+    ShowCoordinates(c.Latitude, c.Longitude);
     DateEd->setText(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day));
     TimeEd->setText(TimeText(p.Languages().TimeFormat, c.Hour, c.Minute));
     NoTimeBtn->setChecked(c.HouseType == kTimeUnknown);
@@ -293,10 +279,15 @@ void TNewChartDlg::FillPlace(const tLocality& l)
     CountryDBLbl->setText(QString::fromStdString(program.Data().GetCountryName(l.country, program.Languages().CurrentLanguage)));
     CityDBLbl->setText(QString::fromStdString(l.name));
     PopulEd->setText(QString::number(l.population));
-    north = l.latitude >= 0;
-    west = l.longitude >= 0;
-    LatEd->setText(Packed(std::fabs(l.latitude), 5));
-    LongEd->setText(Packed(std::fabs(l.longitude), 6));
+    ShowCoordinates(l.latitude, l.longitude);
+}
+
+void TNewChartDlg::ShowCoordinates(double latitude, double longitude)
+{
+    north = latitude >= 0;
+    west = longitude >= 0;
+    LatEd->setText(Packed(std::fabs(latitude), 5));
+    LongEd->setText(Packed(std::fabs(longitude), 6));
     NSBtn->setText(program.Caption(north ? 244 : 245));
     EWBtn->setText(program.Caption(west ? 246 : 247));
     PlusBtn->setText(west ? "+" : "-");

@@ -45,6 +45,8 @@ public:
 
 private:
     bool Done();
+    // Packed d.mm, north and west positive, into the fields and buttons.
+    void ShowCoordinates(double latitude, double longitude);
     // A field that does not parse: the message names it, focus goes there.
     bool Bad(QLineEdit* field, int caption, const std::string& why);
 

@@ -17,6 +17,7 @@
 #include "data/chart_file.h"
 #include "data/navigator.h"
 #include "data/table_model.h"
+#include "main/dialog_buttons.h"
 #include "main/help_window.h"
 #include "main/program.h"
 
@@ -38,17 +39,10 @@ TOpenChartDlg::TOpenChartDlg(tProgram& p, QWidget* parent)
     model->SetFormat([dateFormat](const tTable& t, const std::string& field) {
         return QString::fromStdString(ChartFieldText(t, field, dateFormat));
     });
-    Grid = new QTableView(this);
-    Grid->setObjectName("Grid");
-    Grid->setModel(model);
-    Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    Grid = NewGrid(this, *model);
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid->horizontalHeader()->setStretchLastSection(true);
     Grid->setColumnWidth(0, 160);
     Grid->setColumnWidth(1, 120);
-    connect(Grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& now) { charts.GoTo(now.row()); });
     connect(Grid, &QTableView::doubleClicked, this, [this] {
         if (Grid->editTriggers() == QAbstractItemView::NoEditTriggers) accept();
     });
@@ -76,15 +70,7 @@ TOpenChartDlg::TOpenChartDlg(tProgram& p, QWidget* parent)
     editBtn->setCheckable(true);
     connect(editBtn, &QPushButton::toggled, this, [this](bool on) { SetEditable(on); });
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(p.Caption(222), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(p.Caption(223), QDialogButtonBox::RejectRole);
-    buttons->addButton(p.Caption(45), QDialogButtonBox::HelpRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (!charts.Empty()) accept();
-    });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(program, kHelpContext, this); });
+    QDialogButtonBox* buttons = DialogButtons(p, this, kHelpContext);
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(p.Caption(208), this));
@@ -106,6 +92,11 @@ TOpenChartDlg::TOpenChartDlg(tProgram& p, QWidget* parent)
 }
 
 TOpenChartDlg::~TOpenChartDlg() = default;
+
+void TOpenChartDlg::accept()
+{
+    if (!charts.Empty()) QDialog::accept();
+}
 
 bool TOpenChartDlg::Find(const QString& text)
 {

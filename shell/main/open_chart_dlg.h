@@ -22,6 +22,7 @@ public:
     ~TOpenChartDlg() override;
     static constexpr int kHelpContext = 102;
 
+    void accept() override;  // only with a chart to open
     bool Find(const QString& text);
     void SetByReference(bool reference);
     // Entry k of the kind list: 0 all, else charts of kind k - 1.

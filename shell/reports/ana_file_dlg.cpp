@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "main/dialog_buttons.h"
 #include "main/help_window.h"
 #include "main/program.h"
 
@@ -31,13 +32,7 @@ TAnaFileDlg::TAnaFileDlg(tProgram& p, QWidget* parent) : QDialog(parent), progra
                                                           "Analysis files (*.a*)");
         if (!path.isEmpty()) Choose(kind, path);
     });
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(p.Caption(222), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(p.Caption(223), QDialogButtonBox::RejectRole);
-    buttons->addButton(p.Caption(45), QDialogButtonBox::HelpRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(program, kHelpContext, this); });
+    QDialogButtonBox* buttons = DialogButtons(p, this, kHelpContext);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ModuleLB);
     layout->addWidget(buttons);

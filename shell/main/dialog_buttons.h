@@ -1,0 +1,19 @@
+// The buttons every dialog of the program ends with: Ok (the default),
+// Cancel and Help, captioned from the vocabulary.
+#pragma once
+
+class QDialog;
+class QDialogButtonBox;
+class QPushButton;
+
+namespace quintara {
+
+class tProgram;
+
+// Ok accepts, Cancel rejects, Help shows the help page of helpContext (no
+// Help button for 0). The box belongs to dialog.
+QDialogButtonBox* DialogButtons(tProgram& program, QDialog* dialog, int helpContext);
+// The box's Ok button.
+QPushButton* OkButton(QDialogButtonBox* box);
+
+}  // namespace quintara
