@@ -25,6 +25,7 @@
 #include "main/main_form.h"
 #include "main/new_chart_dlg.h"
 #include "main/program.h"
+#include "main/start_up.h"
 #include "platform/atomic_file.h"
 #include "platform/program_home.h"
 #include "reports/info_dlg.h"
@@ -368,6 +369,19 @@ private slots:
         for (int context : {100, 101, 102, 103, 104, 106, 107, 108, 402, 403, 404})
             QVERIFY2(FileExists(HelpFolder(*program) + "/" + std::to_string(context) + ".html"), std::to_string(context).c_str());
         program->HelpWindow->close();
+    }
+
+    void installationCheckNamesEveryMissingFileUntilCancel()
+    {
+        QVERIFY(CheckInstallation({}, messenger));
+        messenger.answers = {tMessenger::kAnswerOk, tMessenger::kAnswerOk};
+        QVERIFY(!CheckInstallation({"dbfiles/city.db", "dbfiles/Time1.db"}, messenger));
+        QCOMPARE(messenger.asked.size(), std::size_t{2});
+        QCOMPARE(messenger.asked[1].text, QString("File not found: dbfiles/Time1.db"));
+        messenger.asked.clear();
+        messenger.answers = {tMessenger::kAnswerCancel};
+        QVERIFY(!CheckInstallation({"dbfiles/city.db", "dbfiles/Time1.db"}, messenger));
+        QCOMPARE(messenger.asked.size(), std::size_t{1});
     }
 
     void selectChartFileOpensItWhereItIs()
