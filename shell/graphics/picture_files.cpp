@@ -49,6 +49,25 @@ void EnsureGuiApplication()
     static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
 }
 
+std::string PictureSvg(tElement& picture, const tPictureOptions& o)
+{
+    tSvgCanvas svg(o.Width, o.Height, o.Background);
+    picture.play(svg, Replay(svg.DeviceWidth(), svg.DeviceHeight(), o));
+    return svg.Document();
+}
+
+QImage PictureImage(tElement& picture, const tPictureOptions& o)
+{
+    EnsureGuiApplication();
+    QImage image(o.Width, o.Height, QImage::Format_RGB32);
+    image.fill(ToQColor(o.Background));
+    QPainter painter(&image);
+    tQtCanvas canvas(painter, &image);
+    picture.play(canvas, Replay(o.Width, o.Height, o));
+    painter.end();
+    return image;
+}
+
 bool KnownPictureFormat(const std::string& path)
 {
     return EndsWith(path, ".svg") || EndsWith(path, ".png") || EndsWith(path, ".pdf");
@@ -62,22 +81,14 @@ bool WritePicture(tElement& picture, const std::string& path, const tPictureOpti
         return false;
     }
     if (EndsWith(path, ".svg")) {
-        tSvgCanvas svg(o.Width, o.Height, o.Background);
-        picture.play(svg, Replay(svg.DeviceWidth(), svg.DeviceHeight(), o));
-        bytes = svg.Document();
+        bytes = PictureSvg(picture, o);
     } else {
         EnsureGuiApplication();
         QByteArray data;
         QBuffer buffer(&data);
         buffer.open(QIODevice::WriteOnly);
         if (EndsWith(path, ".png")) {
-            QImage image(o.Width, o.Height, QImage::Format_RGB32);
-            image.fill(ToQColor(o.Background));
-            QPainter painter(&image);
-            tQtCanvas canvas(painter, &image);
-            picture.play(canvas, Replay(o.Width, o.Height, o));
-            painter.end();
-            image.save(&buffer, "PNG");
+            PictureImage(picture, o).save(&buffer, "PNG");
         } else {
             QPdfWriter pdf(&buffer);
             pdf.setResolution(96);

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include <QImage>
+
 #include "graphics/display_list.h"
 
 namespace quintara {
@@ -14,6 +16,10 @@ struct tPictureOptions {
     bool Proportional = false;
     tColor Background = 0xffffff;
 };
+
+// The picture as an SVG document, and as an image with exact fills.
+std::string PictureSvg(tElement& picture, const tPictureOptions& options);
+QImage PictureImage(tElement& picture, const tPictureOptions& options);
 
 // Whether the file's extension is .svg, .png or .pdf.
 bool KnownPictureFormat(const std::string& path);

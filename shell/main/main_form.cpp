@@ -29,6 +29,7 @@
 #include "main/new_chart_dlg.h"
 #include "main/open_chart_dlg.h"
 #include "main/program.h"
+#include "graphics/graphic_window.h"
 #include "reports/ana_file_dlg.h"
 #include "reports/natal_windows.h"
 
@@ -144,6 +145,14 @@ void TMainForm::BuildMenus()
         dialog.exec();
     });
     connect(Add(file, "FileExportFile", 169), &QAction::triggered, this, [this] {
+        if (TGraphicWindow* g = ActiveGraphic()) {
+            const QString path = QFileDialog::getSaveFileName(this, program.Caption(169), g->windowTitle() + ".svg",
+                                                              "SVG (*.svg);;PDF (*.pdf);;PNG (*.png)");
+            QString error;
+            if (!path.isEmpty() && !g->Export(path, error))
+                program.Messenger().Tell(this, tMessenger::kError, program.Caption(169), error);
+            return;
+        }
         TAstroBaseWindow* w = ActiveReport();
         if (!w) return;
         const QString path = QFileDialog::getSaveFileName(this, program.Caption(169),
@@ -179,13 +188,19 @@ void TMainForm::BuildMenus()
     connect(Add(edit, "UndoItem", 306, QKeySequence("Alt+Backspace")), &QAction::triggered, this,
             onText([](TAFRichEdit& t) { t.undo(); }));
     connect(Add(edit, "Cut1", 46, QKeySequence("Ctrl+X")), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.cut(); }));
-    connect(Add(edit, "Copy1", 47, QKeySequence("Ctrl+C")), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.copy(); }));
+    connect(Add(edit, "Copy1", 47, QKeySequence("Ctrl+C")), &QAction::triggered, this, [this] {
+        if (TGraphicWindow* g = ActiveGraphic()) g->Copy();
+        else if (TAstroBaseWindow* w = ActiveReport()) w->Text().copy();
+    });
     QAction* copyAll = Add(edit, "CopyallItem", -1);
     copyAll->setText("Copy all");
-    connect(copyAll, &QAction::triggered, this, onText([](TAFRichEdit& t) {
-                t.selectAll();
-                t.copy();
-            }));
+    connect(copyAll, &QAction::triggered, this, [this] {
+        if (TGraphicWindow* g = ActiveGraphic()) return g->Copy();
+        if (TAstroBaseWindow* w = ActiveReport()) {
+            w->Text().selectAll();
+            w->Text().copy();
+        }
+    });
     connect(Add(edit, "Paste1", 48, QKeySequence("Ctrl+V")), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.paste(); }));
     connect(Add(edit, "Find1", 208, QKeySequence("Ctrl+F")), &QAction::triggered, this, [this] { Find(false); });
     connect(Add(edit, "Replace1", 209, QKeySequence("Ctrl+R")), &QAction::triggered, this, [this] { Find(true); });
@@ -243,13 +258,17 @@ void TMainForm::BuildMenus()
         program.Options().Statusbar = on;
     });
     display->addSeparator();
-    Add(display, "ZoomIn", 58);
-    Add(display, "ZoomOut", 59);
+    connect(Add(display, "ZoomIn", 58), &QAction::triggered, this, [this] {
+        if (TGraphicWindow* g = ActiveGraphic()) g->ZoomIn();
+    });
+    connect(Add(display, "ZoomOut", 59), &QAction::triggered, this, [this] {
+        if (TGraphicWindow* g = ActiveGraphic()) g->ZoomOut();
+    });
 
     // Graphics: the graphic windows come with their own work.
     QMenu* graphics = menu("Graphics1", 122);
-    Add(graphics, "Daisywheel", 178, QKeySequence("F6"));
-    Add(graphics, "Daisywheel21", 179);
+    connect(Add(graphics, "Daisywheel", 178, QKeySequence("F6")), &QAction::triggered, this, [this] { OpenWheel(false); });
+    connect(Add(graphics, "Daisywheel21", 179), &QAction::triggered, this, [this] { OpenWheel(true); });
     Add(graphics, "PrevisionsItem", 77);
     Add(graphics, "Sidebyside", 180);
     Add(graphics, "Sidebyside2", 181);
@@ -338,7 +357,8 @@ void TMainForm::BuildMenus()
     });
     connect(Add(help, "Help1", 45, QKeySequence(Qt::Key_F1)), &QAction::triggered, this, [this] {
         const TAstroBaseWindow* w = ActiveReport();
-        ShowHelp(program, w && w->HelpContext() ? w->HelpContext() : kHelpContext, this);
+        const TGraphicWindow* g = ActiveGraphic();
+        ShowHelp(program, w && w->HelpContext() ? w->HelpContext() : g ? g->HelpContext() : kHelpContext, this);
     });
 }
 
@@ -414,10 +434,23 @@ TAstroBaseWindow* TMainForm::ActiveReport() const
     return sub ? dynamic_cast<TAstroBaseWindow*>(sub->widget()) : nullptr;
 }
 
-void TMainForm::AddChild(TAstroBaseWindow* window)
+TGraphicWindow* TMainForm::ActiveGraphic() const
 {
-    ShowReportWindow(area, window);
+    QMdiSubWindow* sub = area->activeSubWindow();
+    return sub ? dynamic_cast<TGraphicWindow*>(sub->widget()) : nullptr;
+}
+
+void TMainForm::AddChild(QWidget* window)
+{
+    ShowDocument(area, window);
     UpdateMenus();
+}
+
+void TMainForm::OpenWheel(bool usStyle)
+{
+    TAstroBaseWindow* w = ActiveReport();
+    if (!w || !w->IsChartWindow()) return;
+    AddChild(new TChartGraphWindow(program, usStyle ? tGraphKind::US : tGraphKind::Daisy, w->First(), &w->Second()));
 }
 
 void TMainForm::UpdateMenus()
@@ -433,17 +466,25 @@ void TMainForm::UpdateMenus()
     Menu("Print1")->menuAction()->setEnabled(n > 0);
     Menu("Window2")->menuAction()->setEnabled(n > 0);
     // Printing, page setup and the pictures come with their own windows.
+    const bool graphic = ActiveGraphic() != nullptr;
+    Action("ZoomIn")->setEnabled(graphic);
+    Action("ZoomOut")->setEnabled(graphic);
+    Action("Daisywheel")->setEnabled(chartWindow);
+    Action("Daisywheel21")->setEnabled(chartWindow);
+    Menu("Graphics1")->menuAction()->setEnabled(!(w && w->IsSecondary()));
     for (const char* name : {"PrintWindow", "PrintChartAspects", "PrintAnalysis", "PrintGraphic", "PrintAll",
-                             "Pagesetup", "Printersetup1", "ZoomIn", "ZoomOut", "Daisywheel", "Daisywheel21",
-                             "PrevisionsItem", "Sidebyside", "Sidebyside2", "Clock1", "Linegraph1",
-                             "Transitslinegraph", "Mooncycle1", "PrintBtn", "GraphicBtn", "Graphic2Btn", "LinegraphBtn",
+                             "Pagesetup", "Printersetup1", "PrevisionsItem", "Sidebyside", "Sidebyside2", "Clock1", "Linegraph1",
+                             "Transitslinegraph", "Mooncycle1", "PrintBtn", "LinegraphBtn",
                              "DBEditchartfile", "DBConvertchartfile", "DBStates", "DBTimefiles", "DBPlanets",
                              "OptBirthchart", "OptLowerchart", "OptUpperchart", "ChartSetupItem", "OptionsOpen",
                              "OptionsSave", "OptionsSaveAs", "OptionsSaveasdefault", "OptionsLoaddefault",
                              "ResetOptions"})
         Action(name)->setEnabled(false);
-    // The report menus show while a report window is active.
-    for (const char* name : {"Edit1", "Format", "Chart1", "Chart21"}) Menu(name)->menuAction()->setVisible(w != nullptr);
+    // The report menus show while a report window is active; a picture has
+    // an Edit menu with Copy.
+    for (const char* name : {"Format", "Chart1", "Chart21"}) Menu(name)->menuAction()->setVisible(w != nullptr);
+    Menu("Edit1")->menuAction()->setVisible(w != nullptr || graphic);
+    for (QAction* a : Menu("Edit1")->actions()) a->setEnabled(w != nullptr || a->objectName() == "Copy1");
     const bool secondary = w && w->IsSecondary();
     Menu("Chart1")->menuAction()->setEnabled(w && !secondary);
     for (QAction* a : Menu("Chart1")->actions())

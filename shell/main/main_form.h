@@ -19,6 +19,7 @@ namespace quintara {
 
 class tProgram;
 class TAstroBaseWindow;
+class TGraphicWindow;
 
 class TMainForm : public QMainWindow {
 public:
@@ -38,8 +39,12 @@ public:
 
     // The active report window, if the active child is one.
     TAstroBaseWindow* ActiveReport() const;
-    // Opens a report window as a child.
-    void AddChild(TAstroBaseWindow* window);
+    // The active graphic window, if the active child is one.
+    TGraphicWindow* ActiveGraphic() const;
+    // Opens a report or graphic window as a child.
+    void AddChild(QWidget* window);
+    // Graphics > Aspect wheel and Daisy wheel on the active report's charts.
+    void OpenWheel(bool usStyle);
 
     // Enabling table and captions; runs whenever the active child changes.
     void UpdateMenus();

@@ -23,7 +23,7 @@ QMdiArea* AreaOf(QWidget* window)
     return nullptr;
 }
 
-void ShowReportWindow(QMdiArea* area, TAstroBaseWindow* window)
+void ShowDocument(QMdiArea* area, QWidget* window)
 {
     if (!area) {
         window->show();
@@ -37,12 +37,12 @@ void ShowReportWindow(QMdiArea* area, TAstroBaseWindow* window)
     area->setActiveSubWindow(sub);
 }
 
-void TAstroWindow::NewNatal() { ShowReportWindow(AreaOf(this), new TNatalWindow(Program(), false, First(), &Second())); }
-void TAstroWindow::NewList() { ShowReportWindow(AreaOf(this), new TListWindow(Program(), First(), &Second())); }
-void TAstroWindow::NewAspects() { ShowReportWindow(AreaOf(this), new TAspectsWindow(Program(), First(), &Second())); }
+void TAstroWindow::NewNatal() { ShowDocument(AreaOf(this), new TNatalWindow(Program(), false, First(), &Second())); }
+void TAstroWindow::NewList() { ShowDocument(AreaOf(this), new TListWindow(Program(), First(), &Second())); }
+void TAstroWindow::NewAspects() { ShowDocument(AreaOf(this), new TAspectsWindow(Program(), First(), &Second())); }
 void TAstroWindow::NewAnalysis()
 {
-    ShowReportWindow(AreaOf(this), new TAnalysisWindow(Program(), First(), &Second()));
+    ShowDocument(AreaOf(this), new TAnalysisWindow(Program(), First(), &Second()));
 }
 
 TNatalWindow::TNatalWindow(tProgram& program, bool fromTable, const tChart& first, const tChart* second,

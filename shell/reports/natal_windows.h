@@ -60,8 +60,8 @@ public:
 
 // The frame's document area a window stands in (none before it is shown).
 QMdiArea* AreaOf(QWidget* window);
-// Shows a report window as a document of the area, captioned, freed when
-// it closes.
-void ShowReportWindow(QMdiArea* area, TAstroBaseWindow* window);
+// Shows a window as a document of the area, captioned, maximised, freed
+// when it closes.
+void ShowDocument(QMdiArea* area, QWidget* window);
 
 }  // namespace quintara

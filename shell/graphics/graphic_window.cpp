@@ -1,0 +1,382 @@
+#include "graphics/graphic_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "graphics/picture_files.h"
+#include "graphics/qt_canvas.h"
+#include "main/program.h"
+#include "platform/atomic_file.h"
+#include "reports/info_dlg.h"
+
+namespace quintara {
+
+// The area the picture is painted on; its events go to the window.
+class TPictureView : public QWidget {
+public:
+    explicit TPictureView(TGraphicWindow& w) : QWidget(&w), window(w)
+    {
+        setObjectName("Picture");
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setMouseTracking(false);
+        setFocusPolicy(Qt::ClickFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const tColor background = window.program.Options().BirthSet.Colors[kSlotBackground];
+        painter.fillRect(rect(), ToQColor(background));
+        if (!window.drawing) return;
+        // Smooth lines, arcs and text; fills take the recorded figures, so
+        // they stay inside them however the edges are blended.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        tQtCanvas canvas(painter, nullptr);
+        window.drawing->play(canvas, window.Replay());
+    }
+    void mousePressEvent(QMouseEvent* e) override { window.Press(e->position().toPoint()); }
+    void mouseMoveEvent(QMouseEvent*) override { window.Move(); }
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        if (e->button() == Qt::LeftButton) window.Release(e->position().toPoint(), e->globalPosition().toPoint());
+    }
+    void mouseDoubleClickEvent(QMouseEvent* e) override { window.DoubleClick(e->globalPosition().toPoint()); }
+
+private:
+    TGraphicWindow& window;
+};
+
+TGraphicWindow::TGraphicWindow(tProgram& p, QWidget* parent) : QWidget(parent), program(p)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    picture = new TPictureView(*this);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(picture, 1);
+    resize(760, 600);
+}
+
+TGraphicWindow::~TGraphicWindow() = default;
+
+void TGraphicWindow::SetDrawing(std::unique_ptr<tDrawing> d)
+{
+    drawing = std::move(d);
+    Rebuild();
+}
+
+tReplay TGraphicWindow::Replay() const
+{
+    return PageReplay(picture->width(), picture->height(), Zoom, KeepProportions, true);
+}
+
+void TGraphicWindow::ZoomIn()
+{
+    Zoom *= 1.1;
+    picture->update();
+}
+
+void TGraphicWindow::ZoomOut()
+{
+    Zoom *= 0.9;
+    picture->update();
+}
+
+void TGraphicWindow::Rebuild()
+{
+    if (!drawing) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    hitElement = nullptr;  // the elements are made anew
+    drawing->Redraw();
+    QApplication::restoreOverrideCursor();
+    picture->update();
+}
+
+void TGraphicWindow::Copy()
+{
+    if (!drawing) return;
+    const tPictureOptions o{1000, 1000, 1.0, KeepProportions, program.Options().BirthSet.Colors[kSlotBackground]};
+    auto* data = new QMimeData;
+    data->setData("image/svg+xml", QByteArray::fromStdString(PictureSvg(*drawing, o)));
+    data->setImageData(PictureImage(*drawing, o));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+bool TGraphicWindow::Export(const QString& path, QString& error)
+{
+    if (!drawing) return false;
+    std::string why;
+    const tPictureOptions o{1000, 1000, 1.0, KeepProportions, program.Options().BirthSet.Colors[kSlotBackground]};
+    if (!WritePicture(*drawing, path.toStdString(), o, why)) {
+        error = QString::fromStdString(why);
+        return false;
+    }
+    return true;
+}
+
+void TGraphicWindow::Press(QPoint at)
+{
+    mouseIsDown = true;
+    hitElement = drawing ? drawing->PointInRegion(at.x(), at.y()) : nullptr;
+}
+
+void TGraphicWindow::Move()
+{
+    if (!mouseIsDown) return;
+    mouseIsDown = false;
+    dragging = true;
+}
+
+void TGraphicWindow::Release(QPoint at, QPoint global)
+{
+    if (dragging && hitElement) {
+        hitElement->move(at.x(), at.y(), picture->width() / 10, picture->height() / 10);
+        picture->update();
+    } else if (drawing) {
+        if (infoForm) infoForm->close();
+        const tInfoText info = hitElement ? hitElement->InfoWindow() : drawing->InfoWindow();
+        infoForm = ShowInfoPanel(this, QString::fromStdString(info.Caption), QString::fromStdString(info.Text));
+        infoForm->move(global);
+        picture->setFocus();
+    }
+    dragging = mouseIsDown = false;
+}
+
+void TGraphicWindow::DoubleClick(QPoint global)
+{
+    if (!drawing) return;
+    tElement* hit = hitElement ? hitElement : drawing.get();
+    const auto lines = hit->ExInfoWindow();
+    if (!lines) return;
+    QString text;
+    for (const std::string& l : *lines) text += QString::fromStdString(l) + "\n";
+    if (infoForm) infoForm->close();
+    infoForm = ShowInfoPanel(this, program.Caption(206) + " +", text.trimmed());
+    infoForm->move(global);
+}
+
+namespace {
+
+// The hint captions hold "short|long".
+void Hint(QWidget* w, const QString& caption)
+{
+    w->setToolTip(caption.section('|', 0, 0));
+    w->setStatusTip(caption.section('|', 1));
+}
+
+}  // namespace
+
+TAstroGraphicWindow::TAstroGraphicWindow(tProgram& p, const tChart& first, const tChart* second, QWidget* parent)
+    : TGraphicWindow(p, parent)
+{
+    TMainOptions& o = p.Options();
+    chart1 = std::make_unique<tChart>(&o.BirthSet);
+    chart1->Assign(first);
+    CalcChart(*chart1);
+    if (second && second != &first) {
+        chart2 = std::make_unique<tChart>(&o.BirthSet);
+        chart2->Assign(*second);
+        CalcChart(*chart2);
+    }
+    Zoom = o.Zoom > 0 ? o.Zoom : 1.0;
+    ctx.Lang = &p.Languages();
+    ctx.HouseRule = {o.HouseOrb, o.HouseCentered};
+    ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes};
+    ctx.TransitAspects = &o.TransitAspects;
+    std::string error;
+    if (analysis.Open(JoinPath(p.Home(), o.GetAnalysisFile(kAnalysisBirthChart)), error)) ctx.Analysis = &analysis;
+
+    // The tool panel, right-aligned.
+    panel = new QWidget(this);
+    panel->setObjectName("ToolPanel");
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setSpacing(2);
+    const auto button = [&](const QString& text, const char* name) {
+        auto* b = new QToolButton(panel);
+        b->setObjectName(name);
+        b->setText(text);
+        b->setCheckable(true);
+        b->setMinimumWidth(44);
+        return b;
+    };
+    for (int n = 1; n <= 12; ++n) {
+        QToolButton* b = button(QString::fromStdString(p.Languages().PlanetShortName(n)),
+                                ("SpeedButton" + std::to_string(n)).c_str());
+        bodyButtons.push_back(b);
+    }
+    bodyButtons.push_back(button("Asc", "AscSB"));
+    bodyButtons.push_back(button("MH", "MidHSB"));
+    bodyButtons.push_back(button("II-XII", "HousesSB"));
+    for (std::size_t i = 0; i < bodyButtons.size(); ++i) {
+        QToolButton* b = bodyButtons[i];
+        Hint(b, p.Caption(140));
+        grid->addWidget(b, static_cast<int>(i) / 2, static_cast<int>(i) % 2);
+        const int number = static_cast<int>(i) + 1;
+        connect(b, &QToolButton::clicked, this, [this, number] { ToggleBodies(number, false); });
+        b->installEventFilter(this);
+    }
+    int row = static_cast<int>(bodyButtons.size() + 1) / 2;
+    const std::pair<const char*, const char*> classes[] = {{"A+", "AAPlusSB"}, {"A-", "AAMinusSB"}, {"a+", "APlusSB"}, {"a-", "AMinusSB"}};
+    for (int k = 0; k < 4; ++k) {
+        QToolButton* b = button(classes[k].first, classes[k].second);
+        Hint(b, p.Caption(k < 2 ? 220 : 221));
+        aspectButtons.push_back(b);
+        grid->addWidget(b, row + k / 2, k % 2);
+        const int bit = 1 << k;
+        connect(b, &QToolButton::clicked, this, [this, bit] { ToggleAspectClass(bit); });
+    }
+    row += 2;
+    auto* zoomLabel = new QLabel(p.Caption(207), panel);
+    zoomLabel->setObjectName("Label1");
+    ZoomSE = new QSpinBox(panel);
+    ZoomSE->setObjectName("ZoomSE");
+    ZoomSE->setRange(50, 150);
+    ZoomSE->setSingleStep(5);
+    ZoomSE->setValue(100);
+    auto* orbLabel = new QLabel(p.Caption(95), panel);
+    orbLabel->setObjectName("Label2");
+    OrbSE = new QSpinBox(panel);
+    OrbSE->setObjectName("OrbSE");
+    OrbSE->setRange(50, 200);
+    OrbSE->setSingleStep(10);
+    OrbSE->setValue(100);
+    ZoomSE->setKeyboardTracking(false);
+    OrbSE->setKeyboardTracking(false);
+    grid->addWidget(zoomLabel, row, 0, 1, 2);
+    grid->addWidget(ZoomSE, row + 1, 0, 1, 2);
+    grid->addWidget(orbLabel, row + 2, 0, 1, 2);
+    grid->addWidget(OrbSE, row + 3, 0, 1, 2);
+    grid->setRowStretch(row + 4, 1);
+    connect(ZoomSE, &QSpinBox::valueChanged, this, [this](int v) {
+        Zoom = v / 100.0;
+        Picture()->update();
+    });
+    connect(OrbSE, &QSpinBox::valueChanged, this, &TAstroGraphicWindow::SetOrbPercent);
+    static_cast<QHBoxLayout*>(layout())->addWidget(panel);
+    UpdateButtons();
+}
+
+TAstroGraphicWindow::~TAstroGraphicWindow()
+{
+    // The drawing refers to the charts: it goes first.
+    SetDrawingNone();
+}
+
+void TAstroGraphicWindow::SetDrawingNone() { TGraphicWindow::SetDrawing(nullptr); }
+
+QToolButton* TAstroGraphicWindow::BodyButton(int button) const { return bodyButtons.at(static_cast<std::size_t>(button - 1)); }
+
+QToolButton* TAstroGraphicWindow::AspectButton(int bit) const
+{
+    for (int k = 0; k < 4; ++k)
+        if (bit == 1 << k) return aspectButtons[static_cast<std::size_t>(k)];
+    return nullptr;
+}
+
+bool TAstroGraphicWindow::GetShown(int body) const
+{
+    const tPlanet* b = chart1->FindBody(body);
+    return b && b->Visible;
+}
+
+void TAstroGraphicWindow::SetShown(tChart& chart, int body, bool shown)
+{
+    if (tPlanet* b = chart.FindBody(body)) b->Visible = shown;
+}
+
+namespace {
+
+// The bodies a button stands for.
+std::vector<int> BodiesOf(int button)
+{
+    if (button <= 12) return {button};
+    if (button == 13) return {13};
+    if (button == 14) return {22};
+    std::vector<int> houses;
+    for (int n = 14; n <= 24; ++n)
+        if (n != 22) houses.push_back(n);
+    return houses;
+}
+
+}  // namespace
+
+void TAstroGraphicWindow::ToggleBodies(int button, bool second)
+{
+    if (second && !chart2) return;
+    tChart& chart = second ? *chart2 : *chart1;
+    const std::vector<int> bodies = BodiesOf(button);
+    const tPlanet* first = chart.FindBody(bodies.front());
+    const bool shown = !(first && first->Visible);
+    for (int n : bodies) SetShown(chart, n, shown);
+    UpdateButtons();
+    Picture()->update();  // shown at the next paint, no rebuild
+}
+
+void TAstroGraphicWindow::ToggleAspectClass(int bit)
+{
+    const std::int32_t options = Program().Options().AspectTypes;
+    chart1->AspectTypes = chart1->EffectiveAspectTypes(options) ^ bit;
+    if (chart2) chart2->AspectTypes = chart2->EffectiveAspectTypes(options) ^ bit;
+    UpdateButtons();
+    Rebuild();
+}
+
+void TAstroGraphicWindow::SetOrbPercent(int percent)
+{
+    chart1->OrbPercent = percent;
+    Rebuild();
+}
+
+void TAstroGraphicWindow::UpdateButtons()
+{
+    for (std::size_t i = 0; i < bodyButtons.size(); ++i)
+        bodyButtons[i]->setChecked(GetShown(BodiesOf(static_cast<int>(i) + 1).front()));
+    const std::int32_t types = chart1->EffectiveAspectTypes(Program().Options().AspectTypes);
+    for (int k = 0; k < 4; ++k) aspectButtons[static_cast<std::size_t>(k)]->setChecked((types & (1 << k)) != 0);
+}
+
+bool TAstroGraphicWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The right button on a body button works on the second chart.
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        for (std::size_t i = 0; i < bodyButtons.size(); ++i)
+            if (watched == bodyButtons[i]) {
+                ToggleBodies(static_cast<int>(i) + 1, true);
+                return true;
+            }
+    }
+    return TGraphicWindow::eventFilter(watched, event);
+}
+
+void TAstroGraphicWindow::HideAspectTools()
+{
+    for (QToolButton* b : aspectButtons) b->hide();
+    OrbSE->hide();
+    findChild<QLabel*>("Label2")->hide();
+}
+
+void TAstroGraphicWindow::HideToolPanel() { panel->hide(); }
+
+TChartGraphWindow::TChartGraphWindow(tProgram& p, tGraphKind kind, const tChart& first, const tChart* second,
+                                     QWidget* parent)
+    : TAstroGraphicWindow(p, first, second, parent), help(kind == tGraphKind::US ? 302 : 301)
+{
+    KeepProportions = true;
+    setWindowTitle(p.Caption(175) + ": " + QString::fromStdString(Chart1().Name) + " " +
+                   QString::fromStdString(Chart1().FirstName));
+    SetDrawing(std::make_unique<tChartGraph>(kind, Chart1(), Chart2(), ctx));
+}
+
+}  // namespace quintara

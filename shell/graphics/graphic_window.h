@@ -1,0 +1,119 @@
+// The graphic windows: a chart picture replayed on every paint at the
+// window's size, with zoom, clicks for information, drags, copy and export;
+// the chart pictures add a tool panel to show and hide bodies, houses and
+// aspect classes and to scale the orbs.
+#pragma once
+
+#include <memory>
+
+#include <QPointer>
+#include <QWidget>
+
+#include "chart/chart.h"
+#include "graphics/chart_graphs.h"
+#include "graphics/picture_context.h"
+#include "reports/analysis_file.h"
+#include "reports/info_dlg.h"
+
+class QSpinBox;
+class QToolButton;
+
+namespace quintara {
+
+class tProgram;
+
+class TGraphicWindow : public QWidget {
+public:
+    explicit TGraphicWindow(tProgram& program, QWidget* parent = nullptr);
+    ~TGraphicWindow() override;
+
+    virtual int HelpContext() const { return 3011; }
+    tProgram& Program() { return program; }
+    tDrawing* Drawing() { return drawing.get(); }
+    QWidget* Picture() { return picture; }
+
+    double Zoom = 1.0;
+    bool KeepProportions = false;
+
+    // The replay numbers of the picture area as it is now.
+    tReplay Replay() const;
+    void ZoomIn();
+    void ZoomOut();
+    // Setup and RecordGraph again (options, orbs, aspect classes changed).
+    void Rebuild();
+    // The picture on the clipboard as SVG and as a bitmap.
+    void Copy();
+    // SVG, PDF or PNG by the file's extension; false with error otherwise.
+    bool Export(const QString& path, QString& error);
+
+    // The mouse rules, in picture coordinates.
+    void Press(QPoint at);
+    void Move();
+    void Release(QPoint at, QPoint global);
+    void DoubleClick(QPoint global);
+    TInfoDlg* InfoForm() const { return infoForm; }
+
+protected:
+    void SetDrawing(std::unique_ptr<tDrawing> d);
+
+private:
+    friend class TPictureView;
+    tProgram& program;
+    std::unique_ptr<tDrawing> drawing;
+    QWidget* picture;
+    tElement* hitElement = nullptr;
+    bool mouseIsDown = false, dragging = false;
+    QPointer<TInfoDlg> infoForm;
+};
+
+class TAstroGraphicWindow : public TGraphicWindow {
+public:
+    // Copies of the charts (second only when given and another object).
+    TAstroGraphicWindow(tProgram& program, const tChart& first, const tChart* second, QWidget* parent = nullptr);
+    ~TAstroGraphicWindow() override;
+
+    tChart& Chart1() { return *chart1; }
+    tChart& Chart2() { return chart2 ? *chart2 : *chart1; }
+    bool HasSecondChart() const { return chart2 != nullptr; }
+
+    bool GetShown(int body) const;
+    void SetShown(tChart& chart, int body, bool shown);
+    // A body button pressed: bodies of chart 1 (the houses button: 14 to
+    // 24 but the Midheaven); second: the same on a distinct chart 2.
+    void ToggleBodies(int button, bool second);
+    // A+ A- a+ a-: bit 1, 2, 4 or 8 of the aspect classes, rebuilt.
+    void ToggleAspectClass(int bit);
+    void SetOrbPercent(int percent);
+
+    QToolButton* BodyButton(int button) const;  // 1..12 bodies, 13 Asc, 14 MH, 15 II-XII
+    QToolButton* AspectButton(int bit) const;    // 1, 2, 4, 8
+    QSpinBox *ZoomSE, *OrbSE;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void SetDrawingNone();
+    // What the pictures read besides the charts.
+    tPictureContext ctx;
+    void HideAspectTools();
+    void HideToolPanel();
+
+private:
+    void UpdateButtons();
+    std::unique_ptr<tChart> chart1, chart2;
+    tAnalysisFile analysis;
+    QWidget* panel;
+    std::vector<QToolButton*> bodyButtons, aspectButtons;
+};
+
+// The standard wheel and the second wheel style of one or two charts.
+class TChartGraphWindow : public TAstroGraphicWindow {
+public:
+    TChartGraphWindow(tProgram& program, tGraphKind kind, const tChart& first, const tChart* second = nullptr,
+                      QWidget* parent = nullptr);
+    int HelpContext() const override { return help; }
+
+private:
+    int help;
+};
+
+}  // namespace quintara
