@@ -5,6 +5,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QMimeData>
+#include <QToolButton>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +23,8 @@
 #include "data/chart_file.h"
 #include "data/city_file_dlg.h"
 #include "engine/houses.h"
+#include "graphics/graphic_window.h"
+#include "graphics/picture_files.h"
 #include "main/application.h"
 #include "main/help_window.h"
 #include "main/main_form.h"
@@ -382,6 +387,86 @@ private slots:
         messenger.answers = {tMessenger::kAnswerCancel};
         QVERIFY(!CheckInstallation({"dbfiles/city.db", "dbfiles/Time1.db"}, messenger));
         QCOMPARE(messenger.asked.size(), std::size_t{1});
+    }
+
+    void wheelWindowPaintsProportionallyAndTogglesBodies()
+    {
+        TNatalWindow* natal = OpenNatal();
+        frame->OpenWheel(false);
+        auto* g = dynamic_cast<TChartGraphWindow*>(frame->ActiveGraphic());
+        QVERIFY(g);
+        QVERIFY(frame->Action("ZoomIn")->isEnabled());
+        // Wider than high: the height sets the scale and the picture is centred.
+        g->Picture()->resize(1000, 500);
+        tReplay r = g->Replay();
+        QCOMPARE(r.PercentX, 45);  // Round(100 x 500 / 1000 x 0.9)
+        QCOMPARE(r.PercentY, 90);
+        QCOMPARE(r.OriginX, 2500);
+        g->ZoomIn();
+        QCOMPARE(g->Replay().PercentX, 50);  // x 1.1
+        // Body buttons are down exactly when their body is shown.
+        for (int b = 1; b <= 12; ++b) QCOMPARE(g->BodyButton(b)->isChecked(), g->GetShown(b));
+        const bool moon = g->GetShown(2);
+        QTest::mouseClick(g->BodyButton(2), Qt::LeftButton);
+        QCOMPARE(g->GetShown(2), !moon);
+        QCOMPARE(g->BodyButton(2)->isChecked(), !moon);
+        QCOMPARE(natal->First().FindBody(2)->Visible, moon);  // the report's chart is untouched
+        // II-XII: houses 14 to 24, but not the Midheaven.
+        const bool mc = g->GetShown(22);
+        const bool houses = g->GetShown(14);
+        QTest::mouseClick(g->BodyButton(15), Qt::LeftButton);
+        for (int n = 14; n <= 24; ++n)
+            if (n != 22) QCOMPARE(g->GetShown(n), !houses);
+        QCOMPARE(g->GetShown(22), mc);
+        // A+ flips bit 1 of the aspect classes and rebuilds.
+        const std::int32_t before = g->Chart1().EffectiveAspectTypes(program->Options().AspectTypes);
+        QTest::mouseClick(g->AspectButton(1), Qt::LeftButton);
+        QCOMPARE(g->Chart1().AspectTypes, before ^ 1);
+        QCOMPARE(g->AspectButton(1)->isChecked(), ((before ^ 1) & 1) != 0);
+        // One chart: the right button has no second chart to work on.
+        g->ToggleBodies(3, true);
+        QCOMPARE(g->GetShown(3), g->BodyButton(3)->isChecked());
+    }
+
+    void clicksOpenInformationAndEmptyDragsMoveNothing()
+    {
+        OpenNatal();
+        frame->OpenWheel(false);
+        TGraphicWindow* g = frame->ActiveGraphic();
+        g->Picture()->resize(800, 800);
+        // A corner holds no element: the graph's own information.
+        QTest::mouseClick(g->Picture(), Qt::LeftButton, {}, QPoint(3, 790));
+        QVERIFY(g->InfoForm());
+        QVERIFY(g->InfoForm()->Text().contains("1990"));
+        // A drag from there moves nothing.
+        const tPictureOptions o;
+        const std::string before = PictureSvg(*g->Drawing(), o);
+        g->Press(QPoint(3, 790));
+        g->Move();
+        g->Release(QPoint(400, 400), QPoint(400, 400));
+        QCOMPARE(PictureSvg(*g->Drawing(), o), before);
+    }
+
+    void picturesExportByTheirExtension()
+    {
+        OpenNatal();
+        frame->OpenWheel(true);
+        TGraphicWindow* g = frame->ActiveGraphic();
+        QString error;
+        for (const char* name : {"w.svg", "w.pdf", "w.png"}) {
+            const std::string path = (home / name).string();
+            QVERIFY2(g->Export(QString::fromStdString(path), error), name);
+            std::string bytes;
+            QVERIFY(ReadWholeFile(path, bytes));
+            const std::string head = bytes.substr(0, 8);
+            QVERIFY2(head.find(std::string(name).substr(2) == "svg" ? "<" : name[2] == 'p' && name[3] == 'd' ? "%PDF" : "PNG") !=
+                         std::string::npos, name);
+        }
+        QVERIFY(!g->Export(QString::fromStdString((home / "w.wmf").string()), error));
+        QVERIFY(!FileExists((home / "w.wmf").string()));
+        g->Copy();
+        QVERIFY(QApplication::clipboard()->mimeData()->hasImage());
+        QVERIFY(QApplication::clipboard()->mimeData()->hasFormat("image/svg+xml"));
     }
 
     void selectChartFileOpensItWhereItIs()
