@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPixmap>
 #include <QPushButton>
 
 #include "data/city_file_dlg.h"
+#include "graphics/graphic_window.h"
 #include "main/main_form.h"
 #include "main/new_chart_dlg.h"
 #include "main/program.h"
@@ -94,6 +97,47 @@ void BM_LocalityPickerOnAllLocalities(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LocalityPickerOnAllLocalities)->Unit(benchmark::kMillisecond);
+
+// One repaint of a two-chart wheel at 1200 x 900, antialiased.
+void BM_RepaintTwoChartWheel(benchmark::State& state)
+{
+    tProgram program(Bench().home, Bench().messenger);
+    tChart a(&program.Options().BirthSet), b(&program.Options().BirthSet);
+    a.Year = 1990, a.Month = 5, a.Day = 17, a.Hour = 14, a.Minute = 30, a.Latitude = 48.52, a.Longitude = -2.21;
+    b.Year = 1985, b.Month = 3, b.Day = 2, b.Hour = 8, b.Minute = 10, b.Latitude = 45.45, b.Longitude = -4.50;
+    CalcChart(a);
+    CalcChart(b);
+    TChartGraphWindow window(program, tGraphKind::Two, a, &b);
+    window.Picture()->resize(1200, 900);
+    QPixmap target(1200, 900);
+    for (auto _ : state) {
+        window.Picture()->render(&target);
+        benchmark::DoNotOptimize(target.cacheKey());
+    }
+}
+BENCHMARK(BM_RepaintTwoChartWheel)->Unit(benchmark::kMillisecond);
+
+// Graphics > Aspect wheel from a natal window, to the window shown.
+void BM_OpenWheelFromNatalWindow(benchmark::State& state)
+{
+    tProgram program(Bench().home, Bench().messenger);
+    TMainForm frame(program);
+    frame.show();
+    tChart chart(&program.Options().BirthSet);
+    chart.Year = 1990, chart.Month = 5, chart.Day = 17, chart.Hour = 14, chart.Minute = 30;
+    chart.Latitude = 48.52, chart.Longitude = -2.21;
+    CalcChart(chart);
+    frame.AddChild(new TNatalWindow(program, false, chart));
+    for (auto _ : state) {
+        frame.OpenWheel(false);
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        frame.Area()->activeSubWindow()->close();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenWheelFromNatalWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

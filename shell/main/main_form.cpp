@@ -80,7 +80,11 @@ TMainForm::TMainForm(tProgram& p) : program(p)
     resize(1100, 760);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // Children going with the frame must not reach the menus being freed.
+    disconnect(area, nullptr, this, nullptr);
+}
 
 QAction* TMainForm::Action(const char* name) const
 {

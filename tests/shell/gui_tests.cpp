@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QToolButton>
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -402,6 +403,13 @@ private slots:
         QCOMPARE(r.PercentX, 45);  // Round(100 x 500 / 1000 x 0.9)
         QCOMPARE(r.PercentY, 90);
         QCOMPARE(r.OriginX, 2500);
+        // The paint draws the wheel (antialiased, on the offscreen platform too).
+        QImage shot(g->Picture()->size(), QImage::Format_RGB32);
+        g->Picture()->render(&shot);
+        int ink = 0;
+        for (int y = 0; y < shot.height(); y += 2)
+            for (int x = 0; x < shot.width(); x += 2) ink += shot.pixel(x, y) != 0xffffffff;
+        QVERIFY2(ink > 2000, std::to_string(ink).c_str());
         g->ZoomIn();
         QCOMPARE(g->Replay().PercentX, 50);  // x 1.1
         // Body buttons are down exactly when their body is shown.
