@@ -43,32 +43,31 @@ TDateTimeDlg::TDateTimeDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
         }
         CityED->setText(QString::fromStdString(chart.BirthPlace));
     });
-    auto* form = new QFormLayout;
-    form->addRow(p.Caption(242), CityED);
-    form->addRow(p.Caption(265), DateED);
-    form->addRow(p.Caption(266), TimeED);
+    Form = new QFormLayout;
+    Form->addRow(p.Caption(242), CityED);
+    Form->addRow(p.Caption(265), DateED);
+    Form->addRow(p.Caption(266), TimeED);
     QDialogButtonBox* buttons = DialogButtons(p, this, kHelpContext);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addLayout(Form);
     layout->addWidget(buttons);
+}
+
+bool TDateTimeDlg::Bad(QLineEdit* field, int caption, const std::string& why)
+{
+    program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
+                             program.Caption(caption) + ": " + QString::fromStdString(why));
+    field->setFocus();
+    return false;
 }
 
 void TDateTimeDlg::accept()
 {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
     std::string error;
-    QLineEdit* bad = nullptr;
-    int caption = 0;
     if (!ParseDateText(program.Languages().DateFormatString, DateED->text(), year, month, day, error))
-        bad = DateED, caption = 265;
-    else if (!ParseTimeText(TimeED->text(), hour, minute, error))
-        bad = TimeED, caption = 266;
-    if (bad) {
-        program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
-                                 program.Caption(caption) + ": " + QString::fromStdString(error));
-        bad->setFocus();
-        return;
-    }
+        return void(Bad(DateED, 265, error));
+    if (!ParseTimeText(TimeED->text(), hour, minute, error)) return void(Bad(TimeED, 266, error));
     chart.Year = static_cast<std::uint16_t>(year);
     chart.Month = static_cast<std::uint16_t>(month);
     chart.Day = static_cast<std::uint16_t>(day);

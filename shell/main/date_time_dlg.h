@@ -2,10 +2,13 @@
 // charts ask for them.
 #pragma once
 
+#include <string>
+
 #include <QDialog>
 
 #include "chart/chart.h"
 
+class QFormLayout;
 class QLineEdit;
 
 namespace quintara {
@@ -20,7 +23,10 @@ public:
 
     QLineEdit *CityED, *DateED, *TimeED;
 
-private:
+protected:
+    // A field that does not parse: named in a message, focused; false.
+    bool Bad(QLineEdit* field, int caption, const std::string& why);
+    QFormLayout* Form;
     tProgram& program;
     tChart& chart;
 };

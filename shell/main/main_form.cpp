@@ -1,5 +1,6 @@
 #include "main/main_form.h"
 
+#include <cmath>
 #include <filesystem>
 
 #include <QAction>
@@ -29,7 +30,10 @@
 #include "main/new_chart_dlg.h"
 #include "main/open_chart_dlg.h"
 #include "main/program.h"
+#include "graphics/clock_dlg.h"
 #include "graphics/graphic_window.h"
+#include "graphics/time_graph_windows.h"
+#include "main/date_time_dlg.h"
 #include "reports/ana_file_dlg.h"
 #include "reports/natal_windows.h"
 
@@ -276,10 +280,10 @@ void TMainForm::BuildMenus()
     Add(graphics, "PrevisionsItem", 77);
     Add(graphics, "Sidebyside", 180);
     Add(graphics, "Sidebyside2", 181);
-    Add(graphics, "Clock1", 98);
-    Add(graphics, "Linegraph1", 99);
+    connect(Add(graphics, "Clock1", 98), &QAction::triggered, this, [this] { OpenTimeGraph(0); });
+    connect(Add(graphics, "Linegraph1", 99), &QAction::triggered, this, [this] { OpenTimeGraph(1); });
     Add(graphics, "Transitslinegraph", 101);
-    Add(graphics, "Mooncycle1", 100);
+    connect(Add(graphics, "Mooncycle1", 100), &QAction::triggered, this, [this] { OpenTimeGraph(2); });
 
     // Database
     QMenu* database = menu("Database1", 123);
@@ -477,8 +481,8 @@ void TMainForm::UpdateMenus()
     Action("Daisywheel21")->setEnabled(chartWindow);
     Menu("Graphics1")->menuAction()->setEnabled(!(w && w->IsSecondary()));
     for (const char* name : {"PrintWindow", "PrintChartAspects", "PrintAnalysis", "PrintGraphic", "PrintAll",
-                             "Pagesetup", "Printersetup1", "PrevisionsItem", "Sidebyside", "Sidebyside2", "Clock1", "Linegraph1",
-                             "Transitslinegraph", "Mooncycle1", "PrintBtn", "LinegraphBtn",
+                             "Pagesetup", "Printersetup1", "PrevisionsItem", "Sidebyside", "Sidebyside2",
+                             "Transitslinegraph", "PrintBtn",
                              "DBEditchartfile", "DBConvertchartfile", "DBStates", "DBTimefiles", "DBPlanets",
                              "OptBirthchart", "OptLowerchart", "OptUpperchart", "ChartSetupItem", "OptionsOpen",
                              "OptionsSave", "OptionsSaveAs", "OptionsSaveasdefault", "OptionsLoaddefault",
@@ -527,10 +531,9 @@ void TMainForm::UpdateClock()
     clockPanel->setText(QString::fromStdString(program.ReportContext().LongDateTime(now)));
 }
 
-void TMainForm::NewChart()
+void TMainForm::NowChart(tChart& chart)
 {
     TMainOptions& o = program.Options();
-    tChart chart(&o.BirthSet);
     const QDateTime t = QDateTime::currentDateTime();
     SetChartDateTime(chart, {t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute()});
     chart.Sex = 1;
@@ -539,6 +542,35 @@ void TMainForm::NewChart()
     chart.BirthPlace = o.Birthplace;
     chart.Country = program.Languages().Country;
     chart.HouseType = static_cast<std::uint8_t>(o.HouseType);
+}
+
+void TMainForm::OpenTimeGraph(int which)
+{
+    tChart chart(&program.Options().BirthSet);
+    TAstroBaseWindow* w = ActiveReport();
+    if (w && w->IsChartWindow()) chart.Assign(w->First());
+    else NowChart(chart);
+    CalcChart(chart);
+    if (which == 2) {  // moon cycle
+        TDateTimeDlg dialog(program, chart, this);
+        if (dialog.exec() != QDialog::Accepted) return;
+        CalcChart(chart);
+        AddChild(new TMoonGraphWindow(program, chart));
+        return;
+    }
+    double step = which == 0 ? 1.0 : 7.0;
+    TClockDlg dialog(program, chart, step, which == 0 ? 252 : 253, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    CalcChart(chart);
+    if (which == 0) AddChild(new TClockWindow(program, chart, ClockStepMinutes(step)));
+    else AddChild(new TLineGraphWindow(program, chart, static_cast<std::int32_t>(std::lround(step * 1440))));
+}
+
+void TMainForm::NewChart()
+{
+    TMainOptions& o = program.Options();
+    tChart chart(&o.BirthSet);
+    NowChart(chart);
     TNewChartDlg dialog(program, chart, this);
     if (dialog.exec() != QDialog::Accepted) return;
     chart.Zodiac = o.Zodiac;

@@ -45,6 +45,11 @@ public:
     void AddChild(QWidget* window);
     // Graphics > Aspect wheel and Daisy wheel on the active report's charts.
     void OpenWheel(bool usStyle);
+    // Graphics > Clock (0), Line graph (1), Moon cycle (2): the active
+    // report's chart, or now at the default locality; asked in a dialog.
+    void OpenTimeGraph(int which);
+    // A chart of now at the default locality (a man's, the national country).
+    void NowChart(class tChart& chart);
 
     // Enabling table and captions; runs whenever the active child changes.
     void UpdateMenus();

@@ -26,6 +26,7 @@
 #include "engine/houses.h"
 #include "graphics/graphic_window.h"
 #include "graphics/picture_files.h"
+#include "graphics/time_graph_windows.h"
 #include "main/application.h"
 #include "main/help_window.h"
 #include "main/main_form.h"
@@ -475,6 +476,38 @@ private slots:
         g->Copy();
         QVERIFY(QApplication::clipboard()->mimeData()->hasImage());
         QVERIFY(QApplication::clipboard()->mimeData()->hasFormat("image/svg+xml"));
+    }
+
+    void clockStepsTicksOnlyWhenActiveAndCrossesTheYear()
+    {
+        tChart c;
+        Birth(c);
+        c.Year = 2000, c.Month = 1, c.Day = 1, c.Hour = 0, c.Minute = 1;
+        auto* clock = new TClockWindow(*program, c, 3);
+        frame->AddChild(clock);
+        QCOMPARE(clock->Timer->interval(), 4000);
+        clock->Slower();
+        QCOMPARE(clock->Step, 2);
+        clock->Slower();
+        QCOMPARE(clock->Step, 2);
+        clock->Reverse();
+        QCOMPARE(clock->Step, -2);
+        clock->Slower();
+        QCOMPARE(clock->Step, -2);
+        clock->Tick();  // 00:01 - 2 minutes: the last day of 1999
+        QCOMPARE(int(clock->Chart1().Year), 1999);
+        QCOMPARE(int(clock->Chart1().Month), 12);
+        QCOMPARE(int(clock->Chart1().Day), 31);
+        QCOMPARE(int(clock->Chart1().Hour), 23);
+        QCOMPARE(int(clock->Chart1().Minute), 59);
+        clock->Pause();
+        clock->Tick();
+        QCOMPARE(int(clock->Chart1().Minute), 59);  // paused
+        clock->Pause();
+        OpenNatal();  // another window is active: no tick
+        clock->Tick();
+        QCOMPARE(int(clock->Chart1().Minute), 59);
+        QCOMPARE(int(c.Year), 2000);  // the caller's chart never moves
     }
 
     void selectChartFileOpensItWhereItIs()

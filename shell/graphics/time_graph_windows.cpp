@@ -1,0 +1,92 @@
+#include "graphics/time_graph_windows.h"
+
+#include <cmath>
+
+#include <QContextMenuEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+#include "chart/date_time.h"
+#include "main/program.h"
+#include "reports/natal_windows.h"
+
+namespace quintara {
+
+TClockWindow::TClockWindow(tProgram& p, const tChart& chart, std::int32_t step, QWidget* parent)
+    : TAstroGraphicWindow(p, chart, nullptr, parent), Step(step)
+{
+    KeepProportions = true;
+    setWindowTitle(p.Caption(98) + ": " + QString::fromStdString(Chart1().Name));
+    p.Data().FindAdjust(Chart1());
+    CalcChart(Chart1());
+    SetDrawing(std::make_unique<tChartGraph>(tGraphKind::Clock, Chart1(), Chart1(), ctx));
+    Timer = new QTimer(this);
+    Timer->setInterval(4000);
+    connect(Timer, &QTimer::timeout, this, &TClockWindow::Tick);
+    Timer->start();
+}
+
+bool TClockWindow::IsActive() const
+{
+    if (QMdiArea* area = AreaOf(const_cast<TClockWindow*>(this)))
+        return area->activeSubWindow() && area->activeSubWindow()->widget() == this;
+    return isActiveWindow();
+}
+
+void TClockWindow::Tick()
+{
+    if (!Running || !IsActive()) return;
+    tChart& c = Chart1();
+    tDateTime t{c.Year, c.Month, c.Day, c.Hour, c.Minute + Step};
+    NormalizeDateTime(t);  // Gregorian: 1900 and 2100 have no 29 February
+    if (t.year < 0 || t.year > 65535) return;
+    SetChartDateTime(c, t);
+    Program().Data().FindAdjust(c);
+    CalcChart(c);
+    Rebuild();
+}
+
+void TClockWindow::Pause() { Running = !Running; }
+void TClockWindow::Slower()
+{
+    if (Step > 2) Step = static_cast<std::int32_t>(std::nearbyint(Step / 2.0));
+}
+void TClockWindow::Faster() { Step *= 2; }
+void TClockWindow::Reverse() { Step = -Step; }
+
+void TClockWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    tProgram& p = Program();
+    QMenu menu(this);
+    QAction* pause = menu.addAction(p.Caption(134), this, &TClockWindow::Pause);
+    pause->setCheckable(true);
+    pause->setChecked(!Running);
+    menu.addAction(p.Caption(135), this, &TClockWindow::Slower);
+    menu.addAction(p.Caption(136), this, &TClockWindow::Faster);
+    menu.addAction(p.Caption(137), this, &TClockWindow::Reverse);
+    menu.addAction(p.Caption(47), this, &TGraphicWindow::Copy);
+    menu.addAction(p.Caption(138), this, [this] {
+        ShowDocument(AreaOf(this), new TNatalWindow(Program(), false, Chart1()));
+    });
+    menu.addAction(p.Caption(189))->setEnabled(false);  // the options dialog comes with its own window
+    menu.exec(event->globalPos());
+}
+
+TLineGraphWindow::TLineGraphWindow(tProgram& p, const tChart& chart, std::int32_t stepMinutes, QWidget* parent)
+    : TAstroGraphicWindow(p, chart, nullptr, parent)
+{
+    setWindowTitle(p.Caption(99) + ": " + QString::fromStdString(Chart1().Name));
+    HideAspectTools();
+    SetDrawing(std::make_unique<tLineGraph>(Chart1(), stepMinutes, ctx));
+}
+
+TMoonGraphWindow::TMoonGraphWindow(tProgram& p, const tChart& chart, QWidget* parent)
+    : TAstroGraphicWindow(p, chart, nullptr, parent)
+{
+    setWindowTitle(p.Caption(100) + ": " + QString::fromStdString(Chart1().Name));
+    HideToolPanel();
+    SetDrawing(std::make_unique<tMoonGraph>(Chart1(), ctx));
+}
+
+}  // namespace quintara
