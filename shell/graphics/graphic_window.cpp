@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrinter>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -123,6 +124,21 @@ bool TGraphicWindow::Export(const QString& path, QString& error)
         return false;
     }
     return true;
+}
+
+bool TGraphicWindow::Print(QPrinter& printer)
+{
+    if (!drawing) return false;
+    printer.setDocName(windowTitle());
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRect page = painter.viewport();
+    tReplay r = PageReplay(page.width(), page.height(), Zoom, KeepProportions, false);
+    r.LineWidthAdd = program.Options().PrintLineFactor;
+    tQtCanvas canvas(painter, nullptr);
+    drawing->play(canvas, r);
+    return painter.end();
 }
 
 void TGraphicWindow::Press(QPoint at)

@@ -15,6 +15,7 @@
 #include "reports/analysis_file.h"
 #include "reports/info_dlg.h"
 
+class QPrinter;
 class QSpinBox;
 class QToolButton;
 
@@ -45,6 +46,9 @@ public:
     void Copy();
     // SVG, PDF or PNG by the file's extension; false with error otherwise.
     bool Export(const QString& path, QString& error);
+    // The picture on one page of the printer (or PDF file), every line
+    // wider by the "PrintLineFactor" setting; false when nothing printed.
+    bool Print(QPrinter& printer);
 
     // The mouse rules, in picture coordinates.
     void Press(QPoint at);

@@ -13,6 +13,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QStyle>
@@ -176,7 +178,16 @@ void TMainForm::BuildMenus()
     print->setObjectName("Print1");
     menus["Print1"] = print;
     captions.push_back({print->menuAction(), 171});
-    Add(print, "PrintWindow", 125, QKeySequence("Ctrl+P"));
+    connect(Add(print, "PrintWindow", 125, QKeySequence("Ctrl+P")), &QAction::triggered, this, [this] {
+        TGraphicWindow* g = ActiveGraphic();
+        if (!g) return;
+        // The platform's print dialog; printing to a PDF file is always offered.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFileName(QString::fromStdString(program.Home()) + "/" + g->windowTitle() + ".pdf");
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() == QDialog::Accepted && !g->Print(printer))
+            program.Messenger().Tell(this, tMessenger::kError, program.Caption(171), "the picture could not be printed");
+    });
     print->addSeparator();
     Add(print, "PrintChartAspects", 174);
     Add(print, "PrintAnalysis", 73);
@@ -480,9 +491,11 @@ void TMainForm::UpdateMenus()
     Action("Daisywheel")->setEnabled(chartWindow);
     Action("Daisywheel21")->setEnabled(chartWindow);
     Menu("Graphics1")->menuAction()->setEnabled(!(w && w->IsSecondary()));
-    for (const char* name : {"PrintWindow", "PrintChartAspects", "PrintAnalysis", "PrintGraphic", "PrintAll",
+    Action("PrintWindow")->setEnabled(graphic);
+    Action("PrintBtn")->setEnabled(graphic);
+    for (const char* name : {"PrintChartAspects", "PrintAnalysis", "PrintGraphic", "PrintAll",
                              "Pagesetup", "Printersetup1", "PrevisionsItem", "Sidebyside", "Sidebyside2",
-                             "Transitslinegraph", "PrintBtn",
+                             "Transitslinegraph",
                              "DBEditchartfile", "DBConvertchartfile", "DBStates", "DBTimefiles", "DBPlanets",
                              "OptBirthchart", "OptLowerchart", "OptUpperchart", "ChartSetupItem", "OptionsOpen",
                              "OptionsSave", "OptionsSaveAs", "OptionsSaveasdefault", "OptionsLoaddefault",

@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -471,6 +472,16 @@ private slots:
             QVERIFY2(head.find(std::string(name).substr(2) == "svg" ? "<" : name[2] == 'p' && name[3] == 'd' ? "%PDF" : "PNG") !=
                          std::string::npos, name);
         }
+        // Printed to a PDF file: one page with the picture.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const std::string printed = (home / "printed.pdf").string();
+        printer.setOutputFileName(QString::fromStdString(printed));
+        QVERIFY(g->Print(printer));
+        std::string pdf;
+        QVERIFY(ReadWholeFile(printed, pdf));
+        QCOMPARE(pdf.substr(0, 4), std::string("%PDF"));
+        QVERIFY(pdf.size() > 3000);
         QVERIFY(!g->Export(QString::fromStdString((home / "w.wmf").string()), error));
         QVERIFY(!FileExists((home / "w.wmf").string()));
         g->Copy();
