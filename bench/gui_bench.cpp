@@ -13,6 +13,7 @@
 
 #include "data/city_file_dlg.h"
 #include "graphics/graphic_window.h"
+#include "graphics/time_graph_windows.h"
 #include "main/main_form.h"
 #include "main/new_chart_dlg.h"
 #include "main/program.h"
@@ -138,6 +139,27 @@ void BM_OpenWheelFromNatalWindow(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenWheelFromNatalWindow)->Unit(benchmark::kMillisecond);
+
+// One clock tick: new date, zone, chart, drawing and repaint.
+void BM_ClockTick(benchmark::State& state)
+{
+    tProgram program(Bench().home, Bench().messenger);
+    TMainForm frame(program);
+    frame.show();
+    tChart chart(&program.Options().BirthSet);
+    chart.Year = 1990, chart.Month = 5, chart.Day = 17, chart.Hour = 14, chart.Minute = 30;
+    chart.Latitude = 48.52, chart.Longitude = -2.21, chart.Country = 250;
+    CalcChart(chart);
+    auto* clock = new TClockWindow(program, chart, 60);
+    frame.AddChild(clock);
+    clock->Picture()->resize(1000, 800);
+    QPixmap target(1000, 800);
+    for (auto _ : state) {
+        clock->Tick();
+        clock->Picture()->render(&target);
+    }
+}
+BENCHMARK(BM_ClockTick)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -374,7 +374,7 @@ private slots:
         ShowHelp(*program, 99999, frame.get());  // no such page: the contents
         QVERIFY(text->toPlainText().startsWith("Quintara help"));
         // Every context the windows and dialogs name has its page.
-        for (int context : {100, 101, 102, 103, 104, 106, 107, 108, 402, 403, 404})
+        for (int context : {100, 101, 102, 103, 104, 106, 107, 108, 402, 403, 404, 301, 302, 306, 307, 309})
             QVERIFY2(FileExists(HelpFolder(*program) + "/" + std::to_string(context) + ".html"), std::to_string(context).c_str());
         program->HelpWindow->close();
     }
