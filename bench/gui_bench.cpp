@@ -109,7 +109,7 @@ void BM_RepaintTwoChartWheel(benchmark::State& state)
     CalcChart(a);
     CalcChart(b);
     TChartGraphWindow window(program, tGraphKind::Two, a, &b);
-    window.Picture()->resize(1200, 900);
+    window.ViewResized(QSize(1200, 900));
     QPixmap target(1200, 900);
     for (auto _ : state) {
         window.Picture()->render(&target);
@@ -152,7 +152,7 @@ void BM_ClockTick(benchmark::State& state)
     CalcChart(chart);
     auto* clock = new TClockWindow(program, chart, 60);
     frame.AddChild(clock);
-    clock->Picture()->resize(1000, 800);
+    clock->ViewResized(QSize(1000, 800));
     QPixmap target(1000, 800);
     for (auto _ : state) {
         clock->Tick();

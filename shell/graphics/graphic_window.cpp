@@ -1,5 +1,7 @@
 #include "graphics/graphic_window.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QGridLayout>
@@ -9,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -62,11 +65,30 @@ TGraphicWindow::TGraphicWindow(tProgram& p, QWidget* parent) : QWidget(parent), 
 {
     setAttribute(Qt::WA_DeleteOnClose);
     picture = new TPictureView(*this);
+    scroll = new QScrollArea(this);
+    scroll->setObjectName("PictureScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(picture);
+    scroll->viewport()->installEventFilter(this);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(picture, 1);
+    layout->addWidget(scroll, 1);
     resize(760, 600);
+}
+
+bool TGraphicWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == scroll->viewport() && event->type() == QEvent::Resize) ViewResized(scroll->viewport()->size());
+    return QWidget::eventFilter(watched, event);
+}
+
+void TGraphicWindow::ViewResized(QSize size)
+{
+    view = size;
+    const double grow = std::max(1.0, Zoom);
+    picture->resize(static_cast<int>(size.width() * grow), static_cast<int>(size.height() * grow));
+    picture->update();
 }
 
 TGraphicWindow::~TGraphicWindow() = default;
@@ -79,19 +101,19 @@ void TGraphicWindow::SetDrawing(std::unique_ptr<tDrawing> d)
 
 tReplay TGraphicWindow::Replay() const
 {
-    return PageReplay(picture->width(), picture->height(), Zoom, KeepProportions, true);
+    return PageReplay(view.width(), view.height(), Zoom, KeepProportions, true);
 }
 
 void TGraphicWindow::ZoomIn()
 {
     Zoom *= 1.1;
-    picture->update();
+    ViewResized(view);
 }
 
 void TGraphicWindow::ZoomOut()
 {
     Zoom *= 0.9;
-    picture->update();
+    ViewResized(view);
 }
 
 void TGraphicWindow::Rebuild()
@@ -157,7 +179,7 @@ void TGraphicWindow::Move()
 void TGraphicWindow::Release(QPoint at, QPoint global)
 {
     if (dragging && hitElement) {
-        hitElement->move(at.x(), at.y(), picture->width() / 10, picture->height() / 10);
+        hitElement->move(at.x(), at.y(), view.width() / 10, view.height() / 10);
         picture->update();
     } else if (drawing) {
         if (infoForm) infoForm->close();
@@ -277,7 +299,7 @@ TAstroGraphicWindow::TAstroGraphicWindow(tProgram& p, const tChart& first, const
     grid->setRowStretch(row + 4, 1);
     connect(ZoomSE, &QSpinBox::valueChanged, this, [this](int v) {
         Zoom = v / 100.0;
-        Picture()->update();
+        ViewResized(ViewSize());
     });
     connect(OrbSE, &QSpinBox::valueChanged, this, &TAstroGraphicWindow::SetOrbPercent);
     static_cast<QHBoxLayout*>(layout())->addWidget(panel);

@@ -16,6 +16,7 @@
 #include "reports/info_dlg.h"
 
 class QPrinter;
+class QScrollArea;
 class QSpinBox;
 class QToolButton;
 
@@ -36,8 +37,12 @@ public:
     double Zoom = 1.0;
     bool KeepProportions = false;
 
-    // The replay numbers of the picture area as it is now.
+    // The replay numbers of the visible area as it is now. A zoom above 100
+    // percent makes the picture larger than the area: it scrolls.
     tReplay Replay() const;
+    // The visible area changed (a resize), or the zoom did.
+    void ViewResized(QSize size);
+    QSize ViewSize() const { return view; }
     void ZoomIn();
     void ZoomOut();
     // Setup and RecordGraph again (options, orbs, aspect classes changed).
@@ -60,11 +65,15 @@ public:
 protected:
     void SetDrawing(std::unique_ptr<tDrawing> d);
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     friend class TPictureView;
     tProgram& program;
     std::unique_ptr<tDrawing> drawing;
+    QScrollArea* scroll;
     QWidget* picture;
+    QSize view{760, 600};
     tElement* hitElement = nullptr;
     bool mouseIsDown = false, dragging = false;
     QPointer<TInfoDlg> infoForm;

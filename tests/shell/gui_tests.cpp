@@ -400,7 +400,7 @@ private slots:
         QVERIFY(g);
         QVERIFY(frame->Action("ZoomIn")->isEnabled());
         // Wider than high: the height sets the scale and the picture is centred.
-        g->Picture()->resize(1000, 500);
+        g->ViewResized(QSize(1000, 500));
         tReplay r = g->Replay();
         QCOMPARE(r.PercentX, 45);  // Round(100 x 500 / 1000 x 0.9)
         QCOMPARE(r.PercentY, 90);
@@ -414,6 +414,7 @@ private slots:
         QVERIFY2(ink > 2000, std::to_string(ink).c_str());
         g->ZoomIn();
         QCOMPARE(g->Replay().PercentX, 50);  // x 1.1
+        QCOMPARE(g->Picture()->width(), 1100);  // larger than the view: it scrolls
         // Body buttons are down exactly when their body is shown.
         for (int b = 1; b <= 12; ++b) QCOMPARE(g->BodyButton(b)->isChecked(), g->GetShown(b));
         const bool moon = g->GetShown(2);
@@ -443,7 +444,7 @@ private slots:
         OpenNatal();
         frame->OpenWheel(false);
         TGraphicWindow* g = frame->ActiveGraphic();
-        g->Picture()->resize(800, 800);
+        g->ViewResized(QSize(800, 800));
         // A corner holds no element: the graph's own information.
         QTest::mouseClick(g->Picture(), Qt::LeftButton, {}, QPoint(3, 790));
         QVERIFY(g->InfoForm());
