@@ -309,17 +309,6 @@ bool StartDate(const std::vector<std::string>& words, tChart& chart, std::string
     return true;
 }
 
-tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, unsigned bodies, bool all)
-{
-    tTransitRules rules;
-    rules.TransitAspects = o.TransitAspects;
-    if (all) rules.TransitAspects.fill(true);
-    rules.SynastryOrbs = &o.SynastryOrbs;
-    rules.TransitOrb = o.TransitOrb;
-    tTransitsCollection events;
-    TransitSearch(chart, months, bodies, rules, events);
-    ScoreTransits(events, o.NatalOrbs);
-    return events;
-}
+
 
 }  // namespace quintara::cli

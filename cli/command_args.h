@@ -89,10 +89,6 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
 // the arguments do not make a chart.
 bool MakeChart(tChartArgs c, tSession& s, tChart& chart, std::string& error);
 
-// The transits of chart (natal positions, its clock at the start) over
-// months, for the bodies of the mask, with the settings' aspect kinds (every
-// kind with all), orbs and divider; scored.
-tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, unsigned bodies, bool all);
 
 // A return's clock time in the zone its place had at that moment (the
 // chart keeps the birth zone when it has no place); recomputed.

@@ -3,9 +3,11 @@
 #include <cstdlib>
 
 #include "aspects/aspects.h"
+#include "aspects/transit_search.h"
 #include "chart/chart.h"
 #include "data/data_module.h"
 #include "i18n/date_format.h"
+#include "options/main_options.h"
 #include "reports/natal_reports.h"
 
 namespace quintara {
@@ -101,6 +103,19 @@ std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tCha
             matches.push_back({scratch.Name, scratch.FirstName, scratch.Index, positive, negative});
     }
     return matches;
+}
+
+tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, unsigned bodies, bool all)
+{
+    tTransitRules rules;
+    rules.TransitAspects = o.TransitAspects;
+    if (all) rules.TransitAspects.fill(true);
+    rules.SynastryOrbs = &o.SynastryOrbs;
+    rules.TransitOrb = o.TransitOrb;
+    tTransitsCollection events;
+    TransitSearch(chart, months, bodies, rules, events);
+    ScoreTransits(events, o.NatalOrbs);
+    return events;
 }
 
 void WriteCompareFileTable(tReportText& text, const std::vector<tCompareMatch>& matches)

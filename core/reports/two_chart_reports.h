@@ -15,6 +15,8 @@
 
 namespace quintara {
 
+class TMainOptions;
+
 class TData1;
 class tAspectsCollection;
 class tChart;
@@ -27,6 +29,11 @@ void WriteTwoChartAspects(tReportText& text, const tChart& first, const tChart& 
 
 // Four lines per event: bodies, aspect, signed angle and orb, "R", score;
 // then begin, exact and end in universal time (" GMT").
+// The transits of chart (natal positions, its clock at the start) over
+// months, for the bodies of the mask (bit n = body n), with the settings'
+// aspect kinds (every kind with all), orbs and divider; scored.
+tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, unsigned bodies, bool all);
+
 void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, const tReportContext& ctx);
 
 // Date, time, positive, negative and total per step; nothing for an empty list.

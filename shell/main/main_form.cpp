@@ -259,8 +259,12 @@ void TMainForm::BuildMenus()
     QMenu* chart2 = menu("Chart21", 217);
     for (auto [name, caption] : std::initializer_list<std::pair<const char*, int>>{
              {"Transits1", 75}, {"CompareDay", 76}, {"Previsions", 77}, {"Compare2", 78}, {"CompareFile", 79},
-             {"Moonreturn", 82}, {"Sunreturn", 83}, {"Progression", 80}, {"Midpoints", 85}, {"Secondchart", 94}})
-        Add(chart2, name, caption);
+             {"Moonreturn", 82}, {"Sunreturn", 83}, {"Progression", 80}, {"Midpoints", 85}, {"Secondchart", 94}}) {
+        const std::string command = name;
+        connect(Add(chart2, name, caption), &QAction::triggered, this, [this, command] {
+            if (TAstroBaseWindow* w = ActiveReport(); w && w->Offers(command)) w->Chart2Command(command);
+        });
+    }
 
     // Display
     QMenu* display = menu("Display1", 121);
@@ -507,12 +511,18 @@ void TMainForm::UpdateMenus()
     Menu("Edit1")->menuAction()->setVisible(w != nullptr || graphic);
     for (QAction* a : Menu("Edit1")->actions()) a->setEnabled(w != nullptr || a->objectName() == "Copy1");
     const bool secondary = w && w->IsSecondary();
-    Menu("Chart1")->menuAction()->setEnabled(w && !secondary);
+    bool anyChartItem = false;
     for (QAction* a : Menu("Chart1")->actions())
-        if (!a->objectName().isEmpty() && a->objectName() != "Insert1" && a->objectName() != "Add1")
-            a->setEnabled(w && !secondary);
+        if (!a->objectName().isEmpty() && a->objectName() != "Insert1" && a->objectName() != "Add1") {
+            a->setEnabled(w && w->OffersChartItem(a->objectName().toStdString()));
+            anyChartItem = anyChartItem || a->isEnabled();
+        }
+    Menu("Chart1")->menuAction()->setEnabled(anyChartItem);
     Menu("Chart21")->menuAction()->setEnabled(w && !secondary);
-    for (QAction* a : Menu("Chart21")->actions()) a->setEnabled(false);  // the two-chart windows are not here yet
+    for (QAction* a : Menu("Chart21")->actions()) a->setEnabled(w && w->Offers(a->objectName().toStdString()));
+    // Transits, compare to day and previsions: nothing to save or modify.
+    if (w && w->IsMomentWindow())
+        for (const char* name : {"FileSaveItem", "FileModifyItem", "SaveBtn"}) Action(name)->setEnabled(false);
     for (const char* name : {"ListBtn", "AspectsBtn", "AnalysisBtn", "FontBtn"}) Action(name)->setEnabled(chartWindow);
 }
 

@@ -32,15 +32,21 @@ public:
     virtual bool IsChartWindow() const { return false; }
     // An auxiliary window: its Chart and Chart 2 menus are disabled.
     virtual bool IsSecondary() const { return false; }
-    // The Chart and Chart 2 menu commands this window offers.
-    virtual bool OffersMidpoints() const { return true; }
+    // The Chart 2 commands (menu component names: "Transits1", "Midpoints"
+    // ...) this window offers, and running one.
+    virtual bool Offers(const std::string& /*command*/) const { return false; }
+    // The Chart menu's items ("NewList", "InsertAnalysis" ...) it offers.
+    virtual bool OffersChartItem(const std::string& /*item*/) const { return !IsSecondary(); }
+    virtual void Chart2Command(const std::string& /*command*/) {}
+    // Transits, compare to day and previsions: no Save, Modify or graphic print.
+    virtual bool IsMomentWindow() const { return false; }
 
     // Builds the text: header and body; the text counts as unmodified.
     void Build();
     virtual void InsText();
     void InsList();
     void InsAspects();
-    void InsAnalyse();
+    virtual void InsAnalyse();
     // Appends a report text built by write().
     template <class F>
     void Write(F&& write)
@@ -60,7 +66,7 @@ public:
     // The text as rich text (what the chart file stores), and back.
     std::string Rtf();
     void ShowStored(const std::string& stored);
-    void SaveChart();
+    virtual void SaveChart();
     void SaveText();
     // The chart dialog on the first chart (caption 165 "Modify"); true when
     // the chart changed.
@@ -68,7 +74,7 @@ public:
     // The text as a rich-text file; false with error on failure.
     bool ExportText(const QString& path, QString& error);
     // The close questions; false keeps the window open.
-    bool CanClose();
+    virtual bool CanClose();
 
     QSize sizeHint() const override { return {760, 540}; }
     void ShowInfo();

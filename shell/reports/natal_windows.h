@@ -17,6 +17,9 @@ public:
     void NewList() override;
     void NewAspects() override;
     void NewAnalysis() override;
+    // Transits to progression; not mid-points or the second chart.
+    bool Offers(const std::string& command) const override;
+    void Chart2Command(const std::string& command) override;
 };
 
 class TNatalWindow : public TAstroWindow {
@@ -26,7 +29,6 @@ public:
     TNatalWindow(tProgram& program, bool fromTable, const tChart& first, const tChart* second = nullptr,
                  QWidget* parent = nullptr);
     int HelpContext() const override { return 404; }
-    bool OffersMidpoints() const override { return false; }
 
 protected:
     void Open(bool fromTable);

@@ -38,6 +38,7 @@
 #include "platform/program_home.h"
 #include "reports/info_dlg.h"
 #include "reports/natal_windows.h"
+#include "reports/two_chart_windows.h"
 
 using namespace quintara;
 
@@ -520,6 +521,48 @@ private slots:
         clock->Tick();
         QCOMPARE(int(clock->Chart1().Minute), 59);
         QCOMPARE(int(c.Year), 2000);  // the caller's chart never moves
+    }
+
+    void chart2CommandsOpenTheirWindows()
+    {
+        TNatalWindow* natal = OpenNatal();
+        QVERIFY(frame->Action("Transits1")->isEnabled());
+        QVERIFY(!frame->Action("Midpoints")->isEnabled());
+        // Transits through their dialog: Moon to Pluto, one month.
+        WhenModal([](QWidget* w) { static_cast<QDialog*>(w)->accept(); });
+        frame->Action("Transits1")->trigger();
+        auto* transits = dynamic_cast<TTransitsWindow*>(frame->ActiveReport());
+        QVERIFY(transits);
+        QVERIFY(transits->windowTitle().startsWith("Transits: Durand"));
+        QVERIFY(transits->Events().Items().size() > 10);
+        QVERIFY(transits->Text().toPlainText().contains("GMT = 0"));
+        QVERIFY(!frame->Action("FileSaveItem")->isEnabled());  // a moment: nothing to save
+        QVERIFY(frame->Action("Midpoints")->isEnabled());
+        QVERIFY(!frame->Action("Transits1")->isEnabled());
+        // A pair of people and the mid-points of the pair.
+        tChart other;
+        Birth(other);
+        other.Name = "Martin", other.Year = 1985;
+        CalcChart(other);
+        auto* synastry = new TCompareWindow(*program, 78, natal->First(), other);
+        frame->AddChild(synastry);
+        QVERIFY(synastry->windowTitle().startsWith("Synastry: Durand"));
+        QVERIFY(synastry->Text().toPlainText().contains("Orb/Value"));
+        QVERIFY(frame->Action("FileSaveItem")->isEnabled());
+        frame->Action("Midpoints")->trigger();
+        QVERIFY(frame->ActiveReport()->windowTitle().startsWith("Mid-points"));
+        // Previsions: one line per step.
+        auto* prev = new TPrevisionsWindow(*program, natal->First(), other, 5, 168);
+        frame->AddChild(prev);
+        QCOMPARE(prev->Steps().size(), std::size_t{5});
+        // Saving from a two-chart window appends a row every time.
+        tTable& t = program->Data().ChartTable();
+        t.Refresh();
+        const int rows = t.RecordCount();
+        synastry->SaveChart();
+        synastry->SaveChart();
+        t.Refresh();
+        QCOMPARE(t.RecordCount(), rows + 2);
     }
 
     void selectChartFileOpensItWhereItIs()

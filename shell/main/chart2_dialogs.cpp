@@ -1,0 +1,122 @@
+#include "main/chart2_dialogs.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "chart/chart_input.h"
+#include "main/dialog_buttons.h"
+#include "main/new_chart_dlg.h"
+#include "main/program.h"
+
+namespace quintara {
+
+TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget* parent)
+    : QDialog(parent), program(p), chart(c), bodies(b), months(m)
+{
+    setObjectName("TTransitsDlg");
+    setWindowTitle(p.Caption(75));
+    PlanetsLB = new QListWidget(this);
+    PlanetsLB->setObjectName("PlanetsLB");
+    PlanetsLB->setSelectionMode(QAbstractItemView::MultiSelection);
+    for (int n = 2; n <= 10; ++n) {
+        PlanetsLB->addItem(QString::fromStdString(p.Languages().PlanetName(n)));
+        PlanetsLB->item(n - 2)->setSelected((bodies >> n) & 1u);
+    }
+    DateED = new QLineEdit(this);
+    DateED->setObjectName("DateED");
+    DateED->setInputMask("99/99/9999;_");
+    DateED->setText(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day));
+    StepED = new QSpinBox(this);
+    StepED->setObjectName("StepED");
+    StepED->setRange(1, 1200);
+    StepED->setValue(months);
+    auto* form = new QFormLayout;
+    form->addRow(p.Caption(265), DateED);
+    form->addRow(p.Caption(282), StepED);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(PlanetsLB);
+    layout->addLayout(form);
+    layout->addWidget(DialogButtons(p, this, kHelpContext));
+}
+
+void TTransitsDlg::accept()
+{
+    unsigned chosen = 0;
+    for (int n = 2; n <= 10; ++n)
+        if (PlanetsLB->item(n - 2)->isSelected()) chosen |= 1u << n;
+    if (!chosen) return QDialog::reject();
+    int y = 0, mo = 0, d = 0;
+    std::string error;
+    if (!ParseDateText(program.Languages().DateFormatString, DateED->text(), y, mo, d, error)) {
+        program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
+                                 program.Caption(265) + ": " + QString::fromStdString(error));
+        return;
+    }
+    bodies = chosen;
+    months = StepED->value();
+    chart.Year = static_cast<std::uint16_t>(y);
+    chart.Month = static_cast<std::uint16_t>(mo);
+    chart.Day = static_cast<std::uint16_t>(d);
+    QDialog::accept();
+}
+
+TPrevisionsDlg::TPrevisionsDlg(tProgram& p, int& s, int& h, QWidget* parent)
+    : QDialog(parent), program(p), steps(s), stepHours(h)
+{
+    setObjectName("TPrevisionsDlg");
+    setWindowTitle(p.Caption(77));
+    StepEd = new QLineEdit(QString("%1.%2").arg(h / 24).arg(h % 24, 2, 10, QChar('0')), this);
+    StepEd->setObjectName("StepEd");
+    NumberEd = new QSpinBox(this);
+    NumberEd->setObjectName("NumberEd");
+    NumberEd->setRange(1, 10000);
+    NumberEd->setValue(s);
+    auto* form = new QFormLayout;
+    form->addRow(p.Caption(278), StepEd);
+    form->addRow(p.Caption(279), NumberEd);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(DialogButtons(p, this, kHelpContext));
+}
+
+void TPrevisionsDlg::accept()
+{
+    std::string error;
+    const auto hours = ParseDaysHours(StepEd->text().toStdString(), error);
+    if (!hours) {
+        program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
+                                 program.Caption(278) + ": " + QString::fromStdString(error));
+        StepEd->setFocus();
+        return;
+    }
+    stepHours = *hours;
+    steps = NumberEd->value();
+    QDialog::accept();
+}
+
+TSunReturnDlg::TSunReturnDlg(tProgram& p, int& y, QWidget* parent) : QDialog(parent), years(y)
+{
+    setObjectName("TSunReturnDlg");
+    setWindowTitle(p.Caption(83));
+    YearsEd = new QSpinBox(this);
+    YearsEd->setObjectName("YearsEd");
+    YearsEd->setRange(-2000, 2000);
+    YearsEd->setValue(years);
+    auto* form = new QFormLayout;
+    form->addRow(p.Caption(280), YearsEd);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(DialogButtons(p, this, kHelpContext));
+}
+
+void TSunReturnDlg::accept()
+{
+    years = YearsEd->value();
+    QDialog::accept();
+}
+
+}  // namespace quintara

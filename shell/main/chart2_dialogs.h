@@ -1,0 +1,63 @@
+// The dialogs of the Chart 2 commands: transits (bodies, start, months),
+// previsions (steps and their length) and the sun return (years).
+#pragma once
+
+#include <QDialog>
+
+#include "chart/chart.h"
+
+class QLineEdit;
+class QListWidget;
+class QSpinBox;
+
+namespace quintara {
+
+class tProgram;
+
+class TTransitsDlg : public QDialog {
+public:
+    // Bodies 2..10 preselected from bodies (bit n = body n); the transit
+    // chart's date is the start.
+    TTransitsDlg(tProgram& program, tChart& transitChart, unsigned& bodies, int& months, QWidget* parent = nullptr);
+    static constexpr int kHelpContext = 501;
+    void accept() override;  // no body chosen counts as Cancel
+
+    QListWidget* PlanetsLB;
+    QLineEdit* DateED;
+    QSpinBox* StepED;
+
+private:
+    tProgram& program;
+    tChart& chart;
+    unsigned& bodies;
+    int& months;
+};
+
+class TPrevisionsDlg : public QDialog {
+public:
+    TPrevisionsDlg(tProgram& program, int& steps, int& stepHours, QWidget* parent = nullptr);
+    static constexpr int kHelpContext = 503;
+    void accept() override;
+
+    QLineEdit* StepEd;  // days.hours
+    QSpinBox* NumberEd;
+
+private:
+    tProgram& program;
+    int& steps;
+    int& stepHours;
+};
+
+class TSunReturnDlg : public QDialog {
+public:
+    TSunReturnDlg(tProgram& program, int& years, QWidget* parent = nullptr);
+    static constexpr int kHelpContext = 507;
+    void accept() override;
+
+    QSpinBox* YearsEd;
+
+private:
+    int& years;
+};
+
+}  // namespace quintara
