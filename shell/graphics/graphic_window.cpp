@@ -215,15 +215,16 @@ void Hint(QWidget* w, const QString& caption)
 
 }  // namespace
 
-TAstroGraphicWindow::TAstroGraphicWindow(tProgram& p, const tChart& first, const tChart* second, QWidget* parent)
+TAstroGraphicWindow::TAstroGraphicWindow(tProgram& p, const tChart& first, const tChart* second, QWidget* parent,
+                                         bool twoChartSets)
     : TGraphicWindow(p, parent)
 {
     TMainOptions& o = p.Options();
-    chart1 = std::make_unique<tChart>(&o.BirthSet);
+    chart1 = std::make_unique<tChart>(twoChartSets ? &o.FirstChartSet : &o.BirthSet);
     chart1->Assign(first);
     CalcChart(*chart1);
     if (second && second != &first) {
-        chart2 = std::make_unique<tChart>(&o.BirthSet);
+        chart2 = std::make_unique<tChart>(twoChartSets ? &o.SecondChartSet : &o.BirthSet);
         chart2->Assign(*second);
         CalcChart(*chart2);
     }
@@ -408,13 +409,26 @@ void TAstroGraphicWindow::HideAspectTools()
 void TAstroGraphicWindow::HideToolPanel() { panel->hide(); }
 
 TChartGraphWindow::TChartGraphWindow(tProgram& p, tGraphKind kind, const tChart& first, const tChart* second,
-                                     QWidget* parent)
-    : TAstroGraphicWindow(p, first, second, parent), help(kind == tGraphKind::US ? 302 : 301)
+                                     QWidget* parent, int caption)
+    : TAstroGraphicWindow(p, first, IsTwoChartGraph(kind) ? second : nullptr, parent, IsTwoChartGraph(kind))
 {
     KeepProportions = true;
-    setWindowTitle(p.Caption(175) + ": " + QString::fromStdString(Chart1().Name) + " " +
+    const bool side = kind == tGraphKind::SideBySide || kind == tGraphKind::USSideBySide;
+    int title = 175;
+    help = kind == tGraphKind::US ? 302 : 301;
+    if (kind == tGraphKind::Two || kind == tGraphKind::USTwo) title = caption, help = caption == 75 ? 308 : 3011;
+    if (side) title = 102, help = 304;
+    setWindowTitle(p.Caption(title) + ": " + QString::fromStdString(Chart1().Name) + " " +
                    QString::fromStdString(Chart1().FirstName));
     SetDrawing(std::make_unique<tChartGraph>(kind, Chart1(), Chart2(), ctx));
+}
+
+TPrevGraphWindow::TPrevGraphWindow(tProgram& p, const tChart& natal, tPrevCollection steps, QWidget* parent)
+    : TAstroGraphicWindow(p, natal, nullptr, parent)
+{
+    setWindowTitle(p.Caption(77) + ": " + QString::fromStdString(Chart1().Name));
+    HideToolPanel();
+    SetDrawing(std::make_unique<tPrevGraph>(Chart1(), std::move(steps), ctx));
 }
 
 }  // namespace quintara

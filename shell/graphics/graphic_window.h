@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "chart/chart.h"
+#include "aspects/previsions.h"
 #include "graphics/chart_graphs.h"
 #include "graphics/picture_context.h"
 #include "reports/analysis_file.h"
@@ -81,8 +82,11 @@ private:
 
 class TAstroGraphicWindow : public TGraphicWindow {
 public:
-    // Copies of the charts (second only when given and another object).
-    TAstroGraphicWindow(tProgram& program, const tChart& first, const tChart* second, QWidget* parent = nullptr);
+    // Copies of the charts (second only when given and another object),
+    // made with the birth option set, or with the first- and second-chart
+    // sets for a two-chart picture.
+    TAstroGraphicWindow(tProgram& program, const tChart& first, const tChart* second, QWidget* parent = nullptr,
+                        bool twoChartSets = false);
     ~TAstroGraphicWindow() override;
 
     tChart& Chart1() { return *chart1; }
@@ -118,15 +122,25 @@ private:
     std::vector<QToolButton*> bodyButtons, aspectButtons;
 };
 
-// The standard wheel and the second wheel style of one or two charts.
+// The wheels of one chart (standard and second style), of two charts
+// (inner and outer, in both styles) and side by side.
 class TChartGraphWindow : public TAstroGraphicWindow {
 public:
+    // caption: for two charts, the pair's kind (75 transits, 76 compare to
+    // day, 78 synastry); ignored otherwise.
     TChartGraphWindow(tProgram& program, tGraphKind kind, const tChart& first, const tChart* second = nullptr,
-                      QWidget* parent = nullptr);
+                      QWidget* parent = nullptr, int caption = 78);
     int HelpContext() const override { return help; }
 
 private:
     int help;
+};
+
+// The previsions of a pair as a graph.
+class TPrevGraphWindow : public TAstroGraphicWindow {
+public:
+    TPrevGraphWindow(tProgram& program, const tChart& natal, tPrevCollection steps, QWidget* parent = nullptr);
+    int HelpContext() const override { return 303; }
 };
 
 }  // namespace quintara

@@ -38,6 +38,7 @@
 #include "main/date_time_dlg.h"
 #include "reports/ana_file_dlg.h"
 #include "reports/natal_windows.h"
+#include "reports/two_chart_windows.h"
 
 namespace quintara {
 
@@ -292,9 +293,12 @@ void TMainForm::BuildMenus()
     QMenu* graphics = menu("Graphics1", 122);
     connect(Add(graphics, "Daisywheel", 178, QKeySequence("F6")), &QAction::triggered, this, [this] { OpenWheel(false); });
     connect(Add(graphics, "Daisywheel21", 179), &QAction::triggered, this, [this] { OpenWheel(true); });
-    Add(graphics, "PrevisionsItem", 77);
-    Add(graphics, "Sidebyside", 180);
-    Add(graphics, "Sidebyside2", 181);
+    connect(Add(graphics, "PrevisionsItem", 77), &QAction::triggered, this, [this] {
+        if (auto* w = dynamic_cast<TPrevisionsWindow*>(ActiveReport()))
+            AddChild(new TPrevGraphWindow(program, w->First(), w->Steps()));
+    });
+    connect(Add(graphics, "Sidebyside", 180), &QAction::triggered, this, [this] { OpenSideBySide(false); });
+    connect(Add(graphics, "Sidebyside2", 181), &QAction::triggered, this, [this] { OpenSideBySide(true); });
     connect(Add(graphics, "Clock1", 98), &QAction::triggered, this, [this] { OpenTimeGraph(0); });
     connect(Add(graphics, "Linegraph1", 99), &QAction::triggered, this, [this] { OpenTimeGraph(1); });
     Add(graphics, "Transitslinegraph", 101);
@@ -473,7 +477,22 @@ void TMainForm::OpenWheel(bool usStyle)
 {
     TAstroBaseWindow* w = ActiveReport();
     if (!w || !w->IsChartWindow()) return;
+    // A pair draws as two wheels: inner the first chart, outer the second.
+    if (auto* pair = dynamic_cast<TTwoChartWindow*>(w); pair && !dynamic_cast<TDerivedWindow*>(w)) {
+        const int caption = dynamic_cast<TTransitsWindow*>(w) ? 75 : pair->IsMomentWindow() ? 76 : 78;
+        AddChild(new TChartGraphWindow(program, usStyle ? tGraphKind::USTwo : tGraphKind::Two, w->First(),
+                                       &w->Second(), nullptr, caption));
+        return;
+    }
     AddChild(new TChartGraphWindow(program, usStyle ? tGraphKind::US : tGraphKind::Daisy, w->First(), &w->Second()));
+}
+
+void TMainForm::OpenSideBySide(bool usStyle)
+{
+    auto* pair = dynamic_cast<TTwoChartWindow*>(ActiveReport());
+    if (!pair) return;
+    AddChild(new TChartGraphWindow(program, usStyle ? tGraphKind::USSideBySide : tGraphKind::SideBySide, pair->First(),
+                                   &pair->Second()));
 }
 
 void TMainForm::UpdateMenus()
@@ -492,13 +511,22 @@ void TMainForm::UpdateMenus()
     const bool graphic = ActiveGraphic() != nullptr;
     Action("ZoomIn")->setEnabled(graphic);
     Action("ZoomOut")->setEnabled(graphic);
-    Action("Daisywheel")->setEnabled(chartWindow);
-    Action("Daisywheel21")->setEnabled(chartWindow);
+    // The wheels: a chart window but not previsions or mid-points; side by
+    // side: a two-chart window but not previsions; the previsions graph.
+    auto* pair = dynamic_cast<TTwoChartWindow*>(w);
+    auto* previsions = dynamic_cast<TPrevisionsWindow*>(w);
+    auto* derived = dynamic_cast<TDerivedWindow*>(w);
+    const bool midpoints = derived && derived->IsMidpoints();
+    Action("Daisywheel")->setEnabled(chartWindow && !previsions && !midpoints);
+    Action("Daisywheel21")->setEnabled(chartWindow && !previsions && !midpoints);
+    Action("Sidebyside")->setEnabled(pair && !previsions && !derived);
+    Action("Sidebyside2")->setEnabled(Action("Sidebyside")->isEnabled());
+    Action("PrevisionsItem")->setEnabled(previsions != nullptr);
     Menu("Graphics1")->menuAction()->setEnabled(!(w && w->IsSecondary()));
     Action("PrintWindow")->setEnabled(graphic);
     Action("PrintBtn")->setEnabled(graphic);
     for (const char* name : {"PrintChartAspects", "PrintAnalysis", "PrintGraphic", "PrintAll",
-                             "Pagesetup", "Printersetup1", "PrevisionsItem", "Sidebyside", "Sidebyside2",
+                             "Pagesetup", "Printersetup1",
                              "Transitslinegraph",
                              "DBEditchartfile", "DBConvertchartfile", "DBStates", "DBTimefiles", "DBPlanets",
                              "OptBirthchart", "OptLowerchart", "OptUpperchart", "ChartSetupItem", "OptionsOpen",

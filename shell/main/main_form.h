@@ -45,6 +45,8 @@ public:
     void AddChild(QWidget* window);
     // Graphics > Aspect wheel and Daisy wheel on the active report's charts.
     void OpenWheel(bool usStyle);
+    // Graphics > Aspect side by side and Wheel side by side on a pair.
+    void OpenSideBySide(bool usStyle);
     // Graphics > Clock (0), Line graph (1), Moon cycle (2): the active
     // report's chart, or now at the default locality; asked in a dialog.
     void OpenTimeGraph(int which);

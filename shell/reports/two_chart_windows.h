@@ -80,6 +80,7 @@ public:
     TDerivedWindow(tProgram& program, int caption, const tChart& derived, const tChart& natal, QWidget* parent = nullptr);
     int HelpContext() const override { return help; }
     void InsText() override;
+    bool IsMidpoints() const { return help == 509; }
 
 private:
     int help;

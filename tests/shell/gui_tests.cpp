@@ -549,8 +549,17 @@ private slots:
         QVERIFY(synastry->windowTitle().startsWith("Synastry: Durand"));
         QVERIFY(synastry->Text().toPlainText().contains("Orb/Value"));
         QVERIFY(frame->Action("FileSaveItem")->isEnabled());
+        // The pair's wheels: inner and outer, and side by side.
+        frame->OpenWheel(false);
+        QVERIFY(frame->ActiveGraphic()->windowTitle().startsWith("Synastry: Durand"));
+        frame->Area()->setActiveSubWindow(frame->Area()->subWindowList().at(frame->Area()->subWindowList().size() - 2));
+        QVERIFY(frame->Action("Sidebyside")->isEnabled());
+        frame->OpenSideBySide(false);
+        QVERIFY(frame->ActiveGraphic()->windowTitle().startsWith("Side by side"));
+        frame->Area()->setActiveSubWindow(frame->Area()->subWindowList().at(frame->Area()->subWindowList().size() - 3));
         frame->Action("Midpoints")->trigger();
         QVERIFY(frame->ActiveReport()->windowTitle().startsWith("Mid-points"));
+        QVERIFY(!frame->Action("Daisywheel")->isEnabled());
         // Previsions: one line per step.
         auto* prev = new TPrevisionsWindow(*program, natal->First(), other, 5, 168);
         frame->AddChild(prev);
