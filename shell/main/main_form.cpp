@@ -438,13 +438,22 @@ void TMainForm::BuildToolBar()
 
 void TMainForm::TranslateCaptions()
 {
+    // The vocabulary carries no accelerators; each menu-bar title gets one
+    // on its first letter not taken by a title before it (Chart, cHart 2),
+    // so that Alt+letter opens it.
+    QString taken;
     for (auto [action, caption] : captions) {
-        const QString text = program.Caption(caption);
-        // The vocabulary carries no accelerators; the menu bar's titles get
-        // one on their first letter so that Alt+letter opens them.
-        const bool top = action->menu() && menuBar()->actions().contains(action);
-        action->setText(top && !text.isEmpty() ? "&" + text : text);
-        if (!action->menu()) action->setStatusTip(text);
+        QString text = program.Caption(caption);
+        if (action->menu() && menuBar()->actions().contains(action)) {
+            for (int i = 0; i < text.size(); ++i)
+                if (text[i].isLetterOrNumber() && !taken.contains(text[i].toLower())) {
+                    taken += text[i].toLower();
+                    text.insert(i, '&');
+                    break;
+                }
+        }
+        action->setText(text);
+        if (!action->menu()) action->setStatusTip(program.Caption(caption));
     }
     Action("FormatBigger")->setText(program.Caption(192) + " +");
     Action("FormatSmaller")->setText(program.Caption(192) + " -");
