@@ -166,11 +166,12 @@ TTransitsWindow::TTransitsWindow(tProgram& p, const tChart& first, const tChart&
                                  QWidget* parent)
     : TTwoChartWindow(p, 75, first, second, parent)
 {
-    // The natal positions with the clock of the start.
+    // The natal positions with the clock of the start: computed first, then
+    // dated (the search reads the date fields as its start).
     tChart start(&p.Options().BirthSet);
     start.Assign(First());
-    start.Year = Second().Year, start.Month = Second().Month, start.Day = Second().Day;
     CalcChart(start);
+    start.Year = Second().Year, start.Month = Second().Month, start.Day = Second().Day;
     events = FindTransits(p.Options(), start, months, bodies, false);
     Build();
 }

@@ -536,6 +536,10 @@ private slots:
         QVERIFY(transits->windowTitle().startsWith("Transits: Durand"));
         QVERIFY(transits->Events().Items().size() > 10);
         QVERIFY(transits->Text().toPlainText().contains("GMT = 0"));
+        // The natal positions are the birth's: no slow body sits exactly on
+        // its own natal place on the day of the search.
+        for (const tTransitEvent& e : transits->Events().Items())
+            QVERIFY(!(e.Transiting == e.Natal && e.Transiting >= 6 && e.AspectIndex <= 2));
         QVERIFY(!frame->Action("FileSaveItem")->isEnabled());  // a moment: nothing to save
         QVERIFY(frame->Action("Midpoints")->isEnabled());
         QVERIFY(!frame->Action("Transits1")->isEnabled());
