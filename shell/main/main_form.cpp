@@ -181,13 +181,16 @@ void TMainForm::BuildMenus()
     captions.push_back({print->menuAction(), 171});
     connect(Add(print, "PrintWindow", 125, QKeySequence("Ctrl+P")), &QAction::triggered, this, [this] {
         TGraphicWindow* g = ActiveGraphic();
-        if (!g) return;
+        TAstroBaseWindow* w = ActiveReport();
+        if (!g && !w) return;
         // The platform's print dialog; printing to a PDF file is always offered.
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFileName(QString::fromStdString(program.Home()) + "/" + g->windowTitle() + ".pdf");
+        const QString title = g ? g->windowTitle() : w->windowTitle();
+        printer.setOutputFileName(QString::fromStdString(program.Home()) + "/" + title + ".pdf");
         QPrintDialog dialog(&printer, this);
-        if (dialog.exec() == QDialog::Accepted && !g->Print(printer))
-            program.Messenger().Tell(this, tMessenger::kError, program.Caption(171), "the picture could not be printed");
+        if (dialog.exec() != QDialog::Accepted) return;
+        if (!(g ? g->Print(printer) : w->PrintText(printer)))
+            program.Messenger().Tell(this, tMessenger::kError, program.Caption(171), "nothing could be printed");
     });
     print->addSeparator();
     Add(print, "PrintChartAspects", 174);
@@ -532,8 +535,8 @@ void TMainForm::UpdateMenus()
     Action("Sidebyside2")->setEnabled(Action("Sidebyside")->isEnabled());
     Action("PrevisionsItem")->setEnabled(previsions != nullptr);
     Menu("Graphics1")->menuAction()->setEnabled(!(w && w->IsSecondary()));
-    Action("PrintWindow")->setEnabled(graphic);
-    Action("PrintBtn")->setEnabled(graphic);
+    Action("PrintWindow")->setEnabled(graphic || w);
+    Action("PrintBtn")->setEnabled(graphic || w);
     for (const char* name : {"PrintChartAspects", "PrintAnalysis", "PrintGraphic", "PrintAll",
                              "Pagesetup", "Printersetup1",
                              "Transitslinegraph",

@@ -14,7 +14,9 @@
 #include "reports/analysis.h"
 #include "reports/chart_saving.h"
 #include "reports/info_dlg.h"
+#include "reports/margin.h"
 #include "reports/natal_reports.h"
+#include "reports/report_printing.h"
 #include "reports/rtf_reader.h"
 #include "reports/text_writers.h"
 
@@ -176,6 +178,19 @@ bool TAstroBaseWindow::ExportText(const QString& path, QString& error)
     }
     return true;
 }
+
+tPrintLayout TAstroBaseWindow::PrintLayout()
+{
+    TMainOptions& o = program.Options();
+    const TMargin m = PrintTextMargins(o.LeftMargin, o.TopMargin, o.RightMargin, o.BottomMargin, o.Header,
+                                       !o.Footer.empty());
+    tPrintLayout l{m.Left(), m.Top(), m.Right(), m.Bottom(), {}, QString::fromStdString(o.Footer)};
+    if (o.Header)
+        l.header = QString::fromStdString(First().FirstName) + " " + QString::fromStdString(First().Name);
+    return l;
+}
+
+bool TAstroBaseWindow::PrintText(QPrinter& printer) { return PrintDocument(printer, *richText->document(), PrintLayout(), "Print "); }
 
 bool TAstroBaseWindow::CanClose()
 {

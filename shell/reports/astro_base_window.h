@@ -7,10 +7,13 @@
 
 #include <QWidget>
 
+class QPrinter;
+
 #include "aspects/aspects.h"
 #include "chart/chart.h"
 #include "main/program.h"
 #include "reports/af_rich_edit.h"
+#include "reports/report_printing.h"
 
 namespace quintara {
 
@@ -73,6 +76,10 @@ public:
     bool ModifyChart();
     // The text as a rich-text file; false with error on failure.
     bool ExportText(const QString& path, QString& error);
+    // Print > Window: the text with the settings' margins, header and footer.
+    bool PrintText(QPrinter& printer);
+    tPrintLayout PrintLayout();
+
     // The close questions; false keeps the window open.
     virtual bool CanClose();
 

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
@@ -37,6 +38,7 @@
 #include "platform/atomic_file.h"
 #include "platform/program_home.h"
 #include "reports/info_dlg.h"
+#include "reports/report_printing.h"
 #include "reports/natal_windows.h"
 #include "reports/two_chart_windows.h"
 
@@ -576,6 +578,63 @@ private slots:
         synastry->SaveChart();
         t.Refresh();
         QCOMPARE(t.RecordCount(), rows + 2);
+    }
+
+    void reportsPrintPageByPageWithHeaderAndFooter()
+    {
+        TNatalWindow* w = OpenNatal();
+        w->InsAspects();
+        w->InsAnalyse();  // several pages
+        // A4 at 96 dpi, as images: one per page.
+        const tPrintPage a4{794, 1123, 96};
+        const auto print = [&](const tPrintLayout& layout, std::vector<QImage>& pages) {
+            const auto blank = [&] {
+                pages.emplace_back(a4.width, a4.height, QImage::Format_RGB32);
+                pages.back().fill(Qt::white);
+            };
+            pages.clear();
+            pages.reserve(64);
+            blank();
+            QPainter painter(&pages.back());
+            const int n = PrintPages(painter, a4, *w->Text().document(), layout, [&] {
+                painter.end();
+                blank();
+                painter.begin(&pages.back());
+            });
+            painter.end();
+            return n;
+        };
+        const auto inked = [](const QImage& page, int from, int to) {
+            for (int y = std::max(0, from); y < std::min(page.height(), to); ++y)
+                for (int x = 0; x < page.width(); ++x)
+                    if (page.pixel(x, y) != 0xffffffff) return true;
+            return false;
+        };
+        const int mm = 1000 * 96 / 2540;  // pixels in 10 mm, rounded down
+        std::vector<QImage> pages;
+        const int n = print({2500, 3000, 1500, 3000, "Elise Durand", "Footer text"}, pages);
+        QVERIFY(n > 1);
+        QCOMPARE(int(pages.size()), n);
+        const int top = 3000 * 96 / 2540;
+        for (const QImage& page : pages) {
+            QVERIFY(inked(page, top - mm - 14, top - mm + 4));  // the header line, 10 mm above the text
+            QVERIFY(inked(page, a4.height - 32 - 14, a4.height - 32 + 4));  // the footer line
+        }
+        // No header, no footer: the text starts at the top margin, nothing at the foot.
+        print({2500, 2000, 1500, 2000, "", ""}, pages);
+        const int text = 2000 * 96 / 2540;
+        QVERIFY(!inked(pages[0], 0, text - 2));
+        QVERIFY(inked(pages[0], text, text + 20));
+        QVERIFY(!inked(pages[0], a4.height - 40, a4.height));
+        // And to a PDF file through the printer.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const std::string file = (home / "report.pdf").string();
+        printer.setOutputFileName(QString::fromStdString(file));
+        QVERIFY(w->PrintText(printer));
+        std::string pdf;
+        QVERIFY(ReadWholeFile(file, pdf));
+        QCOMPARE(pdf.substr(0, 4), std::string("%PDF"));
     }
 
     void selectChartFileOpensItWhereItIs()
