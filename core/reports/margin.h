@@ -2,6 +2,9 @@
 // (1/1440 inch). Integer arithmetic, truncating, as stored settings expect.
 #pragma once
 
+#include <optional>
+#include <string>
+
 namespace quintara {
 
 enum class tMeasurementUnits { muInches, muMillimeters };
@@ -44,5 +47,12 @@ private:
 // millimetre): top and bottom grow by 10 mm for the header line (when the
 // header is on) and the footer line (when there is footer text).
 TMargin PrintTextMargins(int left, int top, int right, int bottom, bool header, bool footer);
+
+// Page setup: a margin of m hundredths of a millimetre in the national
+// measure unit (0 centimetres: m / 1000; 1 inches: m / 2540), two decimals;
+// and back, rounded. Nothing for a text that is no number, or a margin
+// beyond 100 cm.
+std::string MarginText(int hundredthsOfMm, int measureUnit);
+std::optional<int> ParseMarginText(const std::string& text, int measureUnit);
 
 }  // namespace quintara

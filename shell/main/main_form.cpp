@@ -13,6 +13,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
@@ -37,6 +38,7 @@
 #include "graphics/time_graph_windows.h"
 #include "main/date_time_dlg.h"
 #include "reports/ana_file_dlg.h"
+#include "reports/page_setup_dlg.h"
 #include "reports/natal_windows.h"
 #include "reports/two_chart_windows.h"
 
@@ -174,7 +176,10 @@ void TMainForm::BuildMenus()
             program.Messenger().Tell(this, tMessenger::kError, program.Caption(169), error);
     });
     file->addSeparator();
-    Add(file, "Pagesetup", 170);
+    connect(Add(file, "Pagesetup", 170), &QAction::triggered, this, [this] {
+        TPageSetupDlg dialog(program, this);
+        dialog.exec();
+    });
     QMenu* print = file->addMenu(QString());
     print->setObjectName("Print1");
     menus["Print1"] = print;
@@ -184,7 +189,7 @@ void TMainForm::BuildMenus()
         TAstroBaseWindow* w = ActiveReport();
         if (!g && !w) return;
         // The platform's print dialog; printing to a PDF file is always offered.
-        QPrinter printer(QPrinter::HighResolution);
+        QPrinter& printer = Printer();
         const QString title = g ? g->windowTitle() : w->windowTitle();
         printer.setOutputFileName(QString::fromStdString(program.Home()) + "/" + title + ".pdf");
         QPrintDialog dialog(&printer, this);
@@ -197,7 +202,10 @@ void TMainForm::BuildMenus()
     Add(print, "PrintAnalysis", 73);
     Add(print, "PrintGraphic", 175);
     Add(print, "PrintAll", 92);
-    Add(file, "Printersetup1", 172);
+    connect(Add(file, "Printersetup1", 172), &QAction::triggered, this, [this] {
+        QPageSetupDialog dialog(&Printer(), this);
+        dialog.exec();
+    });
     file->addSeparator();
     connect(Add(file, "Quit1", 173), &QAction::triggered, this, &QWidget::close);
 
@@ -537,9 +545,7 @@ void TMainForm::UpdateMenus()
     Menu("Graphics1")->menuAction()->setEnabled(!(w && w->IsSecondary()));
     Action("PrintWindow")->setEnabled(graphic || w);
     Action("PrintBtn")->setEnabled(graphic || w);
-    for (const char* name : {"PrintChartAspects", "PrintAnalysis", "PrintGraphic", "PrintAll",
-                             "Pagesetup", "Printersetup1",
-                             "Transitslinegraph",
+    for (const char* name : {"PrintChartAspects", "PrintAnalysis", "PrintGraphic", "PrintAll", "Transitslinegraph",
                              "DBEditchartfile", "DBConvertchartfile", "DBStates", "DBTimefiles", "DBPlanets",
                              "OptBirthchart", "OptLowerchart", "OptUpperchart", "ChartSetupItem", "OptionsOpen",
                              "OptionsSave", "OptionsSaveAs", "OptionsSaveasdefault", "OptionsLoaddefault",
@@ -592,6 +598,12 @@ void TMainForm::UpdateClock()
     const QDateTime t = QDateTime::currentDateTime();
     SetChartDateTime(now, {t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute()});
     clockPanel->setText(QString::fromStdString(program.ReportContext().LongDateTime(now)));
+}
+
+QPrinter& TMainForm::Printer()
+{
+    if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer;
 }
 
 void TMainForm::NowChart(tChart& chart)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <vector>
 
 #include <QMainWindow>
@@ -13,6 +14,7 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QTimer;
+class QPrinter;
 class QToolBar;
 
 namespace quintara {
@@ -63,6 +65,8 @@ public:
     void OpenChart();
     void SelectChartFile(const QString& path);
     void SaveActive();
+    // The printer of the run, as Printer setup left it.
+    QPrinter& Printer();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -80,6 +84,7 @@ private:
     QToolBar* tools;
     QLabel* clockPanel;
     QTimer* clock;
+    std::unique_ptr<QPrinter> printer;
     int languageApplied = 1;
     std::map<std::string, QAction*> actions;
     std::map<std::string, QMenu*> menus;

@@ -61,6 +61,17 @@ TEST(ReportText, RtfCarriesStopsAttributesAndEscapes)
     EXPECT_NE(html.find("<b>{a}\\b   Gémeaux ♃</b>"), std::string::npos) << html;
 }
 
+TEST(Margin, PageSetupShowsAndReadsTheNationalUnit)
+{
+    EXPECT_EQ(MarginText(2500, 1), "0.98");  // inches
+    EXPECT_EQ(MarginText(2500, 0), "2.50");  // centimetres
+    EXPECT_EQ(ParseMarginText("0.98", 1), 2489);
+    EXPECT_EQ(ParseMarginText("2.5", 0), 2500);
+    EXPECT_FALSE(ParseMarginText("2,5cm", 0));
+    EXPECT_FALSE(ParseMarginText("-1", 0));
+    EXPECT_FALSE(ParseMarginText("1e9", 0));
+}
+
 TEST(Margin, UnitConversionsAndTwips)
 {
     TMargin m;

@@ -38,6 +38,7 @@
 #include "platform/atomic_file.h"
 #include "platform/program_home.h"
 #include "reports/info_dlg.h"
+#include "reports/page_setup_dlg.h"
 #include "reports/report_printing.h"
 #include "reports/natal_windows.h"
 #include "reports/two_chart_windows.h"
@@ -377,7 +378,7 @@ private slots:
         ShowHelp(*program, 99999, frame.get());  // no such page: the contents
         QVERIFY(text->toPlainText().startsWith("Quintara help"));
         // Every context the windows and dialogs name has its page.
-        for (int context : {100, 101, 102, 103, 104, 106, 107, 108, 402, 403, 404, 301, 302, 306, 307, 309})
+        for (int context : {100, 101, 102, 103, 104, 106, 107, 108, 110, 402, 403, 404, 301, 302, 306, 307, 309})
             QVERIFY2(FileExists(HelpFolder(*program) + "/" + std::to_string(context) + ".html"), std::to_string(context).c_str());
         program->HelpWindow->close();
     }
@@ -635,6 +636,30 @@ private slots:
         std::string pdf;
         QVERIFY(ReadWholeFile(file, pdf));
         QCOMPARE(pdf.substr(0, 4), std::string("%PDF"));
+    }
+
+    void pageSetupUsesTheMeasureUnitAndKeepsBadMarginsOpen()
+    {
+        TMainOptions& o = program->Options();
+        program->Languages().MeasureUnit = 1;  // inches
+        o.LeftMargin = 2500;
+        TPageSetupDlg d(*program);
+        QCOMPARE(d.LeftED->text(), QString("0.98"));
+        d.LeftED->setText("1.00");
+        d.TopED->setText("x");
+        d.HeaderCB->setChecked(false);
+        QTest::mouseClick(d.findChild<QPushButton*>("OkBtn"), Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Rejected));  // stays open, nothing written
+        QCOMPARE(o.LeftMargin, 2500);
+        QVERIFY(o.Header);
+        d.TopED->setText("0.79");
+        QTest::mouseClick(d.findChild<QPushButton*>("OkBtn"), Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(o.LeftMargin, 2540);
+        QCOMPARE(o.TopMargin, 2007);
+        QVERIFY(!o.Header);
+        o.Header = true;
+        program->Languages().MeasureUnit = 0;
     }
 
     void selectChartFileOpensItWhereItIs()
