@@ -74,8 +74,10 @@ struct tFilterGuard {
 
 std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tChart& scratch,
                                          const tCompareFileRequest& request, tCivilDate today,
-                                         tAspectsCollection& aspects)
+                                         tAspectsCollection& aspects, const std::function<bool(int, int)>& progress,
+                                         bool* cancelled)
 {
+    if (cancelled) *cancelled = false;
     const int older = std::max(request.MinAge, request.MaxAge), younger = std::min(request.MinAge, request.MaxAge);
     std::string filter = "DATE>='" + AgeLimit(today, older, data.DateFormat()) + "' and DATE<='" +
                          AgeLimit(today, younger, data.DateFormat()) + "'";
@@ -85,7 +87,12 @@ std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tCha
     tFilterGuard guard{data};
     data.SetChartFilter(filter);
     tTable& t = data.ChartTable();
-    for (t.First(); !t.Eof() && matches.size() < kMaxCompareMatches; t.Next()) {
+    int done = 0;
+    for (t.First(); !t.Eof() && matches.size() < kMaxCompareMatches; t.Next(), ++done) {
+        if (progress && done % 256 == 0 && !progress(done, t.RecordCount())) {
+            if (cancelled) *cancelled = true;
+            return {};
+        }
         data.ReadChart(scratch);
         scratch.HouseType = first.HouseType;
         CalcChart(scratch);

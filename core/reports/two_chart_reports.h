@@ -4,6 +4,8 @@
 // progression, midpoints).
 #pragma once
 
+#include <functional>
+
 #include <string>
 #include <vector>
 
@@ -60,9 +62,14 @@ inline constexpr std::size_t kMaxCompareMatches = 22;
 // 365 days (and of the requested sex) against first, with synastry scores;
 // stops at the 22nd match. scratch receives each chart; the chart file's
 // filter is removed afterwards.
+// progress, when given, is told (charts done, charts to scan) every 256
+// charts; false from it cancels the scan (nothing is returned then, and
+// cancelled is set).
 std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tChart& scratch,
                                          const tCompareFileRequest& request, tCivilDate today,
-                                         tAspectsCollection& aspects);
+                                         tAspectsCollection& aspects,
+                                         const std::function<bool(int done, int total)>& progress = {},
+                                         bool* cancelled = nullptr);
 void WriteCompareFileTable(tReportText& text, const std::vector<tCompareMatch>& matches);
 
 // The header of a derived chart (return, progression, midpoints) and its

@@ -2,6 +2,9 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
@@ -116,6 +119,58 @@ TSunReturnDlg::TSunReturnDlg(tProgram& p, int& y, QWidget* parent) : QDialog(par
 void TSunReturnDlg::accept()
 {
     years = YearsEd->value();
+    QDialog::accept();
+}
+
+TCompareFileDlg::TCompareFileDlg(tProgram& p, int sex, tCompareFileRequest& r, QWidget* parent)
+    : QDialog(parent), request(r)
+{
+    setObjectName("TCompareFileDlg");
+    setWindowTitle(p.Caption(79));
+    auto* group = new QGroupBox(p.Caption(51), this);
+    ManBtn = new QRadioButton(p.Caption(307), group);
+    WomanBtn = new QRadioButton(p.Caption(308), group);
+    BothBtn = new QRadioButton(p.Caption(309), group);
+    ManBtn->setObjectName("ManBtn");
+    WomanBtn->setObjectName("WomanBtn");
+    BothBtn->setObjectName("BothBtn");
+    (sex ? WomanBtn : ManBtn)->setChecked(true);  // the other sex
+    auto* sexes = new QHBoxLayout(group);
+    sexes->addWidget(ManBtn);
+    sexes->addWidget(WomanBtn);
+    sexes->addWidget(BothBtn);
+    const auto spin = [&](const char* name, int lo, int hi, int value) {
+        auto* b = new QSpinBox(this);
+        b->setObjectName(name);
+        b->setRange(lo, hi);
+        b->setValue(value);
+        return b;
+    };
+    MinAgeEd = spin("MinAgeEd", 0, 200, r.MinAge);
+    MaxAgeEd = spin("MaxAgeEd", 0, 200, r.MaxAge);
+    PositiveEd = spin("PositiveEd", 0, 1000000, r.PositiveMinimum);
+    NegativeEd = spin("NegativeEd", 0, 1000000, r.NegativeLimit);
+    TotalEd = spin("TotalEd", -1000000, 1000000, r.TotalMinimum);
+    auto* form = new QFormLayout;
+    form->addRow(p.Caption(310), MinAgeEd);
+    form->addRow(p.Caption(311), MaxAgeEd);
+    form->addRow(p.Caption(312), PositiveEd);
+    form->addRow(p.Caption(313), NegativeEd);
+    form->addRow(p.Caption(314), TotalEd);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(form);
+    layout->addWidget(DialogButtons(p, this, kHelpContext));
+}
+
+void TCompareFileDlg::accept()
+{
+    request.Sex = ManBtn->isChecked() ? 0 : WomanBtn->isChecked() ? 1 : 2;
+    request.MinAge = MinAgeEd->value();
+    request.MaxAge = MaxAgeEd->value();
+    request.PositiveMinimum = PositiveEd->value();
+    request.NegativeLimit = NegativeEd->value();
+    request.TotalMinimum = TotalEd->value();
     QDialog::accept();
 }
 

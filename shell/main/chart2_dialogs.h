@@ -5,9 +5,11 @@
 #include <QDialog>
 
 #include "chart/chart.h"
+#include "reports/two_chart_reports.h"
 
 class QLineEdit;
 class QListWidget;
+class QRadioButton;
 class QSpinBox;
 
 namespace quintara {
@@ -58,6 +60,20 @@ public:
 
 private:
     int& years;
+};
+
+class TCompareFileDlg : public QDialog {
+public:
+    // sex: the chart's own (1 a man); the other one is preselected.
+    TCompareFileDlg(tProgram& program, int sex, tCompareFileRequest& request, QWidget* parent = nullptr);
+    static constexpr int kHelpContext = 505;
+    void accept() override;
+
+    QRadioButton *ManBtn, *WomanBtn, *BothBtn;
+    QSpinBox *MinAgeEd, *MaxAgeEd, *PositiveEd, *NegativeEd, *TotalEd;
+
+private:
+    tCompareFileRequest& request;
 };
 
 }  // namespace quintara

@@ -1,6 +1,8 @@
 #include "reports/two_chart_windows.h"
 
+#include <QApplication>
 #include <QDate>
+#include <QProgressDialog>
 
 #include "chart/derived_charts.h"
 #include "chart/returns.h"
@@ -43,7 +45,7 @@ void ZoneOfMoment(tProgram& p, tChart& c)
 
 bool TAstroWindow::Offers(const std::string& command) const
 {
-    return command != "Midpoints" && command != "Secondchart" && command != "CompareFile";
+    return command != "Midpoints" && command != "Secondchart";
 }
 
 void TAstroWindow::Chart2Command(const std::string& command)
@@ -84,6 +86,12 @@ void TAstroWindow::Chart2Command(const std::string& command)
         std::unique_ptr<tChart> other = p.Data().OpenCurrentChart(&p.Options().BirthSet);
         CalcChart(*other);
         ShowDocument(area, new TCompareWindow(p, 78, First(), *other));
+    } else if (command == "CompareFile") {
+        tCompareFileRequest request;
+        TCompareFileDlg d(p, First().Sex, request, this);
+        if (d.exec() != QDialog::Accepted) return;
+        const auto matches = ScanChartFile(p, First(), request, this);
+        if (matches) ShowDocument(area, new TCompareFileWindow(p, First(), *matches));
     } else if (command == "Moonreturn") {
         second.ChartType = 2;
         Today(second);
@@ -221,6 +229,37 @@ TPrevisionsWindow::TPrevisionsWindow(tProgram& p, const tChart& first, const tCh
 }
 
 void TPrevisionsWindow::InsText() { Write([&](tReportText& t) { WritePrevisionsTable(t, list, ctx); }); }
+
+std::optional<std::vector<tCompareMatch>> ScanChartFile(tProgram& p, const tChart& first,
+                                                       const tCompareFileRequest& request, QWidget* parent)
+{
+    tChart scratch(&p.Options().BirthSet);
+    tAspectsCollection aspects(p.ReportContext().AspectRules);
+    const QDate today = QDate::currentDate();
+    QProgressDialog progress(p.Caption(79), p.Caption(223), 0, 1, parent);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    QApplication::setOverrideCursor(Qt::WaitCursor);  // the hourglass until the progress shows
+    bool cancelled = false;
+    auto matches = CompareToFile(p.Data(), first, scratch, request, {today.year(), today.month(), today.day()}, aspects,
+                                 [&](int done, int total) {
+                                     progress.setMaximum(total);
+                                     progress.setValue(done);
+                                     return !progress.wasCanceled();
+                                 },
+                                 &cancelled);
+    QApplication::restoreOverrideCursor();
+    if (cancelled) return std::nullopt;
+    return matches;
+}
+
+TCompareFileWindow::TCompareFileWindow(tProgram& p, const tChart& first, std::vector<tCompareMatch> m, QWidget* parent)
+    : TTwoChartWindow(p, 79, first, first, parent), matches(std::move(m))
+{
+    Build();
+}
+
+void TCompareFileWindow::InsText() { Write([&](tReportText& t) { WriteCompareFileTable(t, matches); }); }
 
 TDerivedWindow::TDerivedWindow(tProgram& p, int caption, const tChart& derived, const tChart& natal, QWidget* parent)
     : TTwoChartWindow(p, caption, derived, natal, parent),

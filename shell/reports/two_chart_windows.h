@@ -2,8 +2,12 @@
 // person's chart, or the natal chart moved to another moment.
 #pragma once
 
+#include <optional>
+#include <vector>
+
 #include "aspects/previsions.h"
 #include "aspects/transits.h"
+#include "reports/two_chart_reports.h"
 #include "reports/natal_windows.h"
 
 namespace quintara {
@@ -70,6 +74,24 @@ public:
 private:
     tPrevCollection list;
 };
+
+// The charts of the chart file that match the first chart best.
+class TCompareFileWindow : public TTwoChartWindow {
+public:
+    TCompareFileWindow(tProgram& program, const tChart& first, std::vector<tCompareMatch> matches,
+                       QWidget* parent = nullptr);
+    int HelpContext() const override { return 505; }
+    void InsText() override;
+    const std::vector<tCompareMatch>& Matches() const { return matches; }
+
+private:
+    std::vector<tCompareMatch> matches;
+};
+
+// The compare-to-file scan with a progress dialog that shows when the scan
+// takes more than half a second; Cancel stops it and returns nothing.
+std::optional<std::vector<tCompareMatch>> ScanChartFile(tProgram& program, const tChart& first,
+                                                       const tCompareFileRequest& request, QWidget* parent);
 
 // Sun and moon returns, the progression and the mid-points: the chart of
 // the moment (or the midpoint chart) with its aspects.

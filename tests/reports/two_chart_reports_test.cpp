@@ -93,6 +93,33 @@ TEST(TwoChartReports, CompareToFileKeepsAgeAndSexAndStopsAtTheTwentySecondMatch)
     expected += Whole(matches[0].Positive, 4) + "\t" + Whole(matches[0].Negative, 4) + "\t" +
                 Whole(matches[0].Positive + matches[0].Negative, 4);
     EXPECT_EQ(f.text.Paragraphs()[1].Text(), expected);
+
+    // Cancelled from the progress: nothing comes back and the filter is gone.
+    int calls = 0;
+    bool cancelled = false;
+    matches = CompareToFile(data, first, scratch, everyone, today, aspects,
+                            [&](int done, int total) {
+                                EXPECT_EQ(total, 41 - 1);  // the filter shows the ones of age
+                                EXPECT_EQ(done, 0);
+                                ++calls;
+                                return false;
+                            },
+                            &cancelled);
+    EXPECT_TRUE(cancelled);
+    EXPECT_TRUE(matches.empty());
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(data.ChartTable().RecordCount(), 41);
+    // A damaged row ends the scan with an error; the filter is gone all the same.
+    data.ChartTable().SetFilter("NAME='N3'", false);
+    data.ChartTable().Edit();
+    data.ChartTable().Set("DATE", std::string("not a date"));
+    data.ChartTable().Post();
+    data.ChartTable().ClearFilter();
+    try {
+        CompareToFile(data, first, scratch, everyone, today, aspects);
+    } catch (const std::exception&) {
+    }
+    EXPECT_EQ(data.ChartTable().RecordCount(), 41);
 }
 
 }  // namespace
