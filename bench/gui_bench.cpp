@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "chart_files.h"
 #include "data/city_file_dlg.h"
 #include "graphics/graphic_window.h"
 #include "graphics/time_graph_windows.h"
@@ -20,6 +21,7 @@
 #include "platform/program_home.h"
 #include "platform/qt_runtime.h"
 #include "reports/natal_windows.h"
+#include "reports/two_chart_windows.h"
 
 using namespace quintara;
 
@@ -160,6 +162,31 @@ void BM_ClockTick(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ClockTick)->Unit(benchmark::kMillisecond);
+
+// Compare to file over 100,000 charts, the progress dialog included.
+void BM_CompareToFileWithProgress(benchmark::State& state)
+{
+    const std::string file = Bench().home + "/compare-100k.db";
+    std::filesystem::remove(file);
+    bench::MakeChartFile(file, 100000);
+    tProgram program(Bench().home, Bench().messenger);
+    program.Data().OpenChartFile(file);
+    tChart first(&program.Options().BirthSet);
+    first.Year = 1990, first.Month = 5, first.Day = 17, first.Hour = 14, first.Minute = 30;
+    first.Latitude = 48.52, first.Longitude = -2.21;
+    CalcChart(first);
+    tCompareFileRequest everyone;
+    everyone.Sex = 2, everyone.MaxAge = 200, everyone.PositiveMinimum = 1 << 30;  // no match: every chart scanned
+    int scanned = 0;
+    for (auto _ : state) {
+        const auto matches = ScanChartFile(program, first, everyone, nullptr);
+        benchmark::DoNotOptimize(matches);
+        scanned += program.Data().ChartTable().RecordCount();
+    }
+    state.SetItemsProcessed(scanned);
+    std::filesystem::remove(file);
+}
+BENCHMARK(BM_CompareToFileWithProgress)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 #include <QTextBrowser>
@@ -636,6 +638,28 @@ private slots:
         std::string pdf;
         QVERIFY(ReadWholeFile(file, pdf));
         QCOMPARE(pdf.substr(0, 4), std::string("%PDF"));
+    }
+
+    void compareToFileOpensWithTheMatches()
+    {
+        OpenNatal();
+        QVERIFY(frame->Action("CompareFile")->isEnabled());
+        WhenModal([](QWidget* w) {
+            // Everyone of any score.
+            w->findChild<QRadioButton*>("BothBtn")->setChecked(true);
+            w->findChild<QSpinBox*>("MaxAgeEd")->setValue(200);
+            w->findChild<QSpinBox*>("PositiveEd")->setValue(0);
+            w->findChild<QSpinBox*>("NegativeEd")->setValue(1000000);
+            w->findChild<QSpinBox*>("TotalEd")->setValue(-1000000);
+            static_cast<QDialog*>(w)->accept();
+        });
+        frame->Action("CompareFile")->trigger();
+        auto* w = dynamic_cast<TCompareFileWindow*>(frame->ActiveReport());
+        QVERIFY(w);
+        QVERIFY(w->windowTitle().startsWith("Compare to file"));
+        QVERIFY(!w->Matches().empty());
+        QVERIFY(w->Text().toPlainText().contains("Durand"));
+        QCOMPARE(program->Data().ChartTable().ReadProblem(), std::string());
     }
 
     void pageSetupUsesTheMeasureUnitAndKeepsBadMarginsOpen()
