@@ -254,11 +254,11 @@ std::vector<tPlanetRow> TData1::PlanetRows()
     return rows;
 }
 
-std::vector<std::string> TData1::MissingReferenceFiles() const
+std::vector<std::string> MissingReferenceFiles(const std::string& home)
 {
     std::vector<std::string> missing;
     for (const std::string& f : ReferenceTableFiles())
-        if (!FileExists(PathOf(f))) missing.push_back(f);
+        if (!FileExists(JoinPath(home, f))) missing.push_back(f);
     return missing;
 }
 

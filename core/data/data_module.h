@@ -28,6 +28,10 @@ struct tLocality {
     std::int64_t index = 0;
 };
 
+// The reference table files missing from a program home, by name; nothing
+// is opened or created (the installation check runs before the tables).
+std::vector<std::string> MissingReferenceFiles(const std::string& home);
+
 class TData1 {
 public:
     // Whether opening a chart file that does not exist creates it. A reader
@@ -103,7 +107,7 @@ public:
     std::vector<tPlanetRow> PlanetRows();
 
     // Reference table files that are missing, by name (empty: all there).
-    std::vector<std::string> MissingReferenceFiles() const;
+    std::vector<std::string> MissingReferenceFiles() const { return quintara::MissingReferenceFiles(home); }
 
 private:
     struct tOpen {

@@ -25,11 +25,9 @@ int main(int argc, char** argv)
     std::unique_ptr<tProgram> program;
     try {
         // The storage must open before any window: a check of the table
-        // files, then the tables themselves.
-        {
-            TData1 probe(home, kDefaultChartFile, TData1::tChartFileMode::kExisting);
-            if (!CheckInstallation(probe.MissingReferenceFiles(), messenger)) return 1;
-        }
+        // files (before anything opens them: opening makes some), then the
+        // tables themselves.
+        if (!CheckInstallation(MissingReferenceFiles(home), messenger)) return 1;
         program = std::make_unique<tProgram>(home, messenger);
     } catch (const std::exception& e) {
         messenger.Tell(nullptr, tMessenger::kError, "Quintara 5.1", e.what());

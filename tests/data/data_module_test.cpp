@@ -93,6 +93,11 @@ TEST(ChartRecord, PlanetFilterSelectsBySign)
 TEST(DataModule, ReportsMissingReferenceFilesByName)
 {
     test::tTempDir dir;
+    // Checked before anything is opened: the stars and planets, which the
+    // data module makes when it opens, are missing too.
+    const auto before = MissingReferenceFiles(dir.Path());
+    EXPECT_NE(std::find(before.begin(), before.end(), kStarFile), before.end());
+    EXPECT_NE(std::find(before.begin(), before.end(), kPlanetFile), before.end());
     TData1 data(dir.Path());
     auto missing = data.MissingReferenceFiles();
     EXPECT_NE(std::find(missing.begin(), missing.end(), "dbfiles/city.db"), missing.end());
