@@ -234,7 +234,7 @@ TAstroGraphicWindow::TAstroGraphicWindow(tProgram& p, const tChart& first, const
     ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes};
     ctx.TransitAspects = &o.TransitAspects;
     std::string error;
-    if (analysis.Open(JoinPath(p.Home(), o.GetAnalysisFile(kAnalysisBirthChart)), error)) ctx.Analysis = &analysis;
+    if (analysis.Open(o.HomePath(o.GetAnalysisFile(kAnalysisBirthChart)), error)) ctx.Analysis = &analysis;
 
     // The tool panel, right-aligned.
     panel = new QWidget(this);

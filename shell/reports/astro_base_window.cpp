@@ -102,15 +102,22 @@ void TAstroBaseWindow::InsAspects()
 
 void TAstroBaseWindow::InsAnalyse()
 {
+    AppendInterpretation(kAnalysisBirthChart, [&](const tAnalysisFile& file, std::vector<std::string>& lines) {
+        AnalyseChart(kAnalysisBirthChart, file, lines, First(), ctx);
+    });
+}
+
+void TAstroBaseWindow::AppendInterpretation(
+    int kind, const std::function<void(const tAnalysisFile&, std::vector<std::string>&)>& run)
+{
     tAnalysisFile file;
     std::string error;
-    const std::string path = JoinPath(program.Home(), program.Options().GetAnalysisFile(kAnalysisBirthChart));
-    if (!file.Open(path, error)) {
+    if (!file.Open(program.Options().HomePath(program.Options().GetAnalysisFile(kind)), error)) {
         program.Messenger().Tell(this, tMessenger::kWarning, program.Caption(73), QString::fromStdString(error));
         return;
     }
     std::vector<std::string> lines;
-    AnalyseChart(kAnalysisBirthChart, file, lines, First(), ctx);
+    run(file, lines);
     Write([&](tReportText& t) {
         for (const std::string& l : lines) t.AddLine(l);
     });

@@ -3,7 +3,10 @@
 // frame forwards its commands (save, lists, analysis, export) here.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <QWidget>
 
@@ -12,6 +15,7 @@ class QPrinter;
 #include "aspects/aspects.h"
 #include "chart/chart.h"
 #include "main/program.h"
+#include "reports/analysis_file.h"
 #include "reports/af_rich_edit.h"
 #include "reports/report_printing.h"
 
@@ -88,6 +92,10 @@ public:
     QString InfoText();
 
 protected:
+    // Appends the lines run makes from the analysis file of kind; a file
+    // that cannot be read is said in a message.
+    void AppendInterpretation(int kind,
+                              const std::function<void(const tAnalysisFile&, std::vector<std::string>&)>& run);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

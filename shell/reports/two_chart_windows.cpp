@@ -9,7 +9,6 @@
 #include "main/chart2_dialogs.h"
 #include "main/date_time_dlg.h"
 #include "main/open_chart_dlg.h"
-#include "platform/atomic_file.h"
 #include "reports/analysis.h"
 #include "reports/chart_saving.h"
 #include "reports/natal_reports.h"
@@ -188,13 +187,8 @@ void TTransitsWindow::InsText() { Write([&](tReportText& t) { WriteTransitsTable
 
 void TTransitsWindow::InsAnalyse()
 {
-    tAnalysisFile file;
-    std::string error;
-    if (!file.Open(JoinPath(Program().Home(), Program().Options().GetAnalysisFile(kAnalysisTransits)), error)) return;
-    std::vector<std::string> lines;
-    AnalyseTransitList(file, lines, First(), events, ctx);
-    Write([&](tReportText& t) {
-        for (const std::string& l : lines) t.AddLine(l);
+    AppendInterpretation(kAnalysisTransits, [&](const tAnalysisFile& file, std::vector<std::string>& lines) {
+        AnalyseTransitList(file, lines, First(), events, ctx);
     });
 }
 
@@ -210,13 +204,8 @@ TCompareWindow::TCompareWindow(tProgram& p, int c, const tChart& first, const tC
 void TCompareWindow::InsAnalyse()
 {
     const int kind = caption == 78 ? kAnalysisSynastry : kAnalysisCompareToDay;
-    tAnalysisFile file;
-    std::string error;
-    if (!file.Open(JoinPath(Program().Home(), Program().Options().GetAnalysisFile(kind)), error)) return;
-    std::vector<std::string> lines;
-    AnalyseComparison(kind, file, lines, First(), Second(), pairAspects, ctx);
-    Write([&](tReportText& t) {
-        for (const std::string& l : lines) t.AddLine(l);
+    AppendInterpretation(kind, [&](const tAnalysisFile& file, std::vector<std::string>& lines) {
+        AnalyseComparison(kind, file, lines, First(), Second(), pairAspects, ctx);
     });
 }
 
