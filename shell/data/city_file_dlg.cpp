@@ -1,6 +1,8 @@
 #include "data/city_file_dlg.h"
 
 #include <cmath>
+#include <map>
+#include <memory>
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -35,9 +37,15 @@ TCityFileDlg::TCityFileDlg(tProgram& p, const QString& search, int countryCode, 
                             this);
     TData1& data = p.Data();
     const int language = p.Languages().CurrentLanguage;
-    model->SetFormat([&data, language](const tTable& t, const std::string& field) {
-        if (field == "COUNTRY") return QString::fromStdString(data.GetCountryName(static_cast<int>(t.Int(field)), language));
-        return FieldText(t, field);
+    // Names looked up once per country, not at every paint of a cell.
+    auto names = std::make_shared<std::map<std::int64_t, QString>>();
+    model->SetFormat([&data, language, names](const tTable& t, const std::string& field) {
+        if (field != "COUNTRY") return FieldText(t, field);
+        const std::int64_t code = t.Int(field);
+        auto it = names->find(code);
+        if (it == names->end())
+            it = names->emplace(code, QString::fromStdString(data.GetCountryName(static_cast<int>(code), language))).first;
+        return it->second;
     });
     grid = NewGrid(this, *model);
     grid->setColumnWidth(0, 220);

@@ -19,7 +19,6 @@
 #include "graphics/picture_files.h"
 #include "graphics/qt_canvas.h"
 #include "main/program.h"
-#include "platform/atomic_file.h"
 #include "reports/info_dlg.h"
 
 namespace quintara {
