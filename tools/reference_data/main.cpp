@@ -34,8 +34,6 @@ namespace {
 
 // Kosovo has no ISO 3166-1 number; 900..999 are left to users by the standard.
 constexpr int kKosovo = 900;
-constexpr std::size_t kNameLength = 30;
-
 struct tLanguage {
     int code;
     const char* locale;  // "" for the catalogue's own English
@@ -73,15 +71,8 @@ std::vector<std::vector<std::string>> ReadTsv(const std::string& path)
     return rows;
 }
 
-// A30 fields: cut at 30 characters, never inside a UTF-8 sequence.
-std::string Fit(const std::string& text)
-{
-    std::size_t chars = 0, i = 0;
-    for (; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && chars++ == kNameLength) break;
-    }
-    return text.substr(0, i);
-}
+// Name fields keep the table layouts' length, never cut inside a UTF-8 sequence.
+std::string Fit(const std::string& text) { return FirstCodePoints(text, kNameLength); }
 
 // One table file, written whole in one transaction under a temporary name.
 class tTableFile {
