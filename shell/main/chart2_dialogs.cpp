@@ -90,12 +90,7 @@ void TPrevisionsDlg::accept()
 {
     std::string error;
     const auto hours = ParseDaysHours(StepEd->text().toStdString(), error);
-    if (!hours) {
-        program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
-                                 program.Caption(278) + ": " + QString::fromStdString(error));
-        StepEd->setFocus();
-        return;
-    }
+    if (!hours) return void(FieldError(program, this, StepEd, 278, QString::fromStdString(error)));
     stepHours = *hours;
     steps = NumberEd->value();
     QDialog::accept();

@@ -55,10 +55,7 @@ TDateTimeDlg::TDateTimeDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
 
 bool TDateTimeDlg::Bad(QLineEdit* field, int caption, const std::string& why)
 {
-    program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
-                             program.Caption(caption) + ": " + QString::fromStdString(why));
-    field->setFocus();
-    return false;
+    return FieldError(program, this, field, caption, QString::fromStdString(why));
 }
 
 void TDateTimeDlg::accept()

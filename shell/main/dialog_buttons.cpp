@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "main/help_window.h"
@@ -27,5 +28,13 @@ QDialogButtonBox* DialogButtons(tProgram& program, QDialog* dialog, int helpCont
 }
 
 QPushButton* OkButton(QDialogButtonBox* box) { return box->findChild<QPushButton*>("OkBtn"); }
+
+bool FieldError(tProgram& program, QDialog* dialog, QLineEdit* field, int caption, const QString& why)
+{
+    program.Messenger().Tell(dialog, tMessenger::kError, dialog->windowTitle(), program.Caption(caption) + ": " + why);
+    field->setFocus();
+    field->selectAll();
+    return false;
+}
 
 }  // namespace quintara

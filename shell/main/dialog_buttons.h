@@ -4,6 +4,8 @@
 
 class QDialog;
 class QDialogButtonBox;
+class QLineEdit;
+class QString;
 class QPushButton;
 
 namespace quintara {
@@ -15,5 +17,9 @@ class tProgram;
 QDialogButtonBox* DialogButtons(tProgram& program, QDialog* dialog, int helpContext);
 // The box's Ok button.
 QPushButton* OkButton(QDialogButtonBox* box);
+
+// A field that does not parse: "Caption: why" in a message titled by the
+// dialog, the field focused and selected. Returns false, for OK to stop.
+bool FieldError(tProgram& program, QDialog* dialog, QLineEdit* field, int caption, const QString& why);
 
 }  // namespace quintara

@@ -333,11 +333,7 @@ void TNewChartDlg::ToggleEW()
 
 bool TNewChartDlg::Bad(QLineEdit* field, int caption, const std::string& why)
 {
-    program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
-                             program.Caption(caption) + ": " + QString::fromStdString(why));
-    field->setFocus();
-    field->selectAll();
-    return false;
+    return FieldError(program, this, field, caption, QString::fromStdString(why));
 }
 
 void TNewChartDlg::accept()

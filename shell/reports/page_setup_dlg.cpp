@@ -56,13 +56,10 @@ void TPageSetupDlg::accept()
     const std::pair<QLineEdit*, int> fields[] = {{LeftED, 274}, {TopED, 276}, {RightED, 275}, {BottomED, 277}};
     for (int i = 0; i < 4; ++i) {
         const auto v = ParseMarginText(fields[i].first->text().trimmed().toStdString(), unit);
-        if (!v) {
-            program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
-                                     program.Caption(fields[i].second) + ": \"" + fields[i].first->text() +
-                                         "\" is not a margin (" + (unit == 1 ? "inches" : "centimetres") + ")");
-            fields[i].first->setFocus();
-            return;
-        }
+        if (!v)
+            return void(FieldError(program, this, fields[i].first, fields[i].second,
+                                   "\"" + fields[i].first->text() + "\" is not a margin (" +
+                                       (unit == 1 ? "inches" : "centimetres") + ")"));
         values[i] = *v;
     }
     TMainOptions& o = program.Options();
