@@ -15,7 +15,7 @@ void DropFromComparison(tChart& chart, int body)
 }  // namespace
 
 tPrevCollection BuildPrevisions(tChart& natal, tChart& moving, int steps, int stepHours,
-                                tAspectsCollection& aspects)
+                                tAspectsCollection& aspects, const tProgress& progress)
 {
     if (stepHours > 6)
         for (int n = kAscendant; n <= kLastCusp; ++n) DropFromComparison(natal, n);
@@ -25,6 +25,7 @@ tPrevCollection BuildPrevisions(tChart& natal, tChart& moving, int steps, int st
     tPrevCollection list;
     list.reserve(steps > 0 ? static_cast<std::size_t>(steps) : 0);
     for (int k = 0; k < steps; ++k) {
+        if (progress && k % 32 == 0 && !progress(k, steps)) return {};
         CalcChart(moving);
         aspects.Clear();
         aspects.BuildComparison(natal, moving);

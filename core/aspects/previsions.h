@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/progress.h"
+
 namespace quintara {
 
 class tAspectsCollection;
@@ -25,7 +27,9 @@ using tPrevCollection = std::vector<tPrevRecord>;
 // Mercury above 1440. moving (B): its clock set to the first step; it is
 // computed at each step and left at the moment after the last. aspects:
 // the comparison list, cleared and rebuilt at each step. stepHours >= 0.
+// progress counts steps; when it asks to stop the list comes back empty
+// (moving is then at some step of the way).
 tPrevCollection BuildPrevisions(tChart& natal, tChart& moving, int steps, int stepHours,
-                                tAspectsCollection& aspects);
+                                tAspectsCollection& aspects, const tProgress& progress = {});
 
 }  // namespace quintara

@@ -100,16 +100,20 @@ public:
         MakePairs();
     }
 
-    void Run(tTransitsCollection& result)
+    bool Run(tTransitsCollection& result, const tProgress& progress)
     {
         result.Clear();
-        if (!bodies || pairs.empty()) return;
+        if (!bodies || pairs.empty()) return true;
         samples.resize(static_cast<std::size_t>(stepCount) + 1);
         samples[0] = Sample(T0);
         PruneSlowBodies();
-        if (!bodies) return;
+        if (!bodies) return true;
         for (int k = 1; k <= stepCount; ++k) samples[static_cast<std::size_t>(k)] = Sample(SampleMoment(k));
-        for (int k = 1; k <= stepCount; ++k)
+        for (int k = 1; k <= stepCount; ++k) {
+            if (progress && k % 16 == 1 && !progress(k - 1, stepCount)) {
+                result.Clear();
+                return false;
+            }
             for (int b = 2; b <= 10; ++b) {
                 if (!(bodies & BodyBit(b))) continue;
                 const tSweep sweep(samples[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(b)],
@@ -117,7 +121,9 @@ public:
                 for (const tPair& p : pairs)
                     if (sweep.Reaches(p.wrapped)) Refine({b, &p, k - 1}, result);
             }
+        }
         result.Sort();
+        return true;
     }
 
 private:
@@ -370,11 +376,11 @@ private:
 
 }  // namespace
 
-void TransitSearch(const tChart& chart, int months, tBodyMask bodies, const tTransitRules& rules,
-                   tTransitsCollection& result)
+bool TransitSearch(const tChart& chart, int months, tBodyMask bodies, const tTransitRules& rules,
+                   tTransitsCollection& result, const tProgress& progress)
 {
     tSearch search(chart, std::max(months, 1), bodies, rules);
-    search.Run(result);
+    return search.Run(result, progress);
 }
 
 }  // namespace quintara

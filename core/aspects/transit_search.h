@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "aspects/transits.h"
+#include "platform/progress.h"
 
 namespace quintara {
 
@@ -39,7 +40,9 @@ int TransitStepDays(tBodyMask bodies);
 // months whole months from one day before that moment. bodies: bits 2..10
 // select the transiting bodies (the Sun is never one). result is cleared,
 // then holds the events sorted by CompareTransits, not yet scored.
-void TransitSearch(const tChart& chart, int months, tBodyMask bodies, const tTransitRules& rules,
-                   tTransitsCollection& result);
+// progress counts sampling steps; when it asks to stop, result is left
+// empty and the search returns false.
+bool TransitSearch(const tChart& chart, int months, tBodyMask bodies, const tTransitRules& rules,
+                   tTransitsCollection& result, const tProgress& progress = {});
 
 }  // namespace quintara

@@ -74,7 +74,7 @@ struct tFilterGuard {
 
 std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tChart& scratch,
                                          const tCompareFileRequest& request, tCivilDate today,
-                                         tAspectsCollection& aspects, const std::function<bool(int, int)>& progress,
+                                         tAspectsCollection& aspects, const tProgress& progress,
                                          bool* cancelled)
 {
     if (cancelled) *cancelled = false;
@@ -112,7 +112,8 @@ std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tCha
     return matches;
 }
 
-tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, unsigned bodies, bool all)
+tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, unsigned bodies, bool all,
+                                 const tProgress& progress, bool* cancelled)
 {
     tTransitRules rules;
     rules.TransitAspects = o.TransitAspects;
@@ -120,7 +121,8 @@ tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int
     rules.SynastryOrbs = &o.SynastryOrbs;
     rules.TransitOrb = o.TransitOrb;
     tTransitsCollection events;
-    TransitSearch(chart, months, bodies, rules, events);
+    const bool finished = TransitSearch(chart, months, bodies, rules, events, progress);
+    if (cancelled) *cancelled = !finished;
     ScoreTransits(events, o.NatalOrbs);
     return events;
 }

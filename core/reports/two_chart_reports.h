@@ -4,7 +4,6 @@
 // progression, midpoints).
 #pragma once
 
-#include <functional>
 
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "aspects/previsions.h"
 #include "aspects/transits.h"
 #include "data/civil_date.h"
+#include "platform/progress.h"
 #include "reports/report_context.h"
 #include "reports/report_text.h"
 
@@ -33,8 +33,10 @@ void WriteTwoChartAspects(tReportText& text, const tChart& first, const tChart& 
 // then begin, exact and end in universal time (" GMT").
 // The transits of chart (natal positions, its clock at the start) over
 // months, for the bodies of the mask (bit n = body n), with the settings'
-// aspect kinds (every kind with all), orbs and divider; scored.
-tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, unsigned bodies, bool all);
+// aspect kinds (every kind with all), orbs and divider; scored. Stopped
+// from progress: empty, with *cancelled set.
+tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, unsigned bodies, bool all,
+                                 const tProgress& progress = {}, bool* cancelled = nullptr);
 
 void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, const tReportContext& ctx);
 
@@ -68,7 +70,7 @@ inline constexpr std::size_t kMaxCompareMatches = 22;
 std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tChart& scratch,
                                          const tCompareFileRequest& request, tCivilDate today,
                                          tAspectsCollection& aspects,
-                                         const std::function<bool(int done, int total)>& progress = {},
+                                         const tProgress& progress = {},
                                          bool* cancelled = nullptr);
 void WriteCompareFileTable(tReportText& text, const std::vector<tCompareMatch>& matches);
 

@@ -81,5 +81,16 @@ TEST(Previsions, NoStepsNothingComputed)
     EXPECT_EQ(f.moving.Day, 27);
 }
 
+TEST(Previsions, StoppedFromTheProgressGivesNothing)
+{
+    tPrevFixture f;
+    int calls = 0;
+    EXPECT_TRUE(BuildPrevisions(f.natal, f.moving, 100, 24, f.aspects, [&](int done, int all) {
+        EXPECT_EQ(all, 100);
+        return done < 64 || ++calls == 0;
+    }).empty());
+    EXPECT_EQ(calls, 1);
+}
+
 }  // namespace
 }  // namespace quintara

@@ -261,5 +261,24 @@ TEST(TransitSearch, NothingSelectedGivesNothing)
     EXPECT_EQ(list.Count(), 0u);
 }
 
+TEST(TransitSearch, ProgressCountsStepsAndStopsWithNothing)
+{
+    tTransitFixture f;
+    tTransitsCollection list;
+    int last = -1, total = 0;
+    EXPECT_TRUE(TransitSearch(f.chart, 12, kMoonToPluto, f.rules, list, [&](int done, int all) {
+        EXPECT_GT(done, last);
+        EXPECT_LT(done, all);
+        last = done, total = all;
+        return true;
+    }));
+    EXPECT_GT(list.Count(), 3000u);
+    EXPECT_GE(total, 365);  // daily steps of the Moon over a year
+    // Stopped half way: nothing at all, not the first half.
+    EXPECT_FALSE(TransitSearch(f.chart, 12, kMoonToPluto, f.rules, list,
+                               [&](int done, int all) { return done < all / 2; }));
+    EXPECT_EQ(list.Count(), 0u);
+}
+
 }  // namespace
 }  // namespace quintara
