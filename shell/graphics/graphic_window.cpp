@@ -153,13 +153,21 @@ bool TGraphicWindow::Print(QPrinter& printer)
     printer.setDocName(windowTitle());
     QPainter painter;
     if (!painter.begin(&printer)) return false;
+    PrintOn(painter);
+    return painter.end();
+}
+
+void TGraphicWindow::PrintOn(QPainter& painter)
+{
+    if (!drawing) return;
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect page = painter.viewport();
     tReplay r = PageReplay(page.width(), page.height(), Zoom, KeepProportions, false);
     r.LineWidthAdd = program.Options().PrintLineFactor;
     tQtCanvas canvas(painter, nullptr);
     drawing->play(canvas, r);
-    return painter.end();
+    painter.restore();
 }
 
 void TGraphicWindow::Press(QPoint at)

@@ -16,6 +16,7 @@
 #include "reports/analysis_file.h"
 #include "reports/info_dlg.h"
 
+class QPainter;
 class QPrinter;
 class QScrollArea;
 class QSpinBox;
@@ -55,6 +56,8 @@ public:
     // The picture on one page of the printer (or PDF file), every line
     // wider by the "PrintLineFactor" setting; false when nothing printed.
     bool Print(QPrinter& printer);
+    // The same on a painter already started on a page (of a longer job).
+    void PrintOn(QPainter& painter);
 
     // The mouse rules, in picture coordinates.
     void Press(QPoint at);

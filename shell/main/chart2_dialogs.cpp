@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 
 #include "chart/chart_input.h"
+#include "chart/date_time.h"
+#include "main/city_field.h"
 #include "main/dialog_buttons.h"
 #include "main/new_chart_dlg.h"
 #include "main/program.h"
@@ -29,6 +31,7 @@ TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget*
         PlanetsLB->addItem(QString::fromStdString(p.Languages().PlanetName(n)));
         PlanetsLB->item(n - 2)->setSelected((bodies >> n) & 1u);
     }
+    CityED = new TCityField(p, c, this);
     DateED = new QLineEdit(this);
     DateED->setObjectName("DateED");
     DateED->setInputMask("99/99/9999;_");
@@ -38,6 +41,7 @@ TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget*
     StepED->setRange(1, 1200);
     StepED->setValue(months);
     auto* form = new QFormLayout;
+    form->addRow(p.Caption(242), CityED);
     form->addRow(p.Caption(265), DateED);
     form->addRow(p.Caption(282), StepED);
     auto* layout = new QVBoxLayout(this);
@@ -54,11 +58,9 @@ void TTransitsDlg::accept()
     if (!chosen) return QDialog::reject();
     int y = 0, mo = 0, d = 0;
     std::string error;
-    if (!ParseDateText(program.Languages().DateFormatString, DateED->text(), y, mo, d, error)) {
-        program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
-                                 program.Caption(265) + ": " + QString::fromStdString(error));
-        return;
-    }
+    if (!ParseDateText(program.Languages().DateFormatString, DateED->text(), y, mo, d, error))
+        return void(FieldError(program, this, DateED, 265, QString::fromStdString(error)));
+    if (!CityED->Apply(this, 242, chart)) return;
     bodies = chosen;
     months = StepED->value();
     chart.Year = static_cast<std::uint16_t>(y);
@@ -67,11 +69,17 @@ void TTransitsDlg::accept()
     QDialog::accept();
 }
 
-TPrevisionsDlg::TPrevisionsDlg(tProgram& p, int& s, int& h, QWidget* parent)
-    : QDialog(parent), program(p), steps(s), stepHours(h)
+TPrevisionsDlg::TPrevisionsDlg(tProgram& p, tChart& c, int& s, int& h, QWidget* parent)
+    : QDialog(parent), program(p), moving(c), steps(s), stepHours(h)
 {
     setObjectName("TPrevisionsDlg");
     setWindowTitle(p.Caption(77));
+    DateED = new QLineEdit(this);
+    DateED->setObjectName("DateED");
+    DateED->setInputMask("99/99/9999;_");
+    DateED->setText(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day));
+    TimeED = new QLineEdit(TimeText(p.Languages().TimeFormat, c.Hour, c.Minute), this);
+    TimeED->setObjectName("TimeED");
     StepEd = new QLineEdit(QString("%1.%2").arg(h / 24).arg(h % 24, 2, 10, QChar('0')), this);
     StepEd->setObjectName("StepEd");
     NumberEd = new QSpinBox(this);
@@ -79,6 +87,8 @@ TPrevisionsDlg::TPrevisionsDlg(tProgram& p, int& s, int& h, QWidget* parent)
     NumberEd->setRange(1, 10000);
     NumberEd->setValue(s);
     auto* form = new QFormLayout;
+    form->addRow(p.Caption(265), DateED);
+    form->addRow(p.Caption(266), TimeED);
     form->addRow(p.Caption(278), StepEd);
     form->addRow(p.Caption(279), NumberEd);
     auto* layout = new QVBoxLayout(this);
@@ -89,22 +99,31 @@ TPrevisionsDlg::TPrevisionsDlg(tProgram& p, int& s, int& h, QWidget* parent)
 void TPrevisionsDlg::accept()
 {
     std::string error;
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0;
+    if (!ParseDateText(program.Languages().DateFormatString, DateED->text(), y, mo, d, error))
+        return void(FieldError(program, this, DateED, 265, QString::fromStdString(error)));
+    if (!ParseTimeText(TimeED->text(), h, mi, error))
+        return void(FieldError(program, this, TimeED, 266, QString::fromStdString(error)));
     const auto hours = ParseDaysHours(StepEd->text().toStdString(), error);
     if (!hours) return void(FieldError(program, this, StepEd, 278, QString::fromStdString(error)));
+    SetChartDateTime(moving, {y, mo, d, h, mi});
     stepHours = *hours;
     steps = NumberEd->value();
     QDialog::accept();
 }
 
-TSunReturnDlg::TSunReturnDlg(tProgram& p, int& y, QWidget* parent) : QDialog(parent), years(y)
+TSunReturnDlg::TSunReturnDlg(tProgram& p, tChart& c, int& y, QWidget* parent)
+    : QDialog(parent), program(p), chart(c), years(y)
 {
     setObjectName("TSunReturnDlg");
     setWindowTitle(p.Caption(83));
+    CityED = new TCityField(p, c, this);
     YearsEd = new QSpinBox(this);
     YearsEd->setObjectName("YearsEd");
     YearsEd->setRange(-2000, 2000);
     YearsEd->setValue(years);
     auto* form = new QFormLayout;
+    form->addRow(p.Caption(242), CityED);
     form->addRow(p.Caption(280), YearsEd);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -113,6 +132,7 @@ TSunReturnDlg::TSunReturnDlg(tProgram& p, int& y, QWidget* parent) : QDialog(par
 
 void TSunReturnDlg::accept()
 {
+    if (!CityED->Apply(this, 242, chart)) return;
     years = YearsEd->value();
     QDialog::accept();
 }

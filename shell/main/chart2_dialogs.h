@@ -16,15 +16,18 @@ namespace quintara {
 
 class tProgram;
 
+class TCityField;
+
 class TTransitsDlg : public QDialog {
 public:
     // Bodies 2..10 preselected from bodies (bit n = body n); the transit
-    // chart's date is the start.
+    // chart's date is the start, its place the place of the transits.
     TTransitsDlg(tProgram& program, tChart& transitChart, unsigned& bodies, int& months, QWidget* parent = nullptr);
     static constexpr int kHelpContext = 501;
     void accept() override;  // no body chosen counts as Cancel
 
     QListWidget* PlanetsLB;
+    TCityField* CityED;
     QLineEdit* DateED;
     QSpinBox* StepED;
 
@@ -37,28 +40,35 @@ private:
 
 class TPrevisionsDlg : public QDialog {
 public:
-    TPrevisionsDlg(tProgram& program, int& steps, int& stepHours, QWidget* parent = nullptr);
+    // The moving chart's date and time are the start.
+    TPrevisionsDlg(tProgram& program, tChart& moving, int& steps, int& stepHours, QWidget* parent = nullptr);
     static constexpr int kHelpContext = 503;
     void accept() override;
 
+    QLineEdit *DateED, *TimeED;
     QLineEdit* StepEd;  // days.hours
     QSpinBox* NumberEd;
 
 private:
     tProgram& program;
+    tChart& moving;
     int& steps;
     int& stepHours;
 };
 
 class TSunReturnDlg : public QDialog {
 public:
-    TSunReturnDlg(tProgram& program, int& years, QWidget* parent = nullptr);
+    // returnChart: its place is the place of the return.
+    TSunReturnDlg(tProgram& program, tChart& returnChart, int& years, QWidget* parent = nullptr);
     static constexpr int kHelpContext = 507;
     void accept() override;
 
+    TCityField* CityED;
     QSpinBox* YearsEd;
 
 private:
+    tProgram& program;
+    tChart& chart;
     int& years;
 };
 

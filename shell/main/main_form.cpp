@@ -16,6 +16,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
 #include <QStyle>
@@ -188,20 +189,21 @@ void TMainForm::BuildMenus()
         TGraphicWindow* g = ActiveGraphic();
         TAstroBaseWindow* w = ActiveReport();
         if (!g && !w) return;
-        // The platform's print dialog; printing to a PDF file is always offered.
-        QPrinter& printer = Printer();
-        const QString title = g ? g->windowTitle() : w->windowTitle();
-        printer.setOutputFileName(QString::fromStdString(program.Home()) + "/" + title + ".pdf");
-        QPrintDialog dialog(&printer, this);
-        if (dialog.exec() != QDialog::Accepted) return;
-        if (!(g ? g->Print(printer) : w->PrintText(printer)))
+        QPrinter* printer = ChoosePrinter(g ? g->windowTitle() : w->windowTitle());
+        if (printer && !(g ? g->Print(*printer) : w->PrintText(*printer)))
             program.Messenger().Tell(this, tMessenger::kError, program.Caption(171), "nothing could be printed");
     });
     print->addSeparator();
-    Add(print, "PrintChartAspects", 174);
-    Add(print, "PrintAnalysis", 73);
-    Add(print, "PrintGraphic", 175);
-    Add(print, "PrintAll", 92);
+    const auto printSections = [this](tPrintSections sections) {
+        return [this, sections] {
+            if (TAstroBaseWindow* w = ActiveReport()) PrintReport(*w, sections);
+        };
+    };
+    connect(Add(print, "PrintChartAspects", 174), &QAction::triggered, this,
+            printSections(tPrintSections::ChartAndAspects));
+    connect(Add(print, "PrintAnalysis", 73), &QAction::triggered, this, printSections(tPrintSections::Analysis));
+    connect(Add(print, "PrintGraphic", 175), &QAction::triggered, this, printSections(tPrintSections::Graphic));
+    connect(Add(print, "PrintAll", 92), &QAction::triggered, this, printSections(tPrintSections::All));
     connect(Add(file, "Printersetup1", 172), &QAction::triggered, this, [this] {
         QPageSetupDialog dialog(&Printer(), this);
         dialog.exec();
@@ -496,21 +498,14 @@ void TMainForm::AddChild(QWidget* window)
 void TMainForm::OpenWheel(bool usStyle)
 {
     TAstroBaseWindow* w = ActiveReport();
-    if (!w || !w->IsChartWindow()) return;
-    // A pair draws as two wheels: inner the first chart, outer the second.
-    if (auto* pair = dynamic_cast<TTwoChartWindow*>(w); pair && !dynamic_cast<TDerivedWindow*>(w)) {
-        const int caption = dynamic_cast<TTransitsWindow*>(w) ? 75 : pair->IsMomentWindow() ? 76 : 78;
-        AddChild(new TChartGraphWindow(program, usStyle ? tGraphKind::USTwo : tGraphKind::Two, w->First(),
-                                       &w->Second(), nullptr, caption));
-        return;
-    }
-    AddChild(new TChartGraphWindow(program, usStyle ? tGraphKind::US : tGraphKind::Daisy, w->First(), &w->Second()));
+    if (!w) return;
+    if (auto wheel = NewWheelWindow(*w, usStyle)) AddChild(wheel.release());
 }
 
 void TMainForm::OpenSideBySide(bool usStyle)
 {
     auto* pair = dynamic_cast<TTwoChartWindow*>(ActiveReport());
-    if (!pair) return;
+    if (!pair || !pair->ChooseSecond()) return;
     AddChild(new TChartGraphWindow(program, usStyle ? tGraphKind::USSideBySide : tGraphKind::SideBySide, pair->First(),
                                    &pair->Second()));
 }
@@ -521,8 +516,8 @@ void TMainForm::UpdateMenus()
     const int n = static_cast<int>(area->subWindowList().size());
     TAstroBaseWindow* w = ActiveReport();
     const bool chartWindow = n > 0 && w && w->IsChartWindow();
-    for (const char* name : {"FileSaveItem", "FileModifyItem", "PrintAnalysis", "PrintChartAspects", "SaveBtn",
-                             "CutBtn", "PasteBtn"})
+    for (const char* name : {"FileSaveItem", "FileModifyItem", "PrintChartAspects", "PrintAll", "SaveBtn", "CutBtn",
+                             "PasteBtn"})
         Action(name)->setEnabled(chartWindow);
     for (const char* name : {"FileClose", "FileExportFile", "PrintWindow", "CopyBtn"}) Action(name)->setEnabled(n > 0);
     Menu("Print1")->menuAction()->setEnabled(n > 0);
@@ -536,7 +531,7 @@ void TMainForm::UpdateMenus()
     auto* pair = dynamic_cast<TTwoChartWindow*>(w);
     auto* previsions = dynamic_cast<TPrevisionsWindow*>(w);
     auto* derived = dynamic_cast<TDerivedWindow*>(w);
-    const bool midpoints = derived && derived->IsMidpoints();
+    const bool midpoints = dynamic_cast<TMidpointsWindow*>(w) != nullptr;
     Action("Daisywheel")->setEnabled(chartWindow && !previsions && !midpoints);
     Action("Daisywheel21")->setEnabled(chartWindow && !previsions && !midpoints);
     Action("Sidebyside")->setEnabled(pair && !previsions && !derived);
@@ -545,7 +540,10 @@ void TMainForm::UpdateMenus()
     Menu("Graphics1")->menuAction()->setEnabled(!(w && w->IsSecondary()));
     Action("PrintWindow")->setEnabled(graphic || w);
     Action("PrintBtn")->setEnabled(graphic || w);
-    for (const char* name : {"PrintChartAspects", "PrintAnalysis", "PrintGraphic", "PrintAll", "Transitslinegraph",
+    // The analysis where the window interprets; the wheel where it has one.
+    Action("PrintAnalysis")->setEnabled(chartWindow && w->OffersChartItem("InsertAnalysis"));
+    Action("PrintGraphic")->setEnabled(Action("Daisywheel")->isEnabled());
+    for (const char* name : {"Transitslinegraph",
                              "DBEditchartfile", "DBConvertchartfile", "DBStates", "DBTimefiles", "DBPlanets",
                              "OptBirthchart", "OptLowerchart", "OptUpperchart", "ChartSetupItem", "OptionsOpen",
                              "OptionsSave", "OptionsSaveAs", "OptionsSaveasdefault", "OptionsLoaddefault",
@@ -604,6 +602,26 @@ QPrinter& TMainForm::Printer()
 {
     if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *printer;
+}
+
+QPrinter* TMainForm::ChoosePrinter(const QString& title)
+{
+    // The platform's print dialog; printing to a PDF file (in the home,
+    // named after the window) is always offered, printer or not.
+    QPrinter& p = Printer();
+    QString name = title;
+    name.replace(QRegularExpression(R"([/\\:*?"<>|])"), "_");
+    p.setOutputFileName(QString::fromStdString(program.Home()) + "/" + name + ".pdf");
+    QPrintDialog dialog(&p, this);
+    return dialog.exec() == QDialog::Accepted ? &p : nullptr;
+}
+
+void TMainForm::PrintReport(TAstroBaseWindow& w, tPrintSections sections)
+{
+    auto formatter = MakeChartPrint(w);
+    QPrinter* printer = ChoosePrinter(formatter->JobTitle());
+    if (printer && !formatter->Print(*printer, sections))
+        program.Messenger().Tell(this, tMessenger::kError, program.Caption(171), "nothing could be printed");
 }
 
 void TMainForm::NowChart(tChart& chart)

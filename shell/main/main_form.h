@@ -9,6 +9,8 @@
 
 #include <QMainWindow>
 
+#include "reports/chart_print.h"
+
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -67,6 +69,11 @@ public:
     void SaveActive();
     // The printer of the run, as Printer setup left it.
     QPrinter& Printer();
+    // The print dialog on it, offering a PDF file named after title; none
+    // when cancelled.
+    QPrinter* ChoosePrinter(const QString& title);
+    // Print > Chart and aspects, Analysis, Graphic and All of a report window.
+    void PrintReport(TAstroBaseWindow& window, tPrintSections sections);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -84,10 +84,22 @@ TAstroBaseWindow::~TAstroBaseWindow() = default;
 void TAstroBaseWindow::Build()
 {
     richText->clear();
-    Write([&](tReportText& t) { WriteHeader(t, First(), ctx); });
+    InsHeader();
     InsText();
     richText->document()->setModified(false);
     richText->moveCursor(QTextCursor::Start);
+}
+
+void TAstroBaseWindow::InsHeader() { Write([&](tReportText& t) { WriteHeader(t, First(), ctx); }); }
+
+void TAstroBaseWindow::WriteInto(TAFRichEdit& target, const std::function<void()>& sections)
+{
+    struct tRestore {
+        TAFRichEdit*& slot;
+        ~tRestore() { slot = nullptr; }
+    } restore{writeTarget};
+    writeTarget = &target;
+    sections();
 }
 
 void TAstroBaseWindow::InsText() { Write([&](tReportText& t) { WriteList(t, First(), ctx); }); }

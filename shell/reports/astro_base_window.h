@@ -54,15 +54,22 @@ public:
     void InsList();
     void InsAspects();
     virtual void InsAnalyse();
-    // Appends a report text built by write().
+    // Appends a report text built by write() to the window's text, or to
+    // the target of WriteInto.
     template <class F>
     void Write(F&& write)
     {
-        tQtFontMetrics metrics(Text().font());
+        TAFRichEdit& out = writeTarget ? *writeTarget : *richText;
+        tQtFontMetrics metrics(out.font());
         tReportText text(metrics);
         write(text);
-        Text().Append(text);
+        out.Append(text);
     }
+    // Runs sections (calls of the Ins... writers) with their text going to
+    // target instead of the window: a print formatter's own document.
+    void WriteInto(TAFRichEdit& target, const std::function<void()>& sections);
+    // The header block of the first chart.
+    void InsHeader();
 
     // Chart 1 > New ...: further windows on this window's charts.
     virtual void NewNatal() {}
@@ -107,6 +114,7 @@ private:
     tProgram& program;
     std::unique_ptr<tChart> first, second;
     TAFRichEdit* richText;
+    TAFRichEdit* writeTarget = nullptr;
 };
 
 }  // namespace quintara

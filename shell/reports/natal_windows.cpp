@@ -80,10 +80,16 @@ TListWindow::TListWindow(tProgram& program, const tChart& first, const tChart* s
 void TListWindow::InsText() { InsList(); }
 
 TAnalysisWindow::TAnalysisWindow(tProgram& program, const tChart& first, const tChart* second, QWidget* parent)
+    : TAnalysisWindow(program, first, second, parent, true)
+{
+}
+
+TAnalysisWindow::TAnalysisWindow(tProgram& program, const tChart& first, const tChart* second, QWidget* parent,
+                                 bool build)
     : TSecondaryWindow(program, first, second, parent)
 {
     setWindowTitle(program.Caption(73) + ": " + Names(First()));
-    Build();
+    if (build) Build();
 }
 
 void TAnalysisWindow::InsText() { InsAnalyse(); }

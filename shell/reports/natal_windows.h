@@ -51,6 +51,10 @@ public:
     TAnalysisWindow(tProgram& program, const tChart& first, const tChart* second = nullptr, QWidget* parent = nullptr);
     int HelpContext() const override { return 403; }
     void InsText() override;
+
+protected:
+    // build false: the derived window builds once its own data is set.
+    TAnalysisWindow(tProgram& program, const tChart& first, const tChart* second, QWidget* parent, bool build);
 };
 
 class TAspectsWindow : public TSecondaryWindow {

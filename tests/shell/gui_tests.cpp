@@ -1,5 +1,6 @@
 // The desktop program driven as a user drives it: fields set, buttons
 // pressed, questions answered through a messenger of the test's own.
+#include <cmath>
 #include <deque>
 #include <filesystem>
 
@@ -17,6 +18,8 @@
 #include <QPainter>
 #include <QMenu>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -24,6 +27,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include "data/chart_file.h"
 #include "data/city_file_dlg.h"
@@ -39,6 +43,7 @@
 #include "main/start_up.h"
 #include "platform/atomic_file.h"
 #include "platform/program_home.h"
+#include "reports/chart_print.h"
 #include "reports/info_dlg.h"
 #include "reports/page_setup_dlg.h"
 #include "reports/report_printing.h"
@@ -546,15 +551,18 @@ private slots:
         for (const tTransitEvent& e : transits->Events().Items())
             QVERIFY(!(e.Transiting == e.Natal && e.Transiting >= 6 && e.AspectIndex <= 2));
         QVERIFY(!frame->Action("FileSaveItem")->isEnabled());  // a moment: nothing to save
-        QVERIFY(frame->Action("Midpoints")->isEnabled());
+        QVERIFY(!frame->Action("Midpoints")->isEnabled());
+        QVERIFY(frame->Action("Compare2")->isEnabled());
+        QVERIFY(frame->Action("NewAnalysis")->isEnabled());
         QVERIFY(!frame->Action("Transits1")->isEnabled());
         // A pair of people and the mid-points of the pair.
         tChart other;
         Birth(other);
         other.Name = "Martin", other.Year = 1985;
         CalcChart(other);
-        auto* synastry = new TCompareWindow(*program, 78, natal->First(), other);
+        auto* synastry = new TCompare2Window(*program, natal->First(), other);
         frame->AddChild(synastry);
+        QVERIFY(frame->Action("Midpoints")->isEnabled());
         QVERIFY(synastry->windowTitle().startsWith("Synastry: Durand"));
         QVERIFY(synastry->Text().toPlainText().contains("Orb/Value"));
         QVERIFY(frame->Action("FileSaveItem")->isEnabled());
@@ -640,6 +648,168 @@ private slots:
         QCOMPARE(pdf.substr(0, 4), std::string("%PDF"));
     }
 
+    void transitsShowRetrogradesAndTheChooserSetsTheMoment()
+    {
+        tChart natal, start;
+        Birth(natal);
+        start.Assign(natal);
+        start.ChartType = 5;
+        start.Year = 2024, start.Month = 7, start.Day = 1;  // Saturn retrograde until mid-November
+        CalcChart(start);
+        const auto kinds = program->Options().TransitAspects;
+        program->Options().TransitAspects.fill(true);
+        auto* w = new TTransitsWindow(*program, natal, start, 1u << 7, 4);
+        program->Options().TransitAspects = kinds;
+        frame->AddChild(w);
+        const QStringList lines = w->Text().toPlainText().split('\n');
+        const QString saturn = QString::fromStdString(program->ReportContext().BodyName(7));
+        int retrograde = 0;
+        for (const QString& line : lines)
+            if (line.startsWith(saturn + "\t")) {
+                QCOMPARE(line.section('\t', 4, 4), QString("R"));
+                ++retrograde;
+            }
+        QVERIFY(retrograde > 0);
+        QCOMPARE(retrograde, int(w->Events().Count()));
+
+        // Compare 2 charts asks for one transit and compares with its moment.
+        QVERIFY(frame->Action("Compare2")->isEnabled());
+        WhenModal([](QWidget* d) {
+            auto* list = d->findChild<QTreeWidget*>("TransitsLB");
+            list->setCurrentItem(list->topLevelItem(list->topLevelItemCount() - 1));
+            static_cast<QDialog*>(d)->accept();
+        });
+        frame->Action("Compare2")->trigger();
+        auto* day = dynamic_cast<TCompareDayWindow*>(frame->ActiveReport());
+        QVERIFY(day);
+        const tTransitEvent& last = w->Events().Items().back();
+        const double minute = 1.0 / (36525.0 * 1440.0);
+        QVERIFY(std::fabs(day->Second().Centuries - last.Moment) < 1.5 * minute);
+        QCOMPARE(int(day->Second().ChartType), 5);
+        QVERIFY(std::fabs(w->Second().Centuries - last.Moment) < 1.5 * minute);  // in place, as chosen
+        // Cancelled at the chooser: nothing opens.
+        const auto windows = frame->Area()->subWindowList().size();
+        frame->Area()->setActiveSubWindow(frame->Area()->subWindowList().at(windows - 2));
+        WhenModal([](QWidget* d) { static_cast<QDialog*>(d)->reject(); });
+        frame->Action("Secondchart")->trigger();
+        QCOMPARE(frame->Area()->subWindowList().size(), windows);
+        // The interpretation of the events in a window of its own.
+        frame->Action("NewAnalysis")->trigger();
+        QVERIFY(dynamic_cast<TTransAnalysisWindow*>(frame->ActiveReport()));
+
+        // A search stopped from its progress leaves nothing to show.
+        TTransitsWindow stopped(*program, natal, start, 0x7FCu, 12, [](int, int) { return false; });
+        QVERIFY(stopped.Cancelled());
+        QVERIFY(stopped.Text().toPlainText().isEmpty());
+        TPrevisionsWindow noPrev(*program, natal, start, 100, 24, [](int, int) { return false; });
+        QVERIFY(noPrev.Cancelled());
+    }
+
+    void previsionStepsProgressionAndMidpoints()
+    {
+        tChart natal, moving;
+        Birth(natal);
+        moving.Assign(natal);
+        moving.Year = 2024;
+        CalcChart(moving);
+        // Seven days still compare the Moon; eight drop it.
+        const auto hasMoon = [&](int hours) {
+            TPrevisionsWindow w(*program, natal, moving, 1, hours);
+            for (const tAspect& a : w.Aspects().Items())
+                if (a.Body1 == kMoon) return true;
+            return false;
+        };
+        QVERIFY(hasMoon(168));
+        QVERIFY(!hasMoon(192));
+
+        // Thirty and a half years after birth: thirty days and twelve hours
+        // later, over midnight into the next month.
+        tChart chosen;
+        chosen.Assign(natal);
+        chosen.Year = 2020, chosen.Month = 11;
+        auto* progression = new TProgressionWindow(*program, natal, chosen);
+        frame->AddChild(progression);
+        const tChart& p = progression->First();
+        QCOMPARE(int(p.ChartType), 3);
+        QCOMPARE(QString("%1-%2-%3 %4:%5").arg(p.Year).arg(p.Month).arg(p.Day).arg(p.Hour).arg(p.Minute),
+                 QString("1990-6-17 2:30"));
+        QVERIFY(progression->windowTitle().startsWith("Progression: Durand"));
+        frame->Action("Compare2")->trigger();  // the progression compared with the birth chart
+        QVERIFY(dynamic_cast<TProgCompareWindow*>(frame->ActiveReport()));
+        QVERIFY(frame->ActiveReport()->windowTitle().startsWith("Compare progression"));
+
+        // Suns at about 350 and 10 degrees meet at 0, not at 180.
+        tChart a, b;
+        Birth(a), Birth(b);
+        a.Year = b.Year = 2000, a.Month = b.Month = 3;
+        a.Day = 11, b.Day = 31;
+        CalcChart(a), CalcChart(b);
+        QVERIFY(a.BodyPosition(kSun) > 345 && b.BodyPosition(kSun) < 15);
+        TMidpointsWindow mid(*program, a, b);
+        const double expected = std::fmod((a.BodyPosition(kSun) + b.BodyPosition(kSun) + 360) / 2, 360.0);
+        QVERIFY(std::fabs(mid.First().BodyPosition(kSun) - expected) < 1e-9);
+        QVERIFY(std::fabs(std::remainder(expected, 360.0)) < 2);
+        QCOMPARE(int(mid.First().ChartType), 4);
+    }
+
+    void printAllHasHeaderFooterPagesAndTheWheel()
+    {
+        TMainOptions& o = program->Options();
+        o.Header = true;
+        o.Footer = "Quintara test footer";
+        TNatalWindow* w = OpenNatal();
+        w->First().Comment = "client";
+        auto formatter = MakeChartPrint(*w);
+        QCOMPARE(formatter->JobTitle(), QString("Durand Elise client"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString file = QString::fromStdString((home / "all.pdf").string());
+        printer.setOutputFileName(file);
+        QVERIFY(formatter->Print(printer, tPrintSections::All));
+        const QString windowText = w->Text().toPlainText();
+
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", file, "-"});
+        QVERIFY2(pdftotext.waitForFinished(30000), "pdftotext (poppler-utils) is needed");
+        QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f');
+        if (pages.last().trimmed().isEmpty()) pages.removeLast();
+        QVERIFY(pages.size() >= 3);
+        const int textPages = int(pages.size()) - 1;  // the wheel comes last
+        for (int i = 0; i < textPages; ++i) {
+            QVERIFY(pages[i].contains("Elise Durand"));
+            QVERIFY(pages[i].contains("Quintara test footer"));
+            QVERIFY(pages[i].contains(QRegularExpression(QString("\\b%1\\s*\\n").arg(i + 1))));
+        }
+        QVERIFY(pages[0].contains("Durand Elise client"));
+        // The analysis ends the text: its last line is on the last text page.
+        const QStringList printed = formatter->RichText().toPlainText().split('\n', Qt::SkipEmptyParts);
+        QVERIFY(pages[textPages - 1].simplified().contains(printed.last().simplified().right(20)));
+        QVERIFY(!pages.last().contains("Quintara test footer"));
+        QCOMPARE(w->Text().toPlainText(), windowText);  // the window's text untouched
+
+        // Formatters follow the window; an empty footer prints none.
+        o.Footer.clear();
+        tChart start;
+        start.Assign(w->First());
+        start.Year = 2024;
+        CalcChart(start);
+        auto* transits = new TTransitsWindow(*program, w->First(), start, 0x7FCu, 1);
+        frame->AddChild(transits);
+        auto transitsPrint = MakeChartPrint(*transits);
+        QVERIFY(dynamic_cast<tTransitsPrint*>(transitsPrint.get()));
+        QVERIFY(transitsPrint->Print(printer, tPrintSections::ChartAndAspects));
+        pdftotext.start("pdftotext", {"-layout", file, "-"});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString transitsText = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY(transitsText.contains("GMT = 0"));
+        QVERIFY(!transitsText.contains("Quintara test footer"));
+        auto* prev = new TPrevisionsWindow(*program, w->First(), start, 3, 24);
+        frame->AddChild(prev);
+        QVERIFY(frame->Action("PrintChartAspects")->isEnabled());
+        QVERIFY(!frame->Action("PrintAnalysis")->isEnabled());  // previsions have no interpretation
+        QVERIFY(!frame->Action("PrintGraphic")->isEnabled());
+    }
+
     void compareToFileOpensWithTheMatches()
     {
         OpenNatal();
@@ -660,6 +830,24 @@ private slots:
         QVERIFY(!w->Matches().empty());
         QVERIFY(w->Text().toPlainText().contains("Durand"));
         QCOMPARE(program->Data().ChartTable().ReadProblem(), std::string());
+        // Caption, header and one line per match.
+        const QString text = w->Text().toPlainText();
+        QVERIFY(text.startsWith("Durand Elise"));
+        QVERIFY(w->Matches().size() > 2);
+        const tCompareMatch& m = w->Matches()[2];
+        QVERIFY(text.contains(QString::fromStdString(m.Name + " " + m.FirstName + "\t")));
+        // Second chart: the chosen match, read from the chart file.
+        WhenModal([](QWidget* d) {
+            auto* list = d->findChild<QTreeWidget*>("ResultsLB");
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                if (list->topLevelItem(i)->data(0, Qt::UserRole).toInt() == 2) list->setCurrentItem(list->topLevelItem(i));
+            static_cast<QDialog*>(d)->accept();
+        });
+        frame->Action("Secondchart")->trigger();
+        auto* second = dynamic_cast<TNatalWindow*>(frame->ActiveReport());
+        QVERIFY(second);
+        QCOMPARE(second->First().Name, m.Name);
+        QCOMPARE(second->First().Index, m.Index);
     }
 
     void pageSetupUsesTheMeasureUnitAndKeepsBadMarginsOpen()
