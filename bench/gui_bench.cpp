@@ -8,7 +8,10 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QImage>
+#include <QPainter>
 #include <QPixmap>
+#include <QPrinter>
 #include <QPushButton>
 
 #include "chart_files.h"
@@ -20,7 +23,9 @@
 #include "main/program.h"
 #include "platform/program_home.h"
 #include "platform/qt_runtime.h"
+#include "reports/chart_print.h"
 #include "reports/natal_windows.h"
+#include "reports/report_printing.h"
 #include "reports/two_chart_windows.h"
 
 using namespace quintara;
@@ -187,6 +192,63 @@ void BM_CompareToFileWithProgress(benchmark::State& state)
     std::filesystem::remove(file);
 }
 BENCHMARK(BM_CompareToFileWithProgress)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// A one-year transits window for bodies 2 to 10: search, scores, text.
+void BM_OpenOneYearTransitsWindow(benchmark::State& state)
+{
+    tProgram program(Bench().home, Bench().messenger);
+    tChart natal(&program.Options().BirthSet), start(&program.Options().BirthSet);
+    natal.Year = 1990, natal.Month = 5, natal.Day = 17, natal.Hour = 14, natal.Minute = 30;
+    natal.Latitude = 48.52, natal.Longitude = -2.21;
+    CalcChart(natal);
+    start.Assign(natal);
+    start.Year = 2026, start.ChartType = 5;
+    CalcChart(start);
+    std::size_t events = 0;
+    for (auto _ : state) {
+        TTransitsWindow window(program, natal, start, 0x7FCu, 12);
+        events = window.Events().Count();
+    }
+    state.counters["events"] = static_cast<double>(events);
+}
+BENCHMARK(BM_OpenOneYearTransitsWindow)->Unit(benchmark::kMillisecond);
+
+// A report of about ten pages (the chart, every aspect kind, the analysis)
+// printed to a PDF file, header and footer on every page.
+void BM_PrintTenPagesToPdf(benchmark::State& state)
+{
+    tProgram program(Bench().home, Bench().messenger);
+    tChart chart(&program.Options().BirthSet);
+    chart.Name = "Durand", chart.FirstName = "Elise";
+    chart.Year = 1990, chart.Month = 5, chart.Day = 17, chart.Hour = 14, chart.Minute = 30;
+    chart.Latitude = 48.52, chart.Longitude = -2.21;
+    CalcChart(chart);
+    TNatalWindow window(program, false, chart);
+    for (int k = 0; k < 2; ++k) {
+        window.InsList();
+        window.InsAspects();
+        window.InsAnalyse();
+    }
+    auto formatter = MakeChartPrint(window);
+    const std::string file = Bench().home + "/ten-pages.pdf";
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(file));
+        benchmark::DoNotOptimize(
+            PrintDocument(printer, *window.Text().document(), window.PrintLayout(), formatter->JobTitle()));
+    }
+    QPrinter probe(QPrinter::HighResolution);
+    probe.setOutputFormat(QPrinter::PdfFormat);
+    const QRect page = probe.pageLayout().fullRectPixels(probe.resolution());
+    QImage scratch(8, 8, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    const int pages = PrintPages(painter, {page.width(), page.height(), probe.resolution()}, *window.Text().document(),
+                       window.PrintLayout(), [] {});
+    state.counters["pages"] = pages;
+    std::filesystem::remove(file);
+}
+BENCHMARK(BM_PrintTenPagesToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -609,7 +609,7 @@ QPrinter* TMainForm::ChoosePrinter(const QString& title)
     // The platform's print dialog; printing to a PDF file (in the home,
     // named after the window) is always offered, printer or not.
     QPrinter& p = Printer();
-    QString name = title;
+    QString name = title.trimmed();
     name.replace(QRegularExpression(R"([/\\:*?"<>|])"), "_");
     p.setOutputFileName(QString::fromStdString(program.Home()) + "/" + name + ".pdf");
     QPrintDialog dialog(&p, this);

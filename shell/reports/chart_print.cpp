@@ -56,13 +56,16 @@ bool TChartPrint::Print(QPrinter& printer, tPrintSections sections)
     printer.setFullPage(true);
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    if (text) {
-        const QRect page = printer.pageLayout().fullRectPixels(printer.resolution());
-        PrintPages(painter, {page.width(), page.height(), printer.resolution()}, *richText->document(),
-                   window.PrintLayout(), [&] { printer.newPage(); });
-    }
+    const QRect full = printer.pageLayout().fullRectPixels(printer.resolution());
+    const tPrintPage page{full.width(), full.height(), printer.resolution()};
+    const tPrintLayout layout = window.PrintLayout();
+    if (text) PrintPages(painter, page, *richText->document(), layout, [&] { printer.newPage(); });
     if (wheel) {
         if (text) printer.newPage();
+        // The wheel within the margins, as the text.
+        const QRect area = PrintArea(page, layout);
+        painter.setViewport(area);
+        painter.setWindow(0, 0, area.width(), area.height());
         wheel->PrintOn(painter);
     }
     return painter.end();

@@ -19,6 +19,13 @@ int DevicePixels(int printerPixels, int dpi) { return printerPixels * dpi / 300;
 
 }  // namespace
 
+QRect PrintArea(const tPrintPage& page, const tPrintLayout& layout)
+{
+    const int left = Pixels(layout.left, page.dpi), top = Pixels(layout.top, page.dpi);
+    return {left, top, std::max(10, page.width - left - Pixels(layout.right, page.dpi)),
+            std::max(10, page.height - top - Pixels(layout.bottom, page.dpi))};
+}
+
 int PrintPages(QPainter& painter, const tPrintPage& page, const QTextDocument& document, const tPrintLayout& layout,
                const std::function<void()>& newPage)
 {
@@ -28,9 +35,8 @@ int PrintPages(QPainter& painter, const tPrintPage& page, const QTextDocument& d
     const QPaintDevice* screen = document.documentLayout() ? document.documentLayout()->paintDevice() : nullptr;
     const double screenDpi = screen ? screen->logicalDpiX() : 96.0;
     const double scale = page.dpi / screenDpi;
-    const int left = Pixels(layout.left, page.dpi), top = Pixels(layout.top, page.dpi);
-    const int width = std::max(10, page.width - left - Pixels(layout.right, page.dpi));
-    const int height = std::max(10, page.height - top - Pixels(layout.bottom, page.dpi));
+    const QRect text = PrintArea(page, layout);
+    const int left = text.left(), top = text.top(), width = text.width(), height = text.height();
     const QSizeF area(width / scale, height / scale);
     doc->setPageSize(area);
     const int pages = std::max(1, doc->pageCount());

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include <QRect>
 #include <QString>
 
 class QPainter;
@@ -25,6 +26,9 @@ struct tPrintLayout {
     QString header;  // "" for none; stands 10 mm above the text
     QString footer;  // "" for none; 100 pixels (of a 300-dpi page) above its foot
 };
+
+// The part of the page within the margins, in device pixels.
+QRect PrintArea(const tPrintPage& page, const tPrintLayout& layout);
 
 // Lays the document out at its screen resolution on pages of the text area
 // and paints page after page on painter; newPage starts the next page.
