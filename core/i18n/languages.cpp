@@ -148,9 +148,13 @@ void TLanguages::SetLanguage(int n)
     const std::string path = JoinPath(home, FirstCharacters(LanguageName(n), 8) + ".txt");
     std::string bytes;
     languageFile.Assign(path, ReadWholeFile(path, bytes) ? ToUtf8(bytes) : std::string());
-    if (n != 1) {
+    // Back to English is stored too: the analysis and help files follow
+    // the stored language within the session.
+    if (n != 1 || settings.HasKey("Language", "Current")) {
         settings.WriteInteger("Language", "Current", n);
         settings.Flush();
+    }
+    if (n != 1) {
         for (const std::string& key : languageFile.Keys(kCaptions)) {
             int k = 0;
             if (ParseNumber(key, k) && k >= 0 && k < kCaptionCount)

@@ -16,8 +16,9 @@ std::int32_t ClockStepMinutes(double hoursMinutes)
     return static_cast<std::int32_t>(std::lround(whole * 60 + (hoursMinutes - whole) * 100));
 }
 
-TClockDlg::TClockDlg(tProgram& p, tChart& c, double& s, int stepCaption, QWidget* parent)
-    : TDateTimeDlg(p, c, parent), step(s), stepCaption(stepCaption)
+TClockDlg::TClockDlg(tProgram& p, tChart& c, double& s, int stepCaption, QWidget* parent, int caption,
+                     int helpContext)
+    : TDateTimeDlg(p, c, parent, caption, helpContext), step(s), stepCaption(stepCaption)
 {
     setObjectName("TClockDlg");
     StepEd = new QLineEdit(QString::number(s, 'f', 2), this);

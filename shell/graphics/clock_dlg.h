@@ -9,7 +9,8 @@ class TClockDlg : public TDateTimeDlg {
 public:
     // step: hours.minutes for the clock, days for the line graph (the label
     // says which: caption 252 or 253). OK writes it back.
-    TClockDlg(tProgram& program, tChart& chart, double& step, int stepCaption, QWidget* parent = nullptr);
+    TClockDlg(tProgram& program, tChart& chart, double& step, int stepCaption, QWidget* parent = nullptr,
+              int caption = 251, int helpContext = kHelpContext);
     static constexpr int kHelpContext = 306;
     void accept() override;
 

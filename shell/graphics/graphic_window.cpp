@@ -7,7 +7,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -19,6 +21,8 @@
 #include "graphics/picture_files.h"
 #include "graphics/qt_canvas.h"
 #include "main/program.h"
+#include "graphics/wheel.h"
+#include "graphics/wheel_aspects.h"
 #include "reports/info_dlg.h"
 
 namespace quintara {
@@ -54,7 +58,10 @@ protected:
     {
         if (e->button() == Qt::LeftButton) window.Release(e->position().toPoint(), e->globalPosition().toPoint());
     }
-    void mouseDoubleClickEvent(QMouseEvent* e) override { window.DoubleClick(e->globalPosition().toPoint()); }
+    void mouseDoubleClickEvent(QMouseEvent* e) override
+    {
+        window.DoubleClick(e->position().toPoint(), e->globalPosition().toPoint());
+    }
 
 private:
     TGraphicWindow& window;
@@ -81,6 +88,16 @@ bool TGraphicWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == scroll->viewport() && event->type() == QEvent::Resize) ViewResized(scroll->viewport()->size());
     return QWidget::eventFilter(watched, event);
 }
+
+void TGraphicWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addAction(program.Caption(47), this, &TGraphicWindow::Copy);
+    AddPreferences(menu);
+    menu.exec(event->globalPos());
+}
+
+void TGraphicWindow::AddPreferences(QMenu& menu) { menu.addAction(program.Caption(189))->setEnabled(false); }
 
 void TGraphicWindow::ViewResized(QSize size)
 {
@@ -120,6 +137,7 @@ void TGraphicWindow::Rebuild()
     if (!drawing) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     hitElement = nullptr;  // the elements are made anew
+    ++generation;
     drawing->Redraw();
     QApplication::restoreOverrideCursor();
     picture->update();
@@ -173,6 +191,7 @@ void TGraphicWindow::PrintOn(QPainter& painter)
 void TGraphicWindow::Press(QPoint at)
 {
     mouseIsDown = true;
+    doubleClicked = false;
     hitElement = drawing ? drawing->PointInRegion(at.x(), at.y()) : nullptr;
 }
 
@@ -185,30 +204,72 @@ void TGraphicWindow::Move()
 
 void TGraphicWindow::Release(QPoint at, QPoint global)
 {
+    if (doubleClicked) {
+        // The release that ends a double click: the extended window stays.
+        doubleClicked = dragging = mouseIsDown = false;
+        return;
+    }
     if (dragging && hitElement) {
         hitElement->move(at.x(), at.y(), view.width() / 10, view.height() / 10);
         picture->update();
     } else if (drawing) {
         if (infoForm) infoForm->close();
-        const tInfoText info = hitElement ? hitElement->InfoWindow() : drawing->InfoWindow();
-        infoForm = ShowInfoPanel(this, QString::fromStdString(info.Caption), QString::fromStdString(info.Text));
-        infoForm->move(global);
+        ShowInfo(hitElement, at, global);
         picture->setFocus();
     }
     dragging = mouseIsDown = false;
 }
 
-void TGraphicWindow::DoubleClick(QPoint global)
+void TGraphicWindow::ShowInfo(tElement* hit, QPoint at, QPoint global)
+{
+    // "Info +" may come after a rebuild (the clock's tick): the element is
+    // then looked for again where it was clicked.
+    const int made = generation;
+    const auto current = [this, hit, at, made]() -> tElement* {
+        if (made == generation) return hit;
+        return drawing ? drawing->PointInRegion(at.x(), at.y()) : nullptr;
+    };
+    if (auto* wheel = dynamic_cast<tWheelBase*>(hit)) {
+        auto* w = new TWheelAspects(program, this, global, wheel->InfoWindow().Text, [this, current] {
+            if (tElement* e = current()) ShowExInfo(e, mapToGlobal(QPoint(100, 100)));
+        });
+        w->show();
+        infoForm = w;
+        return;
+    }
+    const tInfoText info = hit ? hit->InfoWindow() : drawing->InfoWindow();
+    std::function<void(QPoint)> plus;
+    if (hit)
+        plus = [this, current](QPoint screen) {
+            if (tElement* e = current()) ShowExInfo(e, screen);
+            else program.Messenger().Beep();
+        };
+    infoForm = ShowInfoPanel(program, this, QString::fromStdString(info.Caption), QString::fromStdString(info.Text),
+                             std::move(plus));
+    infoForm->move(global);
+}
+
+void TGraphicWindow::ShowExInfo(tElement* e, QPoint screen, bool quiet)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto lines = e->ExInfoWindow();
+    QApplication::restoreOverrideCursor();
+    if (!lines) {
+        if (!quiet) program.Messenger().Beep();
+        return;
+    }
+    const auto* wheel = dynamic_cast<const tWheelBase*>(e);
+    const std::string caption = wheel ? wheel->Chart.Name : e->InfoWindow().Caption;
+    (new TExInfoDlg(this, screen, QString::fromStdString(caption), *lines))->show();
+}
+
+void TGraphicWindow::DoubleClick(QPoint at, QPoint global)
 {
     if (!drawing) return;
-    tElement* hit = hitElement ? hitElement : drawing.get();
-    const auto lines = hit->ExInfoWindow();
-    if (!lines) return;
-    QString text;
-    for (const std::string& l : *lines) text += QString::fromStdString(l) + "\n";
+    doubleClicked = true;
     if (infoForm) infoForm->close();
-    infoForm = ShowInfoPanel(this, program.Caption(206) + " +", text.trimmed());
-    infoForm->move(global);
+    tElement* hit = drawing->PointInRegion(at.x(), at.y());
+    ShowExInfo(hit ? hit : drawing.get(), global, true);
 }
 
 namespace {
@@ -223,8 +284,8 @@ void Hint(QWidget* w, const QString& caption)
 }  // namespace
 
 TAstroGraphicWindow::TAstroGraphicWindow(tProgram& p, const tChart& first, const tChart* second, QWidget* parent,
-                                         bool twoChartSets)
-    : TGraphicWindow(p, parent)
+                                         bool twoSets)
+    : TGraphicWindow(p, parent), twoChartSets(twoSets)
 {
     TMainOptions& o = p.Options();
     chart1 = std::make_unique<tChart>(twoChartSets ? &o.FirstChartSet : &o.BirthSet);
@@ -395,15 +456,25 @@ void TAstroGraphicWindow::UpdateButtons()
 
 bool TAstroGraphicWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // The right button on a body button works on the second chart.
-    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+    // The right button on a body button works on the second chart, and
+    // brings no context menu.
+    const bool right =
+        event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+    if (right || event->type() == QEvent::ContextMenu)
         for (std::size_t i = 0; i < bodyButtons.size(); ++i)
             if (watched == bodyButtons[i]) {
-                ToggleBodies(static_cast<int>(i) + 1, true);
+                if (right) ToggleBodies(static_cast<int>(i) + 1, true);
                 return true;
             }
-    }
     return TGraphicWindow::eventFilter(watched, event);
+}
+
+void TAstroGraphicWindow::AddPreferences(QMenu& menu)
+{
+    if (!twoChartSets) return TGraphicWindow::AddPreferences(menu);
+    // The options dialog comes with its own window.
+    menu.addAction(Program().Caption(90))->setEnabled(false);
+    menu.addAction(Program().Caption(139))->setEnabled(false);
 }
 
 void TAstroGraphicWindow::HideAspectTools()

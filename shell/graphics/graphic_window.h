@@ -16,6 +16,8 @@
 #include "reports/analysis_file.h"
 #include "reports/info_dlg.h"
 
+class QContextMenuEvent;
+class QMenu;
 class QPainter;
 class QPrinter;
 class QScrollArea;
@@ -63,13 +65,20 @@ public:
     void Press(QPoint at);
     void Move();
     void Release(QPoint at, QPoint global);
-    void DoubleClick(QPoint global);
-    TInfoDlg* InfoForm() const { return infoForm; }
+    void DoubleClick(QPoint at, QPoint global);
+    // The open information window (a panel, or a wheel's aspects), if any.
+    QDialog* InfoForm() const { return infoForm; }
+    // The extended information of element (an interpretation) at a screen
+    // position; a beep when it has none, unless quiet.
+    void ShowExInfo(tElement* element, QPoint screen, bool quiet = false);
 
 protected:
     void SetDrawing(std::unique_ptr<tDrawing> d);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Copy, and the preferences (disabled until the options dialog comes).
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    virtual void AddPreferences(QMenu& menu);
 
 private:
     friend class TPictureView;
@@ -78,9 +87,13 @@ private:
     QScrollArea* scroll;
     QWidget* picture;
     QSize view{760, 600};
+    // The information window of hit (the graph's when none) at global.
+    void ShowInfo(tElement* hit, QPoint at, QPoint global);
     tElement* hitElement = nullptr;
-    bool mouseIsDown = false, dragging = false;
-    QPointer<TInfoDlg> infoForm;
+    bool mouseIsDown = false, dragging = false, doubleClicked = false;
+    // Counts rebuilds: an element pointer from an older one is gone.
+    int generation = 0;
+    QPointer<QDialog> infoForm;
 };
 
 class TAstroGraphicWindow : public TGraphicWindow {
@@ -89,7 +102,7 @@ public:
     // made with the birth option set, or with the first- and second-chart
     // sets for a two-chart picture.
     TAstroGraphicWindow(tProgram& program, const tChart& first, const tChart* second, QWidget* parent = nullptr,
-                        bool twoChartSets = false);
+                        bool twoSets = false);
     ~TAstroGraphicWindow() override;
 
     tChart& Chart1() { return *chart1; }
@@ -111,6 +124,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A pair's picture: the birth and other chart's options.
+    void AddPreferences(QMenu& menu) override;
     void SetDrawingNone();
     // What the pictures read besides the charts.
     tPictureContext ctx;
@@ -119,6 +134,7 @@ protected:
 
 private:
     void UpdateButtons();
+    bool twoChartSets;
     std::unique_ptr<tChart> chart1, chart2;
     tAnalysisFile analysis;
     QWidget* panel;

@@ -81,6 +81,17 @@ TLineGraphWindow::TLineGraphWindow(tProgram& p, const tChart& chart, std::int32_
     SetDrawing(std::make_unique<tLineGraph>(Chart1(), stepMinutes, ctx));
 }
 
+TTransLineGraphWindow::TTransLineGraphWindow(tProgram& p, const tChart& natal, const tChart& transits,
+                                             std::int32_t stepMinutes, int body, std::uint32_t shown, QWidget* parent)
+    : TAstroGraphicWindow(p, natal, &transits, parent)
+{
+    setWindowTitle(p.Caption(101) + ": " + QString::fromStdString(Chart1().Name));
+    Chart2().Name = p.Caption(75).toStdString();
+    for (int n = 1; n <= 24; ++n) SetShown(Chart2(), n, (shown >> n) & 1u);
+    HideAspectTools();
+    SetDrawing(std::make_unique<tTransLineGraph>(Chart1(), Chart2(), stepMinutes, body, ctx));
+}
+
 TMoonGraphWindow::TMoonGraphWindow(tProgram& p, const tChart& chart, QWidget* parent)
     : TAstroGraphicWindow(p, chart, nullptr, parent)
 {

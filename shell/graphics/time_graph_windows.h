@@ -1,5 +1,5 @@
 // The graphic windows of a chart in time: the clock that animates it, the
-// line graph and the moon cycle.
+// line graph, the transit line graph and the moon cycle.
 #pragma once
 
 #include <QTimer>
@@ -35,6 +35,16 @@ class TLineGraphWindow : public TAstroGraphicWindow {
 public:
     TLineGraphWindow(tProgram& program, const tChart& chart, std::int32_t stepMinutes, QWidget* parent = nullptr);
     int HelpContext() const override { return 307; }
+};
+
+// Transiting bodies over time against the natal chart.
+class TTransLineGraphWindow : public TAstroGraphicWindow {
+public:
+    // body: the natal body whose aspect points show, 0 for every natal
+    // position; shown: bit n shows transiting body n (1..24).
+    TTransLineGraphWindow(tProgram& program, const tChart& natal, const tChart& transits, std::int32_t stepMinutes,
+                          int body, std::uint32_t shown = 0x1FFFFFEu, QWidget* parent = nullptr);
+    int HelpContext() const override { return 308; }
 };
 
 class TMoonGraphWindow : public TAstroGraphicWindow {

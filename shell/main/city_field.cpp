@@ -39,9 +39,9 @@ bool TCityField::Apply(QDialog* dialog, int caption, tChart& chart)
         return FieldError(program, dialog, this, caption, "no locality starts with \"" + text().trimmed() + "\"");
     chart.BirthPlace = place->name;
     chart.Country = place->country;
+    chart.State = place->state;
     chart.Latitude = place->latitude;
     chart.Longitude = place->longitude;
-    program.Data().FindAdjust(chart);
     return true;
 }
 

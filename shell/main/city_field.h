@@ -22,10 +22,11 @@ public:
 
     // The locality found for the text so far, if any.
     const std::optional<tLocality>& Place() const { return place; }
-    // Into chart: the located place, its coordinates and country, and the
-    // zone of the chart's moment there. An untouched field keeps the chart
-    // as it is. A text that names no locality: false, with the message
-    // shown over dialog and the field focused (nothing changed).
+    // Into chart: the located place, its coordinates, country and state
+    // (the zone is the caller's to look up, once the moment is set too).
+    // An untouched field keeps the chart as it is. A text that names no
+    // locality: false, with the message shown over dialog and the field
+    // focused (nothing changed).
     bool Apply(QDialog* dialog, int caption, tChart& chart);
 
 private:

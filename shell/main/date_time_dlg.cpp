@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "data/city_file_dlg.h"
+#include "main/city_field.h"
 #include "main/dialog_buttons.h"
 #include "main/help_window.h"
 #include "main/new_chart_dlg.h"
@@ -14,13 +14,12 @@
 
 namespace quintara {
 
-TDateTimeDlg::TDateTimeDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(parent), program(p), chart(c)
+TDateTimeDlg::TDateTimeDlg(tProgram& p, tChart& c, QWidget* parent, int caption, int helpContext)
+    : QDialog(parent), program(p), chart(c)
 {
     setObjectName("TDateTimeDlg");
-    setWindowTitle(p.Caption(251));
-    CityED = new QLineEdit(QString::fromStdString(c.BirthPlace), this);
-    CityED->setObjectName("CityED");
-    CityED->setMaxLength(30);
+    setWindowTitle(p.Caption(caption));
+    CityED = new TCityField(p, c, this);
     DateED = new QLineEdit(this);
     DateED->setObjectName("DateED");
     DateED->setInputMask("99/99/9999;_");
@@ -29,25 +28,11 @@ TDateTimeDlg::TDateTimeDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     TimeED->setObjectName("TimeED");
     TimeED->setInputMask(p.Languages().TimeFormat == 0 ? "99:99 AA;_" : "99:99;_");
     TimeED->setText(TimeText(p.Languages().TimeFormat, c.Hour, c.Minute));
-    // A changed place is chosen in the locality dialog, opened on the text.
-    connect(CityED, &QLineEdit::editingFinished, this, [this] {
-        if (CityED->text() == QString::fromStdString(chart.BirthPlace)) return;
-        TCityFileDlg picker(program, CityED->text(), 0, this);
-        if (picker.exec() == QDialog::Accepted && picker.Current()) {
-            const tLocality l = *picker.Current();
-            chart.BirthPlace = l.name;
-            chart.Country = l.country;
-            chart.State = l.state;
-            chart.Latitude = l.latitude;
-            chart.Longitude = l.longitude;
-        }
-        CityED->setText(QString::fromStdString(chart.BirthPlace));
-    });
     Form = new QFormLayout;
     Form->addRow(p.Caption(242), CityED);
     Form->addRow(p.Caption(265), DateED);
     Form->addRow(p.Caption(266), TimeED);
-    QDialogButtonBox* buttons = DialogButtons(p, this, kHelpContext);
+    QDialogButtonBox* buttons = DialogButtons(p, this, helpContext);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(Form);
     layout->addWidget(buttons);
@@ -65,6 +50,7 @@ void TDateTimeDlg::accept()
     if (!ParseDateText(program.Languages().DateFormatString, DateED->text(), year, month, day, error))
         return void(Bad(DateED, 265, error));
     if (!ParseTimeText(TimeED->text(), hour, minute, error)) return void(Bad(TimeED, 266, error));
+    if (!CityED->Apply(this, 242, chart)) return;
     chart.Year = static_cast<std::uint16_t>(year);
     chart.Month = static_cast<std::uint16_t>(month);
     chart.Day = static_cast<std::uint16_t>(day);

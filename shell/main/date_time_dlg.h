@@ -14,14 +14,18 @@ class QLineEdit;
 namespace quintara {
 
 class tProgram;
+class TCityField;
 
 class TDateTimeDlg : public QDialog {
 public:
-    TDateTimeDlg(tProgram& program, tChart& chart, QWidget* parent = nullptr);
+    // caption and helpContext: of the dialogs built on this one.
+    TDateTimeDlg(tProgram& program, tChart& chart, QWidget* parent = nullptr, int caption = 251,
+                 int helpContext = kHelpContext);
     static constexpr int kHelpContext = 103;
     void accept() override;
 
-    QLineEdit *CityED, *DateED, *TimeED;
+    TCityField* CityED;
+    QLineEdit *DateED, *TimeED;
 
 protected:
     // A field that does not parse: named in a message, focused; false.

@@ -314,7 +314,9 @@ void TMainForm::BuildMenus()
     connect(Add(graphics, "Sidebyside2", 181), &QAction::triggered, this, [this] { OpenSideBySide(true); });
     connect(Add(graphics, "Clock1", 98), &QAction::triggered, this, [this] { OpenTimeGraph(0); });
     connect(Add(graphics, "Linegraph1", 99), &QAction::triggered, this, [this] { OpenTimeGraph(1); });
-    Add(graphics, "Transitslinegraph", 101);
+    connect(Add(graphics, "Transitslinegraph", 101), &QAction::triggered, this, [this] {
+        if (auto* transits = dynamic_cast<TTransitsWindow*>(ActiveReport())) transits->TransitsLineGraph();
+    });
     connect(Add(graphics, "Mooncycle1", 100), &QAction::triggered, this, [this] { OpenTimeGraph(2); });
 
     // Database
@@ -543,9 +545,8 @@ void TMainForm::UpdateMenus()
     // The analysis where the window interprets; the wheel where it has one.
     Action("PrintAnalysis")->setEnabled(chartWindow && w->OffersChartItem("InsertAnalysis"));
     Action("PrintGraphic")->setEnabled(Action("Daisywheel")->isEnabled());
-    for (const char* name : {"Transitslinegraph",
-                             "DBEditchartfile", "DBConvertchartfile", "DBStates", "DBTimefiles", "DBPlanets",
-                             "OptBirthchart", "OptLowerchart", "OptUpperchart", "ChartSetupItem", "OptionsOpen",
+    Action("Transitslinegraph")->setEnabled(dynamic_cast<TTransitsWindow*>(w) != nullptr);
+    for (const char* name : {"DBEditchartfile", "DBConvertchartfile", "DBStates", "DBTimefiles", "DBPlanets", "OptBirthchart", "OptLowerchart", "OptUpperchart", "ChartSetupItem", "OptionsOpen",
                              "OptionsSave", "OptionsSaveAs", "OptionsSaveasdefault", "OptionsLoaddefault",
                              "ResetOptions"})
         Action(name)->setEnabled(false);

@@ -265,6 +265,6 @@ QString TAstroBaseWindow::InfoText()
     return s;
 }
 
-void TAstroBaseWindow::ShowInfo() { ShowInfoPanel(this, QString::fromStdString(First().Name), InfoText()); }
+void TAstroBaseWindow::ShowInfo() { ShowInfoPanel(program, this, QString::fromStdString(First().Name), InfoText()); }
 
 }  // namespace quintara

@@ -1,9 +1,14 @@
 #include "reports/two_chart_windows.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QDate>
 
 #include "chart/derived_charts.h"
 #include "chart/returns.h"
+#include "graphics/time_graph_windows.h"
+#include "graphics/trans_line_graph_dlg.h"
 #include "main/chart2_dialogs.h"
 #include "main/choose_dlgs.h"
 #include "main/date_time_dlg.h"
@@ -256,6 +261,33 @@ void TTransitsWindow::SetMoment(const tTransitEvent& e)
     c.Adjust = 0;  // the exact moment is universal time
     SetChartDateTime(c, e.Exact);
     ZoneOfMoment(Program(), c);
+}
+
+int TTransitsWindow::ProposedLineGraphDays() const
+{
+    const auto& items = events.Items();
+    if (items.size() < 2) return 7;
+    const auto days = [](const tDateTime& t) { return DaysFromCivil({t.year, t.month, t.day}); };
+    std::int64_t first = days(items.front().Exact), last = first;
+    for (const tTransitEvent& e : items) first = std::min(first, days(e.Exact)), last = std::max(last, days(e.Exact));
+    return static_cast<int>(std::clamp<std::int64_t>(last - first, 7, 30));
+}
+
+void TTransitsWindow::TransitsLineGraph()
+{
+    tProgram& p = Program();
+    tChart transits(&p.Options().BirthSet);
+    transits.Assign(Second());
+    transits.ChartType = 5;
+    Today(transits);
+    double step = ProposedLineGraphDays();
+    int body = 0;
+    TTransLineGraphDlg d(p, transits, step, body, this);
+    if (d.exec() != QDialog::Accepted) return;
+    p.Data().FindAdjust(transits);
+    CalcChart(transits);
+    const std::int32_t minutes = static_cast<std::int32_t>(std::max(1L, std::lround(step)) * 1440);
+    ShowDocument(AreaOf(this), new TTransLineGraphWindow(p, First(), transits, minutes, body, bodies));
 }
 
 TAstroBaseWindow* TTransitsWindow::NewComparison() { return new TCompareDayWindow(Program(), First(), Second()); }

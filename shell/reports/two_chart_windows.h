@@ -68,6 +68,10 @@ public:
     // The second chart at the event's exact moment (kind 5), in the zone
     // its place had then.
     void SetMoment(const tTransitEvent& event);
+    // The transit line graph from today, for the bodies searched, over the
+    // period the dialog proposes (the events' span, 7 to 30 days).
+    void TransitsLineGraph();
+    int ProposedLineGraphDays() const;
     const tTransitsCollection& Events() const { return events; }
     unsigned Bodies() const { return bodies; }
     bool Cancelled() const { return cancelled; }

@@ -80,6 +80,10 @@ TEST(Languages, FrenchLocaleOnFirstStartReadsThePartialTranslation)
     EXPECT_EQ(lang.Country, 33);
     EXPECT_EQ(lang.DateFormatString, "dd/mm/yyyy");
     EXPECT_EQ(tProfileFile(home.File("Astro.ini")).ReadInteger("Language", "Current", 0), 33);
+    // Back to English: stored at once, not only when the program ends.
+    lang.SetLanguage(1);
+    EXPECT_EQ(settings.ReadInteger("Language", "Current", 0), 1);
+    EXPECT_EQ(tProfileFile(home.File("Astro.ini")).ReadInteger("Language", "Current", 0), 1);
 }
 
 TEST(Languages, UsLocaleGivesMonthFirstAndTwelveHourClock)

@@ -28,6 +28,9 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QListWidget>
+#include <QTextEdit>
+#include <functional>
 
 #include "data/chart_file.h"
 #include "data/city_file_dlg.h"
@@ -35,6 +38,8 @@
 #include "graphics/graphic_window.h"
 #include "graphics/picture_files.h"
 #include "graphics/time_graph_windows.h"
+#include "graphics/wheel.h"
+#include "graphics/wheel_aspects.h"
 #include "main/application.h"
 #include "main/help_window.h"
 #include "main/main_form.h"
@@ -458,8 +463,10 @@ private slots:
         g->ViewResized(QSize(800, 800));
         // A corner holds no element: the graph's own information.
         QTest::mouseClick(g->Picture(), Qt::LeftButton, {}, QPoint(3, 790));
-        QVERIFY(g->InfoForm());
-        QVERIFY(g->InfoForm()->Text().contains("1990"));
+        auto* panel = dynamic_cast<TInfoDlg*>(g->InfoForm());
+        QVERIFY(panel);
+        QVERIFY(panel->Text().contains("1990"));
+        QVERIFY(panel->InfoBtn->isHidden());  // the graph has no extended information
         // A drag from there moves nothing.
         const tPictureOptions o;
         const std::string before = PictureSvg(*g->Drawing(), o);
@@ -467,6 +474,95 @@ private slots:
         g->Move();
         g->Release(QPoint(400, 400), QPoint(400, 400));
         QCOMPARE(PictureSvg(*g->Drawing(), o), before);
+
+        // The wheel's centre: its aspects, and "Info+" for the whole chart.
+        QImage shot(800, 800, QImage::Format_RGB32);
+        g->Picture()->render(&shot);  // places the elements
+        QTest::mouseClick(g->Picture(), Qt::LeftButton, {}, QPoint(400, 400));
+        auto* aspects = dynamic_cast<TWheelAspects*>(g->InfoForm());
+        QVERIFY(aspects);
+        QVERIFY(aspects->AspectsLB->topLevelItemCount() > 3);
+        QCOMPARE(aspects->AspectsLB->topLevelItem(0)->columnCount(), 4);
+        QTest::mouseClick(aspects->InfoBtn, Qt::LeftButton);
+        // The extended windows open on the picture window (by name: the
+        // dialogs have no meta-object of their own).
+        const auto ExInfos = [](QWidget* owner) {
+            QList<TExInfoDlg*> open;
+            for (QDialog* d : owner->findChildren<QDialog*>("ExInfo"))
+                if (d->isVisible()) open.push_back(static_cast<TExInfoDlg*>(d));
+            return open;
+        };
+        auto extended = ExInfos(g);
+        QCOMPARE(extended.size(), qsizetype{1});
+        QCOMPARE(extended[0]->windowTitle(), QString("Durand"));
+        QVERIFY(extended[0]->Text->toPlainText().size() > 200);
+        extended[0]->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        // A planet: its position, and "Info +" for its interpretation, even
+        // after the picture was rebuilt under the open panel.
+        tElement* sun = nullptr;
+        std::function<void(tElement&)> find = [&](tElement& e) {
+            if (auto* p = dynamic_cast<tGPlanet*>(&e); p && p->Planet.Num == 1) sun = &e;
+            for (std::size_t i = 0; i < e.Elements.size(); ++i) find(e.Child(i));
+        };
+        find(*g->Drawing());
+        QVERIFY(sun);
+        const QPoint at(sun->DeviceX, sun->DeviceY);
+        QTest::mouseClick(g->Picture(), Qt::LeftButton, {}, at);
+        panel = dynamic_cast<TInfoDlg*>(g->InfoForm());
+        QVERIFY(panel && !panel->InfoBtn->isHidden());
+        QVERIFY(panel->windowTitle().endsWith("Sun"));
+        g->Rebuild();
+        g->Picture()->render(&shot);
+        QTest::mouseClick(panel->InfoBtn, Qt::LeftButton);
+        extended = ExInfos(g);
+        QCOMPARE(extended.size(), qsizetype{1});
+        QVERIFY(extended[0]->windowTitle().endsWith("Sun"));
+        extended[0]->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // A double click: the extended window, and its release opens no panel over it.
+        if (g->InfoForm()) g->InfoForm()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTest::mouseDClick(g->Picture(), Qt::LeftButton, {}, at);
+        QCOMPARE(ExInfos(g).size(), qsizetype{1});
+        QVERIFY(!g->InfoForm());
+    }
+
+    void transitLineGraphFromTheTransitsWindow()
+    {
+        tChart natal, start;
+        Birth(natal);
+        start.Assign(natal);
+        start.Year = 2024;
+        CalcChart(start);
+        auto* w = new TTransitsWindow(*program, natal, start, (1u << 5) | (1u << 6), 3);
+        frame->AddChild(w);
+        QVERIFY(frame->Action("Transitslinegraph")->isEnabled());
+        const int proposed = w->ProposedLineGraphDays();
+        QVERIFY(proposed >= 7 && proposed <= 30);
+        // Mars chosen alone, then All planets again: body 0.
+        WhenModal([proposed](QWidget* d) {
+            QCOMPARE(d->findChild<QLineEdit*>("StepEd")->text(), QString::number(proposed) + ".00");
+            auto* list = d->findChild<QListWidget*>("PlanetLB");
+            auto* all = d->findChild<QCheckBox*>("AllCB");
+            QVERIFY(all->isChecked());
+            list->setCurrentRow(4);
+            emit list->itemClicked(list->currentItem());
+            QVERIFY(!all->isChecked());
+            static_cast<QDialog*>(d)->accept();
+        });
+        frame->Action("Transitslinegraph")->trigger();
+        auto* g = dynamic_cast<TTransLineGraphWindow*>(frame->ActiveGraphic());
+        QVERIFY(g);
+        QVERIFY(g->windowTitle().startsWith("Transit line graph: Durand"));
+        QCOMPARE(g->Chart2().Name, std::string("Transits"));
+        // Only the transiting bodies searched are shown.
+        QVERIFY(g->Chart2().FindBody(5)->Visible && g->Chart2().FindBody(6)->Visible);
+        QVERIFY(!g->Chart2().FindBody(1)->Visible && !g->Chart2().FindBody(7)->Visible);
+        // The selected natal body alone among 1 to 12 of the natal chart.
+        for (int n = 1; n <= 12; ++n) QCOMPARE(g->Chart1().FindBody(n)->Visible, n == 5);
+        QVERIFY(g->AspectButton(1)->isHidden());
     }
 
     void picturesExportByTheirExtension()
