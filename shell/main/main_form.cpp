@@ -160,8 +160,9 @@ void TMainForm::BuildMenus()
     });
     connect(Add(file, "FileExportFile", 169), &QAction::triggered, this, [this] {
         if (TGraphicWindow* g = ActiveGraphic()) {
-            const QString path = QFileDialog::getSaveFileName(this, program.Caption(169), g->windowTitle() + ".svg",
-                                                              "SVG (*.svg);;PDF (*.pdf);;PNG (*.png)");
+            const QString path =
+                QFileDialog::getSaveFileName(this, program.Caption(169), FileInHome(g->windowTitle(), "svg"),
+                                             "SVG (*.svg);;PDF (*.pdf);;PNG (*.png)");
             QString error;
             if (!path.isEmpty() && !g->Export(path, error))
                 program.Messenger().Tell(this, tMessenger::kError, program.Caption(169), error);
@@ -170,7 +171,7 @@ void TMainForm::BuildMenus()
         TAstroBaseWindow* w = ActiveReport();
         if (!w) return;
         const QString path = QFileDialog::getSaveFileName(this, program.Caption(169),
-                                                          QString::fromStdString(w->First().Name) + ".rtf",
+                                                          FileInHome(QString::fromStdString(w->First().Name), "rtf"),
                                                           "Rich text format files (*.rtf)");
         QString error;
         if (!path.isEmpty() && !w->ExportText(path, error))
@@ -605,14 +606,22 @@ QPrinter& TMainForm::Printer()
     return *printer;
 }
 
+QString TMainForm::FileInHome(const QString& title, const char* extension) const
+{
+    // Characters that file systems or shells take amiss are left out.
+    QString name = title;
+    name.replace(QRegularExpression(R"([/\\:*?"<>|])"), " ");
+    name = name.simplified();
+    if (name.isEmpty()) name = "quintara";
+    return QString::fromStdString(program.Home()) + "/" + name + "." + extension;
+}
+
 QPrinter* TMainForm::ChoosePrinter(const QString& title)
 {
     // The platform's print dialog; printing to a PDF file (in the home,
     // named after the window) is always offered, printer or not.
     QPrinter& p = Printer();
-    QString name = title.trimmed();
-    name.replace(QRegularExpression(R"([/\\:*?"<>|])"), "_");
-    p.setOutputFileName(QString::fromStdString(program.Home()) + "/" + name + ".pdf");
+    p.setOutputFileName(FileInHome(title, "pdf"));
     QPrintDialog dialog(&p, this);
     return dialog.exec() == QDialog::Accepted ? &p : nullptr;
 }

@@ -72,6 +72,8 @@ public:
     // The print dialog on it, offering a PDF file named after title; none
     // when cancelled.
     QPrinter* ChoosePrinter(const QString& title);
+    // A file name for title in the program home, with extension.
+    QString FileInHome(const QString& title, const char* extension) const;
     // Print > Chart and aspects, Analysis, Graphic and All of a report window.
     void PrintReport(TAstroBaseWindow& window, tPrintSections sections);
 
