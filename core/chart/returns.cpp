@@ -13,13 +13,9 @@ namespace {
 
 constexpr int kMaxSolarTrials = 100;
 
-// Into [-180, 180).
-double FoldHalfOpenBelow(double d)
-{
-    while (d < -180) d += 360;
-    while (d >= 180) d -= 360;
-    return d;
-}
+// Into [-180, 180), by the engine's reduction: a loop of whole turns
+// would never end for a huge (damaged) value.
+double FoldHalfOpenBelow(double d) { return ModAngle(d + 180, 360.0) - 180; }
 
 long AdjustMinutes(double adjust) { return std::lround(DegMinToDecimal(adjust) * 60.0); }
 
@@ -41,10 +37,7 @@ void ApplyAyanamsa(tChart& chart, double T)
     for (int n = 1; n <= 24; ++n) {
         const tPlanet* b = chart.FindBody(n);
         if (!b) continue;
-        double v = b->GetPosition() - chart.Ayanamsa;
-        while (v < 0) v += 360;
-        while (v > 360) v -= 360;
-        chart.SetBodyLongitude(n, v);
+        chart.SetBodyLongitude(n, ModAngle(b->GetPosition() - chart.Ayanamsa, 360.0));
     }
 }
 

@@ -1,10 +1,14 @@
 #include "data/chart_record.h"
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
 #include "data/civil_date.h"
 #include "data/schemas.h"
+#include "data/sqlite_db.h"
+#include "engine/angles.h"
+#include "chart/chart_input.h"
 #include "i18n/text_encoding.h"
 
 namespace quintara {
@@ -24,6 +28,7 @@ void ParseDate(const std::string& iso, tChart& chart)
 {
     int y = 0, mo = 0, d = 0;
     if (std::sscanf(iso.c_str(), "%d-%d-%d", &y, &mo, &d) != 3) return;
+    if (y < 0 || y > 65535) y = 0, mo = 0;  // caught by the range check
     chart.Year = static_cast<std::uint16_t>(y);
     chart.Month = static_cast<std::uint16_t>(mo);
     chart.Day = static_cast<std::uint16_t>(d);
@@ -58,6 +63,30 @@ void ReadChart(const tTable& t, tChart& chart)
     chart.Longitude = real("LONGITUDE");
     chart.Latitude = real("LATITUDE");
     chart.SiderealT = real("SIDERAL_T");
+    if (const std::string problem = ChartRangeProblem(chart); !problem.empty())
+        throw tStorageError("chart \"" + chart.Name + "\": " + problem);
+}
+
+bool PackedWithin(double packed, double limit)
+{
+    return std::isfinite(packed) && std::fabs(DegMinToDecimal(packed)) <= limit;
+}
+
+std::string ChartRangeProblem(const tChart& c)
+{
+    const auto bad = [](const char* what, double v) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%s %g out of range", what, v);
+        return std::string(buf);
+    };
+    if (c.Month < 1 || c.Month > 12 || c.Day < 1 || c.Day > DaysInMonth(c.Year, c.Month))
+        return "date " + std::to_string(c.Year) + "-" + std::to_string(c.Month) + "-" + std::to_string(c.Day) +
+               " out of range";
+    if (!PackedWithin(c.Latitude, 90)) return bad("latitude", c.Latitude);
+    if (!PackedWithin(c.Longitude, 180)) return bad("longitude", c.Longitude);
+    if (!PackedWithin(c.Adjust, 25)) return bad("adjust", c.Adjust);
+    if (!std::isfinite(c.Ayanamsa) || std::fabs(c.Ayanamsa) > 360) return bad("ayanamsa", c.Ayanamsa);
+    return {};
 }
 
 std::vector<std::pair<std::string, tSqlValue>> ChartRowValues(const tChart& chart)

@@ -12,8 +12,18 @@
 namespace quintara {
 
 // Copies the current row into the chart: index, names, birth data, time
-// results (fields Index..SIDERAL_T). The chart's bodies are untouched.
+// results (fields Index..SIDERAL_T). The chart's bodies are untouched. A
+// row whose values no chart can have (a latitude of 1e30, month 13)
+// throws tStorageError naming the chart and the value.
 void ReadChart(const tTable& table, tChart& chart);
+
+// What is out of range in a chart's stored data ("latitude 1e+30 out of
+// range"), or "" when every value can be computed.
+std::string ChartRangeProblem(const tChart& chart);
+
+// Packed d.mm (h.mm) values a table may hold: finite and within limit
+// degrees (hours) once unpacked.
+bool PackedWithin(double packed, double limit);
 
 // Copies the chart into the row being inserted or edited: the birth data
 // and, for filtering, P1..P12 with R1..R12 (bodies) and P13..P24 (cusps).

@@ -221,9 +221,12 @@ std::vector<tLocality> TData1::FindLocalities(const std::string& typed, std::siz
     q.Bind(1, prefix).Bind(2, prefix + kPrefixEnd).Bind(3, static_cast<std::int64_t>(limit));
     if (country) q.Bind(4, std::int64_t{country});
     std::vector<tLocality> out;
-    while (q.Step())
-        out.push_back({q.Text(0), static_cast<std::int32_t>(q.Int(1)), static_cast<std::int32_t>(q.Int(2)), q.Real(3),
-                       q.Real(4), q.Int(5), q.Int(6)});
+    while (q.Step()) {
+        tLocality l{q.Text(0), static_cast<std::int32_t>(q.Int(1)), static_cast<std::int32_t>(q.Int(2)), q.Real(3),
+                    q.Real(4), q.Int(5), q.Int(6)};
+        // A damaged row is left out: its place would reach the engine.
+        if (PackedWithin(l.latitude, 90) && PackedWithin(l.longitude, 180)) out.push_back(std::move(l));
+    }
     q.Reset();
     return out;
 }
@@ -249,6 +252,8 @@ std::vector<tPlanetRow> TData1::PlanetRows()
         r.Offset = integer("Offset");
         r.Longitude = t.RealOr("Longitude");
         r.Latitude = t.RealOr("Latitude");
+        const auto angle = [](double v) { return std::isfinite(v) && std::fabs(v) <= 360; };
+        if (!angle(r.Value) || !angle(r.Longitude) || !angle(r.Latitude)) continue;  // a damaged row
         rows.push_back(std::move(r));
     }
     return rows;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/adjust_codes.h"
+#include "data/chart_record.h"
 #include "data/civil_date.h"
 #include "engine/angles.h"
 
@@ -51,12 +52,24 @@ struct tStandard {
 };
 
 // Reads one row (adjust, table) and resets the statement for the next call.
+// A standard time of a damaged row (beyond the hours a zone can be
+// away from UT) is not used.
+bool UsableStandard(double adjust) { return PackedWithin(adjust, 16); }
+
 std::optional<tStandard> TakeStandard(tStatement& s, int adjustCol = 0)
 {
     std::optional<tStandard> out;
-    if (s.Step()) out = tStandard{static_cast<float>(s.Real(adjustCol)), s.Int(adjustCol + 1)};
+    if (s.Step() && UsableStandard(s.Real(adjustCol)))
+        out = tStandard{static_cast<float>(s.Real(adjustCol)), s.Int(adjustCol + 1)};
     s.Reset();
     return out;
+}
+
+// A correction is an offset within -16..16 or one of the instruction codes.
+bool UsableCorrection(double adjust)
+{
+    return PackedWithin(adjust, 16) || adjust == kAdjustLongitudeMinus1 || adjust == kAdjustLongitudeSummer ||
+           adjust == kAdjustLocalMeanTime || adjust == kAdjustUnknown;
 }
 
 double RoundHalfAway(double x) { return std::round(x); }
@@ -71,6 +84,12 @@ tZoneLookup::~tZoneLookup() = default;
 
 double AdjustFromCode(double code, double longitude, int month, bool& sure)
 {
+    // Beyond a turn there is no place to reckon from (a local mean time
+    // near the date line may lie a little past 180 degrees).
+    if (!PackedWithin(longitude, 360)) {
+        sure = false;
+        return 0;
+    }
     const double l = longitude;
     if (code == kAdjustLongitudeMinus1) {
         sure = false;
@@ -106,7 +125,8 @@ bool tZoneLookup::FindAdjust(tChart& chart)
         tStatement& s = q->countryRows;
         s.Bind(1, std::int64_t{chart.Country});
         std::vector<std::pair<std::pair<std::string, std::int64_t>, tStandard>> rows;
-        while (s.Step()) rows.push_back({{s.Text(0), s.Int(1)}, {static_cast<float>(s.Real(2)), s.Int(3)}});
+        while (s.Step())
+            if (UsableStandard(s.Real(2))) rows.push_back({{s.Text(0), s.Int(1)}, {static_cast<float>(s.Real(2)), s.Int(3)}});
         s.Reset();
         const std::pair<std::string, std::int64_t> moment{date, chart.Hour};
         if (!rows.empty()) {
@@ -132,6 +152,7 @@ bool tZoneLookup::FindAdjust(tChart& chart)
         adjust = found ? row->Real(0) : 0.0;
         sure = found ? row->Int(1) == 0 : true;
         row->Reset();
+        if (!UsableCorrection(adjust)) adjust = kAdjustUnknown, sure = false;
     }
     if (adjust < -16 || adjust > 16)
         adjust = AdjustFromCode(adjust, chart.Longitude, chart.Month, sure);

@@ -88,6 +88,19 @@ TEST(SolarReturn, LeapDayBirthReturnsInTheNextYear)
     EXPECT_TRUE((b.Month == 2 && b.Day == 28) || (b.Month == 3 && b.Day == 1)) << b.Month << "/" << b.Day;
 }
 
+TEST(SolarReturn, SiderealReturnOfADamagedPositionEnds)
+{
+    // Reductions by whole turns would loop for ever on 1e17 degrees.
+    tChart c;
+    c.Zodiac = 1;
+    c.Year = 2000, c.Month = 1, c.Day = 1, c.Hour = 12;
+    CalcChart(c);
+    c.SetBodyLongitude(3, 1e17);
+    ApplyAyanamsa(c, 0.0);
+    EXPECT_GE(c.BodyPosition(3), 0.0);
+    EXPECT_LT(c.BodyPosition(3), 360.0);
+}
+
 TEST(LunarReturn, GoesToTheReturnWithinHalfACircle)
 {
     tChart a, b;

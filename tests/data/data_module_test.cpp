@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include "chart/chart.h"
 #include "data/chart_record.h"
 #include "data/data_module.h"
+#include "data/sqlite_db.h"
 #include "platform/atomic_file.h"
 #include "support/seed_data.h"
 #include "support/temp_dir.h"
@@ -64,6 +66,34 @@ TEST(ChartRecord, WriteThenReadGivesTheSameBirthData)
 
     data.SaveChartText("{\\rtf1 report}");
     EXPECT_EQ(data.LoadChartText(), "{\\rtf1 report}");
+}
+
+TEST(ChartRecord, RowsOutOfRangeAreRefusedByName)
+{
+    test::tTempDir dir;
+    TData1 data(dir.Path());
+    tTable& t = data.ChartTable();
+    auto sample = SampleChart();
+    for (const auto& [field, value] :
+         std::vector<std::pair<const char*, tSqlValue>>{{"LATITUDE", 1e30}, {"LONGITUDE", 500.0},
+                                                       {"ADJUST", -99.0}, {"DATE", std::string("2021-02-30")},
+                                                       {"AYANAMSA", 1e17}}) {
+        t.Insert();
+        data.WriteChart(*sample);
+        t.Set(field, value);
+        t.Post();
+        tChart back;
+        try {
+            data.ReadChart(back);
+            ADD_FAILURE() << field << " accepted";
+        } catch (const tStorageError& e) {
+            EXPECT_NE(std::string(e.what()).find("chart \"Durand\": "), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find("out of range"), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_EQ(ChartRangeProblem(*sample), "");
+    sample->Latitude = 1e30;
+    EXPECT_EQ(ChartRangeProblem(*sample), "latitude 1e+30 out of range");
 }
 
 TEST(ChartRecord, PlanetFilterSelectsBySign)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "data/find_adjust.h"
 #include "data/schemas.h"
 #include "data/table.h"
@@ -48,6 +50,11 @@ protected:
         row1(7, 0, "0001-01-01", -0.2, 4);
         row2(4, "0001-01-01", 0, 254, true);
         row2(4, "1900-01-01", 0, -1.0, false);
+        // Country 66: damaged rows (a correction of 1e30, a standard of NaN
+        // in state 1) next to sound ones.
+        row1(66, 0, "1900-01-01", 2.0, 5);
+        row2(5, "1900-01-01", 0, 1e30, false);
+        row1(66, 1, "1900-01-01", std::nan(""), 5);
         lookup = std::make_unique<tZoneLookup>(*time1, *time2);
     }
 
@@ -77,6 +84,23 @@ TEST_F(FindAdjustTest, CountryWithoutRowsFallsBackToTheLongitude)
     EXPECT_DOUBLE_EQ(c->Adjust, -3);  // R(-2.5), away from zero
     c->HouseType = 255;
     EXPECT_TRUE(lookup->FindAdjust(*c));  // unknown birth time: never asked
+}
+
+TEST_F(FindAdjustTest, DamagedRowsAreNotUsed)
+{
+    // The correction of 1e30 counts as unknown: from the longitude, not sure.
+    auto c = Chart(66, 0, 1980, 6, 1, 12, -30.0);
+    EXPECT_FALSE(lookup->FindAdjust(*c));
+    EXPECT_DOUBLE_EQ(c->Adjust, -2);
+    // A NaN standard time: the state's row is skipped, the country's used.
+    auto d = Chart(66, 1, 1980, 6, 1, 12, -30.0);
+    EXPECT_FALSE(lookup->FindAdjust(*d));
+    EXPECT_TRUE(std::isfinite(d->Adjust));
+    EXPECT_LE(std::fabs(d->Adjust), 16);
+    // A longitude no place has gives no reckoning, but a finite answer.
+    auto e = Chart(99, 0, 1980, 6, 1, 12, 1e30);
+    EXPECT_FALSE(lookup->FindAdjust(*e));
+    EXPECT_DOUBLE_EQ(e->Adjust, 0);
 }
 
 TEST_F(FindAdjustTest, SummerCodeDependsOnTheMonth)

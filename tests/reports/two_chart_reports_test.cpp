@@ -57,7 +57,7 @@ TEST(TwoChartReports, CompareToFileKeepsAgeAndSexAndStopsAtTheTwentySecondMatch)
     {
         tChartInserter add(data.ChartDatabase());
         for (int k = 0; k < 40; ++k) {
-            test::Birth(c, 1980 + k % 20, 1 + k % 12, 1 + k, 12);
+            test::Birth(c, 1980 + k % 20, 1 + k % 12, 1 + k % 28, 12);
             c.Name = std::to_string(k);
             c.Name.insert(c.Name.begin(), 'N');
             c.Sex = k % 2;
