@@ -29,6 +29,9 @@ bool OpenSession(const std::string& homeOverride, const std::string& chartFile, 
     s.options->ReadParameters();
     s.options->LoadOptions();
     s.languages = std::make_unique<TLanguages>(s.home, s.options->Profile());
+    s.options->CheckFileSettings();
+    for (const auto& list : {s.options->TakeSettingsProblems(), s.languages->TakeProblems()})
+        for (const std::string& p : list) std::cerr << "quintara-cli: warning: " << p << '\n';
     return true;
 }
 

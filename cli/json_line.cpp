@@ -1,10 +1,10 @@
 #include "json_line.h"
 
-#include "i18n/text_encoding.h"
-
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+
+#include "i18n/text_encoding.h"
 
 namespace quintara::cli {
 namespace {
@@ -138,8 +138,10 @@ bool ParseJsonObject(std::string_view line, tJsonObject& out, std::string& error
     return tParser(line, error).Object(out);
 }
 
-void AppendJsonString(std::string& out, std::string_view s)
+void AppendJsonString(std::string& out, std::string_view text)
 {
+    // JSON is UTF-8: bytes that are not become U+FFFD.
+    const std::string s = ValidUtf8(text);
     out += '"';
     for (char c : s) {
         if (c == '"' || c == '\\') { out += '\\'; out += c; }

@@ -20,7 +20,7 @@ using tJsonObject = std::map<std::string, tJsonValue, std::less<>>;
 // sets error to a message with the column.
 bool ParseJsonObject(std::string_view line, tJsonObject& out, std::string& error);
 
-// Appends s as a JSON string literal.
+// Appends s as a JSON string literal (bytes that are not UTF-8 as U+FFFD).
 void AppendJsonString(std::string& out, std::string_view s);
 // Appends a number with the given count of decimals (NaN/inf become null).
 void AppendJsonNumber(std::string& out, double v, int decimals);

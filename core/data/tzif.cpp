@@ -62,7 +62,10 @@ bool ReadBlock(tReader& r, const tCounts& c, int timeWidth, tTzHistory* out, std
         return true;
     }
     out->transitions.resize(c.time);
-    for (tTzTransition& t : out->transitions) t.at = r.Signed(timeWidth);
+    // Times before year 0 or from year 10000 on (the format's "big bang"
+    // sentinel among them) lie outside every table: they are moved to those
+    // ends, where arithmetic on them cannot overflow.
+    for (tTzTransition& t : out->transitions) t.at = std::clamp(r.Signed(timeWidth), kTzEarliest, kTzLatest);
     for (tTzTransition& t : out->transitions) {
         t.type = r.U8();
         if (static_cast<std::uint64_t>(t.type) >= c.type) return Fail(error, "TZif transition names a missing type");
@@ -70,7 +73,10 @@ bool ReadBlock(tReader& r, const tCounts& c, int timeWidth, tTzHistory* out, std
     std::vector<std::uint8_t> abbrIndex(c.type);
     out->types.resize(c.type);
     for (std::size_t i = 0; i < c.type; ++i) {
-        out->types[i].utOffset = static_cast<std::int32_t>(r.Signed(4));
+        const std::int64_t offset = r.Signed(4);
+        // RFC 8536: within -24:59:59 .. +25:59:59.
+        if (offset < -89999 || offset > 93599) return Fail(error, "TZif offset out of range");
+        out->types[i].utOffset = static_cast<std::int32_t>(offset);
         out->types[i].isDst = r.U8() != 0;
         abbrIndex[i] = r.U8();
     }

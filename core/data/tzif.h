@@ -16,6 +16,10 @@ struct tTzType {
     std::string abbreviation;   // "LMT" for local mean time
 };
 
+// The moments a transition may have once read: 0000-01-01 and
+// 10000-01-01, seconds since 1970-01-01 00:00 UT.
+inline constexpr std::int64_t kTzEarliest = -62167219200, kTzLatest = 253402300800;
+
 struct tTzTransition {
     std::int64_t at = 0;  // seconds since 1970-01-01 00:00 UT
     int type = 0;         // index into tTzHistory::types
@@ -31,7 +35,9 @@ struct tTzHistory {
 };
 
 // Parses the bytes of a TZif file; nothing, with error set, when they are
-// not one (short, bad magic, counts beyond the data, type index out of range).
+// not one (short, bad magic, counts beyond the data, type index out of
+// range, an offset beyond what the format allows). Transition times are
+// kept within kTzEarliest .. kTzLatest.
 std::optional<tTzHistory> ParseTzif(const std::string& bytes, std::string* error = nullptr);
 
 // Reads dir/zoneName ("Europe/Paris"); rejects names that climb out of dir.

@@ -6,6 +6,7 @@
 #include "i18n/default_captions.h"
 #include "i18n/text_encoding.h"
 #include "platform/atomic_file.h"
+#include "platform/file_names.h"
 #include "platform/locale_env.h"
 
 namespace quintara {
@@ -145,9 +146,13 @@ void TLanguages::SetLanguage(int n)
     captions.assign(kCaptionCount, std::string());
     bodyNames.clear();
     CurrentLanguage = n;
-    const std::string path = JoinPath(home, FirstCharacters(LanguageName(n), 8) + ".txt");
-    std::string bytes;
-    languageFile.Assign(path, ReadWholeFile(path, bytes) ? ToUtf8(bytes) : std::string());
+    // The language file lies in the home: a name that would lead out of it
+    // is refused, and the captions are the defaults.
+    const std::string file = FirstCharacters(LanguageName(n), 8) + ".txt";
+    std::string path, bytes;
+    if (IsBareFileName(file)) path = JoinPath(home, file);
+    else problems.push_back(RefusedFileName("language file", file, "no language file"));
+    languageFile.Assign(path, !path.empty() && ReadWholeFile(path, bytes) ? ToUtf8(bytes) : std::string());
     // Back to English is stored too: the analysis and help files follow
     // the stored language within the session.
     if (n != 1 || settings.HasKey("Language", "Current")) {

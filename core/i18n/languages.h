@@ -49,6 +49,9 @@ public:
     // "number=name" lines.
     std::vector<std::string> LanguageNames() const;
     const std::string& LanguageFilePath() const { return languageFile.Path(); }
+    // Language names of the settings that were refused (they are no file
+    // name in the home), one message each, for the user to be told once.
+    std::vector<std::string> TakeProblems() { return std::exchange(problems, {}); }
 
     int CurrentLanguage = -1;
     int DateFormat = -1;   // 0 month first, 1 day first
@@ -68,6 +71,7 @@ private:
     std::string home;
     tProfileFile& settings;
     tProfileFile languageFile;
+    std::vector<std::string> problems;
     std::vector<std::string> captions;
     std::map<int, std::string> bodyNames;  // cache of "PlanetName"
 };

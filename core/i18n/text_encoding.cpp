@@ -117,16 +117,31 @@ std::string Windows1252ToUtf8(std::string_view bytes)
     return out;
 }
 
+std::string ValidUtf8(std::string_view bytes)
+{
+    if (IsValidUtf8(bytes)) return std::string(bytes);
+    std::string out;
+    out.reserve(bytes.size() + 8);
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t at = i;
+        if (NextCodePoint(bytes, i)) out.append(bytes.substr(at, i - at));
+        else ++i, out += "\xEF\xBF\xBD";
+    }
+    return out;
+}
+
 std::string ToUtf8(std::string_view bytes)
 {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return std::string(bytes.substr(3));
+    // A byte-order mark says UTF-8; what does not decode is still replaced.
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return ValidUtf8(bytes.substr(3));
     if (IsValidUtf8(bytes)) return std::string(bytes);
     return Windows1252ToUtf8(bytes);
 }
 
 void AppendXmlEscaped(std::string& out, std::string_view text)
 {
-    for (char c : text) {
+    const std::string valid = ValidUtf8(text);
+    for (char c : valid) {
         if (c == '&') out += "&amp;";
         else if (c == '<') out += "&lt;";
         else if (c == '>') out += "&gt;";

@@ -1,11 +1,13 @@
 #include "options/main_options.h"
 
-#include <dirent.h>
-
+#include <algorithm>
 #include <utility>
+
+#include <dirent.h>
 
 #include "platform/ascii.h"
 #include "platform/atomic_file.h"
+#include "platform/file_names.h"
 #include "platform/locale_env.h"
 
 namespace quintara {
@@ -139,10 +141,31 @@ bool TMainOptions::SetFont(const tExtFont& font)
     return profile.Flush();
 }
 
+void TMainOptions::Refuse(const std::string& what, const std::string& name, const std::string& fallback) const
+{
+    const std::string message = RefusedFileName(what, name, fallback);
+    if (std::find(said.begin(), said.end(), message) != said.end()) return;
+    said.push_back(message);
+    problems.push_back(message);
+}
+
+std::vector<std::string> TMainOptions::TakeSettingsProblems() { return std::exchange(problems, {}); }
+
+void TMainOptions::CheckFileSettings() const
+{
+    GetChartFile();
+    for (int kind = 0; kind <= 7; ++kind) GetAnalysisFile(kind);
+}
+
 std::string TMainOptions::GetChartFile() const
 {
     const std::string name = profile.ReadString(kParameters, "ChartFile", "chart.db");
-    return name.empty() ? "chart.db" : name;
+    if (name.empty()) return "chart.db";
+    if (HasParentStep(name)) {
+        Refuse("chart file", name, "chart.db");
+        return "chart.db";
+    }
+    return name;
 }
 
 bool TMainOptions::SetChartFile(const std::string& name)
@@ -154,10 +177,14 @@ bool TMainOptions::SetChartFile(const std::string& name)
 std::string TMainOptions::GetHelpFile()
 {
     std::string name = profile.ReadString(kParameters, "HelpFile", "");
-    if (!name.empty()) return name;
-    name = "Astro" + LocaleLanguageLetters() + ".hlp";
-    SetHelpFile(name);
-    return name;
+    if (!name.empty() && IsBareFileName(name)) return name;
+    const std::string fallback = "Astro" + LocaleLanguageLetters() + ".hlp";
+    if (!name.empty()) {
+        Refuse("help file", name, fallback);
+        return fallback;
+    }
+    SetHelpFile(fallback);
+    return fallback;
 }
 
 bool TMainOptions::SetHelpFile(const std::string& name)
@@ -169,8 +196,11 @@ bool TMainOptions::SetHelpFile(const std::string& name)
 std::string TMainOptions::GetAnalysisFile(int kind) const
 {
     const std::string stored = profile.ReadString(kAnalysisFiles, std::to_string(kind), "");
-    if (!stored.empty()) return stored;
-    return DefaultAnalysisFile(kind, profile.ReadInteger("Language", "Current", 1));
+    const std::string fallback = DefaultAnalysisFile(kind, profile.ReadInteger("Language", "Current", 1));
+    if (stored.empty()) return fallback;
+    if (IsBareFileName(stored)) return stored;
+    Refuse("analysis file", stored, fallback);
+    return fallback;
 }
 
 bool TMainOptions::SetAnalysisFile(int kind, const std::string& name)

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "options/option_set.h"
 #include "platform/profile_file.h"
@@ -58,14 +59,25 @@ public:
     bool SetMargins(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom);
     const tExtFont& GetFont();
     bool SetFont(const tExtFont& font);
-    // The chart table's file name, relative to the home.
+    // Names of files the settings point at that were refused (they would
+    // leave the home), one message each, for the user to be told once.
+    std::vector<std::string> TakeSettingsProblems();
+    // Reads every file name the settings hold (chart and analysis files), so
+    // that refused ones are among the problems at start-up.
+    void CheckFileSettings() const;
+
+    // The chart table's file name, relative to the home (or absolute, as
+    // the user chose it); a relative name that climbs out with ".." is
+    // refused.
     std::string GetChartFile() const;
     bool SetChartFile(const std::string& name);
-    // Stored help file, else "Astro" + the locale's two language letters + ".hlp", stored.
+    // Stored help file, else "Astro" + the locale's two language letters +
+    // ".hlp", stored. A stored name that is no bare file name is refused.
     std::string GetHelpFile();
     bool SetHelpFile(const std::string& name);
     // Stored name, else the default base name with the extension of the
-    // current language (section "Language", key "Current").
+    // current language (section "Language", key "Current"). A stored name
+    // that is no bare file name is refused.
     std::string GetAnalysisFile(int kind) const;
     bool SetAnalysisFile(int kind, const std::string& name);
 
@@ -121,8 +133,12 @@ private:
     bool ReadOptionFile(const std::string& path);
     bool WriteOptionFile(const std::string& path, std::string* error) const;
 
+    // A refused name: said once, however often the setting is read.
+    void Refuse(const std::string& what, const std::string& name, const std::string& fallback) const;
+
     std::string home;
     tProfileFile profile;
+    mutable std::vector<std::string> problems, said;
 };
 
 // "transit", "comptwo" or "analyse" for the kind, with ".agb", ".anl",

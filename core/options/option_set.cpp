@@ -102,6 +102,26 @@ std::array<std::uint8_t, tOptionRecord::kBytes> tOptionRecord::Encode() const
     return out;
 }
 
+namespace {
+
+// A value out of its range reads as the default's (a damaged file can then
+// never overflow the drawing arithmetic).
+void KeepInRange(OptionSet& s, const OptionSet& defaults)
+{
+    for (std::size_t i = 0; i < s.Colors.size(); ++i)
+        if (s.Colors[i] > 0x00FFFFFFu) s.Colors[i] = defaults.Colors[i];
+    for (std::size_t i = 0; i < s.LineWidths.size(); ++i)
+        if (s.LineWidths[i] < 0 || s.LineWidths[i] > kMaxLineWidth) s.LineWidths[i] = defaults.LineWidths[i];
+}
+
+void KeepInRange(tOrbTable& t, const tOrbTable& defaults)
+{
+    for (std::size_t i = 0; i < t.bytes.size(); ++i)
+        if (t.bytes[i] > kMaxOrb) t.bytes[i] = defaults.bytes[i];
+}
+
+}  // namespace
+
 std::optional<tOptionRecord> tOptionRecord::Decode(std::string_view bytes)
 {
     if (bytes.size() < static_cast<std::size_t>(kBytes)) return std::nullopt;
@@ -113,6 +133,12 @@ std::optional<tOptionRecord> tOptionRecord::Decode(std::string_view bytes)
     for (int i = 0; i < 36; ++i) r.TransitAspects[i] = p[kTransitAspectsAt + i] != 0;
     std::copy(p + kNatalOrbsAt, p + kNatalOrbsAt + tOrbTable::kBytes, r.NatalOrbs.bytes.begin());
     std::copy(p + kSynastryOrbsAt, p + kSynastryOrbsAt + tOrbTable::kBytes, r.SynastryOrbs.bytes.begin());
+    const tOptionRecord d = Defaults();
+    KeepInRange(r.BirthSet, d.BirthSet);
+    KeepInRange(r.FirstChartSet, d.FirstChartSet);
+    KeepInRange(r.SecondChartSet, d.SecondChartSet);
+    KeepInRange(r.NatalOrbs, d.NatalOrbs);
+    KeepInRange(r.SynastryOrbs, d.SynastryOrbs);
     return r;
 }
 

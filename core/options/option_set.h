@@ -24,6 +24,11 @@ enum tColorSlot : int {
 };
 
 // One display option set (300 bytes on file).
+// The largest values an option file may hold: a line width (also the text
+// size factor) in pixels, an orb in whole degrees.
+inline constexpr std::int32_t kMaxLineWidth = 50;
+inline constexpr std::uint8_t kMaxOrb = 60;
+
 struct OptionSet {
     static constexpr int kBytes = 300;
     std::array<bool, 36> ShowPlanet{};  // [n-1] = body n; bodies 1..28 used
@@ -76,6 +81,8 @@ struct tOptionRecord {
     std::array<std::uint8_t, kBytes> Encode() const;
     // The first kBytes of bytes; nothing when there are fewer. Bool bytes
     // other than 0 read as true.
+    // Values out of range (a colour above 0x00FFFFFF, a line width outside
+    // 0..kMaxLineWidth, an orb above kMaxOrb) read as the defaults'.
     static std::optional<tOptionRecord> Decode(std::string_view bytes);
 
     // The built-in defaults.

@@ -10,8 +10,13 @@ tProgram::tProgram(const std::string& h, tMessenger& m) : home(h), messenger(m)
     options->ReadParameters();
     options->LoadOptions();
     languages = std::make_unique<TLanguages>(home, options->Profile());
+    options->CheckFileSettings();
+    std::vector<std::string> problems = options->TakeSettingsProblems();
+    for (const std::string& p : languages->TakeProblems()) problems.push_back(p);
     data = std::make_unique<TData1>(home, options->GetChartFile());
     ApplyDateFormat();
+    for (const std::string& p : problems)
+        messenger.Tell(nullptr, tMessenger::kWarning, "Quintara 5.1", QString::fromStdString(p));
 }
 
 tProgram::~tProgram() = default;

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <sys/wait.h>
 
+#include "i18n/text_encoding.h"
 #include "platform/atomic_file.h"
 #include "support/temp_dir.h"
 
@@ -28,11 +29,11 @@ protected:
     static std::string Home() { return dir->File("home"); }
 
     // Runs quintara-cli with args (shell words) in the suite's home.
-    static tRun Cli(const std::string& args, const std::string& input = "")
+    static tRun Cli(const std::string& args, const std::string& input = "", const std::string& home = Home())
     {
         const std::string out = dir->File("out.txt"), err = dir->File("err.txt"), in = dir->File("in.txt");
         WriteFileAtomically(in, input);
-        const std::string cmd = std::string(QUINTARA_CLI) + " " + args + " --home '" + Home() + "' <'" + in + "' >'" +
+        const std::string cmd = std::string(QUINTARA_CLI) + " " + args + " --home '" + home + "' <'" + in + "' >'" +
                                 out + "' 2>'" + err + "'";
         tRun r;
         const int status = std::system(cmd.c_str());
@@ -183,6 +184,45 @@ TEST_F(Commands, BadWordsGetOneClearLine)
     r = Cli("--help");
     EXPECT_TRUE(Has(r.out, "transit-line")) << r.out;
     EXPECT_TRUE(Has(r.out, "--sex"));
+}
+
+// Files that broke the program under the fuzzer, put where the program
+// reads them: every output stays valid, and nothing outside the home is
+// touched.
+TEST_F(Commands, HostileHomeFilesGiveValidOutputAndStayInTheHome)
+{
+    const auto homeWith = [](const std::string& name, const std::string& finding) {
+        const std::string home = dir->File("hostile-" + name);
+        std::filesystem::create_directories(home);
+        std::filesystem::copy_file(std::string(QUINTARA_FINDINGS_DIR) + "/" + finding, home + "/" + name,
+                                   std::filesystem::copy_options::overwrite_existing);
+        return home;
+    };
+    constexpr const char* kDay = "--date 2000-01-01 --time 12:00 --lat 48.52 --lon -2.20 --adjust 0";
+
+    tRun r = Cli(std::string("positions --json ") + kDay, "", homeWith("English.txt", "L1-English.txt"));
+    EXPECT_EQ(r.rc, 0) << r.err;
+    EXPECT_TRUE(IsValidUtf8(r.out));
+    EXPECT_TRUE(Has(r.out, "Sol\xEF\xBF\xBDil"));  // the damaged Sun's name, marked
+
+    const std::string html = dir->File("r.html");
+    r = Cli(std::string("report natal --analysis --format html -o '") + html + "' " + kDay, "",
+            homeWith("analyse.agb", "A1-analyse.agb"));
+    EXPECT_EQ(r.rc, 0) << r.err;
+    std::string page;
+    ASSERT_TRUE(ReadWholeFile(html, page));
+    EXPECT_TRUE(IsValidUtf8(page));
+
+    // A language named "../../zz": refused with a word, no file made outside.
+    const std::string home = homeWith("Astro.ini", "P1-Astro.ini");
+    const std::filesystem::path outside = std::filesystem::path(home) / ".." / ".." / "zz.txt";
+    std::filesystem::remove(outside);
+    r = Cli(std::string("positions ") + kDay, "", home);
+    EXPECT_EQ(r.rc, 0) << r.err;
+    EXPECT_TRUE(Has(r.err, "warning: language file \"../../zz.txt\" is not a file name in the program home"))
+        << r.err;
+    EXPECT_FALSE(std::filesystem::exists(outside));
+    EXPECT_TRUE(Has(r.out, "Sun"));  // the default names
 }
 
 }  // namespace

@@ -54,6 +54,27 @@ TEST(Tzif, RejectsDamagedFilesWithoutCrashing)
     EXPECT_NE(error.find("bad zone name"), std::string::npos);
 }
 
+// Zone files that made the reader and the table builder overflow.
+TEST(Tzif, OffsetsAndTimesBeyondTheFormatAreRefusedOrKeptInBounds)
+{
+    const auto finding = [](const char* name) {
+        std::string bytes;
+        EXPECT_TRUE(ReadWholeFile(std::string(QUINTARA_FINDINGS_DIR) + "/" + name, bytes)) << name;
+        return bytes;
+    };
+    for (const char* name : {"T1a-offset-int32min.tzif", "T1b-offset-difference.tzif"}) {
+        std::string error;
+        EXPECT_FALSE(ParseTzif(finding(name), &error)) << name;
+        EXPECT_EQ(error, "TZif offset out of range") << name;
+    }
+    std::string error;
+    const auto h = ParseTzif(finding("T2-transition-int64min.tzif"), &error);
+    ASSERT_TRUE(h) << error;
+    for (const tTzTransition& t : h->transitions) EXPECT_TRUE(t.at >= kTzEarliest && t.at <= kTzLatest);
+    const tZoneTables tables = MakeZoneTables(*h, 2037);
+    EXPECT_FALSE(tables.standard.empty());
+}
+
 // The standard row plus the correction in force must give the offset the
 // database gives, for every moment well inside a period.
 TEST(ZoneTables, StandardPlusCorrectionIsTheZoneOffset)

@@ -165,6 +165,13 @@ TEST(Languages, UnnamedLanguageAndDamagedFileGiveDefaults)
 TEST(TextEncoding, Utf8IsKeptAndAnythingElseIsWindows1252)
 {
     EXPECT_EQ(ToUtf8("\xEF\xBB\xBF" "abc"), "abc");
+    // A mark does not vouch for what follows: bytes that do not decode are
+    // replaced, one U+FFFD each.
+    EXPECT_EQ(ToUtf8("\xEF\xBB\xBF" "Sol\xE9il\xFF"), "Sol\xEF\xBF\xBDil\xEF\xBF\xBD");
+    EXPECT_EQ(ValidUtf8("\xC3\xA7\xC3"), "\xC3\xA7\xEF\xBF\xBD");
+    std::string xml;
+    AppendXmlEscaped(xml, "a<\xFF\x01");
+    EXPECT_EQ(xml, "a&lt;\xEF\xBF\xBD");
     EXPECT_EQ(ToUtf8("Fran\xC3\xA7" "ais"), "Fran\xC3\xA7" "ais");
     EXPECT_EQ(ToUtf8("Fran\xE7" "ais"), "Fran\xC3\xA7" "ais");
     EXPECT_EQ(ToUtf8("\x80"), "\xE2\x82\xAC");                // euro sign

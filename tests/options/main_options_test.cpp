@@ -135,6 +135,31 @@ TEST(MainOptions, AnalysisFilesByLanguage)
     EXPECT_EQ(o.GetAnalysisFile(3), "custom.txt");
 }
 
+TEST(MainOptions, FileNamesThatLeaveTheHomeAreRefusedOnce)
+{
+    test::tTempDir home;
+    WriteText(home.File("Astro.ini"), "[AnalysisFiles]\n0=../../etc/passwd\n1=C:\\x.agb\n"
+                                      "[Parameters]\nChartFile=../other/chart.db\nHelpFile=/tmp/h.hlp\n");
+    TMainOptions o(home.Path());
+    EXPECT_EQ(o.GetAnalysisFile(0), "analyse.agb");
+    EXPECT_EQ(o.GetAnalysisFile(1), "transit.agb");
+    EXPECT_EQ(o.GetChartFile(), "chart.db");
+    EXPECT_EQ(o.GetHelpFile().rfind("Astro", 0), 0u);
+    o.CheckFileSettings();
+    const auto problems = o.TakeSettingsProblems();
+    ASSERT_EQ(problems.size(), 4u);
+    EXPECT_EQ(problems[0], "analysis file \"../../etc/passwd\" is not a file name in the program home; "
+                           "analyse.agb is used");
+    EXPECT_TRUE(o.TakeSettingsProblems().empty());
+    // The refused settings stay as they were: nothing is written.
+    std::string text;
+    ASSERT_TRUE(ReadWholeFile(home.File("Astro.ini"), text));
+    EXPECT_NE(text.find("HelpFile=/tmp/h.hlp"), std::string::npos);
+    // An absolute chart file was chosen by the user: kept.
+    ASSERT_TRUE(o.SetChartFile("/data/charts.db"));
+    EXPECT_EQ(o.GetChartFile(), "/data/charts.db");
+}
+
 TEST(MainOptions, SelectOptionSetPicksTheSetAndCaption)
 {
     test::tTempDir home;

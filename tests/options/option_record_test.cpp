@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/atomic_file.h"
+
 using namespace quintara;
 
 namespace {
@@ -49,7 +51,11 @@ TEST(OptionRecord, FieldsLandAtTheirByteOffsets)
     EXPECT_EQ(b[940 + 12 * 21 + 20], 7);
     EXPECT_EQ(b[1213 + 1 * 21 + 2], 9);
     for (int i : {936, 937, 938, 939, 1486, 1487}) EXPECT_EQ(b[i], 0) << i;
-    EXPECT_EQ(tOptionRecord::Decode(Bytes(r)), r);
+    // A negative width reads back as the default's; the rest as written.
+    const auto back = tOptionRecord::Decode(Bytes(r));
+    EXPECT_EQ(back->BirthSet.LineWidths[27], tOptionRecord::Defaults().BirthSet.LineWidths[27]);
+    r.BirthSet.LineWidths[27] = back->BirthSet.LineWidths[27];
+    EXPECT_EQ(back, r);
 }
 
 TEST(OptionRecord, ShortInputIsRejectedAndLongInputReadsTheFirstRecord)
@@ -59,6 +65,28 @@ TEST(OptionRecord, ShortInputIsRejectedAndLongInputReadsTheFirstRecord)
     EXPECT_FALSE(tOptionRecord::Decode(bytes.substr(0, 1487)));
     EXPECT_FALSE(tOptionRecord::Decode(""));
     EXPECT_EQ(tOptionRecord::Decode(bytes + std::string(500, '\x7f')), d);
+}
+
+TEST(OptionRecord, ValuesOutOfRangeReadAsTheDefaults)
+{
+    const tOptionRecord d = tOptionRecord::Defaults();
+    std::string found;
+    ASSERT_TRUE(ReadWholeFile(std::string(QUINTARA_FINDINGS_DIR) + "/O1-Option32.cfg", found));
+    const auto r = tOptionRecord::Decode(found);
+    ASSERT_TRUE(r);
+    for (const OptionSet* s : {&r->BirthSet, &r->FirstChartSet, &r->SecondChartSet})
+        for (std::int32_t w : s->LineWidths) EXPECT_TRUE(w >= 0 && w <= kMaxLineWidth) << w;
+    EXPECT_EQ(*r, d);  // the damaged width was the only difference
+    // Colours with bits above 24, orbs above the limit: the defaults'.
+    std::string bytes = Bytes(d);
+    bytes[tOptionRecord::kBirthSetAt + 76] = '\x01';
+    bytes[tOptionRecord::kBirthSetAt + 79] = '\xff';  // colour slot 0, top byte
+    bytes[tOptionRecord::kNatalOrbsAt] = static_cast<char>(200);
+    bytes[tOptionRecord::kSynastryOrbsAt + 5] = static_cast<char>(kMaxOrb);
+    const auto e = tOptionRecord::Decode(bytes);
+    EXPECT_EQ(e->BirthSet.Colors[0], d.BirthSet.Colors[0]);
+    EXPECT_EQ(e->NatalOrbs.bytes[0], d.NatalOrbs.bytes[0]);
+    EXPECT_EQ(e->SynastryOrbs.bytes[5], kMaxOrb);  // the limit itself is kept
 }
 
 TEST(OptionRecord, DefaultsFollowTheReset)
