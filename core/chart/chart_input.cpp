@@ -262,9 +262,11 @@ std::string CheckRequest(const tChartRequest& r)
         return "day: " + std::to_string(r.day) + " is outside 1.." + std::to_string(days) + " for that month";
     if (r.hour < 0 || r.hour > 23) return "hour: must lie within 0..23";
     if (r.minute < 0 || r.minute > 59) return "minute: must lie within 0..59";
-    if (std::fabs(DegMinToDecimal(r.adjust)) > 24.0) return "adjust: must lie within -24.00 and 24.00";
-    if (std::fabs(DegMinToDecimal(r.latitude)) > 90.0) return "lat: must lie within -90 and 90 degrees";
-    if (std::fabs(DegMinToDecimal(r.longitude)) > 180.0) return "lon: must lie within -180 and 180 degrees";
+    // Written so that a NaN fails too.
+    const auto within = [](double packed, double limit) { return std::fabs(DegMinToDecimal(packed)) <= limit; };
+    if (!within(r.adjust, 24)) return "adjust: must lie within -24.00 and 24.00";
+    if (!within(r.latitude, 90)) return "lat: must lie within -90 and 90 degrees";
+    if (!within(r.longitude, 180)) return "lon: must lie within -180 and 180 degrees";
     if (!((r.house >= 0 && r.house <= 8) || r.house == 255)) return "house: unknown house system code";
     if (r.zodiac != 0 && r.zodiac != 1) return "zodiac: must be tropical (0) or sidereal (1)";
     return {};

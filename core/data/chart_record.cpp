@@ -38,7 +38,8 @@ void ParseDate(const std::string& iso, tChart& chart)
 
 void ReadChart(const tTable& t, tChart& chart)
 {
-    auto text = [&](const char* f) { return t.TextOr(f); };
+    // Inside the program all text is UTF-8, whatever a damaged row holds.
+    auto text = [&](const char* f) { return ValidUtf8(t.TextOr(f)); };
     auto real = [&](const char* f) { return t.RealOr(f); };
     auto integer = [&](const char* f) { return static_cast<std::int32_t>(t.IntOr(f)); };
     chart.Index = integer("Index");
@@ -63,8 +64,13 @@ void ReadChart(const tTable& t, tChart& chart)
     chart.Longitude = real("LONGITUDE");
     chart.Latitude = real("LATITUDE");
     chart.SiderealT = real("SIDERAL_T");
-    if (const std::string problem = ChartRangeProblem(chart); !problem.empty())
-        throw tStorageError("chart \"" + chart.Name + "\": " + problem);
+    if (const std::string problem = ChartRangeProblem(chart); !problem.empty()) {
+        // The name as a message can show it: UTF-8, no control characters.
+        std::string name = ValidUtf8(chart.Name);
+        for (char& ch : name)
+            if (static_cast<unsigned char>(ch) < 0x20) ch = '?';
+        throw tStorageError("chart \"" + name + "\": " + problem);
+    }
 }
 
 bool PackedWithin(double packed, double limit)

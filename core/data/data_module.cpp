@@ -170,7 +170,7 @@ std::string TData1::GetCountryName(int code, int language)
         "SELECT COUNTRY FROM Country WHERE CODE = ?1 ORDER BY "
         "CASE LANGUAGE WHEN ?2 THEN 0 WHEN 0 THEN 1 WHEN 1 THEN 2 ELSE 3 END, rowid LIMIT 1");
     q.Bind(1, std::int64_t{code}).Bind(2, std::int64_t{language});
-    return q.Step() ? q.Text(0) : std::string();
+    return q.Step() ? ValidUtf8(q.Text(0)) : std::string();
 }
 
 std::string TData1::LoadChartText()
@@ -222,7 +222,7 @@ std::vector<tLocality> TData1::FindLocalities(const std::string& typed, std::siz
     if (country) q.Bind(4, std::int64_t{country});
     std::vector<tLocality> out;
     while (q.Step()) {
-        tLocality l{q.Text(0), static_cast<std::int32_t>(q.Int(1)), static_cast<std::int32_t>(q.Int(2)), q.Real(3),
+        tLocality l{ValidUtf8(q.Text(0)), static_cast<std::int32_t>(q.Int(1)), static_cast<std::int32_t>(q.Int(2)), q.Real(3),
                     q.Real(4), q.Int(5), q.Int(6)};
         // A damaged row is left out: its place would reach the engine.
         if (PackedWithin(l.latitude, 90) && PackedWithin(l.longitude, 180)) out.push_back(std::move(l));

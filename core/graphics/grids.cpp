@@ -210,7 +210,9 @@ void tPrevGrid::RecordGraph()
     const std::int32_t zero = static_cast<std::int32_t>(MaxK * RowHeight + 500);
     const std::pair<int, double tPrevRecord::*> series[] = {
         {4, &tPrevRecord::Positive}, {5, &tPrevRecord::Negative}, {1, &tPrevRecord::Total}};
-    for (auto [aspect, field] : series) {
+    for (const auto& line : series) {
+        const int aspect = line.first;
+        const auto field = line.second;  // not a structured binding: lambdas capture it
         r.SetColor(set.Colors[static_cast<std::size_t>(kSlotFirstAspect - 1 + aspect)]);
         r.setlinestyle(kSolid, 1);
         for (std::size_t i = 1; i < n; ++i) {

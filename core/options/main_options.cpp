@@ -1,6 +1,7 @@
 #include "options/main_options.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include <dirent.h>
@@ -64,28 +65,37 @@ std::string TMainOptions::HomePath(const std::string& name) const { return JoinP
 void TMainOptions::ReadParameters()
 {
     const tProfileFile& p = profile;
-    LeftMargin = p.ReadInteger(kParameters, "LeftMargin", 2500);
-    TopMargin = p.ReadInteger(kParameters, "TopMargin", 2000);
-    RightMargin = p.ReadInteger(kParameters, "RightMargin", 1500);
-    BottomMargin = p.ReadInteger(kParameters, "BottomMargin", 2000);
+    // A value out of its range reads as its default: a damaged file can
+    // then never overflow the arithmetic it feeds (margins, line widths).
+    const auto integer = [&](const char* key, std::int32_t fallback, std::int32_t lo, std::int32_t hi) {
+        const std::int32_t v = p.ReadInteger(kParameters, key, fallback);
+        return v >= lo && v <= hi ? v : fallback;
+    };
+    const auto real = [&](const char* key, double fallback, double limit) {
+        const double v = p.ReadFloat(kParameters, key, fallback);
+        return std::isfinite(v) && std::fabs(v) <= limit ? v : fallback;
+    };
+    LeftMargin = integer("LeftMargin", 2500, 0, kMaxMargin);
+    TopMargin = integer("TopMargin", 2000, 0, kMaxMargin);
+    RightMargin = integer("RightMargin", 1500, 0, kMaxMargin);
+    BottomMargin = integer("BottomMargin", 2000, 0, kMaxMargin);
     Toolbar = p.ReadBool(kParameters, "Toolbar", true);
     Statusbar = p.ReadBool(kParameters, "Statusbar", true);
     Header = p.ReadBool(kParameters, "Header", true);
     HouseCentered = p.ReadBool(kParameters, "HouseCentered", false);
     Footer = p.ReadString(kParameters, "Footer", kDefaultFooter);
     Birthplace = p.ReadString(kParameters, "Birthplace", "");
-    Longitude = p.ReadFloat(kParameters, "Longitude", 0.0);
-    Latitude = p.ReadFloat(kParameters, "Latitude", 0.0);
-    PrintLineFactor = p.ReadInteger(kParameters, "PrintLineFactor", 0);
-    AspectTypes = p.ReadInteger(kParameters, "AspectTypes", 3);
-    HouseOrb = p.ReadInteger(kParameters, "HouseOrb", 0);
-    TransitOrb = p.ReadInteger(kParameters, "TransitOrb", 4);
-    if (TransitOrb < 1) TransitOrb = 4;
-    Zodiac = p.ReadInteger(kParameters, "Zodiac", 0);
-    HouseType = p.ReadInteger(kParameters, "HouseType", 0);
+    Longitude = real("Longitude", 0.0, 180);
+    Latitude = real("Latitude", 0.0, 90);
+    PrintLineFactor = integer("PrintLineFactor", 0, 0, kMaxLineWidth);
+    AspectTypes = integer("AspectTypes", 3, 0, 15);
+    HouseOrb = integer("HouseOrb", 0, 0, 30);
+    // An orb divider below 1 would widen the orbs without end.
+    TransitOrb = integer("TransitOrb", 4, 1, 100);
+    Zodiac = integer("Zodiac", 0, 0, 1);
     // An index outside the nine systems would select no house system at all.
-    if (HouseType < 0 || HouseType > 8) HouseType = 0;
-    Zoom = static_cast<float>(p.ReadFloat(kParameters, "Zoom", 1.0));
+    HouseType = integer("HouseType", 0, 0, 8);
+    Zoom = static_cast<float>(real("Zoom", 1.0, 10));
     if (!(Zoom > 0.0f)) Zoom = 1.0f;
 }
 

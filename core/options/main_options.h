@@ -41,6 +41,9 @@ inline constexpr const char* kDefaultOptionFileName = "Defaul32.cfg";
 inline constexpr const char* kDefaultFooter =
     "Quintara 5.0 - astrological calculations by the Quintara developers";
 
+// The widest page margin, hundredths of a millimetre (30 cm).
+inline constexpr std::int32_t kMaxMargin = 30000;
+
 class TMainOptions {
 public:
     // home: the program home directory (see program_home.h). Reads the font;
@@ -103,7 +106,9 @@ public:
     tOptionRecord Record() const;
     void Apply(const tOptionRecord& r);
 
-    // Settings of "Parameters".
+    // Settings of "Parameters"; ReadParameters takes a value out of its
+    // range (margins 0..kMaxMargin, line factor 0..kMaxLineWidth, orbs,
+    // codes, coordinates) as the default.
     std::int32_t LeftMargin = 2500, TopMargin = 2000, RightMargin = 1500, BottomMargin = 2000;
     bool Toolbar = true, Statusbar = true, Header = true, HouseCentered = false;
     std::string Footer = kDefaultFooter;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "chart/chart_input.h"
 #include "json_line.h"
 
@@ -42,6 +45,14 @@ TEST(Input, RequestChecksNameTheField)
     tChartRequest r;
     r.month = 2, r.day = 30;
     EXPECT_EQ(CheckRequest(r).rfind("day:", 0), 0u);
+    // Not a number is out of every range (a NaN compares false both ways).
+    tChartRequest n;
+    n.adjust = std::nan("");
+    EXPECT_EQ(CheckRequest(n).rfind("adjust:", 0), 0u);
+    n.adjust = 0, n.latitude = std::nan("");
+    EXPECT_EQ(CheckRequest(n).rfind("lat:", 0), 0u);
+    n.latitude = 0, n.longitude = -std::numeric_limits<double>::infinity();
+    EXPECT_EQ(CheckRequest(n).rfind("lon:", 0), 0u);
     tJsonObject o;
     std::string e;
     EXPECT_FALSE(ParseJsonObject("{\"year\": 1990,", o, e));

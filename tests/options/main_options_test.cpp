@@ -64,6 +64,17 @@ TEST(MainOptions, DamagedSettingsFileReadsAsDefaults)
     EXPECT_EQ(o.Zoom, 1.0f);
     EXPECT_EQ(o.TransitOrb, 4);
     EXPECT_EQ(o.ReportFont.Size, 11);
+    // Values that would overflow what they feed read as the defaults.
+    WriteText(home.File("Astro.ini"), "[Parameters]\nPrintLineFactor=2147483647\nLeftMargin=-5\n"
+                                      "Latitude=1e308\nLongitude=nan\nZoom=1e30\nHouseOrb=400\n");
+    TMainOptions p(home.Path());
+    p.ReadParameters();
+    EXPECT_EQ(p.PrintLineFactor, 0);
+    EXPECT_EQ(p.LeftMargin, 2500);
+    EXPECT_EQ(p.Latitude, 0.0);
+    EXPECT_EQ(p.Longitude, 0.0);
+    EXPECT_EQ(p.Zoom, 1.0f);
+    EXPECT_EQ(p.HouseOrb, 0);
 }
 
 TEST(MainOptions, WritingKeepsKeysItDoesNotOwn)

@@ -1,0 +1,38 @@
+// The typed values of the command line and the dialogs: each parser gives
+// a value within its range or a message, never a wrong value silently.
+#include <cmath>
+
+#include "chart/chart_input.h"
+#include "engine/angles.h"
+#include "fuzz_support.h"
+
+using namespace quintara;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view s(reinterpret_cast<const char*>(data), size);
+    std::string e;
+    const auto answered = [&](bool ok) { fuzz::Require(ok || !e.empty(), "refused without a message"); e.clear(); };
+    if (const auto v = ParseWhole(s, -1000, 1000, e)) fuzz::Require(*v >= -1000 && *v <= 1000, "whole number out of range");
+    else answered(false);
+    if (const auto v = ParseDegMin(s, e)) {
+        fuzz::RequireFinite(*v, "d.mm not a number");
+        fuzz::Require(std::fabs(FracPart(*v)) < 0.6, "minutes of 60 or more");
+    } else answered(false);
+    if (const auto v = ParseLatitude(s, e)) fuzz::Require(std::fabs(DegMinToDecimal(*v)) <= 90, "latitude out of range");
+    else answered(false);
+    if (const auto v = ParseLongitude(s, e)) fuzz::Require(std::fabs(DegMinToDecimal(*v)) <= 180, "longitude out of range");
+    else answered(false);
+    if (const auto v = ParseHouseSystem(s, e)) fuzz::Require((*v >= 0 && *v <= 8) || *v == 255, "house system out of range");
+    else answered(false);
+    if (const auto v = ParseDaysHours(s, e)) fuzz::Require(*v > 0, "a step of nothing");
+    else answered(false);
+    if (const auto v = ParseTransitBodies(s, e)) fuzz::Require((*v & ~0x7FCu) == 0, "a body that does not transit");
+    else answered(false);
+    tChartRequest r;
+    if (ParseDate(s, r, e)) fuzz::Require(r.day >= 1 && r.day <= DaysInMonth(r.year, r.month), "day outside its month");
+    else answered(false);
+    if (ParseTime(s, r, e)) fuzz::Require(r.hour >= 0 && r.hour <= 23 && r.minute >= 0 && r.minute <= 59, "time out of range");
+    else answered(false);
+    return 0;
+}

@@ -1,0 +1,36 @@
+// An option file ("Option32.cfg") of any bytes: decoded or refused; what it
+// decodes to is within range, and a wheel drawn with it has only numbers.
+#include <memory>
+
+#include "fuzz_support.h"
+#include "i18n/languages.h"
+#include "options/option_set.h"
+#include "picture_check.h"
+
+using namespace quintara;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static tProfileFile settings(fuzz::Home() + "/Astro.ini");
+    static TLanguages lang(fuzz::Home(), settings);
+    const auto r = tOptionRecord::Decode(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (!r) return 0;
+    for (const OptionSet* s : {&r->BirthSet, &r->FirstChartSet, &r->SecondChartSet}) {
+        for (std::uint32_t c : s->Colors) fuzz::Require(c <= 0x00FFFFFFu, "colour out of range");
+        for (std::int32_t w : s->LineWidths) fuzz::Require(w >= 0 && w <= kMaxLineWidth, "line width out of range");
+    }
+    for (std::uint8_t orb : r->NatalOrbs.bytes) fuzz::Require(orb <= kMaxOrb, "orb out of range");
+
+    tChart natal(&r->BirthSet), other(&r->SecondChartSet);
+    natal.Year = 1961, natal.Month = 3, natal.Day = 21, natal.Hour = 12, natal.Latitude = 48.52;
+    other.Assign(natal);
+    other.Year = 1990;
+    CalcChart(natal);
+    CalcChart(other);
+    tPictureContext ctx;
+    ctx.Lang = &lang;
+    ctx.AspectRules = {&r->NatalOrbs, &r->SynastryOrbs, 15};
+    fuzz::CheckPicture(tGraphKind::Daisy, natal, natal, ctx);
+    fuzz::CheckPicture(tGraphKind::USTwo, natal, other, ctx);
+    return 0;
+}

@@ -1,0 +1,28 @@
+// Compiled zone files of any bytes, through the reader and the builder of
+// the time tables: refused, or tables of offsets a zone can have.
+#include <cmath>
+
+#include "data/tzif.h"
+#include "data/zone_tables.h"
+#include "engine/angles.h"
+#include "fuzz_support.h"
+
+using namespace quintara;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    std::string error;
+    const auto h = ParseTzif(std::string(reinterpret_cast<const char*>(data), size), &error);
+    if (!h) {
+        fuzz::Require(!error.empty(), "refused zone file without a message");
+        return 0;
+    }
+    (void)h->TypeAt(0);
+    const tZoneTables t = MakeZoneTables(*h, 2037);
+    for (const auto& s : t.standard)
+        fuzz::Require(std::isfinite(s.adjust) && std::fabs(DegMinToDecimal(s.adjust)) <= 26, "standard time out of range");
+    for (const auto& c : t.corrections)
+        fuzz::Require(std::isfinite(c.adjust) && (c.adjust > 16 || std::fabs(DegMinToDecimal(c.adjust)) <= 52),
+                      "correction out of range");
+    return 0;
+}
