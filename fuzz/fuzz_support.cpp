@@ -20,17 +20,18 @@ const std::string& Home()
 {
     // Never freed: the clean-up at exit still needs it.
     static const std::string& home = *new std::string([] {
-        // A folder of its own inside a folder of its own: what lies beside
-        // the home is then only what an input might have written there.
+        // The home three folders down in a folder of its own: a name that
+        // climbs out of the home ("../../x") still lands where Outside
+        // looks, and nothing else (another test running beside) writes there.
         std::string pattern = (fs::temp_directory_path() / "quintara-fuzz-XXXXXX").string();
         if (!mkdtemp(pattern.data())) std::abort();
-        const std::string h = pattern + "/home";
+        const std::string h = pattern + "/a/b/home";
         fs::create_directories(h);
         return h;
     }());
     static const bool cleanUp = std::atexit([] {
         std::error_code ec;
-        fs::remove_all(fs::path(home).parent_path(), ec);
+        fs::remove_all(fs::path(home).parent_path().parent_path().parent_path(), ec);
     }) == 0;
     (void)cleanUp;
     return home;
@@ -71,10 +72,14 @@ std::map<std::string, std::uintmax_t> Outside()
     std::map<std::string, std::uintmax_t> seen;
     std::error_code ec;
     const fs::path home(Home());
-    for (const fs::path& dir : {home.parent_path(), home.parent_path().parent_path()})
-        for (const auto& e : fs::directory_iterator(dir, ec))
-            if (e.path() != home && e.path() != home.parent_path())
-                seen[e.path().string()] = e.is_regular_file(ec) ? e.file_size(ec) : 0;
+    const fs::path root = home.parent_path().parent_path().parent_path();
+    for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::end(it); it.increment(ec)) {
+        if (it->path() == home) {
+            it.disable_recursion_pending();
+            continue;
+        }
+        seen[it->path().string()] = it->is_regular_file(ec) ? it->file_size(ec) : 0;
+    }
     return seen;
 }
 

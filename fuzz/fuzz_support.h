@@ -26,9 +26,9 @@ void RequireUtf8(std::string_view text, const char* what);
 void RequireNoNonFinite(std::string_view text, const char* what);
 void RequireFinite(double v, const char* what);
 
-// The folders around the home: what they hold (names and sizes). Taken
-// before and after an input, they must agree: nothing outside the home is
-// touched.
+// The folders around the home (the home lies three levels down in a
+// folder of its own): what they hold, names and sizes. Taken before and
+// after an input, they must agree: nothing outside the home is touched.
 std::map<std::string, std::uintmax_t> Outside();
 
 // Typed values from the fuzzer's bytes, zeros when they run out.
