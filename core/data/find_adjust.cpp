@@ -1,6 +1,8 @@
 #include "data/find_adjust.h"
 
 #include <cmath>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "data/adjust_codes.h"
 #include "data/chart_record.h"
 #include "data/civil_date.h"
+#include "data/tz_rule.h"
 #include "engine/angles.h"
 
 namespace quintara {
@@ -20,6 +23,12 @@ std::string Time1Hour(tDatabase& t1)
 {
     tStatement q(t1.Handle(), "SELECT 1 FROM pragma_table_info('Time1') WHERE name = 'HOUR'");
     return q.Step() ? "HOUR" : "CAST(0 AS INTEGER)";
+}
+
+bool HasRules(tDatabase& t2)
+{
+    tStatement q(t2.Handle(), "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'TimeRule'");
+    return q.Step();
 }
 
 }  // namespace
@@ -40,8 +49,30 @@ struct tZoneLookup::tStatements {
           correctionFirst(t2.Handle(),
                           "SELECT ADJUST, ASK FROM Time2 WHERE \"TABLE\" = ?1 ORDER BY DATE, HOUR LIMIT 1")
     {
+        if (HasRules(t2)) rule = std::make_unique<tStatement>(t2.Handle(), "SELECT AFTER, RULE FROM TimeRule WHERE \"TABLE\" = ?1");
     }
     tStatement stateRow, stateFirst, countryRows, correction, correctionFirst;
+    std::unique_ptr<tStatement> rule;  // none in tables made before rules were kept
+    struct tRule {
+        std::int64_t after;
+        tTzRule rule;
+    };
+    std::map<std::int64_t, std::optional<tRule>> rules;  // by zone table, read once
+
+    const std::optional<tRule>& RuleOf(std::int64_t table)
+    {
+        auto it = rules.find(table);
+        if (it != rules.end()) return it->second;
+        std::optional<tRule> found;
+        if (rule) {
+            rule->Bind(1, table);
+            // A rule that does not parse is not used: the rows' last values hold.
+            if (rule->Step())
+                if (auto r = ParseTzRule(rule->Text(1))) found = tRule{rule->Int(0), *r};
+            rule->Reset();
+        }
+        return rules.emplace(table, found).first->second;
+    }
 };
 
 namespace {
@@ -153,6 +184,19 @@ bool tZoneLookup::FindAdjust(tChart& chart)
         sure = found ? row->Int(1) == 0 : true;
         row->Reset();
         if (!UsableCorrection(adjust)) adjust = kAdjustUnknown, sure = false;
+    }
+    if (standard) {
+        // After the zone file's last listed change its rule goes on, for
+        // every later year (the files list changes only to 2037).
+        if (const auto& r = q->RuleOf(standard->table)) {
+            const std::int64_t local = DaysFromCivil({chart.Year, chart.Month, chart.Day}) * 86400 +
+                                       std::int64_t{chart.Hour} * 3600 + std::int64_t{chart.Minute} * 60;
+            const std::int32_t offset = RuleOffsetAtLocal(r->rule, local);
+            if (local - offset > r->after) {
+                chart.Adjust = DecimalToDegMin(-offset / 3600.0);
+                return true;
+            }
+        }
     }
     if (adjust < -16 || adjust > 16)
         adjust = AdjustFromCode(adjust, chart.Longitude, chart.Month, sure);

@@ -60,6 +60,12 @@ tTableDef Time2TableDef()
             {{"Primary", {"TABLE", "DATE", "HOUR"}, false}}};
 }
 
+tTableDef TimeRuleTableDef()
+{
+    return {"TimeRule", {Col("TABLE", K::Integer), Col("AFTER", K::Integer), Col("RULE", K::Text)},
+            {{"Primary", {"TABLE"}, false}}};
+}
+
 std::string PositionField(char letter, int k) { return std::string(1, letter).append(std::to_string(k)); }
 
 tTableDef ChartTableDef()

@@ -38,6 +38,10 @@ tTableDef StateTableDef();
 tTableDef Time1TableDef();
 // Summer-time changes: TABLE, DATE, HOUR, ADJUST, ASK in key order.
 tTableDef Time2TableDef();
+// In the Time2 file: each zone table's POSIX rule (RULE), which gives its
+// time after the UT moment AFTER (seconds since 1970), where its rows end.
+// Files made before it was added lack it; their rows' last values hold.
+tTableDef TimeRuleTableDef();
 // Name of a stored position field of the chart table: 'P' with 1..24
 // (bodies 1..12, cusps 1..12) or 'R' with 1..12 (retrograde flags).
 std::string PositionField(char letter, int k);

@@ -86,6 +86,9 @@ tZoneTables MakeZoneTables(const tTzHistory& h, int lastYear)
             lastCorrection = correction;
         }
     }
+    out.rule = h.footer;
+    out.ruleAfter = periods.size() > 1 ? periods.back().start : kTzEarliest;
+    if (periods.size() - 1 < h.transitions.size()) out.ruleAfter = end;
     return out;
 }
 

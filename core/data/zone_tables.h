@@ -4,6 +4,7 @@
 // (Paris in winter: -1.00).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -28,10 +29,16 @@ struct tCorrectionRow {
 struct tZoneTables {
     std::vector<tStandardRow> standard;
     std::vector<tCorrectionRow> corrections;
+    // The zone file's POSIX rule ("" if none) and the UT moment (seconds
+    // since 1970) after which it, not the rows, gives the zone's time.
+    std::string rule;
+    std::int64_t ruleAfter = 0;
 };
 
 // Rows from the start of time to the end of lastYear. Before the zone's
 // first standard time the correction is the local-mean-time code, with ASK.
+// The rule continues the rows from their last change, or from the end of
+// lastYear when the file lists changes beyond it.
 tZoneTables MakeZoneTables(const tTzHistory& history, int lastYear = 2037);
 
 }  // namespace quintara

@@ -185,7 +185,9 @@ tZones Zones(const std::set<std::string>& names, const std::string& zoneinfo)
         auto h = ReadZone(zoneinfo, name, &error);
         if (!h) Die(error);
         z.number[name] = static_cast<int>(z.number.size()) + 1;
-        z.tables[name] = MakeZoneTables(*h);
+        // Every listed change becomes a row (Casablanca's run to 2087); the
+        // rule takes over after the last.
+        z.tables[name] = MakeZoneTables(*h, 9999);
     }
     return z;
 }
@@ -268,6 +270,21 @@ int main(int argc, char** argv)
             time2File.Add({std::int64_t{zones.number.at(zone)}, c.date, std::int64_t{c.hour}, c.adjust,
                            std::int64_t{c.ask ? 1 : 0}});
 
+    const std::size_t time2Rows = time2File.Finish();
+    {
+        tDatabase time2(JoinPath(home, kTime2File), false);
+        tTable rules(time2, TimeRuleTableDef());
+        tTransaction t(time2);
+        tStatement insert(time2.Handle(), "INSERT INTO TimeRule (\"TABLE\", AFTER, RULE) VALUES (?, ?, ?)");
+        for (auto& [zone, z] : zones.tables) {
+            if (z.rule.empty()) continue;
+            insert.Reset();
+            insert.BindAll({std::int64_t{zones.number.at(zone)}, z.ruleAfter, z.rule});
+            insert.Step();
+        }
+        t.Commit();
+    }
+
     tTableFile countryFile(home, kCountryFile, CountryTableDef());
     for (auto& [cc, c] : countries)
         for (auto& [language, name] : c.names) countryFile.Add({name, std::int64_t{c.code}, std::int64_t{language}});
@@ -287,7 +304,7 @@ int main(int argc, char** argv)
 
     std::cout << "localities " << cityFile.Finish() << ", states " << stateFile.Finish() << ", countries "
               << countryFile.Finish() << ", zones " << zones.number.size() << ", Time1 " << time1File.Finish()
-              << ", Time2 " << time2File.Finish() << ", stars and points " << starFile.Finish() << " (" << stars
+              << ", Time2 " << time2Rows << ", stars and points " << starFile.Finish() << " (" << stars
               << " stars), planets " << planetFile.Finish() << "\n";
     return 0;
 }
