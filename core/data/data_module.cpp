@@ -57,9 +57,19 @@ TData1::tOpen TData1::OpenOrCreate(const std::string& relative, tTableDef def) c
 void TData1::OpenChartFile(const std::string& chartFile)
 {
     tOpen next = OpenOrCreate(chartFile, ChartTableDef());
-    // Write-ahead logging: readers take no file lock per statement, which
-    // is most of the cost of browsing a large chart file.
-    next.db->Exec("PRAGMA journal_mode=WAL");
+    // A rollback journal, not write-ahead logging: a committed chart is in
+    // the file itself and no lock is held between statements. With a log,
+    // each process holds POSIX locks for as long as the file is open, and
+    // any other descriptor of the file closed in the process (a file dialog
+    // reading its type) drops them; another process then takes itself for
+    // the last user and deletes the log with the charts saved after.
+    // Browsing reads rows by blocks, so the lock per statement costs little.
+    // A file left in log mode by an earlier version is converted; while
+    // another process of that version holds it, it stays as it is.
+    try {
+        next.db->Exec("PRAGMA journal_mode=DELETE");
+    } catch (const tStorageError&) {
+    }
     next.table->SetIndex("Names");
     next.table->SetWriteCheck([this] { CheckChartWritable(); });
     chart = std::move(next);

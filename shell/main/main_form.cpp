@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QLabel>
 #include <QMdiArea>
@@ -34,6 +34,7 @@
 #include "main/new_chart_dlg.h"
 #include "main/open_chart_dlg.h"
 #include "main/program.h"
+#include "platform/file_dialogs.h"
 #include "graphics/clock_dlg.h"
 #include "graphics/graphic_window.h"
 #include "graphics/time_graph_windows.h"
@@ -145,13 +146,9 @@ void TMainForm::BuildMenus()
     connect(Add(file, "FileClose", 166), &QAction::triggered, this, [this] { area->closeActiveSubWindow(); });
     file->addSeparator();
     const auto selectChartFile = [this] {
-        QFileDialog dialog(this, program.Caption(167), QString::fromStdString(program.Home()), "Chart files (*.db)");
-        dialog.setDefaultSuffix("db");
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            SelectChartFile(dialog.selectedFiles().front());
+        const QString path = ChooseFileToOpen(this, program.Caption(167), QString::fromStdString(program.Home()),
+                                              "Chart files (*.db)", "db");
+        if (!path.isEmpty()) SelectChartFile(path);
     };
     connect(Add(file, "FileSelectChartfile", 167), &QAction::triggered, this, selectChartFile);
     connect(Add(file, "Analysisfiles1", 168), &QAction::triggered, this, [this] {
@@ -160,9 +157,8 @@ void TMainForm::BuildMenus()
     });
     connect(Add(file, "FileExportFile", 169), &QAction::triggered, this, [this] {
         if (TGraphicWindow* g = ActiveGraphic()) {
-            const QString path =
-                QFileDialog::getSaveFileName(this, program.Caption(169), FileInHome(g->windowTitle(), "svg"),
-                                             "SVG (*.svg);;PDF (*.pdf);;PNG (*.png)");
+            const QString path = ChooseFileToSave(this, program.Caption(169), FileInHome(g->windowTitle(), "svg"),
+                                                  "SVG (*.svg);;PDF (*.pdf);;PNG (*.png)");
             QString error;
             if (!path.isEmpty() && !g->Export(path, error))
                 program.Messenger().Tell(this, tMessenger::kError, program.Caption(169), error);
@@ -170,11 +166,17 @@ void TMainForm::BuildMenus()
         }
         TAstroBaseWindow* w = ActiveReport();
         if (!w) return;
-        const QString path = QFileDialog::getSaveFileName(this, program.Caption(169),
-                                                          FileInHome(QString::fromStdString(w->First().Name), "rtf"),
-                                                          "Rich text format files (*.rtf)");
+        QString type;
+        QString path = ChooseFileToSave(this, program.Caption(169),
+                                        FileInHome(QString::fromStdString(w->First().Name), "rtf"),
+                                        "Rich text format files (*.rtf);;HTML files (*.html *.htm);;Text files (*.txt)",
+                                        &type);
+        if (path.isEmpty()) return;
+        // A name without a type gets the chosen one.
+        if (QFileInfo(path).suffix().isEmpty())
+            path += type.startsWith("HTML") ? ".html" : type.startsWith("Text") ? ".txt" : ".rtf";
         QString error;
-        if (!path.isEmpty() && !w->ExportText(path, error))
+        if (!w->ExportText(path, error))
             program.Messenger().Tell(this, tMessenger::kError, program.Caption(169), error);
     });
     file->addSeparator();

@@ -3,12 +3,12 @@
 #include <filesystem>
 
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "main/dialog_buttons.h"
+#include "platform/file_dialogs.h"
 #include "main/help_window.h"
 #include "main/program.h"
 
@@ -28,8 +28,7 @@ TAnaFileDlg::TAnaFileDlg(tProgram& p, QWidget* parent) : QDialog(parent), progra
     connect(ModuleLB, &QListWidget::itemActivated, this, [this](QListWidgetItem*) {
         const int kind = ModuleLB->currentRow();
         const QString start = QString::fromStdString(JoinHome(kind));
-        const QString path = QFileDialog::getOpenFileName(this, program.Caption(kKindCaptions[kind]), start,
-                                                          "Analysis files (*.a*)");
+        const QString path = ChooseFileToOpen(this, program.Caption(kKindCaptions[kind]), start, "Analysis files (*.a*)");
         if (!path.isEmpty()) Choose(kind, path);
     });
     QDialogButtonBox* buttons = DialogButtons(p, this, kHelpContext);

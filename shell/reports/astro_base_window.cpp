@@ -1,5 +1,7 @@
 #include "reports/astro_base_window.h"
 
+#include <QFileInfo>
+
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QMenu>
@@ -190,8 +192,19 @@ bool TAstroBaseWindow::ModifyChart()
 
 bool TAstroBaseWindow::ExportText(const QString& path, QString& error)
 {
+    // The type the name says: HTML, plain text, or rich text.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    std::string bytes;
+    if (suffix == "htm" || suffix == "html" || suffix == "txt") {
+        tQtFontMetrics metrics(richText->font());
+        tReportText text(metrics);
+        richText->CopyTo(text);
+        bytes = suffix == "txt" ? WritePlainText(text) : WriteHtml(text, windowTitle().toStdString());
+    } else {
+        bytes = Rtf();
+    }
     std::string why;
-    if (!WriteFileAtomically(path.toStdString(), Rtf(), &why)) {
+    if (!WriteFileAtomically(path.toStdString(), bytes, &why)) {
         error = QString::fromStdString(why);
         return false;
     }
