@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <unistd.h>
 
 #include "chart/date_time.h"
 #include "data/chart_record.h"
@@ -17,6 +18,29 @@ namespace {
 // that compares by code points after folding case.
 constexpr const char* kPrefixEnd = "\xF4\x8F\xBF\xBF";
 
+// Whether this process may change the file and make its journal beside it
+// (a read-only mount stops even the superuser).
+bool Writable(const std::string& path)
+{
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    return access(path.c_str(), W_OK) == 0 && access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
+}
+
+// The storage's reasons in a user's words, naming the file; the file is
+// never touched on the way.
+std::string ChartFileOpenProblem(const std::string& path, bool existed, const std::string& why)
+{
+    if (!existed)
+        return "cannot create the chart file " + path + " (" + why +
+               "); the folder may be read-only";
+    std::string what = "cannot read the chart file " + path;
+    if (why.find("not a database") != std::string::npos || why.find("malformed") != std::string::npos)
+        what = "the file " + path + " is damaged or is not a chart file";
+    else if (why.find("readonly") != std::string::npos || why.find("read-only") != std::string::npos)
+        what = "the chart file " + path + " is read-only and cannot be prepared for use";
+    return what + " (" + why + "); it was left as it is";
+}
+
 void CreateParentDirectory(const std::string& path)
 {
     std::error_code ec;
@@ -30,10 +54,15 @@ TData1::TData1(std::string h, const std::string& chartFile, tChartFileMode mode)
     stars = OpenOrCreate(kStarFile, StarTableDef());
     planets = OpenOrCreate(kPlanetFile, PlanetTableDef());
     planets.table->SetIndex("Num");
-    if (mode == tChartFileMode::kExisting && !FileExists(PathOf(chartFile)))
+    if (mode == tChartFileMode::kExisting && !FileExists(PathOf(chartFile))) {
         missingChartFile = PathOf(chartFile);
-    else
+        return;
+    }
+    try {
         OpenChartFile(chartFile);
+    } catch (const tStorageError& e) {
+        chartProblem = e.what();
+    }
 }
 
 TData1::~TData1() = default;
@@ -56,7 +85,14 @@ TData1::tOpen TData1::OpenOrCreate(const std::string& relative, tTableDef def) c
 
 void TData1::OpenChartFile(const std::string& chartFile)
 {
-    tOpen next = OpenOrCreate(chartFile, ChartTableDef());
+    const std::string path = PathOf(chartFile);
+    const bool existed = FileExists(path);
+    tOpen next;
+    try {
+        next = OpenOrCreate(chartFile, ChartTableDef());
+    } catch (const tStorageError& e) {
+        throw tStorageError(ChartFileOpenProblem(path, existed, e.what()));
+    }
     // A rollback journal, not write-ahead logging: a committed chart is in
     // the file itself and no lock is held between statements. With a log,
     // each process holds POSIX locks for as long as the file is open, and
@@ -65,21 +101,30 @@ void TData1::OpenChartFile(const std::string& chartFile)
     // the last user and deletes the log with the charts saved after.
     // Browsing reads rows by blocks, so the lock per statement costs little.
     // A file left in log mode by an earlier version is converted; while
-    // another process of that version holds it, it stays as it is.
-    try {
-        next.db->Exec("PRAGMA journal_mode=DELETE");
-    } catch (const tStorageError&) {
+    // another process of that version holds it, or where it cannot be
+    // written, it stays as it is.
+    const bool readOnly = !Writable(path);
+    if (!readOnly) {
+        try {
+            next.db->Exec("PRAGMA journal_mode=DELETE");
+        } catch (const tStorageError&) {
+        }
     }
     next.table->SetIndex("Names");
     next.table->SetWriteCheck([this] { CheckChartWritable(); });
     chart = std::move(next);
-    chartPath = PathOf(chartFile);
+    chartPath = path;
+    chartReadOnly = readOnly;
     missingChartFile.clear();
+    chartProblem.clear();
     chartDamage.reset();
 }
 
 void TData1::CheckChartWritable()
 {
+    if (chartReadOnly)
+        throw tStorageError("the chart file " + chartPath +
+                            " is read-only (the file or its folder cannot be written); nothing was saved");
     if (!chartDamage) {
         std::string problems;
         try {
@@ -99,8 +144,10 @@ void TData1::CloseChartFile() { chart = {}; }
 
 tTable& TData1::ChartTable()
 {
-    if (!chart.table)
+    if (!chart.table) {
+        if (!chartProblem.empty()) throw tStorageError(chartProblem);
         throw tStorageError(missingChartFile.empty() ? "no chart file is open" : "no chart file " + missingChartFile);
+    }
     return *chart.table;
 }
 

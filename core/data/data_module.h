@@ -39,7 +39,10 @@ public:
     enum class tChartFileMode { kCreate, kExisting };
 
     // Opens the chart file, stars and planets (created when missing).
-    // chartFile is relative to home unless absolute. Throws tStorageError.
+    // chartFile is relative to home unless absolute. Throws tStorageError
+    // when stars or planets cannot be opened; a chart file that cannot be
+    // opened (damaged, not a chart file, not creatable) is left as it is
+    // and said by ChartFileProblem(), the program working without one.
     TData1(std::string home, const std::string& chartFile = kDefaultChartFile,
            tChartFileMode mode = tChartFileMode::kCreate);
     ~TData1();
@@ -50,7 +53,15 @@ public:
     std::string PathOf(const std::string& relative) const;
 
     // Closes the chart file and opens another (created when missing).
+    // Throws tStorageError in words, the file untouched and the open one
+    // kept, when it cannot be opened as a chart file.
     void OpenChartFile(const std::string& chartFile);
+    // Why the chart file asked for at creation could not be opened; empty
+    // when it was (or none was asked for).
+    const std::string& ChartFileProblem() const { return chartProblem; }
+    // The chart file can be read but not written (a read-only file or
+    // folder): every write is refused with a message saying so.
+    bool ChartFileReadOnly() const { return chartReadOnly; }
     const std::string& ChartFilePath() const { return chartPath; }
     void CloseChartFile();
 
@@ -122,6 +133,8 @@ private:
     std::string chartPath;
     std::string missingChartFile;  // asked for, not there, not created
     std::optional<std::string> chartDamage;  // checked; "" when sound
+    std::string chartProblem;
+    bool chartReadOnly = false;
     std::string dateFormat = "dd/mm/yyyy";
     tOpen chart, stars, planets, cities, countries, states, time1, time2;
     std::unique_ptr<tZoneLookup> zones;

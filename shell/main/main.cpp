@@ -35,5 +35,6 @@ int main(int argc, char** argv)
     }
     TMainForm frame(*program);
     frame.show();
+    frame.CheckChartFile();
     return app.exec();
 }

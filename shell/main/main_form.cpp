@@ -34,6 +34,7 @@
 #include "main/new_chart_dlg.h"
 #include "main/open_chart_dlg.h"
 #include "main/program.h"
+#include "platform/atomic_file.h"
 #include "platform/file_dialogs.h"
 #include "graphics/clock_dlg.h"
 #include "graphics/graphic_window.h"
@@ -145,12 +146,7 @@ void TMainForm::BuildMenus()
     });
     connect(Add(file, "FileClose", 166), &QAction::triggered, this, [this] { area->closeActiveSubWindow(); });
     file->addSeparator();
-    const auto selectChartFile = [this] {
-        const QString path = ChooseFileToOpen(this, program.Caption(167), QString::fromStdString(program.Home()),
-                                              "Chart files (*.db)", "db");
-        if (!path.isEmpty()) SelectChartFile(path);
-    };
-    connect(Add(file, "FileSelectChartfile", 167), &QAction::triggered, this, selectChartFile);
+    connect(Add(file, "FileSelectChartfile", 167), &QAction::triggered, this, &TMainForm::ChooseChartFile);
     connect(Add(file, "Analysisfiles1", 168), &QAction::triggered, this, [this] {
         TAnaFileDlg dialog(program, this);
         dialog.exec();
@@ -324,7 +320,7 @@ void TMainForm::BuildMenus()
 
     // Database
     QMenu* database = menu("Database1", 123);
-    connect(Add(database, "DBSelectchartfile", 167), &QAction::triggered, this, selectChartFile);
+    connect(Add(database, "DBSelectchartfile", 167), &QAction::triggered, this, &TMainForm::ChooseChartFile);
     Add(database, "DBEditchartfile", 182);
     Add(database, "DBConvertchartfile", 183);
     database->addSeparator();
@@ -698,6 +694,40 @@ void TMainForm::OpenChart()
     tTable& t = program.Data().ChartTable();
     t.ClearFilter();
     t.SetIndex("Names");
+}
+
+void TMainForm::ChooseChartFile()
+{
+    const QString path = ChooseFileToOpen(this, program.Caption(167), QString::fromStdString(program.Home()),
+                                          "Chart files (*.db)", "db");
+    if (!path.isEmpty()) SelectChartFile(path);
+}
+
+void TMainForm::CheckChartFile()
+{
+    TData1& data = program.Data();
+    if (data.ChartFileReadOnly()) {
+        program.Messenger().Tell(this, tMessenger::kWarning, program.Caption(167),
+                                 QString("The chart file %1 is read-only: charts can be computed, shown and printed, "
+                                         "but not saved.")
+                                     .arg(QString::fromStdString(data.ChartFilePath())));
+        return;
+    }
+    if (data.ChartFileProblem().empty()) return;
+    // A new file beside the damaged one, never over it.
+    std::string fresh;
+    for (int n = 1; fresh.empty() || FileExists(fresh); ++n)
+        fresh = data.PathOf("chart" + std::to_string(n) + ".db");
+    const QString text =
+        QString("%1.\n\nYes: choose another chart file.\nNo: start a new, empty chart file %2.\nCancel: go on without "
+                "a chart file (charts can be computed and shown, not saved, until one is chosen with File > Select "
+                "chart file).")
+            .arg(QString::fromStdString(data.ChartFileProblem()), QString::fromStdString(fresh));
+    switch (program.Messenger().Ask(this, tMessenger::kWarning, program.Caption(167), text, tMessenger::kYesNoCancel)) {
+    case tMessenger::kAnswerYes: ChooseChartFile(); break;
+    case tMessenger::kAnswerNo: SelectChartFile(QString::fromStdString(fresh)); break;
+    default: break;
+    }
 }
 
 void TMainForm::SelectChartFile(const QString& path)

@@ -66,6 +66,12 @@ public:
     void NewChart();
     void OpenChart();
     void SelectChartFile(const QString& path);
+    // File > Select chart file: the file dialog, then SelectChartFile.
+    void ChooseChartFile();
+    // At start-up: a chart file that could not be opened is said in words,
+    // with the choice of another file, a new empty one, or none for now; a
+    // read-only one is said once.
+    void CheckChartFile();
     void SaveActive();
     // The printer of the run, as Printer setup left it.
     QPrinter& Printer();

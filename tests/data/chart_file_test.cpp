@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <filesystem>
 #include <cstring>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "data/chart_file.h"
 #include "data/chart_record.h"
+#include "data/data_module.h"
+#include "reports/chart_saving.h"
 #include "platform/atomic_file.h"
 #include "support/temp_dir.h"
 
@@ -297,6 +301,74 @@ TEST(DamagedChartFile, RefusesWritesAndKeepsReading)
     std::string after;
     ASSERT_TRUE(ReadWholeFile(dir.File("charts.db"), after));
     EXPECT_EQ(after, bytes);
+}
+
+}  // namespace
+}  // namespace quintara
+
+namespace quintara {
+namespace {
+
+// Not a chart file at all: the data module opens without it, says why in
+// words, and leaves the bytes as they were; writes name the problem.
+TEST(DamagedChartFile, NotADatabaseLeavesTheProgramWorking)
+{
+    test::tTempDir dir;
+    const std::string noise(8192, '\x5a');
+    ASSERT_TRUE(WriteFileAtomically(dir.File("chart.db"), noise));
+    TData1 data(dir.Path());
+    EXPECT_NE(data.ChartFileProblem().find("is damaged or is not a chart file"), std::string::npos)
+        << data.ChartFileProblem();
+    EXPECT_NE(data.ChartFileProblem().find(dir.File("chart.db")), std::string::npos);
+    tChart c;
+    try {
+        AppendChart(data, c, nullptr);
+        ADD_FAILURE() << "written to a damaged file";
+    } catch (const tStorageError& e) {
+        EXPECT_NE(std::string(e.what()).find("damaged"), std::string::npos) << e.what();
+    }
+    std::string after;
+    ASSERT_TRUE(ReadWholeFile(dir.File("chart.db"), after));
+    EXPECT_TRUE(after == noise);
+    // Another file can still be chosen.
+    SelectChartFile(data, dir.File("other.db"));
+    EXPECT_TRUE(data.ChartFileProblem().empty());
+}
+
+// A home on a read-only mount (the superuser too is refused there): the
+// charts read, a save says why it cannot. Needs the right to mount.
+TEST(DamagedChartFile, ReadOnlyHomeReadsAndRefusesWritesInWords)
+{
+    test::tTempDir dir;
+    const std::string source = dir.File("source"), mounted = dir.File("ro");
+    std::filesystem::create_directories(source);
+    std::filesystem::create_directories(mounted);
+    {
+        TData1 data(source);
+        tChart c;
+        c.Name = "Durand";
+        AppendChart(data, c, nullptr);
+    }
+    const std::string mount = "mount --bind '" + source + "' '" + mounted + "' 2>/dev/null && mount -o remount,ro,bind '" +
+                              mounted + "' 2>/dev/null";
+    if (std::system(mount.c_str()) != 0) {
+        std::system(("umount '" + mounted + "' 2>/dev/null").c_str());
+        GTEST_SKIP() << "no right to mount a read-only folder";
+    }
+    {
+        TData1 data(mounted);
+        EXPECT_TRUE(data.ChartFileProblem().empty()) << data.ChartFileProblem();
+        EXPECT_TRUE(data.ChartFileReadOnly());
+        EXPECT_EQ(data.ChartTable().RecordCount(), 1);
+        tChart c;
+        try {
+            AppendChart(data, c, nullptr);
+            ADD_FAILURE() << "written to a read-only file";
+        } catch (const tStorageError& e) {
+            EXPECT_NE(std::string(e.what()).find("is read-only"), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_EQ(std::system(("umount '" + mounted + "'").c_str()), 0);
 }
 
 }  // namespace

@@ -49,6 +49,7 @@
 #include "platform/atomic_file.h"
 #include "platform/program_home.h"
 #include "reports/chart_print.h"
+#include "reports/chart_saving.h"
 #include "reports/info_dlg.h"
 #include "reports/page_setup_dlg.h"
 #include "reports/report_printing.h"
@@ -140,6 +141,43 @@ private slots:
         frame.reset();
         program.reset();
         std::filesystem::remove_all(home);
+    }
+
+    // A damaged chart file: the program starts, says what is wrong with
+    // which file, leaves it as it was, and starts a new one when asked.
+    void startsOnADamagedChartFile()
+    {
+        const std::filesystem::path other = home.string() + "-damaged";
+        std::filesystem::remove_all(other);
+        std::filesystem::create_directories(other);
+        QVERIFY(SeedProgramHome(other.string(), QUINTARA_SEED_DIR));
+        std::string noise(8192, '\0');
+        for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 2654435761u) >> 13);
+        const std::string damaged = (other / "chart.db").string();
+        QVERIFY(WriteFileAtomically(damaged, noise));
+        tTestMessenger asked;
+        auto p = std::make_unique<tProgram>(other.string(), asked);
+        QVERIFY(!p->Data().ChartFileProblem().empty());
+        {
+            TMainForm f(*p);
+            asked.answers = {tMessenger::kAnswerNo};
+            f.CheckChartFile();
+            QCOMPARE(asked.asked.size(), std::size_t{1});
+            const QString text = asked.asked[0].text;
+            QVERIFY2(text.contains(QString::fromStdString(damaged)) && text.contains("damaged") &&
+                         text.contains("No: start a new, empty chart file"),
+                     qPrintable(text));
+            QCOMPARE(QString::fromStdString(p->Data().ChartFilePath()), QString::fromStdString((other / "chart1.db").string()));
+            tChart c;
+            Birth(c);
+            AppendChart(p->Data(), c, nullptr);
+            QCOMPARE(p->Data().ChartTable().RecordCount(), 1);
+        }
+        std::string after;
+        QVERIFY(ReadWholeFile(damaged, after));
+        QVERIFY(after == noise);
+        p.reset();
+        std::filesystem::remove_all(other);
     }
 
     void cleanup()

@@ -3,6 +3,8 @@
 //   save NAME        a birth chart of that name saved from its window
 //   select           File > Select chart file, its folder listed, Cancel
 //   export           File > Export to file, its folder listed, Cancel
+//   check            the start-up check of the chart file, answered No
+//                    (a new chart file) if it asks
 // Each command answers "done" once it has finished.
 #include <iostream>
 #include <string>
@@ -22,10 +24,16 @@ using namespace quintara;
 
 namespace {
 
-class tYesMessenger : public tMessenger {
+class tDriverMessenger : public tMessenger {
 public:
-    tAnswer Ask(QWidget*, tKind, const QString&, const QString&, tButtons) override { return kAnswerYes; }
+    tAnswer Ask(QWidget*, tKind, const QString&, const QString&, tButtons) override
+    {
+        const tAnswer a = next;
+        next = kAnswerYes;
+        return a;
+    }
     void Beep() override {}
+    tAnswer next = kAnswerYes;
 };
 
 // Cancels the file dialog once its folder is listed and drawn: the icons
@@ -48,7 +56,7 @@ int main(int argc, char** argv)
 {
     if (argc != 2) return 2;
     TApplication app(argc, argv);
-    tYesMessenger messenger;
+    tDriverMessenger messenger;
     app.SetMessenger(&messenger);
     tProgram program(argv[1], messenger);
     TMainForm frame(program);
@@ -65,6 +73,9 @@ int main(int argc, char** argv)
             auto* w = new TNatalWindow(program, false, c);
             frame.AddChild(w);
             frame.findChild<QAction*>("FileSaveItem")->trigger();
+        } else if (command == "check") {
+            messenger.next = tMessenger::kAnswerNo;
+            frame.CheckChartFile();
         } else if (command == "select" || command == "export") {
             CancelFileDialogWhenListed();
             frame.findChild<QAction*>(command == "select" ? "FileSelectChartfile" : "FileExportFile")->trigger();

@@ -11,6 +11,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "data/data_module.h"
+#include "platform/atomic_file.h"
 #include "platform/program_home.h"
 #include "support/temp_dir.h"
 
@@ -99,6 +101,34 @@ void SaveAroundADialog(const std::string& dialog)
     const std::string afterKill = ChartList(home);
     EXPECT_NE(afterKill.find("Alpha"), std::string::npos) << afterKill;
     EXPECT_NE(afterKill.find("Beta"), std::string::npos) << afterKill;
+}
+
+// A damaged chart file at start-up: a new one is started beside it, the
+// chart saved there survives the kill, the damaged file is as it was and
+// the command line reads the new one.
+TEST(SaveAndKill, StartedOnADamagedChartFile)
+{
+    test::tTempDir dir;
+    const std::string home = dir.File("home");
+    std::filesystem::create_directories(home);
+    ASSERT_TRUE(SeedProgramHome(home, QUINTARA_SEED_DIR));
+    std::string noise(8192, '\0');
+    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 2654435761u) >> 11);
+    ASSERT_TRUE(WriteFileAtomically(home + "/chart.db", noise));
+    tDriver program(home);
+    ASSERT_TRUE(program.Do("check"));
+    ASSERT_TRUE(program.Do("save Gamma"));
+    program.Kill();
+    std::string after;
+    ASSERT_TRUE(ReadWholeFile(home + "/chart.db", after));
+    EXPECT_TRUE(after == noise);
+    TData1 data(home, "chart1.db", TData1::tChartFileMode::kExisting);
+    ASSERT_EQ(data.ChartTable().RecordCount(), 1);
+    data.ChartTable().First();
+    EXPECT_EQ(data.ChartTable().Text("NAME"), "Gamma");
+    // The new file is the one in force for every process from now on.
+    const std::string list = ChartList(home);
+    EXPECT_NE(list.find("Gamma"), std::string::npos) << list;
 }
 
 TEST(SaveAndKill, AfterSelectChartFileCancelled) { SaveAroundADialog("select"); }
