@@ -688,8 +688,19 @@ void TMainForm::OpenChart()
     const bool chosen = dialog.exec() == QDialog::Accepted;
     if (chosen) {
         std::unique_ptr<tChart> chart = program.Data().OpenCurrentChart(&program.Options().BirthSet);
-        CalcChart(*chart);
-        AddChild(new TNatalWindow(program, true, *chart));
+        // A stored chart has one window: two would overwrite each other's edits.
+        QMdiSubWindow* open = nullptr;
+        for (QMdiSubWindow* sub : area->subWindowList())
+            if (auto* w = dynamic_cast<TNatalWindow*>(sub->widget());
+                w && w->First().Index == chart->Index && w->First().Name == chart->Name)
+                open = sub;
+        if (open) {
+            area->setActiveSubWindow(open);
+            statusBar()->showMessage(QString("\"%1\" is already open in this window").arg(open->windowTitle()), 5000);
+        } else {
+            CalcChart(*chart);
+            AddChild(new TNatalWindow(program, true, *chart));
+        }
     }
     tTable& t = program.Data().ChartTable();
     t.ClearFilter();
@@ -750,6 +761,10 @@ void TMainForm::SaveActive()
     w->SaveChart();
     program.Messenger().Beep();
     program.Messenger().Beep();
+    statusBar()->showMessage(QString("Saved \"%1\" in %2")
+                                 .arg(QString::fromStdString(w->First().Name),
+                                      QString::fromStdString(program.Data().ChartFilePath())),
+                             5000);
 }
 
 void TMainForm::Find(bool replace)

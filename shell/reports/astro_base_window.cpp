@@ -162,8 +162,12 @@ void TAstroBaseWindow::SaveChart()
     const bool textModified = richText->document()->isModified();
     const std::string rtf = Rtf();
     quintara::SaveChart(program.Data(), First(), textModified ? &rtf : nullptr, [&] {
-        return program.Messenger().Ask(this, tMessenger::kQuestion, "Overwrite saved chart", "", tMessenger::kYesNo) ==
-               tMessenger::kAnswerYes;
+        const QString text =
+            QString("\"%1\" is already stored in the chart file.\n\nYes: replace the stored chart with this one.\n"
+                    "No: keep the stored chart and store this one as a new chart beside it.")
+                .arg(QString::fromStdString(First().Name));
+        return program.Messenger().Ask(this, tMessenger::kQuestion, "Overwrite saved chart", text,
+                                       tMessenger::kYesNo) == tMessenger::kAnswerYes;
     });
     ChartModified = false;
     richText->document()->setModified(false);

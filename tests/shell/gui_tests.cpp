@@ -44,6 +44,7 @@
 #include "main/help_window.h"
 #include "main/main_form.h"
 #include "main/new_chart_dlg.h"
+#include "main/open_chart_dlg.h"
 #include "main/program.h"
 #include "main/start_up.h"
 #include "platform/atomic_file.h"
@@ -253,8 +254,36 @@ private slots:
         messenger.answers = {tMessenger::kAnswerNo};
         w->SaveChart();
         QCOMPARE(messenger.asked.back().title, QString("Overwrite saved chart"));
+        // The question says what each answer does.
+        const QString text = messenger.asked.back().text;
+        QVERIFY2(text.contains("\"Durand\"") && text.contains("Yes: replace") && text.contains("No: keep"),
+                 qPrintable(text));
         t.Refresh();
         QCOMPARE(t.RecordCount(), rows + 1);
+    }
+
+    // Opening a chart that is open brings its window forward.
+    void openingAnOpenChartBringsItsWindowForward()
+    {
+        TNatalWindow* w = OpenNatal();
+        w->First().Name = "Twice";
+        w->SaveChart();
+        frame->Area()->closeAllSubWindows();
+        const auto openTwice = [&] {
+            WhenModal([](QWidget* d) {
+                auto* dialog = static_cast<TOpenChartDlg*>(d);
+                dialog->Find("Twice");
+                dialog->accept();
+            });
+            frame->OpenChart();
+        };
+        openTwice();
+        QCOMPARE(frame->Area()->subWindowList().size(), 1);
+        QMdiSubWindow* first = frame->Area()->subWindowList().front();
+        OpenNatal();  // another window becomes active
+        openTwice();
+        QCOMPARE(frame->Area()->subWindowList().size(), 2);
+        QCOMPARE(frame->Area()->activeSubWindow(), first);
     }
 
     void unsureZoneIsShownAndASecondOkAcceptsIt()
