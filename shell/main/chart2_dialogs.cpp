@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "chart/date_text.h"
 #include "chart/chart_input.h"
 #include "chart/date_time.h"
 #include "main/city_field.h"
@@ -35,7 +36,7 @@ TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget*
     DateED = new QLineEdit(this);
     DateED->setObjectName("DateED");
     DateED->setInputMask("99/99/9999;_");
-    DateED->setText(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day));
+    DateED->setText(QString::fromStdString(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day)));
     StepED = new QSpinBox(this);
     StepED->setObjectName("StepED");
     StepED->setRange(1, 1200);
@@ -58,7 +59,7 @@ void TTransitsDlg::accept()
     if (!chosen) return QDialog::reject();
     int y = 0, mo = 0, d = 0;
     std::string error;
-    if (!ParseDateText(program.Languages().DateFormatString, DateED->text(), y, mo, d, error))
+    if (!ParseDateText(program.Languages().DateFormatString, DateED->text().toStdString(), y, mo, d, error))
         return void(FieldError(program, this, DateED, 265, QString::fromStdString(error)));
     if (!CityED->Apply(this, 242, chart)) return;
     bodies = chosen;
@@ -77,8 +78,8 @@ TPrevisionsDlg::TPrevisionsDlg(tProgram& p, tChart& c, int& s, int& h, QWidget* 
     DateED = new QLineEdit(this);
     DateED->setObjectName("DateED");
     DateED->setInputMask("99/99/9999;_");
-    DateED->setText(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day));
-    TimeED = new QLineEdit(TimeText(p.Languages().TimeFormat, c.Hour, c.Minute), this);
+    DateED->setText(QString::fromStdString(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day)));
+    TimeED = new QLineEdit(QString::fromStdString(TimeText(p.Languages().TimeFormat, c.Hour, c.Minute)), this);
     TimeED->setObjectName("TimeED");
     StepEd = new QLineEdit(QString("%1.%2").arg(h / 24).arg(h % 24, 2, 10, QChar('0')), this);
     StepEd->setObjectName("StepEd");
@@ -100,9 +101,9 @@ void TPrevisionsDlg::accept()
 {
     std::string error;
     int y = 0, mo = 0, d = 0, h = 0, mi = 0;
-    if (!ParseDateText(program.Languages().DateFormatString, DateED->text(), y, mo, d, error))
+    if (!ParseDateText(program.Languages().DateFormatString, DateED->text().toStdString(), y, mo, d, error))
         return void(FieldError(program, this, DateED, 265, QString::fromStdString(error)));
-    if (!ParseTimeText(TimeED->text(), h, mi, error))
+    if (!ParseTimeText(TimeED->text().toStdString(), h, mi, error))
         return void(FieldError(program, this, TimeED, 266, QString::fromStdString(error)));
     const auto hours = ParseDaysHours(StepEd->text().toStdString(), error);
     if (!hours) return void(FieldError(program, this, StepEd, 278, QString::fromStdString(error)));

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "chart/date_text.h"
 #include "main/city_field.h"
 #include "main/dialog_buttons.h"
 #include "main/help_window.h"
@@ -23,11 +24,11 @@ TDateTimeDlg::TDateTimeDlg(tProgram& p, tChart& c, QWidget* parent, int caption,
     DateED = new QLineEdit(this);
     DateED->setObjectName("DateED");
     DateED->setInputMask("99/99/9999;_");
-    DateED->setText(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day));
+    DateED->setText(QString::fromStdString(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day)));
     TimeED = new QLineEdit(this);
     TimeED->setObjectName("TimeED");
     TimeED->setInputMask(p.Languages().TimeFormat == 0 ? "99:99 AA;_" : "99:99;_");
-    TimeED->setText(TimeText(p.Languages().TimeFormat, c.Hour, c.Minute));
+    TimeED->setText(QString::fromStdString(TimeText(p.Languages().TimeFormat, c.Hour, c.Minute)));
     Form = new QFormLayout;
     Form->addRow(p.Caption(242), CityED);
     Form->addRow(p.Caption(265), DateED);
@@ -47,9 +48,9 @@ void TDateTimeDlg::accept()
 {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
     std::string error;
-    if (!ParseDateText(program.Languages().DateFormatString, DateED->text(), year, month, day, error))
+    if (!ParseDateText(program.Languages().DateFormatString, DateED->text().toStdString(), year, month, day, error))
         return void(Bad(DateED, 265, error));
-    if (!ParseTimeText(TimeED->text(), hour, minute, error)) return void(Bad(TimeED, 266, error));
+    if (!ParseTimeText(TimeED->text().toStdString(), hour, minute, error)) return void(Bad(TimeED, 266, error));
     if (!CityED->Apply(this, 242, chart)) return;
     chart.Year = static_cast<std::uint16_t>(year);
     chart.Month = static_cast<std::uint16_t>(month);

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "chart/chart_input.h"
+#include "chart/date_text.h"
 #include "data/city_file_dlg.h"
 #include "data/clock_time.h"
 #include "engine/angles.h"
@@ -23,64 +24,6 @@
 #include "main/program.h"
 
 namespace quintara {
-
-QString DateText(const std::string& format, int year, int month, int day)
-{
-    const QString y = QString::number(year).rightJustified(4, '0'), m = QString::number(month).rightJustified(2, '0'),
-                  d = QString::number(day).rightJustified(2, '0');
-    return format.rfind("mm", 0) == 0 ? m + "/" + d + "/" + y : d + "/" + m + "/" + y;
-}
-
-bool ParseDateText(const std::string& format, const QString& text, int& year, int& month, int& day,
-                   std::string& error)
-{
-    const QStringList parts = text.trimmed().split('/');
-    if (parts.size() != 3) {
-        error = QString("\"%1\" is not a date like %2").arg(text, QString::fromStdString(format)).toStdString();
-        return false;
-    }
-    const bool monthFirst = format.rfind("mm", 0) == 0;
-    // Built by QString: gcc 12 warns falsely (-Wrestrict) on "literal" + std::string.
-    const std::string iso = QString("%1-%2-%3")
-                                .arg(parts[2].trimmed(), parts[monthFirst ? 0 : 1].trimmed(),
-                                     parts[monthFirst ? 1 : 0].trimmed())
-                                .toStdString();
-    tChartRequest r;
-    if (!ParseDate(iso, r, error)) return false;
-    year = r.year, month = r.month, day = r.day;
-    return true;
-}
-
-QString TimeText(int timeFormat, int hour, int minute)
-{
-    const QString mm = QString::number(minute).rightJustified(2, '0');
-    if (timeFormat == 0)
-        return QString::number(hour % 12 == 0 ? 12 : hour % 12).rightJustified(2, '0') + ":" + mm +
-               (hour < 12 ? " am" : " pm");
-    return QString::number(hour).rightJustified(2, '0') + ":" + mm;
-}
-
-bool ParseTimeText(const QString& text, int& hour, int& minute, std::string& error)
-{
-    QString t = text.trimmed().toLower();
-    int shift = -1;  // none, or 0 (am) / 12 (pm)
-    if (t.endsWith("am") || t.endsWith("pm")) {
-        shift = t.endsWith("pm") ? 12 : 0;
-        t.chop(2);
-        t = t.trimmed();
-    }
-    tChartRequest r;
-    if (!ParseTime(t.toStdString(), r, error)) return false;
-    if (shift >= 0) {
-        if (r.hour < 1 || r.hour > 12) {
-            error = "hour: " + std::to_string(r.hour) + " is outside 1..12 with am/pm";
-            return false;
-        }
-        r.hour = r.hour % 12 + shift;
-    }
-    hour = r.hour, minute = r.minute;
-    return true;
-}
 
 namespace {
 
@@ -137,13 +80,18 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     PlusBtn = Button(this, "PlusBtn", "+");
     LongTEd = Edit(this, "LongTEd", 5);
     LongTEd->setInputMask("99:99;_");
+    // No input mask: a mask would cut a fifth digit of the year silently.
     DateEd = Edit(this, "DateEd", 0);
-    DateEd->setInputMask("99/99/9999;_");
+    DateEd->setPlaceholderText(QString::fromStdString(p.Languages().DateFormatString));
     TimeEd = Edit(this, "TimeEd", 0);
     TimeEd->setInputMask(p.Languages().TimeFormat == 0 ? "99:99 AA;_" : "99:99;_");
     NoTimeBtn = new QCheckBox(p.Caption(15), this);
     NoTimeBtn->setObjectName("NoTimeBtn");
-    AdjustEd = Edit(this, "AdjustEd", 6);
+    AdjustEd = Edit(this, "AdjustEd", 9);
+    AdjustEd->setToolTip("Hours.minutes added to the clock time to give UT (Paris in winter: -1.00), "
+                         "UTC+1 or UTC+01:00, or auto");
+    ZoneUtcLbl = new QLabel(this);
+    ZoneUtcLbl->setObjectName("ZoneUtcLbl");
     OptionsBtn = Button(this, "OptionsBtn", p.Caption(189));
     OptionsBtn->setEnabled(false);  // the options dialog comes with its own window
 
@@ -200,7 +148,8 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     moment->addWidget(NoTimeBtn, 1, 2);
     moment->addWidget(label(267, AdjustEd), 2, 0);
     moment->addWidget(AdjustEd, 2, 1);
-    moment->addWidget(OptionsBtn, 2, 2);
+    moment->addWidget(ZoneUtcLbl, 2, 2);
+    moment->addWidget(OptionsBtn, 3, 2);
 
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
@@ -222,11 +171,12 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     LookupCB->setChecked(true);
     CityEd->setText(QString::fromStdString(c.BirthPlace));
     ShowCoordinates(c.Latitude, c.Longitude);
-    DateEd->setText(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day));
-    TimeEd->setText(TimeText(p.Languages().TimeFormat, c.Hour, c.Minute));
+    DateEd->setText(QString::fromStdString(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day)));
+    TimeEd->setText(QString::fromStdString(TimeText(p.Languages().TimeFormat, c.Hour, c.Minute)));
     NoTimeBtn->setChecked(c.HouseType == kTimeUnknown);
     SetTimeUnknown(c.HouseType == kTimeUnknown);
     AdjustEd->setText(c.Adjust != 0 ? Packed(c.Adjust, 6) : QString("auto"));
+    connect(AdjustEd, &QLineEdit::textChanged, this, &TNewChartDlg::UpdateZoneLabel);
     if (!c.BirthPlace.empty()) {
         const auto found = p.Data().FindLocalities(c.BirthPlace, 1, c.Country);
         if (!found.empty() && found[0].name == c.BirthPlace) {
@@ -236,6 +186,20 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
             PopulEd->setText(QString::number(place->population));
         }
     }
+    // A stored zone that is what the lookup gives for the chart's date and
+    // place counts as looked up: it follows a change of either.
+    if (c.Adjust != 0 && place && c.HouseType != kTimeUnknown) {
+        tChart probe;
+        probe.Assign(c);
+        if (p.Data().FindAdjust(probe) && std::fabs(probe.Adjust - c.Adjust) < 1e-9) ShowZone(c.Adjust, true);
+    }
+    if (zoneBasis.isEmpty()) zoneBasis = ZoneBasis();
+    UpdateZoneLabel();
+    // A zone typed now is typed for what the fields hold now.
+    connect(AdjustEd, &QLineEdit::textEdited, this, [this] {
+        lookedUpZone.clear();
+        zoneBasis = ZoneBasis();
+    });
 
     connect(CityEd, &QLineEdit::textEdited, this, [this](const QString& t) {
         if (LookupCB->isChecked() && !t.trimmed().isEmpty()) LocatePlace(t);
@@ -250,11 +214,38 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     connect(LongEd, &QLineEdit::editingFinished, this, &TNewChartDlg::ShowLongitudeAsTime);
     connect(LongTEd, &QLineEdit::editingFinished, this, &TNewChartDlg::ShowTimeAsLongitude);
     connect(NoTimeBtn, &QCheckBox::toggled, this, &TNewChartDlg::SetTimeUnknown);
-    // Tab order: names and sex, the place, then the moment and the zone.
-    QWidget* order[] = {Name1, FirstName1, Comment1, Ref1, MaleBtn, FemaleBtn, CityEd, CityBtn, LookupCB, LatEd, NSBtn,
-                        LongEd, EWBtn, PlusBtn, LongTEd, DateEd, TimeEd, NoTimeBtn, AdjustEd, OkBtn};
+    // Tab order: names and sex, the moment and the zone, then the place.
+    QWidget* order[] = {Name1, FirstName1, Comment1, Ref1, MaleBtn, FemaleBtn, DateEd, TimeEd, NoTimeBtn, AdjustEd,
+                        CityEd, CityBtn, LookupCB, LatEd, NSBtn, LongEd, EWBtn, PlusBtn, LongTEd, OkBtn};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     Name1->setFocus();
+}
+
+QString TNewChartDlg::ZoneBasis() const
+{
+    return DateEd->text().trimmed() + "|" + TimeEd->text().trimmed() + "|" + (NoTimeBtn->isChecked() ? "1" : "0") + "|" +
+           (LookupCB->isChecked() && place ? QString::number(place->index) : LatEd->text() + LongEd->text()) + "|" +
+           NSBtn->text() + EWBtn->text();
+}
+
+void TNewChartDlg::ShowZone(double adjust, bool lookedUp)
+{
+    AdjustEd->setText(Packed(adjust, 6));
+    lookedUpZone = lookedUp ? AdjustEd->text() : QString();
+    zoneBasis = ZoneBasis();
+    UpdateZoneLabel();
+}
+
+void TNewChartDlg::UpdateZoneLabel()
+{
+    const QString text = AdjustEd->text().trimmed();
+    if (text.compare("auto", Qt::CaseInsensitive) == 0) return ZoneUtcLbl->setText("(looked up)");
+    std::string error;
+    const auto v = ParseZoneText(text.toStdString(), error);
+    if (!v) return ZoneUtcLbl->setText(QString());
+    QString label = QString::fromStdString(UtcText(*v));
+    if (!lookedUpZone.isEmpty() && AdjustEd->text() == lookedUpZone) label += ", looked up";
+    ZoneUtcLbl->setText(label);
 }
 
 void TNewChartDlg::LocatePlace(const QString& text)
@@ -308,13 +299,13 @@ void TNewChartDlg::ShowTimeAsLongitude()
 {
     int hour = 0, minute = 0;
     std::string error;
-    if (!ParseTimeText(LongTEd->text(), hour, minute, error)) return;
+    if (!ParseTimeText(LongTEd->text().toStdString(), hour, minute, error)) return;
     LongEd->setText(Packed(TimeAsLongitude(hour, minute), 6));
 }
 
 void TNewChartDlg::SetTimeUnknown(bool unknown)
 {
-    if (unknown) TimeEd->setText(TimeText(program.Languages().TimeFormat, 12, 0));
+    if (unknown) TimeEd->setText(QString::fromStdString(TimeText(program.Languages().TimeFormat, 12, 0)));
     TimeEd->setEnabled(!unknown);
 }
 
@@ -346,9 +337,9 @@ bool TNewChartDlg::Done()
     // Everything is read and checked before the chart changes.
     std::string error;
     int year = 0, month = 0, day = 0, hour = 12, minute = 0;
-    if (!ParseDateText(program.Languages().DateFormatString, DateEd->text(), year, month, day, error))
+    if (!ParseDateText(program.Languages().DateFormatString, DateEd->text().toStdString(), year, month, day, error))
         return Bad(DateEd, 265, error);
-    if (!NoTimeBtn->isChecked() && !ParseTimeText(TimeEd->text(), hour, minute, error))
+    if (!NoTimeBtn->isChecked() && !ParseTimeText(TimeEd->text().toStdString(), hour, minute, error))
         return Bad(TimeEd, 266, error);
     const bool lookup = LookupCB->isChecked() && place;
     double latitude = 0, longitude = 0;
@@ -360,14 +351,27 @@ bool TNewChartDlg::Done()
         latitude = north ? std::fabs(*lat) : -std::fabs(*lat);
         longitude = west ? std::fabs(*lon) : -std::fabs(*lon);
     }
-    const bool autoZone = AdjustEd->text().trimmed().compare("auto", Qt::CaseInsensitive) == 0;
+    bool autoZone = AdjustEd->text().trimmed().compare("auto", Qt::CaseInsensitive) == 0;
     double adjust = 0;
     if (!autoZone) {
-        const auto v = ParseDegMin(AdjustEd->text().toStdString(), error);
-        if (!v || std::fabs(DegMinToDecimal(*v)) > 24)
-            return Bad(AdjustEd, 267, v ? "within -24.00 and 24.00 (hours.minutes added to the clock time to give UT)"
-                                        : error + " (hours.minutes, or auto)");
+        const auto v = ParseZoneText(AdjustEd->text().toStdString(), error);
+        if (!v) return Bad(AdjustEd, 267, error + ", or auto");
         adjust = *v;
+        const bool basisChanged = !zoneBasis.isEmpty() && ZoneBasis() != zoneBasis;
+        if (basisChanged && !lookedUpZone.isEmpty() && AdjustEd->text() == lookedUpZone) {
+            // Found for another date, time or place: found again.
+            autoZone = true;
+        } else if (basisChanged) {
+            const QString question =
+                QString("The zone %1 (%2) was typed for another date, time or place.\n\nYes: keep %1.\n"
+                        "No: look the zone up for the new date, time and place.")
+                    .arg(AdjustEd->text().trimmed(), QString::fromStdString(UtcText(adjust)));
+            if (program.Messenger().Ask(this, tMessenger::kQuestion, windowTitle(), question, tMessenger::kYesNo) ==
+                tMessenger::kAnswerNo)
+                autoZone = true;
+            else
+                zoneBasis = ZoneBasis();
+        }
     }
 
     // A scratch chart takes the new data; the caller's chart only on success.
@@ -400,10 +404,15 @@ bool TNewChartDlg::Done()
         const bool sure = program.Data().FindAdjust(next);
         const tClockTime clock = NoTimeBtn->isChecked() ? tClockTime{} : CheckClockTime(program.Data(), next);
         QString doubt;
-        if (!sure) doubt = program.Caption(269);
+        if (!sure)
+            doubt = program.Caption(269) + QString(": %1 (%2) assumed%3.")
+                                               .arg(Packed(next.Adjust, 6).trimmed(),
+                                                    QString::fromStdString(UtcText(next.Adjust)),
+                                                    lookup ? QString(" from the zone tables of the place")
+                                                           : QString(" from the longitude and the country"));
         if (clock.kind != tClockTime::kNormal) {
             if (!doubt.isEmpty()) doubt += "\n";
-            doubt += TimeText(program.Languages().TimeFormat, hour, minute) +
+            doubt += QString::fromStdString(TimeText(program.Languages().TimeFormat, hour, minute)) +
                      (clock.kind == tClockTime::kSkipped ? ": the clocks skipped this time that day"
                                                          : ": this time occurred twice that day") +
                      QString(" (%1 before the change, %2 after it)")
@@ -412,7 +421,7 @@ bool TNewChartDlg::Done()
         if (!doubt.isEmpty()) {
             // The found value stays in the field: a second OK accepts it.
             program.Messenger().Tell(this, tMessenger::kWarning, windowTitle(), doubt);
-            AdjustEd->setText(Packed(next.Adjust, 6));
+            ShowZone(next.Adjust, true);
             AdjustEd->setFocus();
             AdjustEd->selectAll();
             return false;

@@ -42,9 +42,15 @@ public:
     QCheckBox *LookupCB, *NoTimeBtn;
     QPushButton *CityBtn, *NSBtn, *EWBtn, *PlusBtn, *OptionsBtn, *OkBtn;
     QLabel *CountryDBLbl, *CityDBLbl, *PopulEd;
+    QLabel* ZoneUtcLbl;  // the zone as clocks name it, and whether it was looked up
 
 private:
     bool Done();
+    // What the zone in the field was found or typed for: a change of any
+    // of them makes a looked-up zone stale.
+    QString ZoneBasis() const;
+    void ShowZone(double adjust, bool lookedUp);
+    void UpdateZoneLabel();
     // Packed d.mm, north and west positive, into the fields and buttons.
     void ShowCoordinates(double latitude, double longitude);
     // A field that does not parse: the message names it, focus goes there.
@@ -54,13 +60,9 @@ private:
     tChart& chart;
     std::optional<tLocality> place;  // the located row
     bool north = true, west = true;
+    // The field's text as the lookup put it there (empty: typed or auto),
+    // and the date, time and place it was found for.
+    QString lookedUpZone, zoneBasis;
 };
-
-// The short date format of the national settings applied to a date, and
-// back; false with error when the text is no date.
-QString DateText(const std::string& format, int year, int month, int day);
-bool ParseDateText(const std::string& format, const QString& text, int& year, int& month, int& day, std::string& error);
-QString TimeText(int timeFormat, int hour, int minute);
-bool ParseTimeText(const QString& text, int& hour, int& minute, std::string& error);
 
 }  // namespace quintara

@@ -299,7 +299,10 @@ private slots:
         QCOMPARE(d.AdjustEd->text(), QString("auto"));
         QTest::mouseClick(d.OkBtn, Qt::LeftButton);
         QCOMPARE(d.result(), int(QDialog::Rejected));  // still open
-        QCOMPARE(messenger.asked.back().text, QString("Time zone not sure"));
+        // It says what it assumed, in the form clocks use too.
+        QVERIFY2(messenger.asked.back().text.startsWith("Time zone not sure") &&
+                     messenger.asked.back().text.contains("UTC+03:00"),
+                 qPrintable(messenger.asked.back().text));
         QCOMPARE(d.AdjustEd->text().trimmed(), QString("-3.00"));  // round(-40.00 / 15)
         QCOMPARE(QApplication::focusWidget() == d.AdjustEd || !d.isVisible(), true);
         QTest::mouseClick(d.OkBtn, Qt::LeftButton);
@@ -353,12 +356,91 @@ private slots:
         d.DateEd->setText("31/02/1990");
         QTest::mouseClick(d.OkBtn, Qt::LeftButton);
         QCOMPARE(d.result(), int(QDialog::Rejected));
-        QVERIFY(messenger.asked.back().text.startsWith("Date: day: 31"));
+        QVERIFY2(messenger.asked.back().text.startsWith("Date: \"31/02/1990\": day 31 is outside 1..28"),
+                 qPrintable(messenger.asked.back().text));
         QCOMPARE(int(c.Day), 17);  // the chart is untouched
+        // A fifth digit of the year is refused, not cut; an empty date is
+        // asked for in the user's format.
+        for (const char* typed : {"01/01/99999", ""}) {
+            d.DateEd->setText(typed);
+            QTest::mouseClick(d.OkBtn, Qt::LeftButton);
+            QCOMPARE(d.result(), int(QDialog::Rejected));
+            const QString text = messenger.asked.back().text;
+            QVERIFY2(text.startsWith("Date: ") && text.contains("dd/mm/yyyy") && !text.contains("YYYY-MM-DD"),
+                     qPrintable(text));
+        }
+        QVERIFY(messenger.asked.back().text.contains("empty"));
         d.DateEd->setText("17/05/1990");
         d.AdjustEd->setText("zone");
         QTest::mouseClick(d.OkBtn, Qt::LeftButton);
         QVERIFY(messenger.asked.back().text.startsWith("Zone: "));
+        // The zone as clocks name it is accepted and kept in the chart's sign.
+        d.AdjustEd->setText("UTC+02:00");
+        QCOMPARE(d.ZoneUtcLbl->text(), QString("UTC+02:00"));
+        QTest::mouseClick(d.OkBtn, Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(c.Adjust, -2.00);
+    }
+
+    // A zone the lookup found follows a change of date; one typed is kept
+    // only when the user says so.
+    void aLookedUpZoneFollowsTheDate()
+    {
+        tChart c;
+        Birth(c);
+        c.Adjust = 0;
+        c.Year = 1800, c.Month = 1, c.Day = 1;
+        TNewChartDlg d(*program, c);
+        d.LocatePlace("Paris");
+        QTest::mouseClick(d.OkBtn, Qt::LeftButton);  // not sure in 1800: shown
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QCOMPARE(d.AdjustEd->text().trimmed(), QString("-0.09"));
+        QVERIFY(d.ZoneUtcLbl->text().contains("looked up"));
+        d.DateEd->setText("01/06/1950");
+        QTest::mouseClick(d.OkBtn, Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(c.Adjust, -1.00);
+
+        // Modify: the stored zone is the looked-up one, so a summer date follows.
+        tChart m;
+        Birth(m);
+        m.Year = 1975, m.Month = 1, m.Day = 10, m.Adjust = -1.00;
+        m.Country = c.Country, m.State = c.State, m.BirthPlace = c.BirthPlace;
+        TNewChartDlg modify(*program, m);
+        modify.DateEd->setText("01/07/1980");
+        QTest::mouseClick(modify.OkBtn, Qt::LeftButton);
+        QCOMPARE(m.Adjust, -2.00);
+
+        // A typed zone: the user is asked; No looks it up.
+        tChart t;
+        Birth(t);
+        t.Country = c.Country, t.State = c.State, t.BirthPlace = c.BirthPlace;
+        TNewChartDlg typed(*program, t);
+        typed.AdjustEd->setText("-3.00");
+        QTest::mouseClick(typed.OkBtn, Qt::LeftButton);  // typed for this date: kept without a question
+        QCOMPARE(t.Adjust, -3.00);
+        TNewChartDlg again(*program, t);
+        again.DateEd->setText("10/01/1975");
+        messenger.asked.clear();
+        messenger.answers = {tMessenger::kAnswerNo};
+        QTest::mouseClick(again.OkBtn, Qt::LeftButton);
+        QCOMPARE(messenger.asked.size(), std::size_t{1});
+        QVERIFY(messenger.asked[0].text.contains("Yes: keep -3.00"));
+        QCOMPARE(t.Adjust, -1.00);
+    }
+
+    void newChartTabOrderFollowsTheForm()
+    {
+        tChart c;
+        TNewChartDlg d(*program, Birth(c));
+        QWidget* expected[] = {d.Name1, d.FirstName1, d.Comment1, d.Ref1, d.MaleBtn, d.FemaleBtn,
+                               d.DateEd, d.TimeEd, d.NoTimeBtn, d.AdjustEd, d.CityEd};
+        QWidget* w = d.Name1;
+        for (std::size_t i = 1; i < std::size(expected); ++i) {
+            w = w->nextInFocusChain();
+            while (w && !(w->focusPolicy() & Qt::TabFocus)) w = w->nextInFocusChain();
+            QCOMPARE(w, expected[i]);
+        }
     }
 
     void unknownPlaceBeepsAndOpensThePicker()

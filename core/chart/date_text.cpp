@@ -1,0 +1,162 @@
+#include "chart/date_text.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "chart/chart_input.h"
+#include "engine/angles.h"
+
+namespace quintara {
+
+namespace {
+
+std::string Trim(const std::string& s)
+{
+    const auto b = s.find_first_not_of(" \t");
+    if (b == std::string::npos) return {};
+    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+}
+
+std::string Lower(std::string s)
+{
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+bool Digits(const std::string& s)
+{
+    if (s.empty()) return false;
+    for (char c : s)
+        if (!std::isdigit(static_cast<unsigned char>(c))) return false;
+    return true;
+}
+
+bool MonthFirst(const std::string& format) { return format.rfind("mm", 0) == 0; }
+
+}  // namespace
+
+std::string DateText(const std::string& format, int year, int month, int day)
+{
+    char text[32];
+    if (MonthFirst(format)) std::snprintf(text, sizeof text, "%02d/%02d/%04d", month, day, year);
+    else std::snprintf(text, sizeof text, "%02d/%02d/%04d", day, month, year);
+    return text;
+}
+
+bool ParseDateText(const std::string& format, const std::string& typed, int& year, int& month, int& day,
+                   std::string& error)
+{
+    const std::string text = Trim(typed);
+    const std::string like = " (a date like " + format + ", years " + std::to_string(kFirstTypedYear) + " to " +
+                             std::to_string(kLastTypedYear) + ")";
+    if (text.empty()) {
+        error = "empty; type a date like " + format;
+        return false;
+    }
+    std::vector<std::string> parts{""};
+    for (char c : text) {
+        if (c == '/') parts.emplace_back();
+        else parts.back() += c;
+    }
+    for (std::string& p : parts) p = Trim(p);
+    if (parts.size() != 3 || !Digits(parts[0]) || !Digits(parts[1]) || !Digits(parts[2]) || parts[0].size() > 2 ||
+        parts[1].size() > 2) {
+        error = "\"" + text + "\" is not a date" + like;
+        return false;
+    }
+    const bool monthFirst = MonthFirst(format);
+    const int d = std::stoi(parts[monthFirst ? 1 : 0]), m = std::stoi(parts[monthFirst ? 0 : 1]);
+    if (parts[2].size() > 5 || std::stoi(parts[2]) < kFirstTypedYear || std::stoi(parts[2]) > kLastTypedYear) {
+        error = "\"" + text + "\": the year is outside " + std::to_string(kFirstTypedYear) + ".." +
+                std::to_string(kLastTypedYear) + like;
+        return false;
+    }
+    const int y = std::stoi(parts[2]);
+    if (m < 1 || m > 12) {
+        error = "\"" + text + "\": month " + std::to_string(m) + " is outside 1..12" + like;
+        return false;
+    }
+    const int days = DaysInMonth(y, m);
+    if (d < 1 || d > days) {
+        error = "\"" + text + "\": day " + std::to_string(d) + " is outside 1.." + std::to_string(days) +
+                " for that month" + like;
+        return false;
+    }
+    year = y, month = m, day = d;
+    return true;
+}
+
+std::string TimeText(int timeFormat, int hour, int minute)
+{
+    char text[32];
+    if (timeFormat == 0)
+        std::snprintf(text, sizeof text, "%02d:%02d %s", hour % 12 == 0 ? 12 : hour % 12, minute, hour < 12 ? "am" : "pm");
+    else
+        std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
+    return text;
+}
+
+bool ParseTimeText(const std::string& typed, int& hour, int& minute, std::string& error)
+{
+    std::string t = Lower(Trim(typed));
+    int shift = -1;  // none, or 0 (am) / 12 (pm)
+    if (t.size() >= 2 && (t.compare(t.size() - 2, 2, "am") == 0 || t.compare(t.size() - 2, 2, "pm") == 0)) {
+        shift = t[t.size() - 2] == 'p' ? 12 : 0;
+        t = Trim(t.substr(0, t.size() - 2));
+    }
+    tChartRequest r;
+    if (!ParseTime(t, r, error)) return false;
+    if (shift >= 0) {
+        if (r.hour < 1 || r.hour > 12) {
+            error = "hour: " + std::to_string(r.hour) + " is outside 1..12 with am/pm";
+            return false;
+        }
+        r.hour = r.hour % 12 + shift;
+    }
+    hour = r.hour, minute = r.minute;
+    return true;
+}
+
+std::optional<double> ParseZoneText(const std::string& typed, std::string& error)
+{
+    const std::string text = Trim(typed);
+    const std::string accepted = " (hours.minutes added to the clock time to give UT, as -1.00 for Paris in winter, "
+                                 "or UTC+1, UTC+01:00)";
+    const std::string lower = Lower(text);
+    if (lower.rfind("utc", 0) == 0 || lower.rfind("gmt", 0) == 0) {
+        const std::string rest = Trim(text.substr(3));
+        if (rest.empty()) return 0.0;
+        const int sign = rest[0] == '-' ? -1 : rest[0] == '+' ? 1 : 0;
+        const std::string hm = sign ? Trim(rest.substr(1)) : "";
+        const auto colon = hm.find(':');
+        const std::string h = hm.substr(0, colon), m = colon == std::string::npos ? "0" : hm.substr(colon + 1);
+        if (!sign || !Digits(h) || !Digits(m) || h.size() > 2 || m.size() > 2 || std::stoi(h) > 24 ||
+            std::stoi(m) > 59 || std::stoi(h) * 60 + std::stoi(m) > 24 * 60) {
+            error = "\"" + text + "\" is not a zone" + accepted;
+            return std::nullopt;
+        }
+        // UTC+h is h hours ahead of UT: the chart adds -h to clock time.
+        return -sign * (std::stoi(h) + std::stoi(m) / 100.0);
+    }
+    std::string why;
+    const auto v = ParseDegMin(text, why);
+    if (!v || std::fabs(DegMinToDecimal(*v)) > 24) {
+        error = "\"" + text + "\" is not a zone" + accepted;
+        return std::nullopt;
+    }
+    return *v;
+}
+
+std::string UtcText(double adjust)
+{
+    const long minutes = std::lround(-DegMinToDecimal(adjust) * 60);
+    if (minutes == 0) return "UTC";
+    char text[32];
+    std::snprintf(text, sizeof text, "UTC%c%02ld:%02ld", minutes < 0 ? '-' : '+', std::labs(minutes) / 60,
+                  std::labs(minutes) % 60);
+    return text;
+}
+
+}  // namespace quintara
