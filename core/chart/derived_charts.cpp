@@ -4,6 +4,7 @@
 
 #include "chart/date_time.h"
 #include "engine/angles.h"
+#include "engine/houses.h"
 
 namespace quintara {
 
@@ -24,6 +25,17 @@ void ProgressChart(const tChart& natal, tChart& chosen)
     NormalizeDateTime(t);
     SetChartDateTime(chosen, t);
     CalcChart(chosen);
+    // Cast for the sky of the progressed moment, the angles would turn a
+    // whole day per year. The Midheaven moves by the solar arc instead;
+    // the Ascendant and the other cusps follow from it at the birth place.
+    const double arc = chosen.BodyPosition(1) - natal.BodyPosition(1);
+    chosen.SiderealT = RamcOfMidheaven(Normalize360(MidheavenOf(natal.SiderealT) + arc));
+    chosen.Latitude = natal.Latitude;
+    CalcHouses(chosen);
+    if (chosen.Zodiac != 0)
+        for (int n = kAscendant; n <= kLastCusp; ++n)
+            if (const tPlanet* b = chosen.FindBody(n))
+                chosen.SetBodyLongitude(n, Normalize360(b->GetPosition() - chosen.Ayanamsa));
     chosen.ChartType = kProgressedChart;
 }
 

@@ -180,6 +180,15 @@ double AscendantAt(double ra, double pole)
     return lambda;
 }
 
+double MidheavenOf(double ramc) { return Normalize360(FixedMidheaven(ramc)); }
+
+double RamcOfMidheaven(double mcDeg)
+{
+    const double mc = mcDeg * kDegToRad;
+    const double ramc = std::atan2(std::sin(mc) * kFixedCosEps, std::cos(mc));
+    return ramc < 0 ? ramc + 2 * kPi : ramc;
+}
+
 void CalcHouses(tChart& chart)
 {
     const double ramc = chart.SiderealT;

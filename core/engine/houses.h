@@ -28,6 +28,11 @@ inline constexpr double kPolarLatitude = 66.0;
 // obliquity 23.45 deg.
 double AscendantAt(double ra, double pole);
 
+// The Midheaven (degrees [0, 360)) of a right ascension of the meridian
+// (radians), and back; fixed obliquity 23.45 deg, as the cusps use.
+double MidheavenOf(double ramc);
+double RamcOfMidheaven(double mcDeg);
+
 // Sets cusps 1..12 of the chart. May set HouseType to 3 (see kPolarLatitude).
 // Any code other than 1..8 runs Placidus.
 void CalcHouses(tChart& chart);

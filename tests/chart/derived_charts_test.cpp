@@ -2,6 +2,10 @@
 
 #include "support/birth.h"
 #include "chart/derived_charts.h"
+#include "engine/angles.h"
+#include "engine/houses.h"
+
+#include <cmath>
 
 namespace quintara {
 namespace {
@@ -23,6 +27,32 @@ TEST(ProgressChart, OneDayPerYearCarriedThroughTheCalendar)
     ProgressChart(natal, chosen);
     EXPECT_EQ(chosen.Day, 19);
     EXPECT_EQ(chosen.Hour, 22);
+}
+
+// The progressed Midheaven moves by the solar arc, about a degree a year,
+// never through the zodiac; the Ascendant follows it at the birth latitude.
+TEST(ProgressChart, AnglesMoveByTheSolarArc)
+{
+    tChart natal;
+    Birth(natal, 1962, 2, 4, 8);
+    const double natalMc = natal.BodyPosition(kMidheaven);
+    double lastMc = -1, lastAsc = -1;
+    for (int month : {6, 9, 12}) {
+        tChart chosen;
+        Birth(chosen, 2026, month, 8, 0);
+        ProgressChart(natal, chosen);
+        const double arc = Normalize360(chosen.BodyPosition(1) - natal.BodyPosition(1));
+        // Within the difference of the house formulas' obliquities (0.15').
+        EXPECT_NEAR(Normalize360(chosen.BodyPosition(kMidheaven) - natalMc), arc, 0.005) << month;
+        EXPECT_GT(arc, 60);  // 64 years
+        EXPECT_LT(arc, 70);
+        if (lastMc >= 0) {
+            EXPECT_LT(std::fabs(chosen.BodyPosition(kMidheaven) - lastMc), 0.5) << month;
+            EXPECT_LT(std::fabs(chosen.BodyPosition(kAscendant) - lastAsc), 1.0) << month;
+        }
+        lastMc = chosen.BodyPosition(kMidheaven);
+        lastAsc = chosen.BodyPosition(kAscendant);
+    }
 }
 
 TEST(MidpointChart, ShorterArcAndNeverThreeSixty)
