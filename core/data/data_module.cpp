@@ -230,6 +230,14 @@ std::string TData1::GetCountryName(int code, int language)
     return q.Step() ? ValidUtf8(q.Text(0)) : std::string();
 }
 
+std::string TData1::GetStateName(int country, int state)
+{
+    if (state == 0) return {};
+    tStatement q = ReferenceDatabase(states, kStateFile).Prepare("SELECT STATE FROM State WHERE COUNTRY = ?1 AND CODE = ?2 LIMIT 1");
+    q.Bind(1, std::int64_t{country}).Bind(2, std::int64_t{state});
+    return q.Step() ? ValidUtf8(q.Text(0)) : std::string();
+}
+
 std::string TData1::LoadChartText()
 {
     tTable& t = ChartTable();

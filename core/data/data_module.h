@@ -99,6 +99,8 @@ public:
     // Name of a country in a language: that language, else 0, else 1, else
     // any row of the code; "" for a code the table does not hold.
     std::string GetCountryName(int code, int language);
+    // Name of a state of a country; "" for state 0 or one the table lacks.
+    std::string GetStateName(int country, int state);
 
     void ReadChart(tChart& chart) { quintara::ReadChart(ChartTable(), chart); }
     void WriteChart(const tChart& chart) { quintara::WriteChart(ChartTable(), chart); }

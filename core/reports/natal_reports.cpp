@@ -45,7 +45,10 @@ void WriteHeader(tReportText& text, tChart& c, const tReportContext& ctx)
     text.AddLine(c.Name + " " + c.FirstName + " " + c.Comment + "  " + ctx.Caption(51) + " " +
                  ctx.Caption(c.Sex ? 36 : 37));
     const std::string country = ctx.CountryName ? ctx.CountryName(c.Country) : std::string();
-    text.AddLine(c.BirthPlace + " " + std::to_string(c.State) + " " + country + " " + ctx.LongDateTime(c) + "  " +
+    // The state by its name, never its code; a name the place already says is not repeated.
+    std::string state = ctx.StateName ? ctx.StateName(c.Country, c.State) : std::string();
+    if (state == c.BirthPlace || state == c.BirthPlace + " region") state.clear();
+    text.AddLine(c.BirthPlace + " " + (state.empty() ? "" : state + " ") + country + " " + ctx.LongDateTime(c) + "  " +
                  ctx.Caption(52) + " " + Fixed(c.JulianDay, 10, 2));
     text.AddLine(ctx.Caption(53) + Fixed(c.Adjust, 6, 2) + "  " + ctx.Caption(57) + " " +
                  Fixed(HoursDegMin(2, c.SiderealT), 6, 2) + "  " + ctx.Caption(54) + " " + Fixed(c.Latitude, 6, 2) +
@@ -110,7 +113,7 @@ void WriteFullList(tReportText& text, const tChart& c, const tReportContext& ctx
         // A longitude that rounds up to 360.00 reads 0.00.
         const double lon = RoundDegMinCarry(2, c.BodyPosition(n)) >= 360 ? 0.0 : c.BodyPosition(n);
         std::string line = Whole(n, 2) + "\t" + BodyColumns(c, n, ctx) + DegMin(lon, 6) + "\t";
-        line += p >= 3 && p <= 10 ? DegMin(c.BodyAt(p)->Latitude, 6) + "\t" : "\t";
+        line += p >= 2 && p <= 10 ? DegMin(c.BodyAt(p)->Latitude, 6) + "\t" : "\t";
         if ((p <= 12 || p >= 25) && HasHouses(c)) {
             const int house = HouseOf(c, n, ctx.HouseRule);
             if (house >= 1) line += ctx.BodyName(12 + house) + "\t" + std::to_string(house);
@@ -127,7 +130,7 @@ void WriteAspectLines(tReportText& text, const tAspectsCollection& aspects, cons
     for (const tAspect& a : aspects.Items()) {
         const std::string first = ctx.BodyName(a.Body1);
         text.AddLine((twoCharts ? FirstChars(first, 13) : first) + "\t" + ctx.AspectName(a.Aspect) + "\t" +
-                     FirstChars(ctx.BodyName(a.Body2), 13) + "\t" + DegMin(a.Orb, 5) + "\t" + Fixed(a.Score, 4, 0));
+                     FirstChars(ctx.BodyName(a.Body2), 13) + "\t" + DegMin(a.Orb, 5) + "\t" + Whole(RoundScore(a.Score), 4));
         const long long s = RoundScore(a.Score);
         (s >= 0 ? positive : negative) += s;
     }

@@ -67,9 +67,16 @@ tReportContext MakeReportContext(const TMainOptions& o, TLanguages& lang, std::f
 {
     tReportContext ctx;
     ctx.Lang = &lang;
-    ctx.CountryName = [data = std::move(data), &lang](int code) {
+    ctx.CountryName = [data, &lang](int code) {
         try {
             return data().GetCountryName(code, lang.CurrentLanguage);
+        } catch (const std::exception&) {
+            return std::string();
+        }
+    };
+    ctx.StateName = [data](int country, int state) {
+        try {
+            return data().GetStateName(country, state);
         } catch (const std::exception&) {
             return std::string();
         }

@@ -19,6 +19,8 @@ struct tReportContext {
     TLanguages* Lang = nullptr;  // captions, body names, date and time formats; not owned
     // Country name in the current language; empty function: no names.
     std::function<std::string(int country)> CountryName;
+    // State name of a country; empty function or "": none shown.
+    std::function<std::string(int country, int state)> StateName;
     tHouseRule HouseRule;
     tAspectRules AspectRules;
 

@@ -16,6 +16,9 @@ struct tReportFixture : test::tReportFixture {
     tReportFixture()
     {
         ctx.CountryName = [](int code) { return code == 33 ? std::string("France") : std::string(); };
+        ctx.StateName = [](int country, int state) {
+            return country == 33 && state == 11 ? std::string("Île-de-France") : std::string();
+        };
     }
 };
 
@@ -31,10 +34,15 @@ TEST(NatalReports, HeaderNamesEmptyChartsByTheirMomentAndWritesLongDates)
     const auto lines = f.Lines();
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "01/03/1850 08:15   Sex M");
-    EXPECT_EQ(lines[1].rfind("Paris 0 France Friday 1 March 1850 08:15  Julian day ", 0), 0u) << lines[1];
+    // No state: nothing between place and country, never its code.
+    EXPECT_EQ(lines[1].rfind("Paris France Friday 1 March 1850 08:15  Julian day ", 0), 0u) << lines[1];
     EXPECT_EQ(lines[2].rfind("Adjust  0.00  ST ", 0), 0u) << lines[2];
     EXPECT_NE(lines[2].find("Lat  48.52  Long  -2.20"), std::string::npos) << lines[2];
     EXPECT_EQ(lines[3], "");
+    tReportFixture g;
+    c.State = 11;
+    WriteHeader(g.text, c, g.ctx);
+    EXPECT_EQ(g.Lines()[1].rfind("Paris Île-de-France France Friday", 0), 0u) << g.Lines()[1];
 }
 
 TEST(NatalReports, ListPairsBodiesWithCuspsUnlessTheTimeIsUnknown)
@@ -76,6 +84,11 @@ TEST(NatalReports, FullListMarksTheHouseSystemAndBlocks)
     EXPECT_EQ(lines[asc - 3], "");  // after body 12
     EXPECT_EQ(lines[asc - 4].rfind("12\t", 0), 0u);
     for (const std::string& l : lines) EXPECT_NE(l.rfind("37\t", 0), 0u);  // dominants are not listed
+    // The Moon has its latitude, as Mercury to Pluto have.
+    std::string moon;
+    for (const std::string& l : lines)
+        if (l.rfind(" 2\t", 0) == 0) moon = l;
+    EXPECT_NE(moon.find(DegMin(c.BodyAt(2)->Latitude, 6)), std::string::npos) << moon;
     c.HouseType = 255;
     CalcChart(c);
     tReportFixture g;
@@ -92,6 +105,7 @@ TEST(NatalReports, AspectTotalsSumRoundedScoresWithZeroPositive)
     const auto lines = f.Lines();
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], "Sun\tConjunction\tMoon\t 0.30\t   2");
+    EXPECT_EQ(lines[1].substr(lines[1].size() - 5), "\t   0");  // -0.4 prints 0, never -0
     // 2.5 -> 2, -0.4 -> 0 (positive), -3.5 -> -4, 0 -> 0 (positive).
     EXPECT_EQ(lines[4], "\t      2\t     -4\t     -2");
 }
