@@ -156,7 +156,7 @@ bool tReportRun::Build(const std::string& kind)
         Today(today);
         const auto matches = CompareToFile(session.Data(), first, second, r, {today.Year, today.Month, today.Day}, aspects);
         WriteHeader(text, first, ctx);
-        WriteCompareFileTable(text, matches);
+        WriteCompareFileTable(text, matches, ctx);
     } else if (kind == "sun-return" || kind == "moon-return" || kind == "progression") {
         if (kind == "sun-return") {
             tChart today;  // without a year, this year's return, as the dialog presets

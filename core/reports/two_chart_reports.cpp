@@ -94,6 +94,13 @@ std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tCha
             return {};
         }
         data.ReadChart(scratch);
+        // The chart is no match for itself: its own row, or the same birth unsaved.
+        if ((first.Index >= 0 && scratch.Index == first.Index) ||
+            (scratch.Name == first.Name && scratch.FirstName == first.FirstName && scratch.Year == first.Year &&
+             scratch.Month == first.Month && scratch.Day == first.Day && scratch.Hour == first.Hour &&
+             scratch.Minute == first.Minute && scratch.Latitude == first.Latitude &&
+             scratch.Longitude == first.Longitude))
+            continue;
         scratch.HouseType = first.HouseType;
         CalcChart(scratch);
         aspects.Clear();
@@ -127,10 +134,12 @@ tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int
     return events;
 }
 
-void WriteCompareFileTable(tReportText& text, const std::vector<tCompareMatch>& matches)
+void WriteCompareFileTable(tReportText& text, const std::vector<tCompareMatch>& matches, const tReportContext& ctx)
 {
     text.AddLine(" ");
-    text.SetTabs({16, 6, 6, 6});
+    text.SetTabs({16, 12, 12, 12});
+    text.AddLine(ctx.Caption(261) + " " + ctx.Caption(262) + "\t" + ctx.Caption(312) + "\t" + ctx.Caption(313) + "\t" +
+                 ctx.Caption(314));
     for (const tCompareMatch& m : matches)
         text.AddLine(m.Name + " " + m.FirstName + "\t" + Whole(m.Positive, 4) + "\t" + Whole(m.Negative, 4) + "\t" +
                      Whole(m.Positive + m.Negative, 4));

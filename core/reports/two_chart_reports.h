@@ -72,7 +72,8 @@ std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tCha
                                          tAspectsCollection& aspects,
                                          const tProgress& progress = {},
                                          bool* cancelled = nullptr);
-void WriteCompareFileTable(tReportText& text, const std::vector<tCompareMatch>& matches);
+// A heading line of captions, then a line per match.
+void WriteCompareFileTable(tReportText& text, const std::vector<tCompareMatch>& matches, const tReportContext& ctx);
 
 // The header of a derived chart (return, progression, midpoints) and its
 // natal aspects without the heading line.

@@ -381,7 +381,7 @@ TCompareFileWindow::TCompareFileWindow(tProgram& p, const tChart& first, std::ve
     Build();
 }
 
-void TCompareFileWindow::InsText() { Write([&](tReportText& t) { WriteCompareFileTable(t, matches); }); }
+void TCompareFileWindow::InsText() { Write([&](tReportText& t) { WriteCompareFileTable(t, matches, ctx); }); }
 
 bool TCompareFileWindow::ChooseSecond()
 {

@@ -79,6 +79,13 @@ TEST(TwoChartReports, CompareToFileKeepsAgeAndSexAndStopsAtTheTwentySecondMatch)
     for (const auto& m : matches) EXPECT_NE(m.Name, "Old");
     EXPECT_EQ(data.ChartTable().RecordCount(), 41);  // the filter is gone
 
+    // A stored chart is not its own match: N0 compared with the file.
+    data.ChartTable().First();
+    tChart self(&f.o.BirthSet);
+    data.ReadChart(self);
+    CalcChart(self);
+    for (const auto& m : CompareToFile(data, self, scratch, everyone, today, aspects)) EXPECT_NE(m.Index, self.Index);
+
     tCompareFileRequest men = everyone;
     men.Sex = 0;
     matches = CompareToFile(data, first, scratch, men, today, aspects);
@@ -88,11 +95,12 @@ TEST(TwoChartReports, CompareToFileKeepsAgeAndSexAndStopsAtTheTwentySecondMatch)
     tCompareFileRequest none = everyone;
     none.PositiveMinimum = 1 << 30;
     EXPECT_TRUE(CompareToFile(data, first, scratch, none, today, aspects).empty());
-    WriteCompareFileTable(f.text, matches);
+    WriteCompareFileTable(f.text, matches, f.ctx);
     std::string expected = "N1 \t";
     expected += Whole(matches[0].Positive, 4) + "\t" + Whole(matches[0].Negative, 4) + "\t" +
                 Whole(matches[0].Positive + matches[0].Negative, 4);
-    EXPECT_EQ(f.text.Paragraphs()[1].Text(), expected);
+    EXPECT_EQ(f.text.Paragraphs()[1].Text(), "Name Firstname\tPositive points\tNegative points\tTotal points");
+    EXPECT_EQ(f.text.Paragraphs()[2].Text(), expected);
 
     // Cancelled from the progress: nothing comes back and the filter is gone.
     int calls = 0;

@@ -1057,6 +1057,15 @@ private slots:
 
     void compareToFileOpensWithTheMatches()
     {
+        // Other people than the window's own chart, which is no match for itself.
+        for (const char* name : {"Martin", "Moreau", "Girard", "Lefebvre"}) {
+            tChart other;
+            Birth(other);
+            other.Name = name;
+            other.Year = static_cast<std::uint16_t>(1970 + name[1] % 20);
+            CalcChart(other);
+            AppendChart(program->Data(), other, nullptr);
+        }
         OpenNatal();
         QVERIFY(frame->Action("CompareFile")->isEnabled());
         WhenModal([](QWidget* w) {
@@ -1079,6 +1088,8 @@ private slots:
         const QString text = w->Text().toPlainText();
         QVERIFY(text.startsWith("Durand Elise"));
         QVERIFY(w->Matches().size() > 2);
+        for (const tCompareMatch& match : w->Matches()) QVERIFY(match.Name != "Durand");
+        QVERIFY(text.contains("Name Firstname\tPositive points"));
         const tCompareMatch& m = w->Matches()[2];
         QVERIFY(text.contains(QString::fromStdString(m.Name + " " + m.FirstName + "\t")));
         // Second chart: the chosen match, read from the chart file.
