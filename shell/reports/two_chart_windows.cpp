@@ -108,6 +108,7 @@ void TAstroWindow::Chart2Command(const std::string& command)
         ShowDocument(area, w);
     } else if (command == "CompareDay") {
         second.ChartType = 6;
+        Today(second);  // as its siblings: the day to compare with is most often today
         TDateTimeDlg d(p, second, this);
         if (d.exec() != QDialog::Accepted) return;
         p.Data().FindAdjust(second);

@@ -1055,6 +1055,24 @@ private slots:
         QVERIFY(!frame->Action("PrintGraphic")->isEnabled());
     }
 
+    // Compare to day starts on today, as its siblings do.
+    void compareToDayOpensOnToday()
+    {
+        OpenNatal();
+        QVERIFY(frame->Action("CompareDay")->isEnabled());
+        QString shown;
+        WhenModal([&shown](QWidget* d) {
+            shown = d->findChild<QLineEdit*>("DateED")->text();
+            static_cast<QDialog*>(d)->accept();
+        });
+        frame->Action("CompareDay")->trigger();
+        auto* day = dynamic_cast<TCompareDayWindow*>(frame->ActiveReport());
+        QVERIFY(day);
+        const QDate today = QDate::currentDate();
+        QCOMPARE(QDate(day->Second().Year, day->Second().Month, day->Second().Day), today);
+        QVERIFY2(shown.contains(QString::number(today.year())), qPrintable(shown));
+    }
+
     void compareToFileOpensWithTheMatches()
     {
         // Other people than the window's own chart, which is no match for itself.
