@@ -52,10 +52,20 @@ std::unique_ptr<tChart> Copy(tProgram& p, const tChart& c)
     return copy;
 }
 
+// A derived chart is the person's: their names head its report and wheel,
+// with the derived moment, whatever chart gave the place or the date.
+void NamesOf(const tChart& natal, tChart& derived)
+{
+    derived.Name = natal.Name;
+    derived.FirstName = natal.FirstName;
+    derived.Sex = natal.Sex;
+}
+
 std::unique_ptr<tChart> SunReturnChart(tProgram& p, const tChart& natal, const tChart& place, int years)
 {
     auto ret = Copy(p, place);
     SolarReturn(natal, *ret, years);
+    NamesOf(natal, *ret);
     ret->ChartType = 1;
     return ret;
 }
@@ -64,6 +74,7 @@ std::unique_ptr<tChart> MoonReturnChart(tProgram& p, const tChart& natal, const 
 {
     auto ret = Copy(p, start);
     LunarReturn(natal, *ret);
+    NamesOf(natal, *ret);
     ret->ChartType = 2;
     ZoneOfMoment(p, *ret);
     return ret;
@@ -73,6 +84,7 @@ std::unique_ptr<tChart> ProgressedChart(tProgram& p, const tChart& natal, const 
 {
     auto c = Copy(p, chosen);
     ProgressChart(natal, *c);
+    NamesOf(natal, *c);
     return c;
 }
 

@@ -1055,6 +1055,29 @@ private slots:
         QVERIFY(!frame->Action("PrintGraphic")->isEnabled());
     }
 
+    // A return or progression is headed by the person's names with the
+    // derived moment, not by the birth moment.
+    void derivedWindowsShowTheirOwnChartInTheHeader()
+    {
+        tChart natal, place, chosen;
+        Birth(natal);
+        place.Assign(natal);
+        place.Name.clear(), place.FirstName.clear();
+        auto* ret = new TSunReturnWindow(*program, natal, place, 36);  // 1990 + 36
+        frame->AddChild(ret);
+        QStringList lines = ret->Text().toPlainText().split('\n');
+        QVERIFY2(lines[0].startsWith("Durand Elise"), qPrintable(lines[0]));
+        QVERIFY2(lines[1].contains(" 2026 ") && !lines[1].contains(" 1990 "), qPrintable(lines[1]));
+        QVERIFY(ret->windowTitle().contains("Durand"));
+        chosen.Assign(natal);
+        chosen.Name = "", chosen.Year = 2020;
+        auto* prog = new TProgressionWindow(*program, natal, chosen, nullptr);
+        frame->AddChild(prog);
+        lines = prog->Text().toPlainText().split('\n');
+        QVERIFY2(lines[0].startsWith("Durand Elise"), qPrintable(lines[0]));
+        QVERIFY2(lines[1].contains("June 1990"), qPrintable(lines[1]));  // 30 years: 30 days after birth
+    }
+
     // Compare to day starts on today, as its siblings do.
     void compareToDayOpensOnToday()
     {
