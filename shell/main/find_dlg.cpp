@@ -1,6 +1,8 @@
 #include "main/find_dlg.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -33,8 +35,13 @@ public:
         auto* next = new QPushButton(p.Caption(237), this);
         next->setObjectName("FindNextBtn");
         next->setDefault(true);
+        status = new QLabel(this);
+        status->setObjectName("FindStatus");
         connect(next, &QPushButton::clicked, this, [this, replace] {
-            if (text) text->FindNext(what->text(), replace);
+            if (!text) return;
+            const bool found = text->FindNext(what->text(), replace);
+            status->setText(found ? QString() : QString("\"%1\" was not found after the cursor").arg(what->text()));
+            if (!found) QApplication::beep();
         });
         auto* buttons = new QHBoxLayout;
         buttons->addWidget(next);
@@ -47,7 +54,9 @@ public:
             auto* all = new QPushButton(p.Caption(209) + " " + p.Caption(92), this);
             all->setObjectName("ReplaceAllBtn");
             connect(all, &QPushButton::clicked, this, [this] {
-                if (text) text->ReplaceAll(what->text(), with->text());
+                if (!text) return;
+                const int n = text->ReplaceAll(what->text(), with->text());
+                status->setText(n ? QString("%1 replaced").arg(n) : QString("\"%1\" was not found").arg(what->text()));
             });
             buttons->addWidget(one);
             buttons->addWidget(all);
@@ -58,11 +67,13 @@ public:
         auto* layout = new QVBoxLayout(this);
         layout->addLayout(form);
         layout->addLayout(buttons);
+        layout->addWidget(status);
     }
 
 private:
     QPointer<TAFRichEdit> text;  // the window may close first
     QLineEdit *what, *with;
+    QLabel* status;
 };
 
 }  // namespace

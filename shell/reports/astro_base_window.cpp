@@ -88,6 +88,7 @@ void TAstroBaseWindow::Build()
     richText->clear();
     InsHeader();
     InsText();
+    richText->document()->clearUndoRedoStacks();
     richText->document()->setModified(false);
     richText->moveCursor(QTextCursor::Start);
 }

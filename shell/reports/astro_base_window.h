@@ -64,6 +64,8 @@ public:
         tReportText text(metrics);
         write(text);
         out.Append(text);
+        // Generated text is no step to undo: Ctrl+Z undoes the user's edits only.
+        out.document()->clearUndoRedoStacks();
     }
     // Runs sections (calls of the Ins... writers) with their text going to
     // target instead of the window: a print formatter's own document.

@@ -41,6 +41,7 @@
 #include "graphics/wheel.h"
 #include "graphics/wheel_aspects.h"
 #include "main/application.h"
+#include "main/find_dlg.h"
 #include "main/help_window.h"
 #include "main/main_form.h"
 #include "main/new_chart_dlg.h"
@@ -521,6 +522,10 @@ private slots:
         QVERIFY(!t.toPlainText().contains("Taurus"));
         t.undo();
         QCOMPARE(t.toPlainText(), before);
+        // The generated report is no undo step: undo stops at it.
+        QVERIFY(!t.document()->isUndoAvailable());
+        t.undo();
+        QCOMPARE(t.toPlainText(), before);
         t.selectAll();
         t.AddBold();
         t.AddBold();
@@ -528,6 +533,22 @@ private slots:
         t.moveCursor(QTextCursor::Start);
         QVERIFY(t.FindNext("Sun", false));
         QCOMPARE(t.textCursor().selectedText(), QString("Sun"));
+    }
+
+    // Find says when nothing is found.
+    void findSaysWhenNothingIsFound()
+    {
+        TNatalWindow* w = OpenNatal();
+        ShowFindDialog(*program, w->Text(), false, frame.get());
+        QDialog* d = frame->findChild<QDialog*>("FindDialog1");
+        QVERIFY(d);
+        d->findChild<QLineEdit*>("FindText")->setText("Zzyzx");
+        QTest::mouseClick(d->findChild<QPushButton*>("FindNextBtn"), Qt::LeftButton);
+        QVERIFY(d->findChild<QLabel*>("FindStatus")->text().contains("was not found"));
+        d->findChild<QLineEdit*>("FindText")->setText("Sun");
+        QTest::mouseClick(d->findChild<QPushButton*>("FindNextBtn"), Qt::LeftButton);
+        QVERIFY(d->findChild<QLabel*>("FindStatus")->text().isEmpty());
+        d->close();
     }
 
     void helpShowsThePageOfTheContext()
