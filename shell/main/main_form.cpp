@@ -582,7 +582,9 @@ void TMainForm::ShowWindowList()
     if (!list.isEmpty()) window->addSeparator()->setProperty("child", true);
     int k = 1;
     for (QMdiSubWindow* sub : list) {
-        QAction* a = window->addAction(QString("&%1 %2").arg(k++).arg(sub->windowTitle()));
+        // Number keys for the first nine: "&10" would clash with "&1".
+        QAction* a = window->addAction(QString(k <= 9 ? "&%1 %2" : "%1 %2").arg(k).arg(sub->windowTitle()));
+        ++k;
         a->setProperty("child", true);
         a->setCheckable(true);
         a->setChecked(sub == area->activeSubWindow());

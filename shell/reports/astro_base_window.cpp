@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTextDocument>
@@ -51,6 +52,11 @@ TAstroBaseWindow::TAstroBaseWindow(tProgram& p, const tChart& firstChart, const 
     first = CopyOf(firstChart, &p.Options().BirthSet);
     if (secondChart && secondChart != &firstChart) second = CopyOf(*secondChart, &p.Options().BirthSet);
     richText = new TAFRichEdit(this);
+    // A changed report says so in its title; saving clears the mark.
+    connect(richText->document(), &QTextDocument::modificationChanged, this, [this](bool modified) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            sub->setWindowTitle(windowTitle() + (modified ? " *" : ""));
+    });
     richText->setFont(ReportFont(p.Options()));
     richText->document()->setDefaultFont(richText->font());
     // The context menu of the text: Info, Copy, Copy all, Paste.

@@ -9,8 +9,11 @@ namespace quintara {
 
 namespace {
 
-QString Names(const tChart& c)
+// A chart without a name is called by its moment, as its report header is.
+QString Names(const tChart& c, const tReportContext& ctx)
 {
+    if (c.Name.empty() && c.FirstName.empty())
+        return QString::fromStdString(ctx.Date(c.Year, c.Month, c.Day) + " " + ctx.Time(c.Hour, c.Minute));
     return QString::fromStdString(c.Name) + " " + QString::fromStdString(c.FirstName);
 }
 
@@ -50,7 +53,7 @@ TNatalWindow::TNatalWindow(tProgram& program, bool fromTable, const tChart& firs
     : TAstroWindow(program, first, second, parent)
 {
     First().ChartType = 0;
-    setWindowTitle(Names(First()));
+    setWindowTitle(Names(First(), ctx));
     Open(fromTable);
 }
 
@@ -74,6 +77,7 @@ void TNatalWindow::Open(bool fromTable)
 TListWindow::TListWindow(tProgram& program, const tChart& first, const tChart* second, QWidget* parent)
     : TNatalWindow(program, false, first, second, parent)
 {
+    setWindowTitle(program.Caption(219) + ": " + Names(First(), ctx));
     Build();  // the list, not the natal positions the base built
 }
 
@@ -88,7 +92,7 @@ TAnalysisWindow::TAnalysisWindow(tProgram& program, const tChart& first, const t
                                  bool build)
     : TSecondaryWindow(program, first, second, parent)
 {
-    setWindowTitle(program.Caption(73) + ": " + Names(First()));
+    setWindowTitle(program.Caption(73) + ": " + Names(First(), ctx));
     if (build) Build();
 }
 
@@ -100,7 +104,7 @@ TAspectsWindow::TAspectsWindow(tProgram& program, const tChart& first, const tCh
     // An unnamed chart is named by its birth date and time, as the header does.
     if (First().Name.empty()) First().Name = ctx.Date(First().Year, First().Month, First().Day);
     if (First().FirstName.empty()) First().FirstName = ctx.Time(First().Hour, First().Minute);
-    setWindowTitle(program.Caption(74) + ": " + Names(First()));
+    setWindowTitle(program.Caption(74) + ": " + Names(First(), ctx));
     Build();
 }
 

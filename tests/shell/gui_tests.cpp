@@ -535,6 +535,39 @@ private slots:
         QCOMPARE(t.textCursor().selectedText(), QString("Sun"));
     }
 
+    // Titles: an unnamed chart by its moment, the list by its caption, a
+    // changed report marked until saved; the Window menu's number keys
+    // only for the first nine.
+    void windowTitlesSayWhatTheWindowHolds()
+    {
+        tChart c;
+        Birth(c);
+        c.Name.clear(), c.FirstName.clear();
+        auto* unnamed = new TNatalWindow(*program, false, c);
+        frame->AddChild(unnamed);
+        QVERIFY2(unnamed->windowTitle().startsWith("17/05/1990 14:30"), qPrintable(unnamed->windowTitle()));
+        auto* list = new TListWindow(*program, c);
+        frame->AddChild(list);
+        QVERIFY2(list->windowTitle().startsWith("List: "), qPrintable(list->windowTitle()));
+        TNatalWindow* w = OpenNatal();
+        QMdiSubWindow* sub = frame->Area()->activeSubWindow();
+        QVERIFY(!sub->windowTitle().endsWith(" *"));
+        w->Text().textCursor().insertText("my note");
+        QVERIFY(sub->windowTitle().endsWith(" *"));
+        w->SaveChart();
+        QVERIFY(!sub->windowTitle().endsWith(" *"));
+        for (int i = 0; i < 9; ++i) OpenNatal();
+        QMenu* menu = frame->Menu("Window2");
+        emit menu->aboutToShow();
+        QStringList keys;
+        for (QAction* a : menu->actions())
+            if (a->property("child").isValid() && !a->isSeparator()) keys << a->text().section(' ', 0, 0);
+        QVERIFY(keys.size() >= 12);
+        QCOMPARE(keys[0], QString("&1"));
+        QCOMPARE(keys[8], QString("&9"));
+        QCOMPARE(keys[9], QString("10"));
+    }
+
     // Find says when nothing is found.
     void findSaysWhenNothingIsFound()
     {
