@@ -124,8 +124,27 @@ bool TCityFileDlg::Find(const QString& text)
                 break;
             }
     }
-    if (found) navigator->ShowCurrent();
-    return found;
+    if (!found) {
+        // Nothing starts with all of it ("St Petersb"): the place where the
+        // longest start of it that some locality has would stand.
+        std::string shorter = typed;
+        while (!found && !shorter.empty()) {
+            shorter.pop_back();
+            while (!shorter.empty() && (static_cast<unsigned char>(shorter.back()) & 0xC0) == 0x80) shorter.pop_back();
+            if (!shorter.empty()) found = cities.Locate({"CITY"}, {shorter}, {true, true});
+        }
+        if (found) navigator->ShowCurrent();
+        return false;
+    }
+    navigator->ShowCurrent();
+    return true;
+}
+
+void TCityFileDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Scrolled to the current row once the grid has its size.
+    navigator->ShowCurrent();
 }
 
 void TCityFileDlg::ChooseCountry()

@@ -28,12 +28,17 @@ public:
     // The current row, the choice of OK.
     std::optional<tLocality> Current() const;
     // Positions on the first locality starting with text (case ignored;
-    // failing that, accents ignored too). False when there is none.
+    // failing that, accents ignored too). False when there is none; the
+    // grid then stands where the text would (the longest start of it that
+    // some locality has).
     bool Find(const QString& text);
     void SetAllCountries(bool all);
 
     QLineEdit* FindEd;
     QCheckBox* AllCB;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void ChooseCountry();

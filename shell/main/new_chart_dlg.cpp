@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "chart/chart_input.h"
@@ -201,8 +202,20 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
         zoneBasis = ZoneBasis();
     });
 
+    // While typing, a match fills the place; no match waits for a pause
+    // before the picker opens, so that the keys still to come stay here.
+    PickerTimer = new QTimer(this);
+    PickerTimer->setSingleShot(true);
+    PickerTimer->setInterval(1200);
+    connect(PickerTimer, &QTimer::timeout, this, &TNewChartDlg::PlaceTypingPaused);
     connect(CityEd, &QLineEdit::textEdited, this, [this](const QString& t) {
-        if (LookupCB->isChecked() && !t.trimmed().isEmpty()) LocatePlace(t);
+        PickerTimer->stop();
+        if (!LookupCB->isChecked() || t.trimmed().isEmpty()) return;
+        const std::string typed = t.trimmed().toStdString();
+        std::vector<tLocality> found = program.Data().FindLocalities(typed, 1, chart.Country);
+        if (found.empty()) found = program.Data().FindLocalities(typed, 1);
+        if (!found.empty()) FillPlace(found[0]);
+        else PickerTimer->start();
     });
     connect(CityBtn, &QPushButton::clicked, this, [this] {
         TCityFileDlg picker(program, CityEd->text(), chart.Country, this);
@@ -219,6 +232,12 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
                         CityEd, CityBtn, LookupCB, LatEd, NSBtn, LongEd, EWBtn, PlusBtn, LongTEd, OkBtn};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     Name1->setFocus();
+}
+
+void TNewChartDlg::PlaceTypingPaused()
+{
+    PickerTimer->stop();
+    LocatePlace(CityEd->text());
 }
 
 QString TNewChartDlg::ZoneBasis() const
@@ -334,6 +353,11 @@ void TNewChartDlg::accept()
 
 bool TNewChartDlg::Done()
 {
+    if (PickerTimer->isActive()) {
+        // A place typed that nothing matched: chosen first (OK or Enter).
+        PlaceTypingPaused();
+        return false;
+    }
     // Everything is read and checked before the chart changes.
     std::string error;
     int year = 0, month = 0, day = 0, hour = 12, minute = 0;

@@ -42,7 +42,12 @@ public:
     QCheckBox *LookupCB, *NoTimeBtn;
     QPushButton *CityBtn, *NSBtn, *EWBtn, *PlusBtn, *OptionsBtn, *OkBtn;
     QLabel *CountryDBLbl, *CityDBLbl, *PopulEd;
-    QLabel* ZoneUtcLbl;  // the zone as clocks name it, and whether it was looked up
+    QLabel* ZoneUtcLbl;
+    // Runs once the user stops typing a place nothing matches: then the
+    // picker opens (at once on OK or Enter).
+    class QTimer* PickerTimer;
+    // What the timer runs: the picker on the text typed.
+    void PlaceTypingPaused();  // the zone as clocks name it, and whether it was looked up
 
 private:
     bool Done();
