@@ -1,5 +1,7 @@
 #include "reports/natal_reports.h"
 
+#include <algorithm>
+
 #include "aspects/aspects.h"
 #include "chart/chart.h"
 #include "engine/angles.h"
@@ -69,7 +71,12 @@ void WriteList(tReportText& text, const tChart& c, const tReportContext& ctx)
         }
         text.AddLine(line);
     }
-    text.SetTabs({16, 10, 10, 8, 10, 8});
+    // The asteroids and points in the planets' columns; a wider first
+    // column only when a name (a fixed star's) needs it.
+    std::size_t longest = 0;
+    for (int p = 25; p <= c.BodyCount(); ++p)
+        if (!IsDominant(c.BodyAt(p)->Num)) longest = std::max(longest, ctx.BodyName(c.BodyAt(p)->Num).size());
+    text.SetTabs({longest <= 11 ? 8 : 16, 10, 10, 8, 10, 8});
     text.AddLine("");
     for (int p = 25; p <= c.BodyCount(); ++p) {
         const int n = c.BodyAt(p)->Num;

@@ -57,6 +57,15 @@ TEST(NatalReports, ListPairsBodiesWithCuspsUnlessTheTimeIsUnknown)
     EXPECT_NE(lines[2].find("\tAscendant\t"), std::string::npos) << lines[2];
     EXPECT_EQ(lines.back(), "");  // planets in houses end with an empty line
     EXPECT_NE(WritePlainText(f.text).find("Sun         in    VIII\n"), std::string::npos);
+    // The asteroids' signs stand in the planets' sign column.
+    const std::string plain = WritePlainText(f.text);
+    const auto column = [&](const std::string& name) {
+        const std::size_t line = plain.find("\n" + name + " ") + 1;
+        const std::size_t sign = plain.find_first_not_of(' ', line + name.size());
+        return sign - line;
+    };
+    EXPECT_EQ(column("Chiron"), column("Sun"));
+    EXPECT_EQ(column("Juno"), column("Sun"));
 
     tReportFixture g;
     c.HouseType = 255;
