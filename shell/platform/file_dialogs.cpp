@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMimeDatabase>
+#include <QMimeType>
 #include <QStyle>
 
 namespace quintara {
@@ -32,7 +33,9 @@ public:
     QString type(const QFileInfo& info) const override
     {
         if (info.isDir()) return QAbstractFileIconProvider::type(info);
-        return QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension).comment();
+        const QMimeType type = QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+        if (!type.isDefault() || info.suffix().isEmpty()) return type.comment();
+        return info.suffix().toUpper() + " file";
     }
 
 private:
