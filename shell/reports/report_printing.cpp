@@ -2,15 +2,102 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace quintara {
 
 namespace {
+
+struct tLine {
+    double top, bottom;
+    bool blank;
+    bool continued = false;  // not the first line of its paragraph
+};
+
+// The lines of the laid-out text, top to bottom, in document coordinates.
+std::vector<tLine> Lines(const QTextDocument& doc)
+{
+    std::vector<tLine> lines;
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const QRectF r = layout->blockBoundingRect(b);
+        const bool blank = b.text().trimmed().isEmpty();
+        const QTextLayout* l = b.layout();
+        if (!l || l->lineCount() == 0) {
+            lines.push_back({r.top(), r.bottom(), blank});
+            continue;
+        }
+        for (int i = 0; i < l->lineCount(); ++i) {
+            const QTextLine line = l->lineAt(i);
+            lines.push_back({r.top() + line.y(), r.top() + line.y() + line.height(), blank, i > 0});
+        }
+    }
+    return lines;
+}
+
+// Where a page may begin: not inside a few lines that read together (the
+// lines between two blank lines, a transit event with its leave time; of
+// a longer run its first lines), nor right after a line standing alone (a
+// heading) before the first lines that follow it.
+std::vector<bool> AllowedStarts(const std::vector<tLine>& lines)
+{
+    constexpr std::size_t kWholeRun = 8, kFirstLines = 3;
+    std::vector<bool> allowed(lines.size() + 1, true);
+    // A paragraph is cut only where it is longer than a page.
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].continued) allowed[i] = false;
+    for (std::size_t i = 0; i < lines.size();) {
+        if (lines[i].blank) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < lines.size() && !lines[end].blank) ++end;
+        const std::size_t run = end - i;
+        std::size_t keep = run <= kWholeRun ? end : i + kFirstLines;
+        if (run == 1) {
+            // A heading keeps the blank lines after it and the next run's first lines.
+            std::size_t next = end;
+            while (next < lines.size() && lines[next].blank) ++next;
+            std::size_t taken = 0;
+            while (next < lines.size() && !lines[next].blank && taken < kFirstLines - 1) ++next, ++taken;
+            keep = next;
+        }
+        for (std::size_t k = i + 1; k < keep && k < allowed.size(); ++k) allowed[k] = false;
+        i = end;
+    }
+    return allowed;
+}
+
+// Each page's top, in document coordinates, and the end of the text.
+std::vector<double> PageTops(const QTextDocument& doc, double pageHeight)
+{
+    const std::vector<tLine> lines = Lines(doc);
+    const std::vector<bool> allowed = AllowedStarts(lines);
+    std::vector<double> tops{0};
+    std::size_t first = 0;
+    while (first < lines.size()) {
+        const double limit = tops.back() + pageHeight;
+        std::size_t cut = first;
+        while (cut < lines.size() && lines[cut].bottom <= limit + 0.01) ++cut;
+        if (cut == lines.size()) break;
+        if (cut == first) cut = first + 1;  // a line taller than the page
+        std::size_t kept = cut;
+        while (kept > first + 1 && !allowed[kept]) --kept;
+        if (allowed[kept]) cut = kept;
+        tops.push_back(lines[cut].top);
+        first = cut;
+    }
+    tops.push_back(lines.empty() ? 0 : lines.back().bottom + 1);
+    return tops;
+}
 
 int Pixels(int hundredthsOfMm, int dpi) { return static_cast<int>(std::lround(hundredthsOfMm * dpi / 2540.0)); }
 
@@ -38,16 +125,22 @@ int PrintPages(QPainter& painter, const tPrintPage& page, const QTextDocument& d
     const QRect text = PrintArea(page, layout);
     const int left = text.left(), top = text.top(), width = text.width(), height = text.height();
     const QSizeF area(width / scale, height / scale);
-    doc->setPageSize(area);
-    const int pages = std::max(1, doc->pageCount());
+    // One long page laid out, cut into pages here: so the cuts can keep
+    // together what reads together.
+    doc->setTextWidth(area.width());
+    const std::vector<double> tops = PageTops(*doc, area.height());
+    const int pages = std::max(1, static_cast<int>(tops.size()) - 1);
     const QFont font = document.defaultFont();
     for (int i = 0; i < pages; ++i) {
         if (i > 0) newPage();
+        const double from = tops[static_cast<std::size_t>(i)];
+        const double to = tops.size() > 1 ? tops[static_cast<std::size_t>(i) + 1] : area.height();
         painter.save();
         painter.translate(left, top);
         painter.scale(scale, scale);
-        painter.translate(0, -i * area.height());
-        doc->drawContents(&painter, QRectF(0, i * area.height(), area.width(), area.height()));
+        painter.translate(0, -from);
+        // Within the page's lines only: the next page's first line touches the cut.
+        doc->drawContents(&painter, QRectF(0, from + 0.25, area.width(), std::min(to - from, area.height()) - 0.5));
         painter.restore();
         QFont printed = font;
         printed.setPointSizeF(font.pointSizeF() > 0 ? font.pointSizeF() : 11);

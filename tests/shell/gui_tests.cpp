@@ -29,6 +29,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QListWidget>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <functional>
 
@@ -1090,6 +1092,42 @@ private slots:
         QVERIFY(std::fabs(mid.First().BodyPosition(kSun) - expected) < 1e-9);
         QVERIFY(std::fabs(std::remainder(expected, 360.0)) < 2);
         QCOMPARE(int(mid.First().ChartType), 4);
+    }
+
+    // Page breaks keep an event's lines together and a heading with the
+    // lines after it.
+    void pageBreaksKeepEventsAndHeadingsWithTheirLines()
+    {
+        QTextDocument doc;
+        doc.setDefaultFont(QFont("DejaVu Serif", 11));
+        QTextCursor c(&doc);
+        c.insertText("Heading A\n\n");
+        for (int k = 0; k < 90; ++k) {
+            if (k % 30 == 29) c.insertText(QString("Heading %1\n\n").arg(k));
+            c.insertText(QString("Event %1 enters\nEvent %1 exact\nEvent %1 leaves\n\n").arg(k));
+        }
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString file = QString::fromStdString((home / "groups.pdf").string());
+        printer.setOutputFileName(file);
+        QVERIFY(PrintDocument(printer, doc, tPrintLayout{}, "groups"));
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {file, "-"});
+        QVERIFY2(pdftotext.waitForFinished(30000), "pdftotext (poppler-utils) is needed");
+        const QString all = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QStringList pages = all.split('\f');
+        if (pages.last().trimmed().isEmpty()) pages.removeLast();
+        QVERIFY(pages.size() >= 3);
+        QCOMPARE(int(all.count("Event 89 leaves")), 1);  // nothing lost or printed twice
+        for (const QString& page : pages) {
+            // Every event on this page is whole; no page ends with a heading.
+            for (int k = 0; k < 90; ++k) {
+                const int n = int(page.count(QRegularExpression(QString("\\bEvent %1 (enters|exact|leaves)").arg(k))));
+                QVERIFY2(n == 0 || n == 3, qPrintable(QString("event %1 split: %2 of 3 lines").arg(k).arg(n)));
+            }
+            const QStringList lines = page.split('\n', Qt::SkipEmptyParts);
+            QVERIFY2(!lines.last().startsWith("Heading"), qPrintable(lines.last()));
+        }
     }
 
     void printAllHasHeaderFooterPagesAndTheWheel()
