@@ -19,6 +19,7 @@ struct tLine {
     double top, bottom;
     bool blank;
     bool continued = false;  // not the first line of its paragraph
+    bool indented = false;   // begins with a tab or blank: goes on the line above
 };
 
 // The lines of the laid-out text, top to bottom, in document coordinates.
@@ -29,14 +30,15 @@ std::vector<tLine> Lines(const QTextDocument& doc)
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         const QRectF r = layout->blockBoundingRect(b);
         const bool blank = b.text().trimmed().isEmpty();
+        const bool indented = !blank && (b.text().startsWith('\t') || b.text().startsWith(' '));
         const QTextLayout* l = b.layout();
         if (!l || l->lineCount() == 0) {
-            lines.push_back({r.top(), r.bottom(), blank});
+            lines.push_back({r.top(), r.bottom(), blank, false, indented});
             continue;
         }
         for (int i = 0; i < l->lineCount(); ++i) {
             const QTextLine line = l->lineAt(i);
-            lines.push_back({r.top() + line.y(), r.top() + line.y() + line.height(), blank, i > 0});
+            lines.push_back({r.top() + line.y(), r.top() + line.y() + line.height(), blank, i > 0, indented && i == 0});
         }
     }
     return lines;
@@ -50,9 +52,15 @@ std::vector<bool> AllowedStarts(const std::vector<tLine>& lines)
 {
     constexpr std::size_t kWholeRun = 8, kFirstLines = 3;
     std::vector<bool> allowed(lines.size() + 1, true);
-    // A paragraph is cut only where it is longer than a page.
-    for (std::size_t i = 0; i < lines.size(); ++i)
+    // A paragraph is cut only where it is longer than a page; indented
+    // lines (a transit's moments) stay with the line they belong to.
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].continued) allowed[i] = false;
+        if (!lines[i].indented) continue;
+        std::size_t head = i;
+        while (head > 0 && !lines[head - 1].blank && lines[head].indented) --head;
+        if (i - head < kWholeRun) allowed[i] = false;
+    }
     for (std::size_t i = 0; i < lines.size();) {
         if (lines[i].blank) {
             ++i;

@@ -1106,6 +1106,9 @@ private slots:
             if (k % 30 == 29) c.insertText(QString("Heading %1\n\n").arg(k));
             c.insertText(QString("Event %1 enters\nEvent %1 exact\nEvent %1 leaves\n\n").arg(k));
         }
+        // As the transits table has them: no blank line, the moments indented.
+        for (int k = 0; k < 60; ++k)
+            c.insertText(QString("Transit %1 aspect\n\tTransit %1 enters\n\tTransit %1 exact\n\tTransit %1 leaves\n").arg(k));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         const QString file = QString::fromStdString((home / "groups.pdf").string());
@@ -1124,6 +1127,10 @@ private slots:
             for (int k = 0; k < 90; ++k) {
                 const int n = int(page.count(QRegularExpression(QString("\\bEvent %1 (enters|exact|leaves)").arg(k))));
                 QVERIFY2(n == 0 || n == 3, qPrintable(QString("event %1 split: %2 of 3 lines").arg(k).arg(n)));
+            }
+            for (int k = 0; k < 60; ++k) {
+                const int n = int(page.count(QRegularExpression(QString("\\bTransit %1 ").arg(k))));
+                QVERIFY2(n == 0 || n == 4, qPrintable(QString("transit %1 split: %2 of 4 lines").arg(k).arg(n)));
             }
             const QStringList lines = page.split('\n', Qt::SkipEmptyParts);
             QVERIFY2(!lines.last().startsWith("Heading"), qPrintable(lines.last()));
