@@ -26,7 +26,8 @@ void WriteTwoChartAspects(tReportText& text, const tChart& first, const tChart& 
 void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, const tReportContext& ctx)
 {
     text.AddLine(" ");
-    text.SetTabs({8, 10, 8, 8, 4, 4});
+    // The radix column holds "Midheaven" and "Ascendant" too.
+    text.SetTabs({8, 10, 10, 8, 4, 4});
     text.AddLine(ctx.Caption(297) + "\t" + ctx.Caption(298) + "\t" + ctx.Caption(299) + "\t" + ctx.Caption(300));
     auto moment = [&](const tDateTime& t) {
         std::string s(1, '\t');
@@ -36,7 +37,7 @@ void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, co
         text.AddLine(ctx.BodyName(e.Transiting) + "\t" + ctx.AspectName(AspectTypeOfIndex(e.AspectIndex)) + "\t" +
                      ctx.BodyName(e.Natal) + "\t" + Fixed(SignedAspectAngle(e.AspectIndex), 3, 0) + " +/-" +
                      DegMin(e.Orb, 5) + "\t" + (e.Retrograde ? ctx.Caption(13) : std::string()) + "\t" +
-                     Fixed(e.Score, 3, 0));
+                     Whole(RoundScore(e.Score), 3));
         text.AddLine(moment(e.Begin) + " GMT");
         text.AddLine(moment(e.Exact) + " GMT = 0\u00b0");
         text.AddLine(moment(e.End) + " GMT");

@@ -3,6 +3,7 @@
 #include "aspects/aspects.h"
 #include "data/chart_record.h"
 #include "data/data_module.h"
+#include "reports/text_writers.h"
 #include "reports/two_chart_reports.h"
 #include "support/birth.h"
 #include "support/report_fixture.h"
@@ -27,6 +28,22 @@ TEST(TwoChartReports, TransitLinesMarkRetrogradeAndUniversalTime)
     EXPECT_EQ(p[2].Text(), "Saturn\tOpposition\tSun\t180 +/- 1.00\tR\t-240");
     EXPECT_EQ(p[4].Text(), "\t09/03/2026\t00:00 GMT = 0\u00b0");
     EXPECT_EQ(p[2].TabStops.size(), 6u);
+    // A natal Midheaven keeps the angle in its column; a score of -0.4 prints 0.
+    e.Natal = 22, e.Score = -0.4, e.Retrograde = false;
+    tFixture g;
+    tTransitsCollection two;
+    two.Add(e);
+    e.Natal = 1;
+    two.Add(e);
+    WriteTransitsTable(g.text, two, g.ctx);
+    const std::string plain = WritePlainText(g.text);
+    const auto at = [&](const std::string& natal) {
+        const std::size_t start = plain.rfind('\n', plain.find(natal)) + 1;
+        return plain.find("180", start) - start;
+    };
+    EXPECT_EQ(at("Midheaven"), at("Sun "));
+    EXPECT_NE(plain.find(" 0\n"), std::string::npos) << plain;
+    EXPECT_EQ(plain.find("-0\n"), std::string::npos) << plain;
 }
 
 TEST(TwoChartReports, ComparisonHeadingNamesAChartInTimeByItsDate)
