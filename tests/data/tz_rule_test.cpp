@@ -120,22 +120,11 @@ TEST(TzRule, FindAdjustFollowsTheRuleAfter2037)
     test::tTempDir dir;
     const auto data = test::SeedData(dir);
     if (!data) GTEST_SKIP() << "reference tables not built";
-    struct tCase {
-        const char* place;
-        int y, m, d, h;
-        double adjust;
-    };
-    for (const tCase& k : {tCase{"Paris", 2040, 7, 1, 12, -2.00}, tCase{"Paris", 2040, 1, 1, 12, -1.00},
-                           tCase{"New York City", 2040, 7, 1, 12, 4.00}, tCase{"New York City", 2150, 12, 1, 12, 5.00},
-                           tCase{"Sydney", 2040, 7, 1, 12, -10.00}, tCase{"Sydney", 2041, 1, 15, 12, -11.00},
-                           tCase{"Paris", 2037, 7, 1, 12, -2.00}, tCase{"Tokyo", 2100, 7, 1, 12, -9.00},
-                           tCase{"Paris", 2042, 3, 30, 1, -1.00}, tCase{"Paris", 2042, 3, 30, 3, -2.00}}) {
-        tChart c;
-        test::PlaceChart(c, *data, k.place, k.y, k.m, k.d, k.h);
-        ASSERT_NE(c.Country, 0) << k.place;
-        EXPECT_TRUE(data->FindAdjust(c)) << k.place;
-        EXPECT_NEAR(c.Adjust, k.adjust, 1e-6) << k.place << " " << k.y << "-" << k.m << "-" << k.d;
-    }
+    test::ExpectAdjusts(*data, {{"Paris", 2040, 7, 1, 12, -2.00}, {"Paris", 2040, 1, 1, 12, -1.00},
+                           {"New York City", 2040, 7, 1, 12, 4.00}, {"New York City", 2150, 12, 1, 12, 5.00},
+                           {"Sydney", 2040, 7, 1, 12, -10.00}, {"Sydney", 2041, 1, 15, 12, -11.00},
+                           {"Paris", 2037, 7, 1, 12, -2.00}, {"Tokyo", 2100, 7, 1, 12, -9.00},
+                           {"Paris", 2042, 3, 30, 1, -1.00}, {"Paris", 2042, 3, 30, 3, -2.00}});
 }
 
 }  // namespace

@@ -75,21 +75,10 @@ TEST(ZoneAccuracy, StandardTimeChangesTakeEffectAtTheirHour)
     test::tTempDir dir;
     const auto data = test::SeedData(dir);
     if (!data) GTEST_SKIP() << "reference tables not built";
-    struct tCase {
-        const char* place;
-        int y, m, d, h;
-        double adjust;
-    };
-    for (const tCase& k : {tCase{"Pyongyang", 2018, 5, 4, 12, -8.30}, tCase{"Pyongyang", 2018, 5, 5, 12, -9.00},
-                           tCase{"Singapore", 1981, 12, 31, 12, -7.30}, tCase{"Singapore", 1982, 1, 1, 12, -8.00},
-                           tCase{"Apia", 2011, 12, 29, 12, 10.00}, tCase{"Apia", 2011, 12, 31, 12, -14.00},
-                           tCase{"Apia", 2012, 3, 31, 12, -14.00}, tCase{"Apia", 2012, 4, 2, 12, -13.00}}) {
-        tChart c;
-        test::PlaceChart(c, *data, k.place, k.y, k.m, k.d, k.h);
-        ASSERT_NE(c.Country, 0) << k.place;
-        EXPECT_TRUE(data->FindAdjust(c)) << k.place << " " << k.y << "-" << k.m << "-" << k.d;
-        EXPECT_NEAR(c.Adjust, k.adjust, 1e-6) << k.place << " " << k.y << "-" << k.m << "-" << k.d;
-    }
+    test::ExpectAdjusts(*data, {{"Pyongyang", 2018, 5, 4, 12, -8.30}, {"Pyongyang", 2018, 5, 5, 12, -9.00},
+                           {"Singapore", 1981, 12, 31, 12, -7.30}, {"Singapore", 1982, 1, 1, 12, -8.00},
+                           {"Apia", 2011, 12, 29, 12, 10.00}, {"Apia", 2011, 12, 31, 12, -14.00},
+                           {"Apia", 2012, 3, 31, 12, -14.00}, {"Apia", 2012, 4, 2, 12, -13.00}});
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 // test's own, and charts placed at their localities.
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "data/data_module.h"
 #include "platform/atomic_file.h"
@@ -36,6 +39,25 @@ inline tChart& PlaceChart(tChart& c, TData1& data, const std::string& place, int
     c.Hour = static_cast<std::uint16_t>(h);
     c.Minute = static_cast<std::uint16_t>(mi);
     return c;
+}
+
+// A place, a local date and hour, and the zone the lookup must find there
+// (and be sure of).
+struct tAdjustCase {
+    const char* place;
+    int y, m, d, h;
+    double adjust;
+};
+
+inline void ExpectAdjusts(TData1& data, std::initializer_list<tAdjustCase> cases)
+{
+    for (const tAdjustCase& k : cases) {
+        tChart c;
+        PlaceChart(c, data, k.place, k.y, k.m, k.d, k.h);
+        ASSERT_NE(c.Country, 0) << k.place;
+        EXPECT_TRUE(data.FindAdjust(c)) << k.place << " " << k.y << "-" << k.m << "-" << k.d;
+        EXPECT_NEAR(c.Adjust, k.adjust, 1e-6) << k.place << " " << k.y << "-" << k.m << "-" << k.d;
+    }
 }
 
 }  // namespace quintara::test
