@@ -240,6 +240,18 @@ void TNewChartDlg::PlaceTypingPaused()
     LocatePlace(CityEd->text());
 }
 
+QString TNewChartDlg::ZoneAssumption(const tChart& c, bool lookedUp) const
+{
+    std::string country;
+    try {
+        country = program.Data().GetCountryName(c.Country, program.Languages().CurrentLanguage);
+    } catch (const tStorageError&) {
+    }
+    if (country.empty()) return " from the longitude (no country known for the place)";
+    return QString(" from the zone tables of %1%2")
+        .arg(QString::fromStdString(country), lookedUp ? QString() : QString(" (the place was typed by hand)"));
+}
+
 QString TNewChartDlg::ZoneBasis() const
 {
     return DateEd->text().trimmed() + "|" + TimeEd->text().trimmed() + "|" + (NoTimeBtn->isChecked() ? "1" : "0") + "|" +
@@ -432,8 +444,7 @@ bool TNewChartDlg::Done()
             doubt = program.Caption(269) + QString(": %1 (%2) assumed%3.")
                                                .arg(Packed(next.Adjust, 6).trimmed(),
                                                     QString::fromStdString(UtcText(next.Adjust)),
-                                                    lookup ? QString(" from the zone tables of the place")
-                                                           : QString(" from the longitude and the country"));
+                                                    ZoneAssumption(next, lookup));
         if (clock.kind != tClockTime::kNormal) {
             if (!doubt.isEmpty()) doubt += "\n";
             doubt += QString::fromStdString(TimeText(program.Languages().TimeFormat, hour, minute)) +

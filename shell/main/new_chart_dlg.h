@@ -54,6 +54,8 @@ private:
     // What the zone in the field was found or typed for: a change of any
     // of them makes a looked-up zone stale.
     QString ZoneBasis() const;
+    // What a zone the lookup was not sure of was taken from, for its message.
+    QString ZoneAssumption(const tChart& chart, bool lookedUp) const;
     void ShowZone(double adjust, bool lookedUp);
     void UpdateZoneLabel();
     // Packed d.mm, north and west positive, into the fields and buttons.

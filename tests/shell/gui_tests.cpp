@@ -304,7 +304,8 @@ private slots:
         QCOMPARE(d.result(), int(QDialog::Rejected));  // still open
         // It says what it assumed, in the form clocks use too.
         QVERIFY2(messenger.asked.back().text.startsWith("Time zone not sure") &&
-                     messenger.asked.back().text.contains("UTC+03:00"),
+                     messenger.asked.back().text.contains("UTC+03:00") &&
+                     messenger.asked.back().text.contains("from the longitude"),
                  qPrintable(messenger.asked.back().text));
         QCOMPARE(d.AdjustEd->text().trimmed(), QString("-3.00"));  // round(-40.00 / 15)
         QCOMPARE(QApplication::focusWidget() == d.AdjustEd || !d.isVisible(), true);
@@ -609,6 +610,23 @@ private slots:
         QCOMPARE(keys[0], QString("&1"));
         QCOMPARE(keys[8], QString("&9"));
         QCOMPARE(keys[9], QString("10"));
+    }
+
+    // Export to file writes the type its name says.
+    void exportWritesTheTypeOfItsName()
+    {
+        TNatalWindow* w = OpenNatal();
+        for (const char* name : {"out.rtf", "out.html", "out.txt"}) {
+            const QString path = QString::fromStdString((home / name).string());
+            QString error;
+            QVERIFY2(w->ExportText(path, error), qPrintable(error));
+            std::string bytes;
+            QVERIFY(ReadWholeFile(path.toStdString(), bytes));
+            const QString start = QString::fromStdString(bytes.substr(0, 40));
+            if (QString(name).endsWith("rtf")) QVERIFY2(start.startsWith("{\\rtf"), qPrintable(start));
+            if (QString(name).endsWith("html")) QVERIFY2(start.contains("<!DOCTYPE html", Qt::CaseInsensitive) || start.contains("<html"), qPrintable(start));
+            if (QString(name).endsWith("txt")) QVERIFY2(start.startsWith("Durand Elise"), qPrintable(start));
+        }
     }
 
     // Find says when nothing is found.
