@@ -168,6 +168,19 @@ bool tZoneLookup::FindAdjust(tChart& chart)
         }
     }
 
+    // After the zone file's last listed change its rule goes on, for every
+    // later year (the files list changes only to 2037): the rows are not read.
+    if (standard)
+        if (const auto& r = q->RuleOf(standard->table)) {
+            const std::int64_t local = DaysFromCivil({chart.Year, chart.Month, chart.Day}) * 86400 +
+                                       std::int64_t{chart.Hour} * 3600 + std::int64_t{chart.Minute} * 60;
+            const std::int32_t offset = RuleOffsetAtLocal(r->rule, local);
+            if (local - offset > r->after) {
+                chart.Adjust = DecimalToDegMin(-offset / 3600.0);
+                return true;
+            }
+        }
+
     bool sure = false;
     double adjust = kAdjustUnknown;
     if (standard) {
@@ -184,19 +197,6 @@ bool tZoneLookup::FindAdjust(tChart& chart)
         sure = found ? row->Int(1) == 0 : true;
         row->Reset();
         if (!UsableCorrection(adjust)) adjust = kAdjustUnknown, sure = false;
-    }
-    if (standard) {
-        // After the zone file's last listed change its rule goes on, for
-        // every later year (the files list changes only to 2037).
-        if (const auto& r = q->RuleOf(standard->table)) {
-            const std::int64_t local = DaysFromCivil({chart.Year, chart.Month, chart.Day}) * 86400 +
-                                       std::int64_t{chart.Hour} * 3600 + std::int64_t{chart.Minute} * 60;
-            const std::int32_t offset = RuleOffsetAtLocal(r->rule, local);
-            if (local - offset > r->after) {
-                chart.Adjust = DecimalToDegMin(-offset / 3600.0);
-                return true;
-            }
-        }
     }
     if (adjust < -16 || adjust > 16)
         adjust = AdjustFromCode(adjust, chart.Longitude, chart.Month, sure);

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "data/civil_date.h"
+#include "engine/julian_day.h"
 
 namespace quintara {
 
@@ -92,15 +93,13 @@ bool Fail(std::string* error, const std::string& text, const char* why)
     return false;
 }
 
-bool IsLeap(std::int64_t y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
 // Days since 1970-01-01 of the rule's day in a year.
 std::int64_t DayOf(const tTzRuleDay& d, int year)
 {
     const std::int64_t jan1 = DaysFromCivil({year, 1, 1});
     switch (d.kind) {
     case tTzRuleDay::tKind::kJulian:
-        return jan1 + d.day - 1 + (IsLeap(year) && d.day >= 60 ? 1 : 0);
+        return jan1 + d.day - 1 + (IsLeapYear(year) && d.day >= 60 ? 1 : 0);
     case tTzRuleDay::tKind::kZeroBased:
         return jan1 + d.day;
     case tTzRuleDay::tKind::kMonthWeekDay:
