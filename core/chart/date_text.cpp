@@ -25,12 +25,19 @@ std::string Lower(std::string s)
     return s;
 }
 
-bool Digits(const std::string& s)
+// The value of one to maxDigits decimal digits, held at a billion (far
+// beyond every range here); nothing for anything else (a sign, a blank,
+// more digits).
+std::optional<int> Digits(const std::string& s, std::size_t maxDigits = std::string::npos)
 {
-    if (s.empty()) return false;
-    for (char c : s)
-        if (!std::isdigit(static_cast<unsigned char>(c))) return false;
-    return true;
+    constexpr int kHeld = 1000000000;
+    if (s.empty() || s.size() > maxDigits) return std::nullopt;
+    int v = 0;
+    for (char c : s) {
+        if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+        v = v >= kHeld / 10 ? kHeld : v * 10 + (c - '0');
+    }
+    return v;
 }
 
 bool MonthFirst(const std::string& format) { return format.rfind("mm", 0) == 0; }
@@ -45,7 +52,7 @@ std::string DateText(const std::string& format, int year, int month, int day)
     return text;
 }
 
-bool ParseDateText(const std::string& format, const std::string& typed, int& year, int& month, int& day,
+bool ParseDateText(const std::string& format, const std::string& typed, int& yearOut, int& month, int& day,
                    std::string& error)
 {
     const std::string text = Trim(typed);
@@ -61,30 +68,31 @@ bool ParseDateText(const std::string& format, const std::string& typed, int& yea
         else parts.back() += c;
     }
     for (std::string& p : parts) p = Trim(p);
-    if (parts.size() != 3 || !Digits(parts[0]) || !Digits(parts[1]) || !Digits(parts[2]) || parts[0].size() > 2 ||
-        parts[1].size() > 2) {
+    const bool monthFirst = MonthFirst(format);
+    const auto d = parts.size() == 3 ? Digits(parts[monthFirst ? 1 : 0], 2) : std::nullopt;
+    const auto m = parts.size() == 3 ? Digits(parts[monthFirst ? 0 : 1], 2) : std::nullopt;
+    const auto year = parts.size() == 3 ? Digits(parts[2]) : std::nullopt;
+    if (!d || !m || !year) {
         error = "\"" + text + "\" is not a date" + like;
         return false;
     }
-    const bool monthFirst = MonthFirst(format);
-    const int d = std::stoi(parts[monthFirst ? 1 : 0]), m = std::stoi(parts[monthFirst ? 0 : 1]);
-    if (parts[2].size() > 5 || std::stoi(parts[2]) < kFirstTypedYear || std::stoi(parts[2]) > kLastTypedYear) {
+    if (*year < kFirstTypedYear || *year > kLastTypedYear) {
         error = "\"" + text + "\": the year is outside " + std::to_string(kFirstTypedYear) + ".." +
                 std::to_string(kLastTypedYear) + like;
         return false;
     }
-    const int y = std::stoi(parts[2]);
-    if (m < 1 || m > 12) {
-        error = "\"" + text + "\": month " + std::to_string(m) + " is outside 1..12" + like;
+    const int y = *year;
+    if (*m < 1 || *m > 12) {
+        error = "\"" + text + "\": month " + std::to_string(*m) + " is outside 1..12" + like;
         return false;
     }
-    const int days = DaysInMonth(y, m);
-    if (d < 1 || d > days) {
-        error = "\"" + text + "\": day " + std::to_string(d) + " is outside 1.." + std::to_string(days) +
+    const int days = DaysInMonth(y, *m);
+    if (*d < 1 || *d > days) {
+        error = "\"" + text + "\": day " + std::to_string(*d) + " is outside 1.." + std::to_string(days) +
                 " for that month" + like;
         return false;
     }
-    year = y, month = m, day = d;
+    yearOut = y, month = *m, day = *d;
     return true;
 }
 
@@ -131,14 +139,14 @@ std::optional<double> ParseZoneText(const std::string& typed, std::string& error
         const int sign = rest[0] == '-' ? -1 : rest[0] == '+' ? 1 : 0;
         const std::string hm = sign ? Trim(rest.substr(1)) : "";
         const auto colon = hm.find(':');
-        const std::string h = hm.substr(0, colon), m = colon == std::string::npos ? "0" : hm.substr(colon + 1);
-        if (!sign || !Digits(h) || !Digits(m) || h.size() > 2 || m.size() > 2 || std::stoi(h) > 24 ||
-            std::stoi(m) > 59 || std::stoi(h) * 60 + std::stoi(m) > 24 * 60) {
+        const auto h = Digits(hm.substr(0, colon), 2);
+        const auto m = colon == std::string::npos ? std::optional<int>(0) : Digits(hm.substr(colon + 1), 2);
+        if (!sign || !h || !m || *m > 59 || *h * 60 + *m > 24 * 60) {
             error = "\"" + text + "\" is not a zone" + accepted;
             return std::nullopt;
         }
         // UTC+h is h hours ahead of UT: the chart adds -h to clock time.
-        return -sign * (std::stoi(h) + std::stoi(m) / 100.0);
+        return -sign * (*h + *m / 100.0);
     }
     std::string why;
     const auto v = ParseDegMin(text, why);

@@ -19,7 +19,8 @@ TEST(DateText, DatesInBothOrdersWithMessagesInTheUsersTerms)
         const char* says;
     };
     for (const tBad& b : {tBad{"", "empty; type a date like dd/mm/yyyy"},
-                          tBad{"01/01/99999", "the year is outside 1..9999"}, tBad{"01/01/0000", "outside 1..9999"},
+                          tBad{"01/01/99999", "the year is outside 1..9999"},
+                          tBad{"01/01/123456789012", "the year is outside 1..9999"}, tBad{"01/01/0000", "outside 1..9999"},
                           tBad{"29/02/1900", "day 29 is outside 1..28"}, tBad{"01/13/2000", "month 13"},
                           tBad{"1.1.2000", "is not a date (a date like dd/mm/yyyy"}, tBad{"--/--/----", "not a date"},
                           tBad{"001/01/2000", "not a date"}}) {
