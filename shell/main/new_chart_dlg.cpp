@@ -210,12 +210,7 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     connect(PickerTimer, &QTimer::timeout, this, &TNewChartDlg::PlaceTypingPaused);
     connect(CityEd, &QLineEdit::textEdited, this, [this](const QString& t) {
         PickerTimer->stop();
-        if (!LookupCB->isChecked() || t.trimmed().isEmpty()) return;
-        const std::string typed = t.trimmed().toStdString();
-        std::vector<tLocality> found = program.Data().FindLocalities(typed, 1, chart.Country);
-        if (found.empty()) found = program.Data().FindLocalities(typed, 1);
-        if (!found.empty()) FillPlace(found[0]);
-        else PickerTimer->start();
+        if (LookupCB->isChecked() && !t.trimmed().isEmpty() && !FillFirstMatch(t)) PickerTimer->start();
     });
     connect(CityBtn, &QPushButton::clicked, this, [this] {
         TCityFileDlg picker(program, CityEd->text(), chart.Country, this);
@@ -279,16 +274,20 @@ void TNewChartDlg::UpdateZoneLabel()
     ZoneUtcLbl->setText(label);
 }
 
-void TNewChartDlg::LocatePlace(const QString& text)
+bool TNewChartDlg::FillFirstMatch(const QString& text)
 {
     const std::string typed = text.trimmed().toStdString();
     TData1& data = program.Data();
     std::vector<tLocality> found = data.FindLocalities(typed, 1, chart.Country);
     if (found.empty()) found = data.FindLocalities(typed, 1);
-    if (!found.empty()) {
-        FillPlace(found[0]);
-        return;
-    }
+    if (found.empty()) return false;
+    FillPlace(found[0]);
+    return true;
+}
+
+void TNewChartDlg::LocatePlace(const QString& text)
+{
+    if (FillFirstMatch(text)) return;
     program.Messenger().Beep();
     TCityFileDlg picker(program, text, 0, this);
     if (picker.exec() == QDialog::Accepted && picker.Current()) FillPlace(*picker.Current());

@@ -42,15 +42,18 @@ public:
     QCheckBox *LookupCB, *NoTimeBtn;
     QPushButton *CityBtn, *NSBtn, *EWBtn, *PlusBtn, *OptionsBtn, *OkBtn;
     QLabel *CountryDBLbl, *CityDBLbl, *PopulEd;
-    QLabel* ZoneUtcLbl;
+    QLabel* ZoneUtcLbl;  // the zone as clocks name it, and whether it was looked up
     // Runs once the user stops typing a place nothing matches: then the
     // picker opens (at once on OK or Enter).
     class QTimer* PickerTimer;
     // What the timer runs: the picker on the text typed.
-    void PlaceTypingPaused();  // the zone as clocks name it, and whether it was looked up
+    void PlaceTypingPaused();
 
 private:
     bool Done();
+    // The best locality starting with the text (in the chart's country
+    // first) into the fields; false when there is none.
+    bool FillFirstMatch(const QString& text);
     // What the zone in the field was found or typed for: a change of any
     // of them makes a looked-up zone stale.
     QString ZoneBasis() const;
