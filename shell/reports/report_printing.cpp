@@ -142,7 +142,7 @@ int PrintPages(QPainter& painter, const tPrintPage& page, const QTextDocument& d
     for (int i = 0; i < pages; ++i) {
         if (i > 0) newPage();
         const double from = tops[static_cast<std::size_t>(i)];
-        const double to = tops.size() > 1 ? tops[static_cast<std::size_t>(i) + 1] : area.height();
+        const double to = tops[static_cast<std::size_t>(i) + 1];
         painter.save();
         painter.translate(left, top);
         painter.scale(scale, scale);
