@@ -309,6 +309,18 @@ TEST(DamagedChartFile, RefusesWritesAndKeepsReading)
 namespace quintara {
 namespace {
 
+// Saving a chart is refused with a message that says why.
+void ExpectSaveRefused(TData1& data, const std::string& why)
+{
+    tChart c;
+    try {
+        AppendChart(data, c, nullptr);
+        ADD_FAILURE() << "written although " << why;
+    } catch (const tStorageError& e) {
+        EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
+    }
+}
+
 // Not a chart file at all: the data module opens without it, says why in
 // words, and leaves the bytes as they were; writes name the problem.
 TEST(DamagedChartFile, NotADatabaseLeavesTheProgramWorking)
@@ -320,13 +332,7 @@ TEST(DamagedChartFile, NotADatabaseLeavesTheProgramWorking)
     EXPECT_NE(data.ChartFileProblem().find("is damaged or is not a chart file"), std::string::npos)
         << data.ChartFileProblem();
     EXPECT_NE(data.ChartFileProblem().find(dir.File("chart.db")), std::string::npos);
-    tChart c;
-    try {
-        AppendChart(data, c, nullptr);
-        ADD_FAILURE() << "written to a damaged file";
-    } catch (const tStorageError& e) {
-        EXPECT_NE(std::string(e.what()).find("damaged"), std::string::npos) << e.what();
-    }
+    ExpectSaveRefused(data, "damaged");
     std::string after;
     ASSERT_TRUE(ReadWholeFile(dir.File("chart.db"), after));
     EXPECT_TRUE(after == noise);
@@ -360,13 +366,7 @@ TEST(DamagedChartFile, ReadOnlyHomeReadsAndRefusesWritesInWords)
         EXPECT_TRUE(data.ChartFileProblem().empty()) << data.ChartFileProblem();
         EXPECT_TRUE(data.ChartFileReadOnly());
         EXPECT_EQ(data.ChartTable().RecordCount(), 1);
-        tChart c;
-        try {
-            AppendChart(data, c, nullptr);
-            ADD_FAILURE() << "written to a read-only file";
-        } catch (const tStorageError& e) {
-            EXPECT_NE(std::string(e.what()).find("is read-only"), std::string::npos) << e.what();
-        }
+        ExpectSaveRefused(data, "is read-only");
     }
     EXPECT_EQ(std::system(("umount '" + mounted + "'").c_str()), 0);
 }
