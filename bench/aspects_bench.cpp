@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "aspects/aspects.h"
-#include "chart/chart.h"
-#include "options/option_set.h"
+#include "core/aspects/aspects.h"
+#include "core/chart/chart.h"
+#include "core/options/option_set.h"
 
 using namespace quintara;
 

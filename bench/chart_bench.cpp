@@ -1,10 +1,10 @@
 #include <benchmark/benchmark.h>
 
-#include "chart/chart.h"
-#include "chart/planet.h"
-#include "engine/houses.h"
-#include "engine/minor_bodies.h"
-#include "engine/planet_series.h"
+#include "core/chart/chart.h"
+#include "core/chart/planet.h"
+#include "core/engine/houses.h"
+#include "core/engine/minor_bodies.h"
+#include "core/engine/planet_series.h"
 
 using namespace quintara;
 

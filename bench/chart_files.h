@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "chart/chart.h"
-#include "data/chart_record.h"
-#include "data/schemas.h"
-#include "data/sqlite_db.h"
-#include "data/table.h"
+#include "core/chart/chart.h"
+#include "core/data/chart_record.h"
+#include "core/data/schemas.h"
+#include "core/data/sqlite_db.h"
+#include "core/data/table.h"
 
 namespace quintara::bench {
 

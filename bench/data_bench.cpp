@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "chart_files.h"
-#include "data/chart_record.h"
-#include "data/data_module.h"
-#include "platform/atomic_file.h"
+#include "core/data/chart_record.h"
+#include "core/data/data_module.h"
+#include "core/platform/atomic_file.h"
 
 using namespace quintara;
 

@@ -2,12 +2,12 @@
 
 #include <filesystem>
 
-#include "graphics/chart_graphs.h"
-#include "graphics/picture_files.h"
-#include "graphics/qt_canvas.h"
-#include "graphics/svg_canvas.h"
-#include "options/option_set.h"
-#include "platform/atomic_file.h"
+#include "core/graphics/chart_graphs.h"
+#include "core/graphics/svg_canvas.h"
+#include "core/options/option_set.h"
+#include "core/platform/atomic_file.h"
+#include "shell/canvas/picture_files.h"
+#include "shell/canvas/qt_canvas.h"
 
 using namespace quintara;
 

@@ -15,18 +15,22 @@
 #include <QPushButton>
 
 #include "chart_files.h"
-#include "data/city_file_dlg.h"
-#include "graphics/graphic_window.h"
-#include "graphics/time_graph_windows.h"
-#include "main/main_form.h"
-#include "main/new_chart_dlg.h"
-#include "main/program.h"
-#include "platform/program_home.h"
-#include "platform/qt_runtime.h"
-#include "reports/chart_print.h"
-#include "reports/natal_windows.h"
-#include "reports/report_printing.h"
-#include "reports/two_chart_windows.h"
+#include "core/platform/program_home.h"
+#include "core/reports/two_chart_reports.h"
+#include "shell/canvas/qt_runtime.h"
+#include "shell/chart/new_chart_dlg.h"
+#include "shell/data/city_file_dlg.h"
+#include "shell/frame/main_form.h"
+#include "shell/graphics/graphic_window.h"
+#include "shell/graphics/time_graph_windows.h"
+#include "shell/platform/program.h"
+#include "shell/printing/report_printing.h"
+#include "shell/reports/chart_print.h"
+#include "shell/reports/natal_windows.h"
+#include "shell/reports/compare_windows.h"
+#include "shell/reports/derived_windows.h"
+#include "shell/reports/previsions_window.h"
+#include "shell/reports/transits_windows.h"
 
 using namespace quintara;
 
@@ -206,7 +210,8 @@ void BM_OpenOneYearTransitsWindow(benchmark::State& state)
     CalcChart(start);
     std::size_t events = 0;
     for (auto _ : state) {
-        TTransitsWindow window(program, natal, start, 0x7FCu, 12);
+        TTransitsWindow window(program, natal, start, FindTransitsFrom(program.Options(), natal, start, 12, 0x7FCu),
+                               0x7FCu);
         events = window.Events().Count();
     }
     state.counters["events"] = static_cast<double>(events);
@@ -229,7 +234,7 @@ void BM_PrintTenPagesToPdf(benchmark::State& state)
         window.InsAspects();
         window.InsAnalyse();
     }
-    auto formatter = MakeChartPrint(window);
+    auto formatter = window.MakePrint();
     const std::string file = Bench().home + "/ten-pages.pdf";
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);

@@ -3,12 +3,12 @@
 #include <filesystem>
 
 #include "chart_files.h"
-#include "data/data_module.h"
-#include "options/option_set.h"
-#include "platform/atomic_file.h"
-#include "reports/analysis.h"
-#include "reports/natal_reports.h"
-#include "reports/two_chart_reports.h"
+#include "core/data/data_module.h"
+#include "core/options/option_set.h"
+#include "core/platform/atomic_file.h"
+#include "core/reports/analysis.h"
+#include "core/reports/natal_reports.h"
+#include "core/reports/two_chart_reports.h"
 
 using namespace quintara;
 

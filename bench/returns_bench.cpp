@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "chart/returns.h"
+#include "core/chart/returns.h"
 
 using namespace quintara;
 

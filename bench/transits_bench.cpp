@@ -1,10 +1,10 @@
 #include <benchmark/benchmark.h>
 
-#include "aspects/aspects.h"
-#include "aspects/previsions.h"
-#include "aspects/transit_search.h"
-#include "chart/chart.h"
-#include "options/option_set.h"
+#include "core/aspects/aspects.h"
+#include "core/aspects/previsions.h"
+#include "core/aspects/transit_search.h"
+#include "core/chart/chart.h"
+#include "core/options/option_set.h"
 
 using namespace quintara;
 

@@ -1,11 +1,11 @@
-#include "aspect_report.h"
+#include "cli/aspect_report.h"
 
 #include <cstdio>
 
-#include "engine/angles.h"
-#include "i18n/text_encoding.h"
-#include "json_line.h"
-#include "text_format.h"
+#include "cli/json_line.h"
+#include "cli/text_format.h"
+#include "core/engine/angles.h"
+#include "core/i18n/text_encoding.h"
 
 namespace quintara::cli {
 std::string AspectsText(const tAspectsCollection& list, TLanguages& lang)

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "aspects/aspects.h"
-#include "i18n/languages.h"
+#include "core/aspects/aspects.h"
+#include "core/i18n/languages.h"
 
 namespace quintara::cli {
 

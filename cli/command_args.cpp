@@ -1,15 +1,15 @@
-#include "command_args.h"
+#include "cli/command_args.h"
 
 #include <charconv>
 #include <ctime>
 #include <iostream>
 
-#include "data/chart_record.h"
-#include "data/clock_time.h"
-#include "data/data_module.h"
-#include "place_format.h"
-#include "text_format.h"
-#include "platform/program_home.h"
+#include "cli/place_format.h"
+#include "cli/text_format.h"
+#include "core/data/chart_record.h"
+#include "core/data/clock_time.h"
+#include "core/data/data_module.h"
+#include "core/platform/program_home.h"
 
 namespace quintara::cli {
 
@@ -22,19 +22,12 @@ int Fail(const std::string& message)
 // The session of the home and chart file a command was given.
 bool OpenSession(const std::string& homeOverride, const std::string& chartFile, tSession& s, std::string& error)
 {
+    const std::string home = ResolveProgramHome(ProcessHomeSources(homeOverride, QUINTARA_SEED_DIR), &error);
+    if (home.empty()) return false;
+    for (const std::string& p : OpenSettings(home, s)) std::cerr << "quintara-cli: warning: " << p << '\n';
     s.chartFile = chartFile;
-    s.home = ResolveProgramHome(ProcessHomeSources(homeOverride, QUINTARA_SEED_DIR), &error);
-    if (s.home.empty()) return false;
-    s.options = std::make_unique<TMainOptions>(s.home);
-    s.options->ReadParameters();
-    s.options->LoadOptions();
-    s.languages = std::make_unique<TLanguages>(s.home, s.options->Profile());
-    s.options->CheckFileSettings();
-    for (const auto& list : {s.options->TakeSettingsProblems(), s.languages->TakeProblems()})
-        for (const std::string& p : list) std::cerr << "quintara-cli: warning: " << p << '\n';
     return true;
 }
-
 
 // One chart option whose name ends in suffix. False with error when it is
 // bad; handled tells whether it was a chart option at all.

@@ -7,12 +7,13 @@
 #include <string_view>
 #include <vector>
 
-#include "aspects/transit_search.h"
-#include "chart/chart.h"
-#include "chart/chart_input.h"
-#include "data/data_module.h"
-#include "i18n/languages.h"
-#include "options/main_options.h"
+#include "core/aspects/transit_search.h"
+#include "core/chart/chart.h"
+#include "core/chart/chart_input.h"
+#include "core/data/data_module.h"
+#include "core/data/session.h"
+#include "core/i18n/languages.h"
+#include "core/options/main_options.h"
 
 namespace quintara::cli {
 
@@ -22,28 +23,6 @@ const char* Usage();
 // "quintara-cli: message" on stderr; returns the exit code 2.
 int Fail(const std::string& message);
 
-
-// The program home with its settings and vocabulary.
-struct tSession {
-    std::string home;
-    std::unique_ptr<TMainOptions> options;
-    std::unique_ptr<TLanguages> languages;
-    std::string chartFile;  // --chart-file; else the settings'
-    bool writesCharts = false;  // only a command that adds charts creates a missing chart file
-    std::unique_ptr<TData1> data;
-
-    // The tables, opened on first use.
-    TData1& Data()
-    {
-        if (!data) {
-            data = std::make_unique<TData1>(home, chartFile.empty() ? options->GetChartFile() : chartFile,
-                                            writesCharts ? TData1::tChartFileMode::kCreate
-                                                         : TData1::tChartFileMode::kExisting);
-            data->SetDateFormat(languages->DateFormatString);
-        }
-        return *data;
-    }
-};
 
 // The session of the home and chart file a command was given.
 bool OpenSession(const std::string& homeOverride, const std::string& chartFile, tSession& s, std::string& error);

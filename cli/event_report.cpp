@@ -1,10 +1,10 @@
-#include "event_report.h"
+#include "cli/event_report.h"
 
 #include <cstdio>
 
-#include "engine/angles.h"
-#include "json_line.h"
-#include "text_format.h"
+#include "cli/json_line.h"
+#include "cli/text_format.h"
+#include "core/engine/angles.h"
 
 namespace quintara::cli {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "aspects/previsions.h"
-#include "aspects/transits.h"
-#include "i18n/languages.h"
+#include "core/aspects/previsions.h"
+#include "core/aspects/transits.h"
+#include "core/i18n/languages.h"
 
 namespace quintara::cli {
 

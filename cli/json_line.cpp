@@ -1,10 +1,10 @@
-#include "json_line.h"
+#include "cli/json_line.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
-#include "i18n/text_encoding.h"
+#include "core/i18n/text_encoding.h"
 
 namespace quintara::cli {
 namespace {

@@ -1,12 +1,14 @@
-#include "picture_command.h"
+#include "cli/picture_command.h"
 
 #include <charconv>
 #include <iostream>
 
-#include "aspects/previsions.h"
-#include "command_args.h"
-#include "graphics/chart_graphs.h"
-#include "graphics/picture_files.h"
+#include "cli/command_args.h"
+#include "core/aspects/previsions.h"
+#include "core/chart/chart_kind.h"
+#include "core/graphics/chart_graphs.h"
+#include "core/graphics/picture_setup.h"
+#include "shell/canvas/picture_files.h"
 
 namespace quintara::cli {
 namespace {
@@ -56,11 +58,7 @@ int Picture(int argc, char** argv)
     std::string error;
     if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
     const TMainOptions& o = *session.options;
-    tPictureContext ctx;
-    ctx.Lang = session.languages.get();
-    ctx.HouseRule = {o.HouseOrb, o.HouseCentered};
-    ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes};
-    ctx.TransitAspects = &o.TransitAspects;
+    const tPictureContext ctx = MakePictureContext(o, *session.languages);
 
     const std::string& kindWord = a.words[0];
     const auto kind = KindOf(kindWord);
@@ -78,7 +76,7 @@ int Picture(int argc, char** argv)
         picture = std::make_unique<tLineGraph>(first, step, ctx);
     } else if (kindWord == "transit-line" || kindWord == "previsions") {
         second.Assign(first);
-        second.ChartType = kindWord == "previsions" ? 7 : 5;
+        second.ChartType = kindWord == "previsions" ? kPrevisionsChart : kTransitChart;
         if (!StartDate(rest, second, error)) return Fail("start: " + error);
         CalcChart(second);
         if (!StepMinutes(rest, 1, 7, step, error)) return Fail(error);

@@ -1,10 +1,10 @@
-#include "place_format.h"
+#include "cli/place_format.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "data/text_collation.h"
-#include "engine/angles.h"
+#include "core/data/text_collation.h"
+#include "core/engine/angles.h"
 
 namespace quintara::cli {
 

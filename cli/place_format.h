@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "data/data_module.h"
+#include "core/data/data_module.h"
 
 namespace quintara::cli {
 

@@ -1,16 +1,16 @@
-#include "positions.h"
+#include "cli/positions.h"
 
 #include <array>
 #include <cstdio>
 #include <istream>
 #include <ostream>
 
-#include "engine/angles.h"
-#include "engine/houses.h"
-#include "i18n/text_encoding.h"
-#include "i18n/default_body_names.h"
-#include "i18n/default_captions.h"
-#include "text_format.h"
+#include "cli/text_format.h"
+#include "core/engine/angles.h"
+#include "core/engine/houses.h"
+#include "core/i18n/default_body_names.h"
+#include "core/i18n/default_captions.h"
+#include "core/i18n/text_encoding.h"
 
 namespace quintara::cli {
 namespace {

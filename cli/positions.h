@@ -4,10 +4,10 @@
 #include <iosfwd>
 #include <string>
 
-#include "chart/chart.h"
-#include "chart/chart_input.h"
-#include "i18n/languages.h"
-#include "json_line.h"
+#include "cli/json_line.h"
+#include "core/chart/chart.h"
+#include "core/chart/chart_input.h"
+#include "core/i18n/languages.h"
 
 namespace quintara::cli {
 

@@ -1,16 +1,17 @@
-#include "report_command.h"
+#include "cli/report_command.h"
 
 #include <iostream>
 
-#include "aspects/previsions.h"
-#include "chart/derived_charts.h"
-#include "chart/returns.h"
-#include "command_args.h"
-#include "platform/atomic_file.h"
-#include "reports/analysis.h"
-#include "reports/natal_reports.h"
-#include "reports/text_writers.h"
-#include "reports/two_chart_reports.h"
+#include "cli/command_args.h"
+#include "core/aspects/previsions.h"
+#include "core/chart/chart_kind.h"
+#include "core/chart/derived_charts.h"
+#include "core/chart/returns.h"
+#include "core/platform/atomic_file.h"
+#include "core/reports/analysis.h"
+#include "core/reports/natal_reports.h"
+#include "core/reports/text_writers.h"
+#include "core/reports/two_chart_reports.h"
 
 namespace quintara::cli {
 namespace {
@@ -165,14 +166,14 @@ bool tReportRun::Build(const std::string& kind)
             if (!Whole(1, 1, 65535, year)) return error = "year: " + error, false;
             second.Assign(first);
             SolarReturn(first, second, year - first.Year);
-            second.ChartType = 1;
+            second.ChartType = kSunReturnChart;
         } else if (kind == "moon-return") {
-            if (!Moved(second, first, 1, 2)) return false;
+            if (!Moved(second, first, 1, kMoonReturnChart)) return false;
             LunarReturn(first, second);
             LocalZoneOfReturn(session, second);
-            second.ChartType = 2;
+            second.ChartType = kMoonReturnChart;
         } else {
-            if (!Moved(second, first, 1, 3)) return false;
+            if (!Moved(second, first, 1, kProgressedChart)) return false;
             ProgressChart(first, second);
         }
         WriteDerivedChart(text, second, aspects, ctx);

@@ -2,8 +2,8 @@
 // line, as plain text, RTF or HTML.
 #pragma once
 
-#include "command_args.h"
-#include "reports/report_context.h"
+#include "cli/command_args.h"
+#include "core/reports/report_context.h"
 
 namespace quintara::cli {
 

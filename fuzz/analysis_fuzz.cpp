@@ -1,13 +1,13 @@
 // An analysis file and its index of any bytes: the interpretation of a
 // chart from them is UTF-8 in every output format.
-#include "chart/chart.h"
+#include "core/chart/chart.h"
+#include "core/i18n/languages.h"
+#include "core/options/option_set.h"
+#include "core/reports/analysis.h"
+#include "core/reports/analysis_file.h"
+#include "core/reports/report_text.h"
+#include "core/reports/text_writers.h"
 #include "fuzz_support.h"
-#include "options/option_set.h"
-#include "i18n/languages.h"
-#include "reports/analysis.h"
-#include "reports/analysis_file.h"
-#include "reports/report_text.h"
-#include "reports/text_writers.h"
 
 using namespace quintara;
 

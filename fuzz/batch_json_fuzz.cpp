@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <sstream>
 
-#include "../cli/json_line.h"
-#include "../cli/positions.h"
+#include "cli/json_line.h"
+#include "cli/positions.h"
 #include "fuzz_support.h"
 
 using namespace quintara;

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstdio>
 
-#include "../cli/positions.h"
-#include "chart/chart.h"
-#include "chart/chart_input.h"
-#include "chart/returns.h"
+#include "cli/positions.h"
+#include "core/chart/chart.h"
+#include "core/chart/chart_input.h"
+#include "core/chart/returns.h"
 #include "fuzz_support.h"
 
 using namespace quintara;

@@ -2,8 +2,8 @@
 // a value within its range or a message, never a wrong value silently.
 #include <cmath>
 
-#include "chart/chart_input.h"
-#include "engine/angles.h"
+#include "core/chart/chart_input.h"
+#include "core/engine/angles.h"
 #include "fuzz_support.h"
 
 using namespace quintara;

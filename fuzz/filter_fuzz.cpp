@@ -3,9 +3,9 @@
 // reaches the SQL.
 #include <memory>
 
-#include "data/data_module.h"
-#include "data/filter_expression.h"
-#include "data/schemas.h"
+#include "core/data/data_module.h"
+#include "core/data/filter_expression.h"
+#include "core/data/schemas.h"
 #include "fuzz_support.h"
 
 using namespace quintara;

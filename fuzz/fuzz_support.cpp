@@ -9,8 +9,8 @@
 
 #include <unistd.h>
 
-#include "i18n/text_encoding.h"
-#include "platform/atomic_file.h"
+#include "core/i18n/text_encoding.h"
+#include "core/platform/atomic_file.h"
 
 namespace fs = std::filesystem;
 

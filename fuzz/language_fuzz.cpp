@@ -1,12 +1,12 @@
 // Language files of any bytes (the English one and a translation): every
 // text taken from them is UTF-8 wherever it goes (JSON, HTML), and nothing
 // outside the home is touched, not even by the names written back.
-#include "../cli/positions.h"
+#include "cli/positions.h"
+#include "core/i18n/languages.h"
+#include "core/reports/natal_reports.h"
+#include "core/reports/report_text.h"
+#include "core/reports/text_writers.h"
 #include "fuzz_support.h"
-#include "i18n/languages.h"
-#include "reports/natal_reports.h"
-#include "reports/report_text.h"
-#include "reports/text_writers.h"
 
 using namespace quintara;
 

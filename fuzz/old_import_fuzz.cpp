@@ -2,11 +2,11 @@
 // damaged ones named and skipped, and every row written reads back.
 #include <filesystem>
 
-#include "data/chart_file.h"
-#include "data/data_module.h"
+#include "core/data/chart_file.h"
+#include "core/data/data_module.h"
+#include "core/i18n/text_encoding.h"
+#include "core/options/option_set.h"
 #include "fuzz_support.h"
-#include "i18n/text_encoding.h"
-#include "options/option_set.h"
 
 using namespace quintara;
 

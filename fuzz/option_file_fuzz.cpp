@@ -2,9 +2,9 @@
 // decodes to is within range, and a wheel drawn with it has only numbers.
 #include <memory>
 
+#include "core/i18n/languages.h"
+#include "core/options/option_set.h"
 #include "fuzz_support.h"
-#include "i18n/languages.h"
-#include "options/option_set.h"
 #include "picture_check.h"
 
 using namespace quintara;

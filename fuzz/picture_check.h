@@ -2,9 +2,9 @@
 // document must be UTF-8 and free of NaN and infinite numbers.
 #pragma once
 
-#include "chart/chart.h"
-#include "graphics/chart_graphs.h"
-#include "graphics/svg_canvas.h"
+#include "core/chart/chart.h"
+#include "core/graphics/chart_graphs.h"
+#include "core/graphics/svg_canvas.h"
 #include "fuzz_support.h"
 
 namespace quintara::fuzz {

@@ -1,10 +1,10 @@
 // The settings file "Astro.ini" as anything at all: read without a crash,
 // numbers finite, every file name it points at inside the home, and nothing
 // outside the home touched.
+#include "core/i18n/languages.h"
+#include "core/options/main_options.h"
+#include "core/platform/file_names.h"
 #include "fuzz_support.h"
-#include "i18n/languages.h"
-#include "options/main_options.h"
-#include "platform/file_names.h"
 
 using namespace quintara;
 

@@ -9,18 +9,18 @@
 #include <filesystem>
 #include <memory>
 
-#include "data/chart_record.h"
-#include "data/data_module.h"
-#include "data/schemas.h"
-#include "data/sqlite_db.h"
-#include "engine/angles.h"
+#include "core/data/chart_record.h"
+#include "core/data/data_module.h"
+#include "core/data/schemas.h"
+#include "core/data/sqlite_db.h"
+#include "core/engine/angles.h"
+#include "core/i18n/languages.h"
+#include "core/options/main_options.h"
+#include "core/reports/natal_reports.h"
+#include "core/reports/report_context.h"
+#include "core/reports/text_writers.h"
 #include "fuzz_support.h"
-#include "i18n/languages.h"
-#include "options/main_options.h"
 #include "picture_check.h"
-#include "reports/natal_reports.h"
-#include "reports/report_context.h"
-#include "reports/text_writers.h"
 
 using namespace quintara;
 

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "data/tz_rule.h"
-#include "data/tzif.h"
-#include "data/zone_tables.h"
-#include "engine/angles.h"
+#include "core/data/tz_rule.h"
+#include "core/data/tzif.h"
+#include "core/data/zone_tables.h"
+#include "core/engine/angles.h"
 #include "fuzz_support.h"
 
 using namespace quintara;

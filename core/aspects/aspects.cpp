@@ -1,13 +1,13 @@
-#include "aspects/aspects.h"
+#include "core/aspects/aspects.h"
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
 
-#include "chart/chart.h"
-#include "engine/angles.h"
-#include "engine/houses.h"
-#include "options/option_set.h"
+#include "core/chart/chart.h"
+#include "core/engine/angles.h"
+#include "core/engine/houses.h"
+#include "core/options/option_set.h"
 
 namespace quintara {
 namespace {

@@ -1,12 +1,12 @@
-#include "aspects/longitude_track.h"
+#include "core/aspects/longitude_track.h"
 
 #include <cmath>
 #include <limits>
 
-#include "engine/angles.h"
-#include "engine/julian_day.h"
-#include "engine/lunar_points.h"
-#include "engine/planet_series.h"
+#include "core/engine/angles.h"
+#include "core/engine/julian_day.h"
+#include "core/engine/lunar_points.h"
+#include "core/engine/planet_series.h"
 
 namespace quintara {
 namespace {

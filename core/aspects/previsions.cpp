@@ -1,8 +1,8 @@
-#include "aspects/previsions.h"
+#include "core/aspects/previsions.h"
 
-#include "aspects/aspects.h"
-#include "chart/chart.h"
-#include "chart/date_time.h"
+#include "core/aspects/aspects.h"
+#include "core/chart/chart.h"
+#include "core/chart/date_time.h"
 
 namespace quintara {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/progress.h"
+#include "core/platform/progress.h"
 
 namespace quintara {
 

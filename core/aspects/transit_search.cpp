@@ -1,4 +1,4 @@
-#include "aspects/transit_search.h"
+#include "core/aspects/transit_search.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,12 +6,12 @@
 #include <unordered_map>
 #include <vector>
 
-#include "aspects/longitude_track.h"
-#include "chart/chart.h"
-#include "engine/angles.h"
-#include "engine/julian_day.h"
-#include "engine/zodiac.h"
-#include "options/option_set.h"
+#include "core/aspects/longitude_track.h"
+#include "core/chart/chart.h"
+#include "core/engine/angles.h"
+#include "core/engine/julian_day.h"
+#include "core/engine/zodiac.h"
+#include "core/options/option_set.h"
 
 namespace quintara {
 

@@ -8,8 +8,8 @@
 #include <array>
 #include <cstdint>
 
-#include "aspects/transits.h"
-#include "platform/progress.h"
+#include "core/aspects/transits.h"
+#include "core/platform/progress.h"
 
 namespace quintara {
 

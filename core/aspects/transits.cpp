@@ -1,9 +1,9 @@
-#include "aspects/transits.h"
+#include "core/aspects/transits.h"
 
 #include <algorithm>
 #include <tuple>
 
-#include "aspects/aspects.h"
+#include "core/aspects/aspects.h"
 
 namespace quintara {
 

@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "chart/date_time.h"
+#include "core/chart/date_time.h"
 
 namespace quintara {
 

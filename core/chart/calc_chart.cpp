@@ -1,11 +1,11 @@
-#include "chart/chart.h"
-#include "engine/angles.h"
-#include "engine/bodies.h"
-#include "engine/houses.h"
-#include "engine/julian_day.h"
-#include "engine/minor_bodies.h"
-#include "engine/sidereal_time.h"
-#include "engine/zodiac.h"
+#include "core/chart/chart.h"
+#include "core/engine/angles.h"
+#include "core/engine/bodies.h"
+#include "core/engine/houses.h"
+#include "core/engine/julian_day.h"
+#include "core/engine/minor_bodies.h"
+#include "core/engine/sidereal_time.h"
+#include "core/engine/zodiac.h"
 
 namespace quintara {
 

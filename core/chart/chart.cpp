@@ -1,8 +1,8 @@
-#include "chart/chart.h"
+#include "core/chart/chart.h"
 
-#include "engine/angles.h"
-#include "i18n/languages.h"
-#include "options/option_set.h"
+#include "core/engine/angles.h"
+#include "core/i18n/languages.h"
+#include "core/options/option_set.h"
 
 namespace quintara {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/planet.h"
+#include "core/chart/planet.h"
 
 namespace quintara {
 

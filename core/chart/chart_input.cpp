@@ -1,14 +1,14 @@
-#include "chart/chart_input.h"
+#include "core/chart/chart_input.h"
 
 #include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 
-#include "chart/date_time.h"
-#include "engine/angles.h"
-#include "engine/houses.h"
-#include "engine/julian_day.h"
+#include "core/chart/date_time.h"
+#include "core/engine/angles.h"
+#include "core/engine/houses.h"
+#include "core/engine/julian_day.h"
 
 namespace quintara {
 namespace {

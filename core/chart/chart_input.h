@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "chart/chart.h"
+#include "core/chart/chart.h"
 
 namespace quintara {
 

@@ -1,12 +1,12 @@
-#include "chart/date_text.h"
+#include "core/chart/date_text.h"
 
 #include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <vector>
 
-#include "chart/chart_input.h"
-#include "engine/angles.h"
+#include "core/chart/chart_input.h"
+#include "core/engine/angles.h"
 
 namespace quintara {
 

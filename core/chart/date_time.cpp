@@ -1,7 +1,7 @@
-#include "chart/date_time.h"
+#include "core/chart/date_time.h"
 
-#include "chart/chart.h"
-#include "engine/julian_day.h"
+#include "core/chart/chart.h"
+#include "core/engine/julian_day.h"
 
 namespace quintara {
 

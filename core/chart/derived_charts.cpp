@@ -1,16 +1,15 @@
-#include "chart/derived_charts.h"
+#include "core/chart/derived_charts.h"
 
 #include <cmath>
 
-#include "chart/date_time.h"
-#include "engine/angles.h"
-#include "engine/houses.h"
+#include "core/chart/chart_kind.h"
+#include "core/chart/date_time.h"
+#include "core/engine/angles.h"
+#include "core/engine/houses.h"
 
 namespace quintara {
 
 namespace {
-
-constexpr int kProgressedChart = 3, kMidpointChart = 4;
 
 double YearsOf(const tChart& c) { return c.Year + c.Month / 12.0 + c.Day / 365.0; }
 

@@ -2,7 +2,7 @@
 // for each year of life) and the midpoint chart.
 #pragma once
 
-#include "chart/chart.h"
+#include "core/chart/chart.h"
 
 namespace quintara {
 

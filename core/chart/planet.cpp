@@ -1,12 +1,12 @@
-#include "chart/planet.h"
+#include "core/chart/planet.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "chart/chart.h"
-#include "engine/angles.h"
-#include "i18n/languages.h"
-#include "options/option_set.h"
+#include "core/chart/chart.h"
+#include "core/engine/angles.h"
+#include "core/i18n/languages.h"
+#include "core/options/option_set.h"
 
 namespace quintara {
 

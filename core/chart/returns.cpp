@@ -1,11 +1,11 @@
-#include "chart/returns.h"
+#include "core/chart/returns.h"
 
 #include <cmath>
 
-#include "engine/angles.h"
-#include "engine/bodies.h"
-#include "engine/julian_day.h"
-#include "engine/zodiac.h"
+#include "core/engine/angles.h"
+#include "core/engine/bodies.h"
+#include "core/engine/julian_day.h"
+#include "core/engine/zodiac.h"
 
 namespace quintara {
 

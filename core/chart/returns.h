@@ -6,8 +6,8 @@
 
 #include <array>
 
-#include "chart/chart.h"
-#include "chart/date_time.h"
+#include "core/chart/chart.h"
+#include "core/chart/date_time.h"
 
 namespace quintara {
 

@@ -1,16 +1,16 @@
-#include "data/chart_file.h"
+#include "core/data/chart_file.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 
-#include "data/chart_record.h"
-#include "data/civil_date.h"
-#include "data/dbase_writer.h"
-#include "data/table_files.h"
-#include "i18n/text_encoding.h"
-#include "platform/atomic_file.h"
+#include "core/data/chart_record.h"
+#include "core/data/civil_date.h"
+#include "core/data/dbase_writer.h"
+#include "core/data/table_files.h"
+#include "core/i18n/text_encoding.h"
+#include "core/platform/atomic_file.h"
 
 namespace quintara {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "data/data_module.h"
+#include "core/data/data_module.h"
 
 namespace quintara {
 

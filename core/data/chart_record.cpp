@@ -1,15 +1,15 @@
-#include "data/chart_record.h"
+#include "core/data/chart_record.h"
 
 #include <cmath>
 #include <cstdio>
 #include <string>
 
-#include "data/civil_date.h"
-#include "data/schemas.h"
-#include "data/sqlite_db.h"
-#include "engine/angles.h"
-#include "chart/chart_input.h"
-#include "i18n/text_encoding.h"
+#include "core/chart/chart_input.h"
+#include "core/data/civil_date.h"
+#include "core/data/schemas.h"
+#include "core/data/sqlite_db.h"
+#include "core/engine/angles.h"
+#include "core/i18n/text_encoding.h"
 
 namespace quintara {
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "chart/chart.h"
-#include "data/table.h"
+#include "core/chart/chart.h"
+#include "core/data/table.h"
 
 namespace quintara {
 

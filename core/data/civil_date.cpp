@@ -1,4 +1,4 @@
-#include "data/civil_date.h"
+#include "core/data/civil_date.h"
 
 #include <cstdio>
 

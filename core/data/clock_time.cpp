@@ -1,10 +1,10 @@
-#include "data/clock_time.h"
+#include "core/data/clock_time.h"
 
 #include <cmath>
 
-#include "data/civil_date.h"
-#include "data/data_module.h"
-#include "engine/angles.h"
+#include "core/data/civil_date.h"
+#include "core/data/data_module.h"
+#include "core/engine/angles.h"
 
 namespace quintara {
 

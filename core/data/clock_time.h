@@ -3,7 +3,7 @@
 // FindAdjust, for the new-chart dialog and the command line alike.
 #pragma once
 
-#include "chart/chart.h"
+#include "core/chart/chart.h"
 
 namespace quintara {
 

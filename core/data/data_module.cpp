@@ -1,14 +1,14 @@
-#include "data/data_module.h"
+#include "core/data/data_module.h"
 
 #include <cmath>
 #include <filesystem>
 #include <unistd.h>
 
-#include "chart/date_time.h"
-#include "data/chart_record.h"
-#include "engine/angles.h"
-#include "i18n/text_encoding.h"
-#include "platform/atomic_file.h"
+#include "core/chart/date_time.h"
+#include "core/data/chart_record.h"
+#include "core/engine/angles.h"
+#include "core/i18n/text_encoding.h"
+#include "core/platform/atomic_file.h"
 
 namespace quintara {
 

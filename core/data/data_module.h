@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "chart/chart.h"
-#include "data/chart_record.h"
-#include "data/find_adjust.h"
-#include "data/schemas.h"
-#include "data/sqlite_db.h"
-#include "data/table.h"
+#include "core/chart/chart.h"
+#include "core/data/chart_record.h"
+#include "core/data/find_adjust.h"
+#include "core/data/schemas.h"
+#include "core/data/sqlite_db.h"
+#include "core/data/table.h"
 
 namespace quintara {
 

@@ -1,12 +1,12 @@
-#include "data/dbase_writer.h"
+#include "core/data/dbase_writer.h"
 
 #include <cstdint>
 #include <ctime>
 #include <stdexcept>
 
-#include "data/sqlite_db.h"
-#include "i18n/text_encoding.h"
-#include "platform/atomic_file.h"
+#include "core/data/sqlite_db.h"
+#include "core/i18n/text_encoding.h"
+#include "core/platform/atomic_file.h"
 
 namespace quintara {
 

@@ -1,9 +1,9 @@
-#include "data/filter_expression.h"
+#include "core/data/filter_expression.h"
 
 #include <charconv>
 #include <cstdio>
 
-#include "platform/ascii.h"
+#include "core/platform/ascii.h"
 
 namespace quintara {
 namespace {

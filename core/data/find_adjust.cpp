@@ -1,4 +1,4 @@
-#include "data/find_adjust.h"
+#include "core/data/find_adjust.h"
 
 #include <cmath>
 #include <map>
@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "data/adjust_codes.h"
-#include "data/chart_record.h"
-#include "data/civil_date.h"
-#include "data/tz_rule.h"
-#include "engine/angles.h"
+#include "core/data/adjust_codes.h"
+#include "core/data/chart_record.h"
+#include "core/data/civil_date.h"
+#include "core/data/tz_rule.h"
+#include "core/engine/angles.h"
 
 namespace quintara {
 

@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "chart/chart.h"
-#include "data/sqlite_db.h"
+#include "core/chart/chart.h"
+#include "core/data/sqlite_db.h"
 
 namespace quintara {
 

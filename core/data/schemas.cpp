@@ -1,4 +1,4 @@
-#include "data/schemas.h"
+#include "core/data/schemas.h"
 
 namespace quintara {
 

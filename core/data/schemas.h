@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/table.h"
+#include "core/data/table.h"
 
 namespace quintara {
 

@@ -1,8 +1,8 @@
-#include "data/sqlite_db.h"
+#include "core/data/sqlite_db.h"
 
 #include <sqlite3.h>
 
-#include "data/text_collation.h"
+#include "core/data/text_collation.h"
 
 namespace quintara {
 namespace {

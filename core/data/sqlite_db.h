@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "data/filter_expression.h"
+#include "core/data/filter_expression.h"
 
 struct sqlite3;
 struct sqlite3_stmt;

@@ -1,11 +1,11 @@
-#include "data/table.h"
+#include "core/data/table.h"
 
 #include <algorithm>
 #include <initializer_list>
 #include <string_view>
 
-#include "i18n/text_encoding.h"
-#include "platform/ascii.h"
+#include "core/i18n/text_encoding.h"
+#include "core/platform/ascii.h"
 
 namespace quintara {
 namespace {

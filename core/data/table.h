@@ -13,8 +13,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "data/filter_expression.h"
-#include "data/sqlite_db.h"
+#include "core/data/filter_expression.h"
+#include "core/data/sqlite_db.h"
 
 namespace quintara {
 

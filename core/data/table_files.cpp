@@ -1,4 +1,4 @@
-#include "data/table_files.h"
+#include "core/data/table_files.h"
 
 #include <filesystem>
 #include <system_error>

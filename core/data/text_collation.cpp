@@ -1,4 +1,4 @@
-#include "data/text_collation.h"
+#include "core/data/text_collation.h"
 
 namespace quintara {
 namespace {

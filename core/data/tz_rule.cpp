@@ -1,9 +1,9 @@
-#include "data/tz_rule.h"
+#include "core/data/tz_rule.h"
 
 #include <cctype>
 
-#include "data/civil_date.h"
-#include "engine/julian_day.h"
+#include "core/data/civil_date.h"
+#include "core/engine/julian_day.h"
 
 namespace quintara {
 

@@ -1,8 +1,8 @@
-#include "data/tzif.h"
+#include "core/data/tzif.h"
 
 #include <algorithm>
 
-#include "platform/atomic_file.h"
+#include "core/platform/atomic_file.h"
 
 namespace quintara {
 

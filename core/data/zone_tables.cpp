@@ -1,11 +1,11 @@
-#include "data/zone_tables.h"
+#include "core/data/zone_tables.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 
-#include "data/civil_date.h"
-#include "engine/angles.h"
+#include "core/data/civil_date.h"
+#include "core/engine/angles.h"
 
 namespace quintara {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "data/adjust_codes.h"
-#include "data/tzif.h"
+#include "core/data/adjust_codes.h"
+#include "core/data/tzif.h"
 
 namespace quintara {
 

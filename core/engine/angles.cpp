@@ -1,4 +1,4 @@
-#include "engine/angles.h"
+#include "core/engine/angles.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "engine/bodies.h"
+#include "core/engine/bodies.h"
 
-#include "chart/chart.h"
-#include "engine/angles.h"
-#include "engine/lunar_points.h"
-#include "engine/planet_series.h"
+#include "core/chart/chart.h"
+#include "core/engine/angles.h"
+#include "core/engine/lunar_points.h"
+#include "core/engine/planet_series.h"
 
 namespace quintara {
 namespace {

@@ -1,8 +1,8 @@
-#include "engine/house_membership.h"
+#include "core/engine/house_membership.h"
 
-#include "chart/chart.h"
-#include "engine/angles.h"
-#include "engine/houses.h"
+#include "core/chart/chart.h"
+#include "core/engine/angles.h"
+#include "core/engine/houses.h"
 
 namespace quintara {
 

@@ -1,11 +1,11 @@
-#include "engine/houses.h"
+#include "core/engine/houses.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "chart/chart.h"
-#include "engine/angles.h"
-#include "engine/sidereal_time.h"
+#include "core/chart/chart.h"
+#include "core/engine/angles.h"
+#include "core/engine/sidereal_time.h"
 
 namespace quintara {
 namespace {

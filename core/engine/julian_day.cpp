@@ -1,9 +1,9 @@
-#include "engine/julian_day.h"
+#include "core/engine/julian_day.h"
 
 #include <cmath>
 
-#include "chart/chart.h"
-#include "engine/angles.h"
+#include "core/chart/chart.h"
+#include "core/engine/angles.h"
 
 namespace quintara {
 namespace {

@@ -1,8 +1,8 @@
-#include "engine/lunar_points.h"
+#include "core/engine/lunar_points.h"
 
 #include <cmath>
 
-#include "engine/angles.h"
+#include "core/engine/angles.h"
 
 namespace quintara {
 

@@ -1,8 +1,8 @@
-#include "engine/minor_bodies.h"
+#include "core/engine/minor_bodies.h"
 
-#include "chart/chart.h"
-#include "engine/angles.h"
-#include "engine/orbit_body.h"
+#include "core/chart/chart.h"
+#include "core/engine/angles.h"
+#include "core/engine/orbit_body.h"
 
 namespace quintara {
 

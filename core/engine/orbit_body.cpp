@@ -1,10 +1,10 @@
-#include "engine/orbit_body.h"
+#include "core/engine/orbit_body.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "chart/planet.h"
-#include "engine/angles.h"
+#include "core/chart/planet.h"
+#include "core/engine/angles.h"
 
 namespace quintara {
 

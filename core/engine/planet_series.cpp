@@ -1,12 +1,12 @@
-#include "engine/planet_series.h"
+#include "core/engine/planet_series.h"
 
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <span>
 
-#include "engine/angles.h"
-#include "engine/series_table.h"
+#include "core/engine/angles.h"
+#include "core/engine/series_table.h"
 
 namespace quintara {
 namespace {

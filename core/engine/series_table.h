@@ -30,7 +30,7 @@ struct tSeriesTerm {
     tArgMultiple Args[4];
 };
 
-#include "series_terms.inc"
+#include "core/engine/series_terms.inc"
 
 struct tBodySeries {
     std::span<const tSeriesTerm> dL, B, R;

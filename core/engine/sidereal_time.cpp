@@ -1,8 +1,8 @@
-#include "engine/sidereal_time.h"
+#include "core/engine/sidereal_time.h"
 
 #include <cmath>
 
-#include "engine/angles.h"
+#include "core/engine/angles.h"
 
 namespace quintara {
 

@@ -1,7 +1,7 @@
-#include "engine/zodiac.h"
+#include "core/engine/zodiac.h"
 
-#include "chart/chart.h"
-#include "engine/angles.h"
+#include "core/chart/chart.h"
+#include "core/engine/angles.h"
 
 namespace quintara {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "options/main_options.h"
+#include "core/options/main_options.h"
 
 namespace quintara {
 

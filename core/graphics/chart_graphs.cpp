@@ -1,12 +1,12 @@
-#include "graphics/chart_graphs.h"
+#include "core/graphics/chart_graphs.h"
 
 #include <cmath>
 
-#include "graphics/grids.h"
-#include "graphics/moon_cycle.h"
-#include "i18n/date_format.h"
-#include "options/option_set.h"
-#include "reports/report_context.h"
+#include "core/graphics/grids.h"
+#include "core/graphics/moon_cycle.h"
+#include "core/i18n/date_format.h"
+#include "core/options/option_set.h"
+#include "core/reports/report_context.h"
 
 namespace quintara {
 

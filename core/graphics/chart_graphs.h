@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "aspects/previsions.h"
-#include "graphics/wheel.h"
+#include "core/aspects/previsions.h"
+#include "core/graphics/wheel.h"
 
 namespace quintara {
 

@@ -1,4 +1,4 @@
-#include "graphics/display_list.h"
+#include "core/graphics/display_list.h"
 
 #include <cmath>
 

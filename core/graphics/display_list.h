@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "graphics/canvas.h"
+#include "core/graphics/canvas.h"
 
 namespace quintara {
 

@@ -1,4 +1,4 @@
-#include "graphics/fill_figures.h"
+#include "core/graphics/fill_figures.h"
 
 namespace quintara {
 

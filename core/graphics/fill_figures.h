@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "graphics/canvas.h"
+#include "core/graphics/canvas.h"
 
 namespace quintara {
 

@@ -1,7 +1,7 @@
-#include "graphics/font_substitution.h"
+#include "core/graphics/font_substitution.h"
 
-#include "i18n/text_encoding.h"
-#include "platform/ascii.h"
+#include "core/i18n/text_encoding.h"
+#include "core/platform/ascii.h"
 
 namespace quintara {
 namespace {

@@ -1,11 +1,11 @@
-#include "graphics/grids.h"
+#include "core/graphics/grids.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "chart/date_time.h"
-#include "i18n/date_format.h"
-#include "options/option_set.h"
+#include "core/chart/date_time.h"
+#include "core/i18n/date_format.h"
+#include "core/options/option_set.h"
 
 namespace quintara {
 namespace {

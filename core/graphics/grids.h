@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "aspects/previsions.h"
-#include "graphics/wheel_parts.h"
+#include "core/aspects/previsions.h"
+#include "core/graphics/wheel_parts.h"
 
 namespace quintara {
 

@@ -1,8 +1,8 @@
-#include "graphics/moon_cycle.h"
+#include "core/graphics/moon_cycle.h"
 
-#include "engine/angles.h"
-#include "i18n/date_format.h"
-#include "reports/report_context.h"
+#include "core/engine/angles.h"
+#include "core/i18n/date_format.h"
+#include "core/reports/report_context.h"
 
 namespace quintara {
 

@@ -3,8 +3,8 @@
 // high) with their dates.
 #pragma once
 
-#include "chart/returns.h"
-#include "graphics/wheel_parts.h"
+#include "core/chart/returns.h"
+#include "core/graphics/wheel_parts.h"
 
 namespace quintara {
 

@@ -7,9 +7,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "aspects/aspects.h"
-#include "engine/house_membership.h"
-#include "i18n/languages.h"
+#include "core/aspects/aspects.h"
+#include "core/engine/house_membership.h"
+#include "core/i18n/languages.h"
 
 namespace quintara {
 

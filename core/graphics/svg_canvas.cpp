@@ -1,11 +1,11 @@
-#include "graphics/svg_canvas.h"
+#include "core/graphics/svg_canvas.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "graphics/font_substitution.h"
-#include "engine/angles.h"
-#include "i18n/text_encoding.h"
+#include "core/engine/angles.h"
+#include "core/graphics/font_substitution.h"
+#include "core/i18n/text_encoding.h"
 
 namespace quintara {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "graphics/canvas.h"
-#include "graphics/fill_figures.h"
+#include "core/graphics/canvas.h"
+#include "core/graphics/fill_figures.h"
 
 namespace quintara {
 

@@ -4,8 +4,8 @@
 // each for one chart or two. The wheel's origin is its centre.
 #pragma once
 
-#include "aspects/aspects.h"
-#include "graphics/wheel_parts.h"
+#include "core/aspects/aspects.h"
+#include "core/graphics/wheel_parts.h"
 
 namespace quintara {
 

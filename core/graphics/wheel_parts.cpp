@@ -1,10 +1,10 @@
-#include "graphics/wheel_parts.h"
+#include "core/graphics/wheel_parts.h"
 
 #include <cmath>
 
-#include "engine/angles.h"
-#include "options/option_set.h"
-#include "reports/analysis.h"
+#include "core/engine/angles.h"
+#include "core/options/option_set.h"
+#include "core/reports/analysis.h"
 
 namespace quintara {
 namespace {

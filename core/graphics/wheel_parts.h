@@ -3,10 +3,10 @@
 // logical units around the wheel's centre.
 #pragma once
 
-#include "chart/chart.h"
-#include "options/option_set.h"
-#include "graphics/display_list.h"
-#include "graphics/picture_context.h"
+#include "core/chart/chart.h"
+#include "core/graphics/display_list.h"
+#include "core/graphics/picture_context.h"
+#include "core/options/option_set.h"
 
 namespace quintara {
 

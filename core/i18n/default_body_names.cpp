@@ -1,4 +1,4 @@
-#include "i18n/default_body_names.h"
+#include "core/i18n/default_body_names.h"
 
 #include <array>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "i18n/default_captions.h"
+#include "core/i18n/default_captions.h"
 
 #include <array>
 

@@ -1,13 +1,13 @@
-#include "i18n/languages.h"
+#include "core/i18n/languages.h"
 
 #include <charconv>
 
-#include "i18n/default_body_names.h"
-#include "i18n/default_captions.h"
-#include "i18n/text_encoding.h"
-#include "platform/atomic_file.h"
-#include "platform/file_names.h"
-#include "platform/locale_env.h"
+#include "core/i18n/default_body_names.h"
+#include "core/i18n/default_captions.h"
+#include "core/i18n/text_encoding.h"
+#include "core/platform/atomic_file.h"
+#include "core/platform/file_names.h"
+#include "core/platform/locale_env.h"
 
 namespace quintara {
 namespace {

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/profile_file.h"
+#include "core/platform/profile_file.h"
 
 namespace quintara {
 

@@ -1,4 +1,4 @@
-#include "i18n/text_encoding.h"
+#include "core/i18n/text_encoding.h"
 
 #include <cstdint>
 #include <optional>

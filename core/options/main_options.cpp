@@ -1,4 +1,4 @@
-#include "options/main_options.h"
+#include "core/options/main_options.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,10 +6,10 @@
 
 #include <dirent.h>
 
-#include "platform/ascii.h"
-#include "platform/atomic_file.h"
-#include "platform/file_names.h"
-#include "platform/locale_env.h"
+#include "core/platform/ascii.h"
+#include "core/platform/atomic_file.h"
+#include "core/platform/file_names.h"
+#include "core/platform/locale_env.h"
 
 namespace quintara {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "options/option_set.h"
-#include "platform/profile_file.h"
+#include "core/options/option_set.h"
+#include "core/platform/profile_file.h"
 
 namespace quintara {
 

@@ -1,4 +1,4 @@
-#include "options/option_set.h"
+#include "core/options/option_set.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/atomic_file.h"
+#include "core/platform/atomic_file.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "platform/file_names.h"
+#include "core/platform/file_names.h"
 
 #include <algorithm>
 

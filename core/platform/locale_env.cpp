@@ -1,6 +1,6 @@
-#include "platform/locale_env.h"
+#include "core/platform/locale_env.h"
 
-#include "platform/ascii.h"
+#include "core/platform/ascii.h"
 
 #include <cstdlib>
 #include <initializer_list>

@@ -1,11 +1,11 @@
-#include "platform/profile_file.h"
+#include "core/platform/profile_file.h"
 
 #include <charconv>
 #include <cstdio>
 #include <utility>
 
-#include "platform/ascii.h"
-#include "platform/atomic_file.h"
+#include "core/platform/ascii.h"
+#include "core/platform/atomic_file.h"
 
 namespace quintara {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/program_home.h"
+#include "core/platform/program_home.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,10 +1,10 @@
-#include "reports/analysis.h"
+#include "core/reports/analysis.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "chart/chart.h"
-#include "engine/angles.h"
+#include "core/chart/chart.h"
+#include "core/engine/angles.h"
 
 namespace quintara {
 namespace {

@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "aspects/aspects.h"
-#include "aspects/transits.h"
-#include "reports/analysis_file.h"
-#include "reports/report_context.h"
+#include "core/aspects/aspects.h"
+#include "core/aspects/transits.h"
+#include "core/reports/analysis_file.h"
+#include "core/reports/report_context.h"
 
 namespace quintara {
 

@@ -1,10 +1,10 @@
-#include "reports/analysis_file.h"
+#include "core/reports/analysis_file.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "i18n/text_encoding.h"
-#include "platform/atomic_file.h"
+#include "core/i18n/text_encoding.h"
+#include "core/platform/atomic_file.h"
 
 namespace quintara {
 namespace {

@@ -1,7 +1,7 @@
-#include "reports/chart_saving.h"
+#include "core/reports/chart_saving.h"
 
-#include "chart/chart.h"
-#include "data/data_module.h"
+#include "core/chart/chart.h"
+#include "core/data/data_module.h"
 
 namespace quintara {
 namespace {

@@ -1,4 +1,4 @@
-#include "reports/margin.h"
+#include "core/reports/margin.h"
 
 #include <cmath>
 #include <cstdio>

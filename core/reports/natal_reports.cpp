@@ -1,10 +1,10 @@
-#include "reports/natal_reports.h"
+#include "core/reports/natal_reports.h"
 
 #include <algorithm>
 
-#include "aspects/aspects.h"
-#include "chart/chart.h"
-#include "engine/angles.h"
+#include "core/aspects/aspects.h"
+#include "core/chart/chart.h"
+#include "core/engine/angles.h"
 
 namespace quintara {
 namespace {

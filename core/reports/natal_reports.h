@@ -4,8 +4,8 @@
 // to a report text; columns are separated by tabs.
 #pragma once
 
-#include "reports/report_context.h"
-#include "reports/report_text.h"
+#include "core/reports/report_context.h"
+#include "core/reports/report_text.h"
 
 namespace quintara {
 

@@ -1,15 +1,15 @@
-#include "reports/report_context.h"
+#include "core/reports/report_context.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "chart/chart.h"
-#include "data/civil_date.h"
-#include "data/data_module.h"
-#include "engine/angles.h"
-#include "i18n/date_format.h"
-#include "options/main_options.h"
-#include "i18n/text_encoding.h"
+#include "core/chart/chart.h"
+#include "core/data/civil_date.h"
+#include "core/data/data_module.h"
+#include "core/engine/angles.h"
+#include "core/i18n/date_format.h"
+#include "core/i18n/text_encoding.h"
+#include "core/options/main_options.h"
 
 namespace quintara {
 

@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "aspects/aspects.h"
-#include "engine/house_membership.h"
-#include "i18n/languages.h"
+#include "core/aspects/aspects.h"
+#include "core/engine/house_membership.h"
+#include "core/i18n/languages.h"
 
 namespace quintara {
 

@@ -1,8 +1,8 @@
-#include "reports/report_text.h"
+#include "core/reports/report_text.h"
 
 #include <cmath>
 
-#include "i18n/text_encoding.h"
+#include "core/i18n/text_encoding.h"
 
 namespace quintara {
 

@@ -1,11 +1,11 @@
-#include "reports/rtf_reader.h"
+#include "core/reports/rtf_reader.h"
 
 #include <cctype>
 #include <cstdlib>
 #include <map>
 #include <vector>
 
-#include "i18n/text_encoding.h"
+#include "core/i18n/text_encoding.h"
 
 namespace quintara {
 

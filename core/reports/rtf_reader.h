@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "reports/report_text.h"
+#include "core/reports/report_text.h"
 
 namespace quintara {
 

@@ -1,9 +1,9 @@
-#include "reports/text_writers.h"
+#include "core/reports/text_writers.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "i18n/text_encoding.h"
+#include "core/i18n/text_encoding.h"
 
 namespace quintara {
 namespace {

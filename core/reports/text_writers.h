@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "reports/report_text.h"
+#include "core/reports/report_text.h"
 
 namespace quintara {
 

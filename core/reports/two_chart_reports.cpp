@@ -1,14 +1,14 @@
-#include "reports/two_chart_reports.h"
+#include "core/reports/two_chart_reports.h"
 
 #include <cstdlib>
 
-#include "aspects/aspects.h"
-#include "aspects/transit_search.h"
-#include "chart/chart.h"
-#include "data/data_module.h"
-#include "i18n/date_format.h"
-#include "options/main_options.h"
-#include "reports/natal_reports.h"
+#include "core/aspects/aspects.h"
+#include "core/aspects/transit_search.h"
+#include "core/chart/chart.h"
+#include "core/data/data_module.h"
+#include "core/i18n/date_format.h"
+#include "core/options/main_options.h"
+#include "core/reports/natal_reports.h"
 
 namespace quintara {
 
@@ -21,6 +21,29 @@ void WriteTwoChartAspects(tReportText& text, const tChart& first, const tChart& 
     text.AddLine(first.Name + "\t" + ctx.Caption(298) + "\t" +
                  (inTime ? ctx.Date(second.Year, second.Month, second.Day) : second.Name) + "\t" + ctx.Caption(302));
     WriteAspectLines(text, aspects, ctx, true);
+}
+
+tTransitsCollection FindTransitsFrom(const TMainOptions& o, const tChart& natal, const tChart& start, int months,
+                                     unsigned bodies, const tProgress& progress, bool* cancelled)
+{
+    // Computed first, then dated: the search reads the date fields as its start.
+    tChart from(&o.BirthSet);
+    from.Assign(natal);
+    CalcChart(from);
+    from.Year = start.Year, from.Month = start.Month, from.Day = start.Day;
+    return FindTransits(o, from, months, bodies, false, progress, cancelled);
+}
+
+tPrevCollection PrevisionsFrom(const OptionSet& set, const tChart& natal, const tChart& start, int steps, int stepHours,
+                               tAspectRules rules, const tProgress& progress)
+{
+    tChart fixed(&set), moving(&set);
+    fixed.Assign(natal);
+    CalcChart(fixed);
+    moving.Assign(start);
+    CalcChart(moving);
+    tAspectsCollection aspects(rules);
+    return BuildPrevisions(fixed, moving, steps, stepHours, aspects, progress);
 }
 
 void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, const tReportContext& ctx)

@@ -8,12 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "aspects/previsions.h"
-#include "aspects/transits.h"
-#include "data/civil_date.h"
-#include "platform/progress.h"
-#include "reports/report_context.h"
-#include "reports/report_text.h"
+#include "core/aspects/previsions.h"
+#include "core/aspects/transits.h"
+#include "core/data/civil_date.h"
+#include "core/options/option_set.h"
+#include "core/platform/progress.h"
+#include "core/reports/report_context.h"
+#include "core/reports/report_text.h"
 
 namespace quintara {
 
@@ -37,6 +38,18 @@ void WriteTwoChartAspects(tReportText& text, const tChart& first, const tChart& 
 // from progress: empty, with *cancelled set.
 tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, unsigned bodies, bool all,
                                  const tProgress& progress = {}, bool* cancelled = nullptr);
+
+// The transits of natal from the date of start (the desktop's Chart 2
+// command): the natal positions with the natal clock on start's date,
+// computed with the birth option set.
+tTransitsCollection FindTransitsFrom(const TMainOptions& o, const tChart& natal, const tChart& start, int months,
+                                     unsigned bodies, const tProgress& progress = {}, bool* cancelled = nullptr);
+
+// The previsions of natal from the moment of start, on copies of both
+// computed with set (the charts given stay as they are). Stopped from
+// progress: empty.
+tPrevCollection PrevisionsFrom(const OptionSet& set, const tChart& natal, const tChart& start, int steps,
+                               int stepHours, tAspectRules rules, const tProgress& progress = {});
 
 void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, const tReportContext& ctx);
 

@@ -1,4 +1,4 @@
-#include "data/city_file_dlg.h"
+#include "shell/data/city_file_dlg.h"
 
 #include <cmath>
 #include <map>
@@ -15,13 +15,13 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "chart/chart_input.h"
-#include "data/country_dlg.h"
-#include "data/navigator.h"
-#include "data/table_model.h"
-#include "main/dialog_buttons.h"
-#include "main/help_window.h"
-#include "main/program.h"
+#include "core/chart/chart_input.h"
+#include "shell/data/country_dlg.h"
+#include "shell/platform/program.h"
+#include "shell/widgets/dialog_buttons.h"
+#include "shell/widgets/help_window.h"
+#include "shell/widgets/navigator.h"
+#include "shell/widgets/table_model.h"
 
 namespace quintara {
 

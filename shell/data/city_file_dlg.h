@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "data/data_module.h"
+#include "core/data/data_module.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "data/country_dlg.h"
+#include "shell/data/country_dlg.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -10,11 +10,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "data/navigator.h"
-#include "data/table_model.h"
-#include "main/dialog_buttons.h"
-#include "main/help_window.h"
-#include "main/program.h"
+#include "shell/platform/program.h"
+#include "shell/widgets/dialog_buttons.h"
+#include "shell/widgets/help_window.h"
+#include "shell/widgets/navigator.h"
+#include "shell/widgets/table_model.h"
 
 namespace quintara {
 

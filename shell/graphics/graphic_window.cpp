@@ -1,4 +1,4 @@
-#include "graphics/graphic_window.h"
+#include "shell/graphics/graphic_window.h"
 
 #include <algorithm>
 
@@ -18,12 +18,14 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "graphics/picture_files.h"
-#include "graphics/qt_canvas.h"
-#include "main/program.h"
-#include "graphics/wheel.h"
-#include "graphics/wheel_aspects.h"
-#include "reports/info_dlg.h"
+#include "core/graphics/wheel.h"
+#include "shell/canvas/picture_files.h"
+#include "shell/canvas/qt_canvas.h"
+#include "shell/graphics/wheel_aspects.h"
+#include "core/graphics/picture_setup.h"
+#include "shell/platform/program.h"
+#include "shell/printing/print_picture.h"
+#include "shell/widgets/info_dlg.h"
 
 namespace quintara {
 
@@ -175,17 +177,15 @@ bool TGraphicWindow::Print(QPrinter& printer)
     return painter.end();
 }
 
+bool TGraphicWindow::Supports(tCommand c) const
+{
+    return c == tCommand::Copy || c == tCommand::Export || c == tCommand::PrintWindow || c == tCommand::Zoom ||
+           c == tCommand::GraphicsMenu;
+}
+
 void TGraphicWindow::PrintOn(QPainter& painter)
 {
-    if (!drawing) return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRect page = painter.viewport();
-    tReplay r = PageReplay(page.width(), page.height(), Zoom, KeepProportions, false);
-    r.LineWidthAdd = program.Options().PrintLineFactor;
-    tQtCanvas canvas(painter, nullptr);
-    drawing->play(canvas, r);
-    painter.restore();
+    if (drawing) PrintPicture(painter, *drawing, Zoom, KeepProportions, program.Options().PrintLineFactor);
 }
 
 void TGraphicWindow::Press(QPoint at)
@@ -288,19 +288,11 @@ TAstroGraphicWindow::TAstroGraphicWindow(tProgram& p, const tChart& first, const
     : TGraphicWindow(p, parent), twoChartSets(twoSets)
 {
     TMainOptions& o = p.Options();
-    chart1 = std::make_unique<tChart>(twoChartSets ? &o.FirstChartSet : &o.BirthSet);
-    chart1->Assign(first);
-    CalcChart(*chart1);
-    if (second && second != &first) {
-        chart2 = std::make_unique<tChart>(twoChartSets ? &o.SecondChartSet : &o.BirthSet);
-        chart2->Assign(*second);
-        CalcChart(*chart2);
-    }
+    tPictureCharts charts(o, first, second, twoChartSets);
+    chart1 = std::move(charts.first);
+    chart2 = std::move(charts.second);
     Zoom = o.Zoom > 0 ? o.Zoom : 1.0;
-    ctx.Lang = &p.Languages();
-    ctx.HouseRule = {o.HouseOrb, o.HouseCentered};
-    ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes};
-    ctx.TransitAspects = &o.TransitAspects;
+    ctx = MakePictureContext(o, p.Languages());
     std::string error;
     if (analysis.Open(o.HomePath(o.GetAnalysisFile(kAnalysisBirthChart)), error)) ctx.Analysis = &analysis;
 

@@ -9,12 +9,13 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "chart/chart.h"
-#include "aspects/previsions.h"
-#include "graphics/chart_graphs.h"
-#include "graphics/picture_context.h"
-#include "reports/analysis_file.h"
-#include "reports/info_dlg.h"
+#include "core/aspects/previsions.h"
+#include "core/chart/chart.h"
+#include "core/graphics/chart_graphs.h"
+#include "core/graphics/picture_context.h"
+#include "core/reports/analysis_file.h"
+#include "shell/platform/commands.h"
+#include "shell/widgets/info_dlg.h"
 
 class QContextMenuEvent;
 class QMenu;
@@ -34,6 +35,8 @@ public:
     ~TGraphicWindow() override;
 
     virtual int HelpContext() const { return 3011; }
+    // Copy, export, print and zoom; the Graphics menu.
+    bool Supports(tCommand command) const;
     tProgram& Program() { return program; }
     tDrawing* Drawing() { return drawing.get(); }
     QWidget* Picture() { return picture; }

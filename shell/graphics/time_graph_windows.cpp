@@ -1,15 +1,13 @@
-#include "graphics/time_graph_windows.h"
+#include "shell/graphics/time_graph_windows.h"
 
 #include <cmath>
 
 #include <QContextMenuEvent>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 
-#include "chart/date_time.h"
-#include "main/program.h"
-#include "reports/natal_windows.h"
+#include "core/chart/date_time.h"
+#include "shell/platform/program.h"
+#include "shell/platform/document_area.h"
 
 namespace quintara {
 
@@ -27,12 +25,7 @@ TClockWindow::TClockWindow(tProgram& p, const tChart& chart, std::int32_t step, 
     Timer->start();
 }
 
-bool TClockWindow::IsActive() const
-{
-    if (QMdiArea* area = AreaOf(const_cast<TClockWindow*>(this)))
-        return area->activeSubWindow() && area->activeSubWindow()->widget() == this;
-    return isActiveWindow();
-}
+bool TClockWindow::IsActive() const { return IsActiveDocument(this); }
 
 void TClockWindow::Tick()
 {
@@ -67,7 +60,7 @@ void TClockWindow::contextMenuEvent(QContextMenuEvent* event)
     menu.addAction(p.Caption(137), this, &TClockWindow::Reverse);
     menu.addAction(p.Caption(47), this, &TGraphicWindow::Copy);
     menu.addAction(p.Caption(138), this, [this] {
-        ShowDocument(AreaOf(this), new TNatalWindow(Program(), false, Chart1()));
+        Program().Open({tDocumentKind::Natal, &Chart1()});
     });
     menu.addAction(p.Caption(189))->setEnabled(false);  // the options dialog comes with its own window
     menu.exec(event->globalPos());

@@ -4,7 +4,7 @@
 
 #include <QTimer>
 
-#include "graphics/graphic_window.h"
+#include "shell/graphics/graphic_window.h"
 
 namespace quintara {
 

@@ -1,4 +1,4 @@
-#include "graphics/wheel_aspects.h"
+#include "shell/graphics/wheel_aspects.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -6,7 +6,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "main/program.h"
+#include "shell/platform/program.h"
 
 namespace quintara {
 

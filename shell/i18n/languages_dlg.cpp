@@ -1,4 +1,4 @@
-#include "i18n/languages_dlg.h"
+#include "shell/i18n/languages_dlg.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -12,10 +12,10 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "i18n/default_captions.h"
-#include "main/dialog_buttons.h"
-#include "main/help_window.h"
-#include "main/program.h"
+#include "core/i18n/default_captions.h"
+#include "shell/platform/program.h"
+#include "shell/widgets/dialog_buttons.h"
+#include "shell/widgets/help_window.h"
 
 namespace quintara {
 

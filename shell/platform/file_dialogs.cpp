@@ -1,4 +1,4 @@
-#include "platform/file_dialogs.h"
+#include "shell/platform/file_dialogs.h"
 
 #include <QAbstractFileIconProvider>
 #include <QApplication>

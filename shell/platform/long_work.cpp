@@ -1,4 +1,4 @@
-#include "platform/long_work.h"
+#include "shell/platform/long_work.h"
 
 #include <QApplication>
 #include <QProgressDialog>

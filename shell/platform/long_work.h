@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "platform/progress.h"
+#include "core/platform/progress.h"
 
 class QProgressDialog;
 class QWidget;

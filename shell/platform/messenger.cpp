@@ -1,4 +1,4 @@
-#include "platform/messenger.h"
+#include "shell/platform/messenger.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "reports/ana_file_dlg.h"
+#include "shell/reports/ana_file_dlg.h"
 
 #include <filesystem>
 
@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "main/dialog_buttons.h"
-#include "platform/file_dialogs.h"
-#include "main/help_window.h"
-#include "main/program.h"
+#include "shell/platform/file_dialogs.h"
+#include "shell/platform/program.h"
+#include "shell/widgets/dialog_buttons.h"
+#include "shell/widgets/help_window.h"
 
 namespace quintara {
 

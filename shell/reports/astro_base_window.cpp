@@ -1,4 +1,4 @@
-#include "reports/astro_base_window.h"
+#include "shell/reports/astro_base_window.h"
 
 #include <QFileInfo>
 
@@ -10,18 +10,19 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "chart/date_time.h"
-#include "graphics/font_substitution.h"
-#include "main/new_chart_dlg.h"
-#include "platform/atomic_file.h"
-#include "reports/analysis.h"
-#include "reports/chart_saving.h"
-#include "reports/info_dlg.h"
-#include "reports/margin.h"
-#include "reports/natal_reports.h"
-#include "reports/report_printing.h"
-#include "reports/rtf_reader.h"
-#include "reports/text_writers.h"
+#include "core/chart/date_time.h"
+#include "core/graphics/font_substitution.h"
+#include "core/platform/atomic_file.h"
+#include "core/reports/analysis.h"
+#include "core/reports/chart_saving.h"
+#include "core/reports/margin.h"
+#include "core/reports/natal_reports.h"
+#include "core/reports/rtf_reader.h"
+#include "core/reports/text_writers.h"
+#include "shell/chart/new_chart_dlg.h"
+#include "shell/printing/report_printing.h"
+#include "shell/reports/chart_print.h"
+#include "shell/widgets/info_dlg.h"
 
 namespace quintara {
 
@@ -290,5 +291,71 @@ QString TAstroBaseWindow::InfoText()
 }
 
 void TAstroBaseWindow::ShowInfo() { ShowInfoPanel(program, this, QString::fromStdString(First().Name), InfoText()); }
+
+}  // namespace quintara
+
+namespace quintara {
+
+bool TAstroBaseWindow::Supports(tCommand c) const
+{
+    switch (c) {
+    case tCommand::EditText:
+    case tCommand::Copy:
+    case tCommand::Export:
+    case tCommand::PrintWindow: return true;
+    case tCommand::Save:
+    case tCommand::Modify: return IsChartWindow() && !IsMomentWindow();
+    case tCommand::ChartTextTools:
+    case tCommand::PrintChartAspects:
+    case tCommand::PrintAll: return IsChartWindow();
+    case tCommand::PrintAnalysis: return IsChartWindow() && Supports(tCommand::InsertAnalysis);
+    case tCommand::PrintGraphic: return Supports(tCommand::Wheel);
+    case tCommand::NewList:
+    case tCommand::NewAspects:
+    case tCommand::NewAnalysis:
+    case tCommand::NewNatal:
+    case tCommand::InsertList:
+    case tCommand::InsertAspects:
+    case tCommand::InsertAnalysis:
+    case tCommand::Chart2Menu:
+    case tCommand::GraphicsMenu: return !IsSecondary();
+    default: return false;
+    }
+}
+
+void TAstroBaseWindow::Run(tCommand c)
+{
+    if (!Supports(c)) return;
+    switch (c) {
+    case tCommand::NewList: return NewList();
+    case tCommand::NewAspects: return NewAspects();
+    case tCommand::NewAnalysis: return NewAnalysis();
+    case tCommand::NewNatal: return NewNatal();
+    case tCommand::InsertList: return InsList();
+    case tCommand::InsertAspects: return InsAspects();
+    case tCommand::InsertAnalysis: return InsAnalyse();
+    case tCommand::Wheel:
+    case tCommand::USWheel:
+        if (auto r = Wheel(c == tCommand::USWheel)) program.Open(*r);
+        return;
+    case tCommand::SideBySide:
+    case tCommand::USSideBySide:
+        if (auto r = SideBySide(c == tCommand::USSideBySide)) program.Open(*r);
+        return;
+    case tCommand::Transits:
+    case tCommand::CompareDay:
+    case tCommand::Previsions:
+    case tCommand::Compare2:
+    case tCommand::CompareFile:
+    case tCommand::MoonReturn:
+    case tCommand::SunReturn:
+    case tCommand::Progression:
+    case tCommand::Midpoints:
+    case tCommand::SecondChart: return Chart2Command(c);
+    default: return;
+    }
+}
+
+std::unique_ptr<TChartPrint> TAstroBaseWindow::MakePrint() { return std::make_unique<TChartPrint>(*this); }
 
 }  // namespace quintara

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,14 +13,17 @@
 
 class QPrinter;
 
-#include "aspects/aspects.h"
-#include "chart/chart.h"
-#include "main/program.h"
-#include "reports/analysis_file.h"
-#include "reports/af_rich_edit.h"
-#include "reports/report_printing.h"
+#include "core/aspects/aspects.h"
+#include "core/chart/chart.h"
+#include "core/reports/analysis_file.h"
+#include "shell/platform/commands.h"
+#include "shell/platform/program.h"
+#include "shell/printing/report_printing.h"
+#include "shell/widgets/af_rich_edit.h"
 
 namespace quintara {
+
+class TChartPrint;
 
 class TAstroBaseWindow : public QWidget {
 public:
@@ -30,6 +34,7 @@ public:
 
     tProgram& Program() { return program; }
     tChart& First() { return *first; }
+    const tChart& First() const { return *first; }
     tChart& Second() { return second ? *second : *first; }
     TAFRichEdit& Text() { return *richText; }
     bool ChartModified = false;
@@ -39,14 +44,24 @@ public:
     virtual bool IsChartWindow() const { return false; }
     // An auxiliary window: its Chart and Chart 2 menus are disabled.
     virtual bool IsSecondary() const { return false; }
-    // The Chart 2 commands (menu component names: "Transits1", "Midpoints"
-    // ...) this window offers, and running one.
-    virtual bool Offers(const std::string& /*command*/) const { return false; }
-    // The Chart menu's items ("NewList", "InsertAnalysis" ...) it offers.
-    virtual bool OffersChartItem(const std::string& /*item*/) const { return !IsSecondary(); }
-    virtual void Chart2Command(const std::string& /*command*/) {}
-    // Transits, compare to day and previsions: no Save, Modify or graphic print.
+    // The window of a chart read from the chart file (one window per
+    // stored chart: two would overwrite each other's edits).
+    virtual bool HoldsStored(const tChart& /*stored*/) const { return false; }
+    // Transits, compare to day and previsions: no Save or Modify.
     virtual bool IsMomentWindow() const { return false; }
+    // The frame's commands this window carries out (the frame enables its
+    // menus from this), and carrying one out.
+    virtual bool Supports(tCommand command) const;
+    virtual void Run(tCommand command);
+    // Chart 2 > ...: the second chart and its dialog, then the window.
+    virtual void Chart2Command(tCommand /*command*/) {}
+    // The wheel of the window's charts (a pair's: after choosing its second
+    // chart), or the two charts side by side; none when the window has no
+    // such picture or the user cancelled the choice.
+    virtual std::optional<tDocumentRequest> Wheel(bool /*usStyle*/) { return std::nullopt; }
+    virtual std::optional<tDocumentRequest> SideBySide(bool /*usStyle*/) { return std::nullopt; }
+    // Print > Chart and aspects ...: the formatter of this kind of window.
+    virtual std::unique_ptr<TChartPrint> MakePrint();
 
     // Builds the text: header and body; the text counts as unmodified.
     void Build();

@@ -1,16 +1,32 @@
-#include "reports/chart_print.h"
+#include "shell/reports/chart_print.h"
 
 #include <QPainter>
 #include <QPrinter>
 #include <QTextDocument>
 
-#include "graphics/graphic_window.h"
-#include "reports/af_rich_edit.h"
-#include "reports/astro_base_window.h"
-#include "reports/report_printing.h"
-#include "reports/two_chart_windows.h"
+#include "core/graphics/chart_graphs.h"
+#include "core/graphics/picture_setup.h"
+#include "shell/printing/print_picture.h"
+#include "shell/printing/report_printing.h"
+#include "shell/reports/astro_base_window.h"
+#include "shell/widgets/af_rich_edit.h"
 
 namespace quintara {
+
+namespace {
+
+// The wheel a report window draws, as its graphic window would print it.
+void PrintWheel(QPainter& painter, tProgram& p, const tDocumentRequest& wheel)
+{
+    TMainOptions& o = p.Options();
+    tPictureCharts charts(o, *wheel.first, wheel.second, IsTwoChartGraph(wheel.graph));
+    tChartGraph picture(wheel.graph, charts.First(), charts.Second(), MakePictureContext(o, p.Languages()));
+    picture.Setup();
+    picture.RecordGraph();
+    PrintPicture(painter, picture, o.Zoom > 0 ? o.Zoom : 1.0, true, o.PrintLineFactor);
+}
+
+}  // namespace
 
 TChartPrint::TChartPrint(TAstroBaseWindow& w) : window(w), richText(std::make_unique<TAFRichEdit>())
 {
@@ -49,7 +65,8 @@ bool TChartPrint::Print(QPrinter& printer, tPrintSections sections)
             }
             if (sections != tPrintSections::ChartAndAspects) print_analysis();
         });
-    std::unique_ptr<TChartGraphWindow> wheel = graphic ? NewWheelWindow(window, false) : nullptr;
+    std::optional<tDocumentRequest> wheel;
+    if (graphic && window.Supports(tCommand::Wheel)) wheel = window.Wheel(false);
     if (!text && !wheel) return false;
 
     printer.setDocName(JobTitle());
@@ -66,39 +83,9 @@ bool TChartPrint::Print(QPrinter& printer, tPrintSections sections)
         const QRect area = PrintArea(page, layout);
         painter.setViewport(area);
         painter.setWindow(0, 0, area.width(), area.height());
-        wheel->PrintOn(painter);
+        PrintWheel(painter, window.Program(), *wheel);
     }
     return painter.end();
-}
-
-std::unique_ptr<TChartPrint> MakeChartPrint(TAstroBaseWindow& w)
-{
-    if (dynamic_cast<TTransitsWindow*>(&w)) return std::make_unique<tTransitsPrint>(w);
-    if (dynamic_cast<TCompareDayWindow*>(&w)) return std::make_unique<tPrintCompareDay>(w);
-    if (dynamic_cast<TRevCompareWindow*>(&w)) return std::make_unique<tPrintRevCompare>(w);
-    if (dynamic_cast<TProgCompareWindow*>(&w)) return std::make_unique<tPrintProgCompare>(w);
-    if (dynamic_cast<TSunReturnWindow*>(&w) || dynamic_cast<TMoonReturnWindow*>(&w))
-        return std::make_unique<tprintSunReturn>(w);
-    if (dynamic_cast<TProgressionWindow*>(&w)) return std::make_unique<tPrintprogression>(w);
-    // Synastry, and the other pairs with a table of their own.
-    if (dynamic_cast<TTwoChartWindow*>(&w)) return std::make_unique<tPrintCompare2>(w);
-    return std::make_unique<TChartPrint>(w);
-}
-
-std::unique_ptr<TChartGraphWindow> NewWheelWindow(TAstroBaseWindow& w, bool usStyle)
-{
-    if (!w.IsChartWindow() || dynamic_cast<TPrevisionsWindow*>(&w) || dynamic_cast<TMidpointsWindow*>(&w))
-        return nullptr;
-    tProgram& p = w.Program();
-    // A pair draws as two wheels: inner the first chart, outer the second.
-    auto* pair = dynamic_cast<TTwoChartWindow*>(&w);
-    if (pair && !dynamic_cast<TDerivedWindow*>(&w)) {
-        if (!pair->ChooseSecond()) return nullptr;
-        const int caption = pair->Caption() == 75 || pair->Caption() == 76 ? pair->Caption() : 78;
-        return std::make_unique<TChartGraphWindow>(p, usStyle ? tGraphKind::USTwo : tGraphKind::Two, w.First(),
-                                                   &w.Second(), nullptr, caption);
-    }
-    return std::make_unique<TChartGraphWindow>(p, usStyle ? tGraphKind::US : tGraphKind::Daisy, w.First(), &w.Second());
 }
 
 }  // namespace quintara

@@ -14,7 +14,6 @@ namespace quintara {
 
 class TAstroBaseWindow;
 class TAFRichEdit;
-class TChartGraphWindow;
 
 enum class tPrintSections { ChartAndAspects, Analysis, Graphic, All };
 
@@ -89,12 +88,5 @@ class tPrintprogression : public tprintSunReturn {
 public:
     using tprintSunReturn::tprintSunReturn;
 };
-
-// The formatter for the kind of window.
-std::unique_ptr<TChartPrint> MakeChartPrint(TAstroBaseWindow& window);
-
-// The wheel a report window draws (its pair as two wheels), hidden, or
-// none for a window without one (previsions, mid-points, auxiliary).
-std::unique_ptr<TChartGraphWindow> NewWheelWindow(TAstroBaseWindow& window, bool usStyle);
 
 }  // namespace quintara

@@ -1,9 +1,6 @@
-#include "reports/natal_windows.h"
+#include "shell/reports/natal_windows.h"
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
-
-#include "reports/natal_reports.h"
+#include "core/reports/natal_reports.h"
 
 namespace quintara {
 
@@ -19,33 +16,33 @@ QString Names(const tChart& c, const tReportContext& ctx)
 
 }  // namespace
 
-QMdiArea* AreaOf(QWidget* window)
-{
-    for (QWidget* w = window; w; w = w->parentWidget())
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) return sub->mdiArea();
-    return nullptr;
-}
+void TAstroWindow::NewNatal() { Program().Open({tDocumentKind::Natal, &First(), &Second()}); }
+void TAstroWindow::NewList() { Program().Open({tDocumentKind::List, &First(), &Second()}); }
+void TAstroWindow::NewAspects() { Program().Open({tDocumentKind::Aspects, &First(), &Second()}); }
+void TAstroWindow::NewAnalysis() { Program().Open({tDocumentKind::Analysis, &First(), &Second()}); }
 
-void ShowDocument(QMdiArea* area, QWidget* window)
+bool TAstroWindow::Supports(tCommand c) const
 {
-    if (!area) {
-        window->show();
-        return;
+    switch (c) {
+    case tCommand::Transits:
+    case tCommand::CompareDay:
+    case tCommand::Previsions:
+    case tCommand::Compare2:
+    case tCommand::CompareFile:
+    case tCommand::MoonReturn:
+    case tCommand::SunReturn:
+    case tCommand::Progression:
+    case tCommand::Wheel:
+    case tCommand::USWheel: return true;
+    default: return TAstroBaseWindow::Supports(c);
     }
-    QMdiSubWindow* sub = area->addSubWindow(window);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowTitle(window->windowTitle());
-    sub->resize(window->sizeHint());
-    sub->showMaximized();  // a report opens full size, as its form is made
-    area->setActiveSubWindow(sub);
 }
 
-void TAstroWindow::NewNatal() { ShowDocument(AreaOf(this), new TNatalWindow(Program(), false, First(), &Second())); }
-void TAstroWindow::NewList() { ShowDocument(AreaOf(this), new TListWindow(Program(), First(), &Second())); }
-void TAstroWindow::NewAspects() { ShowDocument(AreaOf(this), new TAspectsWindow(Program(), First(), &Second())); }
-void TAstroWindow::NewAnalysis()
+std::optional<tDocumentRequest> TAstroWindow::Wheel(bool usStyle)
 {
-    ShowDocument(AreaOf(this), new TAnalysisWindow(Program(), First(), &Second()));
+    tDocumentRequest r{tDocumentKind::Wheel, &First(), &Second()};
+    r.graph = usStyle ? tGraphKind::US : tGraphKind::Daisy;
+    return r;
 }
 
 TNatalWindow::TNatalWindow(tProgram& program, bool fromTable, const tChart& first, const tChart* second,
@@ -55,6 +52,11 @@ TNatalWindow::TNatalWindow(tProgram& program, bool fromTable, const tChart& firs
     First().ChartType = 0;
     setWindowTitle(Names(First(), ctx));
     Open(fromTable);
+}
+
+bool TNatalWindow::HoldsStored(const tChart& c) const
+{
+    return First().Index == c.Index && First().Name == c.Name;
 }
 
 void TNatalWindow::Open(bool fromTable)

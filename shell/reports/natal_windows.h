@@ -2,9 +2,7 @@
 // interpretation and the aspects.
 #pragma once
 
-#include "reports/astro_base_window.h"
-
-class QMdiArea;
+#include "shell/reports/astro_base_window.h"
 
 namespace quintara {
 
@@ -17,9 +15,11 @@ public:
     void NewList() override;
     void NewAspects() override;
     void NewAnalysis() override;
-    // Transits to progression; not mid-points or the second chart.
-    bool Offers(const std::string& command) const override;
-    void Chart2Command(const std::string& command) override;
+    // Transits to progression (not mid-points or the second chart), and
+    // the wheels.
+    bool Supports(tCommand command) const override;
+    void Chart2Command(tCommand command) override;
+    std::optional<tDocumentRequest> Wheel(bool usStyle) override;
 };
 
 class TNatalWindow : public TAstroWindow {
@@ -29,6 +29,7 @@ public:
     TNatalWindow(tProgram& program, bool fromTable, const tChart& first, const tChart* second = nullptr,
                  QWidget* parent = nullptr);
     int HelpContext() const override { return 404; }
+    bool HoldsStored(const tChart& stored) const override;
 
 protected:
     void Open(bool fromTable);
@@ -63,11 +64,5 @@ public:
     int HelpContext() const override { return 402; }
     void InsText() override;
 };
-
-// The frame's document area a window stands in (none before it is shown).
-QMdiArea* AreaOf(QWidget* window);
-// Shows a window as a document of the area, captioned, maximised, freed
-// when it closes.
-void ShowDocument(QMdiArea* area, QWidget* window);
 
 }  // namespace quintara

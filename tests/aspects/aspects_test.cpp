@@ -1,4 +1,4 @@
-#include "aspects/aspects.h"
+#include "core/aspects/aspects.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "chart/chart.h"
-#include "options/option_set.h"
+#include "core/chart/chart.h"
+#include "core/options/option_set.h"
 
 using namespace quintara;
 

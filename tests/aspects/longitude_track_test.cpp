@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "aspects/longitude_track.h"
-#include "engine/angles.h"
+#include "core/aspects/longitude_track.h"
+#include "core/engine/angles.h"
 
 namespace quintara {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "aspects/aspects.h"
-#include "aspects/previsions.h"
-#include "options/option_set.h"
+#include "core/aspects/aspects.h"
+#include "core/aspects/previsions.h"
+#include "core/options/option_set.h"
 #include "support/birth.h"
 
 namespace quintara {

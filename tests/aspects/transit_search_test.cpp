@@ -5,13 +5,13 @@
 #include <map>
 #include <tuple>
 
-#include "aspects/aspects.h"
-#include "aspects/transit_search.h"
-#include "chart/chart.h"
-#include "engine/bodies.h"
-#include "engine/julian_day.h"
-#include "engine/zodiac.h"
-#include "options/option_set.h"
+#include "core/aspects/aspects.h"
+#include "core/aspects/transit_search.h"
+#include "core/chart/chart.h"
+#include "core/engine/bodies.h"
+#include "core/engine/julian_day.h"
+#include "core/engine/zodiac.h"
+#include "core/options/option_set.h"
 #include "support/birth.h"
 
 namespace quintara {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "chart/chart_input.h"
-#include "json_line.h"
+#include "core/chart/chart_input.h"
+#include "cli/json_line.h"
 
 using namespace quintara;
 using namespace quintara::cli;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "chart/chart.h"
-#include "i18n/languages.h"
-#include "options/option_set.h"
+#include "core/chart/chart.h"
+#include "core/i18n/languages.h"
+#include "core/options/option_set.h"
 #include "support/temp_dir.h"
 
 using namespace quintara;

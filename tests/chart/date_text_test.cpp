@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "chart/date_text.h"
+#include "core/chart/date_text.h"
 
 namespace quintara {
 namespace {

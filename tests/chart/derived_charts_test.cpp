@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "core/chart/derived_charts.h"
+#include "core/engine/angles.h"
+#include "core/engine/houses.h"
 #include "support/birth.h"
-#include "chart/derived_charts.h"
-#include "engine/angles.h"
-#include "engine/houses.h"
 
 #include <cmath>
 

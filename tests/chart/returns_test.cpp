@@ -4,10 +4,10 @@
 #include <fstream>
 #include <iostream>
 
+#include "core/chart/returns.h"
+#include "core/data/civil_date.h"
+#include "core/engine/julian_day.h"
 #include "support/birth.h"
-#include "chart/returns.h"
-#include "data/civil_date.h"
-#include "engine/julian_day.h"
 
 namespace quintara {
 namespace {

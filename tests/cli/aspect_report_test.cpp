@@ -1,10 +1,10 @@
-#include "aspect_report.h"
-#include "event_report.h"
+#include "cli/aspect_report.h"
+#include "cli/event_report.h"
 
 #include <gtest/gtest.h>
 
-#include "chart/chart.h"
-#include "options/option_set.h"
+#include "core/chart/chart.h"
+#include "core/options/option_set.h"
 #include "support/temp_dir.h"
 
 using namespace quintara;

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "positions.h"
+#include "cli/positions.h"
 
 using namespace quintara::cli;
 

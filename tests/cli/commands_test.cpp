@@ -9,8 +9,8 @@
 #include <sstream>
 #include <sys/wait.h>
 
-#include "i18n/text_encoding.h"
-#include "platform/atomic_file.h"
+#include "core/i18n/text_encoding.h"
+#include "core/platform/atomic_file.h"
 #include "support/temp_dir.h"
 
 namespace quintara {

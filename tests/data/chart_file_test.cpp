@@ -7,11 +7,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "data/chart_file.h"
-#include "data/chart_record.h"
-#include "data/data_module.h"
-#include "reports/chart_saving.h"
-#include "platform/atomic_file.h"
+#include "core/data/chart_file.h"
+#include "core/data/chart_record.h"
+#include "core/data/data_module.h"
+#include "core/platform/atomic_file.h"
+#include "core/reports/chart_saving.h"
 #include "support/temp_dir.h"
 
 namespace quintara {

@@ -1,8 +1,8 @@
 // Clock times skipped or repeated by a change of zone, on the built tables.
 #include <gtest/gtest.h>
 
-#include "data/clock_time.h"
-#include "data/data_module.h"
+#include "core/data/clock_time.h"
+#include "core/data/data_module.h"
 #include "support/seed_data.h"
 
 namespace quintara {

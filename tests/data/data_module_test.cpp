@@ -3,11 +3,11 @@
 #include <cmath>
 #include <filesystem>
 
-#include "chart/chart.h"
-#include "data/chart_record.h"
-#include "data/data_module.h"
-#include "data/sqlite_db.h"
-#include "platform/atomic_file.h"
+#include "core/chart/chart.h"
+#include "core/data/chart_record.h"
+#include "core/data/data_module.h"
+#include "core/data/sqlite_db.h"
+#include "core/platform/atomic_file.h"
 #include "support/seed_data.h"
 #include "support/temp_dir.h"
 

@@ -1,8 +1,8 @@
-#include "data/filter_expression.h"
+#include "core/data/filter_expression.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/ascii.h"
+#include "core/platform/ascii.h"
 
 using namespace quintara;
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "data/find_adjust.h"
-#include "data/schemas.h"
-#include "data/table.h"
+#include "core/data/find_adjust.h"
+#include "core/data/schemas.h"
+#include "core/data/table.h"
 #include "support/temp_dir.h"
 
 namespace quintara {

@@ -1,8 +1,8 @@
-#include "data/sqlite_db.h"
+#include "core/data/sqlite_db.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/ascii.h"
+#include "core/platform/ascii.h"
 #include "support/temp_dir.h"
 
 using namespace quintara;

@@ -1,10 +1,10 @@
-#include "data/table_files.h"
+#include "core/data/table_files.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "platform/atomic_file.h"
+#include "core/platform/atomic_file.h"
 #include "support/temp_dir.h"
 
 using namespace quintara;

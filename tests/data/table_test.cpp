@@ -1,4 +1,4 @@
-#include "data/table.h"
+#include "core/data/table.h"
 
 #include <gtest/gtest.h>
 

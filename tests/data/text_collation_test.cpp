@@ -1,8 +1,8 @@
-#include "data/text_collation.h"
+#include "core/data/text_collation.h"
 
 #include <gtest/gtest.h>
 
-#include "data/table.h"
+#include "core/data/table.h"
 #include "support/temp_dir.h"
 
 using namespace quintara;

@@ -6,10 +6,10 @@
 #include <ctime>
 #include <random>
 
-#include "data/data_module.h"
-#include "data/tz_rule.h"
-#include "data/tzif.h"
-#include "platform/atomic_file.h"
+#include "core/data/data_module.h"
+#include "core/data/tz_rule.h"
+#include "core/data/tzif.h"
+#include "core/platform/atomic_file.h"
 #include "support/seed_data.h"
 #include "support/temp_dir.h"
 

@@ -8,9 +8,9 @@
 #include <map>
 #include <sstream>
 
-#include "data/data_module.h"
-#include "engine/angles.h"
-#include "platform/atomic_file.h"
+#include "core/data/data_module.h"
+#include "core/engine/angles.h"
+#include "core/platform/atomic_file.h"
 #include "support/seed_data.h"
 #include "support/temp_dir.h"
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "data/civil_date.h"
-#include "data/tzif.h"
-#include "data/zone_tables.h"
-#include "engine/angles.h"
-#include "platform/atomic_file.h"
+#include "core/data/civil_date.h"
+#include "core/data/tzif.h"
+#include "core/data/zone_tables.h"
+#include "core/engine/angles.h"
+#include "core/platform/atomic_file.h"
 
 namespace quintara {
 namespace {

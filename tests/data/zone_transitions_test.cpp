@@ -8,14 +8,14 @@
 #include <iostream>
 #include <set>
 
-#include "data/civil_date.h"
-#include "data/find_adjust.h"
-#include "data/schemas.h"
-#include "data/table.h"
-#include "data/tzif.h"
-#include "data/zone_tables.h"
-#include "engine/angles.h"
-#include "platform/atomic_file.h"
+#include "core/data/civil_date.h"
+#include "core/data/find_adjust.h"
+#include "core/data/schemas.h"
+#include "core/data/table.h"
+#include "core/data/tzif.h"
+#include "core/data/zone_tables.h"
+#include "core/engine/angles.h"
+#include "core/platform/atomic_file.h"
 #include "support/temp_dir.h"
 
 namespace quintara {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "engine/angles.h"
-#include "engine/sidereal_time.h"
+#include "core/engine/angles.h"
+#include "core/engine/sidereal_time.h"
 
 using namespace quintara;
 

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "chart/chart.h"
-#include "engine/house_membership.h"
-#include "engine/houses.h"
-#include "engine/zodiac.h"
+#include "core/chart/chart.h"
+#include "core/engine/house_membership.h"
+#include "core/engine/houses.h"
+#include "core/engine/zodiac.h"
 
 using namespace quintara;
 

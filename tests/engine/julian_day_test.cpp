@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "chart/chart.h"
-#include "engine/julian_day.h"
+#include "core/chart/chart.h"
+#include "core/engine/julian_day.h"
 
 using namespace quintara;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "chart/chart.h"
-#include "engine/minor_bodies.h"
+#include "core/chart/chart.h"
+#include "core/engine/minor_bodies.h"
 
 using namespace quintara;
 

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "chart/chart.h"
-#include "engine/bodies.h"
-#include "engine/lunar_points.h"
-#include "engine/planet_series.h"
+#include "core/chart/chart.h"
+#include "core/engine/bodies.h"
+#include "core/engine/lunar_points.h"
+#include "core/engine/planet_series.h"
 
 using namespace quintara;
 

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "chart/chart.h"
-#include "engine/angles.h"
-#include "engine/bodies.h"
-#include "engine/houses.h"
-#include "engine/minor_bodies.h"
-#include "engine/planet_series.h"
+#include "core/chart/chart.h"
+#include "core/engine/angles.h"
+#include "core/engine/bodies.h"
+#include "core/engine/houses.h"
+#include "core/engine/minor_bodies.h"
+#include "core/engine/planet_series.h"
 
 using namespace quintara;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "graphics/display_list.h"
-#include "graphics/font_substitution.h"
-#include "graphics/svg_canvas.h"
+#include "core/graphics/display_list.h"
+#include "core/graphics/font_substitution.h"
+#include "core/graphics/svg_canvas.h"
 
 namespace quintara {
 namespace {

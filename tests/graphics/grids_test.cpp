@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "graphics/chart_graphs.h"
-#include "graphics/grids.h"
-#include "graphics/moon_cycle.h"
+#include "core/graphics/chart_graphs.h"
+#include "core/graphics/grids.h"
+#include "core/graphics/moon_cycle.h"
 #include "support/birth.h"
 #include "support/report_fixture.h"
 

@@ -2,9 +2,9 @@
 
 #include <QImage>
 
-#include "graphics/display_list.h"
-#include "graphics/picture_files.h"
-#include "platform/atomic_file.h"
+#include "core/graphics/display_list.h"
+#include "core/platform/atomic_file.h"
+#include "shell/canvas/picture_files.h"
 #include "support/temp_dir.h"
 
 namespace quintara {

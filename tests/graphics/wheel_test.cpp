@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "graphics/chart_graphs.h"
-#include "graphics/svg_canvas.h"
+#include "core/graphics/chart_graphs.h"
+#include "core/graphics/svg_canvas.h"
 #include "support/birth.h"
 #include "support/report_fixture.h"
 

@@ -7,9 +7,9 @@
 #include <cmath>
 #include <regex>
 
-#include "aspects/previsions.h"
-#include "graphics/chart_graphs.h"
-#include "graphics/svg_canvas.h"
+#include "core/aspects/previsions.h"
+#include "core/graphics/chart_graphs.h"
+#include "core/graphics/svg_canvas.h"
 #include "support/report_fixture.h"
 
 namespace quintara {

@@ -1,4 +1,4 @@
-#include "i18n/date_format.h"
+#include "core/i18n/date_format.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "i18n/languages.h"
+#include "core/i18n/languages.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "i18n/default_captions.h"
-#include "i18n/text_encoding.h"
-#include "platform/atomic_file.h"
+#include "core/i18n/default_captions.h"
+#include "core/i18n/text_encoding.h"
+#include "core/platform/atomic_file.h"
 #include "support/temp_dir.h"
 
 using namespace quintara;

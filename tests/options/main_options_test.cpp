@@ -1,11 +1,11 @@
-#include "options/main_options.h"
+#include "core/options/main_options.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "platform/atomic_file.h"
+#include "core/platform/atomic_file.h"
 #include "support/temp_dir.h"
 
 using namespace quintara;

@@ -1,10 +1,10 @@
-#include "options/option_set.h"
+#include "core/options/option_set.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "platform/atomic_file.h"
+#include "core/platform/atomic_file.h"
 
 using namespace quintara;
 

@@ -1,11 +1,11 @@
-#include "platform/profile_file.h"
+#include "core/platform/profile_file.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "platform/atomic_file.h"
+#include "core/platform/atomic_file.h"
 #include "support/temp_dir.h"
 
 using namespace quintara;

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <random>
 
-#include "options/option_set.h"
-#include "platform/atomic_file.h"
-#include "reports/analysis.h"
+#include "core/options/option_set.h"
+#include "core/platform/atomic_file.h"
+#include "core/reports/analysis.h"
 #include "support/birth.h"
 #include "support/report_fixture.h"
 #include "support/temp_dir.h"

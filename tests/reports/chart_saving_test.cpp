@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "data/data_module.h"
-#include "reports/chart_saving.h"
+#include "core/data/data_module.h"
+#include "core/reports/chart_saving.h"
 #include "support/birth.h"
 #include "support/temp_dir.h"
 

@@ -2,10 +2,10 @@
 
 #include <sstream>
 
-#include "aspects/aspects.h"
-#include "reports/natal_reports.h"
-#include "reports/report_context.h"
-#include "reports/text_writers.h"
+#include "core/aspects/aspects.h"
+#include "core/reports/natal_reports.h"
+#include "core/reports/report_context.h"
+#include "core/reports/text_writers.h"
 #include "support/birth.h"
 #include "support/report_fixture.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "reports/margin.h"
-#include "reports/report_text.h"
-#include "reports/rtf_reader.h"
-#include "reports/text_writers.h"
+#include "core/reports/margin.h"
+#include "core/reports/report_text.h"
+#include "core/reports/rtf_reader.h"
+#include "core/reports/text_writers.h"
 
 namespace quintara {
 namespace {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "aspects/aspects.h"
-#include "data/chart_record.h"
-#include "data/data_module.h"
-#include "reports/text_writers.h"
-#include "reports/two_chart_reports.h"
+#include "core/aspects/aspects.h"
+#include "core/data/chart_record.h"
+#include "core/data/data_module.h"
+#include "core/reports/text_writers.h"
+#include "core/reports/two_chart_reports.h"
 #include "support/birth.h"
 #include "support/report_fixture.h"
 

@@ -14,11 +14,11 @@
 #include <QFileSystemModel>
 #include <QTimer>
 
-#include "chart/chart.h"
-#include "main/application.h"
-#include "main/main_form.h"
-#include "main/program.h"
-#include "reports/natal_windows.h"
+#include "core/chart/chart.h"
+#include "shell/frame/main_form.h"
+#include "shell/platform/application.h"
+#include "shell/platform/program.h"
+#include "shell/reports/natal_windows.h"
 
 using namespace quintara;
 

@@ -11,9 +11,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "data/data_module.h"
-#include "platform/atomic_file.h"
-#include "platform/program_home.h"
+#include "core/data/data_module.h"
+#include "core/platform/atomic_file.h"
+#include "core/platform/program_home.h"
 #include "support/temp_dir.h"
 
 namespace quintara {

@@ -1,7 +1,7 @@
 // A chart computed for a date and hour at Paris, for tests of derived charts.
 #pragma once
 
-#include "chart/chart.h"
+#include "core/chart/chart.h"
 
 namespace quintara::test {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "graphics/picture_context.h"
-#include "options/option_set.h"
-#include "reports/report_context.h"
-#include "reports/report_text.h"
+#include "core/graphics/picture_context.h"
+#include "core/options/option_set.h"
+#include "core/reports/report_context.h"
+#include "core/reports/report_text.h"
 #include "support/temp_dir.h"
 
 namespace quintara::test {

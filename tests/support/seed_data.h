@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "data/data_module.h"
-#include "platform/atomic_file.h"
+#include "core/data/data_module.h"
+#include "core/platform/atomic_file.h"
 #include "support/temp_dir.h"
 
 namespace quintara::test {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "i18n/text_encoding.h"
+#include "core/i18n/text_encoding.h"
 
 namespace quintara::build {
 

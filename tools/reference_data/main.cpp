@@ -16,14 +16,14 @@
 #include <string>
 #include <vector>
 
-#include "data/schemas.h"
-#include "data/sqlite_db.h"
-#include "data/table.h"
-#include "data/zone_tables.h"
-#include "engine/angles.h"
-#include "i18n/text_encoding.h"
+#include "core/data/schemas.h"
+#include "core/data/sqlite_db.h"
+#include "core/data/table.h"
+#include "core/data/zone_tables.h"
+#include "core/engine/angles.h"
+#include "core/i18n/text_encoding.h"
+#include "core/platform/atomic_file.h"
 #include "iso_sources.h"
-#include "platform/atomic_file.h"
 #include "reference_points.h"
 
 namespace fs = std::filesystem;

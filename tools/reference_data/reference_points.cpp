@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/angles.h"
+#include "core/engine/angles.h"
 
 namespace quintara::build {
 

@@ -1,0 +1,20 @@
+// What a chart stands for: the CHARTTYPE a chart carries and the chart file
+// stores. The numbers are the file's and never change.
+#pragma once
+
+#include <cstdint>
+
+namespace quintara {
+
+enum tChartKind : std::int32_t {
+    kNatalChart = 0,
+    kSunReturnChart = 1,
+    kMoonReturnChart = 2,
+    kProgressedChart = 3,
+    kMidpointChart = 4,
+    kTransitChart = 5,
+    kCompareDayChart = 6,
+    kPrevisionsChart = 7,
+};
+
+}  // namespace quintara

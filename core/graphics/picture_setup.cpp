@@ -1,0 +1,27 @@
+#include "core/graphics/picture_setup.h"
+
+namespace quintara {
+
+tPictureContext MakePictureContext(const TMainOptions& o, TLanguages& languages)
+{
+    tPictureContext ctx;
+    ctx.Lang = &languages;
+    ctx.HouseRule = {o.HouseOrb, o.HouseCentered};
+    ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes};
+    ctx.TransitAspects = &o.TransitAspects;
+    return ctx;
+}
+
+tPictureCharts::tPictureCharts(TMainOptions& o, const tChart& a, const tChart* b, bool twoSets)
+{
+    first = std::make_unique<tChart>(twoSets ? &o.FirstChartSet : &o.BirthSet);
+    first->Assign(a);
+    CalcChart(*first);
+    if (b && b != &a) {
+        second = std::make_unique<tChart>(twoSets ? &o.SecondChartSet : &o.BirthSet);
+        second->Assign(*b);
+        CalcChart(*second);
+    }
+}
+
+}  // namespace quintara

@@ -1,0 +1,193 @@
+#include "shell/chart/chart2_dialogs.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "core/chart/chart_input.h"
+#include "core/chart/date_text.h"
+#include "core/chart/date_time.h"
+#include "shell/chart/new_chart_dlg.h"
+#include "shell/platform/program.h"
+#include "shell/widgets/city_field.h"
+#include "shell/widgets/dialog_buttons.h"
+
+namespace quintara {
+
+TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget* parent)
+    : QDialog(parent), program(p), chart(c), bodies(b), months(m)
+{
+    setObjectName("TTransitsDlg");
+    setWindowTitle(p.Caption(75));
+    PlanetsLB = new QListWidget(this);
+    PlanetsLB->setObjectName("PlanetsLB");
+    PlanetsLB->setSelectionMode(QAbstractItemView::MultiSelection);
+    for (int n = 2; n <= 10; ++n) {
+        PlanetsLB->addItem(QString::fromStdString(p.Languages().PlanetName(n)));
+        PlanetsLB->item(n - 2)->setSelected((bodies >> n) & 1u);
+    }
+    CityED = new TCityField(p, c, this);
+    DateED = new QLineEdit(this);
+    DateED->setObjectName("DateED");
+    DateED->setInputMask("99/99/9999;_");
+    DateED->setText(QString::fromStdString(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day)));
+    StepED = new QSpinBox(this);
+    StepED->setObjectName("StepED");
+    StepED->setRange(1, 1200);
+    StepED->setValue(months);
+    auto* form = new QFormLayout;
+    form->addRow(p.Caption(242), CityED);
+    form->addRow(p.Caption(265), DateED);
+    form->addRow(p.Caption(282), StepED);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(PlanetsLB);
+    layout->addLayout(form);
+    layout->addWidget(DialogButtons(p, this, kHelpContext));
+}
+
+void TTransitsDlg::accept()
+{
+    unsigned chosen = 0;
+    for (int n = 2; n <= 10; ++n)
+        if (PlanetsLB->item(n - 2)->isSelected()) chosen |= 1u << n;
+    if (!chosen) return QDialog::reject();
+    int y = 0, mo = 0, d = 0;
+    std::string error;
+    if (!ParseDateText(program.Languages().DateFormatString, DateED->text().toStdString(), y, mo, d, error))
+        return void(FieldError(program, this, DateED, 265, QString::fromStdString(error)));
+    if (!CityED->Apply(this, 242, chart)) return;
+    bodies = chosen;
+    months = StepED->value();
+    chart.Year = static_cast<std::uint16_t>(y);
+    chart.Month = static_cast<std::uint16_t>(mo);
+    chart.Day = static_cast<std::uint16_t>(d);
+    QDialog::accept();
+}
+
+TPrevisionsDlg::TPrevisionsDlg(tProgram& p, tChart& c, int& s, int& h, QWidget* parent)
+    : QDialog(parent), program(p), moving(c), steps(s), stepHours(h)
+{
+    setObjectName("TPrevisionsDlg");
+    setWindowTitle(p.Caption(77));
+    DateED = new QLineEdit(this);
+    DateED->setObjectName("DateED");
+    DateED->setInputMask("99/99/9999;_");
+    DateED->setText(QString::fromStdString(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day)));
+    TimeED = new QLineEdit(QString::fromStdString(TimeText(p.Languages().TimeFormat, c.Hour, c.Minute)), this);
+    TimeED->setObjectName("TimeED");
+    StepEd = new QLineEdit(QString("%1.%2").arg(h / 24).arg(h % 24, 2, 10, QChar('0')), this);
+    StepEd->setObjectName("StepEd");
+    NumberEd = new QSpinBox(this);
+    NumberEd->setObjectName("NumberEd");
+    NumberEd->setRange(1, 10000);
+    NumberEd->setValue(s);
+    auto* form = new QFormLayout;
+    form->addRow(p.Caption(265), DateED);
+    form->addRow(p.Caption(266), TimeED);
+    form->addRow(p.Caption(278), StepEd);
+    form->addRow(p.Caption(279), NumberEd);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(DialogButtons(p, this, kHelpContext));
+}
+
+void TPrevisionsDlg::accept()
+{
+    std::string error;
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0;
+    if (!ParseDateText(program.Languages().DateFormatString, DateED->text().toStdString(), y, mo, d, error))
+        return void(FieldError(program, this, DateED, 265, QString::fromStdString(error)));
+    if (!ParseTimeText(TimeED->text().toStdString(), h, mi, error))
+        return void(FieldError(program, this, TimeED, 266, QString::fromStdString(error)));
+    const auto hours = ParseDaysHours(StepEd->text().toStdString(), error);
+    if (!hours) return void(FieldError(program, this, StepEd, 278, QString::fromStdString(error)));
+    SetChartDateTime(moving, {y, mo, d, h, mi});
+    stepHours = *hours;
+    steps = NumberEd->value();
+    QDialog::accept();
+}
+
+TSunReturnDlg::TSunReturnDlg(tProgram& p, tChart& c, int& y, QWidget* parent)
+    : QDialog(parent), program(p), chart(c), years(y)
+{
+    setObjectName("TSunReturnDlg");
+    setWindowTitle(p.Caption(83));
+    CityED = new TCityField(p, c, this);
+    YearsEd = new QSpinBox(this);
+    YearsEd->setObjectName("YearsEd");
+    YearsEd->setRange(-2000, 2000);
+    YearsEd->setValue(years);
+    auto* form = new QFormLayout;
+    form->addRow(p.Caption(242), CityED);
+    form->addRow(p.Caption(280), YearsEd);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(DialogButtons(p, this, kHelpContext));
+}
+
+void TSunReturnDlg::accept()
+{
+    if (!CityED->Apply(this, 242, chart)) return;
+    years = YearsEd->value();
+    QDialog::accept();
+}
+
+TCompareFileDlg::TCompareFileDlg(tProgram& p, int sex, tCompareFileRequest& r, QWidget* parent)
+    : QDialog(parent), request(r)
+{
+    setObjectName("TCompareFileDlg");
+    setWindowTitle(p.Caption(79));
+    auto* group = new QGroupBox(p.Caption(51), this);
+    ManBtn = new QRadioButton(p.Caption(307), group);
+    WomanBtn = new QRadioButton(p.Caption(308), group);
+    BothBtn = new QRadioButton(p.Caption(309), group);
+    ManBtn->setObjectName("ManBtn");
+    WomanBtn->setObjectName("WomanBtn");
+    BothBtn->setObjectName("BothBtn");
+    (sex ? WomanBtn : ManBtn)->setChecked(true);  // the other sex
+    auto* sexes = new QHBoxLayout(group);
+    sexes->addWidget(ManBtn);
+    sexes->addWidget(WomanBtn);
+    sexes->addWidget(BothBtn);
+    const auto spin = [&](const char* name, int lo, int hi, int value) {
+        auto* b = new QSpinBox(this);
+        b->setObjectName(name);
+        b->setRange(lo, hi);
+        b->setValue(value);
+        return b;
+    };
+    MinAgeEd = spin("MinAgeEd", 0, 200, r.MinAge);
+    MaxAgeEd = spin("MaxAgeEd", 0, 200, r.MaxAge);
+    PositiveEd = spin("PositiveEd", 0, 1000000, r.PositiveMinimum);
+    NegativeEd = spin("NegativeEd", 0, 1000000, r.NegativeLimit);
+    TotalEd = spin("TotalEd", -1000000, 1000000, r.TotalMinimum);
+    auto* form = new QFormLayout;
+    form->addRow(p.Caption(310), MinAgeEd);
+    form->addRow(p.Caption(311), MaxAgeEd);
+    form->addRow(p.Caption(312), PositiveEd);
+    form->addRow(p.Caption(313), NegativeEd);
+    form->addRow(p.Caption(314), TotalEd);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(form);
+    layout->addWidget(DialogButtons(p, this, kHelpContext));
+}
+
+void TCompareFileDlg::accept()
+{
+    request.Sex = ManBtn->isChecked() ? 0 : WomanBtn->isChecked() ? 1 : 2;
+    request.MinAge = MinAgeEd->value();
+    request.MaxAge = MaxAgeEd->value();
+    request.PositiveMinimum = PositiveEd->value();
+    request.NegativeLimit = NegativeEd->value();
+    request.TotalMinimum = TotalEd->value();
+    QDialog::accept();
+}
+
+}  // namespace quintara

@@ -1,0 +1,40 @@
+// quintara: the desktop program.
+#include <QDir>
+
+#include "core/platform/program_home.h"
+#include "shell/canvas/qt_runtime.h"
+#include "shell/frame/main_form.h"
+#include "shell/frame/start_up.h"
+#include "shell/platform/application.h"
+#include "shell/platform/program.h"
+
+using namespace quintara;
+
+int main(int argc, char** argv)
+{
+    PrepareQtRuntime();
+    TApplication app(argc, argv);
+    tBoxMessenger messenger;
+    app.SetMessenger(&messenger);
+    std::string error;
+    const std::string home = ResolveProgramHome(ProcessHomeSources("", QUINTARA_SEED_DIR), &error);
+    if (home.empty()) {
+        messenger.Tell(nullptr, tMessenger::kError, "Quintara 5.1", QString::fromStdString(error));
+        return 1;
+    }
+    std::unique_ptr<tProgram> program;
+    try {
+        // The storage must open before any window: a check of the table
+        // files (before anything opens them: opening makes some), then the
+        // tables themselves.
+        if (!CheckInstallation(MissingReferenceFiles(home), messenger)) return 1;
+        program = std::make_unique<tProgram>(home, messenger);
+    } catch (const std::exception& e) {
+        messenger.Tell(nullptr, tMessenger::kError, "Quintara 5.1", e.what());
+        return 1;
+    }
+    TMainForm frame(*program);
+    frame.show();
+    frame.CheckChartFile();
+    return app.exec();
+}

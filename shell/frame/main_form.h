@@ -1,0 +1,122 @@
+// The frame window: menus, tool bar, status bar with its clock, and the
+// document area that holds the report windows. Menu captions come from
+// the vocabulary and follow the language.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include <QMainWindow>
+
+#include "shell/platform/commands.h"
+#include "shell/platform/window_opener.h"
+#include "shell/reports/chart_print.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QTimer;
+class QPrinter;
+class QToolBar;
+
+namespace quintara {
+
+class tProgram;
+class TAstroBaseWindow;
+class TGraphicWindow;
+
+class TMainForm : public QMainWindow, public tWindowOpener {
+public:
+    explicit TMainForm(tProgram& program);
+    ~TMainForm() override;
+
+    static constexpr int kHelpContext = 100;
+
+    tProgram& Program() { return program; }
+    QMdiArea* Area() { return area; }
+    // The action of a menu item or tool button by its component name
+    // ("FileNewItem", "SaveBtn"); nullptr for an unknown name.
+    QAction* Action(const char* name) const;
+    QMenu* Menu(const char* name) const;
+    QLabel* ClockPanel() { return clockPanel; }
+    QTimer* ClockTimer() { return clock; }
+
+    // The active report window, if the active child is one.
+    TAstroBaseWindow* ActiveReport() const;
+    // The active graphic window, if the active child is one.
+    TGraphicWindow* ActiveGraphic() const;
+    // Opens a report or graphic window as a child.
+    void AddChild(QWidget* window);
+    // The one opener of document windows: every window the user opens,
+    // from the menus or from another window, is created here.
+    void Open(const tDocumentRequest& request) override;
+    // A command of the active document window.
+    void RunCommand(tCommand command);
+    // Graphics > Aspect wheel and Daisy wheel on the active report's charts.
+    void OpenWheel(bool usStyle);
+    // Graphics > Aspect side by side and Wheel side by side on a pair.
+    void OpenSideBySide(bool usStyle);
+    // Graphics > Clock (0), Line graph (1), Moon cycle (2): the active
+    // report's chart, or now at the default locality; asked in a dialog.
+    void OpenTimeGraph(int which);
+    // A chart of now at the default locality (a man's, the national country).
+    void NowChart(class tChart& chart);
+
+    // Enabling table and captions; runs whenever the active child changes.
+    void UpdateMenus();
+    void TranslateCaptions();
+    void UpdateClock();
+
+    // The commands that take a dialog answer, reachable without the dialog.
+    void NewChart();
+    void OpenChart();
+    void SelectChartFile(const QString& path);
+    // File > Select chart file: the file dialog, then SelectChartFile.
+    void ChooseChartFile();
+    // At start-up: a chart file that could not be opened is said in words,
+    // with the choice of another file, a new empty one, or none for now; a
+    // read-only one is said once.
+    void CheckChartFile();
+    void SaveActive();
+    // The printer of the run, as Printer setup left it.
+    QPrinter& Printer();
+    // The print dialog on it, offering a PDF file named after title; none
+    // when cancelled.
+    QPrinter* ChoosePrinter(const QString& title);
+    // A file name for title in the program home, with extension.
+    QString FileInHome(const QString& title, const char* extension) const;
+    // Print > Chart and aspects, Analysis, Graphic and All of a report window.
+    void PrintReport(TAstroBaseWindow& window, tPrintSections sections);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QAction* Add(QMenu* menu, const char* name, int caption, const QKeySequence& key = {});
+    // A menu item of a document command: run by the active window, enabled
+    // where the window supports it.
+    QAction* AddCommand(QMenu* menu, const char* name, int caption, tCommand command, const QKeySequence& key = {});
+    void ExportActive();
+    void PrintActive();
+    void BuildMenus();
+    void BuildToolBar();
+    void ShowWindowList();
+    void Find(bool replace);
+    void SetCaption();
+
+    tProgram& program;
+    QMdiArea* area;
+    QToolBar* tools;
+    QLabel* clockPanel;
+    QTimer* clock;
+    std::unique_ptr<QPrinter> printer;
+    int languageApplied = 1;
+    std::map<std::string, QAction*> actions;
+    std::map<std::string, QMenu*> menus;
+    std::vector<std::pair<QAction*, int>> captions;              // action, caption number
+    std::vector<std::pair<QAction*, std::pair<int, int>>> hints;  // tool button, short and long hint
+};
+
+}  // namespace quintara

@@ -1,0 +1,353 @@
+#include <QAction>
+#include <QFontDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "core/graphics/font_substitution.h"
+#include "shell/data/city_file_dlg.h"
+#include "shell/data/country_dlg.h"
+#include "shell/frame/main_form.h"
+#include "shell/graphics/graphic_window.h"
+#include "shell/i18n/languages_dlg.h"
+#include "shell/printing/page_setup_dlg.h"
+#include "shell/platform/program.h"
+#include "shell/reports/ana_file_dlg.h"
+#include "shell/reports/astro_base_window.h"
+#include "shell/widgets/help_window.h"
+
+namespace quintara {
+
+namespace {
+
+// A menu label or disabled caption line.
+QAction* Label(QMenu* menu, const QString& text)
+{
+    QAction* a = menu->addAction(text);
+    a->setEnabled(false);
+    return a;
+}
+
+}  // namespace
+
+void TMainForm::BuildMenus()
+{
+    QMenuBar* bar = menuBar();
+    const auto menu = [&](const char* name, int caption) {
+        QMenu* m = bar->addMenu(QString());
+        m->setObjectName(name);
+        menus[name] = m;
+        captions.push_back({m->menuAction(), caption});
+        return m;
+    };
+    // File
+    QMenu* file = menu("File1", 120);
+    connect(Add(file, "FileNewItem", 162, QKeySequence("Ctrl+N")), &QAction::triggered, this, &TMainForm::NewChart);
+    connect(Add(file, "FileOpenItem", 163, QKeySequence("Ctrl+O")), &QAction::triggered, this, &TMainForm::OpenChart);
+    connect(Add(file, "FileSaveItem", 164, QKeySequence("Ctrl+S")), &QAction::triggered, this, &TMainForm::SaveActive);
+    connect(Add(file, "FileModifyItem", 165), &QAction::triggered, this, [this] {
+        if (TAstroBaseWindow* w = ActiveReport(); w && w->IsChartWindow()) w->ModifyChart();
+    });
+    connect(Add(file, "FileClose", 166), &QAction::triggered, this, [this] { area->closeActiveSubWindow(); });
+    file->addSeparator();
+    connect(Add(file, "FileSelectChartfile", 167), &QAction::triggered, this, &TMainForm::ChooseChartFile);
+    connect(Add(file, "Analysisfiles1", 168), &QAction::triggered, this, [this] {
+        TAnaFileDlg dialog(program, this);
+        dialog.exec();
+    });
+    connect(Add(file, "FileExportFile", 169), &QAction::triggered, this, &TMainForm::ExportActive);
+    file->addSeparator();
+    connect(Add(file, "Pagesetup", 170), &QAction::triggered, this, [this] {
+        TPageSetupDlg dialog(program, this);
+        dialog.exec();
+    });
+    QMenu* print = file->addMenu(QString());
+    print->setObjectName("Print1");
+    menus["Print1"] = print;
+    captions.push_back({print->menuAction(), 171});
+    connect(Add(print, "PrintWindow", 125, QKeySequence("Ctrl+P")), &QAction::triggered, this, &TMainForm::PrintActive);
+    print->addSeparator();
+    const auto printSections = [this](tPrintSections sections) {
+        return [this, sections] {
+            if (TAstroBaseWindow* w = ActiveReport()) PrintReport(*w, sections);
+        };
+    };
+    connect(Add(print, "PrintChartAspects", 174), &QAction::triggered, this,
+            printSections(tPrintSections::ChartAndAspects));
+    connect(Add(print, "PrintAnalysis", 73), &QAction::triggered, this, printSections(tPrintSections::Analysis));
+    connect(Add(print, "PrintGraphic", 175), &QAction::triggered, this, printSections(tPrintSections::Graphic));
+    connect(Add(print, "PrintAll", 92), &QAction::triggered, this, printSections(tPrintSections::All));
+    connect(Add(file, "Printersetup1", 172), &QAction::triggered, this, [this] {
+        QPageSetupDialog dialog(&Printer(), this);
+        dialog.exec();
+    });
+    file->addSeparator();
+    connect(Add(file, "Quit1", 173), &QAction::triggered, this, &QWidget::close);
+
+    // The report window's menus, merged into the frame's.
+    QMenu* edit = menu("Edit1", 133);
+    const auto onText = [this](auto f) {
+        return [this, f] {
+            if (TAstroBaseWindow* w = ActiveReport()) f(w->Text());
+        };
+    };
+    connect(Add(edit, "UndoItem", 306, QKeySequence("Alt+Backspace")), &QAction::triggered, this,
+            onText([](TAFRichEdit& t) { t.undo(); }));
+    connect(Add(edit, "Cut1", 46, QKeySequence("Ctrl+X")), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.cut(); }));
+    connect(Add(edit, "Copy1", 47, QKeySequence("Ctrl+C")), &QAction::triggered, this, [this] {
+        if (TGraphicWindow* g = ActiveGraphic()) g->Copy();
+        else if (TAstroBaseWindow* w = ActiveReport()) w->Text().copy();
+    });
+    QAction* copyAll = Add(edit, "CopyallItem", -1);
+    copyAll->setText("Copy all");
+    connect(copyAll, &QAction::triggered, this, [this] {
+        if (TGraphicWindow* g = ActiveGraphic()) return g->Copy();
+        if (TAstroBaseWindow* w = ActiveReport()) {
+            w->Text().selectAll();
+            w->Text().copy();
+        }
+    });
+    connect(Add(edit, "Paste1", 48, QKeySequence("Ctrl+V")), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.paste(); }));
+    connect(Add(edit, "Find1", 208, QKeySequence("Ctrl+F")), &QAction::triggered, this, [this] { Find(false); });
+    connect(Add(edit, "Replace1", 209, QKeySequence("Ctrl+R")), &QAction::triggered, this, [this] { Find(true); });
+    connect(Add(edit, "SelectallItem", 210), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.selectAll(); }));
+    QMenu* format = menu("Format", 211);
+    connect(Add(format, "FormatBold", 212, QKeySequence("Ctrl+B")), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.AddBold(); }));
+    connect(Add(format, "FormatUnderline", 213, QKeySequence("Ctrl+U")), &QAction::triggered, this,
+            onText([](TAFRichEdit& t) { t.AddUnderline(); }));
+    connect(Add(format, "FormatItalic", 214, QKeySequence("Ctrl+I")), &QAction::triggered, this,
+            onText([](TAFRichEdit& t) { t.AddItalic(); }));
+    connect(Add(format, "FormatBigger", -1), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.ChangeSize(1); }));
+    connect(Add(format, "FormatSmaller", -1), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.ChangeSize(-1); }));
+    connect(Add(format, "FormatFont", 192), &QAction::triggered, this, onText([this](TAFRichEdit& t) {
+                bool ok = false;
+                const QFont f = QFontDialog::getFont(&ok, t.currentFont(), this);
+                if (ok) t.SetSelectionFont(f);
+            }));
+    QMenu* chart = menu("Chart1", 216);
+    Label(chart, QString())->setObjectName("Insert1");
+    captions.push_back({chart->actions().back(), 215});
+    AddCommand(chart, "NewList", 219, tCommand::NewList);
+    AddCommand(chart, "NewAspects", 74, tCommand::NewAspects);
+    AddCommand(chart, "NewAnalysis", 73, tCommand::NewAnalysis);
+    AddCommand(chart, "Chart2Item", 216, tCommand::NewNatal);
+    chart->addSeparator();
+    Label(chart, QString())->setObjectName("Add1");
+    captions.push_back({chart->actions().back(), 218});
+    AddCommand(chart, "InsertList", 219, tCommand::InsertList);
+    AddCommand(chart, "InsertAspects", 74, tCommand::InsertAspects);
+    AddCommand(chart, "InsertAnalysis", 73, tCommand::InsertAnalysis, QKeySequence("F7"));
+    QMenu* chart2 = menu("Chart21", 217);
+    struct tItem {
+        const char* name;
+        int caption;
+        tCommand command;
+    };
+    for (const tItem& item : {tItem{"Transits1", 75, tCommand::Transits}, tItem{"CompareDay", 76, tCommand::CompareDay},
+                              tItem{"Previsions", 77, tCommand::Previsions}, tItem{"Compare2", 78, tCommand::Compare2},
+                              tItem{"CompareFile", 79, tCommand::CompareFile},
+                              tItem{"Moonreturn", 82, tCommand::MoonReturn}, tItem{"Sunreturn", 83, tCommand::SunReturn},
+                              tItem{"Progression", 80, tCommand::Progression},
+                              tItem{"Midpoints", 85, tCommand::Midpoints},
+                              tItem{"Secondchart", 94, tCommand::SecondChart}})
+        AddCommand(chart2, item.name, item.caption, item.command);
+
+    // Display
+    QMenu* display = menu("Display1", 121);
+    QAction* toolbar = Add(display, "Toolbar1", 176);
+    toolbar->setCheckable(true);
+    connect(toolbar, &QAction::toggled, this, [this](bool on) {
+        tools->setVisible(on);
+        program.Options().Toolbar = on;
+    });
+    QAction* status = Add(display, "Statusbar1", 177);
+    status->setCheckable(true);
+    connect(status, &QAction::toggled, this, [this](bool on) {
+        statusBar()->setVisible(on);
+        program.Options().Statusbar = on;
+    });
+    display->addSeparator();
+    connect(Add(display, "ZoomIn", 58), &QAction::triggered, this, [this] {
+        if (TGraphicWindow* g = ActiveGraphic()) g->ZoomIn();
+    });
+    connect(Add(display, "ZoomOut", 59), &QAction::triggered, this, [this] {
+        if (TGraphicWindow* g = ActiveGraphic()) g->ZoomOut();
+    });
+
+    // Graphics: the graphic windows come with their own work.
+    QMenu* graphics = menu("Graphics1", 122);
+    AddCommand(graphics, "Daisywheel", 178, tCommand::Wheel, QKeySequence("F6"));
+    AddCommand(graphics, "Daisywheel21", 179, tCommand::USWheel);
+    AddCommand(graphics, "PrevisionsItem", 77, tCommand::PrevisionsGraph);
+    AddCommand(graphics, "Sidebyside", 180, tCommand::SideBySide);
+    AddCommand(graphics, "Sidebyside2", 181, tCommand::USSideBySide);
+    connect(Add(graphics, "Clock1", 98), &QAction::triggered, this, [this] { OpenTimeGraph(0); });
+    connect(Add(graphics, "Linegraph1", 99), &QAction::triggered, this, [this] { OpenTimeGraph(1); });
+    AddCommand(graphics, "Transitslinegraph", 101, tCommand::TransitsLineGraph);
+    connect(Add(graphics, "Mooncycle1", 100), &QAction::triggered, this, [this] { OpenTimeGraph(2); });
+
+    // Database
+    QMenu* database = menu("Database1", 123);
+    connect(Add(database, "DBSelectchartfile", 167), &QAction::triggered, this, &TMainForm::ChooseChartFile);
+    Add(database, "DBEditchartfile", 182);
+    Add(database, "DBConvertchartfile", 183);
+    database->addSeparator();
+    connect(Add(database, "DBCity", 184), &QAction::triggered, this, [this] {
+        auto* d = new TCityFileDlg(program, QString(), 0, this);
+        d->setAttribute(Qt::WA_DeleteOnClose);
+        d->show();
+    });
+    connect(Add(database, "DBCountries", 185), &QAction::triggered, this, [this] {
+        auto* d = new TCountryDlg(program, 0, this);
+        d->setAttribute(Qt::WA_DeleteOnClose);
+        d->show();
+    });
+    Add(database, "DBStates", 186);
+    Add(database, "DBTimefiles", 187);
+    Add(database, "DBPlanets", 188);
+
+    // Utilities
+    QMenu* utilities = menu("Options1", 124);
+    QMenu* preferences = utilities->addMenu(QString());
+    preferences->setObjectName("Options2");
+    menus["Options2"] = preferences;
+    captions.push_back({preferences->menuAction(), 189});
+    Add(preferences, "OptBirthchart", 90);
+    Add(preferences, "OptLowerchart", 93);
+    Add(preferences, "OptUpperchart", 94);
+    Add(utilities, "ChartSetupItem", 190);
+    connect(Add(utilities, "Language1", 191), &QAction::triggered, this, [this] {
+        TLanguagesDlg dialog(program, this);
+        dialog.exec();
+        program.ApplyDateFormat();
+        UpdateMenus();
+    });
+    connect(Add(utilities, "FontItem", 192), &QAction::triggered, this, [this] {
+        tExtFont f = program.Options().GetFont();
+        QFont initial(QString::fromStdString(SubstituteFont(f.Name, "").Family), f.Size);
+        bool ok = false;
+        const QFont chosen = QFontDialog::getFont(&ok, initial, this);
+        if (!ok) return;
+        f.Name = chosen.family().toStdString();
+        f.Size = chosen.pointSize();
+        program.Options().SetFont(f);
+    });
+    utilities->addSeparator();
+    for (auto [name, caption] : std::initializer_list<std::pair<const char*, int>>{
+             {"OptionsOpen", 193}, {"OptionsSave", 194}, {"OptionsSaveAs", 195}})
+        Add(utilities, name, caption);
+    utilities->addSeparator();
+    for (auto [name, caption] : std::initializer_list<std::pair<const char*, int>>{
+             {"OptionsSaveasdefault", 196}, {"OptionsLoaddefault", 197}, {"ResetOptions", 198}})
+        Add(utilities, name, caption);
+
+    // Window
+    QMenu* window = menu("Window2", 125);
+    connect(Add(window, "WindowTileItem", 199), &QAction::triggered, area, &QMdiArea::tileSubWindows);
+    connect(Add(window, "WindowCascade", 200), &QAction::triggered, area, &QMdiArea::cascadeSubWindows);
+    connect(Add(window, "WindowArrangeAll", 201), &QAction::triggered, area, &QMdiArea::tileSubWindows);
+    connect(Add(window, "WindowMinimize", 202), &QAction::triggered, this, [this] {
+        const auto list = area->subWindowList();
+        for (auto it = list.rbegin(); it != list.rend(); ++it) (*it)->showMinimized();
+    });
+    connect(Add(window, "WindowCloseAll", 203), &QAction::triggered, this, [this] {
+        const auto list = area->subWindowList();
+        for (auto it = list.rbegin(); it != list.rend(); ++it) (*it)->close();
+    });
+    connect(window, &QMenu::aboutToShow, this, &TMainForm::ShowWindowList);
+
+    // ?
+    QMenu* help = bar->addMenu("?");
+    help->setObjectName("N8");
+    menus["N8"] = help;
+    connect(Add(help, "QuintaraWindows", 204), &QAction::triggered, this, [this] {
+        program.Messenger().Tell(this, tMessenger::kInformation, program.Caption(204),
+                                 "Quintara\nVersion 5.1\n\nBirth charts, transits, forecasts and comparisons.");
+    });
+    connect(Add(help, "Help1", 45, QKeySequence(Qt::Key_F1)), &QAction::triggered, this, [this] {
+        const TAstroBaseWindow* w = ActiveReport();
+        const TGraphicWindow* g = ActiveGraphic();
+        ShowHelp(program, w && w->HelpContext() ? w->HelpContext() : g ? g->HelpContext() : kHelpContext, this);
+    });
+}
+
+void TMainForm::BuildToolBar()
+{
+    tools = addToolBar("SpeedPanel");
+    tools->setObjectName("SpeedPanel");
+    tools->setMovable(false);
+    tools->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // A button of its own beside the menu item it stands for, with its own
+    // hints: the short one at the button, the long one in the status bar.
+    const auto button = [&](const char* name, QStyle::StandardPixmap icon, const char* text, int shortHint, int longHint,
+                            QAction* source) {
+        QAction* b = tools->addAction(QString::fromUtf8(text));
+        if (icon != QStyle::SP_CustomBase) b->setIcon(style()->standardIcon(icon));
+        b->setObjectName(name);
+        if (source) {
+            connect(b, &QAction::triggered, source, &QAction::trigger);
+            connect(source, &QAction::changed, b, [b, source] { b->setEnabled(source->isEnabled()); });
+        }
+        actions[name] = b;
+        hints.push_back({b, {shortHint, longHint}});
+        return b;
+    };
+    constexpr auto none = QStyle::SP_CustomBase;
+    button("OpenBtn", QStyle::SP_DialogOpenButton, "Open", 163, 163, Action("FileOpenItem"));
+    button("SaveBtn", QStyle::SP_DialogSaveButton, "Save", 164, 164, Action("FileSaveItem"));
+    button("NewBtn", QStyle::SP_FileIcon, "New", 162, 260, Action("FileNewItem"));
+    button("PrintBtn", none, "Print", 171, 171, Action("PrintWindow"));
+    tools->addSeparator();
+    button("CutBtn", none, "Cut", 46, 49, Action("Cut1"));
+    button("CopyBtn", none, "Copy", 47, 50, Action("CopyallItem"));
+    button("PasteBtn", none, "Paste", 48, 132, Action("Paste1"));
+    button("FontBtn", none, "Font", 192, 192, Action("FormatFont"));
+    tools->addSeparator();
+    button("ListBtn", QStyle::SP_FileDialogDetailedView, "List", 219, 219, Action("InsertList"));
+    button("AspectsBtn", none, "Asp", 74, 74, Action("InsertAspects"));
+    button("AnalysisBtn", QStyle::SP_FileDialogContentsView, "Ana", 73, 73, Action("InsertAnalysis"));
+    button("GraphicBtn", none, "Wheel", 178, 178, Action("Daisywheel"));
+    button("Graphic2Btn", none, "Daisy", 179, 179, Action("Daisywheel21"));
+    button("LinegraphBtn", none, "Lines", 99, 99, Action("Linegraph1"));
+    tools->addSeparator();
+    connect(button("ProcedingBtn", QStyle::SP_ArrowBack, "Prev", 236, 236, nullptr), &QAction::triggered, area,
+            &QMdiArea::activatePreviousSubWindow);
+    connect(button("NextBtn", QStyle::SP_ArrowForward, "Next", 237, 237, nullptr), &QAction::triggered, area,
+            &QMdiArea::activateNextSubWindow);
+    button("HelpBtn", QStyle::SP_DialogHelpButton, "Help", 45, 45, Action("Help1"));
+    button("ExitBtn", QStyle::SP_DialogCloseButton, "Quit", 173, 173, Action("Quit1"));
+}
+
+void TMainForm::TranslateCaptions()
+{
+    // The vocabulary carries no accelerators; each menu-bar title gets one
+    // on its first letter not taken by a title before it (Chart, cHart 2),
+    // so that Alt+letter opens it.
+    QString taken;
+    for (auto [action, caption] : captions) {
+        QString text = program.Caption(caption);
+        if (action->menu() && menuBar()->actions().contains(action)) {
+            for (int i = 0; i < text.size(); ++i)
+                if (text[i].isLetterOrNumber() && !taken.contains(text[i].toLower())) {
+                    taken += text[i].toLower();
+                    text.insert(i, '&');
+                    break;
+                }
+        }
+        action->setText(text);
+        if (!action->menu()) action->setStatusTip(program.Caption(caption));
+    }
+    Action("FormatBigger")->setText(program.Caption(192) + " +");
+    Action("FormatSmaller")->setText(program.Caption(192) + " -");
+    for (auto [action, h] : hints) {
+        action->setToolTip(program.Caption(h.first));
+        action->setStatusTip(program.Caption(h.second));
+    }
+    languageApplied = program.Languages().CurrentLanguage;
+}
+
+}  // namespace quintara

@@ -1,0 +1,115 @@
+// Chart 2 > ... of a chart window: the second chart prepared in the core,
+// dated in the command's dialog, the search run with progress and Cancel,
+// and the window asked of the opener with what it shows.
+#include <QDate>
+
+#include "core/chart/chart_kind.h"
+#include "core/data/second_chart.h"
+#include "core/reports/two_chart_reports.h"
+#include "shell/chart/chart2_dialogs.h"
+#include "shell/chart/date_time_dlg.h"
+#include "shell/chart/open_chart_dlg.h"
+#include "shell/platform/long_work.h"
+#include "shell/reports/compare_windows.h"
+#include "shell/reports/natal_windows.h"
+
+namespace quintara {
+
+namespace {
+
+tCivilDate Today()
+{
+    const QDate d = QDate::currentDate();
+    return {d.year(), d.month(), d.day()};
+}
+
+// The second chart of command, dated by the user; false when cancelled.
+template <class Dialog, class... Args>
+bool Dated(TAstroWindow& w, tSecondChart command, tChart& second, Args&... args)
+{
+    PrepareSecondChart(command, w.First(), second, Today());
+    Dialog d(w.Program(), second, args..., &w);
+    if (d.exec() != QDialog::Accepted) return false;
+    CompleteSecondChart(command, w.Program().Data(), second);
+    return true;
+}
+
+}  // namespace
+
+void TAstroWindow::Chart2Command(tCommand command)
+{
+    tProgram& p = Program();
+    tChart second(&p.Options().BirthSet);
+    switch (command) {
+    case tCommand::Transits: {
+        unsigned bodies = 0x7FCu;
+        int months = 1;
+        if (!Dated<TTransitsDlg>(*this, tSecondChart::Transits, second, bodies, months)) return;
+        bool cancelled = false;
+        tTransitsCollection events;
+        {
+            tLongWork work(p.Caption(75), p.Caption(223), this);
+            events = FindTransitsFrom(p.Options(), First(), second, months, bodies, work.Progress(), &cancelled);
+        }
+        if (cancelled) return;
+        tDocumentRequest r{tDocumentKind::Transits, &First(), &second};
+        r.events = &events;
+        r.bodies = bodies;
+        return p.Open(r);
+    }
+    case tCommand::CompareDay:
+        if (Dated<TDateTimeDlg>(*this, tSecondChart::CompareDay, second))
+            p.Open({tDocumentKind::CompareDay, &First(), &second});
+        return;
+    case tCommand::Previsions: {
+        int steps = 12, hours = 168;
+        if (!Dated<TPrevisionsDlg>(*this, tSecondChart::Previsions, second, steps, hours)) return;
+        tPrevCollection list;
+        {
+            tLongWork work(p.Caption(77), p.Caption(223), this);
+            list = PrevisionsFrom(p.Options().BirthSet, First(), second, steps, hours, ctx.AspectRules, work.Progress());
+        }
+        if (list.empty() && steps > 0) return;  // stopped
+        tDocumentRequest r{tDocumentKind::Previsions, &First(), &second};
+        r.steps = &list;
+        return p.Open(r);
+    }
+    case tCommand::Compare2: {
+        TOpenChartDlg d(p, this);
+        if (d.exec() != QDialog::Accepted) return;
+        std::unique_ptr<tChart> other = p.Data().OpenCurrentChart(&p.Options().BirthSet);
+        CalcChart(*other);
+        return p.Open({tDocumentKind::Compare2, &First(), other.get()});
+    }
+    case tCommand::CompareFile: {
+        tCompareFileRequest request;
+        TCompareFileDlg d(p, First().Sex, request, this);
+        if (d.exec() != QDialog::Accepted) return;
+        const auto matches = ScanChartFile(p, First(), request, this);
+        if (!matches) return;
+        tDocumentRequest r{tDocumentKind::CompareFile, &First()};
+        r.matches = &*matches;
+        return p.Open(r);
+    }
+    case tCommand::MoonReturn:
+        if (Dated<TDateTimeDlg>(*this, tSecondChart::MoonReturn, second))
+            p.Open({tDocumentKind::MoonReturn, &First(), &second});
+        return;
+    case tCommand::SunReturn: {
+        PrepareSecondChart(tSecondChart::SunReturn, First(), second, Today());
+        int years = second.Year - First().Year;
+        TSunReturnDlg d(p, second, years, this);
+        if (d.exec() != QDialog::Accepted) return;
+        tDocumentRequest r{tDocumentKind::SunReturn, &First(), &second};
+        r.years = years;
+        return p.Open(r);
+    }
+    case tCommand::Progression:
+        if (Dated<TDateTimeDlg>(*this, tSecondChart::Progression, second))
+            p.Open({tDocumentKind::Progression, &First(), &second});
+        return;
+    default: return;
+    }
+}
+
+}  // namespace quintara

@@ -1,0 +1,40 @@
+#include "shell/widgets/dialog_buttons.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "shell/platform/program.h"
+#include "shell/widgets/help_window.h"
+
+namespace quintara {
+
+QDialogButtonBox* DialogButtons(tProgram& program, QDialog* dialog, int helpContext)
+{
+    auto* box = new QDialogButtonBox(dialog);
+    QPushButton* ok = box->addButton(program.Caption(222), QDialogButtonBox::AcceptRole);
+    ok->setObjectName("OkBtn");
+    ok->setDefault(true);
+    box->addButton(program.Caption(223), QDialogButtonBox::RejectRole)->setObjectName("CancelBtn");
+    if (helpContext) {
+        box->addButton(program.Caption(45), QDialogButtonBox::HelpRole)->setObjectName("HelpBtn");
+        QObject::connect(box, &QDialogButtonBox::helpRequested, dialog,
+                         [&program, dialog, helpContext] { ShowHelp(program, helpContext, dialog); });
+    }
+    QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return box;
+}
+
+QPushButton* OkButton(QDialogButtonBox* box) { return box->findChild<QPushButton*>("OkBtn"); }
+
+bool FieldError(tProgram& program, QDialog* dialog, QLineEdit* field, int caption, const QString& why)
+{
+    program.Messenger().Tell(dialog, tMessenger::kError, dialog->windowTitle(), program.Caption(caption) + ": " + why);
+    field->setFocus();
+    field->selectAll();
+    return false;
+}
+
+}  // namespace quintara

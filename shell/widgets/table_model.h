@@ -1,0 +1,58 @@
+// A grid's model over one table of the core: it reads only the rows the
+// view shows (the table loads them in blocks), never the whole table.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QAbstractTableModel>
+
+#include "core/data/table.h"
+
+namespace quintara {
+
+struct tGridColumn {
+    std::string field;
+    QString title;
+};
+
+class tTableModel : public QAbstractTableModel {
+public:
+    // The display text of a field of the current row; default: the plain
+    // value (reals with two decimals).
+    using tFormat = std::function<QString(const tTable&, const std::string& field)>;
+
+    tTableModel(tTable& table, std::vector<tGridColumn> columns, QObject* parent = nullptr);
+
+    tTable& Table() { return table; }
+    void SetFormat(tFormat f) { format = std::move(f); }
+    // Cells can be edited (each edit is posted at once); only the fields
+    // named, when any are.
+    void SetEditable(bool on, std::vector<std::string> fields = {})
+    {
+        editable = on;
+        editableFields = std::move(fields);
+    }
+    // After the table's rows or order changed (filter, insert, delete).
+    void Reload();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+private:
+    tTable& table;
+    std::vector<tGridColumn> columns;
+    tFormat format;
+    bool editable = false;
+    std::vector<std::string> editableFields;
+};
+
+// The plain text of a field of the current row.
+QString FieldText(const tTable& table, const std::string& field);
+
+}  // namespace quintara

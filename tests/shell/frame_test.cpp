@@ -1,0 +1,244 @@
+// The frame: start-up, menus, languages, window titles, help, the chart file,
+// and saving and closing charts.
+#include "gui_fixture.h"
+
+class FrameTests : public tGuiFixture {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetUpCase(); }
+    void cleanupTestCase() { TearDownCase(); }
+    void cleanup() { Cleanup(); }
+
+    // A damaged chart file: the program starts, says what is wrong with
+    // which file, leaves it as it was, and starts a new one when asked.
+    void startsOnADamagedChartFile()
+    {
+        const std::filesystem::path other = home.string() + "-damaged";
+        std::filesystem::remove_all(other);
+        std::filesystem::create_directories(other);
+        QVERIFY(SeedProgramHome(other.string(), QUINTARA_SEED_DIR));
+        std::string noise(8192, '\0');
+        for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 2654435761u) >> 13);
+        const std::string damaged = (other / "chart.db").string();
+        QVERIFY(WriteFileAtomically(damaged, noise));
+        tTestMessenger asked;
+        auto p = std::make_unique<tProgram>(other.string(), asked);
+        QVERIFY(!p->Data().ChartFileProblem().empty());
+        {
+            TMainForm f(*p);
+            asked.answers = {tMessenger::kAnswerNo};
+            f.CheckChartFile();
+            QCOMPARE(asked.asked.size(), std::size_t{1});
+            const QString text = asked.asked[0].text;
+            QVERIFY2(text.contains(QString::fromStdString(damaged)) && text.contains("damaged") &&
+                         text.contains("No: start a new, empty chart file"),
+                     qPrintable(text));
+            QCOMPARE(QString::fromStdString(p->Data().ChartFilePath()), QString::fromStdString((other / "chart1.db").string()));
+            tChart c;
+            Birth(c);
+            AppendChart(p->Data(), c, nullptr);
+            QCOMPARE(p->Data().ChartTable().RecordCount(), 1);
+        }
+        std::string after;
+        QVERIFY(ReadWholeFile(damaged, after));
+        QVERIFY(after == noise);
+        p.reset();
+        std::filesystem::remove_all(other);
+    }
+
+    void menusFollowTheActiveWindow()
+    {
+        frame->UpdateMenus();
+        for (const char* name : {"FileSaveItem", "FileModifyItem", "FileClose", "PrintWindow"})
+            QVERIFY2(!frame->Action(name)->isEnabled(), name);
+        QVERIFY(!frame->Menu("Window2")->menuAction()->isEnabled());
+        QVERIFY(!frame->Menu("Chart1")->menuAction()->isVisible());
+        OpenNatal();
+        for (const char* name : {"FileSaveItem", "FileModifyItem", "FileClose", "SaveBtn", "InsertAnalysis"})
+            QVERIFY2(frame->Action(name)->isEnabled(), name);
+        QVERIFY(frame->Menu("Window2")->menuAction()->isEnabled());
+        QVERIFY(frame->Menu("Chart1")->menuAction()->isVisible());
+        // An aspects window is auxiliary: no Chart menu, no Save.
+        tChart c;
+        frame->AddChild(new TAspectsWindow(*program, Birth(c)));
+        QVERIFY(!frame->Action("FileSaveItem")->isEnabled());
+        QVERIFY(!frame->Menu("Chart1")->menuAction()->isEnabled());
+        QVERIFY(frame->Action("FileClose")->isEnabled());
+    }
+
+    void menusTakeTheNewLanguage()
+    {
+        const std::string french = (home / "Fran\u00E7ais.txt").string();
+        QVERIFY(WriteFileAtomically(french, "[Captions]\n120=Fichier\n"));
+        program->Languages().SetLanguage(33);
+        frame->UpdateMenus();
+        QCOMPARE(frame->Menu("File1")->title(), QString("&Fichier"));
+        QCOMPARE(frame->Action("FileNewItem")->text(), QString("New"));  // untranslated: the default
+        program->Languages().SetLanguage(1);
+        frame->UpdateMenus();
+        QCOMPARE(frame->Menu("File1")->title(), QString("&File"));
+    }
+
+    void aThrowingHandlerShowsTheMessageAndTheProgramGoesOn()
+    {
+        struct tThrower : QObject {
+            bool event(QEvent* e) override
+            {
+                if (e->type() == QEvent::User) throw std::runtime_error("no chart file is open");
+                return QObject::event(e);
+            }
+        } thrower;
+        QEvent e(QEvent::User);
+        QCoreApplication::sendEvent(&thrower, &e);
+        QCOMPARE(messenger.asked.back().kind, tMessenger::kError);
+        QCOMPARE(messenger.asked.back().text, QString("no chart file is open"));
+        QVERIFY(frame->isVisible());
+    }
+
+    // Titles: an unnamed chart by its moment, the list by its caption, a
+    // changed report marked until saved; the Window menu's number keys
+    // only for the first nine.
+    void windowTitlesSayWhatTheWindowHolds()
+    {
+        tChart c;
+        Birth(c);
+        c.Name.clear(), c.FirstName.clear();
+        auto* unnamed = new TNatalWindow(*program, false, c);
+        frame->AddChild(unnamed);
+        QVERIFY2(unnamed->windowTitle().startsWith("17/05/1990 14:30"), qPrintable(unnamed->windowTitle()));
+        auto* list = new TListWindow(*program, c);
+        frame->AddChild(list);
+        QVERIFY2(list->windowTitle().startsWith("List: "), qPrintable(list->windowTitle()));
+        TNatalWindow* w = OpenNatal();
+        QMdiSubWindow* sub = frame->Area()->activeSubWindow();
+        QVERIFY(!sub->windowTitle().endsWith(" *"));
+        w->Text().textCursor().insertText("my note");
+        QVERIFY(sub->windowTitle().endsWith(" *"));
+        w->SaveChart();
+        QVERIFY(!sub->windowTitle().endsWith(" *"));
+        for (int i = 0; i < 9; ++i) OpenNatal();
+        QMenu* menu = frame->Menu("Window2");
+        emit menu->aboutToShow();
+        QStringList keys;
+        for (QAction* a : menu->actions())
+            if (a->property("child").isValid() && !a->isSeparator()) keys << a->text().section(' ', 0, 0);
+        QVERIFY(keys.size() >= 12);
+        QCOMPARE(keys[0], QString("&1"));
+        QCOMPARE(keys[8], QString("&9"));
+        QCOMPARE(keys[9], QString("10"));
+    }
+
+    void helpShowsThePageOfTheContext()
+    {
+        ShowHelp(*program, TNewChartDlg::kHelpContext, frame.get());
+        auto* text = program->HelpWindow->findChild<QTextBrowser*>("HelpText");
+        QVERIFY(text);
+        QVERIFY(text->toPlainText().startsWith("New chart"));
+        ShowHelp(*program, 99999, frame.get());  // no such page: the contents
+        QVERIFY(text->toPlainText().startsWith("Quintara help"));
+        // Every context the windows and dialogs name has its page.
+        for (int context : {100, 101, 102, 103, 104, 106, 107, 108, 110, 402, 403, 404, 301, 302, 306, 307, 309})
+            QVERIFY2(FileExists(HelpFolder(*program) + "/" + std::to_string(context) + ".html"), std::to_string(context).c_str());
+        program->HelpWindow->close();
+    }
+
+    void installationCheckNamesEveryMissingFileUntilCancel()
+    {
+        QVERIFY(CheckInstallation({}, messenger));
+        messenger.answers = {tMessenger::kAnswerOk, tMessenger::kAnswerOk};
+        QVERIFY(!CheckInstallation({"dbfiles/city.db", "dbfiles/Time1.db"}, messenger));
+        QCOMPARE(messenger.asked.size(), std::size_t{2});
+        QCOMPARE(messenger.asked[1].text, QString("File not found: dbfiles/Time1.db"));
+        messenger.asked.clear();
+        messenger.answers = {tMessenger::kAnswerCancel};
+        QVERIFY(!CheckInstallation({"dbfiles/city.db", "dbfiles/Time1.db"}, messenger));
+        QCOMPARE(messenger.asked.size(), std::size_t{1});
+    }
+
+    void selectChartFileOpensItWhereItIs()
+    {
+        const std::filesystem::path other = home / "elsewhere";
+        std::filesystem::create_directories(other);
+        const std::string target = (other / "mine.db").string();
+        frame->SelectChartFile(QString::fromStdString(target));
+        QCOMPARE(program->Data().ChartFilePath(), target);
+        QCOMPARE(program->Options().GetChartFile(), target);
+        QVERIFY(frame->windowTitle().endsWith("mine.db"));
+        // A file that is not a chart file: said, and nothing changes.
+        const std::string text = (other / "notes.db").string();
+        QVERIFY(WriteFileAtomically(text, "not a table"));
+        frame->SelectChartFile(QString::fromStdString(text));
+        QVERIFY(messenger.asked.back().text.contains("is not a chart file"));
+        QCOMPARE(program->Data().ChartFilePath(), target);
+        std::string bytes;
+        QVERIFY(ReadWholeFile(text, bytes));
+        QCOMPARE(bytes, std::string("not a table"));
+        frame->SelectChartFile(QString::fromStdString((home / "chart.db").string()));
+    }
+
+    // Opening a chart that is open brings its window forward.
+    void openingAnOpenChartBringsItsWindowForward()
+    {
+        TNatalWindow* w = OpenNatal();
+        w->First().Name = "Twice";
+        w->SaveChart();
+        frame->Area()->closeAllSubWindows();
+        const auto openTwice = [&] {
+            WhenModal([](QWidget* d) {
+                auto* dialog = static_cast<TOpenChartDlg*>(d);
+                dialog->Find("Twice");
+                dialog->accept();
+            });
+            frame->OpenChart();
+        };
+        openTwice();
+        QCOMPARE(frame->Area()->subWindowList().size(), 1);
+        QMdiSubWindow* first = frame->Area()->subWindowList().front();
+        OpenNatal();  // another window becomes active
+        openTwice();
+        QCOMPARE(frame->Area()->subWindowList().size(), 2);
+        QCOMPARE(frame->Area()->activeSubWindow(), first);
+    }
+
+    void closingAModifiedChartAsksOnlyToSaveTheChart()
+    {
+        TNatalWindow* w = OpenNatal();
+        w->ChartModified = true;
+        w->Text().append("my note");  // the text is modified too
+        messenger.answers = {tMessenger::kAnswerCancel};
+        QVERIFY(!w->parentWidget()->close());
+        QCOMPARE(messenger.asked.size(), std::size_t{1});
+        QCOMPARE(messenger.asked[0].text, QString("Save chart data?"));
+        messenger.asked.clear();
+        const int before = program->Data().ChartTable().RecordCount();
+        messenger.answers = {tMessenger::kAnswerYes};
+        QVERIFY(w->parentWidget()->close());
+        QCOMPARE(messenger.asked.size(), std::size_t{1});
+        tTable& t = program->Data().ChartTable();
+        t.Refresh();
+        QCOMPARE(t.RecordCount(), before + 1);
+        QVERIFY(t.Locate({"NAME"}, {std::string("Durand")}));
+        QVERIFY(QString::fromStdString(t.TextOr("TEXT")).contains("my note"));
+    }
+
+    void noToOverwriteAppendsARow()
+    {
+        TNatalWindow* w = OpenNatal();
+        w->SaveChart();  // a row of its own
+        tTable& t = program->Data().ChartTable();
+        const int rows = t.RecordCount();
+        messenger.answers = {tMessenger::kAnswerNo};
+        w->SaveChart();
+        QCOMPARE(messenger.asked.back().title, QString("Overwrite saved chart"));
+        // The question says what each answer does.
+        const QString text = messenger.asked.back().text;
+        QVERIFY2(text.contains("\"Durand\"") && text.contains("Yes: replace") && text.contains("No: keep"),
+                 qPrintable(text));
+        t.Refresh();
+        QCOMPARE(t.RecordCount(), rows + 1);
+    }
+};
+
+GUI_TEST_MAIN(FrameTests)
+#include "frame_test.moc"
