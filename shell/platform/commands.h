@@ -16,11 +16,14 @@ enum class tCommand {
     Copy,
     // Chart 1: further windows on the charts, and sections added to the text
     NewList, NewAspects, NewAnalysis, NewNatal, InsertList, InsertAspects, InsertAnalysis,
-    // Chart 2: the menu itself, then its commands
+    // Chart 2: the menu itself, then its commands (Transits to SecondChart)
     Chart2Menu, Transits, CompareDay, Previsions, Compare2, CompareFile, MoonReturn, SunReturn, Progression,
     Midpoints, SecondChart,
     // Display and Graphics
     Zoom, GraphicsMenu, Wheel, USWheel, SideBySide, USSideBySide, PrevisionsGraph, TransitsLineGraph,
 };
+
+// The Chart 2 menu's commands.
+inline bool IsChart2Command(tCommand c) { return c >= tCommand::Transits && c <= tCommand::SecondChart; }
 
 }  // namespace quintara

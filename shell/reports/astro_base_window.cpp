@@ -342,17 +342,9 @@ void TAstroBaseWindow::Run(tCommand c)
     case tCommand::USSideBySide:
         if (auto r = SideBySide(c == tCommand::USSideBySide)) program.Open(*r);
         return;
-    case tCommand::Transits:
-    case tCommand::CompareDay:
-    case tCommand::Previsions:
-    case tCommand::Compare2:
-    case tCommand::CompareFile:
-    case tCommand::MoonReturn:
-    case tCommand::SunReturn:
-    case tCommand::Progression:
-    case tCommand::Midpoints:
-    case tCommand::SecondChart: return Chart2Command(c);
-    default: return;
+    default:
+        if (IsChart2Command(c)) Chart2Command(c);
+        return;
     }
 }
 

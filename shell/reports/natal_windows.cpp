@@ -23,19 +23,8 @@ void TAstroWindow::NewAnalysis() { Program().Open({tDocumentKind::Analysis, &Fir
 
 bool TAstroWindow::Supports(tCommand c) const
 {
-    switch (c) {
-    case tCommand::Transits:
-    case tCommand::CompareDay:
-    case tCommand::Previsions:
-    case tCommand::Compare2:
-    case tCommand::CompareFile:
-    case tCommand::MoonReturn:
-    case tCommand::SunReturn:
-    case tCommand::Progression:
-    case tCommand::Wheel:
-    case tCommand::USWheel: return true;
-    default: return TAstroBaseWindow::Supports(c);
-    }
+    if (c == tCommand::Midpoints || c == tCommand::SecondChart) return false;
+    return IsChart2Command(c) || c == tCommand::Wheel || c == tCommand::USWheel || TAstroBaseWindow::Supports(c);
 }
 
 std::optional<tDocumentRequest> TAstroWindow::Wheel(bool usStyle)

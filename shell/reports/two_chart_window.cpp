@@ -38,15 +38,8 @@ bool TTwoChartWindow::Supports(tCommand c) const
     case tCommand::NewAnalysis:
     case tCommand::NewNatal:
     case tCommand::InsertList:
-    case tCommand::InsertAspects:
-    case tCommand::Transits:
-    case tCommand::CompareDay:
-    case tCommand::Previsions:
-    case tCommand::CompareFile:
-    case tCommand::MoonReturn:
-    case tCommand::SunReturn:
-    case tCommand::Progression: return false;
-    default: return TAstroWindow::Supports(c);
+    case tCommand::InsertAspects: return false;
+    default: return !IsChart2Command(c) && TAstroWindow::Supports(c);
     }
 }
 

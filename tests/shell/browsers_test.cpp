@@ -2,6 +2,14 @@
 // languages and analysis-file dialogs.
 #include "gui_fixture.h"
 
+#include <QComboBox>
+
+#include "core/chart/chart_kind.h"
+#include "core/options/main_options.h"
+#include "shell/data/country_dlg.h"
+#include "shell/i18n/languages_dlg.h"
+#include "shell/reports/ana_file_dlg.h"
+
 class BrowserTests : public tGuiFixture {
     Q_OBJECT
 
@@ -67,6 +75,96 @@ private slots:
         QCOMPARE(france.Current()->country, 250);
         QTest::mouseClick(france.AllCB, Qt::LeftButton);
         QCOMPARE(cities.RecordCount(), all);
+    }
+
+    // Cancel writes nothing; OK keeps the formats and the country.
+    void languagesDialogKeepsFormatsAndCancelWritesNothing()
+    {
+        TLanguages& lang = program->Languages();
+        const int dateFormat = lang.DateFormat, country = lang.Country;
+        {
+            TLanguagesDlg d(*program);
+            d.SelectLine(120);
+            QCOMPARE(d.Edit1->text(), program->Caption(120));
+            d.Edit1->clear();
+            QTest::keyClicks(d.Edit1, "Dossier");
+            QCOMPARE(d.TranslateLB->item(120)->text(), QString("Dossier"));
+            QVERIFY(d.Modified);
+            d.reject();
+        }
+        QCOMPARE(program->Caption(120), QString("File"));
+        {
+            TLanguagesDlg d(*program);
+            (dateFormat == 1 ? d.USDate : d.EUDate)->setChecked(true);
+            d.CountryEd->setValue(49);
+            d.accept();
+        }
+        QCOMPARE(lang.DateFormat, dateFormat == 1 ? 0 : 1);
+        QCOMPARE(lang.Country, 49);
+        lang.SetDateFormat(dateFormat);
+        lang.Country = country;
+        program->ApplyDateFormat();
+    }
+
+    // The names of one language (and the English ones), find as you type,
+    // and the table whole again once the dialog is gone.
+    void countryDialogFiltersByLanguageAndFinds()
+    {
+        tTable& countries = program->Data().CountryTable();
+        const int all = countries.RecordCount();
+        {
+            TCountryDlg d(*program, 0);
+            d.LanguageCB->setCurrentIndex(2);  // French
+            const int french = countries.RecordCount();
+            QVERIFY(french > 0 && french < all);
+            for (countries.First(); !countries.Eof(); countries.Next())
+                QVERIFY(countries.Int("LANGUAGE") == 0 || countries.Int("LANGUAGE") == 33);
+            QVERIFY(d.Find("Allem"));
+            QVERIFY(QString::fromStdString(countries.Text("COUNTRY")).startsWith("Allemagne"));
+            QVERIFY(d.Current().has_value());
+            QVERIFY(!d.Find("Zzz"));
+        }
+        QCOMPARE(countries.RecordCount(), all);
+    }
+
+    // A file outside the program home is refused with where to copy it.
+    void analysisFileDialogTakesFilesOfTheHomeOnly()
+    {
+        TMainOptions& o = program->Options();
+        const std::string before = o.GetAnalysisFile(kAnalysisBirthChart);
+        TAnaFileDlg d(*program);
+        QVERIFY(!d.Choose(kAnalysisBirthChart, "/tmp/elsewhere/mine.txt"));
+        QVERIFY(messenger.asked.back().text.contains("copy the file there first"));
+        QCOMPARE(o.GetAnalysisFile(kAnalysisBirthChart), before);
+        QVERIFY(d.Choose(kAnalysisBirthChart, QString::fromStdString((home / "mine.txt").string())));
+        QCOMPARE(o.GetAnalysisFile(kAnalysisBirthChart), std::string("mine.txt"));
+        bool listed = false;
+        for (int i = 0; i < d.ModuleLB->count(); ++i) listed = listed || d.ModuleLB->item(i)->text().contains("mine.txt");
+        QVERIFY(listed);
+        o.SetAnalysisFile(kAnalysisBirthChart, before);
+    }
+
+    // Find by name or reference, the kind filter, and OK only with a chart.
+    void openChartDialogFindsFiltersAndNeedsAChart()
+    {
+        tChart a, b;
+        Birth(a);
+        Birth(b);
+        b.Name = "Zola", b.Reference = "REF-7";
+        AppendChart(program->Data(), a, nullptr);
+        AppendChart(program->Data(), b, nullptr);
+        TOpenChartDlg d(*program);
+        QVERIFY(d.Find("zol"));
+        QCOMPARE(program->Data().ChartTable().Text("NAME"), std::string("Zola"));
+        d.RefBtn->click();
+        QVERIFY(d.Find("REF-7"));
+        QVERIFY(!d.Find("Durand"));  // not a reference
+        d.SetKind(kProgressedChart + 1);  // no progressed chart was saved
+        d.accept();
+        QVERIFY(d.result() != QDialog::Accepted);
+        d.SetKind(0);
+        d.accept();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
     }
 };
 
