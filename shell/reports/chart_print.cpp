@@ -20,7 +20,8 @@ void PrintWheel(QPainter& painter, tProgram& p, const tDocumentRequest& wheel)
 {
     TMainOptions& o = p.Options();
     tPictureCharts charts(o, *wheel.first, wheel.second, IsTwoChartGraph(wheel.graph));
-    tChartGraph picture(wheel.graph, charts.First(), charts.Second(), MakePictureContext(o, p.Languages()));
+    const tPictureContext ctx = MakePictureContext(o, p.Languages());  // the picture keeps a reference
+    tChartGraph picture(wheel.graph, charts.First(), charts.Second(), ctx);
     picture.Setup();
     picture.RecordGraph();
     PrintPicture(painter, picture, o.Zoom > 0 ? o.Zoom : 1.0, true, o.PrintLineFactor);
