@@ -89,6 +89,7 @@ QAction* TMainForm::AddCommand(QMenu* menu, const char* name, int caption, tComm
 {
     QAction* a = Add(menu, name, caption, key);
     connect(a, &QAction::triggered, this, [this, command] { RunCommand(command); });
+    commandActions.push_back({a, command});
     return a;
 }
 

@@ -116,6 +116,7 @@ private:
     std::map<std::string, QAction*> actions;
     std::map<std::string, QMenu*> menus;
     std::vector<std::pair<QAction*, int>> captions;              // action, caption number
+    std::vector<std::pair<QAction*, tCommand>> commandActions;   // enabled where the window supports the command
     std::vector<std::pair<QAction*, std::pair<int, int>>> hints;  // tool button, short and long hint
 };
 

@@ -22,7 +22,8 @@ struct tEnabling {
     tCommand command;
 };
 
-// In this order: a tool button follows the item it stands for when that
+// The document items not added as commands (those carry their own), in
+// this order: a tool button follows the item it stands for when that
 // changes, so the buttons with rules of their own come after it.
 constexpr tEnabling kDocumentCommands[] = {
     {"FileSaveItem", tCommand::Save},
@@ -41,31 +42,8 @@ constexpr tEnabling kDocumentCommands[] = {
     {"Find1", tCommand::EditText},
     {"Replace1", tCommand::EditText},
     {"SelectallItem", tCommand::EditText},
-    {"NewList", tCommand::NewList},
-    {"NewAspects", tCommand::NewAspects},
-    {"NewAnalysis", tCommand::NewAnalysis},
-    {"Chart2Item", tCommand::NewNatal},
-    {"InsertList", tCommand::InsertList},
-    {"InsertAspects", tCommand::InsertAspects},
-    {"InsertAnalysis", tCommand::InsertAnalysis},
-    {"Transits1", tCommand::Transits},
-    {"CompareDay", tCommand::CompareDay},
-    {"Previsions", tCommand::Previsions},
-    {"Compare2", tCommand::Compare2},
-    {"CompareFile", tCommand::CompareFile},
-    {"Moonreturn", tCommand::MoonReturn},
-    {"Sunreturn", tCommand::SunReturn},
-    {"Progression", tCommand::Progression},
-    {"Midpoints", tCommand::Midpoints},
-    {"Secondchart", tCommand::SecondChart},
     {"ZoomIn", tCommand::Zoom},
     {"ZoomOut", tCommand::Zoom},
-    {"Daisywheel", tCommand::Wheel},
-    {"Daisywheel21", tCommand::USWheel},
-    {"Sidebyside", tCommand::SideBySide},
-    {"Sidebyside2", tCommand::USSideBySide},
-    {"PrevisionsItem", tCommand::PrevisionsGraph},
-    {"Transitslinegraph", tCommand::TransitsLineGraph},
     {"SaveBtn", tCommand::Save},
     {"PrintBtn", tCommand::PrintWindow},
     {"CopyBtn", tCommand::Copy},
@@ -94,6 +72,7 @@ void TMainForm::UpdateMenus()
     const auto supports = [&](tCommand c) {
         return (report && report->Supports(c)) || (graphic && graphic->Supports(c));
     };
+    for (auto [action, command] : commandActions) action->setEnabled(any && supports(command));
     for (const tEnabling& e : kDocumentCommands) Action(e.action)->setEnabled(any && supports(e.command));
     for (const char* name : kNotYetBuilt) Action(name)->setEnabled(false);
 
