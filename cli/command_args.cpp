@@ -1,12 +1,12 @@
 #include "cli/command_args.h"
 
 #include <charconv>
-#include <ctime>
 #include <iostream>
 
 #include "cli/place_format.h"
 #include "cli/text_format.h"
 #include "core/data/chart_record.h"
+#include "core/data/civil_date.h"
 #include "core/data/clock_time.h"
 #include "core/data/data_module.h"
 #include "core/platform/program_home.h"
@@ -279,12 +279,10 @@ void LocalZoneOfReturn(tSession& s, tChart& chart)
 // Today's civil date, for the zone a locality has now.
 void Today(tChart& c)
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm tm{};
-    gmtime_r(&now, &tm);
-    c.Year = static_cast<std::uint16_t>(tm.tm_year + 1900);
-    c.Month = static_cast<std::uint16_t>(tm.tm_mon + 1);
-    c.Day = static_cast<std::uint16_t>(tm.tm_mday);
+    const tCivilDate d = UniversalToday();
+    c.Year = static_cast<std::uint16_t>(d.year);
+    c.Month = static_cast<std::uint16_t>(d.month);
+    c.Day = static_cast<std::uint16_t>(d.day);
     c.Hour = 12;
 }
 

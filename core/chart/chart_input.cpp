@@ -9,6 +9,7 @@
 #include "core/engine/angles.h"
 #include "core/engine/houses.h"
 #include "core/engine/julian_day.h"
+#include "core/platform/ascii.h"
 
 namespace quintara {
 namespace {
@@ -35,16 +36,9 @@ std::string Quote(std::string_view s)
     return q;
 }
 
-std::string_view Trim(std::string_view s)
-{
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-    return s;
-}
-
 std::optional<double> ParseNumber(std::string_view text, std::string& error)
 {
-    text = Trim(text);
+    text = Trimmed(text);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     double v = 0.0;
     const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
@@ -59,7 +53,7 @@ std::optional<double> ParseNumber(std::string_view text, std::string& error)
 std::optional<double> ParseHemisphere(std::string_view text, char positive, char negative,
                                       double limit, std::string& error)
 {
-    text = Trim(text);
+    text = Trimmed(text);
     const auto at = text.find_first_of("NSEWnsew");
     if (at == std::string_view::npos) {
         auto v = ParseDegMin(text, error);
@@ -92,7 +86,7 @@ std::optional<double> ParseHemisphere(std::string_view text, char positive, char
 
 std::optional<int> ParseDaysHours(std::string_view text, std::string& error)
 {
-    text = Trim(text);
+    text = Trimmed(text);
     const std::size_t dot = text.find('.');
     std::string sub;
     const auto days = ParseWhole(text.substr(0, dot), 0, 36500, sub);
@@ -116,7 +110,7 @@ std::optional<int> TransitingBody(std::string_view text)
 {
     static constexpr std::string_view kNames[] = {"moon", "mercury", "venus", "mars", "jupiter",
                                                   "saturn", "uranus", "neptune", "pluto"};
-    text = Trim(text);
+    text = Trimmed(text);
     for (int n = 2; n <= 10; ++n)
         if (SameWord(text, kNames[n - 2])) return n;
     std::string sub;
@@ -130,7 +124,7 @@ std::optional<unsigned> ParseTransitBodies(std::string_view text, std::string& e
     unsigned mask = 0;
     while (!text.empty()) {
         const std::size_t comma = text.find(',');
-        const std::string_view item = Trim(text.substr(0, comma));
+        const std::string_view item = Trimmed(text.substr(0, comma));
         text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
         const std::size_t dash = item.find('-');
         const auto lo = TransitingBody(item.substr(0, dash));
@@ -150,7 +144,7 @@ std::optional<unsigned> ParseTransitBodies(std::string_view text, std::string& e
 
 std::optional<int> ParseWhole(std::string_view text, int lo, int hi, std::string& error)
 {
-    text = Trim(text);
+    text = Trimmed(text);
     int v = 0;
     const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
     if (text.empty() || r.ec != std::errc() || r.ptr != text.data() + text.size()) {
@@ -170,7 +164,7 @@ std::optional<double> ParseDegMin(std::string_view text, std::string& error)
     if (!v) return v;
     const double minutes = FracPart(std::fabs(*v)) * 100.0;
     if (minutes >= 60.0 - 1e-7) {
-        error = Quote(Trim(text)) + " has 60 or more minutes (values are degrees.minutes)";
+        error = Quote(Trimmed(text)) + " has 60 or more minutes (values are degrees.minutes)";
         return std::nullopt;
     }
     return v;
@@ -189,7 +183,7 @@ std::optional<double> ParseLongitude(std::string_view text, std::string& error)
 
 std::optional<int> ParseHouseSystem(std::string_view text, std::string& error)
 {
-    text = Trim(text);
+    text = Trimmed(text);
     for (std::size_t i = 0; i < kHouseNames.size(); ++i)
         if (SameWord(text, kHouseNames[i])) return static_cast<int>(i);
     if (SameWord(text, "Regiomontanus")) return kMontroyal;
@@ -203,7 +197,7 @@ std::optional<int> ParseHouseSystem(std::string_view text, std::string& error)
 
 std::optional<int> ParseZodiac(std::string_view text, std::string& error)
 {
-    text = Trim(text);
+    text = Trimmed(text);
     if (SameWord(text, "tropical") || text == "0") return 0;
     if (SameWord(text, "sidereal") || text == "1") return 1;
     error = "unknown zodiac " + Quote(text) + " (tropical or sidereal)";

@@ -7,17 +7,13 @@
 
 #include "core/chart/chart_input.h"
 #include "core/engine/angles.h"
+#include "core/platform/ascii.h"
 
 namespace quintara {
 
 namespace {
 
-std::string Trim(const std::string& s)
-{
-    const auto b = s.find_first_not_of(" \t");
-    if (b == std::string::npos) return {};
-    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
-}
+std::string Trim(std::string_view s) { return std::string(Trimmed(s)); }
 
 std::string Lower(std::string s)
 {

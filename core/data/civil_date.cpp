@@ -1,6 +1,7 @@
 #include "core/data/civil_date.h"
 
 #include <cstdio>
+#include <ctime>
 
 namespace quintara {
 
@@ -28,6 +29,28 @@ tCivilDate CivilFromDays(std::int64_t z)
     const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
     const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
     return {static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0)), month, day};
+}
+
+namespace {
+
+tCivilDate FromTm(const std::tm& tm) { return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday}; }
+
+}  // namespace
+
+tCivilDate LocalToday()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&now, &tm);
+    return FromTm(tm);
+}
+
+tCivilDate UniversalToday()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    gmtime_r(&now, &tm);
+    return FromTm(tm);
 }
 
 std::string IsoDate(tCivilDate d)

@@ -13,6 +13,11 @@ struct tCivilDate {
 
 std::int64_t DaysFromCivil(tCivilDate date);
 tCivilDate CivilFromDays(std::int64_t days);
+// Today's date on the machine's clock: where the user is (the default date
+// of the dialogs) or at Greenwich (the command line's, the same on every
+// machine).
+tCivilDate LocalToday();
+tCivilDate UniversalToday();
 // "yyyy-mm-dd"; years below 1 are written as 0001.
 std::string IsoDate(tCivilDate date);
 

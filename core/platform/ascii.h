@@ -5,6 +5,16 @@
 
 namespace quintara {
 
+constexpr bool AsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// Without leading and trailing blanks (spaces, tabs, line ends).
+constexpr std::string_view Trimmed(std::string_view s)
+{
+    while (!s.empty() && AsciiSpace(s.front())) s.remove_prefix(1);
+    while (!s.empty() && AsciiSpace(s.back())) s.remove_suffix(1);
+    return s;
+}
+
 constexpr char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Equal without regard to ASCII case, as the platform compares such names.

@@ -16,7 +16,7 @@
 
 #include "core/chart/chart_input.h"
 #include "core/chart/date_text.h"
-#include "core/data/clock_time.h"
+#include "core/data/chart_entry.h"
 #include "core/engine/angles.h"
 #include "core/engine/houses.h"
 #include "shell/data/city_file_dlg.h"
@@ -235,18 +235,6 @@ void TNewChartDlg::PlaceTypingPaused()
     LocatePlace(CityEd->text());
 }
 
-QString TNewChartDlg::ZoneAssumption(const tChart& c, bool lookedUp) const
-{
-    std::string country;
-    try {
-        country = program.Data().GetCountryName(c.Country, program.Languages().CurrentLanguage);
-    } catch (const tStorageError&) {
-    }
-    if (country.empty()) return " from the longitude (no country known for the place)";
-    return QString(" from the zone tables of %1%2")
-        .arg(QString::fromStdString(country), lookedUp ? QString() : QString(" (the place was typed by hand)"));
-}
-
 QString TNewChartDlg::ZoneBasis() const
 {
     return DateEd->text().trimmed() + "|" + TimeEd->text().trimmed() + "|" + (NoTimeBtn->isChecked() ? "1" : "0") + "|" +
@@ -370,40 +358,33 @@ bool TNewChartDlg::Done()
         return false;
     }
     // Everything is read and checked before the chart changes.
-    std::string error;
-    int year = 0, month = 0, day = 0, hour = 12, minute = 0;
-    if (!ParseDateText(program.Languages().DateFormatString, DateEd->text().toStdString(), year, month, day, error))
-        return Bad(DateEd, 265, error);
-    if (!NoTimeBtn->isChecked() && !ParseTimeText(TimeEd->text().toStdString(), hour, minute, error))
-        return Bad(TimeEd, 266, error);
     const bool lookup = LookupCB->isChecked() && place;
-    double latitude = 0, longitude = 0;
-    if (!lookup) {
-        const auto lat = ParseDegMin(LatEd->text().toStdString(), error);
-        if (!lat || std::fabs(DegMinToDecimal(*lat)) > 90) return Bad(LatEd, 54, lat ? "at most 90.00" : error);
-        const auto lon = ParseDegMin(LongEd->text().toStdString(), error);
-        if (!lon || std::fabs(DegMinToDecimal(*lon)) > 180) return Bad(LongEd, 55, lon ? "at most 180.00" : error);
-        latitude = north ? std::fabs(*lat) : -std::fabs(*lat);
-        longitude = west ? std::fabs(*lon) : -std::fabs(*lon);
+    tChartEntryFields fields;
+    fields.date = DateEd->text().toStdString();
+    fields.time = TimeEd->text().toStdString();
+    fields.timeUnknown = NoTimeBtn->isChecked();
+    fields.latitude = LatEd->text().toStdString();
+    fields.longitude = LongEd->text().toStdString();
+    fields.north = north;
+    fields.west = west;
+    fields.placeLookedUp = lookup;
+    fields.zone = AdjustEd->text().toStdString();
+    tEntryFault fault;
+    auto entry = ReadChartEntry(fields, program.Languages().DateFormatString, fault);
+    if (!entry) {
+        QLineEdit* const field[] = {DateEd, TimeEd, LatEd, LongEd, AdjustEd};
+        return Bad(field[fault.field], fault.caption, fault.why);
     }
-    bool autoZone = AdjustEd->text().trimmed().compare("auto", Qt::CaseInsensitive) == 0;
-    double adjust = 0;
-    if (!autoZone) {
-        const auto v = ParseZoneText(AdjustEd->text().toStdString(), error);
-        if (!v) return Bad(AdjustEd, 267, error + ", or auto");
-        adjust = *v;
+    if (!entry->autoZone) {
         const bool basisChanged = !zoneBasis.isEmpty() && ZoneBasis() != zoneBasis;
         if (basisChanged && !lookedUpZone.isEmpty() && AdjustEd->text() == lookedUpZone) {
             // Found for another date, time or place: found again.
-            autoZone = true;
+            entry->autoZone = true;
         } else if (basisChanged) {
-            const QString question =
-                QString("The zone %1 (%2) was typed for another date, time or place.\n\nYes: keep %1.\n"
-                        "No: look the zone up for the new date, time and place.")
-                    .arg(AdjustEd->text().trimmed(), QString::fromStdString(UtcText(adjust)));
-            if (program.Messenger().Ask(this, tMessenger::kQuestion, windowTitle(), question, tMessenger::kYesNo) ==
-                tMessenger::kAnswerNo)
-                autoZone = true;
+            const auto question = ZoneTypedElsewhereQuestion(fields.zone, entry->adjust);
+            if (program.Messenger().Ask(this, tMessenger::kQuestion, windowTitle(), QString::fromStdString(question),
+                                        tMessenger::kYesNo) == tMessenger::kAnswerNo)
+                entry->autoZone = true;
             else
                 zoneBasis = ZoneBasis();
         }
@@ -425,44 +406,22 @@ bool TNewChartDlg::Done()
         next.Longitude = place->longitude;
     } else {
         next.BirthPlace = CityEd->text().trimmed().toStdString();
-        next.Latitude = latitude;
-        next.Longitude = longitude;
     }
-    next.Year = static_cast<std::uint16_t>(year);
-    next.Month = static_cast<std::uint16_t>(month);
-    next.Day = static_cast<std::uint16_t>(day);
-    next.Hour = static_cast<std::uint16_t>(hour);
-    next.Minute = static_cast<std::uint16_t>(minute);
+    ApplyChartEntry(*entry, lookup, next);
     if (NoTimeBtn->isChecked()) next.HouseType = kTimeUnknown;
     else if (chart.HouseType == kTimeUnknown) next.HouseType = static_cast<std::uint8_t>(program.Options().HouseType);
-    if (autoZone) {
-        const bool sure = program.Data().FindAdjust(next);
-        const tClockTime clock = NoTimeBtn->isChecked() ? tClockTime{} : CheckClockTime(program.Data(), next);
-        QString doubt;
-        if (!sure)
-            doubt = program.Caption(269) + QString(": %1 (%2) assumed%3.")
-                                               .arg(Packed(next.Adjust, 6).trimmed(),
-                                                    QString::fromStdString(UtcText(next.Adjust)),
-                                                    ZoneAssumption(next, lookup));
-        if (clock.kind != tClockTime::kNormal) {
-            if (!doubt.isEmpty()) doubt += "\n";
-            doubt += QString::fromStdString(TimeText(program.Languages().TimeFormat, hour, minute)) +
-                     (clock.kind == tClockTime::kSkipped ? ": the clocks skipped this time that day"
-                                                         : ": this time occurred twice that day") +
-                     QString(" (%1 before the change, %2 after it)")
-                         .arg(Packed(clock.adjustBefore, 6).trimmed(), Packed(clock.adjustAfter, 6).trimmed());
-        }
-        if (!doubt.isEmpty()) {
+    if (entry->autoZone) {
+        const std::string doubt =
+            LookUpEntryZone(program.Data(), program.Languages(), next, !NoTimeBtn->isChecked(), lookup);
+        if (!doubt.empty()) {
             // The found value stays in the field: a second OK accepts it.
-            program.Messenger().Tell(this, tMessenger::kWarning, windowTitle(), doubt);
+            program.Messenger().Tell(this, tMessenger::kWarning, windowTitle(), QString::fromStdString(doubt));
             ShowZone(next.Adjust, true);
             AdjustEd->setFocus();
             AdjustEd->selectAll();
             return false;
         }
-        adjust = next.Adjust;
     }
-    next.Adjust = adjust;
     chart.Assign(next);
     return true;
 }

@@ -58,7 +58,6 @@ private:
     // of them makes a looked-up zone stale.
     QString ZoneBasis() const;
     // What a zone the lookup was not sure of was taken from, for its message.
-    QString ZoneAssumption(const tChart& chart, bool lookedUp) const;
     void ShowZone(double adjust, bool lookedUp);
     void UpdateZoneLabel();
     // Packed d.mm, north and west positive, into the fields and buttons.

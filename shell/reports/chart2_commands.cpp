@@ -1,7 +1,6 @@
 // Chart 2 > ... of a chart window: the second chart prepared in the core,
 // dated in the command's dialog, the search run with progress and Cancel,
 // and the window asked of the opener with what it shows.
-#include <QDate>
 
 #include "core/chart/chart_kind.h"
 #include "core/data/second_chart.h"
@@ -17,17 +16,11 @@ namespace quintara {
 
 namespace {
 
-tCivilDate Today()
-{
-    const QDate d = QDate::currentDate();
-    return {d.year(), d.month(), d.day()};
-}
-
 // The second chart of command, dated by the user; false when cancelled.
 template <class Dialog, class... Args>
 bool Dated(TAstroWindow& w, tSecondChart command, tChart& second, Args&... args)
 {
-    PrepareSecondChart(command, w.First(), second, Today());
+    PrepareSecondChart(command, w.First(), second, LocalToday());
     Dialog d(w.Program(), second, args..., &w);
     if (d.exec() != QDialog::Accepted) return false;
     CompleteSecondChart(command, w.Program().Data(), second);
@@ -96,7 +89,7 @@ void TAstroWindow::Chart2Command(tCommand command)
             p.Open({tDocumentKind::MoonReturn, &First(), &second});
         return;
     case tCommand::SunReturn: {
-        PrepareSecondChart(tSecondChart::SunReturn, First(), second, Today());
+        PrepareSecondChart(tSecondChart::SunReturn, First(), second, LocalToday());
         int years = second.Year - First().Year;
         TSunReturnDlg d(p, second, years, this);
         if (d.exec() != QDialog::Accepted) return;

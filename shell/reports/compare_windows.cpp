@@ -1,7 +1,6 @@
 #include "shell/reports/compare_windows.h"
 
-#include <QDate>
-
+#include "core/data/civil_date.h"
 #include "core/reports/analysis.h"
 #include "shell/chart/choose_dlgs.h"
 #include "shell/platform/long_work.h"
@@ -70,10 +69,9 @@ std::optional<std::vector<tCompareMatch>> ScanChartFile(tProgram& p, const tChar
 {
     tChart scratch(&p.Options().BirthSet);
     tAspectsCollection aspects(p.ReportContext().AspectRules);
-    const QDate today = QDate::currentDate();
     tLongWork work(p.Caption(79), p.Caption(223), parent);
     bool cancelled = false;
-    auto matches = CompareToFile(p.Data(), first, scratch, request, {today.year(), today.month(), today.day()}, aspects,
+    auto matches = CompareToFile(p.Data(), first, scratch, request, LocalToday(), aspects,
                                  work.Progress(), &cancelled);
     if (cancelled) return std::nullopt;
     return matches;

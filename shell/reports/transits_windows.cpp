@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QDate>
 
 #include "core/chart/chart_kind.h"
 #include "core/data/second_chart.h"
@@ -86,8 +85,7 @@ void TTransitsWindow::TransitsLineGraph()
 {
     tProgram& p = Program();
     tChart transits(&p.Options().BirthSet);
-    const QDate today = QDate::currentDate();
-    PrepareSecondChart(tSecondChart::Transits, Second(), transits, {today.year(), today.month(), today.day()});
+    PrepareSecondChart(tSecondChart::Transits, Second(), transits, LocalToday());
     double step = ProposedLineGraphDays();
     int body = 0;
     TTransLineGraphDlg d(p, transits, step, body, this);
