@@ -2,43 +2,28 @@
 // the Name and Reference orders and the chart-kind filter.
 #pragma once
 
-#include <QDialog>
+#include "shell/widgets/table_browser.h"
 
 class QComboBox;
-class QLineEdit;
 class QRadioButton;
-class QTableView;
 
 namespace quintara {
 
-class tProgram;
-class tTable;
-class tTableModel;
-class TNavigator;
-
-class TOpenChartDlg : public QDialog {
+class TOpenChartDlg : public TTableBrowser {
 public:
     TOpenChartDlg(tProgram& program, QWidget* parent = nullptr);
-    ~TOpenChartDlg() override;
     static constexpr int kHelpContext = 102;
 
     void accept() override;  // only with a chart to open
-    bool Find(const QString& text);
+    bool Find(const QString& text) override;
     void SetByReference(bool reference);
     // Entry k of the kind list: 0 all, else charts of kind k - 1.
     void SetKind(int entry);
     void SetEditable(bool on);
 
-    QLineEdit* FindEd;
     QRadioButton *NameBtn, *RefBtn;
     QComboBox* TypeLB;
     QTableView* Grid;
-
-private:
-    tProgram& program;
-    tTable& charts;
-    tTableModel* model;
-    TNavigator* navigator;
 };
 
 }  // namespace quintara

@@ -25,16 +25,21 @@
 
 namespace quintara {
 
-TCityFileDlg::TCityFileDlg(tProgram& p, const QString& search, int countryCode, QWidget* parent)
-    : QDialog(parent), program(p), cities(p.Data().CityTable()), country(countryCode)
+namespace {
+
+std::vector<tGridColumn> CityColumns(tProgram& p)
 {
-    setObjectName("TCityFileDlg");
-    setWindowTitle(p.Caption(184));
-    cities.SetIndex("Cities");
     const auto name = [&](const std::string& field, int caption) { return tGridColumn{field, p.Caption(caption)}; };
-    model = new tTableModel(cities, {name("CITY", 242), name("COUNTRY", 241), name("LATITUDE", 54),
-                                     name("LONGITUDE", 55), name("POPULATION", 248)},
-                            this);
+    return {name("CITY", 242), name("COUNTRY", 241), name("LATITUDE", 54), name("LONGITUDE", 55),
+            name("POPULATION", 248)};
+}
+
+}  // namespace
+
+TCityFileDlg::TCityFileDlg(tProgram& p, const QString& search, int countryCode, QWidget* parent)
+    : TTableBrowser(p, p.Data().CityTable(), "TCityFileDlg", 184, CityColumns(p), parent), country(countryCode)
+{
+    table.SetIndex("Cities");
     TData1& data = p.Data();
     const int language = p.Languages().CurrentLanguage;
     // Names looked up once per country, not at every paint of a cell.
@@ -47,79 +52,44 @@ TCityFileDlg::TCityFileDlg(tProgram& p, const QString& search, int countryCode, 
             it = names->emplace(code, QString::fromStdString(data.GetCountryName(static_cast<int>(code), language))).first;
         return it->second;
     });
-    grid = NewGrid(this, *model);
     grid->setColumnWidth(0, 220);
     grid->setColumnWidth(1, 150);
     grid->setColumnWidth(2, 70);
     grid->setColumnWidth(3, 80);
     connect(grid, &QTableView::doubleClicked, this, &QDialog::accept);
-    navigator = new TNavigator(p, *grid, *model, this);
     navigator->SetRowEditor([this](bool inserting) { return EditRow(inserting); });
 
-    FindEd = new QLineEdit(this);
-    FindEd->setObjectName("FindEd");
-    connect(FindEd, &QLineEdit::textEdited, this, [this](const QString& t) { Find(t); });
     AllCB = new QCheckBox(p.Caption(240), this);
     AllCB->setObjectName("AllCB");
     connect(AllCB, &QCheckBox::toggled, this, [this](bool all) { SetAllCountries(all); });
-    auto* filterBtn = new QPushButton(p.Caption(241) + " >>", this);
-    filterBtn->setObjectName("FilterBtn");
+    QPushButton* filterBtn = Button(241, "FilterBtn", " >>");
     connect(filterBtn, &QPushButton::clicked, this, [this] { ChooseCountry(); });
-    auto* addBtn = new QPushButton(p.Caption(218), this);
-    addBtn->setObjectName("AddBtn");
+    QPushButton* addBtn = Button(218, "AddBtn");
     connect(addBtn, &QPushButton::clicked, navigator, &TNavigator::Insert);
-    auto* modifyBtn = new QPushButton(p.Caption(165), this);
-    modifyBtn->setObjectName("ModifyBtn");
+    QPushButton* modifyBtn = Button(165, "ModifyBtn");
     connect(modifyBtn, &QPushButton::clicked, navigator, &TNavigator::Edit);
-
-    QDialogButtonBox* buttons = DialogButtons(p, this, 104);
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(p.Caption(208), this));
-    top->addWidget(FindEd, 1);
-    top->addWidget(AllCB);
-    top->addWidget(filterBtn);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(navigator);
-    bottom->addStretch();
-    bottom->addWidget(addBtn);
-    bottom->addWidget(modifyBtn);
-    bottom->addWidget(buttons);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(grid, 1);
-    layout->addLayout(bottom);
-    resize(780, 480);
+    Lay({AllCB, filterBtn}, {addBtn, modifyBtn}, 104, 780);
 
     AllCB->setChecked(country == 0);
     SetAllCountries(country == 0);
     FindEd->setText(search);
     if (!search.isEmpty()) Find(search);
-    FindEd->setFocus();
-}
-
-TCityFileDlg::~TCityFileDlg()
-{
-    // Filters stay with a table until changed; the callers expect all rows.
-    cities.ClearFilter();
 }
 
 void TCityFileDlg::SetAllCountries(bool all)
 {
-    if (all || country == 0) cities.ClearFilter();
-    else cities.SetFilter("COUNTRY=" + std::to_string(country), false);
-    model->Reload();
-    navigator->First();
+    Filter(all || country == 0 ? std::string() : "COUNTRY=" + std::to_string(country));
 }
 
 bool TCityFileDlg::Find(const QString& text)
 {
     const std::string typed = text.toStdString();
-    bool found = !typed.empty() && cities.Locate({"CITY"}, {typed}, {true, true});
-    if (!found && !typed.empty()) {
+    if (Locate("CITY", typed)) return true;
+    bool found = false;
+    if (!typed.empty()) {
         // Users type without accents: the best locality of that spelling.
         for (const tLocality& l : program.Data().FindLocalities(typed, 50))
-            if (cities.Locate({"INDEX"}, {l.index})) {
+            if (table.Locate({"INDEX"}, {l.index})) {
                 found = true;
                 break;
             }
@@ -131,7 +101,7 @@ bool TCityFileDlg::Find(const QString& text)
         while (!found && !shorter.empty()) {
             shorter.pop_back();
             while (!shorter.empty() && (static_cast<unsigned char>(shorter.back()) & 0xC0) == 0x80) shorter.pop_back();
-            if (!shorter.empty()) found = cities.Locate({"CITY"}, {shorter}, {true, true});
+            if (!shorter.empty()) found = table.Locate({"CITY"}, {shorter}, {true, true});
         }
         if (found) navigator->ShowCurrent();
         return false;
@@ -158,6 +128,7 @@ void TCityFileDlg::ChooseCountry()
 
 std::optional<tLocality> TCityFileDlg::Current() const
 {
+    tTable& cities = table;
     if (cities.Empty() || cities.Eof()) return std::nullopt;
     tLocality l;
     l.name = cities.TextOr("CITY");
@@ -172,11 +143,11 @@ std::optional<tLocality> TCityFileDlg::Current() const
 
 bool TCityFileDlg::EditRow(bool inserting)
 {
-    if (inserting) cities.Insert();
-    else cities.Edit();
+    if (inserting) table.Insert();
+    else table.Edit();
     TNewCityDlg dialog(program, inserting, this);
     if (dialog.exec() == QDialog::Accepted) return true;
-    cities.Cancel();
+    table.Cancel();
     return false;
 }
 

@@ -7,23 +7,18 @@
 #include <QDialog>
 
 #include "core/data/data_module.h"
+#include "shell/widgets/table_browser.h"
 
 class QCheckBox;
 class QLineEdit;
-class QTableView;
 
 namespace quintara {
 
-class tProgram;
-class tTableModel;
-class TNavigator;
-
-class TCityFileDlg : public QDialog {
+class TCityFileDlg : public TTableBrowser {
 public:
     // Opens positioned on the first locality starting with search; the
     // country filter is on for country (0: every country).
     TCityFileDlg(tProgram& program, const QString& search, int country, QWidget* parent = nullptr);
-    ~TCityFileDlg() override;
 
     // The current row, the choice of OK.
     std::optional<tLocality> Current() const;
@@ -31,10 +26,9 @@ public:
     // failing that, accents ignored too). False when there is none; the
     // grid then stands where the text would (the longest start of it that
     // some locality has).
-    bool Find(const QString& text);
+    bool Find(const QString& text) override;
     void SetAllCountries(bool all);
 
-    QLineEdit* FindEd;
     QCheckBox* AllCB;
 
 protected:
@@ -44,12 +38,7 @@ private:
     void ChooseCountry();
     bool EditRow(bool inserting);
 
-    tProgram& program;
-    tTable& cities;
     int country;
-    tTableModel* model;
-    QTableView* grid;
-    TNavigator* navigator;
 };
 
 // One locality: name, country, state, coordinates with their hemispheres,

@@ -166,6 +166,35 @@ private slots:
         d.accept();
         QCOMPARE(d.result(), int(QDialog::Accepted));
     }
+
+    // A browser closed with a filter on leaves every row to what comes next
+    // (the chart file scan, the next open), and the chosen row current.
+    void closedBrowsersLeaveTheirTablesUnfiltered()
+    {
+        tChart a;
+        Birth(a);
+        a.Name = "Zwicky";
+        AppendChart(program->Data(), a, nullptr);
+        tTable& charts = program->Data().ChartTable();
+        const auto all = charts.RecordCount();
+        {
+            TOpenChartDlg d(*program);
+            d.TypeLB->setCurrentIndex(kProgressedChart + 1);
+            d.SetKind(kProgressedChart + 1);
+            QVERIFY(charts.RecordCount() < all);
+            d.SetKind(kNatalChart + 1);
+            QVERIFY(d.Find("Zwick"));
+        }
+        QCOMPARE(charts.RecordCount(), all);
+        QCOMPARE(charts.Text("NAME"), std::string("Zwicky"));
+        tTable& countries = program->Data().CountryTable();
+        const auto countryCount = countries.RecordCount();
+        {
+            TCountryDlg d(*program, 33);
+            QVERIFY(countries.RecordCount() < countryCount);
+        }
+        QCOMPARE(countries.RecordCount(), countryCount);
+    }
 };
 
 GUI_TEST_MAIN(BrowserTests)
