@@ -21,6 +21,7 @@
 #include "core/engine/houses.h"
 #include "shell/data/city_file_dlg.h"
 #include "shell/platform/program.h"
+#include "shell/widgets/coordinate_field.h"
 #include "shell/widgets/dialog_buttons.h"
 #include "shell/widgets/help_window.h"
 
@@ -75,9 +76,9 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     PopulEd = new QLabel(this);
     PopulEd->setObjectName("PopulEd");
     LatEd = Edit(this, "LatEd", 6);
-    NSBtn = Button(this, "NSBtn", p.Caption(244));
+    NSBtn = new THemisphereButton(p, THemisphereButton::kLatitude, "NSBtn", this);
     LongEd = Edit(this, "LongEd", 7);
-    EWBtn = Button(this, "EWBtn", p.Caption(246));
+    EWBtn = new THemisphereButton(p, THemisphereButton::kLongitude, "EWBtn", this);
     PlusBtn = Button(this, "PlusBtn", "+");
     LongTEd = Edit(this, "LongTEd", 5);
     LongTEd->setInputMask("99:99;_");
@@ -216,9 +217,8 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
         TCityFileDlg picker(program, CityEd->text(), chart.Country, this);
         if (picker.exec() == QDialog::Accepted && picker.Current()) FillPlace(*picker.Current());
     });
-    connect(NSBtn, &QPushButton::clicked, this, &TNewChartDlg::ToggleNS);
-    connect(EWBtn, &QPushButton::clicked, this, &TNewChartDlg::ToggleEW);
-    connect(PlusBtn, &QPushButton::clicked, this, &TNewChartDlg::ToggleEW);
+    connect(EWBtn, &QPushButton::clicked, this, &TNewChartDlg::ShowPlus);
+    connect(PlusBtn, &QPushButton::clicked, EWBtn, &QPushButton::click);
     connect(LongEd, &QLineEdit::editingFinished, this, &TNewChartDlg::ShowLongitudeAsTime);
     connect(LongTEd, &QLineEdit::editingFinished, this, &TNewChartDlg::ShowTimeAsLongitude);
     connect(NoTimeBtn, &QCheckBox::toggled, this, &TNewChartDlg::SetTimeUnknown);
@@ -293,13 +293,9 @@ void TNewChartDlg::FillPlace(const tLocality& l)
 
 void TNewChartDlg::ShowCoordinates(double latitude, double longitude)
 {
-    north = latitude >= 0;
-    west = longitude >= 0;
-    LatEd->setText(Packed(std::fabs(latitude), 5));
-    LongEd->setText(Packed(std::fabs(longitude), 6));
-    NSBtn->setText(program.Caption(north ? 244 : 245));
-    EWBtn->setText(program.Caption(west ? 246 : 247));
-    PlusBtn->setText(west ? "+" : "-");
+    ShowCoordinate(*LatEd, *NSBtn, latitude);
+    ShowCoordinate(*LongEd, *EWBtn, longitude);
+    ShowPlus();
     ShowLongitudeAsTime();
 }
 
@@ -327,18 +323,7 @@ void TNewChartDlg::SetTimeUnknown(bool unknown)
     TimeEd->setEnabled(!unknown);
 }
 
-void TNewChartDlg::ToggleNS()
-{
-    north = !north;
-    NSBtn->setText(program.Caption(north ? 244 : 245));
-}
-
-void TNewChartDlg::ToggleEW()
-{
-    west = !west;
-    EWBtn->setText(program.Caption(west ? 246 : 247));
-    PlusBtn->setText(west ? "+" : "-");
-}
+void TNewChartDlg::ShowPlus() { PlusBtn->setText(EWBtn->Positive() ? "+" : "-"); }
 
 bool TNewChartDlg::Bad(QLineEdit* field, int caption, const std::string& why)
 {
@@ -365,8 +350,8 @@ bool TNewChartDlg::Done()
     fields.timeUnknown = NoTimeBtn->isChecked();
     fields.latitude = LatEd->text().toStdString();
     fields.longitude = LongEd->text().toStdString();
-    fields.north = north;
-    fields.west = west;
+    fields.north = NSBtn->Positive();
+    fields.west = EWBtn->Positive();
     fields.placeLookedUp = lookup;
     fields.zone = AdjustEd->text().toStdString();
     tEntryFault fault;

@@ -8,6 +8,7 @@
 
 #include "core/chart/chart.h"
 #include "core/data/data_module.h"
+#include "shell/widgets/coordinate_field.h"
 
 class QCheckBox;
 class QLabel;
@@ -33,14 +34,13 @@ public:
     void ShowLongitudeAsTime();
     void ShowTimeAsLongitude();
     void SetTimeUnknown(bool unknown);
-    void ToggleNS();
-    void ToggleEW();
     void accept() override;
 
     QLineEdit *Name1, *FirstName1, *Comment1, *Ref1, *CityEd, *LatEd, *LongEd, *LongTEd, *DateEd, *TimeEd, *AdjustEd;
     QRadioButton *MaleBtn, *FemaleBtn;
     QCheckBox *LookupCB, *NoTimeBtn;
-    QPushButton *CityBtn, *NSBtn, *EWBtn, *PlusBtn, *OptionsBtn, *OkBtn;
+    QPushButton *CityBtn, *PlusBtn, *OptionsBtn, *OkBtn;
+    THemisphereButton *NSBtn, *EWBtn;
     QLabel *CountryDBLbl, *CityDBLbl, *PopulEd;
     QLabel* ZoneUtcLbl;  // the zone as clocks name it, and whether it was looked up
     // Runs once the user stops typing a place nothing matches: then the
@@ -57,18 +57,19 @@ private:
     // What the zone in the field was found or typed for: a change of any
     // of them makes a looked-up zone stale.
     QString ZoneBasis() const;
-    // What a zone the lookup was not sure of was taken from, for its message.
+    // The zone into its field, marked as looked up or not.
     void ShowZone(double adjust, bool lookedUp);
     void UpdateZoneLabel();
     // Packed d.mm, north and west positive, into the fields and buttons.
     void ShowCoordinates(double latitude, double longitude);
+    // The sign of the longitude-as-time field follows the E/W button.
+    void ShowPlus();
     // A field that does not parse: the message names it, focus goes there.
     bool Bad(QLineEdit* field, int caption, const std::string& why);
 
     tProgram& program;
     tChart& chart;
     std::optional<tLocality> place;  // the located row
-    bool north = true, west = true;
     // The field's text as the lookup put it there (empty: typed or auto),
     // and the date, time and place it was found for.
     QString lookedUpZone, zoneBasis;

@@ -18,6 +18,7 @@
 #include "core/chart/chart_input.h"
 #include "shell/data/country_dlg.h"
 #include "shell/platform/program.h"
+#include "shell/widgets/coordinate_field.h"
 #include "shell/widgets/dialog_buttons.h"
 #include "shell/widgets/help_window.h"
 #include "shell/widgets/navigator.h"
@@ -151,12 +152,6 @@ bool TCityFileDlg::EditRow(bool inserting)
     return false;
 }
 
-namespace {
-
-QString Packed(double v, int width) { return QString::number(std::fabs(v), 'f', 2).rightJustified(width); }
-
-}  // namespace
-
 TNewCityDlg::TNewCityDlg(tProgram& p, bool ins, QWidget* parent) : QDialog(parent), program(p), inserting(ins)
 {
     setObjectName("TNewCityDlg");
@@ -175,24 +170,16 @@ TNewCityDlg::TNewCityDlg(tProgram& p, bool ins, QWidget* parent) : QDialog(paren
     longitude = edit("LongEd");
     longTime = edit("LongTEd");
     population = edit("PopulEd");
-    ns = new QPushButton(this);
-    ew = new QPushButton(this);
-    ns->setObjectName("NSBtn");
-    ew->setObjectName("EWBtn");
+    ns = new THemisphereButton(p, THemisphereButton::kLatitude, "NSBtn", this);
+    ew = new THemisphereButton(p, THemisphereButton::kLongitude, "EWBtn", this);
     const double lat = inserting ? 0 : t.RealOr("LATITUDE"), lon = inserting ? 0 : t.RealOr("LONGITUDE");
     city->setText(inserting ? QString() : QString::fromStdString(t.TextOr("CITY")));
     country->setText(QString::number(inserting ? 0 : t.IntOr("COUNTRY")));
     state->setText(QString::number(inserting ? 0 : t.IntOr("STATE")));
-    latitude->setText(Packed(lat, 5));
-    longitude->setText(Packed(lon, 6));
+    ShowCoordinate(*latitude, *ns, lat);
+    ShowCoordinate(*longitude, *ew, lon);
     longTime->setText(QString::number(std::fabs(LongitudeAsTime(lon)), 'f', 2));
     population->setText(QString::number(inserting ? 0 : t.IntOr("POPULATION")));
-    ns->setText(p.Caption(lat >= 0 ? 244 : 245));
-    ew->setText(p.Caption(lon >= 0 ? 246 : 247));
-    connect(ns, &QPushButton::clicked, this,
-            [this] { ns->setText(program.Caption(ns->text() == program.Caption(244) ? 245 : 244)); });
-    connect(ew, &QPushButton::clicked, this,
-            [this] { ew->setText(program.Caption(ew->text() == program.Caption(246) ? 247 : 246)); });
     connect(longitude, &QLineEdit::editingFinished, this, [this] {
         std::string error;
         if (auto v = ParseDegMin(longitude->text().toStdString(), error))
@@ -240,8 +227,8 @@ void TNewCityDlg::accept()
     t.Set("CITY", city->text().trimmed().toStdString());
     t.Set("COUNTRY", std::int64_t{*countryCode});
     t.Set("STATE", std::int64_t{*stateCode});
-    t.Set("LATITUDE", ns->text() == program.Caption(245) ? -std::fabs(*lat) : std::fabs(*lat));
-    t.Set("LONGITUDE", ew->text() == program.Caption(247) ? -std::fabs(*lon) : std::fabs(*lon));
+    t.Set("LATITUDE", ns->Signed(*lat));
+    t.Set("LONGITUDE", ew->Signed(*lon));
     t.Set("POPULATION", std::int64_t{*people});
     t.Post();
     QDialog::accept();

@@ -53,7 +53,7 @@ private:
     tProgram& program;
     bool inserting;
     QLineEdit *city, *country, *state, *latitude, *longitude, *longTime, *population;
-    class QPushButton *ns, *ew;
+    class THemisphereButton *ns, *ew;
 };
 
 }  // namespace quintara

@@ -167,6 +167,38 @@ private slots:
         QCOMPARE(d.result(), int(QDialog::Accepted));
     }
 
+    // A new locality: a bad field keeps the editor open and names the field;
+    // the hemisphere buttons give the signs that are stored.
+    void localityEditorSignsByHemisphereAndRefusesBadFields()
+    {
+        TCityFileDlg browser(*program, "", 0);
+        tTable& cities = program->Data().CityTable();
+        const int before = cities.RecordCount();
+        bool refusedAndOpen = false;
+        WhenModal([&](QWidget* w) {
+            auto* editor = qobject_cast<QDialog*>(w);
+            const auto field = [w](const char* name) { return w->findChild<QLineEdit*>(name); };
+            field("CityEd")->setText("Quintaraville");
+            field("LatEd")->setText("33.52");
+            field("LongEd")->setText("151.12");
+            field("CountryEd")->setText("abc");
+            w->findChild<QPushButton*>("NSBtn")->click();  // S
+            w->findChild<QPushButton*>("EWBtn")->click();  // E
+            editor->accept();
+            refusedAndOpen = editor->isVisible() && !messenger.asked.empty() &&
+                             messenger.asked.back().text.startsWith(program->Caption(241) + ":");
+            field("CountryEd")->setText("61");
+            editor->accept();
+        });
+        browser.findChild<QPushButton*>("AddBtn")->click();
+        QVERIFY(refusedAndOpen);
+        QCOMPARE(cities.RecordCount(), before + 1);
+        QVERIFY(browser.Find("Quintaraville"));
+        QCOMPARE(cities.Real("LATITUDE"), -33.52);
+        QCOMPARE(cities.Real("LONGITUDE"), -151.12);
+        QCOMPARE(browser.Current()->country, 61);
+    }
+
     // A browser closed with a filter on leaves every row to what comes next
     // (the chart file scan, the next open), and the chosen row current.
     void closedBrowsersLeaveTheirTablesUnfiltered()
