@@ -5,14 +5,15 @@
 #include "cli/json_line.h"
 #include "cli/text_format.h"
 #include "core/engine/angles.h"
+#include "core/i18n/caption_ids.h"
 #include "core/i18n/text_encoding.h"
 
 namespace quintara::cli {
 std::string AspectsText(const tAspectsCollection& list, TLanguages& lang)
 {
     std::string s;
-    s += "  " + PadUtf8(lang.Caption(301), 11) + PadUtf8(lang.Caption(298), 16) + PadUtf8(lang.Caption(301), 11) +
-         PadUtf8(lang.Caption(95), 8) + lang.Caption(302).substr(lang.Caption(302).find('/') + 1) + "\n";
+    s += "  " + PadUtf8(lang.Caption(caption::kPlanet), 11) + PadUtf8(lang.Caption(caption::kAspect), 16) + PadUtf8(lang.Caption(caption::kPlanet), 11) +
+         PadUtf8(lang.Caption(caption::kOrb), 8) + lang.Caption(caption::kOrbValue).substr(lang.Caption(caption::kOrbValue).find('/') + 1) + "\n";
     for (const tAspect& a : list.Items())
         s += "  " + PadUtf8(lang.PlanetName(a.Body1), 11) + PadUtf8(lang.AspectName(a.Aspect), 16) +
              PadUtf8(lang.PlanetName(a.Body2), 11) + Format("%5.2f", RoundDegMinCarry(2, a.Orb)) + "  " +

@@ -9,6 +9,7 @@
 #include "core/data/civil_date.h"
 #include "core/data/clock_time.h"
 #include "core/data/data_module.h"
+#include "core/i18n/caption_ids.h"
 #include "core/platform/program_home.h"
 
 namespace quintara::cli {
@@ -245,7 +246,7 @@ bool BuildChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
         }
         const bool sure = s.Data().FindAdjust(chart);
         std::cerr << "zone: " << AdjustText(chart.Adjust) << "\n";
-        if (!sure) std::cerr << "warning: " << s.languages->Caption(269) << "\n";
+        if (!sure) std::cerr << "warning: " << s.languages->Caption(caption::kZoneNotSure) << "\n";
         const tClockTime clock = CheckClockTime(s.Data(), chart);
         if (clock.kind != tClockTime::kNormal)
             std::cerr << "warning: " << Format("%02d:%02d", chart.Hour, chart.Minute)
@@ -272,7 +273,7 @@ bool MakeChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
 void LocalZoneOfReturn(tSession& s, tChart& chart)
 {
     if (!chart.Country) return;
-    if (!s.Data().ZoneAtMoment(chart)) std::cerr << "warning: " << s.languages->Caption(269) << "\n";
+    if (!s.Data().ZoneAtMoment(chart)) std::cerr << "warning: " << s.languages->Caption(caption::kZoneNotSure) << "\n";
     CalcChart(chart);
 }
 

@@ -24,6 +24,7 @@
 #include "core/chart/returns.h"
 #include "core/data/chart_file.h"
 #include "core/data/data_module.h"
+#include "core/i18n/caption_ids.h"
 #include "core/i18n/languages.h"
 #include "core/options/main_options.h"
 #include "core/platform/ascii.h"
@@ -283,7 +284,7 @@ int Charts(int argc, char** argv)
             } else if (what == "recalc") {
                 RecalcCurrentChart(data, birth);
             } else if (what == "zone") {
-                if (!ZoneCurrentChart(data, birth)) std::cerr << "warning: " << session.languages->Caption(269) << "\n";
+                if (!ZoneCurrentChart(data, birth)) std::cerr << "warning: " << session.languages->Caption(caption::kZoneNotSure) << "\n";
                 std::cout << "zone " << AdjustText(t.Real("ADJUST")) << "\n";
             } else {
                 auto chart = data.OpenCurrentChart(birth);

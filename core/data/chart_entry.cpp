@@ -8,17 +8,13 @@
 #include "core/data/clock_time.h"
 #include "core/data/data_module.h"
 #include "core/engine/angles.h"
+#include "core/i18n/caption_ids.h"
 #include "core/i18n/languages.h"
 #include "core/platform/ascii.h"
 
 namespace quintara {
 
 namespace {
-
-// Captions of the form's fields.
-constexpr int kDateCaption = 265, kTimeCaption = 266, kZoneCaption = 267;
-constexpr int kLatitudeCaption = 54, kLongitudeCaption = 55;
-constexpr int kZoneNotSureCaption = 269;
 
 std::string Packed(double v)
 {
@@ -61,21 +57,21 @@ std::optional<tChartEntry> ReadChartEntry(const tChartEntryFields& f, const std:
     };
     std::string why;
     if (!ParseDateText(dateFormat, f.date, e.year, e.month, e.day, why))
-        return fail(tEntryFault::kDate, kDateCaption, why);
+        return fail(tEntryFault::kDate, caption::kDate, why);
     if (!f.timeUnknown && !ParseTimeText(f.time, e.hour, e.minute, why))
-        return fail(tEntryFault::kTime, kTimeCaption, why);
+        return fail(tEntryFault::kTime, caption::kTime, why);
     if (!f.placeLookedUp) {
         const auto lat = Coordinate(f.latitude, 90, why);
-        if (!lat) return fail(tEntryFault::kLatitude, kLatitudeCaption, why);
+        if (!lat) return fail(tEntryFault::kLatitude, caption::kLatitude, why);
         const auto lon = Coordinate(f.longitude, 180, why);
-        if (!lon) return fail(tEntryFault::kLongitude, kLongitudeCaption, why);
+        if (!lon) return fail(tEntryFault::kLongitude, caption::kLongitude, why);
         e.latitude = f.north ? *lat : -*lat;
         e.longitude = f.west ? *lon : -*lon;
     }
     e.autoZone = SameNameIgnoringCase(Trimmed(f.zone), "auto");
     if (!e.autoZone) {
         const auto adjust = ParseZoneText(f.zone, why);
-        if (!adjust) return fail(tEntryFault::kZone, kZoneCaption, why + ", or auto");
+        if (!adjust) return fail(tEntryFault::kZone, caption::kZone, why + ", or auto");
         e.adjust = *adjust;
     }
     return e;
@@ -108,7 +104,7 @@ std::string LookUpEntryZone(TData1& data, const TLanguages& languages, tChart& c
     const bool sure = data.FindAdjust(chart);
     std::string doubt;
     if (!sure)
-        doubt = languages.Caption(kZoneNotSureCaption) + ": " + Packed(chart.Adjust) + " (" + UtcText(chart.Adjust) +
+        doubt = languages.Caption(caption::kZoneNotSure) + ": " + Packed(chart.Adjust) + " (" + UtcText(chart.Adjust) +
                 ") assumed" + ZoneSource(data, languages, chart, placeLookedUp) + ".";
     const tClockTime clock = timeKnown ? CheckClockTime(data, chart) : tClockTime{};
     if (clock.kind != tClockTime::kNormal) {

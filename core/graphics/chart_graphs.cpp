@@ -4,6 +4,7 @@
 
 #include "core/graphics/grids.h"
 #include "core/graphics/moon_cycle.h"
+#include "core/i18n/caption_ids.h"
 #include "core/i18n/date_format.h"
 #include "core/options/option_set.h"
 #include "core/reports/report_context.h"
@@ -115,7 +116,7 @@ tInfoText GraphInfo(const tChart& c, bool withAdjust, const tPictureContext& ctx
 {
     std::string text = FormatDate(c.Year, c.Month, c.Day, ctx.Lang->DateFormatString) + " " +
                        FormatTime(c.Hour, c.Minute, ctx.Lang->TimeFormatString) + "\r\n" + c.BirthPlace;
-    if (withAdjust) text += "\r\n" + ctx.Lang->Caption(53) + " " + Fixed(c.Adjust, 6, 2);
+    if (withAdjust) text += "\r\n" + ctx.Lang->Caption(caption::kAdjust) + " " + Fixed(c.Adjust, 6, 2);
     return {c.FirstName + " " + c.Name, text};
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/engine/angles.h"
+#include "core/i18n/caption_ids.h"
 #include "core/options/option_set.h"
 #include "core/reports/analysis.h"
 
@@ -87,7 +88,7 @@ tInfoText tWheelBase::InfoWindow() const
         text += ctx.Lang->PlanetName(a.Body1) + "\t" + ctx.Lang->AspectName(a.Aspect) + "\t" +
                 ctx.Lang->PlanetName(a.Body2) + "\t" + Fixed(RoundDegMinCarry(2, a.Orb), 5, 2);
     }
-    return {ctx.Lang->Caption(74), text};
+    return {ctx.Lang->Caption(caption::kAspects), text};
 }
 
 std::optional<std::vector<std::string>> tWheelBase::ExInfoWindow() const

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/engine/angles.h"
+#include "core/i18n/caption_ids.h"
 #include "core/options/option_set.h"
 #include "core/reports/analysis.h"
 
@@ -17,13 +18,13 @@ std::string PositionInfo(const tChart& chart, int n, const std::string& lg, cons
     const std::string name = ctx.Lang->PlanetName(n);
     const double lon = chart.BodyPosition(n);
     std::string s = SignLine(name, lon, *ctx.Lang) + "\r\n";
-    if (chart.Retrograde(n)) s += ctx.Lang->Caption(13) + "\r\n";
+    if (chart.Retrograde(n)) s += ctx.Lang->Caption(caption::kRetrograde) + "\r\n";
     s += lg + Fixed(RoundDegMin(2, lon), 6, 2) + " ";
     const tPlanet* p = chart.FindBody(n);
     if (p && p->Latitude >= 0) s += "lt=" + Fixed(RoundDegMinCarry(2, p->Latitude), 6, 2);
     s += "\r\n";
     const int house = HouseOf(chart, n, ctx.HouseRule);
-    s += name + " " + ctx.Lang->Caption(0) + " " + (house >= 1 ? ctx.Lang->PlanetName(12 + house) : "");
+    s += name + " " + ctx.Lang->Caption(caption::kIn) + " " + (house >= 1 ? ctx.Lang->PlanetName(12 + house) : "");
     return s;
 }
 
@@ -168,7 +169,7 @@ void tGPlanet::RecordGraph()
     if (set.ShowDegrees) {
         const tSignPos sp = SignPosition(2, Chart.BodyPosition(Planet.Num));
         std::string label = Fixed(sp.Degrees, 4, 1);
-        if (Planet.Retrograde) label += ctx.Lang->Caption(13);
+        if (Planet.Retrograde) label += ctx.Lang->Caption(caption::kRetrograde);
         std::int32_t x = -e.x;
         while (std::abs(x) < 4 * CharSize) x += 10;
         rec.OutTextXY(x, -e.y, label);

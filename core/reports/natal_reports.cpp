@@ -5,6 +5,7 @@
 #include "core/aspects/aspects.h"
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
+#include "core/i18n/caption_ids.h"
 
 namespace quintara {
 namespace {
@@ -15,7 +16,7 @@ bool HasHouses(const tChart& c) { return c.HouseType != kTimeUnknown; }
 
 std::string HouseSystemName(const tChart& c, const tReportContext& ctx)
 {
-    if (!HasHouses(c)) return ctx.Caption(15);
+    if (!HasHouses(c)) return ctx.Caption(caption::kTimeUnknown);
     return c.HouseType <= 8 ? ctx.Caption(16 + c.HouseType) : std::string();
 }
 
@@ -24,7 +25,7 @@ std::string SignColumns(double longitude, bool retrograde, const tReportContext&
 {
     const tSignPos sp = SignPosition(2, longitude);
     std::string s = ctx.SignName(sp.Sign) + "\t" + Fixed(sp.Degrees, 5, 2);
-    if (retrograde) s.append(" ").append(ctx.Caption(13));
+    if (retrograde) s.append(" ").append(ctx.Caption(caption::kRetrograde));
     return s + "\t";
 }
 
@@ -44,24 +45,24 @@ void WriteHeader(tReportText& text, tChart& c, const tReportContext& ctx)
         c.FirstName = ctx.Time(c.Hour, c.Minute);
     }
     text.SetFormat({});
-    text.AddLine(c.Name + " " + c.FirstName + " " + c.Comment + "  " + ctx.Caption(51) + " " +
-                 ctx.Caption(c.Sex ? 36 : 37));
+    text.AddLine(c.Name + " " + c.FirstName + " " + c.Comment + "  " + ctx.Caption(caption::kSex) + " " +
+                 ctx.Caption(c.Sex ? caption::kMale : caption::kFemale));
     const std::string country = ctx.CountryName ? ctx.CountryName(c.Country) : std::string();
     // The state by its name, never its code; a name the place already says is not repeated.
     std::string state = ctx.StateName ? ctx.StateName(c.Country, c.State) : std::string();
     if (state == c.BirthPlace || state == c.BirthPlace + " region") state.clear();
     text.AddLine(c.BirthPlace + " " + (state.empty() ? "" : state + " ") + country + " " + ctx.LongDateTime(c) + "  " +
                  ctx.Caption(52) + " " + Fixed(c.JulianDay, 10, 2));
-    text.AddLine(ctx.Caption(53) + Fixed(c.Adjust, 6, 2) + "  " + ctx.Caption(57) + " " +
-                 Fixed(HoursDegMin(2, c.SiderealT), 6, 2) + "  " + ctx.Caption(54) + " " + Fixed(c.Latitude, 6, 2) +
-                 "  " + ctx.Caption(55) + " " + Fixed(c.Longitude, 6, 2));
+    text.AddLine(ctx.Caption(caption::kAdjust) + Fixed(c.Adjust, 6, 2) + "  " + ctx.Caption(57) + " " +
+                 Fixed(HoursDegMin(2, c.SiderealT), 6, 2) + "  " + ctx.Caption(caption::kLatitude) + " " + Fixed(c.Latitude, 6, 2) +
+                 "  " + ctx.Caption(caption::kLongitude) + " " + Fixed(c.Longitude, 6, 2));
     text.AddLine("");
 }
 
 void WriteList(tReportText& text, const tChart& c, const tReportContext& ctx)
 {
     text.SetTabs({8, 10, 10, 8, 10, 8});
-    text.AddLine(ctx.Caption(60) + DegMin(c.Ayanamsa, 6) + "\t\t" + HouseSystemName(c, ctx));
+    text.AddLine(ctx.Caption(caption::kZodiacInDegrees) + DegMin(c.Ayanamsa, 6) + "\t\t" + HouseSystemName(c, ctx));
     text.AddLine("");
     for (int i = 1; i <= 12; ++i) {
         std::string line = BodyColumns(c, i, ctx);
@@ -99,7 +100,7 @@ void WritePlanetsInHouses(tReportText& text, const tChart& c, const tReportConte
     text.AddLine("");
     for (int i = 1; i <= 12; ++i) {
         const int house = HouseOf(c, i, ctx.HouseRule);
-        text.AddLine(ctx.BodyName(i) + "\t" + ctx.Caption(0) + "\t" + (house >= 1 ? ctx.BodyName(12 + house) : ""));
+        text.AddLine(ctx.BodyName(i) + "\t" + ctx.Caption(caption::kIn) + "\t" + (house >= 1 ? ctx.BodyName(12 + house) : ""));
     }
     text.AddLine("");
 }
@@ -108,7 +109,7 @@ void WriteFullList(tReportText& text, const tChart& c, const tReportContext& ctx
 {
     text.AddLine("");
     text.SetTabs({3, 16, 10, 8, 6, 6, 8, 8});
-    text.AddLine(ctx.Caption(60) + DegMin(c.Ayanamsa, 6));
+    text.AddLine(ctx.Caption(caption::kZodiacInDegrees) + DegMin(c.Ayanamsa, 6));
     text.AddLine("");
     for (int p = 1; p <= c.BodyCount(); ++p) {
         const int n = c.BodyAt(p)->Num;
@@ -152,7 +153,7 @@ void DisplayAspects(tReportText& text, const tChart& c, tAspectsCollection& aspe
     text.AddLine(" ");
     text.SetTabs({8, 10, 8, 6});
     if (withHeading)
-        text.AddLine(ctx.Caption(301) + " 1\t" + ctx.Caption(298) + "\t" + ctx.Caption(301) + " 2\t" + ctx.Caption(302));
+        text.AddLine(ctx.Caption(caption::kPlanet) + " 1\t" + ctx.Caption(caption::kAspect) + "\t" + ctx.Caption(caption::kPlanet) + " 2\t" + ctx.Caption(caption::kOrbValue));
     aspects.BuildNatal(c);
     aspects.ScoreNatal(c);
     WriteAspectLines(text, aspects, ctx, false);

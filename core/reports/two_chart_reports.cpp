@@ -6,6 +6,7 @@
 #include "core/aspects/transit_search.h"
 #include "core/chart/chart.h"
 #include "core/data/data_module.h"
+#include "core/i18n/caption_ids.h"
 #include "core/i18n/date_format.h"
 #include "core/options/main_options.h"
 #include "core/reports/natal_reports.h"
@@ -18,8 +19,8 @@ void WriteTwoChartAspects(tReportText& text, const tChart& first, const tChart& 
     text.AddLine(" ");
     text.SetTabs({8, 10, 8, 6});
     const bool inTime = first.ChartType != 0 || second.ChartType != 0;
-    text.AddLine(first.Name + "\t" + ctx.Caption(298) + "\t" +
-                 (inTime ? ctx.Date(second.Year, second.Month, second.Day) : second.Name) + "\t" + ctx.Caption(302));
+    text.AddLine(first.Name + "\t" + ctx.Caption(caption::kAspect) + "\t" +
+                 (inTime ? ctx.Date(second.Year, second.Month, second.Day) : second.Name) + "\t" + ctx.Caption(caption::kOrbValue));
     WriteAspectLines(text, aspects, ctx, true);
 }
 
@@ -51,7 +52,7 @@ void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, co
     text.AddLine(" ");
     // The radix column holds "Midheaven" and "Ascendant" too.
     text.SetTabs({8, 10, 10, 8, 4, 4});
-    text.AddLine(ctx.Caption(297) + "\t" + ctx.Caption(298) + "\t" + ctx.Caption(299) + "\t" + ctx.Caption(300));
+    text.AddLine(ctx.Caption(caption::kTransit) + "\t" + ctx.Caption(caption::kAspect) + "\t" + ctx.Caption(caption::kRadix) + "\t" + ctx.Caption(300));
     auto moment = [&](const tDateTime& t) {
         std::string s(1, '\t');
         return s.append(ctx.Date(t.year, t.month, t.day)).append("\t").append(ctx.Time(t.hour, t.minute));
@@ -59,7 +60,7 @@ void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, co
     for (const tTransitEvent& e : events.Items()) {
         text.AddLine(ctx.BodyName(e.Transiting) + "\t" + ctx.AspectName(AspectTypeOfIndex(e.AspectIndex)) + "\t" +
                      ctx.BodyName(e.Natal) + "\t" + Fixed(SignedAspectAngle(e.AspectIndex), 3, 0) + " +/-" +
-                     DegMin(e.Orb, 5) + "\t" + (e.Retrograde ? ctx.Caption(13) : std::string()) + "\t" +
+                     DegMin(e.Orb, 5) + "\t" + (e.Retrograde ? ctx.Caption(caption::kRetrograde) : std::string()) + "\t" +
                      Whole(RoundScore(e.Score), 3));
         text.AddLine(moment(e.Begin) + " GMT");
         text.AddLine(moment(e.Exact) + " GMT = 0\u00b0");
@@ -73,8 +74,8 @@ void WritePrevisionsTable(tReportText& text, const tPrevCollection& steps, const
     if (steps.empty()) return;
     text.AddLine("");
     text.SetTabs({10, 6, 6, 6});
-    text.AddLine(ctx.Caption(265) + "\t" + ctx.Caption(266) + "\t" + ctx.Caption(303) + "\t" + ctx.Caption(304) + "\t" +
-                 ctx.Caption(305));
+    text.AddLine(ctx.Caption(caption::kDate) + "\t" + ctx.Caption(caption::kTime) + "\t" + ctx.Caption(caption::kPositive) + "\t" + ctx.Caption(caption::kNegative) + "\t" +
+                 ctx.Caption(caption::kTotal));
     for (const tPrevRecord& r : steps)
         text.AddLine(ctx.Date(r.Year, r.Month, r.Day) + "\t" + ctx.Time(r.Hour, r.Minute) + "\t" +
                      Fixed(r.Positive, 6, 0) + "\t" + Fixed(r.Negative, 6, 0) + "\t" + Fixed(r.Total, 6, 0));
@@ -162,8 +163,8 @@ void WriteCompareFileTable(tReportText& text, const std::vector<tCompareMatch>& 
 {
     text.AddLine(" ");
     text.SetTabs({16, 12, 12, 12});
-    text.AddLine(ctx.Caption(261) + " " + ctx.Caption(262) + "\t" + ctx.Caption(312) + "\t" + ctx.Caption(313) + "\t" +
-                 ctx.Caption(314));
+    text.AddLine(ctx.Caption(caption::kName) + " " + ctx.Caption(caption::kFirstName) + "\t" + ctx.Caption(caption::kPositivePoints) + "\t" + ctx.Caption(caption::kNegativePoints) + "\t" +
+                 ctx.Caption(caption::kTotalPoints));
     for (const tCompareMatch& m : matches)
         text.AddLine(m.Name + " " + m.FirstName + "\t" + Whole(m.Positive, 4) + "\t" + Whole(m.Negative, 4) + "\t" +
                      Whole(m.Positive + m.Negative, 4));

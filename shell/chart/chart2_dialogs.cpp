@@ -13,6 +13,7 @@
 #include "core/chart/chart_input.h"
 #include "core/chart/date_text.h"
 #include "core/chart/date_time.h"
+#include "core/i18n/caption_ids.h"
 #include "shell/chart/new_chart_dlg.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/city_field.h"
@@ -24,7 +25,7 @@ TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget*
     : QDialog(parent), program(p), chart(c), bodies(b), months(m)
 {
     setObjectName("TTransitsDlg");
-    setWindowTitle(p.Caption(75));
+    setWindowTitle(p.Caption(caption::kTransits));
     PlanetsLB = new QListWidget(this);
     PlanetsLB->setObjectName("PlanetsLB");
     PlanetsLB->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -42,8 +43,8 @@ TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget*
     StepED->setRange(1, 1200);
     StepED->setValue(months);
     auto* form = new QFormLayout;
-    form->addRow(p.Caption(242), CityED);
-    form->addRow(p.Caption(265), DateED);
+    form->addRow(p.Caption(caption::kLocality), CityED);
+    form->addRow(p.Caption(caption::kDate), DateED);
     form->addRow(p.Caption(282), StepED);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PlanetsLB);
@@ -60,8 +61,8 @@ void TTransitsDlg::accept()
     int y = 0, mo = 0, d = 0;
     std::string error;
     if (!ParseDateText(program.Languages().DateFormatString, DateED->text().toStdString(), y, mo, d, error))
-        return void(FieldError(program, this, DateED, 265, QString::fromStdString(error)));
-    if (!CityED->Apply(this, 242, chart)) return;
+        return void(FieldError(program, this, DateED, caption::kDate, QString::fromStdString(error)));
+    if (!CityED->Apply(this, caption::kLocality, chart)) return;
     bodies = chosen;
     months = StepED->value();
     chart.Year = static_cast<std::uint16_t>(y);
@@ -74,7 +75,7 @@ TPrevisionsDlg::TPrevisionsDlg(tProgram& p, tChart& c, int& s, int& h, QWidget* 
     : QDialog(parent), program(p), moving(c), steps(s), stepHours(h)
 {
     setObjectName("TPrevisionsDlg");
-    setWindowTitle(p.Caption(77));
+    setWindowTitle(p.Caption(caption::kPrevisions));
     DateED = new QLineEdit(this);
     DateED->setObjectName("DateED");
     DateED->setInputMask("99/99/9999;_");
@@ -88,9 +89,9 @@ TPrevisionsDlg::TPrevisionsDlg(tProgram& p, tChart& c, int& s, int& h, QWidget* 
     NumberEd->setRange(1, 10000);
     NumberEd->setValue(s);
     auto* form = new QFormLayout;
-    form->addRow(p.Caption(265), DateED);
-    form->addRow(p.Caption(266), TimeED);
-    form->addRow(p.Caption(278), StepEd);
+    form->addRow(p.Caption(caption::kDate), DateED);
+    form->addRow(p.Caption(caption::kTime), TimeED);
+    form->addRow(p.Caption(caption::kSteps), StepEd);
     form->addRow(p.Caption(279), NumberEd);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -102,11 +103,11 @@ void TPrevisionsDlg::accept()
     std::string error;
     int y = 0, mo = 0, d = 0, h = 0, mi = 0;
     if (!ParseDateText(program.Languages().DateFormatString, DateED->text().toStdString(), y, mo, d, error))
-        return void(FieldError(program, this, DateED, 265, QString::fromStdString(error)));
+        return void(FieldError(program, this, DateED, caption::kDate, QString::fromStdString(error)));
     if (!ParseTimeText(TimeED->text().toStdString(), h, mi, error))
-        return void(FieldError(program, this, TimeED, 266, QString::fromStdString(error)));
+        return void(FieldError(program, this, TimeED, caption::kTime, QString::fromStdString(error)));
     const auto hours = ParseDaysHours(StepEd->text().toStdString(), error);
-    if (!hours) return void(FieldError(program, this, StepEd, 278, QString::fromStdString(error)));
+    if (!hours) return void(FieldError(program, this, StepEd, caption::kSteps, QString::fromStdString(error)));
     SetChartDateTime(moving, {y, mo, d, h, mi});
     stepHours = *hours;
     steps = NumberEd->value();
@@ -124,7 +125,7 @@ TSunReturnDlg::TSunReturnDlg(tProgram& p, tChart& c, int& y, QWidget* parent)
     YearsEd->setRange(-2000, 2000);
     YearsEd->setValue(years);
     auto* form = new QFormLayout;
-    form->addRow(p.Caption(242), CityED);
+    form->addRow(p.Caption(caption::kLocality), CityED);
     form->addRow(p.Caption(280), YearsEd);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -133,7 +134,7 @@ TSunReturnDlg::TSunReturnDlg(tProgram& p, tChart& c, int& y, QWidget* parent)
 
 void TSunReturnDlg::accept()
 {
-    if (!CityED->Apply(this, 242, chart)) return;
+    if (!CityED->Apply(this, caption::kLocality, chart)) return;
     years = YearsEd->value();
     QDialog::accept();
 }
@@ -142,8 +143,8 @@ TCompareFileDlg::TCompareFileDlg(tProgram& p, int sex, tCompareFileRequest& r, Q
     : QDialog(parent), request(r)
 {
     setObjectName("TCompareFileDlg");
-    setWindowTitle(p.Caption(79));
-    auto* group = new QGroupBox(p.Caption(51), this);
+    setWindowTitle(p.Caption(caption::kCompareToFile));
+    auto* group = new QGroupBox(p.Caption(caption::kSex), this);
     ManBtn = new QRadioButton(p.Caption(307), group);
     WomanBtn = new QRadioButton(p.Caption(308), group);
     BothBtn = new QRadioButton(p.Caption(309), group);
@@ -170,9 +171,9 @@ TCompareFileDlg::TCompareFileDlg(tProgram& p, int sex, tCompareFileRequest& r, Q
     auto* form = new QFormLayout;
     form->addRow(p.Caption(310), MinAgeEd);
     form->addRow(p.Caption(311), MaxAgeEd);
-    form->addRow(p.Caption(312), PositiveEd);
-    form->addRow(p.Caption(313), NegativeEd);
-    form->addRow(p.Caption(314), TotalEd);
+    form->addRow(p.Caption(caption::kPositivePoints), PositiveEd);
+    form->addRow(p.Caption(caption::kNegativePoints), NegativeEd);
+    form->addRow(p.Caption(caption::kTotalPoints), TotalEd);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addLayout(form);

@@ -6,6 +6,7 @@
 
 #include "core/chart/chart.h"
 #include "core/reports/two_chart_reports.h"
+#include "shell/widgets/help_contexts.h"
 
 class QLineEdit;
 class QListWidget;
@@ -23,7 +24,7 @@ public:
     // Bodies 2..10 preselected from bodies (bit n = body n); the transit
     // chart's date is the start, its place the place of the transits.
     TTransitsDlg(tProgram& program, tChart& transitChart, unsigned& bodies, int& months, QWidget* parent = nullptr);
-    static constexpr int kHelpContext = 501;
+    static constexpr int kHelpContext = help::kTransits;
     void accept() override;  // no body chosen counts as Cancel
 
     QListWidget* PlanetsLB;
@@ -42,7 +43,7 @@ class TPrevisionsDlg : public QDialog {
 public:
     // The moving chart's date and time are the start.
     TPrevisionsDlg(tProgram& program, tChart& moving, int& steps, int& stepHours, QWidget* parent = nullptr);
-    static constexpr int kHelpContext = 503;
+    static constexpr int kHelpContext = help::kPrevisions;
     void accept() override;
 
     QLineEdit *DateED, *TimeED;
@@ -60,7 +61,7 @@ class TSunReturnDlg : public QDialog {
 public:
     // returnChart: its place is the place of the return.
     TSunReturnDlg(tProgram& program, tChart& returnChart, int& years, QWidget* parent = nullptr);
-    static constexpr int kHelpContext = 507;
+    static constexpr int kHelpContext = help::kSunReturn;
     void accept() override;
 
     TCityField* CityED;
@@ -76,7 +77,7 @@ class TCompareFileDlg : public QDialog {
 public:
     // sex: the chart's own (1 a man); the other one is preselected.
     TCompareFileDlg(tProgram& program, int sex, tCompareFileRequest& request, QWidget* parent = nullptr);
-    static constexpr int kHelpContext = 505;
+    static constexpr int kHelpContext = help::kCompareToFile;
     void accept() override;
 
     QRadioButton *ManBtn, *WomanBtn, *BothBtn;

@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "core/i18n/caption_ids.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/dialog_buttons.h"
 
@@ -58,17 +59,17 @@ void Finish(tProgram& p, QDialog* dialog, QTreeWidget* list, int help)
 TTransChooseDlg::TTransChooseDlg(tProgram& p, const tTransitsCollection& events, QWidget* parent) : QDialog(parent)
 {
     setObjectName("TTransChooseDlg");
-    setWindowTitle(p.Caption(75));
+    setWindowTitle(p.Caption(caption::kTransits));
     const tReportContext& ctx = p.ReportContext();
-    TransitsLB = ChoiceList(this, "TransitsLB", {p.Caption(297), p.Caption(298), p.Caption(299), p.Caption(265),
-                                                 p.Caption(266), p.Caption(13), p.Caption(305)});
+    TransitsLB = ChoiceList(this, "TransitsLB", {p.Caption(caption::kTransit), p.Caption(caption::kAspect), p.Caption(caption::kRadix), p.Caption(caption::kDate),
+                                                 p.Caption(caption::kTime), p.Caption(caption::kRetrograde), p.Caption(caption::kTotal)});
     int k = 0;
     for (const tTransitEvent& e : events.Items()) {
         const auto text = [](const std::string& s) { return QString::fromStdString(s); };
         AddChoice(TransitsLB,
                   {text(ctx.BodyName(e.Transiting)), text(ctx.AspectName(AspectTypeOfIndex(e.AspectIndex))),
                    text(ctx.BodyName(e.Natal)), text(ctx.Date(e.Exact.year, e.Exact.month, e.Exact.day)),
-                   text(ctx.Time(e.Exact.hour, e.Exact.minute)) + " GMT", e.Retrograde ? p.Caption(13) : QString(),
+                   text(ctx.Time(e.Exact.hour, e.Exact.minute)) + " GMT", e.Retrograde ? p.Caption(caption::kRetrograde) : QString(),
                    QString::number(std::lround(e.Score))},
                   k++, 6);
     }
@@ -86,8 +87,8 @@ TCompareFileChooseDlg::TCompareFileChooseDlg(tProgram& p, const std::vector<tCom
     : QDialog(parent)
 {
     setObjectName("TCompareFileChooseDlg");
-    setWindowTitle(p.Caption(79));
-    ResultsLB = ChoiceList(this, "ResultsLB", {p.Caption(261), p.Caption(303), p.Caption(304), p.Caption(305)});
+    setWindowTitle(p.Caption(caption::kCompareToFile));
+    ResultsLB = ChoiceList(this, "ResultsLB", {p.Caption(caption::kName), p.Caption(caption::kPositive), p.Caption(caption::kNegative), p.Caption(caption::kTotal)});
     for (std::size_t k = 0; k < matches.size(); ++k) {
         const tCompareMatch& m = matches[k];
         if (m.Positive <= 0) continue;

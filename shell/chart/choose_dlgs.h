@@ -8,6 +8,7 @@
 
 #include "core/aspects/transits.h"
 #include "core/reports/two_chart_reports.h"
+#include "shell/widgets/help_contexts.h"
 
 class QTreeWidget;
 
@@ -20,7 +21,7 @@ public:
     // One line per event: transiting body, aspect, radix body, exact date
     // and time (GMT), "R" for a retrograde transit, score.
     TTransChooseDlg(tProgram& program, const tTransitsCollection& events, QWidget* parent = nullptr);
-    static constexpr int kHelpContext = 501;
+    static constexpr int kHelpContext = help::kTransits;
     // The chosen event's index in the list, -1 before OK.
     int Chosen() const { return chosen; }
     void accept() override;
@@ -36,7 +37,7 @@ public:
     // The matches with positive points above 0: name and first name,
     // positive, negative and their sum.
     TCompareFileChooseDlg(tProgram& program, const std::vector<tCompareMatch>& matches, QWidget* parent = nullptr);
-    static constexpr int kHelpContext = 505;
+    static constexpr int kHelpContext = help::kCompareToFile;
     // The chosen match's index in matches, -1 before OK.
     int Chosen() const { return chosen; }
     void accept() override;

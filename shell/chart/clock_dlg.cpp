@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "core/chart/chart_input.h"
+#include "core/i18n/caption_ids.h"
 #include "shell/platform/program.h"
 
 namespace quintara {
@@ -31,7 +32,7 @@ void TClockDlg::accept()
 {
     std::string error;
     std::optional<double> v;
-    if (stepCaption == 252) {
+    if (stepCaption == caption::kStepInHours) {
         v = ParseDegMin(StepEd->text().toStdString(), error);  // hours.minutes
     } else {
         bool ok = false;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shell/chart/date_time_dlg.h"
+#include "shell/widgets/help_contexts.h"
 
 namespace quintara {
 
@@ -11,7 +12,7 @@ public:
     // says which: caption 252 or 253). OK writes it back.
     TClockDlg(tProgram& program, tChart& chart, double& step, int stepCaption, QWidget* parent = nullptr,
               int caption = 251, int helpContext = kHelpContext);
-    static constexpr int kHelpContext = 306;
+    static constexpr int kHelpContext = help::kClock;
     void accept() override;
 
     QLineEdit* StepEd;

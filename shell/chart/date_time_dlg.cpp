@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/chart/date_text.h"
+#include "core/i18n/caption_ids.h"
 #include "shell/chart/new_chart_dlg.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/city_field.h"
@@ -30,9 +31,9 @@ TDateTimeDlg::TDateTimeDlg(tProgram& p, tChart& c, QWidget* parent, int caption,
     TimeED->setInputMask(p.Languages().TimeFormat == 0 ? "99:99 AA;_" : "99:99;_");
     TimeED->setText(QString::fromStdString(TimeText(p.Languages().TimeFormat, c.Hour, c.Minute)));
     Form = new QFormLayout;
-    Form->addRow(p.Caption(242), CityED);
-    Form->addRow(p.Caption(265), DateED);
-    Form->addRow(p.Caption(266), TimeED);
+    Form->addRow(p.Caption(caption::kLocality), CityED);
+    Form->addRow(p.Caption(caption::kDate), DateED);
+    Form->addRow(p.Caption(caption::kTime), TimeED);
     QDialogButtonBox* buttons = DialogButtons(p, this, helpContext);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(Form);
@@ -49,9 +50,9 @@ void TDateTimeDlg::accept()
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
     std::string error;
     if (!ParseDateText(program.Languages().DateFormatString, DateED->text().toStdString(), year, month, day, error))
-        return void(Bad(DateED, 265, error));
-    if (!ParseTimeText(TimeED->text().toStdString(), hour, minute, error)) return void(Bad(TimeED, 266, error));
-    if (!CityED->Apply(this, 242, chart)) return;
+        return void(Bad(DateED, caption::kDate, error));
+    if (!ParseTimeText(TimeED->text().toStdString(), hour, minute, error)) return void(Bad(TimeED, caption::kTime, error));
+    if (!CityED->Apply(this, caption::kLocality, chart)) return;
     chart.Year = static_cast<std::uint16_t>(year);
     chart.Month = static_cast<std::uint16_t>(month);
     chart.Day = static_cast<std::uint16_t>(day);

@@ -19,6 +19,7 @@
 #include "core/data/chart_entry.h"
 #include "core/engine/angles.h"
 #include "core/engine/houses.h"
+#include "core/i18n/caption_ids.h"
 #include "shell/data/city_file_dlg.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/coordinate_field.h"
@@ -55,15 +56,15 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& text)
 TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(parent), program(p), chart(c)
 {
     setObjectName("TNewChartDlg");
-    setWindowTitle(p.Caption(260));
+    setWindowTitle(p.Caption(caption::kNewChart));
     // Names keep to their fields' lengths in the chart file.
     Name1 = Edit(this, "Name1", 30);
     FirstName1 = Edit(this, "FirstName1", 30);
     Comment1 = Edit(this, "Comment1", 30);
     Ref1 = Edit(this, "Ref1", 10);
-    MaleBtn = new QRadioButton(p.Caption(36), this);
+    MaleBtn = new QRadioButton(p.Caption(caption::kMale), this);
     MaleBtn->setObjectName("MaleBtn");
-    FemaleBtn = new QRadioButton(p.Caption(37), this);
+    FemaleBtn = new QRadioButton(p.Caption(caption::kFemale), this);
     FemaleBtn->setObjectName("FemaleBtn");
     CityEd = Edit(this, "CityEd", 30);
     LookupCB = new QCheckBox(p.Caption(268), this);
@@ -87,14 +88,14 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     DateEd->setPlaceholderText(QString::fromStdString(p.Languages().DateFormatString));
     TimeEd = Edit(this, "TimeEd", 0);
     TimeEd->setInputMask(p.Languages().TimeFormat == 0 ? "99:99 AA;_" : "99:99;_");
-    NoTimeBtn = new QCheckBox(p.Caption(15), this);
+    NoTimeBtn = new QCheckBox(p.Caption(caption::kTimeUnknown), this);
     NoTimeBtn->setObjectName("NoTimeBtn");
     AdjustEd = Edit(this, "AdjustEd", 9);
     AdjustEd->setToolTip("Hours.minutes added to the clock time to give UT (Paris in winter: -1.00), "
                          "UTC+1 or UTC+01:00, or auto");
     ZoneUtcLbl = new QLabel(this);
     ZoneUtcLbl->setObjectName("ZoneUtcLbl");
-    OptionsBtn = Button(this, "OptionsBtn", p.Caption(189));
+    OptionsBtn = Button(this, "OptionsBtn", p.Caption(caption::kPreferences));
     OptionsBtn->setEnabled(false);  // the options dialog comes with its own window
 
     QDialogButtonBox* buttons = DialogButtons(p, this, kHelpContext);
@@ -107,13 +108,13 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
         l->setBuddy(buddy);
         return l;
     };
-    names->addWidget(label(261, Name1), 0, 0);
+    names->addWidget(label(caption::kName, Name1), 0, 0);
     names->addWidget(Name1, 0, 1);
-    names->addWidget(label(262, FirstName1), 1, 0);
+    names->addWidget(label(caption::kFirstName, FirstName1), 1, 0);
     names->addWidget(FirstName1, 1, 1);
-    names->addWidget(label(263, Comment1), 2, 0);
+    names->addWidget(label(caption::kComment, Comment1), 2, 0);
     names->addWidget(Comment1, 2, 1);
-    names->addWidget(label(264, Ref1), 3, 0);
+    names->addWidget(label(caption::kReference, Ref1), 3, 0);
     names->addWidget(Ref1, 3, 1);
     auto* sex = new QHBoxLayout;
     sex->addWidget(MaleBtn);
@@ -121,21 +122,21 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     sex->addStretch();
     names->addLayout(sex, 4, 1);
 
-    auto* placeBox = new QGroupBox(p.Caption(242), this);
+    auto* placeBox = new QGroupBox(p.Caption(caption::kLocality), this);
     auto* placeGrid = new QGridLayout(placeBox);
     placeGrid->addWidget(CityEd, 0, 0, 1, 3);
     placeGrid->addWidget(CityBtn, 0, 3);
     placeGrid->addWidget(LookupCB, 1, 0, 1, 4);
-    placeGrid->addWidget(new QLabel(p.Caption(241), this), 2, 0);
+    placeGrid->addWidget(new QLabel(p.Caption(caption::kCountry), this), 2, 0);
     placeGrid->addWidget(CountryDBLbl, 2, 1, 1, 3);
-    placeGrid->addWidget(new QLabel(p.Caption(242), this), 3, 0);
+    placeGrid->addWidget(new QLabel(p.Caption(caption::kLocality), this), 3, 0);
     placeGrid->addWidget(CityDBLbl, 3, 1, 1, 3);
-    placeGrid->addWidget(new QLabel(p.Caption(248), this), 4, 0);
+    placeGrid->addWidget(new QLabel(p.Caption(caption::kPopulation), this), 4, 0);
     placeGrid->addWidget(PopulEd, 4, 1, 1, 3);
-    placeGrid->addWidget(label(54, LatEd), 5, 0);
+    placeGrid->addWidget(label(caption::kLatitude, LatEd), 5, 0);
     placeGrid->addWidget(LatEd, 5, 1);
     placeGrid->addWidget(NSBtn, 5, 2);
-    placeGrid->addWidget(label(55, LongEd), 6, 0);
+    placeGrid->addWidget(label(caption::kLongitude, LongEd), 6, 0);
     placeGrid->addWidget(LongEd, 6, 1);
     placeGrid->addWidget(EWBtn, 6, 2);
     placeGrid->addWidget(PlusBtn, 6, 3);
@@ -143,12 +144,12 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     placeGrid->addWidget(LongTEd, 7, 1);
 
     auto* moment = new QGridLayout;
-    moment->addWidget(label(265, DateEd), 0, 0);
+    moment->addWidget(label(caption::kDate, DateEd), 0, 0);
     moment->addWidget(DateEd, 0, 1);
-    moment->addWidget(label(266, TimeEd), 1, 0);
+    moment->addWidget(label(caption::kTime, TimeEd), 1, 0);
     moment->addWidget(TimeEd, 1, 1);
     moment->addWidget(NoTimeBtn, 1, 2);
-    moment->addWidget(label(267, AdjustEd), 2, 0);
+    moment->addWidget(label(caption::kZone, AdjustEd), 2, 0);
     moment->addWidget(AdjustEd, 2, 1);
     moment->addWidget(ZoneUtcLbl, 2, 2);
     moment->addWidget(OptionsBtn, 3, 2);

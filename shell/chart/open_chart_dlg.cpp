@@ -10,6 +10,7 @@
 #include <QTableView>
 
 #include "core/data/chart_file.h"
+#include "core/i18n/caption_ids.h"
 #include "shell/platform/program.h"
 
 namespace quintara {
@@ -19,14 +20,14 @@ namespace {
 std::vector<tGridColumn> Columns(tProgram& p)
 {
     const auto col = [&](const char* field, int caption) { return tGridColumn{field, p.Caption(caption)}; };
-    return {col("NAME", 261),       col("FIRSTNAME", 262), col("DATE", 265),   col("Time", 266),
-            col("BIRTHPLACE", 242), col("REFERENCE", 264), col("COMMENT", 263)};
+    return {col("NAME", caption::kName),       col("FIRSTNAME", caption::kFirstName), col("DATE", caption::kDate),   col("Time", caption::kTime),
+            col("BIRTHPLACE", caption::kLocality), col("REFERENCE", caption::kReference), col("COMMENT", caption::kComment)};
 }
 
 }  // namespace
 
 TOpenChartDlg::TOpenChartDlg(tProgram& p, QWidget* parent)
-    : TTableBrowser(p, p.Data().ChartTable(), "TOpenChartDlg", 163, Columns(p), parent)
+    : TTableBrowser(p, p.Data().ChartTable(), "TOpenChartDlg", caption::kOpen, Columns(p), parent)
 {
     setWindowTitle(windowTitle() + " " +
                    QString::fromStdString(std::filesystem::path(p.Data().ChartFilePath()).filename().string()));
@@ -45,9 +46,9 @@ TOpenChartDlg::TOpenChartDlg(tProgram& p, QWidget* parent)
     });
 
     auto* index = new QGroupBox(p.Caption(270), this);
-    NameBtn = new QRadioButton(p.Caption(261), index);
+    NameBtn = new QRadioButton(p.Caption(caption::kName), index);
     NameBtn->setObjectName("NameBtn");
-    RefBtn = new QRadioButton(p.Caption(264), index);
+    RefBtn = new QRadioButton(p.Caption(caption::kReference), index);
     RefBtn->setObjectName("RefBtn");
     NameBtn->setChecked(true);
     auto* indexLayout = new QHBoxLayout(index);

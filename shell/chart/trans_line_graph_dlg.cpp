@@ -4,13 +4,14 @@
 #include <QFormLayout>
 #include <QListWidget>
 
+#include "core/i18n/caption_ids.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/city_field.h"
 
 namespace quintara {
 
 TTransLineGraphDlg::TTransLineGraphDlg(tProgram& p, tChart& transits, double& step, int& b, QWidget* parent)
-    : TClockDlg(p, transits, step, 253, parent, 101, kHelpContext), body(b)
+    : TClockDlg(p, transits, step, caption::kStepInDays, parent, 101, kHelpContext), body(b)
 {
     setObjectName("TTransLineGraphDlg");
     Form->setRowVisible(CityED, false);  // the transits are geocentric: no place

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "core/chart/chart_input.h"
+#include "core/i18n/caption_ids.h"
 #include "shell/data/country_dlg.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/coordinate_field.h"
@@ -31,14 +32,14 @@ namespace {
 std::vector<tGridColumn> CityColumns(tProgram& p)
 {
     const auto name = [&](const std::string& field, int caption) { return tGridColumn{field, p.Caption(caption)}; };
-    return {name("CITY", 242), name("COUNTRY", 241), name("LATITUDE", 54), name("LONGITUDE", 55),
-            name("POPULATION", 248)};
+    return {name("CITY", caption::kLocality), name("COUNTRY", caption::kCountry), name("LATITUDE", caption::kLatitude), name("LONGITUDE", caption::kLongitude),
+            name("POPULATION", caption::kPopulation)};
 }
 
 }  // namespace
 
 TCityFileDlg::TCityFileDlg(tProgram& p, const QString& search, int countryCode, QWidget* parent)
-    : TTableBrowser(p, p.Data().CityTable(), "TCityFileDlg", 184, CityColumns(p), parent), country(countryCode)
+    : TTableBrowser(p, p.Data().CityTable(), "TCityFileDlg", caption::kLocalities, CityColumns(p), parent), country(countryCode)
 {
     table.SetIndex("Cities");
     TData1& data = p.Data();
@@ -63,13 +64,13 @@ TCityFileDlg::TCityFileDlg(tProgram& p, const QString& search, int countryCode, 
     AllCB = new QCheckBox(p.Caption(240), this);
     AllCB->setObjectName("AllCB");
     connect(AllCB, &QCheckBox::toggled, this, [this](bool all) { SetAllCountries(all); });
-    QPushButton* filterBtn = Button(241, "FilterBtn", " >>");
+    QPushButton* filterBtn = Button(caption::kCountry, "FilterBtn", " >>");
     connect(filterBtn, &QPushButton::clicked, this, [this] { ChooseCountry(); });
-    QPushButton* addBtn = Button(218, "AddBtn");
+    QPushButton* addBtn = Button(caption::kAdd, "AddBtn");
     connect(addBtn, &QPushButton::clicked, navigator, &TNavigator::Insert);
     QPushButton* modifyBtn = Button(165, "ModifyBtn");
     connect(modifyBtn, &QPushButton::clicked, navigator, &TNavigator::Edit);
-    Lay({AllCB, filterBtn}, {addBtn, modifyBtn}, 104, 780);
+    Lay({AllCB, filterBtn}, {addBtn, modifyBtn}, kHelpContext, 780);
 
     AllCB->setChecked(country == 0);
     SetAllCountries(country == 0);
@@ -155,7 +156,7 @@ bool TCityFileDlg::EditRow(bool inserting)
 TNewCityDlg::TNewCityDlg(tProgram& p, bool ins, QWidget* parent) : QDialog(parent), program(p), inserting(ins)
 {
     setObjectName("TNewCityDlg");
-    setWindowTitle(p.Caption(184));
+    setWindowTitle(p.Caption(caption::kLocalities));
     tTable& t = p.Data().CityTable();
     const auto edit = [&](const char* name) {
         auto* e = new QLineEdit(this);
@@ -186,20 +187,20 @@ TNewCityDlg::TNewCityDlg(tProgram& p, bool ins, QWidget* parent) : QDialog(paren
             longTime->setText(QString::number(LongitudeAsTime(std::fabs(*v)), 'f', 2));
     });
     auto* form = new QFormLayout;
-    form->addRow(p.Caption(242), city);
-    form->addRow(p.Caption(241), country);
-    form->addRow(p.Caption(249), state);
+    form->addRow(p.Caption(caption::kLocality), city);
+    form->addRow(p.Caption(caption::kCountry), country);
+    form->addRow(p.Caption(caption::kState), state);
     auto* latRow = new QHBoxLayout;
     latRow->addWidget(latitude);
     latRow->addWidget(ns);
-    form->addRow(p.Caption(54), latRow);
+    form->addRow(p.Caption(caption::kLatitude), latRow);
     auto* lonRow = new QHBoxLayout;
     lonRow->addWidget(longitude);
     lonRow->addWidget(ew);
-    form->addRow(p.Caption(55), lonRow);
+    form->addRow(p.Caption(caption::kLongitude), lonRow);
     form->addRow(p.Caption(243), longTime);
-    form->addRow(p.Caption(248), population);
-    QDialogButtonBox* buttons = DialogButtons(p, this, 104);
+    form->addRow(p.Caption(caption::kPopulation), population);
+    QDialogButtonBox* buttons = DialogButtons(p, this, TCityFileDlg::kHelpContext);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -213,16 +214,16 @@ void TNewCityDlg::accept()
                                  program.Caption(caption) + ": " + QString::fromStdString(why));
     };
     const auto lat = ParseLatitude(latitude->text().toStdString(), error);
-    if (!lat) return bad(54, error);
+    if (!lat) return bad(caption::kLatitude, error);
     const auto lon = ParseLongitude(longitude->text().toStdString(), error);
-    if (!lon) return bad(55, error);
+    if (!lon) return bad(caption::kLongitude, error);
     const auto countryCode = ParseWhole(country->text().toStdString(), 0, 32767, error);
-    if (!countryCode) return bad(241, error);
+    if (!countryCode) return bad(caption::kCountry, error);
     const auto stateCode = ParseWhole(state->text().toStdString(), 0, 32767, error);
-    if (!stateCode) return bad(249, error);
+    if (!stateCode) return bad(caption::kState, error);
     const auto people = ParseWhole(population->text().toStdString(), 0, 2000000000, error);
-    if (!people) return bad(248, error);
-    if (city->text().trimmed().isEmpty()) return bad(242, "give a name");
+    if (!people) return bad(caption::kPopulation, error);
+    if (city->text().trimmed().isEmpty()) return bad(caption::kLocality, "give a name");
     tTable& t = program.Data().CityTable();
     t.Set("CITY", city->text().trimmed().toStdString());
     t.Set("COUNTRY", std::int64_t{*countryCode});

@@ -16,6 +16,7 @@ namespace quintara {
 
 class TCityFileDlg : public TTableBrowser {
 public:
+    static constexpr int kHelpContext = 104;
     // Opens positioned on the first locality starting with search; the
     // country filter is on for country (0: every country).
     TCityFileDlg(tProgram& program, const QString& search, int country, QWidget* parent = nullptr);

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include "core/i18n/caption_ids.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/navigator.h"
 
@@ -22,7 +23,7 @@ std::string CountryLanguageFilter(int entry)
 
 TCountryDlg::TCountryDlg(tProgram& p, int language, QWidget* parent)
     : TTableBrowser(p, p.Data().CountryTable(), "TCountryDlg", 185,
-                    {{"COUNTRY", p.Caption(241)}, {"CODE", "CODE"}, {"LANGUAGE", "LANGUAGE"}}, parent)
+                    {{"COUNTRY", p.Caption(caption::kCountry)}, {"CODE", "CODE"}, {"LANGUAGE", "LANGUAGE"}}, parent)
 {
     table.SetIndex("Countries");
     model->SetEditable(true);
@@ -32,9 +33,9 @@ TCountryDlg::TCountryDlg(tProgram& p, int language, QWidget* parent)
     LanguageCB = new QComboBox(this);
     LanguageCB->setObjectName("LanguageCB");
     LanguageCB->addItems({"All Languages", "English", "Français", "Dutch", "German"});
-    QPushButton* addBtn = Button(218, "AddBtn");
+    QPushButton* addBtn = Button(caption::kAdd, "AddBtn");
     connect(addBtn, &QPushButton::clicked, navigator, &TNavigator::Insert);
-    Lay({LanguageCB}, {addBtn}, 106, 520);
+    Lay({LanguageCB}, {addBtn}, kHelpContext, 520);
 
     int entry = 0;
     for (int k = 1; k <= 4; ++k)

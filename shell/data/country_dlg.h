@@ -13,6 +13,7 @@ namespace quintara {
 
 class TCountryDlg : public TTableBrowser {
 public:
+    static constexpr int kHelpContext = 106;
     // language not 0: only the names in that language (and English).
     TCountryDlg(tProgram& program, int language, QWidget* parent = nullptr);
 

@@ -13,6 +13,7 @@
 #include "core/chart/date_time.h"
 #include "core/data/chart_file.h"
 #include "core/engine/angles.h"
+#include "core/i18n/caption_ids.h"
 #include "core/platform/atomic_file.h"
 #include "shell/chart/clock_dlg.h"
 #include "shell/chart/date_time_dlg.h"
@@ -30,17 +31,17 @@ namespace quintara {
 void TMainForm::ExportActive()
 {
     if (TGraphicWindow* g = ActiveGraphic()) {
-        const QString path = ChooseFileToSave(this, program.Caption(169), FileInHome(g->windowTitle(), "svg"),
+        const QString path = ChooseFileToSave(this, program.Caption(caption::kExportToFile), FileInHome(g->windowTitle(), "svg"),
                                               "SVG (*.svg);;PDF (*.pdf);;PNG (*.png)");
         QString error;
         if (!path.isEmpty() && !g->Export(path, error))
-            program.Messenger().Tell(this, tMessenger::kError, program.Caption(169), error);
+            program.Messenger().Tell(this, tMessenger::kError, program.Caption(caption::kExportToFile), error);
         return;
     }
     TAstroBaseWindow* w = ActiveReport();
     if (!w) return;
     QString type;
-    QString path = ChooseFileToSave(this, program.Caption(169),
+    QString path = ChooseFileToSave(this, program.Caption(caption::kExportToFile),
                                     FileInHome(QString::fromStdString(w->First().Name), "rtf"),
                                     "Rich text format files (*.rtf);;HTML files (*.html *.htm);;Text files (*.txt)",
                                     &type);
@@ -50,7 +51,7 @@ void TMainForm::ExportActive()
         path += type.startsWith("HTML") ? ".html" : type.startsWith("Text") ? ".txt" : ".rtf";
     QString error;
     if (!w->ExportText(path, error))
-        program.Messenger().Tell(this, tMessenger::kError, program.Caption(169), error);
+        program.Messenger().Tell(this, tMessenger::kError, program.Caption(caption::kExportToFile), error);
 }
 
 void TMainForm::PrintActive()
@@ -60,7 +61,7 @@ void TMainForm::PrintActive()
     if (!g && !w) return;
     QPrinter* printer = ChoosePrinter(g ? g->windowTitle() : w->windowTitle());
     if (printer && !(g ? g->Print(*printer) : w->PrintText(*printer)))
-        program.Messenger().Tell(this, tMessenger::kError, program.Caption(171), "nothing could be printed");
+        program.Messenger().Tell(this, tMessenger::kError, program.Caption(caption::kPrint), "nothing could be printed");
 }
 
 QPrinter& TMainForm::Printer()
@@ -94,7 +95,7 @@ void TMainForm::PrintReport(TAstroBaseWindow& w, tPrintSections sections)
     auto formatter = w.MakePrint();
     QPrinter* printer = ChoosePrinter(formatter->JobTitle());
     if (printer && !formatter->Print(*printer, sections))
-        program.Messenger().Tell(this, tMessenger::kError, program.Caption(171), "nothing could be printed");
+        program.Messenger().Tell(this, tMessenger::kError, program.Caption(caption::kPrint), "nothing could be printed");
 }
 
 void TMainForm::NowChart(tChart& chart)
@@ -125,7 +126,7 @@ void TMainForm::OpenTimeGraph(int which)
         return;
     }
     double step = which == 0 ? 1.0 : 7.0;
-    TClockDlg dialog(program, chart, step, which == 0 ? 252 : 253, this);
+    TClockDlg dialog(program, chart, step, which == 0 ? caption::kStepInHours : caption::kStepInDays, this);
     if (dialog.exec() != QDialog::Accepted) return;
     CalcChart(chart);
     tDocumentRequest r{which == 0 ? tDocumentKind::Clock : tDocumentKind::LineGraph, &chart};
@@ -173,7 +174,7 @@ void TMainForm::OpenChart()
 
 void TMainForm::ChooseChartFile()
 {
-    const QString path = ChooseFileToOpen(this, program.Caption(167), QString::fromStdString(program.Home()),
+    const QString path = ChooseFileToOpen(this, program.Caption(caption::kSelectChartFile), QString::fromStdString(program.Home()),
                                           "Chart files (*.db)", "db");
     if (!path.isEmpty()) SelectChartFile(path);
 }
@@ -182,7 +183,7 @@ void TMainForm::CheckChartFile()
 {
     TData1& data = program.Data();
     if (data.ChartFileReadOnly()) {
-        program.Messenger().Tell(this, tMessenger::kWarning, program.Caption(167),
+        program.Messenger().Tell(this, tMessenger::kWarning, program.Caption(caption::kSelectChartFile),
                                  QString("The chart file %1 is read-only: charts can be computed, shown and printed, "
                                          "but not saved.")
                                      .arg(QString::fromStdString(data.ChartFilePath())));
@@ -198,7 +199,7 @@ void TMainForm::CheckChartFile()
                 "a chart file (charts can be computed and shown, not saved, until one is chosen with File > Select "
                 "chart file).")
             .arg(QString::fromStdString(data.ChartFileProblem()), QString::fromStdString(fresh));
-    switch (program.Messenger().Ask(this, tMessenger::kWarning, program.Caption(167), text, tMessenger::kYesNoCancel)) {
+    switch (program.Messenger().Ask(this, tMessenger::kWarning, program.Caption(caption::kSelectChartFile), text, tMessenger::kYesNoCancel)) {
     case tMessenger::kAnswerYes: ChooseChartFile(); break;
     case tMessenger::kAnswerNo: SelectChartFile(QString::fromStdString(fresh)); break;
     default: break;
@@ -211,7 +212,7 @@ void TMainForm::SelectChartFile(const QString& path)
     try {
         quintara::SelectChartFile(program.Data(), full);
     } catch (const tStorageError& e) {
-        program.Messenger().Tell(this, tMessenger::kError, program.Caption(167), QString::fromStdString(e.what()));
+        program.Messenger().Tell(this, tMessenger::kError, program.Caption(caption::kSelectChartFile), QString::fromStdString(e.what()));
         return;
     }
     program.Options().SetChartFile(full);

@@ -15,6 +15,7 @@
 #include <QToolBar>
 
 #include "core/chart/date_time.h"
+#include "core/i18n/caption_ids.h"
 #include "shell/graphics/graphic_window.h"
 #include "shell/platform/document_area.h"
 #include "shell/platform/program.h"
@@ -101,7 +102,7 @@ void TMainForm::RunCommand(tCommand command)
 void TMainForm::SetCaption()
 {
     const std::string file = std::filesystem::path(program.Options().GetChartFile()).filename().string();
-    setWindowTitle(program.Caption(204) + " - " + QString::fromStdString(file));
+    setWindowTitle(program.Caption(caption::kProgramName) + " - " + QString::fromStdString(file));
 }
 
 TAstroBaseWindow* TMainForm::ActiveReport() const

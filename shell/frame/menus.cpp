@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "core/graphics/font_substitution.h"
+#include "core/i18n/caption_ids.h"
 #include "shell/data/city_file_dlg.h"
 #include "shell/data/country_dlg.h"
 #include "shell/frame/main_form.h"
@@ -46,20 +47,20 @@ void TMainForm::BuildMenus()
     };
     // File
     QMenu* file = menu("File1", 120);
-    connect(Add(file, "FileNewItem", 162, QKeySequence("Ctrl+N")), &QAction::triggered, this, &TMainForm::NewChart);
-    connect(Add(file, "FileOpenItem", 163, QKeySequence("Ctrl+O")), &QAction::triggered, this, &TMainForm::OpenChart);
-    connect(Add(file, "FileSaveItem", 164, QKeySequence("Ctrl+S")), &QAction::triggered, this, &TMainForm::SaveActive);
-    connect(Add(file, "FileModifyItem", 165), &QAction::triggered, this, [this] {
+    connect(Add(file, "FileNewItem", caption::kNew, QKeySequence("Ctrl+N")), &QAction::triggered, this, &TMainForm::NewChart);
+    connect(Add(file, "FileOpenItem", caption::kOpen, QKeySequence("Ctrl+O")), &QAction::triggered, this, &TMainForm::OpenChart);
+    connect(Add(file, "FileSaveItem", caption::kSave, QKeySequence("Ctrl+S")), &QAction::triggered, this, &TMainForm::SaveActive);
+    connect(Add(file, "FileModifyItem", caption::kModify), &QAction::triggered, this, [this] {
         if (TAstroBaseWindow* w = ActiveReport(); w && w->IsChartWindow()) w->ModifyChart();
     });
     connect(Add(file, "FileClose", 166), &QAction::triggered, this, [this] { area->closeActiveSubWindow(); });
     file->addSeparator();
-    connect(Add(file, "FileSelectChartfile", 167), &QAction::triggered, this, &TMainForm::ChooseChartFile);
-    connect(Add(file, "Analysisfiles1", 168), &QAction::triggered, this, [this] {
+    connect(Add(file, "FileSelectChartfile", caption::kSelectChartFile), &QAction::triggered, this, &TMainForm::ChooseChartFile);
+    connect(Add(file, "Analysisfiles1", caption::kAnalysisFiles), &QAction::triggered, this, [this] {
         TAnaFileDlg dialog(program, this);
         dialog.exec();
     });
-    connect(Add(file, "FileExportFile", 169), &QAction::triggered, this, &TMainForm::ExportActive);
+    connect(Add(file, "FileExportFile", caption::kExportToFile), &QAction::triggered, this, &TMainForm::ExportActive);
     file->addSeparator();
     connect(Add(file, "Pagesetup", 170), &QAction::triggered, this, [this] {
         TPageSetupDlg dialog(program, this);
@@ -68,7 +69,7 @@ void TMainForm::BuildMenus()
     QMenu* print = file->addMenu(QString());
     print->setObjectName("Print1");
     menus["Print1"] = print;
-    captions.push_back({print->menuAction(), 171});
+    captions.push_back({print->menuAction(), caption::kPrint});
     connect(Add(print, "PrintWindow", 125, QKeySequence("Ctrl+P")), &QAction::triggered, this, &TMainForm::PrintActive);
     print->addSeparator();
     const auto printSections = [this](tPrintSections sections) {
@@ -78,7 +79,7 @@ void TMainForm::BuildMenus()
     };
     connect(Add(print, "PrintChartAspects", 174), &QAction::triggered, this,
             printSections(tPrintSections::ChartAndAspects));
-    connect(Add(print, "PrintAnalysis", 73), &QAction::triggered, this, printSections(tPrintSections::Analysis));
+    connect(Add(print, "PrintAnalysis", caption::kAnalysis), &QAction::triggered, this, printSections(tPrintSections::Analysis));
     connect(Add(print, "PrintGraphic", 175), &QAction::triggered, this, printSections(tPrintSections::Graphic));
     connect(Add(print, "PrintAll", 92), &QAction::triggered, this, printSections(tPrintSections::All));
     connect(Add(file, "Printersetup1", 172), &QAction::triggered, this, [this] {
@@ -86,7 +87,7 @@ void TMainForm::BuildMenus()
         dialog.exec();
     });
     file->addSeparator();
-    connect(Add(file, "Quit1", 173), &QAction::triggered, this, &QWidget::close);
+    connect(Add(file, "Quit1", caption::kQuit), &QAction::triggered, this, &QWidget::close);
 
     // The report window's menus, merged into the frame's.
     QMenu* edit = menu("Edit1", 133);
@@ -98,7 +99,7 @@ void TMainForm::BuildMenus()
     connect(Add(edit, "UndoItem", 306, QKeySequence("Alt+Backspace")), &QAction::triggered, this,
             onText([](TAFRichEdit& t) { t.undo(); }));
     connect(Add(edit, "Cut1", 46, QKeySequence("Ctrl+X")), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.cut(); }));
-    connect(Add(edit, "Copy1", 47, QKeySequence("Ctrl+C")), &QAction::triggered, this, [this] {
+    connect(Add(edit, "Copy1", caption::kCopy, QKeySequence("Ctrl+C")), &QAction::triggered, this, [this] {
         if (TGraphicWindow* g = ActiveGraphic()) g->Copy();
         else if (TAstroBaseWindow* w = ActiveReport()) w->Text().copy();
     });
@@ -112,8 +113,8 @@ void TMainForm::BuildMenus()
         }
     });
     connect(Add(edit, "Paste1", 48, QKeySequence("Ctrl+V")), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.paste(); }));
-    connect(Add(edit, "Find1", 208, QKeySequence("Ctrl+F")), &QAction::triggered, this, [this] { Find(false); });
-    connect(Add(edit, "Replace1", 209, QKeySequence("Ctrl+R")), &QAction::triggered, this, [this] { Find(true); });
+    connect(Add(edit, "Find1", caption::kFind, QKeySequence("Ctrl+F")), &QAction::triggered, this, [this] { Find(false); });
+    connect(Add(edit, "Replace1", caption::kReplace, QKeySequence("Ctrl+R")), &QAction::triggered, this, [this] { Find(true); });
     connect(Add(edit, "SelectallItem", 210), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.selectAll(); }));
     QMenu* format = menu("Format", 211);
     connect(Add(format, "FormatBold", 212, QKeySequence("Ctrl+B")), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.AddBold(); }));
@@ -123,7 +124,7 @@ void TMainForm::BuildMenus()
             onText([](TAFRichEdit& t) { t.AddItalic(); }));
     connect(Add(format, "FormatBigger", -1), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.ChangeSize(1); }));
     connect(Add(format, "FormatSmaller", -1), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.ChangeSize(-1); }));
-    connect(Add(format, "FormatFont", 192), &QAction::triggered, this, onText([this](TAFRichEdit& t) {
+    connect(Add(format, "FormatFont", caption::kFont), &QAction::triggered, this, onText([this](TAFRichEdit& t) {
                 bool ok = false;
                 const QFont f = QFontDialog::getFont(&ok, t.currentFont(), this);
                 if (ok) t.SetSelectionFont(f);
@@ -131,16 +132,16 @@ void TMainForm::BuildMenus()
     QMenu* chart = menu("Chart1", 216);
     Label(chart, QString())->setObjectName("Insert1");
     captions.push_back({chart->actions().back(), 215});
-    AddCommand(chart, "NewList", 219, tCommand::NewList);
-    AddCommand(chart, "NewAspects", 74, tCommand::NewAspects);
-    AddCommand(chart, "NewAnalysis", 73, tCommand::NewAnalysis);
+    AddCommand(chart, "NewList", caption::kList, tCommand::NewList);
+    AddCommand(chart, "NewAspects", caption::kAspects, tCommand::NewAspects);
+    AddCommand(chart, "NewAnalysis", caption::kAnalysis, tCommand::NewAnalysis);
     AddCommand(chart, "Chart2Item", 216, tCommand::NewNatal);
     chart->addSeparator();
     Label(chart, QString())->setObjectName("Add1");
     captions.push_back({chart->actions().back(), 218});
-    AddCommand(chart, "InsertList", 219, tCommand::InsertList);
-    AddCommand(chart, "InsertAspects", 74, tCommand::InsertAspects);
-    AddCommand(chart, "InsertAnalysis", 73, tCommand::InsertAnalysis, QKeySequence("F7"));
+    AddCommand(chart, "InsertList", caption::kList, tCommand::InsertList);
+    AddCommand(chart, "InsertAspects", caption::kAspects, tCommand::InsertAspects);
+    AddCommand(chart, "InsertAnalysis", caption::kAnalysis, tCommand::InsertAnalysis, QKeySequence("F7"));
     QMenu* chart2 = menu("Chart21", 217);
     struct tItem {
         const char* name;
@@ -180,23 +181,23 @@ void TMainForm::BuildMenus()
 
     // Graphics: the graphic windows come with their own work.
     QMenu* graphics = menu("Graphics1", 122);
-    AddCommand(graphics, "Daisywheel", 178, tCommand::Wheel, QKeySequence("F6"));
-    AddCommand(graphics, "Daisywheel21", 179, tCommand::USWheel);
-    AddCommand(graphics, "PrevisionsItem", 77, tCommand::PrevisionsGraph);
+    AddCommand(graphics, "Daisywheel", caption::kAspectWheel, tCommand::Wheel, QKeySequence("F6"));
+    AddCommand(graphics, "Daisywheel21", caption::kDaisyWheel, tCommand::USWheel);
+    AddCommand(graphics, "PrevisionsItem", caption::kPrevisions, tCommand::PrevisionsGraph);
     AddCommand(graphics, "Sidebyside", 180, tCommand::SideBySide);
     AddCommand(graphics, "Sidebyside2", 181, tCommand::USSideBySide);
     connect(Add(graphics, "Clock1", 98), &QAction::triggered, this, [this] { OpenTimeGraph(0); });
     connect(Add(graphics, "Linegraph1", 99), &QAction::triggered, this, [this] { OpenTimeGraph(1); });
-    AddCommand(graphics, "Transitslinegraph", 101, tCommand::TransitsLineGraph);
+    AddCommand(graphics, "Transitslinegraph", caption::kTransitLineGraph, tCommand::TransitsLineGraph);
     connect(Add(graphics, "Mooncycle1", 100), &QAction::triggered, this, [this] { OpenTimeGraph(2); });
 
     // Database
     QMenu* database = menu("Database1", 123);
-    connect(Add(database, "DBSelectchartfile", 167), &QAction::triggered, this, &TMainForm::ChooseChartFile);
+    connect(Add(database, "DBSelectchartfile", caption::kSelectChartFile), &QAction::triggered, this, &TMainForm::ChooseChartFile);
     Add(database, "DBEditchartfile", 182);
     Add(database, "DBConvertchartfile", 183);
     database->addSeparator();
-    connect(Add(database, "DBCity", 184), &QAction::triggered, this, [this] {
+    connect(Add(database, "DBCity", caption::kLocalities), &QAction::triggered, this, [this] {
         auto* d = new TCityFileDlg(program, QString(), 0, this);
         d->setAttribute(Qt::WA_DeleteOnClose);
         d->show();
@@ -215,7 +216,7 @@ void TMainForm::BuildMenus()
     QMenu* preferences = utilities->addMenu(QString());
     preferences->setObjectName("Options2");
     menus["Options2"] = preferences;
-    captions.push_back({preferences->menuAction(), 189});
+    captions.push_back({preferences->menuAction(), caption::kPreferences});
     Add(preferences, "OptBirthchart", 90);
     Add(preferences, "OptLowerchart", 93);
     Add(preferences, "OptUpperchart", 94);
@@ -226,7 +227,7 @@ void TMainForm::BuildMenus()
         program.ApplyDateFormat();
         UpdateMenus();
     });
-    connect(Add(utilities, "FontItem", 192), &QAction::triggered, this, [this] {
+    connect(Add(utilities, "FontItem", caption::kFont), &QAction::triggered, this, [this] {
         tExtFont f = program.Options().GetFont();
         QFont initial(QString::fromStdString(SubstituteFont(f.Name, "").Family), f.Size);
         bool ok = false;
@@ -264,11 +265,11 @@ void TMainForm::BuildMenus()
     QMenu* help = bar->addMenu("?");
     help->setObjectName("N8");
     menus["N8"] = help;
-    connect(Add(help, "QuintaraWindows", 204), &QAction::triggered, this, [this] {
-        program.Messenger().Tell(this, tMessenger::kInformation, program.Caption(204),
+    connect(Add(help, "QuintaraWindows", caption::kProgramName), &QAction::triggered, this, [this] {
+        program.Messenger().Tell(this, tMessenger::kInformation, program.Caption(caption::kProgramName),
                                  "Quintara\nVersion 5.1\n\nBirth charts, transits, forecasts and comparisons.");
     });
-    connect(Add(help, "Help1", 45, QKeySequence(Qt::Key_F1)), &QAction::triggered, this, [this] {
+    connect(Add(help, "Help1", caption::kHelp, QKeySequence(Qt::Key_F1)), &QAction::triggered, this, [this] {
         const TAstroBaseWindow* w = ActiveReport();
         const TGraphicWindow* g = ActiveGraphic();
         ShowHelp(program, w && w->HelpContext() ? w->HelpContext() : g ? g->HelpContext() : kHelpContext, this);
@@ -297,29 +298,29 @@ void TMainForm::BuildToolBar()
         return b;
     };
     constexpr auto none = QStyle::SP_CustomBase;
-    button("OpenBtn", QStyle::SP_DialogOpenButton, "Open", 163, 163, Action("FileOpenItem"));
-    button("SaveBtn", QStyle::SP_DialogSaveButton, "Save", 164, 164, Action("FileSaveItem"));
-    button("NewBtn", QStyle::SP_FileIcon, "New", 162, 260, Action("FileNewItem"));
-    button("PrintBtn", none, "Print", 171, 171, Action("PrintWindow"));
+    button("OpenBtn", QStyle::SP_DialogOpenButton, "Open", caption::kOpen, caption::kOpen, Action("FileOpenItem"));
+    button("SaveBtn", QStyle::SP_DialogSaveButton, "Save", caption::kSave, caption::kSave, Action("FileSaveItem"));
+    button("NewBtn", QStyle::SP_FileIcon, "New", caption::kNew, caption::kNewChart, Action("FileNewItem"));
+    button("PrintBtn", none, "Print", caption::kPrint, caption::kPrint, Action("PrintWindow"));
     tools->addSeparator();
     button("CutBtn", none, "Cut", 46, 49, Action("Cut1"));
-    button("CopyBtn", none, "Copy", 47, 50, Action("CopyallItem"));
+    button("CopyBtn", none, "Copy", caption::kCopy, 50, Action("CopyallItem"));
     button("PasteBtn", none, "Paste", 48, 132, Action("Paste1"));
-    button("FontBtn", none, "Font", 192, 192, Action("FormatFont"));
+    button("FontBtn", none, "Font", caption::kFont, caption::kFont, Action("FormatFont"));
     tools->addSeparator();
-    button("ListBtn", QStyle::SP_FileDialogDetailedView, "List", 219, 219, Action("InsertList"));
-    button("AspectsBtn", none, "Asp", 74, 74, Action("InsertAspects"));
-    button("AnalysisBtn", QStyle::SP_FileDialogContentsView, "Ana", 73, 73, Action("InsertAnalysis"));
-    button("GraphicBtn", none, "Wheel", 178, 178, Action("Daisywheel"));
-    button("Graphic2Btn", none, "Daisy", 179, 179, Action("Daisywheel21"));
+    button("ListBtn", QStyle::SP_FileDialogDetailedView, "List", caption::kList, caption::kList, Action("InsertList"));
+    button("AspectsBtn", none, "Asp", caption::kAspects, caption::kAspects, Action("InsertAspects"));
+    button("AnalysisBtn", QStyle::SP_FileDialogContentsView, "Ana", caption::kAnalysis, caption::kAnalysis, Action("InsertAnalysis"));
+    button("GraphicBtn", none, "Wheel", caption::kAspectWheel, caption::kAspectWheel, Action("Daisywheel"));
+    button("Graphic2Btn", none, "Daisy", caption::kDaisyWheel, caption::kDaisyWheel, Action("Daisywheel21"));
     button("LinegraphBtn", none, "Lines", 99, 99, Action("Linegraph1"));
     tools->addSeparator();
     connect(button("ProcedingBtn", QStyle::SP_ArrowBack, "Prev", 236, 236, nullptr), &QAction::triggered, area,
             &QMdiArea::activatePreviousSubWindow);
-    connect(button("NextBtn", QStyle::SP_ArrowForward, "Next", 237, 237, nullptr), &QAction::triggered, area,
+    connect(button("NextBtn", QStyle::SP_ArrowForward, "Next", caption::kNext, caption::kNext, nullptr), &QAction::triggered, area,
             &QMdiArea::activateNextSubWindow);
-    button("HelpBtn", QStyle::SP_DialogHelpButton, "Help", 45, 45, Action("Help1"));
-    button("ExitBtn", QStyle::SP_DialogCloseButton, "Quit", 173, 173, Action("Quit1"));
+    button("HelpBtn", QStyle::SP_DialogHelpButton, "Help", caption::kHelp, caption::kHelp, Action("Help1"));
+    button("ExitBtn", QStyle::SP_DialogCloseButton, "Quit", caption::kQuit, caption::kQuit, Action("Quit1"));
 }
 
 void TMainForm::TranslateCaptions()
@@ -341,8 +342,8 @@ void TMainForm::TranslateCaptions()
         action->setText(text);
         if (!action->menu()) action->setStatusTip(program.Caption(caption));
     }
-    Action("FormatBigger")->setText(program.Caption(192) + " +");
-    Action("FormatSmaller")->setText(program.Caption(192) + " -");
+    Action("FormatBigger")->setText(program.Caption(caption::kFont) + " +");
+    Action("FormatSmaller")->setText(program.Caption(caption::kFont) + " -");
     for (auto [action, h] : hints) {
         action->setToolTip(program.Caption(h.first));
         action->setStatusTip(program.Caption(h.second));

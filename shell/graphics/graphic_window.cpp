@@ -23,8 +23,10 @@
 #include "shell/canvas/qt_canvas.h"
 #include "shell/graphics/wheel_aspects.h"
 #include "core/graphics/picture_setup.h"
+#include "core/i18n/caption_ids.h"
 #include "shell/platform/program.h"
 #include "shell/printing/print_picture.h"
+#include "shell/widgets/help_contexts.h"
 #include "shell/widgets/info_dlg.h"
 
 namespace quintara {
@@ -94,12 +96,12 @@ bool TGraphicWindow::eventFilter(QObject* watched, QEvent* event)
 void TGraphicWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    menu.addAction(program.Caption(47), this, &TGraphicWindow::Copy);
+    menu.addAction(program.Caption(caption::kCopy), this, &TGraphicWindow::Copy);
     AddPreferences(menu);
     menu.exec(event->globalPos());
 }
 
-void TGraphicWindow::AddPreferences(QMenu& menu) { menu.addAction(program.Caption(189))->setEnabled(false); }
+void TGraphicWindow::AddPreferences(QMenu& menu) { menu.addAction(program.Caption(caption::kPreferences))->setEnabled(false); }
 
 void TGraphicWindow::ViewResized(QSize size)
 {
@@ -344,7 +346,7 @@ TAstroGraphicWindow::TAstroGraphicWindow(tProgram& p, const tChart& first, const
     ZoomSE->setRange(50, 150);
     ZoomSE->setSingleStep(5);
     ZoomSE->setValue(100);
-    auto* orbLabel = new QLabel(p.Caption(95), panel);
+    auto* orbLabel = new QLabel(p.Caption(caption::kOrb), panel);
     orbLabel->setObjectName("Label2");
     OrbSE = new QSpinBox(panel);
     OrbSE->setObjectName("OrbSE");
@@ -486,7 +488,7 @@ TChartGraphWindow::TChartGraphWindow(tProgram& p, tGraphKind kind, const tChart&
     const bool side = kind == tGraphKind::SideBySide || kind == tGraphKind::USSideBySide;
     int title = 175;
     help = kind == tGraphKind::US ? 302 : 301;
-    if (kind == tGraphKind::Two || kind == tGraphKind::USTwo) title = caption, help = caption == 75 ? 308 : 3011;
+    if (kind == tGraphKind::Two || kind == tGraphKind::USTwo) title = caption, help = caption == caption::kTransits ? help::kTransitsGraph : 3011;
     if (side) title = 102, help = 304;
     setWindowTitle(p.Caption(title) + ": " + QString::fromStdString(Chart1().Name) + " " +
                    QString::fromStdString(Chart1().FirstName));
@@ -496,7 +498,7 @@ TChartGraphWindow::TChartGraphWindow(tProgram& p, tGraphKind kind, const tChart&
 TPrevGraphWindow::TPrevGraphWindow(tProgram& p, const tChart& natal, tPrevCollection steps, QWidget* parent)
     : TAstroGraphicWindow(p, natal, nullptr, parent)
 {
-    setWindowTitle(p.Caption(77) + ": " + QString::fromStdString(Chart1().Name));
+    setWindowTitle(p.Caption(caption::kPrevisions) + ": " + QString::fromStdString(Chart1().Name));
     HideToolPanel();
     SetDrawing(std::make_unique<tPrevGraph>(Chart1(), std::move(steps), ctx));
 }

@@ -6,6 +6,7 @@
 #include <QMenu>
 
 #include "core/chart/date_time.h"
+#include "core/i18n/caption_ids.h"
 #include "shell/platform/program.h"
 #include "shell/platform/document_area.h"
 
@@ -58,11 +59,11 @@ void TClockWindow::contextMenuEvent(QContextMenuEvent* event)
     menu.addAction(p.Caption(135), this, &TClockWindow::Slower);
     menu.addAction(p.Caption(136), this, &TClockWindow::Faster);
     menu.addAction(p.Caption(137), this, &TClockWindow::Reverse);
-    menu.addAction(p.Caption(47), this, &TGraphicWindow::Copy);
+    menu.addAction(p.Caption(caption::kCopy), this, &TGraphicWindow::Copy);
     menu.addAction(p.Caption(138), this, [this] {
         Program().Open({tDocumentKind::Natal, &Chart1()});
     });
-    menu.addAction(p.Caption(189))->setEnabled(false);  // the options dialog comes with its own window
+    menu.addAction(p.Caption(caption::kPreferences))->setEnabled(false);  // the options dialog comes with its own window
     menu.exec(event->globalPos());
 }
 
@@ -78,8 +79,8 @@ TTransLineGraphWindow::TTransLineGraphWindow(tProgram& p, const tChart& natal, c
                                              std::int32_t stepMinutes, int body, std::uint32_t shown, QWidget* parent)
     : TAstroGraphicWindow(p, natal, &transits, parent)
 {
-    setWindowTitle(p.Caption(101) + ": " + QString::fromStdString(Chart1().Name));
-    Chart2().Name = p.Caption(75).toStdString();
+    setWindowTitle(p.Caption(caption::kTransitLineGraph) + ": " + QString::fromStdString(Chart1().Name));
+    Chart2().Name = p.Caption(caption::kTransits).toStdString();
     for (int n = 1; n <= 24; ++n) SetShown(Chart2(), n, (shown >> n) & 1u);
     HideAspectTools();
     SetDrawing(std::make_unique<tTransLineGraph>(Chart1(), Chart2(), stepMinutes, body, ctx));

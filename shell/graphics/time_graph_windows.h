@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "shell/graphics/graphic_window.h"
+#include "shell/widgets/help_contexts.h"
 
 namespace quintara {
 
@@ -12,7 +13,7 @@ class TClockWindow : public TAstroGraphicWindow {
 public:
     // step: minutes added at each tick (negative goes back).
     TClockWindow(tProgram& program, const tChart& chart, std::int32_t step, QWidget* parent = nullptr);
-    int HelpContext() const override { return 306; }
+    int HelpContext() const override { return help::kClock; }
 
     std::int32_t Step;
     bool Running = true;
@@ -44,7 +45,7 @@ public:
     // position; shown: bit n shows transiting body n (1..24).
     TTransLineGraphWindow(tProgram& program, const tChart& natal, const tChart& transits, std::int32_t stepMinutes,
                           int body, std::uint32_t shown = 0x1FFFFFEu, QWidget* parent = nullptr);
-    int HelpContext() const override { return 308; }
+    int HelpContext() const override { return help::kTransitsGraph; }
 };
 
 class TMoonGraphWindow : public TAstroGraphicWindow {

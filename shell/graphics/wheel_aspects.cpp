@@ -6,6 +6,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "core/i18n/caption_ids.h"
 #include "shell/platform/program.h"
 
 namespace quintara {
@@ -17,7 +18,7 @@ TWheelAspects::TWheelAspects(tProgram& p, QWidget* owner, QPoint screen, const s
     setObjectName("InfoPanel");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    setWindowTitle(p.Caption(74));
+    setWindowTitle(p.Caption(caption::kAspects));
     AspectsLB = new QTreeWidget(this);
     AspectsLB->setObjectName("AspectsLB");
     AspectsLB->setColumnCount(4);
@@ -28,11 +29,11 @@ TWheelAspects::TWheelAspects(tProgram& p, QWidget* owner, QPoint screen, const s
         auto* item = new QTreeWidgetItem(AspectsLB, line.split('\t'));
         item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
     }
-    OkBtn = new QPushButton(p.Caption(222), this);
+    OkBtn = new QPushButton(p.Caption(caption::kOk), this);
     OkBtn->setObjectName("OkBtn");
     OkBtn->setDefault(true);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::close);
-    InfoBtn = new QPushButton(p.Caption(206) + "+", this);
+    InfoBtn = new QPushButton(p.Caption(caption::kInfo) + "+", this);
     InfoBtn->setObjectName("InfoBtn");
     connect(InfoBtn, &QPushButton::clicked, this, [infoPlus] {
         if (infoPlus) infoPlus();

@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/i18n/caption_ids.h"
 #include "core/i18n/default_captions.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/dialog_buttons.h"
@@ -93,7 +94,7 @@ TLanguagesDlg::TLanguagesDlg(tProgram& p, QWidget* parent) : QDialog(parent), pr
     left->addWidget(times);
     left->addWidget(units);
     auto* country = new QHBoxLayout;
-    country->addWidget(new QLabel(p.Caption(241), this));
+    country->addWidget(new QLabel(p.Caption(caption::kCountry), this));
     country->addWidget(CountryEd);
     left->addLayout(country);
     auto* lists = new QGridLayout;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/i18n/caption_ids.h"
 #include "shell/platform/file_dialogs.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/dialog_buttons.h"
@@ -21,7 +22,7 @@ constexpr int kKindCaptions[] = {90, 75, 76, 78, 83, 80, 84, 81};
 TAnaFileDlg::TAnaFileDlg(tProgram& p, QWidget* parent) : QDialog(parent), program(p)
 {
     setObjectName("TAnaFileDlg");
-    setWindowTitle(p.Caption(168));
+    setWindowTitle(p.Caption(caption::kAnalysisFiles));
     ModuleLB = new QListWidget(this);
     ModuleLB->setObjectName("ModuleLB");
     Refresh();
@@ -58,7 +59,7 @@ bool TAnaFileDlg::Choose(int kind, const QString& path)
     const fs::path chosen = fs::weakly_canonical(path.toStdString(), ec);
     const fs::path home = fs::weakly_canonical(program.Home(), ec);
     if (chosen.parent_path() != home) {
-        program.Messenger().Tell(this, tMessenger::kWarning, program.Caption(168),
+        program.Messenger().Tell(this, tMessenger::kWarning, program.Caption(caption::kAnalysisFiles),
                                  "The analysis files are read from the program folder " +
                                      QString::fromStdString(home.string()) + "; copy the file there first.");
         return false;

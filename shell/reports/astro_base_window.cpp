@@ -12,6 +12,7 @@
 
 #include "core/chart/date_time.h"
 #include "core/graphics/font_substitution.h"
+#include "core/i18n/caption_ids.h"
 #include "core/platform/atomic_file.h"
 #include "core/reports/analysis.h"
 #include "core/reports/chart_saving.h"
@@ -64,8 +65,8 @@ TAstroBaseWindow::TAstroBaseWindow(tProgram& p, const tChart& firstChart, const 
     richText->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(richText, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu menu(this);
-        connect(menu.addAction(program.Caption(206)), &QAction::triggered, this, &TAstroBaseWindow::ShowInfo);
-        connect(menu.addAction(program.Caption(47)), &QAction::triggered, richText, &QTextEdit::copy);
+        connect(menu.addAction(program.Caption(caption::kInfo)), &QAction::triggered, this, &TAstroBaseWindow::ShowInfo);
+        connect(menu.addAction(program.Caption(caption::kCopy)), &QAction::triggered, richText, &QTextEdit::copy);
         connect(menu.addAction(program.Caption(205)), &QAction::triggered, this, [this] {
             richText->selectAll();
             richText->copy();
@@ -135,7 +136,7 @@ void TAstroBaseWindow::AppendInterpretation(
     tAnalysisFile file;
     std::string error;
     if (!file.Open(program.Options().HomePath(program.Options().GetAnalysisFile(kind)), error)) {
-        program.Messenger().Tell(this, tMessenger::kWarning, program.Caption(73), QString::fromStdString(error));
+        program.Messenger().Tell(this, tMessenger::kWarning, program.Caption(caption::kAnalysis), QString::fromStdString(error));
         return;
     }
     std::vector<std::string> lines;
@@ -190,7 +191,7 @@ void TAstroBaseWindow::SaveText()
 bool TAstroBaseWindow::ModifyChart()
 {
     TNewChartDlg dialog(program, First(), this);
-    dialog.setWindowTitle(program.Caption(165));
+    dialog.setWindowTitle(program.Caption(caption::kModify));
     if (dialog.exec() != QDialog::Accepted) return false;
     CalcChart(First());
     ChartModified = true;
@@ -285,7 +286,7 @@ QString TAstroBaseWindow::InfoText()
     QString s = QString::fromStdString(c.BirthPlace) + " " + QString::number(c.State) + "\r\n";
     s += QString::fromStdString(ctx.CountryName ? ctx.CountryName(c.Country) : std::string()) + "\r\n";
     s += " " + QString::fromStdString(ctx.LongDateTime(c)) + "\r\n";
-    s += program.Caption(54) + QString::fromStdString(Fixed(c.Latitude, 6, 2)) + " " + program.Caption(55) +
+    s += program.Caption(caption::kLatitude) + QString::fromStdString(Fixed(c.Latitude, 6, 2)) + " " + program.Caption(caption::kLongitude) +
          QString::fromStdString(Fixed(c.Longitude, 6, 2));
     return s;
 }

@@ -4,6 +4,7 @@
 
 #include "core/chart/chart_kind.h"
 #include "core/data/second_chart.h"
+#include "core/i18n/caption_ids.h"
 #include "core/reports/two_chart_reports.h"
 #include "shell/chart/chart2_dialogs.h"
 #include "shell/chart/date_time_dlg.h"
@@ -41,7 +42,7 @@ void TAstroWindow::Chart2Command(tCommand command)
         bool cancelled = false;
         tTransitsCollection events;
         {
-            tLongWork work(p.Caption(75), p.Caption(223), this);
+            tLongWork work(p.Caption(caption::kTransits), p.Caption(caption::kCancel), this);
             events = FindTransitsFrom(p.Options(), First(), second, months, bodies, work.Progress(), &cancelled);
         }
         if (cancelled) return;
@@ -59,7 +60,7 @@ void TAstroWindow::Chart2Command(tCommand command)
         if (!Dated<TPrevisionsDlg>(*this, tSecondChart::Previsions, second, steps, hours)) return;
         tPrevCollection list;
         {
-            tLongWork work(p.Caption(77), p.Caption(223), this);
+            tLongWork work(p.Caption(caption::kPrevisions), p.Caption(caption::kCancel), this);
             list = PrevisionsFrom(p.Options().BirthSet, First(), second, steps, hours, ctx.AspectRules, work.Progress());
         }
         if (list.empty() && steps > 0) return;  // stopped

@@ -1,10 +1,12 @@
 #include "shell/reports/compare_windows.h"
 
 #include "core/data/civil_date.h"
+#include "core/i18n/caption_ids.h"
 #include "core/reports/analysis.h"
 #include "shell/chart/choose_dlgs.h"
 #include "shell/platform/long_work.h"
 #include "shell/reports/chart_print.h"
+#include "shell/widgets/help_contexts.h"
 
 namespace quintara {
 
@@ -51,14 +53,14 @@ TCompare2Window::TCompare2Window(tProgram& p, const tChart& first, const tChart&
 }
 
 TProgCompareWindow::TProgCompareWindow(tProgram& p, const tChart& first, const tChart& second, QWidget* parent)
-    : TCompareWindow(p, 81, 512, false, kAnalysisCompareProgression, first, second, parent)
+    : TCompareWindow(p, 81, help::kCompareDerived, false, kAnalysisCompareProgression, first, second, parent)
 {
 }
 
 std::unique_ptr<TChartPrint> TProgCompareWindow::MakePrint() { return std::make_unique<tPrintProgCompare>(*this); }
 
 TRevCompareWindow::TRevCompareWindow(tProgram& p, const tChart& first, const tChart& second, QWidget* parent)
-    : TCompareWindow(p, 84, 512, false, kAnalysisCompareReturn, first, second, parent)
+    : TCompareWindow(p, 84, help::kCompareDerived, false, kAnalysisCompareReturn, first, second, parent)
 {
 }
 
@@ -69,7 +71,7 @@ std::optional<std::vector<tCompareMatch>> ScanChartFile(tProgram& p, const tChar
 {
     tChart scratch(&p.Options().BirthSet);
     tAspectsCollection aspects(p.ReportContext().AspectRules);
-    tLongWork work(p.Caption(79), p.Caption(223), parent);
+    tLongWork work(p.Caption(caption::kCompareToFile), p.Caption(caption::kCancel), parent);
     bool cancelled = false;
     auto matches = CompareToFile(p.Data(), first, scratch, request, LocalToday(), aspects,
                                  work.Progress(), &cancelled);

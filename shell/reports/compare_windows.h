@@ -7,6 +7,7 @@
 
 #include "core/reports/two_chart_reports.h"
 #include "shell/reports/two_chart_window.h"
+#include "shell/widgets/help_contexts.h"
 
 namespace quintara {
 
@@ -57,7 +58,7 @@ class TCompareFileWindow : public TTwoChartWindow {
 public:
     TCompareFileWindow(tProgram& program, const tChart& first, std::vector<tCompareMatch> matches,
                        QWidget* parent = nullptr);
-    int HelpContext() const override { return 505; }
+    int HelpContext() const override { return help::kCompareToFile; }
     void InsText() override;
     bool ChooseSecond() override;
     // The match's chart, read from the chart file by its index, as the

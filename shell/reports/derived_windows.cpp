@@ -5,6 +5,7 @@
 #include "core/reports/analysis.h"
 #include "core/reports/natal_reports.h"
 #include "shell/reports/chart_print.h"
+#include "shell/widgets/help_contexts.h"
 
 namespace quintara {
 
@@ -50,7 +51,7 @@ bool TDerivedWindow::Supports(tCommand c) const
 std::optional<tDocumentRequest> TDerivedWindow::Wheel(bool usStyle) { return TAstroWindow::Wheel(usStyle); }
 
 TSunReturnWindow::TSunReturnWindow(tProgram& p, const tChart& natal, const tChart& place, int years, QWidget* parent)
-    : TDerivedWindow(p, 83, 507, kAnalysisSunReturn,
+    : TDerivedWindow(p, 83, help::kSunReturn, kAnalysisSunReturn,
                      *Derived(p, [&](tChart& c) { SunReturnChart(natal, place, years, c); }), natal, parent)
 {
     Build();

@@ -1,5 +1,6 @@
 #include "shell/reports/natal_windows.h"
 
+#include "core/i18n/caption_ids.h"
 #include "core/reports/natal_reports.h"
 
 namespace quintara {
@@ -68,7 +69,7 @@ void TNatalWindow::Open(bool fromTable)
 TListWindow::TListWindow(tProgram& program, const tChart& first, const tChart* second, QWidget* parent)
     : TNatalWindow(program, false, first, second, parent)
 {
-    setWindowTitle(program.Caption(219) + ": " + Names(First(), ctx));
+    setWindowTitle(program.Caption(caption::kList) + ": " + Names(First(), ctx));
     Build();  // the list, not the natal positions the base built
 }
 
@@ -83,7 +84,7 @@ TAnalysisWindow::TAnalysisWindow(tProgram& program, const tChart& first, const t
                                  bool build)
     : TSecondaryWindow(program, first, second, parent)
 {
-    setWindowTitle(program.Caption(73) + ": " + Names(First(), ctx));
+    setWindowTitle(program.Caption(caption::kAnalysis) + ": " + Names(First(), ctx));
     if (build) Build();
 }
 
@@ -95,7 +96,7 @@ TAspectsWindow::TAspectsWindow(tProgram& program, const tChart& first, const tCh
     // An unnamed chart is named by its birth date and time, as the header does.
     if (First().Name.empty()) First().Name = ctx.Date(First().Year, First().Month, First().Day);
     if (First().FirstName.empty()) First().FirstName = ctx.Time(First().Hour, First().Minute);
-    setWindowTitle(program.Caption(74) + ": " + Names(First(), ctx));
+    setWindowTitle(program.Caption(caption::kAspects) + ": " + Names(First(), ctx));
     Build();
 }
 

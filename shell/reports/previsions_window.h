@@ -3,6 +3,7 @@
 
 #include "core/aspects/previsions.h"
 #include "shell/reports/two_chart_window.h"
+#include "shell/widgets/help_contexts.h"
 
 namespace quintara {
 
@@ -11,7 +12,7 @@ public:
     // steps: the scores found from second's moment.
     TPrevisionsWindow(tProgram& program, const tChart& first, const tChart& second, tPrevCollection steps,
                       QWidget* parent = nullptr);
-    int HelpContext() const override { return 503; }
+    int HelpContext() const override { return help::kPrevisions; }
     bool IsMomentWindow() const override { return true; }
     // The previsions graph; no wheels, side by side or mid-points.
     bool Supports(tCommand command) const override;

@@ -4,6 +4,7 @@
 #include "core/aspects/transits.h"
 #include "shell/reports/natal_windows.h"
 #include "shell/reports/two_chart_window.h"
+#include "shell/widgets/help_contexts.h"
 
 namespace quintara {
 
@@ -13,7 +14,7 @@ public:
     // = transiting body n).
     TTransitsWindow(tProgram& program, const tChart& first, const tChart& second, tTransitsCollection events,
                     unsigned bodies, QWidget* parent = nullptr);
-    int HelpContext() const override { return 501; }
+    int HelpContext() const override { return help::kTransits; }
     bool IsMomentWindow() const override { return true; }
     void InsText() override;
     void InsAnalyse() override;

@@ -4,13 +4,14 @@
 
 #include <QLineEdit>
 
+#include "core/i18n/caption_ids.h"
 #include "shell/platform/program.h"
 
 namespace quintara {
 
 namespace {
-// N, S and W, E in the vocabulary.
-constexpr int kPositiveCaption[] = {244, 246}, kNegativeCaption[] = {245, 247};
+constexpr int kPositiveCaption[] = {caption::kNorth, caption::kWest};
+constexpr int kNegativeCaption[] = {caption::kSouth, caption::kEast};
 }  // namespace
 
 THemisphereButton::THemisphereButton(tProgram& p, tAxis a, const char* objectName, QWidget* parent)

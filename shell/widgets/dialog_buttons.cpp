@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/i18n/caption_ids.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/help_window.h"
 
@@ -13,12 +14,12 @@ namespace quintara {
 QDialogButtonBox* DialogButtons(tProgram& program, QDialog* dialog, int helpContext)
 {
     auto* box = new QDialogButtonBox(dialog);
-    QPushButton* ok = box->addButton(program.Caption(222), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = box->addButton(program.Caption(caption::kOk), QDialogButtonBox::AcceptRole);
     ok->setObjectName("OkBtn");
     ok->setDefault(true);
-    box->addButton(program.Caption(223), QDialogButtonBox::RejectRole)->setObjectName("CancelBtn");
+    box->addButton(program.Caption(caption::kCancel), QDialogButtonBox::RejectRole)->setObjectName("CancelBtn");
     if (helpContext) {
-        box->addButton(program.Caption(45), QDialogButtonBox::HelpRole)->setObjectName("HelpBtn");
+        box->addButton(program.Caption(caption::kHelp), QDialogButtonBox::HelpRole)->setObjectName("HelpBtn");
         QObject::connect(box, &QDialogButtonBox::helpRequested, dialog,
                          [&program, dialog, helpContext] { ShowHelp(program, helpContext, dialog); });
     }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/i18n/caption_ids.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/af_rich_edit.h"
 
@@ -22,17 +23,17 @@ public:
     TFindDlg(tProgram& p, TAFRichEdit& t, bool replace, QWidget* parent) : QDialog(parent), text(&t)
     {
         setObjectName(replace ? "ReplaceDialog1" : "FindDialog1");
-        setWindowTitle(p.Caption(replace ? 209 : 208));
+        setWindowTitle(p.Caption(replace ? caption::kReplace : caption::kFind));
         setAttribute(Qt::WA_DeleteOnClose);
         what = new QLineEdit(this);
         what->setObjectName("FindText");
         with = new QLineEdit(this);
         with->setObjectName("ReplaceText");
         auto* form = new QFormLayout;
-        form->addRow(p.Caption(208), what);
-        if (replace) form->addRow(p.Caption(209), with);
+        form->addRow(p.Caption(caption::kFind), what);
+        if (replace) form->addRow(p.Caption(caption::kReplace), with);
         else with->hide();
-        auto* next = new QPushButton(p.Caption(237), this);
+        auto* next = new QPushButton(p.Caption(caption::kNext), this);
         next->setObjectName("FindNextBtn");
         next->setDefault(true);
         status = new QLabel(this);
@@ -46,12 +47,12 @@ public:
         auto* buttons = new QHBoxLayout;
         buttons->addWidget(next);
         if (replace) {
-            auto* one = new QPushButton(p.Caption(209), this);
+            auto* one = new QPushButton(p.Caption(caption::kReplace), this);
             one->setObjectName("ReplaceBtn");
             connect(one, &QPushButton::clicked, this, [this] {
                 if (text && text->textCursor().hasSelection()) text->textCursor().insertText(with->text());
             });
-            auto* all = new QPushButton(p.Caption(209) + " " + p.Caption(92), this);
+            auto* all = new QPushButton(p.Caption(caption::kReplace) + " " + p.Caption(92), this);
             all->setObjectName("ReplaceAllBtn");
             connect(all, &QPushButton::clicked, this, [this] {
                 if (!text) return;
@@ -61,7 +62,7 @@ public:
             buttons->addWidget(one);
             buttons->addWidget(all);
         }
-        auto* close = new QPushButton(p.Caption(223), this);
+        auto* close = new QPushButton(p.Caption(caption::kCancel), this);
         connect(close, &QPushButton::clicked, this, &QDialog::close);
         buttons->addWidget(close);
         auto* layout = new QVBoxLayout(this);

@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "core/i18n/caption_ids.h"
 #include "core/platform/atomic_file.h"
 #include "shell/platform/program.h"
 
@@ -60,7 +61,7 @@ void ShowHelp(tProgram& program, int context, QWidget* parent)
     QString page = QString::number(context) + ".html";
     if (!FileExists((folder + "/" + page).toStdString())) page = "index.html";
     window->browser->setSource(QUrl(page));
-    window->setWindowTitle(program.Caption(45) + " - " + window->browser->documentTitle());
+    window->setWindowTitle(program.Caption(caption::kHelp) + " - " + window->browser->documentTitle());
     window->show();
     window->raise();
     window->activateWindow();

@@ -6,6 +6,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "core/i18n/caption_ids.h"
 #include "shell/platform/program.h"
 
 namespace quintara {
@@ -24,11 +25,11 @@ TInfoDlg::TInfoDlg(tProgram& program, QWidget* owner, const QString& title, cons
     auto* label = new QLabel(QString(text).replace("\r\n", "\n"), this);
     label->setObjectName("InfoText");
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* ok = new QPushButton(program.Caption(222), this);
+    auto* ok = new QPushButton(program.Caption(caption::kOk), this);
     ok->setObjectName("OkBtn");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
-    InfoBtn = new QPushButton(program.Caption(206) + " +", this);
+    InfoBtn = new QPushButton(program.Caption(caption::kInfo) + " +", this);
     InfoBtn->setObjectName("InfoBtn");
     InfoBtn->setVisible(static_cast<bool>(infoPlus));
     connect(InfoBtn, &QPushButton::clicked, this, [this, infoPlus] {

@@ -8,15 +8,12 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "core/i18n/caption_ids.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/dialog_buttons.h"
 #include "shell/widgets/navigator.h"
 
 namespace quintara {
-
-namespace {
-constexpr int kFindCaption = 208;
-}
 
 TTableBrowser::TTableBrowser(tProgram& p, tTable& t, const char* objectName, int caption,
                              std::vector<tGridColumn> columns, QWidget* parent)
@@ -39,7 +36,7 @@ void TTableBrowser::Lay(std::initializer_list<QWidget*> top, std::initializer_li
                         int width)
 {
     auto* topRow = new QHBoxLayout;
-    auto* findLabel = new QLabel(program.Caption(kFindCaption), this);
+    auto* findLabel = new QLabel(program.Caption(caption::kFind), this);
     findLabel->setBuddy(FindEd);
     topRow->addWidget(findLabel);
     topRow->addWidget(FindEd, 1);
