@@ -11,13 +11,12 @@
 #include <QVBoxLayout>
 
 #include "core/chart/chart_input.h"
-#include "core/chart/date_text.h"
 #include "core/chart/date_time.h"
 #include "core/i18n/caption_ids.h"
-#include "shell/chart/new_chart_dlg.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/city_field.h"
 #include "shell/widgets/dialog_buttons.h"
+#include "shell/widgets/moment_fields.h"
 
 namespace quintara {
 
@@ -34,10 +33,8 @@ TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget*
         PlanetsLB->item(n - 2)->setSelected((bodies >> n) & 1u);
     }
     CityED = new TCityField(p, c, this);
-    DateED = new QLineEdit(this);
-    DateED->setObjectName("DateED");
-    DateED->setInputMask("99/99/9999;_");
-    DateED->setText(QString::fromStdString(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day)));
+    DateED = new TDateField(p, "DateED", true, this);
+    DateED->Show(c.Year, c.Month, c.Day);
     StepED = new QSpinBox(this);
     StepED->setObjectName("StepED");
     StepED->setRange(1, 1200);
@@ -59,9 +56,7 @@ void TTransitsDlg::accept()
         if (PlanetsLB->item(n - 2)->isSelected()) chosen |= 1u << n;
     if (!chosen) return QDialog::reject();
     int y = 0, mo = 0, d = 0;
-    std::string error;
-    if (!ParseDateText(program.Languages().DateFormatString, DateED->text().toStdString(), y, mo, d, error))
-        return void(FieldError(program, this, DateED, caption::kDate, QString::fromStdString(error)));
+    if (!DateED->Read(this, y, mo, d)) return;
     if (!CityED->Apply(this, caption::kLocality, chart)) return;
     bodies = chosen;
     months = StepED->value();
@@ -76,12 +71,10 @@ TPrevisionsDlg::TPrevisionsDlg(tProgram& p, tChart& c, int& s, int& h, QWidget* 
 {
     setObjectName("TPrevisionsDlg");
     setWindowTitle(p.Caption(caption::kPrevisions));
-    DateED = new QLineEdit(this);
-    DateED->setObjectName("DateED");
-    DateED->setInputMask("99/99/9999;_");
-    DateED->setText(QString::fromStdString(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day)));
-    TimeED = new QLineEdit(QString::fromStdString(TimeText(p.Languages().TimeFormat, c.Hour, c.Minute)), this);
-    TimeED->setObjectName("TimeED");
+    DateED = new TDateField(p, "DateED", true, this);
+    DateED->Show(c.Year, c.Month, c.Day);
+    TimeED = new TTimeField(p, "TimeED", false, this);
+    TimeED->Show(c.Hour, c.Minute);
     StepEd = new QLineEdit(QString("%1.%2").arg(h / 24).arg(h % 24, 2, 10, QChar('0')), this);
     StepEd->setObjectName("StepEd");
     NumberEd = new QSpinBox(this);
@@ -100,12 +93,9 @@ TPrevisionsDlg::TPrevisionsDlg(tProgram& p, tChart& c, int& s, int& h, QWidget* 
 
 void TPrevisionsDlg::accept()
 {
-    std::string error;
     int y = 0, mo = 0, d = 0, h = 0, mi = 0;
-    if (!ParseDateText(program.Languages().DateFormatString, DateED->text().toStdString(), y, mo, d, error))
-        return void(FieldError(program, this, DateED, caption::kDate, QString::fromStdString(error)));
-    if (!ParseTimeText(TimeED->text().toStdString(), h, mi, error))
-        return void(FieldError(program, this, TimeED, caption::kTime, QString::fromStdString(error)));
+    if (!DateED->Read(this, y, mo, d) || !TimeED->Read(this, h, mi)) return;
+    std::string error;
     const auto hours = ParseDaysHours(StepEd->text().toStdString(), error);
     if (!hours) return void(FieldError(program, this, StepEd, caption::kSteps, QString::fromStdString(error)));
     SetChartDateTime(moving, {y, mo, d, h, mi});

@@ -18,6 +18,8 @@ namespace quintara {
 class tProgram;
 
 class TCityField;
+class TDateField;
+class TTimeField;
 
 class TTransitsDlg : public QDialog {
 public:
@@ -29,7 +31,7 @@ public:
 
     QListWidget* PlanetsLB;
     TCityField* CityED;
-    QLineEdit* DateED;
+    TDateField* DateED;
     QSpinBox* StepED;
 
 private:
@@ -46,7 +48,8 @@ public:
     static constexpr int kHelpContext = help::kPrevisions;
     void accept() override;
 
-    QLineEdit *DateED, *TimeED;
+    TDateField* DateED;
+    TTimeField* TimeED;
     QLineEdit* StepEd;  // days.hours
     QSpinBox* NumberEd;
 

@@ -8,6 +8,7 @@
 #include "core/chart/chart_input.h"
 #include "core/i18n/caption_ids.h"
 #include "shell/platform/program.h"
+#include "shell/widgets/dialog_buttons.h"
 
 namespace quintara {
 
@@ -40,7 +41,9 @@ void TClockDlg::accept()
         if (ok && std::isfinite(days) && std::fabs(days) <= 36500) v = days;
         else error = QString("\"%1\" is not a number of days").arg(StepEd->text()).toStdString();
     }
-    if (!v || *v == 0) return void(Bad(StepEd, stepCaption, v ? "give a step other than 0" : error));
+    if (!v || *v == 0)
+        return void(FieldError(program, this, StepEd, stepCaption,
+                               QString::fromStdString(v ? "give a step other than 0" : error)));
     step = *v;
     TDateTimeDlg::accept();
 }

@@ -4,6 +4,8 @@
 #include "shell/chart/date_time_dlg.h"
 #include "shell/widgets/help_contexts.h"
 
+class QLineEdit;
+
 namespace quintara {
 
 class TClockDlg : public TDateTimeDlg {

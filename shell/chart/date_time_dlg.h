@@ -2,19 +2,18 @@
 // charts ask for them.
 #pragma once
 
-#include <string>
-
 #include <QDialog>
 
 #include "core/chart/chart.h"
 
 class QFormLayout;
-class QLineEdit;
 
 namespace quintara {
 
 class tProgram;
 class TCityField;
+class TDateField;
+class TTimeField;
 
 class TDateTimeDlg : public QDialog {
 public:
@@ -25,11 +24,10 @@ public:
     void accept() override;
 
     TCityField* CityED;
-    QLineEdit *DateED, *TimeED;
+    TDateField* DateED;
+    TTimeField* TimeED;
 
 protected:
-    // A field that does not parse: named in a message, focused; false.
-    bool Bad(QLineEdit* field, int caption, const std::string& why);
     QFormLayout* Form;
     tProgram& program;
     tChart& chart;

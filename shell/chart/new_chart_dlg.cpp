@@ -25,6 +25,7 @@
 #include "shell/widgets/coordinate_field.h"
 #include "shell/widgets/dialog_buttons.h"
 #include "shell/widgets/help_window.h"
+#include "shell/widgets/moment_fields.h"
 
 namespace quintara {
 
@@ -84,10 +85,9 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     LongTEd = Edit(this, "LongTEd", 5);
     LongTEd->setInputMask("99:99;_");
     // No input mask: a mask would cut a fifth digit of the year silently.
-    DateEd = Edit(this, "DateEd", 0);
+    DateEd = new TDateField(p, "DateEd", false, this);
     DateEd->setPlaceholderText(QString::fromStdString(p.Languages().DateFormatString));
-    TimeEd = Edit(this, "TimeEd", 0);
-    TimeEd->setInputMask(p.Languages().TimeFormat == 0 ? "99:99 AA;_" : "99:99;_");
+    TimeEd = new TTimeField(p, "TimeEd", true, this);
     NoTimeBtn = new QCheckBox(p.Caption(caption::kTimeUnknown), this);
     NoTimeBtn->setObjectName("NoTimeBtn");
     AdjustEd = Edit(this, "AdjustEd", 9);
@@ -174,8 +174,8 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     LookupCB->setChecked(true);
     CityEd->setText(QString::fromStdString(c.BirthPlace));
     ShowCoordinates(c.Latitude, c.Longitude);
-    DateEd->setText(QString::fromStdString(DateText(p.Languages().DateFormatString, c.Year, c.Month, c.Day)));
-    TimeEd->setText(QString::fromStdString(TimeText(p.Languages().TimeFormat, c.Hour, c.Minute)));
+    DateEd->Show(c.Year, c.Month, c.Day);
+    TimeEd->Show(c.Hour, c.Minute);
     NoTimeBtn->setChecked(c.HouseType == kTimeUnknown);
     SetTimeUnknown(c.HouseType == kTimeUnknown);
     AdjustEd->setText(c.Adjust != 0 ? Packed(c.Adjust, 6) : QString("auto"));
@@ -320,7 +320,7 @@ void TNewChartDlg::ShowTimeAsLongitude()
 
 void TNewChartDlg::SetTimeUnknown(bool unknown)
 {
-    if (unknown) TimeEd->setText(QString::fromStdString(TimeText(program.Languages().TimeFormat, 12, 0)));
+    if (unknown) TimeEd->Show(12, 0);
     TimeEd->setEnabled(!unknown);
 }
 

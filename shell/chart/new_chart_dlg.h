@@ -9,6 +9,7 @@
 #include "core/chart/chart.h"
 #include "core/data/data_module.h"
 #include "shell/widgets/coordinate_field.h"
+#include "shell/widgets/moment_fields.h"
 
 class QCheckBox;
 class QLabel;
@@ -36,7 +37,9 @@ public:
     void SetTimeUnknown(bool unknown);
     void accept() override;
 
-    QLineEdit *Name1, *FirstName1, *Comment1, *Ref1, *CityEd, *LatEd, *LongEd, *LongTEd, *DateEd, *TimeEd, *AdjustEd;
+    QLineEdit *Name1, *FirstName1, *Comment1, *Ref1, *CityEd, *LatEd, *LongEd, *LongTEd, *AdjustEd;
+    TDateField* DateEd;
+    TTimeField* TimeEd;
     QRadioButton *MaleBtn, *FemaleBtn;
     QCheckBox *LookupCB, *NoTimeBtn;
     QPushButton *CityBtn, *PlusBtn, *OptionsBtn, *OkBtn;

@@ -1,6 +1,10 @@
 // The new-chart dialog: fields, zones, places and the tab order.
 #include "gui_fixture.h"
 
+#include "shell/chart/chart2_dialogs.h"
+#include "shell/chart/date_time_dlg.h"
+#include "shell/widgets/moment_fields.h"
+
 class ChartEntryTests : public tGuiFixture {
     Q_OBJECT
 
@@ -104,6 +108,47 @@ private slots:
         QTest::mouseClick(d.OkBtn, Qt::LeftButton);
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(c.Adjust, -2.00);
+    }
+
+    // The step dialogs read their date and time alike: a bad one is named,
+    // focused and leaves the chart as it was; am/pm times are read back.
+    void stepDialogsReadDatesAndTimesInTheNationalFormats()
+    {
+        tChart c;
+        Birth(c);
+        {
+            int steps = 10, stepHours = 24;
+            TPrevisionsDlg d(*program, c, steps, stepHours);
+            d.show();
+            QApplication::setActiveWindow(&d);
+            d.DateED->setText("30/02/2001");
+            d.accept();
+            QVERIFY(d.isVisible());
+            QVERIFY(messenger.asked.back().text.startsWith("Date: "));
+            QVERIFY(d.DateED->hasFocus());
+            d.DateED->setText("01/03/2001");
+            d.TimeED->setText("24:10");
+            d.accept();
+            QVERIFY(messenger.asked.back().text.startsWith("Time: "));
+            QCOMPARE(int(c.Year), 1990);
+            d.TimeED->setText("06:05");
+            d.accept();
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+            QCOMPARE(int(c.Year) * 10000 + c.Month * 100 + c.Day, 20010301);
+            QCOMPARE(c.Hour * 100 + c.Minute, 605);
+        }
+        TLanguages& languages = program->Languages();
+        const int format = languages.TimeFormat;
+        languages.SetTimeFormat(0);
+        {
+            TDateTimeDlg d(*program, c);
+            QCOMPARE(d.TimeED->text(), QString("06:05 am"));
+            d.TimeED->setText("09:45 pm");
+            d.accept();
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+            QCOMPARE(c.Hour * 100 + c.Minute, 2145);
+        }
+        languages.SetTimeFormat(format);
     }
 
     // A zone the lookup found follows a change of date; one typed is kept
