@@ -239,10 +239,17 @@ void tTable::LoadCurrent() const
     currentId = id;
 }
 
+bool tTable::AtEditedRow() const
+{
+    if (state == tState::Insert) return pos == editPos;
+    const bool inRange = pos >= 0 && pos < static_cast<std::ptrdiff_t>(rows.size());
+    return state == tState::Edit && inRange && rows[static_cast<std::size_t>(pos)] == editId;
+}
+
 const std::optional<tSqlValue>& tTable::Value(const std::string& field) const
 {
     const std::size_t i = ColumnIndex(field);
-    if (state != tState::Browse) {
+    if (AtEditedRow()) {
         const auto it = buffer.find(def.columns[i].name);
         return it == buffer.end() ? kNull : it->second;
     }
@@ -295,6 +302,8 @@ void tTable::Insert()
 {
     if (writeCheck) writeCheck();
     buffer.clear();
+    editPos = pos;
+    editId = -1;
     state = tState::Insert;
 }
 
@@ -304,6 +313,8 @@ void tTable::Edit()
     LoadCurrent();
     buffer.clear();
     for (std::size_t i = 0; i < def.columns.size(); ++i) buffer[def.columns[i].name] = (*current)[i];
+    editPos = pos;
+    editId = currentId;
     state = tState::Edit;
 }
 
@@ -355,7 +366,7 @@ void tTable::Post()
         }
         sql += " WHERE rowid = ?" + std::to_string(cols.size() + 1);
     }
-    std::int64_t id = currentId;
+    std::int64_t id = editId;
     {
         tTransaction tx(db);
         tStatement st = db.Prepare(sql);
@@ -364,7 +375,7 @@ void tTable::Post()
             if (v) st.Bind(static_cast<int>(i) + 1, *v);
             else st.BindNull(static_cast<int>(i) + 1);
         }
-        if (state == tState::Edit) st.Bind(static_cast<int>(cols.size()) + 1, currentId);
+        if (state == tState::Edit) st.Bind(static_cast<int>(cols.size()) + 1, editId);
         st.Step();
         if (state == tState::Insert) id = db.LastInsertId();
         tx.Commit();

@@ -123,6 +123,8 @@ private:
     std::string OrderBy() const;
     void LoadCurrent() const;
     const std::optional<tSqlValue>& Value(const std::string& field) const;
+    // Reads there come from the row being inserted or edited.
+    bool AtEditedRow() const;
     void MoveToRowid(std::int64_t rowid);
 
     tDatabase& db;
@@ -136,6 +138,10 @@ private:
     std::ptrdiff_t pos = 0;
     tState state = tState::Browse;
     tRow buffer;               // the row being inserted or edited
+    // Where the insert began and the row an edit writes: reading other rows
+    // or a refresh meanwhile must not move the edit to another row.
+    std::ptrdiff_t editPos = -1;
+    std::int64_t editId = -1;
     // Rows are read a block at a time in visiting order: one statement per
     // block rather than per row. current points into the block.
     void Forget() const;

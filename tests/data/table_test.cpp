@@ -112,6 +112,25 @@ TEST(Table, EditDeleteAndCancel)
     EXPECT_EQ(again.RecordCount(), 1);
 }
 
+// A grid paints other rows and the table is refreshed while one row is
+// being edited: they show what is stored, and the edit goes to its own row.
+TEST(Table, EditedRowStaysTheOneWrittenWhileOthersAreRead)
+{
+    tCities c;
+    c.t.SetIndex("Cities");
+    ASSERT_TRUE(c.t.Locate({"CITY"}, {std::string("Lyon")}));
+    const int lyon = c.t.Position();
+    c.t.Edit();
+    c.t.Set("CITY", std::string("Lyon 2e"));
+    c.t.GoTo(0);
+    EXPECT_EQ(c.t.Text("CITY"), "Geneve");
+    c.t.GoTo(lyon);
+    EXPECT_EQ(c.t.Text("CITY"), "Lyon 2e");
+    c.t.Refresh();
+    c.t.Post();
+    EXPECT_EQ(Visit(c.t), (tNames{"Geneve", "Lyon 2e", "Paris", "lausanne"}));
+}
+
 TEST(Table, EmptyIgnoresTheFilter)
 {
     tCities c;
