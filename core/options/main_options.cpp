@@ -276,9 +276,9 @@ void TMainOptions::SaveOptions()
 
 bool TMainOptions::OpenOptions(const std::string& path)
 {
-    if (ReadOptionFile(path)) return true;
-    ResetOptions();
-    return false;
+    // A file the user chose that is no option file must not cost the
+    // settings in use: they stay, the caller says why.
+    return ReadOptionFile(path);
 }
 
 bool TMainOptions::SaveOptionsAs(const std::string& path, std::string* error)

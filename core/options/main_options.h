@@ -90,8 +90,8 @@ public:
     void LoadOptions();
     // Automatic save: a failure is not reported (the next save tries again).
     void SaveOptions();
-    // User-chosen file; a damaged or short file resets to the defaults.
-    // False when the file could not be read.
+    // User-chosen file. False when it cannot be read or holds no option
+    // record (shorter than 1488 bytes); the settings are then unchanged.
     bool OpenOptions(const std::string& path);
     // User-initiated saves report failure; the settings in memory never change.
     bool SaveOptionsAs(const std::string& path, std::string* error = nullptr);

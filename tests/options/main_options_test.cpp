@@ -101,10 +101,13 @@ TEST(MainOptions, BrokenOptionFilesFallBackAsDescribed)
     o.BirthSet.Symbols = true;
     o.LoadOptions();
     EXPECT_FALSE(o.BirthSet.Symbols);
-    // A damaged user file resets everything to the built-in defaults.
+    // A damaged file the user opens is refused and costs nothing.
+    o.NatalOrbs.Set(2, 3, 7);
+    const tOptionRecord before = o.Record();
     WriteText(home.File("mine.cfg"), std::string(100, '\0'));
     EXPECT_FALSE(o.OpenOptions(home.File("mine.cfg")));
-    EXPECT_EQ(o.Record(), tOptionRecord::Defaults());
+    EXPECT_FALSE(o.OpenOptions(home.File("none.cfg")));
+    EXPECT_EQ(o.Record(), before);
 }
 
 TEST(MainOptions, LoadDefaultWithoutFileChangesNothingAndCreatesIt)
