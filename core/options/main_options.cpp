@@ -268,10 +268,10 @@ void TMainOptions::LoadOptions()
     if (!ReadOptionFile(HomePath(found))) LoadDefault();
 }
 
-void TMainOptions::SaveOptions()
+bool TMainOptions::SaveOptions(std::string* error)
 {
     const std::string found = FindIgnoringCase(home, kOptionFileName);
-    WriteOptionFile(HomePath(found.empty() ? kOptionFileName : found), nullptr);
+    return WriteOptionFile(HomePath(found.empty() ? kOptionFileName : found), error);
 }
 
 bool TMainOptions::OpenOptions(const std::string& path)
@@ -291,11 +291,13 @@ bool TMainOptions::SaveAsDefault(std::string* error)
     return WriteOptionFile(HomePath(kDefaultOptionFileName), error);
 }
 
-void TMainOptions::LoadDefault()
+bool TMainOptions::LoadDefault()
 {
     const std::string path = HomePath(kDefaultOptionFileName);
     if (!FileExists(path)) SaveAsDefault();
-    if (!ReadOptionFile(path)) ResetOptions();
+    if (ReadOptionFile(path)) return true;
+    ResetOptions();
+    return false;
 }
 
 void TMainOptions::ResetOptions()

@@ -88,15 +88,18 @@ public:
     // "Option32.cfg" (name found without regard to case); missing: reset;
     // unreadable: LoadDefault.
     void LoadOptions();
-    // Automatic save: a failure is not reported (the next save tries again).
-    void SaveOptions();
+    // The automatic saves ignore a failure (the next save tries again); the
+    // user's Save options reports it.
+    bool SaveOptions(std::string* error = nullptr);
     // User-chosen file. False when it cannot be read or holds no option
     // record (shorter than 1488 bytes); the settings are then unchanged.
     bool OpenOptions(const std::string& path);
     // User-initiated saves report failure; the settings in memory never change.
     bool SaveOptionsAs(const std::string& path, std::string* error = nullptr);
     bool SaveAsDefault(std::string* error = nullptr);
-    void LoadDefault();
+    // The user's defaults; missing: the current options become them. False
+    // when the file is damaged: the built-in defaults are taken instead.
+    bool LoadDefault();
     // Built-in defaults, then SaveOptions.
     void ResetOptions();
     // 2 first chart, 3 second chart, otherwise birth chart. Returns the

@@ -21,6 +21,7 @@
 #include "core/engine/houses.h"
 #include "core/i18n/caption_ids.h"
 #include "shell/data/city_file_dlg.h"
+#include "shell/options/options_dlg.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/coordinate_field.h"
 #include "shell/widgets/dialog_buttons.h"
@@ -96,7 +97,10 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     ZoneUtcLbl = new QLabel(this);
     ZoneUtcLbl->setObjectName("ZoneUtcLbl");
     OptionsBtn = Button(this, "OptionsBtn", p.Caption(caption::kPreferences));
-    OptionsBtn->setEnabled(false);  // the options dialog comes with its own window
+    connect(OptionsBtn, &QPushButton::clicked, this, [this] {
+        TOptionsDlg options(program, 1, this);
+        options.exec();
+    });
 
     QDialogButtonBox* buttons = DialogButtons(p, this, kHelpContext);
     OkBtn = OkButton(buttons);

@@ -80,6 +80,16 @@ public:
     // read-only one is said once.
     void CheckChartFile();
     void SaveActive();
+    // Utilities > Preferences: the options dialog on set 1 (birth chart), 2
+    // (first chart) or 3 (second chart).
+    void ShowOptions(int set);
+    void OpenOptionsFile();
+    // Save options (the current file) or Save options as (a file chosen).
+    void SaveOptionsFile(bool chooseName);
+    void SaveDefaultOptions();
+    void RestoreDefaultOptions();
+    // After a question: the built-in options.
+    void ResetAllOptions();
     // The printer of the run, as Printer setup left it.
     QPrinter& Printer();
     // The print dialog on it, offering a PDF file named after title; none
@@ -100,6 +110,8 @@ private:
     QAction* AddCommand(QMenu* menu, const char* name, int caption, tCommand command, const QKeySequence& key = {});
     void ExportActive();
     void PrintActive();
+    // Open pictures drawn again with the options in use.
+    void OptionsChanged();
     void BuildMenus();
     void BuildToolBar();
     void ShowWindowList();

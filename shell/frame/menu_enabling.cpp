@@ -56,10 +56,8 @@ constexpr tEnabling kDocumentCommands[] = {
 };
 
 // The items whose dialogs are not part of the program yet.
-constexpr const char* kNotYetBuilt[] = {"DBEditchartfile", "DBConvertchartfile", "DBStates", "DBTimefiles",
-                                        "DBPlanets", "OptBirthchart", "OptLowerchart", "OptUpperchart",
-                                        "ChartSetupItem", "OptionsOpen", "OptionsSave", "OptionsSaveAs",
-                                        "OptionsSaveasdefault", "OptionsLoaddefault", "ResetOptions"};
+constexpr const char* kNotYetBuilt[] = {"DBEditchartfile", "DBConvertchartfile", "DBStates",
+                                        "DBTimefiles",     "DBPlanets",          "ChartSetupItem"};
 
 }  // namespace
 

@@ -217,9 +217,9 @@ void TMainForm::BuildMenus()
     preferences->setObjectName("Options2");
     menus["Options2"] = preferences;
     captions.push_back({preferences->menuAction(), caption::kPreferences});
-    Add(preferences, "OptBirthchart", 90);
-    Add(preferences, "OptLowerchart", 93);
-    Add(preferences, "OptUpperchart", 94);
+    connect(Add(preferences, "OptBirthchart", 90), &QAction::triggered, this, [this] { ShowOptions(1); });
+    connect(Add(preferences, "OptLowerchart", 93), &QAction::triggered, this, [this] { ShowOptions(2); });
+    connect(Add(preferences, "OptUpperchart", 94), &QAction::triggered, this, [this] { ShowOptions(3); });
     Add(utilities, "ChartSetupItem", 190);
     connect(Add(utilities, "Language1", 191), &QAction::triggered, this, [this] {
         TLanguagesDlg dialog(program, this);
@@ -238,13 +238,13 @@ void TMainForm::BuildMenus()
         program.Options().SetFont(f);
     });
     utilities->addSeparator();
-    for (auto [name, caption] : std::initializer_list<std::pair<const char*, int>>{
-             {"OptionsOpen", 193}, {"OptionsSave", 194}, {"OptionsSaveAs", 195}})
-        Add(utilities, name, caption);
+    connect(Add(utilities, "OptionsOpen", 193), &QAction::triggered, this, &TMainForm::OpenOptionsFile);
+    connect(Add(utilities, "OptionsSave", 194), &QAction::triggered, this, [this] { SaveOptionsFile(false); });
+    connect(Add(utilities, "OptionsSaveAs", 195), &QAction::triggered, this, [this] { SaveOptionsFile(true); });
     utilities->addSeparator();
-    for (auto [name, caption] : std::initializer_list<std::pair<const char*, int>>{
-             {"OptionsSaveasdefault", 196}, {"OptionsLoaddefault", 197}, {"ResetOptions", 198}})
-        Add(utilities, name, caption);
+    connect(Add(utilities, "OptionsSaveasdefault", 196), &QAction::triggered, this, &TMainForm::SaveDefaultOptions);
+    connect(Add(utilities, "OptionsLoaddefault", 197), &QAction::triggered, this, &TMainForm::RestoreDefaultOptions);
+    connect(Add(utilities, "ResetOptions", 198), &QAction::triggered, this, &TMainForm::ResetAllOptions);
 
     // Window
     QMenu* window = menu("Window2", 125);

@@ -24,6 +24,7 @@
 #include "shell/graphics/wheel_aspects.h"
 #include "core/graphics/picture_setup.h"
 #include "core/i18n/caption_ids.h"
+#include "shell/options/options_dlg.h"
 #include "shell/platform/program.h"
 #include "shell/printing/print_picture.h"
 #include "shell/widgets/help_contexts.h"
@@ -101,7 +102,16 @@ void TGraphicWindow::contextMenuEvent(QContextMenuEvent* event)
     menu.exec(event->globalPos());
 }
 
-void TGraphicWindow::AddPreferences(QMenu& menu) { menu.addAction(program.Caption(caption::kPreferences))->setEnabled(false); }
+void TGraphicWindow::AddPreferences(QMenu& menu)
+{
+    menu.addAction(program.Caption(caption::kPreferences), this, [this] { ShowOptions(1); });
+}
+
+void TGraphicWindow::ShowOptions(int set)
+{
+    TOptionsDlg dialog(program, set, this);
+    if (dialog.exec() == QDialog::Accepted) Rebuild();
+}
 
 void TGraphicWindow::ViewResized(QSize size)
 {
@@ -466,9 +476,8 @@ bool TAstroGraphicWindow::eventFilter(QObject* watched, QEvent* event)
 void TAstroGraphicWindow::AddPreferences(QMenu& menu)
 {
     if (!twoChartSets) return TGraphicWindow::AddPreferences(menu);
-    // The options dialog comes with its own window.
-    menu.addAction(Program().Caption(90))->setEnabled(false);
-    menu.addAction(Program().Caption(139))->setEnabled(false);
+    menu.addAction(Program().Caption(90), this, [this] { ShowOptions(2); });
+    menu.addAction(Program().Caption(139), this, [this] { ShowOptions(3); });
 }
 
 void TAstroGraphicWindow::HideAspectTools()

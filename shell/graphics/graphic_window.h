@@ -54,6 +54,8 @@ public:
     void ZoomOut();
     // Setup and RecordGraph again (options, orbs, aspect classes changed).
     void Rebuild();
+    // The options dialog on set 1, 2 or 3; on OK the picture is drawn again.
+    void ShowOptions(int set);
     // The picture on the clipboard as SVG and as a bitmap.
     void Copy();
     // SVG, PDF or PNG by the file's extension; false with error otherwise.

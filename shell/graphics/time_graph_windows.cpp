@@ -63,7 +63,7 @@ void TClockWindow::contextMenuEvent(QContextMenuEvent* event)
     menu.addAction(p.Caption(138), this, [this] {
         Program().Open({tDocumentKind::Natal, &Chart1()});
     });
-    menu.addAction(p.Caption(caption::kPreferences))->setEnabled(false);  // the options dialog comes with its own window
+    menu.addAction(p.Caption(caption::kPreferences), this, [this] { ShowOptions(1); });
     menu.exec(event->globalPos());
 }
 

@@ -1,0 +1,459 @@
+#include "shell/options/options_dlg.h"
+
+#include <filesystem>
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "core/i18n/caption_ids.h"
+#include "core/i18n/languages.h"
+#include "shell/data/city_file_dlg.h"
+#include "shell/platform/program.h"
+#include "shell/widgets/dialog_buttons.h"
+#include "shell/widgets/radio_group.h"
+
+namespace quintara {
+
+namespace {
+
+// Help pages of the dialog's pages, in page order.
+constexpr int kPageHelp[] = {6014, 603, 609, 6013, 6011, 6012, 6010};
+
+QColor FromBgr(std::uint32_t v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
+
+std::uint32_t ToBgr(const QColor& c)
+{
+    return static_cast<std::uint32_t>(c.red()) | static_cast<std::uint32_t>(c.green()) << 8 |
+           static_cast<std::uint32_t>(c.blue()) << 16;
+}
+
+QListWidget* List(QWidget* parent, const char* name, const QStringList& items)
+{
+    auto* l = new QListWidget(parent);
+    l->setObjectName(name);
+    l->addItems(items);
+    return l;
+}
+
+QLineEdit* Number(QWidget* parent, const char* name)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setMaxLength(4);
+    e->setMaximumWidth(60);
+    return e;
+}
+
+}  // namespace
+
+TOptionsDlg::TOptionsDlg(tProgram& p, int set, QWidget* parent)
+    : QDialog(parent), program(p), form(ReadOptionsForm(p.Options(), set))
+{
+    setObjectName("TMainOptions");
+    setWindowTitle(p.Caption(form.setNumber == 2 ? 93 : form.setNumber == 3 ? 94 : 90));
+    Pages = new QTabWidget(this);
+    Pages->setObjectName("Pages");
+    Pages->addTab(PreferencesPage(), p.Caption(caption::kPreferences));
+    Pages->addTab(ColorsPage(), p.Caption(284));
+    Pages->addTab(LineWidthPage(), p.Caption(285));
+    Pages->addTab(OrbPage(), p.Caption(caption::kOrb));
+    Pages->addTab(ShowPage(), p.Caption(286));
+    Pages->addTab(HousesPage(), p.Caption(114));
+    Pages->addTab(TransitsPage(), p.Caption(caption::kTransits));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Pages);
+    layout->addWidget(DialogButtons(p, this, [this] { return PageHelp(); }));
+    ShowForm();
+}
+
+int TOptionsDlg::PageHelp() const
+{
+    const int page = Pages->currentIndex();
+    return page >= 0 && page < static_cast<int>(std::size(kPageHelp)) ? kPageHelp[page] : kHelpContext;
+}
+
+QStringList TOptionsDlg::SlotNames() const
+{
+    TLanguages& l = program.Languages();
+    QStringList names;
+    for (int c : {111, 112, 113, 114}) names << program.Caption(c);
+    for (int b = 1; b <= 12; ++b) names << QString::fromStdString(l.PlanetName(b));
+    for (int a = 1; a <= 12; ++a) names << QString::fromStdString(l.AspectName(a));
+    return names;
+}
+
+QWidget* TOptionsDlg::PreferencesPage()
+{
+    auto* page = new QWidget(this);
+    tProgram& p = program;
+    StartBelierRG = new TRadioGroup(
+        p.Caption(118), {p.Caption(1), QString::fromStdString(p.Languages().PlanetName(13))}, "StartBelierRG", page);
+    DegreesRG = new TRadioGroup(p.Caption(119), {p.Caption(126), p.Caption(127)}, "DegreesRG", page);
+    AspectsRG = new TRadioGroup(p.Caption(caption::kAspects), {p.Caption(91), p.Caption(92)}, "AspectsRG", page);
+    ZodiacRG = new TRadioGroup(p.Caption(103), {p.Caption(104), p.Caption(105)}, "ZodiacRG", page);
+    SymbolRG = new TRadioGroup(p.Caption(109), {p.Caption(106), p.Caption(107)}, "SymbolRG", page);
+    CityED = new QLineEdit(page);
+    CityED->setObjectName("CityED");
+    connect(CityED, &QLineEdit::editingFinished, this, &TOptionsDlg::ChooseLocality);
+    HelpFileBtn = new QPushButton(page);
+    HelpFileBtn->setObjectName("HelpFileBtn");
+    HelpFileBtn->setAutoDefault(false);
+    connect(HelpFileBtn, &QPushButton::clicked, this, &TOptionsDlg::ChooseHelpFolder);
+    auto* grid = new QGridLayout(page);
+    grid->addWidget(StartBelierRG, 0, 0);
+    grid->addWidget(DegreesRG, 0, 1);
+    grid->addWidget(AspectsRG, 1, 0);
+    grid->addWidget(ZodiacRG, 1, 1);
+    grid->addWidget(SymbolRG, 2, 0);
+    auto* place = new QFormLayout;
+    place->addRow(p.Caption(128), CityED);
+    place->addRow(p.Caption(caption::kHelp), HelpFileBtn);
+    grid->addLayout(place, 3, 0, 1, 2);
+    grid->setRowStretch(4, 1);
+    return page;
+}
+
+QWidget* TOptionsDlg::ColorsPage()
+{
+    auto* page = new QWidget(this);
+    ColorLB = List(page, "ColorLB", SlotNames());
+    ColorPanel = new QLabel(page);
+    ColorPanel->setObjectName("ColorPanel");
+    ColorPanel->setMinimumSize(80, 40);
+    ColorPanel->setAutoFillBackground(true);
+    ColorPanel->setFrameShape(QFrame::Box);
+    ColorBtn = new QPushButton(program.Caption(115), page);
+    ColorBtn->setObjectName("ColorBtn");
+    ColorBtn->setAutoDefault(false);
+    connect(ColorLB, &QListWidget::currentRowChanged, this, &TOptionsDlg::ShowColor);
+    connect(ColorBtn, &QPushButton::clicked, this, &TOptionsDlg::ChooseColor);
+    connect(ColorLB, &QListWidget::itemDoubleClicked, this, &TOptionsDlg::ChooseColor);
+    auto* side = new QVBoxLayout;
+    side->addWidget(ColorPanel);
+    side->addWidget(ColorBtn);
+    side->addStretch();
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(ColorLB, 1);
+    layout->addLayout(side);
+    return page;
+}
+
+QWidget* TOptionsDlg::LineWidthPage()
+{
+    auto* page = new QWidget(this);
+    LineWidthLB = List(page, "LineWidthLB", SlotNames());
+    LineWidthEd = Number(page, "LineWidthEd");
+    PrintSE = new QSpinBox(page);
+    PrintSE->setObjectName("PrintSE");
+    PrintSE->setRange(0, kMaxLineWidth);
+    connect(LineWidthLB, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row == widthSlot) return;
+        if (widthSlot >= 0 && !TakeLineWidth()) {
+            // The bad width stays on screen until it is mended.
+            const QSignalBlocker block(LineWidthLB);
+            LineWidthLB->setCurrentRow(widthSlot);
+            return;
+        }
+        widthSlot = row;
+        LineWidthEd->setText(QString::number(form.set.LineWidths[static_cast<std::size_t>(row)]));
+    });
+    auto* fields = new QFormLayout;
+    fields->addRow(program.Caption(285), LineWidthEd);
+    fields->addRow(program.Caption(caption::kPrint) + " +", PrintSE);
+    auto* side = new QVBoxLayout;
+    side->addLayout(fields);
+    side->addStretch();
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(LineWidthLB, 1);
+    layout->addLayout(side);
+    return page;
+}
+
+QWidget* TOptionsDlg::OrbPage()
+{
+    auto* page = new QWidget(this);
+    TLanguages& l = program.Languages();
+    QStringList bodies;
+    for (int b = 1; b <= 12; ++b) bodies << QString::fromStdString(l.PlanetName(b));
+    OrbLB = List(page, "OrbLB", bodies);
+    CompareOrbCB = new QCheckBox(program.Caption(78), page);
+    CompareOrbCB->setObjectName("CompareOrbCB");
+    auto* fields = new QGridLayout;
+    for (int a = 0; a < 10; ++a) {
+        OrbLbl[a] = new QLabel(QString::fromStdString(l.AspectName(a + 1)), page);
+        OrbLbl[a]->setObjectName(QString("OrbLbl%1").arg(a + 1));
+        OrbEd[a] = Number(page, a == 0 ? "orb1" : qPrintable(QString("Orb%1").arg(a + 1)));
+        OrbLbl[a]->setBuddy(OrbEd[a]);
+        fields->addWidget(OrbLbl[a], a, 0);
+        fields->addWidget(OrbEd[a], a, 1);
+    }
+    connect(OrbLB, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row == orbRow) return;
+        if (orbRow >= 0 && !TakeOrbRow()) {
+            const QSignalBlocker block(OrbLB);
+            OrbLB->setCurrentRow(orbRow);
+            return;
+        }
+        orbRow = row;
+        ShowOrbRow();
+    });
+    connect(CompareOrbCB, &QCheckBox::toggled, this, [this](bool synastry) {
+        if (!TakeOrbRow()) {
+            const QSignalBlocker block(CompareOrbCB);
+            CompareOrbCB->setChecked(!synastry);
+            return;
+        }
+        shownSynastry = synastry;
+        ShowOrbRow();
+    });
+    auto* side = new QVBoxLayout;
+    side->addWidget(CompareOrbCB);
+    side->addLayout(fields);
+    side->addStretch();
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(OrbLB, 1);
+    layout->addLayout(side);
+    return page;
+}
+
+QWidget* TOptionsDlg::ShowPage()
+{
+    auto* page = new QWidget(this);
+    QStringList bodies;
+    for (int b = 1; b <= 28; ++b) bodies << QString::fromStdString(program.Languages().PlanetName(b));
+    ShowPlanetLB = List(page, "ShowPlanetLB", bodies);
+    ShowAspectLB = List(page, "ShowAspectLB", bodies);
+    auto* layout = new QGridLayout(page);
+    for (auto [list, caption, column] : {std::tuple{ShowPlanetLB, 116, 0}, std::tuple{ShowAspectLB, 117, 1}}) {
+        list->setSelectionMode(QAbstractItemView::MultiSelection);
+        auto* label = new QLabel(program.Caption(caption), page);
+        label->setBuddy(list);
+        layout->addWidget(label, 0, column);
+        layout->addWidget(list, 1, column);
+    }
+    return page;
+}
+
+QWidget* TOptionsDlg::HousesPage()
+{
+    auto* page = new QWidget(this);
+    QStringList systems;
+    for (int c = 16; c <= 24; ++c) systems << program.Caption(c);
+    HouseSystemRG = new TRadioGroup(program.Caption(25), systems, "HouseSystemRG", page);
+    HouseOrbEd = Number(page, "HouseOrbEd");
+    CenteredCB = new QCheckBox(program.Caption(110), page);
+    CenteredCB->setObjectName("CenteredCB");
+    connect(CenteredCB, &QCheckBox::toggled, this, [this](bool on) {
+        if (on) HouseOrbEd->setText("0");
+    });
+    connect(HouseOrbEd, &QLineEdit::textEdited, this, [this](const QString& t) {
+        bool ok = false;
+        if (t.trimmed().toInt(&ok) != 0 && ok) CenteredCB->setChecked(false);
+    });
+    auto* orb = new QFormLayout;
+    orb->addRow(program.Caption(caption::kOrb), HouseOrbEd);
+    orb->addRow(QString(), CenteredCB);
+    auto* side = new QVBoxLayout;
+    side->addLayout(orb);
+    side->addStretch();
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(HouseSystemRG, 1);
+    layout->addLayout(side);
+    return page;
+}
+
+QWidget* TOptionsDlg::TransitsPage()
+{
+    auto* page = new QWidget(this);
+    auto* aspects = new QGroupBox(program.Caption(caption::kTransits), page);
+    aspects->setObjectName("TransitsGB");
+    auto* grid = new QGridLayout(aspects);
+    for (int a = 0; a < 12; ++a) {
+        TransitCB[a] = new QCheckBox(QString::fromStdString(program.Languages().AspectName(a + 1)), aspects);
+        TransitCB[a]->setObjectName(QString("CheckBox%1").arg(a + 1));
+        grid->addWidget(TransitCB[a], a % 6, a / 6);
+    }
+    TransitOrbEd = Number(page, "TransitOrbEd");
+    auto* orb = new QFormLayout;
+    orb->addRow(program.Caption(108), TransitOrbEd);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(aspects);
+    layout->addLayout(orb);
+    layout->addStretch();
+    return page;
+}
+
+void TOptionsDlg::ShowForm()
+{
+    const OptionSet& s = form.set;
+    StartBelierRG->SetIndex(s.StartAries ? 0 : 1);
+    DegreesRG->SetIndex(s.ShowDegrees ? 1 : 0);
+    AspectsRG->SetIndex(form.allAspects ? 1 : 0);
+    ZodiacRG->SetIndex(form.zodiac);
+    SymbolRG->SetIndex(s.Symbols ? 1 : 0);
+    CityED->setText(QString::fromStdString(form.birthplace));
+    HelpFileBtn->setText(
+        QString::fromStdString(std::filesystem::path(program.Options().GetHelpFile()).filename().string()));
+    ColorLB->setCurrentRow(kSlotFirstBody);
+    LineWidthLB->setCurrentRow(kSlotText);
+    PrintSE->setValue(form.printLineFactor);
+    OrbLB->setCurrentRow(0);
+    for (int b = 0; b < 28; ++b) {
+        ShowPlanetLB->item(b)->setSelected(s.ShowPlanet[static_cast<std::size_t>(b)]);
+        ShowAspectLB->item(b)->setSelected(s.ShowAspect[static_cast<std::size_t>(b)]);
+    }
+    HouseSystemRG->SetIndex(form.houseType);
+    HouseOrbEd->setText(QString::number(form.houseOrb));
+    CenteredCB->setChecked(form.houseCentered);
+    for (int a = 0; a < 12; ++a) TransitCB[a]->setChecked(form.transitAspects[static_cast<std::size_t>(a)]);
+    TransitOrbEd->setText(QString::number(form.transitOrb));
+}
+
+void TOptionsDlg::ShowColor()
+{
+    const int slot = ColorLB->currentRow();
+    if (slot < 0) return;
+    QPalette palette = ColorPanel->palette();
+    palette.setColor(QPalette::Window, FromBgr(form.set.Colors[static_cast<std::size_t>(slot)]));
+    ColorPanel->setPalette(palette);
+}
+
+void TOptionsDlg::SetSlotColor(std::uint32_t bbggrr)
+{
+    const int slot = ColorLB->currentRow();
+    if (slot < 0) return;
+    form.set.Colors[static_cast<std::size_t>(slot)] = bbggrr & 0x00FFFFFFu;
+    ShowColor();
+}
+
+void TOptionsDlg::ChooseColor()
+{
+    const int slot = ColorLB->currentRow();
+    if (slot < 0) return;
+    QColorDialog dialog(FromBgr(form.set.Colors[static_cast<std::size_t>(slot)]), this);
+    dialog.setWindowTitle(ColorLB->currentItem()->text());
+    if (dialog.exec() == QDialog::Accepted) SetSlotColor(ToBgr(dialog.selectedColor()));
+}
+
+void TOptionsDlg::ChooseLocality()
+{
+    const QString typed = CityED->text().trimmed();
+    if (typed.isEmpty() || typed == QString::fromStdString(form.birthplace)) return;
+    TCityFileDlg picker(program, typed, 0, this);
+    const std::optional<tLocality> chosen = picker.exec() == QDialog::Accepted ? picker.Current() : std::nullopt;
+    if (chosen) {
+        form.birthplace = chosen->name;
+        form.latitude = chosen->latitude;
+        form.longitude = chosen->longitude;
+    }
+    // The field shows the locality the settings hold, chosen or kept.
+    CityED->setText(QString::fromStdString(form.birthplace));
+}
+
+void TOptionsDlg::ChooseHelpFolder()
+{
+    // The help pages are folders under help/ in the home; the setting names
+    // one as "<folder>.hlp".
+    QMenu menu(this);
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(program.Home() + "/help", ec))
+        if (entry.is_directory()) {
+            const QString name = QString::fromStdString(entry.path().filename().string()) + ".hlp";
+            menu.addAction(name, this, [this, name] {
+                if (program.Options().SetHelpFile(name.toStdString())) HelpFileBtn->setText(name);
+            });
+        }
+    menu.exec(HelpFileBtn->mapToGlobal(QPoint(0, HelpFileBtn->height())));
+}
+
+bool TOptionsDlg::TakeLineWidth()
+{
+    if (widthSlot < 0) return true;
+    std::string why;
+    const auto width = ReadLineWidthField(LineWidthEd->text().toStdString(), why);
+    if (!width) {
+        Pages->setCurrentIndex(2);
+        return FieldError(program, this, LineWidthEd,
+                          program.Caption(285) + " (" + LineWidthLB->item(widthSlot)->text() + ")",
+                          QString::fromStdString(why));
+    }
+    form.set.LineWidths[static_cast<std::size_t>(widthSlot)] = *width;
+    return true;
+}
+
+bool TOptionsDlg::TakeOrbRow()
+{
+    if (orbRow < 0) return true;
+    for (int a = 0; a < 10; ++a) {
+        std::string why;
+        const auto orb = ReadOrbField(OrbEd[a]->text().toStdString(), why);
+        if (!orb) {
+            Pages->setCurrentIndex(3);
+            return FieldError(
+                program, this, OrbEd[a],
+                program.Caption(caption::kOrb) + " (" + OrbLB->item(orbRow)->text() + ", " + OrbLbl[a]->text() + ")",
+                QString::fromStdString(why));
+        }
+    }
+    for (int a = 0; a < 10; ++a)
+        Orbs().Set(orbRow + 1, a + 1, static_cast<std::uint8_t>(OrbEd[a]->text().trimmed().toInt()));
+    return true;
+}
+
+void TOptionsDlg::ShowOrbRow()
+{
+    if (orbRow < 0) return;
+    for (int a = 0; a < 10; ++a) OrbEd[a]->setText(QString::number(Orbs().At(orbRow + 1, a + 1)));
+}
+
+void TOptionsDlg::accept()
+{
+    if (!TakeLineWidth() || !TakeOrbRow()) return;
+    std::string why;
+    const auto houseOrb = ReadHouseOrbField(HouseOrbEd->text().toStdString(), why);
+    if (!houseOrb) {
+        Pages->setCurrentIndex(5);
+        return void(FieldError(program, this, HouseOrbEd, program.Caption(caption::kOrb), QString::fromStdString(why)));
+    }
+    const auto transitOrb = ReadTransitOrbField(TransitOrbEd->text().toStdString(), why);
+    if (!transitOrb) {
+        Pages->setCurrentIndex(6);
+        return void(FieldError(program, this, TransitOrbEd, program.Caption(108), QString::fromStdString(why)));
+    }
+    OptionSet& s = form.set;
+    s.StartAries = StartBelierRG->Index() == 0;
+    s.ShowDegrees = DegreesRG->Index() == 1;
+    form.allAspects = AspectsRG->Index() == 1;
+    form.zodiac = ZodiacRG->Index();
+    s.Symbols = SymbolRG->Index() == 1;
+    for (int a = 0; a < 12; ++a) form.transitAspects[static_cast<std::size_t>(a)] = TransitCB[a]->isChecked();
+    form.transitOrb = *transitOrb;
+    form.houseType = HouseSystemRG->Index();
+    form.houseOrb = *houseOrb;
+    form.houseCentered = CenteredCB->isChecked();
+    for (int b = 0; b < 28; ++b) {
+        s.ShowPlanet[static_cast<std::size_t>(b)] = ShowPlanetLB->item(b)->isSelected();
+        s.ShowAspect[static_cast<std::size_t>(b)] = ShowAspectLB->item(b)->isSelected();
+    }
+    form.printLineFactor = PrintSE->value();
+    std::string error;
+    if (!StoreOptionsForm(form, program.Options(), &error))
+        program.Messenger().Tell(this, tMessenger::kWarning, windowTitle(),
+                                 "The settings are in use but could not be saved: " + QString::fromStdString(error));
+    QDialog::accept();
+}
+
+}  // namespace quintara

@@ -1,0 +1,180 @@
+// The options dialog and the option-file commands of the Utilities menu.
+#include "gui_fixture.h"
+
+#include <QFileDialog>
+#include <QTabWidget>
+
+#include "shell/options/options_dlg.h"
+#include "shell/widgets/radio_group.h"
+
+class OptionsTests : public tGuiFixture {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetUpCase(); }
+    void cleanupTestCase() { TearDownCase(); }
+    void cleanup()
+    {
+        Cleanup();
+        program->Options().ResetOptions();
+        program->Options().AspectTypes = 3;
+    }
+
+    // Cancel after orb, width and colour edits leaves every setting as it
+    // was; the same edits with OK are stored and saved.
+    void cancelKeepsEverythingOkStoresIt()
+    {
+        TMainOptions& o = program->Options();
+        const tOptionRecord before = o.Record();
+        const auto edit = [](TOptionsDlg& d) {
+            d.OrbEd[0]->setText("14");
+            d.OrbLB->setCurrentRow(1);  // the Moon's row: the Sun's is taken
+            d.LineWidthEd->setText("6");
+            d.ColorLB->setCurrentRow(kSlotBackground);
+            d.SetSlotColor(0x00102030);
+            d.AspectsRG->SetIndex(1);
+        };
+        {
+            TOptionsDlg d(*program, 1);
+            edit(d);
+            d.reject();
+        }
+        QCOMPARE(o.Record(), before);
+        QCOMPARE(o.AspectTypes, 3);
+        {
+            TOptionsDlg d(*program, 1);
+            edit(d);
+            d.accept();
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+        }
+        QCOMPARE(int(o.NatalOrbs.At(1, 1)), 14);
+        QCOMPARE(o.BirthSet.LineWidths[kSlotText], 6);
+        QCOMPARE(o.BirthSet.Colors[kSlotBackground], 0x00102030u);
+        QCOMPARE(o.AspectTypes, 15);
+        TOptionsDlg again(*program, 1);
+        QCOMPARE(again.AspectsRG->Index(), 1);  // "All" shown again
+        QCOMPARE(again.OrbEd[0]->text(), QString("14"));
+    }
+
+    // A bad number is named with its row and column, the dialog stays open
+    // on its page, and nothing is stored.
+    void badNumbersKeepTheDialogOpenAndStoreNothing()
+    {
+        TMainOptions& o = program->Options();
+        const tOptionRecord before = o.Record();
+        TOptionsDlg d(*program, 1);
+        d.show();
+        d.OrbEd[2]->setText("x");
+        d.OrbLB->setCurrentRow(3);
+        QCOMPARE(d.OrbLB->currentRow(), 0);  // the bad row stays shown
+        const QString sun = QString::fromStdString(program->Languages().PlanetName(1));
+        const QString square = QString::fromStdString(program->Languages().AspectName(3));
+        QVERIFY2(messenger.asked.back().text.startsWith("Orb (" + sun + ", " + square + "): "),
+                 qPrintable(messenger.asked.back().text));
+        d.OrbEd[2]->setText("6");
+        for (auto [field, value] : {std::pair{d.TransitOrbEd, "much"}, std::pair{d.HouseOrbEd, "45"}}) {
+            field->setText(value);
+            d.accept();
+            QVERIFY(d.isVisible());
+            QCOMPARE(d.Pages->currentWidget(), field->parentWidget());
+            field->setText("0");
+        }
+        QCOMPARE(o.Record(), before);
+        // A divider of 0 stores 1; Centered clears the house orb, an orb
+        // typed clears Centered.
+        d.HouseOrbEd->setText("3");
+        d.CenteredCB->setChecked(true);
+        QCOMPARE(d.HouseOrbEd->text(), QString("0"));
+        QTest::keyClicks(d.HouseOrbEd, "2");
+        QVERIFY(!d.CenteredCB->isChecked());
+        d.accept();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(o.TransitOrb, 1);
+        QCOMPARE(o.HouseOrb, 2);
+    }
+
+    // The second chart's set is edited alone; the menu opens the dialog on it.
+    void secondChartSetIsEditedAlone()
+    {
+        TMainOptions& o = program->Options();
+        const OptionSet birth = o.BirthSet;
+        WhenModal([](QWidget* w) {
+            auto* d = dynamic_cast<TOptionsDlg*>(w);
+            QVERIFY(d);
+            d->ShowPlanetLB->item(24)->setSelected(true);  // Chiron
+            d->ZodiacRG->SetIndex(1);
+            d->accept();
+        });
+        frame->findChild<QAction*>("OptUpperchart")->trigger();
+        QVERIFY(o.SecondChartSet.Shows(25));
+        QCOMPARE(o.BirthSet, birth);
+        QCOMPARE(o.Zodiac, 1);  // common to all charts
+    }
+
+    // The house system chosen in the dialog is the next new chart's.
+    void nextNewChartFollowsTheHouseSystem()
+    {
+        TOptionsDlg d(*program, 1);
+        d.HouseSystemRG->SetIndex(4);  // Koch
+        d.accept();
+        WhenModal([this](QWidget* w) {
+            auto* dialog = dynamic_cast<TNewChartDlg*>(w);
+            QVERIFY(dialog);
+            dialog->LookupCB->setChecked(false);
+            dialog->DateEd->setText("17/05/1990");
+            dialog->TimeEd->setText("14:30");
+            dialog->LatEd->setText("48.52");
+            dialog->LongEd->setText("2.21");
+            dialog->AdjustEd->setText("-2.00");
+            dialog->accept();
+        });
+        frame->NewChart();
+        auto* w = dynamic_cast<TAstroBaseWindow*>(frame->Area()->activeSubWindow()->widget());
+        QVERIFY(w);
+        QCOMPARE(int(w->First().HouseType), 4);
+        tChart placidus;
+        placidus.Assign(w->First());
+        placidus.HouseType = 0;
+        CalcChart(placidus);
+        QVERIFY(std::fabs(w->First().HouseCusp(2) - placidus.HouseCusp(2)) > 0.1);
+    }
+
+    // Save as, reset (after the question), open: the saved options return.
+    // A damaged file is refused and keeps the options in use.
+    void optionFilesRoundTripAndADamagedOneIsRefused()
+    {
+        TMainOptions& o = program->Options();
+        o.NatalOrbs.Set(5, 4, 3);
+        const tOptionRecord mine = o.Record();
+        const QString path = QString::fromStdString((home / "mine.cfg").string());
+        const auto choose = [](const QString& file) {
+            WhenModal([file](QWidget* w) {
+                auto* dialog = qobject_cast<QFileDialog*>(w);
+                QVERIFY(dialog);
+                dialog->selectFile(file);
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+        };
+        choose(path);
+        frame->SaveOptionsFile(true);
+        messenger.answers = {tMessenger::kAnswerNo};
+        frame->ResetAllOptions();
+        QCOMPARE(o.Record(), mine);  // No changes nothing
+        frame->ResetAllOptions();    // Yes
+        QCOMPARE(o.Record(), tOptionRecord::Defaults());
+        choose(path);
+        frame->OpenOptionsFile();
+        QCOMPARE(o.Record(), mine);
+
+        QVERIFY(WriteFileAtomically((home / "bad.cfg").string(), std::string(40, 'x')));
+        messenger.asked.clear();
+        choose(QString::fromStdString((home / "bad.cfg").string()));
+        frame->OpenOptionsFile();
+        QCOMPARE(o.Record(), mine);
+        QCOMPARE(messenger.asked.size(), std::size_t{1});
+        QVERIFY(messenger.asked[0].text.contains("is not an option file"));
+    }
+};
+
+GUI_TEST_MAIN(OptionsTests)
+#include "options_test.moc"
