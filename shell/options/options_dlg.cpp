@@ -66,6 +66,7 @@ TOptionsDlg::TOptionsDlg(tProgram& p, int set, QWidget* parent)
     setWindowTitle(p.Caption(form.setNumber == 2 ? 93 : form.setNumber == 3 ? 94 : 90));
     Pages = new QTabWidget(this);
     Pages->setObjectName("Pages");
+    Pages->setUsesScrollButtons(false);  // every page in sight
     Pages->addTab(PreferencesPage(), p.Caption(caption::kPreferences));
     Pages->addTab(ColorsPage(), p.Caption(284));
     Pages->addTab(LineWidthPage(), p.Caption(285));
