@@ -9,6 +9,7 @@
 #include "core/chart/returns.h"
 #include "core/platform/atomic_file.h"
 #include "core/reports/analysis.h"
+#include "core/reports/analysis_choice.h"
 #include "core/reports/natal_reports.h"
 #include "core/reports/text_writers.h"
 #include "core/reports/two_chart_reports.h"
@@ -66,8 +67,9 @@ struct tReportRun {
     // The analysis file of a kind, from the program home.
     bool OpenAnalysis(int kind, tAnalysisFile& file)
     {
-        const std::string path = JoinPath(session.home, session.options->GetAnalysisFile(kind));
-        return file.Open(path, error, [](const std::string& key) {
+        const tAnalysisChoice choice = ChooseAnalysisFile(*session.options, kind);
+        if (!choice.note.empty()) std::cerr << "warning: " << choice.note << "\n";
+        return file.Open(choice.path, error, [](const std::string& key) {
             std::cerr << "warning: unbalanced braces in the section \\" << key << "\n";
         });
     }

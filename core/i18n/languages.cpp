@@ -122,7 +122,7 @@ std::vector<std::pair<int, std::string>> TLanguages::LanguageList() const
         int n = 0;
         if (ParseNumber(key, n)) list.emplace_back(n, settings.ReadString("LanguageNames", key, ""));
     }
-    if (list.empty()) list = {{1, "English"}, {33, "Fran\u00E7ais"}};
+    if (list.empty()) list = {{1, "English"}, {33, "Fran\u00E7ais"}, {49, "Deutsch"}, {31, "Nederlands"}};
     return list;
 }
 

@@ -206,12 +206,14 @@ bool TMainOptions::SetHelpFile(const std::string& name)
 std::string TMainOptions::GetAnalysisFile(int kind) const
 {
     const std::string stored = profile.ReadString(kAnalysisFiles, std::to_string(kind), "");
-    const std::string fallback = DefaultAnalysisFile(kind, profile.ReadInteger("Language", "Current", 1));
+    const std::string fallback = DefaultAnalysisFile(kind, LanguageCode());
     if (stored.empty()) return fallback;
     if (IsBareFileName(stored)) return stored;
     Refuse("analysis file", stored, fallback);
     return fallback;
 }
+
+int TMainOptions::LanguageCode() const { return profile.ReadInteger("Language", "Current", 1); }
 
 bool TMainOptions::SetAnalysisFile(int kind, const std::string& name)
 {

@@ -82,6 +82,8 @@ public:
     // current language (section "Language", key "Current"). A stored name
     // that is no bare file name is refused.
     std::string GetAnalysisFile(int kind) const;
+    // The language in use as the settings store it (1 English, 33 French).
+    int LanguageCode() const;
     bool SetAnalysisFile(int kind, const std::string& name);
 
     // --- option files ---

@@ -130,6 +130,9 @@ private:
     std::vector<std::pair<QAction*, int>> captions;              // action, caption number
     std::vector<std::pair<QAction*, tCommand>> commandActions;   // enabled where the window supports the command
     std::vector<std::pair<QAction*, std::pair<int, int>>> hints;  // tool button, short and long hint
+    // Tool buttons without an icon: the short English label, shown as such
+    // in English; other languages show the short hint's caption.
+    std::vector<std::pair<QAction*, QString>> labels;
 };
 
 }  // namespace quintara

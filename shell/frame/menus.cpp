@@ -288,6 +288,8 @@ void TMainForm::BuildToolBar()
                             QAction* source) {
         QAction* b = tools->addAction(QString::fromUtf8(text));
         if (icon != QStyle::SP_CustomBase) b->setIcon(style()->standardIcon(icon));
+        else
+            labels.push_back({b, QString::fromUtf8(text)});
         b->setObjectName(name);
         if (source) {
             connect(b, &QAction::triggered, source, &QAction::trigger);
@@ -347,6 +349,9 @@ void TMainForm::TranslateCaptions()
     for (auto [action, h] : hints) {
         action->setToolTip(program.Caption(h.first));
         action->setStatusTip(program.Caption(h.second));
+        for (const auto& [labelled, english] : labels)
+            if (labelled == action)
+                action->setText(program.Languages().CurrentLanguage == 1 ? english : program.Caption(h.first));
     }
     languageApplied = program.Languages().CurrentLanguage;
 }

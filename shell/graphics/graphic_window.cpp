@@ -24,6 +24,7 @@
 #include "shell/graphics/wheel_aspects.h"
 #include "core/graphics/picture_setup.h"
 #include "core/i18n/caption_ids.h"
+#include "core/reports/analysis_choice.h"
 #include "shell/options/options_dlg.h"
 #include "shell/platform/program.h"
 #include "shell/printing/print_picture.h"
@@ -306,7 +307,7 @@ TAstroGraphicWindow::TAstroGraphicWindow(tProgram& p, const tChart& first, const
     Zoom = o.Zoom > 0 ? o.Zoom : 1.0;
     ctx = MakePictureContext(o, p.Languages());
     std::string error;
-    if (analysis.Open(o.HomePath(o.GetAnalysisFile(kAnalysisBirthChart)), error)) ctx.Analysis = &analysis;
+    if (analysis.Open(ChooseAnalysisFile(o, kAnalysisBirthChart).path, error)) ctx.Analysis = &analysis;
 
     // The tool panel, right-aligned.
     panel = new QWidget(this);

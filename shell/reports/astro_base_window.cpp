@@ -15,6 +15,7 @@
 #include "core/i18n/caption_ids.h"
 #include "core/platform/atomic_file.h"
 #include "core/reports/analysis.h"
+#include "core/reports/analysis_choice.h"
 #include "core/reports/chart_saving.h"
 #include "core/reports/margin.h"
 #include "core/reports/natal_reports.h"
@@ -135,11 +136,13 @@ void TAstroBaseWindow::AppendInterpretation(
 {
     tAnalysisFile file;
     std::string error;
-    if (!file.Open(program.Options().HomePath(program.Options().GetAnalysisFile(kind)), error)) {
+    const tAnalysisChoice choice = ChooseAnalysisFile(program.Options(), kind);
+    if (!file.Open(choice.path, error)) {
         program.Messenger().Tell(this, tMessenger::kWarning, program.Caption(caption::kAnalysis), QString::fromStdString(error));
         return;
     }
     std::vector<std::string> lines;
+    if (!choice.note.empty()) lines.push_back(choice.note);
     run(file, lines);
     Write([&](tReportText& t) {
         for (const std::string& l : lines) t.AddLine(l);

@@ -147,7 +147,8 @@ TEST(Languages, OutOfRangeLookupsAreEmpty)
     EXPECT_EQ(lang.Caption(321), "");
     EXPECT_EQ(lang.ChartKindNames().front(), "Birth chart");
     EXPECT_EQ(lang.NavigatorHints().back(), "Refresh");
-    EXPECT_EQ(lang.LanguageNames(), (std::vector<std::string>{"1=English", "33=Fran\u00E7ais"}));
+    EXPECT_EQ(lang.LanguageNames(),
+              (std::vector<std::string>{"1=English", "33=Fran\u00E7ais", "49=Deutsch", "31=Nederlands"}));
 }
 
 TEST(Languages, UnnamedLanguageAndDamagedFileGiveDefaults)

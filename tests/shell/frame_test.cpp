@@ -80,6 +80,40 @@ private slots:
         QCOMPARE(frame->Menu("File1")->title(), QString("&File"));
     }
 
+    // The installed languages: menus and tool bar at once, then the words of
+    // a new report; a language without interpretation texts of its own
+    // reads the English ones and says so.
+    void installedLanguagesReachMenusReportsAndAnalysis()
+    {
+        struct tCase {
+            int number;
+            const char* file;
+            const char* fileMenu;
+            const char* taurus;
+            bool ownTexts;
+        };
+        for (const tCase& c : {tCase{33, "Fran\u00E7ais.txt", "&Fichier", "Taureau", false},
+                               tCase{49, "Deutsch.txt", "&Datei", "Stier", true},
+                               tCase{31, "Nederlan.txt", "&Bestand", "Stier", false}}) {
+            std::filesystem::copy_file(std::string(QUINTARA_SEED_DIR) + "/" + c.file, home / c.file,
+                                       std::filesystem::copy_options::overwrite_existing);
+            program->Languages().SetLanguage(c.number);
+            frame->UpdateMenus();
+            QCOMPARE(frame->Menu("File1")->title(), QString(c.fileMenu));
+            QCOMPARE(frame->Action("PrintBtn")->text(), program->Caption(171));
+            TNatalWindow* w = OpenNatal();
+            QVERIFY(w->Text().toPlainText().contains(c.taurus));
+            w->InsAnalyse();
+            const QString text = w->Text().toPlainText();
+            QCOMPARE(text.contains("the English texts of analyse.agb follow"), !c.ownTexts);
+            QVERIFY(text.size() > 2000);  // the interpretation itself
+            Cleanup();
+        }
+        program->Languages().SetLanguage(1);
+        frame->UpdateMenus();
+        QCOMPARE(frame->Action("PrintBtn")->text(), QString("Print"));
+    }
+
     void aThrowingHandlerShowsTheMessageAndTheProgramGoesOn()
     {
         struct tThrower : QObject {
