@@ -43,6 +43,27 @@ tChart::tChart(const OptionSet* options, std::span<const tPlanetRow> rows, TLang
     }
 }
 
+void tChart::CopyPointsOf(const tChart& o)
+{
+    for (int p = kJuno + 1; p <= o.BodyCount(); ++p) {
+        const tPlanet& from = *o.BodyAt(p);
+        tPlanet& b = AddBody(from.Num);
+        b.Visible = from.Visible;
+        b.Aspects = from.Aspects;
+        b.Color = from.Color;
+        b.LineWidth = from.LineWidth;
+        b.PointType = from.PointType;
+        b.Longitude = from.Longitude;
+        b.Latitude = from.Latitude;
+        b.Plus1 = from.Plus1;
+        b.Plus2 = from.Plus2;
+        b.Minus1 = from.Minus1;
+        b.Divider = from.Divider;
+        b.Value = from.Value;
+        b.Offset = from.Offset;
+    }
+}
+
 void tChart::Assign(const tChart& o)
 {
     Index = o.Index;

@@ -63,6 +63,9 @@ public:
 
     // Copies the birth data (not the bodies, not the time results).
     void Assign(const tChart& other);
+    // Appends the points other carries beyond the 28 built-in bodies (the
+    // chart-setup points it was made with), as they are defined there.
+    void CopyPointsOf(const tChart& other);
     // AspectTypes unless 255, else the option's.
     std::int32_t EffectiveAspectTypes(std::int32_t optionAspectTypes) const;
 

@@ -253,11 +253,17 @@ void TData1::SaveChartText(const std::string& text)
     t.Post();
 }
 
-std::unique_ptr<tChart> TData1::OpenCurrentChart(const OptionSet* birthSet)
+std::unique_ptr<tChart> TData1::NewChart(const OptionSet* set, TLanguages* languages)
+{
+    const std::vector<tPlanetRow> rows = PlanetRows();
+    return std::make_unique<tChart>(set, rows, languages);
+}
+
+std::unique_ptr<tChart> TData1::OpenCurrentChart(const OptionSet* birthSet, TLanguages* languages)
 {
     tTable& t = ChartTable();
     if (t.Empty()) return nullptr;
-    auto c = std::make_unique<tChart>(birthSet);
+    auto c = NewChart(birthSet, languages);
     quintara::ReadChart(t, *c);
     return c;
 }

@@ -108,7 +108,10 @@ public:
     // The current row gets the text; posted at once.
     void SaveChartText(const std::string& text);
     // A chart with the birth option set, filled from the current row.
-    std::unique_ptr<tChart> OpenCurrentChart(const OptionSet* birthSet);
+    std::unique_ptr<tChart> OpenCurrentChart(const OptionSet* birthSet, TLanguages* languages = nullptr);
+    // A chart of the 28 bodies and one point per planets-table row (the
+    // chart setup), names of points new to the language given to it.
+    std::unique_ptr<tChart> NewChart(const OptionSet* set, TLanguages* languages);
 
     // Localities whose name starts with the typed text, ignoring case and
     // accents and compared within the CITY field's length (longer names are

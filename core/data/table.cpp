@@ -167,6 +167,19 @@ void tTable::MoveToRowid(std::int64_t rowid)
     pos = it == rows.end() ? 0 : it - rows.begin();
 }
 
+std::int64_t tTable::RowId() const
+{
+    return pos >= 0 && pos < static_cast<std::ptrdiff_t>(rows.size()) ? rows[static_cast<std::size_t>(pos)] : -1;
+}
+
+bool tTable::GoToRowId(std::int64_t id)
+{
+    const auto it = std::find(rows.begin(), rows.end(), id);
+    if (it == rows.end()) return false;
+    pos = it - rows.begin();
+    return true;
+}
+
 void tTable::First() { pos = 0; }
 void tTable::GoTo(int position)
 {

@@ -79,6 +79,10 @@ public:
     // (clamped); for grids that read the rows they show.
     int Position() const { return static_cast<int>(pos); }
     void GoTo(int position);
+    // The current row's identity, stable across orders and filters (-1 for
+    // none), and a move to the row of one; false when it is not visible.
+    std::int64_t RowId() const;
+    bool GoToRowId(std::int64_t id);
 
     // Fields of the current row (or of the row being edited).
     bool IsNull(const std::string& field) const;

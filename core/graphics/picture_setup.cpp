@@ -16,10 +16,12 @@ tPictureCharts::tPictureCharts(TMainOptions& o, const tChart& a, const tChart* b
 {
     first = std::make_unique<tChart>(twoSets ? &o.FirstChartSet : &o.BirthSet);
     first->Assign(a);
+    first->CopyPointsOf(a);
     CalcChart(*first);
     if (b && b != &a) {
         second = std::make_unique<tChart>(twoSets ? &o.SecondChartSet : &o.BirthSet);
         second->Assign(*b);
+        second->CopyPointsOf(*b);
         CalcChart(*second);
     }
 }

@@ -137,7 +137,9 @@ void TMainForm::OpenTimeGraph(int which)
 void TMainForm::NewChart()
 {
     TMainOptions& o = program.Options();
-    tChart chart(&o.BirthSet);
+    // The points of the chart setup as it stands now.
+    const std::unique_ptr<tChart> made = program.Data().NewChart(&o.BirthSet, &program.Languages());
+    tChart& chart = *made;
     NowChart(chart);
     TNewChartDlg dialog(program, chart, this);
     if (dialog.exec() != QDialog::Accepted) return;
@@ -154,7 +156,8 @@ void TMainForm::OpenChart()
     TOpenChartDlg dialog(program, this);
     const bool chosen = dialog.exec() == QDialog::Accepted;
     if (chosen) {
-        std::unique_ptr<tChart> chart = program.Data().OpenCurrentChart(&program.Options().BirthSet);
+        std::unique_ptr<tChart> chart =
+            program.Data().OpenCurrentChart(&program.Options().BirthSet, &program.Languages());
         // A stored chart has one window: two would overwrite each other's edits.
         QMdiSubWindow* open = nullptr;
         for (QMdiSubWindow* sub : area->subWindowList())

@@ -34,6 +34,7 @@ std::unique_ptr<tChart> CopyOf(const tChart& c, const OptionSet* set)
 {
     auto copy = std::make_unique<tChart>(set);
     copy->Assign(c);
+    copy->CopyPointsOf(c);
     CalcChart(*copy);
     return copy;
 }

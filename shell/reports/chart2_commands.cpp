@@ -71,7 +71,7 @@ void TAstroWindow::Chart2Command(tCommand command)
     case tCommand::Compare2: {
         TOpenChartDlg d(p, this);
         if (d.exec() != QDialog::Accepted) return;
-        std::unique_ptr<tChart> other = p.Data().OpenCurrentChart(&p.Options().BirthSet);
+        std::unique_ptr<tChart> other = p.Data().OpenCurrentChart(&p.Options().BirthSet, &p.Languages());
         CalcChart(*other);
         return p.Open({tDocumentKind::Compare2, &First(), other.get()});
     }

@@ -43,7 +43,9 @@ void EquatorialToEcliptic(double ra, double dec, double& longitude, double& lati
 std::size_t AddStars(const std::vector<std::vector<std::string>>& catalogue,
                      const std::function<void(const tPointRow&)>& add)
 {
-    int num = 0;
+    // Above the program's own bodies (1..50) and the fixed planets rows
+    // (up to 99): a point taken into a chart never stands in for the Sun.
+    int num = 100;
     std::size_t stars = 0;
     for (const auto& r : catalogue) {
         if (r.size() < 4) continue;
@@ -68,7 +70,7 @@ std::size_t AddStars(const std::vector<std::vector<std::string>>& catalogue,
         add(p);
     };
     for (const tFormula& f : kParts) formula(f, 1, 0);
-    for (const tFormula& f : kMidpoints) formula(f, 3, 2);
+    for (const tFormula& f : kMidpoints) formula(f, 4, 2);
     return stars;
 }
 

@@ -1,6 +1,6 @@
 // The stars-table and planets-table rows the program ships with: fixed
 // stars (type 2, ecliptic J2000.0), Arabic parts (type 1), midpoints
-// (type 3 with divider 2) and the default planets rows.
+// (type 4 with divider 2) and the default planets rows.
 #pragma once
 
 #include <functional>

@@ -1,0 +1,125 @@
+#include "core/data/chart_setup.h"
+
+#include <iterator>
+
+#include "core/data/data_module.h"
+
+namespace quintara {
+
+namespace {
+
+// The fields a point is made of, in both tables.
+const std::vector<std::string> kPointFields = {"Num",     "Name",  "Type",   "Plus1",     "Plus2",    "Minus1",
+                                               "Divider", "Value", "Offset", "Longitude", "Latitude", "Icon"};
+
+std::optional<tSqlValue> ValueOf(const tTable& t, const tColumnDef& c)
+{
+    if (t.IsNull(c.name)) return std::nullopt;
+    switch (c.kind) {
+        case tFieldKind::Real:
+            return tSqlValue{t.Real(c.name)};
+        case tFieldKind::Text:
+            return tSqlValue{t.Text(c.name)};
+        default:
+            return tSqlValue{t.Int(c.name)};
+    }
+}
+
+void Put(tTable& t, const std::string& field, const std::optional<tSqlValue>& v)
+{
+    if (v)
+        t.Set(field, *v);
+    else
+        t.SetNull(field);
+}
+
+}  // namespace
+
+tChartSetup::tChartSetup(TData1& data) : stars(data.StarTable()), planets(data.PlanetTable()) {}
+
+std::string tChartSetup::TypeFilter(int entry)
+{
+    if (entry >= 1 && entry <= 4) return "TYPE=" + std::to_string(entry);
+    if (entry == 5) return "TYPE>4";
+    return {};
+}
+
+std::vector<std::pair<std::string, std::optional<tSqlValue>>> tChartSetup::Values(
+    const std::vector<std::string>& fields) const
+{
+    std::vector<std::pair<std::string, std::optional<tSqlValue>>> values;
+    for (const tColumnDef& c : planets.Def().columns)
+        for (const std::string& f : fields)
+            if (c.name == f) values.emplace_back(f, ValueOf(planets, c));
+    return values;
+}
+
+void tChartSetup::AddCurrentStar()
+{
+    if (stars.Empty() || stars.Eof()) return;
+    std::vector<std::pair<std::string, std::optional<tSqlValue>>> from;
+    for (const tColumnDef& c : stars.Def().columns)
+        for (const std::string& f : kPointFields)
+            if (c.name == f) from.emplace_back(f, ValueOf(stars, c));
+    planets.Insert();
+    for (const auto& [field, value] : from) Put(planets, field, value);
+    planets.Set("ShortName", stars.TextOr("Name"));  // kept to the field's 4 characters
+    planets.Set("Visible", std::int64_t{1});
+    planets.Set("Aspects", std::int64_t{0});
+    planets.Post();
+    changes.push_back({tChange::kAdded, planets.RowId(), {}});
+}
+
+bool tChartSetup::RemoveCurrentPoint()
+{
+    if (planets.Empty() || planets.Eof() || planets.IntOr("Num") <= kLastFixedPoint) return false;
+    std::vector<std::string> all;
+    for (const tColumnDef& c : planets.Def().columns) all.push_back(c.name);
+    changes.push_back({tChange::kRemoved, planets.RowId(), Values(all)});
+    planets.Delete();
+    return true;
+}
+
+void tChartSetup::SetCurrentFlags(bool visible, bool aspects)
+{
+    if (planets.Empty() || planets.Eof()) return;
+    changes.push_back({tChange::kFlags, planets.RowId(), Values({"Visible", "Aspects"})});
+    planets.Edit();
+    planets.Set("Visible", std::int64_t{visible});
+    planets.Set("Aspects", std::int64_t{aspects});
+    planets.Post();
+}
+
+void tChartSetup::Restore(const std::vector<std::pair<std::string, std::optional<tSqlValue>>>& values)
+{
+    for (const auto& [field, value] : values) Put(planets, field, value);
+    planets.Post();
+}
+
+void tChartSetup::Revert()
+{
+    planets.ClearFilter();
+    for (auto it = changes.rbegin(); it != changes.rend(); ++it) {
+        switch (it->kind) {
+            case tChange::kAdded:
+                if (planets.GoToRowId(it->row)) planets.Delete();
+                break;
+            case tChange::kRemoved: {
+                planets.Insert();
+                Restore(it->values);
+                // Older changes of that row follow it to its new identity.
+                for (auto older = std::next(it); older != changes.rend(); ++older)
+                    if (older->row == it->row) older->row = planets.RowId();
+                break;
+            }
+            case tChange::kFlags:
+                if (!planets.GoToRowId(it->row)) break;
+                planets.Edit();
+                Restore(it->values);
+                break;
+        }
+    }
+    changes.clear();
+}
+
+}  // namespace quintara

@@ -1,0 +1,97 @@
+// The chart setup: points taken from the stars table into new charts, the
+// program's own rows kept, and Cancel taking a session back.
+#include "core/data/chart_setup.h"
+
+#include <gtest/gtest.h>
+
+#include "core/data/data_module.h"
+#include "support/seed_data.h"
+
+namespace quintara {
+namespace {
+
+void AddPlanetRow(tTable& planets, int num)
+{
+    planets.Insert();
+    planets.Set("Num", std::int64_t{num});
+    planets.Set("Name", "Point " + std::to_string(num));
+    planets.Set("Type", std::int64_t{0});
+    planets.Set("Longitude", 10.0 * num);
+    planets.Post();
+}
+
+std::vector<std::string> Rows(tTable& t)
+{
+    std::vector<std::string> rows;
+    for (t.First(); !t.Eof(); t.Next())
+        rows.push_back(std::to_string(t.IntOr("Num")) + " " + t.TextOr("Name") + " " +
+                       std::to_string(t.IntOr("Visible")) + std::to_string(t.IntOr("Aspects")));
+    return rows;
+}
+
+TEST(ChartSetup, StarsReachNewChartsAndTheProgramsOwnRowsStay)
+{
+    test::tTempDir dir;
+    const auto data = test::SeedData(dir);
+    if (!data) GTEST_SKIP() << "reference tables not built";
+    tTable& stars = data->StarTable();
+    tTable& planets = data->PlanetTable();
+    const int before = data->NewChart(nullptr, nullptr)->BodyCount();
+
+    tChartSetup setup(*data);
+    ASSERT_TRUE(stars.Locate({"Name"}, {std::string("aldeb")}, {true, true}));
+    const std::int64_t num = stars.Int("Num");
+    EXPECT_GT(num, kLastFixedPoint);  // never one of the program's bodies
+    setup.AddCurrentStar();
+    EXPECT_EQ(planets.Text("ShortName"), "Alde");
+    setup.AddCurrentStar();  // twice: two bodies of one number
+
+    auto chart = data->NewChart(nullptr, nullptr);
+    ASSERT_EQ(chart->BodyCount(), before + 2);
+    const tPlanet* star = chart->FindBody(static_cast<int>(num));
+    ASSERT_NE(star, nullptr);
+    EXPECT_EQ(star, chart->BodyAt(chart->BodyCount()));  // the later one
+    EXPECT_TRUE(star->Visible);
+    EXPECT_FALSE(star->Aspects);
+    EXPECT_NEAR(star->GetPosition(), 69.8, 1.0);  // Aldebaran, near 9 Gemini in J2000
+    // A copy of the chart carries the points it was made with.
+    tChart copy;
+    copy.CopyPointsOf(*chart);
+    EXPECT_EQ(copy.BodyCount(), chart->BodyCount());
+
+    AddPlanetRow(planets, 99);
+    EXPECT_FALSE(setup.RemoveCurrentPoint());
+    AddPlanetRow(planets, 100);
+    EXPECT_TRUE(setup.RemoveCurrentPoint());
+    EXPECT_FALSE(planets.Locate({"Num"}, {std::int64_t{100}}));
+
+    EXPECT_EQ(tChartSetup::TypeFilter(5), "TYPE>4");
+    EXPECT_EQ(tChartSetup::TypeFilter(0), "");
+    stars.SetFilter(tChartSetup::TypeFilter(4), false);
+    EXPECT_EQ(stars.RecordCount(), 3);  // the midpoints
+    stars.ClearFilter();
+}
+
+TEST(ChartSetup, RevertTakesTheSessionBackNewestFirst)
+{
+    test::tTempDir dir;
+    const auto data = test::SeedData(dir);
+    if (!data) GTEST_SKIP() << "reference tables not built";
+    tTable& planets = data->PlanetTable();
+    AddPlanetRow(planets, 150);
+    const auto before = Rows(planets);
+
+    tChartSetup setup(*data);
+    ASSERT_TRUE(data->StarTable().Locate({"Name"}, {std::string("Regulus")}));
+    setup.AddCurrentStar();
+    ASSERT_TRUE(planets.Locate({"Num"}, {std::int64_t{150}}));
+    setup.SetCurrentFlags(true, true);  // then removed: both come back as they were
+    ASSERT_TRUE(setup.RemoveCurrentPoint());
+    EXPECT_NE(Rows(planets), before);
+    setup.Revert();
+    EXPECT_EQ(Rows(planets), before);
+    EXPECT_FALSE(setup.Changed());
+}
+
+}  // namespace
+}  // namespace quintara
