@@ -12,6 +12,7 @@
 #include "core/i18n/caption_ids.h"
 #include "shell/data/city_file_dlg.h"
 #include "shell/data/country_dlg.h"
+#include "shell/chart/chart_setup_dlg.h"
 #include "shell/frame/main_form.h"
 #include "shell/graphics/graphic_window.h"
 #include "shell/i18n/languages_dlg.h"
@@ -220,7 +221,10 @@ void TMainForm::BuildMenus()
     connect(Add(preferences, "OptBirthchart", 90), &QAction::triggered, this, [this] { ShowOptions(1); });
     connect(Add(preferences, "OptLowerchart", 93), &QAction::triggered, this, [this] { ShowOptions(2); });
     connect(Add(preferences, "OptUpperchart", 94), &QAction::triggered, this, [this] { ShowOptions(3); });
-    Add(utilities, "ChartSetupItem", 190);
+    connect(Add(utilities, "ChartSetupItem", 190), &QAction::triggered, this, [this] {
+        TChartSetup dialog(program, this);
+        dialog.exec();
+    });
     connect(Add(utilities, "Language1", 191), &QAction::triggered, this, [this] {
         TLanguagesDlg dialog(program, this);
         dialog.exec();

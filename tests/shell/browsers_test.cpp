@@ -4,8 +4,11 @@
 
 #include <QComboBox>
 
+#include "shell/widgets/radio_group.h"
+
 #include "core/chart/chart_kind.h"
 #include "core/options/main_options.h"
+#include "shell/chart/chart_setup_dlg.h"
 #include "shell/data/country_dlg.h"
 #include "shell/i18n/languages_dlg.h"
 #include "shell/reports/ana_file_dlg.h"
@@ -197,6 +200,52 @@ private slots:
         QCOMPARE(cities.Real("LATITUDE"), -33.52);
         QCOMPARE(cities.Real("LONGITUDE"), -151.12);
         QCOMPARE(browser.Current()->country, 61);
+    }
+
+    // Chart setup: Cancel takes the added star back, OK keeps it for the
+    // next new chart (and its report); the program's own rows stay.
+    void chartSetupAddsStarsToTheNextNewChart()
+    {
+        tTable& planets = program->Data().PlanetTable();
+        const int rows = planets.RecordCount();
+        {
+            TChartSetup d(*program);
+            QVERIFY(d.Find("regul"));
+            QTest::mouseClick(d.AddBtn, Qt::LeftButton);
+            QCOMPARE(planets.RecordCount(), rows + 1);
+            d.reject();
+        }
+        QCOMPARE(planets.RecordCount(), rows);
+        {
+            TChartSetup d(*program);
+            d.DBGrid2->selectRow(0);  // 37, one of the program's own
+            QTest::mouseClick(d.RemoveBtn, Qt::LeftButton);
+            QCOMPARE(planets.RecordCount(), rows);
+            QCOMPARE(messenger.beeps, 1);
+            d.TypeRG->SetIndex(2);
+            d.SetType(2);  // fixed stars
+            QVERIFY(d.Find("regul"));
+            QTest::mouseClick(d.AddBtn, Qt::LeftButton);
+            d.AspectCB->click();
+            d.accept();
+        }
+        QCOMPARE(planets.RecordCount(), rows + 1);
+        const int regulus = static_cast<int>(planets.Int("Num"));
+        QCOMPARE(planets.Int("Aspects"), std::int64_t{1});
+        WhenModal([](QWidget* w) {
+            auto* dialog = dynamic_cast<TNewChartDlg*>(w);
+            QVERIFY(dialog);
+            dialog->DateEd->setText("17/05/1990");
+            dialog->AdjustEd->setText("-2.00");
+            dialog->accept();
+        });
+        frame->NewChart();
+        auto* w = dynamic_cast<TAstroBaseWindow*>(frame->Area()->activeSubWindow()->widget());
+        QVERIFY(w);
+        QVERIFY(w->First().FindBody(regulus));
+        QVERIFY(w->Text().toPlainText().contains("Regulus"));
+        QVERIFY(planets.Locate({"Num"}, {std::int64_t{regulus}}));
+        planets.Delete();  // the next tests see the table as shipped
     }
 
     // A browser closed with a filter on leaves every row to what comes next
