@@ -56,8 +56,8 @@ constexpr tEnabling kDocumentCommands[] = {
 };
 
 // The items whose dialogs are not part of the program yet.
-constexpr const char* kNotYetBuilt[] = {"DBEditchartfile", "DBConvertchartfile", "DBStates",
-                                        "DBTimefiles",     "DBPlanets",          "ChartSetupItem"};
+constexpr const char* kNotYetBuilt[] = {"DBEditchartfile", "DBConvertchartfile", "DBStates", "DBTimefiles",
+                                        "DBPlanets"};
 
 }  // namespace
 

@@ -206,6 +206,8 @@ private slots:
     // next new chart (and its report); the program's own rows stay.
     void chartSetupAddsStarsToTheNextNewChart()
     {
+        frame->UpdateMenus();
+        QVERIFY(frame->Action("ChartSetupItem")->isEnabled());
         tTable& planets = program->Data().PlanetTable();
         const int rows = planets.RecordCount();
         {
