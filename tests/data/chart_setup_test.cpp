@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/data/data_module.h"
+#include "core/platform/program_home.h"
 #include "support/seed_data.h"
 
 namespace quintara {
@@ -20,6 +21,14 @@ void AddPlanetRow(tTable& planets, int num)
     planets.Post();
 }
 
+// The tables of a home of its own: these tests write into them.
+std::unique_ptr<TData1> OwnData(const test::tTempDir& dir)
+{
+    const std::string seed = QUINTARA_SEED_DIR;
+    if (!FileExists(JoinPath(seed, kPlanetFile)) || !SeedProgramHome(dir.Path(), seed)) return nullptr;
+    return std::make_unique<TData1>(dir.Path(), dir.File("chart.db"));
+}
+
 std::vector<std::string> Rows(tTable& t)
 {
     std::vector<std::string> rows;
@@ -32,7 +41,7 @@ std::vector<std::string> Rows(tTable& t)
 TEST(ChartSetup, StarsReachNewChartsAndTheProgramsOwnRowsStay)
 {
     test::tTempDir dir;
-    const auto data = test::SeedData(dir);
+    const auto data = OwnData(dir);
     if (!data) GTEST_SKIP() << "reference tables not built";
     tTable& stars = data->StarTable();
     tTable& planets = data->PlanetTable();
@@ -75,7 +84,7 @@ TEST(ChartSetup, StarsReachNewChartsAndTheProgramsOwnRowsStay)
 TEST(ChartSetup, RevertTakesTheSessionBackNewestFirst)
 {
     test::tTempDir dir;
-    const auto data = test::SeedData(dir);
+    const auto data = OwnData(dir);
     if (!data) GTEST_SKIP() << "reference tables not built";
     tTable& planets = data->PlanetTable();
     AddPlanetRow(planets, 150);

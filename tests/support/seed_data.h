@@ -14,7 +14,9 @@
 
 namespace quintara::test {
 
-// Nothing when the tables have not been built (the caller skips).
+// Nothing when the tables have not been built (the caller skips). The
+// tables are the build's own seed: for reading; a test that writes to
+// them seeds a home of its own.
 inline std::unique_ptr<TData1> SeedData(const tTempDir& dir)
 {
     const std::string seed = QUINTARA_SEED_DIR;
