@@ -339,31 +339,49 @@ def files():
     return (("analyse.agb", analyse_file()), ("transit.agb", transit_file()), ("comptwo.agb", comptwo_file()))
 
 
+def languages():
+    """Each language's grammar pass and files: English here, French and Dutch
+    from their own modules (German reads the English files)."""
+    import analysis_fr
+    import analysis_nl
+
+    return ((grammar_faults, files()), (analysis_fr.grammar_faults, analysis_fr.files()),
+            (analysis_nl.grammar_faults, analysis_nl.files()))
+
+
 def main():
     check = "--check" in sys.argv[1:]
     root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "share", "home")
     problems = []
-    for name_, sections in files():
-        data = "".join(sections).encode("cp1252")
-        keys = [s.split(" ", 1)[0][1:] for s in sections]
-        assert all(len(k) <= 7 for k in keys), [k for k in keys if len(k) > 7]
-        assert len(set(keys)) == len(keys)
-        for sec in sections:
-            problems += [f"{name_} {sec.split(' ', 1)[0]}: \"{f}\"" for f in grammar_faults(sec)]
-        path = os.path.join(root, name_)
-        if check:
-            with open(path, "rb") as f:
-                if f.read() != data:
-                    problems.append(f"{name_} is not what the generator writes: run tools/make_analysis_files.py")
-            continue
-        with open(path, "wb") as f:
-            f.write(data)
-        print(f"{name_}: {len(sections)} sections, {len(data)} bytes", file=sys.stderr)
+    for faults, language_files in languages():
+        for name_, sections in language_files:
+            problems += write(root, name_, sections, faults, check)
     for p in problems:
         print(p, file=sys.stderr)
     if check and not problems:
         print("1 passed, 0 failed")
     sys.exit(1 if problems else 0)
+
+
+def write(root, name_, sections, faults, check):
+    """Writes one file (or, with check, compares it); the problems found."""
+    data = "".join(sections).encode("cp1252")
+    keys = [s.split(" ", 1)[0][1:] for s in sections]
+    assert all(len(k) <= 7 for k in keys), [k for k in keys if len(k) > 7]
+    assert len(set(keys)) == len(keys)
+    problems = []
+    for sec in sections:
+        problems += [f"{name_} {sec.split(' ', 1)[0]}: \"{f}\"" for f in faults(sec)]
+    path = os.path.join(root, name_)
+    if check:
+        with open(path, "rb") as f:
+            if f.read() != data:
+                problems.append(f"{name_} is not what the generator writes: run tools/make_analysis_files.py")
+        return problems
+    with open(path, "wb") as f:
+        f.write(data)
+    print(f"{name_}: {len(sections)} sections, {len(data)} bytes", file=sys.stderr)
+    return problems
 
 
 if __name__ == "__main__":
