@@ -6,6 +6,7 @@
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
 #include "core/i18n/caption_ids.h"
+#include "core/i18n/text_encoding.h"
 
 namespace quintara {
 namespace {
@@ -59,9 +60,20 @@ void WriteHeader(tReportText& text, tChart& c, const tReportContext& ctx)
     text.AddLine("");
 }
 
+// A name column: the usual 8 units, wider for a longer name (another
+// language's, a fixed star's) so that the next column stays aligned.
+int NameColumn(std::size_t longest) { return longest <= 9 ? 8 : std::max(16, static_cast<int>(longest) + 1); }
+
+std::size_t LongestName(const tReportContext& ctx, int first, int last)
+{
+    std::size_t longest = 0;
+    for (int n = first; n <= last; ++n) longest = std::max(longest, Utf8Length(ctx.BodyName(n)));
+    return longest;
+}
+
 void WriteList(tReportText& text, const tChart& c, const tReportContext& ctx)
 {
-    text.SetTabs({8, 10, 10, 8, 10, 8});
+    text.SetTabs({NameColumn(LongestName(ctx, 1, 12)), 10, 10, NameColumn(LongestName(ctx, 13, 24)), 10, 8});
     text.AddLine(ctx.Caption(caption::kZodiacInDegrees) + DegMin(c.Ayanamsa, 6) + "\t\t" + HouseSystemName(c, ctx));
     text.AddLine("");
     for (int i = 1; i <= 12; ++i) {
@@ -76,17 +88,20 @@ void WriteList(tReportText& text, const tChart& c, const tReportContext& ctx)
     // column only when a name (a fixed star's) needs it.
     std::size_t longest = 0;
     for (int p = 25; p <= c.BodyCount(); ++p)
-        if (!IsDominant(c.BodyAt(p)->Num)) longest = std::max(longest, ctx.BodyName(c.BodyAt(p)->Num).size());
-    text.SetTabs({longest <= 11 ? 8 : 16, 10, 10, 8, 10, 8});
+        if (!IsDominant(c.BodyAt(p)->Num)) longest = std::max(longest, Utf8Length(ctx.BodyName(c.BodyAt(p)->Num)));
+    text.SetTabs({NameColumn(longest), 10, 10, 8, 10, 8});
     text.AddLine("");
     for (int p = 25; p <= c.BodyCount(); ++p) {
         const int n = c.BodyAt(p)->Num;
         if (!IsDominant(n)) text.AddLine(BodyColumns(c, n, ctx));
     }
-    text.SetTabs({14, 4, 14, 4});
+    const std::string signs = ctx.Caption(26) + " ";
+    std::size_t left = 0, right = 0;
+    for (int k = 27; k <= 31; ++k) left = std::max(left, Utf8Length(signs + ctx.Caption(k)));
+    for (int k = 32; k <= 35; ++k) right = std::max(right, Utf8Length(signs + ctx.Caption(k)));
+    text.SetTabs({std::max(14, static_cast<int>(left) + 1), 4, std::max(14, static_cast<int>(right) + 1), 4});
     text.AddLine("");
     const tSignDistribution d = SignDistribution(c);
-    const std::string signs = ctx.Caption(26) + " ";
     text.AddLine(signs + ctx.Caption(27) + "\t" + Whole(d[0], 2));
     for (int i = 2; i <= 5; ++i)
         text.AddLine(signs + ctx.Caption(26 + i) + "\t" + Whole(d[static_cast<std::size_t>(i - 1)], 2) + "\t" + signs +
@@ -96,7 +111,7 @@ void WriteList(tReportText& text, const tChart& c, const tReportContext& ctx)
 
 void WritePlanetsInHouses(tReportText& text, const tChart& c, const tReportContext& ctx)
 {
-    text.SetTabs({8, 4, 3});
+    text.SetTabs({NameColumn(LongestName(ctx, 1, 12)), 4, 3});
     text.AddLine("");
     for (int i = 1; i <= 12; ++i) {
         const int house = HouseOf(c, i, ctx.HouseRule);

@@ -77,6 +77,28 @@ TEST(NatalReports, ListPairsBodiesWithCuspsUnlessTheTimeIsUnknown)
     for (const std::string& l : lines) EXPECT_EQ(l.find("\tin\t"), std::string::npos);  // no planets in houses
 }
 
+// Names longer than the usual column (another language's) widen it: the
+// next column stays aligned for every row.
+TEST(NatalReports, LongNamesWidenTheirColumnInsteadOfShiftingTheRow)
+{
+    tReportFixture f;
+    f.lang.SetPlanetName(12, "Noordknoop");
+    f.lang.SetPlanetName(22, "Medium Coeli");
+    f.lang.SetCaptionTranslation(31, "beweeglijk en veranderlijk");
+    tChart c(&f.o.BirthSet);
+    test::Birth(c, 1990, 5, 17, 14, 30);
+    WriteList(f.text, c, f.ctx);
+    const std::string plain = WritePlainText(f.text);
+    const auto after = [&](const std::string& word) {
+        const std::size_t at = plain.find(word);
+        const std::size_t line = plain.rfind('\n', at) + 1;
+        return plain.find_first_not_of(' ', at + word.size()) - line;
+    };
+    EXPECT_EQ(after("\nNoordknoop"), after("\nSun"));
+    EXPECT_EQ(after("Medium Coeli"), after("Ascendant"));
+    EXPECT_EQ(after("Signs beweeglijk en veranderlijk"), after("Signs masculine"));
+}
+
 TEST(NatalReports, FullListMarksTheHouseSystemAndBlocks)
 {
     tReportFixture f;
