@@ -3,7 +3,9 @@ sections as the English ones, written from French keyword tables with
 sentences of their own. Nouns of the tables are singular where a verb
 follows them; "de" and "à" before an article are contracted."""
 
-from make_analysis_files import ASPECT_BODIES, HOUSE_BODIES, SIGN_BODIES, cap, pick, section
+import re
+
+from make_analysis_files import cap, pick
 
 # number: (name with its article, in a word, what it stands for (a plural
 # subject), its best (singular), its trap (singular))
@@ -225,82 +227,37 @@ def aspect_text(a, c, positive, moment=False):
     return pick(options, a, c)
 
 
-def analyse_file():
-    out = [section("0.", "Cette interprétation décrit le thème natal élément par élément : les planètes dans les "
-                         "signes, le Soleil et l'Ascendant, les planètes dans les maisons, les pointes des maisons "
-                         "et les aspects. Chaque texte décrit une tendance ; la personne entière est le mélange de "
-                         "toutes.")]
-    out.append(section("0.4", "La révolution solaire décrit l'année d'un anniversaire au suivant : ses thèmes, "
-                              "ses chances et ses épreuves."))
-    out.append(section("0.5", "Le thème progressé montre comment le thème natal se déploie avec l'âge : quels "
-                              "thèmes mûrissent maintenant."))
-    out.append(section("1.", "LES PLANÈTES DANS LES SIGNES\r\nLe signe d'une planète dit comment son énergie "
-                             "s'exprime."))
-    for n in SIGN_BODIES:
-        for s in range(1, 13):
-            out.append(section(f"1.{n}.{s}", planet_sign(n, s)))
-    out.append(section("2.", "LES PLANÈTES DANS LES MAISONS\r\nLa maison d'une planète dit dans quel domaine de la "
-                             "vie son énergie agit."))
-    for n in HOUSE_BODIES:
-        for h in range(1, 13):
-            out.append(section(f"2.{n}.{h}", planet_house(n, h)))
-    out.append(section("3.", "LES ASPECTS\r\nLes aspects montrent comment les planètes agissent ensemble ; les plus "
-                             "forts viennent en premier."))
-    for i, a in enumerate(ASPECT_BODIES):
-        for c in ASPECT_BODIES[i + 1:]:
-            out.append(section(f"3.{a}.{2 * c - 1}", aspect_text(a, c, True)))
-            out.append(section(f"3.{a}.{2 * c}", aspect_text(a, c, False)))
-    out.append(section("4.", "LES POINTES DES MAISONS\r\nLe signe de chaque pointe colore ce domaine de la vie."))
-    for h in range(1, 13):
-        for s in range(1, 13):
-            out.append(section(f"4.{h}.{s}", house_sign(h, s)))
-    out.append(section("5.", "LE SOLEIL ET L'ASCENDANT"))
-    for s in range(1, 13):
-        for r in range(1, 13):
-            out.append(section(f"5.{s}.{r}", sun_rising(s, r)))
-    return out
+# The headings of the files, by section key (see make_analysis_files.HEADINGS).
+HEADINGS = {
+    "0.": "Cette interprétation décrit le thème natal élément par élément : les planètes dans les signes, le "
+          "Soleil et l'Ascendant, les planètes dans les maisons, les pointes des maisons et les aspects. "
+          "Chaque texte décrit une tendance ; la personne entière est le mélange de toutes.",
+    "0.4": "La révolution solaire décrit l'année d'un anniversaire au suivant : ses thèmes, ses chances et ses "
+           "épreuves.",
+    "0.5": "Le thème progressé montre comment le thème natal se déploie avec l'âge : quels thèmes mûrissent "
+           "maintenant.",
+    "1.": "LES PLANÈTES DANS LES SIGNES\r\nLe signe d'une planète dit comment son énergie s'exprime.",
+    "2.": "LES PLANÈTES DANS LES MAISONS\r\nLa maison d'une planète dit dans quel domaine de la vie son énergie agit.",
+    "3.": "LES ASPECTS\r\nLes aspects montrent comment les planètes agissent ensemble ; les plus forts "
+          "viennent en premier.",
+    "4.": "LES POINTES DES MAISONS\r\nLe signe de chaque pointe colore ce domaine de la vie.",
+    "5.": "LE SOLEIL ET L'ASCENDANT",
+    "0.1": "TRANSITS\r\nLes planètes de la période à venir touchent le thème natal ; chaque contact ci-dessous "
+           "est daté de son jour exact.",
+    "0.2": "COMPARAISON AVEC UN JOUR\r\nLe ciel du jour choisi comparé au thème natal.",
+    "0.6": "COMPARAISON AVEC LA RÉVOLUTION\r\nLe thème de révolution comparé au thème natal.",
+    "0.7": "COMPARAISON AVEC LA PROGRESSION\r\nLe thème progressé comparé au thème natal.",
+    "transit 3.": "LES CONTACTS\r\nChaque contact du ciel en mouvement avec le thème natal.",
+    "0.3": "SYNASTRIE\r\nLes deux thèmes natals comparés : là où les deux personnes se rejoignent sans peine et "
+           "là où elles se mettent à l'épreuve.",
+    "comptwo 3.": "Les liens entre les deux thèmes, du plus fort au plus faible.",
+}
 
 
-def transit_file():
-    out = [
-        section("0.1", "TRANSITS\r\nLes planètes de la période à venir touchent le thème natal ; chaque contact "
-                       "ci-dessous est daté de son jour exact."),
-        section("0.2", "COMPARAISON AVEC UN JOUR\r\nLe ciel du jour choisi comparé au thème natal."),
-        section("0.6", "COMPARAISON AVEC LA RÉVOLUTION\r\nLe thème de révolution comparé au thème natal."),
-        section("0.7", "COMPARAISON AVEC LA PROGRESSION\r\nLe thème progressé comparé au thème natal."),
-        section("3.", "LES CONTACTS\r\nChaque contact du ciel en mouvement avec le thème natal."),
-    ]
-    for a in ASPECT_BODIES:
-        for c in ASPECT_BODIES:
-            out.append(section(f"3.{a}.{2 * c - 1}", aspect_text(a, c, True, moment=True)))
-            out.append(section(f"3.{a}.{2 * c}", aspect_text(a, c, False, moment=True)))
-    return out
-
-
-def comptwo_file():
-    out = [
-        section("0.3", "SYNASTRIE\r\nLes deux thèmes natals comparés : là où les deux personnes se rejoignent sans "
-                       "peine et là où elles se mettent à l'épreuve."),
-        section("3.", "Les liens entre les deux thèmes, du plus fort au plus faible."),
-    ]
-    for i, a in enumerate(ASPECT_BODIES):
-        for c in ASPECT_BODIES[i:]:
-            out.append(section(f"3.{a}.{2 * c - 1}", aspect_text(a, c, True)))
-            out.append(section(f"3.{a}.{2 * c}", aspect_text(a, c, False)))
-    return out
+_faults = re.compile(r"\b(de les? |à les? |de [aeiouéèêAEIOUÉ]\w*)")
 
 
 def grammar_faults(text):
-    """Contractions the tables could miss: "de le", "à le", "de les", "à les",
-    and "de" before a vowel."""
-    faults = [m.group(0) for m in re_faults.finditer(text)]
-    return faults
-
-
-import re  # noqa: E402
-
-re_faults = re.compile(r"\b(de l[e]s? |à les? |de [aeiouéèêAEIOUÉ]\w*)")
-
-
-def files():
-    return (("analyse.afr", analyse_file()), ("transit.afr", transit_file()), ("comptwo.afr", comptwo_file()))
+    """Contractions the tables could miss ("de le", "à les") and "de" before
+    a vowel."""
+    return [m.group(0) for m in _faults.finditer(text)]

@@ -5,7 +5,7 @@ put the verb second, so that the tables' phrases fit every pattern."""
 
 import re
 
-from make_analysis_files import ASPECT_BODIES, HOUSE_BODIES, SIGN_BODIES, cap, pick, section
+from make_analysis_files import cap, pick
 
 # number: (name, in a word (singular), what it stands for (plural subject),
 # its best, its trap)
@@ -205,78 +205,35 @@ def aspect_text(a, c, positive, moment=False):
     return pick(options, a, c)
 
 
-def analyse_file():
-    out = [section("0.", "Deze duiding beschrijft de geboortehoroscoop stukje voor stukje: de planeten in de tekens, "
-                         "de Zon met de Ascendant, de planeten in de huizen, de huiscuspen en de aspecten. Elke tekst "
-                         "beschrijft één neiging; de hele mens is de mengeling van alle.")]
-    out.append(section("0.4", "De zonnerevolutie beschrijft het jaar van de ene verjaardag tot de volgende: de "
-                              "thema's, de kansen en de beproevingen."))
-    out.append(section("0.5", "De geprogresseerde horoscoop toont hoe de geboortehoroscoop zich met de jaren "
-                              "ontvouwt: welke thema's nu rijpen."))
-    out.append(section("1.", "DE PLANETEN IN DE TEKENS\r\nHet teken van een planeet vertelt hoe haar energie zich "
-                             "uit."))
-    for n in SIGN_BODIES:
-        for s in range(1, 13):
-            out.append(section(f"1.{n}.{s}", planet_sign(n, s)))
-    out.append(section("2.", "DE PLANETEN IN DE HUIZEN\r\nHet huis van een planeet vertelt op welk levensterrein "
-                             "haar energie werkt."))
-    for n in HOUSE_BODIES:
-        for h in range(1, 13):
-            out.append(section(f"2.{n}.{h}", planet_house(n, h)))
-    out.append(section("3.", "DE ASPECTEN\r\nDe aspecten tonen hoe de planeten samenwerken; de sterkste komen "
-                             "eerst."))
-    for i, a in enumerate(ASPECT_BODIES):
-        for c in ASPECT_BODIES[i + 1:]:
-            out.append(section(f"3.{a}.{2 * c - 1}", aspect_text(a, c, True)))
-            out.append(section(f"3.{a}.{2 * c}", aspect_text(a, c, False)))
-    out.append(section("4.", "DE HUISCUSPEN\r\nHet teken op elke cusp kleurt dat levensterrein."))
-    for h in range(1, 13):
-        for s in range(1, 13):
-            out.append(section(f"4.{h}.{s}", house_sign(h, s)))
-    out.append(section("5.", "ZON EN ASCENDANT"))
-    for s in range(1, 13):
-        for r in range(1, 13):
-            out.append(section(f"5.{s}.{r}", sun_rising(s, r)))
-    return out
+# The headings of the files, by section key (see make_analysis_files.HEADINGS).
+HEADINGS = {
+    "0.": "Deze duiding beschrijft de geboortehoroscoop stukje voor stukje: de planeten in de tekens, de Zon "
+          "met de Ascendant, de planeten in de huizen, de huiscuspen en de aspecten. Elke tekst beschrijft één "
+          "neiging; de hele mens is de mengeling van alle.",
+    "0.4": "De zonnerevolutie beschrijft het jaar van de ene verjaardag tot de volgende: de thema's, de kansen "
+           "en de beproevingen.",
+    "0.5": "De geprogresseerde horoscoop toont hoe de geboortehoroscoop zich met de jaren ontvouwt: welke "
+           "thema's nu rijpen.",
+    "1.": "DE PLANETEN IN DE TEKENS\r\nHet teken van een planeet vertelt hoe haar energie zich uit.",
+    "2.": "DE PLANETEN IN DE HUIZEN\r\nHet huis van een planeet vertelt op welk levensterrein haar energie werkt.",
+    "3.": "DE ASPECTEN\r\nDe aspecten tonen hoe de planeten samenwerken; de sterkste komen eerst.",
+    "4.": "DE HUISCUSPEN\r\nHet teken op elke cusp kleurt dat levensterrein.",
+    "5.": "ZON EN ASCENDANT",
+    "0.1": "TRANSITS\r\nDe planeten van de komende periode raken de geboortehoroscoop; elk contact hieronder "
+           "staat bij zijn exacte dag.",
+    "0.2": "VERGELIJKING MET EEN DAG\r\nDe hemel van de gekozen dag vergeleken met de geboortehoroscoop.",
+    "0.6": "VERGELIJKING MET DE REVOLUTIE\r\nDe revolutiehoroscoop vergeleken met de geboortehoroscoop.",
+    "0.7": "VERGELIJKING MET DE PROGRESSIE\r\nDe geprogresseerde horoscoop vergeleken met de geboortehoroscoop.",
+    "transit 3.": "DE CONTACTEN\r\nElk contact van de bewegende hemel met de geboortehoroscoop.",
+    "0.3": "SYNASTRIE\r\nDe twee geboortehoroscopen vergeleken: waar de twee mensen elkaar gemakkelijk vinden "
+           "en waar ze elkaar uitdagen.",
+    "comptwo 3.": "De verbindingen tussen de twee horoscopen, van de sterkste af.",
+}
 
 
-def transit_file():
-    out = [
-        section("0.1", "TRANSITS\r\nDe planeten van de komende periode raken de geboortehoroscoop; elk contact "
-                       "hieronder staat bij zijn exacte dag."),
-        section("0.2", "VERGELIJKING MET EEN DAG\r\nDe hemel van de gekozen dag vergeleken met de geboortehoroscoop."),
-        section("0.6", "VERGELIJKING MET DE REVOLUTIE\r\nDe revolutiehoroscoop vergeleken met de geboortehoroscoop."),
-        section("0.7", "VERGELIJKING MET DE PROGRESSIE\r\nDe geprogresseerde horoscoop vergeleken met de "
-                       "geboortehoroscoop."),
-        section("3.", "DE CONTACTEN\r\nElk contact van de bewegende hemel met de geboortehoroscoop."),
-    ]
-    for a in ASPECT_BODIES:
-        for c in ASPECT_BODIES:
-            out.append(section(f"3.{a}.{2 * c - 1}", aspect_text(a, c, True, moment=True)))
-            out.append(section(f"3.{a}.{2 * c}", aspect_text(a, c, False, moment=True)))
-    return out
-
-
-def comptwo_file():
-    out = [
-        section("0.3", "SYNASTRIE\r\nDe twee geboortehoroscopen vergeleken: waar de twee mensen elkaar gemakkelijk "
-                       "vinden en waar ze elkaar uitdagen."),
-        section("3.", "De verbindingen tussen de twee horoscopen, van de sterkste af."),
-    ]
-    for i, a in enumerate(ASPECT_BODIES):
-        for c in ASPECT_BODIES[i:]:
-            out.append(section(f"3.{a}.{2 * c - 1}", aspect_text(a, c, True)))
-            out.append(section(f"3.{a}.{2 * c}", aspect_text(a, c, False)))
-    return out
-
-
-_faults = re.compile(r"\b(de het|het de|een een|  )\b")
+_faults = re.compile(r"\b(de het|het de|een een)\b| {2}")
 
 
 def grammar_faults(text):
     """Doubled articles and doubled blanks the tables could produce."""
     return [m.group(0) for m in _faults.finditer(text)]
-
-
-def files():
-    return (("analyse.anl", analyse_file()), ("transit.anl", transit_file()), ("comptwo.anl", comptwo_file()))

@@ -247,68 +247,77 @@ def section(key, text):
     return "\\" + key + " " + text + "\r\n"
 
 
-INTRO_CHART = ("This interpretation describes the birth chart piece by piece: the planets in the signs, the "
-               "Sun with the rising sign, the planets in the houses, the house cusps and the aspects. Each "
-               "text describes one tendency; the whole person is the blend of all of them.")
+# The headings of the files, by section key: the texts around the generated
+# ones. Each language gives the same keys.
+HEADINGS = {
+    "0.": "This interpretation describes the birth chart piece by piece: the planets in the signs, the Sun with "
+          "the rising sign, the planets in the houses, the house cusps and the aspects. Each text describes one "
+          "tendency; the whole person is the blend of all of them.",
+    "0.4": "The solar return chart describes the year from one birthday to the next: its themes, its "
+           "opportunities and its trials.",
+    "0.5": "The progressed chart shows how the birth chart unfolds with age: which themes are ripening now.",
+    "1.": "PLANETS IN THE SIGNS\r\nThe sign of a planet tells how its energy is expressed.",
+    "2.": "PLANETS IN THE HOUSES\r\nThe house of a planet tells in which area of life its energy works.",
+    "3.": "ASPECTS\r\nThe aspects show how the planets work together; the strongest come first.",
+    "4.": "THE HOUSE CUSPS\r\nThe sign on each cusp colours that area of life.",
+    "5.": "SUN AND RISING SIGN",
+    "0.1": "TRANSITS\r\nThe planets of the coming period touch the birth chart; each contact below is dated by "
+           "its exact day.",
+    "0.2": "COMPARISON WITH A DAY\r\nThe sky of the chosen day compared with the birth chart.",
+    "0.6": "COMPARISON WITH THE RETURN\r\nThe return chart compared with the birth chart.",
+    "0.7": "COMPARISON WITH THE PROGRESSION\r\nThe progressed chart compared with the birth chart.",
+    "transit 3.": "THE CONTACTS\r\nEach contact of the moving sky with the birth chart.",
+    "0.3": "SYNASTRY\r\nThe two birth charts compared: where the two people meet easily and where they "
+           "challenge each other.",
+    "comptwo 3.": "The links between the two charts, from the strongest.",
+}
 
 
-def analyse_file():
-    out = [section("0.", INTRO_CHART)]
-    out.append(section("0.4", "The solar return chart describes the year from one birthday to the next: "
-                              "its themes, its opportunities and its trials."))
-    out.append(section("0.5", "The progressed chart shows how the birth chart unfolds with age: which "
-                              "themes are ripening now."))
-    out.append(section("1.", "PLANETS IN THE SIGNS\r\nThe sign of a planet tells how its energy is expressed."))
+def analyse_file(t):
+    """The birth-chart file of a language t (this module or one of its own):
+    its HEADINGS and its sentence functions."""
+    h = t.HEADINGS
+    out = [section(k, h[k]) for k in ("0.", "0.4", "0.5", "1.")]
     for n in SIGN_BODIES:
         for s in range(1, 13):
-            out.append(section(f"1.{n}.{s}", planet_sign(n, s)))
-    out.append(section("2.", "PLANETS IN THE HOUSES\r\nThe house of a planet tells in which area of life its "
-                             "energy works."))
+            out.append(section(f"1.{n}.{s}", t.planet_sign(n, s)))
+    out.append(section("2.", h["2."]))
     for n in HOUSE_BODIES:
-        for h in range(1, 13):
-            out.append(section(f"2.{n}.{h}", planet_house(n, h)))
-    out.append(section("3.", "ASPECTS\r\nThe aspects show how the planets work together; the strongest come first."))
+        for hs in range(1, 13):
+            out.append(section(f"2.{n}.{hs}", t.planet_house(n, hs)))
+    out.append(section("3.", h["3."]))
     for i, a in enumerate(ASPECT_BODIES):
         for c in ASPECT_BODIES[i + 1:]:
-            out.append(section(f"3.{a}.{2 * c - 1}", aspect_text(a, c, True)))
-            out.append(section(f"3.{a}.{2 * c}", aspect_text(a, c, False)))
-    out.append(section("4.", "THE HOUSE CUSPS\r\nThe sign on each cusp colours that area of life."))
-    for h in range(1, 13):
+            out.append(section(f"3.{a}.{2 * c - 1}", t.aspect_text(a, c, True)))
+            out.append(section(f"3.{a}.{2 * c}", t.aspect_text(a, c, False)))
+    out.append(section("4.", h["4."]))
+    for hs in range(1, 13):
         for s in range(1, 13):
-            out.append(section(f"4.{h}.{s}", house_sign(h, s)))
-    out.append(section("5.", "SUN AND RISING SIGN"))
+            out.append(section(f"4.{hs}.{s}", t.house_sign(hs, s)))
+    out.append(section("5.", h["5."]))
     for s in range(1, 13):
         for r in range(1, 13):
-            out.append(section(f"5.{s}.{r}", sun_rising(s, r)))
+            out.append(section(f"5.{s}.{r}", t.sun_rising(s, r)))
     return out
 
 
-def transit_file():
-    out = [
-        section("0.1", "TRANSITS\r\nThe planets of the coming period touch the birth chart; each contact "
-                       "below is dated by its exact day."),
-        section("0.2", "COMPARISON WITH A DAY\r\nThe sky of the chosen day compared with the birth chart."),
-        section("0.6", "COMPARISON WITH THE RETURN\r\nThe return chart compared with the birth chart."),
-        section("0.7", "COMPARISON WITH THE PROGRESSION\r\nThe progressed chart compared with the birth chart."),
-        section("3.", "THE CONTACTS\r\nEach contact of the moving sky with the birth chart."),
-    ]
+def transit_file(t):
+    h = t.HEADINGS
+    out = [section(k, h[k]) for k in ("0.1", "0.2", "0.6", "0.7")] + [section("3.", h["transit 3."])]
     for a in ASPECT_BODIES:
         for c in ASPECT_BODIES:
-            out.append(section(f"3.{a}.{2 * c - 1}", aspect_text(a, c, True, moment=True)))
-            out.append(section(f"3.{a}.{2 * c}", aspect_text(a, c, False, moment=True)))
+            out.append(section(f"3.{a}.{2 * c - 1}", t.aspect_text(a, c, True, moment=True)))
+            out.append(section(f"3.{a}.{2 * c}", t.aspect_text(a, c, False, moment=True)))
     return out
 
 
-def comptwo_file():
-    out = [
-        section("0.3", "SYNASTRY\r\nThe two birth charts compared: where the two people meet easily and where "
-                       "they challenge each other."),
-        section("3.", "The links between the two charts, from the strongest."),
-    ]
+def comptwo_file(t):
+    h = t.HEADINGS
+    out = [section("0.3", h["0.3"]), section("3.", h["comptwo 3."])]
     for i, a in enumerate(ASPECT_BODIES):
         for c in ASPECT_BODIES[i:]:
-            out.append(section(f"3.{a}.{2 * c - 1}", aspect_text(a, c, True)))
-            out.append(section(f"3.{a}.{2 * c}", aspect_text(a, c, False)))
+            out.append(section(f"3.{a}.{2 * c - 1}", t.aspect_text(a, c, True)))
+            out.append(section(f"3.{a}.{2 * c}", t.aspect_text(a, c, False)))
     return out
 
 
@@ -335,27 +344,28 @@ def grammar_faults(text):
     return faults
 
 
-def files():
-    return (("analyse.agb", analyse_file()), ("transit.agb", transit_file()), ("comptwo.agb", comptwo_file()))
-
-
 def languages():
-    """Each language's grammar pass and files: English here, French and Dutch
-    from their own modules (German reads the English files)."""
+    """Each language's texts and the extension of its files: English here,
+    French and Dutch from modules of their own (German reads the English
+    files)."""
     import analysis_fr
     import analysis_nl
 
-    return ((grammar_faults, files()), (analysis_fr.grammar_faults, analysis_fr.files()),
-            (analysis_nl.grammar_faults, analysis_nl.files()))
+    return ((sys.modules[__name__], "agb"), (analysis_fr, "afr"), (analysis_nl, "anl"))
+
+
+def files(t, extension):
+    return ((f"analyse.{extension}", analyse_file(t)), (f"transit.{extension}", transit_file(t)),
+            (f"comptwo.{extension}", comptwo_file(t)))
 
 
 def main():
     check = "--check" in sys.argv[1:]
     root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "share", "home")
     problems = []
-    for faults, language_files in languages():
-        for name_, sections in language_files:
-            problems += write(root, name_, sections, faults, check)
+    for texts, extension in languages():
+        for name_, sections in files(texts, extension):
+            problems += write(root, name_, sections, texts.grammar_faults, check)
     for p in problems:
         print(p, file=sys.stderr)
     if check and not problems:

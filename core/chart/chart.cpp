@@ -6,6 +6,29 @@
 
 namespace quintara {
 
+namespace {
+
+// How a point is shown and formed, from a planets-table row or another
+// chart's point (the fields are named alike).
+template <class tFrom>
+tPlanet& CopyDefinition(tPlanet& b, const tFrom& from)
+{
+    b.Visible = from.Visible;
+    b.Aspects = from.Aspects;
+    b.PointType = from.PointType;
+    b.Longitude = from.Longitude;
+    b.Latitude = from.Latitude;
+    b.Plus1 = from.Plus1;
+    b.Plus2 = from.Plus2;
+    b.Minus1 = from.Minus1;
+    b.Divider = from.Divider;
+    b.Value = from.Value;
+    b.Offset = from.Offset;
+    return b;
+}
+
+}  // namespace
+
 tChart::tChart(const OptionSet* options) : Options(options)
 {
     bodies.reserve(kJuno + 8);
@@ -28,18 +51,7 @@ tChart::tChart(const OptionSet* options, std::span<const tPlanetRow> rows, TLang
             if (languages->PlanetShortName(r.Num).empty() && !r.ShortName.empty())
                 languages->SetPlanetShortName(r.Num, r.ShortName);
         }
-        tPlanet& b = AddBody(r.Num);
-        b.Visible = r.Visible;
-        b.Aspects = r.Aspects;
-        b.PointType = r.PointType;
-        b.Longitude = r.Longitude;
-        b.Latitude = r.Latitude;
-        b.Plus1 = r.Plus1;
-        b.Plus2 = r.Plus2;
-        b.Minus1 = r.Minus1;
-        b.Divider = r.Divider;
-        b.Value = r.Value;
-        b.Offset = r.Offset;
+        CopyDefinition(AddBody(r.Num), r);
     }
 }
 
@@ -47,20 +59,9 @@ void tChart::CopyPointsOf(const tChart& o)
 {
     for (int p = kJuno + 1; p <= o.BodyCount(); ++p) {
         const tPlanet& from = *o.BodyAt(p);
-        tPlanet& b = AddBody(from.Num);
-        b.Visible = from.Visible;
-        b.Aspects = from.Aspects;
+        tPlanet& b = CopyDefinition(AddBody(from.Num), from);
         b.Color = from.Color;
         b.LineWidth = from.LineWidth;
-        b.PointType = from.PointType;
-        b.Longitude = from.Longitude;
-        b.Latitude = from.Latitude;
-        b.Plus1 = from.Plus1;
-        b.Plus2 = from.Plus2;
-        b.Minus1 = from.Minus1;
-        b.Divider = from.Divider;
-        b.Value = from.Value;
-        b.Offset = from.Offset;
     }
 }
 
