@@ -16,13 +16,14 @@ struct tFormula {
     int plus1, plus2, minus1;
 };
 
-// Day formulas of the classic lots: Ascendant + first - second.
+// Day formulas of the classic lots: Ascendant + first - second, in body
+// numbers (5 Mars, 6 Jupiter, 7 Saturn).
 constexpr tFormula kParts[] = {
     {"Part of Fortune", kAsc, 2, 1},     {"Part of Spirit", kAsc, 1, 2},    {"Part of Love", kAsc, 4, 1},
-    {"Part of Marriage", kAsc, kDesc, 4}, {"Part of Father", kAsc, 1, 9},   {"Part of Mother", kAsc, 2, 4},
-    {"Part of Children", kAsc, 8, 9},    {"Part of Commerce", kAsc, 3, 1},  {"Part of Death", kAsc, kEighth, 2},
-    {"Part of Sickness", kAsc, 7, 9},    {"Part of Friends", kAsc, 2, 3},   {"Part of Passion", kAsc, 7, 1},
-    {"Part of Inheritance", kAsc, 2, 9},
+    {"Part of Marriage", kAsc, kDesc, 4}, {"Part of Father", kAsc, 1, 7},   {"Part of Mother", kAsc, 2, 4},
+    {"Part of Children", kAsc, 7, 6},    {"Part of Commerce", kAsc, 3, 1},  {"Part of Death", kAsc, kEighth, 2},
+    {"Part of Sickness", kAsc, 5, 7},    {"Part of Friends", kAsc, 2, 3},   {"Part of Passion", kAsc, 5, 1},
+    {"Part of Inheritance", kAsc, 2, 7},
 };
 
 constexpr tFormula kMidpoints[] = {
