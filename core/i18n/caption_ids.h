@@ -79,4 +79,12 @@ inline constexpr int kPositivePoints = 312;  // "Positive points"
 inline constexpr int kNegativePoints = 313;  // "Negative points"
 inline constexpr int kTotalPoints = 314;  // "Total points"
 
+// Grid headings of the reference tables' fields.
+inline constexpr int kCode = 315;       // "Code"
+inline constexpr int kLanguage = 316;   // "Language"
+inline constexpr int kNumber = 317;     // "Number"
+inline constexpr int kType = 318;       // "Type"
+inline constexpr int kMagnitude = 319;  // "Magnitude"
+inline constexpr int kShortName = 320;  // "Short name"
+
 }  // namespace quintara::caption

@@ -63,8 +63,10 @@ public:
     std::string DateFormatString = "dd/mm/yyyy";
     std::string TimeFormatString = "hh:nn";
 
-private:
+    // The name of language n in the list ("Français"); empty when unlisted.
     std::string LanguageName(int n) const;
+
+private:
     std::vector<std::pair<int, std::string>> LanguageList() const;
     std::string FileName(int body, const char* section, std::string fallback);
 

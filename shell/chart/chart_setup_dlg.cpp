@@ -35,12 +35,18 @@ TChartSetup::TChartSetup(tProgram& p, QWidget* parent) : QDialog(parent), progra
     stars.ClearFilter();
     stars.SetIndex("Name");
     planets.ClearFilter();
-    starModel = new tTableModel(
-        stars, {{"Name", p.Caption(caption::kName)}, {"Num", "Num"}, {"Type", "Type"}, {"Magnitude", "Magnitude"}},
-        this);
-    planetModel = new tTableModel(
-        planets, {{"Num", "Num"}, {"Name", p.Caption(caption::kName)}, {"ShortName", "ShortName"}, {"Type", "Type"}},
-        this);
+    starModel = new tTableModel(stars,
+                                {{"Name", p.Caption(caption::kName)},
+                                 {"Num", p.Caption(caption::kNumber)},
+                                 {"Type", p.Caption(caption::kType)},
+                                 {"Magnitude", p.Caption(caption::kMagnitude)}},
+                                this);
+    planetModel = new tTableModel(planets,
+                                  {{"Num", p.Caption(caption::kNumber)},
+                                   {"Name", p.Caption(caption::kName)},
+                                   {"ShortName", p.Caption(caption::kShortName)},
+                                   {"Type", p.Caption(caption::kType)}},
+                                  this);
     planetModel->SetEditable(true, {"Name", "ShortName"});
     DBGrid1 = NewGrid(this, *starModel);
     DBGrid1->setObjectName("DBGrid1");

@@ -23,10 +23,20 @@ std::string CountryLanguageFilter(int entry)
 
 TCountryDlg::TCountryDlg(tProgram& p, int language, QWidget* parent)
     : TTableBrowser(p, p.Data().CountryTable(), "TCountryDlg", 185,
-                    {{"COUNTRY", p.Caption(caption::kCountry)}, {"CODE", "CODE"}, {"LANGUAGE", "LANGUAGE"}}, parent)
+                    {{"COUNTRY", p.Caption(caption::kCountry)},
+                     {"CODE", p.Caption(caption::kCode)},
+                     {"LANGUAGE", p.Caption(caption::kLanguage)}},
+                    parent)
 {
     table.SetIndex("Countries");
     model->SetEditable(true);
+    // The language by its name, as the list above the grid names it.
+    TLanguages& languages = p.Languages();
+    model->SetFormat([&languages](const tTable& t, const std::string& field) {
+        if (field != "LANGUAGE") return FieldText(t, field);
+        const std::string name = languages.LanguageName(static_cast<int>(t.IntOr(field)));
+        return name.empty() ? FieldText(t, field) : QString::fromStdString(name);
+    });
     grid->setColumnWidth(0, 240);
     grid->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     connect(grid, &QTableView::doubleClicked, this, &QDialog::accept);

@@ -204,7 +204,8 @@ void TMainForm::BuildMenus()
         d->show();
     });
     connect(Add(database, "DBCountries", 185), &QAction::triggered, this, [this] {
-        auto* d = new TCountryDlg(program, 0, this);
+        // The names in the language in use; the list offers the others.
+        auto* d = new TCountryDlg(program, program.Languages().CurrentLanguage, this);
         d->setAttribute(Qt::WA_DeleteOnClose);
         d->show();
     });

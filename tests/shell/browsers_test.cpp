@@ -250,6 +250,23 @@ private slots:
         planets.Delete();  // the next tests see the table as shipped
     }
 
+    // Database > Countries: the names of the language in use, under
+    // headings of the vocabulary, languages by name.
+    void countriesEditorOpensOnTheLanguageInUse()
+    {
+        frame->Action("DBCountries")->trigger();
+        TCountryDlg* d = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* c = dynamic_cast<TCountryDlg*>(w); c && c->isVisible()) d = c;
+        QVERIFY(d);
+        QCOMPARE(d->LanguageCB->currentIndex(), 1);  // English
+        auto* grid = d->findChild<QTableView*>();
+        QCOMPARE(grid->model()->headerData(1, Qt::Horizontal).toString(), program->Caption(315));
+        QCOMPARE(grid->model()->headerData(2, Qt::Horizontal).toString(), program->Caption(316));
+        QCOMPARE(grid->model()->index(0, 2).data().toString(), QString("English"));
+        d->close();
+    }
+
     // A browser closed with a filter on leaves every row to what comes next
     // (the chart file scan, the next open), and the chosen row current.
     void closedBrowsersLeaveTheirTablesUnfiltered()
