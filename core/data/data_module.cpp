@@ -238,6 +238,16 @@ std::string TData1::GetStateName(int country, int state)
     return q.Step() ? ValidUtf8(q.Text(0)) : std::string();
 }
 
+std::vector<std::pair<int, std::string>> TData1::StatesOf(int country)
+{
+    tStatement q = ReferenceDatabase(states, kStateFile)
+                       .Prepare("SELECT CODE, STATE FROM State WHERE COUNTRY = ?1 ORDER BY STATE");
+    q.Bind(1, std::int64_t{country});
+    std::vector<std::pair<int, std::string>> list;
+    while (q.Step()) list.emplace_back(static_cast<int>(q.Int(0)), ValidUtf8(q.Text(1)));
+    return list;
+}
+
 std::string TData1::LoadChartText()
 {
     tTable& t = ChartTable();

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/chart/chart.h"
@@ -101,6 +102,8 @@ public:
     std::string GetCountryName(int code, int language);
     // Name of a state of a country; "" for state 0 or one the table lacks.
     std::string GetStateName(int country, int state);
+    // The states of a country as (code, name), by name.
+    std::vector<std::pair<int, std::string>> StatesOf(int country);
 
     void ReadChart(tChart& chart) { quintara::ReadChart(ChartTable(), chart); }
     void WriteChart(const tChart& chart) { quintara::WriteChart(ChartTable(), chart); }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -166,7 +167,14 @@ TNewCityDlg::TNewCityDlg(tProgram& p, bool ins, QWidget* parent) : QDialog(paren
     city = edit("CityEd");
     city->setMaxLength(30);
     country = edit("CountryEd");
-    state = edit("StateEd");
+    country->setMaximumWidth(70);
+    countryName = new QLabel(this);
+    countryName->setObjectName("CountryLbl");
+    auto* countryBtn = new QPushButton(">>", this);
+    countryBtn->setObjectName("CountryBtn");
+    countryBtn->setAutoDefault(false);
+    state = new QComboBox(this);
+    state->setObjectName("StateCB");
     latitude = edit("LatEd");
     longitude = edit("LongEd");
     longTime = edit("LongTEd");
@@ -176,7 +184,16 @@ TNewCityDlg::TNewCityDlg(tProgram& p, bool ins, QWidget* parent) : QDialog(paren
     const double lat = inserting ? 0 : t.RealOr("LATITUDE"), lon = inserting ? 0 : t.RealOr("LONGITUDE");
     city->setText(inserting ? QString() : QString::fromStdString(t.TextOr("CITY")));
     country->setText(QString::number(inserting ? 0 : t.IntOr("COUNTRY")));
-    state->setText(QString::number(inserting ? 0 : t.IntOr("STATE")));
+    const int stateCode = inserting ? 0 : static_cast<int>(t.IntOr("STATE"));
+    ShowCountry();
+    if (const int at = state->findData(stateCode); at >= 0) state->setCurrentIndex(at);
+    connect(country, &QLineEdit::textEdited, this, &TNewCityDlg::ShowCountry);
+    connect(countryBtn, &QPushButton::clicked, this, [this] {
+        TCountryDlg picker(program, program.Languages().CurrentLanguage, this);
+        if (picker.exec() != QDialog::Accepted || !picker.Current()) return;
+        country->setText(QString::number(*picker.Current()));
+        ShowCountry();
+    });
     ShowCoordinate(*latitude, *ns, lat);
     ShowCoordinate(*longitude, *ew, lon);
     longTime->setText(QString::number(std::fabs(LongitudeAsTime(lon)), 'f', 2));
@@ -188,7 +205,11 @@ TNewCityDlg::TNewCityDlg(tProgram& p, bool ins, QWidget* parent) : QDialog(paren
     });
     auto* form = new QFormLayout;
     form->addRow(p.Caption(caption::kLocality), city);
-    form->addRow(p.Caption(caption::kCountry), country);
+    auto* countryRow = new QHBoxLayout;
+    countryRow->addWidget(country);
+    countryRow->addWidget(countryName, 1);
+    countryRow->addWidget(countryBtn);
+    form->addRow(p.Caption(caption::kCountry), countryRow);
     form->addRow(p.Caption(caption::kState), state);
     auto* latRow = new QHBoxLayout;
     latRow->addWidget(latitude);
@@ -219,20 +240,41 @@ void TNewCityDlg::accept()
     if (!lon) return bad(caption::kLongitude, error);
     const auto countryCode = ParseWhole(country->text().toStdString(), 0, 32767, error);
     if (!countryCode) return bad(caption::kCountry, error);
-    const auto stateCode = ParseWhole(state->text().toStdString(), 0, 32767, error);
-    if (!stateCode) return bad(caption::kState, error);
+    const int stateCode = state->currentData().toInt();
     const auto people = ParseWhole(population->text().toStdString(), 0, 2000000000, error);
     if (!people) return bad(caption::kPopulation, error);
     if (city->text().trimmed().isEmpty()) return bad(caption::kLocality, "give a name");
     tTable& t = program.Data().CityTable();
     t.Set("CITY", city->text().trimmed().toStdString());
     t.Set("COUNTRY", std::int64_t{*countryCode});
-    t.Set("STATE", std::int64_t{*stateCode});
+    t.Set("STATE", std::int64_t{stateCode});
     t.Set("LATITUDE", ns->Signed(*lat));
     t.Set("LONGITUDE", ew->Signed(*lon));
     t.Set("POPULATION", std::int64_t{*people});
-    t.Post();
+    try {
+        t.Post();
+    } catch (const tStorageError& e) {
+        // The row stays as typed, in edit, for the user to mend or cancel.
+        return bad(caption::kLocality, std::string("the locality could not be stored: ") + e.what());
+    }
     QDialog::accept();
+}
+
+void TNewCityDlg::ShowCountry()
+{
+    std::string error;
+    const auto code = ParseWhole(country->text().toStdString(), 0, 32767, error);
+    TData1& data = program.Data();
+    countryName->setText(code && *code
+                             ? QString::fromStdString(data.GetCountryName(*code, program.Languages().CurrentLanguage))
+                             : QString());
+    const int kept = state->currentData().toInt();
+    state->clear();
+    state->addItem(QString(), 0);  // no state
+    if (code && *code)
+        for (const auto& [stateCode, name] : data.StatesOf(*code))
+            state->addItem(QString::fromStdString(name), stateCode);
+    if (const int at = state->findData(kept); at >= 0) state->setCurrentIndex(at);
 }
 
 }  // namespace quintara

@@ -10,6 +10,8 @@
 #include "shell/widgets/table_browser.h"
 
 class QCheckBox;
+class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace quintara {
@@ -53,7 +55,12 @@ public:
 private:
     tProgram& program;
     bool inserting;
-    QLineEdit *city, *country, *state, *latitude, *longitude, *longTime, *population;
+    // The country's name beside its code, and its states to choose from.
+    void ShowCountry();
+
+    QLineEdit *city, *country, *latitude, *longitude, *longTime, *population;
+    QLabel* countryName;
+    QComboBox* state;
     class THemisphereButton *ns, *ew;
 };
 

@@ -178,6 +178,8 @@ private slots:
         tTable& cities = program->Data().CityTable();
         const int before = cities.RecordCount();
         bool refusedAndOpen = false;
+        int statesListed = 0, chosenState = 0;
+        QString countryNamed;
         WhenModal([&](QWidget* w) {
             auto* editor = qobject_cast<QDialog*>(w);
             const auto field = [w](const char* name) { return w->findChild<QLineEdit*>(name); };
@@ -190,7 +192,13 @@ private slots:
             editor->accept();
             refusedAndOpen = editor->isVisible() && !messenger.asked.empty() &&
                              messenger.asked.back().text.startsWith(program->Caption(241) + ":");
-            field("CountryEd")->setText("61");
+            field("CountryEd")->clear();
+            QTest::keyClicks(field("CountryEd"), "840");  // the states of that country to choose from
+            auto* states = w->findChild<QComboBox*>("StateCB");
+            statesListed = states->count();
+            states->setCurrentIndex(states->count() - 1);
+            chosenState = states->currentData().toInt();
+            countryNamed = w->findChild<QLabel*>("CountryLbl")->text();
             editor->accept();
         });
         browser.findChild<QPushButton*>("AddBtn")->click();
@@ -199,7 +207,10 @@ private slots:
         QVERIFY(browser.Find("Quintaraville"));
         QCOMPARE(cities.Real("LATITUDE"), -33.52);
         QCOMPARE(cities.Real("LONGITUDE"), -151.12);
-        QCOMPARE(browser.Current()->country, 61);
+        QCOMPARE(browser.Current()->country, 840);
+        QVERIFY(statesListed > 1);
+        QCOMPARE(browser.Current()->state, chosenState);
+        QVERIFY(!countryNamed.isEmpty());
     }
 
     // Chart setup: Cancel takes the added star back, OK keeps it for the
