@@ -25,6 +25,16 @@ std::optional<tSqlValue> ValueOf(const tTable& t, const tColumnDef& c)
     }
 }
 
+// The fields of the current row of t that are named, in the table's order.
+tChartSetup::tValues Values(const tTable& t, const std::vector<std::string>& fields)
+{
+    tChartSetup::tValues values;
+    for (const tColumnDef& c : t.Def().columns)
+        for (const std::string& f : fields)
+            if (c.name == f) values.emplace_back(f, ValueOf(t, c));
+    return values;
+}
+
 void Put(tTable& t, const std::string& field, const std::optional<tSqlValue>& v)
 {
     if (v)
@@ -44,23 +54,10 @@ std::string tChartSetup::TypeFilter(int entry)
     return {};
 }
 
-std::vector<std::pair<std::string, std::optional<tSqlValue>>> tChartSetup::Values(
-    const std::vector<std::string>& fields) const
-{
-    std::vector<std::pair<std::string, std::optional<tSqlValue>>> values;
-    for (const tColumnDef& c : planets.Def().columns)
-        for (const std::string& f : fields)
-            if (c.name == f) values.emplace_back(f, ValueOf(planets, c));
-    return values;
-}
-
 void tChartSetup::AddCurrentStar()
 {
     if (stars.Empty() || stars.Eof()) return;
-    std::vector<std::pair<std::string, std::optional<tSqlValue>>> from;
-    for (const tColumnDef& c : stars.Def().columns)
-        for (const std::string& f : kPointFields)
-            if (c.name == f) from.emplace_back(f, ValueOf(stars, c));
+    const tValues from = Values(stars, kPointFields);
     planets.Insert();
     for (const auto& [field, value] : from) Put(planets, field, value);
     planets.Set("ShortName", stars.TextOr("Name"));  // kept to the field's 4 characters
@@ -75,7 +72,7 @@ bool tChartSetup::RemoveCurrentPoint()
     if (planets.Empty() || planets.Eof() || planets.IntOr("Num") <= kLastFixedPoint) return false;
     std::vector<std::string> all;
     for (const tColumnDef& c : planets.Def().columns) all.push_back(c.name);
-    changes.push_back({tChange::kRemoved, planets.RowId(), Values(all)});
+    changes.push_back({tChange::kRemoved, planets.RowId(), Values(planets, all)});
     planets.Delete();
     return true;
 }
@@ -83,14 +80,14 @@ bool tChartSetup::RemoveCurrentPoint()
 void tChartSetup::SetCurrentFlags(bool visible, bool aspects)
 {
     if (planets.Empty() || planets.Eof()) return;
-    changes.push_back({tChange::kFlags, planets.RowId(), Values({"Visible", "Aspects"})});
+    changes.push_back({tChange::kFlags, planets.RowId(), Values(planets, {"Visible", "Aspects"})});
     planets.Edit();
     planets.Set("Visible", std::int64_t{visible});
     planets.Set("Aspects", std::int64_t{aspects});
     planets.Post();
 }
 
-void tChartSetup::Restore(const std::vector<std::pair<std::string, std::optional<tSqlValue>>>& values)
+void tChartSetup::Restore(const tValues& values)
 {
     for (const auto& [field, value] : values) Put(planets, field, value);
     planets.Post();

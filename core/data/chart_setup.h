@@ -20,6 +20,9 @@ inline constexpr std::int64_t kLastFixedPoint = 99;
 
 class tChartSetup {
 public:
+    // Field values of one row, by field name.
+    using tValues = std::vector<std::pair<std::string, std::optional<tSqlValue>>>;
+
     explicit tChartSetup(TData1& data);
 
     // The current stars row appended to the planets table: its number,
@@ -42,10 +45,9 @@ private:
     struct tChange {
         enum tKind { kAdded, kRemoved, kFlags } kind;
         std::int64_t row = -1;                                                 // planets rowid (added, flags)
-        std::vector<std::pair<std::string, std::optional<tSqlValue>>> values;  // removed row; old flags
+        tValues values;                                                        // removed row; old flags
     };
-    std::vector<std::pair<std::string, std::optional<tSqlValue>>> Values(const std::vector<std::string>& fields) const;
-    void Restore(const std::vector<std::pair<std::string, std::optional<tSqlValue>>>& values);
+    void Restore(const tValues& values);
 
     tTable& stars;
     tTable& planets;

@@ -145,7 +145,7 @@ void tTable::ClearFilter()
 
 void tTable::Refresh()
 {
-    const std::int64_t keep = pos >= 0 && pos < static_cast<std::ptrdiff_t>(rows.size()) ? rows[static_cast<std::size_t>(pos)] : -1;
+    const std::int64_t keep = RowId();
     tStatement q = db.Prepare("SELECT rowid FROM " + Quoted(def.name) + Where() + OrderBy());
     if (filter) q.BindAll(filter->params);
     rows.clear();
@@ -163,8 +163,7 @@ void tTable::Refresh()
 
 void tTable::MoveToRowid(std::int64_t rowid)
 {
-    const auto it = std::find(rows.begin(), rows.end(), rowid);
-    pos = it == rows.end() ? 0 : it - rows.begin();
+    if (!GoToRowId(rowid)) pos = 0;
 }
 
 std::int64_t tTable::RowId() const
@@ -255,8 +254,7 @@ void tTable::LoadCurrent() const
 bool tTable::AtEditedRow() const
 {
     if (state == tState::Insert) return pos == editPos;
-    const bool inRange = pos >= 0 && pos < static_cast<std::ptrdiff_t>(rows.size());
-    return state == tState::Edit && inRange && rows[static_cast<std::size_t>(pos)] == editId;
+    return state == tState::Edit && editId >= 0 && RowId() == editId;
 }
 
 const std::optional<tSqlValue>& tTable::Value(const std::string& field) const

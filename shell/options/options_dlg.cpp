@@ -398,6 +398,8 @@ bool TOptionsDlg::TakeLineWidth()
 bool TOptionsDlg::TakeOrbRow()
 {
     if (orbRow < 0) return true;
+    // All ten are read before any is stored: a bad one leaves the row as it was.
+    std::array<int, 10> orbs{};
     for (int a = 0; a < 10; ++a) {
         std::string why;
         const auto orb = ReadOrbField(OrbEd[a]->text().toStdString(), why);
@@ -408,9 +410,10 @@ bool TOptionsDlg::TakeOrbRow()
                 program.Caption(caption::kOrb) + " (" + OrbLB->item(orbRow)->text() + ", " + OrbLbl[a]->text() + ")",
                 QString::fromStdString(why));
         }
+        orbs[static_cast<std::size_t>(a)] = *orb;
     }
     for (int a = 0; a < 10; ++a)
-        Orbs().Set(orbRow + 1, a + 1, static_cast<std::uint8_t>(OrbEd[a]->text().trimmed().toInt()));
+        Orbs().Set(orbRow + 1, a + 1, static_cast<std::uint8_t>(orbs[static_cast<std::size_t>(a)]));
     return true;
 }
 
