@@ -1,5 +1,6 @@
 #include "core/data/chart_file.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -293,28 +294,58 @@ tMoveReport ConvertOldChartFile(const std::string& oldPath, const std::string& t
 {
     std::string bytes;
     if (!ReadWholeFile(oldPath, bytes)) throw tStorageError("cannot read " + oldPath);
-    tMoveReport report;
-    const std::size_t whole = bytes.size() / kOldRecord;
-    tDatabase db(targetPath, true);
-    tTable make(db, ChartTableDef());
-    tTransaction tx(db);
-    tChartInserter insert(db);
-    for (std::size_t k = 0; k < whole; ++k) {
-        tChart c(birthSet);
-        const std::string error = ReadOldRecord(reinterpret_cast<const unsigned char*>(bytes.data()) + k * kOldRecord, c);
-        if (!error.empty()) {
-            report.problems.push_back("record " + std::to_string(k + 1) + ": " + error + "; skipped");
-            continue;
+    // An existing target gets the charts added; one that is not a chart file
+    // is left alone rather than given a chart table.
+    const bool existed = FileExists(targetPath);
+    if (existed) {
+        bool chartFile = false;
+        try {
+            tDatabase probe(targetPath, false);
+            chartFile = IsChartFile(probe, "main");
+        } catch (const tStorageError&) {
         }
-        CalcChart(c);
-        insert.Add(c);
-        ++report.rows;
+        if (!chartFile) throw tStorageError(targetPath + " is not a chart file; nothing was converted");
+    }
+    tMoveReport report;
+    try {
+        const std::size_t whole = bytes.size() / kOldRecord;
+        tDatabase db(targetPath, true);
+        tTable make(db, ChartTableDef());
+        tTransaction tx(db);
+        tChartInserter insert(db);
+        for (std::size_t k = 0; k < whole; ++k) {
+            tChart c(birthSet);
+            const std::string error =
+                ReadOldRecord(reinterpret_cast<const unsigned char*>(bytes.data()) + k * kOldRecord, c);
+            if (!error.empty()) {
+                report.problems.push_back("record " + std::to_string(k + 1) + ": " + error + "; skipped");
+                continue;
+            }
+            CalcChart(c);
+            insert.Add(c);
+            ++report.rows;
+        }
+        tx.Commit();
+    } catch (...) {
+        // A file made here and not filled is no chart file of the user's.
+        if (!existed) DeleteTableFile(targetPath);
+        throw;
     }
     if (bytes.size() % kOldRecord)
         report.problems.push_back("the last " + std::to_string(bytes.size() % kOldRecord) +
                                   " bytes are not a whole record and were not imported");
-    tx.Commit();
     return report;
+}
+
+void RenameChartFile(TData1& data, const std::string& to)
+{
+    const std::string from = data.ChartFilePath();
+    if (FileExists(to)) throw tStorageError(to + ": a file of that name exists already; the chart file keeps its name");
+    data.CloseChartFile();
+    std::string error;
+    const bool renamed = RenameTableFile(from, to, &error);
+    data.OpenChartFile(renamed ? to : from);
+    if (!renamed) throw tStorageError(error + "; the chart file keeps its name");
 }
 
 namespace {
@@ -341,7 +372,7 @@ bool ZoneCurrentChart(TData1& data, const OptionSet* birthSet) { return Recomput
 std::string FieldFilterExpression(const std::vector<tFieldFilterRow>& rows)
 {
     auto literal = [](const tFieldFilterRow& r, const std::string& v) {
-        if (!r.text) return v;
+        if (!r.text && !r.date) return v;
         std::string q = "'";
         for (char c : v) q += c == '\'' ? std::string("''") : std::string(1, c);
         return q + "'";
@@ -349,7 +380,7 @@ std::string FieldFilterExpression(const std::vector<tFieldFilterRow>& rows)
     std::string out;
     for (tFieldFilterRow r : rows) {
         if (r.value.empty()) continue;
-        if (r.text && r.op == "=") {
+        if (r.text && !r.date && r.op == "=") {
             r.upper = r.value + "}";
             r.op = ">=";
         }
@@ -359,6 +390,27 @@ std::string FieldFilterExpression(const std::vector<tFieldFilterRow>& rows)
         out += clause;
     }
     return out;
+}
+
+std::optional<std::pair<std::size_t, std::string>> FieldFilterProblem(const std::vector<tFieldFilterRow>& rows,
+                                                                      const std::string& dateFormat)
+{
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const tFieldFilterRow& r = rows[i];
+        if (r.text || r.value.empty()) continue;
+        for (const std::string& v : {r.value, r.upper}) {
+            if (v.empty()) continue;
+            if (r.date) {
+                if (!DateToIso(v, dateFormat)) return std::pair{i, "a date as " + dateFormat};
+                continue;
+            }
+            double x = 0;
+            const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), x);
+            if (ec != std::errc() || end != v.data() + v.size() || !std::isfinite(x))
+                return std::pair{i, "a number, such as 250 or -2.30"};
+        }
+    }
+    return std::nullopt;
 }
 
 std::string PlanetFilterExpression(int body, int sign)

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -51,10 +53,16 @@ void ExportChartDbase(TData1& data, const std::string& path, tReplace replace = 
 std::string ChartFieldText(const tTable& table, const std::string& field, const std::string& dateFormat);
 
 // Imports a file of 382-byte old-format records into the chart file at
-// targetPath (created when missing), computing each chart with the birth
-// set. A damaged record is skipped and named in the report; the records
+// targetPath (created when missing; an existing one must be a chart file),
+// computing each chart with the birth set. When it fails, a target it
+// created is removed and an existing one is as it was. A damaged record is skipped and named in the report; the records
 // after it are still taken. All rows land in one transaction.
 tMoveReport ConvertOldChartFile(const std::string& oldPath, const std::string& targetPath, const OptionSet* birthSet);
+
+// Closes the chart file, gives it (and its journal) the new name and opens
+// it again. Refuses an existing name; on any failure the chart file keeps
+// its name and stays open. Throws tStorageError.
+void RenameChartFile(TData1& data, const std::string& to);
 
 // ReCalc: the current row computed again and written back. Zone: the same
 // after FindAdjust; returns its "sure".
@@ -67,9 +75,15 @@ struct tFieldFilterRow {
     bool text = false;       // quoted values; "=" becomes a prefix match
     std::string op = "=";    // =, <, <=, >, >=
     std::string value, upper;  // upper bound "" for none
+    bool date = false;         // a date in the short format: quoted, "=" compares the whole date
 };
 // The expression of the field filter, e.g. Name>='Du' and Name<='Du}'.
 std::string FieldFilterExpression(const std::vector<tFieldFilterRow>& rows);
+// The first row whose value or upper bound its field cannot take (a word
+// where a number goes, no date in the short format): its index and what
+// is accepted. Nothing when every row can be filtered on.
+std::optional<std::pair<std::size_t, std::string>> FieldFilterProblem(const std::vector<tFieldFilterRow>& rows,
+                                                                      const std::string& dateFormat);
 // Body k (1..24) in sign s (1..12): "Pk>=(s-1)x30 and Pk<sx30"; "" for s = 0.
 std::string PlanetFilterExpression(int body, int sign);
 

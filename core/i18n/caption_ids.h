@@ -87,4 +87,15 @@ inline constexpr int kType = 318;       // "Type"
 inline constexpr int kMagnitude = 319;  // "Magnitude"
 inline constexpr int kShortName = 320;  // "Short name"
 
+// Words of the chart-file and reference-table editors.
+inline constexpr int kChartFileEditor = 321;  // "Chart file editor"
+inline constexpr int kRecalc = 322;           // "ReCalc"
+inline constexpr int kChartType = 323;        // "Chart type"
+inline constexpr int kFilter = 324;           // "Filter"
+inline constexpr int kTable = 325;            // "Table"
+inline constexpr int kHour = 326;             // "Hour"
+inline constexpr int kAsk = 327;              // "Ask"
+inline constexpr int kValue = 328;            // "Value"
+inline constexpr int kRecords = 329;          // "Records"
+
 }  // namespace quintara::caption

@@ -327,6 +327,15 @@ constexpr std::array<std::string_view, kCaptionCount> kDefaults = {
     "Type",                                                                         // 318
     "Magnitude",                                                                    // 319
     "Short name",                                                                   // 320
+    "Chart file editor",                                                            // 321
+    "ReCalc",                                                                       // 322
+    "Chart type",                                                                   // 323
+    "Filter",                                                                       // 324
+    "Table",                                                                        // 325
+    "Hour",                                                                         // 326
+    "Ask",                                                                          // 327
+    "Value",                                                                        // 328
+    "Records",                                                                      // 329
 };
 
 }  // namespace

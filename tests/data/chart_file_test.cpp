@@ -9,6 +9,7 @@
 
 #include "core/data/chart_file.h"
 #include "core/data/chart_record.h"
+#include "core/data/chart_row_edit.h"
 #include "core/data/data_module.h"
 #include "core/platform/atomic_file.h"
 #include "core/reports/chart_saving.h"
@@ -201,6 +202,88 @@ TEST_F(ChartFileTest, ConvertsOldRecordsAndReportsDamage)
     EXPECT_NE(r.problems[0].find("record 2: name length 37 above 20"), std::string::npos) << r.problems[0];
     TData1 bad(dir.Path(), "bad.db");
     EXPECT_TRUE(bad.ChartTable().Locate({"NAME"}, {std::string("Lost")}));
+}
+
+// The editor's typed fields: a bad one writes nothing and names itself; good
+// ones land in one post, in the stored forms.
+TEST_F(ChartFileTest, RowFieldsAreCheckedBeforeAnyIsWritten)
+{
+    AddChart(data, "Dupont", 1980);
+    tTable& t = data.ChartTable();
+    t.First();
+    tChartRowFields f = ChartRowFields(t, "dd/mm/yyyy");
+    EXPECT_EQ(f.name, "Dupont");
+    EXPECT_EQ(f.date, "01/06/1980");
+    EXPECT_EQ(f.time, "12:00");
+
+    tChartRowFields typed = f;
+    typed.name = "Dupond";
+    typed.time = "25:10";
+    std::optional<tRowFault> fault = PostChartRowFields(t, typed, "dd/mm/yyyy");
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(fault->caption, 266);  // Time
+    EXPECT_FALSE(t.Editing());
+    EXPECT_EQ(t.Text("NAME"), "Dupont");
+
+    typed.time = "2:30 pm";
+    typed.sex = "x";
+    ASSERT_TRUE(PostChartRowFields(t, typed, "dd/mm/yyyy"));
+    typed.sex = "f";
+    typed.name = std::string(40, 'n');
+    fault = PostChartRowFields(t, typed, "dd/mm/yyyy");
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(fault->caption, 261);
+    EXPECT_NE(fault->why.find("characters"), std::string::npos);
+
+    typed.name = "Dupond";
+    typed.date = "02/07/1981";
+    typed.adjust = "UTC+2";
+    typed.retrograde[2] = true;
+    EXPECT_FALSE(PostChartRowFields(t, typed, "dd/mm/yyyy"));
+    EXPECT_EQ(t.Text("NAME"), "Dupond");
+    EXPECT_EQ(t.Text("DATE"), "1981-07-02");
+    EXPECT_EQ(t.Text("Time"), "14:30:00");
+    EXPECT_DOUBLE_EQ(t.Real("ADJUST"), -2.0);
+    EXPECT_EQ(t.Text("SEX"), "F");
+    EXPECT_EQ(t.Int("R3"), 1);
+    EXPECT_EQ(ChartRowFields(t, "dd/mm/yyyy").date, "02/07/1981");
+
+    PostChartRowPlace(t, {"Lyon", 250, 0, 45.45, -4.50, 0, 0});
+    EXPECT_EQ(t.Text("BIRTHPLACE"), "Lyon");
+    EXPECT_DOUBLE_EQ(t.Real("LATITUDE"), 45.45);
+}
+
+TEST_F(ChartFileTest, RenameRefusesAnExistingNameAndKeepsTheFileOpen)
+{
+    AddChart(data, "Dupont", 1980);
+    const std::string before = data.ChartFilePath();
+    ASSERT_TRUE(WriteFileAtomically(dir.File("taken.db"), "x"));
+    EXPECT_THROW(RenameChartFile(data, dir.File("taken.db")), tStorageError);
+    EXPECT_EQ(data.ChartFilePath(), before);
+    EXPECT_EQ(data.ChartTable().RecordCount(), 1);
+    std::string taken;
+    ReadWholeFile(dir.File("taken.db"), taken);
+    EXPECT_EQ(taken, "x");
+
+    RenameChartFile(data, dir.File("renamed.db"));
+    EXPECT_FALSE(FileExists(before));
+    EXPECT_EQ(data.ChartTable().RecordCount(), 1);
+    AddChart(data, "Martin", 1970);
+    TData1 reread(dir.Path(), "renamed.db", TData1::tChartFileMode::kExisting);
+    EXPECT_EQ(reread.ChartTable().RecordCount(), 2);
+}
+
+// Converting into a file that is not a chart file changes nothing.
+TEST_F(ChartFileTest, ConversionLeavesOtherFilesAlone)
+{
+    ASSERT_TRUE(WriteFileAtomically(dir.File("old.4c"), OldRecord("Dupont", 1, 1961)));
+    ASSERT_TRUE(WriteFileAtomically(dir.File("notes.db"), "my notes"));
+    EXPECT_THROW(ConvertOldChartFile(dir.File("old.4c"), dir.File("notes.db"), nullptr), tStorageError);
+    std::string notes;
+    ReadWholeFile(dir.File("notes.db"), notes);
+    EXPECT_EQ(notes, "my notes");
+    EXPECT_THROW(ConvertOldChartFile(dir.File("missing.4c"), dir.File("none.db"), nullptr), tStorageError);
+    EXPECT_FALSE(FileExists(dir.File("none.db")));
 }
 
 // A conversion killed part way leaves the target as it was: never a part.

@@ -45,7 +45,7 @@ TEST(LanguageFiles, EachTranslatesEveryCaptionAndBodyAndIsReadAsIs)
         ReadWholeFile(home.File(l.file), before);
 
         tProfileFile file(home.File(l.file));
-        for (int n = 0; n < 321; ++n) {
+        for (int n = 0; n < kCaptionCount; ++n) {
             if (EmptyByDefault(n)) continue;
             EXPECT_FALSE(file.ReadString("Captions", std::to_string(n), "").empty()) << n;
         }

@@ -61,7 +61,7 @@ TEST(DefaultCaptions, KeyNumbersAndEdges)
     EXPECT_EQ(DefaultCaption(140), "Left/right|To show/hide, click left for main chart, right for other ");
     EXPECT_EQ(DefaultCaption(314), "Total points");
     EXPECT_EQ(DefaultCaption(290), "");
-    EXPECT_EQ(DefaultCaption(321), "");
+    EXPECT_EQ(DefaultCaption(kCaptionCount), "");
     EXPECT_EQ(DefaultCaption(-1), "");
 }
 
@@ -144,7 +144,7 @@ TEST(Languages, OutOfRangeLookupsAreEmpty)
     EXPECT_EQ(lang.AspectName(0), "");
     EXPECT_EQ(lang.AspectName(22), "");
     EXPECT_EQ(lang.SignName(13), "");
-    EXPECT_EQ(lang.Caption(321), "");
+    EXPECT_EQ(lang.Caption(kCaptionCount), "");
     EXPECT_EQ(lang.ChartKindNames().front(), "Birth chart");
     EXPECT_EQ(lang.NavigatorHints().back(), "Refresh");
     EXPECT_EQ(lang.LanguageNames(),
