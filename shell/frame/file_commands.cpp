@@ -212,6 +212,7 @@ void TMainForm::CheckChartFile()
 void TMainForm::SelectChartFile(const QString& path)
 {
     const std::string full = std::filesystem::absolute(path.toStdString()).lexically_normal().string();
+    CloseChartEditor();
     try {
         quintara::SelectChartFile(program.Data(), full);
     } catch (const tStorageError& e) {

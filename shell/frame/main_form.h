@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <string>
 #include <memory>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "shell/reports/chart_print.h"
 
 class QAction;
+class QDialog;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -26,6 +28,7 @@ namespace quintara {
 class tProgram;
 class TAstroBaseWindow;
 class TGraphicWindow;
+class TChartDBDlg;
 
 class TMainForm : public QMainWindow, public tWindowOpener {
 public:
@@ -80,6 +83,15 @@ public:
     // read-only one is said once.
     void CheckChartFile();
     void SaveActive();
+    // Database > Edit chart file: the chart file editor, one at a time.
+    TChartDBDlg* EditChartFile();
+    // Database > Convert chart file: the old-format file chosen, then
+    // ConvertOldChartFile into the name with ".db" (asked before adding
+    // to an existing chart file).
+    void ChooseOldChartFile();
+    void ConvertOldChartFile(const QString& oldPath);
+    // The chart file renamed (the editor closed first, then opened again).
+    void RenameChartFile(const std::string& to);
     // Utilities > Preferences: the options dialog on set 1 (birth chart), 2
     // (first chart) or 3 (second chart).
     void ShowOptions(int set);
@@ -113,6 +125,9 @@ private:
     // Open pictures drawn again with the options in use.
     void OptionsChanged();
     void BuildMenus();
+    // A modeless database editor, closed with the frame.
+    void ShowEditor(QDialog* editor);
+    void CloseChartEditor();
     void BuildToolBar();
     void ShowWindowList();
     void Find(bool replace);

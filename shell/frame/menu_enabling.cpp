@@ -55,10 +55,6 @@ constexpr tEnabling kDocumentCommands[] = {
     {"AnalysisBtn", tCommand::ChartTextTools},
 };
 
-// The items whose dialogs are not part of the program yet.
-constexpr const char* kNotYetBuilt[] = {"DBEditchartfile", "DBConvertchartfile", "DBStates", "DBTimefiles",
-                                        "DBPlanets"};
-
 }  // namespace
 
 void TMainForm::UpdateMenus()
@@ -72,7 +68,6 @@ void TMainForm::UpdateMenus()
     };
     for (auto [action, command] : commandActions) action->setEnabled(any && supports(command));
     for (const tEnabling& e : kDocumentCommands) Action(e.action)->setEnabled(any && supports(e.command));
-    for (const char* name : kNotYetBuilt) Action(name)->setEnabled(false);
 
     Action("FileClose")->setEnabled(any);
     Menu("Print1")->menuAction()->setEnabled(any);

@@ -12,6 +12,7 @@
 #include "core/i18n/caption_ids.h"
 #include "shell/data/city_file_dlg.h"
 #include "shell/data/country_dlg.h"
+#include "shell/data/reference_editors.h"
 #include "shell/chart/chart_setup_dlg.h"
 #include "shell/frame/main_form.h"
 #include "shell/graphics/graphic_window.h"
@@ -195,23 +196,20 @@ void TMainForm::BuildMenus()
     // Database
     QMenu* database = menu("Database1", 123);
     connect(Add(database, "DBSelectchartfile", caption::kSelectChartFile), &QAction::triggered, this, &TMainForm::ChooseChartFile);
-    Add(database, "DBEditchartfile", 182);
-    Add(database, "DBConvertchartfile", 183);
+    connect(Add(database, "DBEditchartfile", 182), &QAction::triggered, this, &TMainForm::EditChartFile);
+    connect(Add(database, "DBConvertchartfile", 183), &QAction::triggered, this, &TMainForm::ChooseOldChartFile);
     database->addSeparator();
-    connect(Add(database, "DBCity", caption::kLocalities), &QAction::triggered, this, [this] {
-        auto* d = new TCityFileDlg(program, QString(), 0, this);
-        d->setAttribute(Qt::WA_DeleteOnClose);
-        d->show();
-    });
-    connect(Add(database, "DBCountries", 185), &QAction::triggered, this, [this] {
-        // The names in the language in use; the list offers the others.
-        auto* d = new TCountryDlg(program, program.Languages().CurrentLanguage, this);
-        d->setAttribute(Qt::WA_DeleteOnClose);
-        d->show();
-    });
-    Add(database, "DBStates", 186);
-    Add(database, "DBTimefiles", 187);
-    Add(database, "DBPlanets", 188);
+    connect(Add(database, "DBCity", caption::kLocalities), &QAction::triggered, this,
+            [this] { ShowEditor(new TCityFileDlg(program, QString(), 0, this)); });
+    // The names in the language in use; the list offers the others.
+    connect(Add(database, "DBCountries", 185), &QAction::triggered, this,
+            [this] { ShowEditor(new TCountryDlg(program, program.Languages().CurrentLanguage, this)); });
+    connect(Add(database, "DBStates", 186), &QAction::triggered, this,
+            [this] { ShowEditor(new TStateFileDlg(program, this)); });
+    connect(Add(database, "DBTimefiles", 187), &QAction::triggered, this,
+            [this] { ShowEditor(new TTimeFileDlg(program, this)); });
+    connect(Add(database, "DBPlanets", 188), &QAction::triggered, this,
+            [this] { ShowEditor(new TStarFileDlg(program, this)); });
 
     // Utilities
     QMenu* utilities = menu("Options1", 124);

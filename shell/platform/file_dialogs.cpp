@@ -68,13 +68,14 @@ QString ChooseFileToOpen(QWidget* parent, const QString& title, const QString& s
 }
 
 QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& start, const QString& filter,
-                         QString* selectedFilter)
+                         QString* selectedFilter, bool confirmOverwrite)
 {
     tNameOnlyIcons icons;
     QFileDialog dialog(parent, title, start, filter);
     Prepare(dialog, icons);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    if (!confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     if (selectedFilter) *selectedFilter = dialog.selectedNameFilter();
     return dialog.selectedFiles().front();

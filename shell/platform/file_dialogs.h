@@ -18,8 +18,9 @@ QString ChooseFileToOpen(QWidget* parent, const QString& title, const QString& s
 
 // A file to write: start is the suggested path; the chosen filter (one of
 // filter's ";;"-separated entries) is returned in selectedFilter. Empty
-// when cancelled.
+// when cancelled. Without confirmOverwrite an existing name is taken
+// without a question: for callers that refuse to replace it themselves.
 QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& start, const QString& filter,
-                         QString* selectedFilter = nullptr);
+                         QString* selectedFilter = nullptr, bool confirmOverwrite = true);
 
 }  // namespace quintara

@@ -16,10 +16,11 @@ tMessenger::tAnswer tBoxMessenger::Ask(QWidget* parent, tKind kind, const QStrin
                 : kind == kQuestion ? QMessageBox::Question
                                     : QMessageBox::Information);
     QMessageBox::StandardButtons b = QMessageBox::Ok;
-    if (buttons == kOkCancel) b = QMessageBox::Ok | QMessageBox::Cancel;
+    if (buttons == kOkCancel || buttons == kOkCancelSafe) b = QMessageBox::Ok | QMessageBox::Cancel;
     if (buttons == kYesNo) b = QMessageBox::Yes | QMessageBox::No;
     if (buttons == kYesNoCancel) b = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     box.setStandardButtons(b);
+    if (buttons == kOkCancelSafe) box.setDefaultButton(QMessageBox::Cancel);
     switch (box.exec()) {
     case QMessageBox::Yes: return kAnswerYes;
     case QMessageBox::No: return kAnswerNo;

@@ -10,7 +10,8 @@ namespace quintara {
 
 class tMessenger {
 public:
-    enum tButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
+    // kOkCancelSafe: Cancel is the default, for questions whose OK destroys.
+    enum tButtons { kOk, kOkCancel, kYesNo, kYesNoCancel, kOkCancelSafe };
     enum tAnswer { kAnswerOk, kAnswerCancel, kAnswerYes, kAnswerNo };
     enum tKind { kInformation, kWarning, kError, kQuestion };
 

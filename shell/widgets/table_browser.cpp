@@ -33,7 +33,7 @@ TTableBrowser::TTableBrowser(tProgram& p, tTable& t, const char* objectName, int
 TTableBrowser::~TTableBrowser() { table.ClearFilter(); }
 
 void TTableBrowser::Lay(std::initializer_list<QWidget*> top, std::initializer_list<QWidget*> bottom, int helpContext,
-                        int width)
+                        int width, QWidget* details)
 {
     auto* topRow = new QHBoxLayout;
     auto* findLabel = new QLabel(program.Caption(caption::kFind), this);
@@ -49,6 +49,7 @@ void TTableBrowser::Lay(std::initializer_list<QWidget*> top, std::initializer_li
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(topRow);
     layout->addWidget(grid, 1);
+    if (details) layout->addWidget(details);
     layout->addLayout(bottomRow);
     resize(width, 480);
     FindEd->setFocus();

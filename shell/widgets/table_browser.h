@@ -36,8 +36,10 @@ protected:
                   std::vector<tGridColumn> columns, QWidget* parent);
 
     // Lays the dialog out: the find field and top beside it, the grid, the
-    // navigator and bottom before the dialog's buttons (help page helpContext).
-    void Lay(std::initializer_list<QWidget*> top, std::initializer_list<QWidget*> bottom, int helpContext, int width);
+    // navigator and bottom before the dialog's buttons (help page helpContext);
+    // details, when given, under the grid.
+    void Lay(std::initializer_list<QWidget*> top, std::initializer_list<QWidget*> bottom, int helpContext, int width,
+             QWidget* details = nullptr);
     // A button of the dialog, captioned from the vocabulary.
     QPushButton* Button(int caption, const char* name, const QString& suffix = {});
     // Only the rows of filter ("" for all), from the first row.

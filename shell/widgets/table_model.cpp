@@ -57,11 +57,21 @@ int tTableModel::columnCount(const QModelIndex& parent) const
 
 QVariant tTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+    if (!index.isValid()) return {};
+    if (role == Qt::DecorationRole && decoration && index.column() == decorationColumn) {
+        tVisit visit(table, index.row());
+        try {
+            return decoration(table);
+        } catch (const tStorageError&) {
+            return {};
+        }
+    }
+    if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
     tVisit visit(table, index.row());
     try {
         const std::string& field = columns[static_cast<std::size_t>(index.column())].field;
-        return format ? format(table, field) : FieldText(table, field);
+        // An edit starts from the stored value, which is what it writes back.
+        return format && role == Qt::DisplayRole ? format(table, field) : FieldText(table, field);
     } catch (const tStorageError&) {
         return QStringLiteral("?");  // a row the file cannot give (damaged)
     }

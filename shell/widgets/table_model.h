@@ -27,6 +27,13 @@ public:
 
     tTable& Table() { return table; }
     void SetFormat(tFormat f) { format = std::move(f); }
+    // A picture of the current row in front of the text of one column.
+    using tDecoration = std::function<QVariant(const tTable&)>;
+    void SetDecoration(int column, tDecoration d)
+    {
+        decorationColumn = column;
+        decoration = std::move(d);
+    }
     // Cells can be edited (each edit is posted at once); only the fields
     // named, when any are.
     void SetEditable(bool on, std::vector<std::string> fields = {})
@@ -48,6 +55,8 @@ private:
     tTable& table;
     std::vector<tGridColumn> columns;
     tFormat format;
+    int decorationColumn = -1;
+    tDecoration decoration;
     bool editable = false;
     std::vector<std::string> editableFields;
 };

@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QToolButton>
 #include <QDialog>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,9 +75,9 @@ using namespace quintara;
 // was asked.
 class tTestMessenger : public tMessenger {
 public:
-    tAnswer Ask(QWidget*, tKind kind, const QString& title, const QString& text, tButtons) override
+    tAnswer Ask(QWidget*, tKind kind, const QString& title, const QString& text, tButtons buttons) override
     {
-        asked.push_back({kind, title, text});
+        asked.push_back({kind, title, text, buttons});
         if (answers.empty()) return kAnswerYes;
         const tAnswer a = answers.front();
         answers.pop_front();
@@ -87,6 +88,7 @@ public:
     struct tAsked {
         tKind kind;
         QString title, text;
+        tButtons buttons = kOk;
     };
     std::vector<tAsked> asked;
     std::deque<tAnswer> answers;
@@ -100,6 +102,17 @@ void WhenModal(F action)
 {
     QTimer::singleShot(0, [action] {
         if (QWidget* w = QApplication::activeModalWidget()) action(w);
+    });
+}
+
+// Answers the next file dialog with file.
+inline void WhenFileDialog(const QString& file)
+{
+    WhenModal([file](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        QVERIFY(dialog);
+        dialog->selectFile(file);
+        QMetaObject::invokeMethod(dialog, "accept");
     });
 }
 

@@ -147,28 +147,20 @@ private slots:
         o.NatalOrbs.Set(5, 4, 3);
         const tOptionRecord mine = o.Record();
         const QString path = QString::fromStdString((home / "mine.cfg").string());
-        const auto choose = [](const QString& file) {
-            WhenModal([file](QWidget* w) {
-                auto* dialog = qobject_cast<QFileDialog*>(w);
-                QVERIFY(dialog);
-                dialog->selectFile(file);
-                QMetaObject::invokeMethod(dialog, "accept");
-            });
-        };
-        choose(path);
+        WhenFileDialog(path);
         frame->SaveOptionsFile(true);
         messenger.answers = {tMessenger::kAnswerNo};
         frame->ResetAllOptions();
         QCOMPARE(o.Record(), mine);  // No changes nothing
         frame->ResetAllOptions();    // Yes
         QCOMPARE(o.Record(), tOptionRecord::Defaults());
-        choose(path);
+        WhenFileDialog(path);
         frame->OpenOptionsFile();
         QCOMPARE(o.Record(), mine);
 
         QVERIFY(WriteFileAtomically((home / "bad.cfg").string(), std::string(40, 'x')));
         messenger.asked.clear();
-        choose(QString::fromStdString((home / "bad.cfg").string()));
+        WhenFileDialog(QString::fromStdString((home / "bad.cfg").string()));
         frame->OpenOptionsFile();
         QCOMPARE(o.Record(), mine);
         QCOMPARE(messenger.asked.size(), std::size_t{1});
