@@ -1,5 +1,6 @@
 // The desktop program on the offscreen platform: start-up to the frame
-// shown, New chart OK to the natal window, the locality picker.
+// shown, New chart OK to the natal window, the locality picker, the
+// database editors on large tables.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -13,12 +14,15 @@
 #include <QPixmap>
 #include <QPrinter>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "chart_files.h"
+#include "core/data/chart_file.h"
 #include "core/platform/program_home.h"
 #include "core/reports/two_chart_reports.h"
 #include "shell/canvas/qt_runtime.h"
 #include "shell/chart/new_chart_dlg.h"
+#include "shell/data/chart_db_dlg.h"
 #include "shell/data/city_file_dlg.h"
 #include "shell/frame/main_form.h"
 #include "shell/graphics/graphic_window.h"
@@ -109,6 +113,87 @@ void BM_LocalityPickerOnAllLocalities(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LocalityPickerOnAllLocalities)->Unit(benchmark::kMillisecond);
+
+// The same after another program wrote to the localities (as at the first
+// opening of a run): the order of every locality is read again.
+void BM_LocalityPickerAfterAWrite(benchmark::State& state)
+{
+    tProgram program(Bench().home, Bench().messenger);
+    program.Data().CityTable();
+    tDatabase other(program.Data().PathOf(kCityFile), false);
+    for (auto _ : state) {
+        state.PauseTiming();
+        other.Exec("UPDATE City SET POPULATION = POPULATION WHERE rowid = 1");
+        state.ResumeTiming();
+        TCityFileDlg picker(program, QString(), 0);
+        picker.show();
+        benchmark::DoNotOptimize(picker.Find("Par"));
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_LocalityPickerAfterAWrite)->Unit(benchmark::kMillisecond);
+
+// Database > Localities: the editor over every locality, shown.
+void BM_LocalitiesEditorOnAllLocalities(benchmark::State& state)
+{
+    tProgram program(Bench().home, Bench().messenger);
+    for (auto _ : state) {
+        TCityFileDlg editor(program, QString(), 0);
+        editor.show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(editor.Current());
+    }
+}
+BENCHMARK(BM_LocalitiesEditorOnAllLocalities)->Unit(benchmark::kMillisecond);
+
+// The chart file editor on 100,000 charts: opened, shown, moved to the last row.
+struct tBigChartFile {
+    tBigChartFile() : file(Bench().home + "/editor-100k.db")
+    {
+        std::filesystem::remove(file);
+        bench::MakeChartFile(file, 100000);
+    }
+    ~tBigChartFile() { std::filesystem::remove(file); }
+    std::string file;
+};
+
+void BM_ChartEditorOn100kChartsToLastRow(benchmark::State& state)
+{
+    tBigChartFile big;
+    tProgram program(Bench().home, Bench().messenger);
+    program.Data().OpenChartFile(big.file);
+    for (auto _ : state) {
+        TChartDBDlg editor(program, {});
+        editor.show();
+        QCoreApplication::processEvents();
+        editor.findChild<QToolButton*>("LastBtn")->click();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(program.Data().ChartTable().Position());
+    }
+}
+BENCHMARK(BM_ChartEditorOn100kChartsToLastRow)->Unit(benchmark::kMillisecond);
+
+// A field filter (names starting "Chart 5") over 100,000 charts, shown.
+void BM_FieldFilterOver100kCharts(benchmark::State& state)
+{
+    tBigChartFile big;
+    tProgram program(Bench().home, Bench().messenger);
+    program.Data().OpenChartFile(big.file);
+    TChartDBDlg editor(program, {});
+    editor.show();
+    QCoreApplication::processEvents();
+    const std::string filter = FieldFilterExpression({{"Name", true, "=", "Chart 5", ""}});
+    for (auto _ : state) {
+        editor.SetChartFilter(filter);
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(program.Data().ChartTable().RecordCount());
+        state.PauseTiming();
+        editor.SetChartFilter("");
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FieldFilterOver100kCharts)->Unit(benchmark::kMillisecond);
 
 // One repaint of a two-chart wheel at 1200 x 900, antialiased.
 void BM_RepaintTwoChartWheel(benchmark::State& state)

@@ -116,6 +116,14 @@ void tDatabase::Exec(const std::string& sql)
 
 int tDatabase::Changes() const { return sqlite3_changes(db); }
 
+std::int64_t tDatabase::TotalChanges() const { return sqlite3_total_changes64(db); }
+
+std::int64_t tDatabase::DataVersion()
+{
+    tStatement q = Prepare("PRAGMA data_version");
+    return q.Step() ? q.Int(0) : -1;
+}
+
 std::int64_t tDatabase::LastInsertId() const { return sqlite3_last_insert_rowid(db); }
 
 tTransaction::tTransaction(tDatabase& d) : db(d) { db.Exec("BEGIN IMMEDIATE"); }

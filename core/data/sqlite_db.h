@@ -59,6 +59,11 @@ public:
     std::int64_t LastInsertId() const;
     // Rows changed by the last INSERT, UPDATE or DELETE.
     int Changes() const;
+    // Together they tell whether anything was written since last asked:
+    // the count of this connection's changes, and a number that moves when
+    // another connection (or process) commits.
+    std::int64_t TotalChanges() const;
+    std::int64_t DataVersion();
     sqlite3* Handle() { return db; }
     const std::string& Path() const { return path; }
 

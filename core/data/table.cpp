@@ -146,7 +146,20 @@ void tTable::ClearFilter()
 void tTable::Refresh()
 {
     const std::int64_t keep = RowId();
-    tStatement q = db.Prepare("SELECT rowid FROM " + Quoted(def.name) + Where() + OrderBy());
+    const std::string sql = "SELECT rowid FROM " + Quoted(def.name) + Where() + OrderBy();
+    const std::vector<tSqlValue> params = filter ? filter->params : std::vector<tSqlValue>{};
+    const std::int64_t version = db.DataVersion(), changes = db.TotalChanges();
+    // Nothing written anywhere since the same list was read: it stands (a
+    // picker opened again on a large table).
+    if (readProblem.empty() && sql == listed.sql && params == listed.params && version == listed.version &&
+        changes == listed.changes) {
+        Forget();
+        pos = 0;
+        if (keep >= 0) MoveToRowid(keep);
+        return;
+    }
+    listed = {sql, params, version, changes};
+    tStatement q = db.Prepare(sql);
     if (filter) q.BindAll(filter->params);
     rows.clear();
     readProblem.clear();

@@ -139,6 +139,12 @@ private:
     bool orderNoCase = false;
     std::optional<tSqlFilter> filter;
     std::vector<std::int64_t> rows;  // visible rowids in order
+    // What rows was read with, and the file's state then.
+    struct tListed {
+        std::string sql;
+        std::vector<tSqlValue> params;
+        std::int64_t version = -1, changes = -1;
+    } listed;
     std::ptrdiff_t pos = 0;
     tState state = tState::Browse;
     tRow buffer;               // the row being inserted or edited

@@ -131,6 +131,28 @@ TEST(Table, EditedRowStaysTheOneWrittenWhileOthersAreRead)
     EXPECT_EQ(Visit(c.t), (tNames{"Geneve", "Lyon 2e", "Paris", "lausanne"}));
 }
 
+// A list read again only when nothing was written: writes through another
+// table of the file or another connection are seen at the next refresh.
+TEST(Table, RefreshSeesEveryWriterAfterAnUnchangedRead)
+{
+    tCities c;
+    c.t.SetIndex("Cities");
+    c.t.Refresh();  // unchanged: the same list
+    EXPECT_EQ(c.t.RecordCount(), 4);
+    tTable second(c.db, CityDef());
+    Add(second, "Bern", 41, 0, 46.57);
+    c.t.Refresh();
+    EXPECT_EQ(c.t.RecordCount(), 5);
+    tDatabase other(c.dir.File("city.db"), false);
+    other.Exec("DELETE FROM City WHERE CITY = 'Paris'");
+    c.t.SetIndex("Cities");
+    EXPECT_EQ(Visit(c.t), (tNames{"Bern", "Geneve", "Lyon", "lausanne"}));
+    other.Exec("UPDATE City SET CITY = 'Basel' WHERE CITY = 'Bern'");
+    c.t.Refresh();
+    c.t.First();
+    EXPECT_EQ(c.t.Text("CITY"), "Basel");
+}
+
 TEST(Table, EmptyIgnoresTheFilter)
 {
     tCities c;
