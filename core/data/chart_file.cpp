@@ -46,6 +46,17 @@ bool IsChartFile(tDatabase& db, const std::string& schema)
     return found == def.columns.size();
 }
 
+// The file at path opens as a chart file (a file the storage cannot read is none).
+bool IsChartFileAt(const std::string& path)
+{
+    try {
+        tDatabase probe(path, false);
+        return IsChartFile(probe, "main");
+    } catch (const tStorageError&) {
+        return false;
+    }
+}
+
 class tAttached {
 public:
     tAttached(tDatabase& d, const std::string& path) : db(d)
@@ -166,15 +177,8 @@ tMoveReport CopyChartFile(TData1& data, const std::string& path)
 
 void SelectChartFile(TData1& data, const std::string& path)
 {
-    if (FileExists(path)) {
-        bool chartFile = false;
-        try {
-            tDatabase probe(path, false);
-            chartFile = IsChartFile(probe, "main");
-        } catch (const tStorageError&) {
-        }
-        if (!chartFile) throw tStorageError(path + " is not a chart file; the chart file was not changed");
-    }
+    if (FileExists(path) && !IsChartFileAt(path))
+        throw tStorageError(path + " is not a chart file; the chart file was not changed");
     data.OpenChartFile(path);
 }
 
@@ -297,15 +301,8 @@ tMoveReport ConvertOldChartFile(const std::string& oldPath, const std::string& t
     // An existing target gets the charts added; one that is not a chart file
     // is left alone rather than given a chart table.
     const bool existed = FileExists(targetPath);
-    if (existed) {
-        bool chartFile = false;
-        try {
-            tDatabase probe(targetPath, false);
-            chartFile = IsChartFile(probe, "main");
-        } catch (const tStorageError&) {
-        }
-        if (!chartFile) throw tStorageError(targetPath + " is not a chart file; nothing was converted");
-    }
+    if (existed && !IsChartFileAt(targetPath))
+        throw tStorageError(targetPath + " is not a chart file; nothing was converted");
     tMoveReport report;
     try {
         const std::size_t whole = bytes.size() / kOldRecord;

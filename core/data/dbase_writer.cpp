@@ -1,5 +1,6 @@
 #include "core/data/dbase_writer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <ctime>
 #include <stdexcept>
@@ -43,7 +44,7 @@ void WriteDbf(const std::string& path, const std::vector<tDbfField>& fields,
     std::tm tm{};
     gmtime_r(&now, &tm);
     out += static_cast<char>(kVersion3);
-    out += static_cast<char>(tm.tm_year % 100);
+    out += static_cast<char>(std::min(tm.tm_year, 255));  // years since 1900
     out += static_cast<char>(tm.tm_mon + 1);
     out += static_cast<char>(tm.tm_mday);
     PutLe(out, static_cast<std::uint32_t>(rows.size()), 4);

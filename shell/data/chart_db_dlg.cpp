@@ -87,10 +87,9 @@ QLineEdit* NewEdit(QWidget* parent, const char* name)
 }  // namespace
 
 TChartDBDlg::TChartDBDlg(tProgram& p, std::function<void(const std::string&)> r, QWidget* parent)
-    : TTableBrowser(p, p.Data().ChartTable(), "TChartDBDlg", caption::kChartFileEditor, Columns(p), parent),
+    : TRowBrowser(p, p.Data().ChartTable(), "TChartDBDlg", caption::kChartFileEditor, Columns(p), parent),
       rename(std::move(r))
 {
-    setModal(false);
     const std::string dateFormat = p.Data().DateFormat();
     model->SetFormat([dateFormat](const tTable& t, const std::string& field) {
         return QString::fromStdString(ChartFieldText(t, field, dateFormat));
@@ -225,10 +224,8 @@ TChartDBDlg::TChartDBDlg(tProgram& p, std::function<void(const std::string&)> r,
     layout()->setMenuBar(Menus);
     resize(1040, 780);
 
-    pending = new TPendingRow(
-        *grid, table, [this] { ShowRow(); }, [this] { return WriteRow(); });
-    for (QLineEdit* e : {NameEd, FirstEd, CommentEd, RefEd, DateEd, TimeEd, AdjustEd, SexEd}) pending->Watch(e);
-    for (QCheckBox* b : retro) pending->Watch(b);
+    for (QLineEdit* e : {NameEd, FirstEd, CommentEd, RefEd, DateEd, TimeEd, AdjustEd, SexEd}) Pending->Watch(e);
+    for (QCheckBox* b : retro) Pending->Watch(b);
     // Insert gives a chart of today at noon to fill in; Edit goes to its fields.
     navigator->SetRowEditor([this](bool inserting) {
         if (!PostPending()) return false;
@@ -283,15 +280,15 @@ void TChartDBDlg::ApplyView()
     if (keep < 0 || !table.GoToRowId(keep)) table.First();
     navigator->ShowCurrent();
     setWindowTitle(Title());
-    pending->Show();
+    Pending->Show();
 }
 
 bool TChartDBDlg::event(QEvent* e)
 {
     // Back from another window: it may have saved charts or changed the
     // table's order and filter.
-    if (e->type() == QEvent::WindowActivate && !pending->Pending()) ApplyView();
-    return TTableBrowser::event(e);
+    if (e->type() == QEvent::WindowActivate && !Pending->Pending()) ApplyView();
+    return TRowBrowser::event(e);
 }
 
 void TChartDBDlg::ShowRow()
@@ -352,7 +349,7 @@ bool TChartDBDlg::WriteRow()
     return true;
 }
 
-bool TChartDBDlg::PostPending() { return pending->Post(); }
+bool TChartDBDlg::PostPending() { return Pending->Post(); }
 
 void TChartDBDlg::Failed(const std::exception& e)
 {
@@ -365,21 +362,10 @@ void TChartDBDlg::AfterRowsChanged()
     if (table.Eof() && !table.Empty()) table.Last();
     navigator->ShowCurrent();
     setWindowTitle(Title());
-    pending->Show();
+    Pending->Show();
 }
 
-bool TChartDBDlg::Find(const QString& text)
-{
-    if (!PostPending()) return false;
-    const bool found = Locate("NAME", text.toStdString());
-    pending->Show();
-    return found;
-}
-
-void TChartDBDlg::accept()
-{
-    if (PostPending()) QDialog::accept();
-}
+bool TChartDBDlg::Find(const QString& text) { return FindIn("NAME", text.toStdString()); }
 
 void TChartDBDlg::reject()
 {
@@ -481,36 +467,24 @@ void TChartDBDlg::AddChartFile()
     }
 }
 
-void TChartDBDlg::CopyAscii()
+void TChartDBDlg::Export(int caption, const char* suggested, const char* filter,
+                         void (*write)(TData1&, const std::string&, tReplace))
 {
     if (!PostPending()) return;
     // The save dialog has asked before an existing file is replaced.
-    const QString path =
-        ChooseFileToSave(this, program.Caption(232), StartIn(program, "charts.txt"), "Text files (*.txt)");
+    const QString path = ChooseFileToSave(this, program.Caption(caption), StartIn(program, suggested), filter);
     if (path.isEmpty()) return;
     const std::int64_t keep = table.RowId();
     try {
-        ExportChartText(program.Data(), path.toStdString(), tReplace::kYes);
+        write(program.Data(), path.toStdString(), tReplace::kYes);
     } catch (const std::exception& e) {
         Failed(e);
     }
     table.GoToRowId(keep);
 }
 
-void TChartDBDlg::CopyDbase()
-{
-    if (!PostPending()) return;
-    const QString path =
-        ChooseFileToSave(this, program.Caption(233), StartIn(program, "charts.dbf"), "dBase files (*.dbf)");
-    if (path.isEmpty()) return;
-    const std::int64_t keep = table.RowId();
-    try {
-        ExportChartDbase(program.Data(), path.toStdString(), tReplace::kYes);
-    } catch (const std::exception& e) {
-        Failed(e);
-    }
-    table.GoToRowId(keep);
-}
+void TChartDBDlg::CopyAscii() { Export(232, "charts.txt", "Text files (*.txt)", ExportChartText); }
+void TChartDBDlg::CopyDbase() { Export(233, "charts.dbf", "dBase files (*.dbf)", ExportChartDbase); }
 
 void TChartDBDlg::CopyChartFile()
 {

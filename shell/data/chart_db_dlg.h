@@ -10,7 +10,8 @@
 #include <functional>
 #include <string>
 
-#include "shell/widgets/table_browser.h"
+#include "core/data/chart_file.h"
+#include "shell/widgets/row_browser.h"
 
 class QCheckBox;
 class QLabel;
@@ -18,9 +19,7 @@ class QMenuBar;
 
 namespace quintara {
 
-class TPendingRow;
-
-class TChartDBDlg : public TTableBrowser {
+class TChartDBDlg : public TRowBrowser {
 public:
     static constexpr int kHelpContext = 105;
     // rename gets the new name of the chart file, the dialog hidden: the
@@ -29,8 +28,7 @@ public:
     ~TChartDBDlg() override;
 
     bool Find(const QString& text) override;
-    // OK and Cancel both post a pending edit; a refused one keeps the dialog.
-    void accept() override;
+    // Cancel posts a pending edit too, as OK; a refused one keeps the dialog.
     void reject() override;
 
     // The commands of the buttons and menus.
@@ -61,15 +59,17 @@ protected:
 private:
     // Puts back this editor's order and filter, keeping the current row.
     void ApplyView();
-    void ShowRow();
-    bool WriteRow();
+    void ShowRow() override;
+    bool WriteRow() override;
     void Failed(const std::exception& e);
     void AfterRowsChanged();
+    // A copy to a file chosen in the save dialog, written by write.
+    void Export(int caption, const char* suggested, const char* filter,
+                void (*write)(TData1&, const std::string&, tReplace));
     QString Title() const;
 
     std::function<void(const std::string&)> rename;
     std::string filter;
-    TPendingRow* pending;
     class QLineEdit *NameEd, *FirstEd, *CommentEd, *RefEd, *DateEd, *TimeEd, *AdjustEd, *SexEd;
     std::array<QCheckBox*, 12> retro{};
     std::vector<std::pair<std::string, QLineEdit*>> readOnly;  // field, its text

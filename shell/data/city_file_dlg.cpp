@@ -241,7 +241,9 @@ void TNewCityDlg::accept()
     const auto countryCode = ParseWhole(country->text().toStdString(), 0, 32767, error);
     if (!countryCode) return bad(caption::kCountry, error);
     const int stateCode = state->currentData().toInt();
-    const auto people = ParseWhole(population->text().toStdString(), 0, 2000000000, error);
+    // The population is often not known: none is 0.
+    const QString typedPeople = population->text().trimmed();
+    const auto people = ParseWhole(typedPeople.isEmpty() ? "0" : typedPeople.toStdString(), 0, 2000000000, error);
     if (!people) return bad(caption::kPopulation, error);
     if (city->text().trimmed().isEmpty()) return bad(caption::kLocality, "give a name");
     tTable& t = program.Data().CityTable();

@@ -51,6 +51,26 @@ void TellField(tProgram& p, QWidget* w, int caption, const std::string& why)
                        p.Caption(caption) + ": " + QString::fromStdString(why));
 }
 
+// The fields written to the current row (or a new one) in one post; a
+// refusal is said and the table left as it was.
+bool PostRow(tProgram& p, QWidget* w, tTable& t, bool insert,
+             const std::vector<std::pair<const char*, tSqlValue>>& values)
+{
+    try {
+        if (insert)
+            t.Insert();
+        else
+            t.Edit();
+        for (const auto& [field, value] : values) t.Set(field, value);
+        t.Post();
+    } catch (const std::exception& e) {
+        if (t.Editing()) t.Cancel();
+        TellRefused(p, w, e);
+        return false;
+    }
+    return true;
+}
+
 QLineEdit* NewEdit(QWidget* parent, const char* name)
 {
     auto* e = new QLineEdit(parent);
@@ -63,13 +83,12 @@ QLineEdit* NewEdit(QWidget* parent, const char* name)
 // States
 
 TStateFileDlg::TStateFileDlg(tProgram& p, QWidget* parent)
-    : TTableBrowser(p, p.Data().StateTable(), "TStateFileDlg", kStatesCaption,
-                    {{"STATE", p.Caption(caption::kState)},
-                     {"CODE", p.Caption(caption::kCode)},
-                     {"COUNTRY", p.Caption(caption::kCountry)}},
-                    parent)
+    : TRowBrowser(p, p.Data().StateTable(), "TStateFileDlg", kStatesCaption,
+                  {{"STATE", p.Caption(caption::kState)},
+                   {"CODE", p.Caption(caption::kCode)},
+                   {"COUNTRY", p.Caption(caption::kCountry)}},
+                  parent)
 {
-    setModal(false);
     table.SetIndexFields({"STATE"});
     TData1& data = p.Data();
     const int language = p.Languages().CurrentLanguage;
@@ -126,24 +145,7 @@ TStateFileDlg::TStateFileDlg(tProgram& p, QWidget* parent)
     Pending->Show();
 }
 
-bool TStateFileDlg::Find(const QString& text)
-{
-    if (!Pending->Post()) return false;
-    const bool found = Locate("STATE", text.toStdString());
-    Pending->Show();
-    return found;
-}
-
-void TStateFileDlg::accept()
-{
-    if (Pending->Post()) QDialog::accept();
-}
-
-void TStateFileDlg::reject()
-{
-    Pending->Discard();
-    QDialog::reject();
-}
+bool TStateFileDlg::Find(const QString& text) { return FindIn("STATE", text.toStdString()); }
 
 void TStateFileDlg::ShowRow()
 {
@@ -169,17 +171,9 @@ bool TStateFileDlg::WriteRow()
         return TellField(program, this, caption::kCode,
                          "that country has a state with code " + std::to_string(*code) + " already"),
                false;
-    try {
-        table.Edit();
-        table.Set("CODE", std::int64_t{*code});
-        table.Set("STATE", name);
-        table.Set("COUNTRY", std::int64_t{country});
-        table.Post();
-    } catch (const std::exception& e) {
-        if (table.Editing()) table.Cancel();
-        TellRefused(program, this, e);
+    if (!PostRow(program, this, table, false,
+                 {{"CODE", std::int64_t{*code}}, {"STATE", name}, {"COUNTRY", std::int64_t{country}}}))
         return false;
-    }
     model->Reload();
     navigator->ShowCurrent();
     return true;
@@ -192,17 +186,9 @@ void TStateFileDlg::Add()
     // The next free code of that country.
     int code = 1;
     while (!program.Data().GetStateName(country, code).empty()) ++code;
-    try {
-        table.Insert();
-        table.Set("COUNTRY", std::int64_t{country});
-        table.Set("CODE", std::int64_t{code});
-        table.Set("STATE", std::string("?"));
-        table.Post();
-    } catch (const std::exception& e) {
-        if (table.Editing()) table.Cancel();
-        TellRefused(program, this, e);
+    if (!PostRow(program, this, table, true,
+                 {{"COUNTRY", std::int64_t{country}}, {"CODE", std::int64_t{code}}, {"STATE", std::string("?")}}))
         return;
-    }
     model->Reload();
     navigator->ShowCurrent();
     Pending->Show();
@@ -365,18 +351,17 @@ QVariant StarIcon(const tTable& t)
 }  // namespace
 
 TStarFileDlg::TStarFileDlg(tProgram& p, QWidget* parent)
-    : TTableBrowser(p, p.Data().StarTable(), "TStarFileDlg", kStarsCaption,
-                    {{"Name", p.Caption(caption::kName)},
-                     {"Num", p.Caption(caption::kNumber)},
-                     {"Type", p.Caption(caption::kType)},
-                     {"Plus1", "+"},
-                     {"Plus2", "+"},
-                     {"Minus1", "-"},
-                     {"Value", p.Caption(caption::kValue)},
-                     {"Magnitude", p.Caption(caption::kMagnitude)}},
-                    parent)
+    : TRowBrowser(p, p.Data().StarTable(), "TStarFileDlg", kStarsCaption,
+                  {{"Name", p.Caption(caption::kName)},
+                   {"Num", p.Caption(caption::kNumber)},
+                   {"Type", p.Caption(caption::kType)},
+                   {"Plus1", "+"},
+                   {"Plus2", "+"},
+                   {"Minus1", "-"},
+                   {"Value", p.Caption(caption::kValue)},
+                   {"Magnitude", p.Caption(caption::kMagnitude)}},
+                  parent)
 {
-    setModal(false);
     table.SetIndex("Name");
     model->SetDecoration(0, StarIcon);
     TLanguages& languages = p.Languages();
@@ -426,24 +411,7 @@ TStarFileDlg::TStarFileDlg(tProgram& p, QWidget* parent)
     Pending->Show();
 }
 
-bool TStarFileDlg::Find(const QString& text)
-{
-    if (!Pending->Post()) return false;
-    const bool found = Locate("Name", text.toUpper().toStdString());
-    Pending->Show();
-    return found;
-}
-
-void TStarFileDlg::accept()
-{
-    if (Pending->Post()) QDialog::accept();
-}
-
-void TStarFileDlg::reject()
-{
-    Pending->Discard();
-    QDialog::reject();
-}
+bool TStarFileDlg::Find(const QString& text) { return FindIn("Name", text.toUpper().toStdString()); }
 
 void TStarFileDlg::SetType(int entry)
 {
@@ -464,31 +432,14 @@ bool TStarFileDlg::WriteRow()
     bool ok = false;
     const double v = ValueEd->text().trimmed().toDouble(&ok);
     if (!ok) return TellField(program, this, caption::kValue, "a number, such as 30.5"), false;
-    try {
-        table.Edit();
-        table.Set("Value", v);
-        table.Post();
-    } catch (const std::exception& e) {
-        if (table.Editing()) table.Cancel();
-        TellRefused(program, this, e);
-        return false;
-    }
-    return true;
+    return PostRow(program, this, table, false, {{"Value", v}});
 }
 
 void TStarFileDlg::SetFormulaBody(int list, int body)
 {
     if (!Pending->Post() || table.Empty()) return;
     static const char* const fields[] = {"Plus1", "Plus2", "Minus1"};
-    try {
-        table.Edit();
-        table.Set(fields[list], std::int64_t{body});
-        table.Post();
-    } catch (const std::exception& e) {
-        if (table.Editing()) table.Cancel();
-        TellRefused(program, this, e);
-        return;
-    }
+    if (!PostRow(program, this, table, false, {{fields[list], std::int64_t{body}}})) return;
     model->Reload();
     navigator->ShowCurrent();
 }

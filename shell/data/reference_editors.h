@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "shell/widgets/table_browser.h"
+#include "shell/widgets/row_browser.h"
 
 class QComboBox;
 class QLineEdit;
@@ -15,28 +15,24 @@ class QTableView;
 
 namespace quintara {
 
-class TPendingRow;
 class TRadioGroup;
 
 // The states of every country, with the country by name.
-class TStateFileDlg : public TTableBrowser {
+class TStateFileDlg : public TRowBrowser {
 public:
     static constexpr int kHelpContext = 109;
     explicit TStateFileDlg(tProgram& program, QWidget* parent = nullptr);
     bool Find(const QString& text) override;
-    void accept() override;
-    void reject() override;
     // Appends a state of the country shown and goes to its fields.
     void Add();
     void ChooseCountry();
 
     QLineEdit *CodeEd, *StateEd;
     QComboBox* CountryCB;  // the lookup list: country names, their codes as data
-    TPendingRow* Pending;
 
 private:
-    void ShowRow();
-    bool WriteRow();
+    void ShowRow() override;
+    bool WriteRow() override;
 };
 
 // The zone history: where and since when each zone table applies (Time1),
@@ -58,13 +54,11 @@ private:
 
 // The stars, Arabic parts and other points the chart setup offers; the
 // three body lists set the formula of the current point.
-class TStarFileDlg : public TTableBrowser {
+class TStarFileDlg : public TRowBrowser {
 public:
     static constexpr int kHelpContext = 112;
     explicit TStarFileDlg(tProgram& program, QWidget* parent = nullptr);
     bool Find(const QString& text) override;
-    void accept() override;
-    void reject() override;
     // Entry 0 all; 1..4 that type; any other entry the types above 4.
     void SetType(int entry);
     // Plus1 (list 0), Plus2 (1) or Minus1 (2) of the current row := body.
@@ -73,11 +67,10 @@ public:
     QLineEdit* ValueEd;
     TRadioGroup* TypeRG;
     QListWidget* BodyLB[3];
-    TPendingRow* Pending;
 
 private:
-    void ShowRow();
-    bool WriteRow();
+    void ShowRow() override;
+    bool WriteRow() override;
 };
 
 }  // namespace quintara

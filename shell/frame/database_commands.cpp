@@ -75,7 +75,7 @@ void TMainForm::CloseChartEditor()
 void TMainForm::ChooseOldChartFile()
 {
     const QString path = ChooseFileToOpen(this, program.Caption(kConvertCaption),
-                                          QString::fromStdString(program.Home()), "All files (*);;Chart files (*.4*)");
+                                          QString::fromStdString(program.Home()), "Chart files (*.4*);;All files (*)");
     if (!path.isEmpty()) ConvertOldChartFile(path);
 }
 

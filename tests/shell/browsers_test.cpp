@@ -213,6 +213,40 @@ private slots:
         QVERIFY(!countryNamed.isEmpty());
     }
 
+    // A row the storage refuses (a locked file) is said in words; the
+    // editor stays open with everything typed, and OK stores it once the
+    // file is free again.
+    void localityEditorKeepsARefusedRowAsTyped()
+    {
+        TCityFileDlg browser(*program, "", 0);
+        tTable& cities = program->Data().CityTable();
+        const int before = cities.RecordCount();
+        bool keptOpen = false;
+        QString said, typed;
+        WhenModal([&](QWidget* w) {
+            auto* editor = qobject_cast<QDialog*>(w);
+            const auto field = [w](const char* name) { return w->findChild<QLineEdit*>(name); };
+            field("CityEd")->setText("Refusedville");
+            field("LatEd")->setText("45.10");
+            field("LongEd")->setText("3.05");
+            field("CountryEd")->setText("250");
+            cities.SetWriteCheck([] { throw tStorageError("the localities file is locked by another program"); });
+            editor->accept();
+            cities.SetWriteCheck({});
+            keptOpen = editor->isVisible();
+            said = messenger.asked.empty() ? QString() : messenger.asked.back().text;
+            typed = field("CityEd")->text() + " " + field("LatEd")->text();
+            editor->accept();
+        });
+        browser.findChild<QPushButton*>("AddBtn")->click();
+        QVERIFY(keptOpen);
+        QVERIFY(said.contains("locked by another program"));
+        QCOMPARE(typed, QString("Refusedville 45.10"));
+        QCOMPARE(cities.RecordCount(), before + 1);
+        QVERIFY(browser.Find("Refusedville"));
+        cities.Delete();
+    }
+
     // Chart setup: Cancel takes the added star back, OK keeps it for the
     // next new chart (and its report); the program's own rows stay.
     void chartSetupAddsStarsToTheNextNewChart()
