@@ -52,6 +52,9 @@ public:
     int PenStyle = kSolid;
     int PenWidth = 1;
     tExtFont Font{"Arial", 10, 0, 0};
+    // Text height in device units, following the picture's scale; 0: the
+    // point size of Font.
+    double TextPixels = 0;
     tColor BrushColor = 0xffffff;
     std::uint16_t TextAlign = kAlignLeft | kAlignTop;
 

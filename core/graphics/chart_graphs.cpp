@@ -74,6 +74,16 @@ tTextElement& tChartGraph::Title(const tChart& chart, bool bottomRight)
     return t;
 }
 
+namespace {
+
+void SideWheel(tChartElement& wheel, std::int32_t x)
+{
+    wheel.X = x;
+    wheel.CharSize = 60;
+}
+
+}  // namespace
+
 bool IsTwoChartGraph(tGraphKind k)
 {
     return k == tGraphKind::Two || k == tGraphKind::USTwo || k == tGraphKind::SideBySide || k == tGraphKind::USSideBySide;
@@ -90,15 +100,18 @@ void tChartGraph::Setup()
         clockTitle = &title;
         Add<tWheel>(First, 2400, 3400, ctx);
         break;
-    case tGraphKind::Two: Add<tTwoWheel>(First, Second, 2400, 3400, ctx); break;
+    case tGraphKind::Two:
+        Add<tTwoWheel>(First, Second, 1760, 2500, ctx);
+        break;
     case tGraphKind::USTwo: Add<tUSTwoWheel>(First, Second, 2500, 3500, 500, ctx); break;
     case tGraphKind::SideBySide:
-        Add<tWheel>(First, 1680, 2400, ctx).X = -3000;
-        Add<tWheel>(Second, 1680, 2400, ctx).X = 3000;
+        // Smaller glyphs, and each wheel with its labels within its half.
+        SideWheel(Add<tWheel>(First, 1000, 1400, ctx), -2500);
+        SideWheel(Add<tWheel>(Second, 1000, 1400, ctx), 2500);
         break;
     case tGraphKind::USSideBySide:
-        Add<tUSWheel>(First, 2300, 2900, 450, ctx).X = -3000;
-        Add<tUSWheel>(Second, 2300, 2900, 450, ctx).X = 3000;
+        SideWheel(Add<tUSWheel>(First, 1900, 2300, 400, ctx), -2550);
+        SideWheel(Add<tUSWheel>(Second, 1900, 2300, 400, ctx), 2550);
         break;
     }
     tElement::Setup();

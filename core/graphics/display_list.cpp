@@ -86,11 +86,14 @@ void tSetLineStyle::play(tCanvas& c, const tReplay& r)
     if (Width + r.LineWidthAdd >= 0) c.PenWidth = Width + r.LineWidthAdd;
 }
 
-void tSetTextStyle::play(tCanvas& c, const tReplay&)
+void tSetTextStyle::play(tCanvas& c, const tReplay& r)
 {
     c.Font.Name = FontName;
     c.Font.Size = Round(static_cast<long double>(Size) / (c.IsMetafile() ? 12 : 36));
     c.Font.Orientation = Orientation;
+    // The same share of the picture at any size; Font.Size is the point
+    // size at the reference scale.
+    c.TextPixels = Size * kTextScale * (r.ScaleY * 0.001) * (r.PercentY * 0.01);
 }
 
 tInfoText tElement::InfoWindow() const { return {Name, std::to_string(X) + " " + std::to_string(Y)}; }

@@ -15,6 +15,11 @@
 
 namespace quintara {
 
+// Text grows with the picture: a size of tSetTextStyle is kTextScale
+// logical units of text height (36 units are a point at the reference
+// scale of 72 device units per 1000 logical units).
+inline constexpr double kTextScale = 1000.0 / (27.0 * 72.0);
+
 // The numbers passed down the tree at replay.
 struct tReplay {
     std::int32_t OriginX = 0, OriginY = 0;   // logical units

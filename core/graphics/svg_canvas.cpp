@@ -31,7 +31,9 @@ tSvgCanvas::tSvgCanvas(int w, int h, tColor bg) : width(w), height(h), backgroun
 
 std::string tSvgCanvas::Stroke() const
 {
-    const double w = std::max(1, PenWidth) * 1.0;
+    // A pen width is what it is on a screen picture of 800 pixels, in
+    // proportion: the same look at any size of the file.
+    const double w = std::max(1, PenWidth) * std::max(DeviceWidth(), DeviceHeight()) / 800.0;
     std::string s = " fill=\"none\" stroke=\"" + SvgColor(PenColor) + "\" stroke-width=\"" + Num(w) + "\"";
     if (PenStyle == kDash) s += " stroke-dasharray=\"" + Num(6 * w) + "," + Num(3 * w) + "\"";
     if (PenStyle == kDot) s += " stroke-dasharray=\"" + Num(w) + "," + Num(2 * w) + "\"";
@@ -83,7 +85,7 @@ void tSvgCanvas::TextOut(int x, int y, const std::string& utf8)
                                                                                                 : "text-before-edge";
     // Points at 96 per inch; the device's three units to a pixel carry the
     // metafile's threefold size back to the screen's.
-    const double size = std::max(1, Font.Size) * 96.0 / 72.0;
+    const double size = TextPixels > 0 ? TextPixels : std::max(1, Font.Size) * 96.0 / 72.0;
     body += "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\" font-family=\"" + f.Family +
             "\" font-size=\"" + Num(size) + "\" fill=\"" + SvgColor(Font.Color) + "\" text-anchor=\"" + anchor +
             "\" dominant-baseline=\"" + baseline + "\"";

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/engine/angles.h"
+#include "core/graphics/glyph_spread.h"
 #include "core/i18n/caption_ids.h"
 #include "core/options/option_set.h"
 #include "core/reports/analysis.h"
@@ -28,19 +29,61 @@ tWheelBase::tWheelBase(tElement* parent, const tChart& chart, const tPictureCont
     Movable = false;
 }
 
-void tWheelBase::AddChart(const tChart& chart, bool second, double R0, const tPlanetLayout& planets, double R,
-                          const tHouseLayout& houses)
+namespace {
+
+// The bodies a wheel shows, in the order they are added.
+std::vector<const tPlanet*> WheelBodies(const tChart& chart)
 {
-    auto planet = [&](const tPlanet& p) { Add<tGPlanet>(chart, p, Rotation, R0, planets, ctx, second); };
-    auto house = [&](int cusp) { Add<tHouse>(chart, cusp, Rotation, R, houses, ctx); };
+    std::vector<const tPlanet*> bodies;
     for (int n = 1; n <= 12; ++n)
-        if (const tPlanet* p = chart.FindBody(n)) planet(*p);
-    if (HasHouses(chart))
-        for (int h = 1; h <= 12; ++h) house(h + 12);
+        if (const tPlanet* p = chart.FindBody(n)) bodies.push_back(p);
     for (int i = 25; i <= chart.BodyCount(); ++i) {
         const tPlanet& p = *chart.BodyAt(i);
-        if (p.Num < 36 || p.Num > 48) planet(p);
+        if (p.Num < 36 || p.Num > 48) bodies.push_back(&p);
     }
+    return bodies;
+}
+
+}  // namespace
+
+void tWheelBase::AddBodies(const tChart& chart, bool second, const tBodyRings& rings)
+{
+    const std::vector<const tPlanet*> bodies = WheelBodies(chart);
+    std::vector<double> at;
+    for (const tPlanet* p : bodies) at.push_back(chart.BodyPosition(p->Num));
+    // The room of a glyph on its ring, or of its label on the label ring.
+    const double labelChars = OptionsOf(chart).ShowDegrees ? 7 : 1;
+    const double labelWidth = labelChars * 0.6 * TextHeight(LabelSize(chart, kDegreeLabelSize * CharSize));
+    const double gap = std::max(RingGap(kGlyphWidth * CharSize, rings.glyph), RingGap(labelWidth, rings.label));
+    const std::vector<double> shown = SpreadOnRing(at, gap);
+    for (std::size_t i = 0; i < bodies.size(); ++i)
+        Add<tGPlanet>(chart, *bodies[i], Rotation, rings, shown[i], ctx, second).CharSize = CharSize;
+}
+
+void tWheelBase::AddHouses(const tChart& chart, double R, const tHouseLayout& houses)
+{
+    if (!HasHouses(chart)) return;
+    std::vector<double> at;
+    for (int h = 1; h <= 12; ++h) at.push_back(chart.BodyPosition(h + 12));
+    const std::vector<double> shown = SpreadOnRing(at, RingGap(kCuspLabelWidth * CharSize, houses.label * R));
+    for (int h = 1; h <= 12; ++h)
+        Add<tHouse>(chart, h + 12, Rotation, R, houses, shown[static_cast<std::size_t>(h - 1)], ctx).CharSize =
+            CharSize;
+}
+
+tBodyRings tWheelBase::OuterRings(double exact, double outer, int ring) const
+{
+    // Cusp labels first, then the glyphs, their labels beyond; a second
+    // ring beyond the first's labels.
+    const double u = CharSize;
+    const double glyph = outer + (ring == 1 ? 11 : 24.5) * u;
+    return {ring == 1 ? exact : outer + 18.5 * u, glyph, glyph + 5.5 * u};
+}
+
+tBodyRings tUSWheel::InnerRings() const
+{
+    const double u = CharSize;
+    return {static_cast<double>(ZodiacInnerRadius), ZodiacInnerRadius - 6 * u, ZodiacInnerRadius - 11.5 * u};
 }
 
 void tWheelBase::DrawBase(tRecordElement& r) const
@@ -108,7 +151,8 @@ tWheel::tWheel(tElement* parent, const tChart& chart, std::int32_t inner, std::i
 void tWheel::Setup()
 {
     tElement::Setup();
-    AddChart(Chart, false, InnerRadius, kWheelPlanet, OuterRadius, kStandardHouse);
+    AddBodies(Chart, false, OuterRings(InnerRadius, OuterRadius, 1));
+    AddHouses(Chart, OuterRadius, kStandardHouse);
 }
 
 void tWheel::RecordGraph()
@@ -142,11 +186,20 @@ tTwoWheel::tTwoWheel(tElement* parent, const tChart& chart, const tChart& chart2
 void tTwoWheel::Setup()
 {
     tWheel::Setup();
-    AddChart(Chart2, true, InnerRadius, kWheelPlanet, OuterRadius, kStandardHouse2);
+    // The second chart on a ring of its own beyond the first chart's.
+    AddBodies(Chart2, true, OuterRings(InnerRadius, OuterRadius, 2));
 }
 
 void tTwoWheel::DrawAspects(tRecordElement& r)
 {
+    // The second chart's ring: its degrees marked on its inner circle.
+    const double ring = OuterRings(InnerRadius, OuterRadius, 2).exact;
+    r.Circle(0, 0, RoundI(ring));
+    for (int d = 5; d <= 360; d += 5) {
+        const tPoint q = WheelPoint(ring, d * kDegToRadians - Rotation);
+        const double f = d % 10 == 0 ? 1.02 : 1.01;
+        r.Line(q.x, q.y, RoundI(f * q.x), RoundI(f * q.y));
+    }
     Aspects.Clear();
     Aspects.BuildComparison(Chart, Chart2);
     DrawChords(r, InnerRadius, Chart2);
@@ -162,7 +215,8 @@ tUSWheel::tUSWheel(tElement* parent, const tChart& chart, std::int32_t zodiacInn
 void tUSWheel::Setup()
 {
     tElement::Setup();
-    AddChart(Chart, false, ZodiacInnerRadius, kUSWheelPlanet, ZodiacOuterRadius, kUSHouse);
+    AddBodies(Chart, false, InnerRings());
+    AddHouses(Chart, ZodiacOuterRadius, kUSHouse);
 }
 
 void tUSWheel::RecordGraph()
@@ -180,8 +234,9 @@ void tUSWheel::RecordGraph()
             const tPlanet* cusp = Chart.FindBody(12 + h);
             if (!cusp) continue;
             r.setlinestyle(h % 3 == 1 ? kSolid : kDot, BodyWidth(*cusp));
+            // Inside the bodies' ring only: a house line never runs through a glyph.
             const double a = Angle(Chart.HouseCusp(h));
-            const tPoint p1 = WheelPoint(ZodiacInnerRadius, a), p2 = WheelPoint(CenterRadius, a);
+            const tPoint p1 = WheelPoint(InnerRings().label - 1.5 * CharSize, a), p2 = WheelPoint(CenterRadius, a);
             r.Line(p1.x, p1.y, p2.x, p2.y);
         }
     }
@@ -203,8 +258,10 @@ tUSTwoWheel::tUSTwoWheel(tElement* parent, const tChart& chart, const tChart& ch
 void tUSTwoWheel::Setup()
 {
     tElement::Setup();
-    AddChart(Chart, false, ZodiacInnerRadius, kUSWheelPlanet, ZodiacInnerRadius, kUSTwoHouse);
-    AddChart(Chart2, true, ZodiacInnerRadius, kWheelPlanet, ZodiacOuterRadius, kUSHouse2);
+    AddBodies(Chart, false, InnerRings());
+    AddHouses(Chart, ZodiacOuterRadius, kUSHouse);
+    // The second chart outside the zodiac ring, beyond the cusp labels.
+    AddBodies(Chart2, true, OuterRings(ZodiacOuterRadius, ZodiacOuterRadius, 1));
 }
 
 void tUSTwoWheel::DrawAspects(tRecordElement& r)

@@ -26,10 +26,16 @@ public:
 
 protected:
     double Angle(double longitude) const { return longitude * kDegToRadians - Rotation; }
-    // Bodies 1..12 (exact points on R0), the houses (when the chart has
-    // them, reference radius R), then the list from its 25th entry on,
-    // without the dominants 36..48. second: the bodies are the second chart's.
-    void AddChart(const tChart& chart, bool second, double R0, const tPlanetLayout& planets, double R, const tHouseLayout& houses);
+    // Bodies 1..12, then the list from its 25th entry on without the
+    // dominants 36..48, on their rings, spread so that no glyph or label
+    // covers another. second: the bodies are the second chart's.
+    void AddBodies(const tChart& chart, bool second, const tBodyRings& rings);
+    // The houses (when the chart has them) on reference radius R, their
+    // labels spread on their ring.
+    void AddHouses(const tChart& chart, double R, const tHouseLayout& houses);
+    // The rings of the standard wheel's bodies outside a zodiac ring of
+    // outer radius outer, exact points on exact; ring 2 lies beyond ring 1.
+    tBodyRings OuterRings(double exact, double outer, int ring) const;
     void DrawBase(tRecordElement& r) const;
     void DrawSigns(tRecordElement& r, double inner, double outer) const;
     // Chords on radius for every aspect in the list, the second body on
@@ -70,6 +76,10 @@ public:
     virtual void DrawAspects(tRecordElement& r);
 
     std::int32_t ZodiacInnerRadius, ZodiacOuterRadius, CenterRadius;
+
+protected:
+    // The first chart's bodies inside the zodiac ring.
+    tBodyRings InnerRings() const;
 };
 
 class tUSTwoWheel : public tUSWheel {

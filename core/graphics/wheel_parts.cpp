@@ -53,9 +53,9 @@ const OptionSet& OptionsOf(const tChart& c)
     return c.Options ? *c.Options : none;
 }
 
-std::uint16_t LabelSize(const tChart& c, std::int32_t units)
+std::uint16_t LabelSize(const tChart& c, double units)
 {
-    return static_cast<std::uint16_t>((c.Options ? c.Options->LineWidths[kSlotText] : 1) * units);
+    return static_cast<std::uint16_t>(std::lround((c.Options ? c.Options->LineWidths[kSlotText] : 1) * units));
 }
 
 tReportContext ReportContextOf(const tPictureContext& ctx)
@@ -65,6 +65,16 @@ tReportContext ReportContextOf(const tPictureContext& ctx)
     rc.HouseRule = ctx.HouseRule;
     rc.AspectRules = ctx.AspectRules;
     return rc;
+}
+
+double TextHeight(std::uint16_t size) { return size * kTextScale; }
+
+std::string DegreeLabel(double longitude)
+{
+    const tSignPos sp = SignPosition(2, longitude);
+    const int whole = static_cast<int>(std::floor(sp.Degrees + 1e-9));
+    int minutes = static_cast<int>(std::lround((sp.Degrees - whole) * 100));
+    return std::to_string(whole) + "\u00B0" + (minutes < 10 ? "0" : "") + std::to_string(minutes) + "'";
 }
 
 tColor BodyColor(const tPlanet& p)
@@ -80,11 +90,10 @@ std::int32_t BodyWidth(const tPlanet& p)
 }
 
 tHouse::tHouse(tElement* parent, const tChart& chart, int cusp, double rotation, double R, const tHouseLayout& layout,
-               const tPictureContext& ctx)
+               double labelAt, const tPictureContext& ctx)
     : tChartElement(parent), Chart(chart), Cusp(cusp), Rotation(rotation), R(R), layout(layout), ctx(ctx)
 {
-    const bool angular = cusp == 13 || cusp == 16 || cusp == 19 || cusp == 22;
-    const tPoint p = WheelPoint((angular ? layout.angular : layout.ordinary) * R, Angle(chart.BodyPosition(cusp)));
+    const tPoint p = WheelPoint(layout.label * R, Angle(labelAt));
     X = p.x, Y = p.y;
 }
 
@@ -104,16 +113,19 @@ void tHouse::RecordGraph()
     rec.SetColor(BodyColor(*p));
     rec.setlinestyle(kSolid, BodyWidth(*p));
     rec.SetTextColor(BodyColor(*p));
-    const std::uint16_t size = LabelSize(Chart, CharSize);
+    const std::uint16_t size = LabelSize(Chart, kCuspLabelSize * CharSize);
     rec.SetTextStyle("Courier New", 0, 0, size);
     rec.SetTextAlign(kCentredBaseline);
+    // The line ends below the label's ring, so it never runs into a label
+    // or a glyph beyond it.
     const double a = Angle(Chart.BodyPosition(Cusp));
     const tPoint from = WheelPoint(layout.lineStart * R, a);
-    rec.Line(from.x - X, from.y - Y, 0, 0);
+    const tPoint to = WheelPoint(layout.label * R - TextHeight(size), a);
+    rec.Line(from.x - X, from.y - Y, to.x - X, to.y - Y);
     if (layout.ownTextStyle) rec.SetTextStyle("Courier New", 0, 0, size);
-    rec.OutTextXY(0, 0, ctx.Lang->PlanetShortName(Cusp));
+    rec.OutTextXY(0, RoundI(TextHeight(size) / 2), ctx.Lang->PlanetShortName(Cusp));
     const double b = Angle(HouseStart(Chart, Cusp - 12, ctx.HouseRule));
-    const tPoint t1 = WheelPoint(0.95 * R, b), t2 = WheelPoint(1.05 * R, b);
+    const tPoint t1 = WheelPoint(0.95 * R, b), t2 = WheelPoint(1.0 * R, b);
     rec.Line(t1.x - X, t1.y - Y, t2.x - X, t2.y - Y);
 }
 
@@ -124,18 +136,20 @@ tInfoText tHouse::InfoWindow() const
 
 std::optional<std::vector<std::string>> tHouse::ExInfoWindow() const { return BodyInterpretation(Chart, Cusp, ctx); }
 
-tGPlanet::tGPlanet(tElement* parent, const tChart& chart, const tPlanet& planet, double rotation, double R0,
-                   const tPlanetLayout& layout, const tPictureContext& ctx, bool secondChart)
+tGPlanet::tGPlanet(tElement* parent, const tChart& chart, const tPlanet& planet, double rotation,
+                   const tBodyRings& rings, double shownAt, const tPictureContext& ctx, bool secondChart)
     : tChartElement(parent), Chart(chart), Planet(planet), Rotation(rotation), ctx(ctx), secondChart(secondChart)
 {
     const double position = chart.BodyPosition(planet.Num);
     const double a = position * kDegToRadians - rotation;
-    TruePoint = {-RoundI(std::cos(a) * R0), RoundI(std::sin(a) * R0)};
-    const double f = layout.base + layout.step * (planet.Num % 3);
-    const tPoint g{RoundI(f * TruePoint.x), RoundI(f * TruePoint.y)};
+    TruePoint = {-RoundI(std::cos(a) * rings.exact), RoundI(std::sin(a) * rings.exact)};
+    const double shown = shownAt * kDegToRadians - rotation;
+    const tPoint g = WheelPoint(rings.glyph, shown);
     X = g.x, Y = g.y;
+    const tPoint l = WheelPoint(rings.label, shown);
+    LabelPoint = {l.x - g.x, l.y - g.y};
     if (planet.Offset != 0) {
-        const double a2 = (position + planet.Offset) * kDegToRadians - rotation;
+        const double a2 = (shownAt + planet.Offset) * kDegToRadians - rotation;
         const double r = std::hypot(g.x, g.y);
         TextOffset = {-RoundI(std::cos(a2) * r) - g.x, RoundI(std::sin(a2) * r) - g.y};
     }
@@ -163,16 +177,21 @@ void tGPlanet::RecordGraph()
     rec.SetColor(BodyColor(Planet));
     rec.setlinestyle(kSolid, BodyWidth(Planet));
     const tPoint d{TruePoint.x - X, TruePoint.y - Y};
-    const tPoint e{RoundI(0.2 * d.x), RoundI(0.2 * d.y)};
-    rec.Line(d.x, d.y, e.x, e.y);
+    // The pointer runs from the exact degree to the edge of the glyph.
+    const double reach = std::hypot(d.x, d.y);
+    const double edge = reach > 0 ? std::min(1.0, 4.0 * CharSize / reach) : 0;
+    const tPoint e{RoundI(edge * d.x), RoundI(edge * d.y)};
+    if (reach > 4.0 * CharSize) rec.Line(d.x, d.y, e.x, e.y);
     const OptionSet& set = OptionsOf(Chart);
-    if (set.ShowDegrees) {
-        const tSignPos sp = SignPosition(2, Chart.BodyPosition(Planet.Num));
-        std::string label = Fixed(sp.Degrees, 4, 1);
-        if (Planet.Retrograde) label += ctx.Lang->Caption(caption::kRetrograde);
-        std::int32_t x = -e.x;
-        while (std::abs(x) < 4 * CharSize) x += 10;
-        rec.OutTextXY(x, -e.y, label);
+    // Degrees and minutes when asked for; a retrograde body always says so.
+    std::string label;
+    if (set.ShowDegrees) label = DegreeLabel(Chart.BodyPosition(Planet.Num));
+    if (Planet.Retrograde) label += ctx.Lang->Caption(caption::kRetrograde);
+    if (!label.empty()) {
+        const std::uint16_t size = LabelSize(Chart, kDegreeLabelSize * CharSize);
+        rec.SetTextStyle("Courier New", 0, 0, size);
+        rec.OutTextXY(LabelPoint.x, LabelPoint.y + RoundI(TextHeight(size) / 2), label);
+        rec.SetTextStyle("Courier New", 0, 0, LabelSize(Chart, CharSize));
     }
     if (set.Symbols) DesignPlanet(rec);
     else rec.OutTextXY(0, CharSize, ctx.Lang->PlanetShortName(Planet.Num));

@@ -26,7 +26,15 @@ tReportContext ReportContextOf(const tPictureContext& ctx);
 const OptionSet& OptionsOf(const tChart& c);
 // A text size of the chart's labels: the "Text" line width (1 without an
 // option set) times units.
-std::uint16_t LabelSize(const tChart& c, std::int32_t units);
+std::uint16_t LabelSize(const tChart& c, double units);
+
+// The height in logical units of text of a size (tSetTextStyle units).
+double TextHeight(std::uint16_t size);
+// "12°34'": the position within its sign of a longitude (degrees).
+std::string DegreeLabel(double longitude);
+
+// Label sizes, in character sizes: cusp labels, degree labels.
+inline constexpr double kCuspLabelSize = 1.5, kDegreeLabelSize = 1.25;
 
 // "name sign dd.mm" of a longitude (degrees), as the information windows
 // show a body.
@@ -36,23 +44,26 @@ std::string SignLine(const std::string& name, double longitude, TLanguages& lang
 tColor BodyColor(const tPlanet& p);
 std::int32_t BodyWidth(const tPlanet& p);
 
-// Anchor factors, reference radius and where the cusp line starts.
+// Where a cusp's label stands (factor of the reference radius R, on one
+// ring for every cusp so that labels are spread like glyphs) and where its
+// line starts (k x R); the line ends short of the label.
 struct tHouseLayout {
-    double ordinary, angular;  // anchor factor of the label
-    double lineStart;          // k: the line starts at k x R
-    bool ownTextStyle;         // sets its text style again before the label
+    double label;       // label ring: label x R
+    double lineStart;   // k: the line starts at k x R
+    bool ownTextStyle;  // sets its text style again before the label
 };
-inline constexpr tHouseLayout kStandardHouse{1.1, 1.3, 0.95, false};
-inline constexpr tHouseLayout kStandardHouse2{1.1, 1.3, 0.8, true};
-inline constexpr tHouseLayout kUSHouse{1.05, 1.1, 0.95, false};
-inline constexpr tHouseLayout kUSTwoHouse{1.05, 1.25, 1.0, false};
-inline constexpr tHouseLayout kUSHouse2{1.1, 1.3, 0.8, true};
+inline constexpr tHouseLayout kStandardHouse{1.07, 0.95, false};
+inline constexpr tHouseLayout kUSHouse{1.05, 0.95, false};
+
+// The room a cusp label needs on its ring, in units of the character size.
+inline constexpr double kCuspLabelWidth = 5.0;
 
 class tHouse : public tChartElement {
 public:
-    // cusp: body 13..24 of chart; R: the reference radius.
+    // cusp: body 13..24 of chart; R: the reference radius; labelAt: the
+    // longitude the label stands at (the cusp's own unless spread).
     tHouse(tElement* parent, const tChart& chart, int cusp, double rotation, double R, const tHouseLayout& layout,
-           const tPictureContext& ctx);
+           double labelAt, const tPictureContext& ctx);
     void play(tCanvas& c, const tReplay& r) override;
     void RecordGraph() override;
     tInfoText InfoWindow() const override;
@@ -69,18 +80,22 @@ private:
     const tPictureContext& ctx;
 };
 
-// Glyph ring factor f = base + step x (body number mod 3).
-struct tPlanetLayout {
-    double base, step;
+// The rings of one chart's bodies: pointers end at their exact degree on
+// exact; glyphs stand on glyph, spread so that none covers another; the
+// degree label (and "R") on label, beyond the glyph as seen from its
+// exact point.
+struct tBodyRings {
+    double exact, glyph, label;
 };
-inline constexpr tPlanetLayout kWheelPlanet{1.6, 0.15};
-inline constexpr tPlanetLayout kUSWheelPlanet{0.4, 0.2};
+
+// The room a body's glyph needs on its ring, in units of the character size.
+inline constexpr double kGlyphWidth = 10.0;
 
 class tGPlanet : public tChartElement {
 public:
-    // R0: the radius of the exact points.
-    tGPlanet(tElement* parent, const tChart& chart, const tPlanet& planet, double rotation, double R0,
-             const tPlanetLayout& layout, const tPictureContext& ctx, bool secondChart);
+    // shownAt: the longitude the glyph stands at (its own unless spread).
+    tGPlanet(tElement* parent, const tChart& chart, const tPlanet& planet, double rotation, const tBodyRings& rings,
+             double shownAt, const tPictureContext& ctx, bool secondChart);
     // A body whose glyph and exact point are both at the given place (the
     // line graphs).
     tGPlanet(tElement* parent, const tChart& chart, const tPlanet& planet, tPoint at, const tPictureContext& ctx);
@@ -93,6 +108,10 @@ public:
     const tPlanet& Planet;
     double Rotation;
     tPoint TruePoint, TextOffset;
+    // Where the degree label stands, relative to the glyph.
+    tPoint LabelPoint;
+    // 1 for the first chart of a picture, 2 for the second.
+    int ChartNumber() const { return secondChart ? 2 : 1; }
 
 protected:
     void DesignPlanet(class tRecordElement& r) const;

@@ -76,7 +76,10 @@ void tQtCanvas::TextOut(int x, int y, const std::string& utf8)
     QStringList families;
     for (const QString& s : QString::fromStdString(f.Family).split(',')) families << s.trimmed();
     font.setFamilies(families);
-    font.setPointSizeF(std::max(1, Font.Size));
+    if (TextPixels > 0)
+        font.setPointSizeF(std::max(0.5, TextPixels * 72.0 / painter.device()->logicalDpiY()));
+    else
+        font.setPointSizeF(std::max(1, Font.Size));
     painter.setFont(font);
     painter.setPen(ToQColor(Font.Color));
     const QString text = QString::fromStdString(f.Text);

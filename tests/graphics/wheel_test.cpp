@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
+#include <utility>
 
 #include "core/graphics/chart_graphs.h"
 #include "core/graphics/svg_canvas.h"
+#include "core/i18n/text_encoding.h"
 #include "support/birth.h"
 #include "support/report_fixture.h"
 
@@ -32,9 +35,9 @@ TEST(Wheel, AscendantOnTheLeftUnlessStartAries)
     const auto houses = Children<tHouse>(w);
     ASSERT_EQ(houses.size(), 12u);
     EXPECT_EQ(houses[0]->Cusp, 13);
-    EXPECT_EQ(houses[0]->X, -RoundI(1.3 * 3400));  // angular anchor on the left horizontal
+    EXPECT_EQ(houses[0]->X, -RoundI(1.07 * 3400));  // the Ascendant's label on the left horizontal
     EXPECT_EQ(houses[0]->Y, 0);
-    EXPECT_NEAR(std::hypot(houses[1]->X, houses[1]->Y), 1.1 * 3400, 1);
+    EXPECT_NEAR(std::hypot(houses[1]->X, houses[1]->Y), 1.07 * 3400, 1);
 
     tOptionRecord o = f.o;
     o.BirthSet.StartAries = true;
@@ -54,7 +57,7 @@ TEST(Wheel, AscendantOnTheLeftUnlessStartAries)
     EXPECT_EQ(first->X2, -3400);
 }
 
-TEST(Wheel, BodiesOnStaggeredRingsNoHousesWithoutTimeNoDominants)
+TEST(Wheel, BodiesOnOneRingNoHousesWithoutTimeNoDominants)
 {
     tWheelFixture f;
     tChart c(&f.o.BirthSet);
@@ -68,12 +71,9 @@ TEST(Wheel, BodiesOnStaggeredRingsNoHousesWithoutTimeNoDominants)
     w.Setup();
     EXPECT_TRUE(Children<tHouse>(w).empty());
     std::map<int, double> ring;
-    for (tGPlanet* p : Children<tGPlanet>(w)) ring[p->Planet.Num] = std::hypot(p->X, p->Y) / 2400;
-    EXPECT_NEAR(ring[1], 1.75, 0.001);
-    EXPECT_NEAR(ring[3], 1.6, 0.001);
-    EXPECT_NEAR(ring[5], 1.9, 0.001);
+    for (tGPlanet* p : Children<tGPlanet>(w)) ring[p->Planet.Num] = std::hypot(p->X, p->Y);
+    for (int n : {1, 3, 5, 30}) EXPECT_NEAR(ring[n], 3400 + 11 * 80, 1) << n;
     EXPECT_EQ(ring.count(40), 0u);  // dominants are never drawn
-    EXPECT_EQ(ring.count(30), 1u);
     EXPECT_EQ(ring.count(13), 0u);  // cusps are houses, not bodies
 
     // The US wheel draws no house lines either.
@@ -82,7 +82,7 @@ TEST(Wheel, BodiesOnStaggeredRingsNoHousesWithoutTimeNoDominants)
     us.RecordGraph();
     for (auto& r : us.Display)
         if (auto* l = dynamic_cast<const tLine*>(r.get())) {
-            EXPECT_FALSE(std::fabs(std::hypot(l->X1, l->Y1) - 3300) < 2 && std::fabs(std::hypot(l->X2, l->Y2) - 700) < 2);
+            EXPECT_FALSE(std::fabs(std::hypot(l->X2, l->Y2) - 700) < 2 && std::hypot(l->X1, l->Y1) > 1500);
         }
 }
 
@@ -118,31 +118,175 @@ TEST(Wheel, ChordsResetTheirStyleAndUseTheAspectsSlot)
     EXPECT_EQ(w.InfoWindow().Caption, "Aspects");
 }
 
-TEST(Wheel, DegreeLabelsStandClearOfTheGlyph)
+// Degrees and minutes on every body when asked for, beyond its glyph; a
+// retrograde body says "R" whether or not.
+TEST(Wheel, DegreeLabelsAndRetrogradeMarks)
+{
+    tWheelFixture f;
+    for (bool degrees : {true, false}) {
+        tOptionRecord o = f.o;
+        o.BirthSet.ShowDegrees = degrees;
+        tChart c(&o.BirthSet);
+        test::Birth(c, 1990, 5, 17, 14, 30);
+        tWheel w(nullptr, c, 2400, 3400, f.pc);
+        w.Setup();
+        w.RecordGraph();
+        int labels = 0, retrograde = 0;
+        for (tGPlanet* p : Children<tGPlanet>(w)) {
+            std::string label;
+            for (auto& r : p->Display)
+                if (auto* t = dynamic_cast<const tTextOut*>(r.get()); t && t->X == p->LabelPoint.x) label = t->Text;
+            if (p->Planet.Retrograde) {
+                ++retrograde;
+                EXPECT_EQ(label.back(), 'R') << p->Planet.Num;
+            }
+            if (!degrees) continue;
+            ++labels;
+            EXPECT_EQ(label.rfind(DegreeLabel(c.BodyPosition(p->Planet.Num)), 0), 0u) << label;
+            // Beyond the glyph, as seen from the centre.
+            EXPECT_GT(std::hypot(p->X + p->LabelPoint.x, p->Y + p->LabelPoint.y), std::hypot(p->X, p->Y));
+        }
+        EXPECT_GE(retrograde, 1);
+        if (degrees) {
+            EXPECT_GE(labels, 12);
+        }
+    }
+    EXPECT_EQ(DegreeLabel(12 + 34 / 60.0 + 30 + 0.001), "12\u00B034'");
+    tChart c(&f.o.BirthSet);
+    test::Birth(c, 1990, 5, 17, 14, 30);
+    tChartGraph g(tGraphKind::Daisy, c, c, f.pc);
+    EXPECT_NE(g.InfoWindow().Text.find("Adjust   0.00"), std::string::npos) << g.InfoWindow().Text;
+}
+
+// The ink of a body (glyph and labels, not its pointer) or of a cusp label,
+// in the picture's units: text boxes estimated from their size.
+struct tBox {
+    double left, top, right, bottom;
+    bool Meets(const tBox& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
+};
+
+// The glyph's primitives in one box, each text in its own.
+std::vector<tBox> Ink(const tElement& e, tPoint at, bool skipLines)
+{
+    tBox glyph{1e9, 1e9, -1e9, -1e9};
+    std::vector<tBox> out;
+    const auto add = [&](double x0, double y0, double x1, double y1) {
+        glyph.left = std::min(glyph.left, at.x + x0), glyph.right = std::max(glyph.right, at.x + x1);
+        glyph.top = std::min(glyph.top, at.y + y0), glyph.bottom = std::max(glyph.bottom, at.y + y1);
+    };
+    double size = 80;
+    bool pointer = true;
+    for (auto& r : e.Display) {
+        if (auto* s = dynamic_cast<const tSetTextStyle*>(r.get())) size = s->Size;
+        if (auto* c = dynamic_cast<const tCircle*>(r.get()))
+            add(c->X - c->Radius, c->Y - c->Radius, c->X + c->Radius, c->Y + c->Radius);
+        // Arcs by the points they pass (counter-clockwise, y down).
+        const auto arc = [&](double x, double y, double st, double end, double rx, double ry) {
+            while (end <= st) end += 360;
+            for (double t = st; t <= end + 1e-9; t += 2) {
+                const double px = x + rx * std::cos(t * kDegToRadians), py = y - ry * std::sin(t * kDegToRadians);
+                add(px, py, px, py);
+            }
+        };
+        if (auto* a = dynamic_cast<const tArc*>(r.get()))
+            arc(a->X, a->Y, a->StAngle, a->EndAngle, a->Radius, a->Radius);
+        if (auto* l = dynamic_cast<const tEllipse*>(r.get()))
+            arc(l->X, l->Y, l->StAngle, l->EndAngle, l->XRadius, l->YRadius);
+        if (auto* l = dynamic_cast<const tLine*>(r.get())) {
+            if (skipLines || std::exchange(pointer, false)) continue;
+            add(std::min(l->X1, l->X2), std::min(l->Y1, l->Y2), std::max(l->X1, l->X2), std::max(l->Y1, l->Y2));
+        }
+        if (auto* t = dynamic_cast<const tTextOut*>(r.get())) {
+            const double h = TextHeight(static_cast<std::uint16_t>(size)), w = 0.6 * h * Utf8Length(t->Text);
+            out.push_back({at.x + t->X - w / 2, at.y + t->Y - 0.8 * h, at.x + t->X + w / 2, at.y + t->Y + 0.2 * h});
+        }
+    }
+    if (glyph.left < glyph.right) out.push_back(glyph);
+    return out;
+}
+
+double Gap(double a, double b)
+{
+    const double d = std::fabs(std::fmod(a - b + 720, 360));
+    return std::min(d, 360 - d);
+}
+
+// Three stelliums (five or more bodies within 30 degrees), in every wheel:
+// no two inks meet, every pointer ends on its body's degree, the second
+// chart stands outside the first, and a body with room is not moved.
+TEST(Wheel, GlyphsAndLabelsNeverMeet)
 {
     tWheelFixture f;
     tOptionRecord o = f.o;
-    o.BirthSet.ShowDegrees = true;
+    for (OptionSet* s : {&o.BirthSet, &o.FirstChartSet, &o.SecondChartSet}) s->ShowDegrees = true;
+    o.FirstChartSet.ShowPlanet = o.BirthSet.ShowPlanet;  // the houses drawn too
+    struct tDay {
+        int y, m, d;
+    };
+    for (const tDay day : {tDay{1962, 2, 4}, tDay{2020, 1, 12}, tDay{2000, 5, 4}}) {
+        SCOPED_TRACE(day.y);
+        tChart a(&o.FirstChartSet), b(&o.SecondChartSet);
+        test::Birth(a, day.y, day.m, day.d, 7);
+        test::Birth(b, 2020, 12, 21, 12);
+        int most = 0;
+        for (int n = 1; n <= 10; ++n) {
+            int near = 0;
+            for (int m = 1; m <= 10; ++m) near += std::fmod(a.BodyPosition(m) - a.BodyPosition(n) + 360, 360) < 30;
+            most = std::max(most, near);
+        }
+        ASSERT_GE(most, 5);
+        for (tGraphKind k : {tGraphKind::Daisy, tGraphKind::US, tGraphKind::Two, tGraphKind::USTwo,
+                             tGraphKind::SideBySide, tGraphKind::USSideBySide}) {
+            SCOPED_TRACE(static_cast<int>(k));
+            tChartGraph g(k, a, b, f.pc);
+            g.Setup();
+            g.RecordGraph();
+            std::vector<std::pair<int, tBox>> inks;  // owner, ink
+            int owner = 0;
+            std::map<const tChart*, std::pair<double, double>> ringOf;  // nearest and farthest glyph
+            for (auto& wheelRec : g.Elements) {
+                auto* wheel = dynamic_cast<tWheelBase*>(wheelRec.get());
+                if (!wheel) continue;
+                for (tGPlanet* p : Children<tGPlanet>(*wheel)) {
+                    ++owner;
+                    for (const tBox& box : Ink(*p, {wheel->X + p->X, wheel->Y + p->Y}, false))
+                        inks.emplace_back(owner, box);
+                    const double exact = p->Chart.BodyPosition(p->Planet.Num);
+                    const double pointer = std::atan2(p->TruePoint.y, -p->TruePoint.x) / kDegToRadians;
+                    EXPECT_LT(Gap(pointer, exact - wheel->Rotation / kDegToRadians), 0.5) << p->Planet.Num;
+                    auto& r = ringOf.try_emplace(&p->Chart, 1e9, 0).first->second;
+                    const double radius = std::hypot(p->X, p->Y);
+                    r = {std::min(r.first, radius), std::max(r.second, radius)};
+                }
+                for (tHouse* h : Children<tHouse>(*wheel)) {
+                    ++owner;
+                    for (const tBox& box : Ink(*h, {wheel->X + h->X, wheel->Y + h->Y}, true))
+                        inks.emplace_back(owner, box);
+                }
+            }
+            for (std::size_t i = 0; i < inks.size(); ++i)
+                for (std::size_t j = i + 1; j < inks.size(); ++j) {
+                    const tBox &x = inks[i].second, &y = inks[j].second;
+                    EXPECT_TRUE(inks[i].first == inks[j].first || !x.Meets(y))
+                        << i << " " << j << ": " << x.left << "," << x.top << " " << x.right << "," << x.bottom << " / "
+                        << y.left << "," << y.top << " " << y.right << "," << y.bottom;
+                }
+            if (k == tGraphKind::Two || k == tGraphKind::USTwo) {
+                ASSERT_EQ(ringOf.size(), 2u);
+                EXPECT_GT(ringOf[&b].first, ringOf[&a].second);
+            }
+        }
+    }
+    // Neptune alone in Scorpio (1962): exactly on its degree.
     tChart c(&o.BirthSet);
-    test::Birth(c, 1990, 5, 17, 14, 30);
+    test::Birth(c, 1962, 2, 4, 7);
     tWheel w(nullptr, c, 2400, 3400, f.pc);
     w.Setup();
-    w.RecordGraph();
-    int labels = 0;
-    for (tGPlanet* p : Children<tGPlanet>(w)) {
-        const tPoint d{p->TruePoint.x - p->X, p->TruePoint.y - p->Y};
-        const std::int32_t start = -RoundI(0.2 * d.x);
-        for (auto& r : p->Display)
-            if (auto* t = dynamic_cast<const tTextOut*>(r.get()); t && t->Text.find('.') != std::string::npos) {
-                ++labels;
-                EXPECT_GE(std::abs(t->X), 4 * 80);  // moved out by steps of 10
-                EXPECT_EQ((t->X - start) % 10, 0);
-                EXPECT_LT(std::abs(t->X), 4 * 80 + 10 + std::abs(start) * 2);
-            }
-    }
-    EXPECT_GE(labels, 12);
-    tChartGraph g(tGraphKind::Daisy, c, c, f.pc);
-    EXPECT_NE(g.InfoWindow().Text.find("Adjust   0.00"), std::string::npos) << g.InfoWindow().Text;
+    for (tGPlanet* p : Children<tGPlanet>(w))
+        if (p->Planet.Num == 9) {
+            const double shown = std::atan2(p->Y, -p->X) / kDegToRadians;
+            EXPECT_LT(Gap(shown, c.BodyPosition(9) - w.Rotation / kDegToRadians), 0.02);
+        }
 }
 
 TEST(Wheel, EveryGraphKindRendersToSvg)
