@@ -30,6 +30,11 @@ struct tRgb {
 };
 tRgb ToRgb(tColor c);
 
+// A colour as it should print on white paper: one too light to be seen
+// there (the yellow Sun, pale greys) darkened to the same hue; darker
+// colours as they are.
+tColor PaperColor(tColor c);
+
 class tCanvas {
 public:
     virtual ~tCanvas() = default;
@@ -47,6 +52,10 @@ public:
     // the border colour.
     virtual void FloodFill(int x, int y, tColor border) = 0;
     virtual bool IsMetafile() const { return false; }
+    // What is drawn until EndGroup belongs to body n of chart 1 or 2 (a
+    // file can mark it for other programs); nothing on most canvases.
+    virtual void BeginBody(int /*body*/, int /*chart*/) {}
+    virtual void EndBody() {}
 
     tColor PenColor = 0;
     int PenStyle = kSolid;

@@ -16,8 +16,12 @@ void EllipseArc(tCanvas& c, const tReplay& r, std::int32_t x, std::int32_t y, do
 {
     const int cx = tBaseRec::LogtoDevice(r.OriginX, r.ScaleX, 100) + tBaseRec::LogtoDevice(x, r.ScaleX, r.PercentX);
     const int cy = tBaseRec::LogtoDevice(r.OriginY, r.ScaleY, 100) + tBaseRec::LogtoDevice(y, r.ScaleY, r.PercentY);
-    const int rx = tBaseRec::LogtoDevice(rxLog, r.ScaleX, r.PercentX);
-    const int ry = tBaseRec::LogtoDevice(ryLog, r.ScaleY, r.PercentY);
+    // Radii by one scale, the smaller: a circle stays a circle however the
+    // picture is stretched.
+    const bool xSmaller = static_cast<double>(r.ScaleX) * r.PercentX <= static_cast<double>(r.ScaleY) * r.PercentY;
+    const double s = xSmaller ? r.ScaleX : r.ScaleY, p = xSmaller ? r.PercentX : r.PercentY;
+    const int rx = tBaseRec::LogtoDevice(rxLog, s, p);
+    const int ry = tBaseRec::LogtoDevice(ryLog, s, p);
     if (whole) {
         c.Arc(cx - rx, cy - ry, cx + rx, cy + ry, cx + rx, cy - ry, cx + rx, cy - ry);
         return;
@@ -33,6 +37,18 @@ tRgb ToRgb(tColor c)
 {
     if (c & 0xff000000u) return {192, 192, 192};
     return {static_cast<int>(c & 0xff), static_cast<int>((c >> 8) & 0xff), static_cast<int>((c >> 16) & 0xff)};
+}
+
+tColor PaperColor(tColor c)
+{
+    const tRgb rgb = ToRgb(c);
+    // Relative luminance of the sRGB primaries, on 0..255.
+    const double light = 0.2126 * rgb.r + 0.7152 * rgb.g + 0.0722 * rgb.b;
+    constexpr double kMost = 150;  // the lightest a line may be on white
+    if (light <= kMost) return c & 0x00ffffffu;
+    const double f = kMost / light;
+    const auto part = [f](int v) { return static_cast<tColor>(std::lround(v * f)) & 0xff; };
+    return part(rgb.r) | (part(rgb.g) << 8) | (part(rgb.b) << 16);
 }
 
 std::int32_t tBaseRec::LogtoDevice(double L, double S, double P)

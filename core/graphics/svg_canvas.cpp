@@ -97,6 +97,13 @@ void tSvgCanvas::TextOut(int x, int y, const std::string& utf8)
     body += "</text>\n";
 }
 
+void tSvgCanvas::BeginBody(int n, int chart)
+{
+    body += "<g data-body=\"" + std::to_string(n) + "\" data-chart=\"" + std::to_string(chart) + "\">\n";
+}
+
+void tSvgCanvas::EndBody() { body += "</g>\n"; }
+
 void tSvgCanvas::FloodFill(int x, int y, tColor border)
 {
     const auto region = figures.RegionAt(x, y, border);

@@ -26,6 +26,9 @@ public:
     // The closed figure around the point (tFillFigures).
     void FloodFill(int x, int y, tColor border) override;
     bool IsMetafile() const override { return true; }
+    // <g data-body="n" data-chart="c"> around the body's glyph and labels.
+    void BeginBody(int n, int chart) override;
+    void EndBody() override;
 
     std::string Document() const;
 

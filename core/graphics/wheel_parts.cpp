@@ -164,7 +164,10 @@ tGPlanet::tGPlanet(tElement* parent, const tChart& chart, const tPlanet& planet,
 void tGPlanet::play(tCanvas& c, const tReplay& r)
 {
     Visible = Planet.Visible;
+    if (!Visible) return;
+    c.BeginBody(Planet.Num, ChartNumber());
     tElement::play(c, r);
+    c.EndBody();
 }
 
 void tGPlanet::RecordGraph()

@@ -29,11 +29,13 @@ tQtCanvas::tQtCanvas(QPainter& p, QImage* image) : painter(p), raster(image)
     painter.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
+QColor tQtCanvas::Ink(tColor c) const { return ToQColor(paper ? PaperColor(c) : c); }
+
 void tQtCanvas::UsePen()
 {
     static const Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
-    QPen pen(ToQColor(PenColor));
-    pen.setWidth(std::max(1, PenWidth));
+    QPen pen(Ink(PenColor));
+    pen.setWidth(std::max(minPen, PenWidth));
     pen.setStyle(PenStyle >= 0 && PenStyle <= 3 ? kStyles[PenStyle] : Qt::SolidLine);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
@@ -81,7 +83,7 @@ void tQtCanvas::TextOut(int x, int y, const std::string& utf8)
     else
         font.setPointSizeF(std::max(1, Font.Size));
     painter.setFont(font);
-    painter.setPen(ToQColor(Font.Color));
+    painter.setPen(Ink(Font.Color));
     const QString text = QString::fromStdString(f.Text);
     const QFontMetricsF m(font, painter.device());
     const int horizontal = TextAlign & 6, vertical = TextAlign & 24;

@@ -21,12 +21,22 @@ public:
     void LineTo(int x, int y) override;
     void TextOut(int x, int y, const std::string& utf8) override;
     void FloodFill(int x, int y, tColor border) override;
+    // For paper: lines at least minPenWidth device pixels wide, colours
+    // too light for white paper darkened.
+    void ForPaper(int minPenWidth)
+    {
+        paper = true;
+        minPen = minPenWidth;
+    }
 
 private:
+    QColor Ink(tColor c) const;
     void UsePen();
     QPainter& painter;
     QImage* raster;
     tFillFigures figures;
+    bool paper = false;
+    int minPen = 1;
 };
 
 QColor ToQColor(tColor c);

@@ -28,6 +28,7 @@
 #include "shell/options/options_dlg.h"
 #include "shell/platform/program.h"
 #include "shell/printing/print_picture.h"
+#include "shell/printing/report_printing.h"
 #include "shell/widgets/help_contexts.h"
 #include "shell/widgets/info_dlg.h"
 
@@ -184,21 +185,14 @@ bool TGraphicWindow::Print(QPrinter& printer)
 {
     if (!drawing) return false;
     printer.setDocName(windowTitle());
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    PrintOn(painter);
-    return painter.end();
+    return PrintPicturePage(printer, *drawing, OptionsPrintLayout(program.Options(), windowTitle()), Zoom,
+                            KeepProportions, program.Options().PrintLineFactor);
 }
 
 bool TGraphicWindow::Supports(tCommand c) const
 {
     return c == tCommand::Copy || c == tCommand::Export || c == tCommand::PrintWindow || c == tCommand::Zoom ||
            c == tCommand::GraphicsMenu;
-}
-
-void TGraphicWindow::PrintOn(QPainter& painter)
-{
-    if (drawing) PrintPicture(painter, *drawing, Zoom, KeepProportions, program.Options().PrintLineFactor);
 }
 
 void TGraphicWindow::Press(QPoint at)

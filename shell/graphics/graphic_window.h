@@ -64,7 +64,6 @@ public:
     // wider by the "PrintLineFactor" setting; false when nothing printed.
     bool Print(QPrinter& printer);
     // The same on a painter already started on a page (of a longer job).
-    void PrintOn(QPainter& painter);
 
     // The mouse rules, in picture coordinates.
     void Press(QPoint at);

@@ -11,6 +11,9 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include "core/options/main_options.h"
+#include "core/reports/margin.h"
+
 namespace quintara {
 
 namespace {
@@ -114,6 +117,15 @@ int DevicePixels(int printerPixels, int dpi) { return printerPixels * dpi / 300;
 
 }  // namespace
 
+tPrintLayout OptionsPrintLayout(TMainOptions& o, const QString& who)
+{
+    const TMargin m =
+        PrintTextMargins(o.LeftMargin, o.TopMargin, o.RightMargin, o.BottomMargin, o.Header, !o.Footer.empty());
+    tPrintLayout l{m.Left(), m.Top(), m.Right(), m.Bottom(), {}, QString::fromStdString(o.Footer)};
+    if (o.Header) l.header = who;
+    return l;
+}
+
 QRect PrintArea(const tPrintPage& page, const tPrintLayout& layout)
 {
     const int left = Pixels(layout.left, page.dpi), top = Pixels(layout.top, page.dpi);
@@ -153,15 +165,40 @@ int PrintPages(QPainter& painter, const tPrintPage& page, const QTextDocument& d
         QFont printed = font;
         printed.setPointSizeF(font.pointSizeF() > 0 ? font.pointSizeF() : 11);
         painter.setFont(printed);
-        painter.setPen(Qt::black);
-        if (!layout.header.isEmpty()) {
-            const int y = std::max(painter.fontMetrics().ascent(), top - Pixels(1000, page.dpi));
-            painter.drawText(left, y, layout.header);
-            painter.drawText(page.width - DevicePixels(200, page.dpi), y, QString::number(i + 1));
-        }
-        if (!layout.footer.isEmpty()) painter.drawText(left, page.height - DevicePixels(100, page.dpi), layout.footer);
+        PaintPageFrame(painter, page, layout, i + 1);
     }
     return pages;
+}
+
+void PaintPageFrame(QPainter& painter, const tPrintPage& page, const tPrintLayout& layout, int pageNumber)
+{
+    const QRect text = PrintArea(page, layout);
+    painter.save();
+    painter.setPen(Qt::black);
+    if (!layout.header.isEmpty()) {
+        const int y = std::max(painter.fontMetrics().ascent(), text.top() - Pixels(1000, page.dpi));
+        painter.drawText(text.left(), y, layout.header);
+        painter.drawText(page.width - DevicePixels(200, page.dpi), y, QString::number(pageNumber));
+    }
+    if (!layout.footer.isEmpty())
+        painter.drawText(text.left(), page.height - DevicePixels(100, page.dpi), layout.footer);
+    painter.restore();
+}
+
+void PaintPicturePage(QPainter& painter, const tPrintPage& page, const tPrintLayout& layout, int pageNumber,
+                      const std::function<void(QPainter&)>& paint)
+{
+    const QRect area = PrintArea(page, layout);
+    painter.save();
+    painter.setViewport(area);
+    painter.setWindow(0, 0, area.width(), area.height());
+    painter.setClipRect(0, 0, area.width(), area.height());
+    paint(painter);
+    painter.restore();
+    QFont printed = painter.font();
+    printed.setPointSizeF(11);
+    painter.setFont(printed);
+    PaintPageFrame(painter, page, layout, pageNumber);
 }
 
 bool PrintDocument(QPrinter& printer, const QTextDocument& document, const tPrintLayout& layout, const QString& title)

@@ -13,6 +13,10 @@ class QPrinter;
 class QTextDocument;
 
 namespace quintara {
+class TMainOptions;
+}
+
+namespace quintara {
 
 struct tPrintPage {
     int width = 0, height = 0;  // device pixels of the whole page
@@ -27,6 +31,10 @@ struct tPrintLayout {
     QString footer;  // "" for none; 100 pixels (of a 300-dpi page) above its foot
 };
 
+// The page setup of the options: margins with room for the header and
+// footer, the header line naming who (when the settings ask for one).
+tPrintLayout OptionsPrintLayout(TMainOptions& options, const QString& who);
+
 // The part of the page within the margins, in device pixels.
 QRect PrintArea(const tPrintPage& page, const tPrintLayout& layout);
 
@@ -35,6 +43,14 @@ QRect PrintArea(const tPrintPage& page, const tPrintLayout& layout);
 // Returns the number of pages.
 int PrintPages(QPainter& painter, const tPrintPage& page, const QTextDocument& document, const tPrintLayout& layout,
                const std::function<void()>& newPage);
+
+// The header line (with the page number) and the footer line of a page.
+void PaintPageFrame(QPainter& painter, const tPrintPage& page, const tPrintLayout& layout, int pageNumber);
+
+// A page whose content paint draws on the part within the margins (the
+// painter's viewport and window set to it), framed as a text page.
+void PaintPicturePage(QPainter& painter, const tPrintPage& page, const tPrintLayout& layout, int pageNumber,
+                      const std::function<void(QPainter&)>& paint);
 
 // The document on the printer (or PDF file); false when the printer could
 // not be started.

@@ -230,13 +230,8 @@ bool TAstroBaseWindow::ExportText(const QString& path, QString& error)
 
 tPrintLayout TAstroBaseWindow::PrintLayout()
 {
-    TMainOptions& o = program.Options();
-    const TMargin m = PrintTextMargins(o.LeftMargin, o.TopMargin, o.RightMargin, o.BottomMargin, o.Header,
-                                       !o.Footer.empty());
-    tPrintLayout l{m.Left(), m.Top(), m.Right(), m.Bottom(), {}, QString::fromStdString(o.Footer)};
-    if (o.Header)
-        l.header = QString::fromStdString(First().FirstName) + " " + QString::fromStdString(First().Name);
-    return l;
+    return OptionsPrintLayout(program.Options(),
+                              QString::fromStdString(First().FirstName) + " " + QString::fromStdString(First().Name));
 }
 
 bool TAstroBaseWindow::PrintText(QPrinter& printer) { return PrintDocument(printer, *richText->document(), PrintLayout(), "Print "); }

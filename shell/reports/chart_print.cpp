@@ -16,7 +16,7 @@ namespace quintara {
 namespace {
 
 // The wheel a report window draws, as its graphic window would print it.
-void PrintWheel(QPainter& painter, tProgram& p, const tDocumentRequest& wheel)
+void PrintWheel(QPainter& painter, tProgram& p, const tDocumentRequest& wheel, int dpi)
 {
     TMainOptions& o = p.Options();
     tPictureCharts charts(o, *wheel.first, wheel.second, IsTwoChartGraph(wheel.graph));
@@ -24,7 +24,7 @@ void PrintWheel(QPainter& painter, tProgram& p, const tDocumentRequest& wheel)
     tChartGraph picture(wheel.graph, charts.First(), charts.Second(), ctx);
     picture.Setup();
     picture.RecordGraph();
-    PrintPicture(painter, picture, o.Zoom > 0 ? o.Zoom : 1.0, true, o.PrintLineFactor);
+    PrintPicture(painter, picture, o.Zoom > 0 ? o.Zoom : 1.0, true, o.PrintLineFactor, dpi);
 }
 
 }  // namespace
@@ -77,14 +77,12 @@ bool TChartPrint::Print(QPrinter& printer, tPrintSections sections)
     const QRect full = printer.pageLayout().fullRectPixels(printer.resolution());
     const tPrintPage page{full.width(), full.height(), printer.resolution()};
     const tPrintLayout layout = window.PrintLayout();
-    if (text) PrintPages(painter, page, *richText->document(), layout, [&] { printer.newPage(); });
+    const int pages = text ? PrintPages(painter, page, *richText->document(), layout, [&] { printer.newPage(); }) : 0;
     if (wheel) {
         if (text) printer.newPage();
-        // The wheel within the margins, as the text.
-        const QRect area = PrintArea(page, layout);
-        painter.setViewport(area);
-        painter.setWindow(0, 0, area.width(), area.height());
-        PrintWheel(painter, window.Program(), *wheel);
+        // The wheel within the margins and framed, as the text.
+        PaintPicturePage(painter, page, layout, pages + 1,
+                         [&](QPainter& p) { PrintWheel(p, window.Program(), *wheel, page.dpi); });
     }
     return painter.end();
 }

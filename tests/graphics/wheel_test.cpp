@@ -316,5 +316,69 @@ TEST(Wheel, EveryGraphKindRendersToSvg)
     EXPECT_EQ(r.OriginX, 2500);
 }
 
+// The file at 500 and at 2000 pixels is the same picture: strokes and text
+// in proportion to it, house labels legible, every body a group.
+TEST(Wheel, SvgKeepsItsLookAtAnySizeAndMarksEveryBody)
+{
+    tWheelFixture f;
+    tChart a(&f.o.FirstChartSet), b(&f.o.SecondChartSet);
+    test::Birth(a, 1962, 2, 4, 7);
+    test::Birth(b, 2020, 12, 21, 12);
+    tChart birth(&f.o.BirthSet);
+    test::Birth(birth, 1962, 2, 4, 7);
+    const auto svg = [&](int px, tGraphKind kind = tGraphKind::Two) {
+        tChartGraph g(kind, kind == tGraphKind::Two ? a : birth, b, f.pc);
+        g.Setup();
+        g.RecordGraph();
+        tSvgCanvas canvas(px, px);
+        g.play(canvas, PageReplay(canvas.DeviceWidth(), canvas.DeviceHeight(), 1.0, true, false));
+        return canvas.Document();
+    };
+    // Every value of an attribute, relative to the side of the view box.
+    const auto share = [](const std::string& doc, const std::string& attribute, int side) {
+        std::vector<double> out;
+        for (std::size_t at = doc.find(attribute + "=\""); at != std::string::npos;
+             at = doc.find(attribute + "=\"", at + 1))
+            out.push_back(std::stod(doc.substr(at + attribute.size() + 2)) / side);
+        return out;
+    };
+    const std::string small = svg(500), large = svg(2000);
+    const auto strokes500 = share(small, "stroke-width", 1500), strokes2000 = share(large, "stroke-width", 6000);
+    ASSERT_FALSE(strokes500.empty());
+    ASSERT_EQ(strokes500.size(), strokes2000.size());
+    for (std::size_t i = 0; i < strokes500.size(); ++i) EXPECT_NEAR(strokes500[i], strokes2000[i], 1e-6);
+    const auto text500 = share(small, "font-size", 1500), text2000 = share(large, "font-size", 6000);
+    ASSERT_EQ(text500.size(), text2000.size());
+    for (std::size_t i = 0; i < text500.size(); ++i) EXPECT_NEAR(text500[i], text2000[i], 1e-4);
+
+    const std::string daisy = svg(2000, tGraphKind::Daisy);
+    const std::size_t asc = daisy.find(">Asc</text>");
+    ASSERT_NE(asc, std::string::npos);
+    const std::size_t size = daisy.rfind("font-size=\"", asc);
+    EXPECT_GE(std::stod(daisy.substr(size + 11)) / 6000, 0.015);
+
+    int first = 0, second = 0;
+    for (std::size_t at = large.find("<g data-body="); at != std::string::npos;
+         at = large.find("<g data-body=", at + 1))
+        (large.compare(large.find("data-chart=", at) + 12, 1, "2") == 0 ? second : first)++;
+    int shown = 0;
+    for (int n = 1; n <= a.BodyCount(); ++n) shown += a.BodyAt(n)->Visible && (n <= 12 || n >= 25);
+    EXPECT_EQ(first, shown);
+    EXPECT_GE(second, 10);
+}
+
+// Colours that would vanish on white paper print darker, in their hue.
+TEST(Wheel, LightColoursPrintDarker)
+{
+    const tColor yellow = 0x0000FFFF, grey = 0x00C0C0C0, navy = 0x00800000;
+    EXPECT_EQ(PaperColor(navy), navy);
+    for (tColor c : {yellow, grey}) {
+        const tRgb in = ToRgb(c), out = ToRgb(PaperColor(c));
+        EXPECT_LE(0.2126 * out.r + 0.7152 * out.g + 0.0722 * out.b, 151);
+        EXPECT_EQ(in.r >= in.b, out.r >= out.b);  // the same hue
+        EXPECT_EQ(in.g >= in.b, out.g >= out.b);
+    }
+}
+
 }  // namespace
 }  // namespace quintara

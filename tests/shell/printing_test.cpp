@@ -1,6 +1,9 @@
 // Printing: pages, breaks, headers and footers, the wheel, page setup.
 #include "gui_fixture.h"
 
+#include "core/graphics/picture_setup.h"
+#include "shell/printing/print_picture.h"
+
 class PrintingTests : public tGuiFixture {
     Q_OBJECT
 
@@ -141,7 +144,10 @@ private slots:
         // The analysis ends the text: its last line is on the last text page.
         const QStringList printed = formatter->RichText().toPlainText().split('\n', Qt::SkipEmptyParts);
         QVERIFY(pages[textPages - 1].simplified().contains(printed.last().simplified().right(20)));
-        QVERIFY(!pages.last().contains("Quintara test footer"));
+        // The wheel's page is framed as the text pages.
+        QVERIFY(pages.last().contains("Quintara test footer"));
+        QVERIFY(pages.last().contains("Elise Durand"));
+        QVERIFY(pages.last().contains(QRegularExpression(QString("\\b%1\\s*\\n").arg(textPages + 1))));
         QCOMPARE(w->Text().toPlainText(), windowText);  // the window's text untouched
 
         // Formatters follow the window; an empty footer prints none.
@@ -165,6 +171,56 @@ private slots:
         QVERIFY(frame->Action("PrintChartAspects")->isEnabled());
         QVERIFY(!frame->Action("PrintAnalysis")->isEnabled());  // previsions have no interpretation
         QVERIFY(!frame->Action("PrintGraphic")->isEnabled());
+    }
+
+    // A wheel's page: every mark of the picture within the margins, the
+    // header and footer lines outside them, lines at least half a point.
+    void wheelPagesKeepWithinTheMargins()
+    {
+        TNatalWindow* w = OpenNatal();
+        const tDocumentRequest wheel = *w->Wheel(false);
+        TMainOptions& o = program->Options();
+        tPictureCharts charts(o, *wheel.first, wheel.second, false);
+        const tPictureContext ctx = MakePictureContext(o, program->Languages());
+        tChartGraph picture(wheel.graph, charts.First(), charts.Second(), ctx);
+        picture.Setup();
+        picture.RecordGraph();
+        const tPrintPage a4{2480, 3508, 300};
+        QImage page(a4.width, a4.height, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        const tPrintLayout layout{2500, 3000, 1500, 3000, "Elise Durand", "Footer text"};
+        {
+            QPainter painter(&page);
+            PaintPicturePage(painter, a4, layout, 4,
+                             [&](QPainter& p) { PrintPicture(p, picture, 1.0, true, 0, a4.dpi); });
+        }
+        const QRect area = PrintArea(a4, layout);
+        int inside = 0, outside = 0;
+        for (int y = 0; y < page.height(); y += 2)
+            for (int x = 0; x < page.width(); x += 2) {
+                if (page.pixel(x, y) == 0xffffffff) continue;
+                if (area.contains(x, y))
+                    ++inside;
+                else if (y > area.top() && y < area.bottom())
+                    ++outside;  // beside the picture, not header or footer
+            }
+        QVERIFY(inside > 1000);
+        QCOMPARE(outside, 0);
+        const auto inked = [&](int from, int to) {
+            for (int y = from; y < to; ++y)
+                for (int x = 0; x < page.width(); ++x)
+                    if (page.pixel(x, y) != 0xffffffff) return true;
+            return false;
+        };
+        QVERIFY(inked(0, area.top()));                 // the header
+        QVERIFY(inked(area.bottom() + 1, a4.height));  // the footer
+        // The zodiac circle on the left horizontal is at least 2 pixels (half a point at 300 dpi) wide.
+        const int mid = area.top() + area.height() / 2;
+        int x = area.left();
+        while (x < area.right() && page.pixel(x, mid) == 0xffffffff) ++x;
+        int width = 0;
+        while (x + width < area.right() && page.pixel(x + width, mid) != 0xffffffff) ++width;
+        QVERIFY2(width >= 2, qPrintable(QString::number(width)));
     }
 
     void pageSetupUsesTheMeasureUnitAndKeepsBadMarginsOpen()
