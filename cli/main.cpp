@@ -66,7 +66,7 @@ constexpr const char* kUsage =
     "                    sun-return [YEAR], moon-return [DATE], progression [DATE], midpoints\n"
     "       quintara-cli picture KIND -o FILE.svg [chart options] [second chart options]\n"
     "                    [--size WxH] [--zoom F] [--proportional]; KIND: daisy, us, clock, two,\n"
-    "                    us-two, side-by-side, us-side-by-side, line [STEP], transit-line [START\n"
+    "                    us-two, side-by-side, us-side-by-side, grid, two-grid, line [STEP], transit-line [START\n"
     "                    [STEP [BODY]]], previsions [START [STEP [COUNT]]], moon [DATE];\n"
     "                    FILE may end in .svg, .png or .pdf\n"
     "       quintara-cli previsions [START [STEP [COUNT]]] [chart options] [--all] [--json]\n"

@@ -14,7 +14,8 @@ namespace quintara::cli {
 namespace {
 
 constexpr const char* kKinds =
-    "daisy, us, clock, two, us-two, side-by-side, us-side-by-side, line [STEP], transit-line [START [STEP [BODY]]], "
+    "daisy, us, clock, two, us-two, side-by-side, us-side-by-side, grid, two-grid, line [STEP], transit-line [START "
+    "[STEP [BODY]]], "
     "previsions [START [STEP [COUNT]]], moon [DATE]";
 
 std::optional<tGraphKind> KindOf(const std::string& s)
@@ -26,6 +27,8 @@ std::optional<tGraphKind> KindOf(const std::string& s)
     if (s == "us-two") return tGraphKind::USTwo;
     if (s == "side-by-side") return tGraphKind::SideBySide;
     if (s == "us-side-by-side") return tGraphKind::USSideBySide;
+    if (s == "grid") return tGraphKind::Grid;
+    if (s == "two-grid") return tGraphKind::TwoGrid;
     return std::nullopt;
 }
 

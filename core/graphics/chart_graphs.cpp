@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/graphics/aspect_grid.h"
 #include "core/graphics/grids.h"
 #include "core/graphics/moon_cycle.h"
 #include "core/i18n/caption_ids.h"
@@ -86,7 +87,8 @@ void SideWheel(tChartElement& wheel, std::int32_t x)
 
 bool IsTwoChartGraph(tGraphKind k)
 {
-    return k == tGraphKind::Two || k == tGraphKind::USTwo || k == tGraphKind::SideBySide || k == tGraphKind::USSideBySide;
+    return k == tGraphKind::Two || k == tGraphKind::USTwo || k == tGraphKind::SideBySide ||
+           k == tGraphKind::USSideBySide || k == tGraphKind::TwoGrid;
 }
 
 void tChartGraph::Setup()
@@ -113,7 +115,20 @@ void tChartGraph::Setup()
         SideWheel(Add<tUSWheel>(First, 1900, 2300, 400, ctx), -2550);
         SideWheel(Add<tUSWheel>(Second, 1900, 2300, 400, ctx), 2550);
         break;
+    case tGraphKind::Grid:
+        Add<tAspectGrid>(First, First, false, ctx);
+        break;
+    case tGraphKind::TwoGrid:
+        Add<tAspectGrid>(First, Second, true, ctx);
+        break;
     }
+    // The key follows the wheel it describes: it records after it.
+    if (Legend && Kind != tGraphKind::Grid && Kind != tGraphKind::TwoGrid)
+        for (std::size_t i = 0; i < Elements.size(); ++i)
+            if (auto* wheel = dynamic_cast<tWheelBase*>(&Child(i))) {
+                Add<tAspectLegend>(wheel->Chart, wheel->Aspects, ctx);
+                break;
+            }
     tElement::Setup();
 }
 

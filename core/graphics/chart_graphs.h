@@ -33,7 +33,7 @@ public:
     std::uint16_t Align = 0;
 };
 
-enum class tGraphKind { Daisy, US, Clock, Two, USTwo, SideBySide, USSideBySide };
+enum class tGraphKind { Daisy, US, Clock, Two, USTwo, SideBySide, USSideBySide, Grid, TwoGrid };
 // The kinds that show a second chart.
 bool IsTwoChartGraph(tGraphKind kind);
 
@@ -49,6 +49,9 @@ public:
     tGraphKind Kind;
     const tChart& First;
     const tChart& Second;
+    // The key of the aspect colours in the lower left corner (printed
+    // wheels); read at Setup.
+    bool Legend = false;
 
 private:
     tTextElement& Title(const tChart& chart, bool bottomRight);

@@ -104,4 +104,43 @@ std::vector<double> SpreadOnRing(const std::vector<double>& longitudes, double g
     return out;
 }
 
+std::vector<double> SpreadOnLine(const std::vector<double>& values, double gap, double low, double high)
+{
+    const std::size_t n = values.size();
+    std::vector<double> out(values);
+    if (n == 0) return out;
+    if (high - low < gap * static_cast<double>(n - 1)) gap = n > 1 ? (high - low) / static_cast<double>(n - 1) : 0;
+    std::vector<std::size_t> order(n);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return values[a] < values[b]; });
+    struct tRun {
+        std::size_t first, count;
+        double middle;
+    };
+    std::vector<tRun> runs;
+    for (std::size_t k = 0; k < n; ++k) runs.push_back({k, 1, std::clamp(values[order[k]], low, high)});
+    const auto start = [&](const tRun& r) {
+        const double half = gap * (static_cast<double>(r.count) - 1) / 2;
+        return std::clamp(r.middle - half, low, high - 2 * half);
+    };
+    for (bool merged = true; merged;) {
+        merged = false;
+        for (std::size_t g = 0; g + 1 < runs.size(); ++g) {
+            const double end = start(runs[g]) + gap * static_cast<double>(runs[g].count - 1);
+            if (end + gap <= start(runs[g + 1]) + 1e-9) continue;
+            tRun& a = runs[g];
+            const tRun& b = runs[g + 1];
+            a.middle = (a.middle * static_cast<double>(a.count) + b.middle * static_cast<double>(b.count)) /
+                       static_cast<double>(a.count + b.count);
+            a.count += b.count;
+            runs.erase(runs.begin() + static_cast<std::ptrdiff_t>(g) + 1);
+            merged = true;
+            break;
+        }
+    }
+    for (const tRun& r : runs)
+        for (std::size_t m = 0; m < r.count; ++m) out[order[r.first + m]] = start(r) + gap * static_cast<double>(m);
+    return out;
+}
+
 }  // namespace quintara

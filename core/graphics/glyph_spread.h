@@ -14,6 +14,10 @@ namespace quintara {
 // the ring cannot hold them all at gap, they share it evenly.
 std::vector<double> SpreadOnRing(const std::vector<double>& longitudes, double gap);
 
+// The same along a line: positions within [low, high] at least gap apart,
+// in their order, each as near its own value as the others allow.
+std::vector<double> SpreadOnLine(const std::vector<double>& values, double gap, double low, double high);
+
 // The gap in degrees a glyph of width units needs on a ring of radius units.
 double RingGap(double width, double radius);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/graphics/glyph_spread.h"
+
 #include "core/chart/date_time.h"
 #include "core/i18n/date_format.h"
 #include "core/options/option_set.h"
@@ -50,10 +52,29 @@ void tLineGrid::Setup()
         SetChartDateTime(work, t);
         CalcChart(work);
     }
+    std::vector<tGPlanet*> column;
     for (int n = 1; n <= 12; ++n)
         if (const tPlanet* p = Chart.FindBody(n))
-            Add<tGridPlanet>(Chart, *p, samples[static_cast<std::size_t>(n)], ColWidth, RowHeight, ctx);
+            column.push_back(
+                &Add<tGridPlanet>(Chart, *p, samples[static_cast<std::size_t>(n)], ColWidth, RowHeight, ctx));
+    SpreadColumn(column, 12 * RowHeight);
     tElement::Setup();
+}
+
+void SpreadColumn(const std::vector<tGPlanet*>& glyphs, std::int32_t height)
+{
+    std::vector<tGPlanet*> shown;
+    std::vector<double> levels;
+    for (tGPlanet* g : glyphs)
+        if (g->Planet.Visible) shown.push_back(g), levels.push_back(g->TruePoint.y);
+    if (shown.empty()) return;
+    const double gap = kGlyphWidth * shown.front()->CharSize;
+    const std::vector<double> at = SpreadOnLine(levels, gap, 0, height);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        // The pointer runs from the moved glyph to where its curve starts.
+        shown[i]->TruePoint = {shown[i]->X * 2, shown[i]->Y};
+        shown[i]->Y = RoundI(at[i]);
+    }
 }
 
 void tLineGrid::RecordGraph()
@@ -158,6 +179,10 @@ void tTransAllGrid::Setup()
     tLineGrid::Setup();
     for (int n = 13; n <= 24; ++n)
         if (tPlanet* p = Natal.FindBody(n)) p->Visible = false;
+    // The natal glyphs share the column with the transiting ones.
+    std::vector<tGPlanet*> column;
+    for (std::size_t i = 0; i < Elements.size(); ++i)
+        if (auto* g = dynamic_cast<tGridPlanet*>(&Child(i))) column.push_back(g);
     for (int i = 1; i <= std::min(24, Natal.BodyCount()); ++i) {
         const tPlanet& p = *Natal.BodyAt(i);
         if (aspectLines) {
@@ -165,9 +190,10 @@ void tTransAllGrid::Setup()
         } else {
             std::array<double, kLineSamples> level;
             level.fill(Natal.BodyPosition(p.Num));
-            Add<tGridPlanet>(Natal, p, level, ColWidth, RowHeight, ctx);
+            column.push_back(&Add<tGridPlanet>(Natal, p, level, ColWidth, RowHeight, ctx));
         }
     }
+    SpreadColumn(column, 12 * RowHeight);
 }
 
 tPrevGrid::tPrevGrid(tElement* parent, const tChart& chart, tPrevCollection points)

@@ -31,6 +31,10 @@ protected:
     const tPictureContext& ctx;
 };
 
+// The glyphs of a column (at the start of their curves) moved apart along
+// it within 0..height, so that none covers another.
+void SpreadColumn(const std::vector<class tGPlanet*>& glyphs, std::int32_t height);
+
 // A body's curve through its 21 positions, wrapping at 0 degrees.
 class tGridPlanet : public tGPlanet {
 public:

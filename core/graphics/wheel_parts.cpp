@@ -159,6 +159,7 @@ tGPlanet::tGPlanet(tElement* parent, const tChart& chart, const tPlanet& planet,
     : tChartElement(parent), Chart(chart), Planet(planet), Rotation(0), TruePoint(at), ctx(ctx), secondChart(false)
 {
     X = at.x, Y = at.y;
+    LabelPoint = {5 * CharSize, -2 * CharSize};  // beside the glyph, towards the curves
 }
 
 void tGPlanet::play(tCanvas& c, const tReplay& r)

@@ -97,5 +97,6 @@ inline constexpr int kHour = 326;             // "Hour"
 inline constexpr int kAsk = 327;              // "Ask"
 inline constexpr int kValue = 328;            // "Value"
 inline constexpr int kRecords = 329;          // "Records"
+inline constexpr int kAspectGrid = 330;       // "Aspect grid"
 
 }  // namespace quintara::caption

@@ -336,6 +336,7 @@ constexpr std::array<std::string_view, kCaptionCount> kDefaults = {
     "Ask",                                                                          // 327
     "Value",                                                                        // 328
     "Records",                                                                      // 329
+    "Aspect grid",                                                                  // 330
 };
 
 }  // namespace

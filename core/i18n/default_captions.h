@@ -1,13 +1,13 @@
-// The built-in English vocabulary: caption numbers 0..329.
+// The built-in English vocabulary: caption numbers 0..330.
 #pragma once
 
 #include <string_view>
 
 namespace quintara {
 
-inline constexpr int kCaptionCount = 330;
+inline constexpr int kCaptionCount = 331;
 
-// Empty outside 0..329 and for the numbers without default text.
+// Empty outside 0..330 and for the numbers without default text.
 std::string_view DefaultCaption(int n);
 
 // Caption numbers other parts look words up by.

@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QLabel>
@@ -54,7 +56,11 @@ TMainForm::TMainForm(tProgram& p) : program(p)
     connect(area, &QMdiArea::subWindowActivated, this, [this] { UpdateMenus(); });
     TranslateCaptions();
     UpdateMenus();
-    resize(1100, 760);
+    // Nearly the whole of a small screen, so that a wheel opens readable;
+    // a large one gets a comfortable window.
+    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                                          : QRect(0, 0, 1280, 900);
+    resize(std::min(1600, screen.width() * 96 / 100), std::min(1100, screen.height() * 96 / 100));
 }
 
 TMainForm::~TMainForm()

@@ -186,6 +186,7 @@ void TMainForm::BuildMenus()
     AddCommand(graphics, "Daisywheel", caption::kAspectWheel, tCommand::Wheel, QKeySequence("F6"));
     AddCommand(graphics, "Daisywheel21", caption::kDaisyWheel, tCommand::USWheel);
     AddCommand(graphics, "PrevisionsItem", caption::kPrevisions, tCommand::PrevisionsGraph);
+    AddCommand(graphics, "AspectGridItem", caption::kAspectGrid, tCommand::AspectGrid);
     AddCommand(graphics, "Sidebyside", 180, tCommand::SideBySide);
     AddCommand(graphics, "Sidebyside2", 181, tCommand::USSideBySide);
     connect(Add(graphics, "Clock1", 98), &QAction::triggered, this, [this] { OpenTimeGraph(0); });

@@ -185,8 +185,11 @@ bool TGraphicWindow::Print(QPrinter& printer)
 {
     if (!drawing) return false;
     printer.setDocName(windowTitle());
-    return PrintPicturePage(printer, *drawing, OptionsPrintLayout(program.Options(), windowTitle()), Zoom,
-                            KeepProportions, program.Options().PrintLineFactor);
+    PrintedForm(true);
+    const bool printed = PrintPicturePage(printer, *drawing, OptionsPrintLayout(program.Options(), windowTitle()), Zoom,
+                                          KeepProportions, program.Options().PrintLineFactor);
+    PrintedForm(false);
+    return printed;
 }
 
 bool TGraphicWindow::Supports(tCommand c) const
@@ -494,9 +497,18 @@ TChartGraphWindow::TChartGraphWindow(tProgram& p, tGraphKind kind, const tChart&
     help = kind == tGraphKind::US ? 302 : 301;
     if (kind == tGraphKind::Two || kind == tGraphKind::USTwo) title = caption, help = caption == caption::kTransits ? help::kTransitsGraph : 3011;
     if (side) title = 102, help = 304;
+    if (kind == tGraphKind::Grid || kind == tGraphKind::TwoGrid) title = caption::kAspectGrid;
     setWindowTitle(p.Caption(title) + ": " + QString::fromStdString(Chart1().Name) + " " +
                    QString::fromStdString(Chart1().FirstName));
     SetDrawing(std::make_unique<tChartGraph>(kind, Chart1(), Chart2(), ctx));
+}
+
+void TChartGraphWindow::PrintedForm(bool on)
+{
+    auto* graph = dynamic_cast<tChartGraph*>(Drawing());
+    if (!graph || graph->Legend == on) return;
+    graph->Legend = on;
+    Rebuild();
 }
 
 TPrevGraphWindow::TPrevGraphWindow(tProgram& p, const tChart& natal, tPrevCollection steps, QWidget* parent)

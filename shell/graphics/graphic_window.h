@@ -63,7 +63,6 @@ public:
     // The picture on one page of the printer (or PDF file), every line
     // wider by the "PrintLineFactor" setting; false when nothing printed.
     bool Print(QPrinter& printer);
-    // The same on a painter already started on a page (of a longer job).
 
     // The mouse rules, in picture coordinates.
     void Press(QPoint at);
@@ -83,6 +82,9 @@ protected:
     // Copy, and the preferences (disabled until the options dialog comes).
     void contextMenuEvent(QContextMenuEvent* event) override;
     virtual void AddPreferences(QMenu& menu);
+    // The picture as printed differs (a wheel's key of aspect colours):
+    // on before the page, off after it.
+    virtual void PrintedForm(bool /*on*/) {}
 
 private:
     friend class TPictureView;
@@ -154,6 +156,9 @@ public:
     TChartGraphWindow(tProgram& program, tGraphKind kind, const tChart& first, const tChart* second = nullptr,
                       QWidget* parent = nullptr, int caption = 78);
     int HelpContext() const override { return help; }
+
+protected:
+    void PrintedForm(bool on) override;
 
 private:
     int help;

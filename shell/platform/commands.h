@@ -7,7 +7,14 @@ namespace quintara {
 
 enum class tCommand {
     // File
-    Save, Modify, Export, PrintWindow, PrintChartAspects, PrintAnalysis, PrintGraphic, PrintAll,
+    Save,
+    Modify,
+    Export,
+    PrintWindow,
+    PrintChartAspects,
+    PrintAnalysis,
+    PrintGraphic,
+    PrintAll,
     // Edit and Format: the report text
     EditText,
     // The tool bar's text tools (cut, paste, font, list, aspects, analysis):
@@ -15,12 +22,35 @@ enum class tCommand {
     ChartTextTools,
     Copy,
     // Chart 1: further windows on the charts, and sections added to the text
-    NewList, NewAspects, NewAnalysis, NewNatal, InsertList, InsertAspects, InsertAnalysis,
+    NewList,
+    NewAspects,
+    NewAnalysis,
+    NewNatal,
+    InsertList,
+    InsertAspects,
+    InsertAnalysis,
     // Chart 2: the menu itself, then its commands (Transits to SecondChart)
-    Chart2Menu, Transits, CompareDay, Previsions, Compare2, CompareFile, MoonReturn, SunReturn, Progression,
-    Midpoints, SecondChart,
+    Chart2Menu,
+    Transits,
+    CompareDay,
+    Previsions,
+    Compare2,
+    CompareFile,
+    MoonReturn,
+    SunReturn,
+    Progression,
+    Midpoints,
+    SecondChart,
     // Display and Graphics
-    Zoom, GraphicsMenu, Wheel, USWheel, SideBySide, USSideBySide, PrevisionsGraph, TransitsLineGraph,
+    Zoom,
+    GraphicsMenu,
+    Wheel,
+    USWheel,
+    SideBySide,
+    USSideBySide,
+    AspectGrid,
+    PrevisionsGraph,
+    TransitsLineGraph,
 };
 
 // The Chart 2 menu's commands.

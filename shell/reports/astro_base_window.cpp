@@ -342,6 +342,13 @@ void TAstroBaseWindow::Run(tCommand c)
     case tCommand::USSideBySide:
         if (auto r = SideBySide(c == tCommand::USSideBySide)) program.Open(*r);
         return;
+    case tCommand::AspectGrid:
+        // The charts of the wheel, as a table: a pair's square or one chart's triangle.
+        if (auto r = Wheel(false)) {
+            r->graph = IsTwoChartGraph(r->graph) ? tGraphKind::TwoGrid : tGraphKind::Grid;
+            program.Open(*r);
+        }
+        return;
     default:
         if (IsChart2Command(c)) Chart2Command(c);
         return;

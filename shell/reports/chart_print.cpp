@@ -22,6 +22,7 @@ void PrintWheel(QPainter& painter, tProgram& p, const tDocumentRequest& wheel, i
     tPictureCharts charts(o, *wheel.first, wheel.second, IsTwoChartGraph(wheel.graph));
     const tPictureContext ctx = MakePictureContext(o, p.Languages());  // the picture keeps a reference
     tChartGraph picture(wheel.graph, charts.First(), charts.Second(), ctx);
+    picture.Legend = true;
     picture.Setup();
     picture.RecordGraph();
     PrintPicture(painter, picture, o.Zoom > 0 ? o.Zoom : 1.0, true, o.PrintLineFactor, dpi);

@@ -94,7 +94,7 @@ TMidpointsWindow::TMidpointsWindow(tProgram& p, const tChart& first, const tChar
 
 bool TMidpointsWindow::Supports(tCommand c) const
 {
-    if (c == tCommand::Wheel || c == tCommand::USWheel) return false;
+    if (c == tCommand::Wheel || c == tCommand::USWheel || c == tCommand::AspectGrid) return false;
     return TDerivedWindow::Supports(c);
 }
 

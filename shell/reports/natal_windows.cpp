@@ -25,7 +25,8 @@ void TAstroWindow::NewAnalysis() { Program().Open({tDocumentKind::Analysis, &Fir
 bool TAstroWindow::Supports(tCommand c) const
 {
     if (c == tCommand::Midpoints || c == tCommand::SecondChart) return false;
-    return IsChart2Command(c) || c == tCommand::Wheel || c == tCommand::USWheel || TAstroBaseWindow::Supports(c);
+    return IsChart2Command(c) || c == tCommand::Wheel || c == tCommand::USWheel || c == tCommand::AspectGrid ||
+           TAstroBaseWindow::Supports(c);
 }
 
 std::optional<tDocumentRequest> TAstroWindow::Wheel(bool usStyle)

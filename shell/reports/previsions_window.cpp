@@ -18,7 +18,9 @@ bool TPrevisionsWindow::Supports(tCommand c) const
     case tCommand::Wheel:
     case tCommand::USWheel:
     case tCommand::SideBySide:
-    case tCommand::USSideBySide: return false;
+    case tCommand::USSideBySide:
+    case tCommand::AspectGrid:
+        return false;
     default: return TTwoChartWindow::Supports(c);
     }
 }

@@ -81,5 +81,20 @@ TEST(GlyphSpread, GroupsAcrossAriesAndCrowdedRings)
     EXPECT_EQ(RingGap(100, 0), 360);
 }
 
+// The line graph's column of glyphs: apart, in order, within the scale.
+TEST(GlyphSpread, AColumnKeepsItsOrderWithinItsEnds)
+{
+    const std::vector<double> levels{500, 510, 505, 9990, 3000};
+    const std::vector<double> shown = SpreadOnLine(levels, 600, 0, 10000);
+    EXPECT_DOUBLE_EQ(shown[4], 3000);  // room: untouched
+    std::vector<double> sorted = shown;
+    std::sort(sorted.begin(), sorted.end());
+    for (std::size_t i = 1; i < sorted.size(); ++i) EXPECT_GE(sorted[i] - sorted[i - 1], 600 - 1e-6);
+    EXPECT_LT(shown[0], shown[2]);
+    EXPECT_LT(shown[2], shown[1]);
+    for (double v : shown) EXPECT_TRUE(v >= 0 && v <= 10000);
+    EXPECT_LE(shown[3], 10000);
+}
+
 }  // namespace
 }  // namespace quintara

@@ -2,8 +2,11 @@
 
 #include <cmath>
 #include <map>
+#include <set>
+#include <tuple>
 #include <utility>
 
+#include "core/graphics/aspect_grid.h"
 #include "core/graphics/chart_graphs.h"
 #include "core/graphics/svg_canvas.h"
 #include "core/i18n/text_encoding.h"
@@ -365,6 +368,57 @@ TEST(Wheel, SvgKeepsItsLookAtAnySizeAndMarksEveryBody)
     for (int n = 1; n <= a.BodyCount(); ++n) shown += a.BodyAt(n)->Visible && (n <= 12 || n >= 25);
     EXPECT_EQ(first, shown);
     EXPECT_GE(second, 10);
+}
+
+// The grid holds every aspect of the chart's aspect table, with its orb,
+// once; the pair's square every aspect between the two; a printed wheel's
+// key names each kind drawn.
+TEST(Wheel, AspectGridHoldsTheAspectsTable)
+{
+    tWheelFixture f;
+    tChart a(&f.o.BirthSet), b(&f.o.BirthSet);
+    test::Birth(a, 1990, 5, 17, 14, 30);
+    test::Birth(b, 2020, 12, 21, 12);
+    for (bool pair : {false, true}) {
+        tChartGraph g(pair ? tGraphKind::TwoGrid : tGraphKind::Grid, a, b, f.pc);
+        g.Setup();
+        g.RecordGraph();
+        tAspectsCollection expected(f.pc.AspectRules);
+        if (pair)
+            expected.BuildComparison(a, b);
+        else
+            expected.BuildNatal(a);
+        ASSERT_FALSE(expected.Items().empty());
+        auto* grid = dynamic_cast<tAspectGrid*>(&g.Child(g.Elements.size() - 1));
+        ASSERT_TRUE(grid);
+        std::multiset<std::tuple<int, int, int>> shown, wanted;
+        for (tGridCell* cell : Children<tGridCell>(*grid)) {
+            if (!cell->Aspect) continue;
+            shown.insert({cell->Aspect->Body1, cell->Aspect->Body2, cell->Aspect->Aspect});
+            std::string orb;
+            for (auto& r : cell->Display)
+                if (auto* t = dynamic_cast<const tTextOut*>(r.get())) orb = t->Text;
+            const int minutes = static_cast<int>(std::lround(cell->Aspect->Orb * 60));
+            EXPECT_EQ(orb.rfind(std::to_string(minutes / 60) + "\u00B0", 0), 0u) << orb;
+        }
+        for (const tAspect& x : expected.Items()) wanted.insert({x.Body1, x.Body2, x.Aspect});
+        EXPECT_EQ(shown, wanted) << pair;
+    }
+
+    tChartGraph wheel(tGraphKind::Daisy, a, a, f.pc);
+    wheel.Legend = true;
+    wheel.Setup();
+    wheel.RecordGraph();
+    auto* key = dynamic_cast<tAspectLegend*>(&wheel.Child(wheel.Elements.size() - 1));
+    ASSERT_TRUE(key);
+    std::set<std::string> names;
+    for (auto& r : key->Display)
+        if (auto* t = dynamic_cast<const tTextOut*>(r.get())) names.insert(t->Text);
+    auto* drawn = dynamic_cast<tWheelBase*>(&wheel.Child(1));
+    ASSERT_TRUE(drawn);
+    std::set<std::string> kinds;
+    for (const tAspect& x : drawn->Aspects.Items()) kinds.insert(f.pc.Lang->AspectName(x.Aspect));
+    EXPECT_EQ(names, kinds);
 }
 
 // Colours that would vanish on white paper print darker, in their hue.
