@@ -103,7 +103,7 @@ void tChartGraph::Setup()
         Add<tWheel>(First, 2400, 3400, ctx);
         break;
     case tGraphKind::Two:
-        Add<tTwoWheel>(First, Second, 1760, 2500, ctx);
+        Add<tTwoWheel>(First, Second, 1700, 2420, ctx);
         break;
     case tGraphKind::USTwo: Add<tUSTwoWheel>(First, Second, 2500, 3500, 500, ctx); break;
     case tGraphKind::SideBySide:

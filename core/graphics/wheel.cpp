@@ -76,7 +76,7 @@ tBodyRings tWheelBase::OuterRings(double exact, double outer, int ring) const
     // Cusp labels first, then the glyphs, their labels beyond; a second
     // ring beyond the first's labels.
     const double u = CharSize;
-    const double glyph = outer + (ring == 1 ? 11 : 24.5) * u;
+    const double glyph = outer + (ring == 1 ? 11 : 25.5) * u;
     return {ring == 1 ? exact : outer + 18.5 * u, glyph, glyph + 5.5 * u};
 }
 
