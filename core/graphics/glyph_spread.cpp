@@ -21,6 +21,26 @@ struct tGroup {
     double End(double gap) const { return middle + gap * (static_cast<double>(count) - 1) / 2; }
 };
 
+// Joins the first two neighbours that would overlap, their members gap apart
+// from start(group); false when none do. A joined group is centred on the
+// mean of its members, so it can reach the next.
+template <class Start>
+bool JoinFirstOverlap(std::vector<tGroup>& groups, double gap, Start start)
+{
+    for (std::size_t g = 0; g + 1 < groups.size(); ++g) {
+        const double end = start(groups[g]) + gap * (static_cast<double>(groups[g].count) - 1);
+        if (end + gap <= start(groups[g + 1]) + 1e-9) continue;
+        tGroup& a = groups[g];
+        const tGroup& b = groups[g + 1];
+        a.middle = (a.middle * static_cast<double>(a.count) + b.middle * static_cast<double>(b.count)) /
+                   static_cast<double>(a.count + b.count);
+        a.count += b.count;
+        groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(g) + 1);
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 double RingGap(double width, double radius)
@@ -63,21 +83,9 @@ std::vector<double> SpreadOnRing(const std::vector<double>& longitudes, double g
 
     std::vector<tGroup> groups;
     for (std::size_t k = 0; k < n; ++k) groups.push_back({k, 1, angle[k]});
-    // Merge neighbours that would overlap until none do; a merged group is
-    // centred on the mean of its members, so it can reach the next.
+    // Join neighbours that would overlap until none do.
     for (bool merged = true; merged;) {
-        merged = false;
-        for (std::size_t g = 0; g + 1 < groups.size(); ++g) {
-            if (groups[g].End(gap) + gap <= groups[g + 1].Start(gap) + 1e-9) continue;
-            tGroup& a = groups[g];
-            const tGroup& b = groups[g + 1];
-            a.middle = (a.middle * static_cast<double>(a.count) + b.middle * static_cast<double>(b.count)) /
-                       static_cast<double>(a.count + b.count);
-            a.count += b.count;
-            groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(g) + 1);
-            merged = true;
-            break;
-        }
+        merged = JoinFirstOverlap(groups, gap, [gap](const tGroup& g) { return g.Start(gap); });
         // The last and the first meet across the seam when the ring is crowded.
         if (!merged && groups.size() > 1) {
             const tGroup& last = groups.back();
@@ -113,32 +121,16 @@ std::vector<double> SpreadOnLine(const std::vector<double>& values, double gap, 
     std::vector<std::size_t> order(n);
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return values[a] < values[b]; });
-    struct tRun {
-        std::size_t first, count;
-        double middle;
-    };
-    std::vector<tRun> runs;
+    std::vector<tGroup> runs;
     for (std::size_t k = 0; k < n; ++k) runs.push_back({k, 1, std::clamp(values[order[k]], low, high)});
-    const auto start = [&](const tRun& r) {
+    // Each run within the ends, however its members would spread.
+    const auto start = [&](const tGroup& r) {
         const double half = gap * (static_cast<double>(r.count) - 1) / 2;
         return std::clamp(r.middle - half, low, high - 2 * half);
     };
-    for (bool merged = true; merged;) {
-        merged = false;
-        for (std::size_t g = 0; g + 1 < runs.size(); ++g) {
-            const double end = start(runs[g]) + gap * static_cast<double>(runs[g].count - 1);
-            if (end + gap <= start(runs[g + 1]) + 1e-9) continue;
-            tRun& a = runs[g];
-            const tRun& b = runs[g + 1];
-            a.middle = (a.middle * static_cast<double>(a.count) + b.middle * static_cast<double>(b.count)) /
-                       static_cast<double>(a.count + b.count);
-            a.count += b.count;
-            runs.erase(runs.begin() + static_cast<std::ptrdiff_t>(g) + 1);
-            merged = true;
-            break;
-        }
+    while (JoinFirstOverlap(runs, gap, start)) {
     }
-    for (const tRun& r : runs)
+    for (const tGroup& r : runs)
         for (std::size_t m = 0; m < r.count; ++m) out[order[r.first + m]] = start(r) + gap * static_cast<double>(m);
     return out;
 }
