@@ -101,6 +101,16 @@ TEST(DisplayList, ArcsCirclesAndState)
     meta.metafile = true;
     root.play(meta, {0, 0, 100, 100, 100, 100, 0});
     EXPECT_EQ(meta.calls[3].v[2], 120);  // 1440 / 12 on a metafile
+
+    // A picture stretched twice as wide as high: the circle stays round,
+    // its radius by the smaller scale; text follows the picture's height.
+    tLogCanvas wide;
+    root.play(wide, {0, 0, 200, 100, 100, 100, 0});
+    const std::vector<int>& box = wide.calls[0].v;
+    EXPECT_EQ(box[2] - box[0], box[3] - box[1]);
+    EXPECT_EQ(box[3] - box[1], 100);
+    EXPECT_EQ((box[0] + box[2]) / 2, 200);  // the centre where the stretch puts it
+    EXPECT_NEAR(wide.TextPixels, 1440 * kTextScale * 0.1, 1e-9);
 }
 
 TEST(DisplayList, HitsDragsAndVisibility)

@@ -280,6 +280,36 @@ TEST(Wheel, GlyphsAndLabelsNeverMeet)
             }
         }
     }
+    // Cusp lines stop short of the glyphs: the standard wheel's below its
+    // glyph ring, the US wheel's house lines inside its bodies' ring.
+    {
+        tChart c(&o.BirthSet);
+        test::Birth(c, 1962, 2, 4, 7);
+        tWheel w(nullptr, c, 2400, 3400, f.pc);
+        w.Setup();
+        w.RecordGraph();
+        const double glyphInner = 3400 + 11 * 80 - 5 * 80;
+        for (tHouse* h : Children<tHouse>(w)) {
+            for (auto& r : h->Display) {
+                if (auto* l = dynamic_cast<const tLine*>(r.get())) {
+                    EXPECT_LT(std::hypot(h->X + l->X2, h->Y + l->Y2), glyphInner) << h->Cusp;
+                }
+            }
+        }
+        tUSWheel us(nullptr, c, 3300, 4400, 700, f.pc);
+        us.Setup();
+        us.RecordGraph();
+        int houseLines = 0;
+        for (auto& r : us.Display)
+            if (auto* l = dynamic_cast<const tLine*>(r.get());
+                l && std::fabs(std::hypot(l->X2, l->Y2) - 700) < 2 &&
+                std::fabs(double(l->X1) * l->Y2 - double(l->X2) * l->Y1) < 0.01 * std::hypot(l->X1, l->Y1) * 700) {
+                ++houseLines;
+                EXPECT_LT(std::hypot(l->X1, l->Y1), 3300 - 6 * 80 - 5 * 80);
+            }
+        EXPECT_EQ(houseLines, 12);
+    }
+
     // Neptune alone in Scorpio (1962): exactly on its degree.
     tChart c(&o.BirthSet);
     test::Birth(c, 1962, 2, 4, 7);
