@@ -1,5 +1,7 @@
 #include "core/data/data_module.h"
 
+#include "core/data/locality_index.h"
+
 #include <cmath>
 #include <filesystem>
 #include <unistd.h>
@@ -13,10 +15,6 @@
 namespace quintara {
 
 namespace {
-
-// Above every code point: the end of a prefix range under any collation
-// that compares by code points after folding case.
-constexpr const char* kPrefixEnd = "\xF4\x8F\xBF\xBF";
 
 // Whether this process may change the file and make its journal beside it
 // (a read-only mount stops even the superuser).
@@ -280,35 +278,13 @@ std::unique_ptr<tChart> TData1::OpenCurrentChart(const OptionSet* birthSet, TLan
 
 std::vector<tLocality> TData1::FindLocalities(const std::string& typed, std::size_t limit, int country)
 {
-    std::unique_ptr<tStatement>& query = country ? countryLocalityQuery : localityQuery;
-    if (!query) {
-        tDatabase& db = ReferenceDatabase(cities, kCityFile);
-        // Tables of an older home lack the index; without it (a read-only
-        // home) the search still runs, by a scan.
-        try {
-            db.Exec(kLocalitySearchIndex);
-        } catch (const tStorageError&) {
-        }
-        query = std::make_unique<tStatement>(
-            db.Handle(), std::string("SELECT CITY, COUNTRY, STATE, LATITUDE, LONGITUDE, POPULATION, \"INDEX\" FROM City "
-                                     "WHERE CITY >= ?1 COLLATE QBASE AND CITY < ?2 COLLATE QBASE ") +
-                             (country ? "AND COUNTRY = ?4 " : "") +
-                             "ORDER BY CITY = ?1 COLLATE QBASE DESC, POPULATION DESC, CITY COLLATE QNOCASE, rowid "
-                             "LIMIT ?3");
-    }
-    // Names are stored cut to the field's length: so is what is compared.
-    const std::string prefix = FirstCodePoints(typed, kNameLength);
-    tStatement& q = *query;
-    q.Bind(1, prefix).Bind(2, prefix + kPrefixEnd).Bind(3, static_cast<std::int64_t>(limit));
-    if (country) q.Bind(4, std::int64_t{country});
-    std::vector<tLocality> out;
-    while (q.Step()) {
-        tLocality l{ValidUtf8(q.Text(0)), static_cast<std::int32_t>(q.Int(1)), static_cast<std::int32_t>(q.Int(2)), q.Real(3),
-                    q.Real(4), q.Int(5), q.Int(6)};
-        // A damaged row is left out: its place would reach the engine.
-        if (PackedWithin(l.latitude, 90) && PackedWithin(l.longitude, 180)) out.push_back(std::move(l));
-    }
-    q.Reset();
+    tDatabase& db = ReferenceDatabase(cities, kCityFile);
+    if (!localities) localities = std::make_unique<tLocalityIndex>();
+    localities->Update(db);
+    std::vector<tLocality> out = localities->Find(typed, limit, country);
+    // A damaged row is left out: its place would reach the engine.
+    std::erase_if(out,
+                  [](const tLocality& l) { return !PackedWithin(l.latitude, 90) || !PackedWithin(l.longitude, 180); });
     return out;
 }
 

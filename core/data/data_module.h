@@ -20,6 +20,7 @@
 namespace quintara {
 
 struct OptionSet;
+class tLocalityIndex;
 
 struct tLocality {
     std::string name;
@@ -146,7 +147,7 @@ private:
     std::string dateFormat = "dd/mm/yyyy";
     tOpen chart, stars, planets, cities, countries, states, time1, time2;
     std::unique_ptr<tZoneLookup> zones;
-    std::unique_ptr<tStatement> localityQuery, countryLocalityQuery;
+    std::unique_ptr<tLocalityIndex> localities;
 };
 
 }  // namespace quintara

@@ -25,9 +25,6 @@ inline constexpr const char* kDefaultChartFile = "chart.db";
 // Length of the name fields (CITY, NAME, COUNTRY, STATE, ...), characters.
 inline constexpr std::size_t kNameLength = 30;
 
-// The index the locality search runs on: names with case and accents folded.
-inline constexpr const char* kLocalitySearchIndex =
-    "CREATE INDEX IF NOT EXISTS CitiesBase ON City (CITY COLLATE QBASE)";
 tTableDef CityTableDef();
 // Country names, one row per language: COUNTRY, CODE, LANGUAGE, Index;
 // index "Countries" by COUNTRY, LANGUAGE.

@@ -80,4 +80,17 @@ int Compare(std::string_view a, std::string_view b)
 int CompareNoCase(std::string_view a, std::string_view b) { return Compare<FoldCase>(a, b); }
 int CompareBase(std::string_view a, std::string_view b) { return Compare<FoldBase>(a, b); }
 
+std::string BaseKey(std::string_view text)
+{
+    std::string key;
+    key.reserve(text.size() * 3);
+    for (std::size_t i = 0; i < text.size();) {
+        const std::uint32_t cp = FoldBase(NextCodePoint(text, i));
+        key += static_cast<char>((cp >> 16) & 0xFF);
+        key += static_cast<char>((cp >> 8) & 0xFF);
+        key += static_cast<char>(cp & 0xFF);
+    }
+    return key;
+}
+
 }  // namespace quintara

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace quintara {
@@ -24,5 +25,9 @@ int CompareNoCase(std::string_view a, std::string_view b);
 // Vietnamese letters) to its base letter: "Ø" and "ø" to "o", "ß" to "s".
 std::uint32_t FoldBase(std::uint32_t cp);
 int CompareBase(std::string_view a, std::string_view b);
+
+// A key whose byte order is CompareBase's order and whose prefixes are the
+// folded prefixes: each base-folded code point in three bytes, big-endian.
+std::string BaseKey(std::string_view text);
 
 }  // namespace quintara

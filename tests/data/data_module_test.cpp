@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <filesystem>
 
 #include "core/chart/chart.h"
 #include "core/data/chart_record.h"
 #include "core/data/data_module.h"
+#include "core/data/text_collation.h"
 #include "core/data/sqlite_db.h"
 #include "core/platform/atomic_file.h"
 #include "support/seed_data.h"
@@ -226,6 +229,65 @@ TEST(DataModule, LocalitySearchIgnoresAccentsAndPutsTheBestFirst)
         ASSERT_FALSE(name.empty());
         EXPECT_FALSE(name.find_first_not_of("0123456789") == std::string::npos) << "state named " << name;
     }
+}
+
+// The folded index gives what a scan of the table in the search's order
+// gives, and follows the editors: a locality added or renamed is found.
+TEST(DataModule, LocalityIndexAgreesWithAScanAndFollowsEdits)
+{
+    test::tTempDir dir;
+    const auto seeded = test::SeedData(dir);
+    if (!seeded) GTEST_SKIP() << "reference tables not built";
+    TData1& data = *seeded;
+    EXPECT_EQ(data.FindLocalities("zur", 1).at(0).name, "Zürich");
+    EXPECT_EQ(data.FindLocalities("sao p", 1).at(0).name, "São Paulo");
+
+    tTable& cities = data.CityTable();
+    const auto scan = [&](const std::string& prefix, int country) {
+        struct tRow {
+            std::string name;
+            std::int64_t population, index;
+        };
+        std::vector<tRow> rows;
+        const std::string folded = BaseKey(prefix);
+        for (cities.First(); !cities.Eof(); cities.Next()) {
+            const std::string name = cities.TextOr("CITY");
+            if (BaseKey(name).rfind(folded, 0) != 0) continue;
+            if (country && cities.IntOr("COUNTRY") != country) continue;
+            rows.push_back({name, cities.IntOr("POPULATION"), cities.IntOr("INDEX")});
+        }
+        std::sort(rows.begin(), rows.end(), [&](const tRow& a, const tRow& b) {
+            const bool wa = BaseKey(a.name) == folded, wb = BaseKey(b.name) == folded;
+            if (wa != wb) return wa;
+            if (a.population != b.population) return a.population > b.population;
+            if (const int c = CompareNoCase(a.name, b.name)) return c < 0;
+            return a.index < b.index;
+        });
+        std::vector<std::int64_t> out;
+        for (std::size_t i = 0; i < rows.size() && i < 20; ++i) out.push_back(rows[i].index);
+        return out;
+    };
+    for (const auto& [prefix, country] :
+         std::vector<std::pair<std::string, int>>{{"san", 0}, {"Z", 0}, {"lo", 250}, {"New Y", 0}}) {
+        std::vector<std::int64_t> found;
+        for (const tLocality& l : data.FindLocalities(prefix, 20, country)) found.push_back(l.index);
+        EXPECT_EQ(found, scan(prefix, country)) << prefix;
+    }
+
+    cities.Insert();
+    cities.Set("CITY", std::string("Ærøskøbing-sur-Mer"));
+    cities.Set("COUNTRY", std::int64_t{208});
+    cities.Set("POPULATION", std::int64_t{5});
+    cities.Set("LATITUDE", 54.53);
+    cities.Set("LONGITUDE", -10.25);
+    cities.Post();
+    ASSERT_EQ(data.FindLocalities("aeroskobing-sur", 5).size(), 0u);  // Æ is no ae
+    ASSERT_EQ(data.FindLocalities("ærøskøbing-sur", 5).size(), 1u);
+    cities.Edit();
+    cities.Set("CITY", std::string("Quintaraby"));
+    cities.Post();
+    EXPECT_TRUE(data.FindLocalities("ærøskøbing-sur", 5).empty());
+    EXPECT_EQ(data.FindLocalities("quintarab", 5).at(0).name, "Quintaraby");
 }
 
 }  // namespace

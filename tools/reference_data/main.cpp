@@ -262,7 +262,6 @@ int main(int argc, char** argv)
         cityFile.Add({Fit(p.name), std::int64_t{countries.at(p.country).code},
                       std::int64_t{stateOf.at(p.country + "|" + p.admin1 + "|" + p.zone)},
                       Round6(DecimalToDegMin(p.lat)), Round6(DecimalToDegMin(-p.lon)), p.population});
-    cityFile.Exec(kLocalitySearchIndex);
 
     tTableFile time2File(home, kTime2File, Time2TableDef());
     for (auto& [zone, t] : zones.tables)
