@@ -170,6 +170,12 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
             a.bodies = *v;
             continue;
         }
+        if (opt == "--jobs" && batchAllowed) {
+            auto v = ParseWhole(value, 1, 256, sub);
+            if (!v) return Fail("jobs: " + sub);
+            a.jobs = *v;
+            continue;
+        }
         if (opt == "--limit") {
             auto v = ParseWhole(value, 1, 100000, sub);
             if (!v) return Fail("limit: " + sub);

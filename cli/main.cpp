@@ -3,6 +3,7 @@
 #include <ctime>
 #include <iomanip>
 #include <iostream>
+#include <thread>
 #include <string>
 #include <string_view>
 
@@ -99,6 +100,7 @@ constexpr const char* kUsage =
     "  --chart-file FILE    chart file (default: the settings', chart.db in the home)\n"
     "  --json               one JSON object instead of text\n"
     "  --replace            charts export: overwrite an existing text or dBASE file\n"
+    "  --jobs N             batch: threads computing side by side (default: one per core)\n"
     "  --batch              JSON lines in: year, month, day, hour, minute, adjust, lat, lon,\n"
     "                       house, zodiac; JSON lines out\n";
 
@@ -114,7 +116,8 @@ int Positions(int argc, char** argv)
     if (const int rc = ParseArgs(argc, argv, false, true, false, a); rc >= 0) return rc;
     if (a.batch) {
         std::ios::sync_with_stdio(false);
-        const tBatchCounts counts = RunBatch(std::cin, std::cout, std::cerr);
+        const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+        const tBatchCounts counts = RunBatch(std::cin, std::cout, std::cerr, a.jobs > 0 ? unsigned(a.jobs) : cores);
         std::cout.flush();
         if (counts.errors) std::cerr << "quintara-cli: " << counts.errors << " line(s) rejected, " << counts.charts << " chart(s) written\n";
         return counts.errors ? 1 : 0;

@@ -1,9 +1,12 @@
 #include "cli/positions.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <istream>
 #include <ostream>
+#include <thread>
+#include <vector>
 
 #include "cli/text_format.h"
 #include "core/engine/angles.h"
@@ -229,26 +232,77 @@ bool RequestFromJson(const tJsonObject& obj, tChartRequest& r, std::string& erro
     return error.empty();
 }
 
-tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err)
+namespace {
+
+// One batch line's outcome: the record, or the message for err.
+struct tLineResult {
+    bool blank = false, ok = false;
+    std::string text;
+};
+
+void ComputeLine(const std::string& line, tChart& chart, tJsonObject& obj, tLineResult& result)
 {
+    if (line.find_first_not_of(" \t\r") == std::string::npos) {
+        result.blank = true;
+        return;
+    }
+    tChartRequest r;
+    std::string error;
+    if (!ParseJsonObject(line, obj, error) || !RequestFromJson(obj, r, error)) {
+        result.text = std::move(error);
+        return;
+    }
+    ApplyRequest(r, chart);
+    CalcChart(chart);
+    result.ok = true;
+    result.text = BatchRecord(chart);
+}
+
+}  // namespace
+
+tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err, unsigned jobs)
+{
+    jobs = std::max(1u, jobs);
+    // Lines are read a block at a time and computed side by side; the block
+    // is written in input order before the next is read.
+    const std::size_t block = jobs == 1 ? 1 : 4096 * jobs;
     tBatchCounts counts;
-    tChart chart;
-    tJsonObject obj;
-    std::string line, error;
+    std::vector<tChart> charts(jobs);
+    std::vector<tJsonObject> objects(jobs);
+    std::vector<std::string> lines;
+    std::vector<tLineResult> results;
     long long lineNo = 0;
-    while (std::getline(in, line)) {
-        ++lineNo;
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        tChartRequest r;
-        if (!ParseJsonObject(line, obj, error) || !RequestFromJson(obj, r, error)) {
-            err << "line " << lineNo << ": " << error << '\n';
-            ++counts.errors;
-            continue;
+    for (bool more = true; more;) {
+        lines.clear();
+        std::string line;
+        while (lines.size() < block && (more = static_cast<bool>(std::getline(in, line)))) lines.push_back(line);
+        if (lines.empty()) break;
+        results.assign(lines.size(), {});
+        const auto work = [&](unsigned job) {
+            const std::size_t n = lines.size(), from = n * job / jobs, to = n * (job + 1) / jobs;
+            for (std::size_t i = from; i < to; ++i) ComputeLine(lines[i], charts[job], objects[job], results[i]);
+        };
+        if (jobs == 1 || lines.size() < 2) {
+            work(0);
+            if (jobs != 1)
+                for (unsigned j = 1; j < jobs; ++j) work(j);
+        } else {
+            std::vector<std::thread> threads;
+            for (unsigned j = 1; j < jobs; ++j) threads.emplace_back(work, j);
+            work(0);
+            for (std::thread& t : threads) t.join();
         }
-        ApplyRequest(r, chart);
-        CalcChart(chart);
-        out << BatchRecord(chart) << '\n';
-        ++counts.charts;
+        for (const tLineResult& r : results) {
+            ++lineNo;
+            if (r.blank) continue;
+            if (r.ok) {
+                out << r.text << '\n';
+                ++counts.charts;
+            } else {
+                err << "line " << lineNo << ": " << r.text << '\n';
+                ++counts.errors;
+            }
+        }
     }
     return counts;
 }

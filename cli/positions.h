@@ -26,7 +26,8 @@ struct tBatchCounts {
     long long charts = 0, errors = 0;
 };
 // One JSON object per input line in, one record per line out; bad lines are
-// reported on err with their line number and skipped.
-tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err);
+// reported on err with their line number and skipped. jobs threads share
+// the computing; what is written is the same as with one, in input order.
+tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err, unsigned jobs = 1);
 
 }  // namespace quintara::cli

@@ -24,3 +24,34 @@ TEST(Batch, BadLinesReportedAndRunGoesOn)
     EXPECT_NE(out.str().find("\"jd\":2451545.000000"), std::string::npos);
     EXPECT_NE(out.str().find("\"house\":3"), std::string::npos);  // Koch at 70 N
 }
+
+// Many jobs write what one job writes, byte for byte, bad lines and their
+// messages in input order included, across several blocks.
+TEST(Batch, ManyJobsWriteWhatOneWrites)
+{
+    std::string batch;
+    for (int i = 0; i < 9000; ++i) {
+        if (i % 997 == 0) batch += "not json " + std::to_string(i) + "\n";
+        if (i % 1511 == 0) batch += "\n";
+        batch += "{\"year\":" + std::to_string(1900 + i % 150) + ",\"month\":" + std::to_string(1 + i % 12) +
+                 ",\"day\":" + std::to_string(1 + i % 28) + ",\"hour\":" + std::to_string(i % 24) +
+                 ",\"minute\":" + std::to_string(i % 60) + ",\"lat\":" + std::to_string(-60 + i % 120) +
+                 ".30,\"lon\":" + std::to_string(-170 + i % 340) + ".15,\"house\":" + std::to_string(i % 9) +
+                 ",\"zodiac\":" + std::to_string(i % 2) + "}\n";
+    }
+    const auto run = [&](unsigned jobs, std::string& out, std::string& err) {
+        std::istringstream in(batch);
+        std::ostringstream o, e;
+        const tBatchCounts n = RunBatch(in, o, e, jobs);
+        out = o.str(), err = e.str();
+        return n;
+    };
+    std::string out1, err1, out4, err4;
+    const tBatchCounts one = run(1, out1, err1), four = run(4, out4, err4);
+    EXPECT_EQ(one.charts, 9000);
+    EXPECT_EQ(one.errors, 10);
+    EXPECT_EQ(four.charts, one.charts);
+    EXPECT_EQ(four.errors, one.errors);
+    EXPECT_TRUE(out4 == out1);
+    EXPECT_EQ(err4, err1);
+}
