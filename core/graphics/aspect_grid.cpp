@@ -12,21 +12,19 @@ namespace quintara {
 
 namespace {
 
-// The bodies a grid lists: the visible ones of 1..12, the Ascendant and
-// Midheaven of a chart with houses, and of the list from its 25th entry,
-// without the dominants.
+// The bodies a grid lists: the visible ones a wheel shows, with the
+// Ascendant and Midheaven of a chart with houses after body 12.
 std::vector<int> GridBodies(const tChart& c)
 {
+    const std::vector<const tPlanet*> bodies = WheelBodies(c);
     std::vector<int> out;
-    for (int n = 1; n <= 12; ++n)
-        if (const tPlanet* p = c.FindBody(n); p && p->Visible) out.push_back(n);
+    for (const tPlanet* p : bodies)
+        if (p->Num <= 12 && p->Visible) out.push_back(p->Num);
     if (c.HouseType < 255)
         for (int n : {13, 22})
-            if (const tPlanet* p = c.FindBody(n); p && p->Visible) out.push_back(n);
-    for (int i = 25; i <= c.BodyCount(); ++i) {
-        const tPlanet& p = *c.BodyAt(i);
-        if ((p.Num < 36 || p.Num > 48) && p.Visible) out.push_back(p.Num);
-    }
+            if (const tPlanet* a = c.FindBody(n); a && a->Visible) out.push_back(n);
+    for (const tPlanet* p : bodies)
+        if (p->Num > 12 && p->Visible) out.push_back(p->Num);
     return out;
 }
 
@@ -46,11 +44,6 @@ std::uint16_t CellText(std::int32_t cell, double share)
 }
 
 }  // namespace
-
-tColor AspectColor(const OptionSet& set, int k)
-{
-    return k >= 1 && k <= 12 ? set.Colors[static_cast<std::size_t>(kSlotFirstAspect - 1 + k)] : set.Colors[kSlotBase];
-}
 
 void DrawAspectSign(tRecordElement& r, int k, std::int32_t u, TLanguages& lang, std::int32_t dy)
 {
@@ -241,8 +234,7 @@ void tAspectLegend::RecordGraph()
         const std::size_t slot = static_cast<std::size_t>(kSlotFirstAspect - 1 + k);
         r.SetColor(AspectColor(set, k));
         r.SetTextColor(AspectColor(set, k));
-        const int style = k == 3 ? kDash : k == 5 ? kDot : k >= 6 && k <= 10 ? kDashDot : kSolid;
-        r.setlinestyle(style, k <= 12 ? set.LineWidths[slot] : 1);
+        r.setlinestyle(AspectLineStyle(k), k <= 12 ? set.LineWidths[slot] : 1);
         r.Line(0, y - 45, 450, y - 45);
         r.setlinestyle(kSolid, 1);
         r.OutTextXY(550, y, ctx.Lang->AspectName(k));

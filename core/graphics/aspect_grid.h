@@ -66,7 +66,4 @@ private:
     const tPictureContext& ctx;
 };
 
-// The colour and line style of aspect k as the option set draws its chords.
-tColor AspectColor(const OptionSet& set, int k);
-
 }  // namespace quintara

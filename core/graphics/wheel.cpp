@@ -29,23 +29,6 @@ tWheelBase::tWheelBase(tElement* parent, const tChart& chart, const tPictureCont
     Movable = false;
 }
 
-namespace {
-
-// The bodies a wheel shows, in the order they are added.
-std::vector<const tPlanet*> WheelBodies(const tChart& chart)
-{
-    std::vector<const tPlanet*> bodies;
-    for (int n = 1; n <= 12; ++n)
-        if (const tPlanet* p = chart.FindBody(n)) bodies.push_back(p);
-    for (int i = 25; i <= chart.BodyCount(); ++i) {
-        const tPlanet& p = *chart.BodyAt(i);
-        if (p.Num < 36 || p.Num > 48) bodies.push_back(&p);
-    }
-    return bodies;
-}
-
-}  // namespace
-
 void tWheelBase::AddBodies(const tChart& chart, bool second, const tBodyRings& rings)
 {
     const std::vector<const tPlanet*> bodies = WheelBodies(chart);
@@ -110,12 +93,8 @@ void tWheelBase::DrawChords(tRecordElement& r, double radius, const tChart& seco
     for (const tAspect& a : Aspects.Items()) {
         const int k = a.Aspect;
         const std::size_t slot = static_cast<std::size_t>(kSlotFirstAspect - 1 + k);
-        // Kinds 13 to 21 have no colour of their own.
-        r.SetColor(k >= 1 && k <= 12 ? set.Colors[slot] : set.Colors[kSlotBase]);
-        if (k >= 1 && k <= 10) {
-            const int style = k == 3 ? kDash : k == 5 ? kDot : k >= 6 ? kDashDot : kSolid;
-            r.setlinestyle(style, set.LineWidths[slot]);
-        }
+        r.SetColor(AspectColor(set, k));
+        if (k >= 1 && k <= 10) r.setlinestyle(AspectLineStyle(k), set.LineWidths[slot]);
         const tPoint p1 = WheelPoint(radius, Angle(Chart.BodyPosition(a.Body1)));
         const tPoint p2 = WheelPoint(radius, Angle(second.BodyPosition(a.Body2)));
         r.Line(p1.x, p1.y, p2.x, p2.y);

@@ -77,6 +77,25 @@ std::string DegreeLabel(double longitude)
     return std::to_string(whole) + "\u00B0" + (minutes < 10 ? "0" : "") + std::to_string(minutes) + "'";
 }
 
+tColor AspectColor(const OptionSet& set, int k)
+{
+    return k >= 1 && k <= 12 ? set.Colors[static_cast<std::size_t>(kSlotFirstAspect - 1 + k)] : set.Colors[kSlotBase];
+}
+
+int AspectLineStyle(int k) { return k == 3 ? kDash : k == 5 ? kDot : k >= 6 && k <= 10 ? kDashDot : kSolid; }
+
+std::vector<const tPlanet*> WheelBodies(const tChart& chart)
+{
+    std::vector<const tPlanet*> bodies;
+    for (int n = 1; n <= 12; ++n)
+        if (const tPlanet* p = chart.FindBody(n)) bodies.push_back(p);
+    for (int i = 25; i <= chart.BodyCount(); ++i) {
+        const tPlanet& p = *chart.BodyAt(i);
+        if (p.Num < 36 || p.Num > 48) bodies.push_back(&p);
+    }
+    return bodies;
+}
+
 tColor BodyColor(const tPlanet& p)
 {
     const tColor c = p.EffectiveColor();

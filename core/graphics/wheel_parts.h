@@ -3,6 +3,9 @@
 // logical units around the wheel's centre.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "core/chart/chart.h"
 #include "core/graphics/display_list.h"
 #include "core/graphics/picture_context.h"
@@ -43,6 +46,15 @@ std::string SignLine(const std::string& name, double longitude, TLanguages& lang
 // The colour and line width of a body or cusp (0 in every source: blue, 1).
 tColor BodyColor(const tPlanet& p);
 std::int32_t BodyWidth(const tPlanet& p);
+
+// Aspect k's chord colour (kinds 13 to 21 have none of their own: the base
+// colour) and line style (solid outside 1..10).
+tColor AspectColor(const OptionSet& set, int k);
+int AspectLineStyle(int k);
+
+// The bodies a wheel shows, in their order: 1..12, then the list from its
+// 25th entry on without the dominants 36..48.
+std::vector<const tPlanet*> WheelBodies(const tChart& chart);
 
 // Where a cusp's label stands (factor of the reference radius R, on one
 // ring for every cusp so that labels are spread like glyphs) and where its

@@ -502,15 +502,22 @@ void TChartDBDlg::CopyChartFile()
     }
 }
 
+bool TChartDBDlg::ConfirmDeleting(const QString& question)
+{
+    return program.Messenger().Ask(this, tMessenger::kQuestion, program.Caption(kConfirmCaption), question,
+                                   tMessenger::kOkCancelSafe) == tMessenger::kAnswerOk;
+}
+
+QString TChartDBDlg::RecordsShown() const
+{
+    return program.Caption(caption::kRecords) + ": " + QString::number(table.RecordCount());
+}
+
 void TChartDBDlg::RemoveAll()
 {
     if (!PostPending()) return;
     ApplyView();
-    const QString question = program.Caption(kRemoveShownCaption) + "\n\n" + program.Caption(caption::kRecords) + ": " +
-                             QString::number(table.RecordCount());
-    if (program.Messenger().Ask(this, tMessenger::kQuestion, program.Caption(kConfirmCaption), question,
-                                tMessenger::kOkCancelSafe) != tMessenger::kAnswerOk)
-        return;
+    if (!ConfirmDeleting(program.Caption(kRemoveShownCaption) + "\n\n" + RecordsShown())) return;
     try {
         table.DeleteVisible();
     } catch (const std::exception& e) {
@@ -542,9 +549,7 @@ void TChartDBDlg::Rename()
 void TChartDBDlg::DeleteCurrent()
 {
     if (!PostPending() || table.Empty()) return;
-    if (program.Messenger().Ask(this, tMessenger::kQuestion, program.Caption(kConfirmCaption),
-                                program.Caption(kDeleteRowCaption), tMessenger::kOkCancelSafe) != tMessenger::kAnswerOk)
-        return;
+    if (!ConfirmDeleting(program.Caption(kDeleteRowCaption))) return;
     try {
         table.Delete();
     } catch (const std::exception& e) {
@@ -559,10 +564,7 @@ void TChartDBDlg::Zap()
     const std::string before = filter;
     filter.clear();
     ApplyView();
-    const QString question = program.Caption(kZapCaption) + "\n\n" + program.Caption(caption::kRecords) + ": " +
-                             QString::number(table.RecordCount());
-    if (program.Messenger().Ask(this, tMessenger::kQuestion, program.Caption(kConfirmCaption), question,
-                                tMessenger::kOkCancelSafe) != tMessenger::kAnswerOk) {
+    if (!ConfirmDeleting(program.Caption(kZapCaption) + "\n\n" + RecordsShown())) {
         filter = before;
         ApplyView();
         return;

@@ -63,6 +63,10 @@ private:
     bool WriteRow() override;
     void Failed(const std::exception& e);
     void AfterRowsChanged();
+    // The deleting question, OK/Cancel with Cancel the default; true for OK.
+    bool ConfirmDeleting(const QString& question);
+    // "Records: n" of the rows shown.
+    QString RecordsShown() const;
     // A copy to a file chosen in the save dialog, written by write.
     void Export(int caption, const char* suggested, const char* filter,
                 void (*write)(TData1&, const std::string&, tReplace));
