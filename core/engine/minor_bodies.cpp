@@ -1,5 +1,7 @@
 #include "core/engine/minor_bodies.h"
 
+#include <cmath>
+
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
 #include "core/engine/orbit_body.h"
@@ -10,18 +12,22 @@ void CalcMinorBodies(tChart& chart)
 {
     constexpr double kOneDay = 1.0 / 36525.0;
     const double T = chart.Centuries;
-    const tVector3 sunNow = SunVector(T);
-    const tVector3 sunLater = SunVector(T + kOneDay);
+    tVector3 sunNow, sunLater;
+    SunVectors(T, kOneDay, sunNow, sunLater);
     for (int n = kChiron; n <= kJuno; ++n) {
         if (!chart.FindBody(n)) continue;
-        auto orbit = MakeOrbitBody(n);
-        tVector3 sun = sunNow;
-        double now = 0.0, later = 0.0;
-        orbit->Compute(T + 1.0, now, sun);
-        chart.SetBodyLongitude(n, now);
-        sun = sunLater;
-        orbit->Compute(T + kOneDay + 1.0, later, sun);
-        chart.SetRetrograde(n, AngleStep(now, later) < 0.0);
+        const tOrbitElements now = MinorBodyElements(n, T + 1.0);
+        const tOrbitElements later = MinorBodyElements(n, T + kOneDay + 1.0);
+        // M + e sin M starts Newton a step or two nearer the root.
+        const tAnomaly E = SolveKepler(now, now.meanAnomaly + now.eccentricity * std::sin(now.meanAnomaly));
+        const tOrbitAngles angles = AnglesOf(now);
+        const double lon = GeocentricLongitude(now, E, angles, sunNow);
+        chart.SetBodyLongitude(n, lon);
+        // A day later the orbit has barely moved: today's solution is a
+        // Newton step from tomorrow's, today's angles a small turn.
+        const tAnomaly Elater = SolveKepler(later, E.E + (later.meanAnomaly - now.meanAnomaly));
+        const double lonLater = GeocentricLongitude(later, Elater, AnglesAfter(angles, now, later), sunLater);
+        chart.SetRetrograde(n, AngleStep(lon, lonLater) < 0.0);
     }
 }
 

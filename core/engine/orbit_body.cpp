@@ -7,173 +7,157 @@
 #include "core/engine/angles.h"
 
 namespace quintara {
+namespace {
 
-void OrbitBody::Compute(double t, double& longitude, tVector3& sunVector)
-{
-    SetElements(t);
-    SolveKepler();
-    double helio = 0.0;
-    Locate(helio, sunVector);
-    longitude = GeocentricLongitude();
-}
+// Elements as the tables give them: degrees, perihelion as its argument.
+struct tDegrees {
+    double anomaly, eccentricity, axis, perihelion, node, inclination;
+};
 
-void OrbitBody::ToRadians()
+tOrbitElements FromDegrees(const tDegrees& d)
 {
-    node *= kDegToRad;
-    inclination *= kDegToRad;
-    anomaly *= kDegToRad;
-    perihelion = perihelion * kDegToRad + node;
-}
-
-void OrbitBody::SolveKepler()
-{
-    // Newton's method reaches the root the plain iteration E = M + e sin E
-    // approaches, in a handful of steps instead of a fixed dozen.
+    tOrbitElements e;
+    e.node = d.node * kDegToRad;
+    e.inclination = d.inclination * kDegToRad;
+    e.meanAnomaly = d.anomaly * kDegToRad;
+    e.perihelion = d.perihelion * kDegToRad + e.node;
     // The elements drift linearly with time; far from their epoch (Chiron's
     // from about the year 31,350) the eccentricity leaves the ellipse and the
     // anomaly has no value. Kept within [0, 0.99], the orbit stays finite.
-    const double e = std::clamp(eccentricity, 0.0, 0.99);
-    double E = anomaly, s = std::sin(E), c = std::cos(E);
-    for (int i = 0; i < 20; ++i) {
-        const double step = (E - e * s - anomaly) / (1.0 - e * c);
-        E -= step;
-        s = std::sin(E);
-        c = std::cos(E);
-        // Quadratic convergence: after a step this small the error is below 1e-12 rad.
-        if (std::fabs(step) < 1e-6) break;
-    }
-    trueAnomaly = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * (s / (1.0 + c)));
-    radius = axis - axis * e * c;
+    e.eccentricity = std::clamp(d.eccentricity, 0.0, 0.99);
+    e.axis = d.axis;
+    return e;
 }
 
-void OrbitBody::Locate(double& helioLongitude, const tVector3& sunVector)
+// Position on the orbit's plane: radius and the direction of the true
+// anomaly, from the eccentric anomaly without an arctangent.
+struct tInPlane {
+    double radius, cosNu, sinNu;
+};
+
+tInPlane InPlane(const tOrbitElements& e, const tAnomaly& a)
 {
-    const double u = trueAnomaly + perihelion - node;
-    const double su = std::sin(u), cu = std::cos(u);
-    double l = std::atan(std::cos(inclination) * (su / cu)) + node;
-    if (cu < 0.0) l += kPi;
-    if (l < 0.0) l += kTwoPi;
-    const double sb = su * std::sin(inclination);  // sine of the latitude
-    const double cb = std::sqrt(1.0 - sb * sb);
-    helioLongitude = l;
-    x = radius * cb * std::cos(l) + sunVector.x;
-    y = radius * cb * std::sin(l) + sunVector.y;
-    z = radius * sb;
+    const double d = 1.0 - e.eccentricity * a.cosE;
+    return {e.axis * d, (a.cosE - e.eccentricity) / d, std::sqrt(1.0 - e.eccentricity * e.eccentricity) * a.sinE / d};
 }
 
-double OrbitBody::GeocentricLongitude()
+// (c, s), the cosine and sine of an angle, turned by a small angle h
+// (|h| < 1e-3): the series is exact to well below a double's rounding.
+void TurnBySmall(double& c, double& s, double h)
 {
-    double l = std::atan(y / x);
-    if (x < 0.0) l += kPi;
-    return Normalize(l * kRadToDeg);
+    const double h2 = h * h;
+    const double ch = 1.0 - h2 / 2.0 * (1.0 - h2 / 12.0), sh = h * (1.0 - h2 / 6.0 * (1.0 - h2 / 20.0));
+    const double nc = c * ch - s * sh;
+    s = s * ch + c * sh;
+    c = nc;
 }
 
-double OrbitBody::Normalize(double longitude) { return Normalize360(longitude); }
+// The Earth's orbit at T (centuries from J2000.0); angles in radians.
+tOrbitElements EarthElements(double T)
+{
+    const double t = T + 1.0;
+    tOrbitElements earth;
+    earth.eccentricity = 0.016708617 - 0.000042 * t;
+    earth.axis = 1.0000010178;
+    earth.perihelion = 4.93818827 + 0.028855642 * t;
+    earth.meanAnomaly = 6.24006001 + 628.303111 * t;
+    return earth;
+}
 
-namespace {
-
-class tEarthOrbit final : public OrbitBody {
-public:
-    void Compute(double T, double&, tVector3& sunVector) override
-    {
-        SetElements(T + 1.0);
-        SolveKepler();
-        const double l = trueAnomaly + perihelion;
-        sunVector = {radius * std::cos(l), radius * std::sin(l), 0.0};
-    }
-
-protected:
-    void SetElements(double t) override
-    {
-        tau = t;  // already radians
-        eccentricity = 0.016708617 - 0.000042 * t;
-        axis = 1.0000010178;
-        perihelion = 4.93818827 + 0.028855642 * t;
-        anomaly = 6.24006001 + 628.303111 * t;
-        node = inclination = 0.0;
-    }
-};
-
-class tChironOrbit final : public OrbitBody {
-protected:
-    void SetElements(double t) override
-    {
-        tau = t;
-        anomaly = 34.6127752 + 713.5756219 * t;
-        eccentricity = 0.382270369 - 0.004694073 * t;
-        axis = 13.66975144;
-        perihelion = 337.407213 + 2.163306646 * t;
-        node = 208.1482658 + 1.247724355 * t;
-        inclination = 6.911179715 + 0.11236955 * t;
-        ToRadians();
-    }
-};
-
-class tCeresOrbit final : public OrbitBody {
-protected:
-    void SetElements(double t) override
-    {
-        tau = t;
-        anomaly = 108.2925 + 7820.36556 * t;
-        eccentricity = 0.0794314;
-        axis = 2.7672273;
-        perihelion = 71.0794444;
-        node = 80.23555556 + 1.3960111 * t;
-        inclination = 10.59694444;
-        ToRadians();
-    }
-};
-
-class tPallasOrbit final : public OrbitBody {
-protected:
-    void SetElements(double t) override
-    {
-        tau = t;
-        anomaly = 106.6641667 + 7806.531667 * t;
-        eccentricity = 0.2347096;
-        axis = 2.7704955;
-        perihelion = 310.166111;
-        node = 172.497222 + 1.39601111 * t;
-        inclination = 34.81416667;
-        ToRadians();
-    }
-};
-
-class tJunoOrbit final : public OrbitBody {
-protected:
-    void SetElements(double t) override
-    {
-        tau = t;
-        anomaly = 267.685 + 8256.081111 * t;
-        eccentricity = 0.2562318;
-        axis = 2.6689897;
-        perihelion = 245.3752778;
-        node = 170.137777 + 1.396011111 * t + 0.0003083333 * t * t;
-        inclination = 13.01694444;
-        ToRadians();
-    }
-};
+tVector3 EarthSun(const tOrbitElements& earth, const tAnomaly& a)
+{
+    const tInPlane p = InPlane(earth, a);
+    double cp, sp;
+    SinCos(earth.perihelion, sp, cp);
+    return {p.radius * (p.cosNu * cp - p.sinNu * sp), p.radius * (p.sinNu * cp + p.cosNu * sp), 0.0};
+}
 
 }  // namespace
 
-std::unique_ptr<OrbitBody> MakeOrbitBody(int body)
+tOrbitElements MinorBodyElements(int body, double t)
 {
     switch (body) {
-    case 0: return std::make_unique<tEarthOrbit>();
-    case kChiron: return std::make_unique<tChironOrbit>();
-    case kCeres: return std::make_unique<tCeresOrbit>();
-    case kPallas: return std::make_unique<tPallasOrbit>();
-    case kJuno: return std::make_unique<tJunoOrbit>();
-    default: return nullptr;
+    case kChiron:
+        return FromDegrees({34.6127752 + 713.5756219 * t, 0.382270369 - 0.004694073 * t, 13.66975144,
+                            337.407213 + 2.163306646 * t, 208.1482658 + 1.247724355 * t,
+                            6.911179715 + 0.11236955 * t});
+    case kCeres:
+        return FromDegrees({108.2925 + 7820.36556 * t, 0.0794314, 2.7672273, 71.0794444,
+                            80.23555556 + 1.3960111 * t, 10.59694444});
+    case kPallas:
+        return FromDegrees({106.6641667 + 7806.531667 * t, 0.2347096, 2.7704955, 310.166111,
+                            172.497222 + 1.39601111 * t, 34.81416667});
+    case kJuno:
+        return FromDegrees({267.685 + 8256.081111 * t, 0.2562318, 2.6689897, 245.3752778,
+                            170.137777 + 1.396011111 * t + 0.0003083333 * t * t, 13.01694444});
+    default: return {};
     }
+}
+
+tAnomaly SolveKepler(const tOrbitElements& o, double E)
+{
+    // Newton's method: a handful of steps from the mean anomaly, one or two
+    // from a nearby solution.
+    const double e = o.eccentricity, M = o.meanAnomaly;
+    for (int i = 0; i < 20; ++i) {
+        double s, c;
+        SinCos(E, s, c);
+        const double step = (E - e * s - M) / (1.0 - e * c);
+        E -= step;
+        // Quadratic convergence: after a step this small the error is below
+        // 1e-12 rad, and the sine and cosine follow the step by the series.
+        if (std::fabs(step) < 1e-6) {
+            TurnBySmall(c, s, -step);
+            return {E, s, c};
+        }
+    }
+    return {E, std::sin(E), std::cos(E)};
+}
+
+tOrbitAngles AnglesOf(const tOrbitElements& o)
+{
+    tOrbitAngles a;
+    SinCos(o.perihelion - o.node, a.sw, a.cw);
+    SinCos(o.node, a.sn, a.cn);
+    SinCos(o.inclination, a.si, a.ci);
+    return a;
+}
+
+tOrbitAngles AnglesAfter(const tOrbitAngles& known, const tOrbitElements& before, const tOrbitElements& later)
+{
+    tOrbitAngles a = known;
+    TurnBySmall(a.cw, a.sw, (later.perihelion - later.node) - (before.perihelion - before.node));
+    TurnBySmall(a.cn, a.sn, later.node - before.node);
+    TurnBySmall(a.ci, a.si, later.inclination - before.inclination);
+    return a;
+}
+
+double GeocentricLongitude(const tOrbitElements& o, const tAnomaly& a, const tOrbitAngles& g, const tVector3& sun)
+{
+    const tInPlane p = InPlane(o, a);
+    // The argument of latitude u = true anomaly + argument of perihelion,
+    // then the heliocentric direction turned by the node: cos(b) cos(l - node)
+    // is cos u and cos(b) sin(l - node) is cos(i) sin u.
+    const double cu = p.cosNu * g.cw - p.sinNu * g.sw, su = p.sinNu * g.cw + p.cosNu * g.sw;
+    const double x = p.radius * (cu * g.cn - g.ci * su * g.sn) + sun.x;
+    const double y = p.radius * (cu * g.sn + g.ci * su * g.cn) + sun.y;
+    double l = std::atan(y / x);
+    if (x < 0.0) l += kPi;
+    return Normalize360(l * kRadToDeg);
 }
 
 tVector3 SunVector(double T)
 {
-    tVector3 sun;
-    double unused = 0.0;
-    MakeOrbitBody(0)->Compute(T, unused, sun);
-    return sun;
+    const tOrbitElements earth = EarthElements(T);
+    return EarthSun(earth, SolveKepler(earth, earth.meanAnomaly));
+}
+
+void SunVectors(double T, double dT, tVector3& atT, tVector3& later)
+{
+    const tOrbitElements now = EarthElements(T), next = EarthElements(T + dT);
+    const tAnomaly a = SolveKepler(now, now.meanAnomaly);
+    atT = EarthSun(now, a);
+    later = EarthSun(next, SolveKepler(next, a.E + (next.meanAnomaly - now.meanAnomaly)));
 }
 
 }  // namespace quintara

@@ -1,10 +1,9 @@
 // Kepler orbits with linearly drifting elements: the Earth (giving the Sun
 // vector) and the minor bodies Chiron, Ceres, Pallas and Juno.
 //
-// Frame: ecliptic of date. Time: tau = Julian centuries of UT from J1900.0.
+// Frame: ecliptic of date. Time: tau = Julian centuries of UT from J1900.0
+// (T + 1 for T from J2000.0).
 #pragma once
-
-#include <memory>
 
 namespace quintara {
 
@@ -12,39 +11,46 @@ struct tVector3 {
     double x = 0.0, y = 0.0, z = 0.0;  // AU
 };
 
-class OrbitBody {
-public:
-    virtual ~OrbitBody() = default;
-
-    // Minor bodies: geocentric longitude in degrees [0, 360) at tau, given the
-    // geocentric Sun vector. The Earth variant fills sunVector instead
-    // (it takes T and adds 1 itself).
-    virtual void Compute(double tau, double& longitude, tVector3& sunVector);
-
-protected:
-    virtual void ToRadians();
-    virtual void SetElements(double tau) = 0;
-    virtual void SolveKepler();
-    virtual void Locate(double& helioLongitude, const tVector3& sunVector);
-    virtual double GeocentricLongitude();
-    virtual double Normalize(double longitude);
-
-    double tau = 0.0;
-    double node = 0.0;         // ascending node
-    double axis = 0.0;         // AU
-    double perihelion = 0.0;   // argument, then longitude of perihelion
+// Elements of an orbit at one moment, radians and AU.
+struct tOrbitElements {
+    double node = 0.0;
+    double perihelion = 0.0;  // longitude of perihelion, node + argument
     double inclination = 0.0;
-    double eccentricity = 0.0;
-    double anomaly = 0.0;      // mean anomaly
-    double trueAnomaly = 0.0;  // radians
-    double radius = 0.0;       // AU
-    double x = 0.0, y = 0.0, z = 0.0;  // geocentric, AU
+    double eccentricity = 0.0;  // kept within [0, 0.99]
+    double meanAnomaly = 0.0;   // not reduced to one turn
+    double axis = 0.0;          // AU
 };
 
-// Variant for body 25..28, or the Earth for body 0; nullptr otherwise.
-std::unique_ptr<OrbitBody> MakeOrbitBody(int body);
+// Elements of body 25..28 at tau; all zero for any other body.
+tOrbitElements MinorBodyElements(int body, double tau);
 
-// Geocentric Sun vector (AU) at T, Julian centuries of UT from J2000.0.
+// The eccentric anomaly (radians) of an orbit with its sine and cosine.
+struct tAnomaly {
+    double E, sinE, cosE;
+};
+
+// Kepler's equation by Newton's method from start (the mean anomaly when no
+// better guess is known).
+tAnomaly SolveKepler(const tOrbitElements& e, double start);
+
+// Sines and cosines of the orientation angles: argument of perihelion w,
+// node n, inclination i.
+struct tOrbitAngles {
+    double cw = 1.0, sw = 0.0, cn = 1.0, sn = 0.0, ci = 1.0, si = 0.0;
+};
+tOrbitAngles AnglesOf(const tOrbitElements& e);
+// The angles of later, elements a little after those of before whose
+// angles are known: turned by the small differences, no library call.
+tOrbitAngles AnglesAfter(const tOrbitAngles& known, const tOrbitElements& before, const tOrbitElements& later);
+
+// Geocentric longitude, degrees [0, 360), of a body on the orbit at the
+// eccentric anomaly a, given the orbit's angles and the geocentric Sun vector.
+double GeocentricLongitude(const tOrbitElements& e, const tAnomaly& a, const tOrbitAngles& angles,
+                           const tVector3& sun);
+
+// Geocentric Sun vector (AU) at T, Julian centuries of UT from J2000.0, and
+// (SunVectors) at T and T + dT for a small dT.
 tVector3 SunVector(double T);
+void SunVectors(double T, double dT, tVector3& atT, tVector3& later);
 
 }  // namespace quintara
