@@ -24,19 +24,6 @@ double Normalize360(double a)
     return a;
 }
 
-double ModAngle(double x, double m)
-{
-    const double q = x / m;
-    const double n = q >= 0.0 ? std::trunc(q) : std::trunc(q - 1.0);
-    double r = x - m * n;
-    // A tiny negative x or an exact negative multiple lands on m itself.
-    if (r >= m) r -= m;
-    if (r < 0.0) r += m;
-    return r;
-}
-
-double ModRevolution(double x) { return kTwoPi * ModAngle(x, 1.0); }
-
 double RoundDegMin(int n, double x)
 {
     if (n < 0) n = 0;

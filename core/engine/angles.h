@@ -4,6 +4,8 @@
 // Packed sexagesimal values: d.mm (48.52 = 48 deg 52 min) and h.mm.
 #pragma once
 
+#include <cmath>
+
 namespace quintara {
 
 inline constexpr double kPi = 3.14159265358979323846;
@@ -23,10 +25,23 @@ double DecimalToDegMin(double x);
 
 // Degrees into [0, 360).
 double Normalize360(double a);
-// Revolutions -> radians in [0, 2 pi).
-double ModRevolution(double x);
 // x reduced into [0, m) for m > 0 (radians with m = 2 pi, degrees with m = 360).
-double ModAngle(double x, double m);
+// Inline: the series and the house iterations call it in their inner loops.
+inline double ModAngle(double x, double m)
+{
+    const double q = x / m;
+    const double n = q >= 0.0 ? std::trunc(q) : std::trunc(q - 1.0);
+    double r = x - m * n;
+    // A tiny negative x or an exact negative multiple lands on m itself.
+    if (r >= m) r -= m;
+    if (r < 0.0) r += m;
+    return r;
+}
+// Sine and cosine of one angle in one call, where the compiler would not
+// see the pair (values as std::sin and std::cos give them).
+inline void SinCos(double x, double& s, double& c) { __builtin_sincos(x, &s, &c); }
+// Revolutions -> radians in [0, 2 pi).
+inline double ModRevolution(double x) { return kTwoPi * ModAngle(x, 1.0); }
 
 // Display form d.mm with n digits after the point; minutes never read 60:
 // they stop at 59 (positions within a sign stay in their sign), for

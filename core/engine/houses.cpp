@@ -51,26 +51,34 @@ void Placidus(tChart& chart, double ramc, double latDeg, double T, Cusps c)
     const double k = std::fabs(std::tan(latDeg * kDegToRad) * std::tan(eps));
     double h0 = ramc * 12.0 / kPi;
     if (south) h0 += 12.0;
+    // Cusp n's right ascension solves ra = ra0 + f x asin(k sin ra), a
+    // contracting fixed point (factor <= k < 1). The six iterations are
+    // independent: stepped side by side, one's sine overlaps another's.
+    double ra0[7], f[7], x[7] = {}, ra[7] = {};
+    bool done[7] = {};
     for (int n = 1; n <= 6; ++n) {
-        const double f = std::abs(n - 4) / 3.0;
+        f[n] = std::abs(n - 4) / 3.0;
         const int m = n <= 3 ? n + 2 : n - 4;
-        const double ra0 = 15.0 * h0 + 30.0 * m;
-        double x = 0.0, ra = 0.0;
-        // Contracting fixed point (factor <= k < 1); the cap only guards
-        // against a non-finite RAMC.
-        for (int i = 0; i < 10000; ++i) {
-            ra = ModAngle(ra0 + f * x * kRadToDeg, 360.0);
-            const double next = SafeAsin(k * std::sin(ra * kDegToRad));
-            const bool done = std::fabs(next - x) <= 0.0001;
-            x = next;
-            if (done) break;
+        ra0[n] = 15.0 * h0 + 30.0 * m;
+    }
+    // The cap only guards against a non-finite RAMC.
+    for (int i = 0, left = 6; i < 10000 && left > 0; ++i)
+        for (int n = 1; n <= 6; ++n) {
+            if (done[n]) continue;
+            ra[n] = ra0[n] + f[n] * x[n] * kRadToDeg;  // reduced once it has settled
+            const double next = SafeAsin(k * std::sin(ra[n] * kDegToRad));
+            done[n] = std::fabs(next - x[n]) <= 0.0001;
+            left -= done[n];
+            x[n] = next;
         }
+    for (int n = 1; n <= 6; ++n) {
+        const double r = ModAngle(ra[n], 360.0);
         double lambda;
-        if (std::fabs(180.0 - ra) != 90.0)
-            lambda = std::atan(std::tan(ra * kDegToRad) / std::cos(eps)) * kRadToDeg;
+        if (std::fabs(180.0 - r) != 90.0)
+            lambda = std::atan(std::tan(r * kDegToRad) / std::cos(eps)) * kRadToDeg;
         else
-            lambda = 180.0 - ra;
-        if (std::fabs(180.0 - ra) < 90.0) lambda -= 180.0;
+            lambda = 180.0 - r;
+        if (std::fabs(180.0 - r) < 90.0) lambda -= 180.0;
         if (n >= 4) lambda -= 180.0;
         if (south) lambda -= 180.0;
         c[n] = Normalize360(lambda);

@@ -14,15 +14,28 @@ tLunarPoints LunarPoints(double T)
     const double M = 6.24006001 + 628.303111 * T;
     const double Mp = 2.3555559 + 8328.69143 * T + 0.0001569 * T2;
     const double Lp = 3.8103444 + 8399.70911 * T - 0.0000232 * T2;
-    using std::sin;
-    const double moon = Lp + 0.1097598 * sin(Mp) + 0.0037648 * sin(2 * Mp) - 0.0032393 * sin(M)
-        + 0.00071558 * sin(Mp - M) - 0.0005323 * sin(M + Mp) + 0.0114901 * sin(2 * D)
-        + 0.0010263 * sin(2 * (D - Mp)) + 0.0009983 * sin(2 * D - M - Mp)
-        + 0.022233555 * sin(2 * D - Mp) + 0.00093026 * sin(2 * D + Mp)
-        + 0.0008011 * sin(2 * D - M) - 0.00060582 * sin(D) + 0.000267 * sin(2 * (D - F))
-        - 0.0019949 * sin(2 * F) - 0.000219 * sin(2 * F + Mp) - 0.000192 * sin(2 * F - Mp);
+    // The sines of the combined arguments by angle addition from four
+    // sine-cosine pairs, instead of a library call each.
+    struct tTurn {
+        double c, s;
+        tTurn operator+(tTurn o) const { return {c * o.c - s * o.s, s * o.c + c * o.s}; }
+        tTurn operator-(tTurn o) const { return {c * o.c + s * o.s, s * o.c - c * o.s}; }
+    };
+    const auto turn = [](double a) {
+        tTurn t;
+        SinCos(a, t.s, t.c);
+        return t;
+    };
+    const tTurn d = turn(D), f = turn(F), m = turn(M), mp = turn(Mp);
+    const tTurn d2 = d + d, mp2 = mp + mp, f2 = f + f;
+    const double moon = Lp + 0.1097598 * mp.s + 0.0037648 * mp2.s - 0.0032393 * m.s
+        + 0.00071558 * (mp - m).s - 0.0005323 * (m + mp).s + 0.0114901 * d2.s
+        + 0.0010263 * (d2 - mp2).s + 0.0009983 * (d2 - m - mp).s
+        + 0.022233555 * (d2 - mp).s + 0.00093026 * (d2 + mp).s
+        + 0.0008011 * (d2 - m).s - 0.00060582 * d.s + 0.000267 * (d2 - f2).s
+        - 0.0019949 * f2.s - 0.000219 * (f2 + mp).s - 0.000192 * (f2 - mp).s;
     const double apogee = 1.4547885 + 71.0176866 * T - 0.000018 * T2 + kPi;
-    const double node = 2.1824392 - 33.7570446 * T + 0.000036 * T2 + 0.026470826 * sin(2 * (F - D));
+    const double node = 2.1824392 - 33.7570446 * T + 0.000036 * T2 + 0.026470826 * (f2 - d2).s;
     return {ModAngle(moon, kTwoPi) * kRadToDeg, Normalize360(apogee * kRadToDeg),
             Normalize360(node * kRadToDeg)};
 }
