@@ -23,14 +23,14 @@ void CalcBodies(tChart& chart, int body, double T)
     const double jd = T * 36525.0 + 2451545.0;
     double lon[11] = {}, lat[11] = {};
     if (body == 0) {
-        double later[11] = {};
-        PlanetSeriesWithNextDay(lon, lat, later, jd);
+        bool retrograde[11] = {};
+        PlanetSeriesWithMotion(lon, lat, retrograde, jd);
         for (int n = 1; n <= 10; ++n) {
             chart.SetBodyLongitude(n, lon[n]);
             chart.SetBodyLatitude(n, lat[n]);
         }
         SetLunarPoints(chart, T);
-        for (int n = 3; n <= 10; ++n) chart.SetRetrograde(n, AngleStep(lon[n], later[n]) < 0.0);
+        for (int n = 3; n <= 10; ++n) chart.SetRetrograde(n, retrograde[n]);
     } else if (body == 1 || (body >= 3 && body <= 10)) {
         PlanetSeries(lon, lat, body, jd);
         chart.SetBodyLongitude(body, lon[body]);

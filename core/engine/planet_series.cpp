@@ -87,12 +87,14 @@ constexpr std::size_t TotalTerms()
 
 struct tFlatSeries {
     std::array<tFlatTerm, TotalTerms()> terms;
-    std::array<std::uint16_t, 31> start;  // series of body b, quantity q: 3b + q
+    // Series of body b, quantity q is 3b + q; its terms of c arguments start
+    // at start[3b + q][c] and end where those of c + 1 start.
+    std::array<std::array<std::uint16_t, 6>, 31> start;
 
-    std::span<const tFlatTerm> Of(int body, tQuantity q) const
+    std::span<const tFlatTerm> Of(int body, tQuantity q, int count) const
     {
-        const int k = 3 * body + q;
-        return {terms.data() + start[k], terms.data() + start[k + 1]};
+        const auto& s = start[3 * body + q];
+        return {terms.data() + s[count], terms.data() + s[count + 1]};
     }
 };
 
@@ -104,10 +106,9 @@ constexpr tFlatSeries Flatten()
         const std::span<const tSeriesTerm> lists[3] = {
             kBodySeries[b].dL, kBodySeries[b].B, kBodySeries[b].R};
         for (int q = 0; q < 3; ++q) {
-            out.start[3 * b + q] = static_cast<std::uint16_t>(n);
-            // Grouped by argument count, so the loop over arguments branches
-            // the same way term after term.
-            for (int count = 0; count <= 4; ++count)
+            // Grouped by argument count, each group summed by its own loop.
+            for (int count = 0; count <= 4; ++count) {
+                out.start[3 * b + q][count] = static_cast<std::uint16_t>(n);
                 for (const tSeriesTerm& t : lists[q]) {
                     if (t.Count != count) continue;
                     tFlatTerm& f = out.terms[n++];
@@ -120,9 +121,10 @@ constexpr tFlatSeries Flatten()
                         f.index[i] = static_cast<std::uint16_t>(
                             t.Args[i].Arg * kSpan + kMaxMultiple + t.Args[i].Multiple);
                 }
+            }
+            out.start[3 * b + q][5] = static_cast<std::uint16_t>(n);
         }
     }
-    out.start[30] = static_cast<std::uint16_t>(n);
     return out;
 }
 
@@ -166,8 +168,10 @@ public:
                     SetLane(c, n, c0 * t.re - s0 * t.im);
                     SetLane(s, n, c0 * t.im + s0 * t.re);
                 } else {
-                    SetLane(c, n, std::cos(value[n][a]));
-                    SetLane(s, n, std::sin(value[n][a]));
+                    double sv, cv;
+                    SinCos(value[n][a], sv, cv);
+                    SetLane(c, n, cv);
+                    SetLane(s, n, sv);
                 }
             }
             Fill(a, need[a], c, s);
@@ -218,20 +222,21 @@ private:
     tComplex<V> power[kArgCount * kSpan];
 };
 
-// Sum of coefficient x tau^k x func(argument) over the terms, per lane.
-template <class V>
-V Sum(std::span<const tFlatTerm> terms, const tComplex<V>* powers, const V tauPow[3])
+// Sum of coefficient x tau^k x func(argument) over terms of Count
+// arguments each, per lane.
+template <class V, int Count>
+V SumGroup(std::span<const tFlatTerm> terms, const tComplex<V>* powers, const V tauPow[3])
 {
     V total{};
     for (const tFlatTerm& t : terms) {
         V x{}, y{};
-        if (t.count == 0) {
+        if constexpr (Count == 0) {
             x += 1.0;
         } else {
             x = powers[t.index[0]].re;
             y = powers[t.index[0]].im;
         }
-        for (int i = 1; i < t.count; ++i) {
+        for (int i = 1; i < Count; ++i) {
             const tComplex<V>& p = powers[t.index[i]];
             const V nx = x * p.re - y * p.im;
             y = x * p.im + y * p.re;
@@ -242,7 +247,15 @@ V Sum(std::span<const tFlatTerm> terms, const tComplex<V>* powers, const V tauPo
     return total;
 }
 
-std::array<int, kArgCount> Needed(unsigned mask)
+template <class V>
+V Sum(int body, tQuantity q, const tComplex<V>* powers, const V tauPow[3])
+{
+    return SumGroup<V, 0>(kFlat.Of(body, q, 0), powers, tauPow) + SumGroup<V, 1>(kFlat.Of(body, q, 1), powers, tauPow) +
+           SumGroup<V, 2>(kFlat.Of(body, q, 2), powers, tauPow) + SumGroup<V, 3>(kFlat.Of(body, q, 3), powers, tauPow) +
+           SumGroup<V, 4>(kFlat.Of(body, q, 4), powers, tauPow);
+}
+
+constexpr std::array<int, kArgCount> Needed(unsigned mask)
 {
     std::array<int, kArgCount> need{};
     for (int b = 0; b < 10; ++b)
@@ -279,28 +292,41 @@ struct tSunPosition {
     double x = 0.0, y = 0.0;  // AU, ecliptic of date
 };
 
+// What one lane (one moment) of an evaluation gives back; a null array is
+// not asked for.
+struct tLaneOut {
+    double* longitudes = nullptr;     // [body], degrees
+    double* latitudes = nullptr;      // [body], degrees
+    tSunPosition* toward = nullptr;   // [body]: geocentric x, y of the planets 3..10
+    unsigned longitudeMask = 0x7FEu;  // bodies whose longitude is wanted
+};
+
 // Degrees of body (1..10) from its summed series at one moment; the Sun's
 // call records the vector the planets' call then uses.
-void Place(int body, double meanLongitude, const double sum[3], double tau, tSunPosition& sun,
-           double& longitude, double& latitude)
+void Place(int body, double meanLongitude, const double sum[3], double tau, tSunPosition& sun, const tLaneOut& out)
 {
+    const bool wantLongitude = out.longitudeMask & (1u << body);
     double lon = ModAngle(meanLongitude + sum[kDL] * kArcsecToRad, kTwoPi);
     double lat = sum[kB] * kArcsecToRad;
-    if (body == 1) {
+    if (body == 1 || body >= 3) {
         const double r = sum[kR] * 0.00001;
-        sun.x = r * std::cos(lat) * std::cos(lon);
-        sun.y = r * std::cos(lat) * std::sin(lon);
-    } else if (body >= 3) {
-        const double r = sum[kR] * 0.00001;
-        const double x = r * std::cos(lat) * std::cos(lon) + sun.x;
-        const double y = r * std::cos(lat) * std::sin(lon) + sun.y;
-        const double z = r * std::sin(lat);
-        lon = QuadrantAtan(y, x);
-        lat = QuadrantAtan(z, std::hypot(x, y));
-        lon = ModAngle(lon, kTwoPi);
+        double sinLat, cosLat, sinLon, cosLon;
+        SinCos(lat, sinLat, cosLat);
+        SinCos(lon, sinLon, cosLon);
+        const double x = r * cosLat * cosLon, y = r * cosLat * sinLon;
+        if (body == 1) {
+            sun = {x, y};
+        } else {
+            const double gx = x + sun.x, gy = y + sun.y;  // geocentric
+            if (out.toward) out.toward[body] = {gx, gy};
+            if (wantLongitude) lon = ModAngle(QuadrantAtan(gy, gx), kTwoPi);
+            if (out.latitudes) lat = QuadrantAtan(r * sinLat, std::sqrt(gx * gx + gy * gy));
+        }
     }
+    if (out.latitudes) out.latitudes[body] = lat * kRadToDeg;
+    if (!wantLongitude) return;
+    double& longitude = out.longitudes[body];
     longitude = lon * kRadToDeg;
-    latitude = lat * kRadToDeg;
     if (body == 10) {
         CorrectPluto(longitude, tau);
         longitude = Normalize360(longitude);
@@ -310,29 +336,32 @@ void Place(int body, double meanLongitude, const double sum[3], double tau, tSun
 // Bodies of mask at one moment per lane of V. The Sun must be in mask when
 // any planet is: the planets' series are heliocentric.
 template <class V>
-void Evaluate(const double julianDay[], unsigned mask, double* longitudes[], double* latitudes[])
+void Evaluate(const double julianDay[], unsigned mask, const tLaneOut out[])
 {
     constexpr int L = kLanes<V>;
     tArgPowers<V> args;
-    args.Set(julianDay, Needed(mask));
+    static constexpr std::array<int, kArgCount> kAllBodies = Needed(0x7FEu);
+    args.Set(julianDay, (mask & 0x7FEu) == 0x7FEu ? kAllBodies : Needed(mask));
     double tau[L];
     V tauPow[3];
+    unsigned longitudes = 0;
     for (int n = 0; n < L; ++n) {
         tau[n] = (julianDay[n] - 2451545.0) / 36525.0 + 1.0;
         SetLane(tauPow[0], n, 1.0);
         SetLane(tauPow[1], n, tau[n]);
         SetLane(tauPow[2], n, tau[n] * tau[n]);
+        longitudes |= out[n].longitudeMask;
     }
     tSunPosition sun[L];
     for (int body = 1; body <= 10; ++body) {
         if (!(mask & (1u << body))) continue;
-        const V dL = Sum<V>(kFlat.Of(body - 1, kDL), args.Powers(), tauPow);
-        const V B = Sum<V>(kFlat.Of(body - 1, kB), args.Powers(), tauPow);
-        const V R = body == 2 ? V{} : Sum<V>(kFlat.Of(body - 1, kR), args.Powers(), tauPow);  // Moon's R unused
+        const bool moonLongitude = longitudes & (1u << 2);
+        const V dL = body == 2 && !moonLongitude ? V{} : Sum<V>(body - 1, kDL, args.Powers(), tauPow);
+        const V B = Sum<V>(body - 1, kB, args.Powers(), tauPow);
+        const V R = body == 2 ? V{} : Sum<V>(body - 1, kR, args.Powers(), tauPow);  // Moon's R unused
         for (int n = 0; n < L; ++n) {
             const double sum[3] = {GetLane(dL, n), GetLane(B, n), GetLane(R, n)};
-            Place(body, args.Value(n, kMeanLongitude[body - 1]), sum, tau[n], sun[n],
-                  longitudes[n][body], latitudes[n][body]);
+            Place(body, args.Value(n, kMeanLongitude[body - 1]), sum, tau[n], sun[n], out[n]);
         }
     }
 }
@@ -341,26 +370,28 @@ void Evaluate(const double julianDay[], unsigned mask, double* longitudes[], dou
 
 void PlanetSeriesMask(double longitudes[], double latitudes[], unsigned mask, double julianDay)
 {
-    double* lon[1] = {longitudes};
-    double* lat[1] = {latitudes};
-    Evaluate<double>(&julianDay, mask | 1u << 1, lon, lat);
+    const tLaneOut out[1] = {{longitudes, latitudes}};
+    Evaluate<double>(&julianDay, mask | 1u << 1, out);
 }
 
-void PlanetSeriesWithNextDay(double longitudes[], double latitudes[], double laterLongitudes[],
-                             double julianDay)
+void PlanetSeriesWithMotion(double longitudes[], double latitudes[], bool retrograde[], double julianDay)
 {
-    double laterLatitudes[11];
+    // The next day's directions of the planets tell their motion without an
+    // arctangent; only Pluto's longitude, which a correction moves, is
+    // compared as a longitude.
     const double moments[2] = {julianDay, julianDay + 1.0};
-    double* lon[2] = {longitudes, laterLongitudes};
-    double* lat[2] = {latitudes, laterLatitudes};
-    Evaluate<tPair>(moments, 0x7FEu, lon, lat);
+    double later[11] = {};
+    tSunPosition now[11], next[11];
+    const tLaneOut out[2] = {{longitudes, latitudes, now, 0x7FEu & ~(1u << 2)}, {later, nullptr, next, 1u << 10}};
+    Evaluate<tPair>(moments, 0x7FEu, out);
+    for (int n = 3; n <= 9; ++n) retrograde[n] = now[n].x * next[n].y - now[n].y * next[n].x < 0.0;
     // The correction ends at J2000.0 with a jump of 0.1 degree: the later
     // position is compared under the rule of the present moment, or the
     // jump would read as motion.
     const double tauNow = (julianDay - 2451545.0) / 36525.0 + 1.0, tauLater = tauNow + 1.0 / 36525.0;
     if (PlutoCorrected(tauNow) != PlutoCorrected(tauLater))
-        laterLongitudes[10] = Normalize360(laterLongitudes[10] +
-                                           (PlutoCorrected(tauNow) ? 1.0 : -1.0) * PlutoCorrection(tauLater));
+        later[10] = Normalize360(later[10] + (PlutoCorrected(tauNow) ? 1.0 : -1.0) * PlutoCorrection(tauLater));
+    retrograde[10] = AngleStep(longitudes[10], later[10]) < 0.0;
 }
 
 void PlanetSeries(double longitudes[], double latitudes[], int body, double julianDay)

@@ -16,11 +16,12 @@ void PlanetSeries(double longitudes[], double latitudes[], int body, double juli
 // always computed because the planets need it.
 void PlanetSeriesMask(double longitudes[], double latitudes[], unsigned mask, double julianDay);
 
-// As PlanetSeries with body 0, and laterLongitudes[n] for n = 3..10 one day
-// later, which the retrograde flags compare. One pass over the terms serves
+// As PlanetSeries with body 0, except the Moon's longitude (a chart takes it
+// from the lunar theory, only its latitude from here: longitudes[2] is left
+// as it was), and retrograde[n] for n = 3..10: whether the body is moving
+// backwards, by its position one day later. One pass over the terms serves
 // both moments. Pluto's later longitude is under the present moment's
 // correction rule (the correction ends at J2000.0).
-void PlanetSeriesWithNextDay(double longitudes[], double latitudes[], double laterLongitudes[],
-                             double julianDay);
+void PlanetSeriesWithMotion(double longitudes[], double latitudes[], bool retrograde[], double julianDay);
 
 }  // namespace quintara
