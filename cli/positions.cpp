@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <istream>
 #include <ostream>
-#include <thread>
 #include <vector>
 
 #include "cli/text_format.h"
@@ -14,6 +13,7 @@
 #include "core/i18n/default_body_names.h"
 #include "core/i18n/default_captions.h"
 #include "core/i18n/text_encoding.h"
+#include "core/platform/side_by_side.h"
 
 namespace quintara::cli {
 namespace {
@@ -279,19 +279,13 @@ tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err, un
         if (lines.empty()) break;
         results.assign(lines.size(), {});
         const auto work = [&](unsigned job) {
-            const std::size_t n = lines.size(), from = n * job / jobs, to = n * (job + 1) / jobs;
+            const auto [from, to] = ShareOf(lines.size(), job, jobs);
             for (std::size_t i = from; i < to; ++i) ComputeLine(lines[i], charts[job], objects[job], results[i]);
         };
-        if (jobs == 1 || lines.size() < 2) {
-            work(0);
-            if (jobs != 1)
-                for (unsigned j = 1; j < jobs; ++j) work(j);
-        } else {
-            std::vector<std::thread> threads;
-            for (unsigned j = 1; j < jobs; ++j) threads.emplace_back(work, j);
-            work(0);
-            for (std::thread& t : threads) t.join();
-        }
+        if (jobs == 1 || lines.size() < 2)
+            for (unsigned j = 0; j < jobs; ++j) work(j);
+        else
+            RunSideBySide(jobs, work);
         for (const tLineResult& r : results) {
             ++lineNo;
             if (r.blank) continue;
