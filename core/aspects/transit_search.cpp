@@ -1,6 +1,7 @@
 #include "core/aspects/transit_search.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <optional>
 #include <unordered_map>
@@ -12,6 +13,7 @@
 #include "core/engine/julian_day.h"
 #include "core/engine/zodiac.h"
 #include "core/options/option_set.h"
+#include "core/platform/side_by_side.h"
 
 namespace quintara {
 
@@ -87,9 +89,16 @@ struct tCandidate {
     int sample;  // the scan interval [sample, sample + 1] it came from
 };
 
-class tSearch {
-public:
-    tSearch(const tChart& chart, int months, tBodyMask bodies, const tTransitRules& rules)
+// An exact moment found for a candidate, before the one-per-day rule.
+struct tFound {
+    int body;
+    const tPair* pair;
+    double t, orb;
+};
+
+// What every job of a search shares; read only once the jobs start.
+struct tPlan {
+    tPlan(const tChart& chart, int months, tBodyMask bodies, const tTransitRules& rules)
         : chart(chart), rules(rules), bodies(bodies & 0x7fc)
     {
         T0 = CivilMoment() - kDay;
@@ -100,31 +109,24 @@ public:
         MakePairs();
     }
 
-    bool Run(tTransitsCollection& result, const tProgress& progress)
+    double SampleMoment(int k) const { return T0 + k * stepDays * kDay; }
+    // Whether the aspect type of signed angle index i is searched.
+    bool Searched(int i) const { return rules.TransitAspects[static_cast<std::size_t>(AspectTypeOfIndex(i) - 1)]; }
+    bool Inside(double t) const { return t > T0 + kDay && t < T1 - kDay; }
+    double AllowedOrb(int b, int index) const
     {
-        result.Clear();
-        if (!bodies || pairs.empty()) return true;
-        samples.resize(static_cast<std::size_t>(stepCount) + 1);
-        samples[0] = Sample(T0);
-        PruneSlowBodies();
-        if (!bodies) return true;
-        for (int k = 1; k <= stepCount; ++k) samples[static_cast<std::size_t>(k)] = Sample(SampleMoment(k));
-        for (int k = 1; k <= stepCount; ++k) {
-            if (progress && k % 16 == 1 && !progress(k - 1, stepCount)) {
-                result.Clear();
-                return false;
-            }
-            for (int b = 2; b <= 10; ++b) {
-                if (!(bodies & BodyBit(b))) continue;
-                const tSweep sweep(samples[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(b)],
-                                   samples[static_cast<std::size_t>(k)][static_cast<std::size_t>(b)], kScanTolerance);
-                for (const tPair& p : pairs)
-                    if (sweep.Reaches(p.wrapped)) Refine({b, &p, k - 1}, result);
-            }
-        }
-        result.Sort();
-        return true;
+        const double orb = rules.SynastryOrbs ? rules.SynastryOrbs->At(b, AspectTypeOfIndex(index)) : 0.0;
+        return orb / std::max(1.0, rules.TransitOrb);
     }
+
+    const tChart& chart;
+    const tTransitRules& rules;
+    tBodyMask bodies;
+    double T0 = 0, L = 0, T1 = 0;
+    int stepDays = 16, stepCount = 0;
+    std::vector<int> natalBodies;
+    std::vector<tPair> pairs;
+    std::vector<tSample> samples;
 
 private:
     // The start of the period: the chart's clock, date and zone.
@@ -150,82 +152,90 @@ private:
             }
         }
     }
+};
 
-    double SampleMoment(int k) const { return T0 + k * stepDays * kDay; }
-
-    // Whether the aspect type of signed angle index i is searched.
-    bool Searched(int i) const { return rules.TransitAspects[static_cast<std::size_t>(AspectTypeOfIndex(i) - 1)]; }
+// One job's part of a search: the shared plan and longitude tracks of its
+// own. The tracks' moments depend on the plan alone, so every job reads
+// the same longitudes.
+class tScan {
+public:
+    explicit tScan(const tPlan& plan) : plan(plan) {}
 
     // Longitudes of the selected bodies at T from the same engine track the
     // refinement reads, so a crossing in the chart's positions always lies
     // inside its scan interval.
-    tSample Sample(double T) const
+    tSample Sample(double T)
     {
         tSample s{};
         for (int b = 2; b <= 10; ++b)
-            if (bodies & BodyBit(b)) s[static_cast<std::size_t>(b)] = Longitude(b, T);
+            if (plan.bodies & BodyBit(b)) s[static_cast<std::size_t>(b)] = Longitude(b, T);
         return s;
     }
 
+    // Candidates of scan intervals [k - 1, k] for k in [from, to), refined.
+    // Stops early, returning false, when keepGoing says so.
+    template <class F>
+    bool Scan(int from, int to, std::vector<tFound>& found, const F& keepGoing)
+    {
+        for (int k = from; k < to; ++k) {
+            if (!keepGoing(k)) return false;
+            for (int b = 2; b <= 10; ++b) {
+                if (!(plan.bodies & BodyBit(b))) continue;
+                const tSweep sweep(plan.samples[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(b)],
+                                   plan.samples[static_cast<std::size_t>(k)][static_cast<std::size_t>(b)],
+                                   kScanTolerance);
+                for (const tPair& p : plan.pairs)
+                    if (sweep.Reaches(p.wrapped)) Refine({b, &p, k - 1}, found);
+            }
+        }
+        return true;
+    }
+
+    // The event of an accepted moment, with its motion and orb edges.
+    tTransitEvent Describe(const tFound& f)
+    {
+        const int b = f.body;
+        tTransitEvent e;
+        e.Transiting = static_cast<std::uint8_t>(b);
+        e.Natal = static_cast<std::uint8_t>(f.pair->natal);
+        e.AspectIndex = static_cast<std::uint8_t>(f.pair->index == 2 ? 1 : f.pair->index);
+        e.Orb = f.orb;
+        e.Moment = f.t;
+        e.Exact = DateTimeFromCenturies(f.t);
+        e.Retrograde = Fold90(Longitude(b, f.t + 4 * kDay) - Longitude(b, f.t)) < 0;
+        e.Begin = DateTimeFromCenturies(OrbEdge(b, f.t, f.pair->target, f.orb, -1));
+        e.End = DateTimeFromCenturies(OrbEdge(b, f.t, f.pair->target, f.orb, +1));
+        return e;
+    }
+
+private:
     // The chart engine's longitude of body b at T, as a chart cast for that
     // moment shows it.
-    double Longitude(int b, double T) const
+    double Longitude(int b, double T)
     {
         auto& track = tracks[static_cast<std::size_t>(b)];
-        if (!track) track.emplace(b, T0 - 40 * kDay, T1 + 40 * kDay, tLongitudeTrack::SpacingDays(b));
+        if (!track) track.emplace(b, plan.T0 - 40 * kDay, plan.T1 + 40 * kDay, tLongitudeTrack::SpacingDays(b));
         const double lon = track->At(T);
-        return chart.Zodiac ? Normalize360(lon - AyanamsaAt(T)) : lon;
-    }
-
-    // A slow body is dropped when no aspect point lies on the way its
-    // fastest motion could take it in the period.
-    void PruneSlowBodies()
-    {
-        static constexpr double kMaxSpeed[4] = {1170, 450, 270, 270};  // degrees per century
-        static constexpr double kTolerance[4] = {8, 6, 5, 5};
-        for (int b = 7; b <= 10; ++b) {
-            if (!(bodies & BodyBit(b))) continue;
-            const double span = kMaxSpeed[b - 7] * L, tol = kTolerance[b - 7];
-            if (span + tol >= 180) continue;  // may reach any point
-            const double p0 = samples[0][static_cast<std::size_t>(b)];
-            bool reachable = false;
-            for (int i = 1; i <= 24 && !reachable; ++i) {
-                if (!Searched(i)) continue;
-                for (int n : natalBodies)
-                    if (CrossesTarget(p0, p0 + span, chart.BodyPosition(n) + SignedAspectAngle(i), tol)) {
-                        reachable = true;
-                        break;
-                    }
-            }
-            if (!reachable) bodies &= ~BodyBit(b);
-        }
-    }
-
-    double AllowedOrb(int b, int index) const
-    {
-        const double orb = rules.SynastryOrbs ? rules.SynastryOrbs->At(b, AspectTypeOfIndex(index)) : 0.0;
-        return orb / std::max(1.0, rules.TransitOrb);
+        return plan.chart.Zodiac ? Normalize360(lon - AyanamsaAt(T)) : lon;
     }
 
     // Degrees per century over the next four days, kept away from zero.
-    double MeasuredRate(int b, double T) const
+    double MeasuredRate(int b, double T)
     {
         double rate = Fold90(Longitude(b, T + 4 * kDay) - Longitude(b, T)) * (kDaysPerCentury / 4);
         while (std::fabs(rate) < 600) rate = rate * 2 + 1;
         return rate;
     }
 
-    bool Inside(double t) const { return t > T0 + kDay && t < T1 - kDay; }
-
     // The candidate's exact moment: the iteration with fixed or measured
     // rates first; when it does not settle on a moment in the period
     // inside the scan interval, the interval itself is searched.
-    void Refine(const tCandidate& c, tTransitsCollection& result)
+    void Refine(const tCandidate& c, std::vector<tFound>& found)
     {
         const int b = c.body;
         const double target = c.pair->target;
         auto diff = [&](double t) { return Fold90(target - Longitude(b, t)); };
-        const double start = SampleMoment(c.sample), stop = SampleMoment(c.sample + 1);
+        const double start = plan.SampleMoment(c.sample), stop = plan.SampleMoment(c.sample + 1);
 
         double t = start, rate = b == kMoon ? 474000 : b < 5 ? 40000 : MeasuredRate(b, t);
         double d = diff(t);
@@ -237,7 +247,7 @@ private:
                 if (it < 21 && std::fabs(rate) < 50000) rate *= 1.2;
                 while (std::fabs(rate) < 400) rate = rate * 2 + 1;
                 while (std::fabs(d) > 15) d *= 0.5;
-                if (t < T0 - 36.525 * kDay || t > T1 + 36.525 * kDay) {
+                if (t < plan.T0 - 36.525 * kDay || t > plan.T1 + 36.525 * kDay) {
                     t = start;
                     d = b == kMoon ? 7 : 1;
                     rate = -rate;
@@ -252,17 +262,17 @@ private:
                 break;
             }
         }
-        const double orb = AllowedOrb(b, c.pair->index);
+        const double orb = plan.AllowedOrb(b, c.pair->index);
         if (converged) t = Polish(diff, t);
-        const bool accepted = converged && std::fabs(d) < orb && Inside(t);
-        if (accepted) Accept(c, t, orb, result);
+        const bool accepted = converged && std::fabs(d) < orb && plan.Inside(t);
+        if (accepted) found.push_back({b, c.pair, t, orb});
         if (accepted && t >= start - kDay && t <= stop + kDay) return;
         // The iteration missed this interval (a retrograde body pushed the
         // wrong way, or another crossing reached): bracket it here.
         const double dStart = diff(start), dStop = diff(stop);
         if ((dStart > 0) == (dStop > 0) || std::fabs(dStart) > 45 || std::fabs(dStop) > 45) return;
         const double root = Bracketed(diff, start, dStart, stop, dStop);
-        if (Inside(root) && orb > 0) Accept(c, root, orb, result);
+        if (plan.Inside(root) && orb > 0) found.push_back({b, c.pair, root, orb});
     }
 
     // A hundredth of a degree is hours for a slow body: a few Newton steps
@@ -308,35 +318,11 @@ private:
         return c;
     }
 
-    void Accept(const tCandidate& c, double t, double orb, tTransitsCollection& result)
-    {
-        const int b = c.body;
-        tTransitEvent e;
-        e.Transiting = static_cast<std::uint8_t>(b);
-        e.Natal = static_cast<std::uint8_t>(c.pair->natal);
-        e.AspectIndex = static_cast<std::uint8_t>(c.pair->index == 2 ? 1 : c.pair->index);
-        e.Orb = orb;
-        e.Moment = t;
-        e.Exact = DateTimeFromCenturies(t);
-        // Candidates of one crossing settle within minutes of each other, and
-        // a slow body stationing on the point stays within the tolerance for
-        // days: one event per day apart, which also keeps the first of a
-        // calendar day.
-        std::vector<double>& same = accepted[e.Transiting << 16 | e.Natal << 8 | e.AspectIndex];
-        for (double m : same)
-            if (std::fabs(m - t) < kDay) return;
-        same.push_back(t);
-        e.Retrograde = Fold90(Longitude(b, t + 4 * kDay) - Longitude(b, t)) < 0;
-        e.Begin = DateTimeFromCenturies(OrbEdge(b, t, c.pair->target, orb, -1));
-        e.End = DateTimeFromCenturies(OrbEdge(b, t, c.pair->target, orb, +1));
-        result.Add(e);
-    }
-
     // Where the distance from the aspect point reaches the orb, walking
     // from the exact moment t0 backwards (direction -1) or forwards.
-    double OrbEdge(int b, double t0, double target, double orb, int direction) const
+    double OrbEdge(int b, double t0, double target, double orb, int direction)
     {
-        double m = std::max(1.0, rules.TransitOrb);
+        double m = std::max(1.0, plan.rules.TransitOrb);
         if (b <= 2) m *= 8;
         else if (b <= 4) m *= 6;
         else if (b <= 6) m *= 2;
@@ -362,25 +348,107 @@ private:
         return t;
     }
 
-    const tChart& chart;
-    const tTransitRules& rules;
-    tBodyMask bodies;
-    double T0 = 0, L = 0, T1 = 0;
-    int stepDays = 16, stepCount = 0;
-    std::vector<int> natalBodies;
-    std::vector<tPair> pairs;
-    std::vector<tSample> samples;
-    mutable std::array<std::optional<tLongitudeTrack>, 11> tracks;
-    std::unordered_map<int, std::vector<double>> accepted;  // (body, natal, index) -> exact moments
+    const tPlan& plan;
+    std::array<std::optional<tLongitudeTrack>, 11> tracks;
 };
+
+// A slow body is dropped when no aspect point lies on the way its fastest
+// motion could take it in the period.
+void PruneSlowBodies(tPlan& plan)
+{
+    static constexpr double kMaxSpeed[4] = {1170, 450, 270, 270};  // degrees per century
+    static constexpr double kTolerance[4] = {8, 6, 5, 5};
+    for (int b = 7; b <= 10; ++b) {
+        if (!(plan.bodies & BodyBit(b))) continue;
+        const double span = kMaxSpeed[b - 7] * plan.L, tol = kTolerance[b - 7];
+        if (span + tol >= 180) continue;  // may reach any point
+        const double p0 = plan.samples[0][static_cast<std::size_t>(b)];
+        bool reachable = false;
+        for (int i = 1; i <= 24 && !reachable; ++i) {
+            if (!plan.Searched(i)) continue;
+            for (int n : plan.natalBodies)
+                if (CrossesTarget(p0, p0 + span, plan.chart.BodyPosition(n) + SignedAspectAngle(i), tol)) {
+                    reachable = true;
+                    break;
+                }
+        }
+        if (!reachable) plan.bodies &= ~BodyBit(b);
+    }
+}
+
+// Candidates of one crossing settle within minutes of each other, and a
+// slow body stationing on the point stays within the tolerance for days:
+// one event per day apart, the first found kept (which also keeps the
+// first of a calendar day).
+std::vector<tFound> OnePerDay(const std::vector<std::vector<tFound>>& parts)
+{
+    std::unordered_map<int, std::vector<double>> kept;  // (body, natal, index) -> exact moments
+    std::vector<tFound> out;
+    for (const std::vector<tFound>& part : parts)
+        for (const tFound& f : part) {
+            const int index = f.pair->index == 2 ? 1 : f.pair->index;
+            std::vector<double>& same = kept[f.body << 16 | f.pair->natal << 8 | index];
+            if (std::any_of(same.begin(), same.end(), [&](double m) { return std::fabs(m - f.t) < kDay; })) continue;
+            same.push_back(f.t);
+            out.push_back(f);
+        }
+    return out;
+}
+
+bool Run(tPlan& plan, tTransitsCollection& result, const tProgress& progress, unsigned jobs)
+{
+    result.Clear();
+    if (!plan.bodies || plan.pairs.empty()) return true;
+    std::vector<tScan> scans;
+    for (unsigned j = 0; j < jobs; ++j) scans.emplace_back(plan);
+    const int steps = plan.stepCount;
+    plan.samples.resize(static_cast<std::size_t>(steps) + 1);
+    plan.samples[0] = scans[0].Sample(plan.T0);
+    PruneSlowBodies(plan);
+    if (!plan.bodies) return true;
+    // Each job samples, then scans, its own run of steps; what they find is
+    // merged in the order of the steps, as one job would have found it.
+    const auto stepsOf = [&](unsigned job) {
+        const auto [from, to] = ShareOf(static_cast<std::size_t>(steps), job, jobs);
+        return std::pair{static_cast<int>(from) + 1, static_cast<int>(to) + 1};
+    };
+    RunSideBySide(jobs, [&](unsigned job) {
+        const auto [from, to] = stepsOf(job);
+        for (int k = from; k < to; ++k)
+            plan.samples[static_cast<std::size_t>(k)] = scans[job].Sample(plan.SampleMoment(k));
+    });
+    std::vector<std::vector<tFound>> found(jobs);
+    std::atomic<bool> cancelled{false};
+    RunSideBySide(jobs, [&](unsigned job) {
+        const auto [from, to] = stepsOf(job);
+        scans[job].Scan(from, to, found[job], [&](int k) {
+            // Progress is told from the calling thread only: job 0's share
+            // stands for the whole.
+            if (job == 0 && progress && (k - from) % 16 == 0 &&
+                !progress(std::min(steps - 1, (k - from) * static_cast<int>(jobs)), steps))
+                cancelled = true;
+            return !cancelled.load(std::memory_order_relaxed);
+        });
+    });
+    if (cancelled) return false;
+    const std::vector<tFound> kept = OnePerDay(found);
+    std::vector<tTransitEvent> events(kept.size());
+    RunSideBySide(jobs, [&](unsigned job) {
+        const auto [from, to] = ShareOf(kept.size(), job, jobs);
+        for (std::size_t i = from; i < to; ++i) events[i] = scans[job].Describe(kept[i]);
+    });
+    for (const tTransitEvent& e : events) result.Add(e);
+    result.Sort();
+    return true;
+}
 
 }  // namespace
 
 bool TransitSearch(const tChart& chart, int months, tBodyMask bodies, const tTransitRules& rules,
-                   tTransitsCollection& result, const tProgress& progress)
+                   tTransitsCollection& result, const tProgress& progress, unsigned jobs)
 {
-    tSearch search(chart, std::max(months, 1), bodies, rules);
-    return search.Run(result, progress);
+    tPlan plan(chart, std::max(months, 1), bodies, rules);
+    return Run(plan, result, progress, JobsOrCores(jobs));
 }
 
 }  // namespace quintara

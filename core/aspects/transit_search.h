@@ -40,9 +40,11 @@ int TransitStepDays(tBodyMask bodies);
 // months whole months from one day before that moment. bodies: bits 2..10
 // select the transiting bodies (the Sun is never one). result is cleared,
 // then holds the events sorted by CompareTransits, not yet scored.
-// progress counts sampling steps; when it asks to stop, result is left
-// empty and the search returns false.
+// progress counts sampling steps and is called on the calling thread; when
+// it asks to stop, result is left empty and the search returns false.
+// jobs: the period is shared out over that many threads (0: one per core);
+// the result is the same for any number.
 bool TransitSearch(const tChart& chart, int months, tBodyMask bodies, const tTransitRules& rules,
-                   tTransitsCollection& result, const tProgress& progress = {});
+                   tTransitsCollection& result, const tProgress& progress = {}, unsigned jobs = 0);
 
 }  // namespace quintara

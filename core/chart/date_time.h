@@ -8,6 +8,7 @@ class tChart;
 
 struct tDateTime {
     int year = 2000, month = 1, day = 1, hour = 0, minute = 0;
+    friend bool operator==(const tDateTime&, const tDateTime&) = default;
 };
 
 // Brings every field into calendar range, carrying into the next larger

@@ -280,5 +280,30 @@ TEST(TransitSearch, ProgressCountsStepsAndStopsWithNothing)
     EXPECT_EQ(list.Count(), 0u);
 }
 
+// The period shared out over threads: the same events in the same order to
+// the last bit, whatever the number of jobs (more jobs than cores too), and
+// a stop asked for by one job's progress ends them all with nothing.
+TEST(TransitSearch, ManyJobsFindWhatOneFinds)
+{
+    tTransitFixture f;
+    tTransitsCollection one, many;
+    ASSERT_TRUE(TransitSearch(f.chart, 36, kMoonToPluto, f.rules, one, {}, 1));
+    ASSERT_GT(one.Count(), 9000u);
+    for (unsigned jobs : {2u, 5u}) {
+        ASSERT_TRUE(TransitSearch(f.chart, 36, kMoonToPluto, f.rules, many, {}, jobs));
+        ASSERT_EQ(many.Count(), one.Count()) << jobs << " jobs";
+        for (std::size_t i = 0; i < one.Count(); ++i) {
+            const tTransitEvent &a = one.Items()[i], &b = many.Items()[i];
+            ASSERT_TRUE(a.Transiting == b.Transiting && a.Natal == b.Natal && a.AspectIndex == b.AspectIndex &&
+                        a.Moment == b.Moment && a.Retrograde == b.Retrograde && a.Begin == b.Begin && a.End == b.End &&
+                        a.Orb == b.Orb)
+                << "event " << i << " with " << jobs << " jobs";
+        }
+    }
+    EXPECT_FALSE(TransitSearch(
+        f.chart, 36, kMoonToPluto, f.rules, many, [](int done, int all) { return done < all / 3; }, 4));
+    EXPECT_EQ(many.Count(), 0u);
+}
+
 }  // namespace
 }  // namespace quintara
