@@ -1,11 +1,13 @@
 #include "core/reports/two_chart_reports.h"
 
 #include <cstdlib>
+#include <memory>
 
 #include "core/aspects/aspects.h"
 #include "core/aspects/transit_search.h"
 #include "core/chart/chart.h"
 #include "core/data/data_module.h"
+#include "core/platform/side_by_side.h"
 #include "core/i18n/caption_ids.h"
 #include "core/i18n/date_format.h"
 #include "core/options/main_options.h"
@@ -99,8 +101,8 @@ struct tFilterGuard {
 
 std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tChart& scratch,
                                          const tCompareFileRequest& request, tCivilDate today,
-                                         tAspectsCollection& aspects, const tProgress& progress,
-                                         bool* cancelled)
+                                         tAspectsCollection& aspects, const tProgress& progress, bool* cancelled,
+                                         unsigned jobs)
 {
     if (cancelled) *cancelled = false;
     const int older = std::max(request.MinAge, request.MaxAge), younger = std::min(request.MinAge, request.MaxAge);
@@ -112,40 +114,72 @@ std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tCha
     tFilterGuard guard{data};
     data.SetChartFilter(filter);
     tTable& t = data.ChartTable();
+    // Rows are read a block at a time on this thread (the table is not
+    // shared), scored side by side, and taken in row order: the same
+    // matches for any number of jobs.
+    jobs = JobsOrCores(jobs);
+    const std::size_t block = 256 * static_cast<std::size_t>(jobs);
+    std::vector<std::unique_ptr<tChart>> charts;
+    std::vector<tAspectsCollection> scorers(jobs, aspects);
+    struct tScore {
+        bool compared = false;
+        long long positive = 0, negative = 0;
+    };
+    std::vector<tScore> scores;
     int done = 0;
-    for (t.First(); !t.Eof() && matches.size() < kMaxCompareMatches; t.Next(), ++done) {
-        if (progress && done % 256 == 0 && !progress(done, t.RecordCount())) {
+    t.First();
+    while (!t.Eof() && matches.size() < kMaxCompareMatches) {
+        if (progress && !progress(done, t.RecordCount())) {
             if (cancelled) *cancelled = true;
             return {};
         }
-        data.ReadChart(scratch);
-        // The chart is no match for itself: its own row, or the same birth unsaved.
-        if ((first.Index >= 0 && scratch.Index == first.Index) ||
-            (scratch.Name == first.Name && scratch.FirstName == first.FirstName && scratch.Year == first.Year &&
-             scratch.Month == first.Month && scratch.Day == first.Day && scratch.Hour == first.Hour &&
-             scratch.Minute == first.Minute && scratch.Latitude == first.Latitude &&
-             scratch.Longitude == first.Longitude))
-            continue;
-        scratch.HouseType = first.HouseType;
-        CalcChart(scratch);
-        aspects.Clear();
-        aspects.BuildComparison(first, scratch);
-        aspects.ScoreSynastry();
-        long long positive = 0, negative = 0;
-        for (const tAspect& a : aspects.Items()) {
-            const long long s = RoundScore(a.Score);
-            if (s > 0) positive += s;
-            if (s < 0) negative += s;
+        std::size_t n = 0;
+        for (; n < block && !t.Eof(); ++n, ++done, t.Next()) {
+            if (n == charts.size()) {
+                charts.push_back(std::make_unique<tChart>(scratch.Options));
+                charts.back()->Assign(scratch);
+            }
+            data.ReadChart(*charts[n]);
         }
-        if (positive >= request.PositiveMinimum && std::llabs(negative) < request.NegativeLimit &&
-            positive + negative > request.TotalMinimum)
-            matches.push_back({scratch.Name, scratch.FirstName, scratch.Index, positive, negative});
+        scores.assign(n, {});
+        RunSideBySide(jobs, [&](unsigned job) {
+            const auto [from, to] = ShareOf(n, job, jobs);
+            for (std::size_t i = from; i < to; ++i) {
+                tChart& c = *charts[i];
+                // The chart is no match for itself: its own row, or the same birth unsaved.
+                if ((first.Index >= 0 && c.Index == first.Index) ||
+                    (c.Name == first.Name && c.FirstName == first.FirstName && c.Year == first.Year &&
+                     c.Month == first.Month && c.Day == first.Day && c.Hour == first.Hour && c.Minute == first.Minute &&
+                     c.Latitude == first.Latitude && c.Longitude == first.Longitude))
+                    continue;
+                c.HouseType = first.HouseType;
+                CalcChart(c);
+                tAspectsCollection& a = scorers[job];
+                a.Clear();
+                a.BuildComparison(first, c);
+                a.ScoreSynastry();
+                tScore& score = scores[i];
+                score.compared = true;
+                for (const tAspect& x : a.Items()) {
+                    const long long v = RoundScore(x.Score);
+                    if (v > 0) score.positive += v;
+                    if (v < 0) score.negative += v;
+                }
+            }
+        });
+        for (std::size_t i = 0; i < n && matches.size() < kMaxCompareMatches; ++i) {
+            const tScore& r = scores[i];
+            if (r.compared && r.positive >= request.PositiveMinimum && std::llabs(r.negative) < request.NegativeLimit &&
+                r.positive + r.negative > request.TotalMinimum)
+                matches.push_back({charts[i]->Name, charts[i]->FirstName, charts[i]->Index, r.positive, r.negative});
+        }
+        if (n) scratch.Assign(*charts[n - 1]);
     }
     return matches;
 }
 
 tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, unsigned bodies, bool all,
-                                 const tProgress& progress, bool* cancelled)
+                                 const tProgress& progress, bool* cancelled, unsigned jobs)
 {
     tTransitRules rules;
     rules.TransitAspects = o.TransitAspects;
@@ -153,7 +187,7 @@ tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int
     rules.SynastryOrbs = &o.SynastryOrbs;
     rules.TransitOrb = o.TransitOrb;
     tTransitsCollection events;
-    const bool finished = TransitSearch(chart, months, bodies, rules, events, progress);
+    const bool finished = TransitSearch(chart, months, bodies, rules, events, progress, jobs);
     if (cancelled) *cancelled = !finished;
     ScoreTransits(events, o.NatalOrbs);
     return events;

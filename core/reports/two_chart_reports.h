@@ -35,9 +35,10 @@ void WriteTwoChartAspects(tReportText& text, const tChart& first, const tChart& 
 // The transits of chart (natal positions, its clock at the start) over
 // months, for the bodies of the mask (bit n = body n), with the settings'
 // aspect kinds (every kind with all), orbs and divider; scored. Stopped
-// from progress: empty, with *cancelled set.
+// from progress: empty, with *cancelled set. jobs: threads searching side
+// by side (0: one per core), the same result for any number.
 tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, unsigned bodies, bool all,
-                                 const tProgress& progress = {}, bool* cancelled = nullptr);
+                                 const tProgress& progress = {}, bool* cancelled = nullptr, unsigned jobs = 0);
 
 // The transits of natal from the date of start (the desktop's Chart 2
 // command): the natal positions with the natal clock on start's date,
@@ -77,14 +78,14 @@ inline constexpr std::size_t kMaxCompareMatches = 22;
 // 365 days (and of the requested sex) against first, with synastry scores;
 // stops at the 22nd match. scratch receives each chart; the chart file's
 // filter is removed afterwards.
-// progress, when given, is told (charts done, charts to scan) every 256
-// charts; false from it cancels the scan (nothing is returned then, and
-// cancelled is set).
+// progress, when given, is told (charts done, charts to scan) on the
+// calling thread every 256 x jobs charts; false from it cancels the scan
+// (nothing is returned then, and cancelled is set). jobs: threads scoring
+// side by side (0: one per core), the same matches for any number.
 std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tChart& scratch,
                                          const tCompareFileRequest& request, tCivilDate today,
-                                         tAspectsCollection& aspects,
-                                         const tProgress& progress = {},
-                                         bool* cancelled = nullptr);
+                                         tAspectsCollection& aspects, const tProgress& progress = {},
+                                         bool* cancelled = nullptr, unsigned jobs = 0);
 // A heading line of captions, then a line per match.
 void WriteCompareFileTable(tReportText& text, const std::vector<tCompareMatch>& matches, const tReportContext& ctx);
 

@@ -148,4 +148,55 @@ TEST(TwoChartReports, CompareToFileKeepsAgeAndSexAndStopsAtTheTwentySecondMatch)
 }
 
 }  // namespace
+// The file's charts scored side by side: the same matches in the same
+// order for any number of jobs, and a stop from the progress (told on this
+// thread between blocks) leaves nothing and no filter.
+TEST(TwoChartReports, CompareToFileGivesTheSameMatchesWithManyJobs)
+{
+    tFixture f;
+    TData1 data(f.home.Path());
+    tChart first(&f.o.BirthSet), c(&f.o.BirthSet);
+    test::Birth(first, 1990, 5, 17, 14, 30);
+    {
+        tChartInserter add(data.ChartDatabase());
+        for (int k = 0; k < 1500; ++k) {
+            test::Birth(c, 1950 + k % 60, 1 + k % 12, 1 + k % 28, k % 24);
+            c.Name = std::to_string(k);
+            c.Name.insert(c.Name.begin(), 'N');
+            add.Add(c);
+        }
+    }
+    data.ChartTable().Refresh();
+    tChart scratch(&f.o.BirthSet);
+    tAspectsCollection aspects(f.ctx.AspectRules);
+    tCompareFileRequest r;
+    r.MinAge = 0, r.MaxAge = 100, r.PositiveMinimum = 600, r.NegativeLimit = 1 << 30, r.TotalMinimum = -(1 << 30);
+    const tCivilDate today{2026, 12, 7};
+    const auto one = CompareToFile(data, first, scratch, r, today, aspects, {}, nullptr, 1);
+    ASSERT_EQ(one.size(), 22u);
+    ASSERT_GT(std::stoi(one.back().Name.substr(1)), 600);  // the matches lie beyond the first blocks
+    for (unsigned jobs : {2u, 5u}) {
+        const auto many = CompareToFile(data, first, scratch, r, today, aspects, {}, nullptr, jobs);
+        ASSERT_EQ(many.size(), one.size()) << jobs << " jobs";
+        for (std::size_t i = 0; i < one.size(); ++i)
+            EXPECT_TRUE(many[i].Index == one[i].Index && many[i].Positive == one[i].Positive &&
+                        many[i].Negative == one[i].Negative)
+                << "match " << i << " with " << jobs << " jobs";
+    }
+    int calls = 0;
+    bool cancelled = false;
+    r.PositiveMinimum = 1 << 30;  // no match: the scan would read every block
+    const auto stopped = CompareToFile(
+        data, first, scratch, r, today, aspects,
+        [&](int done, int total) {
+            EXPECT_EQ(total, 1500);
+            return ++calls < 2 && done == 0;
+        },
+        &cancelled, 3);
+    EXPECT_TRUE(cancelled);
+    EXPECT_TRUE(stopped.empty());
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(data.ChartTable().RecordCount(), 1500);
+}
+
 }  // namespace quintara
