@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <string>
 
 #include "chart_files.h"
 #include "core/data/data_module.h"
@@ -72,10 +73,14 @@ void BM_CompareToFile(benchmark::State& state)
     tAspectsCollection aspects(b.ctx.AspectRules);
     tCompareFileRequest r;
     r.Sex = 2, r.MinAge = 0, r.MaxAge = 200, r.PositiveMinimum = 1 << 30;
-    for (auto _ : state) benchmark::DoNotOptimize(CompareToFile(data, first, scratch, r, {2026, 12, 7}, aspects).size());
+    const auto jobs = static_cast<unsigned>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            CompareToFile(data, first, scratch, r, {2026, 12, 7}, aspects, {}, nullptr, jobs).size());
     state.SetItemsProcessed(state.iterations() * kCharts);
+    state.SetLabel(jobs ? std::to_string(jobs) + " job(s)" : "one job per core");
     std::filesystem::remove(path);
 }
-BENCHMARK(BM_CompareToFile)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_CompareToFile)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "core/aspects/aspects.h"
 #include "core/aspects/previsions.h"
 #include "core/aspects/transit_search.h"
@@ -25,12 +27,15 @@ struct tNatal {
     }
 };
 
+// range(0): jobs, 0 for one per core.
 void Search(benchmark::State& state, tBodyMask bodies, int months)
 {
     tNatal n;
     tTransitsCollection list;
+    const auto jobs = static_cast<unsigned>(state.range(0));
+    state.SetLabel(jobs ? std::to_string(jobs) + " job(s)" : "one job per core");
     for (auto _ : state) {
-        TransitSearch(n.chart, months, bodies, n.rules, list);
+        TransitSearch(n.chart, months, bodies, n.rules, list, {}, jobs);
         ScoreTransits(list, n.o.NatalOrbs);
     }
     state.counters["events"] = static_cast<double>(list.Count());
@@ -38,10 +43,14 @@ void Search(benchmark::State& state, tBodyMask bodies, int months)
 
 // One year, Moon to Pluto, all twelve aspect kinds.
 void BM_TransitsOneYear(benchmark::State& state) { Search(state, 0x7fc, 12); }
-BENCHMARK(BM_TransitsOneYear)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TransitsOneYear)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_TransitsTenYearsJupiterToPluto(benchmark::State& state) { Search(state, 0x7c0, 120); }
-BENCHMARK(BM_TransitsTenYearsJupiterToPluto)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TransitsTenYearsJupiterToPluto)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A century of Moon-to-Pluto transits, the longest search the desktop offers.
+void BM_TransitsHundredYears(benchmark::State& state) { Search(state, 0x7fc, 1200); }
+BENCHMARK(BM_TransitsHundredYears)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
 
 void BM_DailyPrevisionsOneYear(benchmark::State& state)
 {

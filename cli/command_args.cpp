@@ -170,7 +170,7 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
             a.bodies = *v;
             continue;
         }
-        if (opt == "--jobs" && batchAllowed) {
+        if (opt == "--jobs") {
             auto v = ParseWhole(value, 1, 256, sub);
             if (!v) return Fail("jobs: " + sub);
             a.jobs = *v;

@@ -3,7 +3,6 @@
 #include <ctime>
 #include <iomanip>
 #include <iostream>
-#include <thread>
 #include <string>
 #include <string_view>
 
@@ -31,6 +30,7 @@
 #include "core/platform/ascii.h"
 #include "core/platform/atomic_file.h"
 #include "core/platform/program_home.h"
+#include "core/platform/side_by_side.h"
 #include "core/reports/text_writers.h"
 #include "core/reports/two_chart_reports.h"
 
@@ -100,7 +100,8 @@ constexpr const char* kUsage =
     "  --chart-file FILE    chart file (default: the settings', chart.db in the home)\n"
     "  --json               one JSON object instead of text\n"
     "  --replace            charts export: overwrite an existing text or dBASE file\n"
-    "  --jobs N             batch: threads computing side by side (default: one per core)\n"
+    "  --jobs N             batch, transits, report transits and compare-file: threads\n"
+    "                       computing side by side (default: one per core; same output)\n"
     "  --batch              JSON lines in: year, month, day, hour, minute, adjust, lat, lon,\n"
     "                       house, zodiac; JSON lines out\n";
 
@@ -116,8 +117,7 @@ int Positions(int argc, char** argv)
     if (const int rc = ParseArgs(argc, argv, false, true, false, a); rc >= 0) return rc;
     if (a.batch) {
         std::ios::sync_with_stdio(false);
-        const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-        const tBatchCounts counts = RunBatch(std::cin, std::cout, std::cerr, a.jobs > 0 ? unsigned(a.jobs) : cores);
+        const tBatchCounts counts = RunBatch(std::cin, std::cout, std::cerr, JobsOrCores(unsigned(a.jobs)));
         std::cout.flush();
         if (counts.errors) std::cerr << "quintara-cli: " << counts.errors << " line(s) rejected, " << counts.charts << " chart(s) written\n";
         return counts.errors ? 1 : 0;
@@ -427,7 +427,7 @@ int Transits(int argc, char** argv)
         if (!v) return Fail("months: " + sub);
         months = *v;
     }
-    const tTransitsCollection list = FindTransits(o, chart, months, a.bodies, a.all);
+    const tTransitsCollection list = FindTransits(o, chart, months, a.bodies, a.all, {}, nullptr, unsigned(a.jobs));
     if (a.json) {
         std::cout << TransitsJson(list, *session.languages) << "\n";
         return 0;

@@ -111,7 +111,8 @@ bool tReportRun::Build(const std::string& kind)
         std::vector<std::string> w;
         if (!Word(1).empty()) w.push_back(Word(1));
         if (!StartDate(w, first, error) || !Whole(2, 1, 1200, months)) return false;
-        const tTransitsCollection events = FindTransits(o, first, months, args.bodies, args.all);
+        const tTransitsCollection events =
+            FindTransits(o, first, months, args.bodies, args.all, {}, nullptr, unsigned(args.jobs));
         WriteTransitsTable(text, events, ctx);
         if (analysis && !Interpret(kAnalysisTransits, [&](tAnalysisFile& f, std::vector<std::string>& out) {
                 AnalyseTransitList(f, out, first, events, ctx);
@@ -157,7 +158,8 @@ bool tReportRun::Build(const std::string& kind)
             return false;
         tChart today;
         Today(today);
-        const auto matches = CompareToFile(session.Data(), first, second, r, {today.Year, today.Month, today.Day}, aspects);
+        const auto matches = CompareToFile(session.Data(), first, second, r, {today.Year, today.Month, today.Day},
+                                           aspects, {}, nullptr, unsigned(args.jobs));
         WriteHeader(text, first, ctx);
         WriteCompareFileTable(text, matches, ctx);
     } else if (kind == "sun-return" || kind == "moon-return" || kind == "progression") {

@@ -28,12 +28,11 @@ tLunarPoints LunarPoints(double T)
     };
     const tTurn d = turn(D), f = turn(F), m = turn(M), mp = turn(Mp);
     const tTurn d2 = d + d, mp2 = mp + mp, f2 = f + f;
-    const double moon = Lp + 0.1097598 * mp.s + 0.0037648 * mp2.s - 0.0032393 * m.s
-        + 0.00071558 * (mp - m).s - 0.0005323 * (m + mp).s + 0.0114901 * d2.s
-        + 0.0010263 * (d2 - mp2).s + 0.0009983 * (d2 - m - mp).s
-        + 0.022233555 * (d2 - mp).s + 0.00093026 * (d2 + mp).s
-        + 0.0008011 * (d2 - m).s - 0.00060582 * d.s + 0.000267 * (d2 - f2).s
-        - 0.0019949 * f2.s - 0.000219 * (f2 + mp).s - 0.000192 * (f2 - mp).s;
+    const double moon = Lp + 0.1097598 * mp.s + 0.0037648 * mp2.s - 0.0032393 * m.s + 0.00071558 * (mp - m).s -
+                        0.0005323 * (m + mp).s + 0.0114901 * d2.s + 0.0010263 * (d2 - mp2).s +
+                        0.0009983 * (d2 - m - mp).s + 0.022233555 * (d2 - mp).s + 0.00093026 * (d2 + mp).s +
+                        0.0008011 * (d2 - m).s - 0.00060582 * d.s + 0.000267 * (d2 - f2).s - 0.0019949 * f2.s -
+                        0.000219 * (f2 + mp).s - 0.000192 * (f2 - mp).s;
     const double apogee = 1.4547885 + 71.0176866 * T - 0.000018 * T2 + kPi;
     const double node = 2.1824392 - 33.7570446 * T + 0.000036 * T2 + 0.026470826 * (f2 - d2).s;
     return {ModAngle(moon, kTwoPi) * kRadToDeg, Normalize360(apogee * kRadToDeg),

@@ -45,8 +45,7 @@ tOrbitAngles AnglesAfter(const tOrbitAngles& known, const tOrbitElements& before
 
 // Geocentric longitude, degrees [0, 360), of a body on the orbit at the
 // eccentric anomaly a, given the orbit's angles and the geocentric Sun vector.
-double GeocentricLongitude(const tOrbitElements& e, const tAnomaly& a, const tOrbitAngles& angles,
-                           const tVector3& sun);
+double GeocentricLongitude(const tOrbitElements& e, const tAnomaly& a, const tOrbitAngles& angles, const tVector3& sun);
 
 // Geocentric Sun vector (AU) at T, Julian centuries of UT from J2000.0, and
 // (SunVectors) at T and T + dT for a small dT.
