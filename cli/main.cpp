@@ -40,7 +40,8 @@ using namespace quintara::cli;
 namespace {
 
 constexpr const char* kUsage =
-    "usage: quintara-cli positions [chart options] [--json]\n"
+    "usage: quintara-cli --help | --version\n"
+    "       quintara-cli positions [chart options] [--json]\n"
     "       quintara-cli positions --batch  < requests.jsonl > charts.jsonl\n"
     "       quintara-cli aspects   [chart options] [--all] [--orb-percent N] [--json]\n"
     "       quintara-cli synastry  [chart options] [second chart options] [--all] [--json]\n"
@@ -485,6 +486,10 @@ int main(int argc, char** argv)
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0) {
         std::cout << kUsage;
         return argc < 2 ? 2 : 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "quintara-cli " QUINTARA_VERSION "\n";
+        return 0;
     }
     if (std::strcmp(argv[1], "positions") == 0 || std::strcmp(argv[1], "chart") == 0) return Positions(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "place") == 0) return Place(argc - 2, argv + 2);

@@ -39,7 +39,15 @@ inline double ModAngle(double x, double m)
 }
 // Sine and cosine of one angle in one call, where the compiler would not
 // see the pair (values as std::sin and std::cos give them).
-inline void SinCos(double x, double& s, double& c) { __builtin_sincos(x, &s, &c); }
+inline void SinCos(double x, double& s, double& c)
+{
+#if defined(__GLIBC__) && defined(_GNU_SOURCE)
+    ::sincos(x, &s, &c);
+#else
+    s = std::sin(x);
+    c = std::cos(x);
+#endif
+}
 // Revolutions -> radians in [0, 2 pi).
 inline double ModRevolution(double x) { return kTwoPi * ModAngle(x, 1.0); }
 

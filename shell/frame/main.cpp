@@ -1,4 +1,7 @@
 // quintara: the desktop program.
+#include <cstring>
+#include <iostream>
+
 #include <QDir>
 
 #include "core/platform/program_home.h"
@@ -12,6 +15,22 @@ using namespace quintara;
 
 int main(int argc, char** argv)
 {
+    // Answered before any window system is asked for: they work without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::cout << "quintara " QUINTARA_VERSION "\n";
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::cout << "Usage: quintara [Qt options]\n"
+                         "The Quintara desktop program: birth charts, transits, forecasts and comparisons.\n"
+                         "  --help     this text\n"
+                         "  --version  the program's version\n"
+                         "Environment: QUINTARA_HOME, the program home to use instead of the usual one.\n"
+                         "The command-line program is quintara-cli.\n";
+            return 0;
+        }
+    }
     PrepareQtRuntime();
     TApplication app(argc, argv);
     tBoxMessenger messenger;
