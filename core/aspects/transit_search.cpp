@@ -420,7 +420,8 @@ bool Run(tPlan& plan, tTransitsCollection& result, const tProgress& progress, un
     std::vector<std::vector<tFound>> found(jobs);
     std::atomic<bool> cancelled{false};
     RunSideBySide(jobs, [&](unsigned job) {
-        const auto [from, to] = stepsOf(job);
+        const auto range = stepsOf(job);
+        const int from = range.first, to = range.second;
         scans[job].Scan(from, to, found[job], [&](int k) {
             // Progress is told from the calling thread only: job 0's share
             // stands for the whole.
