@@ -50,7 +50,7 @@ struct tCommandArgs {
     bool json = false, batch = false, all = false, analysis = false, replace = false;
     int orbPercent = 100;
     int limit = 20;
-    int jobs = 0;  // batch: threads; 0 for one per core
+    int jobs = 0;  // batch, transits, compare to file: threads; 0 for one per core
     std::string home, chartFile, filter, into, format = "text", output;
     unsigned bodies = 0x7fc;  // transiting bodies, bit n = body n
     int width = 1000, height = 1000;  // pictures, pixels

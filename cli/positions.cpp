@@ -282,10 +282,7 @@ tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err, un
             const auto [from, to] = ShareOf(lines.size(), job, jobs);
             for (std::size_t i = from; i < to; ++i) ComputeLine(lines[i], charts[job], objects[job], results[i]);
         };
-        if (jobs == 1 || lines.size() < 2)
-            for (unsigned j = 0; j < jobs; ++j) work(j);
-        else
-            RunSideBySide(jobs, work);
+        RunSideBySide(jobs, work);
         for (const tLineResult& r : results) {
             ++lineNo;
             if (r.blank) continue;

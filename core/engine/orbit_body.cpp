@@ -146,12 +146,6 @@ double GeocentricLongitude(const tOrbitElements& o, const tAnomaly& a, const tOr
     return Normalize360(l * kRadToDeg);
 }
 
-tVector3 SunVector(double T)
-{
-    const tOrbitElements earth = EarthElements(T);
-    return EarthSun(earth, SolveKepler(earth, earth.meanAnomaly));
-}
-
 void SunVectors(double T, double dT, tVector3& atT, tVector3& later)
 {
     const tOrbitElements now = EarthElements(T), next = EarthElements(T + dT);

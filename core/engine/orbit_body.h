@@ -47,9 +47,8 @@ tOrbitAngles AnglesAfter(const tOrbitAngles& known, const tOrbitElements& before
 // eccentric anomaly a, given the orbit's angles and the geocentric Sun vector.
 double GeocentricLongitude(const tOrbitElements& e, const tAnomaly& a, const tOrbitAngles& angles, const tVector3& sun);
 
-// Geocentric Sun vector (AU) at T, Julian centuries of UT from J2000.0, and
-// (SunVectors) at T and T + dT for a small dT.
-tVector3 SunVector(double T);
+// Geocentric Sun vectors (AU) at T, Julian centuries of UT from J2000.0,
+// and at T + dT for a small dT (the second solved from the first).
 void SunVectors(double T, double dT, tVector3& atT, tVector3& later);
 
 }  // namespace quintara

@@ -352,10 +352,10 @@ void Evaluate(const double julianDay[], unsigned mask, const tLaneOut out[])
         SetLane(tauPow[2], n, tau[n] * tau[n]);
         longitudes |= out[n].longitudeMask;
     }
+    const bool moonLongitude = longitudes & (1u << 2);
     tSunPosition sun[L];
     for (int body = 1; body <= 10; ++body) {
         if (!(mask & (1u << body))) continue;
-        const bool moonLongitude = longitudes & (1u << 2);
         const V dL = body == 2 && !moonLongitude ? V{} : Sum<V>(body - 1, kDL, args.Powers(), tauPow);
         const V B = Sum<V>(body - 1, kB, args.Powers(), tauPow);
         const V R = body == 2 ? V{} : Sum<V>(body - 1, kR, args.Powers(), tauPow);  // Moon's R unused
