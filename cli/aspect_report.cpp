@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "cli/json_line.h"
+#include "core/data/json_line.h"
 #include "cli/text_format.h"
 #include "core/engine/angles.h"
 #include "core/i18n/caption_ids.h"

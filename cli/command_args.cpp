@@ -131,6 +131,8 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
         if (opt == "--analysis") { a.analysis = true; continue; }
         if (opt == "--proportional") { a.proportional = true; continue; }
         if (opt == "--replace") { a.replace = true; continue; }
+        if (opt == "--keep-good") { a.keepGood = true; continue; }
+        if (opt == "--moon-aspects") { a.moonAspects = true; continue; }
         if (opt == "--batch" && batchAllowed) { a.batch = true; continue; }
         if (opt == "--all" && aspectOptions) { a.all = true; continue; }
         if (opt == "-o" && i + 1 < argc) { a.output = argv[++i]; continue; }
@@ -142,6 +144,7 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
         if (opt == "--chart-file") { a.chartFile = value; continue; }
         if (opt == "--filter") { a.filter = value; continue; }
         if (opt == "--into") { a.into = value; continue; }
+        if (opt == "--tz") { a.tz = value; continue; }
         if (opt == "--output") { a.output = value; continue; }
         if (opt == "--size") {
             const std::size_t x = value.find('x');

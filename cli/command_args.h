@@ -47,11 +47,12 @@ bool ChartOption(std::string_view opt, std::string_view value, std::string_view 
 // Everything a command may be given.
 struct tCommandArgs {
     tChartArgs first, second;
-    bool json = false, batch = false, all = false, analysis = false, replace = false;
+    bool json = false, batch = false, all = false, analysis = false, replace = false, keepGood = false,
+         moonAspects = false;
     int orbPercent = 100;
     int limit = 20;
     int jobs = 0;  // batch, transits, compare to file: threads; 0 for one per core
-    std::string home, chartFile, filter, into, format = "text", output;
+    std::string home, chartFile, filter, into, format = "text", output, tz;
     unsigned bodies = 0x7fc;  // transiting bodies, bit n = body n
     int width = 1000, height = 1000;  // pictures, pixels
     double zoom = 1.0;

@@ -171,67 +171,6 @@ std::string BatchRecord(const tChart& chart)
     return s;
 }
 
-bool RequestFromJson(const tJsonObject& obj, tChartRequest& r, std::string& error)
-{
-    static constexpr std::string_view kKnown[] = {"year", "month", "day", "hour", "minute",
-                                                  "adjust", "lat", "lon", "house", "zodiac"};
-    for (const auto& [key, value] : obj) {
-        bool known = false;
-        for (auto k : kKnown) known = known || key == k;
-        if (!known) { error = key + ": unknown field"; return false; }
-    }
-    // Numbers are taken as written, strings through the same parsers as the options.
-    auto text = [&](std::string_view key, std::string& out) -> int {
-        auto it = obj.find(key);
-        if (it == obj.end()) return 0;
-        if (it->second.kind == tJsonValue::kNumber || it->second.kind == tJsonValue::kString) {
-            out = it->second.text;
-            return 1;
-        }
-        error = std::string(key) + ": expected a number or text";
-        return -1;
-    };
-    struct Whole { std::string_view key; int* target; int lo, hi; bool required; };
-    const Whole wholes[] = {{"year", &r.year, 0, 65535, true}, {"month", &r.month, 1, 12, true},
-                            {"day", &r.day, 1, 31, true},      {"hour", &r.hour, 0, 23, false},
-                            {"minute", &r.minute, 0, 59, false}};
-    std::string value, sub;
-    for (const Whole& w : wholes) {
-        const int got = text(w.key, value);
-        if (got < 0) return false;
-        if (got == 0) {
-            if (w.required) { error = std::string(w.key) + ": missing"; return false; }
-            continue;
-        }
-        auto v = ParseWhole(value, w.lo, w.hi, sub);
-        if (!v) { error = std::string(w.key) + ": " + sub; return false; }
-        *w.target = *v;
-    }
-    struct Field { std::string_view key; std::optional<double> (*parse)(std::string_view, std::string&); double* target; };
-    const Field fields[] = {{"adjust", ParseDegMin, &r.adjust}, {"lat", ParseLatitude, &r.latitude},
-                            {"lon", ParseLongitude, &r.longitude}};
-    for (const Field& f : fields) {
-        const int got = text(f.key, value);
-        if (got < 0) return false;
-        if (got == 0) continue;
-        auto v = f.parse(value, sub);
-        if (!v) { error = std::string(f.key) + ": " + sub; return false; }
-        *f.target = *v;
-    }
-    struct Choice { std::string_view key; std::optional<int> (*parse)(std::string_view, std::string&); int* target; };
-    const Choice choices[] = {{"house", ParseHouseSystem, &r.house}, {"zodiac", ParseZodiac, &r.zodiac}};
-    for (const Choice& c : choices) {
-        const int got = text(c.key, value);
-        if (got < 0) return false;
-        if (got == 0) continue;
-        auto v = c.parse(value, sub);
-        if (!v) { error = std::string(c.key) + ": " + sub; return false; }
-        *c.target = *v;
-    }
-    error = CheckRequest(r);
-    return error.empty();
-}
-
 namespace {
 
 // One batch line's outcome: the record, or the message for err.

@@ -4,7 +4,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "cli/json_line.h"
+#include "core/data/jsonl_format.h"
 #include "core/chart/chart.h"
 #include "core/chart/chart_input.h"
 #include "core/i18n/languages.h"
@@ -18,9 +18,6 @@ std::string PositionsText(const tChart& chart, TLanguages* lang = nullptr);
 std::string PositionsJson(const tChart& chart, TLanguages* lang = nullptr);
 // The compact batch record: jd, st, house, bodies, latitudes, retro, cusps.
 std::string BatchRecord(const tChart& chart);
-
-// Reads a request from a batch line's object; false with "field: message".
-bool RequestFromJson(const tJsonObject& obj, tChartRequest& r, std::string& error);
 
 struct tBatchCounts {
     long long charts = 0, errors = 0;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "cli/json_line.h"
+#include "core/data/json_line.h"
 #include "cli/positions.h"
 #include "fuzz_support.h"
 
@@ -12,11 +12,11 @@ using namespace quintara;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string input(reinterpret_cast<const char*>(data), size);
-    cli::tJsonObject obj;
+    tJsonObject obj;
     std::string error;
-    if (cli::ParseJsonObject(input, obj, error)) {
+    if (ParseJsonObject(input, obj, error)) {
         std::string out;
-        for (const auto& [key, value] : obj) cli::AppendJsonString(out, key + value.text);
+        for (const auto& [key, value] : obj) AppendJsonString(out, key + value.text);
         fuzz::RequireUtf8(out, "JSON string not UTF-8");
     }
     std::istringstream in(input);

@@ -228,6 +228,14 @@ std::string TData1::GetCountryName(int code, int language)
     return q.Step() ? ValidUtf8(q.Text(0)) : std::string();
 }
 
+int TData1::FindCountryCode(const std::string& name)
+{
+    tStatement q = ReferenceDatabase(countries, kCountryFile)
+                       .Prepare("SELECT CODE FROM Country WHERE COUNTRY = ?1 COLLATE NOCASE ORDER BY rowid LIMIT 1");
+    q.Bind(1, name);
+    return q.Step() ? static_cast<int>(q.Int(0)) : 0;
+}
+
 std::string TData1::GetStateName(int country, int state)
 {
     if (state == 0) return {};

@@ -101,6 +101,9 @@ public:
     // Name of a country in a language: that language, else 0, else 1, else
     // any row of the code; "" for a code the table does not hold.
     std::string GetCountryName(int code, int language);
+    // The code of a country named so in any language (ASCII case ignored);
+    // 0 when the table has no such name.
+    int FindCountryCode(const std::string& name);
     // Name of a state of a country; "" for state 0 or one the table lacks.
     std::string GetStateName(int country, int state);
     // The states of a country as (code, name), by name.

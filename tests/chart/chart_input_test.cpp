@@ -4,10 +4,10 @@
 #include <limits>
 
 #include "core/chart/chart_input.h"
-#include "cli/json_line.h"
+#include "core/data/jsonl_format.h"
 
 using namespace quintara;
-using namespace quintara::cli;
+
 
 TEST(Input, CoordinatesAndNames)
 {

@@ -1,4 +1,4 @@
-#include "cli/json_line.h"
+#include "core/data/json_line.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,7 @@
 
 #include "core/i18n/text_encoding.h"
 
-namespace quintara::cli {
+namespace quintara {
 namespace {
 
 class tParser {
@@ -162,4 +162,4 @@ void AppendJsonNumber(std::string& out, double v, int decimals)
     out.append(buf, r.ptr);
 }
 
-}  // namespace quintara::cli
+}  // namespace quintara

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace quintara::cli {
+namespace quintara {
 
 struct tJsonValue {
     enum Kind { kNumber, kString, kBool, kNull } kind = kNull;
@@ -25,4 +25,4 @@ void AppendJsonString(std::string& out, std::string_view s);
 // Appends a number with the given count of decimals (NaN/inf become null).
 void AppendJsonNumber(std::string& out, double v, int decimals);
 
-}  // namespace quintara::cli
+}  // namespace quintara

@@ -1,0 +1,190 @@
+#include "core/data/chart_exchange.h"
+
+#include <cmath>
+
+#include "core/chart/date_time.h"
+#include "core/data/aaf_format.h"
+#include "core/data/csv_format.h"
+#include "core/data/exchange_fields.h"
+#include "core/data/jsonl_format.h"
+#include "core/engine/angles.h"
+#include "core/platform/ascii.h"
+#include "core/platform/atomic_file.h"
+
+namespace quintara {
+namespace {
+
+// Country letters the exchange format's files use (the international
+// vehicle codes), as the ISO 3166 numbers the country table is keyed by.
+int CountryFromLetters(std::string_view s)
+{
+    static constexpr std::pair<std::string_view, int> kLetters[] = {
+        {"D", 276},   {"F", 250},   {"CH", 756},  {"A", 40},   {"I", 380},   {"E", 724},  {"GB", 826}, {"UK", 826},
+        {"USA", 840}, {"US", 840},  {"NL", 528},  {"B", 56},   {"L", 442},   {"DK", 208}, {"S", 752},  {"N", 578},
+        {"FIN", 246}, {"SF", 246},  {"PL", 616},  {"CZ", 203}, {"H", 348},   {"P", 620},  {"GR", 300}, {"IRL", 372},
+        {"RUS", 643}, {"J", 392},   {"AUS", 36},  {"NZ", 554}, {"BR", 76},   {"RA", 32},  {"MEX", 484}, {"IND", 356},
+        {"ZA", 710},  {"IL", 376},  {"TR", 792},  {"CDN", 124}, {"SLO", 705}, {"HR", 191}, {"RO", 642}, {"BG", 100}};
+    for (const auto& [letters, code] : kLetters)
+        if (SameNameIgnoringCase(s, letters)) return code;
+    return 0;
+}
+
+std::string Line(std::size_t line, const std::string& why) { return "line " + std::to_string(line) + ": " + why; }
+
+// Fills in what the tables give: coordinates and country from the place, the
+// zone from the place and date. Returns the problem, "" when the record can
+// be stored.
+std::string Check(TData1& data, tExchangeRecord& r, tCheckedRecord& out, std::string& doubt)
+{
+    if (!r.problem.empty()) return r.problem;
+    if (Trimmed(r.name).empty()) return "Name: missing (every chart needs a name)";
+    std::string error = CheckRequest(r.moment);
+    if (!error.empty()) return error;
+    int country = r.country.empty() ? 0 : data.FindCountryCode(r.country);
+    if (!country && !r.country.empty()) country = CountryFromLetters(r.country);
+    int state = 0;
+    // The place gives coordinates when they are missing, and country and state
+    // (for the zone and later lookups) when the coordinates agree with it.
+    if (!r.place.empty() && (!r.hasCoordinates || country || !r.hasZone)) {
+        const auto found = data.FindLocalities(r.place, 1, country);
+        // A locality of that name far from given coordinates is another town.
+        const bool near = !found.empty() && r.hasCoordinates &&
+                          std::fabs(DegMinToDecimal(found[0].latitude) - DegMinToDecimal(r.moment.latitude)) < 1 &&
+                          std::fabs(DegMinToDecimal(found[0].longitude) - DegMinToDecimal(r.moment.longitude)) < 1;
+        if (!found.empty() && (!r.hasCoordinates || near)) {
+            if (!r.hasCoordinates) {
+                r.moment.latitude = found[0].latitude;
+                r.moment.longitude = found[0].longitude;
+                r.hasCoordinates = true;
+            }
+            country = found[0].country;
+            state = found[0].state;
+        }
+    }
+    if (!r.hasCoordinates)
+        return r.place.empty() ? "Latitude: missing, and no place to look the coordinates up by"
+                               : "Place: no coordinates given and no locality \"" + r.place +
+                                     "\" in the localities table";
+    if (!r.hasZone && r.julianDay) {
+        r.moment.adjust = AdjustFromJulianDay(r.moment, *r.julianDay);
+        if (std::fabs(DegMinToDecimal(r.moment.adjust)) > 24) return "Julian day: more than a day from the date and time";
+        r.hasZone = true;
+    }
+    if (!r.hasZone) {
+        tChart probe;
+        ApplyRequest(r.moment, probe);
+        probe.Country = country;
+        probe.State = state;
+        if (!data.FindAdjust(probe) && !r.timeUnknown)
+            doubt = "zone looked up (" + UtcOffsetText(probe.Adjust) + "), not sure";
+        r.moment.adjust = probe.Adjust;
+        r.hasZone = true;
+    }
+    out.record = r;
+    out.country = country;
+    out.state = state;
+    return {};
+}
+
+}  // namespace
+
+std::optional<tExchangeFormat> ExchangeFormatOf(const std::string& path)
+{
+    const auto dot = path.rfind('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return std::nullopt;
+    const std::string_view ext = std::string_view(path).substr(dot + 1);
+    if (SameNameIgnoringCase(ext, "aaf")) return tExchangeFormat::kAaf;
+    if (SameNameIgnoringCase(ext, "csv")) return tExchangeFormat::kCsv;
+    if (SameNameIgnoringCase(ext, "jsonl") || SameNameIgnoringCase(ext, "ndjson")) return tExchangeFormat::kJsonLines;
+    return std::nullopt;
+}
+
+tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat format, int house, int zodiac)
+{
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) throw tStorageError("cannot read " + path);
+    std::vector<tExchangeRecord> records = format == tExchangeFormat::kAaf   ? ReadAaf(bytes)
+                                           : format == tExchangeFormat::kCsv ? ReadCsv(bytes, data.DateFormat())
+                                                                             : ReadJsonLines(bytes);
+    tImportPlan plan;
+    plan.records = records.size();
+    for (tExchangeRecord& r : records) {
+        if (!r.hasHouse) r.moment.house = house;
+        if (!r.hasZodiac) r.moment.zodiac = zodiac;
+        if (r.timeUnknown) r.moment.house = 255;
+        tCheckedRecord checked;
+        std::string doubt;
+        const std::string problem = Check(data, r, checked, doubt);
+        if (!problem.empty()) {
+            plan.refused.push_back(Line(r.line, problem));
+            continue;
+        }
+        if (!doubt.empty()) plan.doubts.push_back(Line(r.line, doubt));
+        plan.good.push_back(std::move(checked));
+    }
+    return plan;
+}
+
+std::size_t StoreImport(TData1& data, const tImportPlan& plan, const OptionSet* birthSet)
+{
+    data.CheckChartWritable();
+    tDatabase& db = data.ChartDatabase();
+    {
+        tTransaction tx(db);
+        tChartInserter insert(db);
+        for (const tCheckedRecord& c : plan.good) {
+            const tExchangeRecord& r = c.record;
+            tChart chart(birthSet);
+            ApplyRequest(r.moment, chart);
+            chart.Name = r.name;
+            chart.FirstName = r.firstName;
+            chart.Comment = r.comment;
+            chart.BirthPlace = r.place;
+            chart.Sex = r.sex == 'M' ? 1 : 0;
+            chart.Country = c.country;
+            chart.State = c.state;
+            CalcChart(chart);
+            insert.Add(chart);
+        }
+        tx.Commit();
+    }
+    data.ChartTable().Refresh();
+    return plan.good.size();
+}
+
+tExchangeRecord RecordOfChart(const tChart& c, const std::string& country)
+{
+    tExchangeRecord r;
+    r.name = c.Name;
+    r.firstName = c.FirstName;
+    r.comment = c.Comment;
+    r.place = c.BirthPlace;
+    r.country = country;
+    r.sex = c.Sex ? 'M' : 'F';
+    r.moment = {c.Year, c.Month, c.Day, c.Hour, c.Minute, c.Adjust, c.Latitude, c.Longitude, c.HouseType, c.Zodiac};
+    r.timeUnknown = c.HouseType == 255;
+    r.hasZone = r.hasCoordinates = r.hasHouse = r.hasZodiac = true;
+    r.julianDay = c.JulianDay;
+    return r;
+}
+
+std::size_t ExportCharts(TData1& data, const std::string& path, tExchangeFormat format, tReplace replace)
+{
+    if (replace == tReplace::kNo && FileExists(path)) throw tStorageError("will not replace the existing file " + path);
+    tTable& t = data.ChartTable();
+    std::string out = format == tExchangeFormat::kCsv ? CsvHeader() : std::string();
+    std::size_t rows = 0;
+    for (t.First(); !t.Eof(); t.Next()) {
+        tChart c;
+        data.ReadChart(c);
+        const tExchangeRecord r = RecordOfChart(c, c.Country ? data.GetCountryName(c.Country, 1) : std::string());
+        if (format == tExchangeFormat::kAaf && rows) out += '\n';  // a blank line before each record
+        out += format == tExchangeFormat::kAaf ? AafRecordText(r) : format == tExchangeFormat::kCsv ? CsvLine(r) : JsonLine(r);
+        ++rows;
+    }
+    std::string error;
+    if (!WriteFileAtomically(path, out, &error)) throw tStorageError(error);
+    return rows;
+}
+
+}  // namespace quintara

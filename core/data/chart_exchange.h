@@ -1,0 +1,54 @@
+// Charts in and out of the chart file through the exchange formats (AAF,
+// CSV, JSON Lines). An import reads and checks every record first; only
+// then are the good ones stored, in one transaction, so a file is left as
+// it was or has all of them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/data/chart_file.h"
+#include "core/data/exchange_record.h"
+
+namespace quintara {
+
+struct OptionSet;
+
+// By extension: .aaf, .csv, .jsonl (or .ndjson); nothing for another.
+std::optional<tExchangeFormat> ExchangeFormatOf(const std::string& path);
+
+// A record that passed every check, with what the tables gave it.
+struct tCheckedRecord {
+    tExchangeRecord record;  // coordinates and zone always set
+    int country = 0, state = 0;
+};
+
+struct tImportPlan {
+    std::size_t records = 0;             // records the file holds
+    std::vector<tCheckedRecord> good;
+    std::vector<std::string> refused;    // "line 7: date: ...", in file order
+    std::vector<std::string> doubts;     // stored, but the user should look: unsure zones
+};
+
+// Reads the file and checks every record: a readable date that exists, a
+// time, coordinates within range (or a place the localities table knows),
+// a zone (given, from the Julian day, or looked up for the place and
+// date). house and zodiac are taken where a record does not say. Throws
+// tStorageError when the file cannot be read.
+tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat format, int house, int zodiac);
+
+// Computes the good records' charts and appends them to the chart file in
+// one transaction; returns the rows written.
+std::size_t StoreImport(TData1& data, const tImportPlan& plan, const OptionSet* birthSet);
+
+// The exchange record of a stored chart (no computing: the row has its
+// Julian day). country is the country's name.
+tExchangeRecord RecordOfChart(const tChart& chart, const std::string& country);
+
+// The rows the chart table shows, first to last, into a new file (or over
+// one when replace says so), written atomically. Returns the rows written.
+std::size_t ExportCharts(TData1& data, const std::string& path, tExchangeFormat format,
+                         tReplace replace = tReplace::kNo);
+
+}  // namespace quintara
