@@ -21,6 +21,10 @@
 #include "core/aspects/transit_search.h"
 #include "core/chart/chart_input.h"
 #include "core/chart/derived_charts.h"
+#include "core/data/chart_exchange.h"
+#include "core/data/civil_date.h"
+#include "core/data/user_zone.h"
+#include "core/reports/events_calendar.h"
 #include "core/chart/returns.h"
 #include "core/data/chart_file.h"
 #include "core/data/data_module.h"
@@ -49,7 +53,9 @@ constexpr const char* kUsage =
     "       quintara-cli charts add [chart options] --name NAME [--first-name T] [--comment T] [--sex m|f]\n"
     "       quintara-cli charts list [--filter EXPRESSION]\n"
     "       quintara-cli charts show|delete|recalc|zone INDEX\n"
-    "       quintara-cli charts export FILE.txt|FILE.dbf|FILE.db [--filter EXPRESSION] [--replace]\n"
+    "       quintara-cli charts export FILE.txt|FILE.dbf|FILE.db|FILE.aaf|FILE.csv|FILE.jsonl [--filter EXPRESSION]\n"
+    "                    [--replace]\n"
+    "       quintara-cli charts import FILE.aaf|FILE.csv|FILE.jsonl [--keep-good]\n"
     "       quintara-cli charts append FILE.db\n"
     "       quintara-cli charts import-old OLDFILE [--into FILE.db]\n"
     "       quintara-cli return sun YEAR [chart options]     solar return of the chart in YEAR\n"
@@ -72,6 +78,8 @@ constexpr const char* kUsage =
     "                    [STEP [BODY]]], previsions [START [STEP [COUNT]]], moon [DATE];\n"
     "                    FILE may end in .svg, .png or .pdf\n"
     "       quintara-cli previsions [START [STEP [COUNT]]] [chart options] [--all] [--json]\n"
+    "       quintara-cli events [START [MONTHS]] [--tz ZONE] [--moon-aspects] [chart options for\n"
+    "                    personal transits] [-o FILE.ics|FILE.csv] [--replace]\n"
     "                    COUNT (default 12) scores every STEP days.hours (default 7.00)\n"
     "  (chart is another name for positions)\n"
     "\n"
@@ -100,7 +108,12 @@ constexpr const char* kUsage =
     "                       the program's folder if it holds Astro.ini, ~/.local/share/quintara\n"
     "  --chart-file FILE    chart file (default: the settings', chart.db in the home)\n"
     "  --json               one JSON object instead of text\n"
-    "  --replace            charts export: overwrite an existing text or dBASE file\n"
+    "  --replace            charts export: overwrite an existing file (never a chart file)\n"
+    "  --tz ZONE            events: the clock the moments are shown on (an IANA name such as\n"
+    "                       Europe/Paris; default the system's)\n"
+    "  --moon-aspects       events: the Moon's aspects too\n"
+    "  --keep-good          charts import: store the good records when some are refused\n"
+    "                       (without it a refused record means nothing is stored)\n"
     "  --jobs N             batch, transits, report transits and compare-file: threads\n"
     "                       computing side by side (default: one per core; same output)\n"
     "  --batch              JSON lines in: year, month, day, hour, minute, adjust, lat, lon,\n"
@@ -219,16 +232,37 @@ std::string Extension(const std::string& path)
     return ext;
 }
 
+int ImportCharts(const tCommandArgs& a, tSession& session)
+{
+    if (a.words.size() != 2) return Fail("charts import: give the file to import");
+    const std::string& path = a.words[1];
+    const auto format = ExchangeFormatOf(path);
+    if (!format) return Fail("charts import: " + path + " is not .aaf, .csv or .jsonl (old-format files: import-old)");
+    const TMainOptions& o = *session.options;
+    const tImportPlan plan = PrepareImport(session.Data(), path, *format, o.HouseType, o.Zodiac);
+    for (const std::string& r : plan.refused) std::cerr << path << ": " << r << "\n";
+    for (const std::string& d : plan.doubts) std::cerr << path << ": warning: " << d << "\n";
+    if (!plan.refused.empty() && !a.keepGood) {
+        std::cerr << "quintara-cli: " << plan.refused.size() << " of " << plan.records
+                  << " record(s) refused; nothing was imported (--keep-good stores the other "
+                  << plan.good.size() << ")\n";
+        return 1;
+    }
+    const std::size_t rows = StoreImport(session.Data(), plan, &o.BirthSet);
+    std::cout << rows << " chart(s) imported" << (plan.refused.empty() ? "" : ", " + std::to_string(plan.refused.size()) + " refused") << "\n";
+    return plan.refused.empty() ? 0 : 1;
+}
+
 int Charts(int argc, char** argv)
 {
     tCommandArgs a;
     if (const int rc = ParseArgs(argc, argv, false, false, false, a); rc >= 0) return rc;
-    if (a.words.empty()) return Fail("charts: what to do? add, list, show, delete, recalc, zone, export, append or import-old");
+    if (a.words.empty()) return Fail("charts: what to do? add, list, show, delete, recalc, zone, export, import, append or import-old");
     const std::string what = a.words[0];
     tSession session;
     std::string error;
     if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
-    session.writesCharts = what == "add" || what == "append";
+    session.writesCharts = what == "add" || what == "append" || what == "import";
     const OptionSet* birth = &session.options->BirthSet;
     try {
         if (what == "import-old") {
@@ -308,12 +342,14 @@ int Charts(int argc, char** argv)
             if (!a.replace && FileExists(target)) return Fail(target + " exists; add --replace to overwrite it");
             const tReplace replace = a.replace ? tReplace::kYes : tReplace::kNo;
             t.First();
-            if (ext == ".dbf") ExportChartDbase(data, target, replace);
+            if (const auto format = ExchangeFormatOf(target)) ExportCharts(data, target, *format, replace);
+            else if (ext == ".dbf") ExportChartDbase(data, target, replace);
             else if (ext == ".db") CopyChartFile(data, target);
             else ExportChartText(data, target, replace);
             std::cout << "exported " << t.RecordCount() << " chart(s) to " << target << "\n";
             return 0;
         }
+        if (what == "import") return ImportCharts(a, session);
         if (what == "append") {
             if (a.words.size() != 2) return Fail("charts append: give the chart file to add");
             std::cout << AppendChartFile(data, a.words[1]).rows << " chart(s) added\n";
@@ -440,6 +476,58 @@ int Transits(int argc, char** argv)
     return 0;
 }
 
+// events [START [MONTHS]] [chart options] [-o FILE.ics|FILE.csv]
+int Events(int argc, char** argv)
+{
+    tCommandArgs a;
+    if (const int rc = ParseArgs(argc, argv, false, false, true, a); rc >= 0) return rc;
+    if (a.words.size() > 2) return Fail("events: give at most a start date and a number of months");
+    tSession session;
+    std::string error, sub;
+    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    const TMainOptions& o = *session.options;
+    tCalendarRequest request;
+    request.start = UniversalToday();
+    if (!a.words.empty()) {
+        tChartRequest day;
+        if (!ParseDate(a.words[0], day, error)) return Fail("start: " + error);
+        request.start = {day.year, day.month, day.day};
+    }
+    if (a.words.size() == 2) {
+        const auto v = ParseWhole(a.words[1], 1, 1200, sub);
+        if (!v) return Fail("months: " + sub);
+        request.months = *v;
+    }
+    const auto zone = tUserZone::Load(a.tz.empty() ? SystemZoneName() : a.tz, error);
+    if (!zone) return Fail("tz: " + error);
+    std::string ext;
+    if (!a.output.empty()) {
+        ext = Extension(a.output);
+        if (ext != ".ics" && ext != ".csv") return Fail("-o: " + a.output + " is not .ics (iCalendar) or .csv");
+        if (!a.replace && FileExists(a.output)) return Fail(a.output + " exists; add --replace to overwrite it");
+    }
+    tChart natal(&o.BirthSet);
+    if (a.first.dateGiven) {
+        if (!MakeChart(a.first, session, natal, error)) return Fail(error);
+        request.natal = &natal;
+        request.transitBodies = a.bodies;
+        request.allAspects = a.all;
+        request.jobs = unsigned(a.jobs);
+    }
+    request.moonAspects = a.moonAspects;
+    const std::vector<tSkyEvent> events = CalendarEvents(o, request, *zone);
+    TLanguages& lang = *session.languages;
+    if (a.output.empty()) {
+        std::cout << EventsText(events, *zone, lang);
+        return 0;
+    }
+    const std::string bytes = ext == ".ics" ? EventsICalendar(events, lang, std::time(nullptr))
+                                            : EventsCsv(events, *zone, lang);
+    if (!WriteFileAtomically(a.output, bytes, &error)) return Fail(error);
+    std::cout << events.size() << " event(s) written to " << a.output << "\n";
+    return 0;
+}
+
 // previsions [START [STEP [COUNT]]]
 int Previsions(int argc, char** argv)
 {
@@ -502,6 +590,7 @@ int main(int argc, char** argv)
     if (std::strcmp(argv[1], "report") == 0) return Report(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "transits") == 0) return Transits(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "previsions") == 0) return Previsions(argc - 2, argv + 2);
+    if (std::strcmp(argv[1], "events") == 0) return Events(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "aspects") == 0) return Aspects(argc - 2, argv + 2, false);
     if (std::strcmp(argv[1], "synastry") == 0) return Aspects(argc - 2, argv + 2, true);
     return Fail(std::string("unknown command ") + argv[1] + " (quintara-cli --help lists the commands)");

@@ -99,4 +99,20 @@ inline constexpr int kValue = 328;            // "Value"
 inline constexpr int kRecords = 329;          // "Records"
 inline constexpr int kAspectGrid = 330;       // "Aspect grid"
 
+// Chart exchange and the sky-events calendar.
+inline constexpr int kImport = 331;            // "Import"
+inline constexpr int kAafFile = 332;           // "Exchange file (AAF)"
+inline constexpr int kCsvFile = 333;           // "Spreadsheet (CSV)"
+inline constexpr int kJsonLinesFile = 334;     // "JSON Lines"
+inline constexpr int kSkyEvents = 335;         // "Sky events"
+inline constexpr int kEnters = 336;            // "enters"
+inline constexpr int kTurnsRetrograde = 337;   // "turns retrograde"
+inline constexpr int kTurnsDirect = 338;       // "turns direct"
+inline constexpr int kNewMoon = 339;           // "New moon"
+inline constexpr int kFirstQuarter = 340;      // "First quarter"
+inline constexpr int kFullMoon = 341;          // "Full moon"
+inline constexpr int kLastQuarter = 342;       // "Last quarter"
+inline constexpr int kCalendarFile = 343;      // "Calendar (iCalendar)"
+inline constexpr int kMonths = 344;            // "Months"
+
 }  // namespace quintara::caption

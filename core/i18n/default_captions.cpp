@@ -337,6 +337,20 @@ constexpr std::array<std::string_view, kCaptionCount> kDefaults = {
     "Value",                                                                        // 328
     "Records",                                                                      // 329
     "Aspect grid",                                                                  // 330
+    "Import",                                                                       // 331
+    "Exchange file (AAF)",                                                          // 332
+    "Spreadsheet (CSV)",                                                            // 333
+    "JSON Lines",                                                                   // 334
+    "Sky events",                                                                   // 335
+    "enters",                                                                       // 336
+    "turns retrograde",                                                             // 337
+    "turns direct",                                                                 // 338
+    "New moon",                                                                     // 339
+    "First quarter",                                                                // 340
+    "Full moon",                                                                    // 341
+    "Last quarter",                                                                 // 342
+    "Calendar (iCalendar)",                                                         // 343
+    "Months",                                                                       // 344
 };
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 namespace quintara {
 
-inline constexpr int kCaptionCount = 331;
+inline constexpr int kCaptionCount = 345;
 
 // Empty outside 0..330 and for the numbers without default text.
 std::string_view DefaultCaption(int n);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -15,6 +16,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "core/data/chart_exchange.h"
 #include "core/data/chart_file.h"
 #include "core/data/chart_row_edit.h"
 #include "core/data/civil_date.h"
@@ -115,11 +117,15 @@ TChartDBDlg::TChartDBDlg(tProgram& p, std::function<void(const std::string&)> r,
     QMenu* database = Menus->addMenu(p.Caption(kDatabaseCaption));
     database->setObjectName("Database");
     item(database, caption::kAdd, "AddItem", &TChartDBDlg::AddChartFile);
+    item(database, caption::kImport, "ImportItem", &TChartDBDlg::ImportCharts);
     QMenu* copy = database->addMenu(p.Caption(caption::kCopy));
     copy->setObjectName("Copy");
     item(copy, 232, "AsciiItem", &TChartDBDlg::CopyAscii);
     item(copy, 233, "DbaseItem", &TChartDBDlg::CopyDbase);
     item(copy, 234, "ParadoxItem", &TChartDBDlg::CopyChartFile);
+    item(copy, caption::kAafFile, "AafItem", &TChartDBDlg::CopyAaf);
+    item(copy, caption::kCsvFile, "CsvItem", &TChartDBDlg::CopyCsv);
+    item(copy, caption::kJsonLinesFile, "JsonLinesItem", &TChartDBDlg::CopyJsonLines);
     database->addSeparator();
     item(database, 228, "RemoveAllItem", &TChartDBDlg::RemoveAll);
     item(database, 229, "RenameItem", &TChartDBDlg::Rename);
@@ -485,6 +491,83 @@ void TChartDBDlg::Export(int caption, const char* suggested, const char* filter,
 
 void TChartDBDlg::CopyAscii() { Export(232, "charts.txt", "Text files (*.txt)", ExportChartText); }
 void TChartDBDlg::CopyDbase() { Export(233, "charts.dbf", "dBase files (*.dbf)", ExportChartDbase); }
+
+void TChartDBDlg::CopyAaf()
+{
+    Export(caption::kAafFile, "charts.aaf", "AAF files (*.aaf)",
+           [](TData1& d, const std::string& path, tReplace r) { ExportCharts(d, path, tExchangeFormat::kAaf, r); });
+}
+
+void TChartDBDlg::CopyCsv()
+{
+    Export(caption::kCsvFile, "charts.csv", "CSV files (*.csv)",
+           [](TData1& d, const std::string& path, tReplace r) { ExportCharts(d, path, tExchangeFormat::kCsv, r); });
+}
+
+void TChartDBDlg::CopyJsonLines()
+{
+    Export(caption::kJsonLinesFile, "charts.jsonl", "JSON Lines files (*.jsonl)", [](TData1& d, const std::string& path,
+                                                                                  tReplace r) {
+        ExportCharts(d, path, tExchangeFormat::kJsonLines, r);
+    });
+}
+
+void TChartDBDlg::ImportCharts()
+{
+    if (!PostPending()) return;
+    const QString path = ChooseFileToOpen(this, program.Caption(caption::kImport), QString::fromStdString(program.Home()),
+                                          "Chart exchange files (*.aaf *.csv *.jsonl);;AAF files (*.aaf);;"
+                                          "CSV files (*.csv);;JSON Lines files (*.jsonl)");
+    if (path.isEmpty()) return;
+    const auto format = ExchangeFormatOf(path.toStdString());
+    if (!format) {
+        program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
+                                 path + "\n\nOnly .aaf, .csv and .jsonl files can be imported.");
+        return;
+    }
+    try {
+        const TMainOptions& o = program.Options();
+        tImportPlan plan;
+        {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            struct tRestore {
+                ~tRestore() { QApplication::restoreOverrideCursor(); }
+            } restore;
+            plan = PrepareImport(program.Data(), path.toStdString(), *format, o.HouseType, o.Zodiac);
+        }
+        QString listed;
+        const auto list = [&listed](const std::vector<std::string>& lines) {
+            constexpr std::size_t kShown = 12;
+            for (std::size_t k = 0; k < lines.size() && k < kShown; ++k) listed += QString::fromStdString(lines[k]) + "\n";
+            if (lines.size() > kShown) listed += QString("... and %1 more\n").arg(lines.size() - kShown);
+        };
+        if (!plan.refused.empty()) {
+            list(plan.refused);
+            if (plan.good.empty()) {
+                program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
+                                         QString("None of the %1 record(s) of %2 can be imported:\n\n%3\nThe chart file "
+                                                 "is as it was.").arg(plan.records).arg(path, listed));
+                return;
+            }
+            const QString question =
+                QString("%1 of the %2 record(s) of %3 cannot be imported:\n\n%4\nYes imports the other %5 chart(s); "
+                        "No imports nothing and leaves the chart file as it was.")
+                    .arg(plan.refused.size()).arg(plan.records).arg(path, listed).arg(plan.good.size());
+            if (program.Messenger().Ask(this, tMessenger::kQuestion, windowTitle(), question, tMessenger::kYesNo) !=
+                tMessenger::kAnswerYes)
+                return;
+        }
+        const std::size_t rows = StoreImport(program.Data(), plan, &o.BirthSet);
+        ApplyView();
+        listed.clear();
+        list(plan.doubts);
+        program.Messenger().Tell(this, tMessenger::kInformation, windowTitle(),
+                                 QString("%1 chart(s) imported from %2.").arg(rows).arg(path) +
+                                     (listed.isEmpty() ? QString() : "\n\nLook at these zones:\n" + listed));
+    } catch (const std::exception& e) {
+        Failed(e);
+    }
+}
 
 void TChartDBDlg::CopyChartFile()
 {

@@ -43,9 +43,15 @@ public:
     bool SetChartFilter(const std::string& expression);
     const std::string& ChartFilter() const { return filter; }
     void AddChartFile();
+    // Charts from an AAF, CSV or JSON Lines file; refused records are listed
+    // and the user chooses between the good ones and nothing.
+    void ImportCharts();
     void CopyAscii();
     void CopyDbase();
     void CopyChartFile();
+    void CopyAaf();
+    void CopyCsv();
+    void CopyJsonLines();
     void RemoveAll();
     void Rename();
     void DeleteCurrent();

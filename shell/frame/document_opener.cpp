@@ -11,6 +11,7 @@
 #include "shell/reports/derived_windows.h"
 #include "shell/reports/natal_windows.h"
 #include "shell/reports/previsions_window.h"
+#include "shell/reports/sky_events_window.h"
 #include "shell/reports/transits_windows.h"
 
 namespace quintara {
@@ -50,6 +51,7 @@ QWidget* NewDocumentWindow(tProgram& p, const tDocumentRequest& r)
     case tDocumentKind::Clock: return new TClockWindow(p, first, r.stepMinutes);
     case tDocumentKind::LineGraph: return new TLineGraphWindow(p, first, r.stepMinutes);
     case tDocumentKind::MoonGraph: return new TMoonGraphWindow(p, first);
+    case tDocumentKind::SkyEvents: return new TSkyEventsWindow(p, first, r.withTransits, *r.skyEvents, *r.zone);
     }
     return nullptr;
 }

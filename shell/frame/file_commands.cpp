@@ -12,6 +12,9 @@
 
 #include "core/chart/date_time.h"
 #include "core/data/chart_file.h"
+#include "core/data/civil_date.h"
+#include "core/data/user_zone.h"
+#include "core/reports/events_calendar.h"
 #include "core/engine/angles.h"
 #include "core/i18n/caption_ids.h"
 #include "core/platform/atomic_file.h"
@@ -24,6 +27,9 @@
 #include "shell/platform/file_dialogs.h"
 #include "shell/platform/program.h"
 #include "shell/reports/astro_base_window.h"
+#include "shell/reports/sky_events_dlg.h"
+#include "shell/reports/sky_events_window.h"
+#include "shell/platform/long_work.h"
 #include "shell/widgets/find_dlg.h"
 
 namespace quintara {
@@ -40,6 +46,17 @@ void TMainForm::ExportActive()
     }
     TAstroBaseWindow* w = ActiveReport();
     if (!w) return;
+    if (auto* events = dynamic_cast<TSkyEventsWindow*>(w)) {
+        QString type;
+        QString path = ChooseFileToSave(this, program.Caption(caption::kExportToFile), FileInHome("sky-events", "ics"),
+                                        "iCalendar (*.ics);;CSV (*.csv)", &type);
+        if (path.isEmpty()) return;
+        if (QFileInfo(path).suffix().isEmpty()) path += type.startsWith("CSV") ? ".csv" : ".ics";
+        QString error;
+        if (!events->ExportCalendar(path, error))
+            program.Messenger().Tell(this, tMessenger::kError, program.Caption(caption::kExportToFile), error);
+        return;
+    }
     QString type;
     QString path = ChooseFileToSave(this, program.Caption(caption::kExportToFile),
                                     FileInHome(QString::fromStdString(w->First().Name), "rtf"),
@@ -131,6 +148,35 @@ void TMainForm::OpenTimeGraph(int which)
     CalcChart(chart);
     tDocumentRequest r{which == 0 ? tDocumentKind::Clock : tDocumentKind::LineGraph, &chart};
     r.stepMinutes = which == 0 ? ClockStepMinutes(step) : static_cast<std::int32_t>(std::lround(step * 1440));
+    Open(r);
+}
+
+void TMainForm::OpenSkyEvents()
+{
+    tChart chart(&program.Options().BirthSet);
+    TAstroBaseWindow* w = ActiveReport();
+    const bool hasChart = w && w->IsChartWindow();
+    if (hasChart) chart.Assign(w->First());
+    tCalendarRequest request;
+    request.start = LocalToday();
+    TSkyEventsDlg dialog(program, request, hasChart ? QString::fromStdString(chart.Name) : QString(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    std::string error;
+    std::optional<tUserZone> zone = tUserZone::Load(SystemZoneName(), error);
+    if (!zone) zone = tUserZone::Utc();
+    CalcChart(chart);
+    if (dialog.WithTransits()) request.natal = &chart;
+    std::vector<tSkyEvent> events;
+    bool stopped = false;
+    {
+        tLongWork work(program.Caption(caption::kSkyEvents), program.Caption(caption::kCancel), this);
+        events = CalendarEvents(program.Options(), request, *zone, work.Progress(), &stopped);
+    }
+    if (stopped) return;
+    tDocumentRequest r{tDocumentKind::SkyEvents, &chart};
+    r.skyEvents = &events;
+    r.zone = &*zone;
+    r.withTransits = dialog.WithTransits();
     Open(r);
 }
 

@@ -158,6 +158,10 @@ void TMainForm::BuildMenus()
                               tItem{"Midpoints", 85, tCommand::Midpoints},
                               tItem{"Secondchart", 94, tCommand::SecondChart}})
         AddCommand(chart2, item.name, item.caption, item.command);
+    chart2->addSeparator();
+    // The sky's own calendar needs no chart; the active one's transits may join it.
+    connect(Add(chart2, "SkyEvents", caption::kSkyEvents, QKeySequence("Ctrl+Shift+E")), &QAction::triggered, this,
+            &TMainForm::OpenSkyEvents);
 
     // Display
     QMenu* display = menu("Display1", 121);

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "core/aspects/previsions.h"
+#include "core/aspects/sky_events.h"
+#include "core/data/user_zone.h"
 #include "core/aspects/transits.h"
 #include "core/chart/chart.h"
 #include "core/graphics/chart_graphs.h"
@@ -25,6 +27,8 @@ enum class tDocumentKind {
     SunReturn, MoonReturn, Progression, Midpoints,
     // Pictures
     Wheel, PrevisionsGraph, TransitsLineGraph, Clock, LineGraph, MoonGraph,
+    // The sky-events calendar (first: the chart of its transits, when withTransits)
+    SkyEvents,
 };
 
 struct tDocumentRequest {
@@ -43,6 +47,9 @@ struct tDocumentRequest {
     int caption = 78;                             // Wheel of a pair: 75, 76 or 78
     std::int32_t stepMinutes = 0;                 // Clock, LineGraph, TransitsLineGraph
     int body = 0;                                 // TransitsLineGraph: 0 all searched
+    const std::vector<tSkyEvent>* skyEvents = nullptr;  // SkyEvents
+    const tUserZone* zone = nullptr;                    // SkyEvents: the clock shown
+    bool withTransits = false;                          // SkyEvents
 };
 
 class tWindowOpener {

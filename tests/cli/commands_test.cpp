@@ -227,3 +227,50 @@ TEST_F(Commands, HostileHomeFilesGiveValidOutputAndStayInTheHome)
 
 }  // namespace
 }  // namespace quintara
+
+namespace quintara {
+namespace {
+
+TEST_F(Commands, ImportStoresNothingWhenARecordIsRefusedUnlessAsked)
+{
+    const std::string file = "--chart-file '" + dir->File("imported.db") + "'";
+    const std::string aaf = dir->File("people.aaf");
+    ASSERT_TRUE(WriteFileAtomically(aaf, "#A93:Curie,Marie,f,7.11.1867,12:00,Warsaw,PL\n#B93:*,52n14,21e01,1he24,0\n"
+                                         "#A93:Leap,Bob,m,31.2.1990,10:00,Paris,F\n"
+                                         "#A93:Planck,Max,m,23.4.1858,*,Kiel,D\n"));
+    tRun r = Cli("charts import '" + aaf + "' " + file);
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_TRUE(Has(r.err, "line 3: day: 31")) << r.err;
+    EXPECT_TRUE(Has(r.err, "nothing was imported")) << r.err;
+    EXPECT_TRUE(Has(Cli("charts list " + file).err, "0 chart(s)"));
+    r = Cli("charts import '" + aaf + "' --keep-good " + file);
+    EXPECT_TRUE(Has(r.out, "2 chart(s) imported, 1 refused")) << r.out << r.err;
+    const std::string csv = dir->File("people.csv");
+    EXPECT_EQ(Cli("charts export '" + csv + "' " + file).rc, 0);
+    const tRun again = Cli("charts import '" + csv + "' --chart-file '" + dir->File("again.db") + "'");
+    EXPECT_EQ(again.rc, 0) << again.err;
+    EXPECT_TRUE(Has(again.out, "2 chart(s) imported")) << again.out;
+    EXPECT_EQ(Cli("charts import '" + dir->File("people.txt") + "' " + file).rc, 2);
+}
+
+TEST_F(Commands, EventsListAndWriteACalendar)
+{
+    tRun r = Cli("events 2024-01-01 1 --tz Europe/Paris");
+    EXPECT_EQ(r.rc, 0) << r.err;
+    EXPECT_TRUE(Has(r.out, "(Europe/Paris)")) << r.out;
+    EXPECT_TRUE(Has(r.out, "2024-01-02 04:1")) << r.out;  // Mercury turns direct in the night, Paris time
+    EXPECT_TRUE(Has(r.out, "Mercury turns direct")) << r.out;
+    const std::string ics = dir->File("sky.ics");
+    r = Cli("events 2024-01-01 2 --tz UTC " + std::string(kParis) + " -o '" + ics + "'");
+    EXPECT_EQ(r.rc, 0) << r.err;
+    std::string text;
+    ASSERT_TRUE(ReadWholeFile(ics, text));
+    EXPECT_TRUE(Has(text, "BEGIN:VEVENT\r\nUID:station-3-"));
+    EXPECT_TRUE(Has(text, "SUMMARY:Transit: ")) << "the chart's transits join the sky's events";
+    EXPECT_EQ(Cli("events 2024-01-01 1 -o '" + ics + "'").rc, 2) << "an existing file is kept";
+    EXPECT_TRUE(Has(Cli("events 2024-01-01 1 --tz Mars/Olympus").err, "tz:"));
+    EXPECT_TRUE(Has(Cli("events 2024-02-30").err, "start:"));
+}
+
+}  // namespace
+}  // namespace quintara

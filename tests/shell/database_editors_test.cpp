@@ -257,6 +257,39 @@ private slots:
 
     // An existing target is added to only after the question; the charts
     // converted can become the chart file.
+    // Import lists the refused records with their lines and asks; No leaves
+    // the chart file as it was, Yes stores the good ones. Copy writes CSV.
+    void importAsksBeforeKeepingTheGoodRecords()
+    {
+        const std::string aaf = (home / "people.aaf").string();
+        QVERIFY(WriteFileAtomically(aaf, "#A93:Curie,Marie,f,7.11.1867,12:00,Warsaw,PL\n#B93:*,52n14,21e01,1he24,0\n"
+                                         "#A93:Leap,Bob,m,31.2.1990,10:00,Paris,F\n"
+                                         "#A93:Planck,Max,m,23.4.1858,*,Kiel,D\n"));
+        TChartDBDlg* d = Editor();
+        QVERIFY(d);
+        QVERIFY(d->findChild<QAction*>("ImportItem"));
+        messenger.answers = {tMessenger::kAnswerNo};
+        WhenFileDialog(QString::fromStdString(aaf));
+        d->ImportCharts();
+        QCOMPARE(program->Data().ChartTable().RecordCount(), 0);
+        QVERIFY(messenger.asked.back().text.contains("line 3: day: 31"));
+        QVERIFY(messenger.asked.back().text.contains("No imports nothing"));
+
+        messenger.answers = {tMessenger::kAnswerYes, tMessenger::kAnswerOk};
+        WhenFileDialog(QString::fromStdString(aaf));
+        d->ImportCharts();
+        QCOMPARE(program->Data().ChartTable().RecordCount(), 2);
+        QVERIFY(messenger.asked.back().text.contains("2 chart(s) imported"));
+
+        const QString csv = QString::fromStdString((home / "people.csv").string());
+        WhenFileDialog(csv);
+        d->findChild<QAction*>("CsvItem")->trigger();
+        std::string lines;
+        QVERIFY(ReadWholeFile(csv.toStdString(), lines));
+        QCOMPARE(std::count(lines.begin(), lines.end(), '\n'), 3);
+        QVERIFY(lines.find("Curie,Marie,F,1867-11-07,12:00,+01:24") != std::string::npos);
+    }
+
     void conversionAsksBeforeAddingToAChartFile()
     {
         std::string record(382, '\0');

@@ -1,0 +1,183 @@
+#include "core/aspects/sky_events.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "core/aspects/aspects.h"
+#include "core/aspects/longitude_track.h"
+#include "core/chart/chart.h"
+#include "core/engine/angles.h"
+#include "core/engine/julian_day.h"
+#include "core/engine/lunar_points.h"
+#include "core/engine/minor_bodies.h"
+#include "core/engine/zodiac.h"
+
+namespace quintara {
+namespace {
+
+constexpr int kBodies[] = {kSun, kMoon, 3, 4, 5, 6, 7, 8, 9, kPluto, kNode, kChiron};
+constexpr std::size_t kCount = std::size(kBodies);
+constexpr double kHour = 1.0 / 24;
+
+// Into (-180, 180].
+double Fold180(double v)
+{
+    v = ModAngle(v, 360.0);
+    return v > 180 ? v - 360 : v;
+}
+
+double Centuries(double jd) { return (jd - kJ2000) / kDaysPerCentury; }
+
+class tSky {
+public:
+    explicit tSky(bool sidereal) : sidereal(sidereal), chiron(nullptr) {}
+
+    // Degrees [0, 360) of body at jd, as a chart cast then shows it.
+    double Longitude(int body, double jd)
+    {
+        const double T = Centuries(jd);
+        double lon;
+        if (body == kNode) {
+            lon = LunarPoints(T).TrueNode;
+        } else if (body == kChiron) {
+            chiron.Centuries = T;
+            CalcMinorBodies(chiron);
+            lon = chiron.BodyPosition(kChiron);
+        } else {
+            lon = EngineLongitude(body, T);
+        }
+        return sidereal ? Normalize360(lon - AyanamsaAt(T)) : lon;
+    }
+
+    // Degrees per day, from an hour either side: the central difference's
+    // own error moves a station by seconds only.
+    double Speed(int body, double jd)
+    {
+        return Fold180(Longitude(body, jd + kHour) - Longitude(body, jd - kHour)) / (2 * kHour);
+    }
+
+private:
+    bool sidereal;
+    tChart chiron;
+};
+
+// The root of f in [a, b], f(a) and f(b) of opposite signs; to a
+// hundredth of a second.
+template <class F>
+double Bisect(double a, double b, F f)
+{
+    double fa = f(a);
+    for (int i = 0; i < 60 && b - a > 1e-7; ++i) {
+        const double m = 0.5 * (a + b);
+        const double fm = f(m);
+        if ((fm < 0) == (fa < 0)) {
+            a = m;
+            fa = fm;
+        } else {
+            b = m;
+        }
+    }
+    return 0.5 * (a + b);
+}
+
+bool Moving(int body) { return body != kSun && body != kMoon && body != kNode; }
+
+}  // namespace
+
+std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEventRules& rules,
+                                     const tProgress& progress, bool* stopped)
+{
+    if (stopped) *stopped = false;
+    std::vector<tSkyEvent> events;
+    if (!(jdTo > jdFrom)) return events;
+    tSky sky(rules.sidereal);
+    const int days = static_cast<int>(std::ceil(jdTo - jdFrom));
+    std::array<double, kCount> prevLon{}, lon{}, prevSpeed{}, speed{};
+    auto sample = [&](double jd, std::array<double, kCount>& l, std::array<double, kCount>& s) {
+        for (std::size_t i = 0; i < kCount; ++i) {
+            l[i] = sky.Longitude(kBodies[i], jd);
+            if (rules.stations && Moving(kBodies[i])) s[i] = sky.Speed(kBodies[i], jd);
+        }
+    };
+    // The aspects searched, as angles.
+    std::vector<std::pair<int, double>> angles;
+    for (int k = 1; k <= 12; ++k) {
+        if (!(AspectGroup(k) & rules.aspectGroups)) continue;
+        angles.emplace_back(k, AspectAngle(k));
+        if (AspectAngle(k) > 0 && AspectAngle(k) < 180) angles.emplace_back(k, -AspectAngle(k));
+    }
+    const auto keep = [&](tSkyEvent e) {
+        if (e.jd >= jdFrom && e.jd < jdTo) events.push_back(e);
+    };
+    sample(jdFrom, prevLon, prevSpeed);
+    for (int d = 1; d <= days; ++d) {
+        if (progress && d % 8 == 0 && !progress(d, days)) {
+            if (stopped) *stopped = true;
+            break;
+        }
+        const double a = jdFrom + d - 1, b = jdFrom + d;
+        sample(b, lon, speed);
+        for (std::size_t i = 0; i < kCount; ++i) {
+            const int body = kBodies[i];
+            if (rules.ingresses && (body != kMoon || rules.moonIngresses) && SignOf(prevLon[i]) != SignOf(lon[i])) {
+                // The cusp crossed, the short way round.
+                const bool forward = Fold180(lon[i] - prevLon[i]) > 0;
+                const int entered = SignOf(lon[i]);
+                const double cusp = 30.0 * (forward ? entered - 1 : entered);
+                const double t = Bisect(a, b, [&](double jd) { return Fold180(sky.Longitude(body, jd) - cusp); });
+                keep({tSkyEvent::kIngress, t, body, 0, entered, 0, 0, !forward, Normalize360(cusp)});
+            }
+            if (rules.stations && Moving(body) && (prevSpeed[i] < 0) != (speed[i] < 0)) {
+                const double t = Bisect(a, b, [&](double jd) { return sky.Speed(body, jd); });
+                keep({tSkyEvent::kStation, t, body, 0, 0, 0, 0, prevSpeed[i] > 0, sky.Longitude(body, t)});
+            }
+        }
+        if (rules.phases) {
+            const double e0 = Normalize360(prevLon[1] - prevLon[0]), e1 = Normalize360(lon[1] - lon[0]);
+            const int q0 = static_cast<int>(e0 / 90), q1 = static_cast<int>(e1 / 90);
+            if (q0 != q1) {
+                const double target = 90.0 * q1;
+                const double t = Bisect(a, b, [&](double jd) {
+                    return Fold180(sky.Longitude(kMoon, jd) - sky.Longitude(kSun, jd) - target);
+                });
+                keep({tSkyEvent::kLunarPhase, t, kMoon, 0, 0, q1, 0, false, sky.Longitude(kMoon, t)});
+            }
+        }
+        if (rules.aspects) {
+            for (std::size_t i = 0; i < kCount; ++i) {
+                const int p = kBodies[i];
+                if (p == kNode || (p == kMoon && !rules.moonAspects)) continue;
+                for (std::size_t j = i + 1; j < kCount; ++j) {
+                    const int q = kBodies[j];
+                    if (q == kNode || q == kChiron || (q == kMoon && !rules.moonAspects)) continue;
+                    for (const auto& [k, angle] : angles) {
+                        const double d0 = Fold180(prevLon[i] - prevLon[j] - angle);
+                        const double d1 = Fold180(lon[i] - lon[j] - angle);
+                        // A sign change near zero, not the jump at 180.
+                        if ((d0 < 0) == (d1 < 0) || std::fabs(d0) > 90 || std::fabs(d1) > 90) continue;
+                        const double t = Bisect(a, b, [&](double jd) {
+                            return Fold180(sky.Longitude(p, jd) - sky.Longitude(q, jd) - angle);
+                        });
+                        keep({tSkyEvent::kAspect, t, p, q, 0, 0, k, false, sky.Longitude(p, t)});
+                    }
+                }
+            }
+        }
+        prevLon = lon;
+        prevSpeed = speed;
+    }
+    std::stable_sort(events.begin(), events.end(), [](const tSkyEvent& x, const tSkyEvent& y) { return x.jd < y.jd; });
+    return events;
+}
+
+std::vector<tSkyEvent> MergeEvents(const std::vector<tSkyEvent>& a, const std::vector<tSkyEvent>& b)
+{
+    std::vector<tSkyEvent> out;
+    out.reserve(a.size() + b.size());
+    std::merge(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(out),
+               [](const tSkyEvent& x, const tSkyEvent& y) { return x.jd < y.jd; });
+    return out;
+}
+
+}  // namespace quintara
