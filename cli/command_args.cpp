@@ -1,5 +1,8 @@
 #include "cli/command_args.h"
 
+#include "core/data/home_upgrade.h"
+#include "core/platform/atomic_file.h"
+
 #include <charconv>
 #include <iostream>
 
@@ -23,8 +26,14 @@ int Fail(const std::string& message)
 // The session of the home and chart file a command was given.
 bool OpenSession(const std::string& homeOverride, const std::string& chartFile, tSession& s, std::string& error)
 {
-    const std::string home = ResolveProgramHome(ProcessHomeSources(homeOverride, QUINTARA_SEED_DIR), &error);
+    const tHomeSources sources = ProcessHomeSources(homeOverride, QUINTARA_SEED_DIR);
+    const std::string home = ResolveProgramHome(sources, &error);
     if (home.empty()) return false;
+    const tHomeUpgrade upgrade = UpgradeHome(home, sources.seedDir);
+    for (const std::string& f : upgrade.keptEdited)
+        std::cerr << "quintara-cli: note: " << f << " was changed in this home and is kept; a newer version is installed ("
+                  << JoinPath(sources.seedDir, f) << ")\n";
+    for (const std::string& p : upgrade.problems) std::cerr << "quintara-cli: warning: not refreshed: " << p << '\n';
     for (const std::string& p : OpenSettings(home, s)) std::cerr << "quintara-cli: warning: " << p << '\n';
     s.chartFile = chartFile;
     return true;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 
+#include "core/data/home_upgrade.h"
 #include "core/platform/program_home.h"
 #include "shell/canvas/qt_runtime.h"
 #include "shell/frame/main_form.h"
@@ -36,11 +37,13 @@ int main(int argc, char** argv)
     tBoxMessenger messenger;
     app.SetMessenger(&messenger);
     std::string error;
-    const std::string home = ResolveProgramHome(ProcessHomeSources("", QUINTARA_SEED_DIR), &error);
+    const tHomeSources sources = ProcessHomeSources("", QUINTARA_SEED_DIR);
+    const std::string home = ResolveProgramHome(sources, &error);
     if (home.empty()) {
         messenger.Tell(nullptr, tMessenger::kError, "Quintara 5.1", QString::fromStdString(error));
         return 1;
     }
+    TellUpgrade(UpgradeHome(home, sources.seedDir), sources.seedDir, messenger);
     std::unique_ptr<tProgram> program;
     try {
         // The storage must open before any window: a check of the table

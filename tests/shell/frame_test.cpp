@@ -2,6 +2,8 @@
 // and saving and closing charts.
 #include "gui_fixture.h"
 
+#include "core/data/home_upgrade.h"
+
 class FrameTests : public tGuiFixture {
     Q_OBJECT
 
@@ -190,6 +192,19 @@ private slots:
         messenger.answers = {tMessenger::kAnswerCancel};
         QVERIFY(!CheckInstallation({"dbfiles/city.db", "dbfiles/Time1.db"}, messenger));
         QCOMPARE(messenger.asked.size(), std::size_t{1});
+    }
+
+    // Kept files are named with where the installed ones are; a clean
+    // upgrade says nothing.
+    void upgradeTellsOfKeptFilesOnly()
+    {
+        TellUpgrade({}, "/usr/share/quintara/home", messenger);
+        QVERIFY(messenger.asked.empty());
+        TellUpgrade({{"dbfiles/city.db"}, {"analyse.agb"}, {}}, "/usr/share/quintara/home", messenger);
+        QCOMPARE(messenger.asked.size(), std::size_t{1});
+        QVERIFY(messenger.asked[0].text.contains("    analyse.agb\n"));
+        QVERIFY(!messenger.asked[0].text.contains("city.db"));
+        QVERIFY(messenger.asked[0].text.contains("/usr/share/quintara/home"));
     }
 
     void selectChartFileOpensItWhereItIs()
