@@ -110,8 +110,9 @@ bool ReadCoordinate(std::string_view f, const char* letters, double limit, doubl
     return true;
 }
 
-// "1he00", "1he", "5hw30", "0e21:48" (hours east or west, then minutes and
-// seconds), or a bare number of hours east. Returns hours east.
+// "1he00", "1he", "5hw30", "0e21:48", "0h40e" (hours, east or west before
+// or after the minutes, minutes and seconds), or a bare number of hours
+// east. Returns hours east.
 bool ReadZone(std::string_view f, double& east)
 {
     const auto at = f.find_first_of("eEwW");
@@ -122,21 +123,22 @@ bool ReadZone(std::string_view f, double& east)
         east = -DegMinToDecimal(*v);
         return true;
     }
-    std::string_view hours = f.substr(0, at);
-    if (!hours.empty() && (hours.back() == 'h' || hours.back() == 'H')) hours.remove_suffix(1);
-    int h = 0;
-    const auto r = std::from_chars(hours.data(), hours.data() + hours.size(), h);
-    if (hours.empty() || r.ptr != hours.data() + hours.size() || h < 0 || h > 15) return false;
-    double minutes = 0;
-    std::string_view rest = f.substr(at + 1);
-    if (!rest.empty()) {
+    if (f.find_first_of("eEwW", at + 1) != std::string_view::npos) return false;
+    const bool west = AsciiLower(f[at]) == 'w';
+    std::string rest = std::string(f.substr(0, at)) + std::string(f.substr(at + 1));
+    const auto h = rest.find_first_of("hH");
+    std::string hours = rest.substr(0, h == std::string::npos ? rest.find_first_not_of("0123456789") : h);
+    std::string minutes = h == std::string::npos ? rest.substr(hours.size()) : rest.substr(h + 1);
+    if (hours.empty() || hours.size() > 2 || hours.find_first_not_of("0123456789") != std::string::npos) return false;
+    double value = std::stoi(hours);
+    if (!minutes.empty()) {
         std::string error;
-        const auto m = ParseUtcOffset(std::string("0:").append(rest), error);
+        const auto m = ParseUtcOffset("0:" + minutes, error);
         if (!m) return false;
-        minutes = -DegMinToDecimal(*m) * 60;
+        value += -DegMinToDecimal(*m);
     }
-    east = h + minutes / 60;
-    if (AsciiLower(f[at]) == 'w') east = -east;
+    if (value > 15) return false;
+    east = west ? -value : value;
     return true;
 }
 

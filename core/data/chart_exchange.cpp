@@ -65,6 +65,14 @@ std::string Check(TData1& data, tExchangeRecord& r, tCheckedRecord& out, std::st
         return r.place.empty() ? "Latitude: missing, and no place to look the coordinates up by"
                                : "Place: no coordinates given and no locality \"" + r.place +
                                      "\" in the localities table";
+    if (r.hasZone && r.julianDay) {
+        // The format lets the Julian day decide; the zone is what the user sees and edits.
+        const double minutes = std::fabs(DegMinToDecimal(AdjustFromJulianDay(r.moment, *r.julianDay)) -
+                                         DegMinToDecimal(r.moment.adjust)) * 60;
+        if (minutes >= 1)
+            doubt = "the Julian day is " + std::to_string(std::lround(minutes)) +
+                    " minute(s) from the date, time and zone; the zone was taken";
+    }
     if (!r.hasZone && r.julianDay) {
         r.moment.adjust = AdjustFromJulianDay(r.moment, *r.julianDay);
         if (std::fabs(DegMinToDecimal(r.moment.adjust)) > 24) return "Julian day: more than a day from the date and time";

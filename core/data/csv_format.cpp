@@ -235,7 +235,8 @@ std::string CsvLine(const tExchangeRecord& r)
         r.sex ? std::string(1, r.sex) : std::string(),
         date,
         r.timeUnknown ? std::string() : std::string(time),
-        r.hasZone ? UtcOffsetText(m.adjust) : std::string(),
+        // "UTC" keeps spreadsheets from taking the offset for a time of day.
+        r.hasZone ? "UTC" + UtcOffsetText(m.adjust) : std::string(),
         r.place,
         r.country,
         r.hasCoordinates ? DecimalLatitudeText(m.latitude) : std::string(),

@@ -1,5 +1,5 @@
 // Charts as CSV with a header row: Name, First name, Sex, Date (ISO),
-// Time, Zone (offset from UTC, east positive), Place, Country, Latitude and
+// Time, Zone (offset from UTC, east positive: "UTC+01:00"), Place, Country, Latitude and
 // Longitude (decimal degrees, north and east positive), then Comment,
 // House system and Zodiac. Columns are found by their header, in any order;
 // unknown ones are skipped.

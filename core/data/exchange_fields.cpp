@@ -77,11 +77,25 @@ std::string Fixed6(double v)
     return buf;
 }
 
+// A trailing "AM" or "PM" (spreadsheets write times so): removed from s,
+// 1 for PM, 0 for AM, -1 for none.
+int TakeMeridiem(std::string& s)
+{
+    std::string_view t = Trimmed(s);
+    if (t.size() < 2) return -1;
+    const std::string_view tail = t.substr(t.size() - 2);
+    const bool am = SameNameIgnoringCase(tail, "AM"), pm = SameNameIgnoringCase(tail, "PM");
+    if (!am && !pm) return -1;
+    s = std::string(Trimmed(t.substr(0, t.size() - 2)));
+    return pm ? 1 : 0;
+}
+
 }  // namespace
 
 bool ParseClock(std::string_view text, int& hour, int& minute, std::string& error)
 {
     std::string s(Trimmed(text));
+    const int meridiem = TakeMeridiem(s);
     if (s.find(':') == std::string::npos)
         for (char& c : s)
             if (c == '.') c = ':';
@@ -98,11 +112,36 @@ bool ParseClock(std::string_view text, int& hour, int& minute, std::string& erro
     }
     hour = WholeOf(h);
     minute = WholeOf(m);
+    if (meridiem >= 0) {
+        if (hour < 1 || hour > 12) {
+            error = std::string(1, '"').append(text).append("\" is not a 12-hour clock time (1..12 AM or PM)");
+            return false;
+        }
+        hour = hour % 12 + (meridiem ? 12 : 0);
+    }
     return true;
 }
 
 std::optional<double> ParseUtcOffset(std::string_view text, std::string& error)
 {
+    // A spreadsheet reads "+01:24" as the time of day 01:24 and may write it
+    // back as "01:24:00 AM": that is the offset east it stood for.
+    std::string plain(Trimmed(text));
+    if (const int meridiem = TakeMeridiem(plain); meridiem >= 0) {
+        std::optional<double> hours = Sexagesimal(plain);
+        if (!hours || *hours < 1 || *hours >= 13) {
+            error = Quoted(text) + " is not an offset from UTC like UTC+01:00 (east positive)";
+            return std::nullopt;
+        }
+        if (*hours >= 12) *hours -= 12;
+        if (meridiem) *hours += 12;
+        const double seconds = std::round(*hours * 3600);
+        if (seconds > 15 * 3600) {
+            error = Quoted(text) + " is more than 15 hours from UTC";
+            return std::nullopt;
+        }
+        return seconds == 0 ? 0.0 : DecimalToDegMin(-seconds / 3600);
+    }
     std::string_view s = Trimmed(text);
     if (s.size() >= 3 && (SameNameIgnoringCase(s.substr(0, 3), "UTC") || SameNameIgnoringCase(s.substr(0, 3), "GMT")))
         s = Trimmed(s.substr(3));

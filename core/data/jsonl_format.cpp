@@ -1,6 +1,7 @@
 #include "core/data/jsonl_format.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "core/i18n/text_encoding.h"
 #include "core/platform/ascii.h"
@@ -130,6 +131,21 @@ std::vector<tExchangeRecord> ReadJsonLines(std::string_view bytes)
     return records;
 }
 
+namespace {
+
+// The shortest text that reads back to the same double.
+std::string Exact(double v)
+{
+    char buf[40];
+    for (int digits = 15; digits <= 17; ++digits) {
+        std::snprintf(buf, sizeof buf, "%.*g", digits, v);
+        if (std::strtod(buf, nullptr) == v) break;
+    }
+    return buf;
+}
+
+}  // namespace
+
 std::string JsonLine(const tExchangeRecord& r)
 {
     const tChartRequest& m = r.moment;
@@ -149,10 +165,8 @@ std::string JsonLine(const tExchangeRecord& r)
     std::snprintf(buf, sizeof buf, ",\"year\":%d,\"month\":%d,\"day\":%d,\"hour\":%d,\"minute\":%d", m.year, m.month,
                   m.day, m.hour, m.minute);
     s += buf;
-    // 17 significant digits read back to the same double.
-    if (r.hasZone) s += (std::snprintf(buf, sizeof buf, ",\"adjust\":%.17g", m.adjust), buf);
-    if (r.hasCoordinates)
-        s += (std::snprintf(buf, sizeof buf, ",\"lat\":%.17g,\"lon\":%.17g", m.latitude, m.longitude), buf);
+    if (r.hasZone) s += ",\"adjust\":" + Exact(m.adjust);
+    if (r.hasCoordinates) s += ",\"lat\":" + Exact(m.latitude) + ",\"lon\":" + Exact(m.longitude);
     if (r.hasHouse || r.timeUnknown) s += (std::snprintf(buf, sizeof buf, ",\"house\":%d", r.timeUnknown ? 255 : m.house), buf);
     if (r.hasZodiac) s += (std::snprintf(buf, sizeof buf, ",\"zodiac\":%d", m.zodiac), buf);
     return s + "}\n";

@@ -173,6 +173,10 @@ TEST(ExchangeFields, ZonesAndClockTimesInTheirCommonForms)
     EXPECT_NEAR(*ParseUtcOffset("+00:09:21", e), -DecimalToDegMin(561 / 3600.0), 1e-12);
     EXPECT_EQ(*ParseUtcOffset("Z", e), 0.0);
     EXPECT_FALSE(ParseUtcOffset("+16:00", e));
+    // What a spreadsheet makes of "+01:24" and "+00:40" (times of day).
+    EXPECT_NEAR(*ParseUtcOffset("01:24:00 AM", e), -1.24, 1e-12);
+    EXPECT_NEAR(*ParseUtcOffset("12:40:00 AM", e), -0.40, 1e-12);
+    EXPECT_NEAR(*ParseUtcOffset("UTC+01:24", e), -1.24, 1e-12);
     EXPECT_FALSE(ParseUtcOffset("+01:60", e));
     EXPECT_EQ(UtcOffsetText(-5.30), "+05:30");
     EXPECT_EQ(UtcOffsetText(3.30), "-03:30");
@@ -181,6 +185,11 @@ TEST(ExchangeFields, ZonesAndClockTimesInTheirCommonForms)
     EXPECT_TRUE(ParseClock("1.10", h, m, e));
     EXPECT_EQ(std::pair(h, m), std::pair(1, 10));
     EXPECT_FALSE(ParseClock("24:00", h, m, e));
+    EXPECT_TRUE(ParseClock("12:00:00 AM", h, m, e));
+    EXPECT_EQ(std::pair(h, m), std::pair(0, 0));
+    EXPECT_TRUE(ParseClock("08:30:00 PM", h, m, e));
+    EXPECT_EQ(std::pair(h, m), std::pair(20, 30));
+    EXPECT_FALSE(ParseClock("13:00 PM", h, m, e));
     EXPECT_FALSE(ParseClock("12:3x", h, m, e));
 }
 
