@@ -64,7 +64,7 @@ public:
     // Graphics > Clock (0), Line graph (1), Moon cycle (2): the active
     // report's chart, or now at the default locality; asked in a dialog.
     void OpenTimeGraph(int which);
-    // Chart 2 > Sky events: the calendar's dialog, the search, its window.
+    // Graphics > Sky events: the calendar's dialog, the search, its window.
     void OpenSkyEvents();
     // A chart of now at the default locality (a man's, the national country).
     void NowChart(class tChart& chart);

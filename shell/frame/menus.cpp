@@ -158,10 +158,6 @@ void TMainForm::BuildMenus()
                               tItem{"Midpoints", 85, tCommand::Midpoints},
                               tItem{"Secondchart", 94, tCommand::SecondChart}})
         AddCommand(chart2, item.name, item.caption, item.command);
-    chart2->addSeparator();
-    // The sky's own calendar needs no chart; the active one's transits may join it.
-    connect(Add(chart2, "SkyEvents", caption::kSkyEvents, QKeySequence("Ctrl+Shift+E")), &QAction::triggered, this,
-            &TMainForm::OpenSkyEvents);
 
     // Display
     QMenu* display = menu("Display1", 121);
@@ -197,6 +193,10 @@ void TMainForm::BuildMenus()
     connect(Add(graphics, "Linegraph1", 99), &QAction::triggered, this, [this] { OpenTimeGraph(1); });
     AddCommand(graphics, "Transitslinegraph", caption::kTransitLineGraph, tCommand::TransitsLineGraph);
     connect(Add(graphics, "Mooncycle1", 100), &QAction::triggered, this, [this] { OpenTimeGraph(2); });
+    // Like the time graphs it needs no chart (Chart 2 shows only beside one);
+    // the active chart's transits may join it.
+    connect(Add(graphics, "SkyEvents", caption::kSkyEvents, QKeySequence("Ctrl+Shift+E")), &QAction::triggered, this,
+            &TMainForm::OpenSkyEvents);
 
     // Database
     QMenu* database = menu("Database1", 123);

@@ -18,6 +18,12 @@ public:
                      tUserZone zone, QWidget* parent = nullptr);
     bool IsSecondary() const override { return true; }
     bool IsMomentWindow() const override { return true; }
+    // The Graphics menu stays open (its time graphs and the calendar need no
+    // chart); the chart commands do not apply.
+    bool Supports(tCommand command) const override
+    {
+        return command == tCommand::GraphicsMenu || TAstroBaseWindow::Supports(command);
+    }
     void InsText() override;
     // .ics or .csv by the path's type; false with error on failure.
     bool ExportCalendar(const QString& path, QString& error);
