@@ -31,7 +31,8 @@ bool OpenSession(const std::string& homeOverride, const std::string& chartFile, 
     if (home.empty()) return false;
     const tHomeUpgrade upgrade = UpgradeHome(home, sources.seedDir);
     for (const std::string& f : upgrade.keptEdited)
-        std::cerr << "quintara-cli: note: " << f << " was changed in this home and is kept; a newer version is installed ("
+        std::cerr << "quintara-cli: note: " << f
+                  << " was changed in this home and is kept; a newer version is installed ("
                   << JoinPath(sources.seedDir, f) << ")\n";
     for (const std::string& p : upgrade.problems) std::cerr << "quintara-cli: warning: not refreshed: " << p << '\n';
     for (const std::string& p : OpenSettings(home, s)) std::cerr << "quintara-cli: warning: " << p << '\n';
@@ -140,8 +141,14 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
         if (opt == "--analysis") { a.analysis = true; continue; }
         if (opt == "--proportional") { a.proportional = true; continue; }
         if (opt == "--replace") { a.replace = true; continue; }
-        if (opt == "--keep-good") { a.keepGood = true; continue; }
-        if (opt == "--moon-aspects") { a.moonAspects = true; continue; }
+        if (opt == "--keep-good") {
+            a.keepGood = true;
+            continue;
+        }
+        if (opt == "--moon-aspects") {
+            a.moonAspects = true;
+            continue;
+        }
         if (opt == "--batch" && batchAllowed) { a.batch = true; continue; }
         if (opt == "--all" && aspectOptions) { a.all = true; continue; }
         if (opt == "-o" && i + 1 < argc) { a.output = argv[++i]; continue; }
@@ -153,7 +160,10 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
         if (opt == "--chart-file") { a.chartFile = value; continue; }
         if (opt == "--filter") { a.filter = value; continue; }
         if (opt == "--into") { a.into = value; continue; }
-        if (opt == "--tz") { a.tz = value; continue; }
+        if (opt == "--tz") {
+            a.tz = value;
+            continue;
+        }
         if (opt == "--output") { a.output = value; continue; }
         if (opt == "--size") {
             const std::size_t x = value.find('x');

@@ -244,12 +244,13 @@ int ImportCharts(const tCommandArgs& a, tSession& session)
     for (const std::string& d : plan.doubts) std::cerr << path << ": warning: " << d << "\n";
     if (!plan.refused.empty() && !a.keepGood) {
         std::cerr << "quintara-cli: " << plan.refused.size() << " of " << plan.records
-                  << " record(s) refused; nothing was imported (--keep-good stores the other "
-                  << plan.good.size() << ")\n";
+                  << " record(s) refused; nothing was imported (--keep-good stores the other " << plan.good.size()
+                  << ")\n";
         return 1;
     }
     const std::size_t rows = StoreImport(session.Data(), plan, &o.BirthSet);
-    std::cout << rows << " chart(s) imported" << (plan.refused.empty() ? "" : ", " + std::to_string(plan.refused.size()) + " refused") << "\n";
+    std::cout << rows << " chart(s) imported"
+              << (plan.refused.empty() ? "" : ", " + std::to_string(plan.refused.size()) + " refused") << "\n";
     return plan.refused.empty() ? 0 : 1;
 }
 
@@ -257,7 +258,8 @@ int Charts(int argc, char** argv)
 {
     tCommandArgs a;
     if (const int rc = ParseArgs(argc, argv, false, false, false, a); rc >= 0) return rc;
-    if (a.words.empty()) return Fail("charts: what to do? add, list, show, delete, recalc, zone, export, import, append or import-old");
+    if (a.words.empty())
+        return Fail("charts: what to do? add, list, show, delete, recalc, zone, export, import, append or import-old");
     const std::string what = a.words[0];
     tSession session;
     std::string error;
@@ -342,8 +344,10 @@ int Charts(int argc, char** argv)
             if (!a.replace && FileExists(target)) return Fail(target + " exists; add --replace to overwrite it");
             const tReplace replace = a.replace ? tReplace::kYes : tReplace::kNo;
             t.First();
-            if (const auto format = ExchangeFormatOf(target)) ExportCharts(data, target, *format, replace);
-            else if (ext == ".dbf") ExportChartDbase(data, target, replace);
+            if (const auto format = ExchangeFormatOf(target))
+                ExportCharts(data, target, *format, replace);
+            else if (ext == ".dbf")
+                ExportChartDbase(data, target, replace);
             else if (ext == ".db") CopyChartFile(data, target);
             else ExportChartText(data, target, replace);
             std::cout << "exported " << t.RecordCount() << " chart(s) to " << target << "\n";
@@ -445,6 +449,18 @@ int Derived(int argc, char** argv, bool midpoints)
     return 0;
 }
 
+// The second word as a number of months, 1..1200, when there is one.
+bool MonthsWord(const std::vector<std::string>& words, int& months, std::string& error)
+{
+    if (words.size() < 2) return true;
+    const auto v = ParseWhole(words[1], 1, 1200, error);
+    if (!v)
+        error.insert(0, "months: ");
+    else
+        months = *v;
+    return v.has_value();
+}
+
 // transits [START [MONTHS]]: the natal positions with the start date.
 int Transits(int argc, char** argv)
 {
@@ -452,18 +468,14 @@ int Transits(int argc, char** argv)
     if (const int rc = ParseArgs(argc, argv, false, false, true, a); rc >= 0) return rc;
     if (a.words.size() > 2) return Fail("transits: give at most a start date and a number of months");
     tSession session;
-    std::string error, sub;
+    std::string error;
     if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
     const TMainOptions& o = *session.options;
     tChart chart(&o.BirthSet);
     if (!MakeChart(a.first, session, chart, error)) return Fail(error);
     if (!StartDate(a.words, chart, error)) return Fail("start: " + error);
     int months = 1;
-    if (a.words.size() == 2) {
-        const auto v = ParseWhole(a.words[1], 1, 1200, sub);
-        if (!v) return Fail("months: " + sub);
-        months = *v;
-    }
+    if (!MonthsWord(a.words, months, error)) return Fail(error);
     const tTransitsCollection list = FindTransits(o, chart, months, a.bodies, a.all, {}, nullptr, unsigned(a.jobs));
     if (a.json) {
         std::cout << TransitsJson(list, *session.languages) << "\n";
@@ -483,7 +495,7 @@ int Events(int argc, char** argv)
     if (const int rc = ParseArgs(argc, argv, false, false, true, a); rc >= 0) return rc;
     if (a.words.size() > 2) return Fail("events: give at most a start date and a number of months");
     tSession session;
-    std::string error, sub;
+    std::string error;
     if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
     const TMainOptions& o = *session.options;
     tCalendarRequest request;
@@ -493,11 +505,7 @@ int Events(int argc, char** argv)
         if (!ParseDate(a.words[0], day, error)) return Fail("start: " + error);
         request.start = {day.year, day.month, day.day};
     }
-    if (a.words.size() == 2) {
-        const auto v = ParseWhole(a.words[1], 1, 1200, sub);
-        if (!v) return Fail("months: " + sub);
-        request.months = *v;
-    }
+    if (!MonthsWord(a.words, request.months, error)) return Fail(error);
     const auto zone = tUserZone::Load(a.tz.empty() ? SystemZoneName() : a.tz, error);
     if (!zone) return Fail("tz: " + error);
     std::string ext;
@@ -521,8 +529,8 @@ int Events(int argc, char** argv)
         std::cout << EventsText(events, *zone, lang);
         return 0;
     }
-    const std::string bytes = ext == ".ics" ? EventsICalendar(events, lang, std::time(nullptr))
-                                            : EventsCsv(events, *zone, lang);
+    const std::string bytes =
+        ext == ".ics" ? EventsICalendar(events, lang, std::time(nullptr)) : EventsCsv(events, *zone, lang);
     if (!WriteFileAtomically(a.output, bytes, &error)) return Fail(error);
     std::cout << events.size() << " event(s) written to " << a.output << "\n";
     return 0;

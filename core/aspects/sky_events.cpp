@@ -85,8 +85,8 @@ bool Moving(int body) { return body != kSun && body != kMoon && body != kNode; }
 
 }  // namespace
 
-std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEventRules& rules,
-                                     const tProgress& progress, bool* stopped)
+std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEventRules& rules, const tProgress& progress,
+                                     bool* stopped)
 {
     if (stopped) *stopped = false;
     std::vector<tSkyEvent> events;

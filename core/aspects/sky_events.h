@@ -15,22 +15,22 @@ namespace quintara {
 struct tSkyEvent {
     enum tKind : std::uint8_t { kIngress, kStation, kLunarPhase, kAspect, kTransit };
     tKind kind = kIngress;
-    double jd = 0;           // UT
-    int body = 0;            // the body (the Moon for a phase); aspects: the first of the pair
-    int other = 0;           // aspects: the second body; transits: the natal body
-    int sign = 0;            // ingress: the sign entered, 1..12
-    int phase = 0;           // 0 new moon, 1 first quarter, 2 full moon, 3 last quarter
-    int aspect = 0;          // aspects and transits: aspect type 1..12
-    bool retrograde = false; // ingress entered moving backwards; station turning retrograde
-    double longitude = 0;    // of body at the moment, degrees [0, 360)
+    double jd = 0;            // UT
+    int body = 0;             // the body (the Moon for a phase); aspects: the first of the pair
+    int other = 0;            // aspects: the second body; transits: the natal body
+    int sign = 0;             // ingress: the sign entered, 1..12
+    int phase = 0;            // 0 new moon, 1 first quarter, 2 full moon, 3 last quarter
+    int aspect = 0;           // aspects and transits: aspect type 1..12
+    bool retrograde = false;  // ingress entered moving backwards; station turning retrograde
+    double longitude = 0;     // of body at the moment, degrees [0, 360)
 };
 
 struct tSkyEventRules {
     bool ingresses = true, stations = true, phases = true, aspects = true;
-    bool moonIngresses = true;   // the Moon changes sign every two or three days
-    bool moonAspects = false;    // the Moon's aspects (several a day) are left out by default
-    int aspectGroups = 3;        // aspect group bits as the charts use them: 1 | 2, the major aspects
-    bool sidereal = false;       // ingresses in the sidereal zodiac
+    bool moonIngresses = true;  // the Moon changes sign every two or three days
+    bool moonAspects = false;   // the Moon's aspects (several a day) are left out by default
+    int aspectGroups = 3;       // aspect group bits as the charts use them: 1 | 2, the major aspects
+    bool sidereal = false;      // ingresses in the sidereal zodiac
 };
 
 // Ingresses of Sun to Pluto, the node and Chiron; stations of Mercury to

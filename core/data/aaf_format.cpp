@@ -249,8 +249,10 @@ std::vector<tExchangeRecord> ReadAaf(std::string_view bytes)
             continue;
         }
         if (records.empty() || !records.back().problem.empty()) continue;
-        if (c.id == "B93") ReadB93(c, records.back());
-        else if (c.id == "COM") records.back().comment = std::string(Trimmed(c.data));
+        if (c.id == "B93")
+            ReadB93(c, records.back());
+        else if (c.id == "COM")
+            records.back().comment = std::string(Trimmed(c.data));
     }
     return records;
 }
@@ -262,8 +264,11 @@ std::string AafRecordText(const tExchangeRecord& r)
     std::snprintf(date, sizeof date, "%d.%d.%d", m.day, m.month, m.year);
     std::snprintf(time, sizeof time, "%d:%02d", m.hour, m.minute);
     std::string s = "#A93:" + Clean(r.name) + "," + Clean(r.firstName) + "," +
-                    (r.sex == 'M' ? "m" : r.sex == 'F' ? "f" : "*") + "," + date + "," +
-                    (r.timeUnknown ? std::string("*") : time) + "," + Clean(r.place) + "," + Clean(r.country) + "\n";
+                    (r.sex == 'M'   ? "m"
+                     : r.sex == 'F' ? "f"
+                                    : "*") +
+                    "," + date + "," + (r.timeUnknown ? std::string("*") : time) + "," + Clean(r.place) + "," +
+                    Clean(r.country) + "\n";
     char jd[40] = "*";
     if (r.julianDay) std::snprintf(jd, sizeof jd, "%.6f", *r.julianDay);
     std::string zone = "*";

@@ -19,11 +19,11 @@ namespace {
 int CountryFromLetters(std::string_view s)
 {
     static constexpr std::pair<std::string_view, int> kLetters[] = {
-        {"D", 276},   {"F", 250},   {"CH", 756},  {"A", 40},   {"I", 380},   {"E", 724},  {"GB", 826}, {"UK", 826},
-        {"USA", 840}, {"US", 840},  {"NL", 528},  {"B", 56},   {"L", 442},   {"DK", 208}, {"S", 752},  {"N", 578},
-        {"FIN", 246}, {"SF", 246},  {"PL", 616},  {"CZ", 203}, {"H", 348},   {"P", 620},  {"GR", 300}, {"IRL", 372},
-        {"RUS", 643}, {"J", 392},   {"AUS", 36},  {"NZ", 554}, {"BR", 76},   {"RA", 32},  {"MEX", 484}, {"IND", 356},
-        {"ZA", 710},  {"IL", 376},  {"TR", 792},  {"CDN", 124}, {"SLO", 705}, {"HR", 191}, {"RO", 642}, {"BG", 100}};
+        {"D", 276},   {"F", 250},  {"CH", 756}, {"A", 40},    {"I", 380},   {"E", 724},  {"GB", 826},  {"UK", 826},
+        {"USA", 840}, {"US", 840}, {"NL", 528}, {"B", 56},    {"L", 442},   {"DK", 208}, {"S", 752},   {"N", 578},
+        {"FIN", 246}, {"SF", 246}, {"PL", 616}, {"CZ", 203},  {"H", 348},   {"P", 620},  {"GR", 300},  {"IRL", 372},
+        {"RUS", 643}, {"J", 392},  {"AUS", 36}, {"NZ", 554},  {"BR", 76},   {"RA", 32},  {"MEX", 484}, {"IND", 356},
+        {"ZA", 710},  {"IL", 376}, {"TR", 792}, {"CDN", 124}, {"SLO", 705}, {"HR", 191}, {"RO", 642},  {"BG", 100}};
     for (const auto& [letters, code] : kLetters)
         if (SameNameIgnoringCase(s, letters)) return code;
     return 0;
@@ -62,20 +62,22 @@ std::string Check(TData1& data, tExchangeRecord& r, tCheckedRecord& out, std::st
         }
     }
     if (!r.hasCoordinates)
-        return r.place.empty() ? "Latitude: missing, and no place to look the coordinates up by"
-                               : "Place: no coordinates given and no locality \"" + r.place +
-                                     "\" in the localities table";
+        return r.place.empty()
+                   ? "Latitude: missing, and no place to look the coordinates up by"
+                   : "Place: no coordinates given and no locality \"" + r.place + "\" in the localities table";
     if (r.hasZone && r.julianDay) {
         // The format lets the Julian day decide; the zone is what the user sees and edits.
-        const double minutes = std::fabs(DegMinToDecimal(AdjustFromJulianDay(r.moment, *r.julianDay)) -
-                                         DegMinToDecimal(r.moment.adjust)) * 60;
+        const double minutes =
+            std::fabs(DegMinToDecimal(AdjustFromJulianDay(r.moment, *r.julianDay)) - DegMinToDecimal(r.moment.adjust)) *
+            60;
         if (minutes >= 1)
             doubt = "the Julian day is " + std::to_string(std::lround(minutes)) +
                     " minute(s) from the date, time and zone; the zone was taken";
     }
     if (!r.hasZone && r.julianDay) {
         r.moment.adjust = AdjustFromJulianDay(r.moment, *r.julianDay);
-        if (std::fabs(DegMinToDecimal(r.moment.adjust)) > 24) return "Julian day: more than a day from the date and time";
+        if (std::fabs(DegMinToDecimal(r.moment.adjust)) > 24)
+            return "Julian day: more than a day from the date and time";
         r.hasZone = true;
     }
     if (!r.hasZone) {
@@ -187,7 +189,9 @@ std::size_t ExportCharts(TData1& data, const std::string& path, tExchangeFormat 
         data.ReadChart(c);
         const tExchangeRecord r = RecordOfChart(c, c.Country ? data.GetCountryName(c.Country, 1) : std::string());
         if (format == tExchangeFormat::kAaf && rows) out += '\n';  // a blank line before each record
-        out += format == tExchangeFormat::kAaf ? AafRecordText(r) : format == tExchangeFormat::kCsv ? CsvLine(r) : JsonLine(r);
+        out += format == tExchangeFormat::kAaf   ? AafRecordText(r)
+               : format == tExchangeFormat::kCsv ? CsvLine(r)
+                                                 : JsonLine(r);
         ++rows;
     }
     std::string error;

@@ -25,10 +25,10 @@ struct tCheckedRecord {
 };
 
 struct tImportPlan {
-    std::size_t records = 0;             // records the file holds
+    std::size_t records = 0;  // records the file holds
     std::vector<tCheckedRecord> good;
-    std::vector<std::string> refused;    // "line 7: date: ...", in file order
-    std::vector<std::string> doubts;     // stored, but the user should look: unsure zones
+    std::vector<std::string> refused;  // "line 7: date: ...", in file order
+    std::vector<std::string> doubts;   // stored, but the user should look: unsure zones
 };
 
 // Reads the file and checks every record: a readable date that exists, a

@@ -11,12 +11,26 @@
 namespace quintara {
 namespace {
 
-enum tColumn { kName, kFirstName, kSex, kDate, kTime, kZone, kPlace, kCountry, kLatitude, kLongitude,
-               kComment, kHouse, kZodiac, kColumns };
+enum tColumn {
+    kName,
+    kFirstName,
+    kSex,
+    kDate,
+    kTime,
+    kZone,
+    kPlace,
+    kCountry,
+    kLatitude,
+    kLongitude,
+    kComment,
+    kHouse,
+    kZodiac,
+    kColumns
+};
 
 constexpr std::array<std::string_view, kColumns> kHeaders = {
-    "Name", "First name", "Sex", "Date", "Time", "Zone", "Place", "Country", "Latitude", "Longitude",
-    "Comment", "House system", "Zodiac"};
+    "Name",    "First name", "Sex",       "Date",    "Time",         "Zone",  "Place",
+    "Country", "Latitude",   "Longitude", "Comment", "House system", "Zodiac"};
 
 // Header words without case, blanks, '_' or '-': "First name" = "first_name".
 std::string Key(std::string_view s)
@@ -33,9 +47,9 @@ int ColumnOf(std::string_view header)
     for (int c = 0; c < kColumns; ++c)
         if (k == Key(kHeaders[c])) return c;
     static constexpr std::pair<std::string_view, int> kOther[] = {
-        {"firstname", kFirstName}, {"surname", kName}, {"lastname", kName}, {"lat", kLatitude},
-        {"lon", kLongitude},       {"long", kLongitude}, {"city", kPlace},  {"birthplace", kPlace},
-        {"timezone", kZone},       {"utcoffset", kZone}, {"house", kHouse}, {"gender", kSex}};
+        {"firstname", kFirstName}, {"surname", kName},   {"lastname", kName}, {"lat", kLatitude},
+        {"lon", kLongitude},       {"long", kLongitude}, {"city", kPlace},    {"birthplace", kPlace},
+        {"timezone", kZone},       {"utcoffset", kZone}, {"house", kHouse},   {"gender", kSex}};
     for (const auto& [word, c] : kOther)
         if (k == word) return c;
     return -1;
@@ -60,8 +74,10 @@ std::vector<tRow> Rows(const std::string& text, char sep)
         for (; i < text.size(); ++i) {
             const char c = text[i];
             if (quoted) {
-                if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') field += text[++i];
-                else if (c == '"') quoted = false;
+                if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                    field += text[++i];
+                else if (c == '"')
+                    quoted = false;
                 else {
                     if (c == '\n') ++line;
                     field += c;
@@ -109,7 +125,8 @@ bool ReadDate(std::string_view f, const std::string& shortFormat, tChartRequest&
         std::string sub;
         const auto v = at == std::string_view::npos ? std::nullopt : ParseWhole(f.substr(0, at), 0, 65535, sub);
         if (!v) {
-            error = std::string(1, '"').append(f).append("\" is not a date like 1970-09-27 (or ").append(shortFormat) + ")";
+            error =
+                std::string(1, '"').append(f).append("\" is not a date like 1970-09-27 (or ").append(shortFormat) + ")";
             return false;
         }
         part[k] = *v;
@@ -137,7 +154,8 @@ void ReadRow(const tRow& row, const std::array<int, kColumns>& at, bool decimalC
     r.place = field(kPlace);
     r.country = field(kCountry);
     std::string error;
-    if (!ParseSex(field(kSex), r.sex)) return fail(kSex, std::string(1, '"').append(field(kSex)).append("\" is not M or F"));
+    if (!ParseSex(field(kSex), r.sex))
+        return fail(kSex, std::string(1, '"').append(field(kSex)).append("\" is not M or F"));
     if (field(kDate).empty()) return fail(kDate, "missing");
     if (!ReadDate(field(kDate), shortFormat, r.moment, error)) return fail(kDate, error);
     if (field(kTime).empty()) {
@@ -205,8 +223,9 @@ std::vector<tExchangeRecord> ReadCsv(std::string_view bytes, const std::string& 
         records.emplace_back();
         records.back().line = 1;
         records.back().problem = "the header row has no Name or no Date column (the first line names the columns: " +
-                                 std::string("Name, First name, Sex, Date, Time, Zone, Place, Country, Latitude, "
-                                             "Longitude)");
+                                 std::string(
+                                     "Name, First name, Sex, Date, Time, Zone, Place, Country, Latitude, "
+                                     "Longitude)");
         return records;
     }
     for (std::size_t k = 1; k < rows.size(); ++k) {
@@ -230,18 +249,12 @@ std::string CsvLine(const tExchangeRecord& r)
     std::snprintf(date, sizeof date, "%04d-%02d-%02d", m.year, m.month, m.day);
     std::snprintf(time, sizeof time, "%02d:%02d", m.hour, m.minute);
     const std::string fields[kColumns] = {
-        r.name,
-        r.firstName,
-        r.sex ? std::string(1, r.sex) : std::string(),
-        date,
+        r.name, r.firstName, r.sex ? std::string(1, r.sex) : std::string(), date,
         r.timeUnknown ? std::string() : std::string(time),
         // "UTC" keeps spreadsheets from taking the offset for a time of day.
-        r.hasZone ? "UTC" + UtcOffsetText(m.adjust) : std::string(),
-        r.place,
-        r.country,
+        r.hasZone ? "UTC" + UtcOffsetText(m.adjust) : std::string(), r.place, r.country,
         r.hasCoordinates ? DecimalLatitudeText(m.latitude) : std::string(),
-        r.hasCoordinates ? DecimalLongitudeText(m.longitude) : std::string(),
-        r.comment,
+        r.hasCoordinates ? DecimalLongitudeText(m.longitude) : std::string(), r.comment,
         r.hasHouse && !r.timeUnknown ? std::string(HouseSystemName(m.house)) : std::string(),
         r.hasZodiac ? std::string(m.zodiac ? "sidereal" : "tropical") : std::string()};
     std::string s;

@@ -105,8 +105,8 @@ bool ParseClock(std::string_view text, int& hour, int& minute, std::string& erro
     const auto second = m.find(':');
     const std::string_view sec = second == std::string_view::npos ? std::string_view("0") : m.substr(second + 1);
     m = m.substr(0, second);
-    if (!Digits(h) || !Digits(m) || !Digits(sec) || h.size() > 2 || m.size() > 2 || sec.size() > 2 ||
-        WholeOf(h) > 23 || WholeOf(m) > 59 || WholeOf(sec) > 59) {
+    if (!Digits(h) || !Digits(m) || !Digits(sec) || h.size() > 2 || m.size() > 2 || sec.size() > 2 || WholeOf(h) > 23 ||
+        WholeOf(m) > 59 || WholeOf(sec) > 59) {
         error = Quoted(text) + " is not a clock time like 14:30 (hours 0..23, minutes 0..59)";
         return false;
     }
@@ -153,7 +153,8 @@ std::optional<double> ParseUtcOffset(std::string_view text, std::string& error)
     }
     std::optional<double> hours = s.find(':') != std::string_view::npos ? Sexagesimal(s) : Number(s);
     if (!hours || *hours < 0 || *hours > 15) {
-        error = Quoted(text) + " is not an offset from UTC like +01:00, -05:30 or UTC+2 (east positive, up to 15 hours)";
+        error =
+            Quoted(text) + " is not an offset from UTC like +01:00, -05:30 or UTC+2 (east positive, up to 15 hours)";
         return std::nullopt;
     }
     const double seconds = std::round(*hours * 3600) * sign;
@@ -203,10 +204,13 @@ bool ParseSex(std::string_view text, char& sex)
     if (s.empty() || s == "*") return true;
     const char c = AsciiLower(s.front());
     if (s.size() == 1 || SameNameIgnoringCase(s, "male") || SameNameIgnoringCase(s, "female")) {
-        if (c == 'm') sex = 'M';
-        else if (c == 'f' || c == 'w') sex = 'F';
+        if (c == 'm')
+            sex = 'M';
+        else if (c == 'f' || c == 'w')
+            sex = 'F';
         // the other letters of the exchange format: events, countries, organisations...
-        else if (s.size() != 1 || std::string_view("eloh").find(c) == std::string_view::npos) return false;
+        else if (s.size() != 1 || std::string_view("eloh").find(c) == std::string_view::npos)
+            return false;
         return true;
     }
     return false;

@@ -136,7 +136,8 @@ tHomeUpgrade UpgradeHome(const std::string& home, const std::string& seedDir)
         result.refreshed.push_back(relative);
         changed = true;
     }
-    if (changed && !WriteList(listPath, list)) result.problems.push_back(std::string(kSeedListFile) + ": cannot be written");
+    if (changed && !WriteList(listPath, list))
+        result.problems.push_back(std::string(kSeedListFile) + ": cannot be written");
     return result;
 }
 

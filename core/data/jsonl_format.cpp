@@ -10,14 +10,16 @@ namespace quintara {
 
 bool RequestFromJson(const tJsonObject& obj, tChartRequest& r, std::string& error)
 {
-    static constexpr std::string_view kKnown[] = {"year",    "month",      "day",  "hour", "minute",
-                                                  "adjust",  "lat",        "lon",  "house", "zodiac",
-                                                  "name",    "first_name", "sex",  "comment", "place",
-                                                  "country"};
+    static constexpr std::string_view kKnown[] = {"year", "month",   "day",   "hour",   "minute", "adjust",
+                                                  "lat",  "lon",     "house", "zodiac", "name",   "first_name",
+                                                  "sex",  "comment", "place", "country"};
     for (const auto& [key, value] : obj) {
         bool known = false;
         for (auto k : kKnown) known = known || key == k;
-        if (!known) { error = key + ": unknown field"; return false; }
+        if (!known) {
+            error = key + ": unknown field";
+            return false;
+        }
     }
     // Numbers are taken as written, strings through the same parsers as the options.
     auto text = [&](std::string_view key, std::string& out) -> int {
@@ -30,41 +32,68 @@ bool RequestFromJson(const tJsonObject& obj, tChartRequest& r, std::string& erro
         error = std::string(key) + ": expected a number or text";
         return -1;
     };
-    struct Whole { std::string_view key; int* target; int lo, hi; bool required; };
-    const Whole wholes[] = {{"year", &r.year, 0, 65535, true}, {"month", &r.month, 1, 12, true},
-                            {"day", &r.day, 1, 31, true},      {"hour", &r.hour, 0, 23, false},
+    struct Whole {
+        std::string_view key;
+        int* target;
+        int lo, hi;
+        bool required;
+    };
+    const Whole wholes[] = {{"year", &r.year, 0, 65535, true},
+                            {"month", &r.month, 1, 12, true},
+                            {"day", &r.day, 1, 31, true},
+                            {"hour", &r.hour, 0, 23, false},
                             {"minute", &r.minute, 0, 59, false}};
     std::string value, sub;
     for (const Whole& w : wholes) {
         const int got = text(w.key, value);
         if (got < 0) return false;
         if (got == 0) {
-            if (w.required) { error = std::string(w.key) + ": missing"; return false; }
+            if (w.required) {
+                error = std::string(w.key) + ": missing";
+                return false;
+            }
             continue;
         }
         auto v = ParseWhole(value, w.lo, w.hi, sub);
-        if (!v) { error = std::string(w.key) + ": " + sub; return false; }
+        if (!v) {
+            error = std::string(w.key) + ": " + sub;
+            return false;
+        }
         *w.target = *v;
     }
-    struct Field { std::string_view key; std::optional<double> (*parse)(std::string_view, std::string&); double* target; };
-    const Field fields[] = {{"adjust", ParseDegMin, &r.adjust}, {"lat", ParseLatitude, &r.latitude},
-                            {"lon", ParseLongitude, &r.longitude}};
+    struct Field {
+        std::string_view key;
+        std::optional<double> (*parse)(std::string_view, std::string&);
+        double* target;
+    };
+    const Field fields[] = {
+        {"adjust", ParseDegMin, &r.adjust}, {"lat", ParseLatitude, &r.latitude}, {"lon", ParseLongitude, &r.longitude}};
     for (const Field& f : fields) {
         const int got = text(f.key, value);
         if (got < 0) return false;
         if (got == 0) continue;
         auto v = f.parse(value, sub);
-        if (!v) { error = std::string(f.key) + ": " + sub; return false; }
+        if (!v) {
+            error = std::string(f.key) + ": " + sub;
+            return false;
+        }
         *f.target = *v;
     }
-    struct Choice { std::string_view key; std::optional<int> (*parse)(std::string_view, std::string&); int* target; };
+    struct Choice {
+        std::string_view key;
+        std::optional<int> (*parse)(std::string_view, std::string&);
+        int* target;
+    };
     const Choice choices[] = {{"house", ParseHouseSystem, &r.house}, {"zodiac", ParseZodiac, &r.zodiac}};
     for (const Choice& c : choices) {
         const int got = text(c.key, value);
         if (got < 0) return false;
         if (got == 0) continue;
         auto v = c.parse(value, sub);
-        if (!v) { error = std::string(c.key) + ": " + sub; return false; }
+        if (!v) {
+            error = std::string(c.key) + ": " + sub;
+            return false;
+        }
         *c.target = *v;
     }
     error = CheckRequest(r);
@@ -92,8 +121,10 @@ std::vector<tExchangeRecord> ReadJsonLines(std::string_view bytes)
             continue;
         }
         static constexpr std::pair<std::string_view, std::string tExchangeRecord::*> kTexts[] = {
-            {"name", &tExchangeRecord::name},       {"first_name", &tExchangeRecord::firstName},
-            {"comment", &tExchangeRecord::comment}, {"place", &tExchangeRecord::place},
+            {"name", &tExchangeRecord::name},
+            {"first_name", &tExchangeRecord::firstName},
+            {"comment", &tExchangeRecord::comment},
+            {"place", &tExchangeRecord::place},
             {"country", &tExchangeRecord::country}};
         for (const auto& [key, member] : kTexts) {
             const auto it = obj.find(key);
@@ -107,15 +138,18 @@ std::vector<tExchangeRecord> ReadJsonLines(std::string_view bytes)
         if (!r.problem.empty()) continue;
         if (const auto sex = obj.find("sex"); sex != obj.end()) {
             const std::string_view s = sex->second.kind == tJsonValue::kString ? sex->second.text : "?";
-            if (s == "M" || s == "m") r.sex = 'M';
-            else if (s == "F" || s == "f") r.sex = 'F';
+            if (s == "M" || s == "m")
+                r.sex = 'M';
+            else if (s == "F" || s == "f")
+                r.sex = 'F';
             else if (!s.empty()) {
                 r.problem = "sex: expected \"M\" or \"F\"";
                 continue;
             }
         }
         if (!obj.contains("year") || !obj.contains("month") || !obj.contains("day")) {
-            r.problem = std::string(obj.contains("year") ? obj.contains("month") ? "day" : "month" : "year") + ": missing";
+            r.problem =
+                std::string(obj.contains("year") ? obj.contains("month") ? "day" : "month" : "year") + ": missing";
             continue;
         }
         if (!RequestFromJson(obj, r.moment, error)) {
@@ -167,7 +201,8 @@ std::string JsonLine(const tExchangeRecord& r)
     s += buf;
     if (r.hasZone) s += ",\"adjust\":" + Exact(m.adjust);
     if (r.hasCoordinates) s += ",\"lat\":" + Exact(m.latitude) + ",\"lon\":" + Exact(m.longitude);
-    if (r.hasHouse || r.timeUnknown) s += (std::snprintf(buf, sizeof buf, ",\"house\":%d", r.timeUnknown ? 255 : m.house), buf);
+    if (r.hasHouse || r.timeUnknown)
+        s += (std::snprintf(buf, sizeof buf, ",\"house\":%d", r.timeUnknown ? 255 : m.house), buf);
     if (r.hasZodiac) s += (std::snprintf(buf, sizeof buf, ",\"zodiac\":%d", m.zodiac), buf);
     return s + "}\n";
 }

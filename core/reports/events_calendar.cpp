@@ -65,10 +65,7 @@ tClock ShownClock(double jd, const tUserZone& zone)
     return ClockAt(ut, zone.OffsetAt(ut));
 }
 
-std::string OffsetText(std::int32_t east)
-{
-    return UtcOffsetText(east == 0 ? 0.0 : DecimalToDegMin(-east / 3600.0));
-}
+std::string OffsetText(std::int32_t east) { return UtcOffsetText(east == 0 ? 0.0 : DecimalToDegMin(-east / 3600.0)); }
 
 std::string CsvField(const std::string& s)
 {
@@ -98,8 +95,8 @@ std::string EventSummary(const tSkyEvent& e, TLanguages& lang)
 {
     switch (e.kind) {
     case tSkyEvent::kIngress:
-        return lang.PlanetName(e.body) + (e.retrograde ? std::string(1, ' ').append(lang.Caption(13)) : std::string()) + " " +
-               lang.Caption(caption::kEnters) + " " + lang.SignName(e.sign);
+        return lang.PlanetName(e.body) + (e.retrograde ? std::string(1, ' ').append(lang.Caption(13)) : std::string()) +
+               " " + lang.Caption(caption::kEnters) + " " + lang.SignName(e.sign);
     case tSkyEvent::kStation:
         return lang.PlanetName(e.body) + " " +
                lang.Caption(e.retrograde ? caption::kTurnsRetrograde : caption::kTurnsDirect) + " " +
@@ -112,8 +109,9 @@ std::string EventSummary(const tSkyEvent& e, TLanguages& lang)
     case tSkyEvent::kAspect:
         return lang.PlanetName(e.body) + " " + lang.AspectName(e.aspect) + " " + lang.PlanetName(e.other);
     case tSkyEvent::kTransit:
-        return lang.Caption(297) + ": " + lang.PlanetName(e.body) + (e.retrograde ? std::string(1, ' ').append(lang.Caption(13)) : std::string()) +
-               " " + lang.AspectName(e.aspect) + " " + lang.PlanetName(e.other);
+        return lang.Caption(297) + ": " + lang.PlanetName(e.body) +
+               (e.retrograde ? std::string(1, ' ').append(lang.Caption(13)) : std::string()) + " " +
+               lang.AspectName(e.aspect) + " " + lang.PlanetName(e.other);
     }
     return {};
 }
@@ -199,7 +197,8 @@ std::string EventsCsv(const std::vector<tSkyEvent>& events, const tUserZone& zon
         const tClock u = ClockAt(UnixSeconds(e.jd), 0);
         char utc[40], lon[24] = "";
         std::snprintf(utc, sizeof utc, "%sT%02d:%02d:%02dZ", DateText(u.date).c_str(), u.hour, u.minute, u.second);
-        if (e.kind != tSkyEvent::kAspect && e.kind != tSkyEvent::kTransit) std::snprintf(lon, sizeof lon, "%.4f", e.longitude);
+        if (e.kind != tSkyEvent::kAspect && e.kind != tSkyEvent::kTransit)
+            std::snprintf(lon, sizeof lon, "%.4f", e.longitude);
         s += DateText(c.date) + "," + TimeText(c) + "," + OffsetText(c.offset) + "," + utc + "," + KindWord(e.kind) +
              "," + CsvField(EventSummary(e, lang)) + "," + lon + "\r\n";
     }
@@ -211,11 +210,16 @@ std::string EscapeICalendarText(std::string_view text)
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == '\\' || c == ';' || c == ',') out.append(1, '\\').append(1, c);
-        else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        else if (c == '\n' || c == '\r') out += "\\n";
-        else if (static_cast<unsigned char>(c) < 0x20 && c != '\t') continue;  // controls are not allowed
-        else out += c;
+        if (c == '\\' || c == ';' || c == ',')
+            out.append(1, '\\').append(1, c);
+        else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        else if (c == '\n' || c == '\r')
+            out += "\\n";
+        else if (static_cast<unsigned char>(c) < 0x20 && c != '\t')
+            continue;  // controls are not allowed
+        else
+            out += c;
     }
     return out;
 }

@@ -21,13 +21,13 @@ class TMainOptions;
 class tChart;
 
 struct tCalendarRequest {
-    tCivilDate start;              // from 00:00 of this day on the user's clock
-    int months = 12;               // whole calendar months, 1..1200
+    tCivilDate start;  // from 00:00 of this day on the user's clock
+    int months = 12;   // whole calendar months, 1..1200
     bool moonAspects = false;
-    const tChart* natal = nullptr; // computed; its transits are listed too
+    const tChart* natal = nullptr;  // computed; its transits are listed too
     unsigned transitBodies = 0x7fc;
-    bool allAspects = false;       // transits: every aspect kind, not the settings'
-    unsigned jobs = 0;             // transit search threads, 0: one per core
+    bool allAspects = false;  // transits: every aspect kind, not the settings'
+    unsigned jobs = 0;        // transit search threads, 0: one per core
 };
 
 // The first moment of the calendar and the one after its last, Julian days UT.

@@ -506,18 +506,18 @@ void TChartDBDlg::CopyCsv()
 
 void TChartDBDlg::CopyJsonLines()
 {
-    Export(caption::kJsonLinesFile, "charts.jsonl", "JSON Lines files (*.jsonl)", [](TData1& d, const std::string& path,
-                                                                                  tReplace r) {
-        ExportCharts(d, path, tExchangeFormat::kJsonLines, r);
-    });
+    Export(
+        caption::kJsonLinesFile, "charts.jsonl", "JSON Lines files (*.jsonl)",
+        [](TData1& d, const std::string& path, tReplace r) { ExportCharts(d, path, tExchangeFormat::kJsonLines, r); });
 }
 
 void TChartDBDlg::ImportCharts()
 {
     if (!PostPending()) return;
-    const QString path = ChooseFileToOpen(this, program.Caption(caption::kImport), QString::fromStdString(program.Home()),
-                                          "Chart exchange files (*.aaf *.csv *.jsonl);;AAF files (*.aaf);;"
-                                          "CSV files (*.csv);;JSON Lines files (*.jsonl)");
+    const QString path =
+        ChooseFileToOpen(this, program.Caption(caption::kImport), QString::fromStdString(program.Home()),
+                         "Chart exchange files (*.aaf *.csv *.jsonl);;AAF files (*.aaf);;"
+                         "CSV files (*.csv);;JSON Lines files (*.jsonl)");
     if (path.isEmpty()) return;
     const auto format = ExchangeFormatOf(path.toStdString());
     if (!format) {
@@ -538,21 +538,29 @@ void TChartDBDlg::ImportCharts()
         QString listed;
         const auto list = [&listed](const std::vector<std::string>& lines) {
             constexpr std::size_t kShown = 12;
-            for (std::size_t k = 0; k < lines.size() && k < kShown; ++k) listed += QString::fromStdString(lines[k]) + "\n";
+            for (std::size_t k = 0; k < lines.size() && k < kShown; ++k)
+                listed += QString::fromStdString(lines[k]) + "\n";
             if (lines.size() > kShown) listed += QString("... and %1 more\n").arg(lines.size() - kShown);
         };
         if (!plan.refused.empty()) {
             list(plan.refused);
             if (plan.good.empty()) {
-                program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
-                                         QString("None of the %1 record(s) of %2 can be imported:\n\n%3\nThe chart file "
-                                                 "is as it was.").arg(plan.records).arg(path, listed));
+                program.Messenger().Tell(
+                    this, tMessenger::kError, windowTitle(),
+                    QString("None of the %1 record(s) of %2 can be imported:\n\n%3\nThe chart file "
+                            "is as it was.")
+                        .arg(plan.records)
+                        .arg(path, listed));
                 return;
             }
             const QString question =
-                QString("%1 of the %2 record(s) of %3 cannot be imported:\n\n%4\nYes imports the other %5 chart(s); "
-                        "No imports nothing and leaves the chart file as it was.")
-                    .arg(plan.refused.size()).arg(plan.records).arg(path, listed).arg(plan.good.size());
+                QString(
+                    "%1 of the %2 record(s) of %3 cannot be imported:\n\n%4\nYes imports the other %5 chart(s); "
+                    "No imports nothing and leaves the chart file as it was.")
+                    .arg(plan.refused.size())
+                    .arg(plan.records)
+                    .arg(path, listed)
+                    .arg(plan.good.size());
             if (program.Messenger().Ask(this, tMessenger::kQuestion, windowTitle(), question, tMessenger::kYesNo) !=
                 tMessenger::kAnswerYes)
                 return;

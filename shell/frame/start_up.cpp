@@ -21,15 +21,17 @@ void TellUpgrade(const tHomeUpgrade& upgrade, const std::string& seedDir, tMesse
 {
     QString text;
     if (!upgrade.keptEdited.empty()) {
-        text = "A newer version of these files is installed, but they were changed in your program home and "
-               "have been kept as they are:\n\n";
+        text =
+            "A newer version of these files is installed, but they were changed in your program home and "
+            "have been kept as they are:\n\n";
         for (const std::string& f : upgrade.keptEdited) text += "    " + QString::fromStdString(f) + "\n";
         text += "\nThe installed versions are in " + QString::fromStdString(seedDir) +
                 "; copy one over yours to take it. You are told once per new version.";
     }
     if (!upgrade.problems.empty()) {
-        text += (text.isEmpty() ? "" : "\n\n") + QString("These files could not be refreshed now and will be tried "
-                                                          "at the next start:\n\n");
+        text += (text.isEmpty() ? "" : "\n\n") + QString(
+                                                     "These files could not be refreshed now and will be tried "
+                                                     "at the next start:\n\n");
         for (const std::string& p : upgrade.problems) text += "    " + QString::fromStdString(p) + "\n";
     }
     if (!text.isEmpty()) messenger.Tell(nullptr, tMessenger::kInformation, "Quintara 5.1", text);

@@ -20,13 +20,32 @@ namespace quintara {
 
 enum class tDocumentKind {
     // One chart (and a second beside it when given)
-    Natal, StoredNatal, List, Aspects, Analysis,
+    Natal,
+    StoredNatal,
+    List,
+    Aspects,
+    Analysis,
     // A pair
-    Transits, TransAnalysis, CompareDay, Compare2, ProgCompare, RevCompare, Previsions, CompareFile,
+    Transits,
+    TransAnalysis,
+    CompareDay,
+    Compare2,
+    ProgCompare,
+    RevCompare,
+    Previsions,
+    CompareFile,
     // Derived: first the natal chart, second the chart that gave place or date
-    SunReturn, MoonReturn, Progression, Midpoints,
+    SunReturn,
+    MoonReturn,
+    Progression,
+    Midpoints,
     // Pictures
-    Wheel, PrevisionsGraph, TransitsLineGraph, Clock, LineGraph, MoonGraph,
+    Wheel,
+    PrevisionsGraph,
+    TransitsLineGraph,
+    Clock,
+    LineGraph,
+    MoonGraph,
     // The sky-events calendar (first: the chart of its transits, when withTransits)
     SkyEvents,
 };

@@ -28,7 +28,8 @@ TSkyEventsDlg::TSkyEventsDlg(tProgram& p, tCalendarRequest& r, const QString& ch
     MonthsEd->setValue(r.months);
     form->addRow(p.Caption(caption::kMonths), MonthsEd);
     // The Moon's own aspects come several a day; asked for, not given.
-    MoonBox = new QCheckBox(p.Caption(caption::kAspects) + " (" + QString::fromStdString(p.Languages().PlanetName(2)) + ")", this);
+    MoonBox = new QCheckBox(
+        p.Caption(caption::kAspects) + " (" + QString::fromStdString(p.Languages().PlanetName(2)) + ")", this);
     MoonBox->setObjectName("MoonBox");
     MoonBox->setChecked(r.moonAspects);
     form->addRow(MoonBox);

@@ -13,7 +13,10 @@ namespace quintara {
 
 TSkyEventsWindow::TSkyEventsWindow(tProgram& p, const tChart& first, bool withTransits, std::vector<tSkyEvent> list,
                                    tUserZone z, QWidget* parent)
-    : TAstroBaseWindow(p, first, nullptr, parent), withTransits(withTransits), events(std::move(list)), zone(std::move(z))
+    : TAstroBaseWindow(p, first, nullptr, parent),
+      withTransits(withTransits),
+      events(std::move(list)),
+      zone(std::move(z))
 {
     setWindowTitle(p.Caption(caption::kSkyEvents) + (withTransits ? " - " + QString::fromStdString(first.Name) : ""));
     Text().clear();

@@ -235,9 +235,10 @@ TEST_F(Commands, ImportStoresNothingWhenARecordIsRefusedUnlessAsked)
 {
     const std::string file = "--chart-file '" + dir->File("imported.db") + "'";
     const std::string aaf = dir->File("people.aaf");
-    ASSERT_TRUE(WriteFileAtomically(aaf, "#A93:Curie,Marie,f,7.11.1867,12:00,Warsaw,PL\n#B93:*,52n14,21e01,1he24,0\n"
-                                         "#A93:Leap,Bob,m,31.2.1990,10:00,Paris,F\n"
-                                         "#A93:Planck,Max,m,23.4.1858,*,Kiel,D\n"));
+    ASSERT_TRUE(WriteFileAtomically(aaf,
+                                    "#A93:Curie,Marie,f,7.11.1867,12:00,Warsaw,PL\n#B93:*,52n14,21e01,1he24,0\n"
+                                    "#A93:Leap,Bob,m,31.2.1990,10:00,Paris,F\n"
+                                    "#A93:Planck,Max,m,23.4.1858,*,Kiel,D\n"));
     tRun r = Cli("charts import '" + aaf + "' " + file);
     EXPECT_EQ(r.rc, 1);
     EXPECT_TRUE(Has(r.err, "line 3: day: 31")) << r.err;

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include "core/data/aaf_format.h"
 #include "core/data/chart_exchange.h"
 #include "core/data/csv_format.h"
@@ -11,6 +7,7 @@
 #include "core/data/jsonl_format.h"
 #include "core/engine/angles.h"
 #include "core/platform/atomic_file.h"
+#include "support/killed_child.h"
 #include "support/seed_data.h"
 
 namespace quintara {
@@ -27,8 +24,8 @@ struct tSample {
 // and one of the past's odd zones.
 constexpr tSample kSamples[] = {
     {"Müller", "Zoë", "Zürich", 1970, 9, 27, 11, 4},   {"Ibáñez", "José", "Buenos Aires", 1985, 12, 31, 0, 0},
-    {"O'Neil", "Seán", "New York", 1961, 7, 4, 12, 0},  {"Sharma", "Priya", "Mumbai", 2001, 2, 28, 23, 59},
-    {"Smith", "", "Adelaide", 1999, 1, 15, 6, 30},       {"Dupont", "Hélène", "Paris", 1912, 4, 14, 0, 30},
+    {"O'Neil", "Seán", "New York", 1961, 7, 4, 12, 0}, {"Sharma", "Priya", "Mumbai", 2001, 2, 28, 23, 59},
+    {"Smith", "", "Adelaide", 1999, 1, 15, 6, 30},     {"Dupont", "Hélène", "Paris", 1912, 4, 14, 0, 30},
 };
 
 class ChartExchange : public ::testing::Test {
@@ -133,7 +130,7 @@ TEST_F(ChartExchange, BadRecordsAreRefusedWithTheirLinesAndTheRestKept)
     ASSERT_EQ(plan.good.size(), 1u);
     EXPECT_EQ(plan.good[0].record.name, "Good");
     EXPECT_NEAR(plan.good[0].record.moment.adjust, -1.0, 1e-12);
-    EXPECT_EQ(plan.good[0].country, 276);  // "D": Germany
+    EXPECT_EQ(plan.good[0].country, 276);             // "D": Germany
     EXPECT_EQ(data->ChartTable().RecordCount(), 0u);  // nothing is written before the store
 }
 
@@ -266,17 +263,10 @@ TEST_F(ChartExchange, KilledImportStoresAllOrNothing)
         table.Post();
     }
     for (int delayMs : {30, 120, 300}) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
+        test::RunKilledAfter(delayMs, [&] {
             TData1 t(QUINTARA_SEED_DIR, target);
             StoreImport(t, PrepareImport(t, path, tExchangeFormat::kJsonLines, 0, 0), nullptr);
-            _exit(0);
-        }
-        usleep(delayMs * 1000);
-        kill(child, SIGKILL);
-        int status = 0;
-        waitpid(child, &status, 0);
+        });
         tDatabase db(target, false);
         tStatement n = db.Prepare("SELECT count(*) FROM Charts");
         ASSERT_TRUE(n.Step());

@@ -13,6 +13,7 @@
 #include "core/data/data_module.h"
 #include "core/platform/atomic_file.h"
 #include "core/reports/chart_saving.h"
+#include "support/killed_child.h"
 #include "support/temp_dir.h"
 
 namespace quintara {
@@ -298,16 +299,7 @@ TEST_F(ChartFileTest, KilledConversionLeavesNoPartialFile)
         AddChart(t, "Existing", 1950);
     }
     for (int delayMs : {20, 60, 150}) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            ConvertOldChartFile(dir.File("big.4c"), target, nullptr);
-            _exit(0);
-        }
-        usleep(delayMs * 1000);
-        kill(child, SIGKILL);
-        int status = 0;
-        waitpid(child, &status, 0);
+        test::RunKilledAfter(delayMs, [&] { ConvertOldChartFile(dir.File("big.4c"), target, nullptr); });
         tDatabase db(target, false);
         tStatement ok = db.Prepare("PRAGMA integrity_check");
         ASSERT_TRUE(ok.Step());

@@ -63,7 +63,9 @@ protected:
 
 TEST_F(HomeUpgrade, UneditedFilesFollowTheInstalledVersionAndEditedOnesAreKept)
 {
-    { tDatabase reader(Home("dbfiles/city.db"), false); }  // read by the program: still unedited
+    {
+        tDatabase reader(Home("dbfiles/city.db"), false);
+    }  // read by the program: still unedited
     ASSERT_TRUE(WriteFileAtomically(Home("analyse.agb"), "my own words"));
     {
         tDatabase planets(Home("dbfiles/planets.db"), false);

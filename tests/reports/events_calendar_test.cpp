@@ -114,8 +114,8 @@ TEST(SkyEvents, QuartersAgreeWithAnIndependentAlmanac)
 TEST(SkyEvents, StopsWhenAsked)
 {
     bool stopped = false;
-    const auto events = FindSkyEvents(Jd(2030, 1, 1, 0, 0), Jd(2040, 1, 1, 0, 0), {},
-                                      [](int done, int) { return done < 40; }, &stopped);
+    const auto events = FindSkyEvents(
+        Jd(2030, 1, 1, 0, 0), Jd(2040, 1, 1, 0, 0), {}, [](int done, int) { return done < 40; }, &stopped);
     EXPECT_TRUE(stopped);
     for (const tSkyEvent& e : events) EXPECT_LT(e.jd, Jd(2030, 2, 15, 0, 0));
 }
