@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "chart_files.h"
+#include "core/data/chart_exchange.h"
 #include "core/data/chart_record.h"
 #include "core/data/data_module.h"
 #include "core/platform/atomic_file.h"
@@ -106,5 +107,33 @@ void BM_ChartFileWriteCheck(benchmark::State& state)
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_ChartFileWriteCheck)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// 10,000 charts through each exchange format: exported from a chart file,
+// then read, checked and stored in a new one (coordinates and zones given,
+// so no lookups but the country's).
+void BM_ExchangeRoundTrip(benchmark::State& state)
+{
+    if (!Bench().data) return state.SkipWithError("reference tables not built");
+    constexpr int kCharts = 10000;
+    const auto format = static_cast<tExchangeFormat>(state.range(0));
+    const char* ext[] = {"aaf", "csv", "jsonl"};
+    const std::string from = JoinPath(Bench().dir, "bench-exchange-from.db");
+    const std::string file = JoinPath(Bench().dir, std::string("bench-exchange.") + ext[state.range(0)]);
+    const std::string into = JoinPath(Bench().dir, "bench-exchange-into.db");
+    std::filesystem::remove(from);
+    bench::MakeChartFile(from, kCharts);
+    TData1 source(QUINTARA_SEED_DIR, from);
+    for (auto _ : state) {
+        std::filesystem::remove(into);
+        ExportCharts(source, file, format, tReplace::kYes);
+        TData1 target(QUINTARA_SEED_DIR, into);
+        const tImportPlan plan = PrepareImport(target, file, format, 0, 0);
+        benchmark::DoNotOptimize(StoreImport(target, plan, nullptr));
+    }
+    state.SetItemsProcessed(state.iterations() * kCharts);
+    state.SetLabel(ext[state.range(0)]);
+    for (const std::string& f : {from, file, into}) std::filesystem::remove(f);
+}
+BENCHMARK(BM_ExchangeRoundTrip)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace

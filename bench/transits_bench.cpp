@@ -4,6 +4,7 @@
 
 #include "core/aspects/aspects.h"
 #include "core/aspects/previsions.h"
+#include "core/aspects/sky_events.h"
 #include "core/aspects/transit_search.h"
 #include "core/chart/chart.h"
 #include "core/options/option_set.h"
@@ -63,5 +64,14 @@ void BM_DailyPrevisionsOneYear(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DailyPrevisionsOneYear)->Unit(benchmark::kMillisecond);
+
+// A year of the sky's events: ingresses, stations, phases, major aspects.
+void BM_SkyEventsYear(benchmark::State& state)
+{
+    std::size_t events = 0;
+    for (auto _ : state) events = FindSkyEvents(2461406.5, 2461771.5, {}).size();  // 2027
+    state.counters["events"] = static_cast<double>(events);
+}
+BENCHMARK(BM_SkyEventsYear)->Unit(benchmark::kMillisecond);
 
 }  // namespace
