@@ -151,7 +151,9 @@ std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEvent
                 for (std::size_t j = i + 1; j < kCount; ++j) {
                     const int q = kBodies[j];
                     if (q == kNode || q == kChiron || (q == kMoon && !rules.moonAspects)) continue;
-                    for (const auto& [k, angle] : angles) {
+                    for (const auto& kind : angles) {
+                        const int k = kind.first;
+                        const double angle = kind.second;  // a plain name: lambdas capture it (clang 14)
                         const double d0 = Fold180(prevLon[i] - prevLon[j] - angle);
                         const double d1 = Fold180(lon[i] - lon[j] - angle);
                         // A sign change near zero, not the jump at 180.
