@@ -26,6 +26,23 @@ static void BM_CalcChart(benchmark::State& state)
 }
 BENCHMARK(BM_CalcChart);
 
+// The same chart from the precise ephemeris (bodies 1-12 and 25-28, Placidus).
+static void BM_CalcChartPrecise(benchmark::State& state)
+{
+    tChart c;
+    c.Ephemeris = tChart::kPrecise;
+    c.Year = 1990, c.Month = 5, c.Day = 17, c.Hour = 14, c.Minute = 30, c.Adjust = -2.00;
+    c.Latitude = 48.52, c.Longitude = -2.21;
+    int minute = 0;
+    for (auto _ : state) {
+        c.Minute = static_cast<std::uint16_t>(minute++ % 60);  // never the library's cached moment
+        CalcChart(c);
+        benchmark::DoNotOptimize(c.JulianDay);
+    }
+    if (!c.EphemerisNote.empty()) state.SkipWithError(c.EphemerisNote.c_str());
+}
+BENCHMARK(BM_CalcChartPrecise);
+
 // The parts of a chart, to see where its time goes.
 static void BM_PlanetSeries(benchmark::State& state)
 {

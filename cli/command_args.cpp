@@ -164,6 +164,13 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
             a.tz = value;
             continue;
         }
+        if (opt == "--ephemeris") {
+            if (value == "builtin" || value == "built-in") a.ephemeris = tChart::kBuiltIn;
+            else if (value == "precise") a.ephemeris = tChart::kPrecise;
+            else return Fail("ephemeris: \"" + std::string(value) + "\" is not builtin or precise");
+            a.first.ephemeris = a.second.ephemeris = a.ephemeris;
+            continue;
+        }
         if (opt == "--output") { a.output = value; continue; }
         if (opt == "--size") {
             const std::size_t x = value.find('x');
@@ -284,7 +291,9 @@ bool BuildChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
                       << AdjustText(clock.adjustAfter) << " after it; " << AdjustText(chart.Adjust)
                       << " was taken (give --adjust to choose)\n";
     }
+    chart.Ephemeris = static_cast<std::uint8_t>(c.ephemeris >= 0 ? c.ephemeris : s.options->Ephemeris);
     CalcChart(chart);
+    if (!chart.EphemerisNote.empty()) std::cerr << "note: " << chart.EphemerisNote << "\n";
     return true;
 }
 

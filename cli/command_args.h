@@ -37,6 +37,7 @@ struct tChartArgs {
     bool zoneAuto = false;
     std::string name, firstName, comment;
     int sex = 1;  // 1 a man, 0 a woman, as the new-chart dialog presets
+    int ephemeris = -1;  // tChart::tEphemeris; -1: the settings'
 };
 
 // One chart option whose name ends in suffix. False with error when it is
@@ -52,6 +53,9 @@ struct tCommandArgs {
     int orbPercent = 100;
     int limit = 20;
     int jobs = 0;  // batch, transits, compare to file: threads; 0 for one per core
+    int ephemeris = -1;  // --ephemeris: tChart::tEphemeris; -1 the settings'
+    // The ephemeris a chart of this command is computed with.
+    std::uint8_t EphemerisOr(int settings) const { return static_cast<std::uint8_t>(ephemeris >= 0 ? ephemeris : settings); }
     std::string home, chartFile, filter, into, format = "text", output, tz;
     unsigned bodies = 0x7fc;  // transiting bodies, bit n = body n
     int width = 1000, height = 1000;  // pictures, pixels

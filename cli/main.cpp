@@ -114,6 +114,9 @@ constexpr const char* kUsage =
     "  --moon-aspects       events: the Moon's aspects too\n"
     "  --keep-good          charts import: store the good records when some are refused\n"
     "                       (without it a refused record means nothing is stored)\n"
+    "  --ephemeris builtin|precise\n"
+    "                       where positions come from: the built-in theory, or the Swiss\n"
+    "                       Ephemeris data files (1800-2399; default: the settings')\n"
     "  --jobs N             batch, transits, report transits and compare-file: threads\n"
     "                       computing side by side (default: one per core; same output)\n"
     "  --batch              JSON lines in: year, month, day, hour, minute, adjust, lat, lon,\n"
@@ -131,7 +134,16 @@ int Positions(int argc, char** argv)
     if (const int rc = ParseArgs(argc, argv, false, true, false, a); rc >= 0) return rc;
     if (a.batch) {
         std::ios::sync_with_stdio(false);
-        const tBatchCounts counts = RunBatch(std::cin, std::cout, std::cerr, JobsOrCores(unsigned(a.jobs)));
+        // The settings are read only for their ephemeris, and the batch runs
+        // without a home as it always did (built-in then).
+        int settings = tChart::kBuiltIn;
+        if (a.ephemeris < 0) {
+            tSession session;
+            std::string ignored;
+            if (OpenSession(a.home, a.chartFile, session, ignored)) settings = session.options->Ephemeris;
+        }
+        const tBatchCounts counts =
+            RunBatch(std::cin, std::cout, std::cerr, JobsOrCores(unsigned(a.jobs)), a.EphemerisOr(settings));
         std::cout.flush();
         if (counts.errors) std::cerr << "quintara-cli: " << counts.errors << " line(s) rejected, " << counts.charts << " chart(s) written\n";
         return counts.errors ? 1 : 0;

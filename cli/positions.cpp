@@ -177,6 +177,7 @@ namespace {
 struct tLineResult {
     bool blank = false, ok = false;
     std::string text;
+    std::string note;  // the ephemeris asked for could not answer
 };
 
 void ComputeLine(const std::string& line, tChart& chart, tJsonObject& obj, tLineResult& result)
@@ -195,11 +196,12 @@ void ComputeLine(const std::string& line, tChart& chart, tJsonObject& obj, tLine
     CalcChart(chart);
     result.ok = true;
     result.text = BatchRecord(chart);
+    result.note = chart.EphemerisNote;
 }
 
 }  // namespace
 
-tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err, unsigned jobs)
+tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err, unsigned jobs, std::uint8_t ephemeris)
 {
     jobs = std::max(1u, jobs);
     // Lines are read a block at a time and computed side by side; the block
@@ -207,6 +209,7 @@ tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err, un
     const std::size_t block = jobs == 1 ? 1 : 4096 * jobs;
     tBatchCounts counts;
     std::vector<tChart> charts(jobs);
+    for (tChart& c : charts) c.Ephemeris = ephemeris;
     std::vector<tJsonObject> objects(jobs);
     std::vector<std::string> lines;
     std::vector<tLineResult> results;
@@ -228,6 +231,7 @@ tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err, un
             if (r.ok) {
                 out << r.text << '\n';
                 ++counts.charts;
+                if (!r.note.empty()) err << "line " << lineNo << ": note: " << r.note << '\n';
             } else {
                 err << "line " << lineNo << ": " << r.text << '\n';
                 ++counts.errors;

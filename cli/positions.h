@@ -25,6 +25,8 @@ struct tBatchCounts {
 // One JSON object per input line in, one record per line out; bad lines are
 // reported on err with their line number and skipped. jobs threads share
 // the computing; what is written is the same as with one, in input order.
-tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err, unsigned jobs = 1);
+// ephemeris: where every chart's positions come from (tChart::tEphemeris).
+tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err, unsigned jobs = 1,
+                      std::uint8_t ephemeris = tChart::kBuiltIn);
 
 }  // namespace quintara::cli

@@ -89,6 +89,7 @@ void tChart::Assign(const tChart& o)
     Adjust = o.Adjust;
     Longitude = o.Longitude;
     Latitude = o.Latitude;
+    Ephemeris = o.Ephemeris;
 }
 
 std::int32_t tChart::EffectiveAspectTypes(std::int32_t optionAspectTypes) const

@@ -87,13 +87,20 @@ public:
     double Longitude = 0.0;  // d.mm, positive west
     double Latitude = 0.0;   // d.mm, positive north
     double SiderealT = 0.0;  // local sidereal time (RAMC), radians
+    // Where positions come from: the built-in theory, or the precise
+    // ephemeris (data files, 1800-2399). A chart asked for precise
+    // positions that could not have them is computed built-in and says why
+    // in EphemerisNote.
+    enum tEphemeris : std::uint8_t { kBuiltIn = 0, kPrecise = 1 };
+    std::uint8_t Ephemeris = kBuiltIn;
+    std::string EphemerisNote;  // "" when the positions come from where they were asked
 
 private:
     std::vector<std::unique_ptr<tPlanet>> bodies;
 };
 
 // The whole computation: UT, Julian day, sidereal time, bodies 1..12,
-// houses, zodiac shift, minor bodies.
+// houses, zodiac shift, minor bodies; from the ephemeris the chart asks for.
 void CalcChart(tChart& chart);
 
 tSignDistribution SignDistribution(const tChart& chart);

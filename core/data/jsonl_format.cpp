@@ -137,7 +137,8 @@ std::vector<tExchangeRecord> ReadJsonLines(std::string_view bytes)
         }
         if (!r.problem.empty()) continue;
         if (const auto sex = obj.find("sex"); sex != obj.end()) {
-            const std::string_view s = sex->second.kind == tJsonValue::kString ? sex->second.text : "?";
+            const std::string_view s =
+                sex->second.kind == tJsonValue::kString ? std::string_view(sex->second.text) : std::string_view("?");
             if (s == "M" || s == "m")
                 r.sex = 'M';
             else if (s == "F" || s == "f")

@@ -95,6 +95,9 @@ void TMainOptions::ReadParameters()
     Zodiac = integer("Zodiac", 0, 0, 1);
     // An index outside the nine systems would select no house system at all.
     HouseType = integer("HouseType", 0, 0, 8);
+    // Built-in unless chosen: the precise ephemeris is the command line's
+    // for now, not yet that of every window and search.
+    Ephemeris = integer("Ephemeris", 0, 0, 1);
     Zoom = static_cast<float>(real("Zoom", 1.0, 10));
     if (!(Zoom > 0.0f)) Zoom = 1.0f;
 }
@@ -109,6 +112,7 @@ bool TMainOptions::WriteParameters(std::string* error)
     p.WriteInteger(kParameters, "TransitOrb", TransitOrb);
     p.WriteInteger(kParameters, "Zodiac", Zodiac);
     p.WriteInteger(kParameters, "HouseType", HouseType);
+    p.WriteInteger(kParameters, "Ephemeris", Ephemeris);
     p.WriteInteger(kParameters, "PrintLineFactor", PrintLineFactor);
     p.WriteBool(kParameters, "Header", Header);
     p.WriteBool(kParameters, "HouseCentered", HouseCentered);

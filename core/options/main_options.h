@@ -125,6 +125,9 @@ public:
     std::int32_t TransitOrb = 4;
     std::int32_t Zodiac = 0;
     std::int32_t HouseType = 0;
+    // 0 built-in theory, 1 precise ephemeris; a settings file without the
+    // key reads as built-in.
+    std::int32_t Ephemeris = 0;
     float Zoom = 1.0f;
 
     tExtFont ReportFont;

@@ -275,3 +275,38 @@ TEST_F(Commands, EventsListAndWriteACalendar)
 
 }  // namespace
 }  // namespace quintara
+
+namespace quintara {
+namespace {
+
+// The ephemeris of a run: the option, the batch included; missing data
+// files fall back to the built-in theory with a note, never silently.
+TEST_F(Commands, EphemerisOptionAndItsFallback)
+{
+    const std::string chart = "positions --json --date 1950-06-01 --time 12:00 --lat 48.52 --lon -2.20 --adjust -1.00";
+    const tRun builtIn = Cli(chart + " --ephemeris builtin");
+    const tRun precise = Cli(chart + " --ephemeris precise");
+    ASSERT_EQ(builtIn.rc, 0);
+    ASSERT_EQ(precise.rc, 0);
+    EXPECT_EQ(Cli(chart + " --ephemeris exact").rc, 2);
+    const std::string request = "{\"year\":1950,\"month\":6,\"day\":1,\"hour\":12,\"adjust\":-1,\"lat\":48.52,\"lon\":-2.2}\n";
+    const tRun batchBuiltIn = Cli("positions --batch --ephemeris builtin", request);
+    const tRun batchPrecise = Cli("positions --batch --ephemeris precise", request);
+    EXPECT_NE(batchBuiltIn.out, batchPrecise.out);
+    setenv("QUINTARA_EPHEMERIS_DIR", dir->File("no-such-folder").c_str(), 1);
+    const tRun missing = Cli(chart + " --ephemeris precise");
+    const tRun batchMissing = Cli("positions --batch --ephemeris precise", request);
+    unsetenv("QUINTARA_EPHEMERIS_DIR");
+    EXPECT_EQ(missing.rc, 0);
+    EXPECT_TRUE(Has(missing.err, "built-in positions shown")) << missing.err;
+    EXPECT_EQ(missing.out, builtIn.out);
+    EXPECT_EQ(batchMissing.out, batchBuiltIn.out);
+    EXPECT_TRUE(Has(batchMissing.err, "line 1: note:")) << batchMissing.err;
+    if (FileExists("/usr/share/libswe/ephe/sepl_18.se1")) {
+        EXPECT_NE(precise.out, builtIn.out);
+        EXPECT_FALSE(Has(precise.err, "note:")) << precise.err;
+    }
+}
+
+}  // namespace
+}  // namespace quintara

@@ -1,0 +1,46 @@
+// Positions from the Swiss Ephemeris library and its data files (1800 to
+// 2399): apparent geocentric ecliptic longitudes and latitudes of the true
+// equinox of date (light time, aberration, nutation), at a moment of
+// universal time (the library applies Delta T), and houses with the true
+// obliquity. Degrees, speeds in degrees a day; tropical.
+#pragma once
+
+#include <string>
+
+namespace quintara {
+
+inline constexpr const char* kSwissEphemerisDir = "/usr/share/libswe/ephe";
+
+struct tPreciseBody {
+    double longitude = 0, latitude = 0, speed = 0;
+};
+
+struct tPreciseHouses {
+    double cusps[13] = {};  // [1..12]
+    double armc = 0;        // right ascension of the Midheaven, degrees
+    bool equalInstead = false;  // no quadrant houses there (beyond the polar circles): Equal houses
+};
+
+// Reads the data files from dir (kSwissEphemerisDir unless the
+// QUINTARA_EPHEMERIS_DIR environment variable names another folder).
+std::string PreciseEphemerisDir();
+// Whether the data files for planets, Moon and asteroids are there.
+bool PreciseEphemerisInstalled();
+
+// Body by the chart's numbering: 1..10 Sun to Pluto, 11 Lilith (the mean
+// apogee), 12 the true node, 25..28 Chiron, Ceres, Pallas, Juno. False, with
+// error saying why, when the data files are missing or do not cover the
+// moment (the library is never let fall back to its analytical theory).
+bool PreciseBody(int body, double jdUt, tPreciseBody& out, std::string* error = nullptr);
+
+// houseType: the chart's code 0..8. east: geographic longitude, east positive.
+bool PreciseHouses(double jdUt, double latitude, double east, int houseType, tPreciseHouses& out,
+                   std::string* error = nullptr);
+
+// What the library is asked, for the chart's numbering: its body number
+// (-1 for none), its house-system letter, the calculation flags.
+int SwissBody(int body);
+char SwissHouseSystem(int houseType);
+int SwissFlags();
+
+}  // namespace quintara
