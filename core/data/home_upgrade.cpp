@@ -101,8 +101,11 @@ tHomeUpgrade UpgradeHome(const std::string& home, const std::string& seedDir)
         if (ec || !FollowsInstalledVersion(relative)) continue;
         const std::string target = JoinPath(home, relative);
         const std::string seed = Fingerprint(it->path().string());
-        const std::string now = Fingerprint(target);
         auto found = list.find(relative);
+        // Up to date with the installed file: the home's copy, however it
+        // stands, needs no reading (this runs at every start).
+        if (found != list.end() && found->second.seed == seed) continue;
+        const std::string now = Fingerprint(target);
         if (now == "-") continue;  // not in the home (seeding failed): nothing to compare
         if (found == list.end() && now == seed) {
             list[relative] = {now, seed, seed};  // seeded now, or already the installed one
@@ -111,7 +114,6 @@ tHomeUpgrade UpgradeHome(const std::string& home, const std::string& seedDir)
         }
         tEntry& e = list[relative];
         if (found == list.end()) e = {"-", "-", "-"};  // from before the list: the user may have changed it
-        if (e.seed == seed) continue;
         if (e.home != now) {
             if (e.told != seed) {
                 result.keptEdited.push_back(relative);
