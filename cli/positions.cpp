@@ -23,8 +23,6 @@ constexpr std::array<const char*, 13> kCuspNames = {
 
 constexpr int kListed[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 25, 26, 27, 28};
 
-bool HasRetroFlag(int n) { return (n >= 3 && n <= 10) || (n >= 25 && n <= 28); }
-
 bool TimeUnknown(const tChart& chart) { return chart.HouseType == kTimeUnknown; }
 bool IsCusp(int n) { return n >= 13 && n <= 24; }
 

@@ -13,8 +13,6 @@
 namespace quintara {
 namespace {
 
-bool HasRetroFlag(int n) { return (n >= 3 && n <= 10) || (n >= 25 && n <= 28); }
-
 // Bodies, houses and sidereal time from the precise ephemeris, in the order
 // and zodiac the built-in computation gives them (the minor bodies stay
 // tropical there, so they do here). False, with the chart untouched but for

@@ -103,6 +103,9 @@ private:
 // houses, zodiac shift, minor bodies; from the ephemeris the chart asks for.
 void CalcChart(tChart& chart);
 
+// Bodies whose motion the chart flags: Mercury to Pluto, Chiron to Juno.
+constexpr bool HasRetroFlag(int n) { return (n >= 3 && n <= 10) || (n >= 25 && n <= 28); }
+
 tSignDistribution SignDistribution(const tChart& chart);
 
 }  // namespace quintara

@@ -210,8 +210,7 @@ void ReadB93(const tChunk& c, tExchangeRecord& r)
             }
             east += dst;
         }
-        const double seconds = std::round(east * 3600);
-        r.moment.adjust = seconds == 0 ? 0.0 : DecimalToDegMin(-seconds / 3600);
+        r.moment.adjust = AdjustOfSecondsEast(std::round(east * 3600));
         r.hasZone = true;
     }
 }
@@ -273,7 +272,7 @@ std::string AafRecordText(const tExchangeRecord& r)
     if (r.julianDay) std::snprintf(jd, sizeof jd, "%.6f", *r.julianDay);
     std::string zone = "*";
     if (r.hasZone) {
-        const long seconds = std::lround(-DegMinToDecimal(m.adjust) * 3600);
+        const long seconds = SecondsEast(m.adjust);
         const long a = std::labs(seconds);
         char buf[40];
         if (a % 60)

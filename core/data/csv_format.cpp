@@ -193,16 +193,6 @@ void ReadRow(const tRow& row, const std::array<int, kColumns>& at, bool decimalC
     }
 }
 
-std::string Quote(const std::string& s)
-{
-    if (s.find_first_of(",;\t\"\r\n") == std::string::npos && Trimmed(s).size() == s.size()) return s;
-    std::string out = "\"";
-    for (char c : s) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
 
 }  // namespace
 
@@ -235,6 +225,17 @@ std::vector<tExchangeRecord> ReadCsv(std::string_view bytes, const std::string& 
     return records;
 }
 
+std::string CsvField(const std::string& s)
+{
+    if (s.find_first_of(",;\t\"\r\n") == std::string::npos && Trimmed(s).size() == s.size()) return s;
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
 std::string CsvHeader()
 {
     std::string s = "\xEF\xBB\xBF";
@@ -258,7 +259,7 @@ std::string CsvLine(const tExchangeRecord& r)
         r.hasHouse && !r.timeUnknown ? std::string(HouseSystemName(m.house)) : std::string(),
         r.hasZodiac ? std::string(m.zodiac ? "sidereal" : "tropical") : std::string()};
     std::string s;
-    for (int c = 0; c < kColumns; ++c) s.append(c ? "," : "").append(Quote(fields[c]));
+    for (int c = 0; c < kColumns; ++c) s.append(c ? "," : "").append(CsvField(fields[c]));
     return s + "\r\n";
 }
 

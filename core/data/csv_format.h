@@ -23,6 +23,9 @@ std::vector<tExchangeRecord> ReadCsv(std::string_view bytes, const std::string& 
 // The byte-order mark and header line, then one line per record (CRLF ends
 // lines, as spreadsheets write them).
 std::string CsvHeader();
+// A field as written: quoted (quotes doubled) when it holds a separator, a
+// quote, a line break or blanks at either end.
+std::string CsvField(const std::string& text);
 std::string CsvLine(const tExchangeRecord& record);
 
 }  // namespace quintara

@@ -140,7 +140,7 @@ std::optional<double> ParseUtcOffset(std::string_view text, std::string& error)
             error = Quoted(text) + " is more than 15 hours from UTC";
             return std::nullopt;
         }
-        return seconds == 0 ? 0.0 : DecimalToDegMin(-seconds / 3600);
+        return AdjustOfSecondsEast(seconds);
     }
     std::string_view s = Trimmed(text);
     if (s.size() >= 3 && (SameNameIgnoringCase(s.substr(0, 3), "UTC") || SameNameIgnoringCase(s.substr(0, 3), "GMT")))
@@ -157,13 +157,16 @@ std::optional<double> ParseUtcOffset(std::string_view text, std::string& error)
             Quoted(text) + " is not an offset from UTC like +01:00, -05:30 or UTC+2 (east positive, up to 15 hours)";
         return std::nullopt;
     }
-    const double seconds = std::round(*hours * 3600) * sign;
-    return seconds == 0 ? 0.0 : DecimalToDegMin(-seconds / 3600);
+    return AdjustOfSecondsEast(std::round(*hours * 3600) * sign);
 }
+
+long SecondsEast(double adjust) { return std::lround(-DegMinToDecimal(adjust) * 3600); }
+
+double AdjustOfSecondsEast(double seconds) { return seconds == 0 ? 0.0 : DecimalToDegMin(-seconds / 3600); }
 
 std::string UtcOffsetText(double adjust)
 {
-    const long seconds = std::lround(-DegMinToDecimal(adjust) * 3600);
+    const long seconds = SecondsEast(adjust);
     const long a = std::labs(seconds);
     char buf[32];
     if (a % 60)
@@ -193,8 +196,8 @@ std::string DecimalLongitudeText(double packed) { return Fixed6(packed == 0 ? 0.
 double AdjustFromJulianDay(const tChartRequest& m, double julianDay)
 {
     const double clock = kJ2000 + DaysFromJ2000(m.year, m.month, m.day, m.hour + m.minute / 100.0);
-    const double seconds = std::round((julianDay - clock) * 86400);
-    return seconds == 0 ? 0.0 : DecimalToDegMin(seconds / 3600);
+    // Universal time later than the clock: a zone west of Greenwich.
+    return AdjustOfSecondsEast(-std::round((julianDay - clock) * 86400));
 }
 
 bool ParseSex(std::string_view text, char& sex)

@@ -19,6 +19,10 @@ bool ParseClock(std::string_view text, int& hour, int& minute, std::string& erro
 // "-05:30", "+0:09:21", "UTC+1", "UTC", "Z", "+1", "5.5". Returns the
 // chart's Adjust (packed h.mm added to clock time to give UT).
 std::optional<double> ParseUtcOffset(std::string_view text, std::string& error);
+// A zone as whole seconds east of UTC, and such seconds as the chart's
+// Adjust (no negative zero for UTC itself).
+long SecondsEast(double adjust);
+double AdjustOfSecondsEast(double seconds);
 // Adjust as "+01:00" (seconds only when the zone has them, "+00:09:21").
 std::string UtcOffsetText(double adjust);
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/data/civil_date.h"
+#include "core/data/csv_format.h"
 #include "core/data/exchange_fields.h"
 #include "core/engine/angles.h"
 #include "core/engine/julian_day.h"
@@ -65,15 +66,7 @@ tClock ShownClock(double jd, const tUserZone& zone)
     return ClockAt(ut, zone.OffsetAt(ut));
 }
 
-std::string OffsetText(std::int32_t east) { return UtcOffsetText(east == 0 ? 0.0 : DecimalToDegMin(-east / 3600.0)); }
-
-std::string CsvField(const std::string& s)
-{
-    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-    std::string out = "\"";
-    for (char c : s) out.append(c == '"' ? "\"\"" : std::string(1, c));
-    return out + "\"";
-}
+std::string OffsetText(std::int32_t east) { return UtcOffsetText(AdjustOfSecondsEast(east)); }
 
 const char* KindWord(tSkyEvent::tKind k)
 {
