@@ -20,13 +20,6 @@ constexpr int kBodies[] = {kSun, kMoon, 3, 4, 5, 6, 7, 8, 9, kPluto, kNode, kChi
 constexpr std::size_t kCount = std::size(kBodies);
 constexpr double kHour = 1.0 / 24;
 
-// Into (-180, 180].
-double Fold180(double v)
-{
-    v = ModAngle(v, 360.0);
-    return v > 180 ? v - 360 : v;
-}
-
 double Centuries(double jd) { return (jd - kJ2000) / kDaysPerCentury; }
 
 class tSky {
@@ -54,7 +47,7 @@ public:
     // own error moves a station by seconds only.
     double Speed(int body, double jd)
     {
-        return Fold180(Longitude(body, jd + kHour) - Longitude(body, jd - kHour)) / (2 * kHour);
+        return AngleStep(Longitude(body, jd - kHour), Longitude(body, jd + kHour)) / (2 * kHour);
     }
 
 private:
@@ -122,10 +115,10 @@ std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEvent
             const int body = kBodies[i];
             if (rules.ingresses && (body != kMoon || rules.moonIngresses) && SignOf(prevLon[i]) != SignOf(lon[i])) {
                 // The cusp crossed, the short way round.
-                const bool forward = Fold180(lon[i] - prevLon[i]) > 0;
+                const bool forward = AngleStep(prevLon[i], lon[i]) > 0;
                 const int entered = SignOf(lon[i]);
                 const double cusp = 30.0 * (forward ? entered - 1 : entered);
-                const double t = Bisect(a, b, [&](double jd) { return Fold180(sky.Longitude(body, jd) - cusp); });
+                const double t = Bisect(a, b, [&](double jd) { return AngleStep(cusp, sky.Longitude(body, jd)); });
                 keep({tSkyEvent::kIngress, t, body, 0, entered, 0, 0, !forward, Normalize360(cusp)});
             }
             if (rules.stations && Moving(body) && (prevSpeed[i] < 0) != (speed[i] < 0)) {
@@ -139,7 +132,7 @@ std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEvent
             if (q0 != q1) {
                 const double target = 90.0 * q1;
                 const double t = Bisect(a, b, [&](double jd) {
-                    return Fold180(sky.Longitude(kMoon, jd) - sky.Longitude(kSun, jd) - target);
+                    return AngleStep(sky.Longitude(kSun, jd) + target, sky.Longitude(kMoon, jd));
                 });
                 keep({tSkyEvent::kLunarPhase, t, kMoon, 0, 0, q1, 0, false, sky.Longitude(kMoon, t)});
             }
@@ -154,12 +147,12 @@ std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEvent
                     for (const auto& kind : angles) {
                         const int k = kind.first;
                         const double angle = kind.second;  // a plain name: lambdas capture it (clang 14)
-                        const double d0 = Fold180(prevLon[i] - prevLon[j] - angle);
-                        const double d1 = Fold180(lon[i] - lon[j] - angle);
+                        const double d0 = AngleStep(prevLon[j] + angle, prevLon[i]);
+                        const double d1 = AngleStep(lon[j] + angle, lon[i]);
                         // A sign change near zero, not the jump at 180.
                         if ((d0 < 0) == (d1 < 0) || std::fabs(d0) > 90 || std::fabs(d1) > 90) continue;
                         const double t = Bisect(a, b, [&](double jd) {
-                            return Fold180(sky.Longitude(p, jd) - sky.Longitude(q, jd) - angle);
+                            return AngleStep(sky.Longitude(q, jd) + angle, sky.Longitude(p, jd));
                         });
                         keep({tSkyEvent::kAspect, t, p, q, 0, 0, k, false, sky.Longitude(p, t)});
                     }
