@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/chart/chart.h"
+#include "core/chart/chart_steps.h"
 #include "core/chart/planet.h"
 #include "core/engine/houses.h"
 #include "core/engine/minor_bodies.h"

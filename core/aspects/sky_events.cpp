@@ -11,6 +11,7 @@
 #include "core/engine/julian_day.h"
 #include "core/engine/lunar_points.h"
 #include "core/engine/minor_bodies.h"
+#include "core/engine/precise_ephemeris.h"
 #include "core/engine/zodiac.h"
 
 namespace quintara {
@@ -24,19 +25,22 @@ double Centuries(double jd) { return (jd - kJ2000) / kDaysPerCentury; }
 
 class tSky {
 public:
-    explicit tSky(bool sidereal) : sidereal(sidereal), chiron(nullptr) {}
+    tSky(bool sidereal, std::uint8_t ephemeris) : sidereal(sidereal), ephemeris(ephemeris) {}
 
     // Degrees [0, 360) of body at jd, as a chart cast then shows it.
     double Longitude(int body, double jd)
     {
         const double T = Centuries(jd);
         double lon;
-        if (body == kNode) {
+        tPreciseBody precise;
+        if (ephemeris == tChart::kPrecise && PreciseBody(body, jd, precise)) {
+            lon = Normalize360(precise.longitude);
+        } else if (body == kNode) {
             lon = LunarPoints(T).TrueNode;
         } else if (body == kChiron) {
-            chiron.Centuries = T;
-            CalcMinorBodies(chiron);
-            lon = chiron.BodyPosition(kChiron);
+            tSkyAnswer a;
+            BuiltInMinorBodies(T, tSkyBodies{1} << kChiron, a);
+            lon = a.longitude[kChiron];
         } else {
             lon = EngineLongitude(body, T);
         }
@@ -52,7 +56,7 @@ public:
 
 private:
     bool sidereal;
-    tChart chiron;
+    std::uint8_t ephemeris;
 };
 
 // The root of f in [a, b], f(a) and f(b) of opposite signs; to a
@@ -84,7 +88,7 @@ std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEvent
     if (stopped) *stopped = false;
     std::vector<tSkyEvent> events;
     if (!(jdTo > jdFrom)) return events;
-    tSky sky(rules.sidereal);
+    tSky sky(rules.sidereal, rules.ephemeris);
     const int days = static_cast<int>(std::ceil(jdTo - jdFrom));
     std::array<double, kCount> prevLon{}, lon{}, prevSpeed{}, speed{};
     auto sample = [&](double jd, std::array<double, kCount>& l, std::array<double, kCount>& s) {

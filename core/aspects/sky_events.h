@@ -31,6 +31,7 @@ struct tSkyEventRules {
     bool moonAspects = false;   // the Moon's aspects (several a day) are left out by default
     int aspectGroups = 3;       // aspect group bits as the charts use them: 1 | 2, the major aspects
     bool sidereal = false;      // ingresses in the sidereal zodiac
+    std::uint8_t ephemeris = 0; // tChart::tEphemeris the positions come from
 };
 
 // Ingresses of Sun to Pluto, the node and Chiron; stations of Mercury to

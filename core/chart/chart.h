@@ -94,6 +94,9 @@ public:
     enum tEphemeris : std::uint8_t { kBuiltIn = 0, kPrecise = 1 };
     std::uint8_t Ephemeris = kBuiltIn;
     std::string EphemerisNote;  // "" when the positions come from where they were asked
+    // Where the computed positions did come from; what moments derived from
+    // the chart (transits, directions) ask for.
+    std::uint8_t EphemerisUsed() const { return Ephemeris == kPrecise && EphemerisNote.empty() ? kPrecise : kBuiltIn; }
 
 private:
     std::vector<std::unique_ptr<tPlanet>> bodies;
@@ -102,9 +105,6 @@ private:
 // The whole computation: UT, Julian day, sidereal time, bodies 1..12,
 // houses, zodiac shift, minor bodies; from the ephemeris the chart asks for.
 void CalcChart(tChart& chart);
-
-// Bodies whose motion the chart flags: Mercury to Pluto, Chiron to Juno.
-constexpr bool HasRetroFlag(int n) { return (n >= 3 && n <= 10) || (n >= 25 && n <= 28); }
 
 tSignDistribution SignDistribution(const tChart& chart);
 

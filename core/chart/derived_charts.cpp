@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/chart/chart_kind.h"
+#include "core/chart/chart_steps.h"
 #include "core/chart/date_time.h"
 #include "core/engine/angles.h"
 #include "core/engine/houses.h"

@@ -4,18 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include "core/engine/body_numbers.h"
+
 namespace quintara {
 
 class tChart;
 class TLanguages;
-
-// Body numbers shared by the whole program.
-enum : int {
-    kSun = 1, kMoon = 2, kMercury = 3, kPluto = 10, kLilith = 11, kNode = 12,
-    kAscendant = 13, kMidheaven = 22, kLastCusp = 24,
-    kChiron = 25, kCeres = 26, kPallas = 27, kJuno = 28,
-    kFirstUserPoint = 29
-};
 
 class tPlanet {
 public:

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/chart/chart_steps.h"
 #include "core/engine/angles.h"
 #include "core/engine/bodies.h"
 #include "core/engine/julian_day.h"

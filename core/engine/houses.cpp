@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/chart/chart.h"
 #include "core/engine/angles.h"
 #include "core/engine/sidereal_time.h"
 
@@ -39,10 +38,10 @@ void Equal(Cusps c, double a0)
 }
 
 // Placidus semi-arcs; falls back to Equal at the polar bound.
-void Placidus(tChart& chart, double ramc, double latDeg, double T, Cusps c)
+void Placidus(std::uint8_t& houseType, double ramc, double latDeg, double T, Cusps c)
 {
     if (std::fabs(latDeg) >= kPolarLatitude) {
-        chart.HouseType = kEqual;
+        houseType = kEqual;
         Equal(c, c[1]);
         return;
     }
@@ -197,17 +196,15 @@ double RamcOfMidheaven(double mcDeg)
     return ramc < 0 ? ramc + 2 * kPi : ramc;
 }
 
-void CalcHouses(tChart& chart)
+void BuiltInCusps(double ramc, double latitude, double T, std::uint8_t& houseType, double cusps[13])
 {
-    const double ramc = chart.SiderealT;
-    const double latDeg = DegMinToDecimal(chart.Latitude);
+    const double latDeg = DegMinToDecimal(latitude);
     const double phi = latDeg * kDegToRad;
-    const double T = chart.Centuries;
     const double eps = ObliquityJ2000(T);
 
     Cusps c{};
     c[1] = Normalize360(AscendantAt(ramc, phi) * kRadToDeg);
-    switch (chart.HouseType) {
+    switch (houseType) {
     case kCampanus: Campanus(ramc, phi, c); break;
     case kMontroyal: Regiomontanus(ramc, phi, c); break;
     case kEqual: Equal(c, c[1]); break;
@@ -215,7 +212,7 @@ void CalcHouses(tChart& chart)
         // The Midheaven's ascensional difference has no arcsine near the
         // polar circle; name and compute Equal houses as Placidus does.
         if (std::fabs(latDeg) >= kPolarLatitude) {
-            chart.HouseType = kEqual;
+            houseType = kEqual;
             Equal(c, c[1]);
         } else {
             Koch(ramc, phi, eps, c);
@@ -223,17 +220,17 @@ void CalcHouses(tChart& chart)
         break;
     case kMeridian: EquatorProjection(ramc, eps, false, c); break;
     case kMorinusTrisection:
-        Placidus(chart, ramc, latDeg, T, c);
+        Placidus(houseType, ramc, latDeg, T, c);
         Trisection(c);
         break;
     case kPorphyryProjection: EquatorProjection(ramc, eps, true, c); break;
     case kTopocentric:
-        Placidus(chart, ramc, latDeg, T, c);
+        Placidus(houseType, ramc, latDeg, T, c);
         Topocentric(ramc, phi, eps, c);
         break;
-    default: Placidus(chart, ramc, latDeg, T, c); break;
+    default: Placidus(houseType, ramc, latDeg, T, c); break;
     }
-    for (int n = 1; n <= 12; ++n) chart.SetHouseCusp(n, Normalize360(c[n]));
+    for (int n = 1; n <= 12; ++n) cusps[n] = Normalize360(c[n]);
 }
 
 }  // namespace quintara

@@ -1,14 +1,11 @@
 // House cusps (bodies 13..24) for the nine house systems.
 //
-// Inputs come from the chart: SiderealT (RAMC, radians), Latitude (d.mm,
-// positive north), Centuries (T) and HouseType. Cusps are degrees [0, 360).
+// Cusps are degrees [0, 360) of the ecliptic of date.
 #pragma once
 
 #include <cstdint>
 
 namespace quintara {
-
-class tChart;
 
 // Codes stored in tChart::HouseType. Codes 6 and 7 keep their historical
 // captions: 6 "Morinus" trisects the quadrants (the method usually called
@@ -33,8 +30,10 @@ double AscendantAt(double ra, double pole);
 double MidheavenOf(double ramc);
 double RamcOfMidheaven(double mcDeg);
 
-// Sets cusps 1..12 of the chart. May set HouseType to 3 (see kPolarLatitude).
-// Any code other than 1..8 runs Placidus.
-void CalcHouses(tChart& chart);
+// Cusps 1..12 into cusps[1..12] for the right ascension of the meridian
+// ramc (radians), latitude (d.mm, positive north) and T (Julian centuries
+// of UT from J2000.0). May set houseType to 3 (see kPolarLatitude); any
+// code other than 1..8 runs Placidus.
+void BuiltInCusps(double ramc, double latitude, double T, std::uint8_t& houseType, double cusps[13]);
 
 }  // namespace quintara

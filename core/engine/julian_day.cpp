@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/chart/chart.h"
 #include "core/engine/angles.h"
 
 namespace quintara {
@@ -46,13 +45,6 @@ double DaysFromJ2000(int year, int month, int day, double utHM)
     n += 365LL * year + IntDiv(y1, 4) - IntDiv(y1, 100) + IntDiv(y1, 400);
     const double hours = IntPart(utHM) + FracPart(utHM) / 0.6;
     return static_cast<double>(n) - 730485.5 + hours / 24.0;
-}
-
-double CalcJulianDay(tChart& chart, double utHM)
-{
-    const double d = DaysFromJ2000(chart.Year, chart.Month, chart.Day, utHM);
-    chart.JulianDay = d + kJ2000;
-    return d / kDaysPerCentury;
 }
 
 tDateWords DateFromCenturies(double T)

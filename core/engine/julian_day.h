@@ -8,8 +8,6 @@
 
 namespace quintara {
 
-class tChart;
-
 inline constexpr double kJ2000 = 2451545.0;      // Julian day of J2000.0
 inline constexpr double kDaysPerCentury = 36525.0;
 
@@ -21,10 +19,6 @@ double UniversalTimeHM(int hour, int minute, double adjust);
 
 // Days from J2000.0 (JD 2451545.0) of the date at universal time utHM (h.mm).
 double DaysFromJ2000(int year, int month, int day, double utHM);
-
-// Stores the chart's JulianDay from its Year, Month, Day and the universal
-// time utHM (h.mm); returns T, Julian centuries of UT from J2000.0.
-double CalcJulianDay(tChart& chart, double utHM);
 
 struct tDateWords {
     std::uint16_t Year, Month, Day, Hour, Minute;  // Minute may read 60

@@ -2,32 +2,31 @@
 
 #include <cmath>
 
-#include "core/chart/chart.h"
 #include "core/engine/angles.h"
+#include "core/engine/body_numbers.h"
 #include "core/engine/orbit_body.h"
 
 namespace quintara {
 
-void CalcMinorBodies(tChart& chart)
+void BuiltInMinorBodies(double T, tSkyBodies bodies, tSkyAnswer& out)
 {
     constexpr double kOneDay = 1.0 / 36525.0;
-    const double T = chart.Centuries;
     tVector3 sunNow, sunLater;
     SunVectors(T, kOneDay, sunNow, sunLater);
     for (int n = kChiron; n <= kJuno; ++n) {
-        if (!chart.FindBody(n)) continue;
+        if (!(bodies >> n & 1)) continue;
         const tOrbitElements now = MinorBodyElements(n, T + 1.0);
         const tOrbitElements later = MinorBodyElements(n, T + kOneDay + 1.0);
         // M + e sin M starts Newton a step or two nearer the root.
         const tAnomaly E = SolveKepler(now, now.meanAnomaly + now.eccentricity * std::sin(now.meanAnomaly));
         const tOrbitAngles angles = AnglesOf(now);
         const double lon = GeocentricLongitude(now, E, angles, sunNow);
-        chart.SetBodyLongitude(n, lon);
+        out.longitude[n] = lon;
         // A day later the orbit has barely moved: today's solution is a
         // Newton step from tomorrow's, today's angles a small turn.
         const tAnomaly Elater = SolveKepler(later, E.E + (later.meanAnomaly - now.meanAnomaly));
         const double lonLater = GeocentricLongitude(later, Elater, AnglesAfter(angles, now, later), sunLater);
-        chart.SetRetrograde(n, AngleStep(lon, lonLater) < 0.0);
+        out.retrograde[n] = AngleStep(lon, lonLater) < 0.0;
     }
 }
 

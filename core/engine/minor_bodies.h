@@ -1,12 +1,13 @@
-// Bodies 25..28 (Chiron, Ceres, Pallas, Juno) of a chart.
+// Bodies 25..28 (Chiron, Ceres, Pallas, Juno) from the built-in orbits.
 #pragma once
+
+#include "core/engine/ephemeris.h"
 
 namespace quintara {
 
-class tChart;
-
-// Sets the longitude and retrograde flag of each of bodies 25..28 the chart
-// contains, tropical, from the chart's Centuries. Absent bodies are skipped.
-void CalcMinorBodies(tChart& chart);
+// Longitude (tropical) and motion of each of bodies 25..28 asked for in
+// bodies, at T (Julian centuries of UT from J2000.0); the rest of out is
+// left alone.
+void BuiltInMinorBodies(double T, tSkyBodies bodies, tSkyAnswer& out);
 
 }  // namespace quintara

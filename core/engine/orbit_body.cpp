@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/chart/planet.h"
 #include "core/engine/angles.h"
+#include "core/engine/body_numbers.h"
 
 namespace quintara {
 namespace {

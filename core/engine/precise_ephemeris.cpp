@@ -3,30 +3,43 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
 
 #include <swephexp.h>
 
+#include "core/engine/angles.h"
+#include "core/engine/body_numbers.h"
+#include "core/engine/ephemeris.h"
 #include "core/engine/houses.h"
+#include "core/engine/julian_day.h"
 
 namespace quintara {
 namespace {
 
-// The library keeps its files and caches in process-wide state: one caller
-// at a time (the transit search asks from several threads).
-std::mutex& Lock()
-{
-    static std::mutex m;
-    return m;
-}
-
-void OpenOnce()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        std::string dir = PreciseEphemerisDir();
+// The library keeps its files and caches per thread (Debian builds it with
+// thread-local state), so the transit search's jobs ask it side by side.
+// Each thread opens the folder named now, and closes its files when it ends.
+class tThreadFiles {
+public:
+    ~tThreadFiles()
+    {
+        if (!dir.empty()) swe_close();
+    }
+    void Open()
+    {
+        std::string wanted = PreciseEphemerisDir();
+        if (wanted == dir) return;
+        dir = std::move(wanted);
         swe_set_ephe_path(dir.data());
-    });
+    }
+
+private:
+    std::string dir;
+};
+
+void OpenForThisThread()
+{
+    thread_local tThreadFiles files;
+    files.Open();
 }
 
 bool Fail(std::string* error, const std::string& why)
@@ -83,27 +96,27 @@ char SwissHouseSystem(int houseType)
 
 int SwissFlags() { return SEFLG_SWIEPH | SEFLG_SPEED; }
 
-bool PreciseBody(int body, double jdUt, tPreciseBody& out, std::string* error)
+namespace {
+
+// The library's answer for one body; the caller has opened its files.
+bool CalcOpened(int body, double jdUt, int flags, tPreciseBody& out, std::string* error)
 {
     const int ipl = SwissBody(body);
     if (ipl < 0) return Fail(error, "body " + std::to_string(body) + " has no precise position");
-    std::lock_guard<std::mutex> hold(Lock());
-    OpenOnce();
     double x[6] = {};
     char serr[AS_MAXCH] = "";
-    const int32 flags = swe_calc_ut(jdUt, ipl, SwissFlags(), x, serr);
+    const int32 got = swe_calc_ut(jdUt, ipl, flags, x, serr);
     // Without its files the library answers from its own theory and says so
     // only in the flags it returns: that is no precise position.
-    if (flags < 0 || !(flags & SEFLG_SWIEPH) || !std::isfinite(x[0]))
-        return Fail(error, "no data file in " + PreciseEphemerisDir() + " covers that date (the files cover 1800 to 2399)");
+    if (got < 0 || !(got & SEFLG_SWIEPH) || !std::isfinite(x[0]))
+        return Fail(error,
+                    "no data file in " + PreciseEphemerisDir() + " covers that date (the files cover 1800 to 2399)");
     out = {x[0], x[1], x[3]};
     return true;
 }
 
-bool PreciseHouses(double jdUt, double latitude, double east, int houseType, tPreciseHouses& out, std::string* error)
+bool HousesOpened(double jdUt, double latitude, double east, int houseType, tPreciseHouses& out, std::string* error)
 {
-    std::lock_guard<std::mutex> hold(Lock());
-    OpenOnce();
     double cusps[13] = {}, ascmc[10] = {};
     int hsys = SwissHouseSystem(houseType);
     out.equalInstead = false;
@@ -116,6 +129,44 @@ bool PreciseHouses(double jdUt, double latitude, double east, int houseType, tPr
     }
     for (int n = 1; n <= 12; ++n) out.cusps[n] = cusps[n];
     out.armc = ascmc[2];
+    return true;
+}
+
+}  // namespace
+
+bool PreciseBody(int body, double jdUt, tPreciseBody& out, std::string* error)
+{
+    OpenForThisThread();
+    return CalcOpened(body, jdUt, SwissFlags(), out, error);
+}
+
+bool PreciseHouses(double jdUt, double latitude, double east, int houseType, tPreciseHouses& out, std::string* error)
+{
+    OpenForThisThread();
+    return HousesOpened(jdUt, latitude, east, houseType, out, error);
+}
+
+bool PreciseSky(const tSkyQuery& q, tSkyAnswer& out, std::string* error)
+{
+    const double jdUt = q.T * kDaysPerCentury + kJ2000;
+    OpenForThisThread();
+    for (int n = 1; n <= 28; ++n) {
+        if (!(q.bodies >> n & 1) || SwissBody(n) < 0) continue;
+        // Speed only where the chart shows the motion: it costs the library
+        // a second light-time solution.
+        const int flags = HasRetroFlag(n) ? SwissFlags() : SwissFlags() & ~SEFLG_SPEED;
+        tPreciseBody b;
+        if (!CalcOpened(n, jdUt, flags, b, error)) return false;
+        out.longitude[static_cast<std::size_t>(n)] = Normalize360(b.longitude);
+        if (n <= 10) out.latitude[static_cast<std::size_t>(n)] = b.latitude;
+        out.retrograde[static_cast<std::size_t>(n)] = HasRetroFlag(n) && b.speed < 0;
+    }
+    tPreciseHouses h;
+    if (!HousesOpened(jdUt, DegMinToDecimal(q.latitude), -DegMinToDecimal(q.longitude), q.houseType, h, error))
+        return false;
+    out.houseType = h.equalInstead && q.houseType != kTimeUnknown ? static_cast<std::uint8_t>(kEqual) : q.houseType;
+    out.siderealT = h.armc * kDegToRad;
+    for (int n = 1; n <= 12; ++n) out.longitude[static_cast<std::size_t>(12 + n)] = Normalize360(h.cusps[n]);
     return true;
 }
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "core/aspects/aspects.h"
-#include "core/engine/house_membership.h"
+#include "core/chart/house_membership.h"
 #include "core/i18n/languages.h"
 
 namespace quintara {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/aspects/aspects.h"
-#include "core/engine/house_membership.h"
+#include "core/chart/house_membership.h"
 #include "core/i18n/languages.h"
 
 namespace quintara {

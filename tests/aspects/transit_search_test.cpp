@@ -8,6 +8,7 @@
 #include "core/aspects/aspects.h"
 #include "core/aspects/transit_search.h"
 #include "core/chart/chart.h"
+#include "core/chart/chart_steps.h"
 #include "core/engine/bodies.h"
 #include "core/engine/julian_day.h"
 #include "core/engine/zodiac.h"

@@ -3,7 +3,8 @@
 #include <cmath>
 
 #include "core/chart/chart.h"
-#include "core/engine/house_membership.h"
+#include "core/chart/chart_steps.h"
+#include "core/chart/house_membership.h"
 #include "core/engine/houses.h"
 #include "core/engine/zodiac.h"
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/chart/chart.h"
+#include "core/chart/chart_steps.h"
 #include "core/engine/julian_day.h"
 
 using namespace quintara;

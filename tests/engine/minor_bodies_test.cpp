@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/chart/chart.h"
+#include "core/chart/chart_steps.h"
 #include "core/engine/minor_bodies.h"
 
 using namespace quintara;

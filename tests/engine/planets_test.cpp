@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/chart/chart.h"
+#include "core/chart/chart_steps.h"
 #include "core/engine/bodies.h"
 #include "core/engine/lunar_points.h"
 #include "core/engine/planet_series.h"

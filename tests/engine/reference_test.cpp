@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/chart/chart.h"
+#include "core/chart/chart_steps.h"
 #include "core/engine/angles.h"
 #include "core/engine/bodies.h"
 #include "core/engine/houses.h"

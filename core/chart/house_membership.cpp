@@ -1,4 +1,4 @@
-#include "core/engine/house_membership.h"
+#include "core/chart/house_membership.h"
 
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"

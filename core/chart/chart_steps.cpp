@@ -1,0 +1,113 @@
+#include "core/chart/chart_steps.h"
+
+#include "core/chart/chart.h"
+#include "core/engine/angles.h"
+#include "core/engine/bodies.h"
+#include "core/engine/houses.h"
+#include "core/engine/julian_day.h"
+#include "core/engine/lunar_points.h"
+#include "core/engine/minor_bodies.h"
+#include "core/engine/planet_series.h"
+#include "core/engine/precise_ephemeris.h"
+#include "core/engine/zodiac.h"
+
+namespace quintara {
+
+double CalcJulianDay(tChart& chart, double utHM)
+{
+    const double d = DaysFromJ2000(chart.Year, chart.Month, chart.Day, utHM);
+    chart.JulianDay = d + kJ2000;
+    return d / kDaysPerCentury;
+}
+
+namespace {
+
+// One body (all three lunar points for any of them) from the precise
+// ephemeris; false when it cannot answer.
+bool PreciseStep(tChart& chart, int body, double T)
+{
+    const bool lunar = body == kMoon || body == kLilith || body == kNode;
+    if (!lunar && body != 1 && !(body >= 3 && body <= 10)) return false;
+    const double jd = T * kDaysPerCentury + kJ2000;
+    tPreciseBody p[3];
+    const int asked[3] = {lunar ? kMoon : body, kLilith, kNode};
+    for (int i = 0; i < (lunar ? 3 : 1); ++i)
+        if (!PreciseBody(asked[i], jd, p[i])) return false;
+    for (int i = 0; i < (lunar ? 3 : 1); ++i) chart.SetBodyLongitude(asked[i], Normalize360(p[i].longitude));
+    return true;
+}
+
+}  // namespace
+
+void CalcBodies(tChart& chart, int body, double T)
+{
+    if (body != 0 && chart.EphemerisUsed() == tChart::kPrecise && PreciseStep(chart, body, T)) return;
+    if (body == 0) {
+        tSkyAnswer a;
+        BuiltInBodies(T, a);
+        for (int n = 1; n <= 12; ++n) chart.SetBodyLongitude(n, a.longitude[static_cast<std::size_t>(n)]);
+        for (int n = 1; n <= 10; ++n) chart.SetBodyLatitude(n, a.latitude[static_cast<std::size_t>(n)]);
+        for (int n = 3; n <= 10; ++n) chart.SetRetrograde(n, a.retrograde[static_cast<std::size_t>(n)]);
+    } else if (body == 1 || (body >= 3 && body <= 10)) {
+        double lon[11] = {}, lat[11] = {};
+        PlanetSeries(lon, lat, body, T * 36525.0 + 2451545.0);
+        chart.SetBodyLongitude(body, lon[body]);
+    } else if (body == kMoon || body == kLilith || body == kNode) {
+        const tLunarPoints p = LunarPoints(T);
+        chart.SetBodyLongitude(kMoon, p.Moon);
+        chart.SetBodyLongitude(kLilith, p.Apogee);
+        chart.SetBodyLongitude(kNode, p.TrueNode);
+    }
+}
+
+void CalcHouses(tChart& chart)
+{
+    double cusps[13];
+    BuiltInCusps(chart.SiderealT, chart.Latitude, chart.Centuries, chart.HouseType, cusps);
+    for (int n = 1; n <= 12; ++n) chart.SetHouseCusp(n, cusps[n]);
+}
+
+void CalcMinorBodies(tChart& chart)
+{
+    tSkyAnswer a;
+    BuiltInMinorBodies(chart.Centuries, BodiesOf(chart), a);
+    for (int n = kChiron; n <= kJuno; ++n) {
+        chart.SetBodyLongitude(n, a.longitude[static_cast<std::size_t>(n)]);
+        chart.SetRetrograde(n, a.retrograde[static_cast<std::size_t>(n)]);
+    }
+}
+
+void ApplyZodiac(tChart& chart)
+{
+    if (chart.Zodiac == 0) {
+        chart.Ayanamsa = 0.0;
+        return;
+    }
+    chart.Ayanamsa = AyanamsaAt(chart.Centuries);
+    for (int n = 1; n <= kLastCusp; ++n) {
+        const tPlanet* b = chart.FindBody(n);
+        if (b) chart.SetBodyLongitude(n, Normalize360(b->GetPosition() - chart.Ayanamsa));
+    }
+}
+
+tSkyBodies BodiesOf(const tChart& chart)
+{
+    tSkyBodies bodies = 0;
+    for (int n = 1; n <= kJuno; ++n)
+        if ((n <= kNode || n >= kChiron) && chart.FindBody(n)) bodies |= tSkyBodies{1} << n;
+    return bodies;
+}
+
+void FillChart(const tSkyAnswer& a, tChart& chart)
+{
+    for (int n = 1; n <= kJuno; ++n) {
+        const auto i = static_cast<std::size_t>(n);
+        chart.SetBodyLongitude(n, a.longitude[i]);
+        if (n <= 10) chart.SetBodyLatitude(n, a.latitude[i]);
+        if (HasRetroFlag(n)) chart.SetRetrograde(n, a.retrograde[i]);
+    }
+    chart.HouseType = a.houseType;
+    chart.SiderealT = a.siderealT;
+}
+
+}  // namespace quintara

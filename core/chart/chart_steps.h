@@ -1,0 +1,43 @@
+// The steps of a chart's computation that other computations repeat on
+// their own (returns step the Sun or Moon alone, derived charts recast
+// their houses), each filling the chart from the built-in theory unless
+// said otherwise.
+#pragma once
+
+#include "core/engine/ephemeris.h"
+
+namespace quintara {
+
+class tChart;
+
+// Stores the chart's JulianDay from its Year, Month, Day and the universal
+// time utHM (h.mm); returns T, Julian centuries of UT from J2000.0.
+double CalcJulianDay(tChart& chart, double utHM);
+
+// body 0: bodies 1..12 with latitudes of 1..10 and retrograde flags of 3..10.
+// body 1, 3..10: that body's longitude only. body 2, 11 or 12: all three
+// lunar points. Any other body: nothing. T: Julian centuries of UT from J2000.0.
+// A single body comes from the precise ephemeris when the chart's positions
+// do (a return's moment then matches the chart cast for it).
+void CalcBodies(tChart& chart, int body, double T);
+
+// Cusps 1..12 from the chart's SiderealT, Latitude, Centuries and
+// HouseType. May set HouseType to 3 beyond the polar bound.
+void CalcHouses(tChart& chart);
+
+// Longitudes and retrograde flags of the bodies 25..28 the chart contains,
+// tropical, from the chart's Centuries.
+void CalcMinorBodies(tChart& chart);
+
+// Sidereal charts (Zodiac != 0): sets Ayanamsa and subtracts it from bodies
+// 1..24. Tropical charts: Ayanamsa = 0. Bodies from 25 on are left alone.
+void ApplyZodiac(tChart& chart);
+
+// The bodies of 1..12 and 25..28 the chart contains.
+tSkyBodies BodiesOf(const tChart& chart);
+
+// Copies an answer into the chart: the bodies it contains, the cusps, the
+// sidereal time and the house system used; tropical, before ApplyZodiac.
+void FillChart(const tSkyAnswer& a, tChart& chart);
+
+}  // namespace quintara

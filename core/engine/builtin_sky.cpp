@@ -1,0 +1,21 @@
+#include "core/engine/angles.h"
+#include "core/engine/bodies.h"
+#include "core/engine/ephemeris.h"
+#include "core/engine/houses.h"
+#include "core/engine/minor_bodies.h"
+#include "core/engine/sidereal_time.h"
+
+namespace quintara {
+
+void BuiltInSky(const tSkyQuery& q, tSkyAnswer& out)
+{
+    out.siderealT = SiderealTime(q.utAngle, DegMinToDecimal(q.longitude) * kDegToRad, q.T);
+    BuiltInBodies(q.T, out);
+    out.houseType = q.houseType;
+    double cusps[13];
+    BuiltInCusps(out.siderealT, q.latitude, q.T, out.houseType, cusps);
+    for (int n = 1; n <= 12; ++n) out.longitude[static_cast<std::size_t>(12 + n)] = cusps[n];
+    BuiltInMinorBodies(q.T, q.bodies, out);
+}
+
+}  // namespace quintara

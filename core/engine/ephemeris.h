@@ -1,0 +1,46 @@
+// What an ephemeris tells of one moment and place. The built-in theory and
+// the precise ephemeris both answer the same question; the chart layer
+// chooses the source and copies the answer into the chart.
+//
+// Longitudes are degrees [0, 360), tropical, of the equinox of date;
+// latitudes degrees. Time scale: universal time.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace quintara {
+
+// Bit n set asks for body n (1..12, 25..28 are known).
+using tSkyBodies = std::uint32_t;
+inline constexpr tSkyBodies kAllSkyBodies = 0x1e001ffe;  // 1..12 and 25..28
+
+struct tSkyQuery {
+    double T = 0;                // Julian centuries of UT from J2000.0
+    double utAngle = 0;          // universal time of day as an angle, radians
+    double latitude = 0;         // d.mm, positive north
+    double longitude = 0;        // d.mm, positive west
+    std::uint8_t houseType = 0;  // tHouseSystem; kTimeUnknown computes Placidus cusps
+    tSkyBodies bodies = kAllSkyBodies;
+};
+
+struct tSkyAnswer {
+    std::array<double, 29> longitude{};  // [n]: body n; [12 + k]: cusp k = 1..12
+    std::array<double, 11> latitude{};   // [1..10]
+    // Motion of Mercury to Pluto and the minor bodies: the sign of the
+    // speed (precise) or the motion over the next day (built-in).
+    std::array<bool, 29> retrograde{};
+    double siderealT = 0;        // local sidereal time (RAMC), radians
+    std::uint8_t houseType = 0;  // as asked, or kEqual where the asked system has no cusps
+};
+
+// The built-in theory; always answers. Bodies not asked for stay zero.
+void BuiltInSky(const tSkyQuery& q, tSkyAnswer& out);
+
+// The precise ephemeris (see precise_ephemeris.h). False, with error
+// saying why, when its data files cannot answer for the moment; out is
+// then incomplete and must not be used.
+bool PreciseSky(const tSkyQuery& q, tSkyAnswer& out, std::string* error = nullptr);
+
+}  // namespace quintara
