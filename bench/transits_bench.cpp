@@ -17,8 +17,9 @@ struct tNatal {
     tOptionRecord o = tOptionRecord::Defaults();
     tChart chart{&o.BirthSet};
     tTransitRules rules;
-    tNatal()
+    explicit tNatal(std::uint8_t ephemeris = tChart::kBuiltIn)
     {
+        chart.Ephemeris = ephemeris;
         chart.Year = 1990, chart.Month = 5, chart.Day = 17, chart.Hour = 14, chart.Minute = 30;
         chart.Latitude = 48.52, chart.Longitude = -2.21;
         CalcChart(chart);
@@ -29,9 +30,10 @@ struct tNatal {
 };
 
 // range(0): jobs, 0 for one per core.
-void Search(benchmark::State& state, tBodyMask bodies, int months)
+void Search(benchmark::State& state, tBodyMask bodies, int months, std::uint8_t ephemeris = tChart::kBuiltIn)
 {
-    tNatal n;
+    tNatal n(ephemeris);
+    if (!n.chart.EphemerisNote.empty()) return state.SkipWithError(n.chart.EphemerisNote.c_str());
     tTransitsCollection list;
     const auto jobs = static_cast<unsigned>(state.range(0));
     state.SetLabel(jobs ? std::to_string(jobs) + " job(s)" : "one job per core");
@@ -45,6 +47,10 @@ void Search(benchmark::State& state, tBodyMask bodies, int months)
 // One year, Moon to Pluto, all twelve aspect kinds.
 void BM_TransitsOneYear(benchmark::State& state) { Search(state, 0x7fc, 12); }
 BENCHMARK(BM_TransitsOneYear)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same from the precise ephemeris.
+void BM_TransitsOneYearPrecise(benchmark::State& state) { Search(state, 0x7fc, 12, tChart::kPrecise); }
+BENCHMARK(BM_TransitsOneYearPrecise)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_TransitsTenYearsJupiterToPluto(benchmark::State& state) { Search(state, 0x7c0, 120); }
 BENCHMARK(BM_TransitsTenYearsJupiterToPluto)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();

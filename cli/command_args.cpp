@@ -40,6 +40,13 @@ bool OpenSession(const std::string& homeOverride, const std::string& chartFile, 
     return true;
 }
 
+bool OpenSession(const tCommandArgs& a, tSession& s, std::string& error)
+{
+    if (!OpenSession(a.home, a.chartFile, s, error)) return false;
+    if (a.ephemeris >= 0) s.options->Ephemeris = a.ephemeris;
+    return true;
+}
+
 // One chart option whose name ends in suffix. False with error when it is
 // bad; handled tells whether it was a chart option at all.
 bool ChartOption(std::string_view opt, std::string_view value, std::string_view suffix, tChartArgs& c,

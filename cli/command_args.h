@@ -64,6 +64,11 @@ struct tCommandArgs {
     std::vector<std::string> words;  // arguments that are not options
 };
 
+// The same for a command's arguments; its --ephemeris stands for the
+// settings' choice during the run (the command line never writes settings).
+bool OpenSession(const tCommandArgs& a, tSession& s, std::string& error);
+
+
 // Parses argv; secondChart allows the options ending in 2. Returns -1 to go
 // on, else the exit code.
 int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool aspectOptions, tCommandArgs& a);

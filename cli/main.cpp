@@ -140,7 +140,7 @@ int Positions(int argc, char** argv)
         if (a.ephemeris < 0) {
             tSession session;
             std::string ignored;
-            if (OpenSession(a.home, a.chartFile, session, ignored)) settings = session.options->Ephemeris;
+            if (OpenSession(a, session, ignored)) settings = session.options->Ephemeris;
         }
         const tBatchCounts counts =
             RunBatch(std::cin, std::cout, std::cerr, JobsOrCores(unsigned(a.jobs)), a.EphemerisOr(settings));
@@ -150,7 +150,7 @@ int Positions(int argc, char** argv)
     }
     tSession session;
     std::string error;
-    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    if (!OpenSession(a, session, error)) return Fail(error);
     tChart chart(&session.options->BirthSet);
     if (!MakeChart(a.first, session, chart, error)) return Fail(error);
     TLanguages* lang = session.languages.get();
@@ -164,7 +164,7 @@ int Aspects(int argc, char** argv, bool synastry)
     if (const int rc = ParseArgs(argc, argv, synastry, false, true, a); rc >= 0) return rc;
     tSession session;
     std::string error;
-    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    if (!OpenSession(a, session, error)) return Fail(error);
     const TMainOptions& o = *session.options;
     tAspectsCollection list({&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes});
     // The birth set for both charts, as every report takes it.
@@ -193,7 +193,7 @@ int Place(int argc, char** argv)
     if (a.words.size() != 1) return Fail("place: give one name");
     tSession session;
     std::string error;
-    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    if (!OpenSession(a, session, error)) return Fail(error);
     TData1& data = session.Data();
     const auto found = data.FindLocalities(a.words[0], static_cast<std::size_t>(a.limit));
     if (found.empty()) {
@@ -275,7 +275,7 @@ int Charts(int argc, char** argv)
     const std::string what = a.words[0];
     tSession session;
     std::string error;
-    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    if (!OpenSession(a, session, error)) return Fail(error);
     session.writesCharts = what == "add" || what == "append" || what == "import";
     const OptionSet* birth = &session.options->BirthSet;
     try {
@@ -390,7 +390,7 @@ int Return(int argc, char** argv)
         return Fail("return: say \"sun YEAR\" or \"moon YYYY-MM-DD\"");
     tSession session;
     std::string error;
-    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    if (!OpenSession(a, session, error)) return Fail(error);
     tChart natal(&session.options->BirthSet), ret(&session.options->BirthSet);
     if (!MakeChart(a.first, session, natal, error)) return Fail(error);
     ret.Assign(natal);
@@ -424,7 +424,7 @@ int Phases(int argc, char** argv)
     a.first.dateGiven = true;
     a.first.needsPlace = false;  // the phases are moments; --adjust 0 is universal time
     tSession session;
-    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    if (!OpenSession(a, session, error)) return Fail(error);
     tChart chart(&session.options->BirthSet);
     if (!MakeChart(a.first, session, chart, error)) return Fail(error);
     const tPhaseResult r = LunarPhases(chart);
@@ -443,7 +443,7 @@ int Derived(int argc, char** argv, bool midpoints)
     if (a.words.size() != (midpoints ? 0u : 1u)) return Fail(midpoints ? "midpoints: no words expected" : "progression: give the date YYYY-MM-DD");
     tSession session;
     std::string error;
-    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    if (!OpenSession(a, session, error)) return Fail(error);
     const OptionSet* birth = &session.options->BirthSet;
     tChart first(birth), second(birth);
     if (!MakeChart(a.first, session, first, error)) return Fail(error);
@@ -481,7 +481,7 @@ int Transits(int argc, char** argv)
     if (a.words.size() > 2) return Fail("transits: give at most a start date and a number of months");
     tSession session;
     std::string error;
-    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    if (!OpenSession(a, session, error)) return Fail(error);
     const TMainOptions& o = *session.options;
     tChart chart(&o.BirthSet);
     if (!MakeChart(a.first, session, chart, error)) return Fail(error);
@@ -508,7 +508,7 @@ int Events(int argc, char** argv)
     if (a.words.size() > 2) return Fail("events: give at most a start date and a number of months");
     tSession session;
     std::string error;
-    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    if (!OpenSession(a, session, error)) return Fail(error);
     const TMainOptions& o = *session.options;
     tCalendarRequest request;
     request.start = UniversalToday();
@@ -556,7 +556,7 @@ int Previsions(int argc, char** argv)
     if (a.words.size() > 3) return Fail("previsions: give at most a start date, a step D.HH and a count");
     tSession session;
     std::string error, sub;
-    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    if (!OpenSession(a, session, error)) return Fail(error);
     const TMainOptions& o = *session.options;
     tChart natal(&o.BirthSet), moving(&o.BirthSet);
     if (!MakeChart(a.first, session, natal, error)) return Fail(error);

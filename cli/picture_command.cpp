@@ -59,7 +59,7 @@ int Picture(int argc, char** argv)
     if (!KnownPictureFormat(a.output)) return Fail("picture: the file must end in .svg, .png or .pdf");
     tSession session;
     std::string error;
-    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    if (!OpenSession(a, session, error)) return Fail(error);
     const TMainOptions& o = *session.options;
     const tPictureContext ctx = MakePictureContext(o, *session.languages);
 

@@ -75,6 +75,8 @@ std::string PositionsText(const tChart& chart, TLanguages* lang)
     s += "House system    " + house + "\n";
     if (chart.Zodiac) s += Format("Zodiac          sidereal, ayanamsa %.2f\n", RoundDegMin(2, chart.Ayanamsa));
     else s += "Zodiac          tropical\n";
+    s += chart.EphemerisUsed() == tChart::kPrecise ? "Ephemeris       precise (Swiss Ephemeris data files)\n"
+                                                   : "Ephemeris       built-in\n";
     s += "\nBodies (degrees.minutes within the sign)\n";
     for (int n : kListed) {
         const double lon = chart.BodyPosition(n);
@@ -100,6 +102,7 @@ std::string PositionsJson(const tChart& chart, TLanguages* lang)
     s += Format(",\"house\":%d,\"house_name\":", chart.HouseType);
     AppendJsonString(s, HouseSystemName(chart.HouseType));
     s += chart.Zodiac ? ",\"zodiac\":\"sidereal\"" : ",\"zodiac\":\"tropical\"";
+    s += chart.EphemerisUsed() == tChart::kPrecise ? ",\"ephemeris\":\"precise\"" : ",\"ephemeris\":\"builtin\"";
     s += ",\"ayanamsa\":";
     AppendJsonNumber(s, chart.Ayanamsa, 6);
     s += ",\"bodies\":[";

@@ -214,7 +214,7 @@ int Report(int argc, char** argv)
     if (a.words.empty()) return Fail(std::string("report: which kind? ") + kKinds);
     tSession session;
     std::string error;
-    if (!OpenSession(a.home, a.chartFile, session, error)) return Fail(error);
+    if (!OpenSession(a, session, error)) return Fail(error);
     tReportRun run(a, session);
     try {
         if (!run.Build(a.words[0])) return Fail(run.error);

@@ -7,6 +7,7 @@
 #include "core/engine/julian_day.h"
 #include "core/engine/lunar_points.h"
 #include "core/engine/planet_series.h"
+#include "core/engine/precise_ephemeris.h"
 
 namespace quintara {
 namespace {
@@ -20,16 +21,18 @@ double Step(double now, double later)
 
 }  // namespace
 
-double EngineLongitude(int body, double T)
+double EngineLongitude(int body, double T, std::uint8_t ephemeris)
 {
+    if (ephemeris == 1)
+        if (tPreciseBody b; PreciseBody(body, T * kDaysPerCentury + kJ2000, b)) return Normalize360(b.longitude);
     if (body == 2) return LunarPoints(T).Moon;
     double lon[11], lat[11];
     PlanetSeries(lon, lat, body, T * kDaysPerCentury + kJ2000);
     return lon[body];
 }
 
-tLongitudeTrack::tLongitudeTrack(int body, double from, double to, double spacingDays)
-    : body(body), from(from), spacing(spacingDays / kDaysPerCentury)
+tLongitudeTrack::tLongitudeTrack(int body, double from, double to, double spacingDays, std::uint8_t ephemeris)
+    : body(body), ephemeris(ephemeris), from(from), spacing(spacingDays / kDaysPerCentury)
 {
     const auto count = static_cast<std::size_t>(std::ceil((to - from) / spacing)) + 4;
     nodes.assign(count, std::numeric_limits<double>::quiet_NaN());
@@ -51,7 +54,7 @@ double tLongitudeTrack::SpacingDays(int body)
 double tLongitudeTrack::Node(long k)
 {
     double& v = nodes[static_cast<std::size_t>(k)];
-    if (std::isnan(v)) v = EngineLongitude(body, from + k * spacing);
+    if (std::isnan(v)) v = EngineLongitude(body, from + k * spacing, ephemeris);
     return v;
 }
 
@@ -59,12 +62,12 @@ double tLongitudeTrack::At(double T)
 {
     const double x = (T - from) / spacing;
     const long k = static_cast<long>(std::floor(x));
-    if (k < 1 || static_cast<std::size_t>(k + 2) >= nodes.size()) return EngineLongitude(body, T);
+    if (k < 1 || static_cast<std::size_t>(k + 2) >= nodes.size()) return EngineLongitude(body, T, ephemeris);
     // The engine's Pluto correction applies from J1900.0 to J2000.0 only, so
     // Pluto jumps there: no curve through nodes on both sides.
-    if (body == 10)
+    if (body == 10 && ephemeris != 1)
         for (double jump : {-1.0, 0.0})
-            if (from + (k - 1) * spacing < jump && jump <= from + (k + 2) * spacing) return EngineLongitude(body, T);
+            if (from + (k - 1) * spacing < jump && jump <= from + (k + 2) * spacing) return EngineLongitude(body, T, ephemeris);
     // Unwrapped around node k so a crossing of 0 degrees stays smooth.
     const double y1 = Node(k);
     const double y0 = y1 + Step(y1, Node(k - 1));

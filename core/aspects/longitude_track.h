@@ -4,19 +4,22 @@
 // moments pay for a few engine calls instead of one per question.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 namespace quintara {
 
-// The engine's geocentric longitude of body 1..10 at T (Julian centuries of
-// UT from J2000.0), degrees [0, 360), tropical.
-double EngineLongitude(int body, double T);
+// The geocentric longitude of body 1..10 at T (Julian centuries of UT from
+// J2000.0), degrees [0, 360), tropical, from the ephemeris a chart asks for
+// (tChart::tEphemeris). Precise moments the data files do not cover come
+// from the built-in theory.
+double EngineLongitude(int body, double T, std::uint8_t ephemeris = 0);
 
 class tLongitudeTrack {
 public:
     // [from, to]: centuries; spacingDays is chosen per body so that the
     // interpolation stays well under a thousandth of a degree.
-    tLongitudeTrack(int body, double from, double to, double spacingDays);
+    tLongitudeTrack(int body, double from, double to, double spacingDays, std::uint8_t ephemeris = 0);
 
     // Degrees [0, 360), tropical. Outside the span: the engine itself.
     double At(double T);
@@ -28,6 +31,7 @@ private:
     double Node(long k);
 
     int body;
+    std::uint8_t ephemeris;
     double from, spacing;  // centuries
     std::vector<double> nodes;  // NaN until computed
 };

@@ -209,12 +209,13 @@ public:
     }
 
 private:
-    // The chart engine's longitude of body b at T, as a chart cast for that
-    // moment shows it.
+    // Body b's longitude at T, as a chart cast for that moment from the
+    // natal chart's ephemeris shows it.
     double Longitude(int b, double T)
     {
         auto& track = tracks[static_cast<std::size_t>(b)];
-        if (!track) track.emplace(b, plan.T0 - 40 * kDay, plan.T1 + 40 * kDay, tLongitudeTrack::SpacingDays(b));
+        if (!track) track.emplace(b, plan.T0 - 40 * kDay, plan.T1 + 40 * kDay, tLongitudeTrack::SpacingDays(b),
+                                plan.chart.EphemerisUsed());
         const double lon = track->At(T);
         return plan.chart.Zodiac ? Normalize360(lon - AyanamsaAt(T)) : lon;
     }

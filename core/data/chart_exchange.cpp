@@ -153,6 +153,7 @@ std::size_t StoreImport(TData1& data, const tImportPlan& plan, const OptionSet* 
             chart.Sex = r.sex == 'M' ? 1 : 0;
             chart.Country = c.country;
             chart.State = c.state;
+            chart.Ephemeris = data.ChartEphemeris();
             CalcChart(chart);
             insert.Add(chart);
         }

@@ -272,7 +272,9 @@ void TData1::SaveChartText(const std::string& text)
 std::unique_ptr<tChart> TData1::NewChart(const OptionSet* set, TLanguages* languages)
 {
     const std::vector<tPlanetRow> rows = PlanetRows();
-    return std::make_unique<tChart>(set, rows, languages);
+    auto chart = std::make_unique<tChart>(set, rows, languages);
+    chart->Ephemeris = ChartEphemeris();
+    return chart;
 }
 
 std::unique_ptr<tChart> TData1::OpenCurrentChart(const OptionSet* birthSet, TLanguages* languages)
@@ -280,7 +282,7 @@ std::unique_ptr<tChart> TData1::OpenCurrentChart(const OptionSet* birthSet, TLan
     tTable& t = ChartTable();
     if (t.Empty()) return nullptr;
     auto c = NewChart(birthSet, languages);
-    quintara::ReadChart(t, *c);
+    ReadChart(*c);
     return c;
 }
 

@@ -109,7 +109,20 @@ public:
     // The states of a country as (code, name), by name.
     std::vector<std::pair<int, std::string>> StatesOf(int country);
 
-    void ReadChart(tChart& chart) { quintara::ReadChart(ChartTable(), chart); }
+    // Charts read or made here ask for the ephemeris of this setting
+    // (tChart::tEphemeris; not owned), so a chart computed afresh follows
+    // the user's current choice. Without one they ask for built-in.
+    void FollowEphemeris(const std::int32_t* setting) { ephemerisSetting = setting; }
+    std::uint8_t ChartEphemeris() const
+    {
+        return ephemerisSetting && *ephemerisSetting == tChart::kPrecise ? tChart::kPrecise : tChart::kBuiltIn;
+    }
+
+    void ReadChart(tChart& chart)
+    {
+        quintara::ReadChart(ChartTable(), chart);
+        chart.Ephemeris = ChartEphemeris();
+    }
     void WriteChart(const tChart& chart) { quintara::WriteChart(ChartTable(), chart); }
     std::string LoadChartText();
     // The current row gets the text; posted at once.
@@ -133,6 +146,7 @@ public:
     std::vector<std::string> MissingReferenceFiles() const { return quintara::MissingReferenceFiles(home); }
 
 private:
+    const std::int32_t* ephemerisSetting = nullptr;
     struct tOpen {
         std::unique_ptr<tDatabase> db;
         std::unique_ptr<tTable> table;

@@ -9,6 +9,7 @@ TData1& tSession::Data()
                                         writesCharts ? TData1::tChartFileMode::kCreate
                                                      : TData1::tChartFileMode::kExisting);
         data->SetDateFormat(languages->DateFormatString);
+        data->FollowEphemeris(&options->Ephemeris);
     }
     return *data;
 }

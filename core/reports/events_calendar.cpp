@@ -149,6 +149,7 @@ std::vector<tSkyEvent> CalendarEvents(const TMainOptions& o, const tCalendarRequ
     tSkyEventRules rules;
     rules.moonAspects = r.moonAspects;
     rules.sidereal = o.Zodiac != 0;
+    rules.ephemeris = static_cast<std::uint8_t>(o.Ephemeris);
     std::vector<tSkyEvent> events = FindSkyEvents(from, to, rules, progress, stopped);
     if (!r.natal || (stopped && *stopped)) return events;
     tChart moving(r.natal->Options);

@@ -2,6 +2,7 @@
 // another window asks for becomes a window of the document area.
 #include <QMdiArea>
 #include <QPrinter>
+#include <QStatusBar>
 
 #include "shell/frame/main_form.h"
 #include "shell/graphics/graphic_window.h"
@@ -60,7 +61,15 @@ QWidget* NewDocumentWindow(tProgram& p, const tDocumentRequest& r)
 
 void TMainForm::Open(const tDocumentRequest& request)
 {
-    if (QWidget* w = NewDocumentWindow(program, request)) AddChild(w);
+    QWidget* w = NewDocumentWindow(program, request);
+    if (!w) return;
+    AddChild(w);
+    // A chart that asked for precise positions and could not have them says so once.
+    for (const tChart* c : {request.first, request.second})
+        if (c && !c->EphemerisNote.empty()) {
+            statusBar()->showMessage(QString::fromStdString(c->EphemerisNote), 15000);
+            break;
+        }
 }
 
 void TMainForm::AddChild(QWidget* window)

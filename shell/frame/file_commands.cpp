@@ -126,6 +126,7 @@ void TMainForm::NowChart(tChart& chart)
     chart.BirthPlace = o.Birthplace;
     chart.Country = program.Languages().Country;
     chart.HouseType = static_cast<std::uint8_t>(o.HouseType);
+    chart.Ephemeris = static_cast<std::uint8_t>(o.Ephemeris);
 }
 
 void TMainForm::OpenTimeGraph(int which)

@@ -256,11 +256,16 @@ TEST_F(Commands, ImportStoresNothingWhenARecordIsRefusedUnlessAsked)
 
 TEST_F(Commands, EventsListAndWriteACalendar)
 {
-    tRun r = Cli("events 2024-01-01 1 --tz Europe/Paris");
+    // Mercury turned direct on 2 January 2024 at 03:08 UT by the almanacs;
+    // the built-in theory has it five minutes late.
+    tRun r = Cli("events 2024-01-01 1 --tz Europe/Paris --ephemeris builtin");
     EXPECT_EQ(r.rc, 0) << r.err;
     EXPECT_TRUE(Has(r.out, "(Europe/Paris)")) << r.out;
-    EXPECT_TRUE(Has(r.out, "2024-01-02 04:1")) << r.out;  // Mercury turns direct in the night, Paris time
-    EXPECT_TRUE(Has(r.out, "Mercury turns direct")) << r.out;
+    EXPECT_TRUE(Has(r.out, "2024-01-02 04:13  Mercury turns direct")) << r.out;
+    if (FileExists("/usr/share/libswe/ephe/sepl_18.se1")) {
+        r = Cli("events 2024-01-01 1 --tz Europe/Paris --ephemeris precise");
+        EXPECT_TRUE(Has(r.out, "2024-01-02 04:08  Mercury turns direct")) << r.out;
+    }
     const std::string ics = dir->File("sky.ics");
     r = Cli("events 2024-01-01 2 --tz UTC " + std::string(kParis) + " -o '" + ics + "'");
     EXPECT_EQ(r.rc, 0) << r.err;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <thread>
 
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
@@ -98,6 +100,29 @@ TEST_F(PreciseCharts, RetrogradeFlagsFollowTheSpeed)
         EXPECT_EQ(c.Retrograde(3), mercury.speed < 0);
         EXPECT_EQ(c.Retrograde(3), retro) << hour;
     }
+}
+
+// The library's state is per thread: a search's worker threads must read
+// the folder named now, as the calling thread does.
+TEST_F(PreciseCharts, EveryThreadReadsTheFolderNamedNow)
+{
+    test::tTempDir empty;
+    const auto inThread = [] {
+        bool answered = false;
+        std::thread([&] {
+            tPreciseBody b;
+            answered = PreciseBody(2, 2451545.0, b);
+        }).join();
+        return answered;
+    };
+    EXPECT_TRUE(inThread());
+    setenv("QUINTARA_EPHEMERIS_DIR", empty.Path().c_str(), 1);
+    tPreciseBody b;
+    EXPECT_FALSE(PreciseBody(2, 2451545.0, b));
+    EXPECT_FALSE(inThread());
+    unsetenv("QUINTARA_EPHEMERIS_DIR");
+    EXPECT_TRUE(PreciseBody(2, 2451545.0, b));
+    EXPECT_TRUE(inThread());
 }
 
 TEST(EphemerisSetting, ReadsAsBuiltInWithoutTheKeyAndRoundTrips)
