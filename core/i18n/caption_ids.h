@@ -115,4 +115,9 @@ inline constexpr int kLastQuarter = 342;      // "Last quarter"
 inline constexpr int kCalendarFile = 343;     // "Calendar (iCalendar)"
 inline constexpr int kMonths = 344;           // "Months"
 
+// Where positions come from.
+inline constexpr int kEphemeris = 345;        // "Ephemeris"
+inline constexpr int kBuiltIn = 346;          // "Built-in"
+inline constexpr int kPrecise = 347;          // "Precise (data files)"
+
 }  // namespace quintara::caption

@@ -351,6 +351,9 @@ constexpr std::array<std::string_view, kCaptionCount> kDefaults = {
     "Last quarter",                                                                 // 342
     "Calendar (iCalendar)",                                                         // 343
     "Months",                                                                       // 344
+    "Ephemeris",                                                                    // 345
+    "Built-in",                                                                     // 346
+    "Precise (data files)",                                                         // 347
 };
 
 }  // namespace

@@ -1,13 +1,13 @@
-// The built-in English vocabulary: caption numbers 0..330.
+// The built-in English vocabulary: caption numbers 0..kCaptionCount - 1.
 #pragma once
 
 #include <string_view>
 
 namespace quintara {
 
-inline constexpr int kCaptionCount = 345;
+inline constexpr int kCaptionCount = 348;
 
-// Empty outside 0..330 and for the numbers without default text.
+// Empty outside them and for the numbers without default text.
 std::string_view DefaultCaption(int n);
 
 // Caption numbers other parts look words up by.

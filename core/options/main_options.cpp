@@ -6,6 +6,7 @@
 
 #include <dirent.h>
 
+#include "core/engine/precise_ephemeris.h"
 #include "core/platform/ascii.h"
 #include "core/platform/atomic_file.h"
 #include "core/platform/file_names.h"
@@ -95,9 +96,13 @@ void TMainOptions::ReadParameters()
     Zodiac = integer("Zodiac", 0, 0, 1);
     // An index outside the nine systems would select no house system at all.
     HouseType = integer("HouseType", 0, 0, 8);
-    // Built-in unless chosen: the precise ephemeris is the command line's
-    // for now, not yet that of every window and search.
-    Ephemeris = integer("Ephemeris", 0, 0, 1);
+    // A settings file without the key keeps built-in positions, so an
+    // existing home does not change under its user; a new home, with no
+    // settings file yet, starts precise where the data files are installed,
+    // and keeps that choice once the file is written.
+    const bool newHome = !FileExists(p.Path());
+    Ephemeris = integer("Ephemeris", newHome && PreciseEphemerisInstalled() ? 1 : 0, 0, 1);
+    if (newHome) profile.WriteInteger(kParameters, "Ephemeris", Ephemeris);
     Zoom = static_cast<float>(real("Zoom", 1.0, 10));
     if (!(Zoom > 0.0f)) Zoom = 1.0f;
 }

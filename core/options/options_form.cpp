@@ -27,6 +27,7 @@ tOptionsForm ReadOptionsForm(const TMainOptions& o, int n)
     f.transitAspects = o.TransitAspects;
     f.allAspects = (o.AspectTypes & 4) != 0;
     f.zodiac = o.Zodiac;
+    f.ephemeris = o.Ephemeris;
     f.houseType = o.HouseType;
     f.houseOrb = o.HouseOrb;
     f.houseCentered = o.HouseCentered;
@@ -46,6 +47,7 @@ bool StoreOptionsForm(const tOptionsForm& f, TMainOptions& o, std::string* error
     o.TransitAspects = f.transitAspects;
     o.AspectTypes = f.allAspects ? 15 : 3;
     o.Zodiac = std::clamp(f.zodiac, 0, 1);
+    o.Ephemeris = std::clamp(f.ephemeris, 0, 1);
     o.HouseType = std::clamp(f.houseType, 0, 8);
     o.HouseCentered = f.houseCentered;
     o.HouseOrb = f.houseCentered ? 0 : std::clamp(f.houseOrb, 0, 30);

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -18,6 +20,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/engine/precise_ephemeris.h"
 #include "core/i18n/caption_ids.h"
 #include "core/i18n/languages.h"
 #include "shell/data/city_file_dlg.h"
@@ -106,6 +109,14 @@ QWidget* TOptionsDlg::PreferencesPage()
     AspectsRG = new TRadioGroup(p.Caption(caption::kAspects), {p.Caption(91), p.Caption(92)}, "AspectsRG", page);
     ZodiacRG = new TRadioGroup(p.Caption(103), {p.Caption(104), p.Caption(105)}, "ZodiacRG", page);
     SymbolRG = new TRadioGroup(p.Caption(109), {p.Caption(106), p.Caption(107)}, "SymbolRG", page);
+    EphemerisRG = new TRadioGroup(p.Caption(caption::kEphemeris),
+                                  {p.Caption(caption::kBuiltIn), p.Caption(caption::kPrecise)}, "EphemerisRG", page);
+    // Without the data files a precise chart would only fall back, note and all.
+    if (!PreciseEphemerisInstalled()) {
+        QAbstractButton* precise = EphemerisRG->Buttons()->button(1);
+        precise->setEnabled(false);
+        precise->setToolTip(QString::fromStdString("no ephemeris data files in " + PreciseEphemerisDir()));
+    }
     CityED = new QLineEdit(page);
     CityED->setObjectName("CityED");
     connect(CityED, &QLineEdit::editingFinished, this, &TOptionsDlg::ChooseLocality);
@@ -119,6 +130,7 @@ QWidget* TOptionsDlg::PreferencesPage()
     grid->addWidget(AspectsRG, 1, 0);
     grid->addWidget(ZodiacRG, 1, 1);
     grid->addWidget(SymbolRG, 2, 0);
+    grid->addWidget(EphemerisRG, 2, 1);
     auto* place = new QFormLayout;
     place->addRow(p.Caption(128), CityED);
     place->addRow(p.Caption(caption::kHelp), HelpFileBtn);
@@ -304,6 +316,7 @@ void TOptionsDlg::ShowForm()
     DegreesRG->SetIndex(s.ShowDegrees ? 1 : 0);
     AspectsRG->SetIndex(form.allAspects ? 1 : 0);
     ZodiacRG->SetIndex(form.zodiac);
+    EphemerisRG->SetIndex(form.ephemeris);
     SymbolRG->SetIndex(s.Symbols ? 1 : 0);
     CityED->setText(QString::fromStdString(form.birthplace));
     HelpFileBtn->setText(
@@ -442,6 +455,7 @@ void TOptionsDlg::accept()
     s.ShowDegrees = DegreesRG->Index() == 1;
     form.allAspects = AspectsRG->Index() == 1;
     form.zodiac = ZodiacRG->Index();
+    form.ephemeris = EphemerisRG->Index();
     s.Symbols = SymbolRG->Index() == 1;
     for (int a = 0; a < 12; ++a) form.transitAspects[static_cast<std::size_t>(a)] = TransitCB[a]->isChecked();
     form.transitOrb = *transitOrb;

@@ -39,7 +39,7 @@ public:
 
     QTabWidget* Pages;
     // Preferences
-    TRadioGroup *StartBelierRG, *DegreesRG, *AspectsRG, *ZodiacRG, *SymbolRG;
+    TRadioGroup *StartBelierRG, *DegreesRG, *AspectsRG, *ZodiacRG, *SymbolRG, *EphemerisRG;
     QLineEdit* CityED;  // the default locality, looked up when changed
     QPushButton* HelpFileBtn;
     // Colors, line widths

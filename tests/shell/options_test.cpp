@@ -4,6 +4,10 @@
 #include <QFileDialog>
 #include <QTabWidget>
 
+#include <QAbstractButton>
+#include <QButtonGroup>
+
+#include "core/engine/precise_ephemeris.h"
 #include "shell/options/options_dlg.h"
 #include "shell/widgets/radio_group.h"
 
@@ -91,6 +95,25 @@ private slots:
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(o.TransitOrb, 1);
         QCOMPARE(o.HouseOrb, 2);
+    }
+
+    // The ephemeris is a preference; a new home starts precise where the
+    // data files are installed, and charts made afterwards ask for the choice.
+    void ephemerisChoiceReachesNewCharts()
+    {
+        TMainOptions& o = program->Options();
+        const int installed = PreciseEphemerisInstalled() ? 1 : 0;
+        QCOMPARE(o.Ephemeris, installed);
+        for (int choice : {0, installed}) {
+            TOptionsDlg d(*program, 1);
+            QCOMPARE(d.EphemerisRG->Buttons()->button(1)->isEnabled(), installed == 1);
+            d.EphemerisRG->SetIndex(choice);
+            d.accept();
+            QCOMPARE(o.Ephemeris, choice);
+            QVERIFY(o.Profile().Text().find("Ephemeris=" + std::to_string(choice)) != std::string::npos);
+            const auto chart = program->Data().NewChart(&o.BirthSet, &program->Languages());
+            QCOMPARE(int(chart->Ephemeris), choice);
+        }
     }
 
     // The second chart's set is edited alone; the menu opens the dialog on it.
