@@ -62,6 +62,15 @@ void CalcBodies(tChart& chart, int body, double T)
 
 void CalcHouses(tChart& chart)
 {
+    if (chart.EphemerisUsed() == tChart::kPrecise) {
+        tPreciseHouses h;
+        if (PreciseHousesAtArmc(chart.SiderealT * kRadToDeg, DegMinToDecimal(chart.Latitude), chart.JulianDay,
+                                chart.HouseType, h)) {
+            if (h.equalInstead && chart.HouseType != kTimeUnknown) chart.HouseType = kEqual;
+            for (int n = 1; n <= 12; ++n) chart.SetHouseCusp(n, Normalize360(h.cusps[n]));
+            return;
+        }
+    }
     double cusps[13];
     BuiltInCusps(chart.SiderealT, chart.Latitude, chart.Centuries, chart.HouseType, cusps);
     for (int n = 1; n <= 12; ++n) chart.SetHouseCusp(n, cusps[n]);

@@ -22,7 +22,8 @@ double CalcJulianDay(tChart& chart, double utHM);
 void CalcBodies(tChart& chart, int body, double T);
 
 // Cusps 1..12 from the chart's SiderealT, Latitude, Centuries and
-// HouseType. May set HouseType to 3 beyond the polar bound.
+// HouseType, from the precise ephemeris when the chart's positions are.
+// May set HouseType to 3 beyond the polar bound.
 void CalcHouses(tChart& chart);
 
 // Longitudes and retrograde flags of the bodies 25..28 the chart contains,

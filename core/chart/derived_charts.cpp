@@ -7,6 +7,7 @@
 #include "core/chart/date_time.h"
 #include "core/engine/angles.h"
 #include "core/engine/houses.h"
+#include "core/engine/precise_ephemeris.h"
 
 namespace quintara {
 
@@ -29,7 +30,16 @@ void ProgressChart(const tChart& natal, tChart& chosen)
     // whole day per year. The Midheaven moves by the solar arc instead;
     // the Ascendant and the other cusps follow from it at the birth place.
     const double arc = chosen.BodyPosition(1) - natal.BodyPosition(1);
-    chosen.SiderealT = RamcOfMidheaven(Normalize360(MidheavenOf(natal.SiderealT) + arc));
+    double eps = 0;
+    if (chosen.EphemerisUsed() == tChart::kPrecise && PreciseObliquity(chosen.JulianDay, eps)) {
+        // The natal Midheaven as cast, turned by the arc, back to a right
+        // ascension at the true obliquity.
+        const double mc = Normalize360(natal.HouseCusp(10) + natal.Ayanamsa + arc) * kDegToRad;
+        const double ramc = std::atan2(std::sin(mc) * std::cos(eps * kDegToRad), std::cos(mc));
+        chosen.SiderealT = ramc < 0 ? ramc + 2 * kPi : ramc;
+    } else {
+        chosen.SiderealT = RamcOfMidheaven(Normalize360(MidheavenOf(natal.SiderealT) + arc));
+    }
     chosen.Latitude = natal.Latitude;
     CalcHouses(chosen);
     if (chosen.Zodiac != 0)

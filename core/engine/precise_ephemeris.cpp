@@ -146,6 +146,34 @@ bool PreciseHouses(double jdUt, double latitude, double east, int houseType, tPr
     return HousesOpened(jdUt, latitude, east, houseType, out, error);
 }
 
+bool PreciseObliquity(double jdUt, double& eps, std::string* error)
+{
+    OpenForThisThread();
+    double x[6] = {};
+    char serr[AS_MAXCH] = "";
+    if (swe_calc_ut(jdUt, SE_ECL_NUT, SEFLG_SWIEPH, x, serr) < 0 || !std::isfinite(x[0]))
+        return Fail(error, std::string("no obliquity: ") + serr);
+    eps = x[0];
+    return true;
+}
+
+bool PreciseHousesAtArmc(double armc, double latitude, double jdUt, int houseType, tPreciseHouses& out,
+                         std::string* error)
+{
+    double eps = 0;
+    if (!PreciseObliquity(jdUt, eps, error)) return false;
+    double cusps[13] = {}, ascmc[10] = {};
+    out.equalInstead = false;
+    if (swe_houses_armc(armc, latitude, eps, SwissHouseSystem(houseType), cusps, ascmc) < 0) {
+        out.equalInstead = true;
+        if (swe_houses_armc(armc, latitude, eps, 'E', cusps, ascmc) < 0)
+            return Fail(error, "no houses at latitude " + std::to_string(latitude));
+    }
+    for (int n = 1; n <= 12; ++n) out.cusps[n] = cusps[n];
+    out.armc = armc;
+    return true;
+}
+
 bool PreciseSky(const tSkyQuery& q, tSkyAnswer& out, std::string* error)
 {
     const double jdUt = q.T * kDaysPerCentury + kJ2000;

@@ -37,6 +37,14 @@ bool PreciseBody(int body, double jdUt, tPreciseBody& out, std::string* error = 
 bool PreciseHouses(double jdUt, double latitude, double east, int houseType, tPreciseHouses& out,
                    std::string* error = nullptr);
 
+// Cusps for a right ascension of the meridian armc (degrees) instead of a
+// moment, at the true obliquity of jdUt: for charts whose angles are
+// directed (progressions).
+bool PreciseHousesAtArmc(double armc, double latitude, double jdUt, int houseType, tPreciseHouses& out,
+                         std::string* error = nullptr);
+// The true obliquity of the ecliptic at jdUt, degrees.
+bool PreciseObliquity(double jdUt, double& eps, std::string* error = nullptr);
+
 // What the library is asked, for the chart's numbering: its body number
 // (-1 for none), its house-system letter, the calculation flags.
 int SwissBody(int body);

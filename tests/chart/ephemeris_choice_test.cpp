@@ -8,6 +8,7 @@
 #include "core/aspects/sky_events.h"
 #include "core/aspects/transit_search.h"
 #include "core/chart/chart.h"
+#include "core/chart/derived_charts.h"
 #include "core/chart/returns.h"
 #include "core/data/chart_file.h"
 #include "core/data/data_module.h"
@@ -70,6 +71,19 @@ TEST_F(PreciseFollowers, ReturnsMeetTheNatalPointInThePrecisePositions)
     lunar.Year = 2026;
     LunarReturn(natal, lunar);
     EXPECT_LT(Gap(lunar.BodyPosition(kMoon), natal.BodyPosition(kMoon)), 0.02);  // a minute of the Moon's
+}
+
+// The progressed Midheaven is the natal one turned by the solar arc, in the
+// precise positions as cast.
+TEST_F(PreciseFollowers, ProgressedAnglesMoveByTheSolarArc)
+{
+    tChart progressed(&options.BirthSet);
+    progressed.Assign(natal);
+    progressed.Year = 2026;
+    ProgressChart(natal, progressed);
+    const double arc = progressed.BodyPosition(kSun) - natal.BodyPosition(kSun);
+    EXPECT_LT(Gap(progressed.HouseCusp(10), natal.HouseCusp(10) + arc), 1e-6);
+    EXPECT_LT(Gap(progressed.HouseCusp(1), natal.HouseCusp(1)), 45.0);
 }
 
 // Mercury turned direct on 2 January 2024 at 03:08 UT (the almanacs); the
