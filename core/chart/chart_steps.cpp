@@ -66,7 +66,7 @@ void CalcHouses(tChart& chart)
         tPreciseHouses h;
         if (PreciseHousesAtArmc(chart.SiderealT * kRadToDeg, DegMinToDecimal(chart.Latitude), chart.JulianDay,
                                 chart.HouseType, h)) {
-            if (h.equalInstead && chart.HouseType != kTimeUnknown) chart.HouseType = kEqual;
+            chart.HouseType = h.HouseTypeUsed(chart.HouseType);
             for (int n = 1; n <= 12; ++n) chart.SetHouseCusp(n, Normalize360(h.cusps[n]));
             return;
         }

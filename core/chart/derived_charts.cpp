@@ -34,9 +34,8 @@ void ProgressChart(const tChart& natal, tChart& chosen)
     if (chosen.EphemerisUsed() == tChart::kPrecise && PreciseObliquity(chosen.JulianDay, eps)) {
         // The natal Midheaven as cast, turned by the arc, back to a right
         // ascension at the true obliquity.
-        const double mc = Normalize360(natal.HouseCusp(10) + natal.Ayanamsa + arc) * kDegToRad;
-        const double ramc = std::atan2(std::sin(mc) * std::cos(eps * kDegToRad), std::cos(mc));
-        chosen.SiderealT = ramc < 0 ? ramc + 2 * kPi : ramc;
+        const double mc = Normalize360(natal.HouseCusp(10) + natal.Ayanamsa + arc);
+        chosen.SiderealT = RamcOfMidheaven(mc, std::cos(eps * kDegToRad));
     } else {
         chosen.SiderealT = RamcOfMidheaven(Normalize360(MidheavenOf(natal.SiderealT) + arc));
     }

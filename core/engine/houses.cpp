@@ -189,10 +189,12 @@ double AscendantAt(double ra, double pole)
 
 double MidheavenOf(double ramc) { return Normalize360(FixedMidheaven(ramc)); }
 
-double RamcOfMidheaven(double mcDeg)
+double RamcOfMidheaven(double mcDeg) { return RamcOfMidheaven(mcDeg, kFixedCosEps); }
+
+double RamcOfMidheaven(double mcDeg, double cosEps)
 {
     const double mc = mcDeg * kDegToRad;
-    const double ramc = std::atan2(std::sin(mc) * kFixedCosEps, std::cos(mc));
+    const double ramc = std::atan2(std::sin(mc) * cosEps, std::cos(mc));
     return ramc < 0 ? ramc + 2 * kPi : ramc;
 }
 

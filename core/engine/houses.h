@@ -29,6 +29,8 @@ double AscendantAt(double ra, double pole);
 // (radians), and back; fixed obliquity 23.45 deg, as the cusps use.
 double MidheavenOf(double ramc);
 double RamcOfMidheaven(double mcDeg);
+// The same at an obliquity of the ecliptic whose cosine is cosEps.
+double RamcOfMidheaven(double mcDeg, double cosEps);
 
 // Cusps 1..12 into cusps[1..12] for the right ascension of the meridian
 // ramc (radians), latitude (d.mm, positive north) and T (Julian centuries

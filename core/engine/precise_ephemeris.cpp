@@ -115,21 +115,28 @@ bool CalcOpened(int body, double jdUt, int flags, tPreciseBody& out, std::string
     return true;
 }
 
-bool HousesOpened(double jdUt, double latitude, double east, int houseType, tPreciseHouses& out, std::string* error)
+// Cusps from one of the library's house calls, asked for system hsys;
+// Equal houses where quadrant houses do not exist (beyond the polar circles).
+template <class F>
+bool CuspsOrEqual(const F& houses, int houseType, double latitude, tPreciseHouses& out, std::string* error)
 {
     double cusps[13] = {}, ascmc[10] = {};
-    int hsys = SwissHouseSystem(houseType);
     out.equalInstead = false;
-    if (swe_houses_ex(jdUt, 0, latitude, east, hsys, cusps, ascmc) < 0) {
-        // Quadrant houses do not exist there (beyond the polar circles).
-        hsys = 'E';
+    if (houses(SwissHouseSystem(houseType), cusps, ascmc) < 0) {
         out.equalInstead = true;
-        if (swe_houses_ex(jdUt, 0, latitude, east, hsys, cusps, ascmc) < 0)
-            return Fail(error, "no houses at latitude " + std::to_string(latitude));
+        if (houses('E', cusps, ascmc) < 0) return Fail(error, "no houses at latitude " + std::to_string(latitude));
     }
     for (int n = 1; n <= 12; ++n) out.cusps[n] = cusps[n];
     out.armc = ascmc[2];
     return true;
+}
+
+bool HousesOpened(double jdUt, double latitude, double east, int houseType, tPreciseHouses& out, std::string* error)
+{
+    const auto houses = [&](int hsys, double* cusps, double* ascmc) {
+        return swe_houses_ex(jdUt, 0, latitude, east, hsys, cusps, ascmc);
+    };
+    return CuspsOrEqual(houses, houseType, latitude, out, error);
 }
 
 }  // namespace
@@ -162,16 +169,10 @@ bool PreciseHousesAtArmc(double armc, double latitude, double jdUt, int houseTyp
 {
     double eps = 0;
     if (!PreciseObliquity(jdUt, eps, error)) return false;
-    double cusps[13] = {}, ascmc[10] = {};
-    out.equalInstead = false;
-    if (swe_houses_armc(armc, latitude, eps, SwissHouseSystem(houseType), cusps, ascmc) < 0) {
-        out.equalInstead = true;
-        if (swe_houses_armc(armc, latitude, eps, 'E', cusps, ascmc) < 0)
-            return Fail(error, "no houses at latitude " + std::to_string(latitude));
-    }
-    for (int n = 1; n <= 12; ++n) out.cusps[n] = cusps[n];
-    out.armc = armc;
-    return true;
+    const auto houses = [&](int hsys, double* cusps, double* ascmc) {
+        return swe_houses_armc(armc, latitude, eps, hsys, cusps, ascmc);
+    };
+    return CuspsOrEqual(houses, houseType, latitude, out, error);
 }
 
 bool PreciseSky(const tSkyQuery& q, tSkyAnswer& out, std::string* error)
@@ -192,7 +193,7 @@ bool PreciseSky(const tSkyQuery& q, tSkyAnswer& out, std::string* error)
     tPreciseHouses h;
     if (!HousesOpened(jdUt, DegMinToDecimal(q.latitude), -DegMinToDecimal(q.longitude), q.houseType, h, error))
         return false;
-    out.houseType = h.equalInstead && q.houseType != kTimeUnknown ? static_cast<std::uint8_t>(kEqual) : q.houseType;
+    out.houseType = h.HouseTypeUsed(q.houseType);
     out.siderealT = h.armc * kDegToRad;
     for (int n = 1; n <= 12; ++n) out.longitude[static_cast<std::size_t>(12 + n)] = Normalize360(h.cusps[n]);
     return true;

@@ -5,7 +5,10 @@
 // obliquity. Degrees, speeds in degrees a day; tropical.
 #pragma once
 
+#include <cstdint>
 #include <string>
+
+#include "core/engine/houses.h"
 
 namespace quintara {
 
@@ -19,6 +22,12 @@ struct tPreciseHouses {
     double cusps[13] = {};  // [1..12]
     double armc = 0;        // right ascension of the Midheaven, degrees
     bool equalInstead = false;  // no quadrant houses there (beyond the polar circles): Equal houses
+
+    // The chart's house code for these cusps when it asked for asked.
+    std::uint8_t HouseTypeUsed(std::uint8_t asked) const
+    {
+        return equalInstead && asked != kTimeUnknown ? static_cast<std::uint8_t>(kEqual) : asked;
+    }
 };
 
 // Reads the data files from dir (kSwissEphemerisDir unless the
