@@ -7,8 +7,6 @@
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
 #include "core/engine/precise_ephemeris.h"
-#include "core/options/main_options.h"
-#include "core/platform/atomic_file.h"
 #include "support/temp_dir.h"
 
 namespace quintara {
@@ -123,24 +121,6 @@ TEST_F(PreciseCharts, EveryThreadReadsTheFolderNamedNow)
     unsetenv("QUINTARA_EPHEMERIS_DIR");
     EXPECT_TRUE(PreciseBody(2, 2451545.0, b));
     EXPECT_TRUE(inThread());
-}
-
-TEST(EphemerisSetting, ReadsAsBuiltInWithoutTheKeyAndRoundTrips)
-{
-    test::tTempDir home;
-    ASSERT_TRUE(WriteFileAtomically(home.File("Astro.ini"), "[Parameters]\nHouseType=4\n"));
-    {
-        TMainOptions o(home.Path());
-        o.ReadParameters();
-        EXPECT_EQ(o.Ephemeris, 0);  // an existing home keeps the built-in theory
-        o.Ephemeris = 1;
-        ASSERT_TRUE(o.WriteParameters());
-    }
-    TMainOptions back(home.Path());
-    back.ReadParameters();
-    EXPECT_EQ(back.Ephemeris, 1);
-    EXPECT_EQ(back.HouseType, 4);
-
 }
 
 }  // namespace

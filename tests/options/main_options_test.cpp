@@ -42,11 +42,13 @@ TEST(MainOptions, ParametersRoundTripAndTransitOrbZeroReadsAsFour)
         o.Latitude = -33.55;
         o.Footer = "My practice";
         o.TransitOrb = 0;
+        o.Ephemeris = 1;
         ASSERT_TRUE(o.WriteParameters());
     }
     TMainOptions o(home.Path());
     o.ReadParameters();
     EXPECT_EQ(o.HouseType, 4);
+    EXPECT_EQ(o.Ephemeris, 1);
     EXPECT_EQ(o.Zoom, 1.25f);
     EXPECT_DOUBLE_EQ(o.Latitude, -33.55);
     EXPECT_EQ(o.Footer, "My practice");
