@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/chart/chart.h"
 #include "core/engine/angles.h"
 #include "core/engine/julian_day.h"
 #include "core/engine/lunar_points.h"
@@ -23,7 +24,7 @@ double Step(double now, double later)
 
 double EngineLongitude(int body, double T, std::uint8_t ephemeris)
 {
-    if (ephemeris == 1)
+    if (ephemeris == tChart::kPrecise)
         if (tPreciseBody b; PreciseBody(body, T * kDaysPerCentury + kJ2000, b)) return Normalize360(b.longitude);
     if (body == 2) return LunarPoints(T).Moon;
     double lon[11], lat[11];
@@ -65,7 +66,7 @@ double tLongitudeTrack::At(double T)
     if (k < 1 || static_cast<std::size_t>(k + 2) >= nodes.size()) return EngineLongitude(body, T, ephemeris);
     // The engine's Pluto correction applies from J1900.0 to J2000.0 only, so
     // Pluto jumps there: no curve through nodes on both sides.
-    if (body == 10 && ephemeris != 1)
+    if (body == 10 && ephemeris != tChart::kPrecise)
         for (double jump : {-1.0, 0.0})
             if (from + (k - 1) * spacing < jump && jump <= from + (k + 2) * spacing) return EngineLongitude(body, T, ephemeris);
     // Unwrapped around node k so a crossing of 0 degrees stays smooth.
