@@ -589,7 +589,9 @@ int Previsions(int argc, char** argv)
 
 }  // namespace
 
-int main(int argc, char** argv)
+namespace {
+
+int Dispatch(int argc, char** argv)
 {
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0) {
         std::cout << kUsage;
@@ -614,4 +616,17 @@ int main(int argc, char** argv)
     if (std::strcmp(argv[1], "aspects") == 0) return Aspects(argc - 2, argv + 2, false);
     if (std::strcmp(argv[1], "synastry") == 0) return Aspects(argc - 2, argv + 2, true);
     return Fail(std::string("unknown command ") + argv[1] + " (quintara-cli --help lists the commands)");
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // A storage failure anywhere (a damaged table, a full disk) is a message
+    // and an exit code, never an abort.
+    try {
+        return Dispatch(argc, argv);
+    } catch (const std::exception& e) {
+        return Fail(e.what());
+    }
 }

@@ -8,6 +8,7 @@
 
 #include "core/chart/date_time.h"
 #include "core/data/chart_record.h"
+#include "core/data/table_files.h"
 #include "core/engine/angles.h"
 #include "core/i18n/text_encoding.h"
 #include "core/platform/atomic_file.h"
@@ -60,6 +61,7 @@ TData1::TData1(std::string h, const std::string& chartFile, tChartFileMode mode)
         OpenChartFile(chartFile);
     } catch (const tStorageError& e) {
         chartProblem = e.what();
+        if (e.Fault() == tStorageFault::kBusy) busyChartFile = chartFile;
     }
 }
 
@@ -89,7 +91,8 @@ void TData1::OpenChartFile(const std::string& chartFile)
     try {
         next = OpenOrCreate(chartFile, ChartTableDef());
     } catch (const tStorageError& e) {
-        throw tStorageError(ChartFileOpenProblem(path, existed, e.what()));
+        if (e.Fault() == tStorageFault::kBusy) throw;  // says it all; tried again at the next use
+        throw tStorageError(ChartFileOpenProblem(path, existed, e.what()), e.Fault());
     }
     // A rollback journal, not write-ahead logging: a committed chart is in
     // the file itself and no lock is held between statements. With a log,
@@ -130,6 +133,9 @@ void TData1::CheckChartWritable()
             while (q.Step())
                 if (q.Text(0) != "ok") problems += (problems.empty() ? "" : "; ") + q.Text(0);
         } catch (const tStorageError& e) {
+            // Only what the storage calls damaged is remembered as damage: a
+            // lock or a full disk passes, and the next write checks again.
+            if (e.Fault() != tStorageFault::kDamaged) throw;
             problems = e.what();
         }
         chartDamage = problems;
@@ -142,6 +148,16 @@ void TData1::CloseChartFile() { chart = {}; }
 
 tTable& TData1::ChartTable()
 {
+    // Locked by another program at the start: the lock is not the file's
+    // fault, and the next use tries again.
+    if (!chart.table && !busyChartFile.empty()) {
+        try {
+            OpenChartFile(busyChartFile);
+            busyChartFile.clear();
+        } catch (const tStorageError& e) {
+            chartProblem = e.what();
+        }
+    }
     if (!chart.table) {
         if (!chartProblem.empty()) throw tStorageError(chartProblem);
         throw tStorageError(missingChartFile.empty() ? "no chart file is open" : "no chart file " + missingChartFile);
@@ -324,6 +340,17 @@ std::vector<tPlanetRow> TData1::PlanetRows()
         rows.push_back(std::move(r));
     }
     return rows;
+}
+
+std::vector<std::string> DamagedReferenceFiles(const std::string& home)
+{
+    std::vector<std::string> damaged;
+    std::string why;
+    for (const std::string& f : ReferenceTableFiles()) {
+        const std::string path = JoinPath(home, f);
+        if (FileExists(path) && !TableFileWhole(path, &why)) damaged.push_back(path + " " + why);
+    }
+    return damaged;
 }
 
 std::vector<std::string> MissingReferenceFiles(const std::string& home)

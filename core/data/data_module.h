@@ -33,6 +33,9 @@ struct tLocality {
 // The reference table files missing from a program home, by name; nothing
 // is opened or created (the installation check runs before the tables).
 std::vector<std::string> MissingReferenceFiles(const std::string& home);
+// The reference table files of a home that are there but not whole, each
+// as its path and what is wrong ("... is empty"); nothing is opened.
+std::vector<std::string> DamagedReferenceFiles(const std::string& home);
 
 class TData1 {
 public:
@@ -61,6 +64,9 @@ public:
     // Why the chart file asked for at creation could not be opened; empty
     // when it was (or none was asked for).
     const std::string& ChartFileProblem() const { return chartProblem; }
+    // The chart file asked for at creation when it was not there and was
+    // not created (tChartFileMode::kExisting); empty otherwise.
+    const std::string& MissingChartFile() const { return missingChartFile; }
     // The chart file can be read but not written (a read-only file or
     // folder): every write is refused with a message saying so.
     bool ChartFileReadOnly() const { return chartReadOnly; }
@@ -158,6 +164,7 @@ private:
     std::string home;
     std::string chartPath;
     std::string missingChartFile;  // asked for, not there, not created
+    std::string busyChartFile;     // asked for, locked by another program at the time
     std::optional<std::string> chartDamage;  // checked; "" when sound
     std::string chartProblem;
     bool chartReadOnly = false;

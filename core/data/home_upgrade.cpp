@@ -76,6 +76,37 @@ bool CopyTable(const std::string& from, const std::string& to, std::string& erro
     return ok;
 }
 
+// Whether the storage reads the table file whole (a file cut short by a
+// full disk, or empty, does not).
+bool SoundTable(const std::string& path)
+{
+    sqlite3* db = nullptr;
+    bool ok = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK;
+    sqlite3_stmt* q = nullptr;
+    ok = ok && sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &q, nullptr) == SQLITE_OK &&
+         sqlite3_step(q) == SQLITE_ROW &&
+         std::string(reinterpret_cast<const char*>(sqlite3_column_text(q, 0))) == "ok";
+    sqlite3_finalize(q);
+    ok = ok && sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_schema", -1, &q, nullptr) == SQLITE_OK &&
+         sqlite3_step(q) == SQLITE_ROW && sqlite3_column_int(q, 0) > 0;
+    sqlite3_finalize(q);
+    sqlite3_close(db);
+    return ok;
+}
+
+// A damaged reference table is set aside under a name of its own and the
+// installed one takes its place whole.
+bool ReplaceDamaged(const std::string& from, const std::string& target, std::string& error)
+{
+    std::error_code ec;
+    fs::rename(target, target + ".damaged", ec);
+    if (ec) {
+        error = "cannot set the damaged file aside: " + ec.message();
+        return false;
+    }
+    return CopyFileAtomically(from, target, &error);
+}
+
 }  // namespace
 
 bool FollowsInstalledVersion(const std::string& relative)
@@ -114,6 +145,17 @@ tHomeUpgrade UpgradeHome(const std::string& home, const std::string& seedDir)
         }
         tEntry& e = list[relative];
         if (found == list.end()) e = {"-", "-", "-"};  // from before the list: the user may have changed it
+        if (e.home != now && it->path().extension() == ".db" && !SoundTable(target)) {
+            std::string error;
+            if (!ReplaceDamaged(it->path().string(), target, error)) {
+                result.problems.push_back(relative + ": " + error);
+                continue;
+            }
+            e = {Fingerprint(target), seed, seed};
+            result.repaired.push_back(relative);
+            changed = true;
+            continue;
+        }
         if (e.home != now) {
             if (e.told != seed) {
                 result.keptEdited.push_back(relative);

@@ -17,6 +17,7 @@ struct tHomeUpgrade {
     std::vector<std::string> refreshed;   // paths relative to the home
     std::vector<std::string> keptEdited;  // edited by the user; a newer version is installed
     std::vector<std::string> problems;    // could not be refreshed this time (busy, unwritable)
+    std::vector<std::string> repaired;    // damaged (a seeding cut short): set aside as NAME.damaged, replaced
 };
 
 // The files that follow the installed version: the reference tables (not

@@ -1,13 +1,20 @@
 #include "core/data/session.h"
 
+#include "core/platform/atomic_file.h"
+
 namespace quintara {
 
 TData1& tSession::Data()
 {
     if (!data) {
-        data = std::make_unique<TData1>(home, chartFile.empty() ? options->GetChartFile() : chartFile,
-                                        writesCharts ? TData1::tChartFileMode::kCreate
-                                                     : TData1::tChartFileMode::kExisting);
+        const std::string file = chartFile.empty() ? options->GetChartFile() : chartFile;
+        // Only the home's own chart file is made when missing: another one
+        // named by the settings that is gone (a moved disk, a damaged
+        // settings file) is said, never created behind the user's back.
+        const bool own = file == kDefaultChartFile || file == JoinPath(home, kDefaultChartFile);
+        const bool create = writesCharts && (!chartFile.empty() || own);
+        data = std::make_unique<TData1>(home, file,
+                                        create ? TData1::tChartFileMode::kCreate : TData1::tChartFileMode::kExisting);
         data->SetDateFormat(languages->DateFormatString);
         data->FollowEphemeris(&options->Ephemeris);
     }

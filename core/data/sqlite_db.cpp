@@ -7,9 +7,41 @@
 namespace quintara {
 namespace {
 
+std::string FileOf(sqlite3* db)
+{
+    const char* name = db ? sqlite3_db_filename(db, "main") : nullptr;
+    return name && *name ? name : "the table file";
+}
+
+// The storage's result code in words that name the file.
 [[noreturn]] void Throw(sqlite3* db, const std::string& what)
 {
-    throw tStorageError(what + ": " + (db ? sqlite3_errmsg(db) : "out of memory"));
+    if (!db) throw tStorageError(what + ": out of memory");
+    const int code = sqlite3_extended_errcode(db) & 0xFF;
+    const std::string file = FileOf(db);
+    switch (code) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        throw tStorageError("another program is using " + file + " (it stayed locked for " +
+                                std::to_string(kBusyWaitMs / 1000) + " s); nothing was written",
+                            tStorageFault::kBusy);
+    case SQLITE_FULL:
+        throw tStorageError("the disk is full: " + file + " could not be written; nothing was written",
+                            tStorageFault::kFull);
+    case SQLITE_READONLY:
+        throw tStorageError(file + " is read-only; nothing was written", tStorageFault::kReadOnly);
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        throw tStorageError(file + " is damaged or is not a table file (" + sqlite3_errmsg(db) + ")",
+                            tStorageFault::kDamaged);
+    case SQLITE_IOERR:
+        throw tStorageError(file + " could not be read or written (input/output error)",
+                            tStorageFault::kInputOutput);
+    case SQLITE_CANTOPEN:
+        throw tStorageError("cannot open " + file, tStorageFault::kCannotOpen);
+    default:
+        throw tStorageError(file + ": " + what + ": " + sqlite3_errmsg(db));
+    }
 }
 
 }  // namespace
@@ -17,8 +49,8 @@ namespace {
 tStatement::tStatement(sqlite3* d, const std::string& sql) : db(d)
 {
     if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK)
-        // A message names the statement, not a page of it.
-        Throw(db, "cannot prepare \"" + (sql.size() > 200 ? sql.substr(0, 200) + "..." : sql) + "\"");
+        // The statement is ours, not the user's: the message says what failed.
+        Throw(db, "cannot read the table");
 }
 
 tStatement::~tStatement() { sqlite3_finalize(stmt); }
@@ -79,11 +111,13 @@ tDatabase::tDatabase(const std::string& p, bool create) : path(p)
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
     if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
         const std::string message = db ? sqlite3_errmsg(db) : "out of memory";
+        const int code = db ? sqlite3_errcode(db) : SQLITE_NOMEM;
         sqlite3_close(db);
         db = nullptr;
-        throw tStorageError("cannot open " + path + ": " + message);
+        throw tStorageError("cannot open " + path + ": " + message,
+                            code == SQLITE_CANTOPEN ? tStorageFault::kCannotOpen : tStorageFault::kOther);
     }
-    sqlite3_busy_timeout(db, 2000);
+    sqlite3_busy_timeout(db, kBusyWaitMs);
     const auto compare = [](void*, int n1, const void* s1, int n2, const void* s2) {
         return CompareNoCase({static_cast<const char*>(s1), static_cast<std::size_t>(n1)},
                              {static_cast<const char*>(s2), static_cast<std::size_t>(n2)});
@@ -106,12 +140,7 @@ tDatabase::~tDatabase() { sqlite3_close_v2(db); }
 
 void tDatabase::Exec(const std::string& sql)
 {
-    char* message = nullptr;
-    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-        const std::string text = message ? message : sqlite3_errmsg(db);
-        sqlite3_free(message);
-        throw tStorageError(path + ": " + text);
-    }
+    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) Throw(db, "cannot change the table");
 }
 
 int tDatabase::Changes() const { return sqlite3_changes(db); }

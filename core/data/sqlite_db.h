@@ -15,11 +15,26 @@ struct sqlite3_stmt;
 
 namespace quintara {
 
-// Failures of the storage (missing file, locked, full disk, bad SQL).
+// What kind of failure a storage error is: callers decide on it (a busy
+// file is tried again later, only a damaged one is called damaged).
+enum class tStorageFault { kOther, kBusy, kFull, kReadOnly, kDamaged, kInputOutput, kCannotOpen };
+
+// Failures of the storage (missing file, locked, full disk, bad SQL). The
+// text is in the user's words and names the file; no SQL in it.
 class tStorageError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit tStorageError(const std::string& what, tStorageFault kind = tStorageFault::kOther)
+        : std::runtime_error(what), fault(kind)
+    {
+    }
+    tStorageFault Fault() const { return fault; }
+
+private:
+    tStorageFault fault;
 };
+
+// How long a statement waits for another program's lock before giving up.
+inline constexpr int kBusyWaitMs = 5000;
 
 class tStatement {
 public:

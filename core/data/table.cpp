@@ -49,19 +49,38 @@ tTable::tTable(tDatabase& d, tTableDef t) : db(d), def(std::move(t))
     sql += ")";
     tTransaction tx(db);
     db.Exec(sql);
+    // An order that ignores case and accents is our own collation, known
+    // only to our connections: it is used where rows are read in that
+    // order, never named in the stored schema, so that any SQLite tool
+    // opens, checks and writes the file.
     for (const tIndexDef& index : def.indexes) {
+        if (index.noCase) continue;
         std::string cols;
-        for (const std::string& f : index.fields) {
-            if (!cols.empty()) cols += ", ";
-            const tColumnDef& c = Column(f);
-            cols += Quoted(c.name);
-            if (index.noCase && c.kind == tFieldKind::Text) cols += " COLLATE QNOCASE";
-        }
+        for (const std::string& f : index.fields) cols += Cat({cols.empty() ? "" : ", ", Quoted(Column(f).name)});
         db.Exec("CREATE INDEX IF NOT EXISTS " + Quoted(def.name + "_" + index.name) + " ON " + Quoted(def.name) +
                 " (" + cols + ")");
     }
     tx.Commit();
+    DropOwnCollationIndexes();
     Refresh();
+}
+
+void tTable::DropOwnCollationIndexes()
+{
+    // Files of earlier versions are converted once, whole or not at all; a
+    // read-only or busy file stays as it is and still works with us.
+    try {
+        std::vector<std::string> names;
+        tStatement q = db.Prepare(
+            "SELECT name FROM sqlite_schema WHERE type = 'index' AND tbl_name = ?1 AND sql LIKE '%COLLATE QNOCASE%'");
+        q.Bind(1, def.name);
+        while (q.Step()) names.push_back(q.Text(0));
+        if (names.empty()) return;
+        tTransaction tx(db);
+        for (const std::string& n : names) db.Exec("DROP INDEX IF EXISTS " + Quoted(n));
+        tx.Commit();
+    } catch (const tStorageError&) {
+    }
 }
 
 std::size_t tTable::ColumnIndex(const std::string& field) const
@@ -163,11 +182,19 @@ void tTable::Refresh()
     if (filter) q.BindAll(filter->params);
     rows.clear();
     readProblem.clear();
-    // A damaged file still shows the rows before the damage.
+    // A damaged file still shows the rows before the damage: in storage
+    // order when the asked order (a sort over every row) cannot be had.
     try {
         while (q.Step()) rows.push_back(q.Int(0));
     } catch (const tStorageError& e) {
         readProblem = e.what();
+        rows.clear();
+        try {
+            tStatement plain = db.Prepare("SELECT rowid FROM " + Quoted(def.name) + Where() + " ORDER BY rowid");
+            if (filter) plain.BindAll(filter->params);
+            while (plain.Step()) rows.push_back(plain.Int(0));
+        } catch (const tStorageError&) {
+        }
     }
     Forget();
     pos = 0;
@@ -360,6 +387,19 @@ void tTable::SetNull(const std::string& field)
 void tTable::Post()
 {
     if (state == tState::Browse) return;
+    // A refused write ends the insert or edit: a row left pending would be
+    // shown, and written, as the row at its position by the next user of
+    // the table (another window on the same file).
+    try {
+        Write();
+    } catch (...) {
+        Cancel();
+        throw;
+    }
+}
+
+void tTable::Write()
+{
     if (writeCheck) writeCheck();
     std::vector<const tColumnDef*> cols;
     for (const tColumnDef& c : def.columns)
@@ -404,8 +444,7 @@ void tTable::Post()
         if (state == tState::Insert) id = db.LastInsertId();
         tx.Commit();
     }
-    state = tState::Browse;
-    buffer.clear();
+    Cancel();
     Forget();
     Refresh();
     MoveToRowid(id);

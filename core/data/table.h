@@ -99,7 +99,8 @@ public:
     void Set(const std::string& field, const tSqlValue& value);
     void SetNull(const std::string& field);
     // Writes the inserted or edited row in one transaction; the current row
-    // is then that row (when the filter shows it).
+    // is then that row (when the filter shows it). A refused write throws
+    // and ends the insert or edit as Cancel does, the position kept.
     void Post();
     void Cancel();
     void Delete();
@@ -116,6 +117,8 @@ public:
     void EmptyTable();
 
 private:
+    void Write();  // Post's work
+    void DropOwnCollationIndexes();
     enum class tState { Browse, Insert, Edit };
     using tRow = std::map<std::string, std::optional<tSqlValue>>;  // by column name
 

@@ -1,5 +1,8 @@
 #include "core/data/table_files.h"
 
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -41,6 +44,26 @@ bool DeleteTableFile(const std::string& path, std::string* error)
     // The journal first: a file left without it is whole; the reverse is not.
     for (const char* c : kCompanions) fs::remove(path + c, ec);
     if (!fs::remove(path, ec) || ec) return Fail(error, "cannot delete " + path + (ec ? ": " + ec.message() : ""));
+    return true;
+}
+
+bool TableFileWhole(const std::string& path, std::string* why)
+{
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (ec) return Fail(why, "cannot be read (" + ec.message() + ")");
+    if (size == 0) return Fail(why, "is empty");
+    unsigned char header[100] = {};
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    const std::size_t got = f ? std::fread(header, 1, sizeof header, f) : 0;
+    if (f) std::fclose(f);
+    if (got < sizeof header || std::memcmp(header, "SQLite format 3", 16) != 0) return Fail(why, "is not a table file");
+    if (fs::exists(path + "-journal", ec) || fs::exists(path + "-wal", ec)) return true;
+    const std::uint32_t pageSize = header[16] == 0 && header[17] == 1 ? 65536u : (header[16] << 8u) | header[17];
+    const std::uint32_t pages = (std::uint32_t{header[28]} << 24) | (header[29] << 16) | (header[30] << 8) | header[31];
+    // The page count is valid only when its change counter matches.
+    const bool counted = std::memcmp(header + 24, header + 92, 4) == 0 && pages > 0;
+    if (counted && size < std::uintmax_t{pageSize} * pages) return Fail(why, "is cut short (damaged)");
     return true;
 }
 

@@ -68,11 +68,8 @@ std::string TLanguages::AspectName(int aspect) const
 std::string TLanguages::FileName(int body, const char* section, std::string fallback)
 {
     const std::string key = std::to_string(body);
-    std::string name = languageFile.ReadString(section, key, "");
-    if (!name.empty() || fallback.empty()) return name;
-    languageFile.WriteString(section, key, fallback);
-    languageFile.Flush();  // a read-only home still shows the default
-    return fallback;
+    const std::string name = languageFile.ReadString(section, key, "");
+    return name.empty() ? fallback : name;
 }
 
 std::string TLanguages::PlanetName(int body)
@@ -142,6 +139,21 @@ std::string TLanguages::LanguageName(int n) const
 
 void TLanguages::SetLanguage(int n)
 {
+    UseLanguage(n);
+    settings.Flush();
+}
+
+void TLanguages::UseLanguage(int n)
+{
+    ReadLanguage(n);
+    // Back to English is noted too: the analysis and help files follow the
+    // noted language within the session. It is on disk with the next write
+    // of the settings, never from reading them.
+    if (n != 1 || settings.HasKey("Language", "Current")) settings.WriteInteger("Language", "Current", n);
+}
+
+void TLanguages::ReadLanguage(int n)
+{
     if (n == CurrentLanguage) return;
     captions.assign(kCaptionCount, std::string());
     bodyNames.clear();
@@ -152,12 +164,15 @@ void TLanguages::SetLanguage(int n)
     std::string path, bytes;
     if (IsBareFileName(file)) path = JoinPath(home, file);
     else problems.push_back(RefusedFileName("language file", file, "no language file"));
-    languageFile.Assign(path, !path.empty() && ReadWholeFile(path, bytes) ? ToUtf8(bytes) : std::string());
-    // Back to English is stored too: the analysis and help files follow
-    // the stored language within the session.
-    if (n != 1 || settings.HasKey("Language", "Current")) {
-        settings.WriteInteger("Language", "Current", n);
-        settings.Flush();
+    const bool read = !path.empty() && ReadWholeFile(path, bytes);
+    // A file cut short or holding binary junk is left as it is (a later
+    // translation would write the junk back re-encoded): built-in words.
+    if (read && !bytes.empty() && (bytes.back() != '\n' || bytes.find('\0') != std::string::npos)) {
+        problems.push_back("the language file " + path +
+                           " cannot be read (it is damaged); the built-in words are in use and the file is kept as it is");
+        languageFile.Assign("", "");
+    } else {
+        languageFile.Assign(path, read ? ToUtf8(bytes) : std::string());
     }
     if (n != 1) {
         for (const std::string& key : languageFile.Keys(kCaptions)) {
@@ -192,7 +207,7 @@ void TLanguages::LoadSettings()
     SetTimeFormat(settings.ReadInteger("Parameters", "TimeFormat", -1));
     SetDateFormat(settings.ReadInteger("Parameters", "DateFormat", -1));
     if (language < 1) language = LanguageFromLetters(LocaleLanguageLetters());
-    SetLanguage(language);
+    UseLanguage(language);
     const tLocaleConventions regional = LocaleConventions();
     if (Country < 0) Country = regional.Country;
     if (MeasureUnit < 0) MeasureUnit = regional.MeasureUnit;

@@ -29,8 +29,8 @@ public:
     std::string Caption(int n) const;
     std::string SignName(int sign) const;        // 1..12
     std::string AspectName(int aspect) const;    // 1..21
-    // Current language's name of body n; a missing name with a default is
-    // written into the language file.
+    // Current language's name of body n; a name the language file lacks is
+    // the built-in one (the file is not written on reading).
     std::string PlanetName(int body);
     std::string PlanetShortName(int body);
     bool SetPlanetName(int body, const std::string& text);
@@ -38,6 +38,7 @@ public:
     // Writes translated captions into the current language file.
     bool SetCaptionTranslation(int n, const std::string& text);
 
+    // The user's choice: the language is used and stored in the settings.
     void SetLanguage(int n);
     void SetDateFormat(int f);
     void SetTimeFormat(int f);
@@ -69,6 +70,10 @@ public:
 private:
     std::vector<std::pair<int, std::string>> LanguageList() const;
     std::string FileName(int body, const char* section, std::string fallback);
+    // The language used from now on and noted in the settings in memory;
+    // nothing is written.
+    void UseLanguage(int n);
+    void ReadLanguage(int n);
 
     std::string home;
     tProfileFile& settings;

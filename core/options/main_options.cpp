@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <utility>
 
 #include <dirent.h>
@@ -55,10 +56,28 @@ std::string DefaultAnalysisFile(int kind, int languageCode)
 TMainOptions::TMainOptions(std::string h)
     : home(std::move(h)), profile(JoinPath(home, kSettingsFileName))
 {
+    if (!profile.Whole()) SetSettingsAside();
     SelectOptionSet(1);
     CurrentOrbs = &NatalOrbs;
     Apply(tOptionRecord::Defaults());
     GetFont();
+}
+
+void TMainOptions::SetSettingsAside()
+{
+    // Values of a cut file could send the charts anywhere ("ChartFile=/t"):
+    // the file is kept beside itself for the user, the defaults are used.
+    const std::string path = profile.Path();
+    std::string aside = path + ".damaged";
+    for (int n = 1; FileExists(aside); ++n) aside = path + ".damaged" + std::to_string(n);
+    if (std::rename(path.c_str(), aside.c_str()) != 0) {
+        problems.push_back("the settings file " + path + " is damaged (cut short); the built-in settings are in use");
+        profile.SetText("");
+        return;
+    }
+    problems.push_back("the settings file " + path + " was damaged (cut short) and is kept as " + aside +
+                       "; the built-in settings are in use");
+    profile.Reload();
 }
 
 std::string TMainOptions::HomePath(const std::string& name) const { return JoinPath(home, name); }
@@ -255,7 +274,7 @@ void TMainOptions::Apply(const tOptionRecord& r)
 bool TMainOptions::ReadOptionFile(const std::string& path)
 {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) return false;
+    if (!ReadWholeFile(path, bytes) || !tOptionRecord::LooksWhole(bytes)) return false;
     const std::optional<tOptionRecord> r = tOptionRecord::Decode(bytes);
     if (!r) return false;
     Apply(*r);
@@ -276,7 +295,11 @@ void TMainOptions::LoadOptions()
         ResetOptions();
         return;
     }
-    if (!ReadOptionFile(HomePath(found))) LoadDefault();
+    if (ReadOptionFile(HomePath(found))) return;
+    // Kept as it is for the user to look at; the defaults are in use.
+    problems.push_back("the option file " + HomePath(found) + " is damaged and was not read; the default options (" +
+                       kDefaultOptionFileName + ") are in use, and the file is kept as it is until options are saved");
+    if (!ReadOptionFile(HomePath(kDefaultOptionFileName))) Apply(tOptionRecord::Defaults());
 }
 
 bool TMainOptions::SaveOptions(std::string* error)

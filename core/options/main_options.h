@@ -152,6 +152,7 @@ private:
     std::string home;
     tProfileFile profile;
     mutable std::vector<std::string> problems, said;
+    void SetSettingsAside();
 };
 
 // "transit", "comptwo" or "analyse" for the kind, with ".agb", ".anl",

@@ -142,6 +142,25 @@ std::optional<tOptionRecord> tOptionRecord::Decode(std::string_view bytes)
     return r;
 }
 
+bool tOptionRecord::LooksWhole(std::string_view bytes)
+{
+    if (bytes.size() != static_cast<std::size_t>(kBytes)) return false;
+    const auto* p = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    const auto flags = [p](int at, int n) { return std::all_of(p + at, p + at + n, [](std::uint8_t b) { return b <= 1; }); };
+    constexpr int kFlags = 24 + 24 + 3;
+    for (int set : {kBirthSetAt, kFirstChartSetAt, kSecondChartSetAt}) {
+        if (!flags(set, kFlags)) return false;
+        const OptionSet s = DecodeSet(p + set);
+        for (std::uint32_t c : s.Colors)
+            if (c > 0x00FFFFFFu) return false;
+        for (std::int32_t w : s.LineWidths)
+            if (w < 0 || w > kMaxLineWidth) return false;
+    }
+    if (!flags(kTransitAspectsAt, 36)) return false;
+    return std::all_of(p + kNatalOrbsAt, p + kNatalOrbsAt + 2 * tOrbTable::kBytes,
+                       [](std::uint8_t orb) { return orb <= kMaxOrb; });
+}
+
 tOptionRecord tOptionRecord::Defaults()
 {
     tOptionRecord r;

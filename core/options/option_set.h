@@ -84,6 +84,11 @@ struct tOptionRecord {
     // Values out of range (a colour above 0x00FFFFFF, a line width outside
     // 0..kMaxLineWidth, an orb above kMaxOrb) read as the defaults'.
     static std::optional<tOptionRecord> Decode(std::string_view bytes);
+    // Whether bytes can be an option file as written: exactly kBytes, every
+    // flag 0 or 1, every colour within 0x00FFFFFF, every line width and orb
+    // in range. Decode stays lenient for what is read from elsewhere; a file
+    // failing this is damaged and is refused rather than half used.
+    static bool LooksWhole(std::string_view bytes);
 
     // The built-in defaults.
     static tOptionRecord Defaults();

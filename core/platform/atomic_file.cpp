@@ -12,7 +12,9 @@ namespace {
 
 bool Fail(std::string* error, const std::string& what)
 {
-    if (error) *error = what + ": " + std::strerror(errno);
+    // A full disk in words a user reads as such.
+    const bool full = errno == ENOSPC || errno == EDQUOT;
+    if (error) *error = what + ": " + (full ? std::string("the disk is full") : std::strerror(errno));
     return false;
 }
 
@@ -54,6 +56,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
         return Fail(error, "cannot replace " + path);
     }
     return true;
+}
+
+bool CopyFileAtomically(const std::string& from, const std::string& to, std::string* error)
+{
+    std::string bytes;
+    if (!ReadWholeFile(from, bytes)) return Fail(error, "cannot read " + from);
+    return WriteFileAtomically(to, bytes, error);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes)

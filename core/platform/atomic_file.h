@@ -11,6 +11,9 @@ namespace quintara {
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr);
 
+// A copy that appears whole at to or not at all (WriteFileAtomically).
+bool CopyFileAtomically(const std::string& from, const std::string& to, std::string* error = nullptr);
+
 // Whole file into bytes; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 

@@ -37,6 +37,7 @@ void tProfileFile::Reload()
 {
     std::string text;
     if (path.empty() || !ReadWholeFile(path, text)) text.clear();
+    whole = text.empty() || (text.back() == '\n' && text.find('\0') == std::string::npos);
     SetText(text);
     dirty = false;
 }

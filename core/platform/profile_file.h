@@ -26,6 +26,10 @@ public:
     // Writes the profile if anything changed since the last load or save.
     bool Flush(std::string* error = nullptr);
     const std::string& Path() const { return path; }
+    // False when the text last read cannot be the whole of a file as
+    // written (every line ends in a line feed, no NUL byte): cut short by a
+    // copy or disk that stopped. Its values are not to be trusted.
+    bool Whole() const { return whole; }
 
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& fallback) const;
@@ -70,6 +74,7 @@ private:
     std::string path;
     std::vector<tSection> sections = std::vector<tSection>(1);  // [0]: lines before any header
     bool dirty = false;
+    bool whole = true;
 };
 
 }  // namespace quintara

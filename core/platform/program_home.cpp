@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/platform/atomic_file.h"
+
 namespace quintara {
 namespace fs = std::filesystem;
 
@@ -49,7 +51,12 @@ bool SeedProgramHome(const std::string& home, const std::string& seedDir, std::s
         if (it->is_directory(ec)) {
             fs::create_directories(target, ec);
         } else if (!fs::exists(target, ec)) {
-            fs::copy_file(it->path(), target, ec);
+            // Whole or not at all: a file cut short by a full disk or a kill
+            // would be taken for the user's own next time. What is missing
+            // is copied at the next start.
+            std::string why;
+            if (!CopyFileAtomically(it->path().string(), target.string(), &why))
+                return Fail(error, "cannot make the program home " + home + ": " + why);
         }
         if (ec) return Fail(error, "cannot copy " + it->path().string() + " to " + target.string() + ": " + ec.message());
     }

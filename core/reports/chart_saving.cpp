@@ -16,9 +16,14 @@ void Store(TData1& data, tChart& chart, const std::string* text, bool append)
     tTable& t = data.ChartTable();
     if (append) t.Insert();
     else t.Edit();
-    data.WriteChart(chart);
-    if (text) t.Set("TEXT", *text);
-    t.Post();
+    try {
+        data.WriteChart(chart);
+        if (text) t.Set("TEXT", *text);
+        t.Post();
+    } catch (...) {
+        t.Cancel();
+        throw;
+    }
     chart.Index = static_cast<std::int32_t>(t.Int("Index"));
 }
 

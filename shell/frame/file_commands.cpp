@@ -239,6 +239,20 @@ void TMainForm::CheckChartFile()
                                      .arg(QString::fromStdString(data.ChartFilePath())));
         return;
     }
+    if (!data.MissingChartFile().empty()) {
+        const std::string own = data.PathOf(kDefaultChartFile);
+        const QString text = QString("The chart file %1 named in the settings does not exist.\n\nYes: use the chart "
+                                     "file of the program home, %2.\nNo: choose another chart file.\nCancel: go on "
+                                     "without a chart file (charts can be computed and shown, not saved).")
+                                 .arg(QString::fromStdString(data.MissingChartFile()), QString::fromStdString(own));
+        switch (program.Messenger().Ask(this, tMessenger::kWarning, program.Caption(caption::kSelectChartFile), text,
+                                        tMessenger::kYesNoCancel)) {
+        case tMessenger::kAnswerYes: SelectChartFile(QString::fromStdString(own)); break;
+        case tMessenger::kAnswerNo: ChooseChartFile(); break;
+        default: break;
+        }
+        return;
+    }
     if (data.ChartFileProblem().empty()) return;
     // A new file beside the damaged one, never over it.
     std::string fresh;

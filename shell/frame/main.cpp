@@ -50,6 +50,7 @@ int main(int argc, char** argv)
         // files (before anything opens them: opening makes some), then the
         // tables themselves.
         if (!CheckInstallation(MissingReferenceFiles(home), messenger)) return 1;
+        TellDamagedTables(DamagedReferenceFiles(home), messenger);
         program = std::make_unique<tProgram>(home, messenger);
     } catch (const std::exception& e) {
         messenger.Tell(nullptr, tMessenger::kError, "Quintara 5.1", e.what());

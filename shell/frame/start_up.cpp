@@ -17,6 +17,16 @@ bool CheckInstallation(const std::vector<std::string>& missing, tMessenger& mess
     return missing.empty();
 }
 
+void TellDamagedTables(const std::vector<std::string>& damaged, tMessenger& messenger)
+{
+    if (damaged.empty()) return;
+    QString text = "These table files of your program home are damaged:\n\n";
+    for (const std::string& d : damaged) text += "    " + QString::fromStdString(d) + "\n";
+    text += "\nWhat needs them (places, time zones, stars) will fail until they are whole again. Delete a "
+            "damaged file to have the installed one copied at the next start.";
+    messenger.Tell(nullptr, tMessenger::kWarning, "Quintara 5.1", text);
+}
+
 void TellUpgrade(const tHomeUpgrade& upgrade, const std::string& seedDir, tMessenger& messenger)
 {
     QString text;
@@ -27,6 +37,12 @@ void TellUpgrade(const tHomeUpgrade& upgrade, const std::string& seedDir, tMesse
         for (const std::string& f : upgrade.keptEdited) text += "    " + QString::fromStdString(f) + "\n";
         text += "\nThe installed versions are in " + QString::fromStdString(seedDir) +
                 "; copy one over yours to take it. You are told once per new version.";
+    }
+    if (!upgrade.repaired.empty()) {
+        text += (text.isEmpty() ? "" : "\n\n") +
+                QString("These files of your program home were damaged and have been replaced by the installed "
+                        "ones (the damaged copy is kept beside each, ending in .damaged):\n\n");
+        for (const std::string& f : upgrade.repaired) text += "    " + QString::fromStdString(f) + "\n";
     }
     if (!upgrade.problems.empty()) {
         text += (text.isEmpty() ? "" : "\n\n") + QString(

@@ -13,6 +13,8 @@ struct tHomeUpgrade;
 // file is reported ("File not found: ..." with OK and Cancel; Cancel ends
 // the check); true when nothing is missing.
 bool CheckInstallation(const std::vector<std::string>& missing, tMessenger& messenger);
+// Names the reference tables that are there but damaged, once at start.
+void TellDamagedTables(const std::vector<std::string>& damaged, tMessenger& messenger);
 
 // What the upgrade of the home left for the user: the files kept because
 // they were changed in this home while a newer version is installed, and

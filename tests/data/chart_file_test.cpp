@@ -357,8 +357,11 @@ TEST(DamagedChartFile, RefusesWritesAndKeepsReading)
             ++unreadable;
         }
     }
+    // The rows before the damage read; the damaged ones are left out of the
+    // list or refused when read.
     EXPECT_GT(read, 0);
-    EXPECT_GT(unreadable, 0);
+    EXPECT_LT(read, 40);
+    EXPECT_TRUE(!t.ReadProblem().empty() || unreadable > 0);
     const auto refused = [&](auto&& write) {
         try {
             write();

@@ -200,7 +200,7 @@ private slots:
     {
         TellUpgrade({}, "/usr/share/quintara/home", messenger);
         QVERIFY(messenger.asked.empty());
-        TellUpgrade({{"dbfiles/city.db"}, {"analyse.agb"}, {}}, "/usr/share/quintara/home", messenger);
+        TellUpgrade({{"dbfiles/city.db"}, {"analyse.agb"}, {}, {}}, "/usr/share/quintara/home", messenger);
         QCOMPARE(messenger.asked.size(), std::size_t{1});
         QVERIFY(messenger.asked[0].text.contains("    analyse.agb\n"));
         QVERIFY(!messenger.asked[0].text.contains("city.db"));
