@@ -356,8 +356,11 @@ int Charts(int argc, char** argv)
             if (!a.replace && FileExists(target)) return Fail(target + " exists; add --replace to overwrite it");
             const tReplace replace = a.replace ? tReplace::kYes : tReplace::kNo;
             t.First();
-            if (const auto format = ExchangeFormatOf(target))
+            if (const auto format = ExchangeFormatOf(target)) {
                 ExportCharts(data, target, *format, replace);
+                if (const std::string note = FieldsNotWritten(*format); !note.empty() && !t.Empty())
+                    std::cerr << "quintara-cli: note: " << note << "\n";
+            }
             else if (ext == ".dbf")
                 ExportChartDbase(data, target, replace);
             else if (ext == ".db") CopyChartFile(data, target);

@@ -89,7 +89,11 @@ std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEvent
     std::vector<tSkyEvent> events;
     if (!(jdTo > jdFrom)) return events;
     tSky sky(rules.sidereal, rules.ephemeris);
-    const int days = static_cast<int>(std::ceil(jdTo - jdFrom));
+    // Days counted from the UT midnight before the start: an event is then
+    // found in the same day, to the same root, whatever zone the window's
+    // start came from (a local midnight), and rounds to the same second.
+    const double start = std::floor(jdFrom - 0.5) + 0.5;
+    const int days = static_cast<int>(std::ceil(jdTo - start));
     std::array<double, kCount> prevLon{}, lon{}, prevSpeed{}, speed{};
     auto sample = [&](double jd, std::array<double, kCount>& l, std::array<double, kCount>& s) {
         for (std::size_t i = 0; i < kCount; ++i) {
@@ -107,13 +111,13 @@ std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEvent
     const auto keep = [&](tSkyEvent e) {
         if (e.jd >= jdFrom && e.jd < jdTo) events.push_back(e);
     };
-    sample(jdFrom, prevLon, prevSpeed);
+    sample(start, prevLon, prevSpeed);
     for (int d = 1; d <= days; ++d) {
         if (progress && d % 8 == 0 && !progress(d, days)) {
             if (stopped) *stopped = true;
             break;
         }
-        const double a = jdFrom + d - 1, b = jdFrom + d;
+        const double a = start + d - 1, b = start + d;
         sample(b, lon, speed);
         for (std::size_t i = 0; i < kCount; ++i) {
             const int body = kBodies[i];

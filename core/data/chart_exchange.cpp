@@ -4,6 +4,7 @@
 
 #include "core/chart/date_time.h"
 #include "core/data/aaf_format.h"
+#include "core/data/chart_record.h"
 #include "core/data/csv_format.h"
 #include "core/data/exchange_fields.h"
 #include "core/data/jsonl_format.h"
@@ -65,6 +66,8 @@ std::string Check(TData1& data, tExchangeRecord& r, tCheckedRecord& out, std::st
         return r.place.empty()
                    ? "Latitude: missing, and no place to look the coordinates up by"
                    : "Place: no coordinates given and no locality \"" + r.place + "\" in the localities table";
+    // "Time unknown" with the stored moment beside it: the moment is kept.
+    if (r.timeUnknown && r.hasZone && r.julianDay) ClockFromJulianDay(r.moment, *r.julianDay);
     if (r.hasZone && r.julianDay) {
         // The format lets the Julian day decide; the zone is what the user sees and edits.
         const double minutes =
@@ -116,6 +119,13 @@ tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat
     std::vector<tExchangeRecord> records = format == tExchangeFormat::kAaf   ? ReadAaf(bytes)
                                            : format == tExchangeFormat::kCsv ? ReadCsv(bytes, data.DateFormat())
                                                                              : ReadJsonLines(bytes);
+    // A file with no record at all is no exchange file of that kind (or is
+    // empty): said, not "0 charts imported".
+    if (records.empty())
+        throw tStorageError(path + " holds no chart: " +
+                            (format == tExchangeFormat::kAaf   ? "an AAF file has records starting with #A93:"
+                             : format == tExchangeFormat::kCsv ? "a CSV file has a header line and a line per chart"
+                                                               : "a JSON Lines file has one object per line"));
     tImportPlan plan;
     plan.records = records.size();
     for (tExchangeRecord& r : records) {
@@ -130,6 +140,13 @@ tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat
             continue;
         }
         if (!doubt.empty()) plan.doubts.push_back(Line(r.line, doubt));
+        tChart texts;
+        texts.Name = r.name;
+        texts.FirstName = r.firstName;
+        texts.Comment = r.comment;
+        texts.BirthPlace = r.place;
+        for (const std::string& field : TooLongChartFields(texts))
+            plan.doubts.push_back(Line(r.line, field + " is longer than the chart file keeps; it is cut to its length"));
         plan.good.push_back(std::move(checked));
     }
     return plan;
@@ -177,6 +194,13 @@ tExchangeRecord RecordOfChart(const tChart& c, const std::string& country)
     r.hasZone = r.hasCoordinates = r.hasHouse = r.hasZodiac = true;
     r.julianDay = c.JulianDay;
     return r;
+}
+
+std::string FieldsNotWritten(tExchangeFormat format)
+{
+    return format == tExchangeFormat::kAaf
+               ? "AAF has no field for the house system and zodiac: they were not written (an import takes its own)"
+               : std::string();
 }
 
 std::size_t ExportCharts(TData1& data, const std::string& path, tExchangeFormat format, tReplace replace)

@@ -50,5 +50,8 @@ tExchangeRecord RecordOfChart(const tChart& chart, const std::string& country);
 // one when replace says so), written atomically. Returns the rows written.
 std::size_t ExportCharts(TData1& data, const std::string& path, tExchangeFormat format,
                          tReplace replace = tReplace::kNo);
+// What of a chart the format cannot hold, for the user to be told once
+// after an export; "" when it holds every field.
+std::string FieldsNotWritten(tExchangeFormat format);
 
 }  // namespace quintara

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 #include "core/data/exchange_fields.h"
@@ -25,12 +27,13 @@ enum tColumn {
     kComment,
     kHouse,
     kZodiac,
+    kJulianDay,
     kColumns
 };
 
 constexpr std::array<std::string_view, kColumns> kHeaders = {
     "Name",    "First name", "Sex",       "Date",    "Time",         "Zone",  "Place",
-    "Country", "Latitude",   "Longitude", "Comment", "House system", "Zodiac"};
+    "Country", "Latitude",   "Longitude", "Comment", "House system", "Zodiac", "Julian day"};
 
 // Header words without case, blanks, '_' or '-': "First name" = "first_name".
 std::string Key(std::string_view s)
@@ -191,6 +194,13 @@ void ReadRow(const tRow& row, const std::array<int, kColumns>& at, bool decimalC
         r.moment.zodiac = *z;
         r.hasZodiac = true;
     }
+    if (!field(kJulianDay).empty()) {
+        const std::string_view f = field(kJulianDay);
+        double jd = 0;
+        const auto p = std::from_chars(f.data(), f.data() + f.size(), jd);
+        if (p.ptr != f.data() + f.size() || !std::isfinite(jd)) return fail(kJulianDay, "not a number");
+        r.julianDay = jd;
+    }
 }
 
 
@@ -221,9 +231,29 @@ std::vector<tExchangeRecord> ReadCsv(std::string_view bytes, const std::string& 
     for (std::size_t k = 1; k < rows.size(); ++k) {
         records.emplace_back();
         ReadRow(rows[k], at, sep != ',', shortDateFormat, records.back());
+        // Values beyond the named columns: the fields have shifted (a
+        // separator inside an unquoted field) and no column can be trusted.
+        const std::vector<std::string>& f = rows[k].fields;
+        const std::size_t named = rows[0].fields.size();
+        if (f.size() > named && std::any_of(f.begin() + static_cast<std::ptrdiff_t>(named), f.end(),
+                                            [](const std::string& x) { return !x.empty(); }))
+            records.back().problem = std::to_string(f.size()) + " fields where the header names " +
+                                     std::to_string(named) + " (a separator in an unquoted field?)";
     }
     return records;
 }
+
+namespace {
+
+std::string JulianDayText(const std::optional<double>& jd)
+{
+    if (!jd) return {};
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.6f", *jd);
+    return buf;
+}
+
+}  // namespace
 
 std::string CsvField(const std::string& s)
 {
@@ -257,7 +287,7 @@ std::string CsvLine(const tExchangeRecord& r)
         r.hasCoordinates ? DecimalLatitudeText(m.latitude) : std::string(),
         r.hasCoordinates ? DecimalLongitudeText(m.longitude) : std::string(), r.comment,
         r.hasHouse && !r.timeUnknown ? std::string(HouseSystemName(m.house)) : std::string(),
-        r.hasZodiac ? std::string(m.zodiac ? "sidereal" : "tropical") : std::string()};
+        r.hasZodiac ? std::string(m.zodiac ? "sidereal" : "tropical") : std::string(), JulianDayText(r.julianDay)};
     std::string s;
     for (int c = 0; c < kColumns; ++c) s.append(c ? "," : "").append(CsvField(fields[c]));
     return s + "\r\n";

@@ -200,6 +200,16 @@ double AdjustFromJulianDay(const tChartRequest& m, double julianDay)
     return AdjustOfSecondsEast(-std::round((julianDay - clock) * 86400));
 }
 
+bool ClockFromJulianDay(tChartRequest& m, double julianDay)
+{
+    const double midnight = kJ2000 + DaysFromJ2000(m.year, m.month, m.day, 0);
+    const double minutes = std::round(((julianDay - midnight) * 86400 + SecondsEast(m.adjust)) / 60);
+    if (!(minutes >= 0 && minutes < 1440)) return false;
+    m.hour = static_cast<int>(minutes) / 60;
+    m.minute = static_cast<int>(minutes) % 60;
+    return true;
+}
+
 bool ParseSex(std::string_view text, char& sex)
 {
     const std::string_view s = Trimmed(text);

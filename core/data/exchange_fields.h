@@ -37,6 +37,11 @@ std::string DecimalLongitudeText(double packed);
 
 // The Adjust that makes the clock time of the record's date give julianDay (UT).
 double AdjustFromJulianDay(const tChartRequest& moment, double julianDay);
+// The clock time (hour, minute) of the moment's date that the Julian day
+// (UT) is in the moment's zone; false, nothing changed, when it falls on
+// another date. Carries a time-unknown chart's stored moment through
+// formats whose time field only says "unknown".
+bool ClockFromJulianDay(tChartRequest& moment, double julianDay);
 
 // The record's sex as a letter field: "M", "F" or "" for a file that did not say.
 bool ParseSex(std::string_view text, char& sex);

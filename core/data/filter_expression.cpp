@@ -16,6 +16,25 @@ struct tLexeme {
     std::size_t at = 0;  // 0-based offset
 };
 
+// Length of a date written d/m/y, d.m.y or y-m-d at the start of s (one
+// to four digits, a separator, the same separator again); 0 for none.
+std::size_t DateLength(std::string_view s)
+{
+    const auto digits = [&](std::size_t at) {
+        std::size_t n = 0;
+        while (at + n < s.size() && n < 5 && s[at + n] >= '0' && s[at + n] <= '9') ++n;
+        return n;
+    };
+    const std::size_t a = digits(0);
+    if (a == 0 || a > 4 || a >= s.size() || (s[a] != '/' && s[a] != '.' && s[a] != '-')) return 0;
+    const char sep = s[a];
+    const std::size_t b = digits(a + 1);
+    if (b == 0 || b > 2 || a + 1 + b >= s.size() || s[a + 1 + b] != sep) return 0;
+    const std::size_t c = digits(a + 2 + b);
+    if (c == 0 || c > 4) return 0;
+    return a + 2 + b + c;
+}
+
 class tParser {
 public:
     tParser(std::string_view s, const tFieldLookup& f, const tFilterOptions& o) : src(s), fields(f), options(o)
@@ -58,6 +77,10 @@ private:
             while (e < src.size() && (isAlpha(src[e]) || isDigit(src[e]))) ++e;
             cur = {tToken::Name, std::string(src.substr(pos, e - pos)), pos};
             pos = e;
+        } else if (const std::size_t date = isDigit(c) ? DateLength(src.substr(pos)) : 0; date > 0) {
+            // An unquoted date ("DATE>15/03/2019"): one constant, as quoted.
+            cur = {tToken::Number, std::string(src.substr(pos, date)), pos};
+            pos += date;
         } else if (isDigit(c) || ((c == '-' || c == '+' || c == '.') && pos + 1 < src.size() &&
                                   (isDigit(src[pos + 1]) || src[pos + 1] == '.'))) {
             std::size_t e = pos + 1;

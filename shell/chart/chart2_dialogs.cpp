@@ -73,7 +73,7 @@ TPrevisionsDlg::TPrevisionsDlg(tProgram& p, tChart& c, int& s, int& h, QWidget* 
     setWindowTitle(p.Caption(caption::kPrevisions));
     DateED = new TDateField(p, "DateED", true, this);
     DateED->Show(c.Year, c.Month, c.Day);
-    TimeED = new TTimeField(p, "TimeED", false, this);
+    TimeED = new TTimeField(p, "TimeED", this);
     TimeED->Show(c.Hour, c.Minute);
     StepEd = new QLineEdit(QString("%1.%2").arg(h / 24).arg(h % 24, 2, 10, QChar('0')), this);
     StepEd->setObjectName("StepEd");

@@ -23,7 +23,7 @@ TDateTimeDlg::TDateTimeDlg(tProgram& p, tChart& c, QWidget* parent, int caption,
     CityED = new TCityField(p, c, this);
     DateED = new TDateField(p, "DateED", true, this);
     DateED->Show(c.Year, c.Month, c.Day);
-    TimeED = new TTimeField(p, "TimeED", true, this);
+    TimeED = new TTimeField(p, "TimeED", this);
     TimeED->Show(c.Hour, c.Minute);
     Form = new QFormLayout;
     Form->addRow(p.Caption(caption::kLocality), CityED);

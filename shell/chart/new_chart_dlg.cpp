@@ -88,7 +88,7 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     // No input mask: a mask would cut a fifth digit of the year silently.
     DateEd = new TDateField(p, "DateEd", false, this);
     DateEd->setPlaceholderText(QString::fromStdString(p.Languages().DateFormatString));
-    TimeEd = new TTimeField(p, "TimeEd", true, this);
+    TimeEd = new TTimeField(p, "TimeEd", this);
     NoTimeBtn = new QCheckBox(p.Caption(caption::kTimeUnknown), this);
     NoTimeBtn->setObjectName("NoTimeBtn");
     AdjustEd = Edit(this, "AdjustEd", 9);

@@ -474,7 +474,7 @@ void TChartDBDlg::AddChartFile()
 }
 
 void TChartDBDlg::Export(int caption, const char* suggested, const char* filter,
-                         void (*write)(TData1&, const std::string&, tReplace))
+                         const std::function<void(TData1&, const std::string&, tReplace)>& write)
 {
     if (!PostPending()) return;
     // The save dialog has asked before an existing file is replaced.
@@ -495,7 +495,11 @@ void TChartDBDlg::CopyDbase() { Export(233, "charts.dbf", "dBase files (*.dbf)",
 void TChartDBDlg::CopyAaf()
 {
     Export(caption::kAafFile, "charts.aaf", "AAF files (*.aaf)",
-           [](TData1& d, const std::string& path, tReplace r) { ExportCharts(d, path, tExchangeFormat::kAaf, r); });
+           [this](TData1& d, const std::string& path, tReplace r) {
+               if (ExportCharts(d, path, tExchangeFormat::kAaf, r) > 0)
+                   program.Messenger().Tell(this, tMessenger::kInformation, program.Caption(caption::kAafFile),
+                                            QString::fromStdString(FieldsNotWritten(tExchangeFormat::kAaf)));
+           });
 }
 
 void TChartDBDlg::CopyCsv()

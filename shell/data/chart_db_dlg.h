@@ -75,7 +75,7 @@ private:
     QString RecordsShown() const;
     // A copy to a file chosen in the save dialog, written by write.
     void Export(int caption, const char* suggested, const char* filter,
-                void (*write)(TData1&, const std::string&, tReplace));
+                const std::function<void(TData1&, const std::string&, tReplace)>& write);
     QString Title() const;
 
     std::function<void(const std::string&)> rename;

@@ -247,6 +247,11 @@ void TNewCityDlg::accept()
     if (!people) return bad(caption::kPopulation, error);
     if (city->text().trimmed().isEmpty()) return bad(caption::kLocality, "give a name");
     tTable& t = program.Data().CityTable();
+    // A refused write ended the insert or edit; the row is still current.
+    if (!t.Editing()) {
+        if (inserting) t.Insert();
+        else t.Edit();
+    }
     t.Set("CITY", city->text().trimmed().toStdString());
     t.Set("COUNTRY", std::int64_t{*countryCode});
     t.Set("STATE", std::int64_t{stateCode});

@@ -26,11 +26,12 @@ bool TDateField::Read(QDialog* dialog, int& year, int& month, int& day)
     return FieldError(program, dialog, this, caption::kDate, QString::fromStdString(error));
 }
 
-TTimeField::TTimeField(tProgram& p, const char* objectName, bool masked, QWidget* parent)
-    : QLineEdit(parent), program(p)
+TTimeField::TTimeField(tProgram& p, const char* objectName, QWidget* parent) : QLineEdit(parent), program(p)
 {
     setObjectName(objectName);
-    if (masked) setInputMask(p.Languages().TimeFormat == 0 ? "99:99 AA;_" : "99:99;_");
+    // Free text, checked when read: an input mask drops what it does not
+    // take ("-1:00" became 01:00) instead of saying so.
+    setPlaceholderText(p.Languages().TimeFormat == 0 ? "hh:mm am" : "hh:mm");
 }
 
 void TTimeField::Show(int hour, int minute)

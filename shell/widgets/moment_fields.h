@@ -24,8 +24,8 @@ private:
 
 class TTimeField : public QLineEdit {
 public:
-    // masked: "99:99", or "99:99 AA" for am/pm times.
-    TTimeField(tProgram& program, const char* objectName, bool masked, QWidget* parent);
+    // A clock time typed freely ("14:30", "2:30 pm"), checked on Read.
+    TTimeField(tProgram& program, const char* objectName, QWidget* parent);
     void Show(int hour, int minute);
     bool Read(QDialog* dialog, int& hour, int& minute);
 

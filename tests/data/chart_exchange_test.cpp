@@ -7,6 +7,7 @@
 #include "core/data/jsonl_format.h"
 #include "core/engine/angles.h"
 #include "core/platform/atomic_file.h"
+#include "cli/positions.h"
 #include "support/killed_child.h"
 #include "support/seed_data.h"
 
@@ -76,18 +77,30 @@ protected:
 TEST_F(ChartExchange, EveryFormatGivesBackNamesMomentPlaceAndPositions)
 {
     StoreSamples();
+    {  // time unknown, stored at 23:59 (not noon), far south and east
+        tChart c;
+        test::PlaceChart(c, *data, "Wellington", 1988, 6, 1, 23, 59);
+        c.Name = "Nuit";
+        c.BirthPlace = "Wellington";
+        c.HouseType = 255;
+        data->FindAdjust(c);
+        CalcChart(c);
+        data->ChartTable().Insert();
+        data->WriteChart(c);
+        data->ChartTable().Post();
+    }
     const auto before = Charts(*data);
     for (const char* file : {"out.aaf", "out.csv", "out.jsonl"}) {
         SCOPED_TRACE(file);
         const std::string path = dir.File(file);
-        EXPECT_EQ(ExportCharts(*data, path, *ExchangeFormatOf(path)), std::size(kSamples));
+        EXPECT_EQ(ExportCharts(*data, path, *ExchangeFormatOf(path)), before.size());
         EXPECT_THROW(ExportCharts(*data, path, *ExchangeFormatOf(path)), tStorageError);
 
         TData1 other(QUINTARA_SEED_DIR, dir.File(std::string(file) + ".db"));
         const tImportPlan plan = PrepareImport(other, path, *ExchangeFormatOf(path), 0, 0);
         EXPECT_TRUE(plan.refused.empty()) << plan.refused[0];
-        EXPECT_TRUE(plan.doubts.empty());
-        EXPECT_EQ(StoreImport(other, plan, nullptr), std::size(kSamples));
+        EXPECT_TRUE(plan.doubts.empty()) << plan.doubts[0];
+        EXPECT_EQ(StoreImport(other, plan, nullptr), before.size());
         const auto after = Charts(other);
         ASSERT_EQ(after.size(), before.size());
         for (std::size_t k = 0; k < after.size(); ++k) {
@@ -105,6 +118,9 @@ TEST_F(ChartExchange, EveryFormatGivesBackNamesMomentPlaceAndPositions)
             EXPECT_NEAR(DegMinToDecimal(b.Latitude), DegMinToDecimal(a.Latitude), 1.5e-4);
             EXPECT_NEAR(DegMinToDecimal(b.Longitude), DegMinToDecimal(a.Longitude), 1.5e-4);
             for (int n = 1; n <= 24; ++n) EXPECT_NEAR(b.BodyPosition(n), a.BodyPosition(n), 1e-3) << n;
+            EXPECT_EQ(b.HouseType, a.HouseType);
+            EXPECT_NEAR(b.JulianDay, a.JulianDay, 1e-6);
+            EXPECT_EQ(cli::PositionsText(b), cli::PositionsText(a));
         }
     }
 }
@@ -132,6 +148,33 @@ TEST_F(ChartExchange, BadRecordsAreRefusedWithTheirLinesAndTheRestKept)
     EXPECT_NEAR(plan.good[0].record.moment.adjust, -1.0, 1e-12);
     EXPECT_EQ(plan.good[0].country, 276);             // "D": Germany
     EXPECT_EQ(data->ChartTable().RecordCount(), 0u);  // nothing is written before the store
+}
+
+// Files that are not what they say: no record at all is an error, values
+// past the named columns refuse the line, a text longer than its field is
+// pointed out as the command line's "charts add" does.
+TEST_F(ChartExchange, WhatCannotBeTakenWholeIsSaid)
+{
+    std::string noise(5000, '\0');
+    std::uint32_t x = 99;
+    for (char& c : noise) c = static_cast<char>((x = x * 1103515245 + 12345) >> 16);
+    ASSERT_TRUE(WriteFileAtomically(dir.File("noise.aaf"), noise));
+    try {
+        PrepareImport(*data, dir.File("noise.aaf"), tExchangeFormat::kAaf, 0, 0);
+        ADD_FAILURE() << "a file without a record was taken";
+    } catch (const tStorageError& e) {
+        EXPECT_NE(std::string(e.what()).find("holds no chart"), std::string::npos) << e.what();
+    }
+    const std::string csv = "Name,First name,Sex,Date,Time,Zone,Place,Country,Latitude,Longitude,Comment\n"
+                            "Shift,Ann,F,1970-09-27,11:04,UTC+01:00,Kandel,Germany,49.08,8.18,one,two,three\n"
+                            "Long," + std::string(1 << 20, 'a') + ",F,1970-09-27,11:04,UTC+01:00,Kandel,Germany,49.08,8.18,\n";
+    ASSERT_TRUE(WriteFileAtomically(dir.File("two.csv"), csv));
+    const tImportPlan plan = PrepareImport(*data, dir.File("two.csv"), tExchangeFormat::kCsv, 0, 0);
+    ASSERT_EQ(plan.refused.size(), 1u);
+    EXPECT_EQ(plan.refused[0], "line 2: 13 fields where the header names 11 (a separator in an unquoted field?)");
+    ASSERT_EQ(plan.good.size(), 1u);
+    ASSERT_EQ(plan.doubts.size(), 1u);
+    EXPECT_EQ(plan.doubts[0], "line 3: FIRSTNAME is longer than the chart file keeps; it is cut to its length");
 }
 
 TEST_F(ChartExchange, ReadsACsvASpreadsheetWrote)

@@ -98,3 +98,15 @@ TEST(FilterExpression, DatesAreCalendarDates)
     EXPECT_FALSE(DateToIso("13/13/2000", "mm/dd/yyyy"));
     EXPECT_FALSE(DateToIso("1/2", "dd/mm/yyyy"));
 }
+
+// A date written without quotes, as the README shows it, is the same
+// constant as the quoted one; a number stays a number.
+TEST(FilterExpression, UnquotedDatesReadAsQuotedOnes)
+{
+    EXPECT_EQ(Compile("DATE>15/03/2019").params, Compile("DATE>'15/03/2019'").params);
+    EXPECT_EQ(Compile("DATE>=2019-03-15 and DATE<1.4.2020").params,
+              (std::vector<tSqlValue>{std::string("2019-03-15"), std::string("2020-04-01")}));
+    EXPECT_EQ(Compile("P1>=1.5").params, (std::vector<tSqlValue>{1.5}));
+    EXPECT_NE(ErrorOf("P1>15/03/2019").find("needs a number"), std::string::npos);
+    EXPECT_NE(ErrorOf("DATE>31/02/2019").find("needs a date"), std::string::npos);
+}

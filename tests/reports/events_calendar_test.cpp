@@ -111,6 +111,28 @@ TEST(SkyEvents, QuartersAgreeWithAnIndependentAlmanac)
     EXPECT_EQ(checked, 20);
 }
 
+// A window that starts at a local midnight (New York's, Kolkata's) finds
+// every event at the very moment the UT window finds it: one moment, one
+// second in every calendar written from it.
+TEST(SkyEvents, TheMomentDoesNotDependOnTheWindowsZone)
+{
+    const double from = Jd(2024, 3, 1, 0, 0), to = Jd(2024, 5, 1, 0, 0);
+    const auto ut = FindSkyEvents(from, to, {});
+    ASSERT_GT(ut.size(), 50u);
+    for (const double shift : {5.0 / 24, -5.5 / 24}) {
+        const auto local = FindSkyEvents(from + shift, to + shift, {});
+        std::size_t same = 0;
+        for (const tSkyEvent& e : local)
+            for (const tSkyEvent& f : ut)
+                if (e.kind == f.kind && e.body == f.body && e.other == f.other && e.aspect == f.aspect &&
+                    e.sign == f.sign && e.phase == f.phase && std::fabs(e.jd - f.jd) < 0.01) {
+                    EXPECT_EQ(e.jd, f.jd) << e.kind << " " << e.body << " " << e.other;
+                    ++same;
+                }
+        EXPECT_GT(same, ut.size() - 10);
+    }
+}
+
 TEST(SkyEvents, StopsWhenAsked)
 {
     bool stopped = false;

@@ -99,6 +99,14 @@ private slots:
         }
         QVERIFY(messenger.asked.back().text.contains("empty"));
         d.DateEd->setText("17/05/1990");
+        // Typed as a user types it: the minus is not dropped but refused.
+        d.TimeEd->clear();
+        QTest::keyClicks(d.TimeEd, "-1:00");
+        QTest::mouseClick(d.OkBtn, Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QVERIFY2(messenger.asked.back().text.startsWith("Time: ") && messenger.asked.back().text.contains("-1"),
+                 qPrintable(messenger.asked.back().text));
+        d.TimeEd->setText("14:30");
         d.AdjustEd->setText("zone");
         QTest::mouseClick(d.OkBtn, Qt::LeftButton);
         QVERIFY(messenger.asked.back().text.startsWith("Zone: "));
