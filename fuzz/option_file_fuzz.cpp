@@ -13,7 +13,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static tProfileFile settings(fuzz::Home() + "/Astro.ini");
     static TLanguages lang(fuzz::Home(), settings);
-    const auto r = tOptionRecord::Decode(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const auto r = tOptionRecord::Decode(bytes);
+    // A file taken as whole needs no value replaced, and what is written
+    // back is taken as whole again.
+    if (tOptionRecord::LooksWhole(bytes)) {
+        fuzz::Require(r.has_value(), "a whole option file not decoded");
+        const auto again = r->Encode();
+        const std::string_view written(reinterpret_cast<const char*>(again.data()), again.size());
+        fuzz::Require(tOptionRecord::LooksWhole(written) && tOptionRecord::Decode(written) == r,
+                      "an option file written back is read otherwise");
+    }
     if (!r) return 0;
     for (const OptionSet* s : {&r->BirthSet, &r->FirstChartSet, &r->SecondChartSet}) {
         for (std::uint32_t c : s->Colors) fuzz::Require(c <= 0x00FFFFFFu, "colour out of range");

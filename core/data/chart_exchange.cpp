@@ -112,7 +112,8 @@ std::optional<tExchangeFormat> ExchangeFormatOf(const std::string& path)
     return std::nullopt;
 }
 
-tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat format, int house, int zodiac)
+tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat format, int house, int zodiac,
+                          const tProgress& progress)
 {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) throw tStorageError("cannot read " + path);
@@ -128,7 +129,13 @@ tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat
                                                                : "a JSON Lines file has one object per line"));
     tImportPlan plan;
     plan.records = records.size();
+    const int total = static_cast<int>(records.size());
     for (tExchangeRecord& r : records) {
+        const int done = static_cast<int>(&r - records.data());
+        if (progress && done % 64 == 0 && !progress(done, total)) {
+            plan.stopped = true;
+            break;
+        }
         if (!r.hasHouse) r.moment.house = house;
         if (!r.hasZodiac) r.moment.zodiac = zodiac;
         if (r.timeUnknown) r.moment.house = 255;
@@ -152,14 +159,22 @@ tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat
     return plan;
 }
 
-std::size_t StoreImport(TData1& data, const tImportPlan& plan, const OptionSet* birthSet)
+std::size_t StoreImport(TData1& data, const tImportPlan& plan, const OptionSet* birthSet, const tProgress& progress,
+                        bool* stopped)
 {
+    if (stopped) *stopped = false;
     data.CheckChartWritable();
     tDatabase& db = data.ChartDatabase();
     {
         tTransaction tx(db);
         tChartInserter insert(db);
+        const int total = static_cast<int>(plan.good.size());
         for (const tCheckedRecord& c : plan.good) {
+            const int done = static_cast<int>(&c - plan.good.data());
+            if (progress && done % 64 == 0 && !progress(done, total)) {
+                if (stopped) *stopped = true;
+                return 0;  // the transaction rolls back: nothing is stored
+            }
             const tExchangeRecord& r = c.record;
             tChart chart(birthSet);
             ApplyRequest(r.moment, chart);

@@ -10,6 +10,7 @@
 
 #include "core/data/chart_file.h"
 #include "core/data/exchange_record.h"
+#include "core/platform/progress.h"
 
 namespace quintara {
 
@@ -29,6 +30,7 @@ struct tImportPlan {
     std::vector<tCheckedRecord> good;
     std::vector<std::string> refused;  // "line 7: date: ...", in file order
     std::vector<std::string> doubts;   // stored, but the user should look: unsure zones
+    bool stopped = false;              // the reading was stopped part way
 };
 
 // Reads the file and checks every record: a readable date that exists, a
@@ -36,11 +38,17 @@ struct tImportPlan {
 // a zone (given, from the Julian day, or looked up for the place and
 // date). house and zodiac are taken where a record does not say. Throws
 // tStorageError when the file cannot be read.
-tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat format, int house, int zodiac);
+// progress counts records; when it asks to stop, the plan is cut there
+// and says so (stopped).
+tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat format, int house, int zodiac,
+                          const tProgress& progress = {});
 
 // Computes the good records' charts and appends them to the chart file in
 // one transaction; returns the rows written.
-std::size_t StoreImport(TData1& data, const tImportPlan& plan, const OptionSet* birthSet);
+// progress counts charts; when it asks to stop, nothing is stored, 0 is
+// returned and stopped (when given) is set.
+std::size_t StoreImport(TData1& data, const tImportPlan& plan, const OptionSet* birthSet,
+                        const tProgress& progress = {}, bool* stopped = nullptr);
 
 // The exchange record of a stored chart (no computing: the row has its
 // Julian day). country is the country's name.

@@ -48,6 +48,7 @@ TChartSetup::TChartSetup(tProgram& p, QWidget* parent) : QDialog(parent), progra
                                    {"Type", p.Caption(caption::kType)}},
                                   this);
     planetModel->SetEditable(true, {"Name", "ShortName"});
+    planetModel->ReportRefusals(p.Messenger(), this);
     DBGrid1 = NewGrid(this, *starModel);
     DBGrid1->setObjectName("DBGrid1");
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);

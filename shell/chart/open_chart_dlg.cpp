@@ -89,6 +89,7 @@ void TOpenChartDlg::SetEditable(bool on)
 {
     // Dates and times are shown in the national format: only texts are edited here.
     model->SetEditable(on, {"NAME", "FIRSTNAME", "COMMENT", "REFERENCE", "BIRTHPLACE"});
+    model->ReportRefusals(program.Messenger(), this);
     Grid->setSelectionBehavior(on ? QAbstractItemView::SelectItems : QAbstractItemView::SelectRows);
     Grid->setEditTriggers(on ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                              : QAbstractItemView::NoEditTriggers);

@@ -27,6 +27,7 @@
 #include "shell/data/city_file_dlg.h"
 #include "shell/data/filter_dlgs.h"
 #include "shell/platform/file_dialogs.h"
+#include "shell/platform/long_work.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/navigator.h"
 #include "shell/widgets/pending_row.h"
@@ -533,12 +534,12 @@ void TChartDBDlg::ImportCharts()
         const TMainOptions& o = program.Options();
         tImportPlan plan;
         {
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            struct tRestore {
-                ~tRestore() { QApplication::restoreOverrideCursor(); }
-            } restore;
-            plan = PrepareImport(program.Data(), path.toStdString(), *format, o.HouseType, o.Zodiac);
+            // Thousands of records take seconds: the window stays drawn,
+            // with how far the reading is and a Cancel that imports nothing.
+            tLongWork work(program.Caption(caption::kImport), program.Caption(caption::kCancel), this);
+            plan = PrepareImport(program.Data(), path.toStdString(), *format, o.HouseType, o.Zodiac, work.Progress());
         }
+        if (plan.stopped) return;
         QString listed;
         const auto list = [&listed](const std::vector<std::string>& lines) {
             constexpr std::size_t kShown = 12;
@@ -569,7 +570,13 @@ void TChartDBDlg::ImportCharts()
                 tMessenger::kAnswerYes)
                 return;
         }
-        const std::size_t rows = StoreImport(program.Data(), plan, &o.BirthSet);
+        std::size_t rows = 0;
+        bool stopped = false;
+        {
+            tLongWork work(program.Caption(caption::kImport), program.Caption(caption::kCancel), this);
+            rows = StoreImport(program.Data(), plan, &o.BirthSet, work.Progress(), &stopped);
+        }
+        if (stopped) return;  // nothing was stored
         ApplyView();
         listed.clear();
         list(plan.doubts);

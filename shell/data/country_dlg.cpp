@@ -30,6 +30,7 @@ TCountryDlg::TCountryDlg(tProgram& p, int language, QWidget* parent)
 {
     table.SetIndex("Countries");
     model->SetEditable(true);
+    model->ReportRefusals(p.Messenger(), this);
     // The language by its name, as the list above the grid names it.
     TLanguages& languages = p.Languages();
     model->SetFormat([&languages](const tTable& t, const std::string& field) {

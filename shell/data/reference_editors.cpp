@@ -250,6 +250,7 @@ TTimeFileDlg::TTimeFileDlg(tProgram& p, QWidget* parent) : QDialog(parent), prog
         m->SetFormat(format);
         // Dates are shown in the national format but stored as ISO: not edited in place.
         m->SetEditable(true, {"COUNTRY", "STATE", "HOUR", "ADJUST", "TABLE", "ASK"});
+        m->ReportRefusals(p.Messenger(), this);
     }
     Time1DBGrid = NewGrid(this, *time1Model);
     Time1DBGrid->setObjectName("Time1DBGrid");

@@ -1,5 +1,9 @@
 #include "shell/widgets/table_model.h"
 
+#include <QWidget>
+
+#include "shell/platform/messenger.h"
+
 #include <algorithm>
 
 #include "core/data/sqlite_db.h"
@@ -104,18 +108,27 @@ bool tTableModel::setData(const QModelIndex& index, const QVariant& value, int r
     bool ok = true;
     if (c->kind == tFieldKind::Real) v = value.toString().toDouble(&ok);
     if (c->kind == tFieldKind::Integer || c->kind == tFieldKind::Logical) v = value.toString().toLongLong(&ok);
-    if (!ok) throw tStorageError(field + ": \"" + value.toString().toStdString() + "\" is not a number");
-    table.GoTo(index.row());
-    table.Edit();
+    if (!ok) return Refuse(columns[static_cast<std::size_t>(index.column())].title + ": \"" + value.toString() +
+                           "\" is not a number");
+    // The edit starts here, inside the view's event: what the storage
+    // refuses is said here and goes no further up through Qt.
     try {
+        table.GoTo(index.row());
+        table.Edit();
         table.Set(field, v);
         table.Post();
-    } catch (...) {
-        table.Cancel();
-        throw;
+    } catch (const std::exception& e) {
+        if (table.Editing()) table.Cancel();
+        return Refuse(QString::fromStdString(e.what()));
     }
     emit dataChanged(index, index);
     return true;
+}
+
+bool tTableModel::Refuse(const QString& why)
+{
+    if (messenger) messenger->Tell(window, tMessenger::kError, window ? window->windowTitle() : QString(), why);
+    return false;
 }
 
 }  // namespace quintara

@@ -10,7 +10,11 @@
 
 #include "core/data/table.h"
 
+class QWidget;
+
 namespace quintara {
+
+class tMessenger;
 
 struct tGridColumn {
     std::string field;
@@ -34,6 +38,14 @@ public:
         decorationColumn = column;
         decoration = std::move(d);
     }
+    // A refused edit (a number field given text, a write the storage
+    // refuses) is told through messenger over window and the cell keeps
+    // its stored value.
+    void ReportRefusals(tMessenger& m, QWidget* w)
+    {
+        messenger = &m;
+        window = w;
+    }
     // Cells can be edited (each edit is posted at once); only the fields
     // named, when any are.
     void SetEditable(bool on, std::vector<std::string> fields = {})
@@ -52,7 +64,10 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
 private:
+    bool Refuse(const QString& why);
     tTable& table;
+    tMessenger* messenger = nullptr;
+    QWidget* window = nullptr;
     std::vector<tGridColumn> columns;
     tFormat format;
     int decorationColumn = -1;

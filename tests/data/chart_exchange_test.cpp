@@ -177,6 +177,32 @@ TEST_F(ChartExchange, WhatCannotBeTakenWholeIsSaid)
     EXPECT_EQ(plan.doubts[0], "line 3: FIRSTNAME is longer than the chart file keeps; it is cut to its length");
 }
 
+// A long import reports how far it is; Cancel while reading or storing
+// leaves the chart file as it was.
+TEST_F(ChartExchange, ACancelledImportStoresNothing)
+{
+    std::string csv = "Name,Date,Time,Zone,Latitude,Longitude\n";
+    for (int k = 0; k < 300; ++k) csv += "C" + std::to_string(k) + ",1970-09-27,11:04,UTC+01:00,49.08,8.18\n";
+    ASSERT_TRUE(WriteFileAtomically(dir.File("many.csv"), csv));
+    int calls = 0;
+    const auto stopAtSecond = [&calls](int done, int total) {
+        EXPECT_LE(done, total);
+        return ++calls < 2;
+    };
+    const tImportPlan cut = PrepareImport(*data, dir.File("many.csv"), tExchangeFormat::kCsv, 0, 0, stopAtSecond);
+    EXPECT_TRUE(cut.stopped);
+    EXPECT_LT(cut.good.size(), 300u);
+    const tImportPlan plan = PrepareImport(*data, dir.File("many.csv"), tExchangeFormat::kCsv, 0, 0);
+    ASSERT_EQ(plan.good.size(), 300u);
+    calls = 0;
+    bool stopped = false;
+    EXPECT_EQ(StoreImport(*data, plan, nullptr, stopAtSecond, &stopped), 0u);
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(data->ChartTable().RecordCount(), 0);
+    EXPECT_EQ(StoreImport(*data, plan, nullptr, [](int, int) { return true; }, &stopped), 300u);
+    EXPECT_FALSE(stopped);
+}
+
 TEST_F(ChartExchange, ReadsACsvASpreadsheetWrote)
 {
     // Semicolons, a decimal comma, day-first dates, a quoted separator, CRLF,

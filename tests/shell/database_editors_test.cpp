@@ -346,6 +346,25 @@ private slots:
         QVERIFY(date.contains('/'));  // the national short format
     }
 
+    // An edit in a grid that the storage or the field refuses is said in
+    // words, from inside the view's own event, and the cell keeps its value.
+    void refusedCellEditsAreSaidAndNothingIsThrown()
+    {
+        TTimeFileDlg d(*program);
+        tTable& time1 = program->Data().Time1Table();
+        QAbstractItemModel* m = d.Time1DBGrid->model();
+        const QModelIndex table = m->index(0, 4);
+        const QString stored = table.data().toString();
+        QVERIFY(!m->setData(table, "many", Qt::EditRole));
+        QVERIFY2(messenger.asked.back().text.contains("\"many\" is not a number"), qPrintable(messenger.asked.back().text));
+        time1.SetWriteCheck([] { throw tStorageError("another program is using Time1.db"); });
+        QVERIFY(!m->setData(table, "7", Qt::EditRole));
+        time1.SetWriteCheck({});
+        QVERIFY(messenger.asked.back().text.contains("another program is using Time1.db"));
+        QVERIFY(!time1.Editing());
+        QCOMPARE(table.data().toString(), stored);
+    }
+
     // Type entry 6 shows every point of type 5 and above; the body lists
     // set the formula of the current point.
     void starEditorFiltersByTypeAndSetsTheFormula()
