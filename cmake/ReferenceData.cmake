@@ -27,7 +27,7 @@ add_custom_command(
           ${PROJECT_SOURCE_DIR}/tools/reference_data/reference_points.cpp
           ${PROJECT_SOURCE_DIR}/core/data/zone_tables.cpp
           ${PROJECT_SOURCE_DIR}/core/data/schemas.cpp
-          ${PROJECT_SOURCE_DIR}/core/data/table.cpp
+          ${PROJECT_SOURCE_DIR}/core/data/table_schema.cpp
   COMMENT "Building the reference tables"
   VERBATIM)
 

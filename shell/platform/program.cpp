@@ -11,8 +11,13 @@ tProgram::tProgram(const std::string& home, tMessenger& m) : messenger(m)
     const std::vector<std::string> problems = OpenSettings(home, session);
     session.writesCharts = true;  // the settings' chart file is made when missing
     session.Data();
-    for (const std::string& p : problems)
-        messenger.Tell(nullptr, tMessenger::kWarning, "Quintara 5.1", QString::fromStdString(p));
+    // The core's phrases start in lower case (the command line puts them
+    // after "warning: "); a message box starts a sentence.
+    for (const std::string& p : problems) {
+        QString text = QString::fromStdString(p);
+        if (!text.isEmpty()) text[0] = text[0].toUpper();
+        messenger.Tell(nullptr, tMessenger::kWarning, "Quintara 5.1", text + ".");
+    }
 }
 
 tProgram::~tProgram() = default;

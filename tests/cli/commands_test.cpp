@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <sys/wait.h>
@@ -189,6 +190,37 @@ TEST_F(Commands, BadWordsGetOneClearLine)
 // Files that broke the program under the fuzzer, put where the program
 // reads them: every output stays valid, and nothing outside the home is
 // touched.
+std::map<std::string, std::string> FilesOf(const std::string& root)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(root))
+        if (e.is_regular_file()) ReadWholeFile(e.path().string(), files[e.path().string()]);
+    return files;
+}
+
+// A command that only reads leaves the home byte for byte as it was, even
+// with a damaged language file (named, the built-in words used); a damaged
+// reference table is a message and an exit code, never an abort.
+TEST_F(Commands, ReadingWritesNothingAndDamageIsAMessage)
+{
+    const std::string home = dir->File("reader");
+    ASSERT_EQ(Cli("charts add --name Adam " + std::string(kParis), "", home).rc, 0);
+    const std::string junk("\x01\xff\0\xfe[Captions]\n1=\x80\x81", 16);
+    ASSERT_TRUE(WriteFileAtomically(home + "/English.txt", junk));
+    const auto before = FilesOf(home);
+    tRun r = Cli("report natal " + std::string(kParis), "", home);
+    EXPECT_EQ(r.rc, 0) << r.err;
+    EXPECT_TRUE(Has(r.err, home + "/English.txt cannot be read")) << r.err;
+    EXPECT_TRUE(Has(r.out, "Sun"));
+    EXPECT_TRUE(FilesOf(home) == before);
+
+    ASSERT_TRUE(WriteFileAtomically(home + "/dbfiles/city.db", std::string(9000, 'Z')));
+    r = Cli("place Paris", "", home);
+    EXPECT_EQ(r.rc, 2) << r.err;
+    EXPECT_TRUE(Has(r.err, "quintara-cli: " + home + "/dbfiles/city.db is damaged")) << r.err;
+    EXPECT_FALSE(Has(r.err, "terminate")) << r.err;
+}
+
 TEST_F(Commands, HostileHomeFilesGiveValidOutputAndStayInTheHome)
 {
     const auto homeWith = [](const std::string& name, const std::string& finding) {
