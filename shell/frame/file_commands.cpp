@@ -288,7 +288,7 @@ void TMainForm::SaveActive()
 {
     TAstroBaseWindow* w = ActiveReport();
     if (!w || !w->Supports(tCommand::Save)) return;
-    w->SaveChart();
+    if (!w->SaveChart()) return;  // told in words; nothing claims it was saved
     program.Messenger().Beep();
     program.Messenger().Beep();
     statusBar()->showMessage(QString("Saved \"%1\" in %2")

@@ -170,7 +170,19 @@ void TAstroBaseWindow::ShowStored(const std::string& stored)
     richText->moveCursor(QTextCursor::Start);
 }
 
-void TAstroBaseWindow::SaveChart()
+bool TAstroBaseWindow::SaveChart()
+{
+    try {
+        StoreChart();
+        return true;
+    } catch (const std::exception& e) {
+        program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
+                                 QString("The chart was not saved: %1.").arg(QString::fromUtf8(e.what())));
+        return false;
+    }
+}
+
+void TAstroBaseWindow::StoreChart()
 {
     const bool textModified = richText->document()->isModified();
     const std::string rtf = Rtf();
@@ -186,10 +198,17 @@ void TAstroBaseWindow::SaveChart()
     richText->document()->setModified(false);
 }
 
-void TAstroBaseWindow::SaveText()
+bool TAstroBaseWindow::SaveText()
 {
-    quintara::SaveText(program.Data(), First(), Rtf());
+    try {
+        quintara::SaveText(program.Data(), First(), Rtf());
+    } catch (const std::exception& e) {
+        program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
+                                 QString("The text was not saved: %1.").arg(QString::fromUtf8(e.what())));
+        return false;
+    }
     richText->document()->setModified(false);
+    return true;
 }
 
 bool TAstroBaseWindow::ModifyChart()
@@ -246,14 +265,13 @@ bool TAstroBaseWindow::CanClose()
     case tCloseQuestion::SaveChart: {
         const auto a = ask(38);
         if (a == tMessenger::kAnswerCancel) return false;
-        if (a == tMessenger::kAnswerYes) SaveChart();
-        return true;
+        // A save refused keeps the window and what it holds.
+        return a != tMessenger::kAnswerYes || SaveChart();
     }
     case tCloseQuestion::SaveText: {
         const auto a = ask(39);
         if (a == tMessenger::kAnswerCancel) return false;
-        if (a == tMessenger::kAnswerYes) SaveText();
-        return true;
+        return a != tMessenger::kAnswerYes || SaveText();
     }
     default: return true;
     }

@@ -97,8 +97,11 @@ public:
     // The text as rich text (what the chart file stores), and back.
     std::string Rtf();
     void ShowStored(const std::string& stored);
-    virtual void SaveChart();
-    void SaveText();
+    // Save and Save text as the user asks for them: a refused write (full
+    // disk, lock, read-only) is told here and false returned; the window
+    // keeps the chart and its changes.
+    bool SaveChart();
+    bool SaveText();
     // The chart dialog on the first chart (caption 165 "Modify"); true when
     // the chart changed.
     bool ModifyChart();
@@ -116,6 +119,8 @@ public:
     QString InfoText();
 
 protected:
+    // The write of Save; throws what the storage refuses.
+    virtual void StoreChart();
     // Appends the lines run makes from the analysis file of kind; a file
     // that cannot be read is said in a message.
     void AppendInterpretation(int kind,

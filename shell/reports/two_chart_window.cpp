@@ -82,7 +82,7 @@ std::unique_ptr<TChartPrint> TTwoChartWindow::MakePrint() { return std::make_uni
 
 tDocumentRequest TTwoChartWindow::Comparison() { return {tDocumentKind::Compare2, &First(), &Second()}; }
 
-void TTwoChartWindow::SaveChart()
+void TTwoChartWindow::StoreChart()
 {
     const bool textModified = Text().document()->isModified();
     const std::string rtf = Rtf();

@@ -21,7 +21,7 @@ public:
     bool CanClose() override { return true; }  // no questions
     virtual bool Interprets() const { return false; }
     // Always a new row of the chart file.
-    void SaveChart() override;
+    void StoreChart() override;
     // The two-chart aspects table of the constructor's list.
     void InsText() override;
     // The commands that need one second chart of many (a transit's moment,

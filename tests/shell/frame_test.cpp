@@ -2,6 +2,8 @@
 // and saving and closing charts.
 #include "gui_fixture.h"
 
+#include <QStatusBar>
+
 #include "core/data/home_upgrade.h"
 
 class FrameTests : public tGuiFixture {
@@ -165,6 +167,34 @@ private slots:
         QCOMPARE(keys[0], QString("&1"));
         QCOMPARE(keys[8], QString("&9"));
         QCOMPARE(keys[9], QString("10"));
+    }
+
+    // Ctrl+S refused by the storage: said in words from the command, not
+    // claimed as saved; the window keeps its changes and, asked on closing,
+    // stays open rather than drop them.
+    void aRefusedSaveIsToldAndTheWindowKeepsItsChanges()
+    {
+        TNatalWindow* w = OpenNatal();
+        w->Text().textCursor().insertText("my note");
+        tTable& charts = program->Data().ChartTable();
+        const int rows = charts.RecordCount();
+        frame->statusBar()->clearMessage();
+        messenger.answers.clear();
+        charts.SetWriteCheck([] { throw tStorageError("the disk is full: chart.db could not be written"); });
+        frame->Action("FileSaveItem")->trigger();
+        QVERIFY2(messenger.asked.back().text.startsWith("The chart was not saved: the disk is full"),
+                 qPrintable(messenger.asked.back().text));
+        QVERIFY(!frame->statusBar()->currentMessage().startsWith("Saved"));
+        QVERIFY(w->Text().document()->isModified());
+        messenger.answers.push_back(tMessenger::kAnswerYes);  // "save the changes?"
+        QVERIFY(!w->CanClose());
+        QVERIFY2(messenger.asked.back().text.contains("not saved: the disk is full"),
+                 qPrintable(messenger.asked.back().text));
+        charts.SetWriteCheck([this] { program->Data().CheckChartWritable(); });
+        QCOMPARE(charts.RecordCount(), rows);
+        frame->Action("FileSaveItem")->trigger();
+        QCOMPARE(charts.RecordCount(), rows + 1);
+        QVERIFY(frame->statusBar()->currentMessage().startsWith("Saved"));
     }
 
     void helpShowsThePageOfTheContext()
