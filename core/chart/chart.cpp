@@ -60,6 +60,7 @@ void tChart::CopyPointsOf(const tChart& o)
     for (int p = kJuno + 1; p <= o.BodyCount(); ++p) {
         const tPlanet& from = *o.BodyAt(p);
         tPlanet& b = CopyDefinition(AddBody(from.Num), from);
+        b.InChartFrame = from.InChartFrame;
         b.Color = from.Color;
         b.LineWidth = from.LineWidth;
     }

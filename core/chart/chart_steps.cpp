@@ -93,7 +93,9 @@ void ApplyZodiac(tChart& chart)
         return;
     }
     chart.Ayanamsa = AyanamsaAt(chart.Centuries);
-    for (int n = 1; n <= kLastCusp; ++n) {
+    // Every computed position, the minor bodies too; the planets table's
+    // points follow through the chart's ayanamsa (tPlanet::GetPosition).
+    for (int n = 1; n <= kJuno; ++n) {
         const tPlanet* b = chart.FindBody(n);
         if (b) chart.SetBodyLongitude(n, Normalize360(b->GetPosition() - chart.Ayanamsa));
     }

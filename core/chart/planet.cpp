@@ -13,6 +13,7 @@ namespace quintara {
 void tPlanet::SetLongitude(double value)
 {
     Longitude = value;
+    InChartFrame = true;
     Plus1 = Plus2 = Minus1 = Divider = 0;
     Value = 0.0;
 }
@@ -40,16 +41,23 @@ bool tPlanet::ReachesItself() const
 
 double tPlanet::GetPosition() const
 {
-    if (PointType == 0) return Normalize360(Longitude);
+    // A defined point is worked out in the tropical zodiac (a formula over
+    // the bodies' tropical longitudes, a star's catalogue place) and then
+    // shifted as every body is: sidereal = tropical - ayanamsa.
+    const double shift = Num > kJuno && !InChartFrame && owner ? owner->Ayanamsa : 0.0;
+    if (PointType == 0) return Normalize360(Longitude - shift);
     if (IsFormula() && ReachesItself()) return -1.0;
-    auto pos = [this](int n) { return owner ? owner->BodyPosition(n) : -1.0; };
+    auto pos = [this, shift](int n) {
+        const double p = owner ? owner->BodyPosition(n) : -1.0;
+        return p < 0 ? p : p + shift;
+    };
     if (PointType == 2)
-        return Normalize360(Longitude + 1.391 * (owner ? owner->Centuries : 0.0));
+        return Normalize360(Longitude + 1.391 * (owner ? owner->Centuries : 0.0) - shift);
     double s = 0.0;
     if (Plus1 > 0) s += pos(Plus1);
     if (Plus2 > 0) s += pos(Plus2);
     if (Minus1 > 0) s -= pos(Minus1);
-    if (PointType == 1) return Normalize360(s);
+    if (PointType == 1) return Normalize360(s - shift);
     if (Divider == 2) {
         s /= 2.0;  // midpoint on the shorter arc
         if (pos(Plus1) - pos(Plus2) > 180.0) s -= 180.0;
@@ -57,7 +65,7 @@ double tPlanet::GetPosition() const
     } else if (Divider > 2) {
         s /= Divider;
     }
-    return Normalize360(s + Value + Longitude);
+    return Normalize360(s + Value + Longitude - shift);
 }
 
 int tPlanet::Slot() const

@@ -46,6 +46,10 @@ public:
     std::int32_t PointType = 0;  // 0 fixed, 1 sum, 2 precessing star, 3+ formula
     std::int32_t Offset = 0;
     bool Retrograde = false;
+    // Longitude was set in the chart's own zodiac (SetLongitude: a computed
+    // position). A point as the planets table defines it is tropical, and a
+    // sidereal chart shows it less its ayanamsa.
+    bool InChartFrame = false;
 
 private:
     bool IsFormula() const { return PointType == 1 || PointType >= 3; }

@@ -35,7 +35,7 @@ void ApplyAyanamsa(tChart& chart, double T)
 {
     if (chart.Zodiac == 0) return;
     chart.Ayanamsa = AyanamsaAt(T);
-    for (int n = 1; n <= 24; ++n) {
+    for (int n = 1; n <= kJuno; ++n) {
         const tPlanet* b = chart.FindBody(n);
         if (!b) continue;
         chart.SetBodyLongitude(n, ModAngle(b->GetPosition() - chart.Ayanamsa, 360.0));

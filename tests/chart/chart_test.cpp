@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include "core/chart/chart.h"
+#include "core/engine/angles.h"
 #include "core/i18n/languages.h"
 #include "core/options/option_set.h"
 #include "support/temp_dir.h"
@@ -136,4 +141,39 @@ TEST(Chart, RowNamesFillGapsInTheVocabulary)
     EXPECT_EQ(c.FindBody(30)->Name(lang), "Vertex");
     EXPECT_EQ(c.FindBody(30)->ShortName(lang), "Vx");
     EXPECT_EQ(c.FindBody(1)->Name(lang), "Sun");  // the vocabulary has a name already
+}
+
+// Every longitude of a sidereal chart is its tropical one less the chart's
+// ayanamsa: bodies, cusps, the minor bodies, and each kind of point the
+// planets table defines (a star, a fixed degree, sums, a midpoint, a point
+// built on a point). Zürich, 14/03/1987 06:42, where a star left tropical
+// made up "Sun Opposition Regulus".
+TEST(Chart, SiderealChartsShiftEveryPointByTheAyanamsa)
+{
+    std::vector<tPlanetRow> rows(6);
+    rows[0].Num = 29, rows[0].PointType = 2, rows[0].Longitude = 149.83;  // Regulus at J2000
+    rows[1].Num = 30, rows[1].PointType = 0, rows[1].Longitude = 15.0;
+    rows[2].Num = 49, rows[2].PointType = 1, rows[2].Plus1 = 13, rows[2].Plus2 = 2, rows[2].Minus1 = 1;
+    rows[3].Num = 31, rows[3].PointType = 4, rows[3].Plus1 = 1, rows[3].Plus2 = 2, rows[3].Divider = 2;
+    rows[4].Num = 32, rows[4].PointType = 1, rows[4].Plus1 = 1, rows[4].Plus2 = 2;
+    rows[5].Num = 33, rows[5].PointType = 3, rows[5].Plus1 = 49, rows[5].Value = 30.0;
+    tChart tropical(nullptr, rows, nullptr), sidereal(nullptr, rows, nullptr);
+    for (tChart* c : {&tropical, &sidereal}) {
+        c->Year = 1987, c->Month = 3, c->Day = 14, c->Hour = 6, c->Minute = 42;
+        c->Adjust = -1.0, c->Latitude = 47.23, c->Longitude = -8.32;
+    }
+    sidereal.Zodiac = 1;
+    CalcChart(tropical);
+    CalcChart(sidereal);
+    ASSERT_GT(sidereal.Ayanamsa, 23.0);
+    ASSERT_EQ(sidereal.BodyCount(), tropical.BodyCount());
+    for (int i = 1; i <= tropical.BodyCount(); ++i) {
+        const int n = tropical.BodyAt(i)->Num;
+        const double expected = Normalize360(tropical.BodyPosition(n) - sidereal.Ayanamsa);
+        const double gap = std::fabs(sidereal.BodyPosition(n) - expected);
+        EXPECT_LT(std::min(gap, 360 - gap), 1e-9) << "body " << n;
+    }
+    // The Sun is no longer opposite the star it was never opposite.
+    const double sunToStar = std::fabs(sidereal.BodyPosition(1) - sidereal.BodyPosition(29));
+    EXPECT_GT(std::fabs(std::min(sunToStar, 360 - sunToStar) - 180), 10.0);
 }

@@ -182,7 +182,7 @@ TEST_F(ChartExchange, WhatCannotBeTakenWholeIsSaid)
 TEST_F(ChartExchange, ACancelledImportStoresNothing)
 {
     std::string csv = "Name,Date,Time,Zone,Latitude,Longitude\n";
-    for (int k = 0; k < 300; ++k) csv += "C" + std::to_string(k) + ",1970-09-27,11:04,UTC+01:00,49.08,8.18\n";
+    for (int k = 0; k < 300; ++k) csv.append("C").append(std::to_string(k)).append(",1970-09-27,11:04,UTC+01:00,49.08,8.18\n");
     ASSERT_TRUE(WriteFileAtomically(dir.File("many.csv"), csv));
     int calls = 0;
     const auto stopAtSecond = [&calls](int done, int total) {

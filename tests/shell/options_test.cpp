@@ -140,7 +140,7 @@ private slots:
         TOptionsDlg d(*program, 1);
         d.HouseSystemRG->SetIndex(4);  // Koch
         d.accept();
-        WhenModal([this](QWidget* w) {
+        WhenModal([](QWidget* w) {
             auto* dialog = dynamic_cast<TNewChartDlg*>(w);
             QVERIFY(dialog);
             dialog->LookupCB->setChecked(false);
