@@ -80,8 +80,9 @@ void CalcMinorBodies(tChart& chart)
 {
     tSkyAnswer a;
     BuiltInMinorBodies(chart.Centuries, BodiesOf(chart), a);
+    const double shift = chart.Zodiac ? AyanamsaAt(chart.Centuries) : 0.0;
     for (int n = kChiron; n <= kJuno; ++n) {
-        chart.SetBodyLongitude(n, a.longitude[static_cast<std::size_t>(n)]);
+        chart.SetBodyLongitude(n, Normalize360(a.longitude[static_cast<std::size_t>(n)] - shift));
         chart.SetRetrograde(n, a.retrograde[static_cast<std::size_t>(n)]);
     }
 }
