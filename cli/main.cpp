@@ -90,7 +90,7 @@ constexpr const char* kUsage =
     "  --lat D.MM | 48N52   latitude, north positive\n"
     "  --lon D.MM | 2E21    longitude, west positive\n"
     "  --house NAME|CODE    Placidus, Campanus, Montroyal, Equal, Koch, Meridian,\n"
-    "                       Morinus, Porphyry, Topocentric, 0..8, or 255 (time unknown);\n"
+    "                       Porphyry, Morinus, Topocentric, 0..8, or 255 (time unknown);\n"
     "                       default: the settings'\n"
     "  --zodiac tropical|sidereal (default: the settings')\n"
     "  --place NAME         the locality's coordinates, country and state (most populous\n"

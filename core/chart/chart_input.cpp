@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::array<std::string_view, 9> kHouseNames = {
     "Placidus", "Campanus", "Montroyal", "Equal", "Koch",
-    "Meridian", "Morinus", "Porphyry", "Topocentric"};
+    "Meridian", "Porphyry", "Morinus", "Topocentric"};
 
 bool SameWord(std::string_view a, std::string_view b)
 {
@@ -190,7 +190,7 @@ std::optional<int> ParseHouseSystem(std::string_view text, std::string& error)
     if (SameWord(text, "unknown")) return kTimeUnknown;
     std::string sub;
     if (auto code = ParseWhole(text, 0, 255, sub); code && (*code <= 8 || *code == 255)) return code;
-    error = "unknown house system " + Quote(text) + " (Placidus, Campanus, Montroyal, Equal, Koch, Meridian, Morinus, Porphyry, "
+    error = "unknown house system " + Quote(text) + " (Placidus, Campanus, Montroyal, Equal, Koch, Meridian, Porphyry, Morinus, "
             "Topocentric, or a code 0..8)";
     return std::nullopt;
 }

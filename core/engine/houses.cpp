@@ -221,11 +221,11 @@ void BuiltInCusps(double ramc, double latitude, double T, std::uint8_t& houseTyp
         }
         break;
     case kMeridian: EquatorProjection(ramc, eps, false, c); break;
-    case kMorinusTrisection:
+    case kPorphyry:
         Placidus(houseType, ramc, latDeg, T, c);
         Trisection(c);
         break;
-    case kPorphyryProjection: EquatorProjection(ramc, eps, true, c); break;
+    case kMorinus: EquatorProjection(ramc, eps, true, c); break;
     case kTopocentric:
         Placidus(houseType, ramc, latDeg, T, c);
         Topocentric(ramc, phi, eps, c);

@@ -7,12 +7,13 @@
 
 namespace quintara {
 
-// Codes stored in tChart::HouseType. Codes 6 and 7 keep their historical
-// captions: 6 "Morinus" trisects the quadrants (the method usually called
-// Porphyry), 7 "Porphyry" projects along circles of longitude (usually Morinus).
+// Codes stored in tChart::HouseType. 6 trisects the quadrants (Porphyry),
+// 7 projects the equator's 30-degree divisions from the Midheaven's right
+// ascension along circles of longitude (Morinus). Versions before 0.1 named
+// these two the other way round; the stored codes and their cusps are kept.
 enum tHouseSystem : std::uint8_t {
     kPlacidus = 0, kCampanus = 1, kMontroyal = 2, kEqual = 3, kKoch = 4,
-    kMeridian = 5, kMorinusTrisection = 6, kPorphyryProjection = 7, kTopocentric = 8,
+    kMeridian = 5, kPorphyry = 6, kMorinus = 7, kTopocentric = 8,
     kTimeUnknown = 255
 };
 

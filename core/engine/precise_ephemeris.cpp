@@ -87,8 +87,8 @@ char SwissHouseSystem(int houseType)
     case kEqual: return 'E';
     case kKoch: return 'K';
     case kMeridian: return 'X';
-    case kMorinusTrisection: return 'O';   // trisected quadrants: the library's Porphyry
-    case kPorphyryProjection: return 'M';  // projection along longitude circles: its Morinus
+    case kPorphyry: return 'O';
+    case kMorinus: return 'M';
     case kTopocentric: return 'T';
     default: return 'P';
     }

@@ -28,8 +28,8 @@ constexpr std::array<std::string_view, kCaptionCount> kDefaults = {
     "Equal",                                                                        // 19
     "Koch",                                                                         // 20
     "Meridian",                                                                     // 21
-    "Morinus",                                                                      // 22
-    "Porphyry",                                                                     // 23
+    "Porphyry",                                                                     // 22
+    "Morinus",                                                                      // 23
     "Topocentric",                                                                  // 24
     "House system",                                                                 // 25
     "Signs",                                                                        // 26

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "core/i18n/caption_ids.h"
 #include "core/i18n/default_body_names.h"
 #include "core/i18n/default_captions.h"
 #include "core/i18n/text_encoding.h"
@@ -180,6 +181,11 @@ void TLanguages::ReadLanguage(int n)
             if (ParseNumber(key, k) && k >= 0 && k < kCaptionCount)
                 captions[static_cast<std::size_t>(k)] = languageFile.ReadString(kCaptions, key, "");
         }
+        // Files of earlier versions name house systems 6 and 7 the other
+        // way round ("Morinus" for the quadrant trisection); read as meant.
+        std::string& six = captions[caption::kHouseSystems + 6];
+        std::string& seven = captions[caption::kHouseSystems + 7];
+        if (six == "Morinus" && seven.rfind("Porphyr", 0) == 0) std::swap(six, seven);
     }
     for (int k = 0; k < kCaptionCount; ++k)
         if (captions[static_cast<std::size_t>(k)].empty())

@@ -18,7 +18,7 @@ bool HasHouses(const tChart& c) { return c.HouseType != kTimeUnknown; }
 std::string HouseSystemName(const tChart& c, const tReportContext& ctx)
 {
     if (!HasHouses(c)) return ctx.Caption(caption::kTimeUnknown);
-    return c.HouseType <= 8 ? ctx.Caption(16 + c.HouseType) : std::string();
+    return c.HouseType <= 8 ? ctx.Caption(caption::kHouseSystems + c.HouseType) : std::string();
 }
 
 // Sign name, TAB, degrees in sign (5.2), then " R" and TAB, or TAB.

@@ -264,7 +264,7 @@ QWidget* TOptionsDlg::HousesPage()
 {
     auto* page = new QWidget(this);
     QStringList systems;
-    for (int c = 16; c <= 24; ++c) systems << program.Caption(c);
+    for (int c = caption::kHouseSystems; c <= caption::kHouseSystems + 8; ++c) systems << program.Caption(c);
     HouseSystemRG = new TRadioGroup(program.Caption(25), systems, "HouseSystemRG", page);
     HouseOrbEd = Number(page, "HouseOrbEd");
     CenteredCB = new QCheckBox(program.Caption(110), page);

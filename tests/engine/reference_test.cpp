@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/chart/chart.h"
+#include "core/chart/chart_input.h"
 #include "core/chart/chart_steps.h"
 #include "core/engine/angles.h"
 #include "core/engine/bodies.h"
@@ -149,20 +150,22 @@ std::vector<HouseRef> LoadHouses()
     return out;
 }
 
+// The reference's system by the name it has there, read as a user types
+// it: the name, not our code, must give the reference's cusps.
 int CodeOf(char system)
 {
-    switch (system) {
-    case 'P': return kPlacidus;
-    case 'K': return kKoch;
-    case 'R': return kMontroyal;
-    case 'C': return kCampanus;
-    case 'O': return kMorinusTrisection;  // quadrant trisection
-    case 'E': return kEqual;
-    case 'X': return kMeridian;
-    case 'M': return kPorphyryProjection;  // projection along longitude circles
-    case 'T': return kTopocentric;
-    default: return -1;
-    }
+    const char* name = system == 'P'   ? "Placidus"
+                       : system == 'K' ? "Koch"
+                       : system == 'R' ? "Montroyal"
+                       : system == 'C' ? "Campanus"
+                       : system == 'O' ? "Porphyry"
+                       : system == 'E' ? "Equal"
+                       : system == 'X' ? "Meridian"
+                       : system == 'M' ? "Morinus"
+                       : system == 'T' ? "Topocentric"
+                                       : "";
+    std::string error;
+    return ParseHouseSystem(name, error).value_or(-1);
 }
 
 }  // namespace

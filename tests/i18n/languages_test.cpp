@@ -100,6 +100,21 @@ TEST(Languages, UsLocaleGivesMonthFirstAndTwelveHourClock)
     EXPECT_EQ(lang.MeasureUnit, 1);
 }
 
+// A language file of an earlier version names house systems 6 and 7 the
+// other way round: each name is shown for the system it names.
+TEST(Languages, HouseSystemNamesOfEarlierFilesAreReadAsMeant)
+{
+    tLocaleGuard locale("C");
+    test::tTempDir home;
+    WriteText(home.File("Fran\u00E7ais.txt"), "[Captions]\n22=Morinus\n23=Porphyre\n");
+    tProfileFile settings(home.File("Astro.ini"));
+    TLanguages lang(home.Path(), settings);
+    lang.SetLanguage(33);
+    EXPECT_EQ(lang.Caption(22), "Porphyre");
+    EXPECT_EQ(lang.Caption(23), "Morinus");
+    EXPECT_EQ(ReadText(home.File("Fran\u00E7ais.txt")), "[Captions]\n22=Morinus\n23=Porphyre\n");
+}
+
 TEST(Languages, StoredSettingsWinOverTheLocale)
 {
     tLocaleGuard locale("fr_FR.UTF-8");
