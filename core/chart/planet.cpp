@@ -5,6 +5,7 @@
 
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
+#include "core/engine/houses.h"
 #include "core/i18n/languages.h"
 #include "core/options/option_set.h"
 
@@ -47,6 +48,9 @@ double tPlanet::GetPosition() const
     const double shift = Num > kJuno && !InChartFrame && owner ? owner->Ayanamsa : 0.0;
     if (PointType == 0) return Normalize360(Longitude - shift);
     if (IsFormula() && ReachesItself()) return -1.0;
+    // Without a birth time there are no angles, nor points made of them
+    // (the Part of Fortune, the dominants).
+    if (IsFormula() && owner && owner->HouseType == kTimeUnknown && UsesAngles()) return -1.0;
     auto pos = [this, shift](int n) {
         const double p = owner ? owner->BodyPosition(n) : -1.0;
         return p < 0 ? p : p + shift;
@@ -66,6 +70,17 @@ double tPlanet::GetPosition() const
         s /= Divider;
     }
     return Normalize360(s + Value + Longitude - shift);
+}
+
+bool tPlanet::UsesAngles() const
+{
+    // Called once ReachesItself() is false: the terms form no cycle.
+    for (int n : {Plus1, Plus2, Minus1}) {
+        if (n >= kAscendant && n <= kLastCusp) return true;
+        const tPlanet* t = n > 0 && owner ? owner->FindBody(n) : nullptr;
+        if (t && t != this && t->IsFormula() && t->UsesAngles()) return true;
+    }
+    return false;
 }
 
 int tPlanet::Slot() const

@@ -54,6 +54,7 @@ public:
 private:
     bool IsFormula() const { return PointType == 1 || PointType >= 3; }
     bool ReachesItself() const;
+    bool UsesAngles() const;  // a formula term is a cusp, at any depth
     int Slot() const;  // colour and line-width slot, -1 for none
 };
 

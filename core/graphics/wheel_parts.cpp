@@ -91,7 +91,9 @@ std::vector<const tPlanet*> WheelBodies(const tChart& chart)
         if (const tPlanet* p = chart.FindBody(n)) bodies.push_back(p);
     for (int i = 25; i <= chart.BodyCount(); ++i) {
         const tPlanet& p = *chart.BodyAt(i);
-        if (p.Num < 36 || p.Num > 48) bodies.push_back(&p);
+        // Not the dominants, nor a point without a position (made of the
+        // angles of a chart without a birth time).
+        if ((p.Num < 36 || p.Num > 48) && p.GetPosition() >= 0) bodies.push_back(&p);
     }
     return bodies;
 }

@@ -29,7 +29,7 @@ std::string DefaultPlanetName(int body)
 {
     if (body >= 1 && body <= 28) return std::string(kNamed[static_cast<std::size_t>(body)].full);
     if (IsDominant(body)) return std::to_string(body - 36) + "\u00B0 Dominant";
-    if (body == 49) return "Part of Fontune";
+    if (body == 49) return "Part of Fortune";
     return {};
 }
 

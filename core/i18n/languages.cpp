@@ -80,6 +80,9 @@ std::string TLanguages::PlanetName(int body)
             int n = 0;
             if (ParseNumber(key, n)) bodyNames[n] = languageFile.ReadString(kPlanetName, key, "");
         }
+    // The misspelling earlier versions installed, not a name a user chose.
+    if (const auto pf = bodyNames.find(49); pf != bodyNames.end() && pf->second == "Part of Fontune")
+        pf->second = "Part of Fortune";
     const auto it = bodyNames.find(body);
     if (it != bodyNames.end() && !it->second.empty()) return it->second;
     std::string name = FileName(body, kPlanetName, DefaultPlanetName(body));

@@ -93,7 +93,9 @@ void WriteList(tReportText& text, const tChart& c, const tReportContext& ctx)
     text.AddLine("");
     for (int p = 25; p <= c.BodyCount(); ++p) {
         const int n = c.BodyAt(p)->Num;
-        if (!IsDominant(n)) text.AddLine(BodyColumns(c, n, ctx));
+        // A point without a position (made of the angles of a chart without
+        // a birth time) is left out.
+        if (!IsDominant(n) && c.BodyPosition(n) >= 0) text.AddLine(BodyColumns(c, n, ctx));
     }
     const std::string signs = ctx.Caption(26) + " ";
     std::size_t left = 0, right = 0;
@@ -128,7 +130,7 @@ void WriteFullList(tReportText& text, const tChart& c, const tReportContext& ctx
     text.AddLine("");
     for (int p = 1; p <= c.BodyCount(); ++p) {
         const int n = c.BodyAt(p)->Num;
-        if ((n >= 13 && n <= 24 && !HasHouses(c)) || IsDominant(n)) continue;
+        if ((n >= 13 && n <= 24 && !HasHouses(c)) || IsDominant(n) || c.BodyPosition(n) < 0) continue;
         if (n == 13) {
             text.AddLine(HouseSystemName(c, ctx));
             text.AddLine("");
@@ -147,13 +149,27 @@ void WriteFullList(tReportText& text, const tChart& c, const tReportContext& ctx
     text.AddLine("");
 }
 
+void SetAspectTabs(tReportText& text, const tAspectsCollection& aspects, const tReportContext& ctx,
+                   const std::string& head1, const std::string& head3)
+{
+    // Columns as wide as their longest word, so that no name is cut and no
+    // row pushed out of line ("Part of Fortune", a long translation).
+    std::size_t body1 = Utf8Length(head1), aspect = Utf8Length(ctx.Caption(caption::kAspect)), body2 = Utf8Length(head3);
+    for (const tAspect& a : aspects.Items()) {
+        body1 = std::max(body1, Utf8Length(ctx.BodyName(a.Body1)));
+        aspect = std::max(aspect, Utf8Length(ctx.AspectName(a.Aspect)));
+        body2 = std::max(body2, Utf8Length(ctx.BodyName(a.Body2)));
+    }
+    const auto width = [](std::size_t longest, int least) { return std::max(least, static_cast<int>(longest) + 2); };
+    text.SetTabs({width(body1, 8), width(aspect, 10), width(body2, 8), 6});
+}
+
 void WriteAspectLines(tReportText& text, const tAspectsCollection& aspects, const tReportContext& ctx, bool twoCharts)
 {
     long long positive = 0, negative = 0;
     for (const tAspect& a : aspects.Items()) {
-        const std::string first = ctx.BodyName(a.Body1);
-        text.AddLine((twoCharts ? FirstChars(first, 13) : first) + "\t" + ctx.AspectName(a.Aspect) + "\t" +
-                     FirstChars(ctx.BodyName(a.Body2), 13) + "\t" + DegMin(a.Orb, 5) + "\t" + Whole(RoundScore(a.Score), 4));
+        text.AddLine(ctx.BodyName(a.Body1) + "\t" + ctx.AspectName(a.Aspect) + "\t" + ctx.BodyName(a.Body2) + "\t" +
+                     DegMin(a.Orb, 5) + "\t" + Whole(RoundScore(a.Score), 4));
         const long long s = RoundScore(a.Score);
         (s >= 0 ? positive : negative) += s;
     }
@@ -166,11 +182,12 @@ void DisplayAspects(tReportText& text, const tChart& c, tAspectsCollection& aspe
                     bool withHeading)
 {
     text.AddLine(" ");
-    text.SetTabs({8, 10, 8, 6});
-    if (withHeading)
-        text.AddLine(ctx.Caption(caption::kPlanet) + " 1\t" + ctx.Caption(caption::kAspect) + "\t" + ctx.Caption(caption::kPlanet) + " 2\t" + ctx.Caption(caption::kOrbValue));
     aspects.BuildNatal(c);
     aspects.ScoreNatal(c);
+    const std::string planet1 = ctx.Caption(caption::kPlanet) + " 1", planet2 = ctx.Caption(caption::kPlanet) + " 2";
+    SetAspectTabs(text, aspects, ctx, planet1, planet2);
+    if (withHeading)
+        text.AddLine(planet1 + "\t" + ctx.Caption(caption::kAspect) + "\t" + planet2 + "\t" + ctx.Caption(caption::kOrbValue));
     WriteAspectLines(text, aspects, ctx, false);
 }
 

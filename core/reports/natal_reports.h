@@ -26,7 +26,11 @@ void DisplayAspects(tReportText& text, const tChart& chart, tAspectsCollection& 
                     bool withHeading = true);
 
 // The aspect lines and the totals line of a scored list. twoCharts: the
-// two-chart table (first names cut to 13 characters, totals one column on).
+// two-chart table (totals one column on). SetAspectTabs first.
+// Tab stops of an aspect table: each column as wide as its longest entry
+// or heading (head1, head3: the first and third columns' headings).
+void SetAspectTabs(tReportText& text, const tAspectsCollection& aspects, const tReportContext& ctx,
+                   const std::string& head1, const std::string& head3);
 void WriteAspectLines(tReportText& text, const tAspectsCollection& aspects, const tReportContext& ctx,
                       bool twoCharts);
 

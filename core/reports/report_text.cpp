@@ -24,7 +24,7 @@ void tReportText::AddRuns(std::vector<tRun> runs) { paragraphs.push_back({tabs, 
 
 double tReportText::TabUnit() const { return metrics->TextWidth("mm mm nnnm") / 10.0; }
 
-void tReportText::SetTabs(std::initializer_list<int> widths)
+void tReportText::SetTabs(const std::vector<int>& widths)
 {
     const double unit = TabUnit();
     tabs.clear();

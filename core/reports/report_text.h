@@ -59,7 +59,8 @@ public:
     // Tab stops for the lines added next: running sums of the widths, in
     // tab units of a tenth of the width of "mm mm nnnm", each stop rounded
     // to a whole point (halves to even).
-    void SetTabs(std::initializer_list<int> widths);
+    void SetTabs(std::initializer_list<int> widths) { SetTabs(std::vector<int>(widths)); }
+    void SetTabs(const std::vector<int>& widths);
     // The tab unit in points.
     double TabUnit() const;
     // Attributes of the lines added next.

@@ -19,10 +19,10 @@ void WriteTwoChartAspects(tReportText& text, const tChart& first, const tChart& 
                           const tAspectsCollection& aspects, const tReportContext& ctx)
 {
     text.AddLine(" ");
-    text.SetTabs({8, 10, 8, 6});
     const bool inTime = first.ChartType != 0 || second.ChartType != 0;
-    text.AddLine(first.Name + "\t" + ctx.Caption(caption::kAspect) + "\t" +
-                 (inTime ? ctx.Date(second.Year, second.Month, second.Day) : second.Name) + "\t" + ctx.Caption(caption::kOrbValue));
+    const std::string other = inTime ? ctx.Date(second.Year, second.Month, second.Day) : second.Name;
+    SetAspectTabs(text, aspects, ctx, first.Name, other);
+    text.AddLine(first.Name + "\t" + ctx.Caption(caption::kAspect) + "\t" + other + "\t" + ctx.Caption(caption::kOrbValue));
     WriteAspectLines(text, aspects, ctx, true);
 }
 

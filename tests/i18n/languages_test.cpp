@@ -111,6 +111,12 @@ TEST(Languages, HouseSystemNamesOfEarlierFilesAreReadAsMeant)
     TLanguages lang(home.Path(), settings);
     lang.SetLanguage(33);
     EXPECT_EQ(lang.Caption(22), "Porphyre");
+    lang.SetLanguage(1);
+    WriteText(home.File("English.txt"), "[PlanetName]\n49=Part of Fontune\n");
+    lang.SetLanguage(33);
+    lang.SetLanguage(1);
+    EXPECT_EQ(lang.PlanetName(49), "Part of Fortune");  // the misspelling installed before
+    lang.SetLanguage(33);
     EXPECT_EQ(lang.Caption(23), "Morinus");
     EXPECT_EQ(ReadText(home.File("Fran\u00E7ais.txt")), "[Captions]\n22=Morinus\n23=Porphyre\n");
 }

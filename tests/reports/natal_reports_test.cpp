@@ -99,6 +99,39 @@ TEST(NatalReports, LongNamesWidenTheirColumnInsteadOfShiftingTheRow)
     EXPECT_EQ(after("Signs beweeglijk en veranderlijk"), after("Signs masculine"));
 }
 
+// The Part of Fortune by its name, whole in every aspect row, with the
+// rows' orbs in one column; without a birth time it has no place at all.
+TEST(NatalReports, PartOfFortuneIsSpelledWholeAndLeftOutWithoutABirthTime)
+{
+    tReportFixture f;
+    std::vector<tPlanetRow> rows(1);
+    rows[0].Num = 49, rows[0].PointType = 1, rows[0].Plus1 = 13, rows[0].Plus2 = 2, rows[0].Minus1 = 1;
+    rows[0].Visible = rows[0].Aspects = true;
+    tChart c(&f.o.BirthSet, rows, nullptr);
+    test::Birth(c, 1990, 5, 17, 14, 30);
+    EXPECT_EQ(f.lang.PlanetName(49), "Part of Fortune");
+    tAspectsCollection aspects(f.ctx.AspectRules);
+    DisplayAspects(f.text, c, aspects, f.ctx);
+    const std::string plain = WritePlainText(f.text);
+    ASSERT_NE(plain.find("Part of Fortune "), std::string::npos) << plain;
+    std::size_t orbColumn = std::string::npos;
+    std::istringstream lines(plain);
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t dot = line.find('.');  // the orb's d.mm
+        if (dot == std::string::npos || line.find("Orb") != std::string::npos) continue;
+        if (orbColumn == std::string::npos) orbColumn = dot;
+        EXPECT_EQ(dot, orbColumn) << line;
+    }
+
+    c.HouseType = 255;
+    CalcChart(c);
+    EXPECT_LT(c.BodyPosition(49), 0.0);
+    tReportFixture g;
+    WriteList(g.text, c, g.ctx);
+    WriteFullList(g.text, c, g.ctx);
+    EXPECT_EQ(WritePlainText(g.text).find("Fortune"), std::string::npos);
+}
+
 TEST(NatalReports, FullListMarksTheHouseSystemAndBlocks)
 {
     tReportFixture f;

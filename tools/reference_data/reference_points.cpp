@@ -91,7 +91,7 @@ std::vector<tPointRow> DefaultPlanetRows()
     }
     tPointRow& fortune = rows.emplace_back();
     fortune.num = 49;
-    fortune.name = "Part of Fontune";
+    fortune.name = "Part of Fortune";
     fortune.shortName.assign("PF");
     fortune.type = 1;
     fortune.plus1 = kAsc;
