@@ -28,6 +28,7 @@
 #include "core/chart/returns.h"
 #include "core/data/chart_file.h"
 #include "core/data/data_module.h"
+#include "core/data/second_chart.h"
 #include "core/i18n/caption_ids.h"
 #include "core/i18n/languages.h"
 #include "core/options/main_options.h"
@@ -455,9 +456,10 @@ int Derived(int argc, char** argv, bool midpoints)
         MidpointChart(first, second, first);
     } else {
         tChartArgs chosen = a.first;
+        tChart date(birth);
         if (!ParseDate(a.words[0], chosen.r, error)) return Fail(error);
-        if (!MakeChart(chosen, session, second, error)) return Fail(error);
-        ProgressChart(first, second);
+        if (!MakeChart(chosen, session, date, error)) return Fail(error);
+        ProgressedChart(first, date, second);  // as the desktop program's window
     }
     const tChart& shown = midpoints ? first : second;
     std::cout << (a.json ? PositionsJson(shown, session.languages.get()) + "\n" : PositionsText(shown, session.languages.get()));

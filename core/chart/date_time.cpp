@@ -1,6 +1,9 @@
 #include "core/chart/date_time.h"
 
+#include <cmath>
+
 #include "core/chart/chart.h"
+#include "core/engine/angles.h"
 #include "core/engine/julian_day.h"
 
 namespace quintara {
@@ -36,6 +39,14 @@ void NormalizeDateTime(tDateTime& t)
         t.day -= DaysInMonth(t.month, t.year);
         if (++t.month > 12) t.month = 1, t.year += 1;
     }
+}
+
+tDateTime LocalDateTime(double T, double adjust)
+{
+    tDateTime t = DateTimeFromCenturies(T);
+    t.minute -= static_cast<int>(std::lround(DegMinToDecimal(adjust) * 60.0));
+    NormalizeDateTime(t);
+    return t;
 }
 
 tDateTime DateTimeFromCenturies(double T)

@@ -13,18 +13,19 @@ namespace quintara {
 
 namespace {
 
-double YearsOf(const tChart& c) { return c.Year + c.Month / 12.0 + c.Day / 365.0; }
+// Days of the tropical year (mean, J2000).
+constexpr double kTropicalYear = 365.24219;
 
 }  // namespace
 
 void ProgressChart(const tChart& natal, tChart& chosen)
 {
-    const double x = YearsOf(chosen) - YearsOf(natal);
-    tDateTime t{natal.Year, natal.Month, natal.Day, natal.Hour, natal.Minute};
-    t.hour += static_cast<int>(std::lround(FracPart(x) * 24));
-    t.day += static_cast<int>(IntPart(x));
-    NormalizeDateTime(t);
-    SetChartDateTime(chosen, t);
+    // Secondary progression: a day after birth for each tropical year of
+    // life, from the exact moments (UT) of birth and of the chosen date, and
+    // shown on the birth zone's clock to the minute.
+    const double T = natal.Centuries + (chosen.Centuries - natal.Centuries) / kTropicalYear;
+    chosen.Adjust = natal.Adjust;
+    SetChartDateTime(chosen, LocalDateTime(T, natal.Adjust));
     CalcChart(chosen);
     // Cast for the sky of the progressed moment, the angles would turn a
     // whole day per year. The Midheaven moves by the solar arc instead;
@@ -62,6 +63,23 @@ void MidpointChart(const tChart& first, const tChart& second, tChart& out)
         out.BodyAt(i)->SetLongitude(s);
     }
     out.ChartType = kMidpointChart;
+}
+
+void CopyComputedChart(const tChart& from, tChart& to)
+{
+    to.Assign(from);
+    to.CopyPointsOf(from);
+    CalcChart(to);
+    if (from.ChartType != kProgressedChart && from.ChartType != kMidpointChart) return;
+    for (int n = 1; n <= kJuno; ++n) {
+        const tPlanet* b = from.FindBody(n);
+        if (!b) continue;
+        to.SetBodyLongitude(n, b->GetPosition());
+        to.SetBodyLatitude(n, b->Latitude);
+        to.SetRetrograde(n, b->Retrograde);
+    }
+    to.SiderealT = from.SiderealT;
+    to.HouseType = from.HouseType;
 }
 
 }  // namespace quintara

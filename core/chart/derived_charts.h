@@ -6,11 +6,17 @@
 
 namespace quintara {
 
-// chosen holds the chosen date; it gets the natal date and time moved by
-// one day (and the matching share of a day in hours) per year elapsed,
-// x = (year + month / 12 + day / 365) of the chosen date minus the same of
-// the natal date; computed, chart type 3.
+// chosen, computed for the chosen date, gets the moment one day after
+// birth per tropical year (365.24219 days) from birth to that date, on the
+// birth zone's clock to the minute; its angles move by the solar arc.
+// Computed, chart type 3.
 void ProgressChart(const tChart& natal, tChart& chosen);
+
+// A copy of a computed chart (birth data, points, positions) as another
+// window or picture keeps it: cast again from its moment, except a chart
+// whose positions are not its moment's (progressed, midpoint), which keeps
+// the positions it was given.
+void CopyComputedChart(const tChart& from, tChart& to);
 
 // Body at list position i of out := the midpoint on the shorter arc of the
 // bodies at position i of a and b (positions missing in a or b are left

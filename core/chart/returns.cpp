@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/chart/chart_steps.h"
+#include "core/chart/date_time.h"
 #include "core/engine/angles.h"
 #include "core/engine/bodies.h"
 #include "core/engine/julian_day.h"
@@ -17,17 +18,6 @@ constexpr int kMaxSolarTrials = 100;
 // Into [-180, 180), by the engine's reduction: a loop of whole turns
 // would never end for a huge (damaged) value.
 double FoldHalfOpenBelow(double d) { return ModAngle(d + 180, 360.0) - 180; }
-
-long AdjustMinutes(double adjust) { return std::lround(DegMinToDecimal(adjust) * 60.0); }
-
-// The chart's clock at T: universal time moved back to local time.
-tDateTime LocalDateTime(double T, double adjust)
-{
-    tDateTime t = DateTimeFromCenturies(T);
-    t.minute -= static_cast<int>(AdjustMinutes(adjust));
-    NormalizeDateTime(t);
-    return t;
-}
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/chart/date_time.h"
+#include "core/chart/derived_charts.h"
 #include "core/graphics/font_substitution.h"
 #include "core/i18n/caption_ids.h"
 #include "core/platform/atomic_file.h"
@@ -33,9 +34,7 @@ namespace {
 std::unique_ptr<tChart> CopyOf(const tChart& c, const OptionSet* set)
 {
     auto copy = std::make_unique<tChart>(set);
-    copy->Assign(c);
-    copy->CopyPointsOf(c);
-    CalcChart(*copy);
+    CopyComputedChart(c, *copy);
     return copy;
 }
 

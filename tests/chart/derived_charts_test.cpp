@@ -6,27 +6,52 @@
 #include "support/birth.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace quintara {
 namespace {
 
 using test::Birth;
 
+// A day per tropical year from the exact moments, to the minute (the
+// days elapsed over 365.24219), carried through the calendar.
 TEST(ProgressChart, OneDayPerYearCarriedThroughTheCalendar)
 {
     tChart natal, chosen;
     Birth(natal, 1990, 12, 20, 10);
-    Birth(chosen, 2020, 12, 20, 0);  // 30 years: 30 days later, into January
+    Birth(chosen, 2020, 12, 20, 0);  // 10957.58 days: 30.0008 days later, into January
     ProgressChart(natal, chosen);
-    EXPECT_EQ(chosen.Year, 1991);
-    EXPECT_EQ(chosen.Month, 1);
-    EXPECT_EQ(chosen.Day, 19);
-    EXPECT_EQ(chosen.Hour, 10);
+    EXPECT_EQ(std::tuple(chosen.Year, chosen.Month, chosen.Day, chosen.Hour, chosen.Minute),
+              std::tuple(1991, 1, 19, 10, 1));
     EXPECT_EQ(chosen.ChartType, 3);
-    Birth(chosen, 2021, 6, 20, 0);  // half a year more: 12 hours later
+    Birth(chosen, 2021, 6, 20, 0);  // 182 days more: 11 h 58.8 min later
     ProgressChart(natal, chosen);
-    EXPECT_EQ(chosen.Day, 19);
-    EXPECT_EQ(chosen.Hour, 22);
+    EXPECT_EQ(std::tuple(chosen.Day, chosen.Hour, chosen.Minute), std::tuple(19, 21, 59));
+}
+
+// Day by day the progressed moment moves about four minutes, and the
+// progressed Moon a thirtieth of a degree: never by whole-hour jumps.
+TEST(ProgressChart, TheProgressedMoonMovesSmoothlyWithTheDate)
+{
+    tChart natal;
+    Birth(natal, 1987, 3, 14, 6, 42);
+    double last = -1;
+    for (int day = 1; day <= 40; ++day) {
+        tChart chosen;
+        Birth(chosen, 2026, 12, 1, 0);
+        chosen.Day = static_cast<std::uint16_t>(day <= 31 ? day : day - 31);
+        chosen.Month = static_cast<std::uint16_t>(day <= 31 ? 12 : 1);
+        chosen.Year = static_cast<std::uint16_t>(day <= 31 ? 2026 : 2027);
+        CalcChart(chosen);
+        ProgressChart(natal, chosen);
+        const double moon = chosen.BodyPosition(2);
+        if (last >= 0) {
+            const double step = Normalize360(moon - last);
+            EXPECT_GT(step, 0.02) << day;
+            EXPECT_LT(step, 0.05) << day;
+        }
+        last = moon;
+    }
 }
 
 // The progressed Midheaven moves by the solar arc, about a degree a year,

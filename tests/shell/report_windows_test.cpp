@@ -1,6 +1,8 @@
 // The report windows: text tools, export, find, and the Chart 2 windows.
 #include "gui_fixture.h"
 
+#include "core/data/second_chart.h"
+
 class ReportWindowTests : public tGuiFixture {
     Q_OBJECT
 
@@ -218,8 +220,8 @@ private slots:
         QVERIFY(hasMoon(168));
         QVERIFY(!hasMoon(192));
 
-        // Thirty and a half years after birth: thirty days and twelve hours
-        // later, over midnight into the next month.
+        // 11,142 days after birth: 30.506 days (over the tropical year) later,
+        // over midnight into the next month, to the minute.
         tChart chosen;
         chosen.Assign(natal);
         chosen.Year = 2020, chosen.Month = 11;
@@ -228,7 +230,14 @@ private slots:
         const tChart& p = progression->First();
         QCOMPARE(int(p.ChartType), 3);
         QCOMPARE(QString("%1-%2-%3 %4:%5").arg(p.Year).arg(p.Month).arg(p.Day).arg(p.Hour).arg(p.Minute),
-                 QString("1990-6-17 2:30"));
+                 QString("1990-6-17 2:38"));
+        // The window shows the progression as computed for the command line:
+        // angles by the solar arc, not recast for the progressed moment.
+        tChart computed(&program->Options().BirthSet);
+        ProgressedChart(natal, chosen, computed);
+        for (int n : {int(kAscendant), int(kMidheaven), 2, 23})
+            QVERIFY2(std::fabs(p.BodyPosition(n) - computed.BodyPosition(n)) < 1e-9, qPrintable(QString::number(n)));
+        QCOMPARE(p.SiderealT, computed.SiderealT);
         QVERIFY(progression->windowTitle().startsWith("Progression: Durand"));
         frame->Action("Compare2")->trigger();  // the progression compared with the birth chart
         QVERIFY(dynamic_cast<TProgCompareWindow*>(frame->ActiveReport()));
