@@ -403,7 +403,8 @@ int Return(int argc, char** argv)
         const auto year = ParseWhole(a.words[1], 1, 9999, sub);
         if (!year) return Fail("year: " + sub);
         SolarReturn(natal, ret, *year - natal.Year);
-        std::cout << "Solar return (universal time)\n";
+        LocalZoneOfReturn(session, ret);
+        std::cout << "Solar return (local time)\n";
     } else {
         tChartRequest r;
         if (!ParseDate(a.words[1], r, error)) return Fail(error);

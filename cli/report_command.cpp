@@ -170,6 +170,7 @@ bool tReportRun::Build(const std::string& kind)
             if (!Whole(1, 1, 65535, year)) return error = "year: " + error, false;
             second.Assign(first);
             SolarReturn(first, second, year - first.Year);
+            LocalZoneOfReturn(session, second);
             second.ChartType = kSunReturnChart;
         } else if (kind == "moon-return") {
             if (!Moved(second, first, 1, kMoonReturnChart)) return false;

@@ -74,8 +74,9 @@ int SolarReturn(const tChart& a, tChart& b, int yearOffset)
         if (std::fabs(d) < std::fabs(d1)) dir = -dir;
         T = T1 + d1 * dir / kDaysPerCentury;
     }
-    b.Adjust = 0;
-    SetChartDateTime(b, DateTimeFromCenturies(T));
+    // On the clock of b's zone, as the lunar return: a chart entered at the
+    // place would show that time.
+    SetChartDateTime(b, LocalDateTime(T, b.Adjust));
     CalcChart(b);
     return trials;
 }

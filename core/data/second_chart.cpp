@@ -57,12 +57,13 @@ void ZoneOfMoment(TData1& data, tChart& chart)
     CalcChart(chart);
 }
 
-void SunReturnChart(const tChart& natal, const tChart& place, int years, tChart& out)
+void SunReturnChart(TData1& data, const tChart& natal, const tChart& place, int years, tChart& out)
 {
     ComputedCopy(place, out);
     SolarReturn(natal, out, years);
     NamesOf(natal, out);
     out.ChartType = kSunReturnChart;
+    ZoneOfMoment(data, out);
 }
 
 void MoonReturnChart(TData1& data, const tChart& natal, const tChart& start, tChart& out)

@@ -28,7 +28,7 @@ void ZoneOfMoment(TData1& data, tChart& chart);
 // the report and the wheel whatever chart gave the place or the date);
 // out gets the option set of the chart it is copied from.
 // The solar return years after the birth at the place of place.
-void SunReturnChart(const tChart& natal, const tChart& place, int years, tChart& out);
+void SunReturnChart(TData1& data, const tChart& natal, const tChart& place, int years, tChart& out);
 // The lunar return nearest start (within half a lunar month), in the zone
 // of its moment.
 void MoonReturnChart(TData1& data, const tChart& natal, const tChart& start, tChart& out);

@@ -45,6 +45,7 @@ void TDerivedWindow::InsAnalyse()
 bool TDerivedWindow::Supports(tCommand c) const
 {
     if (c == tCommand::SideBySide || c == tCommand::USSideBySide) return false;
+    if (c == tCommand::NewList) return true;  // the positions of the derived chart
     return TTwoChartWindow::Supports(c);
 }
 
@@ -52,7 +53,7 @@ std::optional<tDocumentRequest> TDerivedWindow::Wheel(bool usStyle) { return TAs
 
 TSunReturnWindow::TSunReturnWindow(tProgram& p, const tChart& natal, const tChart& place, int years, QWidget* parent)
     : TDerivedWindow(p, 83, help::kSunReturn, kAnalysisSunReturn,
-                     *Derived(p, [&](tChart& c) { SunReturnChart(natal, place, years, c); }), natal, parent)
+                     *Derived(p, [&](tChart& c) { SunReturnChart(p.Data(), natal, place, years, c); }), natal, parent)
 {
     Build();
 }

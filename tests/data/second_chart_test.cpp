@@ -1,6 +1,8 @@
 // The second charts of the Chart 2 commands and the opening of a home.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/chart/chart_kind.h"
 #include "core/data/second_chart.h"
 #include "core/data/session.h"
@@ -68,10 +70,14 @@ TEST_F(SecondChart, DerivedChartsAreThePersonsInTheZoneOfTheirMoment)
     EXPECT_DOUBLE_EQ(ret.Adjust, ret.Month >= 4 && ret.Month <= 10 ? -2.0 : -1.0);
     place.Assign(natal);
     place.Name = "Elsewhere";
-    SunReturnChart(natal, place, 36, ret);
+    SunReturnChart(*data, natal, place, 36, ret);
     EXPECT_EQ(ret.ChartType, kSunReturnChart);
     EXPECT_EQ(ret.Name, "Durand");
     EXPECT_EQ(ret.Year, 2026);
+    // In the zone of the place at that moment (the birthday falls in May:
+    // summer time), the Sun back where it was.
+    EXPECT_DOUBLE_EQ(ret.Adjust, -2.0);
+    EXPECT_LT(std::fabs(ret.BodyPosition(kSun) - natal.BodyPosition(kSun)), 0.002);
     // A transit's exact moment is universal time, shown in local time.
     TransitMomentChart(*data, {2026, 1, 15, 12, 0}, ret);
     EXPECT_EQ(ret.ChartType, kTransitChart);

@@ -238,6 +238,14 @@ private slots:
         for (int n : {int(kAscendant), int(kMidheaven), 2, 23})
             QVERIFY2(std::fabs(p.BodyPosition(n) - computed.BodyPosition(n)) < 1e-9, qPrintable(QString::number(n)));
         QCOMPARE(p.SiderealT, computed.SiderealT);
+        // Chart > List lists the progressed positions.
+        frame->UpdateMenus();
+        QVERIFY(frame->Action("NewList")->isEnabled());
+        frame->Action("NewList")->trigger();
+        auto* list = dynamic_cast<TListWindow*>(frame->ActiveReport());
+        QVERIFY(list);
+        QCOMPARE(list->First().BodyPosition(kMidheaven), computed.BodyPosition(kMidheaven));
+        frame->Area()->setActiveSubWindow(frame->Area()->subWindowList()[frame->Area()->subWindowList().size() - 2]);
         QVERIFY(progression->windowTitle().startsWith("Progression: Durand"));
         frame->Action("Compare2")->trigger();  // the progression compared with the birth chart
         QVERIFY(dynamic_cast<TProgCompareWindow*>(frame->ActiveReport()));
