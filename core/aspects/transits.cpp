@@ -20,8 +20,8 @@ double SignedAspectAngle(int index)
 
 bool CompareTransits(const tTransitEvent& a, const tTransitEvent& b)
 {
-    return std::tie(a.Exact.year, a.Exact.month, a.Exact.day, a.Transiting, a.Natal) <
-           std::tie(b.Exact.year, b.Exact.month, b.Exact.day, b.Transiting, b.Natal);
+    // By the moment itself: within a day the list must read in time order.
+    return std::tie(a.Moment, a.Transiting, a.Natal) < std::tie(b.Moment, b.Transiting, b.Natal);
 }
 
 namespace {

@@ -30,8 +30,7 @@ struct tTransitEvent {
     double Moment = 0.0;          // Exact in Julian centuries of UT from J2000.0
 };
 
-// Sort order: exact year, month, day, then transiting body, then natal
-// body; hour and minute are not compared.
+// Sort order: the exact moment, then transiting body, then natal body.
 bool CompareTransits(const tTransitEvent& a, const tTransitEvent& b);
 
 class tTransitsCollection {

@@ -83,26 +83,38 @@ TEST(CrossesTarget, DirectionWrapAndTolerance)
     EXPECT_EQ(CrossesTarget(5, 355, 180, 0), 0);
 }
 
-TEST(TransitsCollection, SameDayBodiesAndAspectKeepTheFirstAndSortIgnoresTheHour)
+// One event per day, bodies and aspect; the list reads in time order
+// ("Moon Conjunction Mercury 04:41" before "Moon Opposition Moon 19:48").
+TEST(TransitsCollection, SameDayBodiesAndAspectKeepTheFirstAndSortFollowsTheMoment)
 {
+    const auto at = [](tTransitEvent e, int hour) {
+        e.Exact.hour = hour;
+        e.Moment = (9559.0 + hour / 24.0) / 36525;  // 4 March 2026
+        return e;
+    };
     tTransitsCollection list;
     tTransitEvent a;
     a.Transiting = 5, a.Natal = 3, a.AspectIndex = 10, a.Exact = {2026, 3, 4, 20, 0};
-    tTransitEvent same = a;
-    same.Exact.hour = 2, same.Orb = 9;
+    a = at(a, 20);
+    tTransitEvent same = at(a, 2);
+    same.Orb = 9;
     tTransitEvent otherAspect = a;
     otherAspect.AspectIndex = 6;
-    tTransitEvent early = a;
-    early.Transiting = 2, early.Exact.hour = 23;
+    tTransitEvent moonLate = at(a, 23), moonEarly = at(a, 4);
+    moonLate.Transiting = moonEarly.Transiting = 2;
+    moonLate.Natal = 2, moonEarly.Natal = 3, moonEarly.AspectIndex = 1;
     EXPECT_EQ(list.Add(a), 0u);
     EXPECT_EQ(list.Add(same), 0u);
     EXPECT_EQ(list.Items()[0].Orb, 0);
     EXPECT_EQ(list.Add(otherAspect), 1u);
-    EXPECT_EQ(list.Add(early), 2u);
+    EXPECT_EQ(list.Add(moonLate), 2u);
+    EXPECT_EQ(list.Add(moonEarly), 3u);
     list.Sort();
-    EXPECT_EQ(list.Items()[0].Transiting, 2);  // body before hour
-    EXPECT_EQ(list.Items()[1].AspectIndex, 10);  // equal keys keep found order
-    EXPECT_EQ(list.Add(a), 1u);  // the key still finds it after sorting
+    std::vector<int> hours;
+    for (const tTransitEvent& e : list.Items()) hours.push_back(e.Exact.hour);
+    EXPECT_EQ(hours, (std::vector<int>{4, 20, 20, 23}));
+    EXPECT_EQ(list.Items()[1].AspectIndex, 10);  // equal moments keep found order
+    EXPECT_EQ(list.Add(a), 1u);                  // the key still finds it after sorting
 
     tOptionRecord o = tOptionRecord::Defaults();
     ScoreTransits(list, o.NatalOrbs);
