@@ -144,6 +144,9 @@ void tAspectsCollection::BuildComparison(const tChart& a, const tChart& b)
     for (const int i : sa.participants)
         for (const int j : sa.participants) {
             if (j > nb) break;
+            // A fixed star stands where it stood for both: its "conjunction
+            // with itself" says nothing about the pair.
+            if (i == j && a.BodyAt(i)->PointType == 2) continue;
             tester.Test(sa.position[static_cast<std::size_t>(i)], sb.position[static_cast<std::size_t>(j)], i, j,
                         sa.number[static_cast<std::size_t>(i)], sa.number[static_cast<std::size_t>(j)], items);
         }

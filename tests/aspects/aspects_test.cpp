@@ -207,6 +207,26 @@ TEST(Aspects, ComparisonReadsFlagsFromTheFirstChartAndTotals)
     EXPECT_DOUBLE_EQ(t.Global, t.Positive + t.Negative);
     list.BuildComparison(a, b);  // appends
     EXPECT_EQ(list.Items().size(), 4u);
+
+    // A star is never paired with itself across the two charts; with
+    // another star or a body it is.
+    for (tChart* c : {&a, &b}) {
+        for (int num : {30, 31}) {
+            tPlanet& star = c->AddBody(num);
+            star.PointType = 2, star.Longitude = 149.8, star.Visible = star.Aspects = true;
+        }
+        c->SetBodyLongitude(1, 150.0);
+    }
+    tAspectsCollection stars(f.Rules());
+    stars.BuildComparison(a, b);
+    for (const tAspect& x : stars.Items()) EXPECT_FALSE(x.Body1 == x.Body2 && x.Body1 >= 30) << x.Body1;
+    const auto pairs = [&](int p, int q) {
+        return std::count_if(stars.Items().begin(), stars.Items().end(),
+                             [&](const tAspect& x) { return x.Body1 == p && x.Body2 == q; });
+    };
+    EXPECT_EQ(pairs(30, 31), 1);
+    EXPECT_EQ(pairs(1, 30), 1);
+    EXPECT_EQ(pairs(1, 1), 1);
 }
 
 namespace {
