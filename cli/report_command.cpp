@@ -121,6 +121,7 @@ bool tReportRun::Build(const std::string& kind)
     } else if (kind == "compare-day" || kind == "synastry") {
         if (kind == "synastry") {
             if (!MakeChart(args.second, session, second, error)) return false;
+            WritePairHeader(text, first, second, ctx);
         } else if (!Moved(second, first, 1, 6)) {
             return false;
         }

@@ -71,6 +71,12 @@ std::size_t LongestName(const tReportContext& ctx, int first, int last)
     return longest;
 }
 
+void WritePairHeader(tReportText& text, tChart& first, tChart& second, const tReportContext& ctx)
+{
+    WriteHeader(text, first, ctx);
+    WriteHeader(text, second, ctx);
+}
+
 void WriteList(tReportText& text, const tChart& c, const tReportContext& ctx)
 {
     text.SetTabs({NameColumn(LongestName(ctx, 1, 12)), 10, 10, NameColumn(LongestName(ctx, 13, 24)), 10, 8});

@@ -19,6 +19,9 @@ void WriteList(tReportText& text, const tChart& chart, const tReportContext& ctx
 void WritePlanetsInHouses(tReportText& text, const tChart& chart, const tReportContext& ctx);
 void WriteFullList(tReportText& text, const tChart& chart, const tReportContext& ctx);
 
+// The header blocks of both people of a synastry, one after the other.
+void WritePairHeader(tReportText& text, tChart& first, tChart& second, const tReportContext& ctx);
+
 // Fills aspects with the chart's natal aspects, scored with dignities, and
 // writes the table; withHeading false leaves out the heading line (the
 // return, progression and midpoint reports).

@@ -85,8 +85,9 @@ public:
     // Runs sections (calls of the Ins... writers) with their text going to
     // target instead of the window: a print formatter's own document.
     void WriteInto(TAFRichEdit& target, const std::function<void()>& sections);
-    // The header block of the first chart.
-    void InsHeader();
+    // The header block of the first chart (of both people's, where the
+    // window compares two).
+    virtual void InsHeader();
 
     // Chart 1 > New ...: further windows on this window's charts.
     virtual void NewNatal() {}

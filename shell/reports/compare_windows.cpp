@@ -3,6 +3,7 @@
 #include "core/data/civil_date.h"
 #include "core/i18n/caption_ids.h"
 #include "core/reports/analysis.h"
+#include "core/reports/natal_reports.h"
 #include "shell/chart/choose_dlgs.h"
 #include "shell/platform/long_work.h"
 #include "shell/reports/chart_print.h"
@@ -24,12 +25,18 @@ std::unique_ptr<tChart> Copy(tProgram& p, const tChart& c)
 
 TCompareWindow::TCompareWindow(tProgram& p, int caption, int h, bool synastry, int a, const tChart& first,
                                const tChart& second, QWidget* parent)
-    : TTwoChartWindow(p, caption, first, second, parent), help(h), analysis(a)
+    : TTwoChartWindow(p, caption, first, second, parent), help(h), analysis(a), pairOfPeople(synastry)
 {
     pairAspects.BuildComparison(First(), Second());
     if (synastry) pairAspects.ScoreSynastry();
     else pairAspects.ScoreComparison();
     Build();
+}
+
+void TCompareWindow::InsHeader()
+{
+    if (!pairOfPeople) return TTwoChartWindow::InsHeader();
+    Write([&](tReportText& t) { WritePairHeader(t, First(), Second(), ctx); });
 }
 
 void TCompareWindow::InsAnalyse()

@@ -16,6 +16,8 @@ public:
     int HelpContext() const override { return help; }
     void InsAnalyse() override;
     bool Interprets() const override { return analysis != 0; }
+    // A synastry is headed by both people's birth data.
+    void InsHeader() override;
 
 protected:
     // synastry: scored as a synastry, else as a comparison; analysis: the
@@ -25,6 +27,7 @@ protected:
 
 private:
     int help, analysis;
+    bool pairOfPeople;
 };
 
 class TCompareDayWindow : public TCompareWindow {

@@ -116,6 +116,9 @@ private slots:
         QVERIFY(frame->Action("Midpoints")->isEnabled());
         QVERIFY(synastry->windowTitle().startsWith("Synastry: Durand"));
         QVERIFY(synastry->Text().toPlainText().contains("Orb/Value"));
+        // Both people's birth data head the synastry.
+        QVERIFY(synastry->Text().toPlainText().contains("May 1990"));
+        QVERIFY2(synastry->Text().toPlainText().contains("May 1985"), qPrintable(synastry->Text().toPlainText()));
         QVERIFY(frame->Action("FileSaveItem")->isEnabled());
         // The pair's wheels: inner and outer, and side by side.
         frame->OpenWheel(false);
