@@ -210,7 +210,7 @@ constexpr std::array<std::string_view, kCaptionCount> kDefaults = {
     "Arrange all",                                                                  // 201
     "Minimize",                                                                     // 202
     "Close all",                                                                    // 203
-    "Quintara 5.1",                                                                 // 204
+    "Quintara",                                                                     // 204
     "Copy all",                                                                     // 205
     "Info",                                                                         // 206
     "Zoom",                                                                         // 207

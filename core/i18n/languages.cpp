@@ -9,6 +9,7 @@
 #include "core/platform/atomic_file.h"
 #include "core/platform/file_names.h"
 #include "core/platform/locale_env.h"
+#include "core/platform/version.h"
 
 namespace quintara {
 namespace {
@@ -54,6 +55,16 @@ std::string TLanguages::Caption(int n) const
 {
     if (n < 0 || n >= static_cast<int>(captions.size())) return {};
     return captions[static_cast<std::size_t>(n)];
+}
+
+std::string TLanguages::ProgramTitle() const
+{
+    std::string words = Caption(caption::kProgramName);
+    const std::size_t last = words.find_last_of(' ');
+    if (last != std::string::npos && last + 1 < words.size() &&
+        words.find_first_not_of("0123456789.", last + 1) == std::string::npos)
+        words.erase(last);
+    return words + " " + kVersion;
 }
 
 std::string TLanguages::SignName(int sign) const

@@ -28,6 +28,9 @@ public:
     // Empty outside 0..320.
     std::string Caption(int n) const;
     std::string SignName(int sign) const;        // 1..12
+    // Caption 204's words and the build's version ("Quintara 0.1"); a
+    // version written in a language file of an earlier version is dropped.
+    std::string ProgramTitle() const;
     std::string AspectName(int aspect) const;    // 1..21
     // Current language's name of body n; a name the language file lacks is
     // the built-in one (the file is not written on reading).

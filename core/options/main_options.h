@@ -39,7 +39,7 @@ inline constexpr const char* kSettingsFileName = "Astro.ini";
 inline constexpr const char* kOptionFileName = "Option32.cfg";
 inline constexpr const char* kDefaultOptionFileName = "Defaul32.cfg";
 inline constexpr const char* kDefaultFooter =
-    "Quintara 5.0 - astrological calculations by the Quintara developers";
+    "Quintara " QUINTARA_VERSION " - astrological calculations by the Quintara developers";
 
 // The widest page margin, hundredths of a millimetre (30 cm).
 inline constexpr std::int32_t kMaxMargin = 30000;

@@ -6,6 +6,7 @@
 
 #include "core/data/home_upgrade.h"
 #include "core/platform/program_home.h"
+#include "core/platform/version.h"
 #include "shell/canvas/qt_runtime.h"
 #include "shell/frame/main_form.h"
 #include "shell/frame/start_up.h"
@@ -40,7 +41,7 @@ int main(int argc, char** argv)
     const tHomeSources sources = ProcessHomeSources("", QUINTARA_SEED_DIR);
     const std::string home = ResolveProgramHome(sources, &error);
     if (home.empty()) {
-        messenger.Tell(nullptr, tMessenger::kError, "Quintara 5.1", QString::fromStdString(error));
+        messenger.Tell(nullptr, tMessenger::kError, kProgramTitle, QString::fromStdString(error));
         return 1;
     }
     TellUpgrade(UpgradeHome(home, sources.seedDir), sources.seedDir, messenger);
@@ -53,7 +54,7 @@ int main(int argc, char** argv)
         TellDamagedTables(DamagedReferenceFiles(home), messenger);
         program = std::make_unique<tProgram>(home, messenger);
     } catch (const std::exception& e) {
-        messenger.Tell(nullptr, tMessenger::kError, "Quintara 5.1", e.what());
+        messenger.Tell(nullptr, tMessenger::kError, kProgramTitle, e.what());
         return 1;
     }
     TMainForm frame(*program);

@@ -108,7 +108,7 @@ void TMainForm::RunCommand(tCommand command)
 void TMainForm::SetCaption()
 {
     const std::string file = std::filesystem::path(program.Options().GetChartFile()).filename().string();
-    setWindowTitle(program.Caption(caption::kProgramName) + " - " + QString::fromStdString(file));
+    setWindowTitle(program.Title() + " - " + QString::fromStdString(file));
 }
 
 TAstroBaseWindow* TMainForm::ActiveReport() const

@@ -10,6 +10,7 @@
 
 #include "core/graphics/font_substitution.h"
 #include "core/i18n/caption_ids.h"
+#include "core/platform/version.h"
 #include "shell/data/city_file_dlg.h"
 #include "shell/data/country_dlg.h"
 #include "shell/data/reference_editors.h"
@@ -274,8 +275,9 @@ void TMainForm::BuildMenus()
     help->setObjectName("N8");
     menus["N8"] = help;
     connect(Add(help, "QuintaraWindows", caption::kProgramName), &QAction::triggered, this, [this] {
-        program.Messenger().Tell(this, tMessenger::kInformation, program.Caption(caption::kProgramName),
-                                 "Quintara\nVersion 5.1\n\nBirth charts, transits, forecasts and comparisons.");
+        program.Messenger().Tell(this, tMessenger::kInformation, program.Title(),
+                                 QString("Quintara\nVersion %1\n\nBirth charts, transits, forecasts and comparisons.")
+                                     .arg(kVersion));
     });
     connect(Add(help, "Help1", caption::kHelp, QKeySequence(Qt::Key_F1)), &QAction::triggered, this, [this] {
         const TAstroBaseWindow* w = ActiveReport();

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "core/data/home_upgrade.h"
+#include "core/platform/version.h"
 #include "shell/platform/messenger.h"
 
 namespace quintara {
@@ -10,7 +11,7 @@ namespace quintara {
 bool CheckInstallation(const std::vector<std::string>& missing, tMessenger& messenger)
 {
     for (const std::string& file : missing)
-        if (messenger.Ask(nullptr, tMessenger::kWarning, "Quintara 5.1",
+        if (messenger.Ask(nullptr, tMessenger::kWarning, kProgramTitle,
                           "File not found: " + QString::fromStdString(file),
                           tMessenger::kOkCancel) == tMessenger::kAnswerCancel)
             break;
@@ -24,7 +25,7 @@ void TellDamagedTables(const std::vector<std::string>& damaged, tMessenger& mess
     for (const std::string& d : damaged) text += "    " + QString::fromStdString(d) + "\n";
     text += "\nWhat needs them (places, time zones, stars) will fail until they are whole again. Delete a "
             "damaged file to have the installed one copied at the next start.";
-    messenger.Tell(nullptr, tMessenger::kWarning, "Quintara 5.1", text);
+    messenger.Tell(nullptr, tMessenger::kWarning, kProgramTitle, text);
 }
 
 void TellUpgrade(const tHomeUpgrade& upgrade, const std::string& seedDir, tMessenger& messenger)
@@ -50,7 +51,7 @@ void TellUpgrade(const tHomeUpgrade& upgrade, const std::string& seedDir, tMesse
                                                      "at the next start:\n\n");
         for (const std::string& p : upgrade.problems) text += "    " + QString::fromStdString(p) + "\n";
     }
-    if (!text.isEmpty()) messenger.Tell(nullptr, tMessenger::kInformation, "Quintara 5.1", text);
+    if (!text.isEmpty()) messenger.Tell(nullptr, tMessenger::kInformation, kProgramTitle, text);
 }
 
 }  // namespace quintara

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "core/platform/version.h"
 #include "shell/platform/messenger.h"
 
 namespace quintara {
@@ -9,7 +10,7 @@ namespace quintara {
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName("Quintara");
-    setApplicationVersion("5.1");
+    setApplicationVersion(kVersion);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
@@ -17,9 +18,9 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        if (messenger) messenger->Tell(activeWindow(), tMessenger::kError, QStringLiteral("Quintara 5.1"), e.what());
+        if (messenger) messenger->Tell(activeWindow(), tMessenger::kError, kProgramTitle, e.what());
     } catch (...) {
-        if (messenger) messenger->Tell(activeWindow(), tMessenger::kError, QStringLiteral("Quintara 5.1"), "unknown error");
+        if (messenger) messenger->Tell(activeWindow(), tMessenger::kError, kProgramTitle, "unknown error");
     }
     return false;
 }

@@ -16,11 +16,13 @@ tProgram::tProgram(const std::string& home, tMessenger& m) : messenger(m)
     for (const std::string& p : problems) {
         QString text = QString::fromStdString(p);
         if (!text.isEmpty()) text[0] = text[0].toUpper();
-        messenger.Tell(nullptr, tMessenger::kWarning, "Quintara 5.1", text + ".");
+        messenger.Tell(nullptr, tMessenger::kWarning, QString::fromStdString(session.languages->ProgramTitle()), text + ".");
     }
 }
 
 tProgram::~tProgram() = default;
+
+QString tProgram::Title() const { return QString::fromStdString(session.languages->ProgramTitle()); }
 
 QString tProgram::Caption(int n) const { return QString::fromStdString(session.languages->Caption(n)); }
 

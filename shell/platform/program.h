@@ -37,6 +37,8 @@ public:
 
     // Caption n of the current language.
     QString Caption(int n) const;
+    // The program's name in the vocabulary with the build's version.
+    QString Title() const;
     // The context the report builders read.
     tReportContext ReportContext();
     // The short date format of the national settings, given to the data

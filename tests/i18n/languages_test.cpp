@@ -121,6 +121,20 @@ TEST(Languages, HouseSystemNamesOfEarlierFilesAreReadAsMeant)
     EXPECT_EQ(ReadText(home.File("Fran\u00E7ais.txt")), "[Captions]\n22=Morinus\n23=Porphyre\n");
 }
 
+// One version, the build's: the title's words come from the vocabulary,
+// and a number an earlier language file wrote into them is dropped.
+TEST(Languages, TheProgramTitleCarriesTheBuildsVersion)
+{
+    tLocaleGuard locale("C");
+    test::tTempDir home;
+    WriteText(home.File("Deutsch.txt"), "[Captions]\n204=Quintara 5.1\n");
+    tProfileFile settings(home.File("Astro.ini"));
+    TLanguages lang(home.Path(), settings);
+    EXPECT_EQ(lang.ProgramTitle(), std::string("Quintara ") + QUINTARA_VERSION);
+    lang.SetLanguage(49);
+    EXPECT_EQ(lang.ProgramTitle(), std::string("Quintara ") + QUINTARA_VERSION);
+    }
+
 TEST(Languages, StoredSettingsWinOverTheLocale)
 {
     tLocaleGuard locale("fr_FR.UTF-8");
