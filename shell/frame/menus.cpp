@@ -56,7 +56,8 @@ void TMainForm::BuildMenus()
     connect(Add(file, "FileModifyItem", caption::kModify), &QAction::triggered, this, [this] {
         if (TAstroBaseWindow* w = ActiveReport(); w && w->IsChartWindow()) w->ModifyChart();
     });
-    connect(Add(file, "FileClose", 166), &QAction::triggered, this, [this] { area->closeActiveSubWindow(); });
+    connect(Add(file, "FileClose", 166, QKeySequence("Ctrl+F4")), &QAction::triggered, this,
+            [this] { area->closeActiveSubWindow(); });
     file->addSeparator();
     connect(Add(file, "FileSelectChartfile", caption::kSelectChartFile), &QAction::triggered, this, &TMainForm::ChooseChartFile);
     connect(Add(file, "Analysisfiles1", caption::kAnalysisFiles), &QAction::triggered, this, [this] {
@@ -80,7 +81,7 @@ void TMainForm::BuildMenus()
             if (TAstroBaseWindow* w = ActiveReport()) PrintReport(*w, sections);
         };
     };
-    connect(Add(print, "PrintChartAspects", 174), &QAction::triggered, this,
+    connect(Add(print, "PrintChartAspects", 174, QKeySequence("Ctrl+Shift+P")), &QAction::triggered, this,
             printSections(tPrintSections::ChartAndAspects));
     connect(Add(print, "PrintAnalysis", caption::kAnalysis), &QAction::triggered, this, printSections(tPrintSections::Analysis));
     connect(Add(print, "PrintGraphic", 175), &QAction::triggered, this, printSections(tPrintSections::Graphic));
@@ -90,7 +91,7 @@ void TMainForm::BuildMenus()
         dialog.exec();
     });
     file->addSeparator();
-    connect(Add(file, "Quit1", caption::kQuit), &QAction::triggered, this, &QWidget::close);
+    connect(Add(file, "Quit1", caption::kQuit, QKeySequence::Quit), &QAction::triggered, this, &QWidget::close);
 
     // The report window's menus, merged into the frame's.
     QMenu* edit = menu("Edit1", 133);
@@ -331,7 +332,7 @@ void TMainForm::BuildToolBar()
             &QMdiArea::activatePreviousSubWindow);
     connect(button("NextBtn", QStyle::SP_ArrowForward, "Next", caption::kNext, caption::kNext, nullptr), &QAction::triggered, area,
             &QMdiArea::activateNextSubWindow);
-    button("HelpBtn", QStyle::SP_DialogHelpButton, "Help", caption::kHelp, caption::kHelp, Action("Help1"));
+    button("HelpBtn", QStyle::SP_MessageBoxQuestion, "Help", caption::kHelp, caption::kHelp, Action("Help1"));
     button("ExitBtn", QStyle::SP_DialogCloseButton, "Quit", caption::kQuit, caption::kQuit, Action("Quit1"));
 }
 

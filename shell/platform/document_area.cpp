@@ -2,6 +2,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 namespace quintara {
 
@@ -13,6 +14,13 @@ void ShowDocument(QMdiArea* area, QWidget* window)
     }
     QMdiSubWindow* sub = area->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // Ctrl+F4 belongs to the frame's File > Close, which closes whichever
+    // window is active (the window's own copy of the key does not reach it
+    // while maximized, and two owners would make it ambiguous).
+    if (QMenu* menu = sub->systemMenu())
+        for (QAction* a : menu->actions())
+            if (a->shortcut() == QKeySequence(QKeySequence::Close) || a->shortcut() == QKeySequence("Ctrl+F4"))
+                a->setShortcut({});
     sub->setWindowTitle(window->windowTitle());
     sub->resize(window->sizeHint());
     sub->showMaximized();  // a report opens full size, as its form is made

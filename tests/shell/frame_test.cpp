@@ -197,6 +197,20 @@ private slots:
         QVERIFY(frame->statusBar()->currentMessage().startsWith("Saved"));
     }
 
+    // Keys a desktop program is expected to have: Ctrl+F4 closes the active
+    // window; Quit and Print > Chart and aspects have theirs.
+    void shortcutsOfEveryDay()
+    {
+        OpenNatal();
+        const int before = int(frame->Area()->subWindowList().size());
+        frame->activateWindow();
+        QApplication::setActiveWindow(frame.get());
+        QTest::keyClick(frame->Area()->activeSubWindow()->widget(), Qt::Key_F4, Qt::ControlModifier);
+        QCOMPARE(int(frame->Area()->subWindowList().size()), before - 1);
+        QCOMPARE(frame->Action("Quit1")->shortcut(), QKeySequence(QKeySequence::Quit));
+        QVERIFY(!frame->Action("PrintChartAspects")->shortcut().isEmpty());
+    }
+
     void helpShowsThePageOfTheContext()
     {
         ShowHelp(*program, TNewChartDlg::kHelpContext, frame.get());
