@@ -138,6 +138,9 @@ std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tCha
             if (n == charts.size()) {
                 charts.push_back(std::make_unique<tChart>(scratch.Options));
                 charts.back()->Assign(scratch);
+                // The first chart's points too: a pair scores here as its
+                // synastry does, point for point.
+                charts.back()->CopyPointsOf(first);
             }
             data.ReadChart(*charts[n]);
         }
@@ -152,8 +155,7 @@ std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tCha
                      c.Month == first.Month && c.Day == first.Day && c.Hour == first.Hour && c.Minute == first.Minute &&
                      c.Latitude == first.Latitude && c.Longitude == first.Longitude))
                     continue;
-                c.HouseType = first.HouseType;
-                CalcChart(c);
+                CalcChart(c);  // in its own house system, as a synastry with it shows
                 tAspectsCollection& a = scorers[job];
                 a.Clear();
                 a.BuildComparison(first, c);

@@ -65,6 +65,51 @@ TEST(TwoChartReports, ComparisonHeadingNamesAChartInTimeByItsDate)
     EXPECT_EQ(g.text.Paragraphs()[2 + list.Items().size()].Text().rfind("\t\t", 0), 0u);
 }
 
+// One scoring: a stored chart scores the same against the first chart in
+// compare to file as in their synastry, with the first chart's points and
+// the stored chart's own house system.
+TEST(TwoChartReports, CompareToFileScoresAPairAsItsSynastry)
+{
+    tFixture f;
+    TData1 data(f.home.Path());
+    std::vector<tPlanetRow> rows(1);
+    rows[0].Num = 49, rows[0].PointType = 1, rows[0].Plus1 = 13, rows[0].Plus2 = 2, rows[0].Minus1 = 1;
+    rows[0].Visible = rows[0].Aspects = true;
+    tChart first(&f.o.BirthSet, rows, nullptr), stored(&f.o.BirthSet, rows, nullptr);
+    test::Birth(first, 1987, 3, 14, 6, 42);
+    test::Birth(stored, 1985, 7, 4, 9, 0);
+    stored.HouseType = 4;  // Koch, unlike the first chart
+    stored.Name = "Stored";
+    CalcChart(stored);
+    {
+        tChartInserter add(data.ChartDatabase());
+        add.Add(stored);
+    }
+    data.ChartTable().Refresh();
+    tChart scratch(&f.o.BirthSet);
+    tAspectsCollection aspects(f.ctx.AspectRules);
+    tCompareFileRequest everyone;
+    everyone.MinAge = 0, everyone.MaxAge = 200, everyone.PositiveMinimum = 0;
+    everyone.NegativeLimit = 1 << 30, everyone.TotalMinimum = -(1 << 30);
+    const auto matches = CompareToFile(data, first, scratch, everyone, {2026, 12, 7}, aspects);
+    ASSERT_EQ(matches.size(), 1u);
+
+    tAspectsCollection synastry(f.ctx.AspectRules);
+    synastry.BuildComparison(first, stored);
+    synastry.ScoreSynastry();
+    long long positive = 0, negative = 0;
+    bool fortune = false;
+    for (const tAspect& a : synastry.Items()) {
+        const long long v = RoundScore(a.Score);
+        if (v > 0) positive += v;
+        if (v < 0) negative += v;
+        fortune = fortune || a.Body1 == 49 || a.Body2 == 49;
+    }
+    EXPECT_TRUE(fortune);  // the point takes part in both
+    EXPECT_EQ(matches[0].Positive, positive);
+    EXPECT_EQ(matches[0].Negative, negative);
+}
+
 TEST(TwoChartReports, CompareToFileKeepsAgeAndSexAndStopsAtTheTwentySecondMatch)
 {
     tFixture f;
