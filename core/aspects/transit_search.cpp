@@ -52,7 +52,7 @@ int CrossesTarget(double prev, double cur, double target, double tolerance)
 
 int TransitStepDays(tBodyMask bodies)
 {
-    for (auto [body, days] : {std::pair{2, 1}, {3, 4}, {4, 6}, {5, 8}})
+    for (auto [body, days] : {std::pair{2, 1}, {3, 4}, {4, 6}, {1, 6}, {5, 8}})
         if (bodies & BodyBit(body)) return days;
     return 16;
 }
@@ -99,7 +99,7 @@ struct tFound {
 // What every job of a search shares; read only once the jobs start.
 struct tPlan {
     tPlan(const tChart& chart, int months, tBodyMask bodies, const tTransitRules& rules)
-        : chart(chart), rules(rules), bodies(bodies & 0x7fc)
+        : chart(chart), rules(rules), bodies(bodies & 0x7fe)
     {
         T0 = CivilMoment() - kDay;
         L = months / 1200.0;
@@ -167,7 +167,7 @@ public:
     tSample Sample(double T)
     {
         tSample s{};
-        for (int b = 2; b <= 10; ++b)
+        for (int b = 1; b <= 10; ++b)
             if (plan.bodies & BodyBit(b)) s[static_cast<std::size_t>(b)] = Longitude(b, T);
         return s;
     }
@@ -179,7 +179,7 @@ public:
     {
         for (int k = from; k < to; ++k) {
             if (!keepGoing(k)) return false;
-            for (int b = 2; b <= 10; ++b) {
+            for (int b = 1; b <= 10; ++b) {
                 if (!(plan.bodies & BodyBit(b))) continue;
                 const tSweep sweep(plan.samples[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(b)],
                                    plan.samples[static_cast<std::size_t>(k)][static_cast<std::size_t>(b)],

@@ -32,13 +32,13 @@ struct tTransitRules {
 int CrossesTarget(double prev, double cur, double target, double tolerance);
 
 // Days between samples of the scan: the value of the fastest selected body
-// (Moon 1, Mercury 4, Venus 6, Mars 8), else 16.
+// (Moon 1, Mercury 4, Venus and the Sun 6, Mars 8), else 16.
 int TransitStepDays(tBodyMask bodies);
 
 // chart: natal positions (bodies that are shown and take part in aspects),
 // its clock fields and Adjust set to the start of the period. Searches
-// months whole months from one day before that moment. bodies: bits 2..10
-// select the transiting bodies (the Sun is never one). result is cleared,
+// months whole months from one day before that moment. bodies: bits 1..10
+// select the transiting bodies, the Sun to Pluto. result is cleared,
 // then holds the events sorted by CompareTransits, not yet scored.
 // progress counts sampling steps and is called on the calling thread; when
 // it asks to stop, result is left empty and the search returns false.

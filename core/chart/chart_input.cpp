@@ -105,16 +105,16 @@ std::optional<int> ParseDaysHours(std::string_view text, std::string& error)
 
 namespace {
 
-// A transiting body by English name or number 2..10.
+// A transiting body by English name or number 1..10.
 std::optional<int> TransitingBody(std::string_view text)
 {
-    static constexpr std::string_view kNames[] = {"moon", "mercury", "venus", "mars", "jupiter",
+    static constexpr std::string_view kNames[] = {"sun", "moon", "mercury", "venus", "mars", "jupiter",
                                                   "saturn", "uranus", "neptune", "pluto"};
     text = Trimmed(text);
-    for (int n = 2; n <= 10; ++n)
-        if (SameWord(text, kNames[n - 2])) return n;
+    for (int n = 1; n <= 10; ++n)
+        if (SameWord(text, kNames[n - 1])) return n;
     std::string sub;
-    return ParseWhole(text, 2, 10, sub);
+    return ParseWhole(text, 1, 10, sub);
 }
 
 }  // namespace
@@ -130,7 +130,7 @@ std::optional<unsigned> ParseTransitBodies(std::string_view text, std::string& e
         const auto lo = TransitingBody(item.substr(0, dash));
         const auto hi = dash == std::string_view::npos ? lo : TransitingBody(item.substr(dash + 1));
         if (!lo || !hi || *lo > *hi) {
-            error = Quote(item) + " is not a transiting body (moon .. pluto, 2..10, or a range like mars-pluto)";
+            error = Quote(item) + " is not a transiting body (sun .. pluto, 1..10, or a range like mars-pluto)";
             return std::nullopt;
         }
         for (int n = *lo; n <= *hi; ++n) mask |= 1u << n;

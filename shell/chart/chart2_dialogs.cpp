@@ -28,9 +28,9 @@ TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget*
     PlanetsLB = new QListWidget(this);
     PlanetsLB->setObjectName("PlanetsLB");
     PlanetsLB->setSelectionMode(QAbstractItemView::MultiSelection);
-    for (int n = 2; n <= 10; ++n) {
+    for (int n = 1; n <= 10; ++n) {
         PlanetsLB->addItem(QString::fromStdString(p.Languages().PlanetName(n)));
-        PlanetsLB->item(n - 2)->setSelected((bodies >> n) & 1u);
+        PlanetsLB->item(n - 1)->setSelected((bodies >> n) & 1u);
     }
     CityED = new TCityField(p, c, this);
     DateED = new TDateField(p, "DateED", true, this);
@@ -52,8 +52,8 @@ TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget*
 void TTransitsDlg::accept()
 {
     unsigned chosen = 0;
-    for (int n = 2; n <= 10; ++n)
-        if (PlanetsLB->item(n - 2)->isSelected()) chosen |= 1u << n;
+    for (int n = 1; n <= 10; ++n)
+        if (PlanetsLB->item(n - 1)->isSelected()) chosen |= 1u << n;
     if (!chosen) return QDialog::reject();
     int y = 0, mo = 0, d = 0;
     if (!DateED->Read(this, y, mo, d)) return;

@@ -9,6 +9,7 @@
 #include "core/aspects/transit_search.h"
 #include "core/chart/chart.h"
 #include "core/chart/chart_steps.h"
+#include "core/chart/returns.h"
 #include "core/engine/bodies.h"
 #include "core/engine/julian_day.h"
 #include "core/engine/zodiac.h"
@@ -189,7 +190,7 @@ void CheckAgainstEngine(const tTransitFixture& f, const tTransitsCollection& lis
     const double from = f.Start() + 2 * kDay, to = f.Start() + months / 1200.0 - 2 * kDay;
     const double step = kDay * stepMinutes / 1440;
     std::map<std::tuple<int, int, int>, std::vector<double>> scanned;
-    for (int b = 2; b <= 10; ++b) {
+    for (int b = 1; b <= 10; ++b) {
         if (!(bodies & BodyBit(b))) continue;
         double before = f.Position(b, from);
         for (double T = from + step; T < to; T += step) {
@@ -244,6 +245,26 @@ TEST(TransitSearch, OneYearAgreesWithTheEngine)
     CheckAgainstEngine(f, list, kMoonToPluto, 12);
 }
 
+// The Sun transits too: where the engine puts it, and back on the natal
+// Sun at the moment of the solar return.
+TEST(TransitSearch, TheSunTransitsAndMeetsItselfAtTheSolarReturn)
+{
+    tTransitFixture f;
+    tTransitsCollection list;
+    TransitSearch(f.chart, 12, BodyBit(1), f.rules, list);
+    CheckAgainstEngine(f, list, BodyBit(1), 12);
+    tChart natal, ret;
+    test::Birth(natal, 1990, 5, 17, 14, 30);
+    SolarReturn(natal, ret, 36);
+    int returns = 0;
+    for (const tTransitEvent& e : list.Items())
+        if (e.Transiting == 1 && e.Natal == 1 && e.AspectIndex == 1) {
+            ++returns;
+            EXPECT_LT(std::fabs(e.Moment - ret.Centuries) * 36525 * 1440, 2.0);  // minutes
+        }
+    EXPECT_EQ(returns, 1);
+}
+
 TEST(TransitSearch, SiderealChartsSearchTheSiderealZodiac)
 {
     tTransitFixture f(1, 5);
@@ -267,7 +288,7 @@ TEST(TransitSearch, NothingSelectedGivesNothing)
 {
     tTransitFixture f;
     tTransitsCollection list;
-    TransitSearch(f.chart, 12, BodyBit(1), f.rules, list);  // the Sun never transits
+    TransitSearch(f.chart, 12, BodyBit(11) | BodyBit(12), f.rules, list);  // the lunar points do not transit
     EXPECT_EQ(list.Count(), 0u);
     f.rules.TransitAspects.fill(false);
     TransitSearch(f.chart, 12, kMoonToPluto, f.rules, list);

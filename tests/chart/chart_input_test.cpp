@@ -74,7 +74,9 @@ TEST(Input, PrevisionStepsAndTransitingBodies)
     EXPECT_EQ(ParseTransitBodies("2-10", e), 0x7fcu);
     EXPECT_EQ(ParseTransitBodies("6-10,3", e), 0x7c8u);
     EXPECT_EQ(ParseTransitBodies("jupiter-Pluto", e), 0x7c0u);
-    for (const char* bad : {"sun", "1", "11", "5-3", "", ","}) EXPECT_FALSE(ParseTransitBodies(bad, e)) << bad;
+    EXPECT_EQ(ParseTransitBodies("sun", e), 1u << 1);
+    EXPECT_EQ(ParseTransitBodies("1-10", e), 0x7feu);
+    for (const char* bad : {"0", "11", "5-3", "", ","}) EXPECT_FALSE(ParseTransitBodies(bad, e)) << bad;
 }
 
 TEST(Input, LongitudeAsTimeBothWays)
