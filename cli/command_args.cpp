@@ -159,6 +159,10 @@ int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool a
             a.moonAspects = true;
             continue;
         }
+        if (opt == "--utc") {
+            a.utc = true;
+            continue;
+        }
         if (opt == "--batch" && batchAllowed) { a.batch = true; continue; }
         if (opt == "--all" && aspectOptions) { a.all = true; continue; }
         if (opt == "-o" && i + 1 < argc) { a.output = argv[++i]; continue; }

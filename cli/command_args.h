@@ -50,6 +50,7 @@ struct tCommandArgs {
     tChartArgs first, second;
     bool json = false, batch = false, all = false, analysis = false, replace = false, keepGood = false,
          moonAspects = false;
+    bool utc = false;  // transit moments in universal time, not on the birth place's clock
     int orbPercent = 100;
     int limit = 20;
     int jobs = 0;  // batch, transits, compare to file: threads; 0 for one per core

@@ -64,7 +64,7 @@ constexpr const char* kUsage =
     "       quintara-cli phases YYYY-MM-DD [--time HH:MM] [--adjust H.MM]  nine quarter phases\n"
     "       quintara-cli progression YYYY-MM-DD [chart options]  progressed chart for that day\n"
     "       quintara-cli midpoints [chart options] [second chart options]  midpoint chart\n"
-    "       quintara-cli transits [START [MONTHS]] [chart options] [--bodies LIST] [--all] [--json]\n"
+    "       quintara-cli transits [START [MONTHS]] [chart options] [--bodies LIST] [--all] [--utc] [--json]\n"
     "                    events from START (YYYY-MM-DD, default today) for MONTHS (default 1),\n"
     "                    universal time; LIST: moon,mars,... or 2-10 (default all); --all: every\n"
     "                    aspect kind instead of the settings' transit aspects\n"
@@ -501,7 +501,8 @@ int Transits(int argc, char** argv)
     }
     tFixedMetrics metrics;
     tReportText text(metrics);
-    WriteTransitsTable(text, list, ReportContext(session));
+    WriteTransitsTable(text, list, ReportContext(session),
+                       a.utc ? std::function<double(const tDateTime&)>() : ZoneOfPlace(session.Data(), chart));
     std::cout << WritePlainText(text);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/command_args.h"
+#include "core/data/second_chart.h"
 #include "core/aspects/previsions.h"
 #include "core/chart/chart_kind.h"
 #include "core/chart/derived_charts.h"
@@ -113,7 +114,8 @@ bool tReportRun::Build(const std::string& kind)
         if (!StartDate(w, first, error) || !Whole(2, 1, 1200, months)) return false;
         const tTransitsCollection events =
             FindTransits(o, first, months, args.bodies, args.all, {}, nullptr, unsigned(args.jobs));
-        WriteTransitsTable(text, events, ctx);
+        WriteTransitsTable(text, events, ctx,
+                           args.utc ? std::function<double(const tDateTime&)>() : ZoneOfPlace(session.Data(), first));
         if (analysis && !Interpret(kAnalysisTransits, [&](tAnalysisFile& f, std::vector<std::string>& out) {
                 AnalyseTransitList(f, out, first, events, ctx);
             }))

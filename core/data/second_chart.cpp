@@ -82,6 +82,23 @@ void ProgressedChart(const tChart& natal, const tChart& chosen, tChart& out)
     NamesOf(natal, out);
 }
 
+std::function<double(const tDateTime&)> ZoneOfPlace(TData1& data, const tChart& place)
+{
+    const double own = place.Adjust;
+    if (!place.Country) return [own](const tDateTime&) { return own; };
+    const int country = place.Country, state = place.State;
+    const double longitude = place.Longitude, latitude = place.Latitude;
+    return [&data, country, state, longitude, latitude](const tDateTime& universal) {
+        tChart probe;
+        probe.Country = country, probe.State = state;
+        probe.Longitude = longitude, probe.Latitude = latitude;
+        probe.Adjust = 0;
+        SetChartDateTime(probe, universal);
+        data.ZoneAtMoment(probe);
+        return probe.Adjust;
+    };
+}
+
 void TransitMomentChart(TData1& data, const tDateTime& exact, tChart& chart)
 {
     chart.ChartType = kTransitChart;

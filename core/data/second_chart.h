@@ -2,6 +2,8 @@
 // opens, and what the command makes of it after.
 #pragma once
 
+#include <functional>
+
 #include "core/chart/chart.h"
 #include "core/chart/date_time.h"
 #include "core/data/civil_date.h"
@@ -38,5 +40,9 @@ void ProgressedChart(const tChart& natal, const tChart& chosen, tChart& out);
 // chart at the universal moment exact (a transit's), in the zone its place
 // had then; a transit chart.
 void TransitMomentChart(TData1& data, const tDateTime& exact, tChart& chart);
+
+// The Adjust the place of a chart has at a universal moment: from the time
+// tables where the chart has a country, else the chart's own Adjust.
+std::function<double(const tDateTime& universal)> ZoneOfPlace(TData1& data, const tChart& place);
 
 }  // namespace quintara

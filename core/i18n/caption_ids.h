@@ -10,6 +10,7 @@ inline constexpr int kRetrograde = 13;  // "R"
 inline constexpr int kTimeUnknown = 15;  // "Time unknown"
 // "Placidus", then house system code n at kHouseSystems + n up to 8.
 inline constexpr int kHouseSystems = 16;
+inline constexpr int kUniversalTimes = 348;  // "Times in universal time (GMT)"
 inline constexpr int kMale = 36;  // "M"
 inline constexpr int kFemale = 37;  // "F"
 inline constexpr int kHelp = 45;  // "Help"

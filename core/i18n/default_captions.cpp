@@ -354,6 +354,7 @@ constexpr std::array<std::string_view, kCaptionCount> kDefaults = {
     "Ephemeris",                                                                    // 345
     "Built-in",                                                                     // 346
     "Precise (data files)",                                                         // 347
+    "Times in universal time (GMT)",                                                // 348
 };
 
 }  // namespace

@@ -103,6 +103,7 @@ void TMainOptions::ReadParameters()
     Statusbar = p.ReadBool(kParameters, "Statusbar", true);
     Header = p.ReadBool(kParameters, "Header", true);
     HouseCentered = p.ReadBool(kParameters, "HouseCentered", false);
+    TransitTimesUniversal = p.ReadBool(kParameters, "TransitTimesUniversal", false);
     Footer = p.ReadString(kParameters, "Footer", kDefaultFooter);
     Birthplace = p.ReadString(kParameters, "Birthplace", "");
     Longitude = real("Longitude", 0.0, 180);
@@ -140,6 +141,7 @@ bool TMainOptions::WriteParameters(std::string* error)
     p.WriteInteger(kParameters, "PrintLineFactor", PrintLineFactor);
     p.WriteBool(kParameters, "Header", Header);
     p.WriteBool(kParameters, "HouseCentered", HouseCentered);
+    p.WriteBool(kParameters, "TransitTimesUniversal", TransitTimesUniversal);
     p.WriteString(kParameters, "Footer", Footer);
     p.WriteString(kParameters, "Birthplace", Birthplace);
     p.WriteFloat(kParameters, "Longitude", Longitude);

@@ -116,6 +116,8 @@ public:
     // codes, coordinates) as the default.
     std::int32_t LeftMargin = 2500, TopMargin = 2000, RightMargin = 1500, BottomMargin = 2000;
     bool Toolbar = true, Statusbar = true, Header = true, HouseCentered = false;
+    // Transit moments in universal time rather than on the natal place's clock.
+    bool TransitTimesUniversal = false;
     std::string Footer = kDefaultFooter;
     std::string Birthplace;
     double Longitude = 0.0, Latitude = 0.0;  // degrees of the default locality

@@ -1,12 +1,16 @@
 #include "core/reports/two_chart_reports.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 
 #include "core/aspects/aspects.h"
 #include "core/aspects/transit_search.h"
 #include "core/chart/chart.h"
+#include "core/chart/date_time.h"
 #include "core/data/data_module.h"
+#include "core/data/exchange_fields.h"
+#include "core/engine/angles.h"
 #include "core/platform/side_by_side.h"
 #include "core/i18n/caption_ids.h"
 #include "core/i18n/date_format.h"
@@ -49,24 +53,33 @@ tPrevCollection PrevisionsFrom(const OptionSet& set, const tChart& natal, const 
     return BuildPrevisions(fixed, moving, steps, stepHours, aspects, progress);
 }
 
-void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, const tReportContext& ctx)
+void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, const tReportContext& ctx,
+                        const std::function<double(const tDateTime&)>& zone)
 {
     text.AddLine(" ");
     // The radix column holds "Midheaven" and "Ascendant" too.
     text.SetTabs({8, 10, 10, 8, 4, 4});
     text.AddLine(ctx.Caption(caption::kTransit) + "\t" + ctx.Caption(caption::kAspect) + "\t" + ctx.Caption(caption::kRadix) + "\t" + ctx.Caption(300));
-    auto moment = [&](const tDateTime& t) {
+    auto moment = [&](const tDateTime& universal) {
+        tDateTime t = universal;
+        std::string label = " GMT";
+        if (zone) {
+            const double adjust = zone(universal);
+            t.minute -= static_cast<int>(std::lround(DegMinToDecimal(adjust) * 60));
+            NormalizeDateTime(t);
+            label = std::string(" UTC").append(UtcOffsetText(adjust));
+        }
         std::string s(1, '\t');
-        return s.append(ctx.Date(t.year, t.month, t.day)).append("\t").append(ctx.Time(t.hour, t.minute));
+        return s.append(ctx.Date(t.year, t.month, t.day)).append("\t").append(ctx.Time(t.hour, t.minute)).append(label);
     };
     for (const tTransitEvent& e : events.Items()) {
         text.AddLine(ctx.BodyName(e.Transiting) + "\t" + ctx.AspectName(AspectTypeOfIndex(e.AspectIndex)) + "\t" +
                      ctx.BodyName(e.Natal) + "\t" + Fixed(SignedAspectAngle(e.AspectIndex), 3, 0) + " +/-" +
                      DegMin(e.Orb, 5) + "\t" + (e.Retrograde ? ctx.Caption(caption::kRetrograde) : std::string()) + "\t" +
                      Whole(RoundScore(e.Score), 3));
-        text.AddLine(moment(e.Begin) + " GMT");
-        text.AddLine(moment(e.Exact) + " GMT = 0\u00b0");
-        text.AddLine(moment(e.End) + " GMT");
+        text.AddLine(moment(e.Begin));
+        text.AddLine(moment(e.Exact) + " = 0\u00b0");
+        text.AddLine(moment(e.End));
     }
     text.AddLine("");
 }

@@ -5,11 +5,13 @@
 #pragma once
 
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/aspects/previsions.h"
 #include "core/aspects/transits.h"
+#include "core/chart/date_time.h"
 #include "core/data/civil_date.h"
 #include "core/options/option_set.h"
 #include "core/platform/progress.h"
@@ -52,7 +54,10 @@ tTransitsCollection FindTransitsFrom(const TMainOptions& o, const tChart& natal,
 tPrevCollection PrevisionsFrom(const OptionSet& set, const tChart& natal, const tChart& start, int steps,
                                int stepHours, tAspectRules rules, const tProgress& progress = {});
 
-void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, const tReportContext& ctx);
+// zone: the Adjust in force at a universal moment; the moments are then
+// shown on that clock with its offset ("UTC+02:00"), else in GMT.
+void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, const tReportContext& ctx,
+                        const std::function<double(const tDateTime&)>& zone = {});
 
 // Date, time, positive, negative and total per step; nothing for an empty list.
 void WritePrevisionsTable(tReportText& text, const tPrevCollection& steps, const tReportContext& ctx);

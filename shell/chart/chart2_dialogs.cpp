@@ -1,6 +1,7 @@
 #include "shell/chart/chart2_dialogs.h"
 
 #include <QDialogButtonBox>
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -39,10 +40,14 @@ TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget*
     StepED->setObjectName("StepED");
     StepED->setRange(1, 1200);
     StepED->setValue(months);
+    UniversalCB = new QCheckBox(p.Caption(caption::kUniversalTimes), this);
+    UniversalCB->setObjectName("UniversalCB");
+    UniversalCB->setChecked(p.Options().TransitTimesUniversal);
     auto* form = new QFormLayout;
     form->addRow(p.Caption(caption::kLocality), CityED);
     form->addRow(p.Caption(caption::kDate), DateED);
     form->addRow(p.Caption(282), StepED);
+    form->addRow(QString(), UniversalCB);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PlanetsLB);
     layout->addLayout(form);
@@ -60,6 +65,11 @@ void TTransitsDlg::accept()
     if (!CityED->Apply(this, caption::kLocality, chart)) return;
     bodies = chosen;
     months = StepED->value();
+    // A preference: kept for the next transits, and the settings say so.
+    if (program.Options().TransitTimesUniversal != UniversalCB->isChecked()) {
+        program.Options().TransitTimesUniversal = UniversalCB->isChecked();
+        program.Options().WriteParameters();
+    }
     chart.Year = static_cast<std::uint16_t>(y);
     chart.Month = static_cast<std::uint16_t>(mo);
     chart.Day = static_cast<std::uint16_t>(d);

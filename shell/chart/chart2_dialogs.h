@@ -11,6 +11,7 @@
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
+class QCheckBox;
 class QSpinBox;
 
 namespace quintara {
@@ -33,6 +34,7 @@ public:
     TCityField* CityED;
     TDateField* DateED;
     QSpinBox* StepED;
+    QCheckBox* UniversalCB;
 
 private:
     tProgram& program;

@@ -21,7 +21,14 @@ TTransitsWindow::TTransitsWindow(tProgram& p, const tChart& first, const tChart&
     Build();
 }
 
-void TTransitsWindow::InsText() { Write([&](tReportText& t) { WriteTransitsTable(t, events, ctx); }); }
+void TTransitsWindow::InsText()
+{
+    // On the clock of the birth place, or in GMT where the user chose it.
+    const auto zone = Program().Options().TransitTimesUniversal
+                          ? std::function<double(const tDateTime&)>()
+                          : ZoneOfPlace(Program().Data(), First());
+    Write([&](tReportText& t) { WriteTransitsTable(t, events, ctx, zone); });
+}
 
 void TTransitsWindow::InsAnalyse()
 {

@@ -85,6 +85,20 @@ TEST_F(SecondChart, DerivedChartsAreThePersonsInTheZoneOfTheirMoment)
     EXPECT_DOUBLE_EQ(ret.Adjust, -1.0);
 }
 
+// Transit moments on the birth place's clock: summer and winter time
+// from the time tables; a chart without a country keeps its own zone.
+TEST_F(SecondChart, ZoneOfPlaceFollowsTheTimeTables)
+{
+    const auto zone = ZoneOfPlace(*data, natal);
+    EXPECT_DOUBLE_EQ(zone({2026, 1, 15, 12, 0}), -1.0);
+    EXPECT_DOUBLE_EQ(zone({2026, 7, 15, 12, 0}), -2.0);
+    EXPECT_DOUBLE_EQ(zone({2026, 3, 29, 0, 59}), -1.0);  // the change is at 01:00 UT
+    EXPECT_DOUBLE_EQ(zone({2026, 3, 29, 1, 1}), -2.0);
+    tChart nowhere;
+    nowhere.Adjust = 5.0;
+    EXPECT_DOUBLE_EQ(ZoneOfPlace(*data, nowhere)({2026, 7, 15, 12, 0}), 5.0);
+}
+
 // A home's settings open without its chart file; the tables on first use,
 // a missing chart file made only for a run that writes charts.
 TEST(Session, OpensSettingsNowAndTheChartFileOnlyWhenAsked)

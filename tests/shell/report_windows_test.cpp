@@ -1,6 +1,8 @@
 // The report windows: text tools, export, find, and the Chart 2 windows.
 #include "gui_fixture.h"
 
+#include <QRegularExpression>
+
 #include "core/data/second_chart.h"
 
 class ReportWindowTests : public tGuiFixture {
@@ -96,7 +98,15 @@ private slots:
         QVERIFY(transits);
         QVERIFY(transits->windowTitle().startsWith("Transits: Durand"));
         QVERIFY(transits->Events().Items().size() > 10);
+        // On the clock of the birth place (Paris: UTC+01:00 in winter, +02:00
+        // in summer), in time order; GMT when the user asks for it.
+        const QString local = transits->Text().toPlainText();
+        QVERIFY2(local.contains(QRegularExpression("UTC\\+0[12]:00 = 0")), qPrintable(local.left(400)));
+        QVERIFY(!local.contains("GMT"));
+        program->Options().TransitTimesUniversal = true;
+        transits->Build();
         QVERIFY(transits->Text().toPlainText().contains("GMT = 0"));
+        program->Options().TransitTimesUniversal = false;
         // The natal positions are the birth's: no slow body sits exactly on
         // its own natal place on the day of the search.
         for (const tTransitEvent& e : transits->Events().Items())
