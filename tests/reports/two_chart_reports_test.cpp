@@ -65,6 +65,15 @@ TEST(TwoChartReports, ComparisonHeadingNamesAChartInTimeByItsDate)
     EXPECT_EQ(g.text.Paragraphs()[2 + list.Items().size()].Text().rfind("\t\t", 0), 0u);
 }
 
+// Every stored chart up to maxAge years old is a match, whatever its score.
+tCompareFileRequest Everyone(int maxAge)
+{
+    tCompareFileRequest r;
+    r.MinAge = 0, r.MaxAge = maxAge, r.PositiveMinimum = 0;
+    r.NegativeLimit = 1 << 30, r.TotalMinimum = -(1 << 30);
+    return r;
+}
+
 // One scoring: a stored chart scores the same against the first chart in
 // compare to file as in their synastry, with the first chart's points and
 // the stored chart's own house system.
@@ -88,10 +97,7 @@ TEST(TwoChartReports, CompareToFileScoresAPairAsItsSynastry)
     data.ChartTable().Refresh();
     tChart scratch(&f.o.BirthSet);
     tAspectsCollection aspects(f.ctx.AspectRules);
-    tCompareFileRequest everyone;
-    everyone.MinAge = 0, everyone.MaxAge = 200, everyone.PositiveMinimum = 0;
-    everyone.NegativeLimit = 1 << 30, everyone.TotalMinimum = -(1 << 30);
-    const auto matches = CompareToFile(data, first, scratch, everyone, {2026, 12, 7}, aspects);
+    const auto matches = CompareToFile(data, first, scratch, Everyone(200), {2026, 12, 7}, aspects);
     ASSERT_EQ(matches.size(), 1u);
 
     tAspectsCollection synastry(f.ctx.AspectRules);
@@ -132,9 +138,7 @@ TEST(TwoChartReports, CompareToFileKeepsAgeAndSexAndStopsAtTheTwentySecondMatch)
     data.ChartTable().Refresh();
     tChart scratch(&f.o.BirthSet);
     tAspectsCollection aspects(f.ctx.AspectRules);
-    tCompareFileRequest everyone;
-    everyone.MinAge = 0, everyone.MaxAge = 60, everyone.PositiveMinimum = 0;
-    everyone.NegativeLimit = 1 << 30, everyone.TotalMinimum = -(1 << 30);
+    const tCompareFileRequest everyone = Everyone(60);
     const tCivilDate today{2026, 12, 7};
     auto matches = CompareToFile(data, first, scratch, everyone, today, aspects);
     EXPECT_EQ(matches.size(), 22u);
