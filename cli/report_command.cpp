@@ -196,7 +196,8 @@ bool tReportRun::Build(const std::string& kind)
         mid.Assign(first);
         CalcChart(mid);
         MidpointChart(first, second, mid);
-        WriteDerivedChart(text, mid, aspects, ctx);
+        WritePairHeader(text, first, second, ctx);  // both people, as the window
+        DisplayAspects(text, mid, aspects, ctx, false);
     } else {
         error = "report: unknown kind \"" + kind + "\" (" + kKinds + ")";
         return false;

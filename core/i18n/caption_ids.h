@@ -11,6 +11,9 @@ inline constexpr int kTimeUnknown = 15;  // "Time unknown"
 // "Placidus", then house system code n at kHouseSystems + n up to 8.
 inline constexpr int kHouseSystems = 16;
 inline constexpr int kUniversalTimes = 348;  // "Times in universal time (GMT)"
+inline constexpr int kLookedUp = 349;        // "looked up" (a zone from the time tables)
+inline constexpr int kSunday = 350;          // "Sunday", then the other days to 356
+inline constexpr int kJanuary = 357;         // "January", then the other months to 368
 inline constexpr int kMale = 36;  // "M"
 inline constexpr int kFemale = 37;  // "F"
 inline constexpr int kHelp = 45;  // "Help"

@@ -355,6 +355,26 @@ constexpr std::array<std::string_view, kCaptionCount> kDefaults = {
     "Built-in",                                                                     // 346
     "Precise (data files)",                                                         // 347
     "Times in universal time (GMT)",                                                // 348
+    "looked up",                                                                    // 349
+    "Sunday",                                                                       // 350
+    "Monday",                                                                       // 351
+    "Tuesday",                                                                      // 352
+    "Wednesday",                                                                    // 353
+    "Thursday",                                                                     // 354
+    "Friday",                                                                       // 355
+    "Saturday",                                                                     // 356
+    "January",                                                                      // 357
+    "February",                                                                     // 358
+    "March",                                                                        // 359
+    "April",                                                                        // 360
+    "May",                                                                          // 361
+    "June",                                                                         // 362
+    "July",                                                                         // 363
+    "August",                                                                       // 364
+    "September",                                                                    // 365
+    "October",                                                                      // 366
+    "November",                                                                     // 367
+    "December",                                                                     // 368
 };
 
 }  // namespace

@@ -7,7 +7,9 @@
 #include "core/data/civil_date.h"
 #include "core/data/data_module.h"
 #include "core/engine/angles.h"
+#include "core/i18n/caption_ids.h"
 #include "core/i18n/date_format.h"
+#include "core/i18n/default_captions.h"
 #include "core/i18n/text_encoding.h"
 #include "core/options/main_options.h"
 
@@ -25,14 +27,13 @@ std::string tReportContext::Time(int hour, int minute) const
 
 std::string tReportContext::LongDateTime(const tChart& c) const
 {
-    static const char* const kDays[7] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-    static const char* const kMonths[12] = {"January", "February", "March",     "April",   "May",      "June",
-                                            "July",    "August",   "September", "October", "November", "December"};
+    // Day and month names in the user's language.
+    const auto word = [this](int n) { return Lang ? Lang->Caption(n) : std::string(DefaultCaption(n)); };
     // 1970-01-01 was a Thursday.
     const long long days = DaysFromCivil({c.Year, c.Month, c.Day});
     const int weekday = static_cast<int>(((days % 7) + 7 + 4) % 7);
-    const std::string month = c.Month >= 1 && c.Month <= 12 ? kMonths[c.Month - 1] : "";
-    return std::string(kDays[weekday]) + " " + std::to_string(c.Day) + " " + month + " " + std::to_string(c.Year) +
+    const std::string month = c.Month >= 1 && c.Month <= 12 ? word(caption::kJanuary + c.Month - 1) : "";
+    return word(caption::kSunday + weekday) + " " + std::to_string(c.Day) + " " + month + " " + std::to_string(c.Year) +
            " " + Time(c.Hour, c.Minute);
 }
 

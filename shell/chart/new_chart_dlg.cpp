@@ -258,12 +258,13 @@ void TNewChartDlg::ShowZone(double adjust, bool lookedUp)
 void TNewChartDlg::UpdateZoneLabel()
 {
     const QString text = AdjustEd->text().trimmed();
-    if (text.compare("auto", Qt::CaseInsensitive) == 0) return ZoneUtcLbl->setText("(looked up)");
+    const QString lookedUp = program.Caption(caption::kLookedUp);
+    if (text.compare("auto", Qt::CaseInsensitive) == 0) return ZoneUtcLbl->setText("(" + lookedUp + ")");
     std::string error;
     const auto v = ParseZoneText(text.toStdString(), error);
     if (!v) return ZoneUtcLbl->setText(QString());
     QString label = QString::fromStdString(UtcText(*v));
-    if (!lookedUpZone.isEmpty() && AdjustEd->text() == lookedUpZone) label += ", looked up";
+    if (!lookedUpZone.isEmpty() && AdjustEd->text() == lookedUpZone) label += ", " + lookedUp;
     ZoneUtcLbl->setText(label);
 }
 

@@ -85,12 +85,17 @@ TMidpointsWindow::TMidpointsWindow(tProgram& p, const tChart& first, const tChar
     : TDerivedWindow(p, 85, 509, kAnalysisBirthChart, first, first, parent)
 {
     // The window's copies are computed afresh: the midpoints go on after.
-    auto other = Derived(p, [&](tChart& c) {
+    partner = Derived(p, [&](tChart& c) {
         c.Assign(second);
         CalcChart(c);
     });
-    MidpointChart(Second(), *other, First());
+    MidpointChart(Second(), *partner, First());
     Build();
+}
+
+void TMidpointsWindow::InsHeader()
+{
+    Write([&](tReportText& t) { WritePairHeader(t, Second(), *partner, ctx); });
 }
 
 bool TMidpointsWindow::Supports(tCommand c) const

@@ -3,6 +3,8 @@
 // chart is the derived one, its second the natal chart.
 #pragma once
 
+#include <memory>
+
 #include "shell/reports/two_chart_window.h"
 
 namespace quintara {
@@ -57,6 +59,11 @@ class TMidpointsWindow : public TDerivedWindow {
 public:
     TMidpointsWindow(tProgram& program, const tChart& first, const tChart& second, QWidget* parent = nullptr);
     bool Supports(tCommand command) const override;
+    // Both people's birth data head the mid-points.
+    void InsHeader() override;
+
+private:
+    std::unique_ptr<tChart> partner;  // the second person, as cast
 };
 
 }  // namespace quintara

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sstream>
 
 #include "core/aspects/aspects.h"
@@ -21,6 +22,22 @@ struct tReportFixture : test::tReportFixture {
         };
     }
 };
+
+// Day and month names follow the language (the headers and the status
+// bar's date alike).
+TEST(NatalReports, LongDatesSpeakTheUsersLanguage)
+{
+    tReportFixture f;
+    std::FILE* file = std::fopen(f.home.File("Deutsch.txt").c_str(), "w");
+    ASSERT_TRUE(file);
+    std::fputs("[Captions]\n354=Donnerstag\n361=Mai\n", file);
+    std::fclose(file);
+    tChart c(&f.o.BirthSet);
+    test::Birth(c, 1990, 5, 17, 14, 30);
+    EXPECT_EQ(f.ctx.LongDateTime(c), "Thursday 17 May 1990 14:30");
+    f.lang.SetLanguage(49);
+    EXPECT_EQ(f.ctx.LongDateTime(c), "Donnerstag 17 Mai 1990 14:30");
+}
 
 TEST(NatalReports, HeaderNamesEmptyChartsByTheirMomentAndWritesLongDates)
 {

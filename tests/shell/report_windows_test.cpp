@@ -140,6 +140,7 @@ private slots:
         frame->Area()->setActiveSubWindow(frame->Area()->subWindowList().at(frame->Area()->subWindowList().size() - 3));
         frame->Action("Midpoints")->trigger();
         QVERIFY(frame->ActiveReport()->windowTitle().startsWith("Mid-points"));
+        QVERIFY(frame->ActiveReport()->Text().toPlainText().contains("May 1985"));  // both people head it
         QVERIFY(!frame->Action("Daisywheel")->isEnabled());
         // Previsions: one line per step.
         auto* prev = NewPrevisions(natal->First(), other, 5, 168);
