@@ -375,6 +375,7 @@ constexpr std::array<std::string_view, kCaptionCount> kDefaults = {
     "October",                                                                      // 366
     "November",                                                                     // 367
     "December",                                                                     // 368
+    "Recast with the current settings",                                             // 369
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 
+#include "core/chart/chart_settings.h"
 #include "core/chart/date_time.h"
 #include "core/data/chart_file.h"
 #include "core/data/civil_date.h"
@@ -215,6 +216,9 @@ void TMainForm::OpenChart()
         } else {
             CalcChart(*chart);
             Open({tDocumentKind::StoredNatal, chart.get()});
+            const std::string differs =
+                SettingsDifference(*chart, program.Options().HouseType, program.Options().Zodiac);
+            if (!differs.empty()) statusBar()->showMessage(QString::fromStdString(differs), 15000);
         }
     }
     tTable& t = program.Data().ChartTable();

@@ -28,6 +28,7 @@ struct tEnabling {
 constexpr tEnabling kDocumentCommands[] = {
     {"FileSaveItem", tCommand::Save},
     {"FileModifyItem", tCommand::Modify},
+    {"FileRecastItem", tCommand::Modify},
     {"FileExportFile", tCommand::Export},
     {"PrintWindow", tCommand::PrintWindow},
     {"PrintChartAspects", tCommand::PrintChartAspects},

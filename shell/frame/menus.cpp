@@ -56,6 +56,14 @@ void TMainForm::BuildMenus()
     connect(Add(file, "FileModifyItem", caption::kModify), &QAction::triggered, this, [this] {
         if (TAstroBaseWindow* w = ActiveReport(); w && w->IsChartWindow()) w->ModifyChart();
     });
+    connect(Add(file, "FileRecastItem", caption::kRecast), &QAction::triggered, this, [this] {
+        TAstroBaseWindow* w = ActiveReport();
+        if (!w || !w->IsChartWindow()) return;
+        statusBar()->showMessage(w->RecastChart() ? QString("Cast again with the current house system and zodiac; "
+                                                            "File > Save keeps it")
+                                                  : QString("Already cast with the current settings"),
+                                 8000);
+    });
     connect(Add(file, "FileClose", 166, QKeySequence("Ctrl+F4")), &QAction::triggered, this,
             [this] { area->closeActiveSubWindow(); });
     file->addSeparator();

@@ -10,6 +10,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "core/chart/chart_settings.h"
 #include "core/chart/date_time.h"
 #include "core/chart/derived_charts.h"
 #include "core/graphics/font_substitution.h"
@@ -207,6 +208,15 @@ bool TAstroBaseWindow::SaveText()
         return false;
     }
     richText->document()->setModified(false);
+    return true;
+}
+
+bool TAstroBaseWindow::RecastChart()
+{
+    const TMainOptions& o = program.Options();
+    if (!RecastWithSettings(First(), o.HouseType, o.Zodiac)) return false;
+    ChartModified = true;
+    Build();
     return true;
 }
 

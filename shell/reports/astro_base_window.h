@@ -102,6 +102,9 @@ public:
     // disk, lock, read-only) is told here and false returned; the window
     // keeps the chart and its changes.
     bool SaveChart();
+    // File > Recast: the chart cast again with the current house system and
+    // zodiac, the text rebuilt; false when it already was.
+    bool RecastChart();
     bool SaveText();
     // The chart dialog on the first chart (caption 165 "Modify"); true when
     // the chart changed.

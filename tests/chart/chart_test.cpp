@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/chart/chart.h"
+#include "core/chart/chart_settings.h"
 #include "core/engine/angles.h"
 #include "core/i18n/languages.h"
 #include "core/options/option_set.h"
@@ -176,4 +177,33 @@ TEST(Chart, SiderealChartsShiftEveryPointByTheAyanamsa)
     // The Sun is no longer opposite the star it was never opposite.
     const double sunToStar = std::fabs(sidereal.BodyPosition(1) - sidereal.BodyPosition(29));
     EXPECT_GT(std::fabs(std::min(sunToStar, 360 - sunToStar) - 180), 10.0);
+}
+
+// A chart stored with Koch houses and the tropical zodiac against settings
+// of Placidus and sidereal: said, then cast again; a chart without a birth
+// time differs in its zodiac only.
+TEST(Chart, RecastWithTheCurrentSettings)
+{
+    tChart c;
+    c.Year = 1987, c.Month = 3, c.Day = 14, c.Hour = 6, c.Minute = 42;
+    c.Latitude = 47.23, c.HouseType = 4;
+    CalcChart(c);
+    EXPECT_EQ(SettingsDifference(c, 4, 0), "");
+    const std::string said = SettingsDifference(c, 0, 1);
+    EXPECT_NE(said.find("Cast with Koch houses, tropical; the settings say Placidus houses, sidereal"), std::string::npos)
+        << said;
+    const double koch2 = c.HouseCusp(2);
+    EXPECT_TRUE(RecastWithSettings(c, 0, 1));
+    EXPECT_EQ(c.HouseType, 0);
+    EXPECT_EQ(c.Zodiac, 1);
+    EXPECT_GT(c.Ayanamsa, 23.0);
+    EXPECT_GT(std::fabs(c.HouseCusp(2) - koch2), 0.1);
+    EXPECT_FALSE(RecastWithSettings(c, 0, 1));
+
+    tChart unknown;
+    unknown.HouseType = 255;
+    CalcChart(unknown);
+    EXPECT_EQ(SettingsDifference(unknown, 4, 0), "");
+    EXPECT_TRUE(RecastWithSettings(unknown, 4, 1));
+    EXPECT_EQ(unknown.HouseType, 255);
 }

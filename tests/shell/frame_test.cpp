@@ -296,6 +296,31 @@ private slots:
         QCOMPARE(frame->Area()->activeSubWindow(), first);
     }
 
+    // A chart stored with other settings says so when it opens; File >
+    // Recast casts it with the current ones.
+    void aChartOfOtherSettingsSaysSoAndIsRecast()
+    {
+        TNatalWindow* w = OpenNatal();
+        w->First().Name = "Kochian";
+        w->First().HouseType = program->Options().HouseType == 4 ? 0 : 4;
+        CalcChart(w->First());
+        w->SaveChart();
+        frame->Area()->closeAllSubWindows();
+        WhenModal([](QWidget* d) {
+            auto* dialog = static_cast<TOpenChartDlg*>(d);
+            dialog->Find("Kochian");
+            dialog->accept();
+        });
+        frame->OpenChart();
+        QVERIFY2(frame->statusBar()->currentMessage().startsWith("Cast with "),
+                 qPrintable(frame->statusBar()->currentMessage()));
+        frame->UpdateMenus();
+        QVERIFY(frame->Action("FileRecastItem")->isEnabled());
+        frame->Action("FileRecastItem")->trigger();
+        QCOMPARE(int(frame->ActiveReport()->First().HouseType), program->Options().HouseType);
+        QVERIFY(frame->statusBar()->currentMessage().startsWith("Cast again"));
+    }
+
     void closingAModifiedChartAsksOnlyToSaveTheChart()
     {
         TNatalWindow* w = OpenNatal();
