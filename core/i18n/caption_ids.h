@@ -15,6 +15,7 @@ inline constexpr int kLookedUp = 349;        // "looked up" (a zone from the tim
 inline constexpr int kSunday = 350;          // "Sunday", then the other days to 356
 inline constexpr int kJanuary = 357;         // "January", then the other months to 368
 inline constexpr int kRecast = 369;          // "Recast with the current settings"
+inline constexpr int kRecentCharts = 370;    // "Recent charts"
 inline constexpr int kMale = 36;  // "M"
 inline constexpr int kFemale = 37;  // "F"
 inline constexpr int kHelp = 45;  // "Help"

@@ -376,6 +376,7 @@ constexpr std::array<std::string_view, kCaptionCount> kDefaults = {
     "November",                                                                     // 367
     "December",                                                                     // 368
     "Recast with the current settings",                                             // 369
+    "Recent charts",                                                                // 370
 };
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "core/data/chart_file.h"
 #include "core/data/civil_date.h"
 #include "core/data/user_zone.h"
+#include "core/options/recent_charts.h"
 #include "core/reports/events_calendar.h"
 #include "core/engine/angles.h"
 #include "core/i18n/caption_ids.h"
@@ -202,8 +203,36 @@ void TMainForm::NewChart()
 void TMainForm::OpenChart()
 {
     TOpenChartDlg dialog(program, this);
-    const bool chosen = dialog.exec() == QDialog::Accepted;
-    if (chosen) {
+    if (dialog.exec() == QDialog::Accepted) OpenCurrentStoredChart();
+    tTable& t = program.Data().ChartTable();
+    t.ClearFilter();
+    t.SetIndex("Names");
+}
+
+void TMainForm::OpenRecentChart(std::int32_t index)
+{
+    try {
+        tTable& t = program.Data().ChartTable();
+        if (!t.Locate({"Index"}, {tSqlValue(std::int64_t{index})})) {
+            statusBar()->showMessage("That chart is no longer in the chart file", 8000);
+            return;
+        }
+        OpenCurrentStoredChart();
+    } catch (const std::exception& e) {
+        program.Messenger().Tell(this, tMessenger::kError, program.Title(), QString::fromStdString(e.what()));
+    }
+}
+
+void TMainForm::RememberRecent(const tChart& chart)
+{
+    if (chart.Index <= 0) return;
+    const std::string name = chart.Name + (chart.FirstName.empty() ? "" : " " + chart.FirstName);
+    RememberChart(program.Options().Profile(), {chart.Index, name});
+}
+
+void TMainForm::OpenCurrentStoredChart()
+{
+    {
         std::unique_ptr<tChart> chart =
             program.Data().OpenCurrentChart(&program.Options().BirthSet, &program.Languages());
         // A stored chart has one window: two would overwrite each other's edits.
@@ -220,10 +249,8 @@ void TMainForm::OpenChart()
                 SettingsDifference(*chart, program.Options().HouseType, program.Options().Zodiac);
             if (!differs.empty()) statusBar()->showMessage(QString::fromStdString(differs), 15000);
         }
+        RememberRecent(*chart);
     }
-    tTable& t = program.Data().ChartTable();
-    t.ClearFilter();
-    t.SetIndex("Names");
 }
 
 void TMainForm::ChooseChartFile()
@@ -293,6 +320,7 @@ void TMainForm::SaveActive()
     TAstroBaseWindow* w = ActiveReport();
     if (!w || !w->Supports(tCommand::Save)) return;
     if (!w->SaveChart()) return;  // told in words; nothing claims it was saved
+    RememberRecent(w->First());
     program.Messenger().Beep();
     program.Messenger().Beep();
     statusBar()->showMessage(QString("Saved \"%1\" in %2")

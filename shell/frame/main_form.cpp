@@ -18,6 +18,7 @@
 
 #include "core/chart/date_time.h"
 #include "core/i18n/caption_ids.h"
+#include "core/options/recent_charts.h"
 #include "shell/graphics/graphic_window.h"
 #include "shell/platform/document_area.h"
 #include "shell/platform/program.h"
@@ -126,6 +127,19 @@ TGraphicWindow* TMainForm::ActiveGraphic() const
 void TMainForm::OpenWheel(bool usStyle) { RunCommand(usStyle ? tCommand::USWheel : tCommand::Wheel); }
 
 void TMainForm::OpenSideBySide(bool usStyle) { RunCommand(usStyle ? tCommand::USSideBySide : tCommand::SideBySide); }
+
+void TMainForm::ShowRecentCharts()
+{
+    QMenu* menu = Menu("RecentCharts");
+    menu->clear();
+    int k = 0;
+    for (const tRecentChart& r : RecentCharts(program.Options().Profile())) {
+        QAction* a = menu->addAction(QString("&%1 %2").arg(++k).arg(QString::fromStdString(r.name)));
+        const std::int32_t index = r.index;
+        connect(a, &QAction::triggered, this, [this, index] { OpenRecentChart(index); });
+    }
+    if (k == 0) menu->addAction("-")->setEnabled(false);
+}
 
 void TMainForm::ShowWindowList()
 {

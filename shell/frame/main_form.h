@@ -85,6 +85,8 @@ public:
     // read-only one is said once.
     void CheckChartFile();
     void SaveActive();
+    // File > Recent charts: the stored chart of that Index, opened as by Open.
+    void OpenRecentChart(std::int32_t index);
     // Database > Edit chart file: the chart file editor, one at a time.
     TChartDBDlg* EditChartFile();
     // Database > Convert chart file: the old-format file chosen, then
@@ -132,6 +134,9 @@ private:
     void CloseChartEditor();
     void BuildToolBar();
     void ShowWindowList();
+    void ShowRecentCharts();
+    void OpenCurrentStoredChart();   // the chart table's current row in a window of its own
+    void RememberRecent(const tChart& chart);
     void Find(bool replace);
     void SetCaption();
 

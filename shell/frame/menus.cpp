@@ -66,6 +66,11 @@ void TMainForm::BuildMenus()
     });
     connect(Add(file, "FileClose", 166, QKeySequence("Ctrl+F4")), &QAction::triggered, this,
             [this] { area->closeActiveSubWindow(); });
+    QMenu* recent = file->addMenu(QString());
+    recent->setObjectName("RecentCharts");
+    menus["RecentCharts"] = recent;
+    captions.push_back({recent->menuAction(), caption::kRecentCharts});
+    connect(recent, &QMenu::aboutToShow, this, &TMainForm::ShowRecentCharts);
     file->addSeparator();
     connect(Add(file, "FileSelectChartfile", caption::kSelectChartFile), &QAction::triggered, this, &TMainForm::ChooseChartFile);
     connect(Add(file, "Analysisfiles1", caption::kAnalysisFiles), &QAction::triggered, this, [this] {

@@ -1,4 +1,5 @@
 #include "core/options/main_options.h"
+#include "core/options/recent_charts.h"
 
 #include <gtest/gtest.h>
 
@@ -186,4 +187,22 @@ TEST(MainOptions, SelectOptionSetPicksTheSetAndCaption)
     EXPECT_EQ(o.CurrentSet, &o.SecondChartSet);
     EXPECT_EQ(o.SelectOptionSet(7), 90);
     EXPECT_EQ(o.CurrentSet, &o.BirthSet);
+}
+
+// The last nine charts opened or saved, newest first, each once; what the
+// settings file holds that is no entry is passed over.
+TEST(RecentCharts, NewestFirstOnceAndNineAtMost)
+{
+    test::tTempDir home;
+    tProfileFile settings(home.File("Astro.ini"));
+    settings.WriteString("RecentCharts", "1", "junk");
+    for (int k = 1; k <= 12; ++k) ASSERT_TRUE(RememberChart(settings, {k, "Chart " + std::to_string(k)}));
+    ASSERT_TRUE(RememberChart(settings, {5, "Five again"}));
+    const std::vector<tRecentChart> list = RecentCharts(tProfileFile(home.File("Astro.ini")));
+    ASSERT_EQ(list.size(), 9u);
+    EXPECT_EQ(list[0].index, 5);
+    EXPECT_EQ(list[0].name, "Five again");
+    EXPECT_EQ(list[1].index, 12);
+    EXPECT_EQ(list[8].index, 4);
+    for (std::size_t i = 1; i < list.size(); ++i) EXPECT_NE(list[i].index, 5);
 }

@@ -2,6 +2,7 @@
 // and saving and closing charts.
 #include "gui_fixture.h"
 
+#include <QMenu>
 #include <QStatusBar>
 
 #include "core/data/home_upgrade.h"
@@ -319,6 +320,15 @@ private slots:
         frame->Action("FileRecastItem")->trigger();
         QCOMPARE(int(frame->ActiveReport()->First().HouseType), program->Options().HouseType);
         QVERIFY(frame->statusBar()->currentMessage().startsWith("Cast again"));
+        // The chart saved and opened heads File > Recent charts, which opens it again.
+        frame->Area()->closeAllSubWindows();
+        QMenu* recent = frame->Menu("RecentCharts");
+        emit recent->aboutToShow();
+        QVERIFY(!recent->actions().isEmpty());
+        QCOMPARE(recent->actions().front()->text(), QString("&1 Kochian Elise"));
+        recent->actions().front()->trigger();
+        QVERIFY(frame->ActiveReport());
+        QCOMPARE(QString::fromStdString(frame->ActiveReport()->First().Name), QString("Kochian"));
     }
 
     void closingAModifiedChartAsksOnlyToSaveTheChart()
