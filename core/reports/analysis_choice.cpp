@@ -8,10 +8,15 @@ tAnalysisChoice ChooseAnalysisFile(const TMainOptions& o, int kind)
 {
     const std::string name = o.GetAnalysisFile(kind);
     tAnalysisChoice choice{o.HomePath(name), {}};
+    const std::string english = DefaultAnalysisFile(kind, 1);
+    // A language without texts of its own (German, for one) is given the
+    // English file by default: said, so the reader is not left guessing.
+    if (o.LanguageCode() != 1 && name == english && DefaultAnalysisFile(kind, o.LanguageCode()) == english)
+        choice.note = "(No interpretation texts are installed for this language: the English texts of " + english +
+                      " follow.)";
     if (FileExists(choice.path)) return choice;
     // Only the language's own default gives way: a file the user chose is
     // the user's to mend.
-    const std::string english = DefaultAnalysisFile(kind, 1);
     if (name == english || name != DefaultAnalysisFile(kind, o.LanguageCode()) || !FileExists(o.HomePath(english)))
         return choice;
     choice.path = o.HomePath(english);

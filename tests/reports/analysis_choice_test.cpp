@@ -31,11 +31,13 @@ TEST(AnalysisChoice, MissingLanguageFileFallsBackToEnglishWithANote)
     EXPECT_EQ(c.path, home.File("analyse.afr"));
     EXPECT_EQ(c.note, "");
 
-    // German takes the English files by rule: no note.
+    // German takes the English files by rule, and the report says so.
     o.Profile().WriteInteger("Language", "Current", 49);
     c = ChooseAnalysisFile(o, kAnalysisBirthChart);
     EXPECT_EQ(c.path, home.File("analyse.agb"));
-    EXPECT_EQ(c.note, "");
+    EXPECT_NE(c.note.find("the English texts of analyse.agb follow"), std::string::npos) << c.note;
+    o.Profile().WriteInteger("Language", "Current", 1);
+    EXPECT_EQ(ChooseAnalysisFile(o, kAnalysisBirthChart).note, "");
 
     // A file the user chose stays chosen, missing or not.
     o.Profile().WriteInteger("Language", "Current", 33);

@@ -111,7 +111,8 @@ private slots:
             QVERIFY(w->Text().toPlainText().contains(c.taurus));
             w->InsAnalyse();
             const QString text = w->Text().toPlainText();
-            QVERIFY(!text.contains("the English texts of analyse.agb follow"));
+            // German has no texts of its own: the English ones, said once at their head.
+            QCOMPARE(text.count("the English texts of analyse.agb follow"), c.number == 49 ? 1 : 0);
             QVERIFY2(text.contains(QString::fromUtf8(c.interpretation)), c.file);
             QVERIFY(text.size() > 2000);  // the interpretation itself
             Cleanup();
