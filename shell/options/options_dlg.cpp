@@ -26,6 +26,7 @@
 #include "shell/data/city_file_dlg.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/dialog_buttons.h"
+#include "shell/widgets/help_window.h"
 #include "shell/widgets/radio_group.h"
 
 namespace quintara {
@@ -319,8 +320,9 @@ void TOptionsDlg::ShowForm()
     EphemerisRG->SetIndex(form.ephemeris);
     SymbolRG->SetIndex(s.Symbols ? 1 : 0);
     CityED->setText(QString::fromStdString(form.birthplace));
-    HelpFileBtn->setText(
-        QString::fromStdString(std::filesystem::path(program.Options().GetHelpFile()).filename().string()));
+    // The help pages in use (the setting's "<folder>.hlp" is a name kept from
+    // old homes; a folder that is not there gives the English pages).
+    HelpFileBtn->setText(QString::fromStdString(std::filesystem::path(HelpFolder(program)).filename().string()));
     ColorLB->setCurrentRow(kSlotFirstBody);
     LineWidthLB->setCurrentRow(kSlotText);
     PrintSE->setValue(form.printLineFactor);
@@ -385,9 +387,9 @@ void TOptionsDlg::ChooseHelpFolder()
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(program.Home() + "/help", ec))
         if (entry.is_directory()) {
-            const QString name = QString::fromStdString(entry.path().filename().string()) + ".hlp";
-            menu.addAction(name, this, [this, name] {
-                if (program.Options().SetHelpFile(name.toStdString())) HelpFileBtn->setText(name);
+            const QString folder = QString::fromStdString(entry.path().filename().string());
+            menu.addAction(folder, this, [this, folder] {
+                if (program.Options().SetHelpFile((folder + ".hlp").toStdString())) HelpFileBtn->setText(folder);
             });
         }
     menu.exec(HelpFileBtn->mapToGlobal(QPoint(0, HelpFileBtn->height())));

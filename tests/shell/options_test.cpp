@@ -135,6 +135,15 @@ private slots:
     }
 
     // The house system chosen in the dialog is the next new chart's.
+    // Preferences name the help pages in use, not an old help file that
+    // is not there (a French locale's "AstroFR.hlp" gives the English pages).
+    void helpShowsThePagesInUse()
+    {
+        QVERIFY(program->Options().SetHelpFile("AstroFR.hlp"));
+        TOptionsDlg d(*program, 1);
+        QCOMPARE(d.HelpFileBtn->text(), QString("AstroEN"));
+    }
+
     void nextNewChartFollowsTheHouseSystem()
     {
         TOptionsDlg d(*program, 1);
