@@ -6,6 +6,7 @@
 #include <QStatusBar>
 
 #include "core/data/home_upgrade.h"
+#include "shell/widgets/help_contexts.h"
 
 class FrameTests : public tGuiFixture {
     Q_OBJECT
@@ -211,6 +212,15 @@ private slots:
         QCOMPARE(int(frame->Area()->subWindowList().size()), before - 1);
         QCOMPARE(frame->Action("Quit1")->shortcut(), QKeySequence(QKeySequence::Quit));
         QVERIFY(!frame->Action("PrintChartAspects")->shortcut().isEmpty());
+    }
+
+    // F1 and the Help buttons find a page of their own everywhere: every
+    // context the windows and dialogs use has its page in the English help.
+    void everyWindowAndDialogHasItsHelpPage()
+    {
+        for (int context : help::kEveryContext)
+            QVERIFY2(FileExists(std::string(QUINTARA_SEED_DIR) + "/help/AstroEN/" + std::to_string(context) + ".html"),
+                     qPrintable(QString::number(context)));
     }
 
     void helpShowsThePageOfTheContext()
