@@ -7,6 +7,7 @@
 #include "core/engine/angles.h"
 #include "core/engine/julian_day.h"
 #include "core/engine/lunar_points.h"
+#include "core/engine/minor_bodies.h"
 #include "core/engine/planet_series.h"
 #include "core/engine/precise_ephemeris.h"
 
@@ -27,6 +28,11 @@ double EngineLongitude(int body, double T, std::uint8_t ephemeris)
     if (ephemeris == tChart::kPrecise)
         if (tPreciseBody b; PreciseBody(body, T * kDaysPerCentury + kJ2000, b)) return Normalize360(b.longitude);
     if (body == 2) return LunarPoints(T).Moon;
+    if (body >= kChiron && body <= kJuno) {
+        tSkyAnswer a;
+        BuiltInMinorBodies(T, tSkyBodies{1} << body, a);
+        return Normalize360(a.longitude[static_cast<std::size_t>(body)]);
+    }
     double lon[11], lat[11];
     PlanetSeries(lon, lat, body, T * kDaysPerCentury + kJ2000);
     return lon[body];

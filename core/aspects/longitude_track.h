@@ -9,7 +9,7 @@
 
 namespace quintara {
 
-// The geocentric longitude of body 1..10 at T (Julian centuries of UT from
+// The geocentric longitude of body 1..10 or Chiron..Juno (25..28) at T (Julian centuries of UT from
 // J2000.0), degrees [0, 360), tropical, from the ephemeris a chart asks for
 // (tChart::tEphemeris). Precise moments the data files do not cover come
 // from the built-in theory.

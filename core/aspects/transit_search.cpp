@@ -74,7 +74,11 @@ double Fold90(double v)
     return v;
 }
 
-using tSample = std::array<double, 11>;  // [b]: degrees
+using tSample = std::array<double, kChiron + 1>;  // [b]: degrees
+
+// The bodies that transit: the Sun to Pluto, and Chiron.
+constexpr int kTransiting[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, kChiron};
+constexpr tBodyMask kTransitingMask = 0x7fe | BodyBit(kChiron);
 
 struct tPair {
     int index;     // signed angle table, 2..24
@@ -99,7 +103,7 @@ struct tFound {
 // What every job of a search shares; read only once the jobs start.
 struct tPlan {
     tPlan(const tChart& chart, int months, tBodyMask bodies, const tTransitRules& rules)
-        : chart(chart), rules(rules), bodies(bodies & 0x7fe)
+        : chart(chart), rules(rules), bodies(bodies & kTransitingMask)
     {
         T0 = CivilMoment() - kDay;
         L = months / 1200.0;
@@ -115,7 +119,8 @@ struct tPlan {
     bool Inside(double t) const { return t > T0 + kDay && t < T1 - kDay; }
     double AllowedOrb(int b, int index) const
     {
-        const double orb = rules.SynastryOrbs ? rules.SynastryOrbs->At(b, AspectTypeOfIndex(index)) : 0.0;
+        // Orb rows 1..13: the bodies, then one row for every other point.
+        const double orb = rules.SynastryOrbs ? rules.SynastryOrbs->At(std::min(b, 13), AspectTypeOfIndex(index)) : 0.0;
         return orb / std::max(1.0, rules.TransitOrb);
     }
 
@@ -167,7 +172,7 @@ public:
     tSample Sample(double T)
     {
         tSample s{};
-        for (int b = 1; b <= 10; ++b)
+        for (int b : kTransiting)
             if (plan.bodies & BodyBit(b)) s[static_cast<std::size_t>(b)] = Longitude(b, T);
         return s;
     }
@@ -179,7 +184,7 @@ public:
     {
         for (int k = from; k < to; ++k) {
             if (!keepGoing(k)) return false;
-            for (int b = 1; b <= 10; ++b) {
+            for (int b : kTransiting) {
                 if (!(plan.bodies & BodyBit(b))) continue;
                 const tSweep sweep(plan.samples[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(b)],
                                    plan.samples[static_cast<std::size_t>(k)][static_cast<std::size_t>(b)],
@@ -350,7 +355,7 @@ private:
     }
 
     const tPlan& plan;
-    std::array<std::optional<tLongitudeTrack>, 11> tracks;
+    std::array<std::optional<tLongitudeTrack>, kChiron + 1> tracks;  // [b]
 };
 
 // A slow body is dropped when no aspect point lies on the way its fastest

@@ -38,7 +38,7 @@ int TransitStepDays(tBodyMask bodies);
 // chart: natal positions (bodies that are shown and take part in aspects),
 // its clock fields and Adjust set to the start of the period. Searches
 // months whole months from one day before that moment. bodies: bits 1..10
-// select the transiting bodies, the Sun to Pluto. result is cleared,
+// and 25 select the transiting bodies, the Sun to Pluto and Chiron. result is cleared,
 // then holds the events sorted by CompareTransits, not yet scored.
 // progress counts sampling steps and is called on the calling thread; when
 // it asks to stop, result is left empty and the search returns false.

@@ -105,7 +105,7 @@ std::optional<int> ParseDaysHours(std::string_view text, std::string& error)
 
 namespace {
 
-// A transiting body by English name or number 1..10.
+// A transiting body by English name or number 1..10, or Chiron (25).
 std::optional<int> TransitingBody(std::string_view text)
 {
     static constexpr std::string_view kNames[] = {"sun", "moon", "mercury", "venus", "mars", "jupiter",
@@ -113,6 +113,7 @@ std::optional<int> TransitingBody(std::string_view text)
     text = Trimmed(text);
     for (int n = 1; n <= 10; ++n)
         if (SameWord(text, kNames[n - 1])) return n;
+    if (SameWord(text, "chiron") || text == "25") return 25;
     std::string sub;
     return ParseWhole(text, 1, 10, sub);
 }
@@ -130,7 +131,7 @@ std::optional<unsigned> ParseTransitBodies(std::string_view text, std::string& e
         const auto lo = TransitingBody(item.substr(0, dash));
         const auto hi = dash == std::string_view::npos ? lo : TransitingBody(item.substr(dash + 1));
         if (!lo || !hi || *lo > *hi) {
-            error = Quote(item) + " is not a transiting body (sun .. pluto, 1..10, or a range like mars-pluto)";
+            error = Quote(item) + " is not a transiting body (sun .. pluto, 1..10, chiron, or a range like mars-pluto)";
             return std::nullopt;
         }
         for (int n = *lo; n <= *hi; ++n) mask |= 1u << n;

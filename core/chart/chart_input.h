@@ -36,7 +36,7 @@ std::optional<int> ParseZodiac(std::string_view text, std::string& error);
 // A step of previsions as days.hours: "7", "7.00", "0.06", "30.12"; the
 // hours are two digits, 00..23; 0.00 is refused. Returns the step in hours.
 std::optional<int> ParseDaysHours(std::string_view text, std::string& error);
-// Transiting bodies: comma-separated names (sun .. pluto, any case),
+// Transiting bodies: comma-separated names (sun .. pluto, chiron, any case),
 // numbers 1..10 or ranges "2-10". Returns a mask with bit n for body n.
 std::optional<unsigned> ParseTransitBodies(std::string_view text, std::string& error);
 

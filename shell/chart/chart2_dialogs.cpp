@@ -1,5 +1,7 @@
 #include "shell/chart/chart2_dialogs.h"
 
+#include <iterator>
+
 #include <QDialogButtonBox>
 #include <QCheckBox>
 #include <QFormLayout>
@@ -20,6 +22,12 @@
 #include "shell/widgets/moment_fields.h"
 
 namespace quintara {
+namespace {
+
+// The Sun to Pluto, then Chiron, as the list shows them.
+constexpr int kTransitingBodies[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 25};
+
+}  // namespace
 
 TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget* parent)
     : QDialog(parent), program(p), chart(c), bodies(b), months(m)
@@ -29,9 +37,9 @@ TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget*
     PlanetsLB = new QListWidget(this);
     PlanetsLB->setObjectName("PlanetsLB");
     PlanetsLB->setSelectionMode(QAbstractItemView::MultiSelection);
-    for (int n = 1; n <= 10; ++n) {
+    for (int n : kTransitingBodies) {
         PlanetsLB->addItem(QString::fromStdString(p.Languages().PlanetName(n)));
-        PlanetsLB->item(n - 1)->setSelected((bodies >> n) & 1u);
+        PlanetsLB->item(PlanetsLB->count() - 1)->setSelected((bodies >> n) & 1u);
     }
     CityED = new TCityField(p, c, this);
     DateED = new TDateField(p, "DateED", true, this);
@@ -57,8 +65,8 @@ TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget*
 void TTransitsDlg::accept()
 {
     unsigned chosen = 0;
-    for (int n = 1; n <= 10; ++n)
-        if (PlanetsLB->item(n - 1)->isSelected()) chosen |= 1u << n;
+    for (int i = 0; i < static_cast<int>(std::size(kTransitingBodies)); ++i)
+        if (PlanetsLB->item(i)->isSelected()) chosen |= 1u << kTransitingBodies[i];
     if (!chosen) return QDialog::reject();
     int y = 0, mo = 0, d = 0;
     if (!DateED->Read(this, y, mo, d)) return;

@@ -24,7 +24,7 @@ class TTimeField;
 
 class TTransitsDlg : public QDialog {
 public:
-    // Bodies 1..10 preselected from bodies (bit n = body n); the transit
+    // Bodies 1..10 and Chiron preselected from bodies (bit n = body n); the transit
     // chart's date is the start, its place the place of the transits.
     TTransitsDlg(tProgram& program, tChart& transitChart, unsigned& bodies, int& months, QWidget* parent = nullptr);
     static constexpr int kHelpContext = help::kTransits;

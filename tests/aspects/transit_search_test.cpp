@@ -52,6 +52,10 @@ struct tTransitFixture {
         tChart& c = scratch;
         c.Zodiac = chart.Zodiac;
         c.Centuries = T;
+        if (body >= kChiron) {
+            CalcMinorBodies(c);  // in the chart's zodiac already
+            return c.BodyPosition(body);
+        }
         CalcBodies(c, body, T);
         ApplyZodiac(c);
         return c.BodyPosition(body);
@@ -190,7 +194,7 @@ void CheckAgainstEngine(const tTransitFixture& f, const tTransitsCollection& lis
     const double from = f.Start() + 2 * kDay, to = f.Start() + months / 1200.0 - 2 * kDay;
     const double step = kDay * stepMinutes / 1440;
     std::map<std::tuple<int, int, int>, std::vector<double>> scanned;
-    for (int b = 1; b <= 10; ++b) {
+    for (int b : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, int(kChiron)}) {
         if (!(bodies & BodyBit(b))) continue;
         double before = f.Position(b, from);
         for (double T = from + step; T < to; T += step) {
@@ -263,6 +267,18 @@ TEST(TransitSearch, TheSunTransitsAndMeetsItselfAtTheSolarReturn)
             EXPECT_LT(std::fabs(e.Moment - ret.Centuries) * 36525 * 1440, 2.0);  // minutes
         }
     EXPECT_EQ(returns, 1);
+}
+
+// Chiron transits as the planets do: every event where its engine puts it
+// over four years, none missed.
+TEST(TransitSearch, ChironTransitsWhereTheEnginePutsIt)
+{
+    tTransitFixture f;
+    tTransitsCollection list;
+    TransitSearch(f.chart, 48, BodyBit(kChiron), f.rules, list);
+    ASSERT_FALSE(list.Items().empty());
+    for (const tTransitEvent& e : list.Items()) EXPECT_EQ(e.Transiting, kChiron);
+    CheckAgainstEngine(f, list, BodyBit(kChiron), 48, 240);
 }
 
 TEST(TransitSearch, SiderealChartsSearchTheSiderealZodiac)

@@ -76,6 +76,7 @@ TEST(Input, PrevisionStepsAndTransitingBodies)
     EXPECT_EQ(ParseTransitBodies("jupiter-Pluto", e), 0x7c0u);
     EXPECT_EQ(ParseTransitBodies("sun", e), 1u << 1);
     EXPECT_EQ(ParseTransitBodies("1-10", e), 0x7feu);
+    EXPECT_EQ(ParseTransitBodies("Chiron,sun", e), (1u << 25) | (1u << 1));
     for (const char* bad : {"0", "11", "5-3", "", ","}) EXPECT_FALSE(ParseTransitBodies(bad, e)) << bad;
 }
 
