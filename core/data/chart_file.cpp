@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/chart/chart_settings.h"
 #include "core/data/chart_record.h"
 #include "core/data/civil_date.h"
 #include "core/data/dbase_writer.h"
@@ -365,6 +366,42 @@ bool Recompute(TData1& data, const OptionSet* birthSet, bool zone)
 
 void RecalcCurrentChart(TData1& data, const OptionSet* birthSet) { Recompute(data, birthSet, false); }
 bool ZoneCurrentChart(TData1& data, const OptionSet* birthSet) { return Recompute(data, birthSet, true); }
+
+std::size_t RecastChartFile(TData1& data, const OptionSet* birthSet, int houseType, int zodiac,
+                            const tProgress& progress, bool* stopped)
+{
+    if (stopped) *stopped = false;
+    tTable& t = data.ChartTable();
+    tDatabase& db = data.ChartDatabase();
+    std::string sets;
+    for (const auto& [field, value] : ChartRowValues(tChart()))
+        sets += (sets.empty() ? "\"" : ", \"") + field + "\" = ?";
+    std::size_t changed = 0;
+    {
+        tTransaction tx(db);
+        tStatement update = db.Prepare("UPDATE Charts SET " + sets + " WHERE \"Index\" = ?");
+        const int total = t.RecordCount();
+        int done = 0;
+        for (t.First(); !t.Eof(); t.Next(), ++done) {
+            if (progress && done % 64 == 0 && !progress(done, total)) {
+                if (stopped) *stopped = true;
+                return 0;  // rolled back: nothing written
+            }
+            tChart c(birthSet);
+            data.ReadChart(c);
+            if (!RecastWithSettings(c, houseType, zodiac)) continue;
+            update.Reset();
+            int k = 0;
+            for (const auto& [field, value] : ChartRowValues(c)) update.Bind(++k, value);
+            update.Bind(++k, std::int64_t{c.Index});
+            update.Step();
+            ++changed;
+        }
+        tx.Commit();
+    }
+    t.Refresh();
+    return changed;
+}
 
 std::string FieldFilterExpression(const std::vector<tFieldFilterRow>& rows)
 {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/platform/progress.h"
 #include "core/data/data_module.h"
 
 namespace quintara {
@@ -68,6 +69,12 @@ void RenameChartFile(TData1& data, const std::string& to);
 // after FindAdjust; returns its "sure".
 void RecalcCurrentChart(TData1& data, const OptionSet* birthSet);
 bool ZoneCurrentChart(TData1& data, const OptionSet* birthSet);
+
+// The charts the table shows (its filter's, else all) cast again with the
+// house system and zodiac given, in one transaction: Cancel from progress
+// (stopped set) writes nothing. Returns the charts that changed.
+std::size_t RecastChartFile(TData1& data, const OptionSet* birthSet, int houseType, int zodiac,
+                            const tProgress& progress = {}, bool* stopped = nullptr);
 
 // One row of the field filter.
 struct tFieldFilterRow {

@@ -119,6 +119,7 @@ TChartDBDlg::TChartDBDlg(tProgram& p, std::function<void(const std::string&)> r,
     database->setObjectName("Database");
     item(database, caption::kAdd, "AddItem", &TChartDBDlg::AddChartFile);
     item(database, caption::kImport, "ImportItem", &TChartDBDlg::ImportCharts);
+    item(database, caption::kRecast, "RecastItem", &TChartDBDlg::RecastAll);
     QMenu* copy = database->addMenu(p.Caption(caption::kCopy));
     copy->setObjectName("Copy");
     item(copy, 232, "AsciiItem", &TChartDBDlg::CopyAscii);
@@ -403,6 +404,25 @@ void TChartDBDlg::Recalc()
         Failed(e);
     }
     AfterRowsChanged();
+}
+
+void TChartDBDlg::RecastAll()
+{
+    if (!PostPending()) return;
+    const TMainOptions& o = program.Options();
+    std::size_t changed = 0;
+    bool stopped = false;
+    try {
+        tLongWork work(program.Caption(caption::kRecast), program.Caption(caption::kCancel), this);
+        changed = RecastChartFile(program.Data(), &o.BirthSet, o.HouseType, o.Zodiac, work.Progress(), &stopped);
+    } catch (const std::exception& e) {
+        Failed(e);
+        return;
+    }
+    if (stopped) return;  // nothing was written
+    ApplyView();
+    program.Messenger().Tell(this, tMessenger::kInformation, windowTitle(),
+                             QString("%1 chart(s) cast again with the current house system and zodiac.").arg(changed));
 }
 
 void TChartDBDlg::Zone()

@@ -46,6 +46,8 @@ public:
     // Charts from an AAF, CSV or JSON Lines file; refused records are listed
     // and the user chooses between the good ones and nothing.
     void ImportCharts();
+    // Database > Recast: the charts shown cast with the current settings.
+    void RecastAll();
     void CopyAscii();
     void CopyDbase();
     void CopyChartFile();

@@ -387,6 +387,37 @@ TEST(DamagedChartFile, RefusesWritesAndKeepsReading)
 namespace quintara {
 namespace {
 
+// The charts the editor shows cast again with the current settings, in
+// one transaction: Cancel writes nothing; a chart already so is left.
+TEST(RecastChartFile, CastsTheShownChartsAgainOrNothing)
+{
+    test::tTempDir dir;
+    TData1 data(dir.Path());
+    for (int house : {4, 4, 0}) {
+        tChart c;
+        c.Name = std::string("H").append(std::to_string(house));
+        c.Year = 1987, c.Month = 3, c.Day = 14, c.Hour = 6, c.Latitude = 47.23;
+        c.HouseType = static_cast<std::uint8_t>(house);
+        CalcChart(c);
+        AppendChart(data, c, nullptr);
+    }
+    const auto houses = [&] {
+        std::vector<int> out;
+        tTable& t = data.ChartTable();
+        for (t.First(); !t.Eof(); t.Next()) out.push_back(static_cast<int>(t.Int("HOUSETYPE")));
+        return out;
+    };
+    const std::vector<int> before = houses();
+    bool stopped = false;
+    EXPECT_EQ(RecastChartFile(data, nullptr, 0, 0, [](int, int) { return false; }, &stopped), 0u);
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(houses(), before);
+    EXPECT_EQ(RecastChartFile(data, nullptr, 0, 0, {}, &stopped), 2u);
+    EXPECT_FALSE(stopped);
+    EXPECT_EQ(houses(), (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(RecastChartFile(data, nullptr, 0, 0), 0u);
+}
+
 // Saving a chart is refused with a message that says why.
 void ExpectSaveRefused(TData1& data, const std::string& why)
 {
