@@ -54,7 +54,7 @@ TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget*
     auto* form = new QFormLayout;
     form->addRow(p.Caption(caption::kLocality), CityED);
     form->addRow(p.Caption(caption::kDate), DateED);
-    form->addRow(p.Caption(282), StepED);
+    form->addRow(p.Caption(caption::kPeriodInMonths), StepED);
     form->addRow(QString(), UniversalCB);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PlanetsLB);
@@ -103,7 +103,7 @@ TPrevisionsDlg::TPrevisionsDlg(tProgram& p, tChart& c, int& s, int& h, QWidget* 
     form->addRow(p.Caption(caption::kDate), DateED);
     form->addRow(p.Caption(caption::kTime), TimeED);
     form->addRow(p.Caption(caption::kSteps), StepEd);
-    form->addRow(p.Caption(279), NumberEd);
+    form->addRow(p.Caption(caption::kNumberOfSteps), NumberEd);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(DialogButtons(p, this, kHelpContext));
@@ -126,7 +126,7 @@ TSunReturnDlg::TSunReturnDlg(tProgram& p, tChart& c, int& y, QWidget* parent)
     : QDialog(parent), program(p), chart(c), years(y)
 {
     setObjectName("TSunReturnDlg");
-    setWindowTitle(p.Caption(83));
+    setWindowTitle(p.Caption(caption::kSunReturn));
     CityED = new TCityField(p, c, this);
     YearsEd = new QSpinBox(this);
     YearsEd->setObjectName("YearsEd");
@@ -134,7 +134,7 @@ TSunReturnDlg::TSunReturnDlg(tProgram& p, tChart& c, int& y, QWidget* parent)
     YearsEd->setValue(years);
     auto* form = new QFormLayout;
     form->addRow(p.Caption(caption::kLocality), CityED);
-    form->addRow(p.Caption(280), YearsEd);
+    form->addRow(p.Caption(caption::kAge), YearsEd);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(DialogButtons(p, this, kHelpContext));
@@ -153,9 +153,9 @@ TCompareFileDlg::TCompareFileDlg(tProgram& p, int sex, tCompareFileRequest& r, Q
     setObjectName("TCompareFileDlg");
     setWindowTitle(p.Caption(caption::kCompareToFile));
     auto* group = new QGroupBox(p.Caption(caption::kSex), this);
-    ManBtn = new QRadioButton(p.Caption(307), group);
-    WomanBtn = new QRadioButton(p.Caption(308), group);
-    BothBtn = new QRadioButton(p.Caption(309), group);
+    ManBtn = new QRadioButton(p.Caption(caption::kMan), group);
+    WomanBtn = new QRadioButton(p.Caption(caption::kWoman), group);
+    BothBtn = new QRadioButton(p.Caption(caption::kBoth), group);
     ManBtn->setObjectName("ManBtn");
     WomanBtn->setObjectName("WomanBtn");
     BothBtn->setObjectName("BothBtn");
@@ -177,8 +177,8 @@ TCompareFileDlg::TCompareFileDlg(tProgram& p, int sex, tCompareFileRequest& r, Q
     NegativeEd = spin("NegativeEd", 0, 1000000, r.NegativeLimit);
     TotalEd = spin("TotalEd", -1000000, 1000000, r.TotalMinimum);
     auto* form = new QFormLayout;
-    form->addRow(p.Caption(310), MinAgeEd);
-    form->addRow(p.Caption(311), MaxAgeEd);
+    form->addRow(p.Caption(caption::kMinimumAge), MinAgeEd);
+    form->addRow(p.Caption(caption::kMaximumAge), MaxAgeEd);
     form->addRow(p.Caption(caption::kPositivePoints), PositiveEd);
     form->addRow(p.Caption(caption::kNegativePoints), NegativeEd);
     form->addRow(p.Caption(caption::kTotalPoints), TotalEd);

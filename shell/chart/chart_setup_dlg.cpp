@@ -65,16 +65,18 @@ TChartSetup::TChartSetup(tProgram& p, QWidget* parent) : QDialog(parent), progra
     FindEd->setObjectName("FindEd");
     connect(FindEd, &QLineEdit::textEdited, this, [this](const QString& t) { Find(t); });
     TypeRG = new TRadioGroup(
-        QString(), {p.Caption(92), p.Caption(129), p.Caption(130), p.Caption(287), p.Caption(85), p.Caption(131)},
+        QString(),
+        {p.Caption(caption::kAll), p.Caption(caption::kArabicParts), p.Caption(caption::kFixedStars),
+         p.Caption(caption::kChakra), p.Caption(caption::kMidPoints), p.Caption(caption::kOther)},
         "TypeRG", this, 3);
     connect(TypeRG->Buttons(), &QButtonGroup::idClicked, this, &TChartSetup::SetType);
     AddBtn = new QPushButton(">>", this);
     AddBtn->setObjectName("AddBtn");
-    AddBtn->setToolTip(p.Caption(218));
+    AddBtn->setToolTip(p.Caption(caption::kAdd));
     AddBtn->setAutoDefault(false);
     RemoveBtn = new QPushButton("<<", this);
     RemoveBtn->setObjectName("RemoveBtn");
-    RemoveBtn->setToolTip(p.Caption(230));
+    RemoveBtn->setToolTip(p.Caption(caption::kDelete));
     RemoveBtn->setAutoDefault(false);
     connect(AddBtn, &QPushButton::clicked, this, &TChartSetup::Add);
     connect(RemoveBtn, &QPushButton::clicked, this, &TChartSetup::Remove);

@@ -69,7 +69,7 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     FemaleBtn = new QRadioButton(p.Caption(caption::kFemale), this);
     FemaleBtn->setObjectName("FemaleBtn");
     CityEd = Edit(this, "CityEd", 30);
-    LookupCB = new QCheckBox(p.Caption(268), this);
+    LookupCB = new QCheckBox(p.Caption(caption::kLookUpLocality), this);
     LookupCB->setObjectName("LookupCB");
     CityBtn = Button(this, "CityBtn", ">>>");
     CountryDBLbl = new QLabel(this);

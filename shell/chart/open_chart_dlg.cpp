@@ -45,7 +45,7 @@ TOpenChartDlg::TOpenChartDlg(tProgram& p, QWidget* parent)
         if (Grid->editTriggers() == QAbstractItemView::NoEditTriggers) accept();
     });
 
-    auto* index = new QGroupBox(p.Caption(270), this);
+    auto* index = new QGroupBox(p.Caption(caption::kIndex), this);
     NameBtn = new QRadioButton(p.Caption(caption::kName), index);
     NameBtn->setObjectName("NameBtn");
     RefBtn = new QRadioButton(p.Caption(caption::kReference), index);

@@ -19,7 +19,7 @@ TTransLineGraphDlg::TTransLineGraphDlg(tProgram& p, tChart& transits, double& st
     PlanetLB->setObjectName("PlanetLB");
     for (int n = 1; n <= 12; ++n) PlanetLB->addItem(QString::fromStdString(p.Languages().PlanetName(n)));
     PlanetLB->setMaximumHeight(PlanetLB->sizeHintForRow(0) * 7 + 4);
-    AllCB = new QCheckBox(p.Caption(281), this);
+    AllCB = new QCheckBox(p.Caption(caption::kAllPlanets), this);
     AllCB->setObjectName("AllCB");
     AllCB->setChecked(body == 0);
     if (body >= 1 && body <= 12) PlanetLB->setCurrentRow(body - 1);

@@ -110,7 +110,7 @@ TChartDBDlg::TChartDBDlg(tProgram& p, std::function<void(const std::string&)> r,
         connect(a, &QAction::triggered, this, run);
         return a;
     };
-    QMenu* filters = Menus->addMenu(p.Caption(224));
+    QMenu* filters = Menus->addMenu(p.Caption(caption::kFilters));
     filters->setObjectName("Filters");
     item(filters, 225, "ByField", &TChartDBDlg::FilterByField);
     item(filters, 226, "ByPlanet", &TChartDBDlg::FilterByPlanet);
@@ -613,7 +613,7 @@ void TChartDBDlg::CopyChartFile()
     if (!PostPending()) return;
     // A chart file is never replaced: the copy refuses an existing name.
     const QString path =
-        ChooseFileToSave(this, program.Caption(234), StartIn(program, "copy.db"), "Chart files (*.db)", nullptr, false);
+        ChooseFileToSave(this, program.Caption(caption::kParadox), StartIn(program, "copy.db"), "Chart files (*.db)", nullptr, false);
     if (path.isEmpty()) return;
     try {
         const tMoveReport r = quintara::CopyChartFile(program.Data(), path.toStdString());
@@ -652,7 +652,7 @@ void TChartDBDlg::RemoveAll()
 void TChartDBDlg::Rename()
 {
     if (!PostPending()) return;
-    const QString path = ChooseFileToSave(this, program.Caption(229), StartIn(program, "charts.db"),
+    const QString path = ChooseFileToSave(this, program.Caption(caption::kRename), StartIn(program, "charts.db"),
                                           "Chart files (*.db)", nullptr, false);
     if (path.isEmpty()) return;
     const std::string full = std::filesystem::absolute(path.toStdString()).lexically_normal().string();

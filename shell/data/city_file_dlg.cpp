@@ -62,7 +62,7 @@ TCityFileDlg::TCityFileDlg(tProgram& p, const QString& search, int countryCode, 
     connect(grid, &QTableView::doubleClicked, this, &QDialog::accept);
     navigator->SetRowEditor([this](bool inserting) { return EditRow(inserting); });
 
-    AllCB = new QCheckBox(p.Caption(240), this);
+    AllCB = new QCheckBox(p.Caption(caption::kAllCountries), this);
     AllCB->setObjectName("AllCB");
     connect(AllCB, &QCheckBox::toggled, this, [this](bool all) { SetAllCountries(all); });
     QPushButton* filterBtn = Button(caption::kCountry, "FilterBtn", " >>");
@@ -219,7 +219,7 @@ TNewCityDlg::TNewCityDlg(tProgram& p, bool ins, QWidget* parent) : QDialog(paren
     lonRow->addWidget(longitude);
     lonRow->addWidget(ew);
     form->addRow(p.Caption(caption::kLongitude), lonRow);
-    form->addRow(p.Caption(243), longTime);
+    form->addRow(p.Caption(caption::kLongTime), longTime);
     form->addRow(p.Caption(caption::kPopulation), population);
     QDialogButtonBox* buttons = DialogButtons(p, this, TCityFileDlg::kHelpContext);
     auto* layout = new QVBoxLayout(this);

@@ -119,7 +119,7 @@ TFilterPlanetDlg::TFilterPlanetDlg(tProgram& p, QWidget* parent) : QDialog(paren
     PlanetLB->setCurrentRow(0);
     SignLB = new QListWidget(this);
     SignLB->setObjectName("SignLB");
-    SignLB->addItem(p.Caption(92));  // All: no filter
+    SignLB->addItem(p.Caption(caption::kAll));  // All: no filter
     for (int s = 0; s < 12; ++s) SignLB->addItem(p.Caption(kCaptionFirstSign + s));
     SignLB->setCurrentRow(0);
     auto* lists = new QHBoxLayout;

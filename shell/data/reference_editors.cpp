@@ -376,7 +376,9 @@ TStarFileDlg::TStarFileDlg(tProgram& p, QWidget* parent)
 
     ValueEd = NewEdit(this, "ValueEd");
     TypeRG = new TRadioGroup(
-        QString(), {p.Caption(92), p.Caption(129), p.Caption(130), p.Caption(287), p.Caption(85), p.Caption(131)},
+        QString(),
+        {p.Caption(caption::kAll), p.Caption(caption::kArabicParts), p.Caption(caption::kFixedStars),
+         p.Caption(caption::kChakra), p.Caption(caption::kMidPoints), p.Caption(caption::kOther)},
         "TypeRG", this, 3);
     TypeRG->SetIndex(0);
     connect(TypeRG->Buttons(), &QButtonGroup::idClicked, this, &TStarFileDlg::SetType);

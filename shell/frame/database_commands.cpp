@@ -38,7 +38,8 @@ TChartDBDlg* TMainForm::EditChartFile()
     try {
         program.Data().ChartTable();
     } catch (const tStorageError& e) {
-        program.Messenger().Tell(this, tMessenger::kError, program.Caption(182), QString::fromStdString(e.what()));
+        program.Messenger().Tell(this, tMessenger::kError, program.Caption(caption::kEditChartFile),
+            QString::fromStdString(e.what()));
         return nullptr;
     }
     // Renaming closes the editor (its table is the old file's) and opens it
@@ -57,7 +58,8 @@ void TMainForm::RenameChartFile(const std::string& to)
         quintara::RenameChartFile(program.Data(), to);
         program.Options().SetChartFile(to);
     } catch (const std::exception& e) {
-        program.Messenger().Tell(this, tMessenger::kError, program.Caption(229), QString::fromStdString(e.what()));
+        program.Messenger().Tell(this, tMessenger::kError, program.Caption(caption::kRename),
+            QString::fromStdString(e.what()));
     }
     SetCaption();
     EditChartFile();

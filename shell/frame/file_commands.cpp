@@ -308,7 +308,8 @@ void TMainForm::SelectChartFile(const QString& path)
     try {
         quintara::SelectChartFile(program.Data(), full);
     } catch (const tStorageError& e) {
-        program.Messenger().Tell(this, tMessenger::kError, program.Caption(caption::kSelectChartFile), QString::fromStdString(e.what()));
+        program.Messenger().Tell(this, tMessenger::kError, program.Caption(caption::kSelectChartFile),
+            QString::fromStdString(e.what()));
         return;
     }
     program.Options().SetChartFile(full);

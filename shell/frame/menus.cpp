@@ -50,9 +50,12 @@ void TMainForm::BuildMenus()
     };
     // File
     QMenu* file = menu("File1", 120);
-    connect(Add(file, "FileNewItem", caption::kNew, QKeySequence("Ctrl+N")), &QAction::triggered, this, &TMainForm::NewChart);
-    connect(Add(file, "FileOpenItem", caption::kOpen, QKeySequence("Ctrl+O")), &QAction::triggered, this, &TMainForm::OpenChart);
-    connect(Add(file, "FileSaveItem", caption::kSave, QKeySequence("Ctrl+S")), &QAction::triggered, this, &TMainForm::SaveActive);
+    connect(Add(file, "FileNewItem", caption::kNew, QKeySequence("Ctrl+N")), &QAction::triggered, this,
+            &TMainForm::NewChart);
+    connect(Add(file, "FileOpenItem", caption::kOpen, QKeySequence("Ctrl+O")), &QAction::triggered, this,
+            &TMainForm::OpenChart);
+    connect(Add(file, "FileSaveItem", caption::kSave, QKeySequence("Ctrl+S")), &QAction::triggered, this,
+            &TMainForm::SaveActive);
     connect(Add(file, "FileModifyItem", caption::kModify), &QAction::triggered, this, [this] {
         if (TAstroBaseWindow* w = ActiveReport(); w && w->IsChartWindow()) w->ModifyChart();
     });
@@ -64,7 +67,7 @@ void TMainForm::BuildMenus()
                                                   : QString("Already cast with the current settings"),
                                  8000);
     });
-    connect(Add(file, "FileClose", 166, QKeySequence("Ctrl+F4")), &QAction::triggered, this,
+    connect(Add(file, "FileClose", caption::kClose, QKeySequence("Ctrl+F4")), &QAction::triggered, this,
             [this] { area->closeActiveSubWindow(); });
     QMenu* recent = file->addMenu(QString());
     recent->setObjectName("RecentCharts");
@@ -72,14 +75,15 @@ void TMainForm::BuildMenus()
     captions.push_back({recent->menuAction(), caption::kRecentCharts});
     connect(recent, &QMenu::aboutToShow, this, &TMainForm::ShowRecentCharts);
     file->addSeparator();
-    connect(Add(file, "FileSelectChartfile", caption::kSelectChartFile), &QAction::triggered, this, &TMainForm::ChooseChartFile);
+    connect(Add(file, "FileSelectChartfile", caption::kSelectChartFile), &QAction::triggered, this,
+            &TMainForm::ChooseChartFile);
     connect(Add(file, "Analysisfiles1", caption::kAnalysisFiles), &QAction::triggered, this, [this] {
         TAnaFileDlg dialog(program, this);
         dialog.exec();
     });
     connect(Add(file, "FileExportFile", caption::kExportToFile), &QAction::triggered, this, &TMainForm::ExportActive);
     file->addSeparator();
-    connect(Add(file, "Pagesetup", 170), &QAction::triggered, this, [this] {
+    connect(Add(file, "Pagesetup", caption::kPageSetup), &QAction::triggered, this, [this] {
         TPageSetupDlg dialog(program, this);
         dialog.exec();
     });
@@ -87,19 +91,22 @@ void TMainForm::BuildMenus()
     print->setObjectName("Print1");
     menus["Print1"] = print;
     captions.push_back({print->menuAction(), caption::kPrint});
-    connect(Add(print, "PrintWindow", 125, QKeySequence("Ctrl+P")), &QAction::triggered, this, &TMainForm::PrintActive);
+    connect(Add(print, "PrintWindow", caption::kWindow, QKeySequence("Ctrl+P")), &QAction::triggered, this,
+            &TMainForm::PrintActive);
     print->addSeparator();
     const auto printSections = [this](tPrintSections sections) {
         return [this, sections] {
             if (TAstroBaseWindow* w = ActiveReport()) PrintReport(*w, sections);
         };
     };
-    connect(Add(print, "PrintChartAspects", 174, QKeySequence("Ctrl+Shift+P")), &QAction::triggered, this,
+    connect(Add(print, "PrintChartAspects", caption::kChartAndAspects, QKeySequence("Ctrl+Shift+P")), &QAction::triggered, this,
             printSections(tPrintSections::ChartAndAspects));
-    connect(Add(print, "PrintAnalysis", caption::kAnalysis), &QAction::triggered, this, printSections(tPrintSections::Analysis));
-    connect(Add(print, "PrintGraphic", 175), &QAction::triggered, this, printSections(tPrintSections::Graphic));
-    connect(Add(print, "PrintAll", 92), &QAction::triggered, this, printSections(tPrintSections::All));
-    connect(Add(file, "Printersetup1", 172), &QAction::triggered, this, [this] {
+    connect(Add(print, "PrintAnalysis", caption::kAnalysis), &QAction::triggered, this,
+            printSections(tPrintSections::Analysis));
+    connect(Add(print, "PrintGraphic", caption::kGraphic), &QAction::triggered, this,
+            printSections(tPrintSections::Graphic));
+    connect(Add(print, "PrintAll", caption::kAll), &QAction::triggered, this, printSections(tPrintSections::All));
+    connect(Add(file, "Printersetup1", caption::kPrinterSetup), &QAction::triggered, this, [this] {
         QPageSetupDialog dialog(&Printer(), this);
         dialog.exec();
     });
@@ -113,9 +120,10 @@ void TMainForm::BuildMenus()
             if (TAstroBaseWindow* w = ActiveReport()) f(w->Text());
         };
     };
-    connect(Add(edit, "UndoItem", 306, QKeySequence("Alt+Backspace")), &QAction::triggered, this,
+    connect(Add(edit, "UndoItem", caption::kUndo, QKeySequence("Alt+Backspace")), &QAction::triggered, this,
             onText([](TAFRichEdit& t) { t.undo(); }));
-    connect(Add(edit, "Cut1", 46, QKeySequence("Ctrl+X")), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.cut(); }));
+    connect(Add(edit, "Cut1", caption::kCut, QKeySequence("Ctrl+X")), &QAction::triggered, this,
+            onText([](TAFRichEdit& t) { t.cut(); }));
     connect(Add(edit, "Copy1", caption::kCopy, QKeySequence("Ctrl+C")), &QAction::triggered, this, [this] {
         if (TGraphicWindow* g = ActiveGraphic()) g->Copy();
         else if (TAstroBaseWindow* w = ActiveReport()) w->Text().copy();
@@ -129,15 +137,19 @@ void TMainForm::BuildMenus()
             w->Text().copy();
         }
     });
-    connect(Add(edit, "Paste1", 48, QKeySequence("Ctrl+V")), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.paste(); }));
+    connect(Add(edit, "Paste1", caption::kPaste, QKeySequence("Ctrl+V")), &QAction::triggered, this,
+            onText([](TAFRichEdit& t) { t.paste(); }));
     connect(Add(edit, "Find1", caption::kFind, QKeySequence("Ctrl+F")), &QAction::triggered, this, [this] { Find(false); });
-    connect(Add(edit, "Replace1", caption::kReplace, QKeySequence("Ctrl+R")), &QAction::triggered, this, [this] { Find(true); });
-    connect(Add(edit, "SelectallItem", 210), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.selectAll(); }));
+    connect(Add(edit, "Replace1", caption::kReplace, QKeySequence("Ctrl+R")), &QAction::triggered, this,
+            [this] { Find(true); });
+    connect(Add(edit, "SelectallItem", caption::kSelectAll), &QAction::triggered, this,
+            onText([](TAFRichEdit& t) { t.selectAll(); }));
     QMenu* format = menu("Format", 211);
-    connect(Add(format, "FormatBold", 212, QKeySequence("Ctrl+B")), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.AddBold(); }));
-    connect(Add(format, "FormatUnderline", 213, QKeySequence("Ctrl+U")), &QAction::triggered, this,
+    connect(Add(format, "FormatBold", caption::kBold, QKeySequence("Ctrl+B")), &QAction::triggered, this,
+            onText([](TAFRichEdit& t) { t.AddBold(); }));
+    connect(Add(format, "FormatUnderline", caption::kUnderline, QKeySequence("Ctrl+U")), &QAction::triggered, this,
             onText([](TAFRichEdit& t) { t.AddUnderline(); }));
-    connect(Add(format, "FormatItalic", 214, QKeySequence("Ctrl+I")), &QAction::triggered, this,
+    connect(Add(format, "FormatItalic", caption::kItalic, QKeySequence("Ctrl+I")), &QAction::triggered, this,
             onText([](TAFRichEdit& t) { t.AddItalic(); }));
     connect(Add(format, "FormatBigger", -1), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.ChangeSize(1); }));
     connect(Add(format, "FormatSmaller", -1), &QAction::triggered, this, onText([](TAFRichEdit& t) { t.ChangeSize(-1); }));
@@ -152,7 +164,7 @@ void TMainForm::BuildMenus()
     AddCommand(chart, "NewList", caption::kList, tCommand::NewList);
     AddCommand(chart, "NewAspects", caption::kAspects, tCommand::NewAspects);
     AddCommand(chart, "NewAnalysis", caption::kAnalysis, tCommand::NewAnalysis);
-    AddCommand(chart, "Chart2Item", 216, tCommand::NewNatal);
+    AddCommand(chart, "Chart2Item", caption::kChart, tCommand::NewNatal);
     chart->addSeparator();
     Label(chart, QString())->setObjectName("Add1");
     captions.push_back({chart->actions().back(), 218});
@@ -176,23 +188,23 @@ void TMainForm::BuildMenus()
 
     // Display
     QMenu* display = menu("Display1", 121);
-    QAction* toolbar = Add(display, "Toolbar1", 176);
+    QAction* toolbar = Add(display, "Toolbar1", caption::kToolBar);
     toolbar->setCheckable(true);
     connect(toolbar, &QAction::toggled, this, [this](bool on) {
         tools->setVisible(on);
         program.Options().Toolbar = on;
     });
-    QAction* status = Add(display, "Statusbar1", 177);
+    QAction* status = Add(display, "Statusbar1", caption::kStatusBar);
     status->setCheckable(true);
     connect(status, &QAction::toggled, this, [this](bool on) {
         statusBar()->setVisible(on);
         program.Options().Statusbar = on;
     });
     display->addSeparator();
-    connect(Add(display, "ZoomIn", 58), &QAction::triggered, this, [this] {
+    connect(Add(display, "ZoomIn", caption::kZoomIn), &QAction::triggered, this, [this] {
         if (TGraphicWindow* g = ActiveGraphic()) g->ZoomIn();
     });
-    connect(Add(display, "ZoomOut", 59), &QAction::triggered, this, [this] {
+    connect(Add(display, "ZoomOut", caption::kZoomOut), &QAction::triggered, this, [this] {
         if (TGraphicWindow* g = ActiveGraphic()) g->ZoomOut();
     });
 
@@ -202,12 +214,12 @@ void TMainForm::BuildMenus()
     AddCommand(graphics, "Daisywheel21", caption::kDaisyWheel, tCommand::USWheel);
     AddCommand(graphics, "PrevisionsItem", caption::kPrevisions, tCommand::PrevisionsGraph);
     AddCommand(graphics, "AspectGridItem", caption::kAspectGrid, tCommand::AspectGrid);
-    AddCommand(graphics, "Sidebyside", 180, tCommand::SideBySide);
-    AddCommand(graphics, "Sidebyside2", 181, tCommand::USSideBySide);
-    connect(Add(graphics, "Clock1", 98), &QAction::triggered, this, [this] { OpenTimeGraph(0); });
-    connect(Add(graphics, "Linegraph1", 99), &QAction::triggered, this, [this] { OpenTimeGraph(1); });
+    AddCommand(graphics, "Sidebyside", caption::kAspectSideBySide, tCommand::SideBySide);
+    AddCommand(graphics, "Sidebyside2", caption::kWheelSideBySide, tCommand::USSideBySide);
+    connect(Add(graphics, "Clock1", caption::kClock), &QAction::triggered, this, [this] { OpenTimeGraph(0); });
+    connect(Add(graphics, "Linegraph1", caption::kLineGraph), &QAction::triggered, this, [this] { OpenTimeGraph(1); });
     AddCommand(graphics, "Transitslinegraph", caption::kTransitLineGraph, tCommand::TransitsLineGraph);
-    connect(Add(graphics, "Mooncycle1", 100), &QAction::triggered, this, [this] { OpenTimeGraph(2); });
+    connect(Add(graphics, "Mooncycle1", caption::kMoonCycle), &QAction::triggered, this, [this] { OpenTimeGraph(2); });
     // Like the time graphs it needs no chart (Chart 2 shows only beside one);
     // the active chart's transits may join it.
     connect(Add(graphics, "SkyEvents", caption::kSkyEvents, QKeySequence("Ctrl+Shift+E")), &QAction::triggered, this,
@@ -215,20 +227,22 @@ void TMainForm::BuildMenus()
 
     // Database
     QMenu* database = menu("Database1", 123);
-    connect(Add(database, "DBSelectchartfile", caption::kSelectChartFile), &QAction::triggered, this, &TMainForm::ChooseChartFile);
-    connect(Add(database, "DBEditchartfile", 182), &QAction::triggered, this, &TMainForm::EditChartFile);
-    connect(Add(database, "DBConvertchartfile", 183), &QAction::triggered, this, &TMainForm::ChooseOldChartFile);
+    connect(Add(database, "DBSelectchartfile", caption::kSelectChartFile), &QAction::triggered, this,
+            &TMainForm::ChooseChartFile);
+    connect(Add(database, "DBEditchartfile", caption::kEditChartFile), &QAction::triggered, this, &TMainForm::EditChartFile);
+    connect(Add(database, "DBConvertchartfile", caption::kConvertChartFile), &QAction::triggered, this,
+            &TMainForm::ChooseOldChartFile);
     database->addSeparator();
     connect(Add(database, "DBCity", caption::kLocalities), &QAction::triggered, this,
             [this] { ShowEditor(new TCityFileDlg(program, QString(), 0, this)); });
     // The names in the language in use; the list offers the others.
-    connect(Add(database, "DBCountries", 185), &QAction::triggered, this,
+    connect(Add(database, "DBCountries", caption::kCountries), &QAction::triggered, this,
             [this] { ShowEditor(new TCountryDlg(program, program.Languages().CurrentLanguage, this)); });
-    connect(Add(database, "DBStates", 186), &QAction::triggered, this,
+    connect(Add(database, "DBStates", caption::kStates), &QAction::triggered, this,
             [this] { ShowEditor(new TStateFileDlg(program, this)); });
-    connect(Add(database, "DBTimefiles", 187), &QAction::triggered, this,
+    connect(Add(database, "DBTimefiles", caption::kTimeFiles), &QAction::triggered, this,
             [this] { ShowEditor(new TTimeFileDlg(program, this)); });
-    connect(Add(database, "DBPlanets", 188), &QAction::triggered, this,
+    connect(Add(database, "DBPlanets", caption::kPlanetsAndStars), &QAction::triggered, this,
             [this] { ShowEditor(new TStarFileDlg(program, this)); });
 
     // Utilities
@@ -237,14 +251,14 @@ void TMainForm::BuildMenus()
     preferences->setObjectName("Options2");
     menus["Options2"] = preferences;
     captions.push_back({preferences->menuAction(), caption::kPreferences});
-    connect(Add(preferences, "OptBirthchart", 90), &QAction::triggered, this, [this] { ShowOptions(1); });
-    connect(Add(preferences, "OptLowerchart", 93), &QAction::triggered, this, [this] { ShowOptions(2); });
-    connect(Add(preferences, "OptUpperchart", 94), &QAction::triggered, this, [this] { ShowOptions(3); });
-    connect(Add(utilities, "ChartSetupItem", 190), &QAction::triggered, this, [this] {
+    connect(Add(preferences, "OptBirthchart", caption::kBirthChart), &QAction::triggered, this, [this] { ShowOptions(1); });
+    connect(Add(preferences, "OptLowerchart", caption::kFirstChart), &QAction::triggered, this, [this] { ShowOptions(2); });
+    connect(Add(preferences, "OptUpperchart", caption::kSecondChart), &QAction::triggered, this, [this] { ShowOptions(3); });
+    connect(Add(utilities, "ChartSetupItem", caption::kChartSetup), &QAction::triggered, this, [this] {
         TChartSetup dialog(program, this);
         dialog.exec();
     });
-    connect(Add(utilities, "Language1", 191), &QAction::triggered, this, [this] {
+    connect(Add(utilities, "Language1", caption::kNationalAndLanguage), &QAction::triggered, this, [this] {
         TLanguagesDlg dialog(program, this);
         dialog.exec();
         program.ApplyDateFormat();
@@ -261,24 +275,28 @@ void TMainForm::BuildMenus()
         program.Options().SetFont(f);
     });
     utilities->addSeparator();
-    connect(Add(utilities, "OptionsOpen", 193), &QAction::triggered, this, &TMainForm::OpenOptionsFile);
-    connect(Add(utilities, "OptionsSave", 194), &QAction::triggered, this, [this] { SaveOptionsFile(false); });
-    connect(Add(utilities, "OptionsSaveAs", 195), &QAction::triggered, this, [this] { SaveOptionsFile(true); });
+    connect(Add(utilities, "OptionsOpen", caption::kOpenOptions), &QAction::triggered, this, &TMainForm::OpenOptionsFile);
+    connect(Add(utilities, "OptionsSave", caption::kSaveOptions), &QAction::triggered, this,
+            [this] { SaveOptionsFile(false); });
+    connect(Add(utilities, "OptionsSaveAs", caption::kSaveOptionsAs), &QAction::triggered, this,
+            [this] { SaveOptionsFile(true); });
     utilities->addSeparator();
-    connect(Add(utilities, "OptionsSaveasdefault", 196), &QAction::triggered, this, &TMainForm::SaveDefaultOptions);
-    connect(Add(utilities, "OptionsLoaddefault", 197), &QAction::triggered, this, &TMainForm::RestoreDefaultOptions);
-    connect(Add(utilities, "ResetOptions", 198), &QAction::triggered, this, &TMainForm::ResetAllOptions);
+    connect(Add(utilities, "OptionsSaveasdefault", caption::kSaveAsDefault), &QAction::triggered, this,
+            &TMainForm::SaveDefaultOptions);
+    connect(Add(utilities, "OptionsLoaddefault", caption::kRestoreDefault), &QAction::triggered, this,
+            &TMainForm::RestoreDefaultOptions);
+    connect(Add(utilities, "ResetOptions", caption::kResetOptions), &QAction::triggered, this, &TMainForm::ResetAllOptions);
 
     // Window
     QMenu* window = menu("Window2", 125);
-    connect(Add(window, "WindowTileItem", 199), &QAction::triggered, area, &QMdiArea::tileSubWindows);
-    connect(Add(window, "WindowCascade", 200), &QAction::triggered, area, &QMdiArea::cascadeSubWindows);
-    connect(Add(window, "WindowArrangeAll", 201), &QAction::triggered, area, &QMdiArea::tileSubWindows);
-    connect(Add(window, "WindowMinimize", 202), &QAction::triggered, this, [this] {
+    connect(Add(window, "WindowTileItem", caption::kTile), &QAction::triggered, area, &QMdiArea::tileSubWindows);
+    connect(Add(window, "WindowCascade", caption::kCascade), &QAction::triggered, area, &QMdiArea::cascadeSubWindows);
+    connect(Add(window, "WindowArrangeAll", caption::kArrangeAll), &QAction::triggered, area, &QMdiArea::tileSubWindows);
+    connect(Add(window, "WindowMinimize", caption::kMinimize), &QAction::triggered, this, [this] {
         const auto list = area->subWindowList();
         for (auto it = list.rbegin(); it != list.rend(); ++it) (*it)->showMinimized();
     });
-    connect(Add(window, "WindowCloseAll", 203), &QAction::triggered, this, [this] {
+    connect(Add(window, "WindowCloseAll", caption::kCloseAll), &QAction::triggered, this, [this] {
         const auto list = area->subWindowList();
         for (auto it = list.rbegin(); it != list.rend(); ++it) (*it)->close();
     });
@@ -329,9 +347,9 @@ void TMainForm::BuildToolBar()
     button("NewBtn", QStyle::SP_FileIcon, "New", caption::kNew, caption::kNewChart, Action("FileNewItem"));
     button("PrintBtn", none, "Print", caption::kPrint, caption::kPrint, Action("PrintWindow"));
     tools->addSeparator();
-    button("CutBtn", none, "Cut", 46, 49, Action("Cut1"));
+    button("CutBtn", none, "Cut", caption::kCut, caption::kCutSelectedTextToClipboard, Action("Cut1"));
     button("CopyBtn", none, "Copy", caption::kCopy, 50, Action("CopyallItem"));
-    button("PasteBtn", none, "Paste", 48, 132, Action("Paste1"));
+    button("PasteBtn", none, "Paste", caption::kPaste, caption::kInsertFromClipboard, Action("Paste1"));
     button("FontBtn", none, "Font", caption::kFont, caption::kFont, Action("FormatFont"));
     tools->addSeparator();
     button("ListBtn", QStyle::SP_FileDialogDetailedView, "List", caption::kList, caption::kList, Action("InsertList"));
@@ -339,9 +357,9 @@ void TMainForm::BuildToolBar()
     button("AnalysisBtn", QStyle::SP_FileDialogContentsView, "Ana", caption::kAnalysis, caption::kAnalysis, Action("InsertAnalysis"));
     button("GraphicBtn", none, "Wheel", caption::kAspectWheel, caption::kAspectWheel, Action("Daisywheel"));
     button("Graphic2Btn", none, "Daisy", caption::kDaisyWheel, caption::kDaisyWheel, Action("Daisywheel21"));
-    button("LinegraphBtn", none, "Lines", 99, 99, Action("Linegraph1"));
+    button("LinegraphBtn", none, "Lines", caption::kLineGraph, caption::kLineGraph, Action("Linegraph1"));
     tools->addSeparator();
-    connect(button("ProcedingBtn", QStyle::SP_ArrowBack, "Prev", 236, 236, nullptr), &QAction::triggered, area,
+    connect(button("ProcedingBtn", QStyle::SP_ArrowBack, "Prev", caption::kPrevious, caption::kPrevious, nullptr), &QAction::triggered, area,
             &QMdiArea::activatePreviousSubWindow);
     connect(button("NextBtn", QStyle::SP_ArrowForward, "Next", caption::kNext, caption::kNext, nullptr), &QAction::triggered, area,
             &QMdiArea::activateNextSubWindow);

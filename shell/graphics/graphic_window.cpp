@@ -330,7 +330,7 @@ TAstroGraphicWindow::TAstroGraphicWindow(tProgram& p, const tChart& first, const
     bodyButtons.push_back(button("II-XII", "HousesSB"));
     for (std::size_t i = 0; i < bodyButtons.size(); ++i) {
         QToolButton* b = bodyButtons[i];
-        Hint(b, p.Caption(140));
+        Hint(b, p.Caption(caption::kLeftRight));
         grid->addWidget(b, static_cast<int>(i) / 2, static_cast<int>(i) % 2);
         const int number = static_cast<int>(i) + 1;
         connect(b, &QToolButton::clicked, this, [this, number] { ToggleBodies(number, false); });
@@ -347,7 +347,7 @@ TAstroGraphicWindow::TAstroGraphicWindow(tProgram& p, const tChart& first, const
         connect(b, &QToolButton::clicked, this, [this, bit] { ToggleAspectClass(bit); });
     }
     row += 2;
-    auto* zoomLabel = new QLabel(p.Caption(207), panel);
+    auto* zoomLabel = new QLabel(p.Caption(caption::kZoom), panel);
     zoomLabel->setObjectName("Label1");
     ZoomSE = new QSpinBox(panel);
     ZoomSE->setObjectName("ZoomSE");
@@ -474,8 +474,8 @@ bool TAstroGraphicWindow::eventFilter(QObject* watched, QEvent* event)
 void TAstroGraphicWindow::AddPreferences(QMenu& menu)
 {
     if (!twoChartSets) return TGraphicWindow::AddPreferences(menu);
-    menu.addAction(Program().Caption(90), this, [this] { ShowOptions(2); });
-    menu.addAction(Program().Caption(139), this, [this] { ShowOptions(3); });
+    menu.addAction(Program().Caption(caption::kBirthChart), this, [this] { ShowOptions(2); });
+    menu.addAction(Program().Caption(caption::kOtherChart), this, [this] { ShowOptions(3); });
 }
 
 void TAstroGraphicWindow::HideAspectTools()

@@ -16,7 +16,7 @@ TClockWindow::TClockWindow(tProgram& p, const tChart& chart, std::int32_t step, 
     : TAstroGraphicWindow(p, chart, nullptr, parent), Step(step)
 {
     KeepProportions = true;
-    setWindowTitle(p.Caption(98) + ": " + QString::fromStdString(Chart1().Name));
+    setWindowTitle(p.Caption(caption::kClock) + ": " + QString::fromStdString(Chart1().Name));
     p.Data().FindAdjust(Chart1());
     CalcChart(Chart1());
     SetDrawing(std::make_unique<tChartGraph>(tGraphKind::Clock, Chart1(), Chart1(), ctx));
@@ -53,14 +53,14 @@ void TClockWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     tProgram& p = Program();
     QMenu menu(this);
-    QAction* pause = menu.addAction(p.Caption(134), this, &TClockWindow::Pause);
+    QAction* pause = menu.addAction(p.Caption(caption::kPause), this, &TClockWindow::Pause);
     pause->setCheckable(true);
     pause->setChecked(!Running);
-    menu.addAction(p.Caption(135), this, &TClockWindow::Slower);
-    menu.addAction(p.Caption(136), this, &TClockWindow::Faster);
-    menu.addAction(p.Caption(137), this, &TClockWindow::Reverse);
+    menu.addAction(p.Caption(caption::kSlower), this, &TClockWindow::Slower);
+    menu.addAction(p.Caption(caption::kFaster), this, &TClockWindow::Faster);
+    menu.addAction(p.Caption(caption::kReverse), this, &TClockWindow::Reverse);
     menu.addAction(p.Caption(caption::kCopy), this, &TGraphicWindow::Copy);
-    menu.addAction(p.Caption(138), this, [this] {
+    menu.addAction(p.Caption(caption::kShowChart), this, [this] {
         Program().Open({tDocumentKind::Natal, &Chart1()});
     });
     menu.addAction(p.Caption(caption::kPreferences), this, [this] { ShowOptions(1); });
@@ -70,7 +70,7 @@ void TClockWindow::contextMenuEvent(QContextMenuEvent* event)
 TLineGraphWindow::TLineGraphWindow(tProgram& p, const tChart& chart, std::int32_t stepMinutes, QWidget* parent)
     : TAstroGraphicWindow(p, chart, nullptr, parent)
 {
-    setWindowTitle(p.Caption(99) + ": " + QString::fromStdString(Chart1().Name));
+    setWindowTitle(p.Caption(caption::kLineGraph) + ": " + QString::fromStdString(Chart1().Name));
     HideAspectTools();
     SetDrawing(std::make_unique<tLineGraph>(Chart1(), stepMinutes, ctx));
 }
@@ -89,7 +89,7 @@ TTransLineGraphWindow::TTransLineGraphWindow(tProgram& p, const tChart& natal, c
 TMoonGraphWindow::TMoonGraphWindow(tProgram& p, const tChart& chart, QWidget* parent)
     : TAstroGraphicWindow(p, chart, nullptr, parent)
 {
-    setWindowTitle(p.Caption(100) + ": " + QString::fromStdString(Chart1().Name));
+    setWindowTitle(p.Caption(caption::kMoonCycle) + ": " + QString::fromStdString(Chart1().Name));
     HideToolPanel();
     SetDrawing(std::make_unique<tMoonGraph>(Chart1(), ctx));
 }

@@ -39,7 +39,7 @@ QGroupBox* Pair(QWidget* parent, const QString& title, QRadioButton*& a, const Q
 TLanguagesDlg::TLanguagesDlg(tProgram& p, QWidget* parent) : QDialog(parent), program(p)
 {
     setObjectName("TLanguages");
-    setWindowTitle(p.Caption(191));
+    setWindowTitle(p.Caption(caption::kNationalAndLanguage));
     TLanguages& lang = p.Languages();
     LanguageNamesLB = new QListWidget(this);
     LanguageNamesLB->setObjectName("LanguageNamesLB");
@@ -59,9 +59,9 @@ TLanguagesDlg::TLanguagesDlg(tProgram& p, QWidget* parent) : QDialog(parent), pr
     Edit1->setObjectName("Edit1");
     FillTranslations();
 
-    QGroupBox* dates = Pair(this, p.Caption(255), USDate, "mm/dd/yyyy", EUDate, "dd/mm/yyyy");
-    QGroupBox* times = Pair(this, p.Caption(256), USTime, "0 - 12 am/pm", EUTime, "0 - 24");
-    QGroupBox* units = Pair(this, p.Caption(257), Inches, p.Caption(259), Centimeters, p.Caption(258));
+    QGroupBox* dates = Pair(this, p.Caption(caption::kDateFormat), USDate, "mm/dd/yyyy", EUDate, "dd/mm/yyyy");
+    QGroupBox* times = Pair(this, p.Caption(caption::kTimeFormat), USTime, "0 - 12 am/pm", EUTime, "0 - 24");
+    QGroupBox* units = Pair(this, p.Caption(caption::kMeasureUnits), Inches, p.Caption(caption::kInches), Centimeters, p.Caption(caption::kCentimeters));
     USDate->setObjectName("USDate");
     EUDate->setObjectName("EUDate");
     USTime->setObjectName("USTime");

@@ -72,11 +72,11 @@ TOptionsDlg::TOptionsDlg(tProgram& p, int set, QWidget* parent)
     Pages->setObjectName("Pages");
     Pages->setUsesScrollButtons(false);  // every page in sight
     Pages->addTab(PreferencesPage(), p.Caption(caption::kPreferences));
-    Pages->addTab(ColorsPage(), p.Caption(284));
-    Pages->addTab(LineWidthPage(), p.Caption(285));
+    Pages->addTab(ColorsPage(), p.Caption(caption::kColors));
+    Pages->addTab(LineWidthPage(), p.Caption(caption::kLineWidth));
     Pages->addTab(OrbPage(), p.Caption(caption::kOrb));
-    Pages->addTab(ShowPage(), p.Caption(286));
-    Pages->addTab(HousesPage(), p.Caption(114));
+    Pages->addTab(ShowPage(), p.Caption(caption::kShowPlanetsAspects));
+    Pages->addTab(HousesPage(), p.Caption(caption::kHouses));
     Pages->addTab(TransitsPage(), p.Caption(caption::kTransits));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Pages);
@@ -105,11 +105,11 @@ QWidget* TOptionsDlg::PreferencesPage()
     auto* page = new QWidget(this);
     tProgram& p = program;
     StartBelierRG = new TRadioGroup(
-        p.Caption(118), {p.Caption(1), QString::fromStdString(p.Languages().PlanetName(13))}, "StartBelierRG", page);
-    DegreesRG = new TRadioGroup(p.Caption(119), {p.Caption(126), p.Caption(127)}, "DegreesRG", page);
-    AspectsRG = new TRadioGroup(p.Caption(caption::kAspects), {p.Caption(91), p.Caption(92)}, "AspectsRG", page);
-    ZodiacRG = new TRadioGroup(p.Caption(103), {p.Caption(104), p.Caption(105)}, "ZodiacRG", page);
-    SymbolRG = new TRadioGroup(p.Caption(109), {p.Caption(106), p.Caption(107)}, "SymbolRG", page);
+        p.Caption(caption::kStartGraphic), {p.Caption(caption::kAries), QString::fromStdString(p.Languages().PlanetName(13))}, "StartBelierRG", page);
+    DegreesRG = new TRadioGroup(p.Caption(caption::kShowDegrees), {p.Caption(caption::kWithout), p.Caption(caption::kWith)}, "DegreesRG", page);
+    AspectsRG = new TRadioGroup(p.Caption(caption::kAspects), {p.Caption(caption::kMajor), p.Caption(caption::kAll)}, "AspectsRG", page);
+    ZodiacRG = new TRadioGroup(p.Caption(caption::kZodiac), {p.Caption(caption::kTropical), p.Caption(caption::kSideral)}, "ZodiacRG", page);
+    SymbolRG = new TRadioGroup(p.Caption(caption::kDisplay), {p.Caption(caption::kLetters), p.Caption(caption::kSymbols)}, "SymbolRG", page);
     EphemerisRG = new TRadioGroup(p.Caption(caption::kEphemeris),
                                   {p.Caption(caption::kBuiltIn), p.Caption(caption::kPrecise)}, "EphemerisRG", page);
     // Without the data files a precise chart would only fall back, note and all.
@@ -133,7 +133,7 @@ QWidget* TOptionsDlg::PreferencesPage()
     grid->addWidget(SymbolRG, 2, 0);
     grid->addWidget(EphemerisRG, 2, 1);
     auto* place = new QFormLayout;
-    place->addRow(p.Caption(128), CityED);
+    place->addRow(p.Caption(caption::kDefaultLocality), CityED);
     place->addRow(p.Caption(caption::kHelp), HelpFileBtn);
     grid->addLayout(place, 3, 0, 1, 2);
     grid->setRowStretch(4, 1);
@@ -149,7 +149,7 @@ QWidget* TOptionsDlg::ColorsPage()
     ColorPanel->setMinimumSize(80, 40);
     ColorPanel->setAutoFillBackground(true);
     ColorPanel->setFrameShape(QFrame::Box);
-    ColorBtn = new QPushButton(program.Caption(115), page);
+    ColorBtn = new QPushButton(program.Caption(caption::kChange), page);
     ColorBtn->setObjectName("ColorBtn");
     ColorBtn->setAutoDefault(false);
     connect(ColorLB, &QListWidget::currentRowChanged, this, &TOptionsDlg::ShowColor);
@@ -185,7 +185,7 @@ QWidget* TOptionsDlg::LineWidthPage()
         LineWidthEd->setText(QString::number(form.set.LineWidths[static_cast<std::size_t>(row)]));
     });
     auto* fields = new QFormLayout;
-    fields->addRow(program.Caption(285), LineWidthEd);
+    fields->addRow(program.Caption(caption::kLineWidth), LineWidthEd);
     fields->addRow(program.Caption(caption::kPrint) + " +", PrintSE);
     auto* side = new QVBoxLayout;
     side->addLayout(fields);
@@ -203,7 +203,7 @@ QWidget* TOptionsDlg::OrbPage()
     QStringList bodies;
     for (int b = 1; b <= 12; ++b) bodies << QString::fromStdString(l.PlanetName(b));
     OrbLB = List(page, "OrbLB", bodies);
-    CompareOrbCB = new QCheckBox(program.Caption(78), page);
+    CompareOrbCB = new QCheckBox(program.Caption(caption::kSynastry), page);
     CompareOrbCB->setObjectName("CompareOrbCB");
     auto* fields = new QGridLayout;
     for (int a = 0; a < 10; ++a) {
@@ -266,9 +266,9 @@ QWidget* TOptionsDlg::HousesPage()
     auto* page = new QWidget(this);
     QStringList systems;
     for (int c = caption::kHouseSystems; c <= caption::kHouseSystems + 8; ++c) systems << program.Caption(c);
-    HouseSystemRG = new TRadioGroup(program.Caption(25), systems, "HouseSystemRG", page);
+    HouseSystemRG = new TRadioGroup(program.Caption(caption::kHouseSystem), systems, "HouseSystemRG", page);
     HouseOrbEd = Number(page, "HouseOrbEd");
-    CenteredCB = new QCheckBox(program.Caption(110), page);
+    CenteredCB = new QCheckBox(program.Caption(caption::kCentered), page);
     CenteredCB->setObjectName("CenteredCB");
     connect(CenteredCB, &QCheckBox::toggled, this, [this](bool on) {
         if (on) HouseOrbEd->setText("0");
@@ -302,7 +302,7 @@ QWidget* TOptionsDlg::TransitsPage()
     }
     TransitOrbEd = Number(page, "TransitOrbEd");
     auto* orb = new QFormLayout;
-    orb->addRow(program.Caption(108), TransitOrbEd);
+    orb->addRow(program.Caption(caption::kTransitOrbDivider), TransitOrbEd);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(aspects);
     layout->addLayout(orb);
@@ -403,7 +403,7 @@ bool TOptionsDlg::TakeLineWidth()
     if (!width) {
         Pages->setCurrentIndex(2);
         return FieldError(program, this, LineWidthEd,
-                          program.Caption(285) + " (" + LineWidthLB->item(widthSlot)->text() + ")",
+                          program.Caption(caption::kLineWidth) + " (" + LineWidthLB->item(widthSlot)->text() + ")",
                           QString::fromStdString(why));
     }
     form.set.LineWidths[static_cast<std::size_t>(widthSlot)] = *width;
@@ -450,7 +450,7 @@ void TOptionsDlg::accept()
     const auto transitOrb = ReadTransitOrbField(TransitOrbEd->text().toStdString(), why);
     if (!transitOrb) {
         Pages->setCurrentIndex(6);
-        return void(FieldError(program, this, TransitOrbEd, program.Caption(108), QString::fromStdString(why)));
+        return void(FieldError(program, this, TransitOrbEd, program.Caption(caption::kTransitOrbDivider), QString::fromStdString(why)));
     }
     OptionSet& s = form.set;
     s.StartAries = StartBelierRG->Index() == 0;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "core/i18n/caption_ids.h"
 #include "core/reports/margin.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/dialog_buttons.h"
@@ -16,10 +17,10 @@ namespace quintara {
 TPageSetupDlg::TPageSetupDlg(tProgram& p, QWidget* parent) : QDialog(parent), program(p)
 {
     setObjectName("TPageSetupDlg");
-    setWindowTitle(p.Caption(170));
+    setWindowTitle(p.Caption(caption::kPageSetup));
     TMainOptions& o = p.Options();
     const int unit = p.Languages().MeasureUnit;
-    HeaderCB = new QCheckBox(p.Caption(271), this);
+    HeaderCB = new QCheckBox(p.Caption(caption::kHeader), this);
     HeaderCB->setObjectName("HeaderCB");
     HeaderCB->setChecked(o.Header);
     FooterED = new QLineEdit(QString::fromStdString(o.Footer), this);
@@ -34,15 +35,15 @@ TPageSetupDlg::TPageSetupDlg(tProgram& p, QWidget* parent) : QDialog(parent), pr
     TopED = margin("TopED", o.TopMargin);
     RightED = margin("RightED", o.RightMargin);
     BottomED = margin("BottomED", o.BottomMargin);
-    auto* box = new QGroupBox(p.Caption(273) + (unit == 1 ? " (in)" : " (cm)"), this);
+    auto* box = new QGroupBox(p.Caption(caption::kMargins) + (unit == 1 ? " (in)" : " (cm)"), this);
     auto* margins = new QFormLayout(box);
-    margins->addRow(p.Caption(274), LeftED);
-    margins->addRow(p.Caption(276), TopED);
-    margins->addRow(p.Caption(275), RightED);
-    margins->addRow(p.Caption(277), BottomED);
+    margins->addRow(p.Caption(caption::kLeft), LeftED);
+    margins->addRow(p.Caption(caption::kTop), TopED);
+    margins->addRow(p.Caption(caption::kRight), RightED);
+    margins->addRow(p.Caption(caption::kBottom), BottomED);
     auto* form = new QFormLayout;
     form->addRow(HeaderCB);
-    form->addRow(p.Caption(272), FooterED);
+    form->addRow(p.Caption(caption::kFooter), FooterED);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(box);

@@ -69,11 +69,11 @@ TAstroBaseWindow::TAstroBaseWindow(tProgram& p, const tChart& firstChart, const 
         QMenu menu(this);
         connect(menu.addAction(program.Caption(caption::kInfo)), &QAction::triggered, this, &TAstroBaseWindow::ShowInfo);
         connect(menu.addAction(program.Caption(caption::kCopy)), &QAction::triggered, richText, &QTextEdit::copy);
-        connect(menu.addAction(program.Caption(205)), &QAction::triggered, this, [this] {
+        connect(menu.addAction(program.Caption(caption::kCopyAll)), &QAction::triggered, this, [this] {
             richText->selectAll();
             richText->copy();
         });
-        connect(menu.addAction(program.Caption(48)), &QAction::triggered, richText, &QTextEdit::paste);
+        connect(menu.addAction(program.Caption(caption::kPaste)), &QAction::triggered, richText, &QTextEdit::paste);
         menu.exec(richText->viewport()->mapToGlobal(at));
     });
     // The middle button anywhere on the text opens the information panel.

@@ -48,26 +48,26 @@ void TCompareWindow::InsAnalyse()
 }
 
 TCompareDayWindow::TCompareDayWindow(tProgram& p, const tChart& first, const tChart& second, QWidget* parent)
-    : TCompareWindow(p, 76, 502, false, kAnalysisCompareToDay, first, second, parent)
+    : TCompareWindow(p, caption::kCompareToDay, 502, false, kAnalysisCompareToDay, first, second, parent)
 {
 }
 
 std::unique_ptr<TChartPrint> TCompareDayWindow::MakePrint() { return std::make_unique<tPrintCompareDay>(*this); }
 
 TCompare2Window::TCompare2Window(tProgram& p, const tChart& first, const tChart& second, QWidget* parent)
-    : TCompareWindow(p, 78, 504, true, kAnalysisSynastry, first, second, parent)
+    : TCompareWindow(p, caption::kSynastry, 504, true, kAnalysisSynastry, first, second, parent)
 {
 }
 
 TProgCompareWindow::TProgCompareWindow(tProgram& p, const tChart& first, const tChart& second, QWidget* parent)
-    : TCompareWindow(p, 81, help::kCompareDerived, false, kAnalysisCompareProgression, first, second, parent)
+    : TCompareWindow(p, caption::kCompareProgression, help::kCompareDerived, false, kAnalysisCompareProgression, first, second, parent)
 {
 }
 
 std::unique_ptr<TChartPrint> TProgCompareWindow::MakePrint() { return std::make_unique<tPrintProgCompare>(*this); }
 
 TRevCompareWindow::TRevCompareWindow(tProgram& p, const tChart& first, const tChart& second, QWidget* parent)
-    : TCompareWindow(p, 84, help::kCompareDerived, false, kAnalysisCompareReturn, first, second, parent)
+    : TCompareWindow(p, caption::kCompareReturn, help::kCompareDerived, false, kAnalysisCompareReturn, first, second, parent)
 {
 }
 
@@ -87,7 +87,7 @@ std::optional<std::vector<tCompareMatch>> ScanChartFile(tProgram& p, const tChar
 }
 
 TCompareFileWindow::TCompareFileWindow(tProgram& p, const tChart& first, std::vector<tCompareMatch> m, QWidget* parent)
-    : TTwoChartWindow(p, 79, first, *Copy(p, first), parent), matches(std::move(m))
+    : TTwoChartWindow(p, caption::kCompareToFile, first, *Copy(p, first), parent), matches(std::move(m))
 {
     Build();
 }

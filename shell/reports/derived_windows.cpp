@@ -1,5 +1,6 @@
 #include "shell/reports/derived_windows.h"
 
+#include "core/i18n/caption_ids.h"
 #include "core/chart/derived_charts.h"
 #include "core/data/second_chart.h"
 #include "core/reports/analysis.h"
@@ -52,7 +53,7 @@ bool TDerivedWindow::Supports(tCommand c) const
 std::optional<tDocumentRequest> TDerivedWindow::Wheel(bool usStyle) { return TAstroWindow::Wheel(usStyle); }
 
 TSunReturnWindow::TSunReturnWindow(tProgram& p, const tChart& natal, const tChart& place, int years, QWidget* parent)
-    : TDerivedWindow(p, 83, help::kSunReturn, kAnalysisSunReturn,
+    : TDerivedWindow(p, caption::kSunReturn, help::kSunReturn, kAnalysisSunReturn,
                      *Derived(p, [&](tChart& c) { SunReturnChart(p.Data(), natal, place, years, c); }), natal, parent)
 {
     Build();
@@ -62,7 +63,7 @@ tDocumentRequest TSunReturnWindow::Comparison() { return {tDocumentKind::RevComp
 std::unique_ptr<TChartPrint> TSunReturnWindow::MakePrint() { return std::make_unique<tprintSunReturn>(*this); }
 
 TMoonReturnWindow::TMoonReturnWindow(tProgram& p, const tChart& natal, const tChart& start, QWidget* parent)
-    : TDerivedWindow(p, 82, 506, kAnalysisSunReturn,
+    : TDerivedWindow(p, caption::kMoonReturn, 506, kAnalysisSunReturn,
                      *Derived(p, [&](tChart& c) { MoonReturnChart(p.Data(), natal, start, c); }), natal, parent)
 {
     Build();
@@ -72,7 +73,7 @@ tDocumentRequest TMoonReturnWindow::Comparison() { return {tDocumentKind::RevCom
 std::unique_ptr<TChartPrint> TMoonReturnWindow::MakePrint() { return std::make_unique<tprintSunReturn>(*this); }
 
 TProgressionWindow::TProgressionWindow(tProgram& p, const tChart& natal, const tChart& chosen, QWidget* parent)
-    : TDerivedWindow(p, 80, 508, kAnalysisProgression,
+    : TDerivedWindow(p, caption::kProgression, 508, kAnalysisProgression,
                      *Derived(p, [&](tChart& c) { ProgressedChart(natal, chosen, c); }), natal, parent)
 {
     Build();
@@ -82,7 +83,7 @@ tDocumentRequest TProgressionWindow::Comparison() { return {tDocumentKind::ProgC
 std::unique_ptr<TChartPrint> TProgressionWindow::MakePrint() { return std::make_unique<tPrintprogression>(*this); }
 
 TMidpointsWindow::TMidpointsWindow(tProgram& p, const tChart& first, const tChart& second, QWidget* parent)
-    : TDerivedWindow(p, 85, 509, kAnalysisBirthChart, first, first, parent)
+    : TDerivedWindow(p, caption::kMidPoints, 509, kAnalysisBirthChart, first, first, parent)
 {
     // The window's copies are computed afresh: the midpoints go on after.
     partner = Derived(p, [&](tChart& c) {

@@ -1,12 +1,13 @@
 #include "shell/reports/previsions_window.h"
 
+#include "core/i18n/caption_ids.h"
 #include "core/reports/two_chart_reports.h"
 
 namespace quintara {
 
 TPrevisionsWindow::TPrevisionsWindow(tProgram& p, const tChart& first, const tChart& second, tPrevCollection steps,
                                      QWidget* parent)
-    : TTwoChartWindow(p, 77, first, second, parent), list(std::move(steps))
+    : TTwoChartWindow(p, caption::kPrevisions, first, second, parent), list(std::move(steps))
 {
     Build();
 }

@@ -33,7 +33,7 @@ TSkyEventsDlg::TSkyEventsDlg(tProgram& p, tCalendarRequest& r, const QString& ch
     MoonBox->setObjectName("MoonBox");
     MoonBox->setChecked(r.moonAspects);
     form->addRow(MoonBox);
-    TransitsBox = new QCheckBox(p.Caption(75) + (chartName.isEmpty() ? QString() : ": " + chartName), this);
+    TransitsBox = new QCheckBox(p.Caption(caption::kTransits) + (chartName.isEmpty() ? QString() : ": " + chartName), this);
     TransitsBox->setObjectName("TransitsBox");
     TransitsBox->setEnabled(!chartName.isEmpty());
     TransitsBox->setChecked(!chartName.isEmpty() && r.natal);

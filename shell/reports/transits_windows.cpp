@@ -4,6 +4,7 @@
 #include <cmath>
 
 
+#include "core/i18n/caption_ids.h"
 #include "core/chart/chart_kind.h"
 #include "core/data/second_chart.h"
 #include "core/reports/analysis.h"
@@ -16,7 +17,7 @@ namespace quintara {
 
 TTransitsWindow::TTransitsWindow(tProgram& p, const tChart& first, const tChart& second, tTransitsCollection list,
                                  unsigned b, QWidget* parent)
-    : TTwoChartWindow(p, 75, first, second, parent), events(std::move(list)), bodies(b)
+    : TTwoChartWindow(p, caption::kTransits, first, second, parent), events(std::move(list)), bodies(b)
 {
     Build();
 }

@@ -52,7 +52,7 @@ public:
             connect(one, &QPushButton::clicked, this, [this] {
                 if (text && text->textCursor().hasSelection()) text->textCursor().insertText(with->text());
             });
-            auto* all = new QPushButton(p.Caption(caption::kReplace) + " " + p.Caption(92), this);
+            auto* all = new QPushButton(p.Caption(caption::kReplace) + " " + p.Caption(caption::kAll), this);
             all->setObjectName("ReplaceAllBtn");
             connect(all, &QPushButton::clicked, this, [this] {
                 if (!text) return;

@@ -7,6 +7,7 @@
 
 #include "shell/platform/program.h"
 #include "shell/widgets/table_model.h"
+#include "core/i18n/caption_ids.h"
 
 namespace quintara {
 
@@ -92,7 +93,7 @@ void TNavigator::Insert()
 void TNavigator::Delete()
 {
     if (model.rowCount() == 0) return;
-    if (program.Messenger().Ask(this, tMessenger::kQuestion, program.Caption(41), program.Caption(43),
+    if (program.Messenger().Ask(this, tMessenger::kQuestion, program.Caption(caption::kConfirm), program.Caption(caption::kDeleteRecord),
                                 tMessenger::kYesNo) != tMessenger::kAnswerYes)
         return;
     model.Table().GoTo(view.currentIndex().row());
