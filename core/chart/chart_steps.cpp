@@ -93,7 +93,13 @@ void ApplyZodiac(tChart& chart)
         chart.Ayanamsa = 0.0;
         return;
     }
-    chart.Ayanamsa = AyanamsaAt(chart.Centuries);
+    ApplyZodiacAt(chart, chart.Centuries);
+}
+
+void ApplyZodiacAt(tChart& chart, double T)
+{
+    if (chart.Zodiac == 0) return;
+    chart.Ayanamsa = AyanamsaAt(T);
     // Every computed position, the minor bodies too; the planets table's
     // points follow through the chart's ayanamsa (tPlanet::GetPosition).
     for (int n = 1; n <= kJuno; ++n) {

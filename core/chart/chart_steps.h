@@ -31,8 +31,12 @@ void CalcHouses(tChart& chart);
 void CalcMinorBodies(tChart& chart);
 
 // Sidereal charts (Zodiac != 0): sets Ayanamsa and subtracts it from bodies
-// 1..24. Tropical charts: Ayanamsa = 0. Bodies from 25 on are left alone.
+// 1..28 (the planets table's points follow in tPlanet::GetPosition).
+// Tropical charts: Ayanamsa = 0.
 void ApplyZodiac(tChart& chart);
+// The same with the ayanamsa of T, for a chart whose bodies were stepped to
+// T alone; each longitude brought back into [0, 360) by whole turns.
+void ApplyZodiacAt(tChart& chart, double T);
 
 // The bodies of 1..12 and 25..28 the chart contains.
 tSkyBodies BodiesOf(const tChart& chart);

@@ -21,16 +21,7 @@ double FoldHalfOpenBelow(double d) { return ModAngle(d + 180, 360.0) - 180; }
 
 }  // namespace
 
-void ApplyAyanamsa(tChart& chart, double T)
-{
-    if (chart.Zodiac == 0) return;
-    chart.Ayanamsa = AyanamsaAt(T);
-    for (int n = 1; n <= kJuno; ++n) {
-        const tPlanet* b = chart.FindBody(n);
-        if (!b) continue;
-        chart.SetBodyLongitude(n, ModAngle(b->GetPosition() - chart.Ayanamsa, 360.0));
-    }
-}
+void ApplyAyanamsa(tChart& chart, double T) { ApplyZodiacAt(chart, T); }
 
 int SolarReturn(const tChart& a, tChart& b, int yearOffset)
 {

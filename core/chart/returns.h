@@ -12,7 +12,7 @@
 namespace quintara {
 
 // Sidereal charts: Ayanamsa := the value at T, subtracted from bodies
-// 1..24, each brought back into [0, 360] by whole turns. Tropical: nothing.
+// 1..28 (ApplyZodiacAt). Tropical: nothing.
 void ApplyAyanamsa(tChart& chart, double T);
 
 // B gets A's birth day and clock time in A's year + yearOffset, then the
