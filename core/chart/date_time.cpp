@@ -41,9 +41,11 @@ void NormalizeDateTime(tDateTime& t)
     }
 }
 
-tDateTime LocalDateTime(double T, double adjust)
+tDateTime LocalDateTime(double T, double adjust) { return LocalDateTime(DateTimeFromCenturies(T), adjust); }
+
+tDateTime LocalDateTime(const tDateTime& universal, double adjust)
 {
-    tDateTime t = DateTimeFromCenturies(T);
+    tDateTime t = universal;
     t.minute -= static_cast<int>(std::lround(DegMinToDecimal(adjust) * 60.0));
     NormalizeDateTime(t);
     return t;

@@ -23,6 +23,7 @@ tDateTime DateTimeFromCenturies(double T);
 // The clock date-time of T in a zone of the given Adjust (hours.minutes
 // added to the clock to give UT), to the minute.
 tDateTime LocalDateTime(double T, double adjust);
+tDateTime LocalDateTime(const tDateTime& universal, double adjust);
 
 // The chart's clock fields from a date-time (seconds 0).
 void SetChartDateTime(tChart& chart, const tDateTime& t);

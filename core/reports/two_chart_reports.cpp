@@ -1,6 +1,5 @@
 #include "core/reports/two_chart_reports.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <memory>
 
@@ -10,7 +9,6 @@
 #include "core/chart/date_time.h"
 #include "core/data/data_module.h"
 #include "core/data/exchange_fields.h"
-#include "core/engine/angles.h"
 #include "core/platform/side_by_side.h"
 #include "core/i18n/caption_ids.h"
 #include "core/i18n/date_format.h"
@@ -65,8 +63,7 @@ void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, co
         std::string label = " GMT";
         if (zone) {
             const double adjust = zone(universal);
-            t.minute -= static_cast<int>(std::lround(DegMinToDecimal(adjust) * 60));
-            NormalizeDateTime(t);
+            t = LocalDateTime(universal, adjust);
             label = std::string(" UTC").append(UtcOffsetText(adjust));
         }
         std::string s(1, '\t');
