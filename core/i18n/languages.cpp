@@ -179,15 +179,13 @@ void TLanguages::ReadLanguage(int n)
     std::string path, bytes;
     if (IsBareFileName(file)) path = JoinPath(home, file);
     else problems.push_back(RefusedFileName("language file", file, "no language file"));
-    const bool read = !path.empty() && ReadWholeFile(path, bytes);
+    languageFile.Assign(path, !path.empty() && ReadWholeFile(path, bytes) ? ToUtf8(bytes) : std::string());
     // A file cut short or holding binary junk is left as it is (a later
     // translation would write the junk back re-encoded): built-in words.
-    if (read && !bytes.empty() && (bytes.back() != '\n' || bytes.find('\0') != std::string::npos)) {
+    if (!languageFile.Whole()) {
         problems.push_back("the language file " + path +
                            " cannot be read (it is damaged); the built-in words are in use and the file is kept as it is");
         languageFile.Assign("", "");
-    } else {
-        languageFile.Assign(path, read ? ToUtf8(bytes) : std::string());
     }
     if (n != 1) {
         for (const std::string& key : languageFile.Keys(kCaptions)) {

@@ -37,14 +37,13 @@ void tProfileFile::Reload()
 {
     std::string text;
     if (path.empty() || !ReadWholeFile(path, text)) text.clear();
-    whole = text.empty() || (text.back() == '\n' && text.find('\0') == std::string::npos);
-    SetText(text);
-    dirty = false;
+    Assign(path, text);
 }
 
 void tProfileFile::Assign(std::string p, const std::string& text)
 {
     path = std::move(p);
+    whole = text.empty() || (text.back() == '\n' && text.find('\0') == std::string::npos);
     SetText(text);
     dirty = false;
 }

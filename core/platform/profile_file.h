@@ -21,7 +21,8 @@ public:
 
     // (Re)reads the file; a missing or unreadable file gives an empty profile.
     void Reload();
-    // Takes text already read (and decoded) from path; nothing to write yet.
+    // Takes text already read (and decoded) from path; nothing to write yet
+    // (Whole() tells of it as of a file read).
     void Assign(std::string path, const std::string& text);
     // Writes the profile if anything changed since the last load or save.
     bool Flush(std::string* error = nullptr);
