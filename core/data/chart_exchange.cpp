@@ -132,7 +132,7 @@ tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat
     const int total = static_cast<int>(records.size());
     for (tExchangeRecord& r : records) {
         const int done = static_cast<int>(&r - records.data());
-        if (progress && done % 64 == 0 && !progress(done, total)) {
+        if (StopAsked(progress, done, total)) {
             plan.stopped = true;
             break;
         }
@@ -171,7 +171,7 @@ std::size_t StoreImport(TData1& data, const tImportPlan& plan, const OptionSet* 
         const int total = static_cast<int>(plan.good.size());
         for (const tCheckedRecord& c : plan.good) {
             const int done = static_cast<int>(&c - plan.good.data());
-            if (progress && done % 64 == 0 && !progress(done, total)) {
+            if (StopAsked(progress, done, total)) {
                 if (stopped) *stopped = true;
                 return 0;  // the transaction rolls back: nothing is stored
             }

@@ -383,7 +383,7 @@ std::size_t RecastChartFile(TData1& data, const OptionSet* birthSet, int houseTy
         const int total = t.RecordCount();
         int done = 0;
         for (t.First(); !t.Eof(); t.Next(), ++done) {
-            if (progress && done % 64 == 0 && !progress(done, total)) {
+            if (StopAsked(progress, done, total)) {
                 if (stopped) *stopped = true;
                 return 0;  // rolled back: nothing written
             }
