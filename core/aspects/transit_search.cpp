@@ -76,9 +76,11 @@ double Fold90(double v)
 
 using tSample = std::array<double, kChiron + 1>;  // [b]: degrees
 
-// The bodies that transit: the Sun to Pluto, and Chiron.
-constexpr int kTransiting[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, kChiron};
-constexpr tBodyMask kTransitingMask = 0x7fe | BodyBit(kChiron);
+constexpr tBodyMask kTransitingMask = [] {
+    tBodyMask m = 0;
+    for (int b : kTransitingBodies) m |= BodyBit(b);
+    return m;
+}();
 
 struct tPair {
     int index;     // signed angle table, 2..24
@@ -172,7 +174,7 @@ public:
     tSample Sample(double T)
     {
         tSample s{};
-        for (int b : kTransiting)
+        for (int b : kTransitingBodies)
             if (plan.bodies & BodyBit(b)) s[static_cast<std::size_t>(b)] = Longitude(b, T);
         return s;
     }
@@ -184,7 +186,7 @@ public:
     {
         for (int k = from; k < to; ++k) {
             if (!keepGoing(k)) return false;
-            for (int b : kTransiting) {
+            for (int b : kTransitingBodies) {
                 if (!(plan.bodies & BodyBit(b))) continue;
                 const tSweep sweep(plan.samples[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(b)],
                                    plan.samples[static_cast<std::size_t>(k)][static_cast<std::size_t>(b)],

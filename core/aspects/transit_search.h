@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "core/aspects/transits.h"
+#include "core/engine/body_numbers.h"
 #include "core/platform/progress.h"
 
 namespace quintara {
@@ -19,6 +20,10 @@ class tOrbTable;
 // Bit n set selects body n.
 using tBodyMask = std::uint32_t;
 constexpr tBodyMask BodyBit(int n) { return tBodyMask{1} << n; }
+
+// The bodies that transit, in the order lists show them: the Sun to Pluto,
+// then Chiron.
+inline constexpr int kTransitingBodies[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, kChiron};
 
 struct tTransitRules {
     std::array<bool, 36> TransitAspects{};  // [k - 1]: aspect type k is searched (1..12 used)

@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/aspects/transit_search.h"
 #include "core/chart/chart_input.h"
 #include "core/chart/date_time.h"
 #include "core/i18n/caption_ids.h"
@@ -22,12 +23,6 @@
 #include "shell/widgets/moment_fields.h"
 
 namespace quintara {
-namespace {
-
-// The Sun to Pluto, then Chiron, as the list shows them.
-constexpr int kTransitingBodies[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 25};
-
-}  // namespace
 
 TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget* parent)
     : QDialog(parent), program(p), chart(c), bodies(b), months(m)
