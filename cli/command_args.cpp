@@ -35,8 +35,9 @@ bool OpenSession(const std::string& homeOverride, const std::string& chartFile, 
                   << " was changed in this home and is kept; a newer version is installed ("
                   << JoinPath(sources.seedDir, f) << ")\n";
     for (const std::string& f : upgrade.repaired)
-        std::cerr << "quintara-cli: note: " << f << " was damaged and is replaced by the installed one (kept as "
-                  << f << ".damaged)\n";
+        std::cerr << "quintara-cli: note: " << f
+                  << " was damaged and is replaced by the installed one (the damaged copy is kept beside it, "
+                     "ending in .damaged)\n";
     for (const std::string& p : upgrade.problems) std::cerr << "quintara-cli: warning: not refreshed: " << p << '\n';
     for (const std::string& p : OpenSettings(home, s)) std::cerr << "quintara-cli: warning: " << p << '\n';
     s.chartFile = chartFile;

@@ -98,13 +98,7 @@ bool SoundTable(const std::string& path)
 // installed one takes its place whole.
 bool ReplaceDamaged(const std::string& from, const std::string& target, std::string& error)
 {
-    std::error_code ec;
-    fs::rename(target, target + ".damaged", ec);
-    if (ec) {
-        error = "cannot set the damaged file aside: " + ec.message();
-        return false;
-    }
-    return CopyFileAtomically(from, target, &error);
+    return !SetAside(target, &error).empty() && CopyFileAtomically(from, target, &error);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
 #include <dirent.h>
@@ -68,9 +67,8 @@ void TMainOptions::SetSettingsAside()
     // Values of a cut file could send the charts anywhere ("ChartFile=/t"):
     // the file is kept beside itself for the user, the defaults are used.
     const std::string path = profile.Path();
-    std::string aside = path + ".damaged";
-    for (int n = 1; FileExists(aside); ++n) aside = path + ".damaged" + std::to_string(n);
-    if (std::rename(path.c_str(), aside.c_str()) != 0) {
+    const std::string aside = SetAside(path);
+    if (aside.empty()) {
         problems.push_back("the settings file " + path + " is damaged (cut short); the built-in settings are in use");
         profile.SetText("");
         return;

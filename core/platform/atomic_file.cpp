@@ -65,6 +65,15 @@ bool CopyFileAtomically(const std::string& from, const std::string& to, std::str
     return WriteFileAtomically(to, bytes, error);
 }
 
+std::string SetAside(const std::string& path, std::string* error)
+{
+    std::string aside = path + ".damaged";
+    for (int n = 1; FileExists(aside); ++n) aside = path + ".damaged" + std::to_string(n);
+    if (std::rename(path.c_str(), aside.c_str()) == 0) return aside;
+    Fail(error, "cannot set " + path + " aside");
+    return {};
+}
+
 bool ReadWholeFile(const std::string& path, std::string& bytes)
 {
     std::FILE* f = std::fopen(path.c_str(), "rb");

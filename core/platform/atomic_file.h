@@ -14,6 +14,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes,
 // A copy that appears whole at to or not at all (WriteFileAtomically).
 bool CopyFileAtomically(const std::string& from, const std::string& to, std::string* error = nullptr);
 
+// Renames path to a free name beside it (path.damaged, path.damaged1, ...)
+// and returns that name; "" with error when it cannot.
+std::string SetAside(const std::string& path, std::string* error = nullptr);
+
 // Whole file into bytes; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
