@@ -73,8 +73,8 @@ void TMainForm::BuildMenus()
     recent->setObjectName("RecentCharts");
     menus["RecentCharts"] = recent;
     captions.push_back({recent->menuAction(), caption::kRecentCharts});
-    recent->addAction("-")->setEnabled(false);  // an empty menu would never open to fill itself
     connect(recent, &QMenu::aboutToShow, this, &TMainForm::ShowRecentCharts);
+    ShowRecentCharts();  // filled now too: an empty menu would never open to fill itself
     file->addSeparator();
     connect(Add(file, "FileSelectChartfile", caption::kSelectChartFile), &QAction::triggered, this,
             &TMainForm::ChooseChartFile);

@@ -170,16 +170,21 @@ void TAstroBaseWindow::ShowStored(const std::string& stored)
     richText->moveCursor(QTextCursor::Start);
 }
 
-bool TAstroBaseWindow::SaveChart()
+bool TAstroBaseWindow::Stored(const char* what, const std::function<void()>& write)
 {
     try {
-        StoreChart();
+        write();
         return true;
     } catch (const std::exception& e) {
         program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
-                                 QString("The chart was not saved: %1.").arg(QString::fromUtf8(e.what())));
+                                 QString("The %1 was not saved: %2.").arg(what, QString::fromUtf8(e.what())));
         return false;
     }
+}
+
+bool TAstroBaseWindow::SaveChart()
+{
+    return Stored("chart", [this] { StoreChart(); });
 }
 
 void TAstroBaseWindow::StoreChart()
@@ -200,13 +205,7 @@ void TAstroBaseWindow::StoreChart()
 
 bool TAstroBaseWindow::SaveText()
 {
-    try {
-        quintara::SaveText(program.Data(), First(), Rtf());
-    } catch (const std::exception& e) {
-        program.Messenger().Tell(this, tMessenger::kError, windowTitle(),
-                                 QString("The text was not saved: %1.").arg(QString::fromUtf8(e.what())));
-        return false;
-    }
+    if (!Stored("text", [this] { quintara::SaveText(program.Data(), First(), Rtf()); })) return false;
     richText->document()->setModified(false);
     return true;
 }

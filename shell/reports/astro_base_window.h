@@ -125,6 +125,8 @@ public:
 protected:
     // The write of Save; throws what the storage refuses.
     virtual void StoreChart();
+    // Runs write; what it throws is told ("The <what> was not saved: ...").
+    bool Stored(const char* what, const std::function<void()>& write);
     // Appends the lines run makes from the analysis file of kind; a file
     // that cannot be read is said in a message.
     void AppendInterpretation(int kind,
