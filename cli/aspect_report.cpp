@@ -6,9 +6,17 @@
 #include "cli/text_format.h"
 #include "core/engine/angles.h"
 #include "core/i18n/caption_ids.h"
+#include "core/i18n/default_body_names.h"
+#include "core/i18n/default_captions.h"
 #include "core/i18n/text_encoding.h"
 
 namespace quintara::cli {
+
+std::string EnglishAspectName(int aspect)
+{
+    return aspect >= 1 && aspect <= 21 ? std::string(DefaultCaption(aspect + kCaptionAspectOffset)) : std::string();
+}
+
 std::string AspectsText(const tAspectsCollection& list, TLanguages& lang)
 {
     std::string s;
@@ -27,7 +35,7 @@ std::string AspectsText(const tAspectsCollection& list, TLanguages& lang)
     return s;
 }
 
-std::string AspectsJson(const tAspectsCollection& list, TLanguages& lang)
+std::string AspectsJson(const tAspectsCollection& list)
 {
     std::string s = "{\"aspects\":[";
     bool first = true;
@@ -35,11 +43,11 @@ std::string AspectsJson(const tAspectsCollection& list, TLanguages& lang)
         if (!first) s += ',';
         first = false;
         s += "{\"body1\":" + std::to_string(a.Body1) + ",\"name1\":";
-        AppendJsonString(s, lang.PlanetName(a.Body1));
+        AppendJsonString(s, DefaultPlanetName(a.Body1));
         s += ",\"aspect\":" + std::to_string(a.Aspect) + ",\"aspect_name\":";
-        AppendJsonString(s, lang.AspectName(a.Aspect));
+        AppendJsonString(s, EnglishAspectName(a.Aspect));
         s += ",\"body2\":" + std::to_string(a.Body2) + ",\"name2\":";
-        AppendJsonString(s, lang.PlanetName(a.Body2));
+        AppendJsonString(s, DefaultPlanetName(a.Body2));
         s += ",\"orb\":";
         AppendJsonNumber(s, a.Orb, 6);
         s += ",\"score\":";

@@ -13,6 +13,9 @@ namespace quintara::cli {
 std::string AspectsText(const tAspectsCollection& list, TLanguages& lang);
 // {"aspects":[{body1,name1,aspect,aspect_name,body2,name2,orb,score}...],
 //  "totals":{positive,negative,global}}
-std::string AspectsJson(const tAspectsCollection& list, TLanguages& lang);
+// Names in JSON are the built-in English ones whatever the language.
+std::string AspectsJson(const tAspectsCollection& list);
+// The built-in English name of aspect kind 1..21.
+std::string EnglishAspectName(int aspect);
 
 }  // namespace quintara::cli

@@ -4,7 +4,12 @@
 #include "core/platform/atomic_file.h"
 
 #include <charconv>
+#include <filesystem>
 #include <iostream>
+#include <ostream>
+#include <utility>
+
+#include "core/platform/ascii.h"
 
 #include "cli/place_format.h"
 #include "cli/text_format.h"
@@ -12,6 +17,7 @@
 #include "core/data/civil_date.h"
 #include "core/data/clock_time.h"
 #include "core/data/data_module.h"
+#include "core/engine/houses.h"
 #include "core/i18n/caption_ids.h"
 #include "core/platform/program_home.h"
 
@@ -21,6 +27,31 @@ int Fail(const std::string& message)
 {
     std::cerr << "quintara-cli: " << message << '\n';
     return 2;
+}
+
+namespace {
+
+bool quietRun = false;
+
+// The language code of a name as --language takes it; 0 for none.
+int LanguageOfName(std::string_view name)
+{
+    static constexpr std::pair<std::string_view, int> kNames[] = {
+        {"english", 1}, {"en", 1}, {"1", 1},   {"french", 33}, {"fr", 33}, {"33", 33},
+        {"dutch", 31},  {"nl", 31}, {"31", 31}, {"german", 49}, {"de", 49}, {"49", 49}};
+    for (const auto& [n, code] : kNames)
+        if (SameNameIgnoringCase(n, name)) return code;
+    return 0;
+}
+
+}  // namespace
+
+void SetQuiet(bool quiet) { quietRun = quiet; }
+
+std::ostream& Status()
+{
+    static std::ostream none(nullptr);
+    return quietRun ? none : std::cerr;
 }
 
 // The session of the home and chart file a command was given.
@@ -46,8 +77,19 @@ bool OpenSession(const std::string& homeOverride, const std::string& chartFile, 
 
 bool OpenSession(const tCommandArgs& a, tSession& s, std::string& error)
 {
-    if (!OpenSession(a.home, a.chartFile, s, error)) return false;
+    // A relative chart file is where the user stands, as every other file argument.
+    std::string chartFile = a.chartFile;
+    if (!chartFile.empty()) {
+        std::error_code ec;
+        const auto absolute = std::filesystem::absolute(chartFile, ec);
+        if (!ec) chartFile = absolute.string();
+    }
+    if (!OpenSession(a.home, chartFile, s, error)) return false;
     if (a.ephemeris >= 0) s.options->Ephemeris = a.ephemeris;
+    if (a.language) {
+        s.languages->UseLanguageForRun(a.language);
+        s.options->SetRunLanguage(a.language, true);
+    }
     return true;
 }
 
@@ -80,6 +122,7 @@ bool ChartOption(std::string_view opt, std::string_view value, std::string_view 
         c.dateGiven = true;
     } else if (name == "--time") {
         if (!ParseTime(value, r, error)) return badChart2();
+        c.timeGiven = true;
     } else if (name == "--adjust") {
         auto v = ParseDegMin(value, sub);
         if (!v) {
@@ -111,10 +154,7 @@ bool ChartOption(std::string_view opt, std::string_view value, std::string_view 
         }
         c.place = value;
     } else if (name == "--zone") {
-        if (value != "auto") {
-            error = "zone: only \"auto\" is known (use --adjust for a value)";
-            return badChart2();
-        }
+        if (value != "auto") return ChartOption(std::string("--adjust").append(tag), value, suffix, c, handled, error);
         c.zoneAuto = true;
     } else if (name == "--name") {
         c.name = value;
@@ -140,107 +180,86 @@ bool ChartOption(std::string_view opt, std::string_view value, std::string_view 
 }
 
 
-// Parses argv; secondChart allows the options ending in 2. Returns -1 to go
-// on, else the exit code.
-int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool aspectOptions, tCommandArgs& a)
+bool ApplyOptions(const tCommandLine& line, tCommandArgs& a, std::string& error)
 {
     a.second.tag.assign(1, '2');  // not = "2": gcc 12 warns falsely (-Wrestrict)
-    for (int i = 0; i < argc; ++i) {
-        const std::string_view opt = argv[i];
-        if (opt == "--help" || opt == "-h") { std::cout << Usage(); return 0; }
-        if (opt == "--json") { a.json = true; continue; }
-        if (opt == "--analysis") { a.analysis = true; continue; }
-        if (opt == "--proportional") { a.proportional = true; continue; }
-        if (opt == "--replace") { a.replace = true; continue; }
-        if (opt == "--keep-good") {
-            a.keepGood = true;
-            continue;
-        }
-        if (opt == "--moon-aspects") {
-            a.moonAspects = true;
-            continue;
-        }
-        if (opt == "--utc") {
-            a.utc = true;
-            continue;
-        }
-        if (opt == "--batch" && batchAllowed) { a.batch = true; continue; }
-        if (opt == "--all" && aspectOptions) { a.all = true; continue; }
-        if (opt == "-o" && i + 1 < argc) { a.output = argv[++i]; continue; }
-        if (opt.size() < 2 || opt.substr(0, 2) != "--") { a.words.emplace_back(opt); continue; }
-        if (i + 1 >= argc) return Fail(std::string(opt) + ": missing value (quintara-cli --help lists the options)");
-        const std::string_view value = argv[++i];
-        std::string error, sub;
-        if (opt == "--home") { a.home = value; continue; }
-        if (opt == "--chart-file") { a.chartFile = value; continue; }
-        if (opt == "--filter") { a.filter = value; continue; }
-        if (opt == "--into") { a.into = value; continue; }
-        if (opt == "--tz") {
-            a.tz = value;
-            continue;
-        }
-        if (opt == "--ephemeris") {
+    a.command = line.command;
+    a.words = line.words;
+    std::string sub;
+    const auto fail = [&](std::string message) {
+        error = std::move(message);
+        return false;
+    };
+    for (const tGivenOption& o : line.options) {
+        const std::string& opt = o.name;
+        const std::string_view value = o.value;
+        const std::string_view name = o.info->name;
+        if (name == "--json") a.json = true;
+        else if (name == "--analysis") a.analysis = true;
+        else if (name == "--proportional") a.proportional = true;
+        else if (name == "--replace") a.replace = true;
+        else if (name == "--keep-good") a.keepGood = true;
+        else if (name == "--moon-aspects") a.moonAspects = true;
+        else if (name == "--utc") a.utc = true;
+        else if (name == "--batch") a.batch = true;
+        else if (name == "--all") a.all = true;
+        else if (name == "--quiet") a.quiet = true;
+        else if (name == "--positions") a.positions = true;
+        else if (name == "-o" || name == "--output") a.output = value;
+        else if (name == "--home") a.home = value;
+        else if (name == "--chart-file") a.chartFile = value;
+        else if (name == "--filter") a.filter = value;
+        else if (name == "--into") a.into = value;
+        else if (name == "--tz") a.tz = value;
+        else if (name == "--format") {
+            const std::string_view allowed = o.info->value;  // "text|csv|jsonl"
+            bool ok = false;
+            for (std::size_t at = 0; at <= allowed.size();) {
+                const std::size_t bar = std::min(allowed.find('|', at), allowed.size());
+                ok = ok || allowed.substr(at, bar - at) == value;
+                at = bar + 1;
+            }
+            if (!ok) return fail("format: \"" + std::string(value) + "\" is not " + std::string(allowed));
+            a.format = value;
+        } else if (name == "--language") {
+            const int code = LanguageOfName(value);
+            if (!code) return fail("language: \"" + std::string(value) + "\" is not english, french, dutch or german (or 1, 33, 31, 49)");
+            a.language = code;
+        } else if (name == "--ephemeris") {
             if (value == "builtin" || value == "built-in") a.ephemeris = tChart::kBuiltIn;
             else if (value == "precise") a.ephemeris = tChart::kPrecise;
-            else return Fail("ephemeris: \"" + std::string(value) + "\" is not builtin or precise");
+            else return fail("ephemeris: \"" + std::string(value) + "\" is not builtin or precise");
             a.first.ephemeris = a.second.ephemeris = a.ephemeris;
-            continue;
-        }
-        if (opt == "--output") { a.output = value; continue; }
-        if (opt == "--size") {
+        } else if (name == "--size") {
             const std::size_t x = value.find('x');
             const auto w = ParseWhole(value.substr(0, x), 10, 20000, sub);
             const auto h = x == std::string_view::npos ? std::nullopt : ParseWhole(value.substr(x + 1), 10, 20000, sub);
-            if (!w || !h) return Fail("size: give WxH in pixels, 10 to 20000 each, like 1000x1000");
+            if (!w || !h) return fail("size: give WxH in pixels, 10 to 20000 each, like 1000x1000");
             a.width = *w, a.height = *h;
-            continue;
-        }
-        if (opt == "--zoom") {
+        } else if (name == "--zoom") {
             double z = 0;
             const auto res = std::from_chars(value.data(), value.data() + value.size(), z);
             if (res.ec != std::errc() || res.ptr != value.data() + value.size() || !(z >= 0.1 && z <= 10))
-                return Fail("zoom: give a factor from 0.1 to 10, like 1.2");
+                return fail("zoom: give a factor from 0.1 to 10, like 1.2");
             a.zoom = z;
-            continue;
-        }
-        if (opt == "--format") {
-            if (value != "text" && value != "rtf" && value != "html") return Fail("format: text, rtf or html");
-            a.format = value;
-            continue;
-        }
-        if (opt == "--bodies") {
+        } else if (name == "--bodies") {
             auto v = ParseTransitBodies(value, sub);
-            if (!v) return Fail("bodies: " + sub);
+            if (!v) return fail("bodies: " + sub);
             a.bodies = *v;
-            continue;
+        } else if (name == "--jobs" || name == "--limit" || name == "--orb-percent") {
+            const int hi = name == "--jobs" ? 256 : name == "--limit" ? 100000 : 1000;
+            auto v = ParseWhole(value, name == "--orb-percent" ? 0 : 1, hi, sub);
+            if (!v) return fail(std::string(name.substr(2)) + ": " + sub);
+            (name == "--jobs" ? a.jobs : name == "--limit" ? a.limit : a.orbPercent) = *v;
+        } else {
+            // A chart option; the table told whether it is the second chart's.
+            const bool second = opt != name;
+            bool handled = false;
+            if (!ChartOption(opt, value, second ? "2" : "", second ? a.second : a.first, handled, error)) return false;
+            if (!handled) return fail("unknown option " + opt);
         }
-        if (opt == "--jobs") {
-            auto v = ParseWhole(value, 1, 256, sub);
-            if (!v) return Fail("jobs: " + sub);
-            a.jobs = *v;
-            continue;
-        }
-        if (opt == "--limit") {
-            auto v = ParseWhole(value, 1, 100000, sub);
-            if (!v) return Fail("limit: " + sub);
-            a.limit = *v;
-            continue;
-        }
-        if (opt == "--orb-percent" && aspectOptions) {
-            auto v = ParseWhole(value, 0, 1000, sub);
-            if (!v) return Fail("orb-percent: " + sub);
-            a.orbPercent = *v;
-            continue;
-        }
-        bool handled = false;
-        if (secondChart) {
-            if (!ChartOption(opt, value, "2", a.second, handled, error)) return Fail(error);
-            if (handled) continue;
-        }
-        if (!ChartOption(opt, value, "", a.first, handled, error)) return Fail(error);
-        if (!handled) return Fail("unknown option " + std::string(opt) + " (quintara-cli --help lists the options)");
     }
-    return -1;
+    return true;
 }
 
 // The chart of the arguments, computed; house system and zodiac default to
@@ -286,7 +305,7 @@ bool BuildChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
         chart.Longitude = place->longitude;
         chart.Country = place->country;
         chart.State = place->state;
-        std::cerr << "place: " << place->name << ", " << s.Data().GetCountryName(place->country, 1) << ", "
+        Status() << "place: " << place->name << ", " << s.Data().GetCountryName(place->country, 1) << ", "
                   << LatitudeText(place->latitude) << " " << LongitudeText(place->longitude) << "\n";
     }
     if (c.zoneAuto) {
@@ -295,17 +314,14 @@ bool BuildChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
             return false;
         }
         const bool sure = s.Data().FindAdjust(chart);
-        std::cerr << "zone: " << AdjustText(chart.Adjust) << "\n";
+        Status() << "zone: " << AdjustText(chart.Adjust) << "\n";
         if (!sure) std::cerr << "warning: " << s.languages->Caption(caption::kZoneNotSure) << "\n";
-        const tClockTime clock = CheckClockTime(s.Data(), chart);
-        if (clock.kind != tClockTime::kNormal)
-            std::cerr << "warning: " << Format("%02d:%02d", chart.Hour, chart.Minute)
-                      << (clock.kind == tClockTime::kSkipped ? " does not exist that day (the clocks skipped it)"
-                                                             : " occurs twice that day (the clocks were turned back)")
-                      << ": zone " << AdjustText(clock.adjustBefore) << " before the change or "
-                      << AdjustText(clock.adjustAfter) << " after it; " << AdjustText(chart.Adjust)
-                      << " was taken (give --adjust to choose)\n";
+        if (const std::string w = ClockTimeWarning(chart, CheckClockTime(s.Data(), chart)); !w.empty())
+            std::cerr << "warning: " << w << " (give --adjust to choose)\n";
     }
+    if (c.needsPlace && !c.timeGiven && chart.HouseType != kTimeUnknown)
+        std::cerr << "warning: no --time" << t << ": the chart is cast for 12:00 (give --time" << t
+                  << " HH:MM, or --house" << t << " 255 for a birth time unknown)\n";
     chart.Ephemeris = static_cast<std::uint8_t>(c.ephemeris >= 0 ? c.ephemeris : s.options->Ephemeris);
     CalcChart(chart);
     if (!chart.EphemerisNote.empty()) std::cerr << "note: " << chart.EphemerisNote << "\n";

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/command_table.h"
 #include "core/aspects/transit_search.h"
 #include "core/chart/chart.h"
 #include "core/chart/chart_input.h"
@@ -17,11 +18,12 @@
 
 namespace quintara::cli {
 
-// The usage text (main.cpp).
-const char* Usage();
-
 // "quintara-cli: message" on stderr; returns the exit code 2.
 int Fail(const std::string& message);
+
+// Where status lines go: standard error, or nowhere under --quiet.
+std::ostream& Status();
+void SetQuiet(bool quiet);
 
 
 // The session of the home and chart file a command was given.
@@ -30,7 +32,7 @@ bool OpenSession(const std::string& homeOverride, const std::string& chartFile, 
 struct tChartArgs {
     std::string tag;  // "2" for the second chart: its options end in 2
     tChartRequest r;
-    bool dateGiven = false, latGiven = false, lonGiven = false, adjustGiven = false;
+    bool dateGiven = false, timeGiven = false, latGiven = false, lonGiven = false, adjustGiven = false;
     bool houseGiven = false, zodiacGiven = false;
     bool needsPlace = true;  // false where only the moment counts (phases)
     std::string place;
@@ -47,17 +49,21 @@ bool ChartOption(std::string_view opt, std::string_view value, std::string_view 
 
 // Everything a command may be given.
 struct tCommandArgs {
+    const tCommandInfo* command = nullptr;
     tChartArgs first, second;
     bool json = false, batch = false, all = false, analysis = false, replace = false, keepGood = false,
          moonAspects = false;
     bool utc = false;  // transit moments in universal time, not on the birth place's clock
+    bool quiet = false;      // no status lines
+    bool positions = false;  // exports carry computed positions
+    int language = 0;        // --language: a language code for this run; 0 the settings'/locale's
     int orbPercent = 100;
     int limit = 20;
     int jobs = 0;  // batch, transits, compare to file: threads; 0 for one per core
     int ephemeris = -1;  // --ephemeris: tChart::tEphemeris; -1 the settings'
     // The ephemeris a chart of this command is computed with.
     std::uint8_t EphemerisOr(int settings) const { return static_cast<std::uint8_t>(ephemeris >= 0 ? ephemeris : settings); }
-    std::string home, chartFile, filter, into, format = "text", output, tz;
+    std::string home, chartFile, filter, into, format, output, tz;  // format "": the command's default
     unsigned bodies = 0x7fc;  // transiting bodies, bit n = body n
     int width = 1000, height = 1000;  // pictures, pixels
     double zoom = 1.0;
@@ -70,9 +76,9 @@ struct tCommandArgs {
 bool OpenSession(const tCommandArgs& a, tSession& s, std::string& error);
 
 
-// Parses argv; secondChart allows the options ending in 2. Returns -1 to go
-// on, else the exit code.
-int ParseArgs(int argc, char** argv, bool secondChart, bool batchAllowed, bool aspectOptions, tCommandArgs& a);
+// The options of a command line read against the table into the
+// arguments; false with error ("field: what is wrong") for a bad value.
+bool ApplyOptions(const tCommandLine& line, tCommandArgs& a, std::string& error);
 
 // The chart of the arguments, computed; house system and zodiac default to
 // the settings'. A birth needs --date and a place (--place, or --lat and

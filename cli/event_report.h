@@ -12,10 +12,11 @@ namespace quintara::cli {
 
 // {"events":[{transiting, transiting_name, aspect_index, aspect, aspect_name,
 //  natal, natal_name, angle, orb, retrograde, score, begin, exact, end, moment}]}
-// with times as "YYYY-MM-DDTHH:MMZ".
-std::string TransitsJson(const tTransitsCollection& list, TLanguages& lang);
+// with times in UT as "YYYY-MM-DDTHH:MM:00Z"; English names.
+std::string TransitsJson(const tTransitsCollection& list);
 
-// {"steps":[{date:"YYYY-MM-DD", time:"HH:MM", positive, negative, total}]}
-std::string PrevisionsJson(const tPrevCollection& list);
+// {"steps":[{time:"YYYY-MM-DDTHH:MM:00+01:00", positive, negative, total}]}
+// on the clock of the zone adjust (packed h.mm added to the clock to give UT).
+std::string PrevisionsJson(const tPrevCollection& list, double adjust);
 
 }  // namespace quintara::cli

@@ -1,9 +1,13 @@
 #include "cli/picture_command.h"
 
 #include <charconv>
+#include <cstdlib>
+#include <filesystem>
+#include <stdlib.h>
 #include <iostream>
 
 #include "cli/command_args.h"
+#include "core/platform/atomic_file.h"
 #include "core/aspects/previsions.h"
 #include "core/chart/chart_kind.h"
 #include "core/graphics/chart_graphs.h"
@@ -12,6 +16,24 @@
 
 namespace quintara::cli {
 namespace {
+
+// A folder of its own under $TMPDIR (or /tmp), gone with the object.
+struct tScratchFolder {
+    std::string path;
+    tScratchFolder()
+    {
+        const char* tmp = std::getenv("TMPDIR");
+        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quintara-XXXXXX";
+        if (mkdtemp(pattern.data())) path = pattern;
+    }
+    ~tScratchFolder()
+    {
+        std::error_code ec;
+        if (!path.empty()) std::filesystem::remove_all(path, ec);
+    }
+    tScratchFolder(const tScratchFolder&) = delete;
+    tScratchFolder& operator=(const tScratchFolder&) = delete;
+};
 
 constexpr const char* kKinds =
     "daisy, us, clock, two, us-two, side-by-side, us-side-by-side, grid, two-grid, line [STEP], transit-line [START "
@@ -50,13 +72,10 @@ bool StepMinutes(const std::vector<std::string>& w, std::size_t i, int days, std
     return true;
 }
 
-int Picture(int argc, char** argv)
+int Picture(tCommandArgs& a)
 {
-    tCommandArgs a;
-    if (const int rc = ParseArgs(argc, argv, true, false, false, a); rc >= 0) return rc;
-    if (a.words.empty()) return Fail(std::string("picture: which kind? ") + kKinds);
-    if (a.output.empty()) return Fail("picture: give the file with -o FILE.svg, FILE.png or FILE.pdf");
-    if (!KnownPictureFormat(a.output)) return Fail("picture: the file must end in .svg, .png or .pdf");
+    if (a.output.empty()) return Fail("picture: give the file with -o FILE.svg, FILE.png or FILE.pdf (- with --format)");
+    if (a.output != "-" && !KnownPictureFormat(a.output)) return Fail("picture: the file must end in .svg, .png or .pdf");
     tSession session;
     std::string error;
     if (!OpenSession(a, session, error)) return Fail(error);
@@ -106,7 +125,17 @@ int Picture(int argc, char** argv)
     picture->Setup();
     picture->RecordGraph();
     const tPictureOptions po{a.width, a.height, a.zoom, a.proportional, o.BirthSet.Colors[kSlotBackground]};
-    if (!WritePicture(*picture, a.output, po, error)) return Fail("cannot write " + a.output + ": " + error);
+    if (a.output != "-") {
+        if (!WritePicture(*picture, a.output, po, error)) return Fail("cannot write " + a.output + ": " + error);
+        return 0;
+    }
+    // Standard output: the picture is made in a file of its own, then copied.
+    const tScratchFolder scratch;
+    const std::string path = scratch.path + "/picture." + (a.format.empty() ? std::string("svg") : a.format);
+    std::string bytes;
+    if (scratch.path.empty() || !WritePicture(*picture, path, po, error) || !ReadWholeFile(path, bytes))
+        return Fail("cannot make the picture: " + (error.empty() ? std::string("no temporary folder") : error));
+    std::cout << bytes;
     return 0;
 }
 

@@ -3,6 +3,7 @@
 
 namespace quintara::cli {
 
-int Picture(int argc, char** argv);
+struct tCommandArgs;
+int Picture(tCommandArgs& a);
 
 }  // namespace quintara::cli

@@ -13,6 +13,7 @@
 #include "core/i18n/default_body_names.h"
 #include "core/i18n/default_captions.h"
 #include "core/i18n/text_encoding.h"
+#include "core/data/chart_json.h"
 #include "core/platform/side_by_side.h"
 
 namespace quintara::cli {
@@ -24,23 +25,6 @@ constexpr std::array<const char*, 13> kCuspNames = {
 constexpr int kListed[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 25, 26, 27, 28};
 
 bool TimeUnknown(const tChart& chart) { return chart.HouseType == kTimeUnknown; }
-bool IsCusp(int n) { return n >= 13 && n <= 24; }
-
-// ,"cusps":[...]} closing a chart record; a chart with the birth time
-// unknown has no houses: ,"time_unknown":true} instead.
-void AppendCusps(std::string& s, const tChart& chart)
-{
-    if (TimeUnknown(chart)) {
-        s += ",\"time_unknown\":true}";
-        return;
-    }
-    s += ",\"cusps\":[";
-    for (int c = 1; c <= 12; ++c) {
-        if (c > 1) s += ',';
-        AppendJsonNumber(s, chart.HouseCusp(c), 6);
-    }
-    s += "]}";
-}
 
 std::string SignLabel(const TLanguages* lang, int sign)
 {
@@ -91,154 +75,145 @@ std::string PositionsText(const tChart& chart, TLanguages* lang)
     return s;
 }
 
-std::string PositionsJson(const tChart& chart, TLanguages* lang)
+std::string PositionsJson(const tChart& chart)
 {
-    std::string s = "{\"jd\":";
-    AppendJsonNumber(s, chart.JulianDay, 6);
-    s += ",\"st\":";
-    AppendJsonNumber(s, chart.SiderealT, 9);
-    s += ",\"st_hm\":";
-    AppendJsonNumber(s, HoursDegMin(2, ModAngle(chart.SiderealT, kTwoPi)), 2);
-    s += Format(",\"house\":%d,\"house_name\":", chart.HouseType);
-    AppendJsonString(s, HouseSystemName(chart.HouseType));
-    s += chart.Zodiac ? ",\"zodiac\":\"sidereal\"" : ",\"zodiac\":\"tropical\"";
-    s += chart.EphemerisUsed() == tChart::kPrecise ? ",\"ephemeris\":\"precise\"" : ",\"ephemeris\":\"builtin\"";
-    s += ",\"ayanamsa\":";
-    AppendJsonNumber(s, chart.Ayanamsa, 6);
-    s += ",\"bodies\":[";
-    bool first = true;
-    for (int n = 1; n <= kJuno; ++n) {
-        if (IsCusp(n) && TimeUnknown(chart)) continue;
-        const double lon = chart.BodyPosition(n);
-        const tSignPos sp = SignPosition(2, lon);
-        if (!first) s += ',';
-        first = false;
-        s += Format("{\"num\":%d,\"name\":", n);
-        AppendJsonString(s, BodyLabel(lang, n));
-        s += ",\"longitude\":";
-        AppendJsonNumber(s, lon, 6);
-        if (n <= 10) {
-            s += ",\"latitude\":";
-            AppendJsonNumber(s, chart.FindBody(n)->Latitude, 6);
-        }
-        s += Format(",\"sign\":%d,\"sign_name\":", sp.Sign);
-        AppendJsonString(s, SignLabel(lang, sp.Sign));
-        s += ",\"position\":";
-        AppendJsonNumber(s, sp.Degrees, 2);
-        if (HasRetroFlag(n)) s += chart.Retrograde(n) ? ",\"retro\":true" : ",\"retro\":false";
-        s += '}';
-    }
-    s += ']';
-    AppendCusps(s, chart);
-    return s;
-}
-
-std::string BatchRecord(const tChart& chart)
-{
-    std::string s = "{\"jd\":";
-    s.reserve(1024);
-    AppendJsonNumber(s, chart.JulianDay, 6);
-    s += ",\"st\":";
-    AppendJsonNumber(s, chart.SiderealT, 9);
-    s += ",\"house\":";
-    s += std::to_string(chart.HouseType);
-    s += ",\"bodies\":{";
-    for (int n = 1; n <= kJuno; ++n) {
-        if (IsCusp(n) && TimeUnknown(chart)) continue;
-        if (n > 1) s += ',';
-        s += '"';
-        s += std::to_string(n);
-        s += "\":";
-        AppendJsonNumber(s, chart.BodyPosition(n), 6);
-    }
-    s += "},\"latitudes\":{";
-    for (int n = 1; n <= 10; ++n) {
-        if (n > 1) s += ',';
-        s += '"';
-        s += std::to_string(n);
-        s += "\":";
-        AppendJsonNumber(s, chart.FindBody(n)->Latitude, 6);
-    }
-    s += "},\"retro\":[";
-    bool first = true;
-    for (int n = 1; n <= kJuno; ++n)
-        if (chart.Retrograde(n)) {
-            if (!first) s += ',';
-            first = false;
-            s += std::to_string(n);
-        }
-    s += ']';
-    AppendCusps(s, chart);
-    return s;
+    std::string s = "{";
+    AppendChartJson(s, chart);
+    return s + '}';
 }
 
 namespace {
 
-// One batch line's outcome: the record, or the message for err.
-struct tLineResult {
-    bool blank = false, ok = false;
+// One batch line on its way: read, looked up, computed, written.
+struct tBatchLine {
     std::string text;
-    std::string note;  // the ephemeris asked for could not answer
+    tJsonObject obj;
+    const tJsonValue* id = nullptr;  // in obj
+    tChartRequest request;
+    bool lookUp = false;  // coordinates or zone come from the place
+    std::string error, output;
+    std::vector<std::string> warnings;
 };
 
-void ComputeLine(const std::string& line, tChart& chart, tJsonObject& obj, tLineResult& result)
+// The request of a line, or its error; says whether the place must be looked up.
+void ReadLine(tBatchLine& l)
 {
-    if (line.find_first_not_of(" \t\r") == std::string::npos) {
-        result.blank = true;
+    if (l.text.find_first_not_of(" \t\r") == std::string::npos) {
+        l.error = "empty line: every line is a JSON object";
         return;
     }
-    tChartRequest r;
-    std::string error;
-    if (!ParseJsonObject(line, obj, error) || !RequestFromJson(obj, r, error)) {
-        result.text = std::move(error);
+    if (!ParseJsonObject(l.text, l.obj, l.error)) return;
+    if (const auto it = l.obj.find("id"); it != l.obj.end()) l.id = &it->second;
+    const tJsonObject& fields = l.obj;
+    if (!RequestFromJson(fields, l.request, l.error)) return;
+    // Nothing is assumed: noon at 0 N 0 E in UT is no one's birth.
+    for (const char* key : {"hour", "minute"})
+        if (!fields.contains(key)) {
+            l.error = std::string(key).append(": missing (give the clock time, hour and minute)");
+            return;
+        }
+    const auto place = fields.find("place");
+    const bool hasPlace = place != fields.end() && place->second.kind == tJsonValue::kString && !place->second.text.empty();
+    if (fields.contains("lat") != fields.contains("lon")) {
+        l.error = fields.contains("lat") ? "lon: missing (give lat and lon together)" : "lat: missing (give lat and lon together)";
         return;
     }
-    ApplyRequest(r, chart);
+    for (const char* key : {"adjust", "lat", "lon"})
+        if (!fields.contains(key)) {
+            if (hasPlace) {
+                l.lookUp = true;
+                return;
+            }
+            l.error = std::string(key).append(": missing (give adjust, lat and lon, or a place to look them up by)");
+            return;
+        }
+}
+
+void ComputeLine(tBatchLine& l, tChart& chart)
+{
+    if (!l.error.empty()) return;
+    ApplyRequest(l.request, chart);
     CalcChart(chart);
-    result.ok = true;
-    result.text = BatchRecord(chart);
-    result.note = chart.EphemerisNote;
+    if (!chart.EphemerisNote.empty()) l.warnings.push_back(chart.EphemerisNote);
+    std::string s = "{";
+    AppendChartJson(s, chart);
+    l.output = std::move(s += '}');
+}
+
+// The line as written out: {"line":N,"id":...,<chart>,"warnings":[...]} or
+// {"line":N,"id":...,"error":"..."}.
+std::string OutputLine(const tBatchLine& l, long long lineNo)
+{
+    std::string s = "{\"line\":" + std::to_string(lineNo);
+    if (l.id || !l.error.empty()) {
+        s += ",\"id\":";
+        if (l.id) AppendJsonValue(s, *l.id);
+        else s += "null";
+    }
+    if (!l.error.empty()) {
+        s += ",\"error\":";
+        AppendJsonString(s, l.error);
+        return s + '}';
+    }
+    s += ',';
+    s.append(l.output, 1, std::string::npos);  // the chart without its opening brace
+    if (!l.warnings.empty()) {
+        s.pop_back();
+        s += ",\"warnings\":[";
+        for (const std::string& w : l.warnings) {
+            if (&w != &l.warnings.front()) s += ',';
+            AppendJsonString(s, w);
+        }
+        s += "]}";
+    }
+    return s;
 }
 
 }  // namespace
 
-tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err, unsigned jobs, std::uint8_t ephemeris)
+tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err, unsigned jobs, std::uint8_t ephemeris,
+                      const tPlaceLookup& lookUp)
 {
     jobs = std::max(1u, jobs);
     // Lines are read a block at a time and computed side by side; the block
-    // is written in input order before the next is read.
+    // is written in input order before the next is read. Places are looked
+    // up one after another between the two: the tables are not shared.
     const std::size_t block = jobs == 1 ? 1 : 4096 * jobs;
     tBatchCounts counts;
     std::vector<tChart> charts(jobs);
     for (tChart& c : charts) c.Ephemeris = ephemeris;
-    std::vector<tJsonObject> objects(jobs);
-    std::vector<std::string> lines;
-    std::vector<tLineResult> results;
+    std::vector<tBatchLine> lines;
     long long lineNo = 0;
-    for (bool more = true; more;) {
+    for (bool more = true; more && out;) {
         lines.clear();
-        std::string line;
-        while (lines.size() < block && (more = static_cast<bool>(std::getline(in, line)))) lines.push_back(line);
+        std::string text;
+        while (lines.size() < block && (more = static_cast<bool>(std::getline(in, text)))) {
+            lines.emplace_back();
+            lines.back().text = std::move(text);
+        }
         if (lines.empty()) break;
-        results.assign(lines.size(), {});
-        const auto work = [&](unsigned job) {
+        RunSideBySide(jobs, [&](unsigned job) {
             const auto [from, to] = ShareOf(lines.size(), job, jobs);
-            for (std::size_t i = from; i < to; ++i) ComputeLine(lines[i], charts[job], objects[job], results[i]);
-        };
-        RunSideBySide(jobs, work);
-        for (const tLineResult& r : results) {
-            ++lineNo;
-            if (r.blank) continue;
-            if (r.ok) {
-                out << r.text << '\n';
-                ++counts.charts;
-                if (!r.note.empty()) err << "line " << lineNo << ": note: " << r.note << '\n';
-            } else {
-                err << "line " << lineNo << ": " << r.text << '\n';
-                ++counts.errors;
+            for (std::size_t i = from; i < to; ++i) ReadLine(lines[i]);
+        });
+        for (tBatchLine& l : lines)
+            if (l.error.empty() && l.lookUp) {
+                if (!lookUp) l.error = "place: no localities table to look it up in; give adjust, lat and lon";
+                else lookUp(l.obj, l.request, l.warnings, l.error);
             }
+        RunSideBySide(jobs, [&](unsigned job) {
+            const auto [from, to] = ShareOf(lines.size(), job, jobs);
+            for (std::size_t i = from; i < to; ++i) ComputeLine(lines[i], charts[job]);
+        });
+        for (const tBatchLine& l : lines) {
+            ++lineNo;
+            out << OutputLine(l, lineNo) << '\n';
+            if (l.error.empty()) ++counts.charts;
+            else ++counts.errors, err << "line " << lineNo << ": " << l.error << '\n';
+            for (const std::string& w : l.warnings) err << "line " << lineNo << ": warning: " << w << '\n';
         }
     }
+    counts.writeFailed = !out;
     return counts;
 }
 

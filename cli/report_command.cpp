@@ -1,5 +1,10 @@
 #include "cli/report_command.h"
 
+#include <algorithm>
+
+#include "cli/commands.h"
+#include "core/data/json_line.h"
+
 #include <iostream>
 
 #include "cli/command_args.h"
@@ -32,7 +37,10 @@ struct tReportRun {
     std::string error;
 
     tReportRun(tCommandArgs& a, tSession& s)
-        : args(a), session(s), ctx(ReportContext(s)),
+        : args(a), session(s),
+          // JSON is for programs: English whatever the language.
+          ctx(a.json ? MakeReportContext(*s.options, TLanguages::BuiltInEnglish(), [&s]() -> TData1& { return s.Data(); })
+                     : ReportContext(s)),
           aspects({&s.options->NatalOrbs, &s.options->SynastryOrbs, s.options->AspectTypes})
     {
     }
@@ -212,11 +220,41 @@ tReportContext ReportContext(tSession& s)
     return MakeReportContext(*s.options, *s.languages, [&s]() -> TData1& { return s.Data(); });
 }
 
-int Report(int argc, char** argv)
+namespace {
+
+// {"report":KIND,"lines":[[cell, ...], ...]}: each line of the report, its
+// columns (the text between tabs) as strings.
+std::string ReportJson(const tReportText& text, const std::string& kind)
 {
-    tCommandArgs a;
-    if (const int rc = ParseArgs(argc, argv, true, false, true, a); rc >= 0) return rc;
-    if (a.words.empty()) return Fail(std::string("report: which kind? ") + kKinds);
+    std::string s = "{\"report\":";
+    AppendJsonString(s, kind);
+    s += ",\"lines\":[";
+    bool firstLine = true;
+    for (const tParagraph& p : text.Paragraphs()) {
+        s += firstLine ? "[" : ",[";
+        firstLine = false;
+        const std::string line = p.Text();
+        for (std::size_t at = 0; !line.empty() && at <= line.size();) {
+            const std::size_t tab = std::min(line.find('\t', at), line.size());
+            if (at) s += ',';
+            AppendJsonString(s, line.substr(at, tab - at));
+            at = tab + 1;
+        }
+        s += ']';
+    }
+    return s + "]}\n";
+}
+
+}  // namespace
+
+int Report(tCommandArgs& a)
+{
+    // The format from the file's name, as a picture's, unless given.
+    std::string format = a.format;
+    const std::string ext = Extension(a.output);
+    if (format.empty()) format = ext == ".rtf" ? "rtf" : ext == ".html" || ext == ".htm" ? "html" : "text";
+    if (a.json && (!a.format.empty() || (!a.output.empty() && a.output != "-")))
+        return Fail("report: --json prints the report's lines as JSON; it takes no --format or -o FILE");
     tSession session;
     std::string error;
     if (!OpenSession(a, session, error)) return Fail(error);
@@ -226,14 +264,15 @@ int Report(int argc, char** argv)
     } catch (const std::exception& e) {
         return Fail(e.what());
     }
-    const std::string out = a.format == "rtf"    ? WriteRtf(run.text, {session.options->GetFont().Name, session.options->GetFont().Size})
-                            : a.format == "html" ? WriteHtml(run.text, a.words[0])
-                                                 : WritePlainText(run.text);
-    if (a.output.empty()) {
+    const std::string out = a.json              ? ReportJson(run.text, a.words[0])
+                            : format == "rtf"  ? WriteRtf(run.text, {session.options->GetFont().Name, session.options->GetFont().Size})
+                            : format == "html" ? WriteHtml(run.text, a.words[0])
+                                               : WritePlainText(run.text);
+    if (a.output.empty() || a.output == "-") {
         std::cout << out;
         return 0;
     }
-    if (!WriteFileAtomically(a.output, out, &error)) return Fail("cannot write " + a.output + ": " + error);
+    if (!WriteOutput(a.output, out, true, error)) return Fail("cannot write " + a.output + ": " + error);
     return 0;
 }
 

@@ -7,8 +7,6 @@
 
 namespace quintara::cli {
 
-int Report(int argc, char** argv);
-
 // The vocabulary, formats, country names and rules of the session's settings.
 tReportContext ReportContext(tSession& s);
 

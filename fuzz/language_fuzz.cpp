@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tChart c;
     c.Year = 2000, c.Month = 1, c.Day = 1, c.Hour = 12, c.Latitude = 48.52;
     CalcChart(c);
-    fuzz::RequireUtf8(cli::PositionsJson(c, &lang), "positions JSON not UTF-8");
+    fuzz::RequireUtf8(cli::PositionsText(c, &lang), "positions text not UTF-8");
     tFixedMetrics metrics;
     tReportText text(metrics);
     tReportContext ctx;

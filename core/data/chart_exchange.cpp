@@ -4,10 +4,14 @@
 
 #include "core/chart/date_time.h"
 #include "core/data/aaf_format.h"
+#include "core/data/chart_json.h"
 #include "core/data/chart_record.h"
+#include "core/data/clock_time.h"
 #include "core/data/csv_format.h"
 #include "core/data/exchange_fields.h"
+#include "core/data/json_line.h"
 #include "core/data/jsonl_format.h"
+#include "core/i18n/default_body_names.h"
 #include "core/engine/angles.h"
 #include "core/platform/ascii.h"
 #include "core/platform/atomic_file.h"
@@ -35,10 +39,12 @@ std::string Line(std::size_t line, const std::string& why) { return "line " + st
 // Fills in what the tables give: coordinates and country from the place, the
 // zone from the place and date. Returns the problem, "" when the record can
 // be stored.
-std::string Check(TData1& data, tExchangeRecord& r, tCheckedRecord& out, std::string& doubt)
+}  // namespace
+
+std::string CheckRecord(TData1& data, tExchangeRecord& r, tCheckedRecord& out, std::string& doubt, bool needsName)
 {
     if (!r.problem.empty()) return r.problem;
-    if (Trimmed(r.name).empty()) return "Name: missing (every chart needs a name)";
+    if (needsName && Trimmed(r.name).empty()) return "Name: missing (every chart needs a name)";
     std::string error = CheckRequest(r.moment);
     if (!error.empty()) return error;
     int country = r.country.empty() ? 0 : data.FindCountryCode(r.country);
@@ -90,6 +96,10 @@ std::string Check(TData1& data, tExchangeRecord& r, tCheckedRecord& out, std::st
         probe.State = state;
         if (!data.FindAdjust(probe) && !r.timeUnknown)
             doubt = "zone looked up (" + UtcOffsetText(probe.Adjust) + "), not sure";
+        // A clock time the change of zone skipped or repeated, as a new chart is told.
+        if (!r.timeUnknown)
+            if (const std::string w = ClockTimeWarning(probe, CheckClockTime(data, probe)); !w.empty())
+                doubt += (doubt.empty() ? "" : "; ") + w;
         r.moment.adjust = probe.Adjust;
         r.hasZone = true;
     }
@@ -98,8 +108,6 @@ std::string Check(TData1& data, tExchangeRecord& r, tCheckedRecord& out, std::st
     out.state = state;
     return {};
 }
-
-}  // namespace
 
 std::optional<tExchangeFormat> ExchangeFormatOf(const std::string& path)
 {
@@ -117,6 +125,12 @@ tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat
 {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) throw tStorageError("cannot read " + path);
+    return PrepareImportOf(data, bytes, path, format, house, zodiac, progress);
+}
+
+tImportPlan PrepareImportOf(TData1& data, std::string_view bytes, const std::string& path, tExchangeFormat format,
+                            int house, int zodiac, const tProgress& progress)
+{
     std::vector<tExchangeRecord> records = format == tExchangeFormat::kAaf   ? ReadAaf(bytes)
                                            : format == tExchangeFormat::kCsv ? ReadCsv(bytes, data.DateFormat())
                                                                              : ReadJsonLines(bytes);
@@ -141,7 +155,7 @@ tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat
         if (r.timeUnknown) r.moment.house = 255;
         tCheckedRecord checked;
         std::string doubt;
-        const std::string problem = Check(data, r, checked, doubt);
+        const std::string problem = CheckRecord(data, r, checked, doubt);
         if (!problem.empty()) {
             plan.refused.push_back(Line(r.line, problem));
             continue;
@@ -154,8 +168,12 @@ tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat
         texts.BirthPlace = r.place;
         for (const std::string& field : TooLongChartFields(texts))
             plan.doubts.push_back(Line(r.line, field + " is longer than the chart file keeps; it is cut to its length"));
+        if (!r.sex) ++plan.sexNotGiven;
         plan.good.push_back(std::move(checked));
     }
+    if (plan.sexNotGiven)
+        plan.doubts.push_back(std::to_string(plan.sexNotGiven) +
+                              " record(s) do not say the sex: each is stored as a man's chart (M), as a new chart is");
     return plan;
 }
 
@@ -182,7 +200,7 @@ std::size_t StoreImport(TData1& data, const tImportPlan& plan, const OptionSet* 
             chart.FirstName = r.firstName;
             chart.Comment = r.comment;
             chart.BirthPlace = r.place;
-            chart.Sex = r.sex == 'M' ? 1 : 0;
+            chart.Sex = r.sex == 'F' ? 0 : 1;  // a man's unless the file says, as a new chart
             chart.Country = c.country;
             chart.State = c.state;
             chart.Ephemeris = data.ChartEphemeris();
@@ -218,22 +236,82 @@ std::string FieldsNotWritten(tExchangeFormat format)
                : std::string();
 }
 
-std::size_t ExportCharts(TData1& data, const std::string& path, tExchangeFormat format, tReplace replace)
+namespace {
+
+constexpr int kExportedBodies[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 25, 26, 27, 28};
+
+// The position columns' header: body names, then "House 1".."House 12".
+std::string PositionColumns()
 {
-    if (replace == tReplace::kNo && FileExists(path)) throw tStorageError("will not replace the existing file " + path);
+    std::string s;
+    for (int n : kExportedBodies) s.append(",").append(DefaultPlanetName(n));
+    for (int c = 1; c <= 12; ++c) s.append(",House ").append(std::to_string(c));
+    return s;
+}
+
+// A chart's positions as further CSV fields (cusps empty without a birth time).
+std::string PositionFields(const tChart& c)
+{
+    std::string s;
+    for (int n : kExportedBodies) {
+        s += ',';
+        AppendJsonNumber(s, c.BodyPosition(n), 6);
+    }
+    for (int k = 1; k <= 12; ++k) {
+        s += ',';
+        if (c.HouseType != 255) AppendJsonNumber(s, c.HouseCusp(k), 6);
+    }
+    return s;
+}
+
+// Inserts text before a line's ending ("\r\n", "\n" or "}\n" of a JSON line).
+void BeforeLineEnd(std::string& line, const std::string& text, bool json)
+{
+    std::size_t at = line.size();
+    while (at && (line[at - 1] == '\n' || line[at - 1] == '\r')) --at;
+    if (json && at) --at;  // the closing brace
+    line.insert(at, text);
+}
+
+}  // namespace
+
+std::string ExportedCharts(TData1& data, tExchangeFormat format, bool positions, std::size_t& rows)
+{
+    positions = positions && format != tExchangeFormat::kAaf;
     tTable& t = data.ChartTable();
     std::string out = format == tExchangeFormat::kCsv ? CsvHeader() : std::string();
-    std::size_t rows = 0;
+    if (positions && format == tExchangeFormat::kCsv) BeforeLineEnd(out, PositionColumns(), false);
+    rows = 0;
     for (t.First(); !t.Eof(); t.Next()) {
         tChart c;
         data.ReadChart(c);
         const tExchangeRecord r = RecordOfChart(c, c.Country ? data.GetCountryName(c.Country, 1) : std::string());
         if (format == tExchangeFormat::kAaf && rows) out += '\n';  // a blank line before each record
-        out += format == tExchangeFormat::kAaf   ? AafRecordText(r)
-               : format == tExchangeFormat::kCsv ? CsvLine(r)
-                                                 : JsonLine(r);
+        std::string line = format == tExchangeFormat::kAaf   ? AafRecordText(r)
+                           : format == tExchangeFormat::kCsv ? CsvLine(r)
+                                                             : JsonLine(r);
+        if (positions) {
+            // Computed now: stored positions may be of another ephemeris or version.
+            c.Ephemeris = data.ChartEphemeris();
+            CalcChart(c);
+            // Nested, so that the line still reads back as a chart.
+            std::string json = ",\"positions\":{";
+            if (format == tExchangeFormat::kJsonLines) AppendChartJson(json, c);
+            json += '}';
+            BeforeLineEnd(line, format == tExchangeFormat::kCsv ? PositionFields(c) : json, format != tExchangeFormat::kCsv);
+        }
+        out += line;
         ++rows;
     }
+    return out;
+}
+
+std::size_t ExportCharts(TData1& data, const std::string& path, tExchangeFormat format, tReplace replace,
+                         bool positions)
+{
+    if (replace == tReplace::kNo && FileExists(path)) throw tStorageError("will not replace the existing file " + path);
+    std::size_t rows = 0;
+    const std::string out = ExportedCharts(data, format, positions, rows);
     std::string error;
     if (!WriteFileAtomically(path, out, &error)) throw tStorageError(error);
     return rows;

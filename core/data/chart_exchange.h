@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,15 @@ struct tImportPlan {
     std::vector<std::string> refused;  // "line 7: date: ...", in file order
     std::vector<std::string> doubts;   // stored, but the user should look: unsure zones
     bool stopped = false;              // the reading was stopped part way
+    std::size_t sexNotGiven = 0;       // good records taken as a man's: the file did not say
 };
+
+// Fills in what the tables give a record: coordinates, country and state
+// from its place, the zone from the place and date. Returns the problem,
+// "" when the record makes a chart; doubt says what the user should look
+// at (a zone not sure, a clock time skipped or repeated by a change).
+std::string CheckRecord(TData1& data, tExchangeRecord& r, tCheckedRecord& out, std::string& doubt,
+                        bool needsName = true);
 
 // Reads the file and checks every record: a readable date that exists, a
 // time, coordinates within range (or a place the localities table knows),
@@ -42,6 +51,9 @@ struct tImportPlan {
 // and says so (stopped).
 tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat format, int house, int zodiac,
                           const tProgress& progress = {});
+// The same for a file's bytes already read; name is what messages call it.
+tImportPlan PrepareImportOf(TData1& data, std::string_view bytes, const std::string& name, tExchangeFormat format,
+                            int house, int zodiac, const tProgress& progress = {});
 
 // Computes the good records' charts and appends them to the chart file in
 // one transaction; returns the rows written.
@@ -56,8 +68,13 @@ tExchangeRecord RecordOfChart(const tChart& chart, const std::string& country);
 
 // The rows the chart table shows, first to last, into a new file (or over
 // one when replace says so), written atomically. Returns the rows written.
+// positions: CSV and JSON Lines carry each chart's computed positions too
+// (columns after the chart's, or "bodies" and "cusps" as the command
+// line's JSON has them).
 std::size_t ExportCharts(TData1& data, const std::string& path, tExchangeFormat format,
-                         tReplace replace = tReplace::kNo);
+                         tReplace replace = tReplace::kNo, bool positions = false);
+// The same file's bytes, for a caller that writes them elsewhere.
+std::string ExportedCharts(TData1& data, tExchangeFormat format, bool positions, std::size_t& rows);
 // What of a chart the format cannot hold, for the user to be told once
 // after an export; "" when it holds every field.
 std::string FieldsNotWritten(tExchangeFormat format);

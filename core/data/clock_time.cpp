@@ -1,9 +1,11 @@
 #include "core/data/clock_time.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "core/data/civil_date.h"
 #include "core/data/data_module.h"
+#include "core/data/exchange_fields.h"
 #include "core/engine/angles.h"
 
 namespace quintara {
@@ -60,6 +62,23 @@ tClockTime CheckClockTime(TData1& data, const tChart& chart)
     if (!underBefore && !underAfter) r.kind = tClockTime::kSkipped;
     if (underBefore && underAfter) r.kind = tClockTime::kRepeated;
     return r;
+}
+
+std::string ClockTimeWarning(const tChart& chart, const tClockTime& clock)
+{
+    if (clock.kind == tClockTime::kNormal) return {};
+    char hhmm[16];
+    std::snprintf(hhmm, sizeof hhmm, "%02d:%02d", chart.Hour % 100, chart.Minute % 100);
+    return std::string(hhmm)
+        .append(clock.kind == tClockTime::kSkipped ? " does not exist that day (the clocks skipped it)"
+                                                   : " occurs twice that day (the clocks were turned back)")
+        .append(": UTC")
+        .append(UtcOffsetText(clock.adjustBefore))
+        .append(" before the change or UTC")
+        .append(UtcOffsetText(clock.adjustAfter))
+        .append(" after it; UTC")
+        .append(UtcOffsetText(chart.Adjust))
+        .append(" was taken");
 }
 
 }  // namespace quintara

@@ -3,6 +3,8 @@
 // FindAdjust, for the new-chart dialog and the command line alike.
 #pragma once
 
+#include <string>
+
 #include "core/chart/chart.h"
 
 namespace quintara {
@@ -20,5 +22,10 @@ struct tClockTime {
 // a day of a change. The tables give a change's hour, not its
 // minute, so the change is taken at the full hour.
 tClockTime CheckClockTime(TData1& data, const tChart& chart);
+
+// What a user is told of a clock time that is not normal, "" when it is:
+// "02:30 does not exist that day (the clocks skipped it): UTC+01:00 before
+// the change or UTC+02:00 after it; UTC+02:00 was taken".
+std::string ClockTimeWarning(const tChart& chart, const tClockTime& clock);
 
 }  // namespace quintara

@@ -169,13 +169,24 @@ private:
             Next();
             return true;
         }
+        if (IsWord("not")) {
+            if (++depth > 100) return Fail("\"not\" nested too deep");
+            Next();
+            std::string inner;
+            if (!Factor(inner)) return false;
+            --depth;
+            sql = "(NOT " + inner + ")";
+            return true;
+        }
         if (cur.kind != tToken::Name || IsWord("and") || IsWord("or"))
             return Fail(cur.kind == tToken::End ? "a field name is missing at the end" : "a field name is expected");
         const tLexeme field = cur;
         const std::optional<tFieldInfo> info = fields(field.text);
         if (!info) return Fail("unknown field \"" + field.text + "\"");
         Next();
-        if (cur.kind != tToken::Op) return Fail("a comparison (=, <>, <, <=, >, >=) is expected after " + field.text);
+        if (IsWord("like")) return Like(*info, field.text, sql);
+        if (cur.kind != tToken::Op)
+            return Fail("a comparison (=, <>, <, <=, >, >=, like) is expected after " + field.text);
         const std::string op = cur.text;
         Next();
         if (cur.kind != tToken::Number && cur.kind != tToken::Text)
@@ -185,11 +196,36 @@ private:
         if (!Convert(*info, constant, field.text, value)) return false;
         Next();
         params.push_back(std::move(value));
-        std::string column = "\"";
-        for (char c : info->column) column += c == '"' ? std::string("\"\"") : std::string(1, c);
-        column += '"';
-        sql = column + " " + op + " ?" + std::to_string(params.size());
+        sql = ColumnSql(*info) + " " + op + " ?" + std::to_string(params.size());
         if (info->kind == tFieldKind::Text && options.caseInsensitive) sql += " COLLATE QNOCASE";
+        return true;
+    }
+
+    static std::string ColumnSql(const tFieldInfo& info)
+    {
+        if (!info.sql.empty()) return info.sql;
+        std::string column = "\"";
+        for (char c : info.column) column += c == '"' ? std::string("\"\"") : std::string(1, c);
+        return column + '"';
+    }
+
+    // field like 'pattern': * any run of characters, ? one; case is ignored
+    // (for letters without accents, as SQLite's LIKE does).
+    bool Like(const tFieldInfo& info, const std::string& name, std::string& sql)
+    {
+        Next();
+        if (info.kind != tFieldKind::Text) return Fail(name + " is no text field: like compares texts");
+        if (cur.kind != tToken::Text) return Fail("a quoted pattern is expected after like, as 'Du*'");
+        std::string pattern;
+        for (char c : cur.text) {
+            if (c == '*') pattern += '%';
+            else if (c == '?') pattern += '_';
+            else if (c == '%' || c == '_' || c == '\\') pattern.append(1, '\\').append(1, c);
+            else pattern += c;
+        }
+        Next();
+        params.push_back(std::move(pattern));
+        sql = ColumnSql(info) + " LIKE ?" + std::to_string(params.size()) + " ESCAPE '\\'";
         return true;
     }
 

@@ -5,8 +5,10 @@
 // operators from a fixed set, constants are parameters.
 //
 // Grammar: expr := term {"or" term}; term := factor {"and" factor};
-// factor := "(" expr ")" | field op constant; op := = <> < <= > >=;
-// constant := number | 'text' (a doubled quote inside is one quote).
+// factor := "not" factor | "(" expr ")" | field op constant
+//         | field "like" 'pattern'  (text fields; * any run, ? one character);
+// op := = <> < <= > >=; constant := number | 'text' (a doubled quote
+// inside is one quote) | a date.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +26,9 @@ enum class tFieldKind { Integer, Real, Text, Date, Logical };
 struct tFieldInfo {
     std::string column;  // the column's name in the table
     tFieldKind kind = tFieldKind::Text;
+    // When set, what the field is in SQL instead of the column: a value the
+    // program computes from the row (never text of the expression).
+    std::string sql = {};
 };
 
 // The field of a name as written in an expression (compared without case);

@@ -107,7 +107,13 @@ private:
     {
         const char c = Peek();
         if (c == '"') { v.kind = tJsonValue::kString; return String(v.text); }
-        if (c == '{' || c == '[') return Fail("nested objects and arrays are not accepted");
+        if (c == '{' || c == '[') {
+            const std::size_t start = pos;
+            if (!Nested(0)) return false;
+            v.kind = tJsonValue::kNested;
+            v.text.assign(s.substr(start, pos - start));
+            return true;
+        }
         if (c == 't') { v.kind = tJsonValue::kBool; v.flag = true; return Literal("true"); }
         if (c == 'f') { v.kind = tJsonValue::kBool; return Literal("false"); }
         if (c == 'n') { v.kind = tJsonValue::kNull; return Literal("null"); }
@@ -123,6 +129,39 @@ private:
         v.kind = tJsonValue::kNumber;
         v.text.assign(s.substr(start, pos - start));
         return true;
+    }
+
+    // An array or object checked whole; depth bounded so that no input
+    // exhausts the stack.
+    bool Nested(int depth)
+    {
+        if (depth > 64) return Fail("nested more than 64 deep");
+        const char close = Peek() == '{' ? '}' : ']';
+        const bool object = close == '}';
+        ++pos;
+        Skip();
+        if (Peek() == close) return ++pos, true;
+        for (;;) {
+            Skip();
+            if (object) {
+                std::string key;
+                if (Peek() != '"') return Fail("expected a field name in quotes");
+                if (!String(key)) return false;
+                Skip();
+                if (!Expect(':')) return false;
+                Skip();
+            }
+            if (Peek() == '{' || Peek() == '[') {
+                if (!Nested(depth + 1)) return false;
+            } else {
+                tJsonValue ignored;
+                if (!Value(ignored)) return false;
+            }
+            Skip();
+            if (Peek() == ',') { ++pos; continue; }
+            if (Peek() == close) return ++pos, true;
+            return Fail(std::string("expected ',' or '") + close + "'");
+        }
     }
 
     std::string_view s;
@@ -157,9 +196,26 @@ void AppendJsonString(std::string& out, std::string_view text)
 void AppendJsonNumber(std::string& out, double v, int decimals)
 {
     if (!std::isfinite(v)) { out += "null"; return; }
-    char buf[64];
+    char buf[400];
     auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
-    out.append(buf, r.ptr);
+    std::string_view t(buf, static_cast<std::size_t>(r.ptr - buf));
+    if (t.find('.') != std::string_view::npos) {
+        while (t.back() == '0') t.remove_suffix(1);
+        if (t.back() == '.') t.remove_suffix(1);
+    }
+    if (t == "-0") t = "0";
+    out += t;
+}
+
+void AppendJsonValue(std::string& out, const tJsonValue& v)
+{
+    switch (v.kind) {
+    case tJsonValue::kString: AppendJsonString(out, v.text); break;
+    case tJsonValue::kNumber:
+    case tJsonValue::kNested: out += v.text; break;
+    case tJsonValue::kBool: out += v.flag ? "true" : "false"; break;
+    case tJsonValue::kNull: out += "null"; break;
+    }
 }
 
 }  // namespace quintara

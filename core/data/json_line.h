@@ -8,21 +8,26 @@
 namespace quintara {
 
 struct tJsonValue {
-    enum Kind { kNumber, kString, kBool, kNull } kind = kNull;
+    // kNested: an array or object, kept as written (only passed through).
+    enum Kind { kNumber, kString, kBool, kNull, kNested } kind = kNull;
     double number = 0.0;
-    std::string text;  // string value, or the literal as written for numbers
+    std::string text;  // string value, or the value as written for numbers and nested values
     bool flag = false;
 };
 
 using tJsonObject = std::map<std::string, tJsonValue, std::less<>>;
 
-// Parses {"key": value, ...} with scalar values. On failure returns false and
+// Parses {"key": value, ...}; nested arrays and objects are checked and kept
+// as written. On failure returns false and
 // sets error to a message with the column.
 bool ParseJsonObject(std::string_view line, tJsonObject& out, std::string& error);
 
 // Appends s as a JSON string literal (bytes that are not UTF-8 as U+FFFD).
 void AppendJsonString(std::string& out, std::string_view s);
-// Appends a number with the given count of decimals (NaN/inf become null).
+// Appends a number rounded to the given count of decimals, in its shortest
+// form: no trailing zeros, no "-0" (NaN/inf become null).
 void AppendJsonNumber(std::string& out, double v, int decimals);
+// Appends a parsed value back as JSON.
+void AppendJsonValue(std::string& out, const tJsonValue& v);
 
 }  // namespace quintara

@@ -12,7 +12,7 @@ bool RequestFromJson(const tJsonObject& obj, tChartRequest& r, std::string& erro
 {
     static constexpr std::string_view kKnown[] = {"year", "month",   "day",   "hour",   "minute", "adjust",
                                                   "lat",  "lon",     "house", "zodiac", "name",   "first_name",
-                                                  "sex",  "comment", "place", "country"};
+                                                  "sex",  "comment", "place", "country", "positions", "id"};
     for (const auto& [key, value] : obj) {
         bool known = false;
         for (auto k : kKnown) known = known || key == k;

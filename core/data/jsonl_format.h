@@ -16,7 +16,8 @@
 namespace quintara {
 
 // The birth data of a line's object; false with "field: message". The
-// names are known fields (left to the caller); any other key is refused.
+// names are known fields (left to the caller), "positions" (what an export
+// with positions adds) and "id" (a batch line's) are passed over; any other key is refused.
 bool RequestFromJson(const tJsonObject& obj, tChartRequest& r, std::string& error);
 
 // Every non-blank line of the text, in order.

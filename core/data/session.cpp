@@ -28,6 +28,7 @@ std::vector<std::string> OpenSettings(const std::string& home, tSession& s)
     s.options->ReadParameters();
     s.options->LoadOptions();
     s.languages = std::make_unique<TLanguages>(home, s.options->Profile());
+    s.options->SetRunLanguage(s.languages->CurrentLanguage, false);
     s.options->CheckFileSettings();
     std::vector<std::string> problems = s.options->TakeSettingsProblems();
     for (const std::string& p : s.languages->TakeProblems()) problems.push_back(p);

@@ -51,6 +51,20 @@ TLanguages::TLanguages(std::string h, tProfileFile& s) : home(std::move(h)), set
     LoadSettings();
 }
 
+TLanguages::TLanguages(tBuiltIn, tProfileFile& s) : builtIn(true), settings(s)
+{
+    SetDateFormat(1);
+    SetTimeFormat(1);
+    ReadLanguage(1);
+}
+
+TLanguages& TLanguages::BuiltInEnglish()
+{
+    static tProfileFile none;
+    static TLanguages english(tBuiltIn{}, none);
+    return english;
+}
+
 std::string TLanguages::Caption(int n) const
 {
     if (n < 0 || n >= static_cast<int>(captions.size())) return {};
@@ -154,18 +168,12 @@ std::string TLanguages::LanguageName(int n) const
 
 void TLanguages::SetLanguage(int n)
 {
-    UseLanguage(n);
+    ReadLanguage(n);
+    settings.WriteInteger("Language", "Current", n);
     settings.Flush();
 }
 
-void TLanguages::UseLanguage(int n)
-{
-    ReadLanguage(n);
-    // Back to English is noted too: the analysis and help files follow the
-    // noted language within the session. It is on disk with the next write
-    // of the settings, never from reading them.
-    if (n != 1 || settings.HasKey("Language", "Current")) settings.WriteInteger("Language", "Current", n);
-}
+void TLanguages::UseLanguageForRun(int n) { ReadLanguage(n); }
 
 void TLanguages::ReadLanguage(int n)
 {
@@ -177,7 +185,8 @@ void TLanguages::ReadLanguage(int n)
     // is refused, and the captions are the defaults.
     const std::string file = FirstCharacters(LanguageName(n), 8) + ".txt";
     std::string path, bytes;
-    if (IsBareFileName(file)) path = JoinPath(home, file);
+    if (builtIn) path.clear();
+    else if (IsBareFileName(file)) path = JoinPath(home, file);
     else problems.push_back(RefusedFileName("language file", file, "no language file"));
     languageFile.Assign(path, !path.empty() && ReadWholeFile(path, bytes) ? ToUtf8(bytes) : std::string());
     // A file cut short or holding binary junk is left as it is (a later
@@ -224,8 +233,9 @@ void TLanguages::LoadSettings()
     MeasureUnit = settings.ReadInteger("Parameters", "MeasureUnit", -1);
     SetTimeFormat(settings.ReadInteger("Parameters", "TimeFormat", -1));
     SetDateFormat(settings.ReadInteger("Parameters", "DateFormat", -1));
-    if (language < 1) language = LanguageFromLetters(LocaleLanguageLetters());
-    UseLanguage(language);
+    // The locale's language serves a home that has no choice yet; only a
+    // choice (SetLanguage, SaveSettings) is ever written.
+    ReadLanguage(language < 1 ? LanguageFromLetters(LocaleLanguageLetters()) : language);
     const tLocaleConventions regional = LocaleConventions();
     if (Country < 0) Country = regional.Country;
     if (MeasureUnit < 0) MeasureUnit = regional.MeasureUnit;

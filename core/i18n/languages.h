@@ -22,6 +22,9 @@ public:
     // settings: the program's "Astro.ini", shared with the options object so
     // that neither overwrites the other's keys. Runs LoadSettings.
     TLanguages(std::string home, tProfileFile& settings);
+    // The built-in English words, no file read or written: the names of
+    // machine output (JSON, CSV), stable whatever the user's language.
+    static TLanguages& BuiltInEnglish();
     TLanguages(const TLanguages&) = delete;
     TLanguages& operator=(const TLanguages&) = delete;
 
@@ -43,6 +46,9 @@ public:
 
     // The user's choice: the language is used and stored in the settings.
     void SetLanguage(int n);
+    // A language for this run only (the command line's --language): used,
+    // never noted in the settings.
+    void UseLanguageForRun(int n);
     void SetDateFormat(int f);
     void SetTimeFormat(int f);
     void LoadSettings();
@@ -73,12 +79,13 @@ public:
 private:
     std::vector<std::pair<int, std::string>> LanguageList() const;
     std::string FileName(int body, const char* section, std::string fallback);
-    // The language used from now on and noted in the settings in memory;
-    // nothing is written.
-    void UseLanguage(int n);
     void ReadLanguage(int n);
 
+    struct tBuiltIn {};
+    TLanguages(tBuiltIn, tProfileFile& settings);
+
     std::string home;
+    bool builtIn = false;  // no language file: the built-in words
     tProfileFile& settings;
     tProfileFile languageFile;
     std::vector<std::string> problems;

@@ -241,7 +241,10 @@ std::string TMainOptions::GetAnalysisFile(int kind) const
     return fallback;
 }
 
-int TMainOptions::LanguageCode() const { return profile.ReadInteger("Language", "Current", 1); }
+int TMainOptions::LanguageCode() const
+{
+    return runLanguageChosen ? runLanguage : profile.ReadInteger("Language", "Current", runLanguage);
+}
 
 bool TMainOptions::SetAnalysisFile(int kind, const std::string& name)
 {

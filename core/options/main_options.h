@@ -82,8 +82,16 @@ public:
     // current language (section "Language", key "Current"). A stored name
     // that is no bare file name is refused.
     std::string GetAnalysisFile(int kind) const;
-    // The language in use as the settings store it (1 English, 33 French).
+    // The language in use (1 English, 33 French): the run's when one was
+    // chosen for it, else the settings', else the one the locale gave.
     int LanguageCode() const;
+    // The language of this run: chosen (the command line) or, without a
+    // stored choice, the locale's; never written to the settings.
+    void SetRunLanguage(int code, bool chosen)
+    {
+        runLanguage = code;
+        runLanguageChosen = chosen;
+    }
     bool SetAnalysisFile(int kind, const std::string& name);
 
     // --- option files ---
@@ -153,6 +161,8 @@ private:
 
     std::string home;
     tProfileFile profile;
+    int runLanguage = 1;
+    bool runLanguageChosen = false;
     mutable std::vector<std::string> problems, said;
     void SetSettingsAside();
 };

@@ -7,6 +7,7 @@
 #include "core/data/civil_date.h"
 #include "core/data/csv_format.h"
 #include "core/data/exchange_fields.h"
+#include "core/data/json_line.h"
 #include "core/engine/angles.h"
 #include "core/engine/julian_day.h"
 #include "core/chart/chart.h"
@@ -199,6 +200,41 @@ std::string EventsCsv(const std::vector<tSkyEvent>& events, const tUserZone& zon
     return s;
 }
 
+std::string EventsJson(const std::vector<tSkyEvent>& events, const tUserZone& zone)
+{
+    TLanguages& english = TLanguages::BuiltInEnglish();
+    std::string s = "{\"zone\":";
+    AppendJsonString(s, zone.Name());
+    s += ",\"events\":[";
+    for (const tSkyEvent& e : events) {
+        const tClock c = ClockAt(UnixSeconds(e.jd), zone.OffsetAt(UnixSeconds(e.jd)));
+        const tClock u = ClockAt(UnixSeconds(e.jd), 0);
+        char when[80];
+        std::snprintf(when, sizeof when, "\"time\":\"%sT%02d:%02d:%02d%s\",\"time_utc\":\"%sT%02d:%02d:%02dZ\"",
+                      DateText(c.date).c_str(), c.hour, c.minute, c.second, OffsetText(c.offset).c_str(),
+                      DateText(u.date).c_str(), u.hour, u.minute, u.second);
+        s += &e == events.data() ? "{" : ",{";
+        s += when;
+        s += ",\"jd\":";
+        AppendJsonNumber(s, e.jd, 6);
+        s.append(",\"kind\":\"").append(KindWord(e.kind)).append("\",\"summary\":");
+        AppendJsonString(s, EventSummary(e, english));
+        s += ",\"body\":" + std::to_string(e.body);
+        if (e.other) s += ",\"other\":" + std::to_string(e.other);
+        if (e.kind == tSkyEvent::kIngress) s += ",\"sign\":" + std::to_string(e.sign);
+        if (e.kind == tSkyEvent::kLunarPhase) s += ",\"phase\":" + std::to_string(e.phase);
+        if (e.aspect) s += ",\"aspect\":" + std::to_string(e.aspect);
+        if (e.kind == tSkyEvent::kIngress || e.kind == tSkyEvent::kStation)
+            s += e.retrograde ? ",\"retrograde\":true" : ",\"retrograde\":false";
+        if (e.kind != tSkyEvent::kAspect && e.kind != tSkyEvent::kTransit) {
+            s += ",\"longitude\":";
+            AppendJsonNumber(s, e.longitude, 6);
+        }
+        s += '}';
+    }
+    return s + "]}";
+}
+
 std::string EscapeICalendarText(std::string_view text)
 {
     std::string out;
@@ -262,8 +298,9 @@ std::string EventsICalendar(const std::vector<tSkyEvent>& events, TLanguages& la
         line("BEGIN:VEVENT");
         line(std::string("UID:") + uid);
         line("DTSTAMP:" + dtstamp);
+        // An instant: no DTEND (RFC 5545 wants it after DTSTART; without it
+        // the event ends where it starts).
         line("DTSTART:" + utc(at));
-        line("DTEND:" + utc(at));
         line("SUMMARY:" + EscapeICalendarText(EventSummary(e, lang)));
         line("TRANSP:TRANSPARENT");
         line("END:VEVENT");

@@ -56,6 +56,12 @@ std::string EventsText(const std::vector<tSkyEvent>& events, const tUserZone& zo
 // times on the user's clock, the UTC moment beside them in ISO form.
 std::string EventsCsv(const std::vector<tSkyEvent>& events, const tUserZone& zone, TLanguages& lang);
 
+// {"zone":NAME,"events":[{"time":ISO 8601 on the zone's clock with its
+// offset,"time_utc","jd","kind","summary" (English),"body","other",
+// "sign","phase","aspect","retrograde","longitude"}]}: the keys an event
+// has.
+std::string EventsJson(const std::vector<tSkyEvent>& events, const tUserZone& zone);
+
 // A VCALENDAR of one VEVENT per event: DTSTART in UTC, the summary, a UID
 // that stays the same for the same event (so a calendar that imports the
 // file again updates rather than doubles it), DTSTAMP stamp (Unix seconds).

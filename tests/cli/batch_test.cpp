@@ -3,26 +3,88 @@
 #include <sstream>
 
 #include "cli/positions.h"
+#include "core/data/json_line.h"
 
+using namespace quintara;
 using namespace quintara::cli;
 
-TEST(Batch, BadLinesReportedAndRunGoesOn)
+namespace {
+
+std::vector<std::string> Lines(const std::string& text)
 {
-    std::istringstream in(
-        "{\"year\":2000,\"month\":1,\"day\":1,\"hour\":12,\"minute\":0,\"adjust\":0,\"lat\":48.52,\"lon\":-2.21,\"house\":\"Koch\",\"zodiac\":0}\n"
-        "{\"year\":2000,\"month\":13,\"day\":1}\n"
-        "{\"year\":\"abc\",\"month\":1,\"day\":1}\n"
-        "not json\n"
-        "{\"year\":2000,\"month\":1,\"day\":1,\"lat\":\"70N00\",\"house\":4}\n");
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);) lines.push_back(l);
+    return lines;
+}
+
+constexpr const char* kNoon = "\"year\":2000,\"month\":1,\"day\":1,\"hour\":12,\"minute\":0";
+
+}  // namespace
+
+// One line out per line in, in order, each carrying its id: a chart, or an
+// error for a line that is bad or lacks what a birth needs (nothing is
+// taken for granted: no noon, no 0 N 0 E, no universal time).
+TEST(Batch, OneAnswerPerLineWithItsId)
+{
+    const std::string good = std::string("{") + kNoon + ",\"adjust\":0,\"lat\":48.52,\"lon\":-2.21,\"house\":\"Koch\"";
+    std::istringstream in(good + ",\"id\":\"a\"}\n" +                                    // 1 good
+                          "{\"year\":2000,\"month\":13,\"day\":1,\"id\":7}\n" +          // 2 bad month
+                          "not json\n" +                                                  // 3
+                          "\n" +                                                          // 4 empty
+                          "{\"year\":2000,\"month\":1,\"day\":1,\"id\":[1,{\"k\":2}]}\n" +  // 5 no clock time
+                          std::string("{") + kNoon + ",\"lat\":1,\"lon\":2,\"id\":null}\n" +  // 6 no zone
+                          std::string("{") + kNoon + ",\"adjust\":0,\"lat\":1}\n" +          // 7 no lon
+                          std::string("{") + kNoon + ",\"place\":\"Paris\"}\n" +              // 8 no tables
+                          std::string("{") + kNoon + ",\"adjust\":0,\"lat\":\"95N00\",\"lon\":0,\"id\":{\"n\":9}}\n");
     std::ostringstream out, err;
     const tBatchCounts n = RunBatch(in, out, err);
-    EXPECT_EQ(n.charts, 2);
-    EXPECT_EQ(n.errors, 3);
-    EXPECT_NE(err.str().find("line 2: month"), std::string::npos);
-    EXPECT_NE(err.str().find("line 3: year"), std::string::npos);
-    EXPECT_NE(err.str().find("line 4: malformed JSON"), std::string::npos);
-    EXPECT_NE(out.str().find("\"jd\":2451545.000000"), std::string::npos);
-    EXPECT_NE(out.str().find("\"house\":3"), std::string::npos);  // Koch at 70 N
+    EXPECT_EQ(n.charts, 1);
+    EXPECT_EQ(n.errors, 8);
+    const std::vector<std::string> lines = Lines(out.str());
+    ASSERT_EQ(lines.size(), 9u) << out.str();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        tJsonObject o;
+        std::string error;
+        ASSERT_TRUE(ParseJsonObject(lines[i], o, error)) << lines[i] << ": " << error;
+        EXPECT_EQ(o["line"].number, double(i + 1));
+        EXPECT_EQ(o.contains("error"), i != 0) << lines[i];
+    }
+    EXPECT_EQ(lines[0].rfind("{\"line\":1,\"id\":\"a\",\"time\":\"2000-01-01T12:00:00+00:00\"", 0), 0u) << lines[0];
+    EXPECT_NE(lines[0].find("\"jd\":2451545,"), std::string::npos) << lines[0];
+    EXPECT_EQ(lines[1].rfind("{\"line\":2,\"id\":7,\"error\":\"month:", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[2].rfind("{\"line\":3,\"id\":null,\"error\":\"malformed JSON", 0), 0u) << lines[2];
+    EXPECT_NE(lines[3].find("empty line"), std::string::npos);
+    EXPECT_EQ(lines[4].rfind("{\"line\":5,\"id\":[1,{\"k\":2}],\"error\":\"hour: missing", 0), 0u) << lines[4];
+    EXPECT_NE(lines[5].find("\"error\":\"adjust: missing"), std::string::npos) << lines[5];
+    EXPECT_NE(lines[6].find("\"error\":\"lon: missing"), std::string::npos) << lines[6];
+    EXPECT_NE(lines[7].find("\"error\":\"place: no localities table"), std::string::npos) << lines[7];
+    EXPECT_EQ(lines[8].rfind("{\"line\":9,\"id\":{\"n\":9},\"error\":\"lat:", 0), 0u) << lines[8];
+    EXPECT_NE(err.str().find("line 2: month"), std::string::npos) << "stderr keeps the messages";
+}
+
+// A line with a place gets what it lacks from the lookup; its warnings
+// travel in the line.
+TEST(Batch, PlacesAreLookedUpAndWarningsCarried)
+{
+    std::istringstream in(std::string("{") + kNoon + ",\"place\":\"Somewhere\",\"id\":1}\n{" + kNoon +
+                          ",\"place\":\"Nowhere\"}\n");
+    const tPlaceLookup lookUp = [](const tJsonObject& line, tChartRequest& r, std::vector<std::string>& warnings,
+                                   std::string& error) {
+        if (line.at("place").text != "Somewhere") return error = "place: no locality \"Nowhere\"", false;
+        r.latitude = 45.30, r.longitude = -10.15, r.adjust = -1;
+        warnings.push_back("zone not sure");
+        return true;
+    };
+    std::ostringstream out, err;
+    const tBatchCounts n = RunBatch(in, out, err, 1, 0, lookUp);
+    EXPECT_EQ(n.charts, 1);
+    const std::vector<std::string> lines = Lines(out.str());
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find("\"time\":\"2000-01-01T12:00:00+01:00\""), std::string::npos) << lines[0];
+    EXPECT_NE(lines[0].find("\"latitude\":45.5,\"longitude\":10.25"), std::string::npos) << lines[0];
+    EXPECT_NE(lines[0].find(",\"warnings\":[\"zone not sure\"]}"), std::string::npos) << lines[0];
+    EXPECT_NE(lines[1].find("no locality"), std::string::npos) << lines[1];
 }
 
 // Many jobs write what one job writes, byte for byte, bad lines and their
@@ -35,9 +97,9 @@ TEST(Batch, ManyJobsWriteWhatOneWrites)
         if (i % 1511 == 0) batch += "\n";
         batch += "{\"year\":" + std::to_string(1900 + i % 150) + ",\"month\":" + std::to_string(1 + i % 12) +
                  ",\"day\":" + std::to_string(1 + i % 28) + ",\"hour\":" + std::to_string(i % 24) +
-                 ",\"minute\":" + std::to_string(i % 60) + ",\"lat\":" + std::to_string(-60 + i % 120) +
+                 ",\"minute\":" + std::to_string(i % 60) + ",\"adjust\":0,\"lat\":" + std::to_string(-60 + i % 120) +
                  ".30,\"lon\":" + std::to_string(-170 + i % 340) + ".15,\"house\":" + std::to_string(i % 9) +
-                 ",\"zodiac\":" + std::to_string(i % 2) + "}\n";
+                 ",\"zodiac\":" + std::to_string(i % 2) + ",\"id\":" + std::to_string(i) + "}\n";
     }
     const auto run = [&](unsigned jobs, std::string& out, std::string& err) {
         std::istringstream in(batch);
@@ -49,9 +111,23 @@ TEST(Batch, ManyJobsWriteWhatOneWrites)
     std::string out1, err1, out4, err4;
     const tBatchCounts one = run(1, out1, err1), four = run(4, out4, err4);
     EXPECT_EQ(one.charts, 9000);
-    EXPECT_EQ(one.errors, 10);
+    EXPECT_EQ(one.errors, 16);
     EXPECT_EQ(four.charts, one.charts);
     EXPECT_EQ(four.errors, one.errors);
+    EXPECT_EQ(Lines(out1).size(), 9016u);
     EXPECT_TRUE(out4 == out1);
     EXPECT_EQ(err4, err1);
+}
+
+// A stream that stops taking output ends the run, and says so.
+TEST(Batch, AWriteThatFailsStopsTheRun)
+{
+    std::string batch;
+    for (int i = 0; i < 50; ++i) batch += std::string("{") + kNoon + ",\"adjust\":0,\"lat\":1,\"lon\":1}\n";
+    std::istringstream in(batch);
+    std::ostringstream out, err;
+    out.setstate(std::ios::badbit);
+    const tBatchCounts n = RunBatch(in, out, err);
+    EXPECT_TRUE(n.writeFailed);
+    EXPECT_LE(n.charts, 1);
 }

@@ -1,0 +1,137 @@
+#include "core/data/chart_json.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "core/chart/chart_input.h"
+#include "core/data/civil_date.h"
+#include "core/data/exchange_fields.h"
+#include "core/data/json_line.h"
+#include "core/engine/angles.h"
+#include "core/engine/body_numbers.h"
+#include "core/engine/houses.h"
+#include "core/i18n/default_body_names.h"
+#include "core/i18n/default_captions.h"
+
+namespace quintara {
+namespace {
+
+std::string IsoText(long long year, int month, int day, int hour, int minute, int second)
+{
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%04lld-%02d-%02dT%02d:%02d:%02d", year, month, day, hour, minute, second);
+    return buf;
+}
+
+void Key(std::string& s, const char* key)
+{
+    s += '"';
+    s += key;
+    s += "\":";
+}
+
+void Number(std::string& s, const char* key, double v, int decimals)
+{
+    Key(s, key);
+    AppendJsonNumber(s, v, decimals);
+    s += ',';
+}
+
+void Text(std::string& s, const char* key, std::string_view v)
+{
+    Key(s, key);
+    AppendJsonString(s, v);
+    s += ',';
+}
+
+}  // namespace
+
+std::string IsoClockTime(const tDateTime& c, double adjust)
+{
+    return IsoText(c.year, c.month, c.day, c.hour, c.minute, 0) + UtcOffsetText(adjust);
+}
+
+std::string IsoClockTime(const tChart& chart)
+{
+    return IsoClockTime({chart.Year, chart.Month, chart.Day, chart.Hour, chart.Minute}, chart.Adjust);
+}
+
+std::string IsoUniversalTime(const tDateTime& t) { return IsoText(t.year, t.month, t.day, t.hour, t.minute, 0) + "Z"; }
+
+std::string IsoUniversalTime(double julianDay)
+{
+    if (!std::isfinite(julianDay)) return {};
+    // Julian day 2440587.5 is 1970-01-01 00:00 UT.
+    const double fromEpoch = julianDay - 2440587.5;
+    auto days = static_cast<std::int64_t>(std::floor(fromEpoch));
+    long long seconds = std::llround((fromEpoch - static_cast<double>(days)) * 86400.0);
+    if (seconds >= 86400) ++days, seconds -= 86400;
+    const tCivilDate d = CivilFromDays(days);
+    return IsoText(d.year, d.month, d.day, static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
+                   static_cast<int>(seconds % 60)) +
+           "Z";
+}
+
+void AppendChartNamesJson(std::string& s, const tChart& chart, const std::string& country)
+{
+    Text(s, "name", chart.Name);
+    if (!chart.FirstName.empty()) Text(s, "first_name", chart.FirstName);
+    Text(s, "sex", chart.Sex ? "M" : "F");
+    if (!chart.BirthPlace.empty()) Text(s, "place", chart.BirthPlace);
+    if (!country.empty()) Text(s, "country", country);
+    if (!chart.Comment.empty()) Text(s, "comment", chart.Comment);
+}
+
+void AppendChartJson(std::string& s, const tChart& chart)
+{
+    const bool timeUnknown = chart.HouseType == kTimeUnknown;
+    Text(s, "time", IsoClockTime(chart));
+    Text(s, "time_utc", IsoUniversalTime(chart.JulianDay));
+    Number(s, "jd", chart.JulianDay, 6);
+    Number(s, "latitude", DegMinToDecimal(chart.Latitude), 6);
+    Number(s, "longitude", -DegMinToDecimal(chart.Longitude), 6);
+    Number(s, "sidereal_time_hours", ModAngle(chart.SiderealT, kTwoPi) * 12 / kPi, 6);
+    Key(s, "house");
+    s += std::to_string(chart.HouseType);
+    s += ',';
+    Text(s, "house_name", HouseSystemName(chart.HouseType));
+    Text(s, "zodiac", chart.Zodiac ? "sidereal" : "tropical");
+    Number(s, "ayanamsa", chart.Ayanamsa, 6);
+    Text(s, "ephemeris", chart.EphemerisUsed() == tChart::kPrecise ? "precise" : "builtin");
+    s += "\"bodies\":[";
+    bool first = true;
+    for (int n = 1; n <= kJuno; ++n) {
+        if (n >= 13 && n <= 24) continue;  // the cusps follow as their own array
+        const double lon = chart.BodyPosition(n);
+        const int sign = SignOf(lon);
+        if (!first) s += ',';
+        first = false;
+        s += "{\"num\":";
+        s += std::to_string(n);
+        s += ',';
+        Text(s, "name", DefaultPlanetName(n));
+        Number(s, "longitude", lon, 6);
+        if (n <= 10) Number(s, "latitude", chart.FindBody(n)->Latitude, 6);
+        Key(s, "sign");
+        s += std::to_string(sign);
+        s += ',';
+        Text(s, "sign_name", DefaultCaption(sign));
+        Key(s, "degrees_in_sign");
+        AppendJsonNumber(s, lon - 30.0 * (sign - 1), 6);
+        if (HasRetroFlag(n)) s += chart.Retrograde(n) ? ",\"retro\":true" : ",\"retro\":false";
+        s += '}';
+    }
+    s += ']';
+    if (timeUnknown) {
+        s += ",\"time_unknown\":true";
+        return;
+    }
+    s += ",\"cusps\":[";
+    for (int c = 1; c <= 12; ++c) {
+        if (c > 1) s += ',';
+        AppendJsonNumber(s, chart.HouseCusp(c), 6);
+    }
+    s += ']';
+}
+
+}  // namespace quintara
