@@ -10,6 +10,10 @@
 #include "core/data/chart_record.h"
 #include "core/data/table_files.h"
 #include "core/engine/angles.h"
+#include "core/engine/body_numbers.h"
+#include "core/engine/minor_bodies.h"
+#include "core/engine/zodiac.h"
+#include "core/platform/ascii.h"
 #include "core/i18n/text_encoding.h"
 #include "core/platform/atomic_file.h"
 
@@ -196,12 +200,42 @@ tTable& TData1::Time2Table() { return Reference(time2, kTime2File, Time2TableDef
 
 void TData1::SetDateFormat(const std::string& format) { dateFormat = format; }
 
+namespace {
+
+// The built-in longitude of body 25..28 at a row's moment (Julian day, UT)
+// in its zodiac: the chart file stores bodies 1..12 only.
+double MinorBodyOfRow(const double* a, int)
+{
+    const int body = static_cast<int>(a[0]);
+    if (body < kChiron || body > kJuno || !std::isfinite(a[1])) return std::nan("");
+    const double T = (a[1] - 2451545.0) / 36525.0;
+    tSkyAnswer answer;
+    BuiltInMinorBodies(T, tSkyBodies{1} << body, answer);
+    return Normalize360(answer.longitude[static_cast<std::size_t>(body)] - (a[2] != 0 ? AyanamsaAt(T) : 0.0));
+}
+
+// Names a chart filter takes besides the columns: Place, and the positions
+// of Chiron, Ceres, Pallas and Juno (P25..P28), computed from the row.
+std::optional<tFieldInfo> ChartFilterField(std::string_view name)
+{
+    if (SameNameIgnoringCase(name, "Place")) return tFieldInfo{"BIRTHPLACE", tFieldKind::Text};
+    for (int n = kChiron; n <= kJuno; ++n)
+        if (SameNameIgnoringCase(name, std::string("P").append(std::to_string(n))))
+            return tFieldInfo{"JULIANDAY", tFieldKind::Real,
+                              std::string("chart_minor_body(").append(std::to_string(n)).append(", \"JULIANDAY\", \"ZODIAC\")")};
+    return std::nullopt;
+}
+
+}  // namespace
+
 void TData1::SetChartFilter(const std::string& expression)
 {
-    if (expression.empty())
+    if (expression.empty()) {
         ChartTable().ClearFilter();
-    else
-        ChartTable().SetFilter(expression, true, dateFormat);
+        return;
+    }
+    ChartDatabase().DefineFunction("chart_minor_body", 3, MinorBodyOfRow);
+    ChartTable().SetFilter(expression, true, dateFormat, ChartFilterField);
 }
 
 bool TData1::FindAdjust(tChart& c)

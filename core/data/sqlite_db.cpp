@@ -1,5 +1,7 @@
 #include "core/data/sqlite_db.h"
 
+#include <cmath>
+
 #include <sqlite3.h>
 
 #include "core/data/text_collation.h"
@@ -137,6 +139,25 @@ tDatabase::tDatabase(const std::string& p, bool create) : path(p)
 }
 
 tDatabase::~tDatabase() { sqlite3_close_v2(db); }
+
+void tDatabase::DefineFunction(const char* name, int arguments, double (*f)(const double* args, int count))
+{
+    const auto call = [](sqlite3_context* ctx, int n, sqlite3_value** values) {
+        const auto fn = reinterpret_cast<double (*)(const double*, int)>(sqlite3_user_data(ctx));
+        double args[8] = {};
+        for (int i = 0; i < n && i < 8; ++i) {
+            if (sqlite3_value_type(values[i]) == SQLITE_NULL) return sqlite3_result_null(ctx);
+            args[i] = sqlite3_value_double(values[i]);
+        }
+        const double v = fn(args, n);
+        if (std::isnan(v)) sqlite3_result_null(ctx);
+        else sqlite3_result_double(ctx, v);
+    };
+    if (arguments < 0 || arguments > 8 ||
+        sqlite3_create_function_v2(db, name, arguments, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+                                   reinterpret_cast<void*>(f), call, nullptr, nullptr, nullptr) != SQLITE_OK)
+        Throw(db, "cannot prepare a query function");
+}
 
 void tDatabase::Exec(const std::string& sql)
 {

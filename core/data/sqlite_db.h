@@ -70,6 +70,10 @@ public:
     tDatabase& operator=(const tDatabase&) = delete;
 
     void Exec(const std::string& sql);
+    // A function of real numbers that queries on this connection may call
+    // (never a stored schema: other tools would not know it). A NaN
+    // result is NULL.
+    void DefineFunction(const char* name, int arguments, double (*f)(const double* args, int count));
     tStatement Prepare(const std::string& sql) { return tStatement(db, sql); }
     std::int64_t LastInsertId() const;
     // Rows changed by the last INSERT, UPDATE or DELETE.

@@ -80,10 +80,13 @@ void tTable::SetOrder(const std::vector<std::string>& fields, bool noCase)
     Refresh();
 }
 
-void tTable::SetFilter(const std::string& text, bool caseInsensitive, const std::string& dateFormat)
+void tTable::SetFilter(const std::string& text, bool caseInsensitive, const std::string& dateFormat,
+                       const tFieldLookup& more)
 {
     std::string error;
-    const tFieldLookup lookup = [this](std::string_view name) -> std::optional<tFieldInfo> {
+    const tFieldLookup lookup = [this, &more](std::string_view name) -> std::optional<tFieldInfo> {
+        if (more)
+            if (auto f = more(name)) return f;
         for (const tColumnDef& c : def.columns)
             if (SameNameIgnoringCase(c.name, name))
                 return tFieldInfo{c.name, c.autoIncrement ? tFieldKind::Integer : c.kind};

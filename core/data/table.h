@@ -55,7 +55,9 @@ public:
     void SetIndexFields(const std::vector<std::string>& fields);
     // Only rows satisfying the expression; throws tStorageError with the
     // parser's message when it is malformed.
-    void SetFilter(const std::string& text, bool caseInsensitive, const std::string& dateFormat = "dd/mm/yyyy");
+    // more: fields beyond the columns (other names, computed values), asked first.
+    void SetFilter(const std::string& text, bool caseInsensitive, const std::string& dateFormat = "dd/mm/yyyy",
+                   const tFieldLookup& more = {});
     void ClearFilter();
     // Re-reads which rows are visible (after writes by someone else).
     void Refresh();

@@ -12,15 +12,13 @@
 
 #include "core/i18n/text_encoding.h"
 #include "core/platform/atomic_file.h"
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 namespace quintara {
 namespace {
 
-struct tRun {
-    int rc = -1;
-    std::string out, err;
-};
+using tRun = test::tCliRun;
 
 class Commands : public ::testing::Test {
 protected:
@@ -32,16 +30,7 @@ protected:
     // Runs quintara-cli with args (shell words) in the suite's home.
     static tRun Cli(const std::string& args, const std::string& input = "", const std::string& home = Home())
     {
-        const std::string out = dir->File("out.txt"), err = dir->File("err.txt"), in = dir->File("in.txt");
-        WriteFileAtomically(in, input);
-        const std::string cmd = std::string(QUINTARA_CLI) + " " + args + " --home '" + home + "' <'" + in + "' >'" +
-                                out + "' 2>'" + err + "'";
-        tRun r;
-        const int status = std::system(cmd.c_str());
-        r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        ReadWholeFile(out, r.out);
-        ReadWholeFile(err, r.err);
-        return r;
+        return test::RunCli(args + " --home '" + home + "'", input, dir->Path());
     }
 
     static std::unique_ptr<test::tTempDir> dir;

@@ -1,0 +1,363 @@
+// The command line as a script uses it: errors noticed, one answer per
+// input line, strict JSON in English, standard input and output, files
+// other tools read, and nothing written behind the user's back.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "support/cli_run.h"
+#include "support/strict_json.h"
+#include "support/temp_dir.h"
+
+namespace quintara {
+namespace {
+
+using test::tCliRun;
+using test::tJson;
+
+class Scripting : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { dir = std::make_unique<test::tTempDir>(); }
+    static void TearDownTestSuite() { dir.reset(); }
+
+    static std::string Home() { return dir->File("home"); }
+    static tCliRun Cli(const std::string& args, const std::string& input = "", const std::string& to = "")
+    {
+        return test::RunCli(args + " --home '" + Home() + "'", input, dir->Path(), to);
+    }
+    static std::string File(const std::string& name) { return "'" + dir->File(name) + "'"; }
+
+    static std::unique_ptr<test::tTempDir> dir;
+};
+
+std::unique_ptr<test::tTempDir> Scripting::dir;
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);) lines.push_back(l);
+    return lines;
+}
+
+constexpr const char* kParis = "--date 1990-05-17 --time 14:30 --place Paris";
+constexpr const char* kLyon = "--date2 1985-03-02 --time2 08:10 --place2 Lyon";
+
+// Every number in its shortest form: no trailing zeros after a point and
+// no run of digits a decimal conversion leaves (-30.550440000000002).
+void ExpectShortNumbers(const tJson& v, const std::string& where)
+{
+    if (v.kind == tJson::kNumber) {
+        EXPECT_FALSE(v.text.find('.') != std::string::npos && v.text.back() == '0') << where << ": " << v.text;
+        EXPECT_FALSE(Has(v.text, "0000000") || Has(v.text, "9999999")) << where << ": " << v.text;
+    }
+    for (const tJson& i : v.items) ExpectShortNumbers(i, where);
+    for (const auto& [k, f] : v.fields) ExpectShortNumbers(f, where + "." + k);
+}
+
+std::string Extension(const std::string& f) { return f.substr(f.rfind('.')); }
+
+const std::regex kIsoTime(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d(Z|[+-]\d\d:\d\d(:\d\d)?))");
+
+// The chart schema of every JSON that carries a chart.
+void ExpectChart(const tJson& c, const std::string& where)
+{
+    ASSERT_EQ(c.kind, tJson::kObject) << where;
+    for (const char* key : {"time", "time_utc", "jd", "latitude", "longitude", "house", "house_name", "zodiac",
+                            "ephemeris", "bodies"})
+        EXPECT_TRUE(c.Has(key)) << where << " lacks " << key;
+    if (!c.Has("bodies") || !c.Has("time")) return;
+    EXPECT_TRUE(std::regex_match(c["time"].text, kIsoTime)) << where << ": " << c["time"].text;
+    ASSERT_EQ(c["bodies"].kind, tJson::kArray);
+    ASSERT_GE(c["bodies"].items.size(), 16u);
+    const tJson& sun = c["bodies"].items[0];
+    EXPECT_EQ(sun["num"].number, 1);
+    EXPECT_EQ(sun["name"].text, "Sun") << "English whatever the language";
+    EXPECT_GE(sun["longitude"].number, 0);
+    EXPECT_LT(sun["longitude"].number, 360);
+    EXPECT_TRUE(c.Has("cusps") || c.Has("time_unknown")) << where;
+}
+
+tJson Parsed(const std::string& text, const std::string& where)
+{
+    tJson v;
+    std::string error;
+    EXPECT_TRUE(test::tStrictJson::Parse(text, v, error)) << where << ": " << error << "\n" << text.substr(0, 300);
+    ExpectShortNumbers(v, where);
+    return v;
+}
+
+TEST_F(Scripting, AWriteThatFailsIsAnError)
+{
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    const std::string batch = "{\"year\":2000,\"month\":1,\"day\":1,\"hour\":12,\"minute\":0,\"adjust\":0,\"lat\":1,\"lon\":1}\n";
+    ASSERT_EQ(Cli(std::string("charts add --name Full ") + kParis).rc, 0);
+    for (const std::string& args :
+         {std::string("positions ") + kParis, std::string("positions --batch"), std::string("charts list"),
+          std::string("events 2024-01-01 --tz UTC"), std::string("report natal ") + kParis,
+          std::string("place paris --json"), std::string("charts export - --format csv")}) {
+        const tCliRun r = Cli(args, batch, "/dev/full");
+        EXPECT_EQ(r.rc, 2) << args;
+        EXPECT_TRUE(Has(r.err, "cannot write the output: No space left on device")) << args << ": " << r.err;
+    }
+}
+
+TEST_F(Scripting, NothingIsTakenForGrantedOrIgnored)
+{
+    tCliRun r = Cli("charts add --name Noon --place Paris --date 1990-05-17 --chart-file " + File("noon.db"));
+    EXPECT_EQ(r.rc, 0) << r.err;
+    EXPECT_TRUE(Has(r.err, "no --time: the chart is cast for 12:00")) << r.err;
+    for (const std::string args : {"positions --batch FILE", "aspects junk", "charts list junk", "place a b"}) {
+        r = Cli(args);
+        EXPECT_EQ(r.rc, 2) << args;
+        EXPECT_TRUE(Has(r.err, "unexpected argument")) << args << ": " << r.err;
+    }
+    for (const std::string args : {"charts list --bogus", "positions --bogus 1", "place paris --date 2000-01-01"}) {
+        r = Cli(args);
+        EXPECT_EQ(r.rc, 2) << args;
+        EXPECT_TRUE(Has(r.err, "unknown option --bogus") || Has(r.err, "--date is not an option of place"))
+            << args << ": " << r.err;
+    }
+    // The conventions: --opt=value, options before the command, a command's own help.
+    const tCliRun a = Cli("--quiet positions --json --date=1990-05-17 --time=14:30 --place=Paris");
+    const tCliRun b = Cli(std::string("positions --json ") + kParis);
+    EXPECT_EQ(a.rc, 0) << a.err;
+    EXPECT_EQ(a.out, b.out);
+    EXPECT_FALSE(Has(a.err, "place:")) << "--quiet keeps status lines back";
+    EXPECT_TRUE(Has(b.err, "place: Paris"));
+    r = Cli("charts export --help");
+    EXPECT_EQ(r.rc, 0);
+    EXPECT_TRUE(Has(r.out, "usage: quintara-cli charts export FILE|-")) << r.out;
+    EXPECT_TRUE(Has(r.out, "--positions")) << r.out;
+    EXPECT_FALSE(Has(r.out, "--date")) << "only that command's options";
+    EXPECT_EQ(Cli("-h").rc, 0);
+    // --zone takes what the manual page says.
+    EXPECT_EQ(Cli("positions --date 2000-01-01 --time 12:00 --lat 48N52 --lon 2E21 --zone -1.00").rc, 0);
+}
+
+TEST_F(Scripting, TheBatchAnswersEveryLineWithItsId)
+{
+    const std::string lines =
+        "{\"id\":\"paris\",\"year\":1950,\"month\":6,\"day\":1,\"hour\":12,\"minute\":0,\"place\":\"Paris\"}\n"
+        "{\"id\":2,\"year\":1950,\"month\":6,\"day\":1,\"hour\":12}\n"
+        "garbage\n"
+        "{\"id\":[4],\"year\":2027,\"month\":3,\"day\":28,\"hour\":2,\"minute\":30,\"place\":\"Paris\"}\n"
+        "{\"id\":5,\"year\":2000,\"month\":1,\"day\":1,\"hour\":0,\"minute\":0,\"adjust\":0,\"lat\":0,\"lon\":0}\n";
+    const tCliRun r = Cli("positions --batch --jobs 2", lines);
+    EXPECT_EQ(r.rc, 1) << "a refused line is said in the exit status";
+    const std::vector<std::string> out = Lines(r.out);
+    ASSERT_EQ(out.size(), 5u) << r.out;
+    const std::vector<std::string> ids = {"\"paris\"", "2", "null", "[4]", "5"};
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const tJson v = Parsed(out[i], "batch line " + std::to_string(i + 1));
+        EXPECT_EQ(v["line"].number, double(i + 1));
+        EXPECT_TRUE(Has(out[i], "\"id\":" + ids[i])) << out[i];
+    }
+    // Paris had one hour in 1950: its historical zone, looked up.
+    EXPECT_TRUE(Has(out[0], "\"time\":\"1950-06-01T12:00:00+01:00\"")) << out[0];
+    EXPECT_TRUE(Has(out[1], "\"error\":\"minute: missing")) << out[1];
+    EXPECT_TRUE(Has(out[2], "\"error\":\"malformed JSON")) << out[2];
+    EXPECT_TRUE(Has(out[3], "\"warnings\":[\"02:30 does not exist that day")) << out[3];
+    ExpectChart(Parsed(out[4], "batch line 5"), "batch line 5");
+    EXPECT_TRUE(Has(r.err, "line 2: minute: missing")) << r.err;
+}
+
+TEST_F(Scripting, TheLocaleNeverChangesTheHomeAndMachineOutputIsEnglish)
+{
+    ASSERT_EQ(Cli("place paris --limit 1").rc, 0);  // the home is made
+    const std::string ini = Home() + "/Astro.ini";
+    ASSERT_TRUE(WriteFileAtomically(ini, "[Parameters]\nHouseType=0\n"));
+    std::string before, after;
+    ASSERT_TRUE(ReadWholeFile(ini, before));
+    const std::string french = "LANG=fr_FR.UTF-8 LANGUAGE=fr LC_ALL=fr_FR.UTF-8 ";
+    const tCliRun json = Cli(std::string("positions --json ") + kParis + " --language french");
+    const tCliRun frenchText = Cli(std::string("positions ") + kParis + " --language french");
+    ASSERT_EQ(frenchText.rc, 0) << frenchText.err;
+    EXPECT_TRUE(Has(frenchText.out, "Soleil")) << frenchText.out;
+    EXPECT_TRUE(Has(json.out, "\"name\":\"Sun\"")) << "JSON is English in any language";
+    const std::string envRun = "cd '" + dir->Path() + "' && " + french + QUINTARA_CLI + " positions " + kParis +
+                               " --home '" + Home() + "' > env.txt 2>/dev/null";
+    ASSERT_EQ(std::system(envRun.c_str()), 0);
+    std::string envOut;
+    ReadWholeFile(dir->File("env.txt"), envOut);
+    EXPECT_TRUE(Has(envOut, "Soleil")) << "the environment chooses the words of a home without a choice";
+    ASSERT_TRUE(ReadWholeFile(ini, after));
+    EXPECT_EQ(after, before) << "no run writes the settings";
+}
+
+TEST_F(Scripting, EveryJsonIsStrictAndFollowsTheSchema)
+{
+    const std::string file = " --chart-file " + File("json.db");
+    ASSERT_EQ(Cli(std::string("charts add --name Durand --sex f ") + kParis + file).rc, 0);
+    const std::vector<std::pair<std::string, std::string>> charts = {
+        {"positions", std::string("positions --json ") + kParis},
+        {"charts show", "charts show 1 --json" + file},
+        {"return", std::string("return sun 2025 --json ") + kParis},
+        {"progression", std::string("progression 2020-05-17 --json ") + kParis},
+        {"midpoints", std::string("midpoints --json ") + kParis + " " + kLyon}};
+    for (const auto& [what, args] : charts) {
+        const tCliRun r = Cli(args);
+        ASSERT_EQ(r.rc, 0) << what << ": " << r.err;
+        ExpectChart(Parsed(r.out, what), what);
+    }
+    const tJson paris = Parsed(Cli(std::string("positions --json ") + kParis).out, "positions");
+    EXPECT_NEAR(paris["longitude"].number, 2.35, 0.01) << "east positive";
+    EXPECT_EQ(paris["time"].text, "1990-05-17T14:30:00+02:00");
+    const std::vector<std::pair<std::string, std::string>> others = {
+        {"aspects", std::string("aspects --json ") + kParis},
+        {"synastry", std::string("synastry --json ") + kParis + " " + kLyon},
+        {"place", "place paris --limit 3 --json"},
+        {"charts list", "charts list --json" + file},
+        {"report", std::string("report natal --json ") + kParis},
+        {"phases", "phases 2024-04-20 --adjust -2.00 --json"},
+        {"transits", std::string("transits 2024-01-01 --json ") + kParis},
+        {"previsions", std::string("previsions 2024-01-01 7.00 2 --json ") + kParis},
+        {"events", "events 2024-01-01 --tz Europe/Paris --json"}};
+    for (const auto& [what, args] : others) {
+        const tCliRun r = Cli(args);
+        ASSERT_EQ(r.rc, 0) << what << ": " << r.err;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << what << ": nothing but one JSON line";
+        const tJson v = Parsed(r.out, what);
+        EXPECT_EQ(v.kind, tJson::kObject) << what;
+    }
+    const tJson phases = Parsed(Cli("phases 2024-04-20 --adjust -2.00 --json").out, "phases");
+    ASSERT_EQ(phases["phases"].items.size(), 9u);
+    EXPECT_TRUE(std::regex_match(phases["phases"].items[0]["time"].text, kIsoTime));
+    EXPECT_TRUE(Has(phases["phases"].items[0]["time"].text, "+02:00"));
+    const tJson events = Parsed(Cli("events 2024-01-01 --tz Europe/Paris --json").out, "events");
+    ASSERT_FALSE(events["events"].items.empty());
+    EXPECT_TRUE(Has(events["events"].items[0]["time"].text, "+01:00"));
+    const tJson report = Parsed(Cli(std::string("report natal --json ") + kParis).out, "report");
+    EXPECT_EQ(report["report"].text, "natal");
+    EXPECT_GT(report["lines"].items.size(), 10u);
+}
+
+TEST_F(Scripting, StandardInputAndOutputCarryFiles)
+{
+    const std::string from = " --chart-file " + File("from.db"), to = " --chart-file " + File("to.db");
+    ASSERT_EQ(Cli(std::string("charts add --name 'Pipe, Anna' --sex f ") + kParis + from).rc, 0);
+    ASSERT_EQ(Cli("charts add --name 'Bar|Name' --date 1912-01-01 --time 09:00 --place Paris" + from).rc, 0);
+    const tCliRun r = Cli("charts export - --format jsonl" + from,
+                          "", "| " + std::string(QUINTARA_CLI) + " charts import - --format jsonl --home '" + Home() +
+                                  "'" + to);
+    EXPECT_EQ(r.rc, 0) << r.err;
+    const tCliRun a = Cli("charts list --format csv" + from), b = Cli("charts list --format csv" + to);
+    // The same charts; the indexes are the new file's.
+    const auto withoutIndex = [](const std::string& csv) {
+        std::string s;
+        for (const std::string& l : Lines(csv)) s += l.substr(l.find(',')) + "\n";
+        return s;
+    };
+    EXPECT_EQ(withoutIndex(a.out), withoutIndex(b.out));
+    EXPECT_EQ(Lines(a.out).size(), 3u);
+    EXPECT_TRUE(Has(a.out, "\"Pipe, Anna\"")) << a.out;
+    EXPECT_TRUE(Has(a.out, "Bar|Name")) << a.out;
+    const tCliRun svg = Cli(std::string("picture daisy -o - ") + kParis);
+    EXPECT_EQ(svg.rc, 0) << svg.err;
+    EXPECT_EQ(svg.out.rfind("<?xml", 0), 0u) << svg.out.substr(0, 80);
+    EXPECT_EQ(Cli("charts import -" + to).rc, 2) << "- needs --format";
+}
+
+TEST_F(Scripting, FilesOtherProgramsRead)
+{
+    const std::string ics = dir->File("sky.ics");
+    ASSERT_EQ(Cli("events 2024-01-01 --tz UTC -o '" + ics + "'").rc, 0);
+    std::string calendar;
+    ASSERT_TRUE(ReadWholeFile(ics, calendar));
+    EXPECT_TRUE(Has(calendar, "DTSTART:"));
+    EXPECT_FALSE(Has(calendar, "DTEND:")) << "an instant has no end equal to its start";
+    const std::string file = " --chart-file " + File("positions.db");
+    ASSERT_EQ(Cli(std::string("charts add --name Durand ") + kParis + file).rc, 0);
+    const std::string csv = dir->File("with-positions.csv"), jsonl = dir->File("with-positions.jsonl");
+    ASSERT_EQ(Cli("charts export '" + csv + "' --positions" + file).rc, 0);
+    ASSERT_EQ(Cli("charts export '" + jsonl + "' --positions" + file).rc, 0);
+    std::string text;
+    ASSERT_TRUE(ReadWholeFile(csv, text));
+    EXPECT_TRUE(Has(text, ",Julian day,Sun,Moon,Mercury")) << text.substr(0, 200);
+    EXPECT_TRUE(Has(text, ",House 12\r\n"));
+    ASSERT_TRUE(ReadWholeFile(jsonl, text));
+    ExpectChart(Parsed(text.substr(text.find("\"positions\":") + 12, text.rfind('}') - text.find("\"positions\":") - 12),
+                       "jsonl positions"),
+                "jsonl positions");
+    // Both read back as the chart they came from.
+    for (const std::string& f : {csv, jsonl}) {
+        const tCliRun r = Cli("charts import '" + f + "' --chart-file " + File("back" + Extension(f) + ".db"));
+        EXPECT_EQ(r.rc, 0) << f << ": " << r.err;
+    }
+}
+
+TEST_F(Scripting, ImportsSayWhatTheyAssumed)
+{
+    const std::string csv = dir->File("nosex.csv");
+    ASSERT_TRUE(WriteFileAtomically(csv, "Name,Date,Time,Place\nSpring,2027-03-28,02:30,Paris\nPlain,2000-06-01,12:00,Paris\n"));
+    const std::string file = " --chart-file " + File("assumed.db");
+    const tCliRun r = Cli("charts import '" + csv + "'" + file);
+    EXPECT_EQ(r.rc, 0) << r.err;
+    EXPECT_TRUE(Has(r.err, "2 record(s) do not say the sex: each is stored as a man's chart (M)")) << r.err;
+    EXPECT_TRUE(Has(r.err, "line 2: 02:30 does not exist that day")) << r.err;
+    const tJson list = Parsed(Cli("charts list --json" + file).out, "list");
+    ASSERT_EQ(list["charts"].items.size(), 2u);
+    for (const tJson& c : list["charts"].items) EXPECT_EQ(c["sex"].text, "M");
+}
+
+TEST_F(Scripting, FiltersTakeNotLikeEveryPositionAndPlace)
+{
+    const std::string file = " --chart-file " + File("filters.db");
+    ASSERT_EQ(Cli(std::string("charts add --name Durand ") + kParis + file).rc, 0);
+    ASSERT_EQ(Cli("charts add --name Dupont --date 1985-03-02 --time 08:10 --place Lyon" + file).rc, 0);
+    ASSERT_EQ(Cli("charts add --name Martin --date 1985-03-02 --time 08:10 --place Lyon" + file).rc, 0);
+    const auto names = [&](const std::string& filter) {
+        const tCliRun r = Cli("charts list --format csv --filter \"" + filter + "\"" + file);
+        EXPECT_EQ(r.rc, 0) << filter << ": " << r.err;
+        std::string s;
+        for (const std::string& l : Lines(r.out))
+            if (l.rfind("Index", 0) != 0) s += l.substr(l.find(',') + 1, l.find(',', l.find(',') + 1) - l.find(',') - 1) + " ";
+        return s;
+    };
+    EXPECT_EQ(names("Name like 'du*'"), "Dupont Durand ");  // in the order of names
+    EXPECT_EQ(names("Name like 'Dup?nt'"), "Dupont ");
+    EXPECT_EQ(names("not Name like 'Du*'"), "Martin ");
+    EXPECT_EQ(names("Place = 'Lyon' and not (Name = 'Martin')"), "Dupont ");
+    // Chiron: 1990-05-17 in Cancer (about 103), 1985-03-02 in Gemini (about 63).
+    EXPECT_EQ(names("P25 >= 90 and P25 < 120"), "Durand ");
+    EXPECT_EQ(names("P25 >= 60 and P25 < 70"), "Dupont Martin ");
+    EXPECT_TRUE(Has(Cli("charts list --filter \"P29 > 1\"" + file).err, "unknown field \"P29\""));
+    EXPECT_TRUE(Has(Cli("charts list --filter \"P1 like '1*'\"" + file).err, "like compares texts"));
+}
+
+TEST_F(Scripting, TheManualPageListsWhatTheProgramTakes)
+{
+    std::string page;
+    ASSERT_TRUE(ReadWholeFile(QUINTARA_MANUAL_PAGE, page));
+    std::set<std::string> inPage, inHelp;
+    // Roff writes every hyphen of an option as "\\-".
+    const std::regex option(R"(\\-\\-([a-z](?:[a-z0-9]|\\-)*))");
+    for (std::sregex_iterator i(page.begin(), page.end(), option), end; i != end; ++i) {
+        std::string name = (*i)[1];
+        name.erase(std::remove(name.begin(), name.end(), '\\'), name.end());
+        inPage.insert(name);
+    }
+    const tCliRun all = Cli("--help");
+    std::string help = all.out;
+    for (const std::string command : {"positions", "aspects", "synastry", "place", "charts add", "charts list",
+                                      "charts show", "charts export", "charts import", "charts import-old", "return",
+                                      "phases", "progression", "midpoints", "transits", "previsions", "events",
+                                      "report", "picture"})
+        help += Cli(command + " --help").out;
+    const std::regex word(R"(--([a-z][a-z0-9-]*))");
+    for (std::sregex_iterator i(help.begin(), help.end(), word), end; i != end; ++i) inHelp.insert((*i)[1]);
+    for (const std::string& o : inHelp) EXPECT_TRUE(inPage.count(o)) << "--" << o << " is not in the manual page";
+    for (const std::string& o : inPage) EXPECT_TRUE(inHelp.count(o)) << "--" << o << " is in the manual page only";
+    for (const char* section : {".SH JSON", ".SH FILTERS", ".SH EXIT STATUS"}) EXPECT_TRUE(Has(page, section));
+}
+
+}  // namespace
+}  // namespace quintara
