@@ -148,19 +148,22 @@ const tOptionInfo* SecondChartOption(std::string_view name, unsigned groups)
     return o;
 }
 
-std::string Wrapped(std::string_view text, std::size_t indent, std::size_t width = 79)
+// Lines of at most width columns; the first indented by indent, the
+// others by hanging (default the same).
+std::string Wrapped(std::string_view text, std::size_t indent, std::size_t width = 79, std::size_t hanging = 0)
 {
+    if (!hanging) hanging = indent;
     std::string out, line(indent, ' ');
     std::size_t at = 0;
     while (at < text.size()) {
         std::size_t end = text.find(' ', at);
         if (end == std::string_view::npos) end = text.size();
         const std::string_view word = text.substr(at, end - at);
-        if (line.size() > indent && line.size() + 1 + word.size() > width) {
+        if (line.find_first_not_of(' ') != std::string::npos && line.size() + 1 + word.size() > width) {
             out += line + "\n";
-            line.assign(indent, ' ');
+            line.assign(hanging, ' ');
         }
-        if (line.size() > indent) line += ' ';
+        if (line.find_first_not_of(' ') != std::string::npos) line += ' ';
         line += word;
         at = end + 1;
     }
@@ -311,7 +314,7 @@ std::string ProgramHelp()
                     "       quintara-cli COMMAND --help     that command's options\n\ncommands:\n";
     for (const tCommandInfo& c : kCommands) {
         if (c.name == "chart") continue;
-        s += Wrapped(std::string(c.name) + " " + std::string(c.synopsis), 2).substr(0);
+        s += Wrapped(std::string(c.name) + " " + std::string(c.synopsis), 2, 79, 10);
         s += Wrapped(c.summary, 6);
     }
     s += "\nglobal options (before or after the command; --opt=value works too):\n" + OptionLines(kGlobalOptions);
@@ -324,7 +327,7 @@ std::string ProgramHelp()
 
 std::string CommandHelp(const tCommandInfo& c)
 {
-    std::string s = "usage: quintara-cli " + std::string(c.name) + " " + std::string(c.synopsis) + "\n";
+    std::string s = Wrapped("usage: quintara-cli " + std::string(c.name) + " " + std::string(c.synopsis), 0, 79, 8);
     s += Wrapped(c.summary, 2) + "\n";
     if (c.groups & kChartOptions) {
         s += "chart options (a birth needs --date and --place, or --lat, --lon and --adjust):\n" +

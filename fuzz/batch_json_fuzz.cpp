@@ -1,5 +1,6 @@
-// Batch input lines of any bytes: every good line gives one record, every
-// bad one a message; what is written is UTF-8 JSON with numbers only.
+// Batch input lines of any bytes: exactly one output line per input line, a
+// record or an error, each a JSON object; what is written is UTF-8 JSON
+// with numbers only.
 #include <algorithm>
 #include <sstream>
 
@@ -25,7 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string records = out.str();
     fuzz::RequireUtf8(records, "batch output not UTF-8");
     fuzz::RequireNoNonFinite(records, "batch output holds a non-finite number");
-    fuzz::Require(static_cast<long long>(std::count(records.begin(), records.end(), '\n')) == n.charts,
-                  "one record per chart");
+    const long long inputLines =
+        static_cast<long long>(std::count(input.begin(), input.end(), '\n')) + (input.empty() || input.back() == '\n' ? 0 : 1);
+    fuzz::Require(static_cast<long long>(std::count(records.begin(), records.end(), '\n')) == inputLines,
+                  "one output line per input line");
+    fuzz::Require(n.charts + n.errors == inputLines, "every line counted once");
+    std::istringstream written(records);
+    for (std::string line; std::getline(written, line);)
+        fuzz::Require(ParseJsonObject(line, obj, error), "an output line that is not a JSON object");
     return 0;
 }

@@ -20,13 +20,8 @@ public:
         Skip();
         if (Peek() == '}') return End(++pos);
         for (;;) {
-            Skip();
             std::string key;
-            if (Peek() != '"') return Fail("expected a field name in quotes");
-            if (!String(key)) return false;
-            Skip();
-            if (!Expect(':')) return false;
-            Skip();
+            if (!Key(key)) return false;
             tJsonValue v;
             if (!Value(v)) return false;
             if (out.count(key)) return Fail("field \"" + key + "\" given twice");
@@ -39,6 +34,18 @@ public:
     }
 
 private:
+    // "name" : with the blanks around, up to the value.
+    bool Key(std::string& key)
+    {
+        Skip();
+        if (Peek() != '"') return Fail("expected a field name in quotes");
+        if (!String(key)) return false;
+        Skip();
+        if (!Expect(':')) return false;
+        Skip();
+        return true;
+    }
+
     char Peek() const { return pos < s.size() ? s[pos] : '\0'; }
     void Skip()
     {
@@ -142,15 +149,9 @@ private:
         Skip();
         if (Peek() == close) return ++pos, true;
         for (;;) {
+            std::string key;
+            if (object && !Key(key)) return false;
             Skip();
-            if (object) {
-                std::string key;
-                if (Peek() != '"') return Fail("expected a field name in quotes");
-                if (!String(key)) return false;
-                Skip();
-                if (!Expect(':')) return false;
-                Skip();
-            }
             if (Peek() == '{' || Peek() == '[') {
                 if (!Nested(depth + 1)) return false;
             } else {
