@@ -168,15 +168,12 @@ std::vector<tExchangeRecord> ReadJsonLines(std::string_view bytes)
 
 namespace {
 
-// The shortest text that reads back to the same double.
-std::string Exact(double v)
+// Rounded to ten decimals, in the shortest form.
+std::string Short(double v)
 {
-    char buf[40];
-    for (int digits = 15; digits <= 17; ++digits) {
-        std::snprintf(buf, sizeof buf, "%.*g", digits, v);
-        if (std::strtod(buf, nullptr) == v) break;
-    }
-    return buf;
+    std::string s;
+    AppendJsonNumber(s, v, 10);
+    return s;
 }
 
 }  // namespace
@@ -200,8 +197,10 @@ std::string JsonLine(const tExchangeRecord& r)
     std::snprintf(buf, sizeof buf, ",\"year\":%d,\"month\":%d,\"day\":%d,\"hour\":%d,\"minute\":%d", m.year, m.month,
                   m.day, m.hour, m.minute);
     s += buf;
-    if (r.hasZone) s += ",\"adjust\":" + Exact(m.adjust);
-    if (r.hasCoordinates) s += ",\"lat\":" + Exact(m.latitude) + ",\"lon\":" + Exact(m.longitude);
+    // Ten decimals of d.mm: far below a second of arc, and short (no
+    // -30.550440000000002 left by a conversion).
+    if (r.hasZone) s += ",\"adjust\":" + Short(m.adjust);
+    if (r.hasCoordinates) s += ",\"lat\":" + Short(m.latitude) + ",\"lon\":" + Short(m.longitude);
     if (r.hasHouse || r.timeUnknown)
         s += (std::snprintf(buf, sizeof buf, ",\"house\":%d", r.timeUnknown ? 255 : m.house), buf);
     if (r.hasZodiac) s += (std::snprintf(buf, sizeof buf, ",\"zodiac\":%d", m.zodiac), buf);

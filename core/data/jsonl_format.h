@@ -23,7 +23,8 @@ bool RequestFromJson(const tJsonObject& obj, tChartRequest& r, std::string& erro
 // Every non-blank line of the text, in order.
 std::vector<tExchangeRecord> ReadJsonLines(std::string_view bytes);
 
-// One line, "\n" ended. Numbers are written so that they read back exactly.
+// One line, "\n" ended. Coordinates and zone to ten decimals of d.mm, in
+// their shortest form.
 std::string JsonLine(const tExchangeRecord& record);
 
 }  // namespace quintara
