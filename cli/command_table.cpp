@@ -33,8 +33,9 @@ constexpr tOptionInfo kOptions[] = {
      "the locality's coordinates, country and state (case and accents ignored; the most populous of "
      "that name)"},
     {"--house", "NAME|CODE", kChartOptions,
-     "Placidus, Campanus, Montroyal, Equal, Koch, Meridian, Porphyry, Morinus, Topocentric, 0..8, or "
-     "255 (time unknown); default: the settings'"},
+     "placidus, koch, campanus, regiomontanus (montroyal), equal, equal-mc, equal-aries, whole-sign, "
+     "porphyry, morinus, meridian, topocentric, alcabitius, krusinski, vehlow, sripati, carter, horizon "
+     "(case, spaces and hyphens ignored), their codes, or 255 (time unknown); default: the settings'"},
     {"--zodiac", "tropical|sidereal", kChartOptions, "default: the settings'"},
     {"--name", "TEXT", kChartOptions, "the chart's name"},
     {"--first-name", "TEXT", kChartOptions, "the chart's first name"},

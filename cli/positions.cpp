@@ -12,6 +12,7 @@
 #include "core/engine/houses.h"
 #include "core/i18n/default_body_names.h"
 #include "core/i18n/default_captions.h"
+#include "core/i18n/caption_ids.h"
 #include "core/i18n/text_encoding.h"
 #include "core/data/chart_json.h"
 #include "core/platform/side_by_side.h"
@@ -53,8 +54,8 @@ std::string PositionsText(const tChart& chart, TLanguages* lang)
                 chart.Latitude, chart.Longitude);
     s += Format("Julian day      %.6f\n", chart.JulianDay);
     s += Format("Sidereal time   %.2f (h.mm)\n", HoursDegMin(2, ModAngle(chart.SiderealT, kTwoPi)));
-    const std::string house = chart.HouseType <= 8 && lang
-                                  ? lang->Caption(kCaptionFirstHouseSystem + chart.HouseType)
+    const std::string house = IsHouseSystem(chart.HouseType) && lang
+                                  ? lang->Caption(caption::HouseSystem(chart.HouseType))
                                   : std::string(HouseSystemName(chart.HouseType));
     s += "House system    " + house + "\n";
     if (chart.Zodiac) s += Format("Zodiac          sidereal, ayanamsa %.2f\n", RoundDegMin(2, chart.Ayanamsa));

@@ -9,14 +9,35 @@
 #include "core/engine/angles.h"
 #include "core/engine/houses.h"
 #include "core/engine/julian_day.h"
+#include "core/i18n/caption_ids.h"
+#include "core/i18n/default_captions.h"
 #include "core/platform/ascii.h"
 
 namespace quintara {
 namespace {
 
-constexpr std::array<std::string_view, 9> kHouseNames = {
-    "Placidus", "Campanus", "Montroyal", "Equal", "Koch",
-    "Meridian", "Porphyry", "Morinus", "Topocentric"};
+// Names a script types, by code; spaces, hyphens and case do not matter.
+constexpr std::array<std::string_view, kHouseSystemCount> kHouseKeys = {
+    "placidus", "campanus", "regiomontanus", "equal", "koch", "meridian", "porphyry", "morinus",
+    "topocentric", "whole-sign", "equal-mc", "equal-aries", "alcabitius", "krusinski", "vehlow", "sripati",
+    "carter", "horizon", "apc", "pullen-sd", "pullen-sr", "sunshine", "savard-a"};
+
+// Letters and digits only, lower case: "Whole Sign", "whole-sign" and
+// "WHOLE_SIGN" read alike.
+std::string Folded(std::string_view s)
+{
+    std::string out;
+    for (unsigned char ch : s)
+        if (std::isalnum(ch)) out += static_cast<char>(std::tolower(ch));
+    return out;
+}
+
+std::string OfferedHouseNames()
+{
+    std::string list;
+    for (int code : OfferedHouseSystems()) list.append(list.empty() ? "" : ", ").append(kHouseKeys[code]);
+    return list;
+}
 
 bool SameWord(std::string_view a, std::string_view b)
 {
@@ -185,14 +206,14 @@ std::optional<double> ParseLongitude(std::string_view text, std::string& error)
 std::optional<int> ParseHouseSystem(std::string_view text, std::string& error)
 {
     text = Trimmed(text);
-    for (std::size_t i = 0; i < kHouseNames.size(); ++i)
-        if (SameWord(text, kHouseNames[i])) return static_cast<int>(i);
-    if (SameWord(text, "Regiomontanus")) return kMontroyal;
+    const std::string folded = Folded(text);
+    for (int code : OfferedHouseSystems())
+        if (folded == Folded(kHouseKeys[code]) || folded == Folded(HouseSystemName(code))) return code;
+    if (folded == "montroyal") return kMontroyal;
     if (SameWord(text, "unknown")) return kTimeUnknown;
     std::string sub;
-    if (auto code = ParseWhole(text, 0, 255, sub); code && (*code <= 8 || *code == 255)) return code;
-    error = "unknown house system " + Quote(text) + " (Placidus, Campanus, Montroyal, Equal, Koch, Meridian, Porphyry, Morinus, "
-            "Topocentric, or a code 0..8)";
+    if (auto code = ParseWhole(text, 0, 255, sub); code && (IsHouseSystem(*code) || *code == 255)) return code;
+    error = "unknown house system " + Quote(text) + " (" + OfferedHouseNames() + ", or their codes)";
     return std::nullopt;
 }
 
@@ -262,14 +283,22 @@ std::string CheckRequest(const tChartRequest& r)
     if (!within(r.adjust, 24)) return "adjust: must lie within -24.00 and 24.00";
     if (!within(r.latitude, 90)) return "lat: must lie within -90 and 90 degrees";
     if (!within(r.longitude, 180)) return "lon: must lie within -180 and 180 degrees";
-    if (!((r.house >= 0 && r.house <= 8) || r.house == 255)) return "house: unknown house system code";
+    if (!(IsHouseSystem(r.house) || r.house == 255)) return "house: unknown house system code";
     if (r.zodiac != 0 && r.zodiac != 1) return "zodiac: must be tropical (0) or sidereal (1)";
     return {};
 }
 
+std::vector<int> OfferedHouseSystems()
+{
+    std::vector<int> codes;
+    for (int code = 0; code < kHouseSystemCount; ++code)
+        if (IsHouseSystem(code)) codes.push_back(code);
+    return codes;
+}
+
 std::string_view HouseSystemName(int code)
 {
-    if (code >= 0 && code < static_cast<int>(kHouseNames.size())) return kHouseNames[code];
+    if (code >= 0 && code < kHouseSystemCount) return DefaultCaption(caption::HouseSystem(code));
     return code == kTimeUnknown ? "Time unknown" : "?";
 }
 

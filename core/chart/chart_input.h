@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "core/chart/chart.h"
@@ -58,8 +59,11 @@ double TimeAsLongitude(int hours, int minutes);
 // else "field: message".
 std::string CheckRequest(const tChartRequest& r);
 
-// Name of a house system code, the caption of the program ("Placidus", ...).
+// Name of a house system code, the program's English caption ("Placidus",
+// "Whole Sign", ...); "Time unknown" for 255, "?" for other codes.
 std::string_view HouseSystemName(int code);
+// The codes a chart may ask for (see IsHouseSystem), in order.
+std::vector<int> OfferedHouseSystems();
 
 // Fills the chart's birth data from a checked request.
 void ApplyRequest(const tChartRequest& r, tChart& chart);

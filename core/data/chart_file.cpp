@@ -11,6 +11,7 @@
 #include "core/data/civil_date.h"
 #include "core/data/dbase_writer.h"
 #include "core/data/table_files.h"
+#include "core/engine/houses.h"
 #include "core/i18n/text_encoding.h"
 #include "core/platform/atomic_file.h"
 
@@ -278,7 +279,7 @@ std::string ReadOldRecord(const unsigned char* r, tChart& c)
     if (!std::isfinite(c.Adjust) || std::fabs(c.Adjust) > 16 || !std::isfinite(c.Longitude) ||
         std::fabs(c.Longitude) > 180 || !std::isfinite(c.Latitude) || std::fabs(c.Latitude) > 90)
         return "zone or coordinates out of range";
-    if (r[107] > 8 && r[107] != 255) return "house system " + std::to_string(r[107]) + " unknown";
+    if (!IsHouseSystem(r[107]) && r[107] != 255) return "house system " + std::to_string(r[107]) + " unknown";
     c.Zodiac = r[71];
     c.ChartType = r[106];
     c.HouseType = r[107];

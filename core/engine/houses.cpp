@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/engine/angles.h"
+#include "core/engine/house_divisions.h"
 #include "core/engine/sidereal_time.h"
 
 namespace quintara {
@@ -198,6 +199,13 @@ double RamcOfMidheaven(double mcDeg, double cosEps)
     return ramc < 0 ? ramc + 2 * kPi : ramc;
 }
 
+bool IsHouseSystem(int code)
+{
+    if (code >= 0 && code <= kTopocentric) return true;
+    double c[13] = {};
+    return code < kHouseSystemCount && DivisionCusps(static_cast<std::uint8_t>(code), 0.0, 0.0, c);
+}
+
 void BuiltInCusps(double ramc, double latitude, double T, std::uint8_t& houseType, double cusps[13])
 {
     const double latDeg = DegMinToDecimal(latitude);
@@ -230,7 +238,9 @@ void BuiltInCusps(double ramc, double latitude, double T, std::uint8_t& houseTyp
         Placidus(houseType, ramc, latDeg, T, c);
         Topocentric(ramc, phi, eps, c);
         break;
-    default: Placidus(houseType, ramc, latDeg, T, c); break;
+    default:
+        if (!DivisionCusps(houseType, ramc, phi, c)) Placidus(houseType, ramc, latDeg, T, c);
+        break;
     }
     for (int n = 1; n <= 12; ++n) cusps[n] = Normalize360(c[n]);
 }

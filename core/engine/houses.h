@@ -14,8 +14,13 @@ namespace quintara {
 enum tHouseSystem : std::uint8_t {
     kPlacidus = 0, kCampanus = 1, kMontroyal = 2, kEqual = 3, kKoch = 4,
     kMeridian = 5, kPorphyry = 6, kMorinus = 7, kTopocentric = 8,
+    kWholeSign = 9, kEqualMc = 10, kEqualAries = 11, kAlcabitius = 12, kKrusinski = 13, kVehlow = 14,
+    kSripati = 15, kCarter = 16, kHorizon = 17, kApc = 18, kPullenSd = 19, kPullenSr = 20, kSunshine = 21,
+    kSavardA = 22,
     kTimeUnknown = 255
 };
+// Codes below this are house systems.
+inline constexpr int kHouseSystemCount = 23;
 
 // Polar bound: from this absolute latitude (degrees) on, Placidus and Koch
 // give Equal houses and the chart's HouseType becomes 3.
@@ -35,8 +40,10 @@ double RamcOfMidheaven(double mcDeg, double cosEps);
 
 // Cusps 1..12 into cusps[1..12] for the right ascension of the meridian
 // ramc (radians), latitude (d.mm, positive north) and T (Julian centuries
-// of UT from J2000.0). May set houseType to 3 (see kPolarLatitude); any
-// code other than 1..8 runs Placidus.
+// of UT from J2000.0). May set houseType to 3 (see kPolarLatitude); a code
+// with no built-in formula runs Placidus (see IsHouseSystem).
+// Whether a chart may ask for this code: a system both modes compute.
+bool IsHouseSystem(int code);
 void BuiltInCusps(double ramc, double latitude, double T, std::uint8_t& houseType, double cusps[13]);
 
 }  // namespace quintara

@@ -90,6 +90,20 @@ char SwissHouseSystem(int houseType)
     case kPorphyry: return 'O';
     case kMorinus: return 'M';
     case kTopocentric: return 'T';
+    case kWholeSign: return 'W';
+    case kEqualMc: return 'D';
+    case kEqualAries: return 'N';
+    case kAlcabitius: return 'B';
+    case kKrusinski: return 'U';
+    case kVehlow: return 'V';
+    case kSripati: return 'S';
+    case kCarter: return 'F';
+    case kHorizon: return 'H';
+    case kApc: return 'Y';
+    case kPullenSd: return 'L';
+    case kPullenSr: return 'Q';
+    case kSunshine: return 'I';
+    case kSavardA: return 'J';
     default: return 'P';
     }
 }

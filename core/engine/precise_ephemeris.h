@@ -42,7 +42,7 @@ bool PreciseEphemerisInstalled();
 // moment (the library is never let fall back to its analytical theory).
 bool PreciseBody(int body, double jdUt, tPreciseBody& out, std::string* error = nullptr);
 
-// houseType: the chart's code 0..8. east: geographic longitude, east positive.
+// houseType: the chart's code (tHouseSystem). east: geographic longitude, east positive.
 bool PreciseHouses(double jdUt, double latitude, double east, int houseType, tPreciseHouses& out,
                    std::string* error = nullptr);
 

@@ -8,8 +8,11 @@ namespace quintara::caption {
 inline constexpr int kIn = 0;  // "in"
 inline constexpr int kRetrograde = 13;  // "R"
 inline constexpr int kTimeUnknown = 15;  // "Time unknown"
-// "Placidus", then house system code n at kHouseSystems + n up to 8.
+// "Placidus", then house system code n at kHouseSystems + n up to 8; codes
+// from 9 on at kMoreHouseSystems + n - 9. HouseSystem(n) gives either.
 inline constexpr int kHouseSystems = 16;
+inline constexpr int kMoreHouseSystems = 371;  // "Whole Sign"
+constexpr int HouseSystem(int code) { return code <= 8 ? kHouseSystems + code : kMoreHouseSystems + code - 9; }
 inline constexpr int kUniversalTimes = 348;  // "Times in universal time (GMT)"
 inline constexpr int kLookedUp = 349;        // "looked up" (a zone from the time tables)
 inline constexpr int kSunday = 350;          // "Sunday", then the other days to 356

@@ -377,6 +377,20 @@ constexpr std::array<std::string_view, kCaptionCount> kDefaults = {
     "December",                                                                     // 368
     "Recast with the current settings",                                             // 369
     "Recent charts",                                                                // 370
+    "Whole Sign",                                                                   // 371
+    "Equal (MC)",                                                                   // 372
+    "Equal (0° Aries)",                                                             // 373
+    "Alcabitius",                                                                   // 374
+    "Krusinski",                                                                    // 375
+    "Vehlow",                                                                       // 376
+    "Sripati",                                                                      // 377
+    "Carter",                                                                       // 378
+    "Horizon",                                                                      // 379
+    "APC",                                                                          // 380
+    "Pullen SD",                                                                    // 381
+    "Pullen SR",                                                                    // 382
+    "Sunshine",                                                                     // 383
+    "Savard-A",                                                                     // 384
 };
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 namespace quintara {
 
-inline constexpr int kCaptionCount = 371;
+inline constexpr int kCaptionCount = 385;
 
 // Empty outside them and for the numbers without default text.
 std::string_view DefaultCaption(int n);
@@ -13,7 +13,6 @@ std::string_view DefaultCaption(int n);
 // Caption numbers other parts look words up by.
 inline constexpr int kCaptionFirstSign = 1;         // 1..12 Aries..Pisces
 inline constexpr int kCaptionFirstSignShort = 61;   // 61..72
-inline constexpr int kCaptionFirstHouseSystem = 16; // 16..24
 inline constexpr int kCaptionAspectOffset = 140;    // aspect a is caption a + 140
 
 }  // namespace quintara

@@ -6,6 +6,7 @@
 
 #include <dirent.h>
 
+#include "core/engine/houses.h"
 #include "core/engine/precise_ephemeris.h"
 #include "core/platform/ascii.h"
 #include "core/platform/atomic_file.h"
@@ -112,8 +113,9 @@ void TMainOptions::ReadParameters()
     // An orb divider below 1 would widen the orbs without end.
     TransitOrb = integer("TransitOrb", 4, 1, 100);
     Zodiac = integer("Zodiac", 0, 0, 1);
-    // An index outside the nine systems would select no house system at all.
-    HouseType = integer("HouseType", 0, 0, 8);
+    // A code of no house system would select none at all.
+    HouseType = integer("HouseType", 0, 0, kHouseSystemCount - 1);
+    if (!IsHouseSystem(HouseType)) HouseType = 0;
     // A settings file without the key keeps built-in positions, so an
     // existing home does not change under its user; a new home, with no
     // settings file yet, starts precise where the data files are installed,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/chart/chart_input.h"
+#include "core/engine/houses.h"
 
 namespace quintara {
 
@@ -48,7 +49,7 @@ bool StoreOptionsForm(const tOptionsForm& f, TMainOptions& o, std::string* error
     o.AspectTypes = f.allAspects ? 15 : 3;
     o.Zodiac = std::clamp(f.zodiac, 0, 1);
     o.Ephemeris = std::clamp(f.ephemeris, 0, 1);
-    o.HouseType = std::clamp(f.houseType, 0, 8);
+    o.HouseType = IsHouseSystem(f.houseType) ? f.houseType : 0;
     o.HouseCentered = f.houseCentered;
     o.HouseOrb = f.houseCentered ? 0 : std::clamp(f.houseOrb, 0, 30);
     o.TransitOrb = std::clamp(f.transitOrb, 1, 100);

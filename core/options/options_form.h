@@ -20,7 +20,7 @@ struct tOptionsForm {
     bool allAspects = false;  // "AspectTypes" 15, else 3
     int zodiac = 0;           // 0 tropical, 1 sidereal
     int ephemeris = 0;        // 0 built-in, 1 precise (new charts and charts computed afresh)
-    int houseType = 0;        // 0..8
+    int houseType = 0;        // tHouseSystem
     int houseOrb = 0;         // whole degrees
     bool houseCentered = false;
     int transitOrb = 4;  // divider, at least 1

@@ -5,6 +5,7 @@
 #include "core/aspects/aspects.h"
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
+#include "core/engine/houses.h"
 #include "core/i18n/caption_ids.h"
 #include "core/i18n/text_encoding.h"
 
@@ -18,7 +19,7 @@ bool HasHouses(const tChart& c) { return c.HouseType != kTimeUnknown; }
 std::string HouseSystemName(const tChart& c, const tReportContext& ctx)
 {
     if (!HasHouses(c)) return ctx.Caption(caption::kTimeUnknown);
-    return c.HouseType <= 8 ? ctx.Caption(caption::kHouseSystems + c.HouseType) : std::string();
+    return IsHouseSystem(c.HouseType) ? ctx.Caption(caption::HouseSystem(c.HouseType)) : std::string();
 }
 
 // Sign name, TAB, degrees in sign (5.2), then " R" and TAB, or TAB.

@@ -21,6 +21,7 @@
 #include "core/data/chart_row_edit.h"
 #include "core/data/civil_date.h"
 #include "core/data/schemas.h"
+#include "core/engine/houses.h"
 #include "core/platform/atomic_file.h"
 #include "core/i18n/caption_ids.h"
 #include "core/i18n/default_captions.h"
@@ -321,8 +322,8 @@ void TChartDBDlg::ShowRow()
         if (any && field == "STATE")
             text += " " + QString::fromStdString(program.Data().GetStateName(static_cast<int>(table.IntOr("COUNTRY")),
                                                                              static_cast<int>(table.IntOr("STATE"))));
-        if (any && field == "HOUSETYPE" && table.IntOr("HOUSETYPE") <= 8)
-            text = program.Caption(kCaptionFirstHouseSystem + static_cast<int>(table.IntOr("HOUSETYPE")));
+        if (any && field == "HOUSETYPE" && IsHouseSystem(static_cast<int>(table.IntOr("HOUSETYPE"))))
+            text = program.Caption(caption::HouseSystem(static_cast<int>(table.IntOr("HOUSETYPE"))));
         edit->setText(text.trimmed());
         edit->setCursorPosition(0);
     }

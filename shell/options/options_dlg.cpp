@@ -20,6 +20,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/chart/chart_input.h"
 #include "core/engine/precise_ephemeris.h"
 #include "core/i18n/caption_ids.h"
 #include "core/i18n/languages.h"
@@ -265,8 +266,13 @@ QWidget* TOptionsDlg::HousesPage()
 {
     auto* page = new QWidget(this);
     QStringList systems;
-    for (int c = caption::kHouseSystems; c <= caption::kHouseSystems + 8; ++c) systems << program.Caption(c);
-    HouseSystemRG = new TRadioGroup(program.Caption(caption::kHouseSystem), systems, "HouseSystemRG", page);
+    QList<int> codes;
+    for (int code : OfferedHouseSystems()) {
+        systems << program.Caption(caption::HouseSystem(code));
+        codes << code;
+    }
+    HouseSystemRG =
+        new TRadioGroup(program.Caption(caption::kHouseSystem), systems, "HouseSystemRG", page, 2, codes);
     HouseOrbEd = Number(page, "HouseOrbEd");
     CenteredCB = new QCheckBox(program.Caption(caption::kCentered), page);
     CenteredCB->setObjectName("CenteredCB");

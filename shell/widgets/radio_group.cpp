@@ -7,20 +7,20 @@
 namespace quintara {
 
 TRadioGroup::TRadioGroup(const QString& title, const QStringList& items, const char* objectName, QWidget* parent,
-                         int columns)
+                         int columns, const QList<int>& ids)
     : QGroupBox(title, parent), group(new QButtonGroup(this))
 {
     setObjectName(objectName);
     auto* layout = new QGridLayout(this);
     for (int i = 0; i < items.size(); ++i) {
         auto* b = new QRadioButton(items[i], this);
-        group->addButton(b, i);
+        group->addButton(b, i < ids.size() ? ids[i] : i);
         if (columns > 0)
             layout->addWidget(b, i / columns, i % columns);
         else
             layout->addWidget(b, i, 0);
     }
-    SetIndex(0);
+    SetIndex(ids.isEmpty() ? 0 : ids[0]);
 }
 
 int TRadioGroup::Index() const { return group->checkedId(); }
