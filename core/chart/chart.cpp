@@ -160,6 +160,9 @@ void tChart::SetBodyLatitude(int n, double value)
     if (tPlanet* b = FindBody(n)) b->Latitude = value;
 }
 
+double tChart::Ascendant() const { return Normalize360(TropicalAsc - (Zodiac ? Ayanamsa : 0.0)); }
+double tChart::Midheaven() const { return Normalize360(TropicalMc - (Zodiac ? Ayanamsa : 0.0)); }
+
 double tChart::HouseCusp(int n) const
 {
     return n >= 1 && n <= 12 ? BodyPosition(12 + n) : -1.0;

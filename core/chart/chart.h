@@ -87,6 +87,11 @@ public:
     double Longitude = 0.0;  // d.mm, positive west
     double Latitude = 0.0;   // d.mm, positive north
     double SiderealT = 0.0;  // local sidereal time (RAMC), radians
+    // The true angles, tropical degrees: cusps 1 and 10 only in some house
+    // systems. Ascendant() and Midheaven() give them in the chart's zodiac.
+    double TropicalAsc = 0.0, TropicalMc = 0.0;
+    double Ascendant() const;
+    double Midheaven() const;
     // Where positions come from: the built-in theory, or the precise
     // ephemeris (data files, 1800-2399). A chart asked for precise
     // positions that could not have them is computed built-in and says why

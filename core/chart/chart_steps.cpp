@@ -68,12 +68,17 @@ void CalcHouses(tChart& chart)
                                 chart.HouseType, h)) {
             chart.HouseType = h.HouseTypeUsed(chart.HouseType);
             for (int n = 1; n <= 12; ++n) chart.SetHouseCusp(n, Normalize360(h.cusps[n]));
+            chart.TropicalAsc = Normalize360(h.ascendant);
+            chart.TropicalMc = Normalize360(h.midheaven);
             return;
         }
     }
     double cusps[13];
     BuiltInCusps(chart.SiderealT, chart.Latitude, chart.Centuries, chart.HouseType, cusps);
     for (int n = 1; n <= 12; ++n) chart.SetHouseCusp(n, cusps[n]);
+    const tAngles angles = BuiltInAngles(chart.SiderealT, chart.Latitude, chart.HouseType, cusps);
+    chart.TropicalAsc = angles.ascendant;
+    chart.TropicalMc = angles.midheaven;
 }
 
 void CalcMinorBodies(tChart& chart)
@@ -126,6 +131,8 @@ void FillChart(const tSkyAnswer& a, tChart& chart)
     }
     chart.HouseType = a.houseType;
     chart.SiderealT = a.siderealT;
+    chart.TropicalAsc = a.ascendant;
+    chart.TropicalMc = a.midheaven;
 }
 
 }  // namespace quintara

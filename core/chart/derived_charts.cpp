@@ -16,6 +16,15 @@ namespace {
 // Days of the tropical year (mean, J2000).
 constexpr double kTropicalYear = 365.24219;
 
+// The nearer midpoint of two longitudes, degrees [0, 360).
+double Midpoint(double a, double b)
+{
+    double s = a + b;
+    if (std::fabs(a - b) > 180) s += 360;
+    s *= 0.5;
+    return s >= 360 ? s - 360 : s;  // 350 and 10 meet at 0, not at 360
+}
+
 }  // namespace
 
 void ProgressChart(const tChart& natal, tChart& chosen)
@@ -35,7 +44,7 @@ void ProgressChart(const tChart& natal, tChart& chosen)
     if (chosen.EphemerisUsed() == tChart::kPrecise && PreciseObliquity(chosen.JulianDay, eps)) {
         // The natal Midheaven as cast, turned by the arc, back to a right
         // ascension at the true obliquity.
-        const double mc = Normalize360(natal.HouseCusp(10) + natal.Ayanamsa + arc);
+        const double mc = Normalize360(natal.TropicalMc + arc);
         chosen.SiderealT = RamcOfMidheaven(mc, std::cos(eps * kDegToRad));
     } else {
         chosen.SiderealT = RamcOfMidheaven(Normalize360(MidheavenOf(natal.SiderealT) + arc));
@@ -55,13 +64,10 @@ void MidpointChart(const tChart& first, const tChart& second, tChart& out)
         const tPlanet* pa = first.BodyAt(i);
         const tPlanet* pb = second.BodyAt(i);
         if (!pa || !pb) continue;
-        const double a = pa->GetPosition(), b = pb->GetPosition();
-        double s = a + b;
-        if (std::fabs(a - b) > 180) s += 360;
-        s *= 0.5;
-        if (s >= 360) s -= 360;  // 350 and 10 meet at 0, not at 360
-        out.BodyAt(i)->SetLongitude(s);
+        out.BodyAt(i)->SetLongitude(Midpoint(pa->GetPosition(), pb->GetPosition()));
     }
+    out.TropicalAsc = Midpoint(first.TropicalAsc, second.TropicalAsc);
+    out.TropicalMc = Midpoint(first.TropicalMc, second.TropicalMc);
     out.ChartType = kMidpointChart;
 }
 
@@ -79,6 +85,8 @@ void CopyComputedChart(const tChart& from, tChart& to)
         to.SetRetrograde(n, b->Retrograde);
     }
     to.SiderealT = from.SiderealT;
+    to.TropicalAsc = from.TropicalAsc;
+    to.TropicalMc = from.TropicalMc;
     to.HouseType = from.HouseType;
 }
 

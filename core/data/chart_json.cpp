@@ -131,7 +131,11 @@ void AppendChartJson(std::string& s, const tChart& chart)
         if (c > 1) s += ',';
         AppendJsonNumber(s, chart.HouseCusp(c), 6);
     }
-    s += ']';
+    s += "],";
+    // The true angles, apart from the cusps in Whole Sign, Equal and others.
+    Number(s, "asc", chart.Ascendant(), 6);
+    Key(s, "mc");
+    AppendJsonNumber(s, chart.Midheaven(), 6);
 }
 
 }  // namespace quintara

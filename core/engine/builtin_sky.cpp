@@ -15,6 +15,9 @@ void BuiltInSky(const tSkyQuery& q, tSkyAnswer& out)
     double cusps[13];
     BuiltInCusps(out.siderealT, q.latitude, q.T, out.houseType, cusps);
     for (int n = 1; n <= 12; ++n) out.longitude[static_cast<std::size_t>(12 + n)] = cusps[n];
+    const tAngles angles = BuiltInAngles(out.siderealT, q.latitude, out.houseType, cusps);
+    out.ascendant = angles.ascendant;
+    out.midheaven = angles.midheaven;
     BuiltInMinorBodies(q.T, q.bodies, out);
 }
 

@@ -32,6 +32,7 @@ struct tSkyAnswer {
     // speed (precise) or the motion over the next day (built-in).
     std::array<bool, 29> retrograde{};
     double siderealT = 0;        // local sidereal time (RAMC), radians
+    double ascendant = 0, midheaven = 0;  // the true angles, degrees, whatever the cusps
     std::uint8_t houseType = 0;  // as asked, or kEqual where the asked system has no cusps
 };
 

@@ -199,6 +199,15 @@ double RamcOfMidheaven(double mcDeg, double cosEps)
     return ramc < 0 ? ramc + 2 * kPi : ramc;
 }
 
+tAngles BuiltInAngles(double ramc, double latitude, std::uint8_t houseType, const double cusps[13])
+{
+    // These take their angles at the obliquity of date, the others (and
+    // their cusps) at the fixed one: up to a minute of arc apart.
+    if (houseType == kPlacidus || houseType == kKoch || houseType == kPorphyry || houseType == kTopocentric)
+        return {cusps[1], cusps[10]};
+    return {Normalize360(AscendantAt(ramc, DegMinToDecimal(latitude) * kDegToRad) * kRadToDeg), MidheavenOf(ramc)};
+}
+
 bool IsHouseSystem(int code)
 {
     if (code >= 0 && code <= kTopocentric) return true;

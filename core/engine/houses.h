@@ -42,6 +42,14 @@ double RamcOfMidheaven(double mcDeg, double cosEps);
 // ramc (radians), latitude (d.mm, positive north) and T (Julian centuries
 // of UT from J2000.0). May set houseType to 3 (see kPolarLatitude); a code
 // with no built-in formula runs Placidus (see IsHouseSystem).
+// The true Ascendant and Midheaven (degrees [0, 360)) of the cusps that
+// BuiltInCusps gave for houseType; cusps 1 and 10 where the system puts the
+// angles there, so that they read alike.
+struct tAngles {
+    double ascendant = 0, midheaven = 0;
+};
+tAngles BuiltInAngles(double ramc, double latitude, std::uint8_t houseType, const double cusps[13]);
+
 // Whether a chart may ask for this code: a system both modes compute.
 bool IsHouseSystem(int code);
 void BuiltInCusps(double ramc, double latitude, double T, std::uint8_t& houseType, double cusps[13]);

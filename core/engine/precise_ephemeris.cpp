@@ -142,6 +142,8 @@ bool CuspsOrEqual(const F& houses, int houseType, double latitude, tPreciseHouse
     }
     for (int n = 1; n <= 12; ++n) out.cusps[n] = cusps[n];
     out.armc = ascmc[2];
+    out.ascendant = ascmc[0];
+    out.midheaven = ascmc[1];
     return true;
 }
 
@@ -209,6 +211,8 @@ bool PreciseSky(const tSkyQuery& q, tSkyAnswer& out, std::string* error)
         return false;
     out.houseType = h.HouseTypeUsed(q.houseType);
     out.siderealT = h.armc * kDegToRad;
+    out.ascendant = Normalize360(h.ascendant);
+    out.midheaven = Normalize360(h.midheaven);
     for (int n = 1; n <= 12; ++n) out.longitude[static_cast<std::size_t>(12 + n)] = Normalize360(h.cusps[n]);
     return true;
 }

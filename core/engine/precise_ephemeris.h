@@ -21,6 +21,7 @@ struct tPreciseBody {
 struct tPreciseHouses {
     double cusps[13] = {};  // [1..12]
     double armc = 0;        // right ascension of the Midheaven, degrees
+    double ascendant = 0, midheaven = 0;  // the true angles, degrees
     bool equalInstead = false;  // no quadrant houses there (beyond the polar circles): Equal houses
 
     // The chart's house code for these cusps when it asked for asked.

@@ -84,6 +84,7 @@ void ExpectChart(const tJson& c, const std::string& where)
     EXPECT_GE(sun["longitude"].number, 0);
     EXPECT_LT(sun["longitude"].number, 360);
     EXPECT_TRUE(c.Has("cusps") || c.Has("time_unknown")) << where;
+    EXPECT_EQ(c.Has("cusps"), c.Has("asc") && c.Has("mc")) << where;
 }
 
 tJson Parsed(const std::string& text, const std::string& where)

@@ -6,6 +6,7 @@
 
 #include "core/chart/chart.h"
 #include "core/chart/chart_input.h"
+#include "core/chart/derived_charts.h"
 #include "core/engine/angles.h"
 #include "core/engine/houses.h"
 #include "core/engine/precise_ephemeris.h"
@@ -129,4 +130,53 @@ TEST(HouseSystems, NamesCodesAndRefusals)
         EXPECT_FALSE(ParseHouseSystem(refused, error)) << refused;
         EXPECT_NE(error.find("whole-sign"), std::string::npos) << error;
     }
+}
+
+// The chart keeps the true angles whatever its houses: in Whole Sign the
+// Ascendant lies in the first house's sign and the Midheaven is the quadrant
+// systems' cusp 10; in the sidereal zodiac both move with the cusps; a
+// progressed Whole Sign chart directs the true Midheaven, not the tenth
+// sign's start; a composite takes the angles' midpoints.
+TEST(HouseSystems, TheAnglesStandApartFromTheCusps)
+{
+    for (int ephemeris : {0, 1}) {
+        if (ephemeris == tChart::kPrecise && !PreciseEphemerisInstalled()) continue;
+        for (int zodiac : {0, 1}) {
+            tChart placidus, whole;
+            for (tChart* c : {&placidus, &whole}) {
+                c->Zodiac = zodiac;
+                Chart(*c, c == &whole ? kWholeSign : kPlacidus, 48.52, ephemeris, 6);
+            }
+            const std::string where = "ephemeris " + std::to_string(ephemeris) + " zodiac " + std::to_string(zodiac);
+            EXPECT_NEAR(placidus.Ascendant(), placidus.HouseCusp(1), 1e-9) << where;
+            EXPECT_NEAR(placidus.Midheaven(), placidus.HouseCusp(10), 1e-9) << where;
+            // The built-in Placidus angles are at the obliquity of date, the
+            // other systems' at the fixed 23.45 deg.
+            const double theories = ephemeris == tChart::kBuiltIn ? 0.02 : 1e-9;
+            EXPECT_NEAR(whole.Ascendant(), placidus.Ascendant(), theories) << where;
+            EXPECT_NEAR(whole.Midheaven(), placidus.Midheaven(), theories) << where;
+            EXPECT_GT(Apart(whole.Midheaven(), whole.HouseCusp(10)), 0.5) << where << ": the MC is not cusp 10";
+            const double inFirst = whole.Ascendant() - whole.HouseCusp(1);
+            EXPECT_TRUE(inFirst >= 0 && inFirst < 30) << where << ": " << inFirst;
+
+            tChart progressedP, progressedW;
+            for (tChart* p : {&progressedP, &progressedW}) {
+                p->Year = 2020, p->Month = 1, p->Day = 1, p->Zodiac = zodiac;
+                p->Ephemeris = static_cast<std::uint8_t>(ephemeris);
+                p->HouseType = p == &progressedW ? kWholeSign : kPlacidus;
+                CalcChart(*p);
+            }
+            ProgressChart(placidus, progressedP);
+            ProgressChart(whole, progressedW);
+            EXPECT_NEAR(progressedW.Midheaven(), progressedP.Midheaven(), theories) << where;
+            EXPECT_NEAR(progressedP.Midheaven(), progressedP.HouseCusp(10), 1e-6) << where;
+        }
+    }
+    tChart a, b, mid;
+    Chart(a, kEqual, 48.52, tChart::kBuiltIn, 6);
+    Chart(b, kEqual, 48.52, tChart::kBuiltIn, 18);
+    Chart(mid, kEqual, 48.52, tChart::kBuiltIn, 6);
+    MidpointChart(a, b, mid);
+    EXPECT_LT(Apart(mid.Midheaven(), a.Midheaven()), 90);
+    EXPECT_NEAR(Apart(mid.Midheaven(), a.Midheaven()), Apart(mid.Midheaven(), b.Midheaven()), 1e-9);
 }
