@@ -38,11 +38,54 @@ double EngineLongitude(int body, double T, std::uint8_t ephemeris)
     return lon[body];
 }
 
-tLongitudeTrack::tLongitudeTrack(int body, double from, double to, double spacingDays, std::uint8_t ephemeris)
-    : body(body), ephemeris(ephemeris), from(from), spacing(spacingDays / kDaysPerCentury)
+namespace {
+
+// Days between the precise ephemeris' corrections to the built-in theory,
+// for the bodies whose own spacing is short; 0: the precise nodes themselves.
+// The corrections stay within about 3e-4 degree of the truth between nodes.
+double CorrectionSpacingDays(int body)
 {
-    const auto count = static_cast<std::size_t>(std::ceil((to - from) / spacing)) + 4;
-    nodes.assign(count, std::numeric_limits<double>::quiet_NaN());
+    switch (body) {
+    case 2: return 1;
+    case 3: return 2;
+    case 4: case 5: return 4;
+    default: return 0;
+    }
+}
+
+bool PreciseAt(int body, double T)
+{
+    tPreciseBody b;
+    return PreciseBody(body, T * kDaysPerCentury + kJ2000, b);
+}
+
+// Lagrange through u = -1, 0, 1, 2.
+double Cubic(double y0, double y1, double y2, double y3, double u)
+{
+    return -u * (u - 1) * (u - 2) / 6 * y0 + (u + 1) * (u - 1) * (u - 2) / 2 * y1 -
+           (u + 1) * u * (u - 2) / 2 * y2 + (u + 1) * u * (u - 1) / 6 * y3;
+}
+
+}  // namespace
+
+tLongitudeTrack::tLongitudeTrack(int body, double from, double to, double spacingDays, std::uint8_t ephemeris)
+    : body(body), ephemeris(ephemeris), from(from)
+{
+    const auto nodesOver = [&](tNodes& n, double days) {
+        n.spacing = days / kDaysPerCentury;
+        n.value.assign(static_cast<std::size_t>(std::ceil((to - from) / n.spacing)) + 4,
+                       std::numeric_limits<double>::quiet_NaN());
+    };
+    nodesOver(longitudes, spacingDays);
+    if (ephemeris != tChart::kPrecise) return;
+    const double last = from + static_cast<double>(longitudes.value.size() - 1) * longitudes.spacing;
+    if (!PreciseAt(body, from) || !PreciseAt(body, last)) {
+        this->ephemeris = tChart::kBuiltIn;
+        fellBack = true;
+    } else if (const double days = CorrectionSpacingDays(body); days > spacingDays) {
+        this->ephemeris = tChart::kBuiltIn;
+        nodesOver(corrections, days);
+    }
 }
 
 double tLongitudeTrack::SpacingDays(int body)
@@ -60,16 +103,38 @@ double tLongitudeTrack::SpacingDays(int body)
 
 double tLongitudeTrack::Node(long k)
 {
-    double& v = nodes[static_cast<std::size_t>(k)];
-    if (std::isnan(v)) v = EngineLongitude(body, from + k * spacing, ephemeris);
+    double& v = longitudes.value[static_cast<std::size_t>(k)];
+    if (std::isnan(v)) v = EngineLongitude(body, from + k * longitudes.spacing, ephemeris);
     return v;
+}
+
+double tLongitudeTrack::CorrectionNode(long k)
+{
+    double& v = corrections.value[static_cast<std::size_t>(k)];
+    if (std::isnan(v)) {
+        const double T = from + k * corrections.spacing;
+        v = Step(EngineLongitude(body, T, tChart::kBuiltIn), EngineLongitude(body, T, tChart::kPrecise));
+    }
+    return v;
+}
+
+double tLongitudeTrack::Correction(double T)
+{
+    if (corrections.value.empty()) return 0;
+    const double x = (T - from) / corrections.spacing;
+    const long k = static_cast<long>(std::floor(x));
+    if (k < 1 || static_cast<std::size_t>(k + 2) >= corrections.value.size())
+        return Step(EngineLongitude(body, T, tChart::kBuiltIn), EngineLongitude(body, T, tChart::kPrecise));
+    return Cubic(CorrectionNode(k - 1), CorrectionNode(k), CorrectionNode(k + 1), CorrectionNode(k + 2), x - k);
 }
 
 double tLongitudeTrack::At(double T)
 {
+    const double spacing = longitudes.spacing;
     const double x = (T - from) / spacing;
     const long k = static_cast<long>(std::floor(x));
-    if (k < 1 || static_cast<std::size_t>(k + 2) >= nodes.size()) return EngineLongitude(body, T, ephemeris);
+    if (k < 1 || static_cast<std::size_t>(k + 2) >= longitudes.value.size())
+        return Normalize360(EngineLongitude(body, T, ephemeris) + Correction(T));
     // The engine's Pluto correction applies from J1900.0 to J2000.0 only, so
     // Pluto jumps there: no curve through nodes on both sides.
     if (body == 10 && ephemeris != tChart::kPrecise)
@@ -80,10 +145,7 @@ double tLongitudeTrack::At(double T)
     const double y0 = y1 + Step(y1, Node(k - 1));
     const double y2 = y1 + Step(y1, Node(k + 1));
     const double y3 = y2 + Step(Node(k + 1), Node(k + 2));
-    const double u = x - k;
-    // Lagrange through u = -1, 0, 1, 2.
-    const double v = -u * (u - 1) * (u - 2) / 6 * y0 + (u + 1) * (u - 1) * (u - 2) / 2 * y1
-                     - (u + 1) * u * (u - 2) / 2 * y2 + (u + 1) * u * (u - 1) / 6 * y3;
+    const double v = Cubic(y0, y1, y2, y3, x - k) + Correction(T);
     return v < 0 ? v + 360 : v >= 360 ? v - 360 : v;
 }
 

@@ -2,6 +2,12 @@
 // computed at evenly spaced moments on first use and interpolated between
 // them (cubic through four moments). Searches that ask for many nearby
 // moments pay for a few engine calls instead of one per question.
+//
+// From the precise ephemeris, the fast bodies (Moon to Mars) are the
+// built-in theory at their spacing plus the precise ephemeris' difference
+// from it, which varies slowly enough to be taken four times further apart:
+// a quarter of the precise calls. The source is decided once for the span:
+// where the data files do not cover both ends, the whole track is built-in.
 #pragma once
 
 #include <cstdint>
@@ -26,14 +32,26 @@ public:
 
     // A spacing that keeps body 1..10 within about 1e-4 degree.
     static double SpacingDays(int body);
+    // Where the ephemeris the track was asked for could not answer for the
+    // whole span and it is built-in instead.
+    bool FellBack() const { return fellBack; }
 
 private:
+    // Values at from + k x spacing, computed on first use.
+    struct tNodes {
+        double spacing = 0;         // centuries
+        std::vector<double> value;  // NaN until computed
+    };
     double Node(long k);
+    double CorrectionNode(long k);
+    double Correction(double T);
 
     int body;
-    std::uint8_t ephemeris;
-    double from, spacing;  // centuries
-    std::vector<double> nodes;  // NaN until computed
+    std::uint8_t ephemeris;  // of the nodes: built-in under a correction
+    bool fellBack = false;
+    double from;
+    tNodes longitudes;
+    tNodes corrections;  // precise less built-in; empty when not used
 };
 
 }  // namespace quintara

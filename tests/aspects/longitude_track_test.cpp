@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "core/aspects/longitude_track.h"
+#include "core/chart/chart.h"
 #include "core/engine/angles.h"
+#include "core/engine/precise_ephemeris.h"
 
 namespace quintara {
 namespace {
@@ -28,6 +30,37 @@ TEST(LongitudeTrack, OutsideItsSpanIsTheEngine)
     tLongitudeTrack track(5, 0.0, 0.01, 1);
     EXPECT_DOUBLE_EQ(track.At(-0.5), EngineLongitude(5, -0.5));
     EXPECT_DOUBLE_EQ(track.At(0.5), EngineLongitude(5, 0.5));
+}
+
+// From the precise ephemeris the fast bodies ride on the built-in theory
+// with the precise difference taken further apart: still the precise
+// positions between nodes, within the tolerance of the transit moments.
+TEST(LongitudeTrack, PreciseTracksFollowThePreciseEphemeris)
+{
+    if (!PreciseEphemerisInstalled()) GTEST_SKIP() << "Swiss Ephemeris data files not installed";
+    const double from = 0.25, to = 0.26;  // 2025
+    for (int body = 1; body <= 10; ++body) {
+        tLongitudeTrack track(body, from, to, tLongitudeTrack::SpacingDays(body), tChart::kPrecise);
+        EXPECT_FALSE(track.FellBack());
+        double worst = 0;
+        for (double T = from; T < to; T += 0.37 / 36525)
+            worst = std::max(worst, std::fabs(AngleStep(EngineLongitude(body, T, tChart::kPrecise), track.At(T))));
+        EXPECT_LT(worst, 5e-4) << "body " << body;
+    }
+}
+
+// A span the data files do not wholly cover is built-in throughout, not
+// precise on one side and built-in on the other.
+TEST(LongitudeTrack, TheSourceIsChosenOnceForTheSpan)
+{
+    if (!PreciseEphemerisInstalled()) GTEST_SKIP() << "Swiss Ephemeris data files not installed";
+    const double from = 3.99, to = 4.01;  // 2399 to 2401: the files end in 2399
+    for (int body : {2, 6}) {
+        tLongitudeTrack track(body, from, to, tLongitudeTrack::SpacingDays(body), tChart::kPrecise);
+        EXPECT_TRUE(track.FellBack());
+        for (double T = from + 0.002; T < to - 0.002; T += 0.0013)
+            EXPECT_NEAR(AngleStep(EngineLongitude(body, T), track.At(T)), 0, 2e-4) << body << " at " << T;
+    }
 }
 
 }  // namespace
