@@ -313,6 +313,9 @@ int Events(tCommandArgs& a)
         request.jobs = unsigned(a.jobs);
     }
     request.moonAspects = a.moonAspects;
+    const auto [from, to] = CalendarSpan(request, *zone);
+    if (const std::string note = SkyEphemerisNote(from, to, static_cast<std::uint8_t>(o.Ephemeris)); !note.empty())
+        std::cerr << "note: " << note << "\n";
     const std::vector<tSkyEvent> events = CalendarEvents(o, request, *zone);
     if (a.json) {
         std::cout << EventsJson(events, *zone) << "\n";

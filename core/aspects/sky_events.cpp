@@ -82,13 +82,23 @@ bool Moving(int body) { return body != kSun && body != kMoon && body != kNode; }
 
 }  // namespace
 
+std::string SkyEphemerisNote(double jdFrom, double jdTo, std::uint8_t ephemeris)
+{
+    std::string error;
+    // A day either side: the first day's samples start at its UT midnight,
+    // speeds look an hour beyond.
+    if (ephemeris != tChart::kPrecise || PreciseCovers(jdFrom - 1, jdTo + 1, &error)) return {};
+    return "precise positions unavailable (" + error + "); built-in positions shown";
+}
+
 std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEventRules& rules, const tProgress& progress,
                                      bool* stopped)
 {
     if (stopped) *stopped = false;
     std::vector<tSkyEvent> events;
     if (!(jdTo > jdFrom)) return events;
-    tSky sky(rules.sidereal, rules.ephemeris);
+    const bool precise = rules.ephemeris == tChart::kPrecise && SkyEphemerisNote(jdFrom, jdTo, rules.ephemeris).empty();
+    tSky sky(rules.sidereal, precise ? tChart::kPrecise : tChart::kBuiltIn);
     // Days counted from the UT midnight before the start: an event is then
     // found in the same day, to the same root, whatever zone the window's
     // start came from (a local midnight), and rounds to the same second.

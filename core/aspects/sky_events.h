@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/platform/progress.h"
@@ -39,6 +40,11 @@ struct tSkyEventRules {
 // Mercury to Pluto (and the Moon when asked). Events in [jdFrom, jdTo),
 // sorted by moment. progress counts days; asked to stop, it returns what
 // it has found so far and stopped is set.
+// What a calendar over [jdFrom, jdTo) says of its positions: "" when they
+// come from the ephemeris asked for, else why they are built-in (decided
+// once for the whole span, as FindSkyEvents does).
+std::string SkyEphemerisNote(double jdFrom, double jdTo, std::uint8_t ephemeris);
+
 std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEventRules& rules,
                                      const tProgress& progress = {}, bool* stopped = nullptr);
 

@@ -169,6 +169,15 @@ bool PreciseHouses(double jdUt, double latitude, double east, int houseType, tPr
     return HousesOpened(jdUt, latitude, east, houseType, out, error);
 }
 
+bool PreciseCovers(double jdFrom, double jdTo, std::string* error)
+{
+    tPreciseBody b;
+    for (int body : {1, 2, 25})
+        for (double jd : {jdFrom, jdTo})
+            if (!PreciseBody(body, jd, b, error)) return false;
+    return true;
+}
+
 bool PreciseObliquity(double jdUt, double& eps, std::string* error)
 {
     OpenForThisThread();

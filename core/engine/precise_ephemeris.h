@@ -52,6 +52,10 @@ bool PreciseHouses(double jdUt, double latitude, double east, int houseType, tPr
 // directed (progressions).
 bool PreciseHousesAtArmc(double armc, double latitude, double jdUt, int houseType, tPreciseHouses& out,
                          std::string* error = nullptr);
+// Whether the data files answer for the planets, the Moon and the asteroids
+// at both ends of [jdFrom, jdTo] (UT): a search over the span then takes
+// every position from them. False, with error saying why, otherwise.
+bool PreciseCovers(double jdFrom, double jdTo, std::string* error = nullptr);
 // The true obliquity of the ecliptic at jdUt, degrees.
 bool PreciseObliquity(double jdUt, double& eps, std::string* error = nullptr);
 

@@ -104,6 +104,24 @@ TEST_F(PreciseFollowers, SkyEventsComeFromTheChosenEphemeris)
     EXPECT_GT(std::fabs(builtIn - precise), 2.0 / 1440);
 }
 
+// A calendar running past the data files' end is built-in from its first
+// day, and says so, instead of changing theories on the way.
+TEST(EphemerisChoice, ACalendarPastTheFilesIsBuiltInThroughout)
+{
+    if (!PreciseEphemerisInstalled()) GTEST_SKIP() << "Swiss Ephemeris data files not installed";
+    const double from = 2597610.5, to = from + 60;  // 2399-12-01 to 2400-01-30
+    EXPECT_NE(SkyEphemerisNote(from, to, tChart::kPrecise), "");
+    EXPECT_EQ(SkyEphemerisNote(from - 400, from - 340, tChart::kPrecise), "");
+    tSkyEventRules rules;
+    rules.ephemeris = tChart::kPrecise;
+    const std::vector<tSkyEvent> asked = FindSkyEvents(from, to, rules);
+    rules.ephemeris = tChart::kBuiltIn;
+    const std::vector<tSkyEvent> builtIn = FindSkyEvents(from, to, rules);
+    ASSERT_EQ(asked.size(), builtIn.size());
+    ASSERT_FALSE(asked.empty());
+    for (std::size_t i = 0; i < asked.size(); ++i) EXPECT_EQ(asked[i].jd, builtIn[i].jd) << i;
+}
+
 // Stored positions stay as stored; a chart read back, and ReCalc, take the
 // choice of the moment.
 TEST(EphemerisChoice, ChartsReadFromTheFileFollowTheSetting)
