@@ -3,6 +3,7 @@
 // positions print as numbers.
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "cli/positions.h"
 #include "core/chart/chart.h"
@@ -24,8 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     r.adjust = in.Near(25);
     r.latitude = in.Near(90);
     r.longitude = in.Near(180);
-    const int houses[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 255};
-    r.house = houses[in.Int(0, 9)];
+    static const std::vector<int> houses = [] {
+        std::vector<int> v = OfferedHouseSystems();
+        v.push_back(255);
+        return v;
+    }();
+    r.house = houses[static_cast<std::size_t>(in.Int(0, static_cast<int>(houses.size()) - 1))];
     r.zodiac = in.Int(0, 1);
     if (!CheckRequest(r).empty()) return 0;
     tChart c;
@@ -38,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                          r.longitude, r.house, r.zodiac);
             fuzz::RequireFinite(c.BodyAt(p)->GetPosition(), "body not a number");
         }
+    fuzz::RequireFinite(c.Ascendant() + c.Midheaven(), "angles not a number");
     fuzz::RequireNoNonFinite(cli::PositionsJson(c), "positions hold a non-finite number");
     if (in.Byte() < 16) {
         tChart ret;

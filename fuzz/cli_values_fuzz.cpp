@@ -4,6 +4,7 @@
 
 #include "core/chart/chart_input.h"
 #include "core/engine/angles.h"
+#include "core/engine/houses.h"
 #include "fuzz_support.h"
 
 using namespace quintara;
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else answered(false);
     if (const auto v = ParseLongitude(s, e)) fuzz::Require(std::fabs(DegMinToDecimal(*v)) <= 180, "longitude out of range");
     else answered(false);
-    if (const auto v = ParseHouseSystem(s, e)) fuzz::Require((*v >= 0 && *v <= 8) || *v == 255, "house system out of range");
+    if (const auto v = ParseHouseSystem(s, e)) fuzz::Require(IsHouseSystem(*v) || *v == 255, "house system out of range");
     else answered(false);
     if (const auto v = ParseDaysHours(s, e)) fuzz::Require(*v > 0, "a step of nothing");
     else answered(false);

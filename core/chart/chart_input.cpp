@@ -155,7 +155,9 @@ std::optional<unsigned> ParseTransitBodies(std::string_view text, std::string& e
             error = Quote(item) + " is not a transiting body (sun .. pluto, 1..10, chiron, or a range like mars-pluto)";
             return std::nullopt;
         }
-        for (int n = *lo; n <= *hi; ++n) mask |= 1u << n;
+        // "mars-chiron" is Mars to Pluto and Chiron, never the points between.
+        for (int n = *lo; n <= *hi; ++n)
+            if (n <= kPluto || n == kChiron) mask |= 1u << n;
     }
     if (!mask) {
         error = "no transiting body given";
