@@ -72,12 +72,15 @@ void BM_DailyPrevisionsOneYear(benchmark::State& state)
 BENCHMARK(BM_DailyPrevisionsOneYear)->Unit(benchmark::kMillisecond);
 
 // A year of the sky's events: ingresses, stations, phases, major aspects.
+// 0: built-in, 1: precise.
 void BM_SkyEventsYear(benchmark::State& state)
 {
+    tSkyEventRules rules;
+    rules.ephemeris = static_cast<std::uint8_t>(state.range(0));
     std::size_t events = 0;
-    for (auto _ : state) events = FindSkyEvents(2461406.5, 2461771.5, {}).size();  // 2027
+    for (auto _ : state) events = FindSkyEvents(2461406.5, 2461771.5, rules).size();  // 2027
     state.counters["events"] = static_cast<double>(events);
 }
-BENCHMARK(BM_SkyEventsYear)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SkyEventsYear)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

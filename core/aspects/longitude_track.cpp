@@ -26,7 +26,7 @@ double Step(double now, double later)
 double EngineLongitude(int body, double T, std::uint8_t ephemeris)
 {
     if (ephemeris == tChart::kPrecise)
-        if (tPreciseBody b; PreciseBody(body, T * kDaysPerCentury + kJ2000, b)) return Normalize360(b.longitude);
+        if (double lon; PreciseLongitude(body, T * kDaysPerCentury + kJ2000, lon)) return Normalize360(lon);
     if (body == 2) return LunarPoints(T).Moon;
     if (body >= kChiron && body <= kJuno) {
         tSkyAnswer a;
@@ -55,8 +55,8 @@ double CorrectionSpacingDays(int body)
 
 bool PreciseAt(int body, double T)
 {
-    tPreciseBody b;
-    return PreciseBody(body, T * kDaysPerCentury + kJ2000, b);
+    double lon;
+    return PreciseLongitude(body, T * kDaysPerCentury + kJ2000, lon);
 }
 
 // Lagrange through u = -1, 0, 1, 2.

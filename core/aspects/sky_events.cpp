@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "core/aspects/aspects.h"
 #include "core/aspects/longitude_track.h"
@@ -25,16 +26,25 @@ double Centuries(double jd) { return (jd - kJ2000) / kDaysPerCentury; }
 
 class tSky {
 public:
-    tSky(bool sidereal, std::uint8_t ephemeris) : sidereal(sidereal), ephemeris(ephemeris) {}
+    // [jdFrom, jdTo]: the days sampled. From the precise ephemeris the
+    // bodies but the node follow longitude tracks over them: a fraction of
+    // the library's calls, within a second of time of its moments.
+    tSky(bool sidereal, std::uint8_t ephemeris, double jdFrom, double jdTo)
+        : sidereal(sidereal), ephemeris(ephemeris), from(Centuries(jdFrom - 2)), to(Centuries(jdTo + 2))
+    {
+    }
 
     // Degrees [0, 360) of body at jd, as a chart cast then shows it.
     double Longitude(int body, double jd)
     {
         const double T = Centuries(jd);
         double lon;
-        tPreciseBody precise;
-        if (ephemeris == tChart::kPrecise && PreciseBody(body, jd, precise)) {
-            lon = Normalize360(precise.longitude);
+        if (ephemeris == tChart::kPrecise && body != kNode) {
+            auto& track = tracks[static_cast<std::size_t>(body)];
+            if (!track) track.emplace(body, from, to, tLongitudeTrack::SpacingDays(body), ephemeris);
+            lon = track->At(T);
+        } else if (ephemeris == tChart::kPrecise && PreciseLongitude(body, jd, lon)) {
+            lon = Normalize360(lon);
         } else if (body == kNode) {
             lon = LunarPoints(T).TrueNode;
         } else if (body == kChiron) {
@@ -57,6 +67,8 @@ public:
 private:
     bool sidereal;
     std::uint8_t ephemeris;
+    double from, to;  // centuries
+    std::array<std::optional<tLongitudeTrack>, kChiron + 1> tracks;  // [body]
 };
 
 // The root of f in [a, b], f(a) and f(b) of opposite signs; to a
@@ -98,7 +110,7 @@ std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEvent
     std::vector<tSkyEvent> events;
     if (!(jdTo > jdFrom)) return events;
     const bool precise = rules.ephemeris == tChart::kPrecise && SkyEphemerisNote(jdFrom, jdTo, rules.ephemeris).empty();
-    tSky sky(rules.sidereal, precise ? tChart::kPrecise : tChart::kBuiltIn);
+    tSky sky(rules.sidereal, precise ? tChart::kPrecise : tChart::kBuiltIn, jdFrom, jdTo);
     // Days counted from the UT midnight before the start: an event is then
     // found in the same day, to the same root, whatever zone the window's
     // start came from (a local midnight), and rounds to the same second.

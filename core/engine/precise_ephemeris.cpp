@@ -163,6 +163,15 @@ bool PreciseBody(int body, double jdUt, tPreciseBody& out, std::string* error)
     return CalcOpened(body, jdUt, SwissFlags(), out, error);
 }
 
+bool PreciseLongitude(int body, double jdUt, double& longitude, std::string* error)
+{
+    OpenForThisThread();
+    tPreciseBody b;
+    if (!CalcOpened(body, jdUt, SwissFlags() & ~SEFLG_SPEED, b, error)) return false;
+    longitude = b.longitude;
+    return true;
+}
+
 bool PreciseHouses(double jdUt, double latitude, double east, int houseType, tPreciseHouses& out, std::string* error)
 {
     OpenForThisThread();

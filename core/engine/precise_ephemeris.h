@@ -43,6 +43,10 @@ bool PreciseEphemerisInstalled();
 // moment (the library is never let fall back to its analytical theory).
 bool PreciseBody(int body, double jdUt, tPreciseBody& out, std::string* error = nullptr);
 
+// The longitude alone (degrees, not normalised), without the speed that
+// costs the library a second light-time solution: for searches.
+bool PreciseLongitude(int body, double jdUt, double& longitude, std::string* error = nullptr);
+
 // houseType: the chart's code (tHouseSystem). east: geographic longitude, east positive.
 bool PreciseHouses(double jdUt, double latitude, double east, int houseType, tPreciseHouses& out,
                    std::string* error = nullptr);
