@@ -1,5 +1,7 @@
 #include "core/chart/chart.h"
 
+#include <cmath>
+
 #include "core/engine/angles.h"
 #include "core/i18n/languages.h"
 #include "core/options/option_set.h"
@@ -162,6 +164,12 @@ void tChart::SetBodyLatitude(int n, double value)
 
 double tChart::Ascendant() const { return Normalize360(TropicalAsc - (Zodiac ? Ayanamsa : 0.0)); }
 double tChart::Midheaven() const { return Normalize360(TropicalMc - (Zodiac ? Ayanamsa : 0.0)); }
+
+bool tChart::AngleOnCusp(int body) const
+{
+    const double angle = body == kAscendant ? Ascendant() : body == kMidheaven ? Midheaven() : -1;
+    return angle >= 0 && std::fabs(std::remainder(angle - HouseCusp(body - 12), 360.0)) < 1e-6;
+}
 
 double tChart::HouseCusp(int n) const
 {

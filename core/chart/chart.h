@@ -92,6 +92,9 @@ public:
     double TropicalAsc = 0.0, TropicalMc = 0.0;
     double Ascendant() const;
     double Midheaven() const;
+    // Whether body 13 (22) stands on the true Ascendant (Midheaven), as in
+    // the quadrant systems, or is a plain cusp, as in Whole Sign and Equal.
+    bool AngleOnCusp(int body) const;
     // Where positions come from: the built-in theory, or the precise
     // ephemeris (data files, 1800-2399). A chart asked for precise
     // positions that could not have them is computed built-in and says why

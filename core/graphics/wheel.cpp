@@ -17,7 +17,8 @@ bool HasHouses(const tChart& c) { return c.HouseType < 255; }
 double StartRotation(const tChart& c)
 {
     if (OptionsOf(c).StartAries) return 0;
-    const double asc = c.HouseCusp(1);
+    // The true Ascendant on the left, also where cusp 1 is not on it.
+    const double asc = HasHouses(c) && !c.AngleOnCusp(kAscendant) ? c.Ascendant() : c.HouseCusp(1);
     return asc >= 0 ? asc * kDegToRadians : 0;
 }
 
@@ -48,10 +49,19 @@ void tWheelBase::AddHouses(const tChart& chart, double R, const tHouseLayout& ho
     if (!HasHouses(chart)) return;
     std::vector<double> at;
     for (int h = 1; h <= 12; ++h) at.push_back(chart.BodyPosition(h + 12));
+    // Angles off their cusps get their own marks, spread with the cusps'.
+    std::vector<int> angles;
+    for (int body : {kAscendant, kMidheaven})
+        if (!chart.AngleOnCusp(body)) {
+            angles.push_back(body);
+            at.push_back(body == kAscendant ? chart.Ascendant() : chart.Midheaven());
+        }
     const std::vector<double> shown = SpreadOnRing(at, RingGap(kCuspLabelWidth * CharSize, houses.label * R));
     for (int h = 1; h <= 12; ++h)
         Add<tHouse>(chart, h + 12, Rotation, R, houses, shown[static_cast<std::size_t>(h - 1)], ctx).CharSize =
             CharSize;
+    for (std::size_t i = 0; i < angles.size(); ++i)
+        Add<tHouse>(chart, angles[i], Rotation, R, houses, shown[12 + i], ctx, true).CharSize = CharSize;
 }
 
 tBodyRings tWheelBase::OuterRings(double exact, double outer, int ring) const

@@ -111,8 +111,9 @@ std::int32_t BodyWidth(const tPlanet& p)
 }
 
 tHouse::tHouse(tElement* parent, const tChart& chart, int cusp, double rotation, double R, const tHouseLayout& layout,
-               double labelAt, const tPictureContext& ctx)
-    : tChartElement(parent), Chart(chart), Cusp(cusp), Rotation(rotation), R(R), layout(layout), ctx(ctx)
+               double labelAt, const tPictureContext& ctx, bool angle)
+    : tChartElement(parent), Chart(chart), Cusp(cusp), Rotation(rotation), TrueAngle(angle), R(R), layout(layout),
+      ctx(ctx)
 {
     const tPoint p = WheelPoint(layout.label * R, Angle(labelAt));
     X = p.x, Y = p.y;
@@ -139,20 +140,41 @@ void tHouse::RecordGraph()
     rec.SetTextAlign(kCentredBaseline);
     // The line ends below the label's ring, so it never runs into a label
     // or a glyph beyond it.
-    const double a = Angle(Chart.BodyPosition(Cusp));
-    const tPoint from = WheelPoint(layout.lineStart * R, a);
+    const double a = Angle(Longitude());
+    // An angle's mark starts at the wheel's rim: it is not a house line.
+    const tPoint from = WheelPoint((TrueAngle ? 1.0 : layout.lineStart) * R, a);
     const tPoint to = WheelPoint(layout.label * R - TextHeight(size), a);
     rec.Line(from.x - X, from.y - Y, to.x - X, to.y - Y);
     if (layout.ownTextStyle) rec.SetTextStyle("Courier New", 0, 0, size);
-    rec.OutTextXY(0, RoundI(TextHeight(size) / 2), ctx.Lang->PlanetShortName(Cusp));
+    rec.OutTextXY(0, RoundI(TextHeight(size) / 2), Label());
+    if (TrueAngle) return;
     const double b = Angle(HouseStart(Chart, Cusp - 12, ctx.HouseRule));
     const tPoint t1 = WheelPoint(0.95 * R, b), t2 = WheelPoint(1.0 * R, b);
     rec.Line(t1.x - X, t1.y - Y, t2.x - X, t2.y - Y);
 }
 
+double tHouse::Longitude() const
+{
+    if (!TrueAngle) return Chart.BodyPosition(Cusp);
+    return Cusp == kAscendant ? Chart.Ascendant() : Chart.Midheaven();
+}
+
+bool tHouse::PlainCusp() const
+{
+    return !TrueAngle && (Cusp == kAscendant || Cusp == kMidheaven) && !Chart.AngleOnCusp(Cusp);
+}
+
+std::string tHouse::Label() const
+{
+    if (!PlainCusp()) return ctx.Lang->PlanetShortName(Cusp);
+    return ctx.Lang->Caption(Cusp == kAscendant ? caption::kCuspI : caption::kCuspX);
+}
+
 tInfoText tHouse::InfoWindow() const
 {
-    return {Chart.Name + " " + ctx.Lang->PlanetName(Cusp), PositionInfo(Chart, Cusp, "long = ", ctx)};
+    const std::string name = PlainCusp() ? Label() : ctx.Lang->PlanetName(Cusp);
+    if (TrueAngle) return {Chart.Name + " " + name, SignLine(name, Longitude(), *ctx.Lang)};
+    return {Chart.Name + " " + name, PositionInfo(Chart, Cusp, "long = ", ctx)};
 }
 
 std::optional<std::vector<std::string>> tHouse::ExInfoWindow() const { return BodyInterpretation(Chart, Cusp, ctx); }

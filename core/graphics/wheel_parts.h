@@ -73,9 +73,11 @@ inline constexpr double kCuspLabelWidth = 5.0;
 class tHouse : public tChartElement {
 public:
     // cusp: body 13..24 of chart; R: the reference radius; labelAt: the
-    // longitude the label stands at (the cusp's own unless spread).
+    // longitude the label stands at (the cusp's own unless spread). angle:
+    // the true Ascendant (cusp 13) or Midheaven (22) where it is not on
+    // that cusp, marked without a house line.
     tHouse(tElement* parent, const tChart& chart, int cusp, double rotation, double R, const tHouseLayout& layout,
-           double labelAt, const tPictureContext& ctx);
+           double labelAt, const tPictureContext& ctx, bool angle = false);
     void play(tCanvas& c, const tReplay& r) override;
     void RecordGraph() override;
     tInfoText InfoWindow() const override;
@@ -84,9 +86,13 @@ public:
     const tChart& Chart;
     int Cusp;
     double Rotation;
+    bool TrueAngle;
 
 private:
     double Angle(double longitude) const { return longitude * kDegToRadians - Rotation; }
+    double Longitude() const;
+    bool PlainCusp() const;  // cusp 1 or 10 that is not the angle
+    std::string Label() const;
     double R;
     tHouseLayout layout;
     const tPictureContext& ctx;

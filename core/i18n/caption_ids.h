@@ -12,6 +12,9 @@ inline constexpr int kTimeUnknown = 15;  // "Time unknown"
 // from 9 on at kMoreHouseSystems + n - 9. HouseSystem(n) gives either.
 inline constexpr int kHouseSystems = 16;
 inline constexpr int kMoreHouseSystems = 371;  // "Whole Sign"
+// Cusps 1 and 10 where they are not the Ascendant and Midheaven.
+inline constexpr int kCuspI = 385;  // "I"
+inline constexpr int kCuspX = 386;  // "X"
 constexpr int HouseSystem(int code) { return code <= 8 ? kHouseSystems + code : kMoreHouseSystems + code - 9; }
 inline constexpr int kUniversalTimes = 348;  // "Times in universal time (GMT)"
 inline constexpr int kLookedUp = 349;        // "looked up" (a zone from the time tables)

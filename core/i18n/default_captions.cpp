@@ -391,6 +391,8 @@ constexpr std::array<std::string_view, kCaptionCount> kDefaults = {
     "Pullen SR",                                                                    // 382
     "Sunshine",                                                                     // 383
     "Savard-A",                                                                     // 384
+    "I",                                                                            // 385
+    "X",                                                                            // 386
 };
 
 }  // namespace
