@@ -8,6 +8,7 @@
 
 #include "core/graphics/aspect_grid.h"
 #include "core/graphics/chart_graphs.h"
+#include "core/engine/houses.h"
 #include "core/graphics/svg_canvas.h"
 #include "core/i18n/text_encoding.h"
 #include "support/birth.h"
@@ -25,6 +26,35 @@ std::vector<T*> Children(tElement& e)
     for (auto& c : e.Elements)
         if (auto* t = dynamic_cast<T*>(c.get())) out.push_back(t);
     return out;
+}
+
+// In Whole Sign houses the wheel still turns on the true Ascendant, and the
+// angles get their own marks beside the twelve cusps, at their own degrees.
+TEST(Wheel, AnglesOffTheirCuspsAreMarkedApart)
+{
+    tWheelFixture f;
+    tChart c(&f.o.BirthSet);
+    c.HouseType = kWholeSign;
+    test::Birth(c, 1990, 5, 17, 14, 30);
+    ASSERT_FALSE(c.AngleOnCusp(kAscendant));
+    tWheel w(nullptr, c, 2400, 3400, f.pc);
+    EXPECT_NEAR(w.Rotation, c.Ascendant() * kDegToRadians, 1e-12);
+    w.Setup();
+    w.RecordGraph();
+    const auto marks = Children<tHouse>(w);
+    ASSERT_EQ(marks.size(), 14u);
+    EXPECT_FALSE(marks[0]->TrueAngle);
+    EXPECT_EQ(marks[12]->Cusp, kAscendant);
+    EXPECT_TRUE(marks[12]->TrueAngle);
+    EXPECT_EQ(marks[13]->Cusp, kMidheaven);
+    EXPECT_EQ(marks[12]->InfoWindow().Caption.find("Ascendant") != std::string::npos, true);
+    EXPECT_EQ(marks[0]->InfoWindow().Caption.find("Ascendant"), std::string::npos) << "cusp 1 is not the Ascendant";
+
+    tChart placidus(&f.o.BirthSet);
+    test::Birth(placidus, 1990, 5, 17, 14, 30);
+    tWheel p(nullptr, placidus, 2400, 3400, f.pc);
+    p.Setup();
+    EXPECT_EQ(Children<tHouse>(p).size(), 12u) << "the quadrant systems' angles are their cusps";
 }
 
 TEST(Wheel, AscendantOnTheLeftUnlessStartAries)
