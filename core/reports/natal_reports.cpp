@@ -33,7 +33,7 @@ std::string SignColumns(double longitude, bool retrograde, const tReportContext&
 
 std::string BodyColumns(const tChart& c, int n, const tReportContext& ctx)
 {
-    return ctx.BodyName(n) + "\t" + SignColumns(c.BodyPosition(n), c.Retrograde(n), ctx);
+    return ctx.BodyName(c, n) + "\t" + SignColumns(c.BodyPosition(n), c.Retrograde(n), ctx);
 }
 
 bool IsDominant(int n) { return n >= 37 && n <= 48; }
@@ -87,10 +87,17 @@ void WriteList(tReportText& text, const tChart& c, const tReportContext& ctx)
         std::string line = BodyColumns(c, i, ctx);
         if (HasHouses(c)) {
             const tSignPos sp = SignPosition(2, c.HouseCusp(i));
-            line += ctx.BodyName(12 + i) + "\t" + ctx.SignName(sp.Sign) + "\t" + Fixed(sp.Degrees, 5, 2);
+            line += ctx.BodyName(c, 12 + i) + "\t" + ctx.SignName(sp.Sign) + "\t" + Fixed(sp.Degrees, 5, 2);
         }
         text.AddLine(line);
     }
+    // The true angles below the cusps where these are not on them.
+    for (int n : {kAscendant, kMidheaven})
+        if (HasHouses(c) && !c.AngleOnCusp(n)) {
+            const tSignPos sp = SignPosition(2, n == kAscendant ? c.Ascendant() : c.Midheaven());
+            text.AddLine(std::string("\t\t\t").append(ctx.BodyName(n)).append("\t").append(ctx.SignName(sp.Sign))
+                             .append("\t").append(Fixed(sp.Degrees, 5, 2)));
+        }
     // The asteroids and points in the planets' columns; a wider first
     // column only when a name (a fixed star's) needs it.
     std::size_t longest = 0;
@@ -124,7 +131,7 @@ void WritePlanetsInHouses(tReportText& text, const tChart& c, const tReportConte
     text.AddLine("");
     for (int i = 1; i <= 12; ++i) {
         const int house = HouseOf(c, i, ctx.HouseRule);
-        text.AddLine(ctx.BodyName(i) + "\t" + ctx.Caption(caption::kIn) + "\t" + (house >= 1 ? ctx.BodyName(12 + house) : ""));
+        text.AddLine(ctx.BodyName(i) + "\t" + ctx.Caption(caption::kIn) + "\t" + (house >= 1 ? ctx.BodyName(c, 12 + house) : ""));
     }
     text.AddLine("");
 }
@@ -148,9 +155,16 @@ void WriteFullList(tReportText& text, const tChart& c, const tReportContext& ctx
         line += p >= 2 && p <= 10 ? DegMin(c.BodyAt(p)->Latitude, 6) + "\t" : "\t";
         if ((p <= 12 || p >= 25) && HasHouses(c)) {
             const int house = HouseOf(c, n, ctx.HouseRule);
-            if (house >= 1) line += ctx.BodyName(12 + house) + "\t" + std::to_string(house);
+            if (house >= 1) line += ctx.BodyName(c, 12 + house) + "\t" + std::to_string(house);
         }
         text.AddLine(line);
+        if (n == 24)
+            for (int angle : {kAscendant, kMidheaven})
+                if (!c.AngleOnCusp(angle)) {
+                    const double at = angle == kAscendant ? c.Ascendant() : c.Midheaven();
+                    text.AddLine(std::string("\t").append(ctx.BodyName(angle)).append("\t")
+                                     .append(SignColumns(at, false, ctx)).append(DegMin(at, 6)));
+                }
         if (n == 12 || n == 24 || n == 36) text.AddLine("");
     }
     text.AddLine("");

@@ -7,6 +7,7 @@
 #include "core/data/civil_date.h"
 #include "core/data/data_module.h"
 #include "core/engine/angles.h"
+#include "core/engine/houses.h"
 #include "core/i18n/caption_ids.h"
 #include "core/i18n/date_format.h"
 #include "core/i18n/default_captions.h"
@@ -14,6 +15,13 @@
 #include "core/options/main_options.h"
 
 namespace quintara {
+
+std::string tReportContext::BodyName(const tChart& c, int n) const
+{
+    if ((n == kAscendant || n == kMidheaven) && c.HouseType != kTimeUnknown && !c.AngleOnCusp(n))
+        return Caption(n == kAscendant ? caption::kCuspI : caption::kCuspX);
+    return BodyName(n);
+}
 
 std::string tReportContext::Date(int year, int month, int day) const
 {

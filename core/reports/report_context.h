@@ -26,6 +26,9 @@ struct tReportContext {
 
     std::string Caption(int n) const { return Lang->Caption(n); }
     std::string BodyName(int n) const { return Lang->PlanetName(n); }
+    // The same in chart c, where cusps 1 and 10 off the true angles (Whole
+    // Sign, Equal) read "I" and "X".
+    std::string BodyName(const tChart& c, int n) const;
     // The sign's full name for 1..12, else "".
     std::string SignName(int sign) const { return sign >= 1 && sign <= 12 ? Caption(sign) : std::string(); }
     // Caption 140 + type for types 1..21, else "".
