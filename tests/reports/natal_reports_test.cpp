@@ -4,6 +4,8 @@
 #include <sstream>
 
 #include "core/aspects/aspects.h"
+#include "core/engine/angles.h"
+#include "core/engine/houses.h"
 #include "core/reports/natal_reports.h"
 #include "core/reports/report_context.h"
 #include "core/reports/text_writers.h"
@@ -92,6 +94,30 @@ TEST(NatalReports, ListPairsBodiesWithCuspsUnlessTheTimeIsUnknown)
     EXPECT_EQ(lines[0].substr(lines[0].size() - 12), "Time unknown");
     for (int i = 2; i < 14; ++i) EXPECT_EQ(lines[static_cast<std::size_t>(i)].find("Ascendant"), std::string::npos);
     for (const std::string& l : lines) EXPECT_EQ(l.find("\tin\t"), std::string::npos);  // no planets in houses
+}
+
+// Whole Sign cusps 1 and 10 are sign starts, not the angles: they read I and
+// X, the true Ascendant and Midheaven follow the cusps at their own degrees,
+// and planets in the first house are in I.
+TEST(NatalReports, CuspsOffTheAnglesReadAsNumeralsAndTheAnglesFollow)
+{
+    tReportFixture f;
+    tChart c(&f.o.BirthSet);
+    c.HouseType = kWholeSign;
+    test::Birth(c, 1990, 5, 17, 14, 30);
+    WriteList(f.text, c, f.ctx);
+    const auto lines = f.Lines();
+    EXPECT_EQ(lines[0].substr(lines[0].size() - 10), "Whole Sign");
+    EXPECT_NE(lines[2].find("\tI\t"), std::string::npos) << lines[2];
+    EXPECT_NE(lines[11].find("\tX\t"), std::string::npos) << lines[11];
+    const std::string plain = WritePlainText(f.text);
+    EXPECT_NE(plain.find("Ascendant"), std::string::npos);
+    EXPECT_NE(plain.find("Midheaven"), std::string::npos);
+    const tSignPos asc = SignPosition(2, c.Ascendant());
+    EXPECT_NE(lines[14].find("Ascendant\t" + f.ctx.SignName(asc.Sign) + "\t" + Fixed(asc.Degrees, 5, 2)),
+              std::string::npos)
+        << lines[14];
+    EXPECT_EQ(plain.find(" in    Ascendant"), std::string::npos);
 }
 
 // Names longer than the usual column (another language's) widen it: the
