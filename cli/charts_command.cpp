@@ -120,9 +120,9 @@ int Import(const tCommandArgs& a, tSession& session)
     tImportPlan plan;
     if (path == "-") {
         const std::string bytes((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-        plan = PrepareImportOf(session.Data(), bytes, "standard input", *format, o.HouseType, o.Zodiac);
+        plan = PrepareImportOf(session.Data(), bytes, "standard input", *format, o.HouseType, o.ZodiacChoice());
     } else {
-        plan = PrepareImport(session.Data(), path, *format, o.HouseType, o.Zodiac);
+        plan = PrepareImport(session.Data(), path, *format, o.HouseType, o.ZodiacChoice());
     }
     for (const std::string& r : plan.refused) std::cerr << path << ": " << r << "\n";
     for (const std::string& d : plan.doubts) std::cerr << path << ": warning: " << d << "\n";

@@ -13,6 +13,7 @@
 #include "core/engine/lunar_points.h"
 #include "core/engine/minor_bodies.h"
 #include "core/engine/precise_ephemeris.h"
+#include "core/chart/chart_steps.h"
 #include "core/engine/zodiac.h"
 
 namespace quintara {
@@ -29,8 +30,9 @@ public:
     // [jdFrom, jdTo]: the days sampled. From the precise ephemeris the
     // bodies but the node follow longitude tracks over them: a fraction of
     // the library's calls, within a second of time of its moments.
-    tSky(bool sidereal, std::uint8_t ephemeris, double jdFrom, double jdTo)
-        : sidereal(sidereal), ephemeris(ephemeris), from(Centuries(jdFrom - 2)), to(Centuries(jdTo + 2))
+    tSky(const tSkyEventRules& rules, std::uint8_t ephemeris, double jdFrom, double jdTo)
+        : ayanamsa(rules.zodiac, rules.userAyanamsa, ephemeris), ephemeris(ephemeris), from(Centuries(jdFrom - 2)),
+          to(Centuries(jdTo + 2))
     {
     }
 
@@ -54,7 +56,7 @@ public:
         } else {
             lon = EngineLongitude(body, T);
         }
-        return sidereal ? Normalize360(lon - AyanamsaAt(T)) : lon;
+        return Normalize360(lon - ayanamsa.At(T));
     }
 
     // Degrees per day, from an hour either side: the central difference's
@@ -65,7 +67,7 @@ public:
     }
 
 private:
-    bool sidereal;
+    tAyanamsaTrack ayanamsa;
     std::uint8_t ephemeris;
     double from, to;  // centuries
     std::array<std::optional<tLongitudeTrack>, kChiron + 1> tracks;  // [body]
@@ -110,7 +112,7 @@ std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEvent
     std::vector<tSkyEvent> events;
     if (!(jdTo > jdFrom)) return events;
     const bool precise = rules.ephemeris == tChart::kPrecise && SkyEphemerisNote(jdFrom, jdTo, rules.ephemeris).empty();
-    tSky sky(rules.sidereal, precise ? tChart::kPrecise : tChart::kBuiltIn, jdFrom, jdTo);
+    tSky sky(rules, precise ? tChart::kPrecise : tChart::kBuiltIn, jdFrom, jdTo);
     // Days counted from the UT midnight before the start: an event is then
     // found in the same day, to the same root, whatever zone the window's
     // start came from (a local midnight), and rounds to the same second.

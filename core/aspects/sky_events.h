@@ -5,6 +5,8 @@
 // is asked for. Moments are exact to well under a minute.
 #pragma once
 
+#include "core/engine/zodiac.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -31,7 +33,8 @@ struct tSkyEventRules {
     bool moonIngresses = true;  // the Moon changes sign every two or three days
     bool moonAspects = false;   // the Moon's aspects (several a day) are left out by default
     int aspectGroups = 3;       // aspect group bits as the charts use them: 1 | 2, the major aspects
-    bool sidereal = false;      // ingresses in the sidereal zodiac
+    int zodiac = 0;             // zodiac code (core/engine/zodiac.h) of the ingresses
+    tAyanamsaRef userAyanamsa;  // for zodiac kUserAyanamsa
     std::uint8_t ephemeris = 0; // tChart::tEphemeris the positions come from
 };
 

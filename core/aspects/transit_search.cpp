@@ -11,6 +11,7 @@
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
 #include "core/engine/julian_day.h"
+#include "core/chart/chart_steps.h"
 #include "core/engine/zodiac.h"
 #include "core/options/option_set.h"
 #include "core/platform/side_by_side.h"
@@ -166,7 +167,7 @@ private:
 // the same longitudes.
 class tScan {
 public:
-    explicit tScan(const tPlan& plan) : plan(plan) {}
+    explicit tScan(const tPlan& plan) : plan(plan), ayanamsa(plan.chart) {}
 
     // Longitudes of the selected bodies at T from the same engine track the
     // refinement reads, so a crossing in the chart's positions always lies
@@ -224,7 +225,7 @@ private:
         if (!track) track.emplace(b, plan.T0 - 40 * kDay, plan.T1 + 40 * kDay, tLongitudeTrack::SpacingDays(b),
                                 plan.chart.EphemerisUsed());
         const double lon = track->At(T);
-        return plan.chart.Zodiac ? Normalize360(lon - AyanamsaAt(T)) : lon;
+        return IsSidereal(plan.chart.Zodiac) ? Normalize360(lon - ayanamsa.At(T)) : lon;
     }
 
     // Degrees per century over the next four days, kept away from zero.
@@ -358,6 +359,7 @@ private:
 
     const tPlan& plan;
     std::array<std::optional<tLongitudeTrack>, kChiron + 1> tracks;  // [b]
+    tAyanamsaTrack ayanamsa;
 };
 
 // A slow body is dropped when no aspect point lies on the way its fastest

@@ -78,6 +78,7 @@ void tChart::Assign(const tChart& o)
     BirthPlace = o.BirthPlace;
     Ayanamsa = o.Ayanamsa;
     Zodiac = o.Zodiac;
+    UserAyanamsa = o.UserAyanamsa;
     ChartType = o.ChartType;
     HouseType = o.HouseType;
     Sex = o.Sex;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/chart/planet.h"
+#include "core/engine/zodiac.h"
 
 namespace quintara {
 
@@ -76,7 +77,8 @@ public:
     std::int32_t OrbPercent = 100;
     std::string Name, FirstName, Comment, Reference, BirthPlace;
     double Ayanamsa = 0.0;  // degrees
-    std::int32_t Zodiac = 0;  // 0 tropical, otherwise sidereal
+    std::int32_t Zodiac = 0;  // zodiac code (core/engine/zodiac.h): 0 tropical, otherwise sidereal
+    tAyanamsaRef UserAyanamsa;  // what Zodiac kUserAyanamsa means; a stored chart's own moment and Ayanamsa
     double Centuries = 0.0;  // T: Julian centuries of UT from J2000.0
     std::uint8_t HouseType = 0;  // 0..8; 255 = birth time unknown
     std::uint8_t Sex = 0;

@@ -286,7 +286,7 @@ std::string CheckRequest(const tChartRequest& r)
     if (!within(r.latitude, 90)) return "lat: must lie within -90 and 90 degrees";
     if (!within(r.longitude, 180)) return "lon: must lie within -180 and 180 degrees";
     if (!(IsHouseSystem(r.house) || r.house == 255)) return "house: unknown house system code";
-    if (r.zodiac != 0 && r.zodiac != 1) return "zodiac: must be tropical (0) or sidereal (1)";
+    if (!IsZodiacCode(r.zodiac)) return "zodiac: must be tropical (0), sidereal (1) or an ayanamsa (100..146, 355)";
     return {};
 }
 
@@ -312,6 +312,7 @@ void ApplyRequest(const tChartRequest& r, tChart& chart)
     chart.Longitude = r.longitude;
     chart.HouseType = static_cast<std::uint8_t>(r.house);
     chart.Zodiac = r.zodiac;
+    chart.UserAyanamsa = r.userAyanamsa;
 }
 
 }  // namespace quintara

@@ -17,7 +17,8 @@ struct tChartRequest {
     double latitude = 0.0;   // d.mm, positive north
     double longitude = 0.0;  // d.mm, positive west
     int house = 0;           // house system code 0..8 or 255
-    int zodiac = 0;          // 0 tropical, 1 sidereal
+    int zodiac = 0;          // zodiac code (core/engine/zodiac.h): 0 tropical, otherwise sidereal
+    tAyanamsaRef userAyanamsa;  // for zodiac kUserAyanamsa
 };
 
 // Each parser returns the value, or nothing with `error` naming what is wrong.

@@ -1,5 +1,7 @@
 #include "core/chart/chart_steps.h"
 
+#include <cmath>
+
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
 #include "core/engine/bodies.h"
@@ -85,7 +87,7 @@ void CalcMinorBodies(tChart& chart)
 {
     tSkyAnswer a;
     BuiltInMinorBodies(chart.Centuries, BodiesOf(chart), a);
-    const double shift = chart.Zodiac ? AyanamsaAt(chart.Centuries) : 0.0;
+    const double shift = ChartAyanamsa(chart, chart.Centuries);
     for (int n = kChiron; n <= kJuno; ++n) {
         chart.SetBodyLongitude(n, Normalize360(a.longitude[static_cast<std::size_t>(n)] - shift));
         chart.SetRetrograde(n, a.retrograde[static_cast<std::size_t>(n)]);
@@ -104,13 +106,54 @@ void ApplyZodiac(tChart& chart)
 void ApplyZodiacAt(tChart& chart, double T)
 {
     if (chart.Zodiac == 0) return;
-    chart.Ayanamsa = AyanamsaAt(T);
+    chart.Ayanamsa = ChartAyanamsa(chart, T);
     // Every computed position, the minor bodies too; the planets table's
     // points follow through the chart's ayanamsa (tPlanet::GetPosition).
     for (int n = 1; n <= kJuno; ++n) {
         const tPlanet* b = chart.FindBody(n);
         if (b) chart.SetBodyLongitude(n, Normalize360(b->GetPosition() - chart.Ayanamsa));
     }
+}
+
+double ChartAyanamsa(const tChart& chart, double T)
+{
+    if (!IsSidereal(chart.Zodiac)) return 0.0;
+    const double jd = T * kDaysPerCentury + kJ2000;
+    double degrees;
+    if (chart.EphemerisUsed() == tChart::kPrecise && PreciseAyanamsa(chart.Zodiac, jd, chart.UserAyanamsa, degrees))
+        return degrees;
+    return BuiltInAyanamsa(chart.Zodiac, jd, chart.UserAyanamsa);
+}
+
+tAyanamsaTrack::tAyanamsaTrack(int zodiac, const tAyanamsaRef& user, std::uint8_t ephemeris)
+    : zodiac(zodiac), user(user), precise(false)
+{
+    double probe;
+    precise = IsSidereal(zodiac) && ephemeris == tChart::kPrecise && PreciseAyanamsa(zodiac, kJ2000, user, probe);
+}
+
+tAyanamsaTrack::tAyanamsaTrack(const tChart& chart) : tAyanamsaTrack(chart.Zodiac, chart.UserAyanamsa, chart.EphemerisUsed())
+{
+}
+
+double tAyanamsaTrack::Day(std::int64_t day)
+{
+    auto [it, added] = days.try_emplace(day, 0.0);
+    if (added) {
+        const double jd = static_cast<double>(day) + 0.5;
+        if (!PreciseAyanamsa(zodiac, jd, user, it->second)) it->second = BuiltInAyanamsa(zodiac, jd, user);
+    }
+    return it->second;
+}
+
+double tAyanamsaTrack::At(double T)
+{
+    if (!IsSidereal(zodiac)) return 0.0;
+    const double jd = T * kDaysPerCentury + kJ2000;
+    if (!precise) return BuiltInAyanamsa(zodiac, jd, user);
+    const double f = std::floor(jd - 0.5);
+    const double a = Day(static_cast<std::int64_t>(f)), b = Day(static_cast<std::int64_t>(f) + 1);
+    return a + (b - a) * (jd - 0.5 - f);
 }
 
 tSkyBodies BodiesOf(const tChart& chart)

@@ -4,7 +4,11 @@
 // said otherwise.
 #pragma once
 
+#include <cstdint>
+#include <unordered_map>
+
 #include "core/engine/ephemeris.h"
+#include "core/engine/zodiac.h"
 
 namespace quintara {
 
@@ -37,6 +41,29 @@ void ApplyZodiac(tChart& chart);
 // The same with the ayanamsa of T, for a chart whose bodies were stepped to
 // T alone; each longitude brought back into [0, 360) by whole turns.
 void ApplyZodiacAt(tChart& chart, double T);
+
+// The chart's ayanamsa at T (Julian centuries of UT) from the source its
+// positions come from: the precise one with nutation, else the built-in
+// mean one. 0 for tropical charts. Every sidereal shift asks here.
+double ChartAyanamsa(const tChart& chart, double T);
+
+// A zodiac's ayanamsa over a search, asked like ChartAyanamsa: the precise
+// one sampled once a day and interpolated (nutation's shortest term moves
+// it 0.005" between samples), the built-in one directly; which of the two
+// is decided once, when the track is made.
+class tAyanamsaTrack {
+public:
+    tAyanamsaTrack(int zodiac, const tAyanamsaRef& user, std::uint8_t ephemeris);
+    explicit tAyanamsaTrack(const tChart& chart);
+    double At(double T);
+
+private:
+    double Day(std::int64_t day);
+    int zodiac;
+    tAyanamsaRef user;
+    bool precise;
+    std::unordered_map<std::int64_t, double> days;
+};
 
 // The bodies of 1..12 and 25..28 the chart contains.
 tSkyBodies BodiesOf(const tChart& chart);

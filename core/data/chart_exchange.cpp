@@ -120,7 +120,8 @@ std::optional<tExchangeFormat> ExchangeFormatOf(const std::string& path)
     return std::nullopt;
 }
 
-tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat format, int house, int zodiac,
+tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat format, int house,
+                          const tZodiacChoice& zodiac,
                           const tProgress& progress)
 {
     std::string bytes;
@@ -129,7 +130,7 @@ tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat
 }
 
 tImportPlan PrepareImportOf(TData1& data, std::string_view bytes, const std::string& path, tExchangeFormat format,
-                            int house, int zodiac, const tProgress& progress)
+                            int house, const tZodiacChoice& zodiac, const tProgress& progress)
 {
     std::vector<tExchangeRecord> records = format == tExchangeFormat::kAaf   ? ReadAaf(bytes)
                                            : format == tExchangeFormat::kCsv ? ReadCsv(bytes, data.DateFormat())
@@ -151,7 +152,10 @@ tImportPlan PrepareImportOf(TData1& data, std::string_view bytes, const std::str
             break;
         }
         if (!r.hasHouse) r.moment.house = house;
-        if (!r.hasZodiac) r.moment.zodiac = zodiac;
+        if (!r.hasZodiac) {
+            r.moment.zodiac = zodiac.code;
+            r.moment.userAyanamsa = zodiac.user;
+        }
         if (r.timeUnknown) r.moment.house = 255;
         tCheckedRecord checked;
         std::string doubt;
@@ -222,7 +226,7 @@ tExchangeRecord RecordOfChart(const tChart& c, const std::string& country)
     r.place = c.BirthPlace;
     r.country = country;
     r.sex = c.Sex ? 'M' : 'F';
-    r.moment = {c.Year, c.Month, c.Day, c.Hour, c.Minute, c.Adjust, c.Latitude, c.Longitude, c.HouseType, c.Zodiac};
+    r.moment = {c.Year, c.Month, c.Day, c.Hour, c.Minute, c.Adjust, c.Latitude, c.Longitude, c.HouseType, c.Zodiac, c.UserAyanamsa};
     r.timeUnknown = c.HouseType == 255;
     r.hasZone = r.hasCoordinates = r.hasHouse = r.hasZodiac = true;
     r.julianDay = c.JulianDay;

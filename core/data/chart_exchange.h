@@ -49,11 +49,12 @@ std::string CheckRecord(TData1& data, tExchangeRecord& r, tCheckedRecord& out, s
 // tStorageError when the file cannot be read.
 // progress counts records; when it asks to stop, the plan is cut there
 // and says so (stopped).
-tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat format, int house, int zodiac,
+tImportPlan PrepareImport(TData1& data, const std::string& path, tExchangeFormat format, int house,
+                          const tZodiacChoice& zodiac,
                           const tProgress& progress = {});
 // The same for a file's bytes already read; name is what messages call it.
 tImportPlan PrepareImportOf(TData1& data, std::string_view bytes, const std::string& name, tExchangeFormat format,
-                            int house, int zodiac, const tProgress& progress = {});
+                            int house, const tZodiacChoice& zodiac, const tProgress& progress = {});
 
 // Computes the good records' charts and appends them to the chart file in
 // one transaction; returns the rows written.

@@ -280,7 +280,8 @@ std::string ReadOldRecord(const unsigned char* r, tChart& c)
         std::fabs(c.Longitude) > 180 || !std::isfinite(c.Latitude) || std::fabs(c.Latitude) > 90)
         return "zone or coordinates out of range";
     if (!IsHouseSystem(r[107]) && r[107] != 255) return "house system " + std::to_string(r[107]) + " unknown";
-    c.Zodiac = r[71];
+    // Those files knew one sidereal zodiac: any other value is it.
+    c.Zodiac = r[71] ? kClassicSidereal : kTropicalZodiac;
     c.ChartType = r[106];
     c.HouseType = r[107];
     c.Sex = u16(108) != 0;
@@ -368,7 +369,7 @@ bool Recompute(TData1& data, const OptionSet* birthSet, bool zone)
 void RecalcCurrentChart(TData1& data, const OptionSet* birthSet) { Recompute(data, birthSet, false); }
 bool ZoneCurrentChart(TData1& data, const OptionSet* birthSet) { return Recompute(data, birthSet, true); }
 
-std::size_t RecastChartFile(TData1& data, const OptionSet* birthSet, int houseType, int zodiac,
+std::size_t RecastChartFile(TData1& data, const OptionSet* birthSet, int houseType, const tZodiacChoice& zodiac,
                             const tProgress& progress, bool* stopped)
 {
     if (stopped) *stopped = false;

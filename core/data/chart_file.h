@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/engine/zodiac.h"
 #include "core/platform/progress.h"
 #include "core/data/data_module.h"
 
@@ -73,7 +74,7 @@ bool ZoneCurrentChart(TData1& data, const OptionSet* birthSet);
 // The charts the table shows (its filter's, else all) cast again with the
 // house system and zodiac given, in one transaction: Cancel from progress
 // (stopped set) writes nothing. Returns the charts that changed.
-std::size_t RecastChartFile(TData1& data, const OptionSet* birthSet, int houseType, int zodiac,
+std::size_t RecastChartFile(TData1& data, const OptionSet* birthSet, int houseType, const tZodiacChoice& zodiac,
                             const tProgress& progress = {}, bool* stopped = nullptr);
 
 // One row of the field filter.

@@ -64,6 +64,8 @@ void ReadChart(const tTable& t, tChart& chart)
     chart.Longitude = real("LONGITUDE");
     chart.Latitude = real("LATITUDE");
     chart.SiderealT = real("SIDERAL_T");
+    // A user-defined ayanamsa is carried from the chart's own moment and value.
+    chart.UserAyanamsa = {chart.JulianDay, chart.Ayanamsa};
     if (const std::string problem = ChartRangeProblem(chart); !problem.empty()) {
         // The name as a message can show it: UTF-8, no control characters.
         std::string name = ValidUtf8(chart.Name);

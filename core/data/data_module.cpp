@@ -211,7 +211,11 @@ double MinorBodyOfRow(const double* a, int)
     const double T = (a[1] - 2451545.0) / 36525.0;
     tSkyAnswer answer;
     BuiltInMinorBodies(T, tSkyBodies{1} << body, answer);
-    return Normalize360(answer.longitude[static_cast<std::size_t>(body)] - (a[2] != 0 ? AyanamsaAt(T) : 0.0));
+    // A row's own ayanamsa is the one of its moment; the stored AYANAMSA is
+    // the reference a user-defined one is carried from.
+    const int zodiac = std::fabs(a[2]) < 1e6 ? static_cast<int>(a[2]) : kTropicalZodiac;
+    const tAyanamsaRef own{a[1], std::isfinite(a[3]) ? a[3] : 0.0};
+    return Normalize360(answer.longitude[static_cast<std::size_t>(body)] - BuiltInAyanamsa(zodiac, a[1], own));
 }
 
 // Names a chart filter takes besides the columns: Place, and the positions
@@ -222,7 +226,7 @@ std::optional<tFieldInfo> ChartFilterField(std::string_view name)
     for (int n = kChiron; n <= kJuno; ++n)
         if (SameNameIgnoringCase(name, std::string("P").append(std::to_string(n))))
             return tFieldInfo{"JULIANDAY", tFieldKind::Real,
-                              std::string("chart_minor_body(").append(std::to_string(n)).append(", \"JULIANDAY\", \"ZODIAC\")")};
+                              std::string("chart_minor_body(").append(std::to_string(n)).append(", \"JULIANDAY\", \"ZODIAC\", \"AYANAMSA\")")};
     return std::nullopt;
 }
 
@@ -234,7 +238,7 @@ void TData1::SetChartFilter(const std::string& expression)
         ChartTable().ClearFilter();
         return;
     }
-    ChartDatabase().DefineFunction("chart_minor_body", 3, MinorBodyOfRow);
+    ChartDatabase().DefineFunction("chart_minor_body", 4, MinorBodyOfRow);
     ChartTable().SetFilter(expression, true, dateFormat, ChartFilterField);
 }
 

@@ -198,6 +198,25 @@ bool PreciseObliquity(double jdUt, double& eps, std::string* error)
     return true;
 }
 
+bool PreciseAyanamsa(int code, double jdUt, const tAyanamsaRef& user, double& degrees, std::string* error)
+{
+    if (!IsSidereal(code) || code == kClassicSidereal || !IsZodiacCode(code)) {
+        degrees = BuiltInAyanamsa(code, jdUt, user);
+        return true;
+    }
+    OpenForThisThread();
+    if (code == kUserAyanamsa)
+        swe_set_sid_mode(SE_SIDM_USER | SE_SIDBIT_USER_UT, user.jdUt, user.degrees);
+    else
+        swe_set_sid_mode(code - kAyanamsaBase, 0, 0);
+    char serr[AS_MAXCH] = "";
+    double d = 0;
+    if (swe_get_ayanamsa_ex_ut(jdUt, SEFLG_SWIEPH, &d, serr) < 0 || !std::isfinite(d))
+        return Fail(error, std::string("the ephemeris cannot give the ayanamsa: ") + serr);
+    degrees = d;
+    return true;
+}
+
 bool PreciseHousesAtArmc(double armc, double latitude, double jdUt, int houseType, tPreciseHouses& out,
                          std::string* error)
 {

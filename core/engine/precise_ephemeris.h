@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/engine/houses.h"
+#include "core/engine/zodiac.h"
 
 namespace quintara {
 
@@ -62,6 +63,12 @@ bool PreciseHousesAtArmc(double armc, double latitude, double jdUt, int houseTyp
 bool PreciseCovers(double jdFrom, double jdTo, std::string* error = nullptr);
 // The true obliquity of the ecliptic at jdUt, degrees.
 bool PreciseObliquity(double jdUt, double& eps, std::string* error = nullptr);
+
+// The ayanamsa of a zodiac code (see zodiac.h) at jdUt as the library
+// computes it, with nutation, to be taken from the apparent longitudes
+// above; the classic shift is its own formula. False, with error, when the
+// library cannot answer (a star's ayanamsa without the star catalogue).
+bool PreciseAyanamsa(int code, double jdUt, const tAyanamsaRef& user, double& degrees, std::string* error = nullptr);
 
 // What the library is asked, for the chart's numbering: its body number
 // (-1 for none), its house-system letter, the calculation flags.

@@ -113,6 +113,10 @@ void TMainOptions::ReadParameters()
     // An orb divider below 1 would widen the orbs without end.
     TransitOrb = integer("TransitOrb", 4, 1, 100);
     Zodiac = integer("Zodiac", 0, 0, 1);
+    Ayanamsa = integer("Ayanamsa", -1, -1, 255);
+    if (Ayanamsa >= kAyanamsaCount && Ayanamsa != 255) Ayanamsa = -1;
+    AyanamsaEpoch = real("AyanamsaEpoch", 2451545.0, 26000000);
+    AyanamsaValue = real("AyanamsaValue", 23.85, 360);
     // A code of no house system would select none at all.
     HouseType = integer("HouseType", 0, 0, kHouseSystemCount - 1);
     if (!IsHouseSystem(HouseType)) HouseType = 0;
@@ -127,6 +131,14 @@ void TMainOptions::ReadParameters()
     if (!(Zoom > 0.0f)) Zoom = 1.0f;
 }
 
+tZodiacChoice TMainOptions::ZodiacChoice() const
+{
+    if (Zodiac == 0) return {};
+    if (Ayanamsa == 255) return {kUserAyanamsa, {AyanamsaEpoch, AyanamsaValue}};
+    if (Ayanamsa >= 0 && Ayanamsa < kAyanamsaCount) return {kAyanamsaBase + Ayanamsa};
+    return {kClassicSidereal};
+}
+
 bool TMainOptions::WriteParameters(std::string* error)
 {
     tProfileFile& p = profile;
@@ -136,6 +148,9 @@ bool TMainOptions::WriteParameters(std::string* error)
     p.WriteInteger(kParameters, "HouseOrb", HouseOrb);
     p.WriteInteger(kParameters, "TransitOrb", TransitOrb);
     p.WriteInteger(kParameters, "Zodiac", Zodiac);
+    p.WriteInteger(kParameters, "Ayanamsa", Ayanamsa);
+    p.WriteFloat(kParameters, "AyanamsaEpoch", AyanamsaEpoch);
+    p.WriteFloat(kParameters, "AyanamsaValue", AyanamsaValue);
     p.WriteInteger(kParameters, "HouseType", HouseType);
     p.WriteInteger(kParameters, "Ephemeris", Ephemeris);
     p.WriteInteger(kParameters, "PrintLineFactor", PrintLineFactor);

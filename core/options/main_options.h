@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/engine/zodiac.h"
 #include "core/options/option_set.h"
 #include "core/platform/profile_file.h"
 
@@ -133,7 +134,14 @@ public:
     std::int32_t AspectTypes = 3;  // 3 major aspects, 15 all
     std::int32_t HouseOrb = 0;
     std::int32_t TransitOrb = 4;
-    std::int32_t Zodiac = 0;
+    std::int32_t Zodiac = 0;  // 0 tropical, 1 sidereal
+    // The sidereal zodiac's ayanamsa: -1 the classic shift (what a settings
+    // file without the key means), 0..46 by the common numbering, 255 the
+    // user's: AyanamsaValue degrees at the Julian day AyanamsaEpoch (UT).
+    std::int32_t Ayanamsa = -1;
+    double AyanamsaEpoch = 2451545.0, AyanamsaValue = 23.85;
+    // The zodiac charts are cast in, as a chart's code.
+    tZodiacChoice ZodiacChoice() const;
     std::int32_t HouseType = 0;
     // 0 built-in theory, 1 precise ephemeris; a settings file without the
     // key reads as built-in.

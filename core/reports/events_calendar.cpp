@@ -149,7 +149,9 @@ std::vector<tSkyEvent> CalendarEvents(const TMainOptions& o, const tCalendarRequ
     const auto [from, to] = CalendarSpan(r, zone);
     tSkyEventRules rules;
     rules.moonAspects = r.moonAspects;
-    rules.sidereal = o.Zodiac != 0;
+    const tZodiacChoice zodiac = o.ZodiacChoice();
+    rules.zodiac = zodiac.code;
+    rules.userAyanamsa = zodiac.user;
     rules.ephemeris = static_cast<std::uint8_t>(o.Ephemeris);
     std::vector<tSkyEvent> events = FindSkyEvents(from, to, rules, progress, stopped);
     if (!r.natal || (stopped && *stopped)) return events;

@@ -415,7 +415,7 @@ void TChartDBDlg::RecastAll()
     bool stopped = false;
     try {
         tLongWork work(program.Caption(caption::kRecast), program.Caption(caption::kCancel), this);
-        changed = RecastChartFile(program.Data(), &o.BirthSet, o.HouseType, o.Zodiac, work.Progress(), &stopped);
+        changed = RecastChartFile(program.Data(), &o.BirthSet, o.HouseType, o.ZodiacChoice(), work.Progress(), &stopped);
     } catch (const std::exception& e) {
         Failed(e);
         return;
@@ -558,7 +558,7 @@ void TChartDBDlg::ImportCharts()
             // Thousands of records take seconds: the window stays drawn,
             // with how far the reading is and a Cancel that imports nothing.
             tLongWork work(program.Caption(caption::kImport), program.Caption(caption::kCancel), this);
-            plan = PrepareImport(program.Data(), path.toStdString(), *format, o.HouseType, o.Zodiac, work.Progress());
+            plan = PrepareImport(program.Data(), path.toStdString(), *format, o.HouseType, o.ZodiacChoice(), work.Progress());
         }
         if (plan.stopped) return;
         QString listed;

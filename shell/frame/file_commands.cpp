@@ -192,7 +192,7 @@ void TMainForm::NewChart()
     NowChart(chart);
     TNewChartDlg dialog(program, chart, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    chart.Zodiac = o.Zodiac;
+    SetZodiac(chart, o.ZodiacChoice());
     if (chart.HouseType != 255) chart.HouseType = static_cast<std::uint8_t>(o.HouseType);
     CalcChart(chart);
     tDocumentRequest r{tDocumentKind::Natal, &chart};
@@ -246,7 +246,7 @@ void TMainForm::OpenCurrentStoredChart()
             CalcChart(*chart);
             Open({tDocumentKind::StoredNatal, chart.get()});
             const std::string differs =
-                SettingsDifference(*chart, program.Options().HouseType, program.Options().Zodiac);
+                SettingsDifference(*chart, program.Options().HouseType, program.Options().ZodiacChoice());
             if (!differs.empty()) statusBar()->showMessage(QString::fromStdString(differs), 15000);
         }
         RememberRecent(*chart);

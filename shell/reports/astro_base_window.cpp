@@ -213,7 +213,7 @@ bool TAstroBaseWindow::SaveText()
 bool TAstroBaseWindow::RecastChart()
 {
     const TMainOptions& o = program.Options();
-    if (!RecastWithSettings(First(), o.HouseType, o.Zodiac)) return false;
+    if (!RecastWithSettings(First(), o.HouseType, o.ZodiacChoice())) return false;
     ChartModified = true;
     Build();
     return true;

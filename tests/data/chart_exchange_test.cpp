@@ -287,7 +287,7 @@ TEST(AafFormat, ChunksOverLinesCommentsAndAZoneFromTheJulianDay)
     // A name with the format's separators is written so it cannot split a record.
     tExchangeRecord r;
     r.name = "Smith, Jr #2";
-    r.moment = {1990, 5, 17, 14, 30, -2.0, 48.52, -2.20, 0, 0};
+    r.moment = {1990, 5, 17, 14, 30, -2.0, 48.52, -2.20, 0, 0, {}};
     r.hasZone = r.hasCoordinates = true;
     EXPECT_EQ(AafRecordText(r), "#A93:Smith; Jr  2,*,*,17.5.1990,14:30,*,*\n#B93:*,48n52,2e20,2he00,0\n");
 }
