@@ -171,8 +171,18 @@ bool ChartOption(std::string_view opt, std::string_view value, std::string_view 
     } else if (name == "--zodiac") {
         auto v = ParseZodiac(value, sub);
         if (!v) return bad("zodiac");
-        r.zodiac = *v;
+        // "sidereal" alone keeps the settings' ayanamsa (BuildChart).
+        c.siderealOnly = v->code == kClassicSidereal && value != "1";
+        r.zodiac = v->code;
+        r.userAyanamsa = v->user;
         c.zodiacGiven = true;
+    } else if (name == "--ayanamsa") {
+        tZodiacChoice z;
+        if (!ParseAyanamsa(value, z.code, z.user, sub)) return bad("ayanamsa");
+        r.zodiac = z.code;
+        r.userAyanamsa = z.user;
+        c.zodiacGiven = true;
+        c.siderealOnly = false;
     } else {
         handled = false;
     }
@@ -284,7 +294,11 @@ bool BuildChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
     }
     if (!c.place.empty() && !c.adjustGiven) c.zoneAuto = true;
     if (!c.houseGiven) c.r.house = s.options->HouseType;
-    if (!c.zodiacGiven) c.r.zodiac = s.options->Zodiac;
+    if (!c.zodiacGiven || c.siderealOnly) {
+        const tZodiacChoice z = c.siderealOnly ? s.options->SiderealChoice() : s.options->ZodiacChoice();
+        c.r.zodiac = z.code;
+        c.r.userAyanamsa = z.user;
+    }
     error = CheckRequest(c.r);
     if (!error.empty()) return false;
     ApplyRequest(c.r, chart);

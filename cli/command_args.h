@@ -34,6 +34,7 @@ struct tChartArgs {
     tChartRequest r;
     bool dateGiven = false, timeGiven = false, latGiven = false, lonGiven = false, adjustGiven = false;
     bool houseGiven = false, zodiacGiven = false;
+    bool siderealOnly = false;  // --zodiac sidereal: the settings' ayanamsa
     bool needsPlace = true;  // false where only the moment counts (phases)
     std::string place;
     bool zoneAuto = false;

@@ -58,7 +58,11 @@ std::string PositionsText(const tChart& chart, TLanguages* lang)
                                   ? lang->Caption(caption::HouseSystem(chart.HouseType))
                                   : std::string(HouseSystemName(chart.HouseType));
     s += "House system    " + house + "\n";
-    if (chart.Zodiac) s += Format("Zodiac          sidereal, ayanamsa %.2f\n", RoundDegMin(2, chart.Ayanamsa));
+    if (chart.Zodiac) {
+        const int name = caption::AyanamsaName(chart.Zodiac);
+        s += "Zodiac          sidereal (" + (lang ? lang->Caption(name) : std::string(DefaultCaption(name))) +
+             Format("), ayanamsa %.2f\n", RoundDegMin(2, chart.Ayanamsa));
+    }
     else s += "Zodiac          tropical\n";
     s += chart.EphemerisUsed() == tChart::kPrecise ? "Ephemeris       precise (Swiss Ephemeris data files)\n"
                                                    : "Ephemeris       built-in\n";

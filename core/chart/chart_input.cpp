@@ -219,13 +219,28 @@ std::optional<int> ParseHouseSystem(std::string_view text, std::string& error)
     return std::nullopt;
 }
 
-std::optional<int> ParseZodiac(std::string_view text, std::string& error)
+std::optional<tZodiacChoice> ParseZodiac(std::string_view text, std::string& error)
 {
     text = Trimmed(text);
-    if (SameWord(text, "tropical") || text == "0") return 0;
-    if (SameWord(text, "sidereal") || text == "1") return 1;
-    error = "unknown zodiac " + Quote(text) + " (tropical or sidereal)";
+    if (SameWord(text, "tropical")) return tZodiacChoice{kTropicalZodiac};
+    if (SameWord(text, "sidereal")) return tZodiacChoice{kClassicSidereal};
+    std::string sub;
+    if (auto code = ParseWhole(text, 0, kUserAyanamsa - 1, sub)) {
+        if (IsZodiacCode(*code)) return tZodiacChoice{*code};
+    } else {
+        tZodiacChoice z;
+        if (ParseAyanamsa(text, z.code, z.user, sub)) return z;
+    }
+    error = "unknown zodiac " + Quote(text) +
+            " (tropical, sidereal, an ayanamsa such as lahiri or user:JD:DEGREES, or a code 0, 1, 100..146)";
     return std::nullopt;
+}
+
+std::string ZodiacText(const tZodiacChoice& zodiac)
+{
+    if (zodiac.code == kTropicalZodiac) return "tropical";
+    if (zodiac.code == kClassicSidereal || !IsZodiacCode(zodiac.code)) return "sidereal";
+    return AyanamsaText(zodiac.code, zodiac.user);
 }
 
 int DaysInMonth(int year, int month)

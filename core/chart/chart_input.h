@@ -32,8 +32,12 @@ std::optional<double> ParseLatitude(std::string_view text, std::string& error);
 std::optional<double> ParseLongitude(std::string_view text, std::string& error);
 // House system: code 0..8, 255, or its name (any case).
 std::optional<int> ParseHouseSystem(std::string_view text, std::string& error);
-// "tropical"/"sidereal" or 0/1.
-std::optional<int> ParseZodiac(std::string_view text, std::string& error);
+// A zodiac: "tropical" or 0, "sidereal" or 1 (the classic shift), a code
+// 100..146, an ayanamsa's name or "user:JD:DEGREES" (see ParseAyanamsa).
+std::optional<tZodiacChoice> ParseZodiac(std::string_view text, std::string& error);
+// What ParseZodiac reads back: "tropical", "sidereal", the ayanamsa's key
+// or "user:JD:DEGREES".
+std::string ZodiacText(const tZodiacChoice& zodiac);
 
 // A step of previsions as days.hours: "7", "7.00", "0.06", "30.12"; the
 // hours are two digits, 00..23; 0.00 is refused. Returns the step in hours.

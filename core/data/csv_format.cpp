@@ -191,7 +191,8 @@ void ReadRow(const tRow& row, const std::array<int, kColumns>& at, bool decimalC
     if (!field(kZodiac).empty()) {
         const auto z = ParseZodiac(field(kZodiac), error);
         if (!z) return fail(kZodiac, error);
-        r.moment.zodiac = *z;
+        r.moment.zodiac = z->code;
+        r.moment.userAyanamsa = z->user;
         r.hasZodiac = true;
     }
     if (!field(kJulianDay).empty()) {
@@ -287,7 +288,7 @@ std::string CsvLine(const tExchangeRecord& r)
         r.hasCoordinates ? DecimalLatitudeText(m.latitude) : std::string(),
         r.hasCoordinates ? DecimalLongitudeText(m.longitude) : std::string(), r.comment,
         r.hasHouse && !r.timeUnknown ? std::string(HouseSystemName(m.house)) : std::string(),
-        r.hasZodiac ? std::string(m.zodiac ? "sidereal" : "tropical") : std::string(), JulianDayText(r.julianDay)};
+        r.hasZodiac ? ZodiacText({m.zodiac, m.userAyanamsa}) : std::string(), JulianDayText(r.julianDay)};
     std::string s;
     for (int c = 0; c < kColumns; ++c) s.append(c ? "," : "").append(CsvField(fields[c]));
     return s + "\r\n";

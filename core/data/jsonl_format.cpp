@@ -11,7 +11,7 @@ namespace quintara {
 bool RequestFromJson(const tJsonObject& obj, tChartRequest& r, std::string& error)
 {
     static constexpr std::string_view kKnown[] = {"year", "month",   "day",   "hour",   "minute", "adjust",
-                                                  "lat",  "lon",     "house", "zodiac", "name",   "first_name",
+                                                  "lat",  "lon",     "house", "zodiac", "ayanamsa", "name",   "first_name",
                                                   "sex",  "comment", "place", "country", "positions", "id"};
     for (const auto& [key, value] : obj) {
         bool known = false;
@@ -84,7 +84,7 @@ bool RequestFromJson(const tJsonObject& obj, tChartRequest& r, std::string& erro
         std::optional<int> (*parse)(std::string_view, std::string&);
         int* target;
     };
-    const Choice choices[] = {{"house", ParseHouseSystem, &r.house}, {"zodiac", ParseZodiac, &r.zodiac}};
+    const Choice choices[] = {{"house", ParseHouseSystem, &r.house}};
     for (const Choice& c : choices) {
         const int got = text(c.key, value);
         if (got < 0) return false;
@@ -95,6 +95,22 @@ bool RequestFromJson(const tJsonObject& obj, tChartRequest& r, std::string& erro
             return false;
         }
         *c.target = *v;
+    }
+    // "ayanamsa" makes the chart sidereal with it, whatever "zodiac" says.
+    if (const int got = text("zodiac", value); got < 0) return false;
+    else if (got > 0) {
+        const auto z = ParseZodiac(value, sub);
+        if (!z) {
+            error = "zodiac: " + sub;
+            return false;
+        }
+        r.zodiac = z->code;
+        r.userAyanamsa = z->user;
+    }
+    if (const int got = text("ayanamsa", value); got < 0) return false;
+    else if (got > 0 && !ParseAyanamsa(value, r.zodiac, r.userAyanamsa, sub)) {
+        error = "ayanamsa: " + sub;
+        return false;
     }
     error = CheckRequest(r);
     return error.empty();
@@ -160,7 +176,7 @@ std::vector<tExchangeRecord> ReadJsonLines(std::string_view bytes)
         r.hasZone = obj.contains("adjust");
         r.hasCoordinates = obj.contains("lat") || obj.contains("lon");
         r.hasHouse = obj.contains("house");
-        r.hasZodiac = obj.contains("zodiac");
+        r.hasZodiac = obj.contains("zodiac") || obj.contains("ayanamsa");
         r.timeUnknown = r.hasHouse && r.moment.house == 255;
     }
     return records;
@@ -203,7 +219,10 @@ std::string JsonLine(const tExchangeRecord& r)
     if (r.hasCoordinates) s += ",\"lat\":" + Short(m.latitude) + ",\"lon\":" + Short(m.longitude);
     if (r.hasHouse || r.timeUnknown)
         s += (std::snprintf(buf, sizeof buf, ",\"house\":%d", r.timeUnknown ? 255 : m.house), buf);
-    if (r.hasZodiac) s += (std::snprintf(buf, sizeof buf, ",\"zodiac\":%d", m.zodiac), buf);
+    // The code, which every reader of the file takes; a user-defined
+    // ayanamsa as the text of its reference.
+    if (r.hasZodiac && m.zodiac != kUserAyanamsa) s += (std::snprintf(buf, sizeof buf, ",\"zodiac\":%d", m.zodiac), buf);
+    if (r.hasZodiac && m.zodiac == kUserAyanamsa) s += ",\"zodiac\":\"" + ZodiacText({m.zodiac, m.userAyanamsa}) + "\"";
     return s + "}\n";
 }
 

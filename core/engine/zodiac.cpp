@@ -203,8 +203,8 @@ bool ParseAyanamsa(std::string_view text, int& code, tAyanamsaRef& user, std::st
             user = r;
             return true;
         }
-        error = "ayanamsa: \"" + std::string(text) +
-                "\" is not user:JD:DEGREES (a Julian day 0..26000000 and degrees within -360..360)";
+        error = std::string("\"").append(text).append(
+                "\" is not user:JD:DEGREES (a Julian day 0..26000000 and degrees within -360..360)");
         return false;
     }
     int number = -1;
@@ -224,9 +224,9 @@ bool ParseAyanamsa(std::string_view text, int& code, tAyanamsaRef& user, std::st
             }
         }
     }
-    error = "ayanamsa: unknown \"" + std::string(text) +
+    error = std::string("unknown \"").append(text).append(
             "\" (a name such as lahiri, fagan-bradley, krishnamurti, true-citra or classic; a number 0..46; "
-            "or user:JD:DEGREES)";
+            "or user:JD:DEGREES)");
     return false;
 }
 

@@ -68,7 +68,7 @@ std::string_view AyanamsaKey(int code);
 std::string_view AyanamsaEnglishName(int code);
 
 // "NAME", "NUMBER" (0..46) or "user:JD:DEGREES" as a zodiac code; false
-// with error listing what is accepted.
+// with error (without a field name) listing what is accepted.
 bool ParseAyanamsa(std::string_view text, int& code, tAyanamsaRef& user, std::string& error);
 // The text ParseAyanamsa reads back: the key, or "user:JD:DEGREES".
 std::string AyanamsaText(int code, const tAyanamsaRef& user);

@@ -3,6 +3,8 @@
 // language file; the English text beside each is the default.
 #pragma once
 
+#include "core/engine/zodiac.h"
+
 namespace quintara::caption {
 
 inline constexpr int kIn = 0;  // "in"
@@ -15,6 +17,25 @@ inline constexpr int kMoreHouseSystems = 371;  // "Whole Sign"
 // Cusps 1 and 10 where they are not the Ascendant and Midheaven.
 inline constexpr int kCuspI = 385;  // "I"
 inline constexpr int kCuspX = 386;  // "X"
+inline constexpr int kAyanamsa = 387;           // "Ayanamsa"
+inline constexpr int kAyanamsaReference = 388;  // "Reference date"
+inline constexpr int kAyanamsaThere = 389;      // "Ayanamsa at that date"
+// The ayanamsas' names in the order of a list: the classic shift, 0..46 by
+// the common numbering, the user-defined one.
+inline constexpr int kAyanamsaNames = 390;
+inline constexpr int kAyanamsaNameCount = kAyanamsaCount + 2;
+// The zodiac code of list place i, and the list place of a sidereal code.
+constexpr int AyanamsaCodeAt(int i)
+{
+    return i == 0 ? kClassicSidereal : i <= kAyanamsaCount ? kAyanamsaBase + i - 1 : kUserAyanamsa;
+}
+constexpr int AyanamsaPlace(int zodiacCode)
+{
+    return zodiacCode == kUserAyanamsa ? kAyanamsaCount + 1
+           : zodiacCode >= kAyanamsaBase && zodiacCode < kAyanamsaBase + kAyanamsaCount ? 1 + zodiacCode - kAyanamsaBase
+                                                                                         : 0;
+}
+constexpr int AyanamsaName(int zodiacCode) { return kAyanamsaNames + AyanamsaPlace(zodiacCode); }
 constexpr int HouseSystem(int code) { return code <= 8 ? kHouseSystems + code : kMoreHouseSystems + code - 9; }
 inline constexpr int kUniversalTimes = 348;  // "Times in universal time (GMT)"
 inline constexpr int kLookedUp = 349;        // "looked up" (a zone from the time tables)

@@ -1,5 +1,8 @@
 #include "core/i18n/default_captions.h"
 
+#include "core/engine/zodiac.h"
+#include "core/i18n/caption_ids.h"
+
 #include <array>
 
 namespace quintara {
@@ -393,6 +396,10 @@ constexpr std::array<std::string_view, kCaptionCount> kDefaults = {
     "Savard-A",                                                                     // 384
     "I",                                                                            // 385
     "X",                                                                            // 386
+    "Ayanamsa",                                                                     // 387
+    "Reference date",                                                               // 388
+    "Ayanamsa at that date",                                                        // 389
+    // 390..438: the ayanamsas' names, from the engine's table (AyanamsaName)
 };
 
 }  // namespace
@@ -400,6 +407,7 @@ constexpr std::array<std::string_view, kCaptionCount> kDefaults = {
 std::string_view DefaultCaption(int n)
 {
     if (n < 0 || n >= kCaptionCount) return {};
+    if (n >= caption::kAyanamsaNames) return AyanamsaEnglishName(caption::AyanamsaCodeAt(n - caption::kAyanamsaNames));
     return kDefaults[static_cast<std::size_t>(n)];
 }
 

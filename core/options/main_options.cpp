@@ -131,9 +131,10 @@ void TMainOptions::ReadParameters()
     if (!(Zoom > 0.0f)) Zoom = 1.0f;
 }
 
-tZodiacChoice TMainOptions::ZodiacChoice() const
+tZodiacChoice TMainOptions::ZodiacChoice() const { return Zodiac == 0 ? tZodiacChoice{} : SiderealChoice(); }
+
+tZodiacChoice TMainOptions::SiderealChoice() const
 {
-    if (Zodiac == 0) return {};
     if (Ayanamsa == 255) return {kUserAyanamsa, {AyanamsaEpoch, AyanamsaValue}};
     if (Ayanamsa >= 0 && Ayanamsa < kAyanamsaCount) return {kAyanamsaBase + Ayanamsa};
     return {kClassicSidereal};

@@ -142,6 +142,8 @@ public:
     double AyanamsaEpoch = 2451545.0, AyanamsaValue = 23.85;
     // The zodiac charts are cast in, as a chart's code.
     tZodiacChoice ZodiacChoice() const;
+    // The sidereal zodiac of the settings' ayanamsa, whatever Zodiac says.
+    tZodiacChoice SiderealChoice() const;
     std::int32_t HouseType = 0;
     // 0 built-in theory, 1 precise ephemeris; a settings file without the
     // key reads as built-in.

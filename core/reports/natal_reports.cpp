@@ -16,6 +16,14 @@ constexpr int kTimeUnknown = 255;
 
 bool HasHouses(const tChart& c) { return c.HouseType != kTimeUnknown; }
 
+// The ayanamsa and, in a sidereal chart, its name.
+std::string ZodiacLine(const tChart& c, const tReportContext& ctx)
+{
+    std::string s = ctx.Caption(caption::kZodiacInDegrees) + DegMin(c.Ayanamsa, 6);
+    if (IsSidereal(c.Zodiac)) s.append(" (").append(ctx.Caption(caption::AyanamsaName(c.Zodiac))).append(")");
+    return s;
+}
+
 std::string HouseSystemName(const tChart& c, const tReportContext& ctx)
 {
     if (!HasHouses(c)) return ctx.Caption(caption::kTimeUnknown);
@@ -81,7 +89,7 @@ void WritePairHeader(tReportText& text, tChart& first, tChart& second, const tRe
 void WriteList(tReportText& text, const tChart& c, const tReportContext& ctx)
 {
     text.SetTabs({NameColumn(LongestName(ctx, 1, 12)), 10, 10, NameColumn(LongestName(ctx, 13, 24)), 10, 8});
-    text.AddLine(ctx.Caption(caption::kZodiacInDegrees) + DegMin(c.Ayanamsa, 6) + "\t\t" + HouseSystemName(c, ctx));
+    text.AddLine(ZodiacLine(c, ctx) + "\t\t" + HouseSystemName(c, ctx));
     text.AddLine("");
     for (int i = 1; i <= 12; ++i) {
         std::string line = BodyColumns(c, i, ctx);
@@ -140,7 +148,7 @@ void WriteFullList(tReportText& text, const tChart& c, const tReportContext& ctx
 {
     text.AddLine("");
     text.SetTabs({3, 16, 10, 8, 6, 6, 8, 8});
-    text.AddLine(ctx.Caption(caption::kZodiacInDegrees) + DegMin(c.Ayanamsa, 6));
+    text.AddLine(ZodiacLine(c, ctx));
     text.AddLine("");
     for (int p = 1; p <= c.BodyCount(); ++p) {
         const int n = c.BodyAt(p)->Num;
