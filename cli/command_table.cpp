@@ -36,7 +36,11 @@ constexpr tOptionInfo kOptions[] = {
      "placidus, koch, campanus, regiomontanus (montroyal), equal, equal-mc, equal-aries, whole-sign, "
      "porphyry, morinus, meridian, topocentric, alcabitius, krusinski, vehlow, sripati, carter, horizon "
      "(case, spaces and hyphens ignored), their codes, or 255 (time unknown); default: the settings'"},
-    {"--zodiac", "tropical|sidereal", kChartOptions, "default: the settings'"},
+    {"--zodiac", "tropical|sidereal|AYANAMSA", kChartOptions,
+     "default: the settings'; sidereal takes the settings' ayanamsa"},
+    {"--ayanamsa", "NAME|NUMBER|user:JD:DEGREES", kChartOptions,
+     "the sidereal zodiac with this ayanamsa: lahiri, fagan-bradley, krishnamurti, raman, true-citra, ... (0..46 by "
+     "the common numbering), classic (the program's own shift), or a value in degrees at a Julian day (UT)"},
     {"--name", "TEXT", kChartOptions, "the chart's name"},
     {"--first-name", "TEXT", kChartOptions, "the chart's first name"},
     {"--comment", "TEXT", kChartOptions, "the chart's comment"},
@@ -46,8 +50,8 @@ constexpr tOptionInfo kOptions[] = {
     {"--orb-percent", "N", kOrbOption, "scale every orb (100 = the settings' orbs)"},
     {"--jobs", "N", kJobsOption, "threads computing side by side (default: one per core; the same output)"},
     {"--batch", "", kBatchOption,
-     "JSON Lines in (year, month, day, hour, minute, adjust, lat, lon, house, zodiac, place, country, "
-     "id), one JSON line out per line in"},
+     "JSON Lines in (year, month, day, hour, minute, adjust, lat, lon, house, zodiac, ayanamsa, place, "
+     "country, id), one JSON line out per line in"},
     {"-o", "FILE", kOutputFile, "the output file (--output); - is standard output"},
     {"--output", "FILE", kOutputFile, "the same as -o"},
     {"--replace", "", kOutputFile | kExportOptions, "overwrite an existing file (never a chart file)"},
@@ -176,9 +180,10 @@ std::string OptionLines(unsigned groups)
     std::string s;
     for (const tOptionInfo& o : kOptions) {
         if (!(o.groups & groups) || o.name == "--output") continue;
-        std::string head = "  " + std::string(o.name) + (o.value.empty() ? "" : " " + std::string(o.value));
+        std::string head = std::string("  ").append(o.name);
+        if (!o.value.empty()) head.append(" ").append(o.value);
         if (head.size() < 24) head.resize(24, ' ');
-        else head += "\n" + std::string(24, ' ');
+        else head.append("\n").append(24, ' ');
         s += head + Wrapped(o.help, 24).substr(24);
     }
     return s;

@@ -3,6 +3,8 @@
 // other tools read, and nothing written behind the user's back.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -169,6 +171,35 @@ TEST_F(Scripting, TheBatchAnswersEveryLineWithItsId)
     EXPECT_TRUE(Has(out[3], "\"warnings\":[\"02:30 does not exist that day")) << out[3];
     ExpectChart(Parsed(out[4], "batch line 5"), "batch line 5");
     EXPECT_TRUE(Has(r.err, "line 2: minute: missing")) << r.err;
+}
+
+// An ayanamsa by name, number or reference makes the chart sidereal with it,
+// on the command line and in the batch alike; a wrong one names the field.
+TEST_F(Scripting, AyanamsasByNameNumberOrReference)
+{
+    const std::string day = " --json --date 1990-05-17 --time 14:30 --place Paris";
+    const tJson tropical = Parsed(Cli("--quiet positions --zodiac tropical" + day).out, "tropical");
+    const tJson lahiri = Parsed(Cli("--quiet positions --ayanamsa Lahiri" + day).out, "lahiri");
+    ExpectChart(lahiri, "lahiri");
+    EXPECT_EQ(lahiri["zodiac"].text, "sidereal");
+    EXPECT_EQ(lahiri["ayanamsa_name"].text, "Lahiri");
+    EXPECT_NEAR(lahiri["ayanamsa"].number, 23.72, 0.01);
+    EXPECT_FALSE(tropical.Has("ayanamsa_name"));
+    const double sun = tropical["bodies"].items[0]["longitude"].number;
+    EXPECT_NEAR(std::remainder(sun - lahiri["ayanamsa"].number - lahiri["bodies"].items[0]["longitude"].number, 360), 0, 1e-5);
+    EXPECT_NEAR(std::remainder(tropical["asc"].number - lahiri["ayanamsa"].number - lahiri["asc"].number, 360), 0, 1e-5);
+    EXPECT_EQ(Parsed(Cli("--quiet positions --ayanamsa 1" + day).out, "1")["ayanamsa"].number, lahiri["ayanamsa"].number);
+    const tJson user = Parsed(Cli("--quiet positions --ayanamsa user:2447933.5:23.5" + day).out, "user");
+    // 95.5 days of precession, and nutation when the positions are precise.
+    EXPECT_NEAR(user["ayanamsa"].number, 23.5 + 95.52 / 36525 * 5029 / 3600, 0.0055);
+    const tCliRun bad = Cli("positions --ayanamsa lahri" + day);
+    EXPECT_EQ(bad.rc, 2);
+    EXPECT_TRUE(Has(bad.err, "ayanamsa: unknown \"lahri\"")) << bad.err;
+    const tCliRun batch = Cli("positions --batch",
+                              "{\"year\":1990,\"month\":5,\"day\":17,\"hour\":14,\"minute\":30,\"place\":\"Paris\","
+                              "\"ayanamsa\":\"lahiri\"}\n");
+    EXPECT_EQ(batch.rc, 0) << batch.err;
+    EXPECT_TRUE(Has(batch.out, "\"ayanamsa_name\":\"Lahiri\"")) << batch.out;
 }
 
 TEST_F(Scripting, TheLocaleNeverChangesTheHomeAndMachineOutputIsEnglish)

@@ -311,6 +311,34 @@ TEST(JsonLines, NamesBesideTheBatchFields)
     EXPECT_NE(records[3].problem, "");
 }
 
+// An ayanamsa travels by name or code, a user's own by its reference, and
+// is written back so that a reader takes the same zodiac.
+TEST(JsonLines, AyanamsasGoOutAndComeBack)
+{
+    const auto records = ReadJsonLines(
+        "{\"year\":1990,\"month\":2,\"day\":3,\"ayanamsa\":\"Lahiri\"}\n"
+        "{\"year\":1990,\"month\":2,\"day\":3,\"zodiac\":127}\n"
+        "{\"year\":1990,\"month\":2,\"day\":3,\"zodiac\":\"user:2440000.5:22.75\"}\n"
+        "{\"year\":1990,\"month\":2,\"day\":3,\"ayanamsa\":\"nonsense\"}\n"
+        "{\"year\":1990,\"month\":2,\"day\":3,\"zodiac\":2}\n");
+    ASSERT_EQ(records.size(), 5u);
+    EXPECT_EQ(records[0].moment.zodiac, kAyanamsaBase + 1);
+    EXPECT_TRUE(records[0].hasZodiac);
+    EXPECT_EQ(records[1].moment.zodiac, kAyanamsaBase + 27);
+    EXPECT_EQ(records[2].moment.zodiac, kUserAyanamsa);
+    EXPECT_EQ(records[3].problem.rfind("ayanamsa: unknown \"nonsense\"", 0), 0u) << records[3].problem;
+    EXPECT_EQ(records[4].problem.rfind("zodiac: ", 0), 0u) << records[4].problem;
+    for (int i : {0, 1, 2}) {
+        const auto again = ReadJsonLines(JsonLine(records[static_cast<std::size_t>(i)]));
+        ASSERT_EQ(again.size(), 1u);
+        EXPECT_EQ(again[0].moment.zodiac, records[static_cast<std::size_t>(i)].moment.zodiac);
+        EXPECT_EQ(again[0].moment.userAyanamsa.degrees, records[static_cast<std::size_t>(i)].moment.userAyanamsa.degrees);
+        const auto csv = ReadCsv(CsvHeader() + CsvLine(records[static_cast<std::size_t>(i)]), "dd.mm.yyyy");
+        ASSERT_EQ(csv.size(), 1u);
+        EXPECT_EQ(csv[0].moment.zodiac, records[static_cast<std::size_t>(i)].moment.zodiac) << CsvLine(records[0]);
+    }
+}
+
 // An import killed part way leaves the chart file with none of the records
 // or all of them.
 TEST_F(ChartExchange, KilledImportStoresAllOrNothing)

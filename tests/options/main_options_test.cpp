@@ -64,6 +64,38 @@ TEST(MainOptions, ParametersRoundTripAndTransitOrbZeroReadsAsFour)
     }
 }
 
+// A settings file from before the ayanamsa choice keeps its one sidereal
+// shift; a chosen ayanamsa and a user's own come back; nonsense is the classic.
+TEST(MainOptions, ZodiacAndAyanamsaAsSettingsFilesSayThem)
+{
+    test::tTempDir home;
+    const auto read = [&](const std::string& keys, bool sidereal = false) {
+        WriteText(home.File("Astro.ini"), "[Parameters]\n" + keys);
+        TMainOptions o(home.Path());
+        o.ReadParameters();
+        return (sidereal ? o.SiderealChoice() : o.ZodiacChoice()).code;
+    };
+    EXPECT_EQ(read("Zodiac=0\nAyanamsa=27\n"), kTropicalZodiac);
+    EXPECT_EQ(read("Zodiac=1\n"), kClassicSidereal);
+    EXPECT_EQ(read("Zodiac=1\nAyanamsa=27\n"), kAyanamsaBase + 27);
+    EXPECT_EQ(read("Zodiac=1\nAyanamsa=60\n"), kClassicSidereal);
+    EXPECT_EQ(read("Zodiac=0\nAyanamsa=5\n", true), kAyanamsaBase + 5);
+    {
+        TMainOptions o(home.Path());
+        o.ReadParameters();
+        o.Zodiac = 1;
+        o.Ayanamsa = 255;
+        o.AyanamsaEpoch = 2440000.5;
+        o.AyanamsaValue = 22.75;
+        ASSERT_TRUE(o.WriteParameters());
+    }
+    TMainOptions back(home.Path());
+    back.ReadParameters();
+    EXPECT_EQ(back.ZodiacChoice().code, kUserAyanamsa);
+    EXPECT_DOUBLE_EQ(back.ZodiacChoice().user.jdUt, 2440000.5);
+    EXPECT_DOUBLE_EQ(back.ZodiacChoice().user.degrees, 22.75);
+}
+
 TEST(MainOptions, DamagedSettingsFileReadsAsDefaults)
 {
     test::tTempDir home;
