@@ -28,6 +28,9 @@ tOptionsForm ReadOptionsForm(const TMainOptions& o, int n)
     f.transitAspects = o.TransitAspects;
     f.allAspects = (o.AspectTypes & 4) != 0;
     f.zodiac = o.Zodiac;
+    f.ayanamsa = o.Ayanamsa;
+    f.ayanamsaEpoch = o.AyanamsaEpoch;
+    f.ayanamsaValue = o.AyanamsaValue;
     f.ephemeris = o.Ephemeris;
     f.houseType = o.HouseType;
     f.houseOrb = o.HouseOrb;
@@ -48,6 +51,9 @@ bool StoreOptionsForm(const tOptionsForm& f, TMainOptions& o, std::string* error
     o.TransitAspects = f.transitAspects;
     o.AspectTypes = f.allAspects ? 15 : 3;
     o.Zodiac = std::clamp(f.zodiac, 0, 1);
+    o.Ayanamsa = (f.ayanamsa >= -1 && f.ayanamsa < kAyanamsaCount) || f.ayanamsa == 255 ? f.ayanamsa : -1;
+    o.AyanamsaEpoch = f.ayanamsaEpoch;
+    o.AyanamsaValue = f.ayanamsaValue;
     o.Ephemeris = std::clamp(f.ephemeris, 0, 1);
     o.HouseType = IsHouseSystem(f.houseType) ? f.houseType : 0;
     o.HouseCentered = f.houseCentered;

@@ -19,6 +19,8 @@ struct tOptionsForm {
 
     bool allAspects = false;  // "AspectTypes" 15, else 3
     int zodiac = 0;           // 0 tropical, 1 sidereal
+    int ayanamsa = -1;        // TMainOptions::Ayanamsa: -1 classic, 0..46, 255 the user's
+    double ayanamsaEpoch = 2451545.0, ayanamsaValue = 23.85;  // the user's: Julian day (UT), degrees
     int ephemeris = 0;        // 0 built-in, 1 precise (new charts and charts computed afresh)
     int houseType = 0;        // tHouseSystem
     int houseOrb = 0;         // whole degrees

@@ -28,6 +28,7 @@
 #include "shell/platform/program.h"
 #include "shell/widgets/dialog_buttons.h"
 #include "shell/widgets/help_window.h"
+#include "shell/options/zodiac_box.h"
 #include "shell/widgets/radio_group.h"
 
 namespace quintara {
@@ -109,7 +110,7 @@ QWidget* TOptionsDlg::PreferencesPage()
         p.Caption(caption::kStartGraphic), {p.Caption(caption::kAries), QString::fromStdString(p.Languages().PlanetName(13))}, "StartBelierRG", page);
     DegreesRG = new TRadioGroup(p.Caption(caption::kShowDegrees), {p.Caption(caption::kWithout), p.Caption(caption::kWith)}, "DegreesRG", page);
     AspectsRG = new TRadioGroup(p.Caption(caption::kAspects), {p.Caption(caption::kMajor), p.Caption(caption::kAll)}, "AspectsRG", page);
-    ZodiacRG = new TRadioGroup(p.Caption(caption::kZodiac), {p.Caption(caption::kTropical), p.Caption(caption::kSideral)}, "ZodiacRG", page);
+    ZodiacBox = new TZodiacBox(p, page);
     SymbolRG = new TRadioGroup(p.Caption(caption::kDisplay), {p.Caption(caption::kLetters), p.Caption(caption::kSymbols)}, "SymbolRG", page);
     EphemerisRG = new TRadioGroup(p.Caption(caption::kEphemeris),
                                   {p.Caption(caption::kBuiltIn), p.Caption(caption::kPrecise)}, "EphemerisRG", page);
@@ -130,7 +131,7 @@ QWidget* TOptionsDlg::PreferencesPage()
     grid->addWidget(StartBelierRG, 0, 0);
     grid->addWidget(DegreesRG, 0, 1);
     grid->addWidget(AspectsRG, 1, 0);
-    grid->addWidget(ZodiacRG, 1, 1);
+    grid->addWidget(ZodiacBox, 1, 1);
     grid->addWidget(SymbolRG, 2, 0);
     grid->addWidget(EphemerisRG, 2, 1);
     auto* place = new QFormLayout;
@@ -322,7 +323,7 @@ void TOptionsDlg::ShowForm()
     StartBelierRG->SetIndex(s.StartAries ? 0 : 1);
     DegreesRG->SetIndex(s.ShowDegrees ? 1 : 0);
     AspectsRG->SetIndex(form.allAspects ? 1 : 0);
-    ZodiacRG->SetIndex(form.zodiac);
+    ZodiacBox->Show(form);
     EphemerisRG->SetIndex(form.ephemeris);
     SymbolRG->SetIndex(s.Symbols ? 1 : 0);
     CityED->setText(QString::fromStdString(form.birthplace));
@@ -462,7 +463,7 @@ void TOptionsDlg::accept()
     s.StartAries = StartBelierRG->Index() == 0;
     s.ShowDegrees = DegreesRG->Index() == 1;
     form.allAspects = AspectsRG->Index() == 1;
-    form.zodiac = ZodiacRG->Index();
+    if (!ZodiacBox->Read(form, this)) return void(Pages->setCurrentIndex(0));
     form.ephemeris = EphemerisRG->Index();
     s.Symbols = SymbolRG->Index() == 1;
     for (int a = 0; a < 12; ++a) form.transitAspects[static_cast<std::size_t>(a)] = TransitCB[a]->isChecked();

@@ -21,6 +21,7 @@ namespace quintara {
 
 class tProgram;
 class TRadioGroup;
+class TZodiacBox;
 
 class TOptionsDlg : public QDialog {
 public:
@@ -39,7 +40,8 @@ public:
 
     QTabWidget* Pages;
     // Preferences
-    TRadioGroup *StartBelierRG, *DegreesRG, *AspectsRG, *ZodiacRG, *SymbolRG, *EphemerisRG;
+    TRadioGroup *StartBelierRG, *DegreesRG, *AspectsRG, *SymbolRG, *EphemerisRG;
+    TZodiacBox* ZodiacBox;
     QLineEdit* CityED;  // the default locality, looked up when changed
     QPushButton* HelpFileBtn;
     // Colors, line widths

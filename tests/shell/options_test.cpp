@@ -1,6 +1,7 @@
 // The options dialog and the option-file commands of the Utilities menu.
 #include "gui_fixture.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QTabWidget>
 
@@ -125,13 +126,46 @@ private slots:
             auto* d = dynamic_cast<TOptionsDlg*>(w);
             QVERIFY(d);
             d->ShowPlanetLB->item(24)->setSelected(true);  // Chiron
-            d->ZodiacRG->SetIndex(1);
+            d->findChild<TRadioGroup*>("ZodiacRG")->SetIndex(1);
+            auto* ayanamsa = d->findChild<QComboBox*>("AyanamsaCB");
+            ayanamsa->setCurrentIndex(ayanamsa->findData(1));  // Lahiri
             d->accept();
         });
         frame->findChild<QAction*>("OptUpperchart")->trigger();
         QVERIFY(o.SecondChartSet.Shows(25));
         QCOMPARE(o.BirthSet, birth);
         QCOMPARE(o.Zodiac, 1);  // common to all charts
+        QCOMPARE(o.ZodiacChoice().code, kAyanamsaBase + 1);
+    }
+
+    // A user-defined ayanamsa with a wrong value keeps the dialog open and
+    // the settings as they were; a right one is stored.
+    void userAyanamsaIsCheckedAndStored()
+    {
+        TMainOptions& o = program->Options();
+        const int before = o.Ayanamsa;
+        bool stayedOpen = false;
+        WhenModal([&](QWidget* w) {
+            auto* d = dynamic_cast<TOptionsDlg*>(w);
+            QVERIFY(d);
+            d->findChild<TRadioGroup*>("ZodiacRG")->SetIndex(1);
+            auto* ayanamsa = d->findChild<QComboBox*>("AyanamsaCB");
+            ayanamsa->setCurrentIndex(ayanamsa->findData(255));
+            d->findChild<QLineEdit*>("AyanamsaReferenceED")->setText("1950-01-01");
+            d->findChild<QLineEdit*>("AyanamsaValueED")->setText("twenty");
+            d->accept();
+            stayedOpen = d->isVisible() && d->result() != QDialog::Accepted;
+            QCOMPARE(o.Ayanamsa, before);
+            QVERIFY2(messenger.asked.back().text.startsWith("Ayanamsa at that date: degrees"),
+                     qPrintable(messenger.asked.back().text));
+            d->findChild<QLineEdit*>("AyanamsaValueED")->setText("23.15");
+            d->accept();
+        });
+        frame->findChild<QAction*>("OptUpperchart")->trigger();
+        QVERIFY(stayedOpen);
+        QCOMPARE(o.ZodiacChoice().code, kUserAyanamsa);
+        QCOMPARE(o.AyanamsaValue, 23.15);
+        QCOMPARE(o.AyanamsaEpoch, 2433282.5);
     }
 
     // The house system chosen in the dialog is the next new chart's.
