@@ -5,6 +5,7 @@
 #include "core/chart/chart_input.h"
 #include "core/engine/angles.h"
 #include "core/engine/houses.h"
+#include "core/engine/zodiac.h"
 #include "fuzz_support.h"
 
 using namespace quintara;
@@ -30,6 +31,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else answered(false);
     if (const auto v = ParseTransitBodies(s, e)) fuzz::Require((*v & ~(0x7FEu | 1u << 25)) == 0, "a body that does not transit");
     else answered(false);
+    if (const auto z = ParseZodiac(s, e)) {
+        fuzz::Require(IsZodiacCode(z->code), "zodiac code out of range");
+        const double a = BuiltInAyanamsa(z->code, 2451545.0 + std::fmod(static_cast<double>(size) * 977.0, 3e6), z->user);
+        fuzz::RequireFinite(a, "ayanamsa not a number");
+        // The text written for it reads back as the same zodiac.
+        const auto back = ParseZodiac(ZodiacText(*z), e);
+        fuzz::Require(back && back->code == z->code, "zodiac text does not read back");
+    } else answered(false);
     tChartRequest r;
     if (ParseDate(s, r, e)) fuzz::Require(r.day >= 1 && r.day <= DaysInMonth(r.year, r.month), "day outside its month");
     else answered(false);
