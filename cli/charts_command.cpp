@@ -58,7 +58,7 @@ std::string ListedChartJson(TData1& data, std::int64_t index)
     AppendJsonNumber(s, -DegMinToDecimal(c.Longitude), 6);
     s += ",\"house\":" + std::to_string(c.HouseType) + (c.Zodiac ? ",\"zodiac\":\"sidereal\"" : ",\"zodiac\":\"tropical\"");
     if (IsSidereal(c.Zodiac))
-        s += std::string(",\"ayanamsa_name\":\"").append(AyanamsaEnglishName(IsZodiacCode(c.Zodiac) ? c.Zodiac : kClassicSidereal)).append("\"");
+        s += std::string(",\"ayanamsa_name\":\"").append(AyanamsaEnglishName(c.Zodiac)).append("\"");
     if (c.HouseType == 255) s += ",\"time_unknown\":true";
     return s + "}";
 }

@@ -97,7 +97,7 @@ void AppendChartJson(std::string& s, const tChart& chart)
     Text(s, "house_name", HouseSystemName(chart.HouseType));
     Text(s, "zodiac", chart.Zodiac ? "sidereal" : "tropical");
     Number(s, "ayanamsa", chart.Ayanamsa, 6);
-    if (IsSidereal(chart.Zodiac)) Text(s, "ayanamsa_name", AyanamsaEnglishName(IsZodiacCode(chart.Zodiac) ? chart.Zodiac : kClassicSidereal));
+    if (IsSidereal(chart.Zodiac)) Text(s, "ayanamsa_name", AyanamsaEnglishName(chart.Zodiac));
     Text(s, "ephemeris", chart.EphemerisUsed() == tChart::kPrecise ? "precise" : "builtin");
     s += "\"bodies\":[";
     bool first = true;

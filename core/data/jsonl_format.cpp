@@ -79,22 +79,14 @@ bool RequestFromJson(const tJsonObject& obj, tChartRequest& r, std::string& erro
         }
         *f.target = *v;
     }
-    struct Choice {
-        std::string_view key;
-        std::optional<int> (*parse)(std::string_view, std::string&);
-        int* target;
-    };
-    const Choice choices[] = {{"house", ParseHouseSystem, &r.house}};
-    for (const Choice& c : choices) {
-        const int got = text(c.key, value);
-        if (got < 0) return false;
-        if (got == 0) continue;
-        auto v = c.parse(value, sub);
-        if (!v) {
-            error = std::string(c.key) + ": " + sub;
+    if (const int got = text("house", value); got < 0) return false;
+    else if (got > 0) {
+        const auto house = ParseHouseSystem(value, sub);
+        if (!house) {
+            error = "house: " + sub;
             return false;
         }
-        *c.target = *v;
+        r.house = *house;
     }
     // "ayanamsa" makes the chart sidereal with it, whatever "zodiac" says.
     if (const int got = text("zodiac", value); got < 0) return false;
@@ -221,8 +213,8 @@ std::string JsonLine(const tExchangeRecord& r)
         s += (std::snprintf(buf, sizeof buf, ",\"house\":%d", r.timeUnknown ? 255 : m.house), buf);
     // The code, which every reader of the file takes; a user-defined
     // ayanamsa as the text of its reference.
-    if (r.hasZodiac && m.zodiac != kUserAyanamsa) s += (std::snprintf(buf, sizeof buf, ",\"zodiac\":%d", m.zodiac), buf);
     if (r.hasZodiac && m.zodiac == kUserAyanamsa) s += ",\"zodiac\":\"" + ZodiacText({m.zodiac, m.userAyanamsa}) + "\"";
+    else if (r.hasZodiac) s += (std::snprintf(buf, sizeof buf, ",\"zodiac\":%d", m.zodiac), buf);
     return s + "}\n";
 }
 

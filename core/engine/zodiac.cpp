@@ -173,8 +173,13 @@ double BuiltInAyanamsa(int code, double jdUt, const tAyanamsaRef& user)
     return d.atJ2000 + AnchorLongitude(d.anchor, T) - AnchorLongitude(d.anchor, 0);
 }
 
+// Any non-zero code the list does not know was "sidereal": the classic shift.
+int Known(int code) { return IsZodiacCode(code) ? code : kClassicSidereal; }
+
 std::string_view AyanamsaKey(int code)
 {
+    if (code == kTropicalZodiac) return {};
+    code = Known(code);
     if (code == kClassicSidereal) return "classic";
     if (code >= kAyanamsaBase && code < kAyanamsaBase + kAyanamsaCount) return kAyanamsas[code - kAyanamsaBase].key;
     return {};
@@ -182,6 +187,8 @@ std::string_view AyanamsaKey(int code)
 
 std::string_view AyanamsaEnglishName(int code)
 {
+    if (code == kTropicalZodiac) return {};
+    code = Known(code);
     if (code == kClassicSidereal) return "Classic (23\xC2\xB0" "51' in 2000)";
     if (code >= kAyanamsaBase && code < kAyanamsaBase + kAyanamsaCount) return kAyanamsas[code - kAyanamsaBase].name;
     if (code == kUserAyanamsa) return "User-defined";

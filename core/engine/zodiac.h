@@ -63,7 +63,8 @@ double GeneralPrecession(double T);
 
 // Names: a command-line key ("lahiri", "true-citra", "classic", ...) and
 // the program's English name ("Lahiri", "True Citra", ...). Empty for
-// codes that have none (tropical, user-defined, unknown).
+// tropical (and a key for user-defined); a code the list does not know has
+// the classic shift's, as BuiltInAyanamsa computes it.
 std::string_view AyanamsaKey(int code);
 std::string_view AyanamsaEnglishName(int code);
 

@@ -114,7 +114,7 @@ void TMainOptions::ReadParameters()
     TransitOrb = integer("TransitOrb", 4, 1, 100);
     Zodiac = integer("Zodiac", 0, 0, 1);
     Ayanamsa = integer("Ayanamsa", -1, -1, 255);
-    if (Ayanamsa >= kAyanamsaCount && Ayanamsa != 255) Ayanamsa = -1;
+    if (!IsAyanamsaSetting(Ayanamsa)) Ayanamsa = -1;
     AyanamsaEpoch = real("AyanamsaEpoch", 2451545.0, 26000000);
     AyanamsaValue = real("AyanamsaValue", 23.85, 360);
     // A code of no house system would select none at all.
@@ -132,6 +132,12 @@ void TMainOptions::ReadParameters()
 }
 
 tZodiacChoice TMainOptions::ZodiacChoice() const { return Zodiac == 0 ? tZodiacChoice{} : SiderealChoice(); }
+
+int TMainOptions::AyanamsaSetting(int code)
+{
+    if (code == kUserAyanamsa) return 255;
+    return code >= kAyanamsaBase && code < kAyanamsaBase + kAyanamsaCount ? code - kAyanamsaBase : -1;
+}
 
 tZodiacChoice TMainOptions::SiderealChoice() const
 {

@@ -144,6 +144,9 @@ public:
     tZodiacChoice ZodiacChoice() const;
     // The sidereal zodiac of the settings' ayanamsa, whatever Zodiac says.
     tZodiacChoice SiderealChoice() const;
+    // Whether n is an Ayanamsa setting, and the setting of a sidereal code.
+    static bool IsAyanamsaSetting(int n) { return (n >= -1 && n < kAyanamsaCount) || n == 255; }
+    static int AyanamsaSetting(int zodiacCode);
     std::int32_t HouseType = 0;
     // 0 built-in theory, 1 precise ephemeris; a settings file without the
     // key reads as built-in.

@@ -51,7 +51,7 @@ bool StoreOptionsForm(const tOptionsForm& f, TMainOptions& o, std::string* error
     o.TransitAspects = f.transitAspects;
     o.AspectTypes = f.allAspects ? 15 : 3;
     o.Zodiac = std::clamp(f.zodiac, 0, 1);
-    o.Ayanamsa = (f.ayanamsa >= -1 && f.ayanamsa < kAyanamsaCount) || f.ayanamsa == 255 ? f.ayanamsa : -1;
+    o.Ayanamsa = TMainOptions::IsAyanamsaSetting(f.ayanamsa) ? f.ayanamsa : -1;
     o.AyanamsaEpoch = f.ayanamsaEpoch;
     o.AyanamsaValue = f.ayanamsaValue;
     o.Ephemeris = std::clamp(f.ephemeris, 0, 1);

@@ -11,17 +11,12 @@
 #include "core/chart/chart_input.h"
 #include "core/engine/julian_day.h"
 #include "core/i18n/caption_ids.h"
+#include "core/options/main_options.h"
 #include "shell/platform/program.h"
 #include "shell/widgets/dialog_buttons.h"
 #include "shell/widgets/radio_group.h"
 
 namespace quintara {
-namespace {
-
-// The settings' Ayanamsa value of list place i (caption::AyanamsaCodeAt).
-int SettingOf(int code) { return code == kClassicSidereal ? -1 : code == kUserAyanamsa ? 255 : code - kAyanamsaBase; }
-
-}  // namespace
 
 TZodiacBox::TZodiacBox(tProgram& p, QWidget* parent) : QGroupBox(p.Caption(caption::kZodiac), parent), program(p)
 {
@@ -29,7 +24,7 @@ TZodiacBox::TZodiacBox(tProgram& p, QWidget* parent) : QGroupBox(p.Caption(capti
     AyanamsaCB = new QComboBox(this);
     AyanamsaCB->setObjectName("AyanamsaCB");
     for (int i = 0; i < caption::kAyanamsaNameCount; ++i)
-        AyanamsaCB->addItem(p.Caption(caption::kAyanamsaNames + i), SettingOf(caption::AyanamsaCodeAt(i)));
+        AyanamsaCB->addItem(p.Caption(caption::kAyanamsaNames + i), TMainOptions::AyanamsaSetting(caption::AyanamsaCodeAt(i)));
     ReferenceED = new QLineEdit(this);
     ReferenceED->setObjectName("AyanamsaReferenceED");
     ReferenceED->setPlaceholderText("YYYY-MM-DD");
