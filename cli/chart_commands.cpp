@@ -314,7 +314,7 @@ int Events(tCommandArgs& a)
     }
     request.moonAspects = a.moonAspects;
     const auto [from, to] = CalendarSpan(request, *zone);
-    if (const std::string note = SkyEphemerisNote(from, to, static_cast<std::uint8_t>(o.Ephemeris)); !note.empty())
+    if (const std::string note = SkyEphemerisNote(from, to, static_cast<std::uint8_t>(o.Ephemeris), o.ZodiacChoice()); !note.empty())
         std::cerr << "note: " << note << "\n";
     const std::vector<tSkyEvent> events = CalendarEvents(o, request, *zone);
     if (a.json) {

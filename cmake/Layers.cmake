@@ -21,3 +21,23 @@ function(quintara_shell_library folder)
   quintara_expose(${target} shell/${folder})
   target_link_libraries(${target} PUBLIC ${ARG_LINKS})
 endfunction()
+
+# A header only its own folder (and that folder's tests) may include: the
+# rest of the tree asks the folder's public face instead.
+function(quintara_private_header header)
+  get_filename_component(folder "${header}" DIRECTORY)
+  get_filename_component(leaf "${folder}" NAME)
+  file(GLOB_RECURSE sources RELATIVE "${PROJECT_SOURCE_DIR}"
+       "${PROJECT_SOURCE_DIR}/core/*.[ch]*" "${PROJECT_SOURCE_DIR}/shell/*.[ch]*"
+       "${PROJECT_SOURCE_DIR}/cli/*.[ch]*" "${PROJECT_SOURCE_DIR}/tests/*.[ch]*"
+       "${PROJECT_SOURCE_DIR}/bench/*.[ch]*" "${PROJECT_SOURCE_DIR}/fuzz/*.[ch]*")
+  foreach(source IN LISTS sources)
+    if(source MATCHES "^${folder}/" OR source MATCHES "^tests/${leaf}/")
+      continue()
+    endif()
+    file(STRINGS "${PROJECT_SOURCE_DIR}/${source}" hits REGEX "#include \"${header}\"")
+    if(hits)
+      message(FATAL_ERROR "${source} includes ${header}, which only ${folder} may use")
+    endif()
+  endforeach()
+endfunction()

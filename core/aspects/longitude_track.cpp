@@ -3,13 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "core/chart/chart.h"
 #include "core/engine/angles.h"
 #include "core/engine/julian_day.h"
-#include "core/engine/lunar_points.h"
-#include "core/engine/minor_bodies.h"
-#include "core/engine/planet_series.h"
-#include "core/engine/precise_ephemeris.h"
 
 namespace quintara {
 namespace {
@@ -22,21 +17,6 @@ double Step(double now, double later)
 }
 
 }  // namespace
-
-double EngineLongitude(int body, double T, std::uint8_t ephemeris)
-{
-    if (ephemeris == tChart::kPrecise)
-        if (double lon; PreciseLongitude(body, T * kDaysPerCentury + kJ2000, lon)) return Normalize360(lon);
-    if (body == 2) return LunarPoints(T).Moon;
-    if (body >= kChiron && body <= kJuno) {
-        tSkyAnswer a;
-        BuiltInMinorBodies(T, tSkyBodies{1} << body, a);
-        return Normalize360(a.longitude[static_cast<std::size_t>(body)]);
-    }
-    double lon[11], lat[11];
-    PlanetSeries(lon, lat, body, T * kDaysPerCentury + kJ2000);
-    return lon[body];
-}
 
 namespace {
 
@@ -53,12 +33,6 @@ double CorrectionSpacingDays(int body)
     }
 }
 
-bool PreciseAt(int body, double T)
-{
-    double lon;
-    return PreciseLongitude(body, T * kDaysPerCentury + kJ2000, lon);
-}
-
 // Lagrange through u = -1, 0, 1, 2.
 double Cubic(double y0, double y1, double y2, double y3, double u)
 {
@@ -68,8 +42,8 @@ double Cubic(double y0, double y1, double y2, double y3, double u)
 
 }  // namespace
 
-tLongitudeTrack::tLongitudeTrack(int body, double from, double to, double spacingDays, std::uint8_t ephemeris)
-    : body(body), ephemeris(ephemeris), from(from)
+tLongitudeTrack::tLongitudeTrack(int body, double from, double to, double spacingDays, const tEphemerisService& eph)
+    : body(body), eph(eph), precise(eph), from(from)
 {
     const auto nodesOver = [&](tNodes& n, double days) {
         n.spacing = days / kDaysPerCentury;
@@ -77,13 +51,9 @@ tLongitudeTrack::tLongitudeTrack(int body, double from, double to, double spacin
                        std::numeric_limits<double>::quiet_NaN());
     };
     nodesOver(longitudes, spacingDays);
-    if (ephemeris != tChart::kPrecise) return;
-    const double last = from + static_cast<double>(longitudes.value.size() - 1) * longitudes.spacing;
-    if (!PreciseAt(body, from) || !PreciseAt(body, last)) {
-        this->ephemeris = tChart::kBuiltIn;
-        fellBack = true;
-    } else if (const double days = CorrectionSpacingDays(body); days > spacingDays) {
-        this->ephemeris = tChart::kBuiltIn;
+    if (!eph.Precise()) return;
+    if (const double days = CorrectionSpacingDays(body); days > spacingDays) {
+        this->eph = eph.BuiltIn();
         nodesOver(corrections, days);
     }
 }
@@ -104,7 +74,7 @@ double tLongitudeTrack::SpacingDays(int body)
 double tLongitudeTrack::Node(long k)
 {
     double& v = longitudes.value[static_cast<std::size_t>(k)];
-    if (std::isnan(v)) v = EngineLongitude(body, from + k * longitudes.spacing, ephemeris);
+    if (std::isnan(v)) v = eph.Longitude(body, from + k * longitudes.spacing);
     return v;
 }
 
@@ -113,7 +83,7 @@ double tLongitudeTrack::CorrectionNode(long k)
     double& v = corrections.value[static_cast<std::size_t>(k)];
     if (std::isnan(v)) {
         const double T = from + k * corrections.spacing;
-        v = Step(EngineLongitude(body, T, tChart::kBuiltIn), EngineLongitude(body, T, tChart::kPrecise));
+        v = Step(eph.Longitude(body, T), precise.Longitude(body, T));
     }
     return v;
 }
@@ -124,7 +94,7 @@ double tLongitudeTrack::Correction(double T)
     const double x = (T - from) / corrections.spacing;
     const long k = static_cast<long>(std::floor(x));
     if (k < 1 || static_cast<std::size_t>(k + 2) >= corrections.value.size())
-        return Step(EngineLongitude(body, T, tChart::kBuiltIn), EngineLongitude(body, T, tChart::kPrecise));
+        return Step(eph.Longitude(body, T), precise.Longitude(body, T));
     return Cubic(CorrectionNode(k - 1), CorrectionNode(k), CorrectionNode(k + 1), CorrectionNode(k + 2), x - k);
 }
 
@@ -134,12 +104,12 @@ double tLongitudeTrack::At(double T)
     const double x = (T - from) / spacing;
     const long k = static_cast<long>(std::floor(x));
     if (k < 1 || static_cast<std::size_t>(k + 2) >= longitudes.value.size())
-        return Normalize360(EngineLongitude(body, T, ephemeris) + Correction(T));
+        return Normalize360(eph.Longitude(body, T) + Correction(T));
     // The engine's Pluto correction applies from J1900.0 to J2000.0 only, so
     // Pluto jumps there: no curve through nodes on both sides.
-    if (body == 10 && ephemeris != tChart::kPrecise)
+    if (body == 10 && !eph.Precise())
         for (double jump : {-1.0, 0.0})
-            if (from + (k - 1) * spacing < jump && jump <= from + (k + 2) * spacing) return EngineLongitude(body, T, ephemeris);
+            if (from + (k - 1) * spacing < jump && jump <= from + (k + 2) * spacing) return eph.Longitude(body, T);
     // Unwrapped around node k so a crossing of 0 degrees stays smooth.
     const double y1 = Node(k);
     const double y0 = y1 + Step(y1, Node(k - 1));

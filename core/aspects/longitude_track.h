@@ -6,35 +6,28 @@
 // From the precise ephemeris, the fast bodies (Moon to Mars) are the
 // built-in theory at their spacing plus the precise ephemeris' difference
 // from it, which varies slowly enough to be taken four times further apart:
-// a quarter of the precise calls. The source is decided once for the span:
-// where the data files do not cover both ends, the whole track is built-in.
+// a quarter of the precise calls. The source is the search's service,
+// decided once for its whole span.
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
-namespace quintara {
+#include "core/engine/ephemeris_service.h"
 
-// The geocentric longitude of body 1..10 or Chiron..Juno (25..28) at T (Julian centuries of UT from
-// J2000.0), degrees [0, 360), tropical, from the ephemeris a chart asks for
-// (tChart::tEphemeris). Precise moments the data files do not cover come
-// from the built-in theory.
-double EngineLongitude(int body, double T, std::uint8_t ephemeris = 0);
+namespace quintara {
 
 class tLongitudeTrack {
 public:
     // [from, to]: centuries; spacingDays is chosen per body so that the
     // interpolation stays well under a thousandth of a degree.
-    tLongitudeTrack(int body, double from, double to, double spacingDays, std::uint8_t ephemeris = 0);
+    tLongitudeTrack(int body, double from, double to, double spacingDays,
+                    const tEphemerisService& eph = tEphemerisService::Decided(kBuiltInSource));
 
     // Degrees [0, 360), tropical. Outside the span: the engine itself.
     double At(double T);
 
     // A spacing that keeps body 1..10 within about 1e-4 degree.
     static double SpacingDays(int body);
-    // Where the ephemeris the track was asked for could not answer for the
-    // whole span and it is built-in instead.
-    bool FellBack() const { return fellBack; }
 
 private:
     // Values at from + k x spacing, computed on first use.
@@ -47,8 +40,8 @@ private:
     double Correction(double T);
 
     int body;
-    std::uint8_t ephemeris;  // of the nodes: built-in under a correction
-    bool fellBack = false;
+    tEphemerisService eph;  // of the nodes: built-in under a correction
+    tEphemerisService precise;  // of the corrections
     double from;
     tNodes longitudes;
     tNodes corrections;  // precise less built-in; empty when not used

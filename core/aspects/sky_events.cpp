@@ -10,9 +10,6 @@
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
 #include "core/engine/julian_day.h"
-#include "core/engine/lunar_points.h"
-#include "core/engine/minor_bodies.h"
-#include "core/engine/precise_ephemeris.h"
 #include "core/chart/chart_steps.h"
 #include "core/engine/zodiac.h"
 
@@ -30,8 +27,8 @@ public:
     // [jdFrom, jdTo]: the days sampled. From the precise ephemeris the
     // bodies but the node follow longitude tracks over them: a fraction of
     // the library's calls, within a second of time of its moments.
-    tSky(const tSkyEventRules& rules, std::uint8_t ephemeris, double jdFrom, double jdTo)
-        : ayanamsa(rules.zodiac, rules.userAyanamsa, ephemeris), ephemeris(ephemeris), from(Centuries(jdFrom - 2)),
+    tSky(const tSkyEventRules& rules, const tEphemerisService& eph, double jdFrom, double jdTo)
+        : ayanamsa({rules.zodiac, rules.userAyanamsa}, eph), eph(eph), from(Centuries(jdFrom - 2)),
           to(Centuries(jdTo + 2))
     {
     }
@@ -41,20 +38,12 @@ public:
     {
         const double T = Centuries(jd);
         double lon;
-        if (ephemeris == tChart::kPrecise && body != kNode) {
+        if (eph.Precise() && body != kNode) {
             auto& track = tracks[static_cast<std::size_t>(body)];
-            if (!track) track.emplace(body, from, to, tLongitudeTrack::SpacingDays(body), ephemeris);
+            if (!track) track.emplace(body, from, to, tLongitudeTrack::SpacingDays(body), eph);
             lon = track->At(T);
-        } else if (ephemeris == tChart::kPrecise && PreciseLongitude(body, jd, lon)) {
-            lon = Normalize360(lon);
-        } else if (body == kNode) {
-            lon = LunarPoints(T).TrueNode;
-        } else if (body == kChiron) {
-            tSkyAnswer a;
-            BuiltInMinorBodies(T, tSkyBodies{1} << kChiron, a);
-            lon = a.longitude[kChiron];
         } else {
-            lon = EngineLongitude(body, T);
+            lon = eph.Longitude(body, T);
         }
         return Normalize360(lon - ayanamsa.At(T));
     }
@@ -68,7 +57,7 @@ public:
 
 private:
     tAyanamsaTrack ayanamsa;
-    std::uint8_t ephemeris;
+    tEphemerisService eph;
     double from, to;  // centuries
     std::array<std::optional<tLongitudeTrack>, kChiron + 1> tracks;  // [body]
 };
@@ -96,13 +85,20 @@ bool Moving(int body) { return body != kSun && body != kMoon && body != kNode; }
 
 }  // namespace
 
-std::string SkyEphemerisNote(double jdFrom, double jdTo, std::uint8_t ephemeris)
+namespace {
+
+tEphemerisService SkyEphemeris(double jdFrom, double jdTo, std::uint8_t ephemeris, const tZodiacChoice& zodiac)
 {
-    std::string error;
     // A day either side: the first day's samples start at its UT midnight,
     // speeds look an hour beyond.
-    if (ephemeris != tChart::kPrecise || PreciseCovers(jdFrom - 1, jdTo + 1, &error)) return {};
-    return "precise positions unavailable (" + error + "); built-in positions shown";
+    return tEphemerisService(ephemeris, jdFrom - 1, jdTo + 1, zodiac);
+}
+
+}  // namespace
+
+std::string SkyEphemerisNote(double jdFrom, double jdTo, std::uint8_t ephemeris, const tZodiacChoice& zodiac)
+{
+    return SkyEphemeris(jdFrom, jdTo, ephemeris, zodiac).Note();
 }
 
 std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEventRules& rules, const tProgress& progress,
@@ -111,8 +107,7 @@ std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEvent
     if (stopped) *stopped = false;
     std::vector<tSkyEvent> events;
     if (!(jdTo > jdFrom)) return events;
-    const bool precise = rules.ephemeris == tChart::kPrecise && SkyEphemerisNote(jdFrom, jdTo, rules.ephemeris).empty();
-    tSky sky(rules, precise ? tChart::kPrecise : tChart::kBuiltIn, jdFrom, jdTo);
+    tSky sky(rules, SkyEphemeris(jdFrom, jdTo, rules.ephemeris, {rules.zodiac, rules.userAyanamsa}), jdFrom, jdTo);
     // Days counted from the UT midnight before the start: an event is then
     // found in the same day, to the same root, whatever zone the window's
     // start came from (a local midnight), and rounds to the same second.

@@ -46,7 +46,7 @@ struct tSkyEventRules {
 // What a calendar over [jdFrom, jdTo) says of its positions: "" when they
 // come from the ephemeris asked for, else why they are built-in (decided
 // once for the whole span, as FindSkyEvents does).
-std::string SkyEphemerisNote(double jdFrom, double jdTo, std::uint8_t ephemeris);
+std::string SkyEphemerisNote(double jdFrom, double jdTo, std::uint8_t ephemeris, const tZodiacChoice& zodiac = {});
 
 std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEventRules& rules,
                                      const tProgress& progress = {}, bool* stopped = nullptr);

@@ -111,11 +111,15 @@ struct tPlan {
         T0 = CivilMoment() - kDay;
         L = months / 1200.0;
         T1 = T0 + L + 2 * kDay;
+        // The tracks reach 40 days beyond the period.
+        eph = tEphemerisService(chart.EphemerisUsed(), JulianDay(T0 - 40 * kDay), JulianDay(T1 + 40 * kDay),
+                                ChartZodiac(chart));
         stepDays = TransitStepDays(this->bodies);
         stepCount = static_cast<int>(std::lround(L / (stepDays * kDay))) + 1;
         MakePairs();
     }
 
+    static double JulianDay(double T) { return T * kDaysPerCentury + kJ2000; }
     double SampleMoment(int k) const { return T0 + k * stepDays * kDay; }
     // Whether the aspect type of signed angle index i is searched.
     bool Searched(int i) const { return rules.TransitAspects[static_cast<std::size_t>(AspectTypeOfIndex(i) - 1)]; }
@@ -129,6 +133,7 @@ struct tPlan {
 
     const tChart& chart;
     const tTransitRules& rules;
+    tEphemerisService eph = tEphemerisService::Decided(kBuiltInSource);
     tBodyMask bodies;
     double T0 = 0, L = 0, T1 = 0;
     int stepDays = 16, stepCount = 0;
@@ -167,7 +172,7 @@ private:
 // the same longitudes.
 class tScan {
 public:
-    explicit tScan(const tPlan& plan) : plan(plan), ayanamsa(plan.chart) {}
+    explicit tScan(const tPlan& plan) : plan(plan), ayanamsa(ChartZodiac(plan.chart), plan.eph) {}
 
     // Longitudes of the selected bodies at T from the same engine track the
     // refinement reads, so a crossing in the chart's positions always lies
@@ -222,8 +227,7 @@ private:
     double Longitude(int b, double T)
     {
         auto& track = tracks[static_cast<std::size_t>(b)];
-        if (!track) track.emplace(b, plan.T0 - 40 * kDay, plan.T1 + 40 * kDay, tLongitudeTrack::SpacingDays(b),
-                                plan.chart.EphemerisUsed());
+        if (!track) track.emplace(b, plan.T0 - 40 * kDay, plan.T1 + 40 * kDay, tLongitudeTrack::SpacingDays(b), plan.eph);
         const double lon = track->At(T);
         return IsSidereal(plan.chart.Zodiac) ? Normalize360(lon - ayanamsa.At(T)) : lon;
     }
@@ -408,6 +412,7 @@ std::vector<tFound> OnePerDay(const std::vector<std::vector<tFound>>& parts)
 bool Run(tPlan& plan, tTransitsCollection& result, const tProgress& progress, unsigned jobs)
 {
     result.Clear();
+    result.EphemerisNote = plan.eph.Note();
     if (!plan.bodies || plan.pairs.empty()) return true;
     std::vector<tScan> scans;
     for (unsigned j = 0; j < jobs; ++j) scans.emplace_back(plan);

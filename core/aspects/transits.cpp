@@ -45,6 +45,7 @@ void tTransitsCollection::Clear()
 {
     items.clear();
     byKey.clear();
+    EphemerisNote.clear();
 }
 
 void tTransitsCollection::Sort()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -44,6 +45,10 @@ public:
 
     const std::vector<tTransitEvent>& Items() const { return items; }
     std::size_t Count() const { return items.size(); }
+
+    // "" when the search's positions came from the ephemeris its chart
+    // used, else why they are built-in (decided once for the whole search).
+    std::string EphemerisNote;
 
 private:
     friend void ScoreTransits(tTransitsCollection&, const tOrbTable&);

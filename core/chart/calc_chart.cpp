@@ -1,7 +1,7 @@
 #include "core/chart/chart.h"
 #include "core/chart/chart_steps.h"
 #include "core/engine/angles.h"
-#include "core/engine/ephemeris.h"
+#include "core/engine/ephemeris_service.h"
 #include "core/engine/julian_day.h"
 
 namespace quintara {
@@ -20,14 +20,9 @@ void CalcChart(tChart& chart)
     q.houseType = chart.HouseType;
     q.bodies = BodiesOf(chart);
     tSkyAnswer a;
-    std::string error;
-    if (chart.Ephemeris != tChart::kPrecise) {
-        BuiltInSky(q, a);
-    } else if (!PreciseSky(q, a, &error)) {
-        chart.EphemerisNote = "precise positions unavailable (" + error + "); built-in positions shown";
-        a = {};
-        BuiltInSky(q, a);
-    }
+    tEphemerisService eph(chart.Ephemeris, ChartZodiac(chart));
+    eph.Sky(q, a);
+    chart.EphemerisNote = eph.Note();
     FillChart(a, chart);
     ApplyZodiac(chart);
 }

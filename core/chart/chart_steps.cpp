@@ -7,10 +7,7 @@
 #include "core/engine/bodies.h"
 #include "core/engine/houses.h"
 #include "core/engine/julian_day.h"
-#include "core/engine/lunar_points.h"
 #include "core/engine/minor_bodies.h"
-#include "core/engine/planet_series.h"
-#include "core/engine/precise_ephemeris.h"
 #include "core/engine/zodiac.h"
 
 namespace quintara {
@@ -22,65 +19,50 @@ double CalcJulianDay(tChart& chart, double utHM)
     return d / kDaysPerCentury;
 }
 
+tEphemerisService ChartEphemeris(const tChart& chart) { return tEphemerisService::Decided(chart.EphemerisUsed()); }
+
+tZodiacChoice ChartZodiac(const tChart& chart) { return {chart.Zodiac, chart.UserAyanamsa}; }
+
 namespace {
 
-// One body (all three lunar points for any of them) from the precise
-// ephemeris; false when it cannot answer.
-bool PreciseStep(tChart& chart, int body, double T)
+// A step of a computed chart that the precise ephemeris could not answer
+// came from the built-in theory: the chart says so, and its later steps
+// stay built-in.
+void KeepNote(tChart& chart, const tEphemerisService& eph)
 {
-    const bool lunar = body == kMoon || body == kLilith || body == kNode;
-    if (!lunar && body != 1 && !(body >= 3 && body <= 10)) return false;
-    const double jd = T * kDaysPerCentury + kJ2000;
-    tPreciseBody p[3];
-    const int asked[3] = {lunar ? kMoon : body, kLilith, kNode};
-    for (int i = 0; i < (lunar ? 3 : 1); ++i)
-        if (!PreciseBody(asked[i], jd, p[i])) return false;
-    for (int i = 0; i < (lunar ? 3 : 1); ++i) chart.SetBodyLongitude(asked[i], Normalize360(p[i].longitude));
-    return true;
+    if (!eph.Note().empty() && chart.EphemerisNote.empty()) chart.EphemerisNote = eph.Note();
 }
 
 }  // namespace
 
 void CalcBodies(tChart& chart, int body, double T)
 {
-    if (body != 0 && chart.EphemerisUsed() == tChart::kPrecise && PreciseStep(chart, body, T)) return;
     if (body == 0) {
         tSkyAnswer a;
         BuiltInBodies(T, a);
         for (int n = 1; n <= 12; ++n) chart.SetBodyLongitude(n, a.longitude[static_cast<std::size_t>(n)]);
         for (int n = 1; n <= 10; ++n) chart.SetBodyLatitude(n, a.latitude[static_cast<std::size_t>(n)]);
         for (int n = 3; n <= 10; ++n) chart.SetRetrograde(n, a.retrograde[static_cast<std::size_t>(n)]);
-    } else if (body == 1 || (body >= 3 && body <= 10)) {
-        double lon[11] = {}, lat[11] = {};
-        PlanetSeries(lon, lat, body, T * 36525.0 + 2451545.0);
-        chart.SetBodyLongitude(body, lon[body]);
-    } else if (body == kMoon || body == kLilith || body == kNode) {
-        const tLunarPoints p = LunarPoints(T);
-        chart.SetBodyLongitude(kMoon, p.Moon);
-        chart.SetBodyLongitude(kLilith, p.Apogee);
-        chart.SetBodyLongitude(kNode, p.TrueNode);
+        return;
     }
+    tEphemerisService eph = ChartEphemeris(chart);
+    if (body == 1 || (body >= 3 && body <= 10)) {
+        chart.SetBodyLongitude(body, eph.Longitude(body, T));
+    } else if (body == kMoon || body == kLilith || body == kNode) {
+        for (int n : {kMoon, kLilith, kNode}) chart.SetBodyLongitude(n, eph.Longitude(n, T));
+    }
+    KeepNote(chart, eph);
 }
 
 void CalcHouses(tChart& chart)
 {
-    if (chart.EphemerisUsed() == tChart::kPrecise) {
-        tPreciseHouses h;
-        if (PreciseHousesAtArmc(chart.SiderealT * kRadToDeg, DegMinToDecimal(chart.Latitude), chart.JulianDay,
-                                chart.HouseType, h)) {
-            chart.HouseType = h.HouseTypeUsed(chart.HouseType);
-            for (int n = 1; n <= 12; ++n) chart.SetHouseCusp(n, Normalize360(h.cusps[n]));
-            chart.TropicalAsc = Normalize360(h.ascendant);
-            chart.TropicalMc = Normalize360(h.midheaven);
-            return;
-        }
-    }
-    double cusps[13];
-    BuiltInCusps(chart.SiderealT, chart.Latitude, chart.Centuries, chart.HouseType, cusps);
-    for (int n = 1; n <= 12; ++n) chart.SetHouseCusp(n, cusps[n]);
-    const tAngles angles = BuiltInAngles(chart.SiderealT, chart.Latitude, chart.HouseType, cusps);
-    chart.TropicalAsc = angles.ascendant;
-    chart.TropicalMc = angles.midheaven;
+    tEphemerisService eph = ChartEphemeris(chart);
+    const tHouseAnswer h = eph.HousesAtRamc(chart.SiderealT, chart.Latitude, chart.Centuries, chart.HouseType);
+    KeepNote(chart, eph);
+    chart.HouseType = h.houseType;
+    for (int n = 1; n <= 12; ++n) chart.SetHouseCusp(n, h.cusps[n]);
+    chart.TropicalAsc = h.ascendant;
+    chart.TropicalMc = h.midheaven;
 }
 
 void CalcMinorBodies(tChart& chart)
@@ -118,39 +100,25 @@ void ApplyZodiacAt(tChart& chart, double T)
 double ChartAyanamsa(const tChart& chart, double T)
 {
     if (!IsSidereal(chart.Zodiac)) return 0.0;
-    const double jd = T * kDaysPerCentury + kJ2000;
-    double degrees;
-    if (chart.EphemerisUsed() == tChart::kPrecise && PreciseAyanamsa(chart.Zodiac, jd, chart.UserAyanamsa, degrees))
-        return degrees;
-    return BuiltInAyanamsa(chart.Zodiac, jd, chart.UserAyanamsa);
+    return ChartEphemeris(chart).Ayanamsa(ChartZodiac(chart), T);
 }
 
-tAyanamsaTrack::tAyanamsaTrack(int zodiac, const tAyanamsaRef& user, std::uint8_t ephemeris)
-    : zodiac(zodiac), user(user), precise(false)
-{
-    double probe;
-    precise = IsSidereal(zodiac) && ephemeris == tChart::kPrecise && PreciseAyanamsa(zodiac, kJ2000, user, probe);
-}
+tAyanamsaTrack::tAyanamsaTrack(const tZodiacChoice& zodiac, const tEphemerisService& eph) : zodiac(zodiac), eph(eph) {}
 
-tAyanamsaTrack::tAyanamsaTrack(const tChart& chart) : tAyanamsaTrack(chart.Zodiac, chart.UserAyanamsa, chart.EphemerisUsed())
-{
-}
+tAyanamsaTrack::tAyanamsaTrack(const tChart& chart) : tAyanamsaTrack(ChartZodiac(chart), ChartEphemeris(chart)) {}
 
 double tAyanamsaTrack::Day(std::int64_t day)
 {
     auto [it, added] = days.try_emplace(day, 0.0);
-    if (added) {
-        const double jd = static_cast<double>(day) + 0.5;
-        if (!PreciseAyanamsa(zodiac, jd, user, it->second)) it->second = BuiltInAyanamsa(zodiac, jd, user);
-    }
+    if (added) it->second = eph.Ayanamsa(zodiac, (static_cast<double>(day) + 0.5 - kJ2000) / kDaysPerCentury);
     return it->second;
 }
 
 double tAyanamsaTrack::At(double T)
 {
-    if (!IsSidereal(zodiac)) return 0.0;
+    if (!IsSidereal(zodiac.code)) return 0.0;
+    if (!eph.Precise()) return eph.Ayanamsa(zodiac, T);
     const double jd = T * kDaysPerCentury + kJ2000;
-    if (!precise) return BuiltInAyanamsa(zodiac, jd, user);
     const double f = std::floor(jd - 0.5);
     const double a = Day(static_cast<std::int64_t>(f)), b = Day(static_cast<std::int64_t>(f) + 1);
     return a + (b - a) * (jd - 0.5 - f);

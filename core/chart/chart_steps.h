@@ -7,12 +7,17 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "core/engine/ephemeris.h"
+#include "core/engine/ephemeris_service.h"
 #include "core/engine/zodiac.h"
 
 namespace quintara {
 
 class tChart;
+
+// The source a computed chart's positions came from, for its later steps
+// and the searches made from it; its zodiac as a choice.
+tEphemerisService ChartEphemeris(const tChart& chart);
+tZodiacChoice ChartZodiac(const tChart& chart);
 
 // Stores the chart's JulianDay from its Year, Month, Day and the universal
 // time utHM (h.mm); returns T, Julian centuries of UT from J2000.0.
@@ -21,12 +26,12 @@ double CalcJulianDay(tChart& chart, double utHM);
 // body 0: bodies 1..12 with latitudes of 1..10 and retrograde flags of 3..10.
 // body 1, 3..10: that body's longitude only. body 2, 11 or 12: all three
 // lunar points. Any other body: nothing. T: Julian centuries of UT from J2000.0.
-// A single body comes from the precise ephemeris when the chart's positions
-// do (a return's moment then matches the chart cast for it).
+// A single body comes from the source the chart's positions came from (a
+// return's moment then matches the chart cast for it).
 void CalcBodies(tChart& chart, int body, double T);
 
 // Cusps 1..12 from the chart's SiderealT, Latitude, Centuries and
-// HouseType, from the precise ephemeris when the chart's positions are.
+// HouseType, from the source the chart's positions came from.
 // May set HouseType to 3 beyond the polar bound.
 void CalcHouses(tChart& chart);
 
@@ -53,15 +58,14 @@ double ChartAyanamsa(const tChart& chart, double T);
 // is decided once, when the track is made.
 class tAyanamsaTrack {
 public:
-    tAyanamsaTrack(int zodiac, const tAyanamsaRef& user, std::uint8_t ephemeris);
+    tAyanamsaTrack(const tZodiacChoice& zodiac, const tEphemerisService& eph);
     explicit tAyanamsaTrack(const tChart& chart);
     double At(double T);
 
 private:
     double Day(std::int64_t day);
-    int zodiac;
-    tAyanamsaRef user;
-    bool precise;
+    tZodiacChoice zodiac;
+    tEphemerisService eph;
     std::unordered_map<std::int64_t, double> days;
 };
 

@@ -7,7 +7,6 @@
 #include "core/chart/date_time.h"
 #include "core/engine/angles.h"
 #include "core/engine/houses.h"
-#include "core/engine/precise_ephemeris.h"
 
 namespace quintara {
 
@@ -40,12 +39,11 @@ void ProgressChart(const tChart& natal, tChart& chosen)
     // whole day per year. The Midheaven moves by the solar arc instead;
     // the Ascendant and the other cusps follow from it at the birth place.
     const double arc = chosen.BodyPosition(1) - natal.BodyPosition(1);
-    double eps = 0;
-    if (chosen.EphemerisUsed() == tChart::kPrecise && PreciseObliquity(chosen.JulianDay, eps)) {
+    if (tEphemerisService eph = ChartEphemeris(chosen); eph.Precise()) {
         // The natal Midheaven as cast, turned by the arc, back to a right
         // ascension at the true obliquity.
         const double mc = Normalize360(natal.TropicalMc + arc);
-        chosen.SiderealT = RamcOfMidheaven(mc, std::cos(eps * kDegToRad));
+        chosen.SiderealT = RamcOfMidheaven(mc, std::cos(eph.Obliquity(chosen.Centuries) * kDegToRad));
     } else {
         chosen.SiderealT = RamcOfMidheaven(Normalize360(MidheavenOf(natal.SiderealT) + arc));
     }

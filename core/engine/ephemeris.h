@@ -1,6 +1,6 @@
 // What an ephemeris tells of one moment and place. The built-in theory and
-// the precise ephemeris both answer the same question; the chart layer
-// chooses the source and copies the answer into the chart.
+// the precise ephemeris both answer the same question; tEphemerisService
+// (ephemeris_service.h) chooses which.
 //
 // Longitudes are degrees [0, 360), tropical, of the equinox of date;
 // latitudes degrees. Time scale: universal time.
@@ -38,10 +38,5 @@ struct tSkyAnswer {
 
 // The built-in theory; always answers. Bodies not asked for stay zero.
 void BuiltInSky(const tSkyQuery& q, tSkyAnswer& out);
-
-// The precise ephemeris (see precise_ephemeris.h). False, with error
-// saying why, when its data files cannot answer for the moment; out is
-// then incomplete and must not be used.
-bool PreciseSky(const tSkyQuery& q, tSkyAnswer& out, std::string* error = nullptr);
 
 }  // namespace quintara

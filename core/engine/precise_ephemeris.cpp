@@ -8,7 +8,7 @@
 
 #include "core/engine/angles.h"
 #include "core/engine/body_numbers.h"
-#include "core/engine/ephemeris.h"
+#include "core/engine/ephemeris_service.h"
 #include "core/engine/houses.h"
 #include "core/engine/julian_day.h"
 
@@ -26,7 +26,7 @@ public:
     }
     void Open()
     {
-        std::string wanted = PreciseEphemerisDir();
+        std::string wanted = PreciseEphemerisFolder();
         if (wanted == dir) return;
         dir = std::move(wanted);
         swe_set_ephe_path(dir.data());
@@ -50,7 +50,7 @@ bool Fail(std::string* error, const std::string& why)
 
 }  // namespace
 
-std::string PreciseEphemerisDir()
+std::string PreciseEphemerisFolder()
 {
     const char* dir = std::getenv("QUINTARA_EPHEMERIS_DIR");
     return dir && *dir ? dir : kSwissEphemerisDir;
@@ -58,7 +58,7 @@ std::string PreciseEphemerisDir()
 
 bool PreciseEphemerisInstalled()
 {
-    const std::string dir = PreciseEphemerisDir();
+    const std::string dir = PreciseEphemerisFolder();
     for (const char* file : {"/sepl_18.se1", "/semo_18.se1", "/seas_18.se1"})
         if (FILE* f = std::fopen((dir + file).c_str(), "rb")) std::fclose(f);
         else return false;
@@ -124,7 +124,7 @@ bool CalcOpened(int body, double jdUt, int flags, tPreciseBody& out, std::string
     // only in the flags it returns: that is no precise position.
     if (got < 0 || !(got & SEFLG_SWIEPH) || !std::isfinite(x[0]))
         return Fail(error,
-                    "no data file in " + PreciseEphemerisDir() + " covers that date (the files cover 1800 to 2399)");
+                    "no data file in " + PreciseEphemerisFolder() + " covers that date (the files cover 1800 to 2399)");
     out = {x[0], x[1], x[3]};
     return true;
 }

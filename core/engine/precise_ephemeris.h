@@ -1,3 +1,6 @@
+// The engine's own: only core/engine reads this header (the build checks);
+// everything else asks tEphemerisService (ephemeris_service.h).
+//
 // Positions from the Swiss Ephemeris library and its data files (1800 to
 // 2399): apparent geocentric ecliptic longitudes and latitudes of the true
 // equinox of date (light time, aberration, nutation), at a moment of
@@ -8,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/engine/ephemeris.h"
 #include "core/engine/houses.h"
 #include "core/engine/zodiac.h"
 
@@ -32,11 +36,9 @@ struct tPreciseHouses {
     }
 };
 
-// Reads the data files from dir (kSwissEphemerisDir unless the
-// QUINTARA_EPHEMERIS_DIR environment variable names another folder).
-std::string PreciseEphemerisDir();
-// Whether the data files for planets, Moon and asteroids are there.
-bool PreciseEphemerisInstalled();
+// The data files are read from kSwissEphemerisDir unless the
+// QUINTARA_EPHEMERIS_DIR environment variable names another folder
+// (PreciseEphemerisFolder, ephemeris_service.h).
 
 // Body by the chart's numbering: 1..10 Sun to Pluto, 11 Lilith (the mean
 // apogee), 12 the true node, 25..28 Chiron, Ceres, Pallas, Juno. False, with
@@ -69,6 +71,10 @@ bool PreciseObliquity(double jdUt, double& eps, std::string* error = nullptr);
 // above; the classic shift is its own formula. False, with error, when the
 // library cannot answer (a star's ayanamsa without the star catalogue).
 bool PreciseAyanamsa(int code, double jdUt, const tAyanamsaRef& user, double& degrees, std::string* error = nullptr);
+
+// The whole sky of a query. False, with error saying why, when the data
+// files cannot answer for the moment; out is then incomplete.
+bool PreciseSky(const tSkyQuery& q, tSkyAnswer& out, std::string* error = nullptr);
 
 // What the library is asked, for the chart's numbering: its body number
 // (-1 for none), its house-system letter, the calculation flags.

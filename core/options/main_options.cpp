@@ -7,7 +7,7 @@
 #include <dirent.h>
 
 #include "core/engine/houses.h"
-#include "core/engine/precise_ephemeris.h"
+#include "core/engine/ephemeris_service.h"
 #include "core/platform/ascii.h"
 #include "core/platform/atomic_file.h"
 #include "core/platform/file_names.h"

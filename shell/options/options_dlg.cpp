@@ -21,7 +21,7 @@
 #include <QVBoxLayout>
 
 #include "core/chart/chart_input.h"
-#include "core/engine/precise_ephemeris.h"
+#include "core/engine/ephemeris_service.h"
 #include "core/i18n/caption_ids.h"
 #include "core/i18n/languages.h"
 #include "shell/data/city_file_dlg.h"
@@ -118,7 +118,7 @@ QWidget* TOptionsDlg::PreferencesPage()
     if (!PreciseEphemerisInstalled()) {
         QAbstractButton* precise = EphemerisRG->Buttons()->button(1);
         precise->setEnabled(false);
-        precise->setToolTip(QString::fromStdString("no ephemeris data files in " + PreciseEphemerisDir()));
+        precise->setToolTip(QString::fromStdString("no ephemeris data files in " + PreciseEphemerisFolder()));
     }
     CityED = new QLineEdit(page);
     CityED->setObjectName("CityED");

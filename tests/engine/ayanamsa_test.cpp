@@ -7,6 +7,7 @@
 #include "core/chart/chart_input.h"
 #include "core/chart/chart_steps.h"
 #include "core/engine/angles.h"
+#include "core/engine/ephemeris_service.h"
 #include "core/engine/precise_ephemeris.h"
 #include "core/engine/zodiac.h"
 

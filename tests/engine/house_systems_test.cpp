@@ -9,6 +9,7 @@
 #include "core/chart/derived_charts.h"
 #include "core/engine/angles.h"
 #include "core/engine/houses.h"
+#include "core/engine/ephemeris_service.h"
 #include "core/engine/precise_ephemeris.h"
 
 using namespace quintara;

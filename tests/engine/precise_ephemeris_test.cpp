@@ -6,6 +6,7 @@
 
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
+#include "core/engine/ephemeris_service.h"
 #include "core/engine/precise_ephemeris.h"
 #include "support/temp_dir.h"
 

@@ -8,7 +8,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 
-#include "core/engine/precise_ephemeris.h"
+#include "core/engine/ephemeris_service.h"
 #include "shell/options/options_dlg.h"
 #include "shell/widgets/radio_group.h"
 

@@ -1,0 +1,155 @@
+#include "core/engine/ephemeris_service.h"
+
+#include "core/engine/angles.h"
+#include "core/engine/body_numbers.h"
+#include "core/engine/houses.h"
+#include "core/engine/julian_day.h"
+#include "core/engine/lunar_points.h"
+#include "core/engine/minor_bodies.h"
+#include "core/engine/planet_series.h"
+#include "core/engine/precise_ephemeris.h"
+
+namespace quintara {
+namespace {
+
+double JulianDayOf(double T) { return T * kDaysPerCentury + kJ2000; }
+
+double BuiltInLongitude(int body, double T)
+{
+    if (body == kMoon) return LunarPoints(T).Moon;
+    if (body == kLilith) return LunarPoints(T).Apogee;
+    if (body == kNode) return LunarPoints(T).TrueNode;
+    if (body >= kChiron && body <= kJuno) {
+        tSkyAnswer a;
+        BuiltInMinorBodies(T, tSkyBodies{1} << body, a);
+        return Normalize360(a.longitude[static_cast<std::size_t>(body)]);
+    }
+    double lon[11] = {}, lat[11] = {};
+    PlanetSeries(lon, lat, body, JulianDayOf(T));
+    return lon[body];
+}
+
+}  // namespace
+
+tEphemerisService::tEphemerisService(std::uint8_t wanted, double jdFrom, double jdTo, const tZodiacChoice& zodiac)
+{
+    if (wanted != kPreciseSource) return;
+    if (std::string error; !PreciseCovers(jdFrom, jdTo, &error))
+        note = "precise positions unavailable (" + error + "); built-in positions shown";
+    else
+        *this = tEphemerisService(wanted, zodiac);
+}
+
+tEphemerisService::tEphemerisService(std::uint8_t wanted, const tZodiacChoice& zodiac)
+{
+    if (wanted != kPreciseSource) return;
+    std::string error;
+    // An ayanamsa tied to a star needs the star catalogue besides the files.
+    if (double probe; IsSidereal(zodiac.code) && !PreciseAyanamsa(zodiac.code, kJ2000, zodiac.user, probe, &error))
+        note = "precise ayanamsa unavailable (" + error + "); built-in positions shown";
+    else
+        source = kPreciseSource;
+}
+
+tEphemerisService tEphemerisService::Decided(std::uint8_t source)
+{
+    return tEphemerisService(tDecided{}, source == kPreciseSource ? kPreciseSource : kBuiltInSource);
+}
+
+void tEphemerisService::Missed(const std::string& why)
+{
+    if (note.empty()) note = "some positions from the built-in theory (" + why + ")";
+}
+
+void tEphemerisService::Sky(const tSkyQuery& q, tSkyAnswer& out)
+{
+    if (Precise()) {
+        std::string error;
+        if (PreciseSky(q, out, &error)) return;
+        // A chart is one source throughout: this service answers built-in
+        // from now on.
+        source = kBuiltInSource;
+        note = "precise positions unavailable (" + error + "); built-in positions shown";
+        out = {};
+    }
+    BuiltInSky(q, out);
+}
+
+double tEphemerisService::Longitude(int body, double T)
+{
+    if (Precise()) {
+        std::string error;
+        if (double lon; PreciseLongitude(body, JulianDayOf(T), lon, &error)) return Normalize360(lon);
+        Missed(error);
+    }
+    return BuiltInLongitude(body, T);
+}
+
+tEphemerisService::tBody tEphemerisService::Body(int body, double T)
+{
+    if (Precise()) {
+        std::string error;
+        if (tPreciseBody p; PreciseBody(body, JulianDayOf(T), p, &error))
+            return {Normalize360(p.longitude), p.latitude, HasRetroFlag(body) && p.speed < 0};
+        Missed(error);
+    }
+    if (body == 1 || (body >= 3 && body <= 10)) {
+        double lon[11] = {}, lat[11] = {};
+        PlanetSeries(lon, lat, body, JulianDayOf(T));
+        tBody b{lon[body], lat[body], false};
+        if (HasRetroFlag(body)) {
+            PlanetSeries(lon, lat, body, JulianDayOf(T) + 1);
+            b.retrograde = AngleStep(b.longitude, lon[body]) < 0;
+        }
+        return b;
+    }
+    return {BuiltInLongitude(body, T), 0, false};
+}
+
+tHouseAnswer tEphemerisService::HousesAtRamc(double ramc, double latitude, double T, std::uint8_t houseType)
+{
+    tHouseAnswer h;
+    if (Precise()) {
+        std::string error;
+        tPreciseHouses p;
+        if (PreciseHousesAtArmc(ramc * kRadToDeg, DegMinToDecimal(latitude), JulianDayOf(T), houseType, p, &error)) {
+            h.houseType = p.HouseTypeUsed(houseType);
+            for (int n = 1; n <= 12; ++n) h.cusps[n] = Normalize360(p.cusps[n]);
+            h.ascendant = Normalize360(p.ascendant);
+            h.midheaven = Normalize360(p.midheaven);
+            return h;
+        }
+        Missed(error);
+    }
+    h.houseType = houseType;
+    BuiltInCusps(ramc, latitude, T, h.houseType, h.cusps);
+    const tAngles angles = BuiltInAngles(ramc, latitude, h.houseType, h.cusps);
+    h.ascendant = angles.ascendant;
+    h.midheaven = angles.midheaven;
+    return h;
+}
+
+double tEphemerisService::Obliquity(double T)
+{
+    if (Precise()) {
+        std::string error;
+        if (double eps; PreciseObliquity(JulianDayOf(T), eps, &error)) return eps;
+        Missed(error);
+    }
+    // The mean obliquity, IAU 1980 (Meeus, Astronomical Algorithms, 22.2).
+    return 23.4392911 - (46.8150 * T + 0.00059 * T * T - 0.001813 * T * T * T) / 3600;
+}
+
+double tEphemerisService::Ayanamsa(const tZodiacChoice& zodiac, double T)
+{
+    if (!IsSidereal(zodiac.code)) return 0.0;
+    const double jd = JulianDayOf(T);
+    if (Precise()) {
+        std::string error;
+        if (double d; PreciseAyanamsa(zodiac.code, jd, zodiac.user, d, &error)) return d;
+        Missed(error);
+    }
+    return BuiltInAyanamsa(zodiac.code, jd, zodiac.user);
+}
+
+}  // namespace quintara
