@@ -269,6 +269,7 @@ int Transits(tCommandArgs& a)
     int months = 1;
     if (!MonthsWord(a.words, months, error)) return Fail(error);
     const tTransitsCollection list = FindTransits(o, chart, months, a.bodies, a.all, {}, nullptr, unsigned(a.jobs));
+    if (!list.EphemerisNote.empty()) std::cerr << "note: " << list.EphemerisNote << "\n";
     if (a.json) {
         std::cout << TransitsJson(list) << "\n";
         return 0;

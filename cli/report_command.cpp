@@ -122,6 +122,7 @@ bool tReportRun::Build(const std::string& kind)
         if (!StartDate(w, first, error) || !Whole(2, 1, 1200, months)) return false;
         const tTransitsCollection events =
             FindTransits(o, first, months, args.bodies, args.all, {}, nullptr, unsigned(args.jobs));
+        if (!events.EphemerisNote.empty()) std::cerr << "note: " << events.EphemerisNote << "\n";
         WriteTransitsTable(text, events, ctx,
                            args.utc ? std::function<double(const tDateTime&)>() : ZoneOfPlace(session.Data(), first));
         if (analysis && !Interpret(kAnalysisTransits, [&](tAnalysisFile& f, std::vector<std::string>& out) {

@@ -68,8 +68,11 @@ void TMainForm::Open(const tDocumentRequest& request)
     for (const tChart* c : {request.first, request.second})
         if (c && !c->EphemerisNote.empty()) {
             statusBar()->showMessage(QString::fromStdString(c->EphemerisNote), 15000);
-            break;
+            return;
         }
+    // A search whose span the precise files do not cover was built-in throughout.
+    if (request.events && !request.events->EphemerisNote.empty())
+        statusBar()->showMessage(QString::fromStdString(request.events->EphemerisNote), 15000);
 }
 
 void TMainForm::AddChild(QWidget* window)

@@ -74,6 +74,27 @@ TEST_F(PreciseFollowers, ReturnsMeetTheNatalPointInThePrecisePositions)
     EXPECT_LT(Gap(lunar.BodyPosition(kMoon), natal.BodyPosition(kMoon)), 0.02);  // a minute of the Moon's
 }
 
+// Found with the built-in theory and refined with the precise one: the
+// moments are those of the precise positions, to a fraction of a second.
+TEST_F(PreciseFollowers, LunarPhasesAreThoseOfThePrecisePositions)
+{
+    tChart c(&options.BirthSet);
+    c.Assign(natal);
+    const tPhaseResult r = LunarPhases(c);
+    tEphemerisService precise = tEphemerisService::Decided(kPreciseSource);
+    tChart builtIn(&options.BirthSet);
+    builtIn.Assign(natal);
+    builtIn.Ephemeris = tChart::kBuiltIn;
+    const tPhaseResult rough = LunarPhases(builtIn);
+    for (std::size_t i = 0; i < 9; ++i) {
+        const double elongation = precise.Longitude(kMoon, r.centuries[i]) - precise.Longitude(kSun, r.centuries[i]);
+        EXPECT_LT(Gap(elongation, 90.0 * static_cast<double>(i)), 1e-4) << "phase " << i;
+        EXPECT_NEAR(r.moonLongitude[i], precise.Longitude(kMoon, r.centuries[i]), 1e-9);
+        // The same phase as the built-in search found, minutes apart at most.
+        EXPECT_NEAR(r.centuries[i], rough.centuries[i], 20.0 / 1440 / 36525) << "phase " << i;
+    }
+}
+
 // The progressed Midheaven is the natal one turned by the solar arc, in the
 // precise positions as cast.
 TEST_F(PreciseFollowers, ProgressedAnglesMoveByTheSolarArc)
