@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,11 +16,13 @@
 #include <QVBoxLayout>
 
 #include "core/chart/chart_input.h"
+#include "core/chart/chart_settings.h"
 #include "core/chart/date_text.h"
 #include "core/data/chart_entry.h"
 #include "core/engine/angles.h"
 #include "core/engine/houses.h"
 #include "core/i18n/caption_ids.h"
+#include "shell/chart/house_zodiac_fields.h"
 #include "shell/data/city_file_dlg.h"
 #include "shell/options/options_dlg.h"
 #include "shell/platform/program.h"
@@ -96,10 +99,16 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
                          "UTC+1 or UTC+01:00, or auto");
     ZoneUtcLbl = new QLabel(this);
     ZoneUtcLbl->setObjectName("ZoneUtcLbl");
+    Settings = new THouseZodiacFields(p, this);
     OptionsBtn = Button(this, "OptionsBtn", p.Caption(caption::kPreferences));
     connect(OptionsBtn, &QPushButton::clicked, this, [this] {
         TOptionsDlg options(program, 1, this);
-        options.exec();
+        if (options.exec() != QDialog::Accepted) return;
+        // What was just chosen there is what this chart is wanted in.
+        tChart chosen;
+        chosen.HouseType = static_cast<std::uint8_t>(program.Options().HouseType);
+        SetZodiac(chosen, program.Options().ZodiacChoice());
+        Settings->Show(chosen, chosen.HouseType, program.Options().ZodiacChoice());
     });
 
     QDialogButtonBox* buttons = DialogButtons(p, this, kHelpContext);
@@ -156,7 +165,11 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     moment->addWidget(label(caption::kZone, AdjustEd), 2, 0);
     moment->addWidget(AdjustEd, 2, 1);
     moment->addWidget(ZoneUtcLbl, 2, 2);
-    moment->addWidget(OptionsBtn, 3, 2);
+    moment->addWidget(label(caption::kHouseSystem, Settings->HouseCB), 3, 0);
+    moment->addWidget(Settings->HouseCB, 3, 1, 1, 2);
+    moment->addWidget(label(caption::kZodiac, Settings->ZodiacCB), 4, 0);
+    moment->addWidget(Settings->ZodiacCB, 4, 1, 1, 2);
+    moment->addWidget(OptionsBtn, 5, 2);
 
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
@@ -181,6 +194,7 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     DateEd->Show(c.Year, c.Month, c.Day);
     TimeEd->Show(c.Hour, c.Minute);
     NoTimeBtn->setChecked(c.HouseType == kTimeUnknown);
+    Settings->Show(c, p.Options().HouseType, p.Options().ZodiacChoice());
     SetTimeUnknown(c.HouseType == kTimeUnknown);
     AdjustEd->setText(c.Adjust != 0 ? Packed(c.Adjust, 6) : QString("auto"));
     connect(AdjustEd, &QLineEdit::textChanged, this, &TNewChartDlg::UpdateZoneLabel);
@@ -227,8 +241,10 @@ TNewChartDlg::TNewChartDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(pa
     connect(LongEd, &QLineEdit::editingFinished, this, &TNewChartDlg::ShowLongitudeAsTime);
     connect(LongTEd, &QLineEdit::editingFinished, this, &TNewChartDlg::ShowTimeAsLongitude);
     connect(NoTimeBtn, &QCheckBox::toggled, this, &TNewChartDlg::SetTimeUnknown);
-    // Tab order: names and sex, the moment and the zone, then the place.
-    QWidget* order[] = {Name1, FirstName1, Comment1, Ref1, MaleBtn, FemaleBtn, DateEd, TimeEd, NoTimeBtn, AdjustEd,
+    // Tab order: names and sex, the moment, the zone, houses and zodiac, then the place.
+    QWidget* order[] = {Name1,     FirstName1, Comment1,         Ref1,
+                        MaleBtn,   FemaleBtn,  DateEd,           TimeEd,
+                        NoTimeBtn, AdjustEd,   Settings->HouseCB, Settings->ZodiacCB,
                         CityEd, CityBtn, LookupCB, LatEd, NSBtn, LongEd, EWBtn, PlusBtn, LongTEd, OkBtn};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     Name1->setFocus();
@@ -327,6 +343,7 @@ void TNewChartDlg::SetTimeUnknown(bool unknown)
 {
     if (unknown) TimeEd->Show(12, 0);
     TimeEd->setEnabled(!unknown);
+    Settings->SetTimeUnknown(unknown);
 }
 
 void TNewChartDlg::ShowPlus() { PlusBtn->setText(EWBtn->Positive() ? "+" : "-"); }
@@ -399,8 +416,7 @@ bool TNewChartDlg::Done()
         next.BirthPlace = CityEd->text().trimmed().toStdString();
     }
     ApplyChartEntry(*entry, lookup, next);
-    if (NoTimeBtn->isChecked()) next.HouseType = kTimeUnknown;
-    else if (chart.HouseType == kTimeUnknown) next.HouseType = static_cast<std::uint8_t>(program.Options().HouseType);
+    Settings->Read(next, NoTimeBtn->isChecked());
     if (entry->autoZone) {
         const std::string doubt =
             LookUpEntryZone(program.Data(), program.Languages(), next, !NoTimeBtn->isChecked(), lookup);

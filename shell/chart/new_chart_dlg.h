@@ -20,6 +20,7 @@ class QRadioButton;
 namespace quintara {
 
 class tProgram;
+class THouseZodiacFields;
 
 class TNewChartDlg : public QDialog {
 public:
@@ -45,7 +46,8 @@ public:
     QPushButton *CityBtn, *PlusBtn, *OptionsBtn, *OkBtn;
     THemisphereButton *NSBtn, *EWBtn;
     QLabel *CountryDBLbl, *CityDBLbl, *PopulEd;
-    QLabel* ZoneUtcLbl;  // the zone as clocks name it, and whether it was looked up
+    QLabel* ZoneUtcLbl;
+    THouseZodiacFields* Settings;  // the chart's house system and zodiac  // the zone as clocks name it, and whether it was looked up
     // Runs once the user stops typing a place nothing matches: then the
     // picker opens (at once on OK or Enter).
     class QTimer* PickerTimer;

@@ -128,6 +128,7 @@ void TMainForm::NowChart(tChart& chart)
     chart.BirthPlace = o.Birthplace;
     chart.Country = program.Languages().Country;
     chart.HouseType = static_cast<std::uint8_t>(o.HouseType);
+    SetZodiac(chart, o.ZodiacChoice());
     chart.Ephemeris = static_cast<std::uint8_t>(o.Ephemeris);
 }
 
@@ -192,8 +193,6 @@ void TMainForm::NewChart()
     NowChart(chart);
     TNewChartDlg dialog(program, chart, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    SetZodiac(chart, o.ZodiacChoice());
-    if (chart.HouseType != 255) chart.HouseType = static_cast<std::uint8_t>(o.HouseType);
     CalcChart(chart);
     tDocumentRequest r{tDocumentKind::Natal, &chart};
     r.modified = true;

@@ -1,7 +1,11 @@
 // The new-chart dialog: fields, zones, places and the tab order.
 #include "gui_fixture.h"
 
+#include <QComboBox>
+
+#include "core/engine/houses.h"
 #include "shell/chart/chart2_dialogs.h"
+#include "shell/chart/house_zodiac_fields.h"
 #include "shell/chart/date_time_dlg.h"
 #include "shell/widgets/moment_fields.h"
 
@@ -206,12 +210,43 @@ private slots:
         QCOMPARE(t.Adjust, -1.00);
     }
 
+    // The chart carries the system and ayanamsa chosen for it, whatever the
+    // settings say; a user-defined ayanamsa keeps the chart's reference.
+    void theChartCarriesItsHouseSystemAndAyanamsa()
+    {
+        tChart c;
+        Birth(c);
+        c.Adjust = -2.00;
+        TNewChartDlg d(*program, c);
+        QComboBox* houses = d.Settings->HouseCB;
+        QComboBox* zodiacs = d.Settings->ZodiacCB;
+        houses->setCurrentIndex(houses->findData(int(kWholeSign)));
+        zodiacs->setCurrentIndex(zodiacs->findData(kAyanamsaBase + 1));  // Lahiri
+        QTest::mouseClick(d.OkBtn, Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(int(c.HouseType), int(kWholeSign));
+        QCOMPARE(c.Zodiac, kAyanamsaBase + 1);
+
+        c.Zodiac = kUserAyanamsa;
+        c.UserAyanamsa = {2433282.5, 23.25};
+        TNewChartDlg again(*program, c);
+        QCOMPARE(again.Settings->HouseCB->currentData().toInt(), int(kWholeSign));
+        QCOMPARE(again.Settings->ZodiacCB->currentData().toInt(), kUserAyanamsa);
+        QTest::mouseClick(again.NoTimeBtn, Qt::LeftButton);
+        QVERIFY(!again.Settings->HouseCB->isEnabled());
+        QTest::mouseClick(again.OkBtn, Qt::LeftButton);
+        QCOMPARE(int(c.HouseType), int(kTimeUnknown));
+        QCOMPARE(c.UserAyanamsa.degrees, 23.25);
+        QCOMPARE(c.UserAyanamsa.jdUt, 2433282.5);
+    }
+
     void newChartTabOrderFollowsTheForm()
     {
         tChart c;
         TNewChartDlg d(*program, Birth(c));
         QWidget* expected[] = {d.Name1, d.FirstName1, d.Comment1, d.Ref1, d.MaleBtn, d.FemaleBtn,
-                               d.DateEd, d.TimeEd, d.NoTimeBtn, d.AdjustEd, d.CityEd};
+                               d.DateEd, d.TimeEd, d.NoTimeBtn, d.AdjustEd, d.Settings->HouseCB,
+                               d.Settings->ZodiacCB, d.CityEd};
         QWidget* w = d.Name1;
         for (std::size_t i = 1; i < std::size(expected); ++i) {
             w = w->nextInFocusChain();
