@@ -95,6 +95,16 @@ void ApplyZodiacAt(tChart& chart, double T)
         const tPlanet* b = chart.FindBody(n);
         if (b) chart.SetBodyLongitude(n, Normalize360(b->GetPosition() - chart.Ayanamsa));
     }
+    LaySignHouses(chart);
+}
+
+void LaySignHouses(tChart& chart)
+{
+    double first;
+    if (chart.HouseType == kWholeSign) first = std::floor(chart.Ascendant() / 30.0) * 30.0;
+    else if (chart.HouseType == kEqualAries) first = 0.0;
+    else return;
+    for (int n = 1; n <= 12; ++n) chart.SetHouseCusp(n, Normalize360(first + 30.0 * (n - 1)));
 }
 
 double ChartAyanamsa(const tChart& chart, double T)

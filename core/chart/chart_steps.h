@@ -47,6 +47,11 @@ void ApplyZodiac(tChart& chart);
 // T alone; each longitude brought back into [0, 360) by whole turns.
 void ApplyZodiacAt(tChart& chart, double T);
 
+// Whole Sign and Equal from 0 degrees Aries count from the signs of the
+// chart's own zodiac: a sidereal chart's cusps stand at its whole signs,
+// not at the tropical ones shifted. Other systems: nothing.
+void LaySignHouses(tChart& chart);
+
 // The chart's ayanamsa at T (Julian centuries of UT) from the source its
 // positions come from: the precise one with nutation, else the built-in
 // mean one. 0 for tropical charts. Every sidereal shift asks here.

@@ -53,6 +53,7 @@ void ProgressChart(const tChart& natal, tChart& chosen)
         for (int n = kAscendant; n <= kLastCusp; ++n)
             if (const tPlanet* b = chosen.FindBody(n))
                 chosen.SetBodyLongitude(n, Normalize360(b->GetPosition() - chosen.Ayanamsa));
+    LaySignHouses(chosen);
     chosen.ChartType = kProgressedChart;
 }
 

@@ -111,33 +111,46 @@ TEST(Ayanamsa, NamesNumbersAndUserReferencesAreReadBack)
 // Every position of a sidereal chart, the minor bodies, the planets table's
 // points and the true angles too, is the tropical one less the chart's
 // ayanamsa, in both modes, for ayanamsas of each kind.
+// Every point of a sidereal chart is the tropical one less the ayanamsa;
+// the houses of Whole Sign and Equal from 0 Aries count from the sidereal
+// signs instead, cusp I holding the sidereal Ascendant.
 TEST(Ayanamsa, SiderealChartIsTropicalLessTheAyanamsaEverywhere)
 {
     for (std::uint8_t mode : {tChart::kBuiltIn, tChart::kPrecise}) {
         if (mode == tChart::kPrecise && !PreciseEphemerisInstalled()) continue;
-        for (int code : {kClassicSidereal, kAyanamsaBase + 1, kAyanamsaBase + 27, kAyanamsaBase + 36, kUserAyanamsa}) {
-            SCOPED_TRACE(std::to_string(mode) + "/" + std::to_string(code));
-            tChartRequest r;
-            r.year = 1987, r.month = 6, r.day = 14, r.hour = 7, r.minute = 20;
-            r.latitude = 52.31, r.longitude = -13.24, r.house = 9;
-            tChart tropical, sidereal;
-            ApplyRequest(r, tropical);
-            r.zodiac = code;
-            r.userAyanamsa = {2451545.0, 23.5};
-            ApplyRequest(r, sidereal);
-            for (tChart* c : {&tropical, &sidereal}) {
-                c->Ephemeris = mode;
-                CalcChart(*c);
-                ASSERT_EQ(c->EphemerisUsed(), mode);
+        for (int code : {kClassicSidereal, kAyanamsaBase + 1, kAyanamsaBase + 27, kAyanamsaBase + 36, kUserAyanamsa})
+            for (int house : {int(kPlacidus), int(kWholeSign), int(kEqualAries)}) {
+                SCOPED_TRACE(std::to_string(mode) + "/" + std::to_string(code) + "/" + std::to_string(house));
+                tChartRequest r;
+                r.year = 1987, r.month = 6, r.day = 14, r.hour = 7, r.minute = 20;
+                r.latitude = 52.31, r.longitude = -13.24, r.house = house;
+                tChart tropical, sidereal;
+                ApplyRequest(r, tropical);
+                r.zodiac = code;
+                r.userAyanamsa = {2451545.0, 23.5};
+                ApplyRequest(r, sidereal);
+                for (tChart* c : {&tropical, &sidereal}) {
+                    c->Ephemeris = mode;
+                    CalcChart(*c);
+                    ASSERT_EQ(c->EphemerisUsed(), mode);
+                }
+                EXPECT_NEAR(sidereal.Ayanamsa, ChartAyanamsa(sidereal, sidereal.Centuries), 1e-12);
+                EXPECT_GT(sidereal.Ayanamsa, 15);
+                ASSERT_EQ(tropical.BodyCount(), sidereal.BodyCount());
+                const bool signHouses = house != kPlacidus;
+                for (int i = 1; i <= tropical.BodyCount(); ++i) {
+                    const int n = tropical.BodyAt(i)->Num;
+                    if (signHouses && n >= 13 && n <= 24) continue;
+                    EXPECT_LT(Arcsec(tropical.BodyAt(i)->GetPosition() - sidereal.Ayanamsa - sidereal.BodyAt(i)->GetPosition()),
+                              1e-6)
+                        << n;
+                }
+                EXPECT_LT(Arcsec(tropical.Ascendant() - sidereal.Ayanamsa - sidereal.Ascendant()), 1e-6);
+                EXPECT_LT(Arcsec(tropical.Midheaven() - sidereal.Ayanamsa - sidereal.Midheaven()), 1e-6);
+                if (!signHouses) continue;
+                const double first = house == kWholeSign ? std::floor(sidereal.Ascendant() / 30) * 30 : 0.0;
+                for (int k = 1; k <= 12; ++k)
+                    EXPECT_NEAR(sidereal.HouseCusp(k), std::fmod(first + 30.0 * (k - 1), 360.0), 1e-9) << "cusp " << k;
             }
-            EXPECT_NEAR(sidereal.Ayanamsa, ChartAyanamsa(sidereal, sidereal.Centuries), 1e-12);
-            EXPECT_GT(sidereal.Ayanamsa, 15);
-            ASSERT_EQ(tropical.BodyCount(), sidereal.BodyCount());
-            for (int i = 1; i <= tropical.BodyCount(); ++i)
-                EXPECT_LT(Arcsec(tropical.BodyAt(i)->GetPosition() - sidereal.Ayanamsa - sidereal.BodyAt(i)->GetPosition()), 1e-6)
-                    << tropical.BodyAt(i)->Num;
-            EXPECT_LT(Arcsec(tropical.Ascendant() - sidereal.Ayanamsa - sidereal.Ascendant()), 1e-6);
-            EXPECT_LT(Arcsec(tropical.Midheaven() - sidereal.Ayanamsa - sidereal.Midheaven()), 1e-6);
-        }
     }
 }
