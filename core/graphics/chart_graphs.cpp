@@ -1,10 +1,13 @@
 #include "core/graphics/chart_graphs.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "core/graphics/aspect_grid.h"
 #include "core/graphics/grids.h"
 #include "core/graphics/moon_cycle.h"
+#include "core/engine/houses.h"
+#include "core/engine/zodiac.h"
 #include "core/i18n/caption_ids.h"
 #include "core/i18n/date_format.h"
 #include "core/options/option_set.h"
@@ -59,6 +62,22 @@ std::string ChartTitle(const tChart& c, const tPictureContext& ctx)
     return c.Name + " " + c.FirstName;
 }
 
+std::string SettingsLine(const tChart& c, const tPictureContext& ctx)
+{
+    std::string s = c.HouseType == kTimeUnknown  ? ctx.Lang->Caption(caption::kTimeUnknown)
+                    : IsHouseSystem(c.HouseType) ? ctx.Lang->Caption(caption::HouseSystem(c.HouseType))
+                                                 : std::string();
+    if (IsSidereal(c.Zodiac)) {
+        if (!s.empty()) s += ", ";
+        // Degrees and minutes of the value, rounded to the minute.
+        const long minutes = std::lround(std::fabs(c.Ayanamsa) * 60);
+        char value[32];
+        std::snprintf(value, sizeof value, "%s%ld\u00B0%02ld'", c.Ayanamsa < 0 ? "-" : "", minutes / 60, minutes % 60);
+        s.append(ctx.Lang->Caption(caption::AyanamsaName(c.Zodiac))).append(" ").append(value);
+    }
+    return s;
+}
+
 tChartGraph::tChartGraph(tGraphKind kind, const tChart& first, const tChart& second, const tPictureContext& ctx)
     : Kind(kind), First(first), Second(second), ctx(ctx)
 {
@@ -67,12 +86,20 @@ tChartGraph::tChartGraph(tGraphKind kind, const tChart& first, const tChart& sec
 
 tTextElement& tChartGraph::Title(const tChart& chart, bool bottomRight)
 {
-    tTextElement& t = bottomRight ? Add<tTextElement>(X - 20, Y - 20, ChartTitle(chart, ctx))
-                                  : Add<tTextElement>(20 - X, 20 - Y, ChartTitle(chart, ctx));
-    t.SetTextStyle("Times New Roman", 0, 0, LabelSize(First, 150));
-    if (First.Options) t.SetTextColor(&First.Options->Colors[kSlotText]);
-    t.SetTextAlign(bottomRight ? 10 : 0);
-    return t;
+    const auto line = [&](std::int32_t below, std::string text, double units) -> tTextElement& {
+        tTextElement& t = bottomRight ? Add<tTextElement>(X - 20, Y - 20 - below, std::move(text))
+                                      : Add<tTextElement>(20 - X, 20 - Y + below, std::move(text));
+        t.SetTextStyle("Times New Roman", 0, 0, LabelSize(First, units));
+        if (First.Options) t.SetTextColor(&First.Options->Colors[kSlotText]);
+        t.SetTextAlign(bottomRight ? 10 : 0);
+        return t;
+    };
+    // The house system and ayanamsa the picture was drawn in, a smaller
+    // line beside the name (under it; over it at the bottom).
+    const std::uint16_t titleSize = LabelSize(First, 150);
+    if (const std::string settings = SettingsLine(chart, ctx); !settings.empty())
+        line(static_cast<std::int32_t>(std::lround(TextHeight(titleSize) * 1.2)), settings, 110);
+    return line(0, ChartTitle(chart, ctx), 150);
 }
 
 namespace {

@@ -122,5 +122,8 @@ tInfoText GraphInfo(const tChart& chart, bool withAdjust, const tPictureContext&
 
 // A person's name and first name, or the date of a chart in time.
 std::string ChartTitle(const tChart& chart, const tPictureContext& ctx);
+// The house system (or that the time is unknown) and, for a sidereal
+// chart, the ayanamsa and its value: what a picture was drawn in.
+std::string SettingsLine(const tChart& chart, const tPictureContext& ctx);
 
 }  // namespace quintara

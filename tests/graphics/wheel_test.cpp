@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
@@ -9,6 +10,8 @@
 #include "core/graphics/aspect_grid.h"
 #include "core/graphics/chart_graphs.h"
 #include "core/engine/houses.h"
+#include "core/engine/zodiac.h"
+#include "core/i18n/caption_ids.h"
 #include "core/graphics/svg_canvas.h"
 #include "core/i18n/text_encoding.h"
 #include "support/birth.h"
@@ -55,6 +58,33 @@ TEST(Wheel, AnglesOffTheirCuspsAreMarkedApart)
     tWheel p(nullptr, placidus, 2400, 3400, f.pc);
     p.Setup();
     EXPECT_EQ(Children<tHouse>(p).size(), 12u) << "the quadrant systems' angles are their cusps";
+}
+
+// A picture says what it was drawn in: the house system, and for a
+// sidereal chart the ayanamsa; each chart of a pair its own.
+TEST(Wheel, PicturesNameTheHouseSystemAndAyanamsa)
+{
+    tWheelFixture f;
+    tChart a(&f.o.BirthSet), b(&f.o.BirthSet);
+    a.HouseType = kWholeSign;
+    test::Birth(a, 1990, 5, 17, 14, 30);
+    a.Zodiac = kAyanamsaBase + 1;
+    CalcChart(a);
+    ASSERT_GT(a.Ayanamsa, 23);
+    b.HouseType = kTimeUnknown;
+    test::Birth(b, 2020, 12, 21, 12);
+    tChartGraph g(tGraphKind::Two, a, b, f.pc);
+    g.Setup();
+    g.RecordGraph();
+    std::vector<std::string> texts;
+    for (tTextElement* t : Children<tTextElement>(g))
+        for (auto& r : t->Display)
+            if (auto* out = dynamic_cast<const tTextOut*>(r.get())) texts.push_back(out->Text);
+    const long minutes = std::lround(a.Ayanamsa * 60);
+    const std::string lahiri = "Whole Sign, Lahiri " + std::to_string(minutes / 60) + "\u00B0" +
+                               (minutes % 60 < 10 ? "0" : "") + std::to_string(minutes % 60) + "'";
+    EXPECT_NE(std::find(texts.begin(), texts.end(), lahiri), texts.end()) << lahiri;
+    EXPECT_NE(std::find(texts.begin(), texts.end(), f.pc.Lang->Caption(caption::kTimeUnknown)), texts.end());
 }
 
 TEST(Wheel, AscendantOnTheLeftUnlessStartAries)
@@ -474,7 +504,8 @@ TEST(Wheel, AspectGridHoldsTheAspectsTable)
     std::set<std::string> names;
     for (auto& r : key->Display)
         if (auto* t = dynamic_cast<const tTextOut*>(r.get())) names.insert(t->Text);
-    auto* drawn = dynamic_cast<tWheelBase*>(&wheel.Child(1));
+    tWheelBase* drawn = nullptr;
+    for (std::size_t i = 0; i < wheel.Elements.size() && !drawn; ++i) drawn = dynamic_cast<tWheelBase*>(&wheel.Child(i));
     ASSERT_TRUE(drawn);
     std::set<std::string> kinds;
     for (const tAspect& x : drawn->Aspects.Items()) kinds.insert(f.pc.Lang->AspectName(x.Aspect));
