@@ -34,7 +34,7 @@ struct tSide {
         number.resize(static_cast<std::size_t>(n) + 1);
         for (int p = 1; p <= n; ++p) {
             const tPlanet* b = c.BodyAt(p);
-            position[static_cast<std::size_t>(p)] = b->GetPosition();
+            position[static_cast<std::size_t>(p)] = c.AspectPosition(b->Num);
             takesPart[static_cast<std::size_t>(p)] = b->TakesPartInAspects();
             number[static_cast<std::size_t>(p)] = b->Num;
             if (b->TakesPartInAspects()) participants.push_back(p);

@@ -160,7 +160,7 @@ private:
         for (int i = 2; i <= 24; ++i) {
             if (i == 9 || !Searched(i)) continue;
             for (int n : natalBodies) {
-                const double target = chart.BodyPosition(n) + SignedAspectAngle(i);
+                const double target = chart.AspectPosition(n) + SignedAspectAngle(i);
                 pairs.push_back({i, n, target, Normalize360(target)});
             }
         }
@@ -381,7 +381,7 @@ void PruneSlowBodies(tPlan& plan)
         for (int i = 1; i <= 24 && !reachable; ++i) {
             if (!plan.Searched(i)) continue;
             for (int n : plan.natalBodies)
-                if (CrossesTarget(p0, p0 + span, plan.chart.BodyPosition(n) + SignedAspectAngle(i), tol)) {
+                if (CrossesTarget(p0, p0 + span, plan.chart.AspectPosition(n) + SignedAspectAngle(i), tol)) {
                     reachable = true;
                     break;
                 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/engine/angles.h"
+#include "core/engine/houses.h"
 #include "core/i18n/languages.h"
 #include "core/options/option_set.h"
 
@@ -151,6 +152,13 @@ double tChart::BodyPosition(int n) const
 {
     const tPlanet* b = FindBody(n);
     return b ? b->GetPosition() : -1.0;
+}
+
+double tChart::AspectPosition(int n) const
+{
+    if ((n != kAscendant && n != kMidheaven) || HouseType == kTimeUnknown || !FindBody(n) || AngleOnCusp(n))
+        return BodyPosition(n);
+    return n == kAscendant ? Ascendant() : Midheaven();
 }
 
 void tChart::SetBodyLongitude(int n, double value)

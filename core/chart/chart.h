@@ -54,6 +54,10 @@ public:
     const tPlanet* FindBody(int n) const;
     // Degrees [0, 360), or -1 when the chart has no body n.
     double BodyPosition(int n) const;
+    // Where point n stands in aspects: the true Ascendant and Midheaven for
+    // 13 and 22 (in Whole Sign or Equal they are not cusps I and X), else
+    // BodyPosition.
+    double AspectPosition(int n) const;
     void SetBodyLongitude(int n, double value);
     void SetBodyLatitude(int n, double value);
     // Cusp n = 1..12 is body 12 + n; -1 outside 1..12.

@@ -105,8 +105,8 @@ void tWheelBase::DrawChords(tRecordElement& r, double radius, const tChart& seco
         const std::size_t slot = static_cast<std::size_t>(kSlotFirstAspect - 1 + k);
         r.SetColor(AspectColor(set, k));
         if (k >= 1 && k <= 10) r.setlinestyle(AspectLineStyle(k), set.LineWidths[slot]);
-        const tPoint p1 = WheelPoint(radius, Angle(Chart.BodyPosition(a.Body1)));
-        const tPoint p2 = WheelPoint(radius, Angle(second.BodyPosition(a.Body2)));
+        const tPoint p1 = WheelPoint(radius, Angle(Chart.AspectPosition(a.Body1)));
+        const tPoint p2 = WheelPoint(radius, Angle(second.AspectPosition(a.Body2)));
         r.Line(p1.x, p1.y, p2.x, p2.y);
         r.setlinestyle(kSolid, 1);
     }

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "core/chart/chart.h"
+#include "core/engine/houses.h"
 #include "core/options/option_set.h"
+#include "support/birth.h"
 
 using namespace quintara;
 
@@ -275,6 +277,7 @@ TEST(Aspects, SearchMatchesThePlainScanIncludingWideOrbs)
             c.SetBodyLongitude(n, (next() % 36000) / 100.0);
             c.BodyAt(n)->Visible = c.BodyAt(n)->Aspects = next() % 4 != 0;
         }
+        c.TropicalAsc = c.BodyPosition(kAscendant), c.TropicalMc = c.BodyPosition(kMidheaven);  // on their cusps
         c.OrbPercent = static_cast<std::int32_t>(next() % 150);
         const int types = static_cast<int>(next() % 16);
         c.AspectTypes = types;
@@ -290,3 +293,40 @@ TEST(Aspects, SearchMatchesThePlainScanIncludingWideOrbs)
         }
     }
 }
+
+namespace quintara {
+namespace {
+
+// In Whole Sign houses cusp I is the start of a sign: aspects to the
+// Ascendant and Midheaven are measured from the true angles, natal and
+// between charts alike.
+TEST(Aspects, AnglesAspectFromTheirTrueDegrees)
+{
+    tOptionRecord o = tOptionRecord::Defaults();
+    tChart c(&o.BirthSet), other(&o.BirthSet);
+    c.HouseType = kWholeSign;
+    test::Birth(c, 1990, 5, 17, 14, 30);
+    test::Birth(other, 2001, 9, 3, 6, 10);
+    ASSERT_FALSE(c.AngleOnCusp(kAscendant));
+    ASSERT_FALSE(c.AngleOnCusp(kMidheaven));
+    const auto check = [&](const tChart& a, const tChart& b, const std::vector<tAspect>& items) {
+        int angles = 0;
+        for (const tAspect& x : items) {
+            if (x.Body1 != kAscendant && x.Body1 != kMidheaven) continue;
+            const double angle = x.Body1 == kAscendant ? a.Ascendant() : a.Midheaven();
+            double d = std::fabs(std::remainder(angle - b.BodyPosition(x.Body2), 360.0));
+            d = std::fabs(d - AspectAngle(x.Aspect));
+            EXPECT_NEAR(d, x.Orb, 1e-9) << x.Body1 << "-" << x.Body2;
+            ++angles;
+        }
+        return angles;
+    };
+    tAspectsCollection natal({&o.NatalOrbs, &o.SynastryOrbs, 3});
+    natal.BuildNatal(c);
+    tAspectsCollection pair({&o.NatalOrbs, &o.SynastryOrbs, 3});
+    pair.BuildComparison(c, other);
+    EXPECT_GT(check(c, c, natal.Items()) + check(c, other, pair.Items()), 0);
+}
+
+}  // namespace
+}  // namespace quintara
