@@ -54,8 +54,6 @@ double RateOf(const F& f, double T)
 
 }  // namespace
 
-void ApplyAyanamsa(tChart& chart, double T) { ApplyZodiacAt(chart, T); }
-
 int SolarReturn(const tChart& a, tChart& b, int yearOffset)
 {
     b.Year = static_cast<std::uint16_t>(a.Year + yearOffset);

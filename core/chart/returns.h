@@ -11,10 +11,6 @@
 
 namespace quintara {
 
-// Sidereal charts: Ayanamsa := the value at T, subtracted from bodies
-// 1..28 (ApplyZodiacAt). Tropical: nothing.
-void ApplyAyanamsa(tChart& chart, double T);
-
 // B gets A's birth day and clock time in A's year + yearOffset, then the
 // moment the Sun (in A's zodiac) returns to A's Sun; B ends computed at
 // that moment with Adjust 0, its clock in universal time. Returns the

@@ -85,27 +85,6 @@ double tEphemerisService::Longitude(int body, double T)
     return BuiltInLongitude(body, T);
 }
 
-tEphemerisService::tBody tEphemerisService::Body(int body, double T)
-{
-    if (Precise()) {
-        std::string error;
-        if (tPreciseBody p; PreciseBody(body, JulianDayOf(T), p, &error))
-            return {Normalize360(p.longitude), p.latitude, HasRetroFlag(body) && p.speed < 0};
-        Missed(error);
-    }
-    if (body == 1 || (body >= 3 && body <= 10)) {
-        double lon[11] = {}, lat[11] = {};
-        PlanetSeries(lon, lat, body, JulianDayOf(T));
-        tBody b{lon[body], lat[body], false};
-        if (HasRetroFlag(body)) {
-            PlanetSeries(lon, lat, body, JulianDayOf(T) + 1);
-            b.retrograde = AngleStep(b.longitude, lon[body]) < 0;
-        }
-        return b;
-    }
-    return {BuiltInLongitude(body, T), 0, false};
-}
-
 tHouseAnswer tEphemerisService::HousesAtRamc(double ramc, double latitude, double T, std::uint8_t houseType)
 {
     tHouseAnswer h;

@@ -63,13 +63,8 @@ public:
     // answer is built-in and Note() says why.
     void Sky(const tSkyQuery& q, tSkyAnswer& out);
 
-    // Body 1..12 or 25..28 at T. Longitude() skips the speed: for searches.
+    // Body 1..12 or 25..28 at T, without the speed: for searches and steps.
     double Longitude(int body, double T);
-    struct tBody {
-        double longitude = 0, latitude = 0;
-        bool retrograde = false;
-    };
-    tBody Body(int body, double T);
 
     // Houses for a right ascension of the meridian (radians) at latitude
     // (d.mm, north positive), with the obliquity of T: charts whose angles

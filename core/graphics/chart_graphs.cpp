@@ -6,11 +6,11 @@
 #include "core/graphics/aspect_grid.h"
 #include "core/graphics/grids.h"
 #include "core/graphics/moon_cycle.h"
-#include "core/engine/houses.h"
 #include "core/engine/zodiac.h"
 #include "core/i18n/caption_ids.h"
 #include "core/i18n/date_format.h"
 #include "core/options/option_set.h"
+#include "core/reports/natal_reports.h"
 #include "core/reports/report_context.h"
 
 namespace quintara {
@@ -64,9 +64,7 @@ std::string ChartTitle(const tChart& c, const tPictureContext& ctx)
 
 std::string SettingsLine(const tChart& c, const tPictureContext& ctx)
 {
-    std::string s = c.HouseType == kTimeUnknown  ? ctx.Lang->Caption(caption::kTimeUnknown)
-                    : IsHouseSystem(c.HouseType) ? ctx.Lang->Caption(caption::HouseSystem(c.HouseType))
-                                                 : std::string();
+    std::string s = HouseSystemName(c, ReportContextOf(ctx));
     if (IsSidereal(c.Zodiac)) {
         if (!s.empty()) s += ", ";
         // Degrees and minutes of the value, rounded to the minute.

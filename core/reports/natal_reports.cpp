@@ -24,12 +24,6 @@ std::string ZodiacLine(const tChart& c, const tReportContext& ctx)
     return s;
 }
 
-std::string HouseSystemName(const tChart& c, const tReportContext& ctx)
-{
-    if (!HasHouses(c)) return ctx.Caption(caption::kTimeUnknown);
-    return IsHouseSystem(c.HouseType) ? ctx.Caption(caption::HouseSystem(c.HouseType)) : std::string();
-}
-
 // Sign name, TAB, degrees in sign (5.2), then " R" and TAB, or TAB.
 std::string SignColumns(double longitude, bool retrograde, const tReportContext& ctx)
 {
@@ -47,6 +41,12 @@ std::string BodyColumns(const tChart& c, int n, const tReportContext& ctx)
 bool IsDominant(int n) { return n >= 37 && n <= 48; }
 
 }  // namespace
+
+std::string HouseSystemName(const tChart& c, const tReportContext& ctx)
+{
+    if (!HasHouses(c)) return ctx.Caption(caption::kTimeUnknown);
+    return IsHouseSystem(c.HouseType) ? ctx.Caption(caption::HouseSystem(c.HouseType)) : std::string();
+}
 
 void WriteHeader(tReportText& text, tChart& c, const tReportContext& ctx)
 {

@@ -14,6 +14,9 @@ class tChart;
 
 // An empty name becomes the birth date text and the first name the birth
 // time text; the chart keeps them.
+// The chart's house system by its caption; "Time unknown" without houses.
+std::string HouseSystemName(const tChart& chart, const tReportContext& ctx);
+
 void WriteHeader(tReportText& text, tChart& chart, const tReportContext& ctx);
 void WriteList(tReportText& text, const tChart& chart, const tReportContext& ctx);
 void WritePlanetsInHouses(tReportText& text, const tChart& chart, const tReportContext& ctx);

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "core/chart/chart_steps.h"
 #include "core/chart/returns.h"
 #include "core/data/civil_date.h"
 #include "core/engine/julian_day.h"
@@ -96,7 +97,7 @@ TEST(SolarReturn, SiderealReturnOfADamagedPositionEnds)
     c.Year = 2000, c.Month = 1, c.Day = 1, c.Hour = 12;
     CalcChart(c);
     c.SetBodyLongitude(3, 1e17);
-    ApplyAyanamsa(c, 0.0);
+    ApplyZodiacAt(c, 0.0);
     EXPECT_GE(c.BodyPosition(3), 0.0);
     EXPECT_LT(c.BodyPosition(3), 360.0);
 }
