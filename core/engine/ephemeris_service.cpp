@@ -88,10 +88,13 @@ double tEphemerisService::Longitude(int body, double T)
 tHouseAnswer tEphemerisService::HousesAtRamc(double ramc, double latitude, double T, std::uint8_t houseType)
 {
     tHouseAnswer h;
+    // Only the Sunshine houses need the Sun (the declination of the moment T).
+    const double sunDeclination = houseType == kSunshine ? SunDeclination(Longitude(1, T), T) : 0.0;
     if (Precise()) {
         std::string error;
         tPreciseHouses p;
-        if (PreciseHousesAtArmc(ramc * kRadToDeg, DegMinToDecimal(latitude), JulianDayOf(T), houseType, p, &error)) {
+        if (PreciseHousesAtArmc(ramc * kRadToDeg, DegMinToDecimal(latitude), JulianDayOf(T), houseType,
+                                sunDeclination * kRadToDeg, p, &error)) {
             h.houseType = p.HouseTypeUsed(houseType);
             for (int n = 1; n <= 12; ++n) h.cusps[n] = Normalize360(p.cusps[n]);
             h.ascendant = Normalize360(p.ascendant);
@@ -101,7 +104,7 @@ tHouseAnswer tEphemerisService::HousesAtRamc(double ramc, double latitude, doubl
         Missed(error);
     }
     h.houseType = houseType;
-    BuiltInCusps(ramc, latitude, T, h.houseType, h.cusps);
+    BuiltInCusps(ramc, latitude, T, h.houseType, h.cusps, sunDeclination);
     const tAngles angles = BuiltInAngles(ramc, latitude, h.houseType, h.cusps);
     h.ascendant = angles.ascendant;
     h.midheaven = angles.midheaven;

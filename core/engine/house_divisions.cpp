@@ -1,5 +1,6 @@
 #include "core/engine/house_divisions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -64,6 +65,12 @@ void Lunes(Vec axis, Vec u, Vec v, Cusps c)
     }
 }
 
+// Cusps 4..9 opposite 10..12 and 1..3.
+void Opposites(Cusps c)
+{
+    for (int n = 4; n <= 9; ++n) c[n] = c[n <= 6 ? n + 6 : n - 6] + 180.0;
+}
+
 // Equal arcs of right ascension from the Ascendant's (Carter's
 // poli-equatorial houses).
 void PoliEquatorial(Cusps c)
@@ -83,9 +90,7 @@ void Alcabitius(double ramcDeg, Cusps c)
     c[12] = AlongHourCircle(ramcDeg + 2.0 * day / 3.0);
     c[2] = AlongHourCircle(raAsc + night / 3.0);
     c[3] = AlongHourCircle(raAsc + 2.0 * night / 3.0);
-    c[4] = c[10] + 180.0;
-    for (int n : {5, 6}) c[n] = c[n + 6] + 180.0;
-    for (int n : {7, 8, 9}) c[n] = c[n - 6] + 180.0;
+    Opposites(c);
 }
 
 // Midpoints of the quadrants' thirds (Sripati from Porphyry).
@@ -99,11 +104,114 @@ void Sripati(double mc, Cusps c)
     p[12] = mc + 2.0 * upper;
     p[2] = p[1] + lower;
     p[3] = p[1] + 2.0 * lower;
-    for (int n = 4; n <= 9; ++n) p[n] = p[n == 4 ? 10 : n <= 6 ? n + 6 : n - 6] + 180.0;
+    Opposites(p);
     for (int n = 1; n <= 12; ++n) {
         const double before = p[n == 1 ? 12 : n - 1];
         c[n] = before + Normalize360(p[n] - before) / 2.0;
     }
+}
+
+// Where the great circle through the horizon's north and south points and p
+// meets the ecliptic, on p's half of that circle.
+double ThroughNorthSouth(Vec north, Vec p)
+{
+    Vec d = Cross(Cross(north, p), kEclipticPole);
+    const Vec across = p + (-Dot(p, north)) * north;
+    if (Dot(d, across) < 0) d = -1.0 * d;
+    return LongitudeOf(d);
+}
+
+// The parallel of declination dec cut into six equal arcs above the horizon
+// and six below, from its rising point; the cusps lie on the circles through
+// the north and south points and the cuts. Knegt's APC houses take the
+// Ascendant's parallel, Makransky's Sunshine houses the Sun's. Cusps 1 and 7
+// stay on the horizon. A parallel that does not cross the horizon has its
+// day (or night) arc shrunk to the meridian, whose cuts give the Midheaven
+// (or the Imum Coeli), as the precise mode's library does.
+void ParallelDivision(double ramc, double phi, double dec, Vec north, Cusps c)
+{
+    const double k = std::clamp(-std::tan(phi) * std::tan(dec), -1.0, 1.0);
+    const double dayHalf = std::acos(k), nightHalf = kPi - dayHalf;
+    const double mc = MidheavenOf(ramc);
+    for (int n = 1; n <= 12; ++n) {
+        if (n == 1 || n == 7) continue;
+        // Hour angle of cusp n's cut: cusps 12, 11, 10, 9, 8 cut the day arc
+        // westwards from rising, 2, 3, 4, 5, 6 the night arc.
+        const int day = (13 - n) % 12;  // 1 for cusp 12, 2 for cusp 11, ...
+        const double hourAngle = day <= 6 ? -dayHalf + day * dayHalf / 3.0
+                                          : -dayHalf - (12 - day) * nightHalf / 3.0;
+        if (std::fabs(std::sin(hourAngle)) < 1e-12)
+            c[n] = std::cos(hourAngle) > 0 ? mc : mc + 180.0;
+        else
+            c[n] = ThroughNorthSouth(north, Equatorial(ramc - hourAngle, dec));
+    }
+    c[7] = c[1] + 180.0;
+}
+
+// Savard's reading of the houses he called Albategnius': the prime vertical
+// cut where its declination is a third and two thirds of the latitude, the
+// cuts taken to the ecliptic along circles through the north and south points.
+void SavardA(Vec east, Vec zenith, double phi, Vec north, Cusps c)
+{
+    for (int n = 1; n <= 12; ++n) {
+        const int fromEast = (13 - n) % 12;  // 0 cusp 1, 1 cusp 12, 2 cusp 11, 3 cusp 10
+        const int step = fromEast <= 6 ? fromEast : fromEast - 12;
+        const int thirds = step > 3 ? 6 - step : step < -3 ? -6 - step : step;
+        const double s = std::fabs(std::sin(phi)) < 1e-9 ? thirds / 3.0 : std::sin(thirds * phi / 3.0) / std::sin(phi);
+        double t = std::asin(std::clamp(s, -1.0, 1.0));
+        if (std::abs(step) > 3) t = (step > 0 ? kPi : -kPi) - t;
+        c[n] = ThroughNorthSouth(north, std::cos(t) * east + std::sin(t) * zenith);
+    }
+}
+
+// Pullen's sinusoidal houses: the twelve house sizes follow a sine wave whose
+// crests are the middle houses of the larger quadrants, the edge houses taking
+// half the middle one's swing. In the delta form the sizes swing by a number
+// of degrees (30 + x, 30 + 2x, 30 + x in a quadrant of 90 + 4x; a middle house
+// that would be negative is empty); in the ratio form their logarithms swing,
+// so a size is r times the next towards the crest.
+struct tQuadrantSizes {
+    double edge, middle;
+};
+tQuadrantSizes SinusoidalDelta(double q)
+{
+    const double middle = std::max(0.0, 30.0 + (q - 90.0) / 2.0);
+    return {(q - middle) / 2.0, middle};
+}
+void SinusoidalRatio(double q, tQuadrantSizes& mine, tQuadrantSizes& other)
+{
+    const double small = std::min(q, 180.0 - q), large = 180.0 - small;
+    const double k = large / std::max(small, 1e-9);
+    // r^3 (r + 2) = k (2r + 1): convex for r > 0, so Newton's steps from
+    // r = 1 + k, where it is positive, fall straight to the root.
+    double r = 1.0 + k;
+    for (int i = 0; i < 200; ++i) {
+        const double f = r * r * r * (r + 2.0) - k * (2.0 * r + 1.0);
+        const double step = f / (4.0 * r * r * r + 6.0 * r * r - 2.0 * k);
+        r -= step;
+        if (std::fabs(step) < 1e-12 * r) break;
+    }
+    const double x = small / (2.0 * r + 1.0);
+    const tQuadrantSizes s{x * r, x}, l{x * r * r * r, x * r * r * r * r};
+    mine = q <= 90.0 ? s : l;
+    other = q <= 90.0 ? l : s;
+}
+void Sinusoidal(bool ratio, double mc, Cusps c)
+{
+    const double upper = Normalize360(c[1] - mc);
+    tQuadrantSizes up, down;
+    if (ratio) {
+        SinusoidalRatio(upper, up, down);
+    } else {
+        up = SinusoidalDelta(upper);
+        down = SinusoidalDelta(180.0 - upper);
+    }
+    c[10] = mc;
+    c[11] = mc + up.edge;
+    c[12] = c[11] + up.middle;
+    c[2] = c[1] + down.edge;
+    c[3] = c[2] + down.middle;
+    Opposites(c);
 }
 
 void EqualFrom(double start, int fromCusp, Cusps c)
@@ -113,10 +221,11 @@ void EqualFrom(double start, int fromCusp, Cusps c)
 
 }  // namespace
 
-bool DivisionCusps(std::uint8_t system, double ramc, double phi, double c[13])
+bool DivisionCusps(std::uint8_t system, double ramc, double phi, double sunDeclination, double c[13])
 {
     const double mc = MidheavenOf(ramc);
     const Vec zenith = Equatorial(ramc, phi);
+    const Vec north = Equatorial(ramc + kPi, kPi / 2 - phi);
     const Vec east = Equatorial(ramc + kPi / 2, 0);
     switch (system) {
     case kWholeSign: EqualFrom(std::floor(Normalize360(c[1]) / 30.0) * 30.0, 1, c); return true;
@@ -146,6 +255,15 @@ bool DivisionCusps(std::uint8_t system, double ramc, double phi, double c[13])
             for (int n = 1; n <= 12; ++n) c[n] += 180.0;
         return true;
     }
+    case kApc: {
+        const double dec = std::asin(kFixedSinEps * std::sin(c[1] * kDegToRad));
+        ParallelDivision(ramc, phi, dec, north, c);
+        return true;
+    }
+    case kSunshine: ParallelDivision(ramc, phi, sunDeclination, north, c); return true;
+    case kPullenSd: Sinusoidal(false, mc, c); return true;
+    case kPullenSr: Sinusoidal(true, mc, c); return true;
+    case kSavardA: SavardA(east, zenith, phi, north, c); return true;
     default: return false;
     }
 }

@@ -9,7 +9,8 @@ namespace quintara {
 
 // Cusps 1..12 into c (degrees, not normalised) for the right ascension of
 // the meridian ramc and the latitude phi (both radians); c[1] holds the
-// Ascendant on entry. False when the code is none of these systems.
-bool DivisionCusps(std::uint8_t system, double ramc, double phi, double c[13]);
+// Ascendant on entry; sunDeclination (radians) serves the Sunshine houses.
+// False when the code is none of these systems.
+bool DivisionCusps(std::uint8_t system, double ramc, double phi, double sunDeclination, double c[13]);
 
 }  // namespace quintara

@@ -212,10 +212,16 @@ bool IsHouseSystem(int code)
 {
     if (code >= 0 && code <= kTopocentric) return true;
     double c[13] = {};
-    return code < kHouseSystemCount && DivisionCusps(static_cast<std::uint8_t>(code), 0.0, 0.0, c);
+    return code < kHouseSystemCount && DivisionCusps(static_cast<std::uint8_t>(code), 0.0, 0.0, 0.0, c);
 }
 
-void BuiltInCusps(double ramc, double latitude, double T, std::uint8_t& houseType, double cusps[13])
+double SunDeclination(double sunLongitude, double T)
+{
+    return SafeAsin(std::sin(ObliquityJ2000(T)) * std::sin(sunLongitude * kDegToRad));
+}
+
+void BuiltInCusps(double ramc, double latitude, double T, std::uint8_t& houseType, double cusps[13],
+                  double sunDeclination)
 {
     const double latDeg = DegMinToDecimal(latitude);
     const double phi = latDeg * kDegToRad;
@@ -248,7 +254,7 @@ void BuiltInCusps(double ramc, double latitude, double T, std::uint8_t& houseTyp
         Topocentric(ramc, phi, eps, c);
         break;
     default:
-        if (!DivisionCusps(houseType, ramc, phi, c)) Placidus(houseType, ramc, latDeg, T, c);
+        if (!DivisionCusps(houseType, ramc, phi, sunDeclination, c)) Placidus(houseType, ramc, latDeg, T, c);
         break;
     }
     for (int n = 1; n <= 12; ++n) cusps[n] = Normalize360(c[n]);

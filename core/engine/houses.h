@@ -1,4 +1,4 @@
-// House cusps (bodies 13..24) for the nine house systems.
+// House cusps (bodies 13..24) for the house systems both modes compute.
 //
 // Cusps are degrees [0, 360) of the ecliptic of date.
 #pragma once
@@ -41,7 +41,16 @@ double RamcOfMidheaven(double mcDeg, double cosEps);
 // Cusps 1..12 into cusps[1..12] for the right ascension of the meridian
 // ramc (radians), latitude (d.mm, positive north) and T (Julian centuries
 // of UT from J2000.0). May set houseType to 3 (see kPolarLatitude); a code
-// with no built-in formula runs Placidus (see IsHouseSystem).
+// with no built-in formula runs Placidus (see IsHouseSystem). The Sunshine
+// houses divide the day and night arcs of the Sun's declination
+// (radians, see SunDeclination).
+void BuiltInCusps(double ramc, double latitude, double T, std::uint8_t& houseType, double cusps[13],
+                  double sunDeclination = 0);
+
+// The declination (radians) of the Sun at ecliptic longitude sunLongitude
+// (degrees, on the ecliptic), at the obliquity of date T.
+double SunDeclination(double sunLongitude, double T);
+
 // The true Ascendant and Midheaven (degrees [0, 360)) of the cusps that
 // BuiltInCusps gave for houseType; cusps 1 and 10 where the system puts the
 // angles there, so that they read alike.
@@ -52,6 +61,5 @@ tAngles BuiltInAngles(double ramc, double latitude, std::uint8_t houseType, cons
 
 // Whether a chart may ask for this code: a system both modes compute.
 bool IsHouseSystem(int code);
-void BuiltInCusps(double ramc, double latitude, double T, std::uint8_t& houseType, double cusps[13]);
 
 }  // namespace quintara

@@ -131,10 +131,14 @@ bool CalcOpened(int body, double jdUt, int flags, tPreciseBody& out, std::string
 
 // Cusps from one of the library's house calls, asked for system hsys;
 // Equal houses where quadrant houses do not exist (beyond the polar circles).
+// ascmc[9] carries the Sun's declination into the call, for the Sunshine
+// houses when the library is given a meridian instead of a moment.
 template <class F>
-bool CuspsOrEqual(const F& houses, int houseType, double latitude, tPreciseHouses& out, std::string* error)
+bool CuspsOrEqual(const F& houses, int houseType, double latitude, tPreciseHouses& out, std::string* error,
+                  double sunDeclinationDeg = 0)
 {
     double cusps[13] = {}, ascmc[10] = {};
+    ascmc[9] = sunDeclinationDeg;
     out.equalInstead = false;
     if (houses(SwissHouseSystem(houseType), cusps, ascmc) < 0) {
         out.equalInstead = true;
@@ -217,15 +221,15 @@ bool PreciseAyanamsa(int code, double jdUt, const tAyanamsaRef& user, double& de
     return true;
 }
 
-bool PreciseHousesAtArmc(double armc, double latitude, double jdUt, int houseType, tPreciseHouses& out,
-                         std::string* error)
+bool PreciseHousesAtArmc(double armc, double latitude, double jdUt, int houseType, double sunDeclination,
+                         tPreciseHouses& out, std::string* error)
 {
     double eps = 0;
     if (!PreciseObliquity(jdUt, eps, error)) return false;
     const auto houses = [&](int hsys, double* cusps, double* ascmc) {
         return swe_houses_armc(armc, latitude, eps, hsys, cusps, ascmc);
     };
-    return CuspsOrEqual(houses, houseType, latitude, out, error);
+    return CuspsOrEqual(houses, houseType, latitude, out, error, sunDeclination);
 }
 
 bool PreciseSky(const tSkyQuery& q, tSkyAnswer& out, std::string* error)

@@ -56,9 +56,10 @@ bool PreciseHouses(double jdUt, double latitude, double east, int houseType, tPr
 
 // Cusps for a right ascension of the meridian armc (degrees) instead of a
 // moment, at the true obliquity of jdUt: for charts whose angles are
-// directed (progressions).
-bool PreciseHousesAtArmc(double armc, double latitude, double jdUt, int houseType, tPreciseHouses& out,
-                         std::string* error = nullptr);
+// directed (progressions). sunDeclination (degrees) serves the Sunshine
+// houses, which the library cannot find without a moment.
+bool PreciseHousesAtArmc(double armc, double latitude, double jdUt, int houseType, double sunDeclination,
+                         tPreciseHouses& out, std::string* error = nullptr);
 // Whether the data files answer for the planets, the Moon and the asteroids
 // at both ends of [jdFrom, jdTo] (UT): a search over the span then takes
 // every position from them. False, with error saying why, otherwise.

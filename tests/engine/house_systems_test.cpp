@@ -22,6 +22,7 @@ struct tFixture {
     int rc;
     double asc;
     double cusps[12];
+    double sunDeclination = 0;
 };
 
 constexpr tFixture kFixtures[] = {
@@ -43,7 +44,7 @@ TEST(HouseSystems, BuiltInCuspsMatchTheReference)
         if (f.system == kHorizon && f.latitude == 0) continue;
         std::uint8_t type = static_cast<std::uint8_t>(f.system);
         double cusps[13] = {};
-        BuiltInCusps(f.ramcDeg * kDegToRad, f.latitude, 0.0, type, cusps);
+        BuiltInCusps(f.ramcDeg * kDegToRad, f.latitude, 0.0, type, cusps, f.sunDeclination * kDegToRad);
         EXPECT_EQ(type, f.system) << "no fallback for system " << f.system;
         // Beyond the polar circles the built-in Ascendant is, for part of the
         // day, the setting degree where the library takes the rising one.
@@ -121,13 +122,18 @@ TEST(HouseSystems, NamesCodesAndRefusals)
     EXPECT_EQ(ParseHouseSystem("regiomontanus", error), kMontroyal);
     EXPECT_EQ(ParseHouseSystem("Montroyal", error), kMontroyal);
     EXPECT_EQ(ParseHouseSystem("17", error), kHorizon);
+    EXPECT_EQ(ParseHouseSystem("APC", error), kApc);
+    EXPECT_EQ(ParseHouseSystem("pullen sd", error), kPullenSd);
+    EXPECT_EQ(ParseHouseSystem("Pullen-SR", error), kPullenSr);
+    EXPECT_EQ(ParseHouseSystem("savard-a", error), kSavardA);
     for (int code : OfferedHouseSystems()) {
         EXPECT_EQ(ParseHouseSystem(HouseSystemName(code), error), code) << code;
         EXPECT_TRUE(IsHouseSystem(code));
     }
-    // Codes whose built-in formula is not written yet are refused, not
-    // computed as Placidus under another name.
-    for (const char* refused : {"apc", "99", "equal-sun"}) {
+    EXPECT_EQ(OfferedHouseSystems().size(), static_cast<std::size_t>(kHouseSystemCount));
+    // Unknown names and codes are refused, not computed as Placidus under
+    // another name.
+    for (const char* refused : {"23", "99", "equal-sun", "gauquelin"}) {
         EXPECT_FALSE(ParseHouseSystem(refused, error)) << refused;
         EXPECT_NE(error.find("whole-sign"), std::string::npos) << error;
     }
@@ -180,4 +186,26 @@ TEST(HouseSystems, TheAnglesStandApartFromTheCusps)
     MidpointChart(a, b, mid);
     EXPECT_LT(Apart(mid.Midheaven(), a.Midheaven()), 90);
     EXPECT_NEAR(Apart(mid.Midheaven(), a.Midheaven()), Apart(mid.Midheaven(), b.Midheaven()), 1e-9);
+}
+
+// The Sunshine houses follow the Sun's declination: a chart's cusps come back
+// when its houses are asked again for its meridian alone (as progressions
+// ask), in both modes, and the same meridian half a year on, with the Sun on
+// the other side of the equator, gives other cusps.
+TEST(HouseSystems, SunshineHousesTakeTheSunOfTheirMoment)
+{
+    for (std::uint8_t source : {kBuiltInSource, kPreciseSource}) {
+        if (source == kPreciseSource && !PreciseEphemerisInstalled()) continue;
+        tChart c;
+        Chart(c, kSunshine, 52.30, source, 9);
+        c.Month = 6;
+        CalcChart(c);
+        tEphemerisService eph = tEphemerisService::Decided(source);
+        const tHouseAnswer now = eph.HousesAtRamc(c.SiderealT, c.Latitude, c.Centuries, kSunshine);
+        const tHouseAnswer later = eph.HousesAtRamc(c.SiderealT, c.Latitude, c.Centuries + 0.005, kSunshine);
+        EXPECT_EQ(now.houseType, kSunshine);
+        for (int n = 1; n <= 12; ++n)
+            EXPECT_LT(Apart(now.cusps[n], c.HouseCusp(n)), 0.01) << "source " << int(source) << " cusp " << n;
+        EXPECT_GT(Apart(now.cusps[11], later.cusps[11]), 1.0) << "source " << int(source);
+    }
 }

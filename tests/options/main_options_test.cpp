@@ -54,9 +54,9 @@ TEST(MainOptions, ParametersRoundTripAndTransitOrbZeroReadsAsFour)
     EXPECT_DOUBLE_EQ(o.Latitude, -33.55);
     EXPECT_EQ(o.Footer, "My practice");
     EXPECT_EQ(o.TransitOrb, 4);
-    // The systems past the first nine are kept; a code with no system yet
-    // (18) reads as Placidus rather than a system the program cannot draw.
-    for (const auto& [written, read] : {std::pair{9, 9}, {17, 17}, {18, 0}}) {
+    // The systems past the first nine are kept; a code with no system (23)
+    // reads as Placidus rather than a system the program cannot draw.
+    for (const auto& [written, read] : {std::pair{9, 9}, {22, 22}, {23, 0}}) {
         WriteText(home.File("Astro.ini"), "[Parameters]\nHouseType=" + std::to_string(written) + "\n");
         TMainOptions p(home.Path());
         p.ReadParameters();
