@@ -15,6 +15,7 @@
 #include "core/data/find_adjust.h"
 #include "core/data/schemas.h"
 #include "core/data/sqlite_db.h"
+#include "core/engine/ephemeris_service.h"
 #include "core/data/table.h"
 
 namespace quintara {
@@ -121,7 +122,7 @@ public:
     void FollowEphemeris(const std::int32_t* setting) { ephemerisSetting = setting; }
     std::uint8_t ChartEphemeris() const
     {
-        return ephemerisSetting && *ephemerisSetting == tChart::kPrecise ? tChart::kPrecise : tChart::kBuiltIn;
+        return ephemerisSetting ? EphemerisSourceOf(*ephemerisSetting) : kBuiltInSource;
     }
 
     void ReadChart(tChart& chart)

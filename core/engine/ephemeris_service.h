@@ -24,6 +24,12 @@ namespace quintara {
 // The two sources, numbered as chart rows store the choice.
 inline constexpr std::uint8_t kBuiltInSource = 0;
 inline constexpr std::uint8_t kPreciseSource = 1;
+// The source a stored setting (settings file, command line) asks for:
+// anything but the precise one reads as built-in.
+constexpr std::uint8_t EphemerisSourceOf(long setting)
+{
+    return setting == kPreciseSource ? kPreciseSource : kBuiltInSource;
+}
 
 // Whether the precise ephemeris' data files are installed, and where they
 // are looked for (a folder to name in a message).

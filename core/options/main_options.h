@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/engine/ephemeris_service.h"
 #include "core/engine/zodiac.h"
 #include "core/options/option_set.h"
 #include "core/platform/profile_file.h"
@@ -142,6 +143,8 @@ public:
     double AyanamsaEpoch = 2451545.0, AyanamsaValue = 23.85;
     // The zodiac charts are cast in, as a chart's code.
     tZodiacChoice ZodiacChoice() const;
+    // The ephemeris a chart made now asks for.
+    std::uint8_t EphemerisSource() const { return EphemerisSourceOf(Ephemeris); }
     // The sidereal zodiac of the settings' ayanamsa, whatever Zodiac says.
     tZodiacChoice SiderealChoice() const;
     // Whether n is an Ayanamsa setting, and the setting of a sidereal code.

@@ -129,7 +129,7 @@ void TMainForm::NowChart(tChart& chart)
     chart.Country = program.Languages().Country;
     chart.HouseType = static_cast<std::uint8_t>(o.HouseType);
     SetZodiac(chart, o.ZodiacChoice());
-    chart.Ephemeris = static_cast<std::uint8_t>(o.Ephemeris);
+    chart.Ephemeris = o.EphemerisSource();
 }
 
 void TMainForm::OpenTimeGraph(int which)
