@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <istream>
 #include <ostream>
+#include <span>
 #include <vector>
 
 #include "cli/text_format.h"
@@ -91,6 +92,7 @@ namespace {
 
 // One batch line on its way: read, looked up, computed, written.
 struct tBatchLine {
+    long long number = 0;
     std::string text;
     tJsonObject obj;
     const tJsonValue* id = nullptr;  // in obj
@@ -98,6 +100,22 @@ struct tBatchLine {
     bool lookUp = false;  // coordinates or zone come from the place
     std::string error, output;
     std::vector<std::string> warnings;
+
+    // Ready for the next line, keeping the memory it has: the output of a
+    // chart is a few kilobytes, and a million lines would grow and free it
+    // a million times.
+    void Reset(std::string&& line, long long lineNumber)
+    {
+        number = lineNumber;
+        text = std::move(line);
+        obj.clear();
+        id = nullptr;
+        request = {};
+        lookUp = false;
+        error.clear();
+        output.clear();
+        warnings.clear();
+    }
 };
 
 // The request of a line, or its error; says whether the place must be looked up.
@@ -134,22 +152,12 @@ void ReadLine(tBatchLine& l)
         }
 }
 
-void ComputeLine(tBatchLine& l, tChart& chart)
+// The line as written out, appended to s: {"line":N,"id":...,<chart>,
+// "warnings":[...]} or {"line":N,"id":...,"error":"..."}.
+void ComputeLine(tBatchLine& l, tChart& chart, std::string& s)
 {
-    if (!l.error.empty()) return;
-    ApplyRequest(l.request, chart);
-    CalcChart(chart);
-    if (!chart.EphemerisNote.empty()) l.warnings.push_back(chart.EphemerisNote);
-    std::string s = "{";
-    AppendChartJson(s, chart);
-    l.output = std::move(s += '}');
-}
-
-// The line as written out: {"line":N,"id":...,<chart>,"warnings":[...]} or
-// {"line":N,"id":...,"error":"..."}.
-std::string OutputLine(const tBatchLine& l, long long lineNo)
-{
-    std::string s = "{\"line\":" + std::to_string(lineNo);
+    s += "{\"line\":";
+    s += std::to_string(l.number);
     if (l.id || !l.error.empty()) {
         s += ",\"id\":";
         if (l.id) AppendJsonValue(s, *l.id);
@@ -158,20 +166,23 @@ std::string OutputLine(const tBatchLine& l, long long lineNo)
     if (!l.error.empty()) {
         s += ",\"error\":";
         AppendJsonString(s, l.error);
-        return s + '}';
+        s += "}\n";
+        return;
     }
+    ApplyRequest(l.request, chart);
+    CalcChart(chart);
+    if (!chart.EphemerisNote.empty()) l.warnings.push_back(chart.EphemerisNote);
     s += ',';
-    s.append(l.output, 1, std::string::npos);  // the chart without its opening brace
+    AppendChartJson(s, chart);
     if (!l.warnings.empty()) {
-        s.pop_back();
         s += ",\"warnings\":[";
         for (const std::string& w : l.warnings) {
             if (&w != &l.warnings.front()) s += ',';
             AppendJsonString(s, w);
         }
-        s += "]}";
+        s += ']';
     }
-    return s;
+    s += "}\n";
 }
 
 }  // namespace
@@ -181,22 +192,28 @@ tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err, un
 {
     jobs = std::max(1u, jobs);
     // Lines are read a block at a time and computed side by side; the block
-    // is written in input order before the next is read. Places are looked
-    // up one after another between the two: the tables are not shared.
-    const std::size_t block = jobs == 1 ? 1 : 4096 * jobs;
+    // is written in input order, in one write, before the next is read.
+    // Places are looked up one after another between the two: the tables are
+    // not shared. One job takes only the lines already waiting, so that a
+    // program feeding one line at a time gets its answer at once.
+    const std::size_t block = 4096 * jobs;
+    const auto waiting = [&] { return jobs > 1 || (in.rdbuf() && in.rdbuf()->in_avail() > 0); };
     tBatchCounts counts;
     std::vector<tChart> charts(jobs);
     for (tChart& c : charts) c.Ephemeris = ephemeris;
-    std::vector<tBatchLine> lines;
+    std::vector<tBatchLine> kept;  // reused block after block
+    std::string written;
     long long lineNo = 0;
     for (bool more = true; more && out;) {
-        lines.clear();
+        std::size_t count = 0;
         std::string text;
-        while (lines.size() < block && (more = static_cast<bool>(std::getline(in, text)))) {
-            lines.emplace_back();
-            lines.back().text = std::move(text);
+        while (count < block && (count == 0 || waiting()) && (more = static_cast<bool>(std::getline(in, text)))) {
+            if (count == kept.size()) kept.emplace_back();
+            kept[count++].Reset(std::move(text), ++lineNo);
         }
-        if (lines.empty()) break;
+        if (count == 0) break;
+        const std::span<tBatchLine> lines(kept.data(), count);
+        written.clear();
         RunSideBySide(jobs, [&](unsigned job) {
             const auto [from, to] = ShareOf(lines.size(), job, jobs);
             for (std::size_t i = from; i < to; ++i) ReadLine(lines[i]);
@@ -208,15 +225,19 @@ tBatchCounts RunBatch(std::istream& in, std::ostream& out, std::ostream& err, un
             }
         RunSideBySide(jobs, [&](unsigned job) {
             const auto [from, to] = ShareOf(lines.size(), job, jobs);
-            for (std::size_t i = from; i < to; ++i) ComputeLine(lines[i], charts[job]);
+            // One job writes straight into the block's text; several each
+            // into their lines', put together in order below.
+            for (std::size_t i = from; i < to; ++i)
+                ComputeLine(lines[i], charts[job], jobs == 1 ? written : lines[i].output);
         });
         for (const tBatchLine& l : lines) {
-            ++lineNo;
-            out << OutputLine(l, lineNo) << '\n';
+            written += l.output;  // empty with one job
             if (l.error.empty()) ++counts.charts;
-            else ++counts.errors, err << "line " << lineNo << ": " << l.error << '\n';
-            for (const std::string& w : l.warnings) err << "line " << lineNo << ": warning: " << w << '\n';
+            else ++counts.errors, err << "line " << l.number << ": " << l.error << '\n';
+            for (const std::string& w : l.warnings) err << "line " << l.number << ": warning: " << w << '\n';
         }
+        out.write(written.data(), static_cast<std::streamsize>(written.size()));
+        if (!waiting()) out.flush();
     }
     counts.writeFailed = !out;
     return counts;

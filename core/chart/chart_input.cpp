@@ -208,13 +208,23 @@ std::optional<double> ParseLongitude(std::string_view text, std::string& error)
 std::optional<int> ParseHouseSystem(std::string_view text, std::string& error)
 {
     text = Trimmed(text);
-    const std::string folded = Folded(text);
-    for (int code : OfferedHouseSystems())
-        if (folded == Folded(kHouseKeys[code]) || folded == Folded(HouseSystemName(code))) return code;
-    if (folded == "montroyal") return kMontroyal;
-    if (SameWord(text, "unknown")) return kTimeUnknown;
+    // Codes first: a batch line gives one, and is read a million times.
     std::string sub;
     if (auto code = ParseWhole(text, 0, 255, sub); code && (IsHouseSystem(*code) || *code == 255)) return code;
+    static const auto names = [] {
+        std::array<std::pair<std::string, std::string>, kHouseSystemCount> n;
+        for (int code = 0; code < kHouseSystemCount; ++code)
+            n[static_cast<std::size_t>(code)] = {Folded(kHouseKeys[static_cast<std::size_t>(code)]),
+                                                 Folded(HouseSystemName(code))};
+        return n;
+    }();
+    const std::string folded = Folded(text);
+    for (int code : OfferedHouseSystems()) {
+        const auto& [key, name] = names[static_cast<std::size_t>(code)];
+        if (folded == key || folded == name) return code;
+    }
+    if (folded == "montroyal") return kMontroyal;
+    if (SameWord(text, "unknown")) return kTimeUnknown;
     error = "unknown house system " + Quote(text) + " (" + OfferedHouseNames() + ", or their codes)";
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #include "core/data/chart_json.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -16,11 +17,29 @@
 namespace quintara {
 namespace {
 
+// YYYY-MM-DDTHH:MM:SS as printf's %04lld-%02d-...; by hand where every
+// field fits its digits, for every batch line has two.
 std::string IsoText(long long year, int month, int day, int hour, int minute, int second)
 {
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%04lld-%02d-%02dT%02d:%02d:%02d", year, month, day, hour, minute, second);
-    return buf;
+    const auto fits = [](int v) { return v >= 0 && v <= 99; };
+    if (year < 0 || year > 9999 || !fits(month) || !fits(day) || !fits(hour) || !fits(minute) || !fits(second)) {
+        char buf[96];
+        std::snprintf(buf, sizeof buf, "%04lld-%02d-%02dT%02d:%02d:%02d", year, month, day, hour, minute, second);
+        return buf;
+    }
+    std::string s;
+    for (int div = 1000; div > 0; div /= 10) s += static_cast<char>('0' + year / div % 10);
+    const auto two = [&](char sep, int v) {
+        s += sep;
+        s += static_cast<char>('0' + v / 10 % 10);
+        s += static_cast<char>('0' + v % 10);
+    };
+    two('-', month);
+    two('-', day);
+    two('T', hour);
+    two(':', minute);
+    two(':', second);
+    return s;
 }
 
 void Key(std::string& s, const char* key)
@@ -99,28 +118,43 @@ void AppendChartJson(std::string& s, const tChart& chart)
     Number(s, "ayanamsa", chart.Ayanamsa, 6);
     if (IsSidereal(chart.Zodiac)) Text(s, "ayanamsa_name", AyanamsaEnglishName(chart.Zodiac));
     Text(s, "ephemeris", chart.EphemerisUsed() == tChart::kPrecise ? "precise" : "builtin");
+    // What does not change from chart to chart is written once, here, in
+    // whole pieces: a batch writes this for every line.
+    static const auto pieces = [] {
+        struct {
+            std::array<std::string, kJuno + 1> body;  // {"num":N,"name":"...","longitude":
+            std::array<std::string, 13> sign;         // ,"sign":S,"sign_name":"...","degrees_in_sign":
+        } p;
+        for (int n = 1; n <= kJuno; ++n) {
+            std::string& b = p.body[static_cast<std::size_t>(n)];
+            b = "{\"num\":" + std::to_string(n) + ',';
+            Text(b, "name", DefaultPlanetName(n));
+            Key(b, "longitude");
+        }
+        for (int sign = 1; sign <= 12; ++sign) {
+            std::string& t = p.sign[static_cast<std::size_t>(sign)];
+            t = ",\"sign\":" + std::to_string(sign) + ',';
+            Text(t, "sign_name", DefaultCaption(sign));
+            Key(t, "degrees_in_sign");
+        }
+        return p;
+    }();
     s += "\"bodies\":[";
-    bool first = true;
     for (int n = 1; n <= kJuno; ++n) {
         if (n >= 13 && n <= 24) continue;  // the cusps follow as their own array
         const double lon = chart.BodyPosition(n);
         const int sign = SignOf(lon);
-        if (!first) s += ',';
-        first = false;
-        s += "{\"num\":";
-        s += std::to_string(n);
-        s += ',';
-        Text(s, "name", DefaultPlanetName(n));
-        Number(s, "longitude", lon, 6);
-        if (n <= 10) Number(s, "latitude", chart.FindBody(n)->Latitude, 6);
-        Key(s, "sign");
-        s += std::to_string(sign);
-        s += ',';
-        Text(s, "sign_name", DefaultCaption(sign));
-        Key(s, "degrees_in_sign");
+        if (n > 1) s += ',';
+        s += pieces.body[static_cast<std::size_t>(n)];
+        AppendJsonNumber(s, lon, 6);
+        if (n <= 10) {
+            s += ",\"latitude\":";
+            AppendJsonNumber(s, chart.FindBody(n)->Latitude, 6);
+        }
+        s += pieces.sign[static_cast<std::size_t>(sign)];
         AppendJsonNumber(s, lon - 30.0 * (sign - 1), 6);
-        if (HasRetroFlag(n)) s += chart.Retrograde(n) ? ",\"retro\":true" : ",\"retro\":false";
-        s += '}';
+        if (HasRetroFlag(n)) s += chart.Retrograde(n) ? ",\"retro\":true}" : ",\"retro\":false}";
+        else s += '}';
     }
     s += ']';
     if (timeUnknown) {

@@ -1,6 +1,8 @@
 #include "core/data/json_line.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <cstdio>
 
@@ -24,7 +26,7 @@ public:
             if (!Key(key)) return false;
             tJsonValue v;
             if (!Value(v)) return false;
-            if (out.count(key)) return Fail("field \"" + key + "\" given twice");
+            if (out.contains(key)) return Fail("field \"" + key + "\" given twice");
             out.emplace(std::move(key), std::move(v));
             Skip();
             if (Peek() == ',') { ++pos; continue; }
@@ -180,6 +182,16 @@ bool ParseJsonObject(std::string_view line, tJsonObject& out, std::string& error
 
 void AppendJsonString(std::string& out, std::string_view text)
 {
+    // Most texts (names, signs) are plain ASCII with nothing to escape.
+    if (std::all_of(text.begin(), text.end(), [](char c) {
+            const auto u = static_cast<unsigned char>(c);
+            return u >= 0x20 && u < 0x80 && c != '"' && c != '\\';
+        })) {
+        out += '"';
+        out += text;
+        out += '"';
+        return;
+    }
     // JSON is UTF-8: bytes that are not become U+FFFD.
     const std::string s = ValidUtf8(text);
     out += '"';
@@ -194,9 +206,66 @@ void AppendJsonString(std::string& out, std::string_view text)
     out += '"';
 }
 
+namespace {
+
+// v with `decimals` (at most 9) digits after the point, trailing zeros cut,
+// as std::to_chars would write it; false where v scaled is past exact
+// integers, or so near half a unit that the product's rounding (a few units
+// in its last place) could turn it: those take the exact expansion.
+// The count of decimals is a constant of each instance, so that the
+// divisions by its power of ten become multiplications.
+template <int kDecimals>
+bool AppendScaled(std::string& out, double v)
+{
+    constexpr std::uint64_t unit = [] {
+        std::uint64_t u = 1;
+        for (int i = 0; i < kDecimals; ++i) u *= 10;
+        return u;
+    }();
+    const double scaled = std::fabs(v) * static_cast<double>(unit);
+    if (!(scaled < 4e15)) return false;
+    const auto truncated = static_cast<std::uint64_t>(scaled);
+    const double rest = scaled - static_cast<double>(truncated);
+    if (std::fabs(rest - 0.5) <= scaled * 1e-15 + 1e-12) return false;
+    const std::uint64_t units = truncated + (rest > 0.5 ? 1 : 0);
+    char buf[40];
+    char* p = buf + sizeof buf;
+    std::uint64_t frac = units % unit;
+    int digits = kDecimals;
+    while (digits > 0 && frac % 10 == 0) frac /= 10, --digits;  // trailing zeros
+    for (int i = 0; i < digits; ++i, frac /= 10) *--p = static_cast<char>('0' + frac % 10);
+    if (digits > 0) *--p = '.';
+    std::uint64_t integer = units / unit;
+    do *--p = static_cast<char>('0' + integer % 10), integer /= 10;
+    while (integer > 0);
+    if (v < 0 && units > 0) *--p = '-';
+    out.append(p, static_cast<std::size_t>(buf + sizeof buf - p));
+    return true;
+}
+
+bool AppendScaled(std::string& out, double v, int decimals)
+{
+    switch (decimals) {
+    case 0: return AppendScaled<0>(out, v);
+    case 1: return AppendScaled<1>(out, v);
+    case 2: return AppendScaled<2>(out, v);
+    case 3: return AppendScaled<3>(out, v);
+    case 4: return AppendScaled<4>(out, v);
+    case 5: return AppendScaled<5>(out, v);
+    case 6: return AppendScaled<6>(out, v);
+    case 7: return AppendScaled<7>(out, v);
+    case 8: return AppendScaled<8>(out, v);
+    case 9: return AppendScaled<9>(out, v);
+    default: return false;
+    }
+}
+
+}  // namespace
+
 void AppendJsonNumber(std::string& out, double v, int decimals)
 {
     if (!std::isfinite(v)) { out += "null"; return; }
+    if (AppendScaled(out, v, decimals)) return;
     char buf[400];
     auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
     std::string_view t(buf, static_cast<std::size_t>(r.ptr - buf));

@@ -1,9 +1,12 @@
 // One flat JSON object per line: the input format of batch mode.
 #pragma once
 
-#include <map>
+#include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace quintara {
 
@@ -15,7 +18,37 @@ struct tJsonValue {
     bool flag = false;
 };
 
-using tJsonObject = std::map<std::string, tJsonValue, std::less<>>;
+// The fields of one line in the order written. A line has a dozen, so a
+// flat list searched in order beats a tree, and clear() keeps its memory
+// for the next line.
+class tJsonObject {
+public:
+    using value_type = std::pair<std::string, tJsonValue>;
+    using const_iterator = std::vector<value_type>::const_iterator;
+
+    const_iterator begin() const { return fields.begin(); }
+    const_iterator end() const { return fields.end(); }
+    const_iterator find(std::string_view key) const
+    {
+        return std::find_if(fields.begin(), fields.end(), [&](const value_type& f) { return f.first == key; });
+    }
+    bool contains(std::string_view key) const { return find(key) != end(); }
+    // The value of a field that must be there.
+    const tJsonValue& at(std::string_view key) const
+    {
+        const auto it = find(key);
+        if (it == end()) throw std::out_of_range("no field " + std::string(key));
+        return it->second;
+    }
+    std::size_t size() const { return fields.size(); }
+    bool empty() const { return fields.empty(); }
+    void clear() { fields.clear(); }
+    // The caller sees to it that key is not there yet.
+    void emplace(std::string key, tJsonValue value) { fields.emplace_back(std::move(key), std::move(value)); }
+
+private:
+    std::vector<value_type> fields;
+};
 
 // Parses {"key": value, ...}; nested arrays and objects are checked and kept
 // as written. On failure returns false and

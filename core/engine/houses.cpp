@@ -208,12 +208,7 @@ tAngles BuiltInAngles(double ramc, double latitude, std::uint8_t houseType, cons
     return {Normalize360(AscendantAt(ramc, DegMinToDecimal(latitude) * kDegToRad) * kRadToDeg), MidheavenOf(ramc)};
 }
 
-bool IsHouseSystem(int code)
-{
-    if (code >= 0 && code <= kTopocentric) return true;
-    double c[13] = {};
-    return code < kHouseSystemCount && DivisionCusps(static_cast<std::uint8_t>(code), 0.0, 0.0, 0.0, c);
-}
+bool IsHouseSystem(int code) { return code >= 0 && code < kHouseSystemCount; }
 
 double SunDeclination(double sunLongitude, double T)
 {

@@ -41,7 +41,7 @@ double RamcOfMidheaven(double mcDeg, double cosEps);
 // Cusps 1..12 into cusps[1..12] for the right ascension of the meridian
 // ramc (radians), latitude (d.mm, positive north) and T (Julian centuries
 // of UT from J2000.0). May set houseType to 3 (see kPolarLatitude); a code
-// with no built-in formula runs Placidus (see IsHouseSystem). The Sunshine
+// outside the systems runs Placidus (see IsHouseSystem). The Sunshine
 // houses divide the day and night arcs of the Sun's declination
 // (radians, see SunDeclination).
 void BuiltInCusps(double ramc, double latitude, double T, std::uint8_t& houseType, double cusps[13],
@@ -59,7 +59,8 @@ struct tAngles {
 };
 tAngles BuiltInAngles(double ramc, double latitude, std::uint8_t houseType, const double cusps[13]);
 
-// Whether a chart may ask for this code: a system both modes compute.
+// Whether a chart may ask for this code: a system both modes compute
+// (every code below kHouseSystemCount).
 bool IsHouseSystem(int code);
 
 }  // namespace quintara

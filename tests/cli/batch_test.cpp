@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <sstream>
 
 #include "cli/positions.h"
+#include "core/data/chart_json.h"
 #include "core/data/json_line.h"
 
 using namespace quintara;
@@ -47,7 +51,7 @@ TEST(Batch, OneAnswerPerLineWithItsId)
         tJsonObject o;
         std::string error;
         ASSERT_TRUE(ParseJsonObject(lines[i], o, error)) << lines[i] << ": " << error;
-        EXPECT_EQ(o["line"].number, double(i + 1));
+        EXPECT_EQ(o.at("line").number, double(i + 1));
         EXPECT_EQ(o.contains("error"), i != 0) << lines[i];
     }
     EXPECT_EQ(lines[0].rfind("{\"line\":1,\"id\":\"a\",\"time\":\"2000-01-01T12:00:00+00:00\"", 0), 0u) << lines[0];
@@ -130,4 +134,56 @@ TEST(Batch, AWriteThatFailsStopsTheRun)
     const tBatchCounts n = RunBatch(in, out, err);
     EXPECT_TRUE(n.writeFailed);
     EXPECT_LE(n.charts, 1);
+}
+
+// Numbers are written as the shortest fixed text std::to_chars gives,
+// trailing zeros cut, whatever path writes them: halfway cases, negatives
+// that round to zero, large values, every precision the writers use; texts
+// are escaped and kept UTF-8 whether or not they need it.
+TEST(Batch, NumbersAndTextsAreWrittenExactly)
+{
+    const auto reference = [](double v, int decimals) {
+        char buf[400];
+        const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+        std::string t(buf, r.ptr);
+        if (t.find('.') != std::string::npos) {
+            while (t.back() == '0') t.pop_back();
+            if (t.back() == '.') t.pop_back();
+        }
+        return t == "-0" ? std::string("0") : t;
+    };
+    std::uint64_t seed = 42;
+    const auto next = [&] { return seed = seed * 6364136223846793005ULL + 1442695040888963407ULL; };
+    std::vector<double> values = {0.0, -0.0, 0.5, 1.5, 2.5, -2.5, 0.0000005, 0.0000015, 359.9999995, -1e-7, 1e9,
+                                  -1e9, 123456789.123456789, 2451545.0, 2378496.458333333, 1e15, 0.125, 0.375};
+    for (int i = 0; i < 50000; ++i) {
+        const double unit = static_cast<double>(next() >> 11) / 9007199254740992.0;  // [0, 1)
+        const double scale = std::pow(10.0, static_cast<double>(next() % 13) - 3);
+        values.push_back((next() & 1 ? -1 : 1) * unit * scale);
+        // Halves of the last written digit and their neighbours a few units
+        // in the last place away, where a scaled product rounds the wrong way.
+        double half = (std::round(unit * 1e8) + 0.5) / 1e6;
+        for (int ulps = 0; ulps < 3; ++ulps, half = std::nextafter(half, 1e300)) values.push_back(half);
+    }
+    for (double v : values)
+        for (int decimals : {0, 2, 6, 9}) {
+            std::string got;
+            AppendJsonNumber(got, v, decimals);
+            ASSERT_EQ(got, reference(v, decimals)) << std::hexfloat << v << " with " << decimals << " decimals";
+        }
+
+    // Times as printf writes them, past four-digit years too.
+    const std::pair<tDateTime, const char*> times[] = {{{2026, 12, 10, 7, 5}, "2026-12-10T07:05:00Z"},
+                                                       {{987, 1, 2, 3, 4}, "0987-01-02T03:04:00Z"},
+                                                       {{-44, 3, 15, 11, 0}, "-044-03-15T11:00:00Z"},
+                                                       {{12000, 6, 1, 0, 0}, "12000-06-01T00:00:00Z"}};
+    for (const auto& [t, text] : times) EXPECT_EQ(IsoUniversalTime(t), text);
+    EXPECT_EQ(IsoUniversalTime(2451545.0), "2000-01-01T12:00:00Z");
+
+    std::string s;
+    AppendJsonString(s, "Sun");
+    AppendJsonString(s, "a\"b\\c\n");
+    AppendJsonString(s, "M\xFCnchen");  // Windows-1252, not UTF-8
+    AppendJsonString(s, "Z\xC3\xBCrich");
+    EXPECT_EQ(s, "\"Sun\"\"a\\\"b\\\\c\\u000a\"\"M\xEF\xBF\xBDnchen\"\"Z\xC3\xBCrich\"");
 }
