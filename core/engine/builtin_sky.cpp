@@ -13,7 +13,8 @@ void BuiltInSky(const tSkyQuery& q, tSkyAnswer& out)
     BuiltInBodies(q.T, out);
     out.houseType = q.houseType;
     double cusps[13];
-    BuiltInCusps(out.siderealT, q.latitude, q.T, out.houseType, cusps, SunDeclination(out.longitude[1], q.T));
+    const double sunDeclination = q.houseType == kSunshine ? SunDeclination(out.longitude[1], q.T) : 0.0;
+    BuiltInCusps(out.siderealT, q.latitude, q.T, out.houseType, cusps, sunDeclination);
     for (int n = 1; n <= 12; ++n) out.longitude[static_cast<std::size_t>(12 + n)] = cusps[n];
     const tAngles angles = BuiltInAngles(out.siderealT, q.latitude, out.houseType, cusps);
     out.ascendant = angles.ascendant;

@@ -225,6 +225,7 @@ void BuiltInCusps(double ramc, double latitude, double T, std::uint8_t& houseTyp
     Cusps c{};
     c[1] = Normalize360(AscendantAt(ramc, phi) * kRadToDeg);
     switch (houseType) {
+    case kPlacidus: Placidus(houseType, ramc, latDeg, T, c); break;
     case kCampanus: Campanus(ramc, phi, c); break;
     case kMontroyal: Regiomontanus(ramc, phi, c); break;
     case kEqual: Equal(c, c[1]); break;
