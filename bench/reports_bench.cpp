@@ -59,7 +59,9 @@ void BM_NatalReportWithAnalysis(benchmark::State& state)
 }
 BENCHMARK(BM_NatalReportWithAnalysis)->Unit(benchmark::kMillisecond);
 
-// Every chart of a 100,000-chart file scanned (no chart reaches the limits).
+// Every chart of a 100,000-chart file scanned (no chart reaches the limits),
+// with N jobs (0: one per core), from the built-in theory (0) or the precise
+// ephemeris (1).
 void BM_CompareToFile(benchmark::State& state)
 {
     tReportBench b;
@@ -68,8 +70,16 @@ void BM_CompareToFile(benchmark::State& state)
     std::filesystem::remove(path);
     bench::MakeChartFile(path, kCharts);
     TData1 data(b.dir, path);
+    const std::int32_t ephemeris = static_cast<std::int32_t>(state.range(1));
+    if (ephemeris == kPreciseSource && !PreciseEphemerisInstalled()) {
+        state.SkipWithError("precise ephemeris not installed");
+        return;
+    }
+    data.FollowEphemeris(&ephemeris);
     tChart first(&b.o.BirthSet), scratch(&b.o.BirthSet);
     b.Natal(first);
+    first.Ephemeris = static_cast<std::uint8_t>(ephemeris);
+    CalcChart(first);
     tAspectsCollection aspects(b.ctx.AspectRules);
     tCompareFileRequest r;
     r.Sex = 2, r.MinAge = 0, r.MaxAge = 200, r.PositiveMinimum = 1 << 30;
@@ -78,9 +88,16 @@ void BM_CompareToFile(benchmark::State& state)
         benchmark::DoNotOptimize(
             CompareToFile(data, first, scratch, r, {2026, 12, 7}, aspects, {}, nullptr, jobs).size());
     state.SetItemsProcessed(state.iterations() * kCharts);
-    state.SetLabel(jobs ? std::to_string(jobs) + " job(s)" : "one job per core");
+    state.SetLabel((jobs ? std::to_string(jobs) + " job(s)" : std::string("one job per core")) +
+                   (ephemeris ? ", precise" : ", built-in"));
     std::filesystem::remove(path);
 }
-BENCHMARK(BM_CompareToFile)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
+BENCHMARK(BM_CompareToFile)
+    ->Args({1, 0})
+    ->Args({0, 0})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2)
+    ->UseRealTime();
 
 }  // namespace
