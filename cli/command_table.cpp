@@ -34,8 +34,8 @@ constexpr tOptionInfo kOptions[] = {
      "that name)"},
     {"--house", "NAME|CODE", kChartOptions,
      "placidus, koch, campanus, regiomontanus (montroyal), equal, equal-mc, equal-aries, whole-sign, "
-     "porphyry, morinus, meridian, topocentric, alcabitius, krusinski, vehlow, sripati, carter, horizon "
-     "(case, spaces and hyphens ignored), their codes, or 255 (time unknown); default: the settings'"},
+     "porphyry, morinus, meridian, topocentric, alcabitius, krusinski, vehlow, sripati, carter, horizon, "
+     "apc, pullen-sd, pullen-sr, sunshine, savard-a (case, spaces and hyphens ignored), their codes, or 255 (time unknown); default: the settings'"},
     {"--zodiac", "tropical|sidereal|AYANAMSA", kChartOptions,
      "default: the settings'; sidereal takes the settings' ayanamsa"},
     {"--ayanamsa", "NAME|NUMBER|user:JD:DEGREES", kChartOptions,
