@@ -209,3 +209,22 @@ TEST(HouseSystems, SunshineHousesTakeTheSunOfTheirMoment)
         EXPECT_GT(Apart(now.cusps[11], later.cusps[11]), 1.0) << "source " << int(source);
     }
 }
+
+// Every system gives twelve finite cusps at every meridian and latitude, the
+// poles' neighbourhood included, whatever odd order the angles take there.
+TEST(HouseSystems, EveryMeridianAndLatitudeGivesFiniteCusps)
+{
+    for (int system = 0; system < kHouseSystemCount; ++system)
+        for (double ramc = 0; ramc < 360; ramc += 7.5)
+            for (double latitude = -89.5; latitude <= 89.5; latitude += 4.25)
+                for (double sun : {-23.4, 0.0, 23.4}) {
+                    if (sun != 0.0 && system != kSunshine) continue;
+                    std::uint8_t type = static_cast<std::uint8_t>(system);
+                    double cusps[13] = {};
+                    BuiltInCusps(ramc * kDegToRad, latitude, 0.1, type, cusps, sun * kDegToRad);
+                    for (int n = 1; n <= 12; ++n)
+                        ASSERT_TRUE(std::isfinite(cusps[n]) && cusps[n] >= 0 && cusps[n] < 360)
+                            << "system " << system << " RAMC " << ramc << " latitude " << latitude << " cusp " << n
+                            << ": " << cusps[n];
+                }
+}
