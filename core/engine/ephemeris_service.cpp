@@ -118,8 +118,7 @@ double tEphemerisService::Obliquity(double T)
         if (double eps; PreciseObliquity(JulianDayOf(T), eps, &error)) return eps;
         Missed(error);
     }
-    // The mean obliquity, IAU 1980 (Meeus, Astronomical Algorithms, 22.2).
-    return 23.4392911 - (46.8150 * T + 0.00059 * T * T - 0.001813 * T * T * T) / 3600;
+    return MeanObliquity(T) * kRadToDeg;
 }
 
 double tEphemerisService::Ayanamsa(const tZodiacChoice& zodiac, double T)

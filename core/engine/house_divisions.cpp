@@ -50,6 +50,14 @@ double RightAscensionOf(double lonDeg)
     return std::atan2(std::sin(l) * kFixedCosEps, std::cos(l)) * kRadToDeg;
 }
 
+// Where the great circle through axis and p meets the ecliptic: of the two
+// opposite meeting points, the one on the side of `side`.
+double MeetsEcliptic(Vec axis, Vec p, Vec side)
+{
+    const Vec d = Cross(Cross(axis, p), kEclipticPole);
+    return LongitudeOf(Dot(d, side) < 0 ? -1.0 * d : d);
+}
+
 // Space divisions: the circle through u and v (v 90 deg on from u) is cut
 // every 30 deg from u; the cusp is where the great circle through the axis
 // and a cut meets the ecliptic, on the cut's side. Cusp 1 is at u, cusp 10 at
@@ -59,9 +67,7 @@ void Lunes(Vec axis, Vec u, Vec v, Cusps c)
     for (int n = 1; n <= 12; ++n) {
         const double th = 30.0 * ((13 - n) % 12) * kDegToRad;
         const Vec cut = std::cos(th) * u + std::sin(th) * v;
-        Vec d = Cross(Cross(axis, cut), kEclipticPole);
-        if (Dot(d, cut) < 0) d = -1.0 * d;
-        c[n] = LongitudeOf(d);
+        c[n] = MeetsEcliptic(axis, cut, cut);
     }
 }
 
@@ -113,13 +119,7 @@ void Sripati(double mc, Cusps c)
 
 // Where the great circle through the horizon's north and south points and p
 // meets the ecliptic, on p's half of that circle.
-double ThroughNorthSouth(Vec north, Vec p)
-{
-    Vec d = Cross(Cross(north, p), kEclipticPole);
-    const Vec across = p + (-Dot(p, north)) * north;
-    if (Dot(d, across) < 0) d = -1.0 * d;
-    return LongitudeOf(d);
-}
+double ThroughNorthSouth(Vec north, Vec p) { return MeetsEcliptic(north, p, p + (-Dot(p, north)) * north); }
 
 // The parallel of declination dec cut into six equal arcs above the horizon
 // and six below, from its rising point; the cusps lie on the circles through
@@ -128,11 +128,10 @@ double ThroughNorthSouth(Vec north, Vec p)
 // stay on the horizon. A parallel that does not cross the horizon has its
 // day (or night) arc shrunk to the meridian, whose cuts give the Midheaven
 // (or the Imum Coeli), as the precise mode's library does.
-void ParallelDivision(double ramc, double phi, double dec, Vec north, Cusps c)
+void ParallelDivision(double ramc, double mc, double phi, double dec, Vec north, Cusps c)
 {
     const double k = std::clamp(-std::tan(phi) * std::tan(dec), -1.0, 1.0);
     const double dayHalf = std::acos(k), nightHalf = kPi - dayHalf;
-    const double mc = MidheavenOf(ramc);
     for (int n = 1; n <= 12; ++n) {
         if (n == 1 || n == 7) continue;
         // Hour angle of cusp n's cut: cusps 12, 11, 10, 9, 8 cut the day arc
@@ -257,10 +256,10 @@ bool DivisionCusps(std::uint8_t system, double ramc, double phi, double sunDecli
     }
     case kApc: {
         const double dec = std::asin(kFixedSinEps * std::sin(c[1] * kDegToRad));
-        ParallelDivision(ramc, phi, dec, north, c);
+        ParallelDivision(ramc, mc, phi, dec, north, c);
         return true;
     }
-    case kSunshine: ParallelDivision(ramc, phi, sunDeclination, north, c); return true;
+    case kSunshine: ParallelDivision(ramc, mc, phi, sunDeclination, north, c); return true;
     case kPullenSd: Sinusoidal(false, mc, c); return true;
     case kPullenSr: Sinusoidal(true, mc, c); return true;
     case kSavardA: SavardA(east, zenith, phi, north, c); return true;

@@ -110,12 +110,6 @@ void PrecessEcliptic(double T, double& lon, double& lat)
     lat = std::asin(c) * kRadToDeg;
 }
 
-// IAU 2006 mean obliquity, radians.
-double MeanObliquity(double T)
-{
-    return (23.4392911 - Arcsec(46.8150 * T + 0.00059 * T * T - 0.001813 * T * T * T)) * kDegToRad;
-}
-
 // The anchor's longitude of date, degrees (not normalised).
 double AnchorLongitude(tAnchor anchor, double T)
 {
@@ -154,6 +148,11 @@ bool IsZodiacCode(int code)
 }
 
 double AyanamsaAt(double T) { return 23.8530556 + 1.391 * T; }
+
+double MeanObliquity(double T)
+{
+    return (23.4392911 - Arcsec(46.8150 * T + 0.00059 * T * T - 0.001813 * T * T * T)) * kDegToRad;
+}
 
 double GeneralPrecession(double T)
 {

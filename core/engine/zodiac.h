@@ -57,6 +57,10 @@ double AyanamsaAt(double T);
 // this list does not know (any non-zero code once meant "sidereal").
 double BuiltInAyanamsa(int code, double jdUt, const tAyanamsaRef& user = {});
 
+// The mean obliquity of the ecliptic at T (Julian centuries, TT ~ UT
+// here), radians: IAU 1980 (Meeus, Astronomical Algorithms, 22.2).
+double MeanObliquity(double T);
+
 // The general precession in longitude from J2000.0 to T (Julian centuries,
 // TT ~ UT here), degrees.
 double GeneralPrecession(double T);
