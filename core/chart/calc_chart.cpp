@@ -19,8 +19,11 @@ void CalcChart(tChart& chart)
     q.longitude = chart.Longitude;
     q.houseType = chart.HouseType;
     q.bodies = BodiesOf(chart);
+    q.points = PointsOf(chart);
+    q.meanNode = chart.MeanNode;
     tSkyAnswer a;
     tEphemerisService eph(chart.Ephemeris, ChartZodiac(chart));
+    eph.UseMeanNode(chart.MeanNode);
     eph.Sky(q, a);
     chart.EphemerisNote = eph.Note();
     FillChart(a, chart);

@@ -95,6 +95,8 @@ void tChart::Assign(const tChart& o)
     Longitude = o.Longitude;
     Latitude = o.Latitude;
     Ephemeris = o.Ephemeris;
+    MeanNode = o.MeanNode;
+    FortuneBySect = o.FortuneBySect;
 }
 
 std::int32_t tChart::EffectiveAspectTypes(std::int32_t optionAspectTypes) const
@@ -173,6 +175,12 @@ void tChart::SetBodyLatitude(int n, double value)
 
 double tChart::Ascendant() const { return Normalize360(TropicalAsc - (Zodiac ? Ayanamsa : 0.0)); }
 double tChart::Midheaven() const { return Normalize360(TropicalMc - (Zodiac ? Ayanamsa : 0.0)); }
+
+bool tChart::SunAboveHorizon() const
+{
+    const double sun = BodyPosition(kSun);
+    return sun >= 0 && Normalize360(sun + (Zodiac ? Ayanamsa : 0.0) - TropicalAsc) >= 180.0;
+}
 
 bool tChart::AngleOnCusp(int body) const
 {

@@ -98,6 +98,17 @@ public:
     double TropicalAsc = 0.0, TropicalMc = 0.0;
     double Ascendant() const;
     double Midheaven() const;
+    // The Sun stands above the horizon: between the Descendant and the
+    // Ascendant by the Midheaven (a day chart, for the lots).
+    bool SunAboveHorizon() const;
+    double Obliquity = 23.4392911;  // of the ecliptic at the chart's moment, degrees
+    // The settings' choices: body 12 the mean node rather than the true
+    // one; the Part of Fortune (body 49) reversed at night.
+    bool MeanNode = false;
+    bool FortuneBySect = false;
+    // Computed points of the chart setup that its ephemeris cannot give,
+    // left out of the chart, and why; "" when there are none.
+    std::string PointsNote;
     // Whether body 13 (22) stands on the true Ascendant (Midheaven), as in
     // the quadrant systems, or is a plain cusp, as in Whole Sign and Equal.
     bool AngleOnCusp(int body) const;

@@ -7,6 +7,9 @@
 #include "core/engine/bodies.h"
 #include "core/engine/houses.h"
 #include "core/engine/julian_day.h"
+#include "core/engine/lunar_points.h"
+#include "core/engine/sky_points.h"
+#include "core/i18n/default_body_names.h"
 #include "core/engine/minor_bodies.h"
 #include "core/engine/zodiac.h"
 
@@ -19,7 +22,12 @@ double CalcJulianDay(tChart& chart, double utHM)
     return d / kDaysPerCentury;
 }
 
-tEphemerisService ChartEphemeris(const tChart& chart) { return tEphemerisService::Decided(chart.EphemerisUsed()); }
+tEphemerisService ChartEphemeris(const tChart& chart)
+{
+    tEphemerisService eph = tEphemerisService::Decided(chart.EphemerisUsed());
+    eph.UseMeanNode(chart.MeanNode);
+    return eph;
+}
 
 tZodiacChoice ChartZodiac(const tChart& chart) { return {chart.Zodiac, chart.UserAyanamsa}; }
 
@@ -40,6 +48,7 @@ void CalcBodies(tChart& chart, int body, double T)
     if (body == 0) {
         tSkyAnswer a;
         BuiltInBodies(T, a);
+        if (chart.MeanNode) a.longitude[kNode] = LunarPoints(T).MeanNode;
         for (int n = 1; n <= 12; ++n) chart.SetBodyLongitude(n, a.longitude[static_cast<std::size_t>(n)]);
         for (int n = 1; n <= 10; ++n) chart.SetBodyLatitude(n, a.latitude[static_cast<std::size_t>(n)]);
         for (int n = 3; n <= 10; ++n) chart.SetRetrograde(n, a.retrograde[static_cast<std::size_t>(n)]);
@@ -142,18 +151,78 @@ tSkyBodies BodiesOf(const tChart& chart)
     return bodies;
 }
 
+tSkyPoints PointsOf(const tChart& chart)
+{
+    tSkyPoints points = 0;
+    for (int p = kJuno + 1; p <= chart.BodyCount(); ++p)
+        if (const tPlanet* b = chart.BodyAt(p); b->PointType == kComputedPoint && IsComputedPoint(b->Num))
+            points |= SkyPointBit(b->Num);
+    return points;
+}
+
+namespace {
+
+bool NeedsBirthTime(int n) { return n == kVertex || n == kAntiVertex || n == kEastPoint; }
+
+// Every computed point of the chart from the answer: tropical, as the
+// planets table's points are (GetPosition shifts them); one that the
+// answer lacks is left out (no position) and named in the chart's note.
+void FillPoints(const tSkyAnswer& a, tChart& chart)
+{
+    std::string missing;
+    for (int p = kJuno + 1; p <= chart.BodyCount(); ++p) {
+        tPlanet& b = *chart.BodyAt(p);
+        if (b.PointType != kComputedPoint) continue;
+        const bool known = IsComputedPoint(b.Num);
+        const auto i = static_cast<std::size_t>(known ? b.Num - 50 : 0);
+        b.InChartFrame = false;
+        b.Retrograde = known && (a.pointRetrograde & SkyPointBit(b.Num));
+        if (!known || (a.pointMissing & SkyPointBit(b.Num)) ||
+            (NeedsBirthTime(b.Num) && chart.HouseType == kTimeUnknown)) {
+            b.Longitude = -1;
+            b.Latitude = 0;
+            if (known && (a.pointMissing & SkyPointBit(b.Num)) && missing.find(DefaultPlanetName(b.Num)) == std::string::npos)
+                missing += (missing.empty() ? "" : ", ") + DefaultPlanetName(b.Num);
+            continue;
+        }
+        b.Longitude = a.pointLongitude[i];
+        b.Latitude = a.pointLatitude[i];
+    }
+    if (!missing.empty())
+        chart.PointsNote = missing + (chart.EphemerisUsed() == tChart::kPrecise
+                                          ? ": the precise ephemeris cannot give them here; left out"
+                                          : ": not in the built-in ephemeris (choose the precise one); left out");
+}
+
+}  // namespace
+
 void FillChart(const tSkyAnswer& a, tChart& chart)
 {
     for (int n = 1; n <= kJuno; ++n) {
         const auto i = static_cast<std::size_t>(n);
         chart.SetBodyLongitude(n, a.longitude[i]);
-        if (n <= 10) chart.SetBodyLatitude(n, a.latitude[i]);
+        if (n <= 10 || n >= kChiron) chart.SetBodyLatitude(n, a.latitude[i]);
         if (HasRetroFlag(n)) chart.SetRetrograde(n, a.retrograde[i]);
     }
     chart.HouseType = a.houseType;
     chart.SiderealT = a.siderealT;
     chart.TropicalAsc = a.ascendant;
     chart.TropicalMc = a.midheaven;
+    chart.Obliquity = a.obliquity;
+    chart.PointsNote.clear();
+    FillPoints(a, chart);
+}
+
+void CalcAnglePoints(tChart& chart)
+{
+    const double vertex = VertexAt(chart.SiderealT, DegMinToDecimal(chart.Latitude), chart.Obliquity);
+    const double east = EastPointAt(chart.SiderealT, chart.Obliquity);
+    for (int p = kJuno + 1; p <= chart.BodyCount(); ++p) {
+        tPlanet& b = *chart.BodyAt(p);
+        if (b.PointType != kComputedPoint || !NeedsBirthTime(b.Num) || b.Longitude < 0) continue;
+        b.Longitude = b.Num == kEastPoint ? east : b.Num == kVertex ? vertex : Normalize360(vertex + 180.0);
+        b.InChartFrame = false;
+    }
 }
 
 }  // namespace quintara

@@ -77,8 +77,17 @@ private:
 // The bodies of 1..12 and 25..28 the chart contains.
 tSkyBodies BodiesOf(const tChart& chart);
 
+// The computed points (planets-table rows of kind kComputedPoint) the chart has.
+tSkyPoints PointsOf(const tChart& chart);
+
 // Copies an answer into the chart: the bodies it contains, the cusps, the
-// sidereal time and the house system used; tropical, before ApplyZodiac.
+// sidereal time and the house system used, the obliquity, the computed
+// points (those missing from the answer left out, PointsNote saying so);
+// tropical, before ApplyZodiac.
 void FillChart(const tSkyAnswer& a, tChart& chart);
+
+// The Vertex, Anti-Vertex and East Point again from the chart's SiderealT,
+// Latitude and Obliquity: a chart whose meridian was directed.
+void CalcAnglePoints(tChart& chart);
 
 }  // namespace quintara

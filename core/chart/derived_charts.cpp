@@ -49,6 +49,7 @@ void ProgressChart(const tChart& natal, tChart& chosen)
     }
     chosen.Latitude = natal.Latitude;
     CalcHouses(chosen);
+    CalcAnglePoints(chosen);
     if (chosen.Zodiac != 0)
         for (int n = kAscendant; n <= kLastCusp; ++n)
             if (const tPlanet* b = chosen.FindBody(n))

@@ -1,6 +1,7 @@
 #include "core/chart/planet.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "core/chart/chart.h"
@@ -47,10 +48,13 @@ double tPlanet::GetPosition() const
     // shifted as every body is: sidereal = tropical - ayanamsa.
     const double shift = Num > kJuno && !InChartFrame && owner ? owner->Ayanamsa : 0.0;
     if (PointType == 0) return Normalize360(Longitude - shift);
+    // A computed point its ephemeris could not give has none: -1.
+    if (PointType == kComputedPoint) return Longitude < 0 ? -1.0 : Normalize360(Longitude - shift);
     if (IsFormula() && ReachesItself()) return -1.0;
     // Without a birth time there are no angles, nor points made of them
-    // (the Part of Fortune, the dominants).
-    if (IsFormula() && owner && owner->HouseType == kTimeUnknown && UsesAngles()) return -1.0;
+    // (the Part of Fortune, the dominants), nor day and night.
+    const bool noTime = owner && owner->HouseType == kTimeUnknown;
+    if (IsFormula() && noTime && (UsesAngles() || BySect())) return -1.0;
     auto pos = [this, shift](int n) {
         const double p = owner ? owner->BodyPosition(n) : -1.0;
         return p < 0 ? p : p + shift;
@@ -58,10 +62,12 @@ double tPlanet::GetPosition() const
     if (PointType == 2)
         return Normalize360(Longitude + 1.391 * (owner ? owner->Centuries : 0.0) - shift);
     double s = 0.0;
+    // By night a lot takes its second term away and adds its third.
+    const double sign = BySect() && owner && !owner->SunAboveHorizon() ? -1.0 : 1.0;
     if (Plus1 > 0) s += pos(Plus1);
-    if (Plus2 > 0) s += pos(Plus2);
-    if (Minus1 > 0) s -= pos(Minus1);
-    if (PointType == 1) return Normalize360(s - shift);
+    if (Plus2 > 0) s += sign * pos(Plus2);
+    if (Minus1 > 0) s -= sign * pos(Minus1);
+    if (PointType == 1 || PointType == kLotPoint) return Normalize360(s - shift);
     if (Divider == 2) {
         s /= 2.0;  // midpoint on the shorter arc
         if (pos(Plus1) - pos(Plus2) > 180.0) s -= 180.0;
@@ -70,6 +76,29 @@ double tPlanet::GetPosition() const
         s /= Divider;
     }
     return Normalize360(s + Value + Longitude - shift);
+}
+
+bool tPlanet::BySect() const
+{
+    return PointType == kLotPoint || (Num == kPartOfFortune && PointType == 1 && owner && owner->FortuneBySect);
+}
+
+double tPlanet::Declination() const
+{
+    const double lon = GetPosition();
+    if (lon < 0 || !owner) return 0.0;
+    const double l = (lon + (owner->Zodiac ? owner->Ayanamsa : 0.0)) * kDegToRad, b = Latitude * kDegToRad;
+    const double e = owner->Obliquity * kDegToRad;
+    return std::asin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l)) * kRadToDeg;
+}
+
+double tPlanet::RightAscension() const
+{
+    const double lon = GetPosition();
+    if (lon < 0 || !owner) return 0.0;
+    const double l = (lon + (owner->Zodiac ? owner->Ayanamsa : 0.0)) * kDegToRad, b = Latitude * kDegToRad;
+    const double e = owner->Obliquity * kDegToRad;
+    return Normalize360(std::atan2(std::sin(l) * std::cos(e) - std::tan(b) * std::sin(e), std::cos(l)) * kRadToDeg);
 }
 
 bool tPlanet::UsesAngles() const

@@ -11,6 +11,14 @@ namespace quintara {
 class tChart;
 class TLanguages;
 
+// Point kinds of the planets table past the classic 0..2 and formulas 3+:
+// a point the program computes (its number says which, body_numbers.h), and
+// a lot whose formula is reversed at night (Plus1 + Plus2 - Minus1 by day,
+// Plus1 + Minus1 - Plus2 by night).
+inline constexpr std::int32_t kComputedPoint = -1;
+inline constexpr std::int32_t kLotPoint = -2;
+inline constexpr int kPartOfFortune = 49;
+
 class tPlanet {
 public:
     explicit tPlanet(tChart* owner) : owner(owner) {}
@@ -21,6 +29,12 @@ public:
     // A formula point that refers to itself, directly or through other
     // formula points, has no position: -1.
     double GetPosition() const;
+
+    // Equatorial place of date, degrees: declination [-90, 90] and right
+    // ascension [0, 360), from the tropical longitude, the latitude and the
+    // chart's obliquity; 0 for a body without a position.
+    double Declination() const;
+    double RightAscension() const;
 
     // Own colour, else the option set's slot (bodies 1..12: n + 3; cusps:
     // "Houses"), else 0xff0000.
@@ -52,7 +66,10 @@ public:
     bool InChartFrame = false;
 
 private:
-    bool IsFormula() const { return PointType == 1 || PointType >= 3; }
+    bool IsFormula() const { return PointType == 1 || PointType >= 3 || PointType == kLotPoint; }
+    // The formula is reversed at night: a lot, or the Part of Fortune when
+    // the chart asks for the rule of sect.
+    bool BySect() const;
     bool ReachesItself() const;
     bool UsesAngles() const;  // a formula term is a cusp, at any depth
     int Slot() const;  // colour and line-width slot, -1 for none

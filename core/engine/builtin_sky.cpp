@@ -4,6 +4,9 @@
 #include "core/engine/houses.h"
 #include "core/engine/minor_bodies.h"
 #include "core/engine/sidereal_time.h"
+#include "core/engine/sky_points.h"
+#include "core/engine/zodiac.h"
+#include "core/engine/lunar_points.h"
 
 namespace quintara {
 
@@ -20,6 +23,9 @@ void BuiltInSky(const tSkyQuery& q, tSkyAnswer& out)
     out.ascendant = angles.ascendant;
     out.midheaven = angles.midheaven;
     BuiltInMinorBodies(q.T, q.bodies, out);
+    out.obliquity = MeanObliquity(q.T) * kRadToDeg;
+    if (q.meanNode) out.longitude[12] = LunarPoints(q.T).MeanNode;
+    BuiltInPoints(q, out);
 }
 
 }  // namespace quintara

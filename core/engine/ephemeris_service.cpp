@@ -8,6 +8,7 @@
 #include "core/engine/minor_bodies.h"
 #include "core/engine/planet_series.h"
 #include "core/engine/precise_ephemeris.h"
+#include "core/engine/sky_points.h"
 
 namespace quintara {
 namespace {
@@ -18,7 +19,9 @@ double BuiltInLongitude(int body, double T)
 {
     if (body == kMoon) return LunarPoints(T).Moon;
     if (body == kLilith) return LunarPoints(T).Apogee;
-    if (body == kNode) return LunarPoints(T).TrueNode;
+    if (body == kNode || body == kTrueNode) return LunarPoints(T).TrueNode;
+    if (body == kMeanNode) return LunarPoints(T).MeanNode;
+    if (body == kVesta) return BuiltInMinorBody(kVesta, T).longitude;
     if (body >= kChiron && body <= kJuno) {
         tSkyAnswer a;
         BuiltInMinorBodies(T, tSkyBodies{1} << body, a);
@@ -65,7 +68,7 @@ void tEphemerisService::Sky(const tSkyQuery& q, tSkyAnswer& out)
 {
     if (Precise()) {
         std::string error;
-        if (PreciseSky(q, out, &error)) return;
+        if (PreciseSky(q, out, &error)) return OppositePoints(q, out);
         // A chart is one source throughout: this service answers built-in
         // from now on.
         source = kBuiltInSource;
@@ -73,10 +76,18 @@ void tEphemerisService::Sky(const tSkyQuery& q, tSkyAnswer& out)
         out = {};
     }
     BuiltInSky(q, out);
+    OppositePoints(q, out);
+}
+
+bool tEphemerisService::Gives(int body) const
+{
+    if (!IsComputedPoint(body)) return body >= 1 && body <= kJuno && !(body >= kAscendant && body <= kLastCusp);
+    return Precise() || BuiltInGivesPoint(body);
 }
 
 double tEphemerisService::Longitude(int body, double T)
 {
+    if (body == kNode && meanNode) body = kMeanNode;
     if (Precise()) {
         std::string error;
         if (double lon; PreciseLongitude(body, JulianDayOf(T), lon, &error)) return Normalize360(lon);

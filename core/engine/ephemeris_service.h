@@ -62,15 +62,29 @@ public:
     const std::string& Note() const { return note; }
     // The same span from the built-in theory: searches scan with it and
     // refine what they find with this service.
-    tEphemerisService BuiltIn() const { return Decided(kBuiltInSource); }
+    tEphemerisService BuiltIn() const
+    {
+        tEphemerisService b = Decided(kBuiltInSource);
+        b.meanNode = meanNode;
+        return b;
+    }
 
     // Bodies, cusps, angles and sidereal time of a moment and place. A
     // chart's whole sky: when the precise ephemeris fails for it, the whole
     // answer is built-in and Note() says why.
     void Sky(const tSkyQuery& q, tSkyAnswer& out);
 
-    // Body 1..12 or 25..28 at T, without the speed: for searches and steps.
+    // Body 1..12 or 25..28, or a computed point with a motion of its own
+    // (Vesta, Pholus, the nodes, the osculating apogee, the Uranian points)
+    // at T, without the speed: for searches and steps. Only what Gives().
     double Longitude(int body, double T);
+    // Whether this service has a longitude of body at every moment:
+    // the built-in theory lacks Pholus, the osculating apogee and the
+    // Uranian points (sky_points.h).
+    bool Gives(int body) const;
+    // Body 12 is the mean node, not the true one (the settings' choice).
+    void UseMeanNode(bool mean) { meanNode = mean; }
+    bool MeanNode() const { return meanNode; }
 
     // Houses for a right ascension of the meridian (radians) at latitude
     // (d.mm, north positive), with the obliquity of T: charts whose angles
@@ -89,6 +103,7 @@ private:
     void Missed(const std::string& why);
 
     std::uint8_t source = kBuiltInSource;
+    bool meanNode = false;
     std::string note;
 };
 

@@ -34,9 +34,10 @@ tLunarPoints LunarPoints(double T)
                         0.0008011 * (d2 - m).s - 0.00060582 * d.s + 0.000267 * (d2 - f2).s - 0.0019949 * f2.s -
                         0.000219 * (f2 + mp).s - 0.000192 * (f2 - mp).s;
     const double apogee = 1.4547885 + 71.0176866 * T - 0.000018 * T2 + kPi;
-    const double node = 2.1824392 - 33.7570446 * T + 0.000036 * T2 + 0.026470826 * (f2 - d2).s;
-    return {ModAngle(moon, kTwoPi) * kRadToDeg, Normalize360(apogee * kRadToDeg),
-            Normalize360(node * kRadToDeg)};
+    const double meanNode = 2.1824392 - 33.7570446 * T + 0.000036 * T2;
+    const double node = meanNode + 0.026470826 * (f2 - d2).s;
+    return {ModAngle(moon, kTwoPi) * kRadToDeg, Normalize360(apogee * kRadToDeg), Normalize360(node * kRadToDeg),
+            Normalize360(meanNode * kRadToDeg)};
 }
 
 }  // namespace quintara

@@ -90,6 +90,11 @@ tOrbitElements MinorBodyElements(int body, double t)
     case kJuno:
         return FromDegrees({267.685 + 8256.081111 * t, 0.2562318, 2.6689897, 245.3752778,
                             170.137777 + 1.396011111 * t + 0.0003083333 * t * t, 13.01694444});
+    case kVesta:
+        // Osculating elements of J2000.0 (ecliptic and equinox J2000.0), the
+        // node carried by the general precession as the others'.
+        return FromDegrees({-9578.761507 + 9919.785409 * t, 0.0900231, 2.3615366, 149.586559,
+                            102.555418 + 1.396011 * t, 7.133940});
     default: return {};
     }
 }
@@ -144,6 +149,16 @@ double GeocentricLongitude(const tOrbitElements& o, const tAnomaly& a, const tOr
     double l = std::atan(y / x);
     if (x < 0.0) l += kPi;
     return Normalize360(l * kRadToDeg);
+}
+
+double GeocentricLatitude(const tOrbitElements& o, const tAnomaly& a, const tOrbitAngles& g, const tVector3& sun)
+{
+    const tInPlane p = InPlane(o, a);
+    const double cu = p.cosNu * g.cw - p.sinNu * g.sw, su = p.sinNu * g.cw + p.cosNu * g.sw;
+    const double x = p.radius * (cu * g.cn - g.ci * su * g.sn) + sun.x;
+    const double y = p.radius * (cu * g.sn + g.ci * su * g.cn) + sun.y;
+    const double z = p.radius * su * g.si + sun.z;
+    return std::atan2(z, std::hypot(x, y)) * kRadToDeg;
 }
 
 void SunVectors(double T, double dT, tVector3& atT, tVector3& later)

@@ -1,5 +1,5 @@
 // Kepler orbits with linearly drifting elements: the Earth (giving the Sun
-// vector) and the minor bodies Chiron, Ceres, Pallas and Juno.
+// vector) and the minor bodies Chiron, Ceres, Pallas, Juno and Vesta.
 //
 // Frame: ecliptic of date. Time: tau = Julian centuries of UT from J1900.0
 // (T + 1 for T from J2000.0).
@@ -21,7 +21,7 @@ struct tOrbitElements {
     double axis = 0.0;          // AU
 };
 
-// Elements of body 25..28 at tau; all zero for any other body.
+// Elements of body 25..28 or Vesta at tau; all zero for any other body.
 tOrbitElements MinorBodyElements(int body, double tau);
 
 // The eccentric anomaly (radians) of an orbit with its sine and cosine.
@@ -46,6 +46,9 @@ tOrbitAngles AnglesAfter(const tOrbitAngles& known, const tOrbitElements& before
 // Geocentric longitude, degrees [0, 360), of a body on the orbit at the
 // eccentric anomaly a, given the orbit's angles and the geocentric Sun vector.
 double GeocentricLongitude(const tOrbitElements& e, const tAnomaly& a, const tOrbitAngles& angles, const tVector3& sun);
+
+// Geocentric ecliptic latitude, degrees, of the same.
+double GeocentricLatitude(const tOrbitElements& e, const tAnomaly& a, const tOrbitAngles& angles, const tVector3& sun);
 
 // Geocentric Sun vectors (AU) at T, Julian centuries of UT from J2000.0,
 // and at T + dT for a small dT (the second solved from the first).

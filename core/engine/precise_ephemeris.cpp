@@ -75,7 +75,12 @@ int SwissBody(int body)
     case 26: return SE_CERES;
     case 27: return SE_PALLAS;
     case 28: return SE_JUNO;
-    default: return -1;
+    case kVesta: return SE_VESTA;
+    case kPholus: return SE_PHOLUS;
+    case kMeanNode: return SE_MEAN_NODE;
+    case kTrueNode: return SE_TRUE_NODE;
+    case kTrueLilith: return SE_OSCU_APOG;
+    default: return body >= kCupido && body <= kPoseidon ? SE_CUPIDO + (body - kCupido) : -1;
     }
 }
 
@@ -121,8 +126,12 @@ bool CalcOpened(int body, double jdUt, int flags, tPreciseBody& out, std::string
     char serr[AS_MAXCH] = "";
     const int32 got = swe_calc_ut(jdUt, ipl, flags, x, serr);
     // Without its files the library answers from its own theory and says so
-    // only in the flags it returns: that is no precise position.
-    if (got < 0 || !(got & SEFLG_SWIEPH) || !std::isfinite(x[0]))
+    // only in the flags it returns: that is no precise position. The Uranian
+    // points are orbits of their own (the elements file), never from files.
+    const bool fictitious = ipl >= SE_FICT_OFFSET && ipl <= SE_FICT_MAX;
+    if (fictitious && (got < 0 || !std::isfinite(x[0])))
+        return Fail(error, std::string("the orbital elements cannot give it: ") + serr);
+    if (got < 0 || (!fictitious && !(got & SEFLG_SWIEPH)) || !std::isfinite(x[0]))
         return Fail(error,
                     "no data file in " + PreciseEphemerisFolder() + " covers that date (the files cover 1800 to 2399)");
     out = {x[0], x[1], x[3]};
@@ -148,6 +157,8 @@ bool CuspsOrEqual(const F& houses, int houseType, double latitude, tPreciseHouse
     out.armc = ascmc[2];
     out.ascendant = ascmc[0];
     out.midheaven = ascmc[1];
+    out.vertex = ascmc[SE_VERTEX];
+    out.eastPoint = ascmc[SE_EQUASC];
     return true;
 }
 
@@ -157,6 +168,33 @@ bool HousesOpened(double jdUt, double latitude, double east, int houseType, tPre
         return swe_houses_ex(jdUt, 0, latitude, east, hsys, cusps, ascmc);
     };
     return CuspsOrEqual(houses, houseType, latitude, out, error);
+}
+
+// The computed points of a query into out; a point the files cannot give
+// (a date beyond the asteroid file) is marked missing, the rest stands.
+void PrecisePoints(const tSkyQuery& q, double jdUt, const tPreciseHouses& h, tSkyAnswer& out)
+{
+    for (int n = kFirstComputedPoint; n <= kLastComputedPoint; ++n) {
+        const auto i = static_cast<std::size_t>(n - 50);
+        if (!(q.points & SkyPointBit(n))) continue;
+        if (n == kVertex || n == kAntiVertex) {
+            out.pointLongitude[i] = Normalize360(h.vertex);
+            continue;
+        }
+        if (n == kEastPoint) {
+            out.pointLongitude[i] = Normalize360(h.eastPoint);
+            continue;
+        }
+        if (SwissBody(n) < 0) continue;  // the south node: from body 12
+        tPreciseBody b;
+        if (!CalcOpened(n, jdUt, SwissFlags(), b, nullptr)) {
+            out.pointMissing |= SkyPointBit(n);
+            continue;
+        }
+        out.pointLongitude[i] = Normalize360(b.longitude);
+        out.pointLatitude[i] = b.latitude;
+        if (b.speed < 0) out.pointRetrograde |= SkyPointBit(n);
+    }
 }
 
 }  // namespace
@@ -242,9 +280,9 @@ bool PreciseSky(const tSkyQuery& q, tSkyAnswer& out, std::string* error)
         // a second light-time solution.
         const int flags = HasRetroFlag(n) ? SwissFlags() : SwissFlags() & ~SEFLG_SPEED;
         tPreciseBody b;
-        if (!CalcOpened(n, jdUt, flags, b, error)) return false;
+        if (!CalcOpened(n == kNode && q.meanNode ? kMeanNode : n, jdUt, flags, b, error)) return false;
         out.longitude[static_cast<std::size_t>(n)] = Normalize360(b.longitude);
-        if (n <= 10) out.latitude[static_cast<std::size_t>(n)] = b.latitude;
+        out.latitude[static_cast<std::size_t>(n)] = b.latitude;
         out.retrograde[static_cast<std::size_t>(n)] = HasRetroFlag(n) && b.speed < 0;
     }
     tPreciseHouses h;
@@ -255,6 +293,8 @@ bool PreciseSky(const tSkyQuery& q, tSkyAnswer& out, std::string* error)
     out.ascendant = Normalize360(h.ascendant);
     out.midheaven = Normalize360(h.midheaven);
     for (int n = 1; n <= 12; ++n) out.longitude[static_cast<std::size_t>(12 + n)] = Normalize360(h.cusps[n]);
+    if (!PreciseObliquity(jdUt, out.obliquity, error)) return false;
+    PrecisePoints(q, jdUt, h, out);
     return true;
 }
 

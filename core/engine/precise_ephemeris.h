@@ -27,6 +27,7 @@ struct tPreciseHouses {
     double cusps[13] = {};  // [1..12]
     double armc = 0;        // right ascension of the Midheaven, degrees
     double ascendant = 0, midheaven = 0;  // the true angles, degrees
+    double vertex = 0, eastPoint = 0;     // degrees
     bool equalInstead = false;  // no quadrant houses there (beyond the polar circles): Equal houses
 
     // The chart's house code for these cusps when it asked for asked.
@@ -41,7 +42,9 @@ struct tPreciseHouses {
 // (PreciseEphemerisFolder, ephemeris_service.h).
 
 // Body by the chart's numbering: 1..10 Sun to Pluto, 11 Lilith (the mean
-// apogee), 12 the true node, 25..28 Chiron, Ceres, Pallas, Juno. False, with
+// apogee), 12 the true node, 25..28 Chiron, Ceres, Pallas, Juno, and the
+// computed points the library has (Vesta, Pholus, the nodes, the
+// osculating apogee, the Uranian points from its orbital elements file). False, with
 // error saying why, when the data files are missing or do not cover the
 // moment (the library is never let fall back to its analytical theory).
 bool PreciseBody(int body, double jdUt, tPreciseBody& out, std::string* error = nullptr);

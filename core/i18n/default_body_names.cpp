@@ -20,6 +20,14 @@ constexpr std::array<tNames, 29> kNamed = {{
     {"Chiron", "Chiron"}, {"Ceres", "Ceres"}, {"Pallas", "Pallas"}, {"Juno", "Juno"},
 }};
 
+// The computed points 51..68 (body_numbers.h); 60 has none.
+constexpr std::array<tNames, 18> kPoints = {{
+    {"Vesta", "Vesta"}, {"Pholus", "Pholus"}, {"Mean node", "MNode"}, {"True node", "TNode"},
+    {"South node", "SNode"}, {"True Lilith", "TLil"}, {"Vertex", "Vx"}, {"Anti-Vertex", "AVx"},
+    {"East Point", "EP"}, {"", ""}, {"Cupido", "Cup"}, {"Hades", "Had"}, {"Zeus", "Zeus"},
+    {"Kronos", "Kron"}, {"Apollon", "Apol"}, {"Admetos", "Adm"}, {"Vulkanus", "Vulk"}, {"Poseidon", "Pos"},
+}};
+
 // Bodies 37..48 are the house dominants.
 bool IsDominant(int body) { return body >= 37 && body <= 48; }
 
@@ -30,6 +38,7 @@ std::string DefaultPlanetName(int body)
     if (body >= 1 && body <= 28) return std::string(kNamed[static_cast<std::size_t>(body)].full);
     if (IsDominant(body)) return std::to_string(body - 36) + "\u00B0 Dominant";
     if (body == 49) return "Part of Fortune";
+    if (body >= 51 && body <= 68) return std::string(kPoints[static_cast<std::size_t>(body - 51)].full);
     return {};
 }
 
@@ -38,6 +47,7 @@ std::string DefaultPlanetShortName(int body)
     if (body >= 1 && body <= 28) return std::string(kNamed[static_cast<std::size_t>(body)].brief);
     if (IsDominant(body)) return std::to_string(body - 36) + "\u00B0D";
     if (body == 49) return "PF";
+    if (body >= 51 && body <= 68) return std::string(kPoints[static_cast<std::size_t>(body - 51)].brief);
     return {};
 }
 
