@@ -4,6 +4,7 @@
 set(QUINTARA_ISO_JSON "/usr/share/iso-codes/json/iso_3166-1.json" CACHE FILEPATH "ISO 3166-1 list of iso-codes")
 set(QUINTARA_LOCALE_DIR "/usr/share/locale" CACHE PATH "Message catalogues of iso-codes")
 set(QUINTARA_ZONEINFO "/usr/share/zoneinfo" CACHE PATH "Compiled IANA time-zone database")
+set(QUINTARA_STAR_CATALOGUE "/usr/share/libswe/ephe/sefstars.txt" CACHE FILEPATH "Star catalogue of the ephemeris data")
 
 set(_seed "${QUINTARA_SEED_DIR}")
 set(_archive "${PROJECT_SOURCE_DIR}/share/sources/reference-sources.tar.xz")
@@ -12,6 +13,10 @@ set(_tables "")
 foreach(f city Country State Time1 Time2 stars planets)
   list(APPEND _tables "${_seed}/dbfiles/${f}.db")
 endforeach()
+set(_star_stamp "")
+if(EXISTS "${QUINTARA_STAR_CATALOGUE}")
+  set(_star_stamp "${QUINTARA_STAR_CATALOGUE}")
+endif()
 set(_zone_stamp "")
 if(EXISTS "${QUINTARA_ZONEINFO}/tzdata.zi")
   set(_zone_stamp "${QUINTARA_ZONEINFO}/tzdata.zi")
@@ -21,8 +26,8 @@ add_custom_command(
   OUTPUT ${_tables}
   COMMAND ${CMAKE_COMMAND} -E make_directory "${_unpacked}" "${_seed}/dbfiles"
   COMMAND ${CMAKE_COMMAND} -E chdir "${_unpacked}" ${CMAKE_COMMAND} -E tar xf "${_archive}"
-  COMMAND quintara-build-data "${_unpacked}" "${QUINTARA_ISO_JSON}" "${QUINTARA_LOCALE_DIR}" "${QUINTARA_ZONEINFO}" "${_seed}"
-  DEPENDS "${_archive}" "${QUINTARA_ISO_JSON}" ${_zone_stamp}
+  COMMAND quintara-build-data "${_unpacked}" "${QUINTARA_ISO_JSON}" "${QUINTARA_LOCALE_DIR}" "${QUINTARA_ZONEINFO}" "${_seed}" "${QUINTARA_STAR_CATALOGUE}"
+  DEPENDS "${_archive}" "${QUINTARA_ISO_JSON}" ${_zone_stamp} ${_star_stamp}
           ${PROJECT_SOURCE_DIR}/tools/reference_data/main.cpp
           ${PROJECT_SOURCE_DIR}/tools/reference_data/reference_points.cpp
           ${PROJECT_SOURCE_DIR}/core/data/zone_tables.cpp

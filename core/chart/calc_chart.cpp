@@ -27,6 +27,7 @@ void CalcChart(tChart& chart)
     eph.Sky(q, a);
     chart.EphemerisNote = eph.Note();
     FillChart(a, chart);
+    CalcStars(chart, eph);
     ApplyZodiac(chart);
 }
 

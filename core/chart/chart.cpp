@@ -11,11 +11,15 @@ namespace quintara {
 
 namespace {
 
+const std::string& CatalogueNameOf(const tPlanetRow& r) { return r.Name; }
+const std::string& CatalogueNameOf(const tPlanet& p) { return p.CatalogueName; }
+
 // How a point is shown and formed, from a planets-table row or another
 // chart's point (the fields are named alike).
 template <class tFrom>
 tPlanet& CopyDefinition(tPlanet& b, const tFrom& from)
 {
+    if (from.PointType == 2) b.CatalogueName = CatalogueNameOf(from);
     b.Visible = from.Visible;
     b.Aspects = from.Aspects;
     b.PointType = from.PointType;

@@ -182,7 +182,7 @@ void FillPoints(const tSkyAnswer& a, tChart& chart)
             b.Longitude = -1;
             b.Latitude = 0;
             if (known && (a.pointMissing & SkyPointBit(b.Num)) && missing.find(DefaultPlanetName(b.Num)) == std::string::npos)
-                missing += (missing.empty() ? "" : ", ") + DefaultPlanetName(b.Num);
+                missing.append(missing.empty() ? "" : ", ").append(DefaultPlanetName(b.Num));
             continue;
         }
         b.Longitude = a.pointLongitude[i];
@@ -211,6 +211,27 @@ void FillChart(const tSkyAnswer& a, tChart& chart)
     chart.Obliquity = a.obliquity;
     chart.PointsNote.clear();
     FillPoints(a, chart);
+}
+
+void CalcStars(tChart& chart, tEphemerisService& eph)
+{
+    std::string own;
+    for (int p = kJuno + 1; p <= chart.BodyCount(); ++p) {
+        tPlanet& b = *chart.BodyAt(p);
+        if (b.PointType != 2) continue;
+        b.StarPlace = -1.0;
+        if (!eph.Precise()) continue;
+        if (double lon, lat; eph.Star(b.CatalogueName, chart.Centuries, lon, lat)) {
+            b.StarPlace = lon;
+            b.Latitude = lat;
+        } else if (own.size() < 200) {
+            if (!own.empty()) own += ", ";
+            own += b.CatalogueName.empty() ? std::string("#").append(std::to_string(b.Num)) : b.CatalogueName;
+        }
+    }
+    if (own.empty()) return;
+    if (!chart.PointsNote.empty()) chart.PointsNote += "; ";
+    chart.PointsNote += own + ": not in the precise star catalogue; their own J2000 place, precessed";
 }
 
 void CalcAnglePoints(tChart& chart)

@@ -86,6 +86,11 @@ tSkyPoints PointsOf(const tChart& chart);
 // tropical, before ApplyZodiac.
 void FillChart(const tSkyAnswer& a, tChart& chart);
 
+// The stars (PointType 2) of the chart from the precise catalogue by name,
+// when eph is precise; a star it lacks keeps its definition's place and is
+// named in PointsNote. Built-in: each star's definition.
+void CalcStars(tChart& chart, tEphemerisService& eph);
+
 // The Vertex, Anti-Vertex and East Point again from the chart's SiderealT,
 // Latitude and Obliquity: a chart whose meridian was directed.
 void CalcAnglePoints(tChart& chart);

@@ -59,6 +59,7 @@ double tPlanet::GetPosition() const
         const double p = owner ? owner->BodyPosition(n) : -1.0;
         return p < 0 ? p : p + shift;
     };
+    if (PointType == 2 && StarPlace >= 0) return Normalize360(StarPlace - shift);
     if (PointType == 2)
         return Normalize360(Longitude + 1.391 * (owner ? owner->Centuries : 0.0) - shift);
     double s = 0.0;

@@ -64,6 +64,11 @@ public:
     // position). A point as the planets table defines it is tropical, and a
     // sidereal chart shows it less its ayanamsa.
     bool InChartFrame = false;
+    // A star (PointType 2): the name the precise catalogue knows it by, and
+    // its tropical longitude of date from there (-1: none; the definition's
+    // precessed Longitude stands).
+    std::string CatalogueName;
+    double StarPlace = -1.0;
 
 private:
     bool IsFormula() const { return PointType == 1 || PointType >= 3 || PointType == kLotPoint; }

@@ -79,6 +79,15 @@ void tEphemerisService::Sky(const tSkyQuery& q, tSkyAnswer& out)
     OppositePoints(q, out);
 }
 
+bool tEphemerisService::Star(const std::string& name, double T, double& longitude, double& latitude)
+{
+    tPreciseBody b;
+    if (!Precise() || !PreciseStar(name, JulianDayOf(T), b)) return false;
+    longitude = Normalize360(b.longitude);
+    latitude = b.latitude;
+    return true;
+}
+
 bool tEphemerisService::Gives(int body) const
 {
     if (!IsComputedPoint(body)) return body >= 1 && body <= kJuno && !(body >= kAscendant && body <= kLastCusp);

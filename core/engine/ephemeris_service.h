@@ -82,6 +82,10 @@ public:
     // the built-in theory lacks Pholus, the osculating apogee and the
     // Uranian points (sky_points.h).
     bool Gives(int body) const;
+    // A fixed star of the precise catalogue by name: its tropical longitude
+    // and latitude of date, degrees, with proper motion. False (no note)
+    // when the service is built-in or the catalogue has no such star.
+    bool Star(const std::string& name, double T, double& longitude, double& latitude);
     // Body 12 is the mean node, not the true one (the settings' choice).
     void UseMeanNode(bool mean) { meanNode = mean; }
     bool MeanNode() const { return meanNode; }

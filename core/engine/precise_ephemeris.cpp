@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <algorithm>
 
 #include <swephexp.h>
 
@@ -203,6 +205,21 @@ bool PreciseBody(int body, double jdUt, tPreciseBody& out, std::string* error)
 {
     OpenForThisThread();
     return CalcOpened(body, jdUt, SwissFlags(), out, error);
+}
+
+bool PreciseStar(const std::string& name, double jdUt, tPreciseBody& out, std::string* error)
+{
+    OpenForThisThread();
+    // The library writes the star's full name back into the buffer.
+    char star[SE_MAX_STNAME + 1] = "";
+    name.copy(star, std::min<std::size_t>(name.size(), SE_MAX_STNAME - 1));
+    if (std::strchr(star, ',') || !star[0]) return Fail(error, "no star named \"" + name + "\"");
+    double x[6] = {};
+    char serr[AS_MAXCH] = "";
+    if (swe_fixstar2_ut(star, jdUt, SwissFlags() & ~SEFLG_SPEED, x, serr) < 0 || !std::isfinite(x[0]))
+        return Fail(error, serr);
+    out = {x[0], x[1], 0};
+    return true;
 }
 
 bool PreciseLongitude(int body, double jdUt, double& longitude, std::string* error)

@@ -53,6 +53,11 @@ bool PreciseBody(int body, double jdUt, tPreciseBody& out, std::string* error = 
 // costs the library a second light-time solution: for searches.
 bool PreciseLongitude(int body, double jdUt, double& longitude, std::string* error = nullptr);
 
+// A star of the data files' catalogue (sefstars.txt) by its name, as
+// apparent place of date with its proper motion. False, with error, when
+// the catalogue is missing or has no star of that name.
+bool PreciseStar(const std::string& name, double jdUt, tPreciseBody& out, std::string* error = nullptr);
+
 // houseType: the chart's code (tHouseSystem). east: geographic longitude, east positive.
 bool PreciseHouses(double jdUt, double latitude, double east, int houseType, tPreciseHouses& out,
                    std::string* error = nullptr);

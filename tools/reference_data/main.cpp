@@ -24,6 +24,7 @@
 #include "core/i18n/text_encoding.h"
 #include "core/platform/atomic_file.h"
 #include "iso_sources.h"
+#include <set>
 #include "reference_points.h"
 
 namespace fs = std::filesystem;
@@ -196,7 +197,8 @@ tZones Zones(const std::set<std::string>& names, const std::string& zoneinfo)
 
 int main(int argc, char** argv)
 {
-    if (argc != 6) Die("usage: quintara-build-data SOURCES_DIR ISO_JSON LOCALE_DIR ZONEINFO_DIR OUT_HOME");
+    if (argc != 6 && argc != 7)
+        Die("usage: quintara-build-data SOURCES_DIR ISO_JSON LOCALE_DIR ZONEINFO_DIR OUT_HOME [STAR_CATALOGUE]");
     const std::string sources = argv[1], home = argv[5];
     fs::create_directories(JoinPath(home, kTableFolder));
 
@@ -289,11 +291,20 @@ int main(int argc, char** argv)
         for (auto& [language, name] : c.names) countryFile.Add({name, std::int64_t{c.code}, std::int64_t{language}});
 
     tTableFile starFile(home, kStarFile, StarTableDef());
-    std::size_t stars = AddStars(ReadTsv(sources + "/stars.tsv"), [&](const tPointRow& r) {
+    std::set<std::string> starNames;
+    const auto addStar = [&](const tPointRow& r) {
+        starNames.insert(Fit(r.name));
         starFile.Add({Fit(r.name), std::int64_t{r.num}, std::int64_t{r.type}, std::int64_t{r.plus1},
                       std::int64_t{r.plus2}, std::int64_t{r.minus1}, std::int64_t{r.divider}, r.value,
                       std::int64_t{r.offset}, r.longitude, r.latitude, r.magnitude, tSqlValue{std::string()}});
-    });
+    };
+    std::size_t stars = AddStars(ReadTsv(sources + "/stars.tsv"), addStar);
+    for (const tPointRow& r : ComputedPointRows()) addStar(r);
+    for (const tPointRow& r : LotRows()) addStar(r);
+    // The ephemeris' star catalogue, where the build machine has it.
+    const std::vector<tPointRow> catalogue = CatalogueStars(argc > 6 ? argv[6] : "", starNames);
+    for (const tPointRow& r : catalogue) addStar(r);
+    stars += catalogue.size();
     tTableFile planetFile(home, kPlanetFile, PlanetTableDef());
     for (const tPointRow& r : DefaultPlanetRows())
         planetFile.Add({std::int64_t{r.num}, r.name, r.shortName, std::int64_t{r.visible}, std::int64_t{r.aspects},

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,18 @@ std::size_t AddStars(const std::vector<std::vector<std::string>>& catalogue,
 // dominants 37..48: dominant n is the middle of house n, the midpoint of
 // cusps n and n + 1 on the shorter arc; dominants are neither drawn nor aspected.
 std::vector<tPointRow> DefaultPlanetRows();
+
+// Rows of the computed points (type -1, numbered as body_numbers.h says) and
+// the traditional lots (type -2, reversed by night; type 1 where a lot is
+// not), numbered from 301.
+std::vector<tPointRow> ComputedPointRows();
+std::vector<tPointRow> LotRows();
+
+// The stars of the ephemeris' catalogue file (sefstars.txt: name,
+// designation, frame, RA, Dec, ..., magnitude), one row per star, numbered
+// from 1001; names in known and stars seen under another name are left
+// out. Empty when the file cannot be read.
+std::vector<tPointRow> CatalogueStars(const std::string& path, const std::set<std::string>& known);
 
 // Equatorial J2000.0 (degrees) to ecliptic J2000.0 (degrees, longitude in [0, 360)).
 void EquatorialToEcliptic(double ra, double dec, double& longitude, double& latitude);
