@@ -75,7 +75,9 @@ void BM_CompareToFile(benchmark::State& state)
         state.SkipWithError("precise ephemeris not installed");
         return;
     }
-    data.FollowEphemeris(&ephemeris);
+    TMainOptions settings(b.dir);
+    settings.Ephemeris = ephemeris;
+    data.FollowSettings(&settings);
     tChart first(&b.o.BirthSet), scratch(&b.o.BirthSet);
     b.Natal(first);
     first.Ephemeris = static_cast<std::uint8_t>(ephemeris);

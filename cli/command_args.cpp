@@ -336,7 +336,8 @@ bool BuildChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
     if (c.needsPlace && !c.timeGiven && chart.HouseType != kTimeUnknown)
         std::cerr << "warning: no --time" << t << ": the chart is cast for 12:00 (give --time" << t
                   << " HH:MM, or --house" << t << " 255 for a birth time unknown)\n";
-    chart.Ephemeris = c.ephemeris >= 0 ? EphemerisSourceOf(c.ephemeris) : s.options->EphemerisSource();
+    chart.Follow(s.options->ChartRules());
+    if (c.ephemeris >= 0) chart.Ephemeris = EphemerisSourceOf(c.ephemeris);
     CalcChart(chart);
     if (!chart.EphemerisNote.empty()) std::cerr << "note: " << chart.EphemerisNote << "\n";
     return true;

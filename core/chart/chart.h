@@ -10,6 +10,7 @@
 
 #include "core/chart/planet.h"
 #include "core/engine/zodiac.h"
+#include "core/options/chart_rules.h"
 
 namespace quintara {
 
@@ -106,6 +107,12 @@ public:
     // one; the Part of Fortune (body 49) reversed at night.
     bool MeanNode = false;
     bool FortuneBySect = false;
+    void Follow(const tChartRules& rules)
+    {
+        Ephemeris = rules.ephemeris;
+        MeanNode = rules.meanNode;
+        FortuneBySect = rules.fortuneBySect;
+    }
     // Computed points of the chart setup that its ephemeris cannot give,
     // left out of the chart, and why; "" when there are none.
     std::string PointsNote;

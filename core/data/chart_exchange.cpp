@@ -207,7 +207,7 @@ std::size_t StoreImport(TData1& data, const tImportPlan& plan, const OptionSet* 
             chart.Sex = r.sex == 'F' ? 0 : 1;  // a man's unless the file says, as a new chart
             chart.Country = c.country;
             chart.State = c.state;
-            chart.Ephemeris = data.ChartEphemeris();
+            chart.Follow(data.ChartRules());
             CalcChart(chart);
             insert.Add(chart);
         }
@@ -296,7 +296,7 @@ std::string ExportedCharts(TData1& data, tExchangeFormat format, bool positions,
                                                              : JsonLine(r);
         if (positions) {
             // Computed now: stored positions may be of another ephemeris or version.
-            c.Ephemeris = data.ChartEphemeris();
+            c.Follow(data.ChartRules());
             CalcChart(c);
             // Nested, so that the line still reads back as a chart.
             std::string json = ",\"positions\":{";

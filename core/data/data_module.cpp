@@ -327,7 +327,7 @@ std::unique_ptr<tChart> TData1::NewChart(const OptionSet* set, TLanguages* langu
 {
     const std::vector<tPlanetRow> rows = PlanetRows();
     auto chart = std::make_unique<tChart>(set, rows, languages);
-    chart->Ephemeris = ChartEphemeris();
+    chart->Follow(ChartRules());
     return chart;
 }
 

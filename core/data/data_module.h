@@ -17,6 +17,7 @@
 #include "core/data/sqlite_db.h"
 #include "core/engine/ephemeris_service.h"
 #include "core/data/table.h"
+#include "core/options/main_options.h"
 
 namespace quintara {
 
@@ -116,19 +117,17 @@ public:
     // The states of a country as (code, name), by name.
     std::vector<std::pair<int, std::string>> StatesOf(int country);
 
-    // Charts read or made here ask for the ephemeris of this setting
-    // (tChart::tEphemeris; not owned), so a chart computed afresh follows
-    // the user's current choice. Without one they ask for built-in.
-    void FollowEphemeris(const std::int32_t* setting) { ephemerisSetting = setting; }
-    std::uint8_t ChartEphemeris() const
-    {
-        return ephemerisSetting ? EphemerisSourceOf(*ephemerisSetting) : kBuiltInSource;
-    }
+    // Charts read or made here follow these settings (the ephemeris, the
+    // node, the Part of Fortune; not owned), so a chart computed afresh
+    // follows the user's current choice. Without them: built-in, true node.
+    void FollowSettings(const TMainOptions* options) { settings = options; }
+    tChartRules ChartRules() const { return settings ? settings->ChartRules() : tChartRules{}; }
+    std::uint8_t ChartEphemeris() const { return ChartRules().ephemeris; }
 
     void ReadChart(tChart& chart)
     {
         quintara::ReadChart(ChartTable(), chart);
-        chart.Ephemeris = ChartEphemeris();
+        chart.Follow(ChartRules());
     }
     void WriteChart(const tChart& chart) { quintara::WriteChart(ChartTable(), chart); }
     std::string LoadChartText();
@@ -153,7 +152,7 @@ public:
     std::vector<std::string> MissingReferenceFiles() const { return quintara::MissingReferenceFiles(home); }
 
 private:
-    const std::int32_t* ephemerisSetting = nullptr;
+    const TMainOptions* settings = nullptr;
     struct tOpen {
         std::unique_ptr<tDatabase> db;
         std::unique_ptr<tTable> table;

@@ -16,7 +16,7 @@ TData1& tSession::Data()
         data = std::make_unique<TData1>(home, file,
                                         create ? TData1::tChartFileMode::kCreate : TData1::tChartFileMode::kExisting);
         data->SetDateFormat(languages->DateFormatString);
-        data->FollowEphemeris(&options->Ephemeris);
+        data->FollowSettings(options.get());
     }
     return *data;
 }

@@ -155,6 +155,22 @@ inline constexpr int kEphemeris = 345;        // "Ephemeris"
 inline constexpr int kBuiltIn = 346;          // "Built-in"
 inline constexpr int kPrecise = 347;          // "Precise (data files)"
 
+// Points and their rules, after the ayanamsas' names.
+inline constexpr int kAfterAyanamsas = 439;
+inline constexpr int kNodeCaption = 439;          // "Node"
+inline constexpr int kTrueNode = 440;             // "True node"
+inline constexpr int kMeanNode = 441;             // "Mean node"
+inline constexpr int kPartOfFortune = 442;        // "Part of Fortune"
+inline constexpr int kSameByDayAndNight = 443;    // "Same by day and night"
+inline constexpr int kReversedByNight = 444;      // "Reversed by night"
+inline constexpr int kDeclination = 445;          // "Declination"
+inline constexpr int kOutOfBounds = 446;          // "Out of bounds"
+inline constexpr int kParallel = 447;             // "Parallel"
+inline constexpr int kContraparallel = 448;       // "Contraparallel"
+inline constexpr int kBodiesAndPoints = 449;      // "Bodies and points"
+inline constexpr int kLots = 450;                 // "Lots"
+inline constexpr int kMagnitudeUpTo = 451;        // "Magnitude up to"
+
 inline constexpr int kAries = 1;  // "Aries"
 inline constexpr int kHouseSystem = 25;  // "House system"
 inline constexpr int kConfirm = 41;  // "Confirm"

@@ -402,11 +402,30 @@ constexpr std::array<std::string_view, kCaptionCount> kDefaults = {
     // 390..438: the ayanamsas' names, from the engine's table (AyanamsaName)
 };
 
+// From 439 on, after the ayanamsas' names.
+constexpr std::string_view kAfterAyanamsas[] = {
+    "Node",                        // 439
+    "True node",                   // 440
+    "Mean node",                   // 441
+    "Part of Fortune",             // 442
+    "Same by day and night",       // 443
+    "Reversed by night",           // 444
+    "Declination",                 // 445
+    "Out of bounds",               // 446
+    "Parallel",                    // 447
+    "Contraparallel",              // 448
+    "Bodies and points",           // 449
+    "Lots",                        // 450
+    "Magnitude up to",             // 451
+};
+static_assert(std::size(kAfterAyanamsas) == kCaptionCount - caption::kAfterAyanamsas);
+
 }  // namespace
 
 std::string_view DefaultCaption(int n)
 {
     if (n < 0 || n >= kCaptionCount) return {};
+    if (n >= caption::kAfterAyanamsas) return kAfterAyanamsas[static_cast<std::size_t>(n - caption::kAfterAyanamsas)];
     if (n >= caption::kAyanamsaNames) return AyanamsaEnglishName(caption::AyanamsaCodeAt(n - caption::kAyanamsaNames));
     return kDefaults[static_cast<std::size_t>(n)];
 }

@@ -127,6 +127,8 @@ void TMainOptions::ReadParameters()
     const bool newHome = !FileExists(p.Path());
     Ephemeris = integer("Ephemeris", newHome && PreciseEphemerisInstalled() ? 1 : 0, 0, 1);
     if (newHome) profile.WriteInteger(kParameters, "Ephemeris", Ephemeris);
+    MeanNode = p.ReadBool(kParameters, "MeanNode", false);
+    FortuneBySect = p.ReadBool(kParameters, "FortuneBySect", false);
     Zoom = static_cast<float>(real("Zoom", 1.0, 10));
     if (!(Zoom > 0.0f)) Zoom = 1.0f;
 }
@@ -160,6 +162,8 @@ bool TMainOptions::WriteParameters(std::string* error)
     p.WriteFloat(kParameters, "AyanamsaValue", AyanamsaValue);
     p.WriteInteger(kParameters, "HouseType", HouseType);
     p.WriteInteger(kParameters, "Ephemeris", Ephemeris);
+    p.WriteBool(kParameters, "MeanNode", MeanNode);
+    p.WriteBool(kParameters, "FortuneBySect", FortuneBySect);
     p.WriteInteger(kParameters, "PrintLineFactor", PrintLineFactor);
     p.WriteBool(kParameters, "Header", Header);
     p.WriteBool(kParameters, "HouseCentered", HouseCentered);

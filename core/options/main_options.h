@@ -10,6 +10,7 @@
 
 #include "core/engine/ephemeris_service.h"
 #include "core/engine/zodiac.h"
+#include "core/options/chart_rules.h"
 #include "core/options/option_set.h"
 #include "core/platform/profile_file.h"
 
@@ -154,6 +155,11 @@ public:
     // 0 built-in theory, 1 precise ephemeris; a settings file without the
     // key reads as built-in.
     std::int32_t Ephemeris = 0;
+    // Body 12 the mean node (else the true one, as a settings file without
+    // the key reads); the Part of Fortune reversed at night.
+    bool MeanNode = false, FortuneBySect = false;
+    // What a chart made or read now follows: the ephemeris and these rules.
+    tChartRules ChartRules() const { return {EphemerisSource(), MeanNode, FortuneBySect}; }
     float Zoom = 1.0f;
 
     tExtFont ReportFont;

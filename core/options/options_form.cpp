@@ -32,6 +32,8 @@ tOptionsForm ReadOptionsForm(const TMainOptions& o, int n)
     f.ayanamsaEpoch = o.AyanamsaEpoch;
     f.ayanamsaValue = o.AyanamsaValue;
     f.ephemeris = o.Ephemeris;
+    f.meanNode = o.MeanNode;
+    f.fortuneBySect = o.FortuneBySect;
     f.houseType = o.HouseType;
     f.houseOrb = o.HouseOrb;
     f.houseCentered = o.HouseCentered;
@@ -55,6 +57,8 @@ bool StoreOptionsForm(const tOptionsForm& f, TMainOptions& o, std::string* error
     o.AyanamsaEpoch = f.ayanamsaEpoch;
     o.AyanamsaValue = f.ayanamsaValue;
     o.Ephemeris = std::clamp(f.ephemeris, 0, 1);
+    o.MeanNode = f.meanNode;
+    o.FortuneBySect = f.fortuneBySect;
     o.HouseType = IsHouseSystem(f.houseType) ? f.houseType : 0;
     o.HouseCentered = f.houseCentered;
     o.HouseOrb = f.houseCentered ? 0 : std::clamp(f.houseOrb, 0, 30);

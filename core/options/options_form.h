@@ -22,6 +22,7 @@ struct tOptionsForm {
     int ayanamsa = -1;        // TMainOptions::Ayanamsa: -1 classic, 0..46, 255 the user's
     double ayanamsaEpoch = 2451545.0, ayanamsaValue = 23.85;  // the user's: Julian day (UT), degrees
     int ephemeris = 0;        // 0 built-in, 1 precise (new charts and charts computed afresh)
+    bool meanNode = false, fortuneBySect = false;
     int houseType = 0;        // tHouseSystem
     int houseOrb = 0;         // whole degrees
     bool houseCentered = false;

@@ -129,7 +129,7 @@ void TMainForm::NowChart(tChart& chart)
     chart.Country = program.Languages().Country;
     chart.HouseType = static_cast<std::uint8_t>(o.HouseType);
     SetZodiac(chart, o.ZodiacChoice());
-    chart.Ephemeris = o.EphemerisSource();
+    chart.Follow(o.ChartRules());
 }
 
 void TMainForm::OpenTimeGraph(int which)

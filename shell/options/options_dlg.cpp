@@ -120,6 +120,11 @@ QWidget* TOptionsDlg::PreferencesPage()
         precise->setEnabled(false);
         precise->setToolTip(QString::fromStdString("no ephemeris data files in " + PreciseEphemerisFolder()));
     }
+    NodeRG = new TRadioGroup(p.Caption(caption::kNodeCaption), {p.Caption(caption::kTrueNode), p.Caption(caption::kMeanNode)},
+                             "NodeRG", page);
+    FortuneRG = new TRadioGroup(p.Caption(caption::kPartOfFortune),
+                                {p.Caption(caption::kSameByDayAndNight), p.Caption(caption::kReversedByNight)},
+                                "FortuneRG", page);
     CityED = new QLineEdit(page);
     CityED->setObjectName("CityED");
     connect(CityED, &QLineEdit::editingFinished, this, &TOptionsDlg::ChooseLocality);
@@ -134,10 +139,12 @@ QWidget* TOptionsDlg::PreferencesPage()
     grid->addWidget(ZodiacBox, 1, 1);
     grid->addWidget(SymbolRG, 2, 0);
     grid->addWidget(EphemerisRG, 2, 1);
+    grid->addWidget(NodeRG, 3, 0);
+    grid->addWidget(FortuneRG, 3, 1);
     auto* place = new QFormLayout;
     place->addRow(p.Caption(caption::kDefaultLocality), CityED);
     place->addRow(p.Caption(caption::kHelp), HelpFileBtn);
-    grid->addLayout(place, 3, 0, 1, 2);
+    grid->addLayout(place, 4, 0, 1, 2);
     grid->setRowStretch(4, 1);
     return page;
 }
@@ -325,6 +332,8 @@ void TOptionsDlg::ShowForm()
     AspectsRG->SetIndex(form.allAspects ? 1 : 0);
     ZodiacBox->Show(form);
     EphemerisRG->SetIndex(form.ephemeris);
+    NodeRG->SetIndex(form.meanNode ? 1 : 0);
+    FortuneRG->SetIndex(form.fortuneBySect ? 1 : 0);
     SymbolRG->SetIndex(s.Symbols ? 1 : 0);
     CityED->setText(QString::fromStdString(form.birthplace));
     // The help pages in use (the setting's "<folder>.hlp" is a name kept from
@@ -465,6 +474,8 @@ void TOptionsDlg::accept()
     form.allAspects = AspectsRG->Index() == 1;
     if (!ZodiacBox->Read(form, this)) return void(Pages->setCurrentIndex(0));
     form.ephemeris = EphemerisRG->Index();
+    form.meanNode = NodeRG->Index() == 1;
+    form.fortuneBySect = FortuneRG->Index() == 1;
     s.Symbols = SymbolRG->Index() == 1;
     for (int a = 0; a < 12; ++a) form.transitAspects[static_cast<std::size_t>(a)] = TransitCB[a]->isChecked();
     form.transitOrb = *transitOrb;

@@ -40,7 +40,7 @@ public:
 
     QTabWidget* Pages;
     // Preferences
-    TRadioGroup *StartBelierRG, *DegreesRG, *AspectsRG, *SymbolRG, *EphemerisRG;
+    TRadioGroup *StartBelierRG, *DegreesRG, *AspectsRG, *SymbolRG, *EphemerisRG, *NodeRG, *FortuneRG;
     TZodiacBox* ZodiacBox;
     QLineEdit* CityED;  // the default locality, looked up when changed
     QPushButton* HelpFileBtn;

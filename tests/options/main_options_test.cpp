@@ -44,12 +44,15 @@ TEST(MainOptions, ParametersRoundTripAndTransitOrbZeroReadsAsFour)
         o.Footer = "My practice";
         o.TransitOrb = 0;
         o.Ephemeris = 1;
+        o.MeanNode = true;
         ASSERT_TRUE(o.WriteParameters());
     }
     TMainOptions o(home.Path());
     o.ReadParameters();
     EXPECT_EQ(o.HouseType, 4);
     EXPECT_EQ(o.Ephemeris, 1);
+    EXPECT_TRUE(o.MeanNode);
+    EXPECT_FALSE(o.FortuneBySect);
     EXPECT_EQ(o.Zoom, 1.25f);
     EXPECT_DOUBLE_EQ(o.Latitude, -33.55);
     EXPECT_EQ(o.Footer, "My practice");

@@ -115,6 +115,17 @@ private slots:
             const auto chart = program->Data().NewChart(&o.BirthSet, &program->Languages());
             QCOMPARE(int(chart->Ephemeris), choice);
         }
+        // The node and the Part of Fortune likewise; the file keeps them.
+        for (bool on : {true, false}) {
+            TOptionsDlg d(*program, 1);
+            d.NodeRG->SetIndex(on ? 1 : 0);
+            d.FortuneRG->SetIndex(on ? 1 : 0);
+            d.accept();
+            QCOMPARE(o.MeanNode, on);
+            QVERIFY(o.Profile().Text().find(on ? "FortuneBySect=1" : "FortuneBySect=0") != std::string::npos);
+            const auto chart = program->Data().NewChart(&o.BirthSet, &program->Languages());
+            QCOMPARE(chart->MeanNode && chart->FortuneBySect, on);
+        }
     }
 
     // The second chart's set is edited alone; the menu opens the dialog on it.
