@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "core/data/data_module.h"
+#include "core/data/point_names.h"
 
 namespace quintara {
 
@@ -45,12 +46,17 @@ void Put(tTable& t, const std::string& field, const std::optional<tSqlValue>& v)
 
 }  // namespace
 
-tChartSetup::tChartSetup(TData1& data) : stars(data.StarTable()), planets(data.PlanetTable()) {}
+tChartSetup::tChartSetup(TData1& data) : data(data), stars(data.StarTable()), planets(data.PlanetTable()) {}
 
-std::string tChartSetup::TypeFilter(int entry)
+std::string tChartSetup::TypeFilter(int entry, double brightest)
 {
-    if (entry >= 1 && entry <= 4) return "TYPE=" + std::to_string(entry);
+    std::string magnitude = "MAGNITUDE<=" + std::to_string(brightest);
+    if (entry == 1) return "TYPE=1 OR TYPE=-2";
+    if (entry == 2) return brightest < kAllMagnitudes ? "TYPE=2 AND " + magnitude : "TYPE=2";
+    if (entry >= 3 && entry <= 4) return "TYPE=" + std::to_string(entry);
     if (entry == 5) return "TYPE>4";
+    if (entry == 6) return "TYPE=-1";
+    if (brightest < kAllMagnitudes) return "TYPE<>2 OR " + magnitude;
     return {};
 }
 
@@ -65,11 +71,49 @@ void tChartSetup::AddCurrentStar()
     planets.Set("Aspects", std::int64_t{0});
     planets.Post();
     changes.push_back({tChange::kAdded, planets.RowId(), {}});
+    const std::int64_t added = planets.RowId();
+    AddNeededPoints();
+    planets.GoToRowId(added);
+}
+
+void tChartSetup::AddNeededPoints()
+{
+    // The current planets row's formula may name other lots (Eros takes
+    // Spirit): those come too, hidden, so that the point has a position.
+    tPlanetRow row;
+    row.Num = static_cast<std::int32_t>(planets.IntOr("Num"));
+    row.PointType = static_cast<std::int32_t>(planets.IntOr("Type"));
+    row.Plus1 = static_cast<std::int32_t>(planets.IntOr("Plus1"));
+    row.Plus2 = static_cast<std::int32_t>(planets.IntOr("Plus2"));
+    row.Minus1 = static_cast<std::int32_t>(planets.IntOr("Minus1"));
+    std::set<int> have;
+    for (const tPlanetRow& r : data.PlanetRows()) have.insert(r.Num);
+    for (const tPlanetRow& r : NeededRows(data.StarRows(), row, have)) {
+        planets.Insert();
+        planets.Set("Num", std::int64_t{r.Num});
+        planets.Set("Name", r.Name);
+        planets.Set("ShortName", r.Name);
+        planets.Set("Type", std::int64_t{r.PointType});
+        planets.Set("Plus1", std::int64_t{r.Plus1});
+        planets.Set("Plus2", std::int64_t{r.Plus2});
+        planets.Set("Minus1", std::int64_t{r.Minus1});
+        planets.Set("Divider", std::int64_t{r.Divider});
+        planets.Set("Value", r.Value);
+        planets.Set("Offset", std::int64_t{r.Offset});
+        planets.Set("Longitude", r.Longitude);
+        planets.Set("Latitude", r.Latitude);
+        planets.Set("Visible", std::int64_t{0});
+        planets.Set("Aspects", std::int64_t{0});
+        planets.Post();
+        changes.push_back({tChange::kAdded, planets.RowId(), {}});
+    }
 }
 
 bool tChartSetup::RemoveCurrentPoint()
 {
-    if (planets.Empty() || planets.Eof() || planets.IntOr("Num") <= kLastFixedPoint) return false;
+    if (planets.Empty() || planets.Eof()) return false;
+    // The program's own rows stay; a computed point the user added goes.
+    if (planets.IntOr("Num") <= kLastFixedPoint && planets.IntOr("Type") != kComputedPoint) return false;
     std::vector<std::string> all;
     for (const tColumnDef& c : planets.Def().columns) all.push_back(c.name);
     changes.push_back({tChange::kRemoved, planets.RowId(), Values(planets, all)});

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,8 @@ public:
 
     // The current stars row appended to the planets table: its number,
     // name (the short name its first characters), formula and position;
-    // visible, without aspects. The new row is current.
+    // visible, without aspects; then the points its formula needs that the
+    // table lacks, hidden. The new row is current.
     void AddCurrentStar();
     // The current planets row deleted when numbered above kLastFixedPoint;
     // false (nothing changed) otherwise or when there is none.
@@ -37,9 +39,12 @@ public:
     void Revert();
     bool Changed() const { return !changes.empty(); }
 
-    // The stars filter of a type entry: 0 all, 1 Arabic parts, 2 fixed
-    // stars, 3 chakra, 4 midpoints, 5 the other formula points.
-    static std::string TypeFilter(int entry);
+    // The stars filter of a type entry: 0 all, 1 Arabic parts and lots, 2
+    // fixed stars, 3 chakra, 4 midpoints, 5 the other formula points, 6 the
+    // computed bodies and points; stars only up to the magnitude brightest
+    // (kAllMagnitudes: every star).
+    static constexpr double kAllMagnitudes = 99;
+    static std::string TypeFilter(int entry, double brightest = kAllMagnitudes);
 
 private:
     struct tChange {
@@ -48,7 +53,9 @@ private:
         tValues values;                                                        // removed row; old flags
     };
     void Restore(const tValues& values);
+    void AddNeededPoints();
 
+    TData1& data;
     tTable& stars;
     tTable& planets;
     std::vector<tChange> changes;

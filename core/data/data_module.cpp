@@ -380,6 +380,31 @@ std::vector<tPlanetRow> TData1::PlanetRows()
     return rows;
 }
 
+std::vector<tPlanetRow> TData1::StarRows()
+{
+    StarTable();  // opens the file
+    tStatement q = stars.db->Prepare(
+        "SELECT Num, Name, Type, Plus1, Plus2, Minus1, Divider, Value, Offset, Longitude, Latitude FROM Stars "
+        "ORDER BY Num");
+    std::vector<tPlanetRow> rows;
+    while (q.Step()) {
+        tPlanetRow r;
+        const auto integer = [&q](int c) { return q.IsNull(c) ? 0 : static_cast<std::int32_t>(q.Int(c)); };
+        const auto real = [&q](int c) { return q.IsNull(c) ? 0.0 : q.Real(c); };
+        r.Num = integer(0);
+        r.Name = ValidUtf8(q.Text(1));
+        r.PointType = integer(2);
+        r.Plus1 = integer(3), r.Plus2 = integer(4), r.Minus1 = integer(5), r.Divider = integer(6);
+        r.Value = real(7);
+        r.Offset = integer(8);
+        r.Longitude = real(9), r.Latitude = real(10);
+        const auto angle = [](double v) { return std::isfinite(v) && std::fabs(v) <= 360; };
+        if (!angle(r.Value) || !angle(r.Longitude) || !angle(r.Latitude)) continue;  // a damaged row
+        rows.push_back(std::move(r));
+    }
+    return rows;
+}
+
 std::vector<std::string> DamagedReferenceFiles(const std::string& home)
 {
     std::vector<std::string> damaged;

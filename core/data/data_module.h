@@ -147,6 +147,9 @@ public:
     std::vector<tLocality> FindLocalities(const std::string& typed, std::size_t limit, int country = 0);
     // The planets table as rows for new charts.
     std::vector<tPlanetRow> PlanetRows();
+    // Every row of the stars table as a planets row (whatever filter the
+    // table shows), in number order: what a point is added from.
+    std::vector<tPlanetRow> StarRows();
 
     // Reference table files that are missing, by name (empty: all there).
     std::vector<std::string> MissingReferenceFiles() const { return quintara::MissingReferenceFiles(home); }
