@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -67,9 +68,19 @@ TChartSetup::TChartSetup(tProgram& p, QWidget* parent) : QDialog(parent), progra
     TypeRG = new TRadioGroup(
         QString(),
         {p.Caption(caption::kAll), p.Caption(caption::kArabicParts), p.Caption(caption::kFixedStars),
-         p.Caption(caption::kChakra), p.Caption(caption::kMidPoints), p.Caption(caption::kOther)},
+         p.Caption(caption::kChakra), p.Caption(caption::kMidPoints), p.Caption(caption::kOther),
+         p.Caption(caption::kBodiesAndPoints)},
         "TypeRG", this, 3);
     connect(TypeRG->Buttons(), &QButtonGroup::idClicked, this, &TChartSetup::SetType);
+    // Stars as bright as this or brighter; the largest value shows them all.
+    MagnitudeSE = new QDoubleSpinBox(this);
+    MagnitudeSE->setObjectName("MagnitudeSE");
+    MagnitudeSE->setRange(-1.5, kAllStars);
+    MagnitudeSE->setSingleStep(0.5);
+    MagnitudeSE->setDecimals(1);
+    MagnitudeSE->setValue(kAllStars);
+    MagnitudeSE->setSpecialValueText(QString());
+    connect(MagnitudeSE, &QDoubleSpinBox::valueChanged, this, [this] { SetType(TypeRG->Index()); });
     AddBtn = new QPushButton(">>", this);
     AddBtn->setObjectName("AddBtn");
     AddBtn->setToolTip(p.Caption(caption::kAdd));
@@ -92,9 +103,16 @@ TChartSetup::TChartSetup(tProgram& p, QWidget* parent) : QDialog(parent), progra
     findLabel->setBuddy(FindEd);
     find->addWidget(findLabel);
     find->addWidget(FindEd, 1);
+    auto* magnitude = new QHBoxLayout;
+    auto* magnitudeLabel = new QLabel(p.Caption(caption::kMagnitudeUpTo), this);
+    magnitudeLabel->setBuddy(MagnitudeSE);
+    magnitude->addWidget(magnitudeLabel);
+    magnitude->addWidget(MagnitudeSE);
+    magnitude->addStretch();
     auto* left = new QVBoxLayout;
     left->addLayout(find);
     left->addWidget(TypeRG);
+    left->addLayout(magnitude);
     left->addWidget(DBGrid1, 1);
     auto* middle = new QVBoxLayout;
     middle->addStretch();
@@ -115,7 +133,14 @@ TChartSetup::TChartSetup(tProgram& p, QWidget* parent) : QDialog(parent), progra
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grids, 1);
     layout->addWidget(DialogButtons(p, this, kHelpContext));
-    resize(900, 520);
+    // Down the left column, across the buttons, down the right one.
+    setTabOrder(MagnitudeSE, DBGrid1);
+    setTabOrder(DBGrid1, AddBtn);
+    setTabOrder(AddBtn, RemoveBtn);
+    setTabOrder(RemoveBtn, DBGrid2);
+    setTabOrder(DBGrid2, VisibleCB);
+    setTabOrder(VisibleCB, AspectCB);
+    resize(900, 560);
     FindEd->setFocus();
     starModel->Reload();
     planetModel->Reload();
@@ -144,7 +169,9 @@ bool TChartSetup::Find(const QString& text)
 void TChartSetup::SetType(int entry)
 {
     tTable& stars = program.Data().StarTable();
-    const std::string filter = tChartSetup::TypeFilter(entry);
+    const double brightest = MagnitudeSE->value();
+    const std::string filter =
+        tChartSetup::TypeFilter(entry, brightest >= kAllStars ? tChartSetup::kAllMagnitudes : brightest);
     if (filter.empty())
         stars.ClearFilter();
     else

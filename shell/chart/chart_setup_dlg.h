@@ -8,6 +8,7 @@
 #include "core/data/chart_setup.h"
 
 class QCheckBox;
+class QDoubleSpinBox;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -35,6 +36,9 @@ public:
     QTableView *DBGrid1, *DBGrid2;  // stars, planets
     QLineEdit* FindEd;
     TRadioGroup* TypeRG;
+    // Stars up to this magnitude; kAllStars: all of them.
+    QDoubleSpinBox* MagnitudeSE;
+    static constexpr double kAllStars = 20.0;
     QPushButton *AddBtn, *RemoveBtn;
     QCheckBox *VisibleCB, *AspectCB;
 
