@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <filesystem>
+#include <set>
 #include <iostream>
 #include <ostream>
 #include <utility>
@@ -14,6 +15,7 @@
 #include "cli/place_format.h"
 #include "cli/text_format.h"
 #include "core/data/chart_record.h"
+#include "core/data/point_names.h"
 #include "core/data/civil_date.h"
 #include "core/data/clock_time.h"
 #include "core/data/data_module.h"
@@ -176,6 +178,16 @@ bool ChartOption(std::string_view opt, std::string_view value, std::string_view 
         r.zodiac = v->code;
         r.userAyanamsa = v->user;
         c.zodiacGiven = true;
+    } else if (name == "--points") {
+        for (std::size_t at = 0; at <= value.size();) {
+            const std::size_t comma = std::min(value.find(',', at), value.size());
+            if (comma > at) c.points.emplace_back(value.substr(at, comma - at));
+            at = comma + 1;
+        }
+        if (c.points.empty()) {
+            error = "points: give names separated by commas, like vesta,true-node,south-node";
+            return badChart2();
+        }
     } else if (name == "--ayanamsa") {
         tZodiacChoice z;
         if (!ParseAyanamsa(value, z.code, z.user, sub)) return bad("ayanamsa");
@@ -276,6 +288,33 @@ bool ApplyOptions(const tCommandLine& line, tCommandArgs& a, std::string& error)
 // the settings'. False with error when the arguments do not make a chart.
 namespace {
 
+// The chart setup's points, as every chart of the program has them, then
+// those the command line names for this run.
+bool AddPoints(const tChartArgs& c, tSession& s, tChart& chart, std::string& error)
+{
+    std::vector<tPlanetRow> catalogue;
+    try {
+        // No vocabulary given: the command line writes no file of the home
+        // (a point's own name stands where the language has none).
+        if (chart.BodyCount() == kJuno) chart.AddRows(s.Data().PlanetRows(), nullptr);
+        if (!c.points.empty()) catalogue = s.Data().StarRows();
+    } catch (const std::exception& e) {
+        std::cerr << "warning: no chart setup points (" << e.what() << ")\n";
+    }
+    std::set<int> have;
+    for (int p = kJuno + 1; p <= chart.BodyCount(); ++p) have.insert(chart.BodyAt(p)->Num);
+    for (const std::string& name : c.points) {
+        std::vector<tPlanetRow> rows;
+        if (!AddPointNamed(catalogue, name, have, rows, error)) {
+            error.insert(0, std::string("points").append(c.tag).append(": "));
+            return false;
+        }
+        for (const tPlanetRow& r : rows) have.insert(r.Num);
+        chart.AddRows(rows, nullptr);
+    }
+    return true;
+}
+
 bool BuildChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
 {
     const std::string& t = c.tag;
@@ -338,8 +377,10 @@ bool BuildChart(tChartArgs c, tSession& s, tChart& chart, std::string& error)
                   << " HH:MM, or --house" << t << " 255 for a birth time unknown)\n";
     chart.Follow(s.options->ChartRules());
     if (c.ephemeris >= 0) chart.Ephemeris = EphemerisSourceOf(c.ephemeris);
+    if (!AddPoints(c, s, chart, error)) return false;
     CalcChart(chart);
     if (!chart.EphemerisNote.empty()) std::cerr << "note: " << chart.EphemerisNote << "\n";
+    if (!chart.PointsNote.empty()) std::cerr << "note: " << chart.PointsNote << "\n";
     return true;
 }
 

@@ -41,6 +41,7 @@ struct tChartArgs {
     std::string name, firstName, comment;
     int sex = 1;  // 1 a man, 0 a woman, as the new-chart dialog presets
     int ephemeris = -1;  // tChart::tEphemeris; -1: the settings'
+    std::vector<std::string> points;  // --points: names of points added for this run
 };
 
 // One chart option whose name ends in suffix. False with error when it is

@@ -41,6 +41,10 @@ constexpr tOptionInfo kOptions[] = {
     {"--ayanamsa", "NAME|NUMBER|user:JD:DEGREES", kChartOptions,
      "the sidereal zodiac with this ayanamsa: lahiri, fagan-bradley, krishnamurti, raman, true-citra, ... (0..46 by "
      "the common numbering), classic (the program's own shift), or a value in degrees at a Julian day (UT)"},
+    {"--points", "LIST", kChartOptions,
+     "points for this run beside the chart setup's: vesta, pholus, mean-node, true-node, south-node, true-lilith, "
+     "vertex, anti-vertex, east-point, cupido ... poseidon, or a lot's, part's or star's name (lot-of-spirit, "
+     "aldebaran; case, spaces and hyphens ignored)"},
     {"--name", "TEXT", kChartOptions, "the chart's name"},
     {"--first-name", "TEXT", kChartOptions, "the chart's first name"},
     {"--comment", "TEXT", kChartOptions, "the chart's comment"},

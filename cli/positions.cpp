@@ -44,6 +44,24 @@ std::string PositionLine(const std::string& label, const std::string& sign, doub
     return "  " + PadUtf8(label, 10) + " " + PadUtf8(sign, 12) + Format("%6.2f  %s\n", sp.Degrees, retro ? "R" : "");
 }
 
+// A body's line with its declination (d.mm), marked beyond the Sun's greatest.
+std::string BodyLine(TLanguages* lang, const std::string& label, std::size_t width, const tPlanet& b)
+{
+    const double lon = b.GetPosition();
+    const double dec = b.Declination();
+    const tSignPos sp = SignPosition(2, lon);
+    std::string s = "  " + PadUtf8(label, width + 1) + PadUtf8(SignLabel(lang, sp.Sign), 12) +
+                    Format("%6.2f %s  %+7.2f", sp.Degrees, b.Retrograde ? "R" : " ", RoundDegMin(2, dec));
+    if (b.OutOfBounds()) s.append("  ").append(lang ? lang->Caption(caption::kOutOfBounds) : std::string(DefaultCaption(caption::kOutOfBounds)));
+    return s + "\n";
+}
+
+std::string PointLabel(TLanguages* lang, const tPlanet& b)
+{
+    std::string name = BodyLabel(lang, b.Num);
+    return name.empty() ? b.RowName : name;
+}
+
 }  // namespace
 
 std::string PositionsText(const tChart& chart, TLanguages* lang)
@@ -67,11 +85,15 @@ std::string PositionsText(const tChart& chart, TLanguages* lang)
     else s += "Zodiac          tropical\n";
     s += chart.EphemerisUsed() == tChart::kPrecise ? "Ephemeris       precise (Swiss Ephemeris data files)\n"
                                                    : "Ephemeris       built-in\n";
-    s += "\nBodies (degrees.minutes within the sign)\n";
-    for (int n : kListed) {
-        const double lon = chart.BodyPosition(n);
-        s += PositionLine(BodyLabel(lang, n), SignLabel(lang, SignPosition(2, lon).Sign), lon, chart.Retrograde(n));
-    }
+    s += "\nBodies (degrees.minutes within the sign; declination, degrees.minutes north)\n";
+    std::vector<std::pair<std::string, const tPlanet*>> lines;
+    for (int n : kListed) lines.emplace_back(BodyLabel(lang, n), chart.FindBody(n));
+    for (int p = kJuno + 1; p <= chart.BodyCount(); ++p)
+        if (const tPlanet& b = *chart.BodyAt(p); b.Visible && b.GetPosition() >= 0)
+            lines.emplace_back(PointLabel(lang, b), &b);
+    std::size_t width = 10;
+    for (const auto& [label, b] : lines) width = std::max(width, Utf8Length(label));
+    for (const auto& [label, b] : lines) s += BodyLine(lang, label, width, *b);
     s += "\nHouse cusps\n";
     if (TimeUnknown(chart)) s += "  none: the birth time is unknown\n";
     for (int c = 1; c <= 12 && !TimeUnknown(chart); ++c) {

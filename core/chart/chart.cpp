@@ -11,15 +11,15 @@ namespace quintara {
 
 namespace {
 
-const std::string& CatalogueNameOf(const tPlanetRow& r) { return r.Name; }
-const std::string& CatalogueNameOf(const tPlanet& p) { return p.CatalogueName; }
+const std::string& RowNameOf(const tPlanetRow& r) { return r.Name; }
+const std::string& RowNameOf(const tPlanet& p) { return p.RowName; }
 
 // How a point is shown and formed, from a planets-table row or another
 // chart's point (the fields are named alike).
 template <class tFrom>
 tPlanet& CopyDefinition(tPlanet& b, const tFrom& from)
 {
-    if (from.PointType == 2) b.CatalogueName = CatalogueNameOf(from);
+    b.RowName = RowNameOf(from);
     b.Visible = from.Visible;
     b.Aspects = from.Aspects;
     b.PointType = from.PointType;
@@ -50,6 +50,11 @@ tChart::tChart(const OptionSet* options) : Options(options)
 
 tChart::tChart(const OptionSet* options, std::span<const tPlanetRow> rows, TLanguages* languages)
     : tChart(options)
+{
+    AddRows(rows, languages);
+}
+
+void tChart::AddRows(std::span<const tPlanetRow> rows, TLanguages* languages)
 {
     for (const tPlanetRow& r : rows) {
         if (languages) {
@@ -179,6 +184,13 @@ void tChart::SetBodyLatitude(int n, double value)
 
 double tChart::Ascendant() const { return Normalize360(TropicalAsc - (Zodiac ? Ayanamsa : 0.0)); }
 double tChart::Midheaven() const { return Normalize360(TropicalMc - (Zodiac ? Ayanamsa : 0.0)); }
+
+void tChart::SetObliquity(double degrees)
+{
+    obliquity = degrees;
+    sinObliquity = std::sin(degrees * kDegToRad);
+    cosObliquity = std::cos(degrees * kDegToRad);
+}
 
 bool tChart::SunAboveHorizon() const
 {

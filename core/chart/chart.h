@@ -50,6 +50,8 @@ public:
     const tPlanet* BodyAt(int p) const;
     // Appends a body with number num (user points of the planets table).
     tPlanet& AddBody(int num);
+    // Appends one body per row, as the constructor with rows does.
+    void AddRows(std::span<const tPlanetRow> rows, TLanguages* languages);
 
     tPlanet* FindBody(int n);
     const tPlanet* FindBody(int n) const;
@@ -102,7 +104,12 @@ public:
     // The Sun stands above the horizon: between the Descendant and the
     // Ascendant by the Midheaven (a day chart, for the lots).
     bool SunAboveHorizon() const;
-    double Obliquity = 23.4392911;  // of the ecliptic at the chart's moment, degrees
+    // The obliquity of the ecliptic at the chart's moment, degrees, with its
+    // sine and cosine (every declination takes them).
+    double Obliquity() const { return obliquity; }
+    double SinObliquity() const { return sinObliquity; }
+    double CosObliquity() const { return cosObliquity; }
+    void SetObliquity(double degrees);
     // The settings' choices: body 12 the mean node rather than the true
     // one; the Part of Fortune (body 49) reversed at night.
     bool MeanNode = false;
@@ -132,6 +139,7 @@ public:
 
 private:
     std::vector<std::unique_ptr<tPlanet>> bodies;
+    double obliquity = 23.4392911, sinObliquity = 0.397777156, cosObliquity = 0.917482062;
 };
 
 // The whole computation: UT, Julian day, sidereal time, bodies 1..12,

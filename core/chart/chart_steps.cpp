@@ -201,14 +201,14 @@ void FillChart(const tSkyAnswer& a, tChart& chart)
     for (int n = 1; n <= kJuno; ++n) {
         const auto i = static_cast<std::size_t>(n);
         chart.SetBodyLongitude(n, a.longitude[i]);
-        if (n <= 10 || n >= kChiron) chart.SetBodyLatitude(n, a.latitude[i]);
+        if (n <= kNode || n >= kChiron) chart.SetBodyLatitude(n, a.latitude[i]);
         if (HasRetroFlag(n)) chart.SetRetrograde(n, a.retrograde[i]);
     }
     chart.HouseType = a.houseType;
     chart.SiderealT = a.siderealT;
     chart.TropicalAsc = a.ascendant;
     chart.TropicalMc = a.midheaven;
-    chart.Obliquity = a.obliquity;
+    chart.SetObliquity(a.obliquity);
     chart.PointsNote.clear();
     FillPoints(a, chart);
 }
@@ -221,12 +221,12 @@ void CalcStars(tChart& chart, tEphemerisService& eph)
         if (b.PointType != 2) continue;
         b.StarPlace = -1.0;
         if (!eph.Precise()) continue;
-        if (double lon, lat; eph.Star(b.CatalogueName, chart.Centuries, lon, lat)) {
+        if (double lon, lat; eph.Star(b.RowName, chart.Centuries, lon, lat)) {
             b.StarPlace = lon;
             b.Latitude = lat;
         } else if (own.size() < 200) {
             if (!own.empty()) own += ", ";
-            own += b.CatalogueName.empty() ? std::string("#").append(std::to_string(b.Num)) : b.CatalogueName;
+            own += b.RowName.empty() ? std::string("#").append(std::to_string(b.Num)) : b.RowName;
         }
     }
     if (own.empty()) return;
@@ -236,8 +236,8 @@ void CalcStars(tChart& chart, tEphemerisService& eph)
 
 void CalcAnglePoints(tChart& chart)
 {
-    const double vertex = VertexAt(chart.SiderealT, DegMinToDecimal(chart.Latitude), chart.Obliquity);
-    const double east = EastPointAt(chart.SiderealT, chart.Obliquity);
+    const double vertex = VertexAt(chart.SiderealT, DegMinToDecimal(chart.Latitude), chart.Obliquity());
+    const double east = EastPointAt(chart.SiderealT, chart.Obliquity());
     for (int p = kJuno + 1; p <= chart.BodyCount(); ++p) {
         tPlanet& b = *chart.BodyAt(p);
         if (b.PointType != kComputedPoint || !NeedsBirthTime(b.Num) || b.Longitude < 0) continue;

@@ -88,9 +88,17 @@ double tPlanet::Declination() const
 {
     const double lon = GetPosition();
     if (lon < 0 || !owner) return 0.0;
-    const double l = (lon + (owner->Zodiac ? owner->Ayanamsa : 0.0)) * kDegToRad, b = Latitude * kDegToRad;
-    const double e = owner->Obliquity * kDegToRad;
-    return std::asin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l)) * kRadToDeg;
+    const double l = (lon + (owner->Zodiac ? owner->Ayanamsa : 0.0)) * kDegToRad;
+    const double se = owner->SinObliquity(), ce = owner->CosObliquity();
+    // Most points lie on the ecliptic: one sine and an arcsine.
+    if (Latitude == 0.0) return std::asin(se * std::sin(l)) * kRadToDeg;
+    const double b = Latitude * kDegToRad;
+    return std::asin(std::sin(b) * ce + std::cos(b) * se * std::sin(l)) * kRadToDeg;
+}
+
+bool tPlanet::OutOfBounds() const
+{
+    return owner && GetPosition() >= 0 && std::fabs(Declination()) > owner->Obliquity();
 }
 
 double tPlanet::RightAscension() const
@@ -98,8 +106,8 @@ double tPlanet::RightAscension() const
     const double lon = GetPosition();
     if (lon < 0 || !owner) return 0.0;
     const double l = (lon + (owner->Zodiac ? owner->Ayanamsa : 0.0)) * kDegToRad, b = Latitude * kDegToRad;
-    const double e = owner->Obliquity * kDegToRad;
-    return Normalize360(std::atan2(std::sin(l) * std::cos(e) - std::tan(b) * std::sin(e), std::cos(l)) * kRadToDeg);
+    const double se = owner->SinObliquity(), ce = owner->CosObliquity();
+    return Normalize360(std::atan2(std::sin(l) * ce - std::tan(b) * se, std::cos(l)) * kRadToDeg);
 }
 
 bool tPlanet::UsesAngles() const

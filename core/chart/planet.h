@@ -35,6 +35,8 @@ public:
     // chart's obliquity; 0 for a body without a position.
     double Declination() const;
     double RightAscension() const;
+    // Declination beyond the Sun's greatest (the obliquity of the chart's date).
+    bool OutOfBounds() const;
 
     // Own colour, else the option set's slot (bodies 1..12: n + 3; cusps:
     // "Houses"), else 0xff0000.
@@ -64,10 +66,12 @@ public:
     // position). A point as the planets table defines it is tropical, and a
     // sidereal chart shows it less its ayanamsa.
     bool InChartFrame = false;
-    // A star (PointType 2): the name the precise catalogue knows it by, and
-    // its tropical longitude of date from there (-1: none; the definition's
-    // precessed Longitude stands).
-    std::string CatalogueName;
+    // The planets-table row's name (the English one of its reference row):
+    // what a star is found by in the precise catalogue, what machine output
+    // calls a point the vocabulary has no English name for.
+    std::string RowName;
+    // A star (PointType 2): its tropical longitude of date from the precise
+    // catalogue (-1: none; the definition's precessed Longitude stands).
     double StarPlace = -1.0;
 
 private:

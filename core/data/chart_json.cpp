@@ -101,6 +101,38 @@ void AppendChartNamesJson(std::string& s, const tChart& chart, const std::string
     if (!chart.Comment.empty()) Text(s, "comment", chart.Comment);
 }
 
+namespace {
+
+// The chart's shown points after the bodies, by English name; those without
+// a position (a point the ephemeris could not give) are left out.
+void AppendPointsJson(std::string& s, const tChart& chart)
+{
+    for (int p = kJuno + 1; p <= chart.BodyCount(); ++p) {
+        const tPlanet& b = *chart.BodyAt(p);
+        const double lon = b.GetPosition();
+        if (!b.Visible || lon < 0) continue;
+        const std::string english = DefaultPlanetName(b.Num);
+        s += ",{";
+        Text(s, "name", english.empty() ? b.RowName : english);
+        Number(s, "longitude", lon, 6);
+        Number(s, "latitude", b.Latitude, 6);
+        Number(s, "declination", b.Declination(), 6);
+        const int sign = SignOf(lon);
+        Key(s, "sign");
+        s += std::to_string(sign);
+        s += ',';
+        Text(s, "sign_name", DefaultCaption(sign));
+        Key(s, "degrees_in_sign");
+        AppendJsonNumber(s, lon - 30.0 * (sign - 1), 6);
+        if (b.PointType == kComputedPoint && b.Num != kSouthNode && b.Num != kVertex && b.Num != kAntiVertex &&
+            b.Num != kEastPoint)
+            s += b.Retrograde ? ",\"retro\":true" : ",\"retro\":false";
+        s += '}';
+    }
+}
+
+}  // namespace
+
 void AppendChartJson(std::string& s, const tChart& chart)
 {
     const bool timeUnknown = chart.HouseType == kTimeUnknown;
@@ -147,15 +179,19 @@ void AppendChartJson(std::string& s, const tChart& chart)
         if (n > 1) s += ',';
         s += pieces.body[static_cast<std::size_t>(n)];
         AppendJsonNumber(s, lon, 6);
-        if (n <= 10) {
+        const tPlanet& b = *chart.FindBody(n);
+        if (n <= 10 || n >= kChiron) {
             s += ",\"latitude\":";
-            AppendJsonNumber(s, chart.FindBody(n)->Latitude, 6);
+            AppendJsonNumber(s, b.Latitude, 6);
         }
+        s += ",\"declination\":";
+        AppendJsonNumber(s, b.Declination(), 6);
         s += pieces.sign[static_cast<std::size_t>(sign)];
         AppendJsonNumber(s, lon - 30.0 * (sign - 1), 6);
         if (HasRetroFlag(n)) s += chart.Retrograde(n) ? ",\"retro\":true}" : ",\"retro\":false}";
         else s += '}';
     }
+    AppendPointsJson(s, chart);
     s += ']';
     if (timeUnknown) {
         s += ",\"time_unknown\":true";

@@ -9,8 +9,10 @@
 //  "jd":2448029.020833, "latitude":48.866667, "longitude":2.35,
 //  "sidereal_time_hours":5.27, "house":0, "house_name":"Placidus",
 //  "zodiac":"tropical", "ayanamsa":0, "ephemeris":"builtin",
-//  "bodies":[{"num":1,"name":"Sun","longitude":56.43,"latitude":0,
-//             "sign":2,"sign_name":"Taurus","degrees_in_sign":26.43,"retro":false}, ...],
+//  "bodies":[{"num":1,"name":"Sun","longitude":56.43,"latitude":0,"declination":19.4,
+//             "sign":2,"sign_name":"Taurus","degrees_in_sign":26.43,"retro":false}, ...,
+//            {"name":"Vesta","longitude":..., "latitude":..., "declination":..., "sign":...,
+//             "retro":false}, ...],   (the shown points, after the bodies, without "num")
 //  "cusps":[12 longitudes]}           (or "time_unknown":true without cusps)
 #pragma once
 

@@ -5,6 +5,7 @@
 #include "core/aspects/aspects.h"
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
+#include "core/engine/body_numbers.h"
 #include "core/engine/houses.h"
 #include "core/i18n/caption_ids.h"
 #include "core/i18n/text_encoding.h"
@@ -39,6 +40,15 @@ std::string BodyColumns(const tChart& c, int n, const tReportContext& ctx)
 }
 
 bool IsDominant(int n) { return n >= 37 && n <= 48; }
+
+// The declination (d.mm, north positive) and its mark beyond the Sun's greatest.
+std::string DeclinationColumn(const tChart& c, int n)
+{
+    const tPlanet* b = c.FindBody(n);
+    if (!b) return {};
+    std::string s = DegMin(b->Declination(), 6);
+    return b->OutOfBounds() ? s + " *" : s;
+}
 
 }  // namespace
 
@@ -88,11 +98,13 @@ void WritePairHeader(tReportText& text, tChart& first, tChart& second, const tRe
 
 void WriteList(tReportText& text, const tChart& c, const tReportContext& ctx)
 {
-    text.SetTabs({NameColumn(LongestName(ctx, 1, 12)), 10, 10, NameColumn(LongestName(ctx, 13, 24)), 10, 8});
-    text.AddLine(ZodiacLine(c, ctx) + "\t\t" + HouseSystemName(c, ctx));
+    text.SetTabs({NameColumn(LongestName(ctx, 1, 12)), 10, 10, 10, NameColumn(LongestName(ctx, 13, 24)), 10, 8});
+    text.AddLine(ZodiacLine(c, ctx) + "\t\t\t" + HouseSystemName(c, ctx));
     text.AddLine("");
+    bool outOfBounds = false;
     for (int i = 1; i <= 12; ++i) {
-        std::string line = BodyColumns(c, i, ctx);
+        outOfBounds = outOfBounds || c.FindBody(i)->OutOfBounds();
+        std::string line = BodyColumns(c, i, ctx) + DeclinationColumn(c, i) + "\t";
         if (HasHouses(c)) {
             const tSignPos sp = SignPosition(2, c.HouseCusp(i));
             line += ctx.BodyName(c, 12 + i) + "\t" + ctx.SignName(sp.Sign) + "\t" + Fixed(sp.Degrees, 5, 2);
@@ -103,7 +115,7 @@ void WriteList(tReportText& text, const tChart& c, const tReportContext& ctx)
     for (int n : {kAscendant, kMidheaven})
         if (HasHouses(c) && !c.AngleOnCusp(n)) {
             const tSignPos sp = SignPosition(2, n == kAscendant ? c.Ascendant() : c.Midheaven());
-            text.AddLine(std::string("\t\t\t").append(ctx.BodyName(n)).append("\t").append(ctx.SignName(sp.Sign))
+            text.AddLine(std::string("\t\t\t\t").append(ctx.BodyName(n)).append("\t").append(ctx.SignName(sp.Sign))
                              .append("\t").append(Fixed(sp.Degrees, 5, 2)));
         }
     // The asteroids and points in the planets' columns; a wider first
@@ -111,14 +123,19 @@ void WriteList(tReportText& text, const tChart& c, const tReportContext& ctx)
     std::size_t longest = 0;
     for (int p = 25; p <= c.BodyCount(); ++p)
         if (!IsDominant(c.BodyAt(p)->Num)) longest = std::max(longest, Utf8Length(ctx.BodyName(c.BodyAt(p)->Num)));
-    text.SetTabs({NameColumn(longest), 10, 10, 8, 10, 8});
+    text.SetTabs({NameColumn(longest), 10, 10, 10, 8});
     text.AddLine("");
     for (int p = 25; p <= c.BodyCount(); ++p) {
-        const int n = c.BodyAt(p)->Num;
+        const tPlanet& b = *c.BodyAt(p);
         // A point without a position (made of the angles of a chart without
-        // a birth time) is left out.
-        if (!IsDominant(n) && c.BodyPosition(n) >= 0) text.AddLine(BodyColumns(c, n, ctx));
+        // a birth time, one its ephemeris cannot give) is left out; so are
+        // the hidden ones (the lots a shown lot is made of).
+        if (IsDominant(b.Num) || b.GetPosition() < 0 || (b.Num > kJuno && !b.Visible)) continue;
+        outOfBounds = outOfBounds || b.OutOfBounds();
+        text.AddLine(ctx.BodyName(c, b.Num) + "\t" + SignColumns(b.GetPosition(), b.Retrograde, ctx) +
+                     DeclinationColumn(c, b.Num));
     }
+    if (outOfBounds) text.AddLine("* " + ctx.Caption(caption::kOutOfBounds) + " (" + ctx.Caption(caption::kDeclination) + ")");
     const std::string signs = ctx.Caption(26) + " ";
     std::size_t left = 0, right = 0;
     for (int k = 27; k <= 31; ++k) left = std::max(left, Utf8Length(signs + ctx.Caption(k)));
@@ -147,9 +164,10 @@ void WritePlanetsInHouses(tReportText& text, const tChart& c, const tReportConte
 void WriteFullList(tReportText& text, const tChart& c, const tReportContext& ctx)
 {
     text.AddLine("");
-    text.SetTabs({3, 16, 10, 8, 6, 6, 8, 8});
+    text.SetTabs({3, 16, 10, 8, 6, 6, 8, 8, 8});
     text.AddLine(ZodiacLine(c, ctx));
     text.AddLine("");
+    bool outOfBounds = false;
     for (int p = 1; p <= c.BodyCount(); ++p) {
         const int n = c.BodyAt(p)->Num;
         if ((n >= 13 && n <= 24 && !HasHouses(c)) || IsDominant(n) || c.BodyPosition(n) < 0) continue;
@@ -160,7 +178,14 @@ void WriteFullList(tReportText& text, const tChart& c, const tReportContext& ctx
         // A longitude that rounds up to 360.00 reads 0.00.
         const double lon = RoundDegMinCarry(2, c.BodyPosition(n)) >= 360 ? 0.0 : c.BodyPosition(n);
         std::string line = Whole(n, 2) + "\t" + BodyColumns(c, n, ctx) + DegMin(lon, 6) + "\t";
-        line += p >= 2 && p <= 10 ? DegMin(c.BodyAt(p)->Latitude, 6) + "\t" : "\t";
+        const tPlanet& b = *c.BodyAt(p);
+        line += (p >= 2 && p <= 10) || (p >= 25 && b.Latitude != 0) ? DegMin(b.Latitude, 6) + "\t" : "\t";
+        // The declination, marked beyond the Sun's greatest; the cusps have none listed.
+        if (n < kAscendant || n > kLastCusp) {
+            line += DegMin(b.Declination(), 6);
+            if (b.OutOfBounds()) line += " *", outOfBounds = true;
+        }
+        line += "\t";
         if ((p <= 12 || p >= 25) && HasHouses(c)) {
             const int house = HouseOf(c, n, ctx.HouseRule);
             if (house >= 1) line += ctx.BodyName(c, 12 + house) + "\t" + std::to_string(house);
@@ -176,6 +201,7 @@ void WriteFullList(tReportText& text, const tChart& c, const tReportContext& ctx
         if (n == 12 || n == 24 || n == 36) text.AddLine("");
     }
     text.AddLine("");
+    if (outOfBounds) text.AddLine("* " + ctx.Caption(caption::kOutOfBounds) + " (" + ctx.Caption(caption::kDeclination) + ")");
 }
 
 void SetAspectTabs(tReportText& text, const tAspectsCollection& aspects, const tReportContext& ctx,

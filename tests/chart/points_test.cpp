@@ -183,7 +183,7 @@ TEST(Declinations, SunAtTheSolsticesAndStarsWithProperMotion)
     auto star = [](const char* name, int year, std::uint8_t eph) {
         tChart c;
         tPlanet& s = c.AddBody(1001);
-        s.PointType = 2, s.CatalogueName = name, s.Longitude = 204.2, s.Latitude = 30.7;
+        s.PointType = 2, s.RowName = name, s.Longitude = 204.2, s.Latitude = 30.7;
         Cast(c, eph, year, 1, 1, 0, 0);
         return std::pair{c.BodyPosition(1001), c.FindBody(1001)->Latitude};
     };
@@ -198,7 +198,7 @@ TEST(Declinations, SunAtTheSolsticesAndStarsWithProperMotion)
     // A star the catalogue lacks keeps its own place, and the chart says so.
     tChart c;
     tPlanet& s = c.AddBody(1001);
-    s.PointType = 2, s.CatalogueName = "No Such Star", s.Longitude = 100.0;
+    s.PointType = 2, s.RowName = "No Such Star", s.Longitude = 100.0;
     Cast(c, tChart::kPrecise, 2000, 1, 1, 12, 0);
     EXPECT_NEAR(c.BodyPosition(1001), 100.0, 1e-3);
     EXPECT_NE(c.PointsNote.find("No Such Star: not in the precise star catalogue"), std::string::npos);
