@@ -8,11 +8,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <regex>
 #include <set>
 #include <sstream>
 
+#include "core/platform/atomic_file.h"
 #include "support/cli_run.h"
 #include "support/strict_json.h"
 #include "support/temp_dir.h"
@@ -270,6 +272,48 @@ TEST_F(Scripting, EveryJsonIsStrictAndFollowsTheSchema)
     const tJson report = Parsed(Cli(std::string("report natal --json ") + kParis).out, "report");
     EXPECT_EQ(report["report"].text, "natal");
     EXPECT_GT(report["lines"].items.size(), 10u);
+}
+
+// --points adds points for one run: every one in the bodies array by name
+// with its declination; one the ephemeris cannot give is left out and said;
+// the home's files stay as they were.
+TEST_F(Scripting, PointsByNameForOneRun)
+{
+    const std::string home = Home();
+    ASSERT_EQ(Cli(std::string("positions ") + kParis).rc, 0);  // the home is seeded
+    std::string planetsBefore;
+    ASSERT_TRUE(ReadWholeFile(home + "/dbfiles/planets.db", planetsBefore));
+    const std::string points = " --points vesta,true-node,south-node,true-lilith,vertex,east-point,lot-of-eros";
+    tCliRun r = Cli(std::string("positions --json --ephemeris builtin") + points + " " + kParis);
+    ASSERT_EQ(r.rc, 0) << r.err;
+    const tJson chart = Parsed(r.out, "positions --points");
+    ExpectChart(chart, "positions --points");
+    std::map<std::string, const tJson*> named;
+    for (const tJson& b : chart["bodies"].items) {
+        EXPECT_TRUE(b.Has("declination")) << b["name"].text;
+        EXPECT_LE(std::fabs(b["declination"].number), 90.0);
+        if (!b.Has("num")) named[b["name"].text] = &b;
+    }
+    for (const char* name : {"Vesta", "True node", "South node", "Vertex", "East Point", "Lot of Eros"})
+        EXPECT_TRUE(named.count(name)) << name;
+    EXPECT_FALSE(named.count("Lot of Spirit")) << "Eros' term is computed, not shown";
+    EXPECT_FALSE(named.count("True Lilith")) << "the built-in theory has no osculating apogee";
+    EXPECT_TRUE(Has(r.err, "True Lilith: not in the built-in ephemeris")) << r.err;
+    if (named.count("South node") && named.count("True node")) {
+        EXPECT_NEAR(std::fabs(std::remainder((*named["South node"])["longitude"].number -
+                                                 (*named["True node"])["longitude"].number, 360.0)),
+                    180.0, 1e-6);
+    }
+    r = Cli(std::string("positions") + points + " " + kParis);
+    ASSERT_EQ(r.rc, 0) << r.err;
+    EXPECT_LT(r.out.find("Juno"), r.out.find("Vesta")) << "points after the asteroids";
+    EXPECT_TRUE(Has(r.out, "Lot of Eros"));
+    r = Cli(std::string("positions --points vesta,nowhere ") + kParis);
+    EXPECT_EQ(r.rc, 2);
+    EXPECT_TRUE(Has(r.err, "points: no point named \"nowhere\" (give vesta, pholus,")) << r.err;
+    std::string planetsAfter;
+    ReadWholeFile(home + "/dbfiles/planets.db", planetsAfter);
+    EXPECT_TRUE(planetsAfter == planetsBefore) << "the planets table was written";
 }
 
 TEST_F(Scripting, StandardInputAndOutputCarryFiles)
