@@ -84,9 +84,10 @@ bool tPlanet::BySect() const
     return PointType == kLotPoint || (Num == kPartOfFortune && PointType == 1 && owner && owner->FortuneBySect);
 }
 
-double tPlanet::Declination() const
+double tPlanet::Declination() const { return DeclinationAt(GetPosition()); }
+
+double tPlanet::DeclinationAt(double lon) const
 {
-    const double lon = GetPosition();
     if (lon < 0 || !owner) return 0.0;
     const double l = (lon + (owner->Zodiac ? owner->Ayanamsa : 0.0)) * kDegToRad;
     const double se = owner->SinObliquity(), ce = owner->CosObliquity();

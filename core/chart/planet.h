@@ -34,6 +34,8 @@ public:
     // ascension [0, 360), from the tropical longitude, the latitude and the
     // chart's obliquity; 0 for a body without a position.
     double Declination() const;
+    // The same for its position lon (GetPosition's, known to the caller).
+    double DeclinationAt(double lon) const;
     double RightAscension() const;
     // Declination beyond the Sun's greatest (the obliquity of the chart's date).
     bool OutOfBounds() const;

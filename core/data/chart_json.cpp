@@ -185,7 +185,7 @@ void AppendChartJson(std::string& s, const tChart& chart)
             AppendJsonNumber(s, b.Latitude, 6);
         }
         s += ",\"declination\":";
-        AppendJsonNumber(s, b.Declination(), 6);
+        AppendJsonNumber(s, b.DeclinationAt(lon), 6);
         s += pieces.sign[static_cast<std::size_t>(sign)];
         AppendJsonNumber(s, lon - 30.0 * (sign - 1), 6);
         if (HasRetroFlag(n)) s += chart.Retrograde(n) ? ",\"retro\":true}" : ",\"retro\":false}";

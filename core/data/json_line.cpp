@@ -208,6 +208,19 @@ void AppendJsonString(std::string& out, std::string_view text)
 
 namespace {
 
+// The two digits of n < 100 written before p; returns the new start.
+char* PutPair(char* p, unsigned n)
+{
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    p -= 2;
+    p[0] = kPairs[2 * n];
+    p[1] = kPairs[2 * n + 1];
+    return p;
+}
+
 // v with `decimals` (at most 9) digits after the point, trailing zeros cut,
 // as std::to_chars would write it; false where v scaled is past exact
 // integers, or so near half a unit that the product's rounding (a few units
@@ -233,11 +246,15 @@ bool AppendScaled(std::string& out, double v)
     std::uint64_t frac = units % unit;
     int digits = kDecimals;
     while (digits > 0 && frac % 10 == 0) frac /= 10, --digits;  // trailing zeros
-    for (int i = 0; i < digits; ++i, frac /= 10) *--p = static_cast<char>('0' + frac % 10);
+    // Two digits at a time from a table: a batch writes some eighty numbers a line.
+    int i = 0;
+    for (; i + 2 <= digits; i += 2, frac /= 100) p = PutPair(p, static_cast<unsigned>(frac % 100));
+    if (i < digits) *--p = static_cast<char>('0' + frac % 10);
     if (digits > 0) *--p = '.';
     std::uint64_t integer = units / unit;
-    do *--p = static_cast<char>('0' + integer % 10), integer /= 10;
-    while (integer > 0);
+    for (; integer >= 100; integer /= 100) p = PutPair(p, static_cast<unsigned>(integer % 100));
+    if (integer >= 10) p = PutPair(p, static_cast<unsigned>(integer));
+    else *--p = static_cast<char>('0' + integer);
     if (v < 0 && units > 0) *--p = '-';
     out.append(p, static_cast<std::size_t>(buf + sizeof buf - p));
     return true;

@@ -158,7 +158,7 @@ double GeocentricLatitude(const tOrbitElements& o, const tAnomaly& a, const tOrb
     const double x = p.radius * (cu * g.cn - g.ci * su * g.sn) + sun.x;
     const double y = p.radius * (cu * g.sn + g.ci * su * g.cn) + sun.y;
     const double z = p.radius * su * g.si + sun.z;
-    return std::atan2(z, std::hypot(x, y)) * kRadToDeg;
+    return std::atan(z / std::sqrt(x * x + y * y)) * kRadToDeg;
 }
 
 void SunVectors(double T, double dT, tVector3& atT, tVector3& later)
