@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/engine/body_numbers.h"
 #include "cli/command_table.h"
 #include "core/aspects/transit_search.h"
 #include "core/chart/chart.h"
@@ -66,7 +67,7 @@ struct tCommandArgs {
     // The ephemeris a chart of this command is computed with.
     std::uint8_t EphemerisOr(int settings) const { return static_cast<std::uint8_t>(ephemeris >= 0 ? ephemeris : settings); }
     std::string home, chartFile, filter, into, format, output, tz;  // format "": the command's default
-    unsigned bodies = 0x7fc;  // transiting bodies, bit n = body n
+    tBodyMask bodies = 0x7fc;  // transiting bodies, bit n = body n
     int width = 1000, height = 1000;  // pictures, pixels
     double zoom = 1.0;
     bool proportional = false;

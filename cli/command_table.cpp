@@ -69,7 +69,7 @@ constexpr tOptionInfo kOptions[] = {
     {"--positions", "", kExportOptions, "CSV and JSON Lines: each chart's computed positions too"},
     {"--filter", "EXPRESSION", kFilterOption, "only the charts the expression selects (see FILTERS)"},
     {"--limit", "N", kLimitOption, "at most N localities (default 20)"},
-    {"--bodies", "LIST", kTransitOptions, "transiting bodies: moon,mars,... or 1-10 (default: all)"},
+    {"--bodies", "LIST", kTransitOptions, "transiting bodies: moon,mars,...,chiron,vesta or 1-10 (default: the Moon to Pluto)"},
     {"--utc", "", kTransitOptions, "moments in universal time, not on the birth place's clock"},
     {"--tz", "ZONE", kEventOptions,
      "the clock the moments are shown on: an IANA name such as Europe/Paris (default: the system's)"},

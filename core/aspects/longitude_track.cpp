@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/engine/angles.h"
+#include "core/engine/body_numbers.h"
 #include "core/engine/julian_day.h"
 
 namespace quintara {
@@ -67,6 +68,7 @@ double tLongitudeTrack::SpacingDays(int body)
     case 3: return 0.5;
     case 4: case 5: return 1;
     case 6: return 4;
+    case kVesta: return 2;  // as near as Mars, its loops as tight
     default: return 8;
     }
 }

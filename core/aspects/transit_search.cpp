@@ -75,7 +75,7 @@ double Fold90(double v)
     return v;
 }
 
-using tSample = std::array<double, kChiron + 1>;  // [b]: degrees
+using tSample = std::array<double, kVesta + 1>;  // [b]: degrees
 
 constexpr tBodyMask kTransitingMask = [] {
     tBodyMask m = 0;
@@ -336,15 +336,18 @@ private:
     double OrbEdge(int b, double t0, double target, double orb, int direction)
     {
         double m = std::max(1.0, plan.rules.TransitOrb);
-        if (b <= 2) m *= 8;
-        else if (b <= 4) m *= 6;
-        else if (b <= 6) m *= 2;
-        const double s = direction * (b / m) * kDay;
+        // Steps grow with the body's number, the slower bodies further out;
+        // Vesta moves as fast as Mars.
+        const int rank = b == kVesta ? 5 : b;
+        if (rank <= 2) m *= 8;
+        else if (rank <= 4) m *= 6;
+        else if (rank <= 6) m *= 2;
+        const double s = direction * (rank / m) * kDay;
         auto distance = [&](double t) { return Fold90(Longitude(b, t) - target); };
         auto excess = [&](double d) { return d >= 0 ? d - orb : d + orb; };
         // A slow body near a station may stay in orb for years; the walk
         // ends at the orb or after about twelve years.
-        const int maxSteps = static_cast<int>(4400 / (b / m));
+        const int maxSteps = static_cast<int>(4400 / (rank / m));
         double t = t0, d = 0;
         for (int k = 0; k < maxSteps; ++k) {
             t += s;
@@ -362,7 +365,7 @@ private:
     }
 
     const tPlan& plan;
-    std::array<std::optional<tLongitudeTrack>, kChiron + 1> tracks;  // [b]
+    std::array<std::optional<tLongitudeTrack>, kVesta + 1> tracks;  // [b]
     tAyanamsaTrack ayanamsa;
 };
 

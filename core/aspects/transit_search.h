@@ -17,13 +17,9 @@ namespace quintara {
 class tChart;
 class tOrbTable;
 
-// Bit n set selects body n.
-using tBodyMask = std::uint32_t;
-constexpr tBodyMask BodyBit(int n) { return tBodyMask{1} << n; }
-
 // The bodies that transit, in the order lists show them: the Sun to Pluto,
-// then Chiron.
-inline constexpr int kTransitingBodies[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, kChiron};
+// then Chiron and Vesta.
+inline constexpr int kTransitingBodies[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, kChiron, kVesta};
 
 struct tTransitRules {
     std::array<bool, 36> TransitAspects{};  // [k - 1]: aspect type k is searched (1..12 used)
@@ -42,8 +38,8 @@ int TransitStepDays(tBodyMask bodies);
 
 // chart: natal positions (bodies that are shown and take part in aspects),
 // its clock fields and Adjust set to the start of the period. Searches
-// months whole months from one day before that moment. bodies: bits 1..10
-// and 25 select the transiting bodies, the Sun to Pluto and Chiron. result is cleared,
+// months whole months from one day before that moment. bodies: bits 1..10,
+// 25 and 51 select the transiting bodies, the Sun to Pluto, Chiron, Vesta. result is cleared,
 // then holds the events sorted by CompareTransits, not yet scored.
 // progress counts sampling steps and is called on the calling thread; when
 // it asks to stop, result is left empty and the search returns false.

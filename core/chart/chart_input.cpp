@@ -126,7 +126,7 @@ std::optional<int> ParseDaysHours(std::string_view text, std::string& error)
 
 namespace {
 
-// A transiting body by English name or number 1..10, or Chiron (25).
+// A transiting body by English name or number 1..10, or Chiron (25), Vesta (51).
 std::optional<int> TransitingBody(std::string_view text)
 {
     static constexpr std::string_view kNames[] = {"sun", "moon", "mercury", "venus", "mars", "jupiter",
@@ -135,15 +135,16 @@ std::optional<int> TransitingBody(std::string_view text)
     for (int n = 1; n <= 10; ++n)
         if (SameWord(text, kNames[n - 1])) return n;
     if (SameWord(text, "chiron") || text == "25") return 25;
+    if (SameWord(text, "vesta") || text == "51") return kVesta;
     std::string sub;
     return ParseWhole(text, 1, 10, sub);
 }
 
 }  // namespace
 
-std::optional<unsigned> ParseTransitBodies(std::string_view text, std::string& error)
+std::optional<tBodyMask> ParseTransitBodies(std::string_view text, std::string& error)
 {
-    unsigned mask = 0;
+    tBodyMask mask = 0;
     while (!text.empty()) {
         const std::size_t comma = text.find(',');
         const std::string_view item = Trimmed(text.substr(0, comma));
@@ -152,12 +153,12 @@ std::optional<unsigned> ParseTransitBodies(std::string_view text, std::string& e
         const auto lo = TransitingBody(item.substr(0, dash));
         const auto hi = dash == std::string_view::npos ? lo : TransitingBody(item.substr(dash + 1));
         if (!lo || !hi || *lo > *hi) {
-            error = Quote(item) + " is not a transiting body (sun .. pluto, 1..10, chiron, or a range like mars-pluto)";
+            error = Quote(item) + " is not a transiting body (sun .. pluto, 1..10, chiron, vesta, or a range like mars-pluto)";
             return std::nullopt;
         }
         // "mars-chiron" is Mars to Pluto and Chiron, never the points between.
         for (int n = *lo; n <= *hi; ++n)
-            if (n <= kPluto || n == kChiron) mask |= 1u << n;
+            if (n <= kPluto || n == kChiron || n == kVesta) mask |= BodyBit(n);
     }
     if (!mask) {
         error = "no transiting body given";

@@ -7,6 +7,7 @@
 #include <vector>
 #include <string_view>
 
+#include "core/engine/body_numbers.h"
 #include "core/chart/chart.h"
 
 namespace quintara {
@@ -44,7 +45,7 @@ std::string ZodiacText(const tZodiacChoice& zodiac);
 std::optional<int> ParseDaysHours(std::string_view text, std::string& error);
 // Transiting bodies: comma-separated names (sun .. pluto, chiron, any case),
 // numbers 1..10 or ranges "2-10". Returns a mask with bit n for body n.
-std::optional<unsigned> ParseTransitBodies(std::string_view text, std::string& error);
+std::optional<tBodyMask> ParseTransitBodies(std::string_view text, std::string& error);
 
 // Days of a month of the proleptic Gregorian calendar; 0 for no month.
 int DaysInMonth(int year, int month);

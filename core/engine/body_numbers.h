@@ -4,7 +4,13 @@
 // the points of the stars table (from 101).
 #pragma once
 
+#include <cstdint>
+
 namespace quintara {
+
+// Bit n set selects body n (1..63: the bodies, the computed points).
+using tBodyMask = std::uint64_t;
+constexpr tBodyMask BodyBit(int n) { return tBodyMask{1} << n; }
 
 enum : int {
     kSun = 1, kMoon = 2, kMercury = 3, kPluto = 10, kLilith = 11, kNode = 12,

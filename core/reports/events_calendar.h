@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/engine/body_numbers.h"
 #include "core/aspects/sky_events.h"
 #include "core/aspects/transits.h"
 #include "core/data/civil_date.h"
@@ -25,7 +26,7 @@ struct tCalendarRequest {
     int months = 12;   // whole calendar months, 1..1200
     bool moonAspects = false;
     const tChart* natal = nullptr;  // computed; its transits are listed too
-    unsigned transitBodies = 0x7fc;
+    tBodyMask transitBodies = 0x7fc;
     bool allAspects = false;  // transits: every aspect kind, not the settings'
     unsigned jobs = 0;        // transit search threads, 0: one per core
 };

@@ -29,7 +29,7 @@ void WriteTwoChartAspects(tReportText& text, const tChart& first, const tChart& 
 }
 
 tTransitsCollection FindTransitsFrom(const TMainOptions& o, const tChart& natal, const tChart& start, int months,
-                                     unsigned bodies, const tProgress& progress, bool* cancelled)
+                                     tBodyMask bodies, const tProgress& progress, bool* cancelled)
 {
     // Computed first, then dated: the search reads the date fields as its start.
     tChart from(&o.BirthSet);
@@ -190,7 +190,7 @@ std::vector<tCompareMatch> CompareToFile(TData1& data, const tChart& first, tCha
     return matches;
 }
 
-tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, unsigned bodies, bool all,
+tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, tBodyMask bodies, bool all,
                                  const tProgress& progress, bool* cancelled, unsigned jobs)
 {
     tTransitRules rules;

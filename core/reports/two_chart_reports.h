@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/engine/body_numbers.h"
 #include "core/aspects/previsions.h"
 #include "core/aspects/transits.h"
 #include "core/chart/date_time.h"
@@ -39,14 +40,14 @@ void WriteTwoChartAspects(tReportText& text, const tChart& first, const tChart& 
 // aspect kinds (every kind with all), orbs and divider; scored. Stopped
 // from progress: empty, with *cancelled set. jobs: threads searching side
 // by side (0: one per core), the same result for any number.
-tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, unsigned bodies, bool all,
+tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int months, tBodyMask bodies, bool all,
                                  const tProgress& progress = {}, bool* cancelled = nullptr, unsigned jobs = 0);
 
 // The transits of natal from the date of start (the desktop's Chart 2
 // command): the natal positions with the natal clock on start's date,
 // computed with the birth option set.
 tTransitsCollection FindTransitsFrom(const TMainOptions& o, const tChart& natal, const tChart& start, int months,
-                                     unsigned bodies, const tProgress& progress = {}, bool* cancelled = nullptr);
+                                     tBodyMask bodies, const tProgress& progress = {}, bool* cancelled = nullptr);
 
 // The previsions of natal from the moment of start, on copies of both
 // computed with set (the charts given stay as they are). Stopped from

@@ -24,7 +24,7 @@
 
 namespace quintara {
 
-TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget* parent)
+TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, tBodyMask& b, int& m, QWidget* parent)
     : QDialog(parent), program(p), chart(c), bodies(b), months(m)
 {
     setObjectName("TTransitsDlg");
@@ -59,9 +59,9 @@ TTransitsDlg::TTransitsDlg(tProgram& p, tChart& c, unsigned& b, int& m, QWidget*
 
 void TTransitsDlg::accept()
 {
-    unsigned chosen = 0;
+    tBodyMask chosen = 0;
     for (int i = 0; i < static_cast<int>(std::size(kTransitingBodies)); ++i)
-        if (PlanetsLB->item(i)->isSelected()) chosen |= 1u << kTransitingBodies[i];
+        if (PlanetsLB->item(i)->isSelected()) chosen |= BodyBit(kTransitingBodies[i]);
     if (!chosen) return QDialog::reject();
     int y = 0, mo = 0, d = 0;
     if (!DateED->Read(this, y, mo, d)) return;

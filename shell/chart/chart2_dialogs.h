@@ -26,7 +26,7 @@ class TTransitsDlg : public QDialog {
 public:
     // Bodies 1..10 and Chiron preselected from bodies (bit n = body n); the transit
     // chart's date is the start, its place the place of the transits.
-    TTransitsDlg(tProgram& program, tChart& transitChart, unsigned& bodies, int& months, QWidget* parent = nullptr);
+    TTransitsDlg(tProgram& program, tChart& transitChart, tBodyMask& bodies, int& months, QWidget* parent = nullptr);
     static constexpr int kHelpContext = help::kTransits;
     void accept() override;  // no body chosen counts as Cancel
 
@@ -39,7 +39,7 @@ public:
 private:
     tProgram& program;
     tChart& chart;
-    unsigned& bodies;
+    tBodyMask& bodies;
     int& months;
 };
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/engine/body_numbers.h"
 #include "core/aspects/previsions.h"
 #include "core/aspects/sky_events.h"
 #include "core/data/user_zone.h"
@@ -58,7 +59,7 @@ struct tDocumentRequest {
     bool modified = false;
     // Search results and parameters, by kind.
     const tTransitsCollection* events = nullptr;  // Transits, TransAnalysis
-    unsigned bodies = 0;                          // Transits, TransitsLineGraph: bit n = body n
+    tBodyMask bodies = 0;                         // Transits, TransitsLineGraph: bit n = body n
     const tPrevCollection* steps = nullptr;       // Previsions, PrevisionsGraph
     const std::vector<tCompareMatch>* matches = nullptr;  // CompareFile
     int years = 0;                                // SunReturn: after the birth

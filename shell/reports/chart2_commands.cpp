@@ -36,7 +36,7 @@ void TAstroWindow::Chart2Command(tCommand command)
     tChart second(&p.Options().BirthSet);
     switch (command) {
     case tCommand::Transits: {
-        unsigned bodies = 0x7FCu;
+        tBodyMask bodies = 0x7FCu;
         int months = 1;
         if (!Dated<TTransitsDlg>(*this, tSecondChart::Transits, second, bodies, months)) return;
         bool cancelled = false;

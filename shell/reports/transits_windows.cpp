@@ -16,7 +16,7 @@
 namespace quintara {
 
 TTransitsWindow::TTransitsWindow(tProgram& p, const tChart& first, const tChart& second, tTransitsCollection list,
-                                 unsigned b, QWidget* parent)
+                                 tBodyMask b, QWidget* parent)
     : TTwoChartWindow(p, caption::kTransits, first, second, parent), events(std::move(list)), bodies(b)
 {
     Build();

@@ -1,6 +1,7 @@
 // The transits of a period over the natal chart, and their interpretation.
 #pragma once
 
+#include "core/engine/body_numbers.h"
 #include "core/aspects/transits.h"
 #include "shell/reports/natal_windows.h"
 #include "shell/reports/two_chart_window.h"
@@ -13,7 +14,7 @@ public:
     // events: the transits found from second's date for the bodies (bit n
     // = transiting body n).
     TTransitsWindow(tProgram& program, const tChart& first, const tChart& second, tTransitsCollection events,
-                    unsigned bodies, QWidget* parent = nullptr);
+                    tBodyMask bodies, QWidget* parent = nullptr);
     int HelpContext() const override { return help::kTransits; }
     bool IsMomentWindow() const override { return true; }
     void InsText() override;
@@ -38,7 +39,7 @@ public:
 
 private:
     tTransitsCollection events;
-    unsigned bodies;
+    tBodyMask bodies;
 };
 
 // The interpretation of a transits window's events.

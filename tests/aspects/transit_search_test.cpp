@@ -10,6 +10,7 @@
 #include "core/chart/chart.h"
 #include "core/chart/chart_steps.h"
 #include "core/chart/returns.h"
+#include "core/engine/angles.h"
 #include "core/engine/bodies.h"
 #include "core/engine/julian_day.h"
 #include "core/engine/zodiac.h"
@@ -52,6 +53,7 @@ struct tTransitFixture {
         tChart& c = scratch;
         c.Zodiac = chart.Zodiac;
         c.Centuries = T;
+        if (body == kVesta) return Normalize360(ChartEphemeris(c).Longitude(kVesta, T) - ChartAyanamsa(c, T));
         if (body >= kChiron) {
             CalcMinorBodies(c);  // in the chart's zodiac already
             return c.BodyPosition(body);
@@ -194,7 +196,7 @@ void CheckAgainstEngine(const tTransitFixture& f, const tTransitsCollection& lis
     const double from = f.Start() + 2 * kDay, to = f.Start() + months / 1200.0 - 2 * kDay;
     const double step = kDay * stepMinutes / 1440;
     std::map<std::tuple<int, int, int>, std::vector<double>> scanned;
-    for (int b : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, int(kChiron)}) {
+    for (int b : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, int(kChiron), int(kVesta)}) {
         if (!(bodies & BodyBit(b))) continue;
         double before = f.Position(b, from);
         for (double T = from + step; T < to; T += step) {
@@ -279,6 +281,17 @@ TEST(TransitSearch, ChironTransitsWhereTheEnginePutsIt)
     ASSERT_FALSE(list.Items().empty());
     for (const tTransitEvent& e : list.Items()) EXPECT_EQ(e.Transiting, kChiron);
     CheckAgainstEngine(f, list, BodyBit(kChiron), 48, 240);
+}
+
+// Vesta, a point of the chart setup, transits as Chiron does.
+TEST(TransitSearch, VestaTransitsWhereTheEnginePutsIt)
+{
+    tTransitFixture f;
+    tTransitsCollection list;
+    TransitSearch(f.chart, 24, BodyBit(kVesta), f.rules, list);
+    ASSERT_FALSE(list.Items().empty());
+    for (const tTransitEvent& e : list.Items()) EXPECT_EQ(e.Transiting, kVesta);
+    CheckAgainstEngine(f, list, BodyBit(kVesta), 24, 240);
 }
 
 TEST(TransitSearch, SiderealChartsSearchTheSiderealZodiac)

@@ -73,6 +73,8 @@ TEST(Input, PrevisionStepsAndTransitingBodies)
     EXPECT_EQ(ParseTransitBodies("Moon,mars", e), (1u << 2) | (1u << 5));
     EXPECT_EQ(ParseTransitBodies("2-10", e), 0x7fcu);
     EXPECT_EQ(ParseTransitBodies("6-10,3", e), 0x7c8u);
+    EXPECT_EQ(ParseTransitBodies("vesta,chiron", e), BodyBit(kVesta) | BodyBit(kChiron));
+    EXPECT_EQ(ParseTransitBodies("pluto-vesta", e), BodyBit(10) | BodyBit(kChiron) | BodyBit(kVesta));
     EXPECT_EQ(ParseTransitBodies("saturn-chiron", e), 0x780u | (1u << 25)) << "no points between Pluto and Chiron";
     EXPECT_EQ(ParseTransitBodies("jupiter-Pluto", e), 0x7c0u);
     EXPECT_EQ(ParseTransitBodies("sun", e), 1u << 1);

@@ -144,7 +144,7 @@ protected:
     }
 
     // The windows the Chart 2 commands open, with the searches they run.
-    TTransitsWindow* NewTransits(const tChart& natal, const tChart& start, unsigned bodies, int months)
+    TTransitsWindow* NewTransits(const tChart& natal, const tChart& start, tBodyMask bodies, int months)
     {
         return new TTransitsWindow(*program, natal, start, FindTransitsFrom(program->Options(), natal, start, months, bodies),
                                    bodies);
