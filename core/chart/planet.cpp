@@ -7,6 +7,7 @@
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
 #include "core/engine/houses.h"
+#include "core/i18n/default_body_names.h"
 #include "core/i18n/languages.h"
 #include "core/options/option_set.h"
 
@@ -145,8 +146,16 @@ std::int32_t tPlanet::EffectiveLineWidth() const
     return 1;
 }
 
-std::string tPlanet::Name(TLanguages& languages) const { return languages.PlanetName(Num); }
+std::string tPlanet::Name(TLanguages& languages) const
+{
+    std::string name = languages.PlanetName(Num);
+    return name.empty() ? RowName : name;
+}
 
-std::string tPlanet::ShortName(TLanguages& languages) const { return languages.PlanetShortName(Num); }
+std::string tPlanet::ShortName(TLanguages& languages) const
+{
+    std::string name = languages.PlanetShortName(Num);
+    return name.empty() ? AbbreviatedPointName(RowName) : name;
+}
 
 }  // namespace quintara

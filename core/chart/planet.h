@@ -46,7 +46,8 @@ public:
     // Own width, else the option set's slot, else 1.
     std::int32_t EffectiveLineWidth() const;
     bool TakesPartInAspects() const { return Visible && Aspects; }
-    // Names in the current language.
+    // Names in the current language; a point the vocabulary has no name for
+    // goes by its row's name (the short one abbreviated).
     std::string Name(TLanguages& languages) const;
     std::string ShortName(TLanguages& languages) const;
 

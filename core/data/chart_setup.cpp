@@ -4,6 +4,7 @@
 
 #include "core/data/data_module.h"
 #include "core/data/point_names.h"
+#include "core/i18n/default_body_names.h"
 
 namespace quintara {
 
@@ -66,7 +67,11 @@ void tChartSetup::AddCurrentStar()
     const tValues from = Values(stars, kPointFields);
     planets.Insert();
     for (const auto& [field, value] : from) Put(planets, field, value);
-    planets.Set("ShortName", stars.TextOr("Name"));  // kept to the field's 4 characters
+    // A star's name kept to the field's 4 characters; a lot or part by its
+    // abbreviation, not by "Lot " or "Part".
+    const std::int64_t type = stars.IntOr("Type");
+    const std::string name = stars.TextOr("Name");
+    planets.Set("ShortName", type == 1 || type == kLotPoint ? AbbreviatedPointName(name) : name);
     planets.Set("Visible", std::int64_t{1});
     planets.Set("Aspects", std::int64_t{0});
     planets.Post();
@@ -92,7 +97,7 @@ void tChartSetup::AddNeededPoints()
         planets.Insert();
         planets.Set("Num", std::int64_t{r.Num});
         planets.Set("Name", r.Name);
-        planets.Set("ShortName", r.Name);
+        planets.Set("ShortName", AbbreviatedPointName(r.Name));
         planets.Set("Type", std::int64_t{r.PointType});
         planets.Set("Plus1", std::int64_t{r.Plus1});
         planets.Set("Plus2", std::int64_t{r.Plus2});

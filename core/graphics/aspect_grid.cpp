@@ -190,7 +190,7 @@ void tGridCell::RecordGraph()
         r.setlinestyle(kSolid, BodyWidth(*p));
         r.SetTextStyle("Courier New", 0, 0, CellText(cell, 0.35));
         if (!OptionsOf(Chart).Symbols || !DrawBodyGlyph(r, Body, cell / 12))
-            r.OutTextXY(0, RoundI(cell * 0.15), ctx.Lang->PlanetShortName(Body));
+            r.OutTextXY(0, RoundI(cell * 0.15), p->ShortName(*ctx.Lang));
         return;
     }
     const tColor c = AspectColor(OptionsOf(Chart), Aspect->Aspect);

@@ -164,7 +164,7 @@ void tAspGridPlanet::RecordGraph()
         if (p > 360) p -= 360;
         const std::int32_t y = Level(p, RowHeight);
         r.Line(ColWidth - X, y - Y, 22 * ColWidth - X, y - Y);
-        r.OutTextXY(10 * ColWidth - X, y - Y, ctx.Lang->PlanetShortName(Planet.Num) + " " + ctx.Lang->AspectName(l.aspect));
+        r.OutTextXY(10 * ColWidth - X, y - Y, Planet.ShortName(*ctx.Lang) + " " + ctx.Lang->AspectName(l.aspect));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/engine/angles.h"
+#include "core/engine/body_numbers.h"
 #include "core/i18n/caption_ids.h"
 #include "core/options/option_set.h"
 #include "core/reports/analysis.h"
@@ -241,18 +242,18 @@ void tGPlanet::RecordGraph()
         rec.SetTextStyle("Courier New", 0, 0, LabelSize(Chart, CharSize));
     }
     if (set.Symbols) DesignPlanet(rec);
-    else rec.OutTextXY(0, CharSize, ctx.Lang->PlanetShortName(Planet.Num));
+    else rec.OutTextXY(0, CharSize, Planet.ShortName(*ctx.Lang));
 }
 
 void tGPlanet::DesignPlanet(tRecordElement& rec) const
 {
     if (!DrawBodyGlyph(rec, Planet.Num, CharSize))
-        rec.OutTextXY(TextOffset.x, TextOffset.y + CharSize, ctx.Lang->PlanetShortName(Planet.Num));
+        rec.OutTextXY(TextOffset.x, TextOffset.y + CharSize, Planet.ShortName(*ctx.Lang));
 }
 
 tInfoText tGPlanet::InfoWindow() const
 {
-    const std::string caption = secondChart ? ctx.Lang->Caption(94) : Chart.Name + " " + ctx.Lang->PlanetName(Planet.Num);
+    const std::string caption = secondChart ? ctx.Lang->Caption(94) : Chart.Name + " " + Planet.Name(*ctx.Lang);
     return {caption, PositionInfo(Chart, Planet.Num, "lg = ", ctx)};
 }
 
@@ -340,17 +341,33 @@ bool DrawBodyGlyph(tRecordElement& r, int n, std::int32_t u)
         r.Line(0, 3 * u, 0, 5 * u);
         r.Line(-u, 4 * u, u, 4 * u);
         return true;
-    case 12: {
+    case 12:
+    case kMeanNode:
+    case kTrueNode:
+    case kSouthNode: {
+        // The south node is the north node's glyph upside down.
+        const int down = n == kSouthNode ? -1 : 1;
         const double s = std::sin(28.64788975654116), c = std::cos(28.64788975654116);
         const std::int32_t x1 = R(2 * u * std::cos(315 * kDegToRadians)) - 1 - R(u * s);
         const std::int32_t y1 = -R(3 * u * std::sin(315 * kDegToRadians)) - 1 - R(u * c);
         const std::int32_t x2 = R(2 * u * std::cos(225 * kDegToRadians)) + 1 + R(u * s);
         const std::int32_t y2 = -R(3 * u * std::sin(225 * kDegToRadians)) - 1 - R(u * c);
-        r.Ellipse(0, 0, 315, 225, 2 * u, 3 * u);
-        r.Circle(x1, y1, u);
-        r.Circle(x2, y2, u);
+        if (down > 0) r.Ellipse(0, 0, 315, 225, 2 * u, 3 * u);
+        else r.Ellipse(0, 0, 135, 45, 2 * u, 3 * u);
+        r.Circle(x1, down * y1, u);
+        r.Circle(x2, down * y2, u);
         return true;
     }
+    case kTrueLilith:
+        return DrawBodyGlyph(r, kLilith, u);
+    case kVesta:
+        // The hearth: a flame over its stone.
+        r.Line(-2 * u, -3 * u, 0, u);
+        r.Line(0, u, 2 * u, -3 * u);
+        r.Line(-3 * u, u, -3 * u, 3 * u);
+        r.Line(-3 * u, 3 * u, 3 * u, 3 * u);
+        r.Line(3 * u, 3 * u, 3 * u, u);
+        return true;
     case 25:
         r.Circle(0, 2 * u, 2 * u);
         r.Line(0, 0, 0, -4 * u);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace quintara {
 namespace {
@@ -49,6 +50,34 @@ std::string DefaultPlanetShortName(int body)
     if (body == 49) return "PF";
     if (body >= 51 && body <= 68) return std::string(kPoints[static_cast<std::size_t>(body - 51)].brief);
     return {};
+}
+
+std::string AbbreviatedPointName(const std::string& name)
+{
+    std::string_view rest = name;
+    for (std::string_view prefix : {"Lot of ", "Part of ", "Lot of the ", "Part of the "})
+        if (rest.size() > prefix.size() && rest.substr(0, prefix.size()) == prefix) rest.remove_prefix(prefix.size());
+    std::vector<std::string_view> words;
+    for (std::size_t at = 0; at < rest.size();) {
+        const std::size_t end = std::min(rest.find_first_of(" ()", at), rest.size());
+        const std::string_view w = rest.substr(at, end - at);
+        if (!w.empty() && w != "of" && w != "the") words.push_back(w);
+        at = end + 1;
+    }
+    // ASCII letters are cut whole; a name in another script keeps its bytes.
+    const auto first = [](std::string_view w, std::size_t n) {
+        std::size_t cut = 0;
+        for (std::size_t k = 0; k < n && cut < w.size(); ++k) {
+            ++cut;
+            while (cut < w.size() && (static_cast<unsigned char>(w[cut]) & 0xC0) == 0x80) ++cut;
+        }
+        return std::string(w.substr(0, cut));
+    };
+    if (words.empty()) return first(name, 4);
+    if (words.size() == 1) return first(words[0], 4);
+    std::string last = first(words.back(), 1);
+    if (!last.empty() && last[0] >= 'a' && last[0] <= 'z') last[0] = static_cast<char>(last[0] - 'a' + 'A');
+    return first(words[0], 3) + last;
 }
 
 }  // namespace quintara
