@@ -54,10 +54,16 @@ TChartSetup::TChartSetup(tProgram& p, QWidget* parent) : QDialog(parent), progra
     DBGrid1->setObjectName("DBGrid1");
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setColumnWidth(0, 170);
+    // Number and type narrow, so that the magnitude shows without scrolling.
+    DBGrid1->setColumnWidth(1, 60);
+    DBGrid1->setColumnWidth(2, 50);
+    DBGrid1->setColumnWidth(3, 80);
     DBGrid2 = NewGrid(this, *planetModel);
     DBGrid2->setObjectName("DBGrid2");
     DBGrid2->setEditTriggers(QAbstractItemView::EditKeyPressed);
-    DBGrid2->setColumnWidth(1, 150);
+    DBGrid2->setColumnWidth(0, 60);
+    DBGrid2->setColumnWidth(1, 160);
+    DBGrid2->setColumnWidth(2, 80);
     connect(DBGrid1, &QTableView::doubleClicked, this, &TChartSetup::Add);
     connect(DBGrid2, &QTableView::doubleClicked, this, &TChartSetup::Remove);
     connect(DBGrid2->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { ShowFlags(); });
