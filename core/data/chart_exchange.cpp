@@ -244,16 +244,27 @@ namespace {
 
 constexpr int kExportedBodies[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 25, 26, 27, 28};
 
-// The position columns' header: body names, then "House 1".."House 12".
-std::string PositionColumns()
+// The chart setup's shown points, after the bodies and houses: the same
+// columns for every chart of an export.
+bool ExportedPoint(const tPlanetRow& r) { return r.Visible && r.Num > kJuno && (r.Num < 37 || r.Num > 48); }
+
+// The position columns' header: body names, "House 1".."House 12", then
+// the chart setup's shown points by English name.
+std::string PositionColumns(const std::vector<tPlanetRow>& points)
 {
     std::string s;
     for (int n : kExportedBodies) s.append(",").append(DefaultPlanetName(n));
     for (int c = 1; c <= 12; ++c) s.append(",House ").append(std::to_string(c));
+    for (const tPlanetRow& r : points) {
+        const std::string english = DefaultPlanetName(r.Num);
+        s += ',';
+        s += CsvField(english.empty() ? r.Name : english);
+    }
     return s;
 }
 
-// A chart's positions as further CSV fields (cusps empty without a birth time).
+// A chart's positions as further CSV fields (cusps empty without a birth
+// time, a point empty where the chart has no position for it).
 std::string PositionFields(const tChart& c)
 {
     std::string s;
@@ -264,6 +275,12 @@ std::string PositionFields(const tChart& c)
     for (int k = 1; k <= 12; ++k) {
         s += ',';
         if (c.HouseType != 255) AppendJsonNumber(s, c.HouseCusp(k), 6);
+    }
+    for (int p = kJuno + 1; p <= c.BodyCount(); ++p) {
+        const tPlanet& b = *c.BodyAt(p);
+        if (!b.Visible || b.Num <= kJuno || (b.Num >= 37 && b.Num <= 48)) continue;  // as ExportedPoint
+        s += ',';
+        if (b.GetPosition() >= 0) AppendJsonNumber(s, b.GetPosition(), 6);
     }
     return s;
 }
@@ -283,11 +300,17 @@ std::string ExportedCharts(TData1& data, tExchangeFormat format, bool positions,
 {
     positions = positions && format != tExchangeFormat::kAaf;
     tTable& t = data.ChartTable();
+    // The chart setup's points as every chart of the program has them; the
+    // CSV has a column for each shown one.
+    std::vector<tPlanetRow> setup, shown;
+    if (positions) setup = data.PlanetRows();
+    for (const tPlanetRow& r : setup)
+        if (ExportedPoint(r)) shown.push_back(r);
     std::string out = format == tExchangeFormat::kCsv ? CsvHeader() : std::string();
-    if (positions && format == tExchangeFormat::kCsv) BeforeLineEnd(out, PositionColumns(), false);
+    if (positions && format == tExchangeFormat::kCsv) BeforeLineEnd(out, PositionColumns(shown), false);
     rows = 0;
     for (t.First(); !t.Eof(); t.Next()) {
-        tChart c;
+        tChart c(nullptr, setup, nullptr);
         data.ReadChart(c);
         const tExchangeRecord r = RecordOfChart(c, c.Country ? data.GetCountryName(c.Country, 1) : std::string());
         if (format == tExchangeFormat::kAaf && rows) out += '\n';  // a blank line before each record

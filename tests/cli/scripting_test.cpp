@@ -358,8 +358,13 @@ TEST_F(Scripting, FilesOtherProgramsRead)
     std::string text;
     ASSERT_TRUE(ReadWholeFile(csv, text));
     EXPECT_TRUE(Has(text, ",Julian day,Sun,Moon,Mercury")) << text.substr(0, 200);
-    EXPECT_TRUE(Has(text, ",House 12\r\n"));
+    // The chart setup's shown points follow the houses, a value for each.
+    EXPECT_TRUE(Has(text, ",House 12,Part of Fortune\r\n")) << text.substr(0, 400);
+    const std::size_t header = text.find("\r\n");
+    const auto fields = [](const std::string& line) { return std::count(line.begin(), line.end(), ','); };
+    EXPECT_EQ(fields(text.substr(0, header)), fields(text.substr(header + 2, text.find("\r\n", header + 2) - header - 2)));
     ASSERT_TRUE(ReadWholeFile(jsonl, text));
+    EXPECT_TRUE(Has(text, "{\"name\":\"Part of Fortune\",\"longitude\":")) << "the points in the positions";
     ExpectChart(Parsed(text.substr(text.find("\"positions\":") + 12, text.rfind('}') - text.find("\"positions\":") - 12),
                        "jsonl positions"),
                 "jsonl positions");
