@@ -69,7 +69,9 @@ std::string AbbreviatedPointName(const std::string& name)
         std::size_t cut = 0;
         for (std::size_t k = 0; k < n && cut < w.size(); ++k) {
             ++cut;
-            while (cut < w.size() && (static_cast<unsigned char>(w[cut]) & 0xC0) == 0x80) ++cut;
+            // A character has at most three continuation bytes, whatever the text holds.
+            for (int more = 0; more < 3 && cut < w.size() && (static_cast<unsigned char>(w[cut]) & 0xC0) == 0x80; ++more)
+                ++cut;
         }
         return std::string(w.substr(0, cut));
     };

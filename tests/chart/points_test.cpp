@@ -10,6 +10,7 @@
 #include "core/engine/body_numbers.h"
 #include "core/engine/ephemeris_service.h"
 #include "core/engine/houses.h"
+#include "core/i18n/default_body_names.h"
 
 using namespace quintara;
 
@@ -202,4 +203,15 @@ TEST(Declinations, SunAtTheSolsticesAndStarsWithProperMotion)
     Cast(c, tChart::kPrecise, 2000, 1, 1, 12, 0);
     EXPECT_NEAR(c.BodyPosition(1001), 100.0, 1e-3);
     EXPECT_NE(c.PointsNote.find("No Such Star: not in the precise star catalogue"), std::string::npos);
+}
+
+TEST(Lots, ShortNamesByAbbreviation)
+{
+    EXPECT_EQ(AbbreviatedPointName("Lot of Eros"), "Eros");
+    EXPECT_EQ(AbbreviatedPointName("Lot of Death of Father"), "DeaF");
+    EXPECT_EQ(AbbreviatedPointName("Lot of Marriage (women)"), "MarW");
+    EXPECT_EQ(AbbreviatedPointName("Aldebaran"), "Alde");
+    EXPECT_EQ(AbbreviatedPointName("Épi"), "Épi");
+    // Stray continuation bytes count as at most one character with their lead.
+    EXPECT_LE(AbbreviatedPointName("I" + std::string(60, '\x99')).size(), 16u);
 }
