@@ -1,9 +1,11 @@
 #include "cli/aspect_report.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/data/json_line.h"
 #include "cli/text_format.h"
+#include "core/chart/chart.h"
 #include "core/engine/angles.h"
 #include "core/i18n/caption_ids.h"
 #include "core/i18n/default_body_names.h"
@@ -14,17 +16,39 @@ namespace quintara::cli {
 
 std::string EnglishAspectName(int aspect)
 {
+    if (aspect == kParallel) return std::string(DefaultCaption(caption::kParallel));
+    if (aspect == kContraparallel) return std::string(DefaultCaption(caption::kContraparallel));
     return aspect >= 1 && aspect <= 21 ? std::string(DefaultCaption(aspect + kCaptionAspectOffset)) : std::string();
 }
 
-std::string AspectsText(const tAspectsCollection& list, TLanguages& lang)
+namespace {
+
+// A body's name: the vocabulary's, else the chart's row (a point added for
+// the run); English in machine output.
+std::string NameOf(int n, const tChart* chart, TLanguages* lang)
 {
+    std::string name = lang ? lang->PlanetName(n) : DefaultPlanetName(n);
+    const tPlanet* b = name.empty() && chart ? chart->FindBody(n) : nullptr;
+    return b ? b->RowName : name;
+}
+
+}  // namespace
+
+std::string AspectsText(const tAspectsCollection& list, TLanguages& lang, const tChart* chart)
+{
+    // Columns as wide as their longest word ("Part of Fortune", a lot's name).
+    std::size_t body = 10, aspect = 15;
+    for (const tAspect& a : list.Items()) {
+        body = std::max({body, Utf8Length(NameOf(a.Body1, chart, &lang)), Utf8Length(NameOf(a.Body2, chart, &lang))});
+        aspect = std::max(aspect, Utf8Length(lang.AspectName(a.Aspect)));
+    }
     std::string s;
-    s += "  " + PadUtf8(lang.Caption(caption::kPlanet), 11) + PadUtf8(lang.Caption(caption::kAspect), 16) + PadUtf8(lang.Caption(caption::kPlanet), 11) +
-         PadUtf8(lang.Caption(caption::kOrb), 8) + lang.Caption(caption::kOrbValue).substr(lang.Caption(caption::kOrbValue).find('/') + 1) + "\n";
+    s += "  " + PadUtf8(lang.Caption(caption::kPlanet), body + 1) + PadUtf8(lang.Caption(caption::kAspect), aspect + 1) +
+         PadUtf8(lang.Caption(caption::kPlanet), body + 1) + PadUtf8(lang.Caption(caption::kOrb), 8) +
+         lang.Caption(caption::kOrbValue).substr(lang.Caption(caption::kOrbValue).find('/') + 1) + "\n";
     for (const tAspect& a : list.Items())
-        s += "  " + PadUtf8(lang.PlanetName(a.Body1), 11) + PadUtf8(lang.AspectName(a.Aspect), 16) +
-             PadUtf8(lang.PlanetName(a.Body2), 11) + Format("%5.2f", RoundDegMinCarry(2, a.Orb)) + "  " +
+        s += "  " + PadUtf8(NameOf(a.Body1, chart, &lang), body + 1) + PadUtf8(lang.AspectName(a.Aspect), aspect + 1) +
+             PadUtf8(NameOf(a.Body2, chart, &lang), body + 1) + Format("%5.2f", RoundDegMinCarry(2, a.Orb)) + "  " +
              Format("%9.1f", a.Score) + "\n";
     if (list.Items().empty()) s += "  (none)\n";
     const tAspectTotals t = list.Totals();
@@ -35,7 +59,7 @@ std::string AspectsText(const tAspectsCollection& list, TLanguages& lang)
     return s;
 }
 
-std::string AspectsJson(const tAspectsCollection& list)
+std::string AspectsJson(const tAspectsCollection& list, const tChart* chart)
 {
     std::string s = "{\"aspects\":[";
     bool first = true;
@@ -43,11 +67,11 @@ std::string AspectsJson(const tAspectsCollection& list)
         if (!first) s += ',';
         first = false;
         s += "{\"body1\":" + std::to_string(a.Body1) + ",\"name1\":";
-        AppendJsonString(s, DefaultPlanetName(a.Body1));
+        AppendJsonString(s, NameOf(a.Body1, chart, nullptr));
         s += ",\"aspect\":" + std::to_string(a.Aspect) + ",\"aspect_name\":";
         AppendJsonString(s, EnglishAspectName(a.Aspect));
         s += ",\"body2\":" + std::to_string(a.Body2) + ",\"name2\":";
-        AppendJsonString(s, DefaultPlanetName(a.Body2));
+        AppendJsonString(s, NameOf(a.Body2, chart, nullptr));
         s += ",\"orb\":";
         AppendJsonNumber(s, a.Orb, 6);
         s += ",\"score\":";

@@ -25,6 +25,7 @@
 #include "core/platform/atomic_file.h"
 #include "core/platform/side_by_side.h"
 #include "core/reports/events_calendar.h"
+#include "core/reports/report_context.h"
 #include "core/reports/text_writers.h"
 #include "core/reports/two_chart_reports.h"
 
@@ -137,7 +138,7 @@ int Aspects(tCommandArgs& a, bool synastry)
     std::string error;
     if (!OpenSession(a, session, error)) return Fail(error);
     const TMainOptions& o = *session.options;
-    tAspectsCollection list({&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes});
+    tAspectsCollection list(AspectRulesOf(o));
     // The birth set for both charts, as every report takes it.
     tChart first(&o.BirthSet);
     if (!MakeChart(a.first, session, first, error)) return Fail(error);
@@ -152,7 +153,8 @@ int Aspects(tCommandArgs& a, bool synastry)
         list.BuildNatal(first);
         list.ScoreNatal(first);
     }
-    std::cout << (a.json ? AspectsJson(list) + "\n" : AspectsText(list, *session.languages));
+    // Names of points added for the run from the first chart's rows.
+    std::cout << (a.json ? AspectsJson(list, &first) + "\n" : AspectsText(list, *session.languages, &first));
     return 0;
 }
 

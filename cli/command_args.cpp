@@ -310,6 +310,7 @@ bool AddPoints(const tChartArgs& c, tSession& s, tChart& chart, std::string& err
             return false;
         }
         for (const tPlanetRow& r : rows) have.insert(r.Num);
+        rows.front().Aspects = true;  // asked for by name: in the aspects too
         chart.AddRows(rows, nullptr);
     }
     return true;

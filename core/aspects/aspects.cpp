@@ -6,6 +6,7 @@
 
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
+#include "core/engine/body_numbers.h"
 #include "core/engine/houses.h"
 #include "core/options/option_set.h"
 
@@ -103,6 +104,17 @@ private:
 };
 
 bool InNodeOrCusps(int p) { return p >= 12 && p <= 24; }
+bool IsCusp(int n) { return n >= kAscendant && n <= kLastCusp; }
+
+// The parallels of body i of a with body j of b, appended: declinations
+// within orb of each other (parallel) or of each other's negative.
+void TestParallel(const tPlanet& p1, const tPlanet& p2, double orb, std::vector<tAspect>& out)
+{
+    if (IsCusp(p1.Num) || IsCusp(p2.Num) || p1.GetPosition() < 0 || p2.GetPosition() < 0) return;
+    const double d1 = p1.Declination(), d2 = p2.Declination();
+    if (std::fabs(d1 - d2) < orb) out.push_back({p1.Num, p2.Num, kParallel, std::fabs(d1 - d2), 0.0});
+    if (std::fabs(d1 + d2) < orb) out.push_back({p1.Num, p2.Num, kContraparallel, std::fabs(d1 + d2), 0.0});
+}
 
 }  // namespace
 
@@ -132,6 +144,13 @@ void tAspectsCollection::BuildNatal(const tChart& chart)
                         s.number[static_cast<std::size_t>(i)], s.number[static_cast<std::size_t>(j)], items);
         }
     }
+    if (!(rules.ParallelOrb > 0)) return;
+    const double orb = rules.ParallelOrb * chart.OrbPercent / 100.0;
+    for (std::size_t x = 0; x < on.size(); ++x)
+        for (std::size_t y = x + 1; y < on.size(); ++y) {
+            if (timeUnknown && (on[x] == kNode || on[y] == kNode)) continue;
+            TestParallel(*chart.BodyAt(on[x]), *chart.BodyAt(on[y]), orb, items);
+        }
 }
 
 void tAspectsCollection::BuildComparison(const tChart& a, const tChart& b)
@@ -150,10 +169,19 @@ void tAspectsCollection::BuildComparison(const tChart& a, const tChart& b)
             tester.Test(sa.position[static_cast<std::size_t>(i)], sb.position[static_cast<std::size_t>(j)], i, j,
                         sa.number[static_cast<std::size_t>(i)], sa.number[static_cast<std::size_t>(j)], items);
         }
+    if (!(rules.ParallelOrb > 0)) return;
+    const double orb = rules.ParallelOrb * a.OrbPercent / 100.0;
+    for (const int i : sa.participants)
+        for (const int j : sa.participants) {
+            if (j > nb) break;
+            if (i == j && a.BodyAt(i)->PointType == 2) continue;
+            TestParallel(*a.BodyAt(i), *b.BodyAt(j), orb, items);
+        }
 }
 
 double NatalScore(const tOrbTable& orbs, int b1, int b2, int k, double orb)
 {
+    if (IsParallel(k)) return 0.0;  // outside the scores' system
     const int m = orbs.Orb(b1, b2, k);
     const double base = m > 0 ? std::fabs(1.0 - orb / m) * 10.0 : 10.0;
     int w = 0;
@@ -203,6 +231,7 @@ double DignityFactor(int body, int sign)
 
 double SynastryScore(const tOrbTable& orbs, int b1, int b2, int k, double orb)
 {
+    if (IsParallel(k)) return 0.0;
     const int m = orbs.Orb(b1, b2, k);
     int divisor = b1 + b2;
     for (int b : {b1, b2})

@@ -1,7 +1,8 @@
 // Aspects inside one chart or between two charts, their orbs and scores.
 //
 // Positions are ecliptic longitudes in degrees; orbs are degrees from the
-// exact angle. Aspect kinds k = 1..12 are searched (13..21 only have names).
+// exact angle. Aspect kinds k = 1..12 are searched (13..21 only have names);
+// the parallels of declination (22, 23) when the rules give them an orb.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +12,12 @@ namespace quintara {
 
 class tChart;
 class tOrbTable;
+
+// Declinations alike (parallel) or opposite (contraparallel), north or
+// south: their orb is the difference of the two, in degrees. Not longitude
+// aspects: no angle, no score, no chord on a wheel.
+inline constexpr int kParallel = 22, kContraparallel = 23;
+constexpr bool IsParallel(int k) { return k == kParallel || k == kContraparallel; }
 
 // Angle of aspect k (1..12) in degrees; 0 outside.
 double AspectAngle(int k);
@@ -31,6 +38,7 @@ struct tAspectRules {
     const tOrbTable* NatalOrbs = nullptr;
     const tOrbTable* SynastryOrbs = nullptr;
     std::int32_t AspectTypes = 3;  // used by charts whose own value is 255
+    double ParallelOrb = 0.0;      // degrees of declination; 0: no parallels
 };
 
 struct tAspectTotals {

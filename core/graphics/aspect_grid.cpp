@@ -80,6 +80,12 @@ void DrawAspectSign(tRecordElement& r, int k, std::int32_t u, TLanguages& lang, 
             circle(1.4, -1.4, 0.8);
             line(-0.85, 0.85, 0.85, -0.85);
             return;
+        case kParallel:  // two strokes; the contraparallel crossed
+        case kContraparallel:
+            line(-0.8, -2, -0.8, 2);
+            line(0.8, -2, 0.8, 2);
+            if (k == kContraparallel) line(-1.8, 0.6, 1.8, -0.6);
+            return;
         default: {
             std::string name = lang.AspectName(k);
             if (name.size() > 3) name.resize(3);

@@ -1,5 +1,7 @@
 #include "core/graphics/picture_setup.h"
 
+#include "core/reports/report_context.h"
+
 namespace quintara {
 
 tPictureContext MakePictureContext(const TMainOptions& o, TLanguages& languages)
@@ -7,7 +9,7 @@ tPictureContext MakePictureContext(const TMainOptions& o, TLanguages& languages)
     tPictureContext ctx;
     ctx.Lang = &languages;
     ctx.HouseRule = {o.HouseOrb, o.HouseCentered};
-    ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes};
+    ctx.AspectRules = AspectRulesOf(o);
     ctx.TransitAspects = &o.TransitAspects;
     return ctx;
 }

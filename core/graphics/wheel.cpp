@@ -102,6 +102,7 @@ void tWheelBase::DrawChords(tRecordElement& r, double radius, const tChart& seco
     const OptionSet& set = OptionsOf(Chart);
     for (const tAspect& a : Aspects.Items()) {
         const int k = a.Aspect;
+        if (IsParallel(k)) continue;  // of declination: no chord on the ecliptic
         const std::size_t slot = static_cast<std::size_t>(kSlotFirstAspect - 1 + k);
         r.SetColor(AspectColor(set, k));
         if (k >= 1 && k <= 10) r.setlinestyle(AspectLineStyle(k), set.LineWidths[slot]);

@@ -88,6 +88,7 @@ std::string TLanguages::SignName(int sign) const
 
 std::string TLanguages::AspectName(int aspect) const
 {
+    if (aspect == 22 || aspect == 23) return Caption(aspect == 22 ? caption::kParallel : caption::kContraparallel);
     return aspect >= 1 && aspect <= 21 ? Caption(aspect + kCaptionAspectOffset) : std::string();
 }
 

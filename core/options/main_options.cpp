@@ -129,6 +129,9 @@ void TMainOptions::ReadParameters()
     if (newHome) profile.WriteInteger(kParameters, "Ephemeris", Ephemeris);
     MeanNode = p.ReadBool(kParameters, "MeanNode", false);
     FortuneBySect = p.ReadBool(kParameters, "FortuneBySect", false);
+    Parallels = p.ReadBool(kParameters, "Parallels", false);
+    ParallelOrb = real("ParallelOrb", 1.0, 3);
+    if (!(ParallelOrb >= 0.1)) ParallelOrb = 1.0;
     Zoom = static_cast<float>(real("Zoom", 1.0, 10));
     if (!(Zoom > 0.0f)) Zoom = 1.0f;
 }
@@ -164,6 +167,8 @@ bool TMainOptions::WriteParameters(std::string* error)
     p.WriteInteger(kParameters, "Ephemeris", Ephemeris);
     p.WriteBool(kParameters, "MeanNode", MeanNode);
     p.WriteBool(kParameters, "FortuneBySect", FortuneBySect);
+    p.WriteBool(kParameters, "Parallels", Parallels);
+    p.WriteFloat(kParameters, "ParallelOrb", ParallelOrb);
     p.WriteInteger(kParameters, "PrintLineFactor", PrintLineFactor);
     p.WriteBool(kParameters, "Header", Header);
     p.WriteBool(kParameters, "HouseCentered", HouseCentered);

@@ -158,6 +158,10 @@ public:
     // Body 12 the mean node (else the true one, as a settings file without
     // the key reads); the Part of Fortune reversed at night.
     bool MeanNode = false, FortuneBySect = false;
+    // Parallels and contraparallels of declination among the aspects, and
+    // their orb in degrees (0.1 to 3; 1 without the key).
+    bool Parallels = false;
+    double ParallelOrb = 1.0;
     // What a chart made or read now follows: the ephemeris and these rules.
     tChartRules ChartRules() const { return {EphemerisSource(), MeanNode, FortuneBySect}; }
     float Zoom = 1.0f;

@@ -1,6 +1,7 @@
 #include "core/options/options_form.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "core/chart/chart_input.h"
 #include "core/engine/houses.h"
@@ -34,6 +35,8 @@ tOptionsForm ReadOptionsForm(const TMainOptions& o, int n)
     f.ephemeris = o.Ephemeris;
     f.meanNode = o.MeanNode;
     f.fortuneBySect = o.FortuneBySect;
+    f.parallels = o.Parallels;
+    f.parallelOrb = o.ParallelOrb;
     f.houseType = o.HouseType;
     f.houseOrb = o.HouseOrb;
     f.houseCentered = o.HouseCentered;
@@ -59,6 +62,8 @@ bool StoreOptionsForm(const tOptionsForm& f, TMainOptions& o, std::string* error
     o.Ephemeris = std::clamp(f.ephemeris, 0, 1);
     o.MeanNode = f.meanNode;
     o.FortuneBySect = f.fortuneBySect;
+    o.Parallels = f.parallels;
+    o.ParallelOrb = std::clamp(f.parallelOrb, 0.1, 3.0);
     o.HouseType = IsHouseSystem(f.houseType) ? f.houseType : 0;
     o.HouseCentered = f.houseCentered;
     o.HouseOrb = f.houseCentered ? 0 : std::clamp(f.houseOrb, 0, 30);
@@ -87,6 +92,18 @@ std::optional<int> ReadHouseOrbField(const std::string& text, std::string& error
 std::optional<int> ReadTransitOrbField(const std::string& text, std::string& error)
 {
     return ParseWhole(text, 0, 100, error);
+}
+
+std::optional<double> ReadParallelOrbField(const std::string& text, std::string& error)
+{
+    double v = 0;
+    const char* end = text.data() + text.size();
+    const auto r = std::from_chars(text.data(), end, v);
+    if (r.ec != std::errc() || r.ptr != end || !(v >= 0.1 && v <= 3.0)) {
+        error = "give degrees of declination from 0.1 to 3, like 1.0";
+        return std::nullopt;
+    }
+    return v;
 }
 
 }  // namespace quintara

@@ -23,6 +23,8 @@ struct tOptionsForm {
     double ayanamsaEpoch = 2451545.0, ayanamsaValue = 23.85;  // the user's: Julian day (UT), degrees
     int ephemeris = 0;        // 0 built-in, 1 precise (new charts and charts computed afresh)
     bool meanNode = false, fortuneBySect = false;
+    bool parallels = false;
+    double parallelOrb = 1.0;  // degrees of declination
     int houseType = 0;        // tHouseSystem
     int houseOrb = 0;         // whole degrees
     bool houseCentered = false;
@@ -49,5 +51,6 @@ std::optional<int> ReadOrbField(const std::string& text, std::string& error);   
 std::optional<int> ReadLineWidthField(const std::string& text, std::string& error);    // 0..kMaxLineWidth
 std::optional<int> ReadHouseOrbField(const std::string& text, std::string& error);     // 0..30
 std::optional<int> ReadTransitOrbField(const std::string& text, std::string& error);   // 0..100
+std::optional<double> ReadParallelOrbField(const std::string& text, std::string& error);  // 0.1..3 degrees
 
 }  // namespace quintara

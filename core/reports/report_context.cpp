@@ -94,8 +94,13 @@ tReportContext MakeReportContext(const TMainOptions& o, TLanguages& lang, std::f
         }
     };
     ctx.HouseRule = {o.HouseOrb, o.HouseCentered};
-    ctx.AspectRules = {&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes};
+    ctx.AspectRules = AspectRulesOf(o);
     return ctx;
+}
+
+tAspectRules AspectRulesOf(const TMainOptions& o)
+{
+    return {&o.NatalOrbs, &o.SynastryOrbs, o.AspectTypes, o.Parallels ? o.ParallelOrb : 0.0};
 }
 
 }  // namespace quintara

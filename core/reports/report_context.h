@@ -56,4 +56,7 @@ std::string FirstChars(const std::string& text, std::size_t n);
 // Rounded to an integer, halves to even.
 long long RoundScore(double score);
 
+// The aspect rules of the settings: orbs, aspect groups, the parallels' orb.
+tAspectRules AspectRulesOf(const TMainOptions& o);
+
 }  // namespace quintara

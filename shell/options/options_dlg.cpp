@@ -125,6 +125,10 @@ QWidget* TOptionsDlg::PreferencesPage()
     FortuneRG = new TRadioGroup(p.Caption(caption::kPartOfFortune),
                                 {p.Caption(caption::kSameByDayAndNight), p.Caption(caption::kReversedByNight)},
                                 "FortuneRG", page);
+    ParallelCB = new QCheckBox(p.Caption(caption::kParallel) + " / " + p.Caption(caption::kContraparallel), page);
+    ParallelCB->setObjectName("ParallelCB");
+    ParallelOrbEd = new QLineEdit(page);
+    ParallelOrbEd->setObjectName("ParallelOrbEd");
     CityED = new QLineEdit(page);
     CityED->setObjectName("CityED");
     connect(CityED, &QLineEdit::editingFinished, this, &TOptionsDlg::ChooseLocality);
@@ -141,10 +145,15 @@ QWidget* TOptionsDlg::PreferencesPage()
     grid->addWidget(EphemerisRG, 2, 1);
     grid->addWidget(NodeRG, 3, 0);
     grid->addWidget(FortuneRG, 3, 1);
+    auto* declination = new QGroupBox(p.Caption(caption::kDeclination), page);
+    auto* parallels = new QFormLayout(declination);
+    parallels->addRow(ParallelCB);
+    parallels->addRow(p.Caption(caption::kOrb), ParallelOrbEd);
+    grid->addWidget(declination, 4, 0, 1, 2);
     auto* place = new QFormLayout;
     place->addRow(p.Caption(caption::kDefaultLocality), CityED);
     place->addRow(p.Caption(caption::kHelp), HelpFileBtn);
-    grid->addLayout(place, 4, 0, 1, 2);
+    grid->addLayout(place, 5, 0, 1, 2);
     grid->setRowStretch(4, 1);
     return page;
 }
@@ -334,6 +343,8 @@ void TOptionsDlg::ShowForm()
     EphemerisRG->SetIndex(form.ephemeris);
     NodeRG->SetIndex(form.meanNode ? 1 : 0);
     FortuneRG->SetIndex(form.fortuneBySect ? 1 : 0);
+    ParallelCB->setChecked(form.parallels);
+    ParallelOrbEd->setText(QString::number(form.parallelOrb));
     SymbolRG->SetIndex(s.Symbols ? 1 : 0);
     CityED->setText(QString::fromStdString(form.birthplace));
     // The help pages in use (the setting's "<folder>.hlp" is a name kept from
@@ -468,6 +479,11 @@ void TOptionsDlg::accept()
         Pages->setCurrentIndex(6);
         return void(FieldError(program, this, TransitOrbEd, program.Caption(caption::kTransitOrbDivider), QString::fromStdString(why)));
     }
+    const auto parallelOrb = ReadParallelOrbField(ParallelOrbEd->text().toStdString(), why);
+    if (!parallelOrb) {
+        Pages->setCurrentIndex(0);
+        return void(FieldError(program, this, ParallelOrbEd, program.Caption(caption::kOrb), QString::fromStdString(why)));
+    }
     OptionSet& s = form.set;
     s.StartAries = StartBelierRG->Index() == 0;
     s.ShowDegrees = DegreesRG->Index() == 1;
@@ -476,6 +492,8 @@ void TOptionsDlg::accept()
     form.ephemeris = EphemerisRG->Index();
     form.meanNode = NodeRG->Index() == 1;
     form.fortuneBySect = FortuneRG->Index() == 1;
+    form.parallels = ParallelCB->isChecked();
+    form.parallelOrb = *parallelOrb;
     s.Symbols = SymbolRG->Index() == 1;
     for (int a = 0; a < 12; ++a) form.transitAspects[static_cast<std::size_t>(a)] = TransitCB[a]->isChecked();
     form.transitOrb = *transitOrb;

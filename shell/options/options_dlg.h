@@ -41,6 +41,8 @@ public:
     QTabWidget* Pages;
     // Preferences
     TRadioGroup *StartBelierRG, *DegreesRG, *AspectsRG, *SymbolRG, *EphemerisRG, *NodeRG, *FortuneRG;
+    QCheckBox* ParallelCB;
+    QLineEdit* ParallelOrbEd;
     TZodiacBox* ZodiacBox;
     QLineEdit* CityED;  // the default locality, looked up when changed
     QPushButton* HelpFileBtn;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 #include "core/chart/chart.h"
@@ -330,3 +331,48 @@ TEST(Aspects, AnglesAspectFromTheirTrueDegrees)
 
 }  // namespace
 }  // namespace quintara
+
+// Parallels of declination: alike north or south within the orb, opposite
+// for a contraparallel; only when the rules give them an orb; no score.
+TEST(Aspects, ParallelsOfDeclination)
+{
+    tFixture f;
+    tChart c;
+    OnlyBodies(c, {1, 2, 5, 6, 13});
+    c.SetBodyLongitude(1, 30.0);    // +11.5
+    c.SetBodyLongitude(2, 150.4);   // +11.3: parallel, 150 less an opposition
+    c.SetBodyLongitude(5, 210.0);   // -11.5: contraparallel to the Sun
+    c.SetBodyLongitude(6, 100.0);   // +22.9: neither
+    c.SetBodyLongitude(13, 30.0);   // the Ascendant: a cusp, no parallels
+    tAspectRules rules = f.Rules(0);  // no longitude aspects at all
+    tAspectsCollection none(rules);
+    none.BuildNatal(c);
+    EXPECT_TRUE(none.Items().empty());
+    rules.ParallelOrb = 1.0;
+    tAspectsCollection list(rules);
+    list.BuildNatal(c);
+    list.ScoreNatal(c);
+    std::vector<std::tuple<int, int, int>> found;
+    for (const tAspect& a : list.Items()) {
+        found.emplace_back(a.Body1, a.Body2, a.Aspect);
+        EXPECT_EQ(a.Score, 0.0);
+        EXPECT_LT(a.Orb, 1.0);
+    }
+    const std::vector<std::tuple<int, int, int>> expected = {
+        {1, 2, kParallel}, {1, 5, kContraparallel}, {2, 5, kContraparallel}};
+    EXPECT_EQ(found, expected);
+    // The chart's orb percentage scales the orb: the Moon's 0.2 stays, at 10 %.
+    c.OrbPercent = 10;
+    list.BuildNatal(c);
+    EXPECT_EQ(list.Items().size(), 1u);  // Sun and Mars exactly contraparallel
+    // Between two charts: each body of one with each of the other.
+    c.OrbPercent = 100;
+    tChart other;
+    OnlyBodies(other, {1});
+    other.SetBodyLongitude(1, 330.0);  // -11.5
+    tAspectsCollection pair(rules);
+    pair.BuildComparison(c, other);
+    int contra = 0;
+    for (const tAspect& a : pair.Items()) contra += a.Aspect == kContraparallel && a.Body2 == 1;
+    EXPECT_EQ(contra, 2);  // the Sun and the Moon of the first
+}

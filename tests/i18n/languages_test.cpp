@@ -177,7 +177,9 @@ TEST(Languages, OutOfRangeLookupsAreEmpty)
     tProfileFile settings(home.File("Astro.ini"));
     TLanguages lang(home.Path(), settings);
     EXPECT_EQ(lang.AspectName(0), "");
-    EXPECT_EQ(lang.AspectName(22), "");
+    EXPECT_EQ(lang.AspectName(22), "Parallel");  // the parallels of declination
+    EXPECT_EQ(lang.AspectName(23), "Contraparallel");
+    EXPECT_EQ(lang.AspectName(24), "");
     EXPECT_EQ(lang.SignName(13), "");
     EXPECT_EQ(lang.Caption(kCaptionCount), "");
     EXPECT_EQ(lang.ChartKindNames().front(), "Birth chart");
