@@ -126,6 +126,24 @@ private slots:
             const auto chart = program->Data().NewChart(&o.BirthSet, &program->Languages());
             QCOMPARE(chart->MeanNode && chart->FortuneBySect, on);
         }
+        // Parallels and their orb: a bad orb keeps the dialog open on its page.
+        TOptionsDlg d(*program, 1);
+        d.show();
+        d.ParallelCB->setChecked(true);
+        d.ParallelOrbEd->setText("5");
+        d.accept();
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.Pages->currentIndex(), 0);
+        QVERIFY2(messenger.asked.back().text.contains("give degrees of declination from 0.1 to 3"),
+                 qPrintable(messenger.asked.back().text));
+        QVERIFY(!o.Parallels);
+        d.ParallelOrbEd->setText("0.5");
+        d.accept();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QVERIFY(o.Parallels);
+        QCOMPARE(o.ParallelOrb, 0.5);
+        QCOMPARE(program->ReportContext().AspectRules.ParallelOrb, 0.5);
+        o.Parallels = false;
     }
 
     // The second chart's set is edited alone; the menu opens the dialog on it.
