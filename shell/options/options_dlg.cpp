@@ -129,6 +129,7 @@ QWidget* TOptionsDlg::PreferencesPage()
     ParallelCB->setObjectName("ParallelCB");
     ParallelOrbEd = new QLineEdit(page);
     ParallelOrbEd->setObjectName("ParallelOrbEd");
+    ParallelOrbEd->setMaximumWidth(80);  // a few digits of degrees
     CityED = new QLineEdit(page);
     CityED->setObjectName("CityED");
     connect(CityED, &QLineEdit::editingFinished, this, &TOptionsDlg::ChooseLocality);
