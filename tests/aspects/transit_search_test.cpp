@@ -271,27 +271,19 @@ TEST(TransitSearch, TheSunTransitsAndMeetsItselfAtTheSolarReturn)
     EXPECT_EQ(returns, 1);
 }
 
-// Chiron transits as the planets do: every event where its engine puts it
-// over four years, none missed.
-TEST(TransitSearch, ChironTransitsWhereTheEnginePutsIt)
+// Chiron (over four years) and Vesta, a point of the chart setup (over
+// two), transit as the planets do: every event where the engine puts them,
+// none missed.
+TEST(TransitSearch, ChironAndVestaTransitWhereTheEnginePutsThem)
 {
-    tTransitFixture f;
-    tTransitsCollection list;
-    TransitSearch(f.chart, 48, BodyBit(kChiron), f.rules, list);
-    ASSERT_FALSE(list.Items().empty());
-    for (const tTransitEvent& e : list.Items()) EXPECT_EQ(e.Transiting, kChiron);
-    CheckAgainstEngine(f, list, BodyBit(kChiron), 48, 240);
-}
-
-// Vesta, a point of the chart setup, transits as Chiron does.
-TEST(TransitSearch, VestaTransitsWhereTheEnginePutsIt)
-{
-    tTransitFixture f;
-    tTransitsCollection list;
-    TransitSearch(f.chart, 24, BodyBit(kVesta), f.rules, list);
-    ASSERT_FALSE(list.Items().empty());
-    for (const tTransitEvent& e : list.Items()) EXPECT_EQ(e.Transiting, kVesta);
-    CheckAgainstEngine(f, list, BodyBit(kVesta), 24, 240);
+    for (const auto [body, months] : {std::pair{int(kChiron), 48}, {int(kVesta), 24}}) {
+        tTransitFixture f;
+        tTransitsCollection list;
+        TransitSearch(f.chart, months, BodyBit(body), f.rules, list);
+        ASSERT_FALSE(list.Items().empty()) << body;
+        for (const tTransitEvent& e : list.Items()) EXPECT_EQ(e.Transiting, body);
+        CheckAgainstEngine(f, list, BodyBit(body), months, 240);
+    }
 }
 
 TEST(TransitSearch, SiderealChartsSearchTheSiderealZodiac)
