@@ -276,7 +276,7 @@ TEST(TransitSearch, TheSunTransitsAndMeetsItselfAtTheSolarReturn)
 // none missed.
 TEST(TransitSearch, ChironAndVestaTransitWhereTheEnginePutsThem)
 {
-    for (const auto [body, months] : {std::pair{int(kChiron), 48}, {int(kVesta), 24}}) {
+    for (const auto& [body, months] : {std::pair{int(kChiron), 48}, {int(kVesta), 24}}) {
         tTransitFixture f;
         tTransitsCollection list;
         TransitSearch(f.chart, months, BodyBit(body), f.rules, list);
