@@ -63,6 +63,11 @@ double tPlanet::GetPosition() const
     if (PointType == 2 && StarPlace >= 0) return Normalize360(StarPlace - shift);
     if (PointType == 2)
         return Normalize360(Longitude + 1.391 * (owner ? owner->Centuries : 0.0) - shift);
+    // A lot whose term the chart lacks (a lot of Spirit without Spirit) has
+    // no position; the classic formulas count a missing term as -1.
+    if (PointType == kLotPoint)
+        for (int n : {Plus1, Plus2, Minus1})
+            if (n > 0 && pos(n) < 0) return -1.0;
     double s = 0.0;
     // By night a lot takes its second term away and adds its third.
     const double sign = BySect() && owner && !owner->SunAboveHorizon() ? -1.0 : 1.0;

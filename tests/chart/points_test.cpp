@@ -205,6 +205,18 @@ TEST(Declinations, SunAtTheSolsticesAndStarsWithProperMotion)
     EXPECT_NE(c.PointsNote.find("No Such Star: not in the precise star catalogue"), std::string::npos);
 }
 
+TEST(Lots, WithoutATermThereIsNoLot)
+{
+    tChart c;
+    c.SetBodyLongitude(1, 10.0);
+    c.SetBodyLongitude(4, 50.0);
+    c.SetHouseCusp(1, 100.0);
+    c.TropicalAsc = 100.0;
+    tPlanet& eros = c.AddBody(303);
+    eros.PointType = kLotPoint, eros.Plus1 = kAscendant, eros.Plus2 = 4, eros.Minus1 = 302;
+    EXPECT_EQ(c.BodyPosition(303), -1.0);  // no Spirit in the chart
+}
+
 TEST(Lots, ShortNamesByAbbreviation)
 {
     EXPECT_EQ(AbbreviatedPointName("Lot of Eros"), "Eros");
