@@ -9,6 +9,8 @@
 #include "core/data/schemas.h"
 #include "core/data/sqlite_db.h"
 #include "core/engine/angles.h"
+#include "core/engine/body_numbers.h"
+#include "core/i18n/default_body_names.h"
 #include "core/i18n/text_encoding.h"
 
 namespace quintara {
@@ -153,9 +155,58 @@ std::vector<std::string> TooLongChartFields(const tChart& chart)
     return out;
 }
 
+namespace {
+
+struct tStoredPoint {
+    std::int64_t num;
+    std::string name;
+    double longitude, declination;
+};
+
+}  // namespace
+
+bool HasChartPoints(tDatabase& db)
+{
+    tStatement q = db.Prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1");
+    q.Bind(1, std::string(kChartPointsTable));
+    return q.Step();
+}
+
+void DeleteChartPoints(tDatabase& db, std::int64_t rowid)
+{
+    if (!HasChartPoints(db)) return;
+    if (rowid >= 0) {
+        db.Prepare("DELETE FROM ChartPoints WHERE CHART = ?1").Bind(1, rowid).Step();
+        return;
+    }
+    db.Exec("DELETE FROM ChartPoints WHERE CHART NOT IN (SELECT rowid FROM Charts)");
+}
+
 void WriteChart(tTable& t, const tChart& chart)
 {
     for (auto& [field, value] : ChartRowValues(chart)) t.Set(field, value);
+    std::vector<tStoredPoint> points;
+    for (int p = kJuno + 1; p <= chart.BodyCount(); ++p) {
+        const tPlanet& b = *chart.BodyAt(p);
+        const double lon = b.GetPosition();
+        if (lon < 0) continue;  // no position: nothing to filter by
+        std::string name = DefaultPlanetName(b.Num);
+        points.push_back({b.Num, name.empty() ? b.RowName : std::move(name), lon, b.DeclinationAt(lon)});
+    }
+    // A chart without points leaves a file without the table as it was.
+    t.SetPendingCompanion([points = std::move(points)](tDatabase& db, std::int64_t rowid) {
+        if (points.empty() && !HasChartPoints(db)) return;
+        db.Exec("CREATE TABLE IF NOT EXISTS ChartPoints (CHART INTEGER NOT NULL, NUM INTEGER NOT NULL, NAME TEXT, "
+                "LONGITUDE REAL, DECLINATION REAL, PRIMARY KEY (CHART, NUM))");
+        DeleteChartPoints(db, rowid);
+        tStatement insert = db.Prepare("INSERT OR REPLACE INTO ChartPoints (CHART, NUM, NAME, LONGITUDE, DECLINATION) "
+                                       "VALUES (?1, ?2, ?3, ?4, ?5)");
+        for (const tStoredPoint& p : points) {
+            insert.Reset();
+            insert.BindAll({rowid, p.num, p.name, p.longitude, p.declination});
+            insert.Step();
+        }
+    });
 }
 
 tChartInserter::tChartInserter(tDatabase& db)

@@ -27,8 +27,20 @@ bool PackedWithin(double packed, double limit);
 
 // Copies the chart into the row being inserted or edited: the birth data
 // and, for filtering, P1..P12 with R1..R12 (bodies) and P13..P24 (cusps).
-// The caller posts; Index comes from the row.
+// The caller posts; Index comes from the row. The chart's points beyond the
+// 28 bodies (the chart setup's) go with the row, in its transaction, into
+// the table kChartPointsTable of the same file (made when first needed).
 void WriteChart(tTable& table, const tChart& chart);
+
+// The points of charts, beside the chart rows, for filters: CHART (the
+// chart row's rowid), NUM, NAME, LONGITUDE and DECLINATION (degrees, as the
+// chart was computed).
+inline constexpr const char* kChartPointsTable = "ChartPoints";
+// Removes the points of chart row rowid, or, for -1, those whose row is
+// gone; nothing when the file has no such table.
+void DeleteChartPoints(tDatabase& db, std::int64_t rowid);
+// Whether the file holds the table (an older file has none).
+bool HasChartPoints(tDatabase& db);
 
 // The stored fields of a chart as (field, value), in table order; texts cut
 // to their fields' lengths.

@@ -117,6 +117,7 @@ void TData1::OpenChartFile(const std::string& chartFile)
     }
     next.table->SetIndex("Names");
     next.table->SetWriteCheck([this] { CheckChartWritable(); });
+    next.table->SetDeleteCompanion(DeleteChartPoints);
     chart = std::move(next);
     chartPath = path;
     chartReadOnly = readOnly;
@@ -218,15 +219,39 @@ double MinorBodyOfRow(const double* a, int)
     return Normalize360(answer.longitude[static_cast<std::size_t>(body)] - BuiltInAyanamsa(zodiac, a[1], own));
 }
 
-// Names a chart filter takes besides the columns: Place, and the positions
-// of Chiron, Ceres, Pallas and Juno (P25..P28), computed from the row.
-std::optional<tFieldInfo> ChartFilterField(std::string_view name)
+// The number n of a name "<prefix>n" with n from 29 (a point's), else 0.
+int PointOfName(std::string_view name, std::string_view prefix)
+{
+    if (name.size() <= prefix.size() || name.size() > prefix.size() + 4 ||
+        !SameNameIgnoringCase(name.substr(0, prefix.size()), prefix))
+        return 0;
+    int n = 0;
+    for (char c : name.substr(prefix.size())) {
+        if (c < '0' || c > '9') return 0;
+        n = n * 10 + (c - '0');
+    }
+    return n > kJuno ? n : 0;
+}
+
+// Names a chart filter takes besides the columns: Place, the positions of
+// Chiron, Ceres, Pallas and Juno (P25..P28), computed from the row, and
+// the stored points' longitudes (P29 on) and declinations (DEC29 on); a
+// chart without that point stored (or a file without points) has none.
+std::optional<tFieldInfo> ChartFilterField(std::string_view name, bool hasPoints)
 {
     if (SameNameIgnoringCase(name, "Place")) return tFieldInfo{"BIRTHPLACE", tFieldKind::Text};
     for (int n = kChiron; n <= kJuno; ++n)
         if (SameNameIgnoringCase(name, std::string("P").append(std::to_string(n))))
             return tFieldInfo{"JULIANDAY", tFieldKind::Real,
                               std::string("chart_minor_body(").append(std::to_string(n)).append(", \"JULIANDAY\", \"ZODIAC\", \"AYANAMSA\")")};
+    for (const char* prefix : {"P", "DEC"})
+        if (const int n = PointOfName(name, prefix)) {
+            const std::string column = *prefix == 'P' ? "LONGITUDE" : "DECLINATION";
+            return tFieldInfo{"JULIANDAY", tFieldKind::Real,
+                              hasPoints ? std::string("(SELECT ").append(column).append(" FROM ChartPoints WHERE CHART = \"Charts\".rowid AND NUM = ")
+                                              .append(std::to_string(n)).append(")")
+                                        : std::string("NULL")};
+        }
     return std::nullopt;
 }
 
@@ -239,7 +264,9 @@ void TData1::SetChartFilter(const std::string& expression)
         return;
     }
     ChartDatabase().DefineFunction("chart_minor_body", 4, MinorBodyOfRow);
-    ChartTable().SetFilter(expression, true, dateFormat, ChartFilterField);
+    const bool hasPoints = HasChartPoints(ChartDatabase());
+    ChartTable().SetFilter(expression, true, dateFormat,
+                           [hasPoints](std::string_view name) { return ChartFilterField(name, hasPoints); });
 }
 
 bool TData1::FindAdjust(tChart& c)

@@ -384,6 +384,7 @@ void tTable::Write()
         if (state == tState::Edit) st.Bind(static_cast<int>(cols.size()) + 1, editId);
         st.Step();
         if (state == tState::Insert) id = db.LastInsertId();
+        if (pendingCompanion) pendingCompanion(db, id);
         tx.Commit();
     }
     Cancel();
@@ -396,6 +397,7 @@ void tTable::Cancel()
 {
     state = tState::Browse;
     buffer.clear();
+    pendingCompanion = nullptr;
 }
 
 void tTable::Delete()
@@ -410,6 +412,7 @@ void tTable::Delete()
     {
         tTransaction tx(db);
         db.Prepare("DELETE FROM " + Quoted(def.name) + " WHERE rowid = ?1").Bind(1, currentId).Step();
+        if (deleteCompanion) deleteCompanion(db, currentId);
         tx.Commit();
     }
     Forget();
@@ -427,6 +430,7 @@ void tTable::DeleteVisible()
         tStatement st = db.Prepare("DELETE FROM " + Quoted(def.name) + Where());
         if (filter) st.BindAll(filter->params);
         st.Step();
+        if (deleteCompanion) deleteCompanion(db, -1);
         tx.Commit();
     }
     pos = -1;
@@ -439,6 +443,7 @@ void tTable::EmptyTable()
     {
         tTransaction tx(db);
         db.Exec(Cat({"DELETE FROM ", Quoted(def.name)}));
+        if (deleteCompanion) deleteCompanion(db, -1);
         tx.Commit();
     }
     pos = -1;

@@ -69,6 +69,15 @@ public:
     // the bulk deletes); it throws to refuse the change.
     void SetWriteCheck(std::function<void()> check) { writeCheck = std::move(check); }
 
+    // Rows of another table that belong to a row (a chart's points), kept in
+    // the row's own transaction: `withRow` runs once, in the next Post's
+    // transaction, with the row's rowid (an Insert or Edit ending otherwise
+    // drops it); `withDelete` in every Delete's, with -1 after the bulk
+    // deletes (every row of the other table whose row is gone).
+    using tCompanion = std::function<void(tDatabase&, std::int64_t rowid)>;
+    void SetPendingCompanion(tCompanion withRow) { pendingCompanion = std::move(withRow); }
+    void SetDeleteCompanion(tCompanion withDelete) { deleteCompanion = std::move(withDelete); }
+
     void First();
     void Next();
     void Prior();
@@ -139,6 +148,7 @@ private:
     tDatabase& db;
     tTableDef def;
     std::function<void()> writeCheck;
+    tCompanion pendingCompanion, deleteCompanion;
     std::string readProblem;
     std::vector<std::string> order;
     bool orderNoCase = false;

@@ -8,6 +8,7 @@
 #include "core/chart/chart.h"
 #include "core/data/chart_record.h"
 #include "core/data/data_module.h"
+#include "core/engine/body_numbers.h"
 #include "core/data/text_collation.h"
 #include "core/data/sqlite_db.h"
 #include "core/platform/atomic_file.h"
@@ -121,6 +122,67 @@ TEST(ChartRecord, PlanetFilterSelectsBySign)
     EXPECT_EQ(t.RecordCount(), 1);
     data.SetChartFilter("");
     EXPECT_EQ(t.RecordCount(), 12);
+}
+
+// The chart setup's points are stored beside the chart row, in its
+// transaction, and filters read them; rewriting and deleting follow.
+TEST(ChartRecord, PointsAreStoredBesideTheRowAndFiltered)
+{
+    test::tTempDir dir;
+    TData1 data(dir.Path());
+    tTable& t = data.ChartTable();
+    tDatabase& db = data.ChartDatabase();
+    auto plain = SampleChart();
+    t.Insert();
+    data.WriteChart(*plain);
+    t.Post();
+    EXPECT_FALSE(HasChartPoints(db)) << "a chart without points leaves the file as it was";
+    data.SetChartFilter("P51>=0");  // a file without points: no chart has Vesta
+    EXPECT_EQ(t.RecordCount(), 0);
+    data.SetChartFilter("");
+    for (int month : {1, 7}) {
+        auto sample = SampleChart();
+        tChart& c = *sample;
+        c.AddBody(kVesta).PointType = kComputedPoint;
+        c.Month = static_cast<std::uint16_t>(month);
+        CalcChart(c);
+        t.Insert();
+        data.WriteChart(c);
+        t.Post();
+    }
+    ASSERT_TRUE(HasChartPoints(db));
+    const auto count = [&db] {
+        tStatement q = db.Prepare("SELECT COUNT(*) FROM ChartPoints");
+        q.Step();
+        return q.Int(0);
+    };
+    EXPECT_EQ(count(), 2);
+    double vesta = 0;
+    {
+        tStatement first = db.Prepare("SELECT LONGITUDE, DECLINATION, NAME FROM ChartPoints ORDER BY CHART LIMIT 1");
+        ASSERT_TRUE(first.Step());
+        vesta = first.Real(0);
+        EXPECT_EQ(first.Text(2), "Vesta");
+    }
+    data.SetChartFilter("P51>=" + std::to_string(vesta - 0.001) + " and P51<=" + std::to_string(vesta + 0.001) +
+                        " and DEC51<0");
+    ASSERT_EQ(t.RecordCount(), 1);
+    EXPECT_EQ(t.Text("DATE"), "1985-01-14");
+    // Edited and written again: its points replaced, not doubled.
+    t.Edit();
+    auto again = SampleChart();
+    again->AddBody(kVesta).PointType = kComputedPoint;
+    CalcChart(*again);
+    data.WriteChart(*again);
+    t.Post();
+    EXPECT_EQ(count(), 2);
+    // Deleted, one by one or by a filter: the points go with the rows.
+    data.SetChartFilter("");
+    t.Last();
+    t.Delete();
+    EXPECT_EQ(count(), 1);
+    t.DeleteVisible();
+    EXPECT_EQ(count(), 0);
 }
 
 TEST(DataModule, ReportsMissingReferenceFilesByName)
