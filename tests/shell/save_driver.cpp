@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "core/chart/chart.h"
+#include "core/engine/body_numbers.h"
 #include "shell/frame/main_form.h"
 #include "shell/platform/application.h"
 #include "shell/platform/program.h"
@@ -65,6 +66,7 @@ int main(int argc, char** argv)
     while (std::cin >> command) {
         if (command == "save" && std::cin >> name) {
             tChart c;
+            c.AddBody(kVesta).PointType = kComputedPoint;  // stored beside the row
             c.Name = name;
             c.Year = 1990, c.Month = 5, c.Day = 17, c.Hour = 14, c.Minute = 30;
             c.Adjust = -2.00, c.Latitude = 48.52, c.Longitude = -2.21;

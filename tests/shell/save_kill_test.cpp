@@ -72,9 +72,11 @@ private:
     FILE* fromDriver = nullptr;
 };
 
-std::string ChartList(const std::string& home)
+// The command line's list of the home's charts; filter: a --filter expression.
+std::string ChartList(const std::string& home, const std::string& filter = "")
 {
-    const std::string cmd = std::string(QUINTARA_CLI) + " charts list --home '" + home + "' 2>&1";
+    const std::string cmd = std::string(QUINTARA_CLI) + " charts list --home '" + home + "'" +
+                            (filter.empty() ? "" : " --filter \"" + filter + "\"") + " 2>&1";
     std::string out;
     if (FILE* p = popen(cmd.c_str(), "r")) {
         char buffer[512];
@@ -101,6 +103,10 @@ void SaveAroundADialog(const std::string& dialog)
     const std::string afterKill = ChartList(home);
     EXPECT_NE(afterKill.find("Alpha"), std::string::npos) << afterKill;
     EXPECT_NE(afterKill.find("Beta"), std::string::npos) << afterKill;
+    // Each chart's point was written with its row: Vesta for both.
+    const std::string withPoints = ChartList(home, "P51 >= 0");
+    EXPECT_NE(withPoints.find("Alpha"), std::string::npos) << withPoints;
+    EXPECT_NE(withPoints.find("Beta"), std::string::npos) << withPoints;
 }
 
 // A damaged chart file at start-up: a new one is started beside it, the
