@@ -19,8 +19,7 @@ tMinorPlace Place(int body, double T, const tVector3& sunNow, const tVector3& su
     const tAnomaly E = SolveKepler(now, now.meanAnomaly + now.eccentricity * std::sin(now.meanAnomaly));
     const tOrbitAngles angles = AnglesOf(now);
     tMinorPlace p;
-    p.longitude = GeocentricLongitude(now, E, angles, sunNow);
-    p.latitude = GeocentricLatitude(now, E, angles, sunNow);
+    GeocentricPlace(now, E, angles, sunNow, p.longitude, p.latitude);
     // A day later the orbit has barely moved: today's solution is a
     // Newton step from tomorrow's, today's angles a small turn.
     const tAnomaly Elater = SolveKepler(later, E.E + (later.meanAnomaly - now.meanAnomaly));

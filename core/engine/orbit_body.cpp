@@ -137,28 +137,40 @@ tOrbitAngles AnglesAfter(const tOrbitAngles& known, const tOrbitElements& before
     return a;
 }
 
-double GeocentricLongitude(const tOrbitElements& o, const tAnomaly& a, const tOrbitAngles& g, const tVector3& sun)
+namespace {
+
+// The geocentric ecliptic vector (AU) of a body on its orbit.
+tVector3 GeocentricVector(const tOrbitElements& o, const tAnomaly& a, const tOrbitAngles& g, const tVector3& sun)
 {
     const tInPlane p = InPlane(o, a);
     // The argument of latitude u = true anomaly + argument of perihelion,
     // then the heliocentric direction turned by the node: cos(b) cos(l - node)
     // is cos u and cos(b) sin(l - node) is cos(i) sin u.
     const double cu = p.cosNu * g.cw - p.sinNu * g.sw, su = p.sinNu * g.cw + p.cosNu * g.sw;
-    const double x = p.radius * (cu * g.cn - g.ci * su * g.sn) + sun.x;
-    const double y = p.radius * (cu * g.sn + g.ci * su * g.cn) + sun.y;
-    double l = std::atan(y / x);
-    if (x < 0.0) l += kPi;
+    return {p.radius * (cu * g.cn - g.ci * su * g.sn) + sun.x, p.radius * (cu * g.sn + g.ci * su * g.cn) + sun.y,
+            p.radius * su * g.si + sun.z};
+}
+
+double LongitudeOf(const tVector3& v)
+{
+    double l = std::atan(v.y / v.x);
+    if (v.x < 0.0) l += kPi;
     return Normalize360(l * kRadToDeg);
 }
 
-double GeocentricLatitude(const tOrbitElements& o, const tAnomaly& a, const tOrbitAngles& g, const tVector3& sun)
+}  // namespace
+
+double GeocentricLongitude(const tOrbitElements& o, const tAnomaly& a, const tOrbitAngles& g, const tVector3& sun)
 {
-    const tInPlane p = InPlane(o, a);
-    const double cu = p.cosNu * g.cw - p.sinNu * g.sw, su = p.sinNu * g.cw + p.cosNu * g.sw;
-    const double x = p.radius * (cu * g.cn - g.ci * su * g.sn) + sun.x;
-    const double y = p.radius * (cu * g.sn + g.ci * su * g.cn) + sun.y;
-    const double z = p.radius * su * g.si + sun.z;
-    return std::atan(z / std::sqrt(x * x + y * y)) * kRadToDeg;
+    return LongitudeOf(GeocentricVector(o, a, g, sun));
+}
+
+void GeocentricPlace(const tOrbitElements& o, const tAnomaly& a, const tOrbitAngles& g, const tVector3& sun,
+                     double& longitude, double& latitude)
+{
+    const tVector3 v = GeocentricVector(o, a, g, sun);
+    longitude = LongitudeOf(v);
+    latitude = std::atan(v.z / std::sqrt(v.x * v.x + v.y * v.y)) * kRadToDeg;
 }
 
 void SunVectors(double T, double dT, tVector3& atT, tVector3& later)

@@ -47,8 +47,9 @@ tOrbitAngles AnglesAfter(const tOrbitAngles& known, const tOrbitElements& before
 // eccentric anomaly a, given the orbit's angles and the geocentric Sun vector.
 double GeocentricLongitude(const tOrbitElements& e, const tAnomaly& a, const tOrbitAngles& angles, const tVector3& sun);
 
-// Geocentric ecliptic latitude, degrees, of the same.
-double GeocentricLatitude(const tOrbitElements& e, const tAnomaly& a, const tOrbitAngles& angles, const tVector3& sun);
+// The same longitude and the geocentric ecliptic latitude, degrees, at once.
+void GeocentricPlace(const tOrbitElements& e, const tAnomaly& a, const tOrbitAngles& angles, const tVector3& sun,
+                     double& longitude, double& latitude);
 
 // Geocentric Sun vectors (AU) at T, Julian centuries of UT from J2000.0,
 // and at T + dT for a small dT (the second solved from the first).
