@@ -1,5 +1,7 @@
 #include "core/engine/ephemeris_service.h"
 
+#include <cmath>
+
 #include "core/engine/angles.h"
 #include "core/engine/body_numbers.h"
 #include "core/engine/houses.h"
@@ -8,7 +10,6 @@
 #include "core/engine/minor_bodies.h"
 #include "core/engine/planet_series.h"
 #include "core/engine/precise_ephemeris.h"
-#include "core/engine/sky_points.h"
 
 namespace quintara {
 namespace {
@@ -27,6 +28,7 @@ double BuiltInLongitude(int body, double T)
         BuiltInMinorBodies(T, tSkyBodies{1} << body, a);
         return Normalize360(a.longitude[static_cast<std::size_t>(body)]);
     }
+    if (body < 1 || body > 10) return std::nan("");  // no orbit in the built-in theory
     double lon[11] = {}, lat[11] = {};
     PlanetSeries(lon, lat, body, JulianDayOf(T));
     return lon[body];
@@ -86,12 +88,6 @@ bool tEphemerisService::Star(const std::string& name, double T, double& longitud
     longitude = Normalize360(b.longitude);
     latitude = b.latitude;
     return true;
-}
-
-bool tEphemerisService::Gives(int body) const
-{
-    if (!IsComputedPoint(body)) return body >= 1 && body <= kJuno && !(body >= kAscendant && body <= kLastCusp);
-    return Precise() || BuiltInGivesPoint(body);
 }
 
 double tEphemerisService::Longitude(int body, double T)

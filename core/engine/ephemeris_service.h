@@ -76,19 +76,16 @@ public:
 
     // Body 1..12 or 25..28, or a computed point with a motion of its own
     // (Vesta, Pholus, the nodes, the osculating apogee, the Uranian points)
-    // at T, without the speed: for searches and steps. Only what Gives().
+    // at T, without the speed: for searches and steps. NaN for a point the
+    // built-in theory lacks (Pholus, the osculating apogee, the Uranian
+    // points: sky_points.h) when the answer is built-in.
     double Longitude(int body, double T);
-    // Whether this service has a longitude of body at every moment:
-    // the built-in theory lacks Pholus, the osculating apogee and the
-    // Uranian points (sky_points.h).
-    bool Gives(int body) const;
     // A fixed star of the precise catalogue by name: its tropical longitude
     // and latitude of date, degrees, with proper motion. False (no note)
     // when the service is built-in or the catalogue has no such star.
     bool Star(const std::string& name, double T, double& longitude, double& latitude);
     // Body 12 is the mean node, not the true one (the settings' choice).
     void UseMeanNode(bool mean) { meanNode = mean; }
-    bool MeanNode() const { return meanNode; }
 
     // Houses for a right ascension of the meridian (radians) at latitude
     // (d.mm, north positive), with the obliquity of T: charts whose angles
