@@ -27,9 +27,8 @@ namespace {
 // the run); English in machine output.
 std::string NameOf(int n, const tChart* chart, TLanguages* lang)
 {
-    std::string name = lang ? lang->PlanetName(n) : DefaultPlanetName(n);
-    const tPlanet* b = name.empty() && chart ? chart->FindBody(n) : nullptr;
-    return b ? b->RowName : name;
+    if (const tPlanet* b = chart ? chart->FindBody(n) : nullptr) return lang ? b->Name(*lang) : b->EnglishName();
+    return lang ? lang->PlanetName(n) : DefaultPlanetName(n);
 }
 
 }  // namespace

@@ -56,11 +56,7 @@ std::string BodyLine(TLanguages* lang, const std::string& label, std::size_t wid
     return s + "\n";
 }
 
-std::string PointLabel(TLanguages* lang, const tPlanet& b)
-{
-    std::string name = BodyLabel(lang, b.Num);
-    return name.empty() ? b.RowName : name;
-}
+std::string PointLabel(TLanguages* lang, const tPlanet& b) { return lang ? b.Name(*lang) : b.EnglishName(); }
 
 }  // namespace
 

@@ -157,6 +157,12 @@ std::string tPlanet::Name(TLanguages& languages) const
     return name.empty() ? RowName : name;
 }
 
+std::string tPlanet::EnglishName() const
+{
+    std::string name = DefaultPlanetName(Num);
+    return name.empty() ? RowName : name;
+}
+
 std::string tPlanet::ShortName(TLanguages& languages) const
 {
     std::string name = languages.PlanetShortName(Num);

@@ -50,6 +50,8 @@ public:
     // goes by its row's name (the short one abbreviated).
     std::string Name(TLanguages& languages) const;
     std::string ShortName(TLanguages& languages) const;
+    // The built-in English name, else the row's: machine output's.
+    std::string EnglishName() const;
 
     bool Visible = false;
     bool Aspects = false;

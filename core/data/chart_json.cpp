@@ -111,9 +111,8 @@ void AppendPointsJson(std::string& s, const tChart& chart)
         const tPlanet& b = *chart.BodyAt(p);
         const double lon = b.GetPosition();
         if (!b.Visible || lon < 0) continue;
-        const std::string english = DefaultPlanetName(b.Num);
         s += ",{";
-        Text(s, "name", english.empty() ? b.RowName : english);
+        Text(s, "name", b.EnglishName());
         Number(s, "longitude", lon, 6);
         Number(s, "latitude", b.Latitude, 6);
         Number(s, "declination", b.Declination(), 6);

@@ -10,7 +10,6 @@
 #include "core/data/sqlite_db.h"
 #include "core/engine/angles.h"
 #include "core/engine/body_numbers.h"
-#include "core/i18n/default_body_names.h"
 #include "core/i18n/text_encoding.h"
 
 namespace quintara {
@@ -190,8 +189,7 @@ void WriteChart(tTable& t, const tChart& chart)
         const tPlanet& b = *chart.BodyAt(p);
         const double lon = b.GetPosition();
         if (lon < 0) continue;  // no position: nothing to filter by
-        std::string name = DefaultPlanetName(b.Num);
-        points.push_back({b.Num, name.empty() ? b.RowName : std::move(name), lon, b.DeclinationAt(lon)});
+        points.push_back({b.Num, b.EnglishName(), lon, b.DeclinationAt(lon)});
     }
     // A chart without points leaves a file without the table as it was.
     t.SetPendingCompanion([points = std::move(points)](tDatabase& db, std::int64_t rowid) {

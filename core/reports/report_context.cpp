@@ -20,10 +20,9 @@ std::string tReportContext::BodyName(const tChart& c, int n) const
 {
     if ((n == kAscendant || n == kMidheaven) && c.HouseType != kTimeUnknown && !c.AngleOnCusp(n))
         return Caption(n == kAscendant ? caption::kCuspI : caption::kCuspX);
-    std::string name = BodyName(n);
-    // A point added for one run has its row's name, not the vocabulary's.
-    if (const tPlanet* b = name.empty() ? c.FindBody(n) : nullptr) name = b->RowName;
-    return name;
+    // A point added for one run has its row's name where the vocabulary has none.
+    if (const tPlanet* b = c.FindBody(n)) return b->Name(*Lang);
+    return BodyName(n);
 }
 
 std::string tReportContext::Date(int year, int month, int day) const
