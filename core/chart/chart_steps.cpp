@@ -162,8 +162,6 @@ tSkyPoints PointsOf(const tChart& chart)
 
 namespace {
 
-bool NeedsBirthTime(int n) { return n == kVertex || n == kAntiVertex || n == kEastPoint; }
-
 // Every computed point of the chart from the answer: tropical, as the
 // planets table's points are (GetPosition shifts them); one that the
 // answer lacks is left out (no position) and named in the chart's note.
@@ -178,7 +176,7 @@ void FillPoints(const tSkyAnswer& a, tChart& chart)
         b.InChartFrame = false;
         b.Retrograde = known && (a.pointRetrograde & SkyPointBit(b.Num));
         if (!known || (a.pointMissing & SkyPointBit(b.Num)) ||
-            (NeedsBirthTime(b.Num) && chart.HouseType == kTimeUnknown)) {
+            (IsAnglePoint(b.Num) && chart.HouseType == kTimeUnknown)) {
             b.Longitude = -1;
             b.Latitude = 0;
             if (known && (a.pointMissing & SkyPointBit(b.Num)) && missing.find(DefaultPlanetName(b.Num)) == std::string::npos)
@@ -240,7 +238,7 @@ void CalcAnglePoints(tChart& chart)
     const double east = EastPointAt(chart.SiderealT, chart.Obliquity());
     for (int p = kJuno + 1; p <= chart.BodyCount(); ++p) {
         tPlanet& b = *chart.BodyAt(p);
-        if (b.PointType != kComputedPoint || !NeedsBirthTime(b.Num) || b.Longitude < 0) continue;
+        if (b.PointType != kComputedPoint || !IsAnglePoint(b.Num) || b.Longitude < 0) continue;
         b.Longitude = b.Num == kEastPoint ? east : b.Num == kVertex ? vertex : Normalize360(vertex + 180.0);
         b.InChartFrame = false;
     }

@@ -246,7 +246,7 @@ constexpr int kExportedBodies[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 25, 26
 
 // The chart setup's shown points, after the bodies and houses: the same
 // columns for every chart of an export.
-bool ExportedPoint(const tPlanetRow& r) { return r.Visible && r.Num > kJuno && (r.Num < 37 || r.Num > 48); }
+bool ExportedPoint(bool visible, int num) { return visible && num > kJuno && (num < 37 || num > 48); }
 
 // The position columns' header: body names, "House 1".."House 12", then
 // the chart setup's shown points by English name.
@@ -278,7 +278,7 @@ std::string PositionFields(const tChart& c)
     }
     for (int p = kJuno + 1; p <= c.BodyCount(); ++p) {
         const tPlanet& b = *c.BodyAt(p);
-        if (!b.Visible || b.Num <= kJuno || (b.Num >= 37 && b.Num <= 48)) continue;  // as ExportedPoint
+        if (!ExportedPoint(b.Visible, b.Num)) continue;
         s += ',';
         if (b.GetPosition() >= 0) AppendJsonNumber(s, b.GetPosition(), 6);
     }
@@ -305,7 +305,7 @@ std::string ExportedCharts(TData1& data, tExchangeFormat format, bool positions,
     std::vector<tPlanetRow> setup, shown;
     if (positions) setup = data.PlanetRows();
     for (const tPlanetRow& r : setup)
-        if (ExportedPoint(r)) shown.push_back(r);
+        if (ExportedPoint(r.Visible, r.Num)) shown.push_back(r);
     std::string out = format == tExchangeFormat::kCsv ? CsvHeader() : std::string();
     if (positions && format == tExchangeFormat::kCsv) BeforeLineEnd(out, PositionColumns(shown), false);
     rows = 0;

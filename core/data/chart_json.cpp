@@ -123,8 +123,8 @@ void AppendPointsJson(std::string& s, const tChart& chart)
         Text(s, "sign_name", DefaultCaption(sign));
         Key(s, "degrees_in_sign");
         AppendJsonNumber(s, lon - 30.0 * (sign - 1), 6);
-        if (b.PointType == kComputedPoint && b.Num != kSouthNode && b.Num != kVertex && b.Num != kAntiVertex &&
-            b.Num != kEastPoint)
+        // Motion of the points that have their own (the south node's is not kept).
+        if (b.PointType == kComputedPoint && b.Num != kSouthNode && !IsAnglePoint(b.Num))
             s += b.Retrograde ? ",\"retro\":true" : ",\"retro\":false";
         s += '}';
     }

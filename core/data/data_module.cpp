@@ -379,6 +379,17 @@ std::vector<tLocality> TData1::FindLocalities(const std::string& typed, std::siz
     return out;
 }
 
+namespace {
+
+// A planets or stars row whose angles can be computed with.
+bool SoundPointRow(const tPlanetRow& r)
+{
+    const auto angle = [](double v) { return std::isfinite(v) && std::fabs(v) <= 360; };
+    return angle(r.Value) && angle(r.Longitude) && angle(r.Latitude);
+}
+
+}  // namespace
+
 std::vector<tPlanetRow> TData1::PlanetRows()
 {
     tTable& t = PlanetTable();
@@ -400,9 +411,7 @@ std::vector<tPlanetRow> TData1::PlanetRows()
         r.Offset = integer("Offset");
         r.Longitude = t.RealOr("Longitude");
         r.Latitude = t.RealOr("Latitude");
-        const auto angle = [](double v) { return std::isfinite(v) && std::fabs(v) <= 360; };
-        if (!angle(r.Value) || !angle(r.Longitude) || !angle(r.Latitude)) continue;  // a damaged row
-        rows.push_back(std::move(r));
+        if (SoundPointRow(r)) rows.push_back(std::move(r));  // a damaged row is left out
     }
     return rows;
 }
@@ -425,9 +434,7 @@ std::vector<tPlanetRow> TData1::StarRows()
         r.Value = real(7);
         r.Offset = integer(8);
         r.Longitude = real(9), r.Latitude = real(10);
-        const auto angle = [](double v) { return std::isfinite(v) && std::fabs(v) <= 360; };
-        if (!angle(r.Value) || !angle(r.Longitude) || !angle(r.Latitude)) continue;  // a damaged row
-        rows.push_back(std::move(r));
+        if (SoundPointRow(r)) rows.push_back(std::move(r));  // a damaged row is left out
     }
     return rows;
 }

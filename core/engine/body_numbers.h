@@ -31,6 +31,8 @@ constexpr bool IsComputedPoint(int n)
 {
     return n >= kFirstComputedPoint && n <= kLastComputedPoint && n != 60;
 }
+// The points of the houses' circles: they need a birth time and have no motion of their own.
+constexpr bool IsAnglePoint(int n) { return n == kVertex || n == kAntiVertex || n == kEastPoint; }
 
 // Bodies whose motion the chart flags: Mercury to Pluto, Chiron to Juno.
 constexpr bool HasRetroFlag(int n) { return (n >= 3 && n <= 10) || (n >= 25 && n <= 28); }
