@@ -26,6 +26,7 @@ struct tSide {
     std::vector<char> takesPart;
     std::vector<std::int32_t> number;
     std::vector<int> participants;  // positions taking part, in order
+    std::vector<double> declination;  // of the participants by position when parallels are asked; NaN for none
 
     explicit tSide(const tChart& c)
     {
@@ -106,14 +107,27 @@ private:
 bool InNodeOrCusps(int p) { return p >= 12 && p <= 24; }
 bool IsCusp(int n) { return n >= kAscendant && n <= kLastCusp; }
 
-// The parallels of body i of a with body j of b, appended: declinations
-// within orb of each other (parallel) or of each other's negative.
-void TestParallel(const tPlanet& p1, const tPlanet& p2, double orb, std::vector<tAspect>& out)
+// The declinations of a side's participants, once for all its pairs: none
+// (NaN) for a cusp or a point without a position.
+void AddDeclinations(const tChart& c, tSide& s)
 {
-    if (IsCusp(p1.Num) || IsCusp(p2.Num) || p1.GetPosition() < 0 || p2.GetPosition() < 0) return;
-    const double d1 = p1.Declination(), d2 = p2.Declination();
-    if (std::fabs(d1 - d2) < orb) out.push_back({p1.Num, p2.Num, kParallel, std::fabs(d1 - d2), 0.0});
-    if (std::fabs(d1 + d2) < orb) out.push_back({p1.Num, p2.Num, kContraparallel, std::fabs(d1 + d2), 0.0});
+    s.declination.assign(s.position.size(), std::nan(""));
+    for (const int p : s.participants) {
+        const tPlanet& b = *c.BodyAt(p);
+        const double lon = b.GetPosition();
+        if (!IsCusp(b.Num) && lon >= 0) s.declination[static_cast<std::size_t>(p)] = b.DeclinationAt(lon);
+    }
+}
+
+// The parallels of position i of a with position j of b, appended:
+// declinations within orb of each other (parallel) or of each other's negative.
+void TestParallel(const tSide& a, int i, const tSide& b, int j, double orb, std::vector<tAspect>& out)
+{
+    const double d1 = a.declination[static_cast<std::size_t>(i)], d2 = b.declination[static_cast<std::size_t>(j)];
+    if (std::isnan(d1) || std::isnan(d2)) return;
+    const std::int32_t n1 = a.number[static_cast<std::size_t>(i)], n2 = b.number[static_cast<std::size_t>(j)];
+    if (std::fabs(d1 - d2) < orb) out.push_back({n1, n2, kParallel, std::fabs(d1 - d2), 0.0});
+    if (std::fabs(d1 + d2) < orb) out.push_back({n1, n2, kContraparallel, std::fabs(d1 + d2), 0.0});
 }
 
 }  // namespace
@@ -146,17 +160,18 @@ void tAspectsCollection::BuildNatal(const tChart& chart)
     }
     if (!(rules.ParallelOrb > 0)) return;
     const double orb = rules.ParallelOrb * chart.OrbPercent / 100.0;
+    AddDeclinations(chart, s);
     for (std::size_t x = 0; x < on.size(); ++x)
         for (std::size_t y = x + 1; y < on.size(); ++y) {
             if (timeUnknown && (on[x] == kNode || on[y] == kNode)) continue;
-            TestParallel(*chart.BodyAt(on[x]), *chart.BodyAt(on[y]), orb, items);
+            TestParallel(s, on[x], s, on[y], orb, items);
         }
 }
 
 void tAspectsCollection::BuildComparison(const tChart& a, const tChart& b)
 {
     if (!rules.SynastryOrbs) return;
-    const tSide sa(a), sb(b);
+    tSide sa(a), sb(b);
     const tPairTester tester(*rules.SynastryOrbs, a.EffectiveAspectTypes(rules.AspectTypes), a.OrbPercent);
     const int nb = b.BodyCount();
     // Both flags from a: the two charts share the body layout.
@@ -171,11 +186,17 @@ void tAspectsCollection::BuildComparison(const tChart& a, const tChart& b)
         }
     if (!(rules.ParallelOrb > 0)) return;
     const double orb = rules.ParallelOrb * a.OrbPercent / 100.0;
+    AddDeclinations(a, sa);
+    // b's own bodies at a's participants' positions (the flags are read from a).
+    sb.participants.clear();
+    for (const int j : sa.participants)
+        if (j <= nb) sb.participants.push_back(j);
+    AddDeclinations(b, sb);
     for (const int i : sa.participants)
         for (const int j : sa.participants) {
             if (j > nb) break;
             if (i == j && a.BodyAt(i)->PointType == 2) continue;
-            TestParallel(*a.BodyAt(i), *b.BodyAt(j), orb, items);
+            TestParallel(sa, i, sb, j, orb, items);
         }
 }
 
