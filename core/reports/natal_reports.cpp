@@ -41,13 +41,19 @@ std::string BodyColumns(const tChart& c, int n, const tReportContext& ctx)
 
 bool IsDominant(int n) { return n >= 37 && n <= 48; }
 
-// The declination (d.mm, north positive) and its mark beyond the Sun's greatest.
-std::string DeclinationColumn(const tChart& c, int n)
+// The declination (d.mm, north positive) and its mark beyond the Sun's
+// greatest, which sets outOfBounds (the list's footnote).
+std::string DeclinationColumn(const tPlanet& b, bool& outOfBounds)
 {
-    const tPlanet* b = c.FindBody(n);
-    if (!b) return {};
-    std::string s = DegMin(b->Declination(), 6);
-    return b->OutOfBounds() ? s + " *" : s;
+    std::string s = DegMin(b.Declination(), 6);
+    if (!b.OutOfBounds()) return s;
+    outOfBounds = true;
+    return s + " *";
+}
+
+void OutOfBoundsNote(tReportText& text, bool outOfBounds, const tReportContext& ctx)
+{
+    if (outOfBounds) text.AddLine("* " + ctx.Caption(caption::kOutOfBounds) + " (" + ctx.Caption(caption::kDeclination) + ")");
 }
 
 }  // namespace
@@ -103,8 +109,7 @@ void WriteList(tReportText& text, const tChart& c, const tReportContext& ctx)
     text.AddLine("");
     bool outOfBounds = false;
     for (int i = 1; i <= 12; ++i) {
-        outOfBounds = outOfBounds || c.FindBody(i)->OutOfBounds();
-        std::string line = BodyColumns(c, i, ctx) + DeclinationColumn(c, i) + "\t";
+        std::string line = BodyColumns(c, i, ctx) + DeclinationColumn(*c.FindBody(i), outOfBounds) + "\t";
         if (HasHouses(c)) {
             const tSignPos sp = SignPosition(2, c.HouseCusp(i));
             line += ctx.BodyName(c, 12 + i) + "\t" + ctx.SignName(sp.Sign) + "\t" + Fixed(sp.Degrees, 5, 2);
@@ -131,11 +136,10 @@ void WriteList(tReportText& text, const tChart& c, const tReportContext& ctx)
         // a birth time, one its ephemeris cannot give) is left out; so are
         // the hidden ones (the lots a shown lot is made of).
         if (IsDominant(b.Num) || b.GetPosition() < 0 || (b.Num > kJuno && !b.Visible)) continue;
-        outOfBounds = outOfBounds || b.OutOfBounds();
         text.AddLine(ctx.BodyName(c, b.Num) + "\t" + SignColumns(b.GetPosition(), b.Retrograde, ctx) +
-                     DeclinationColumn(c, b.Num));
+                     DeclinationColumn(b, outOfBounds));
     }
-    if (outOfBounds) text.AddLine("* " + ctx.Caption(caption::kOutOfBounds) + " (" + ctx.Caption(caption::kDeclination) + ")");
+    OutOfBoundsNote(text, outOfBounds, ctx);
     const std::string signs = ctx.Caption(26) + " ";
     std::size_t left = 0, right = 0;
     for (int k = 27; k <= 31; ++k) left = std::max(left, Utf8Length(signs + ctx.Caption(k)));
@@ -181,10 +185,7 @@ void WriteFullList(tReportText& text, const tChart& c, const tReportContext& ctx
         const tPlanet& b = *c.BodyAt(p);
         line += (p >= 2 && p <= 10) || (p >= 25 && b.Latitude != 0) ? DegMin(b.Latitude, 6) + "\t" : "\t";
         // The declination, marked beyond the Sun's greatest; the cusps have none listed.
-        if (n < kAscendant || n > kLastCusp) {
-            line += DegMin(b.Declination(), 6);
-            if (b.OutOfBounds()) line += " *", outOfBounds = true;
-        }
+        if (n < kAscendant || n > kLastCusp) line += DeclinationColumn(b, outOfBounds);
         line += "\t";
         if ((p <= 12 || p >= 25) && HasHouses(c)) {
             const int house = HouseOf(c, n, ctx.HouseRule);
@@ -201,7 +202,7 @@ void WriteFullList(tReportText& text, const tChart& c, const tReportContext& ctx
         if (n == 12 || n == 24 || n == 36) text.AddLine("");
     }
     text.AddLine("");
-    if (outOfBounds) text.AddLine("* " + ctx.Caption(caption::kOutOfBounds) + " (" + ctx.Caption(caption::kDeclination) + ")");
+    OutOfBoundsNote(text, outOfBounds, ctx);
 }
 
 void SetAspectTabs(tReportText& text, const tAspectsCollection& aspects, const tReportContext& ctx,
