@@ -30,9 +30,11 @@ struct tNatal {
 };
 
 // range(0): jobs, 0 for one per core.
-void Search(benchmark::State& state, tBodyMask bodies, int months, std::uint8_t ephemeris = tChart::kBuiltIn)
+void Search(benchmark::State& state, tBodyMask bodies, int months, std::uint8_t ephemeris = tChart::kBuiltIn,
+            double parallelOrb = 0)
 {
     tNatal n(ephemeris);
+    n.rules.ParallelOrb = parallelOrb;
     if (!n.chart.EphemerisNote.empty()) return state.SkipWithError(n.chart.EphemerisNote.c_str());
     tTransitsCollection list;
     const auto jobs = static_cast<unsigned>(state.range(0));
@@ -51,6 +53,13 @@ BENCHMARK(BM_TransitsOneYear)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Us
 // The same from the precise ephemeris.
 void BM_TransitsOneYearPrecise(benchmark::State& state) { Search(state, 0x7fc, 12, tChart::kPrecise); }
 BENCHMARK(BM_TransitsOneYearPrecise)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same with the parallels of declination searched too.
+void BM_TransitsOneYearWithParallels(benchmark::State& state) { Search(state, 0x7fc, 12, tChart::kBuiltIn, 1.0); }
+BENCHMARK(BM_TransitsOneYearWithParallels)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_TransitsOneYearPreciseWithParallels(benchmark::State& state) { Search(state, 0x7fc, 12, tChart::kPrecise, 1.0); }
+BENCHMARK(BM_TransitsOneYearPreciseWithParallels)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_TransitsTenYearsJupiterToPluto(benchmark::State& state) { Search(state, 0x7c0, 120); }
 BENCHMARK(BM_TransitsTenYearsJupiterToPluto)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();

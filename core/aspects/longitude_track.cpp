@@ -10,17 +10,6 @@
 namespace quintara {
 namespace {
 
-// later - now for neighbouring nodes, which are less than half a turn apart.
-double Step(double now, double later)
-{
-    const double d = later - now;
-    return d > 180 ? d - 360 : d < -180 ? d + 360 : d;
-}
-
-}  // namespace
-
-namespace {
-
 // Days between the precise ephemeris' corrections to the built-in theory,
 // for the bodies whose own spacing is short; 0: the precise nodes themselves.
 // The corrections stay within about 3e-4 degree of the truth between nodes.
@@ -43,8 +32,9 @@ double Cubic(double y0, double y1, double y2, double y3, double u)
 
 }  // namespace
 
-tLongitudeTrack::tLongitudeTrack(int body, double from, double to, double spacingDays, const tEphemerisService& eph)
-    : body(body), eph(eph), precise(eph), from(from)
+tLongitudeTrack::tLongitudeTrack(int body, double from, double to, double spacingDays, const tEphemerisService& eph,
+                                 tTrackValue value)
+    : body(body), declination(value == tTrackValue::Declination), eph(eph), precise(eph), from(from)
 {
     const auto nodesOver = [&](tNodes& n, double days) {
         n.spacing = days / kDaysPerCentury;
@@ -73,10 +63,23 @@ double tLongitudeTrack::SpacingDays(int body)
     }
 }
 
+double tLongitudeTrack::Engine(tEphemerisService& source, double T) const
+{
+    return declination ? source.Declination(body, T) : source.Longitude(body, T);
+}
+
+double tLongitudeTrack::Step(double now, double later) const
+{
+    // Neighbouring nodes are less than half a turn apart.
+    const double d = later - now;
+    if (declination) return d;
+    return d > 180 ? d - 360 : d < -180 ? d + 360 : d;
+}
+
 double tLongitudeTrack::Node(long k)
 {
     double& v = longitudes.value[static_cast<std::size_t>(k)];
-    if (std::isnan(v)) v = eph.Longitude(body, from + k * longitudes.spacing);
+    if (std::isnan(v)) v = Engine(eph, from + k * longitudes.spacing);
     return v;
 }
 
@@ -85,7 +88,7 @@ double tLongitudeTrack::CorrectionNode(long k)
     double& v = corrections.value[static_cast<std::size_t>(k)];
     if (std::isnan(v)) {
         const double T = from + k * corrections.spacing;
-        v = Step(eph.Longitude(body, T), precise.Longitude(body, T));
+        v = Step(Engine(eph, T), Engine(precise, T));
     }
     return v;
 }
@@ -96,7 +99,7 @@ double tLongitudeTrack::Correction(double T)
     const double x = (T - from) / corrections.spacing;
     const long k = static_cast<long>(std::floor(x));
     if (k < 1 || static_cast<std::size_t>(k + 2) >= corrections.value.size())
-        return Step(eph.Longitude(body, T), precise.Longitude(body, T));
+        return Step(Engine(eph, T), Engine(precise, T));
     return Cubic(CorrectionNode(k - 1), CorrectionNode(k), CorrectionNode(k + 1), CorrectionNode(k + 2), x - k);
 }
 
@@ -105,19 +108,22 @@ double tLongitudeTrack::At(double T)
     const double spacing = longitudes.spacing;
     const double x = (T - from) / spacing;
     const long k = static_cast<long>(std::floor(x));
-    if (k < 1 || static_cast<std::size_t>(k + 2) >= longitudes.value.size())
-        return Normalize360(eph.Longitude(body, T) + Correction(T));
+    if (k < 1 || static_cast<std::size_t>(k + 2) >= longitudes.value.size()) {
+        const double v = Engine(eph, T) + Correction(T);
+        return declination ? v : Normalize360(v);
+    }
     // The engine's Pluto correction applies from J1900.0 to J2000.0 only, so
     // Pluto jumps there: no curve through nodes on both sides.
     if (body == 10 && !eph.Precise())
         for (double jump : {-1.0, 0.0})
-            if (from + (k - 1) * spacing < jump && jump <= from + (k + 2) * spacing) return eph.Longitude(body, T);
+            if (from + (k - 1) * spacing < jump && jump <= from + (k + 2) * spacing) return Engine(eph, T);
     // Unwrapped around node k so a crossing of 0 degrees stays smooth.
     const double y1 = Node(k);
     const double y0 = y1 + Step(y1, Node(k - 1));
     const double y2 = y1 + Step(y1, Node(k + 1));
     const double y3 = y2 + Step(Node(k + 1), Node(k + 2));
     const double v = Cubic(y0, y1, y2, y3, x - k) + Correction(T);
+    if (declination) return v;
     return v < 0 ? v + 360 : v >= 360 ? v - 360 : v;
 }
 

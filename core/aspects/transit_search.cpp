@@ -126,6 +126,7 @@ struct tPlan {
     bool Inside(double t) const { return t > T0 + kDay && t < T1 - kDay; }
     double AllowedOrb(int b, int index) const
     {
+        if (index >= kParallelIndex) return rules.ParallelOrb / std::max(1.0, rules.TransitOrb);
         // Orb rows 1..13: the bodies, then one row for every other point.
         const double orb = rules.SynastryOrbs ? rules.SynastryOrbs->At(std::min(b, 13), AspectTypeOfIndex(index)) : 0.0;
         return orb / std::max(1.0, rules.TransitOrb);
@@ -139,7 +140,9 @@ struct tPlan {
     int stepDays = 16, stepCount = 0;
     std::vector<int> natalBodies;
     std::vector<tPair> pairs;
+    std::vector<tPair> parallels;  // target: a declination
     std::vector<tSample> samples;
+    std::vector<tSample> declinations;  // of the samples' moments, when parallels are searched
 
 private:
     // The start of the period: the chart's clock, date and zone.
@@ -164,6 +167,12 @@ private:
                 pairs.push_back({i, n, target, Normalize360(target)});
             }
         }
+        if (!(rules.ParallelOrb > 0)) return;
+        for (int n : natalBodies) {
+            const double d = chart.FindBody(n)->Declination();
+            parallels.push_back({kParallelIndex, n, d, d});
+            parallels.push_back({kContraparallelIndex, n, -d, -d});
+        }
     }
 };
 
@@ -184,6 +193,14 @@ public:
             if (plan.bodies & BodyBit(b)) s[static_cast<std::size_t>(b)] = Longitude(b, T);
         return s;
     }
+    // The same for declinations.
+    tSample DeclinationSample(double T)
+    {
+        tSample s{};
+        for (int b : kTransitingBodies)
+            if (plan.bodies & BodyBit(b)) s[static_cast<std::size_t>(b)] = Declination(b, T);
+        return s;
+    }
 
     // Candidates of scan intervals [k - 1, k] for k in [from, to), refined.
     // Stops early, returning false, when keepGoing says so.
@@ -199,6 +216,12 @@ public:
                                    kScanTolerance);
                 for (const tPair& p : plan.pairs)
                     if (sweep.Reaches(p.wrapped)) Refine({b, &p, k - 1}, found);
+                if (plan.parallels.empty()) continue;
+                const double d0 = plan.declinations[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(b)];
+                const double d1 = plan.declinations[static_cast<std::size_t>(k)][static_cast<std::size_t>(b)];
+                for (const tPair& p : plan.parallels)
+                    if (p.target > std::min(d0, d1) - kScanTolerance && p.target < std::max(d0, d1) + kScanTolerance)
+                        RefineDeclination({b, &p, k - 1}, found);
             }
         }
         return true;
@@ -216,8 +239,14 @@ public:
         e.Moment = f.t;
         e.Exact = DateTimeFromCenturies(f.t);
         e.Retrograde = Fold90(Longitude(b, f.t + 4 * kDay) - Longitude(b, f.t)) < 0;
-        e.Begin = DateTimeFromCenturies(OrbEdge(b, f.t, f.pair->target, f.orb, -1));
-        e.End = DateTimeFromCenturies(OrbEdge(b, f.t, f.pair->target, f.orb, +1));
+        const double target = f.pair->target;
+        const auto edge = [&](int direction) {
+            if (f.pair->index >= kParallelIndex)
+                return OrbEdge(b, f.t, f.orb, direction, [&](double t) { return Declination(b, t) - target; });
+            return OrbEdge(b, f.t, f.orb, direction, [&](double t) { return Fold90(Longitude(b, t) - target); });
+        };
+        e.Begin = DateTimeFromCenturies(edge(-1));
+        e.End = DateTimeFromCenturies(edge(+1));
         return e;
     }
 
@@ -230,6 +259,36 @@ private:
         if (!track) track.emplace(b, plan.T0 - 40 * kDay, plan.T1 + 40 * kDay, tLongitudeTrack::SpacingDays(b), plan.eph);
         const double lon = track->At(T);
         return IsSidereal(plan.chart.Zodiac) ? Normalize360(lon - ayanamsa.At(T)) : lon;
+    }
+
+    // Body b's declination at T, degrees, as a chart cast then shows it.
+    double Declination(int b, double T)
+    {
+        auto& track = declinationTracks[static_cast<std::size_t>(b)];
+        if (!track)
+            track.emplace(b, plan.T0 - 40 * kDay, plan.T1 + 40 * kDay, tLongitudeTrack::SpacingDays(b), plan.eph,
+                          tTrackValue::Declination);
+        return track->At(T);
+    }
+
+    // Declination turns back at its extremes, so one scan interval may
+    // hold two crossings of a target near them: the interval is looked at
+    // in eighths and every change of side refined.
+    void RefineDeclination(const tCandidate& c, std::vector<tFound>& found)
+    {
+        const int b = c.body;
+        const double target = c.pair->target, orb = plan.AllowedOrb(b, c.pair->index);
+        auto diff = [&](double t) { return Declination(b, t) - target; };
+        const double start = plan.SampleMoment(c.sample), part = (plan.SampleMoment(c.sample + 1) - start) / 8;
+        double a = start, fa = diff(a);
+        for (int k = 1; k <= 8; ++k) {
+            const double next = start + k * part, fn = diff(next);
+            if ((fa > 0) != (fn > 0)) {
+                const double root = Bracketed(diff, a, fa, next, fn);
+                if (plan.Inside(root)) found.push_back({b, c.pair, root, orb});
+            }
+            a = next, fa = fn;
+        }
     }
 
     // Degrees per century over the next four days, kept away from zero.
@@ -331,9 +390,10 @@ private:
         return c;
     }
 
-    // Where the distance from the aspect point reaches the orb, walking
-    // from the exact moment t0 backwards (direction -1) or forwards.
-    double OrbEdge(int b, double t0, double target, double orb, int direction)
+    // Where distance(t) from the aspect point reaches the orb, walking from
+    // the exact moment t0 backwards (direction -1) or forwards.
+    template <class F>
+    double OrbEdge(int b, double t0, double orb, int direction, const F& distance)
     {
         double m = std::max(1.0, plan.rules.TransitOrb);
         // Steps grow with the body's number, the slower bodies further out;
@@ -343,7 +403,6 @@ private:
         else if (rank <= 4) m *= 6;
         else if (rank <= 6) m *= 2;
         const double s = direction * (rank / m) * kDay;
-        auto distance = [&](double t) { return Fold90(Longitude(b, t) - target); };
         auto excess = [&](double d) { return d >= 0 ? d - orb : d + orb; };
         // A slow body near a station may stay in orb for years; the walk
         // ends at the orb or after about twelve years.
@@ -366,6 +425,7 @@ private:
 
     const tPlan& plan;
     std::array<std::optional<tLongitudeTrack>, kVesta + 1> tracks;  // [b]
+    std::array<std::optional<tLongitudeTrack>, kVesta + 1> declinationTracks;
     tAyanamsaTrack ayanamsa;
 };
 
@@ -373,6 +433,7 @@ private:
 // motion could take it in the period.
 void PruneSlowBodies(tPlan& plan)
 {
+    if (!plan.parallels.empty()) return;  // declinations may meet when longitudes cannot
     static constexpr double kMaxSpeed[4] = {1170, 450, 270, 270};  // degrees per century
     static constexpr double kTolerance[4] = {8, 6, 5, 5};
     for (int b = 7; b <= 10; ++b) {
@@ -416,12 +477,13 @@ bool Run(tPlan& plan, tTransitsCollection& result, const tProgress& progress, un
 {
     result.Clear();
     result.EphemerisNote = plan.eph.Note();
-    if (!plan.bodies || plan.pairs.empty()) return true;
+    if (!plan.bodies || (plan.pairs.empty() && plan.parallels.empty())) return true;
     std::vector<tScan> scans;
     for (unsigned j = 0; j < jobs; ++j) scans.emplace_back(plan);
     const int steps = plan.stepCount;
     plan.samples.resize(static_cast<std::size_t>(steps) + 1);
     plan.samples[0] = scans[0].Sample(plan.T0);
+    if (!plan.parallels.empty()) plan.declinations.resize(plan.samples.size());
     PruneSlowBodies(plan);
     if (!plan.bodies) return true;
     // Each job samples, then scans, its own run of steps; what they find is
@@ -434,6 +496,10 @@ bool Run(tPlan& plan, tTransitsCollection& result, const tProgress& progress, un
         const auto [from, to] = stepsOf(job);
         for (int k = from; k < to; ++k)
             plan.samples[static_cast<std::size_t>(k)] = scans[job].Sample(plan.SampleMoment(k));
+        if (plan.parallels.empty()) return;
+        // Job 0 also samples the first moment, which no job's run holds.
+        for (int k = job == 0 ? 0 : from; k < to; ++k)
+            plan.declinations[static_cast<std::size_t>(k)] = scans[job].DeclinationSample(plan.SampleMoment(k));
     });
     std::vector<std::vector<tFound>> found(jobs);
     std::atomic<bool> cancelled{false};

@@ -25,6 +25,7 @@ struct tTransitRules {
     std::array<bool, 36> TransitAspects{};  // [k - 1]: aspect type k is searched (1..12 used)
     const tOrbTable* SynastryOrbs = nullptr; // row = transiting body, column = aspect type
     double TransitOrb = 4.0;                 // divider of those orbs, at least 1
+    double ParallelOrb = 0.0;                // degrees of declination, before the divider; 0: no parallels
 };
 
 // 1 when target lies on the way from prev to cur (an interval widened by
@@ -40,7 +41,9 @@ int TransitStepDays(tBodyMask bodies);
 // its clock fields and Adjust set to the start of the period. Searches
 // months whole months from one day before that moment. bodies: bits 1..10,
 // 25 and 51 select the transiting bodies, the Sun to Pluto, Chiron, Vesta. result is cleared,
-// then holds the events sorted by CompareTransits, not yet scored.
+// then holds the events sorted by CompareTransits, not yet scored. With a
+// parallel orb, the moments a body's declination reaches a natal body's
+// (or its negative) are events too (kParallelIndex, kContraparallelIndex).
 // progress counts sampling steps and is called on the calling thread; when
 // it asks to stop, result is left empty and the search returns false.
 // jobs: the period is shared out over that many threads (0: one per core);

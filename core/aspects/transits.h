@@ -19,13 +19,16 @@ class tOrbTable;
 double SignedAspectAngle(int index);
 // Aspect type of an index: (index + 1) / 2.
 constexpr int AspectTypeOfIndex(int index) { return (index + 1) / 2; }
+// Past the longitudes: the transiting body's declination reaching the
+// natal one (a parallel, type 22) or its negative (a contraparallel, 23).
+inline constexpr int kParallelIndex = 43, kContraparallelIndex = 45;
 
 struct tTransitEvent {
     std::uint8_t Transiting = 0;  // body 2..10
     std::uint8_t Natal = 0;       // body 1..24
-    std::uint8_t AspectIndex = 0; // 1..42; a conjunction is 1
+    std::uint8_t AspectIndex = 0; // 1..42, a conjunction is 1; kParallelIndex, kContraparallelIndex
     double Score = 0.0;
-    double Orb = 0.0;             // allowed orb, degrees
+    double Orb = 0.0;             // allowed orb, degrees (of declination for the parallels)
     tDateTime Begin{}, Exact{}, End{};
     bool Retrograde = false;      // the transiting body moves backwards at Exact
     double Moment = 0.0;          // Exact in Julian centuries of UT from J2000.0

@@ -16,21 +16,30 @@ namespace {
 
 double JulianDayOf(double T) { return T * kDaysPerCentury + kJ2000; }
 
-double BuiltInLongitude(int body, double T)
+// Longitude (and latitude when asked) of body at T; NaN for a point
+// without an orbit in the built-in theory. Points on the ecliptic by
+// definition (nodes, apogee) have latitude 0.
+double BuiltInLongitude(int body, double T, double* latitude = nullptr)
 {
-    if (body == kMoon) return LunarPoints(T).Moon;
+    if (latitude) *latitude = 0;
+    const double jd = JulianDayOf(T);
+    double lon[11] = {}, lat[11] = {};
+    if (body == kMoon) {
+        // The longitude of the lunar theory, the latitude of the series.
+        if (latitude) PlanetSeries(lon, lat, kMoon, jd), *latitude = lat[kMoon];
+        return LunarPoints(T).Moon;
+    }
     if (body == kLilith) return LunarPoints(T).Apogee;
     if (body == kNode || body == kTrueNode) return LunarPoints(T).TrueNode;
     if (body == kMeanNode) return LunarPoints(T).MeanNode;
-    if (body == kVesta) return BuiltInMinorBody(kVesta, T).longitude;
-    if (body >= kChiron && body <= kJuno) {
-        tSkyAnswer a;
-        BuiltInMinorBodies(T, tSkyBodies{1} << body, a);
-        return Normalize360(a.longitude[static_cast<std::size_t>(body)]);
+    if (body == kVesta || (body >= kChiron && body <= kJuno)) {
+        const tMinorPlace p = BuiltInMinorBody(body, T);
+        if (latitude) *latitude = p.latitude;
+        return Normalize360(p.longitude);
     }
     if (body < 1 || body > 10) return std::nan("");  // no orbit in the built-in theory
-    double lon[11] = {}, lat[11] = {};
-    PlanetSeries(lon, lat, body, JulianDayOf(T));
+    PlanetSeries(lon, lat, body, jd);
+    if (latitude) *latitude = lat[body];
     return lon[body];
 }
 
@@ -99,6 +108,23 @@ double tEphemerisService::Longitude(int body, double T)
         Missed(error);
     }
     return BuiltInLongitude(body, T);
+}
+
+double tEphemerisService::Declination(int body, double T)
+{
+    if (body == kNode && meanNode) body = kMeanNode;
+    double lon = 0, lat = 0;
+    if (Precise()) {
+        std::string error;
+        if (!PreciseLongitude(body, JulianDayOf(T), lon, &error, &lat)) {
+            Missed(error);
+            lon = BuiltInLongitude(body, T, &lat);
+        }
+    } else {
+        lon = BuiltInLongitude(body, T, &lat);
+    }
+    const double e = Obliquity(T) * kDegToRad, l = lon * kDegToRad, b = lat * kDegToRad;
+    return std::asin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l)) * kRadToDeg;
 }
 
 tHouseAnswer tEphemerisService::HousesAtRamc(double ramc, double latitude, double T, std::uint8_t houseType)

@@ -80,6 +80,10 @@ public:
     // built-in theory lacks (Pholus, the osculating apogee, the Uranian
     // points: sky_points.h) when the answer is built-in.
     double Longitude(int body, double T);
+    // The same body's declination at T, degrees north positive, from its
+    // longitude and latitude at the obliquity of Obliquity(T): as a chart
+    // of that moment shows it. NaN where Longitude is.
+    double Declination(int body, double T);
     // A fixed star of the precise catalogue by name: its tropical longitude
     // and latitude of date, degrees, with proper motion. False (no note)
     // when the service is built-in or the catalogue has no such star.

@@ -222,12 +222,13 @@ bool PreciseStar(const std::string& name, double jdUt, tPreciseBody& out, std::s
     return true;
 }
 
-bool PreciseLongitude(int body, double jdUt, double& longitude, std::string* error)
+bool PreciseLongitude(int body, double jdUt, double& longitude, std::string* error, double* latitude)
 {
     OpenForThisThread();
     tPreciseBody b;
     if (!CalcOpened(body, jdUt, SwissFlags() & ~SEFLG_SPEED, b, error)) return false;
     longitude = b.longitude;
+    if (latitude) *latitude = b.latitude;
     return true;
 }
 

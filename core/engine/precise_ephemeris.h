@@ -49,9 +49,11 @@ struct tPreciseHouses {
 // moment (the library is never let fall back to its analytical theory).
 bool PreciseBody(int body, double jdUt, tPreciseBody& out, std::string* error = nullptr);
 
-// The longitude alone (degrees, not normalised), without the speed that
-// costs the library a second light-time solution: for searches.
-bool PreciseLongitude(int body, double jdUt, double& longitude, std::string* error = nullptr);
+// The longitude (degrees, not normalised) and, when asked, the latitude,
+// without the speed that costs the library a second light-time solution:
+// for searches.
+bool PreciseLongitude(int body, double jdUt, double& longitude, std::string* error = nullptr,
+                      double* latitude = nullptr);
 
 // A star of the data files' catalogue (sefstars.txt) by its name, as
 // apparent place of date with its proper motion. False, with error, when

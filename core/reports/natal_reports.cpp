@@ -216,9 +216,10 @@ void SetAspectTabs(tReportText& text, const tAspectsCollection& aspects, const t
         aspect = std::max(aspect, Utf8Length(ctx.AspectName(a.Aspect)));
         body2 = std::max(body2, Utf8Length(ctx.BodyName(a.Body2)));
     }
-    const auto width = [](std::size_t longest, int least) { return std::max(least, static_cast<int>(longest) + 2); };
-    text.SetTabs({width(body1, 8), width(aspect, 10), width(body2, 8), 6});
+    text.SetTabs({ColumnWidth(body1, 8), ColumnWidth(aspect, 10), ColumnWidth(body2, 8), 6});
 }
+
+int ColumnWidth(std::size_t longest, int least) { return std::max(least, static_cast<int>(longest) + 2); }
 
 void WriteAspectLines(tReportText& text, const tAspectsCollection& aspects, const tReportContext& ctx, bool twoCharts)
 {

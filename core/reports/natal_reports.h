@@ -31,12 +31,15 @@ void WritePairHeader(tReportText& text, tChart& first, tChart& second, const tRe
 void DisplayAspects(tReportText& text, const tChart& chart, tAspectsCollection& aspects, const tReportContext& ctx,
                     bool withHeading = true);
 
-// The aspect lines and the totals line of a scored list. twoCharts: the
-// two-chart table (totals one column on). SetAspectTabs first.
+// A column's tab width: its longest text (characters) and two spaces, at
+// least least.
+int ColumnWidth(std::size_t longest, int least);
 // Tab stops of an aspect table: each column as wide as its longest entry
 // or heading (head1, head3: the first and third columns' headings).
 void SetAspectTabs(tReportText& text, const tAspectsCollection& aspects, const tReportContext& ctx,
                    const std::string& head1, const std::string& head3);
+// The aspect lines and the totals line of a scored list. twoCharts: the
+// two-chart table (totals one column on). SetAspectTabs first.
 void WriteAspectLines(tReportText& text, const tAspectsCollection& aspects, const tReportContext& ctx,
                       bool twoCharts);
 

@@ -31,8 +31,8 @@ struct tReportContext {
     std::string BodyName(const tChart& c, int n) const;
     // The sign's full name for 1..12, else "".
     std::string SignName(int sign) const { return sign >= 1 && sign <= 12 ? Caption(sign) : std::string(); }
-    // Caption 140 + type for types 1..21, else "".
-    std::string AspectName(int type) const { return type >= 1 && type <= 21 ? Caption(140 + type) : std::string(); }
+    // The vocabulary's name of aspect type 1..21 or a parallel (22, 23), else "".
+    std::string AspectName(int type) const { return Lang->AspectName(type); }
     std::string Date(int year, int month, int day) const;
     std::string Time(int hour, int minute) const;
     // "dddd d mmmm yyyy t": weekday, day, month name, year, clock time.

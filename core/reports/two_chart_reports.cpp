@@ -1,5 +1,6 @@
 #include "core/reports/two_chart_reports.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -12,6 +13,7 @@
 #include "core/platform/side_by_side.h"
 #include "core/i18n/caption_ids.h"
 #include "core/i18n/date_format.h"
+#include "core/i18n/text_encoding.h"
 #include "core/options/main_options.h"
 #include "core/reports/natal_reports.h"
 
@@ -55,8 +57,14 @@ void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, co
                         const std::function<double(const tDateTime&)>& zone)
 {
     text.AddLine(" ");
-    // The radix column holds "Midheaven" and "Ascendant" too.
-    text.SetTabs({8, 10, 10, 8, 4, 4});
+    // The radix column holds "Midheaven" and "Ascendant" too; the aspect
+    // column "Contraparallel" and the translations.
+    std::size_t aspect = 0, radix = 0;
+    for (const tTransitEvent& e : events.Items()) {
+        aspect = std::max(aspect, Utf8Length(ctx.AspectName(AspectTypeOfIndex(e.AspectIndex))));
+        radix = std::max(radix, Utf8Length(ctx.BodyName(e.Natal)));
+    }
+    text.SetTabs({8, ColumnWidth(aspect, 10), ColumnWidth(radix, 10), 8, 4, 4});
     text.AddLine(ctx.Caption(caption::kTransit) + "\t" + ctx.Caption(caption::kAspect) + "\t" + ctx.Caption(caption::kRadix) + "\t" + ctx.Caption(300));
     auto moment = [&](const tDateTime& universal) {
         tDateTime t = universal;
@@ -70,8 +78,10 @@ void WriteTransitsTable(tReportText& text, const tTransitsCollection& events, co
         return s.append(ctx.Date(t.year, t.month, t.day)).append("\t").append(ctx.Time(t.hour, t.minute)).append(label);
     };
     for (const tTransitEvent& e : events.Items()) {
+        // A parallel has no angle of longitude: its orb alone.
+        const std::string angle = e.AspectIndex >= kParallelIndex ? std::string() : Fixed(SignedAspectAngle(e.AspectIndex), 3, 0);
         text.AddLine(ctx.BodyName(e.Transiting) + "\t" + ctx.AspectName(AspectTypeOfIndex(e.AspectIndex)) + "\t" +
-                     ctx.BodyName(e.Natal) + "\t" + Fixed(SignedAspectAngle(e.AspectIndex), 3, 0) + " +/-" +
+                     ctx.BodyName(e.Natal) + "\t" + angle + " +/-" +
                      DegMin(e.Orb, 5) + "\t" + (e.Retrograde ? ctx.Caption(caption::kRetrograde) : std::string()) + "\t" +
                      Whole(RoundScore(e.Score), 3));
         text.AddLine(moment(e.Begin));
@@ -198,6 +208,7 @@ tTransitsCollection FindTransits(const TMainOptions& o, const tChart& chart, int
     if (all) rules.TransitAspects.fill(true);
     rules.SynastryOrbs = &o.SynastryOrbs;
     rules.TransitOrb = o.TransitOrb;
+    rules.ParallelOrb = o.Parallels ? o.ParallelOrb : 0.0;
     tTransitsCollection events;
     const bool finished = TransitSearch(chart, months, bodies, rules, events, progress, jobs);
     if (cancelled) *cancelled = !finished;

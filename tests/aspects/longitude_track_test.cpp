@@ -4,6 +4,7 @@
 
 #include "core/aspects/longitude_track.h"
 #include "core/chart/chart.h"
+#include "core/engine/body_numbers.h"
 #include "core/engine/angles.h"
 #include "core/engine/ephemeris_service.h"
 
@@ -51,6 +52,24 @@ TEST(LongitudeTrack, PreciseTracksFollowThePreciseEphemeris)
         for (double T = from; T < to; T += 0.37 / 36525)
             worst = std::max(worst, std::fabs(AngleStep(precise.Longitude(body, T), track.At(T))));
         EXPECT_LT(worst, 5e-4) << "body " << body;
+    }
+}
+
+// Declinations for the parallels: the same nodes and corrections, no turns
+// to unwrap; both sources within what the transit moments need.
+TEST(LongitudeTrack, DeclinationTracksFollowTheEngine)
+{
+    const double from = 0.25, to = 0.26;
+    for (std::uint8_t source : {kBuiltInSource, kPreciseSource}) {
+        if (source == kPreciseSource && !PreciseEphemerisInstalled()) GTEST_SKIP() << "Swiss Ephemeris data files not installed";
+        tEphemerisService eph(source, JulianDayOf(from), JulianDayOf(to));
+        for (int body : {1, 2, 3, 5, 10, int(kVesta)}) {
+            tLongitudeTrack track(body, from, to, tLongitudeTrack::SpacingDays(body), eph, tTrackValue::Declination);
+            double worst = 0;
+            for (double T = from; T < to; T += 0.37 / 36525)
+                worst = std::max(worst, std::fabs(eph.Declination(body, T) - track.At(T)));
+            EXPECT_LT(worst, 5e-4) << "body " << body << " source " << int(source);
+        }
     }
 }
 

@@ -217,6 +217,19 @@ TEST(NatalReports, AspectTotalsSumRoundedScoresWithZeroPositive)
     EXPECT_EQ(lines[4], "\t      2\t     -4\t     -2");
 }
 
+// The parallels of declination are named like every aspect kind.
+TEST(NatalReports, ParallelsAreNamedInAspectLines)
+{
+    tReportFixture f;
+    tAspectsCollection list(f.ctx.AspectRules);
+    list.Items() = {{1, 3, 22, 0.2, 0.0}, {2, 5, 23, 0.5, 0.0}};
+    WriteAspectLines(f.text, list, f.ctx, false);
+    const auto lines = f.Lines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0].rfind("Sun\tParallel\tMercury\t", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[1].rfind("Moon\tContraparallel\tMars\t", 0), 0u) << lines[1];
+}
+
 }  // namespace
 }  // namespace quintara
 
