@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/aspects/longitude_track.h"
+#include "core/aspects/root_steps.h"
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
 #include "core/engine/julian_day.h"
@@ -284,7 +285,7 @@ private:
         for (int k = 1; k <= 8; ++k) {
             const double next = start + k * part, fn = diff(next);
             if ((fa > 0) != (fn > 0)) {
-                const double root = Bracketed(diff, a, fa, next, fn);
+                const double root = FalsePosition(diff, a, fa, next, fn, kConverged / 10);
                 if (plan.Inside(root)) found.push_back({b, c.pair, root, orb});
             }
             a = next, fa = fn;
@@ -335,7 +336,9 @@ private:
             }
         }
         const double orb = plan.AllowedOrb(b, c.pair->index);
-        if (converged) t = Polish(diff, t);
+        // A hundredth of a degree is hours for a slow body: polished, every
+        // candidate of one crossing settles on the same minute.
+        if (converged) t = PolishRoot(diff, t, kDay / 100, kDay);
         const bool accepted = converged && std::fabs(d) < orb && plan.Inside(t);
         if (accepted) found.push_back({b, c.pair, t, orb});
         if (accepted && t >= start - kDay && t <= stop + kDay) return;
@@ -343,51 +346,8 @@ private:
         // wrong way, or another crossing reached): bracket it here.
         const double dStart = diff(start), dStop = diff(stop);
         if ((dStart > 0) == (dStop > 0) || std::fabs(dStart) > 45 || std::fabs(dStop) > 45) return;
-        const double root = Bracketed(diff, start, dStart, stop, dStop);
+        const double root = FalsePosition(diff, start, dStart, stop, dStop, kConverged / 10);
         if (plan.Inside(root) && orb > 0) found.push_back({b, c.pair, root, orb});
-    }
-
-    // A hundredth of a degree is hours for a slow body: a few Newton steps
-    // on the local motion settle every candidate of one crossing on the
-    // same minute. A step that does not bring the distance down is undone.
-    template <class F>
-    static double Polish(const F& f, double t)
-    {
-        constexpr double h = kDay / 100;
-        double ft = f(t);
-        for (int k = 0; k < 4 && std::fabs(ft) > 1e-6; ++k) {
-            const double slope = (f(t + h) - ft) / h;  // degrees of distance per century
-            if (slope == 0) break;
-            const double next = t - std::clamp(ft / slope, -kDay, kDay);
-            const double fn = f(next);
-            if (std::fabs(fn) >= std::fabs(ft)) break;
-            t = next, ft = fn;
-        }
-        return t;
-    }
-
-    // False position with the Illinois halving on a bracket whose ends
-    // have opposite signs.
-    template <class F>
-    static double Bracketed(const F& f, double a, double fa, double b, double fb)
-    {
-        int side = 0;
-        double c = a;
-        for (int k = 0; k < 100; ++k) {
-            c = (a * fb - b * fa) / (fb - fa);
-            const double fc = f(c);
-            if (std::fabs(fc) < kConverged / 10) break;
-            if ((fc > 0) == (fb > 0)) {
-                b = c, fb = fc;
-                if (side == -1) fa /= 2;
-                side = -1;
-            } else {
-                a = c, fa = fc;
-                if (side == 1) fb /= 2;
-                side = 1;
-            }
-        }
-        return c;
     }
 
     // Where distance(t) from the aspect point reaches the orb, walking from
