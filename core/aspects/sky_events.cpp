@@ -10,6 +10,7 @@
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
 #include "core/engine/julian_day.h"
+#include "core/engine/time_search.h"
 #include "core/chart/chart_steps.h"
 #include "core/engine/zodiac.h"
 
@@ -62,23 +63,12 @@ private:
     std::array<std::optional<tLongitudeTrack>, kChiron + 1> tracks;  // [body]
 };
 
-// The root of f in [a, b], f(a) and f(b) of opposite signs; to a
-// hundredth of a second.
+// The root of f in the day [a, b], whose ends f puts on opposite sides;
+// to a hundredth of a second.
 template <class F>
-double Bisect(double a, double b, F f)
+double Root(double a, double b, const F& f)
 {
-    double fa = f(a);
-    for (int i = 0; i < 60 && b - a > 1e-7; ++i) {
-        const double m = 0.5 * (a + b);
-        const double fm = f(m);
-        if ((fm < 0) == (fa < 0)) {
-            a = m;
-            fa = fm;
-        } else {
-            b = m;
-        }
-    }
-    return 0.5 * (a + b);
+    return RootInBracket(f, a, f(a), b, f(b), 1e-7);
 }
 
 bool Moving(int body) { return body != kSun && body != kMoon && body != kNode; }
@@ -145,11 +135,11 @@ std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEvent
                 const bool forward = AngleStep(prevLon[i], lon[i]) > 0;
                 const int entered = SignOf(lon[i]);
                 const double cusp = 30.0 * (forward ? entered - 1 : entered);
-                const double t = Bisect(a, b, [&](double jd) { return AngleStep(cusp, sky.Longitude(body, jd)); });
+                const double t = Root(a, b, [&](double jd) { return AngleStep(cusp, sky.Longitude(body, jd)); });
                 keep({tSkyEvent::kIngress, t, body, 0, entered, 0, 0, !forward, Normalize360(cusp)});
             }
             if (rules.stations && Moving(body) && (prevSpeed[i] < 0) != (speed[i] < 0)) {
-                const double t = Bisect(a, b, [&](double jd) { return sky.Speed(body, jd); });
+                const double t = Root(a, b, [&](double jd) { return sky.Speed(body, jd); });
                 keep({tSkyEvent::kStation, t, body, 0, 0, 0, 0, prevSpeed[i] > 0, sky.Longitude(body, t)});
             }
         }
@@ -158,7 +148,7 @@ std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEvent
             const int q0 = static_cast<int>(e0 / 90), q1 = static_cast<int>(e1 / 90);
             if (q0 != q1) {
                 const double target = 90.0 * q1;
-                const double t = Bisect(a, b, [&](double jd) {
+                const double t = Root(a, b, [&](double jd) {
                     return AngleStep(sky.Longitude(kSun, jd) + target, sky.Longitude(kMoon, jd));
                 });
                 keep({tSkyEvent::kLunarPhase, t, kMoon, 0, 0, q1, 0, false, sky.Longitude(kMoon, t)});
@@ -178,7 +168,7 @@ std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEvent
                         const double d1 = AngleStep(lon[j] + angle, lon[i]);
                         // A sign change near zero, not the jump at 180.
                         if ((d0 < 0) == (d1 < 0) || std::fabs(d0) > 90 || std::fabs(d1) > 90) continue;
-                        const double t = Bisect(a, b, [&](double jd) {
+                        const double t = Root(a, b, [&](double jd) {
                             return AngleStep(sky.Longitude(q, jd) + angle, sky.Longitude(p, jd));
                         });
                         keep({tSkyEvent::kAspect, t, p, q, 0, 0, k, false, sky.Longitude(p, t)});

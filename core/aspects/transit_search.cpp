@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "core/aspects/longitude_track.h"
-#include "core/aspects/root_steps.h"
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
 #include "core/engine/julian_day.h"
+#include "core/engine/time_search.h"
 #include "core/chart/chart_steps.h"
 #include "core/engine/zodiac.h"
 #include "core/options/option_set.h"
@@ -62,8 +62,9 @@ int TransitStepDays(tBodyMask bodies)
 namespace {
 
 constexpr double kDay = 1.0 / kDaysPerCentury;  // centuries
-constexpr double kConverged = 0.01;            // degrees
-constexpr int kMaxIterations = 101;
+constexpr double kSecond = kDay / 86400;
+// A scan interval is refined in this many parts (and one more at each end).
+constexpr int kParts = 2;
 // Widened sampling intervals let a body that only comes near a point make a
 // candidate; the refinement then decides.
 constexpr double kScanTolerance = 0.3;
@@ -222,7 +223,7 @@ public:
                 const double d1 = plan.declinations[static_cast<std::size_t>(k)][static_cast<std::size_t>(b)];
                 for (const tPair& p : plan.parallels)
                     if (p.target > std::min(d0, d1) - kScanTolerance && p.target < std::max(d0, d1) + kScanTolerance)
-                        RefineDeclination({b, &p, k - 1}, found);
+                        Refine({b, &p, k - 1}, found);
             }
         }
         return true;
@@ -272,82 +273,23 @@ private:
         return track->At(T);
     }
 
-    // Declination turns back at its extremes, so one scan interval may
-    // hold two crossings of a target near them: the interval is looked at
-    // in eighths and every change of side refined.
-    void RefineDeclination(const tCandidate& c, std::vector<tFound>& found)
-    {
-        const int b = c.body;
-        const double target = c.pair->target, orb = plan.AllowedOrb(b, c.pair->index);
-        auto diff = [&](double t) { return Declination(b, t) - target; };
-        const double start = plan.SampleMoment(c.sample), part = (plan.SampleMoment(c.sample + 1) - start) / 8;
-        double a = start, fa = diff(a);
-        for (int k = 1; k <= 8; ++k) {
-            const double next = start + k * part, fn = diff(next);
-            if ((fa > 0) != (fn > 0)) {
-                const double root = FalsePosition(diff, a, fa, next, fn, kConverged / 10);
-                if (plan.Inside(root)) found.push_back({b, c.pair, root, orb});
-            }
-            a = next, fa = fn;
-        }
-    }
-
-    // Degrees per century over the next four days, kept away from zero.
-    double MeasuredRate(int b, double T)
-    {
-        double rate = Fold90(Longitude(b, T + 4 * kDay) - Longitude(b, T)) * (kDaysPerCentury / 4);
-        while (std::fabs(rate) < 600) rate = rate * 2 + 1;
-        return rate;
-    }
-
-    // The candidate's exact moment: the iteration with fixed or measured
-    // rates first; when it does not settle on a moment in the period
-    // inside the scan interval, the interval itself is searched.
+    // The crossings of a candidate's target in its scan interval, widened
+    // by a part at both ends and sampled in parts: a body turning near
+    // the target (a station in longitude, an extreme of declination) may
+    // cross it twice inside one interval, and the one search finds both.
     void Refine(const tCandidate& c, std::vector<tFound>& found)
     {
         const int b = c.body;
-        const double target = c.pair->target;
-        auto diff = [&](double t) { return Fold90(target - Longitude(b, t)); };
-        const double start = plan.SampleMoment(c.sample), stop = plan.SampleMoment(c.sample + 1);
-
-        double t = start, rate = b == kMoon ? 474000 : b < 5 ? 40000 : MeasuredRate(b, t);
-        double d = diff(t);
-        t += d / rate;
-        bool converged = false;
-        for (int it = 1; it <= kMaxIterations; ++it) {
-            d = diff(t);
-            if (it % 4 == 0) {
-                if (it < 21 && std::fabs(rate) < 50000) rate *= 1.2;
-                while (std::fabs(rate) < 400) rate = rate * 2 + 1;
-                while (std::fabs(d) > 15) d *= 0.5;
-                if (t < plan.T0 - 36.525 * kDay || t > plan.T1 + 36.525 * kDay) {
-                    t = start;
-                    d = b == kMoon ? 7 : 1;
-                    rate = -rate;
-                }
-            }
-            t += d / rate;
-            if (std::fabs(d) < kConverged) {
-                converged = true;
-                // The last step goes the wrong way when the fixed rate has
-                // the wrong sign (a retrograde Mercury): take it back.
-                if (std::fabs(diff(t)) > std::fabs(d)) t -= d / rate;
-                break;
-            }
-        }
-        const double orb = plan.AllowedOrb(b, c.pair->index);
-        // A hundredth of a degree is hours for a slow body: polished, every
-        // candidate of one crossing settles on the same minute.
-        if (converged) t = PolishRoot(diff, t, kDay / 100, kDay);
-        const bool accepted = converged && std::fabs(d) < orb && plan.Inside(t);
-        if (accepted) found.push_back({b, c.pair, t, orb});
-        if (accepted && t >= start - kDay && t <= stop + kDay) return;
-        // The iteration missed this interval (a retrograde body pushed the
-        // wrong way, or another crossing reached): bracket it here.
-        const double dStart = diff(start), dStop = diff(stop);
-        if ((dStart > 0) == (dStop > 0) || std::fabs(dStart) > 45 || std::fabs(dStop) > 45) return;
-        const double root = FalsePosition(diff, start, dStart, stop, dStop, kConverged / 10);
-        if (plan.Inside(root) && orb > 0) found.push_back({b, c.pair, root, orb});
+        const double target = c.pair->target, orb = plan.AllowedOrb(b, c.pair->index);
+        if (!(orb > 0)) return;
+        const bool declination = c.pair->index >= kParallelIndex;
+        auto diff = [&](double t) {
+            return declination ? Declination(b, t) - target : Fold90(Longitude(b, t) - target);
+        };
+        const double start = plan.SampleMoment(c.sample), part = (plan.SampleMoment(c.sample + 1) - start) / kParts;
+        EachRoot(diff, start - part, start + (kParts + 1) * part, part, kSecond, [&](double t, bool) {
+            if (plan.Inside(t)) found.push_back({b, c.pair, t, orb});
+        }, kScanTolerance);
     }
 
     // Where distance(t) from the aspect point reaches the orb, walking from
@@ -363,24 +305,20 @@ private:
         else if (rank <= 4) m *= 6;
         else if (rank <= 6) m *= 2;
         const double s = direction * (rank / m) * kDay;
-        auto excess = [&](double d) { return d >= 0 ? d - orb : d + orb; };
         // A slow body near a station may stay in orb for years; the walk
         // ends at the orb or after about twelve years.
         const int maxSteps = static_cast<int>(4400 / (rank / m));
-        double t = t0, d = 0;
-        for (int k = 0; k < maxSteps; ++k) {
+        auto excess = [&](double t) { return std::fabs(distance(t)) - orb; };
+        double t = t0, e = -orb;
+        for (int k = 0; k < maxSteps && e <= 0; ++k) {
             t += s;
-            d = distance(t);
-            if (std::fabs(d) > orb) break;
+            e = excess(t);
         }
-        double e = excess(d), s2 = -s / 3;
-        for (int k = 0; k < kMaxIterations && std::fabs(e) >= kConverged; ++k) {
-            const double before = e;
-            t += s2;
-            e = excess(distance(t));
-            if (std::fabs(before) < std::fabs(e)) s2 = -s2 * 10 / 21;
-        }
-        return t;
+        if (e <= 0) return t;
+        const double inside = t - s, eInside = excess(inside);
+        // Lists show the ends to the minute.
+        return direction > 0 ? RootInBracket(excess, inside, eInside, t, e, 10 * kSecond)
+                             : RootInBracket(excess, t, e, inside, eInside, 10 * kSecond);
     }
 
     const tPlan& plan;

@@ -13,9 +13,9 @@ namespace quintara {
 
 // B gets A's birth day and clock time in A's year + yearOffset, then the
 // moment the Sun (in A's zodiac) returns to A's Sun; B ends computed at
-// that moment with Adjust 0, its clock in universal time. Returns the
-// number of trials (at most 100 before bisection takes over).
-int SolarReturn(const tChart& a, tChart& b, int yearOffset);
+// that moment, its clock on b's Adjust. The moment is within a second of
+// the Sun's (the chart's ephemeris) return.
+void SolarReturn(const tChart& a, tChart& b, int yearOffset);
 
 // B, holding a starting moment, ends computed at the return of the Moon to
 // A's Moon that lies within 180 degrees of the start; B's clock is local

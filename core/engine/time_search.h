@@ -7,8 +7,9 @@
 //              extremum, which EachRoot looks for separately);
 //   tolerance  how close to the moment the answer must be.
 // Both are in the caller's unit of time (days or Julian centuries), and f
-// is any continuous function of that time; angular distances must come
-// folded so that f has no jump where it changes sign (AngleStep).
+// is any continuous function of that time. An angular distance folded
+// into half turns jumps by a whole turn where it wraps: the searches that
+// walk take a jump bound that tells such a change of sign from a root.
 #pragma once
 
 #include <cmath>
@@ -18,19 +19,31 @@ namespace quintara {
 
 // The root in [a, b] of f, whose values fa = f(a) and fb = f(b) have
 // opposite signs (or one is zero): false position with the Illinois
-// halving, falling back to a bisection step whenever a step fails to halve
-// the bracket. The answer lies within tolerance of a sign change of f.
+// halving, a bisection step whenever three steps fail to halve the
+// bracket, and, once two estimates agree within half the tolerance, a
+// probe a little less than the tolerance beyond the last one (false
+// position then stands on one side of the root, very close to it). Ends
+// when the bracket is narrower than tolerance: the answer lies within
+// tolerance of a sign change of f.
 template <class F>
 double RootInBracket(const F& f, double a, double fa, double b, double fb, double tolerance)
 {
     if (fa == 0) return a;
     if (fb == 0) return b;
     int side = 0;
+    double previous = std::numeric_limits<double>::quiet_NaN();
+    // Into the bracket at t, keeping its ends of opposite signs.
+    const auto cut = [&](double t, double ft) {
+        if ((ft > 0) == (fb > 0)) b = t, fb = ft;
+        else a = t, fa = ft;
+    };
+    double span = b - a;  // the bracket three steps back
     for (int k = 0; k < 200 && b - a > tolerance; ++k) {
-        const double width = b - a;
         double c = (a * fb - b * fa) / (fb - fa);
-        // Never at an end, where a flat side would stall the bracket.
-        if (!(c > a + tolerance / 4 && c < b - tolerance / 4)) c = 0.5 * (a + b);
+        // Half a tolerance inside the ends at least: an estimate at an end
+        // would not narrow the bracket.
+        if (!(c >= a + tolerance / 2)) c = a + tolerance / 2;
+        if (!(c <= b - tolerance / 2)) c = b - tolerance / 2;
         const double fc = f(c);
         if (fc == 0) return c;
         if ((fc > 0) == (fb > 0)) {
@@ -42,14 +55,22 @@ double RootInBracket(const F& f, double a, double fa, double b, double fb, doubl
             if (side == 1) fb /= 2;
             side = 1;
         }
-        if (b - a > width / 2 && k % 3 == 2) {
-            // Slow convergence from one side: halve instead.
-            const double m = 0.5 * (a + b), fm = f(m);
-            if (fm == 0) return m;
-            if ((fm > 0) == (fb > 0)) b = m, fb = fm;
-            else a = m, fa = fm;
+        if (std::fabs(c - previous) < tolerance / 2 && b - a > tolerance) {
+            const double p = c == a ? a + 0.9 * tolerance : b - 0.9 * tolerance;
+            const double fp = f(p);
+            if (fp == 0) return p;
+            cut(p, fp);
             side = 0;
         }
+        previous = c;
+        if (k % 3 != 2) continue;
+        if (b - a > span / 2) {
+            const double m = 0.5 * (a + b), fm = f(m);
+            if (fm == 0) return m;
+            cut(m, fm);
+            side = 0;
+        }
+        span = b - a;
     }
     return std::fabs(fa) < std::fabs(fb) ? a : b;
 }
@@ -82,9 +103,11 @@ double LeastIn(const F& f, double a, double b, double tolerance)
 // |f| dips below touch between three samples without a change of sign
 // (two crossings inside one step: a body turning near its target), the
 // turn is found and both crossings are refined when f reaches zero there.
-// Returns the number of moments.
+// A change of sign by more than jump (an angle folded into half turns
+// wrapping round) is not a moment. Returns the number of moments.
 template <class F, class G>
-int EachRoot(const F& f, double from, double to, double step, double tolerance, const G& found, double touch = 0)
+int EachRoot(const F& f, double from, double to, double step, double tolerance, const G& found, double touch = 0,
+             double jump = std::numeric_limits<double>::infinity())
 {
     if (!(to > from) || !(step > 0)) return 0;
     int count = 0;
@@ -97,7 +120,7 @@ int EachRoot(const F& f, double from, double to, double step, double tolerance, 
     while (t0 < to) {
         const double t1 = std::fmin(t0 + step, to), f1 = f(t1);
         if ((f0 < 0) != (f1 < 0) || f1 == 0) {
-            if (f0 != 0) report(t0, f0, t1, f1);
+            if (f0 != 0 && std::fabs(f1 - f0) <= jump) report(t0, f0, t1, f1);
         } else if (touch > 0 && std::fabs(f0) < touch && !std::isnan(tPrev) && (fPrev < 0) == (f0 < 0) &&
                    std::fabs(f0) < std::fabs(fPrev) && std::fabs(f0) < std::fabs(f1)) {
             const double sign = f0 > 0 ? 1 : -1;
@@ -114,19 +137,24 @@ int EachRoot(const F& f, double from, double to, double step, double tolerance, 
 }
 
 // The root of f nearest guess, looked for in steps outward on both sides
-// up to reach away; NaN when f keeps its sign there.
+// up to reach away (a change of sign by more than jump is passed over, as
+// in EachRoot); NaN when there is none.
 template <class F>
-double RootNear(const F& f, double guess, double step, double reach, double tolerance)
+double RootNear(const F& f, double guess, double step, double reach, double tolerance,
+                double jump = std::numeric_limits<double>::infinity())
 {
     const double f0 = f(guess);
     if (f0 == 0) return guess;
+    const auto crosses = [jump](double fa, double fb) {
+        return ((fa < 0) != (fb < 0) || fb == 0) && std::fabs(fb - fa) <= jump;
+    };
     double before = guess, fBefore = f0, after = guess, fAfter = f0;
-    for (double d = step; d <= reach + step / 2; d += step) {
-        const double t1 = guess + d, f1 = f(t1);
-        if ((f1 < 0) != (fAfter < 0) || f1 == 0) return RootInBracket(f, after, fAfter, t1, f1, tolerance);
+    for (int k = 1; k * step <= reach + step / 2; ++k) {
+        const double t1 = guess + k * step, f1 = f(t1);
+        if (crosses(fAfter, f1)) return RootInBracket(f, after, fAfter, t1, f1, tolerance);
         after = t1, fAfter = f1;
-        const double t2 = guess - d, f2 = f(t2);
-        if ((f2 < 0) != (fBefore < 0) || f2 == 0) return RootInBracket(f, t2, f2, before, fBefore, tolerance);
+        const double t2 = guess - k * step, f2 = f(t2);
+        if (crosses(fBefore, f2)) return RootInBracket(f, t2, f2, before, fBefore, tolerance);
         before = t2, fBefore = f2;
     }
     return std::numeric_limits<double>::quiet_NaN();

@@ -71,8 +71,7 @@ TEST(SolarReturn, SunComesBackAtEveryPlaceOfTheCircle)
             a.SetBodyLongitude(1, natal);
             b.Zodiac = zodiac;
             b.Adjust = -1.0;
-            const int trials = SolarReturn(a, b, 20);
-            EXPECT_LE(trials, 100);
+            SolarReturn(a, b, 20);
             EXPECT_LT(Gap(b.BodyPosition(1), natal), 0.002) << natal << " zodiac " << zodiac;
             EXPECT_EQ(b.Adjust, -1.0);  // on the clock of its zone
             EXPECT_EQ(b.Year, 2000) << natal;
