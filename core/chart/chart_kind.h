@@ -15,6 +15,7 @@ enum tChartKind : std::int32_t {
     kTransitChart = 5,
     kCompareDayChart = 6,
     kPrevisionsChart = 7,
+    kCompositeChart = 8,  // positions of no moment: midpoints of a pair
 };
 
 }  // namespace quintara

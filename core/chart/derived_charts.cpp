@@ -15,15 +15,6 @@ namespace {
 // Days of the tropical year (mean, J2000).
 constexpr double kTropicalYear = 365.24219;
 
-// The nearer midpoint of two longitudes, degrees [0, 360).
-double Midpoint(double a, double b)
-{
-    double s = a + b;
-    if (std::fabs(a - b) > 180) s += 360;
-    s *= 0.5;
-    return s >= 360 ? s - 360 : s;  // 350 and 10 meet at 0, not at 360
-}
-
 }  // namespace
 
 void ProgressChart(const tChart& natal, tChart& chosen)
@@ -39,23 +30,27 @@ void ProgressChart(const tChart& natal, tChart& chosen)
     // whole day per year. The Midheaven moves by the solar arc instead;
     // the Ascendant and the other cusps follow from it at the birth place.
     const double arc = chosen.BodyPosition(1) - natal.BodyPosition(1);
-    if (tEphemerisService eph = ChartEphemeris(chosen); eph.Precise()) {
-        // The natal Midheaven as cast, turned by the arc, back to a right
-        // ascension at the true obliquity.
-        const double mc = Normalize360(natal.TropicalMc + arc);
-        chosen.SiderealT = RamcOfMidheaven(mc, std::cos(eph.Obliquity(chosen.Centuries) * kDegToRad));
-    } else {
-        chosen.SiderealT = RamcOfMidheaven(Normalize360(MidheavenOf(natal.SiderealT) + arc));
-    }
-    chosen.Latitude = natal.Latitude;
-    CalcHouses(chosen);
-    CalcAnglePoints(chosen);
-    if (chosen.Zodiac != 0)
-        for (int n = kAscendant; n <= kLastCusp; ++n)
-            if (const tPlanet* b = chosen.FindBody(n))
-                chosen.SetBodyLongitude(n, Normalize360(b->GetPosition() - chosen.Ayanamsa));
-    LaySignHouses(chosen);
+    // The natal Midheaven as cast (precise) or from the natal sidereal
+    // time (built-in, at the fixed obliquity of its houses), turned by the arc.
+    const double mc = ChartEphemeris(chosen).Precise() ? natal.TropicalMc : MidheavenOf(natal.SiderealT);
+    HousesForMidheaven(chosen, Normalize360(mc + arc), natal.Latitude);
     chosen.ChartType = kProgressedChart;
+}
+
+void HousesForMidheaven(tChart& chart, double mc, double latitude)
+{
+    if (tEphemerisService eph = ChartEphemeris(chart); eph.Precise())
+        chart.SiderealT = RamcOfMidheaven(mc, std::cos(eph.Obliquity(chart.Centuries) * kDegToRad));
+    else
+        chart.SiderealT = RamcOfMidheaven(mc);
+    chart.Latitude = latitude;
+    CalcHouses(chart);
+    CalcAnglePoints(chart);
+    if (chart.Zodiac != 0)
+        for (int n = kAscendant; n <= kLastCusp; ++n)
+            if (const tPlanet* b = chart.FindBody(n))
+                chart.SetBodyLongitude(n, Normalize360(b->GetPosition() - chart.Ayanamsa));
+    LaySignHouses(chart);
 }
 
 void MidpointChart(const tChart& first, const tChart& second, tChart& out)
@@ -64,10 +59,10 @@ void MidpointChart(const tChart& first, const tChart& second, tChart& out)
         const tPlanet* pa = first.BodyAt(i);
         const tPlanet* pb = second.BodyAt(i);
         if (!pa || !pb) continue;
-        out.BodyAt(i)->SetLongitude(Midpoint(pa->GetPosition(), pb->GetPosition()));
+        out.BodyAt(i)->SetLongitude(ArcMidpoint(pa->GetPosition(), pb->GetPosition()));
     }
-    out.TropicalAsc = Midpoint(first.TropicalAsc, second.TropicalAsc);
-    out.TropicalMc = Midpoint(first.TropicalMc, second.TropicalMc);
+    out.TropicalAsc = ArcMidpoint(first.TropicalAsc, second.TropicalAsc);
+    out.TropicalMc = ArcMidpoint(first.TropicalMc, second.TropicalMc);
     out.ChartType = kMidpointChart;
 }
 
@@ -76,7 +71,8 @@ void CopyComputedChart(const tChart& from, tChart& to)
     to.Assign(from);
     to.CopyPointsOf(from);
     CalcChart(to);
-    if (from.ChartType != kProgressedChart && from.ChartType != kMidpointChart) return;
+    if (from.ChartType != kProgressedChart && from.ChartType != kMidpointChart && from.ChartType != kCompositeChart)
+        return;
     for (int n = 1; n <= kJuno; ++n) {
         const tPlanet* b = from.FindBody(n);
         if (!b) continue;

@@ -12,9 +12,15 @@ namespace quintara {
 // Computed, chart type 3.
 void ProgressChart(const tChart& natal, tChart& chosen);
 
+// The houses of a computed chart turned to stand on a Midheaven it was not
+// cast with: mc tropical degrees, at latitude (d.mm, north positive), the
+// Ascendant and every cusp following from it as the chart's house system
+// puts them; the angle points follow too.
+void HousesForMidheaven(tChart& chart, double mc, double latitude);
+
 // A copy of a computed chart (birth data, points, positions) as another
 // window or picture keeps it: cast again from its moment, except a chart
-// whose positions are not its moment's (progressed, midpoint), which keeps
+// whose positions are not its moment's (progressed, midpoint, composite), which keeps
 // the positions it was given.
 void CopyComputedChart(const tChart& from, tChart& to);
 

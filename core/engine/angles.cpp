@@ -67,4 +67,13 @@ double AngleStep(double now, double later)
     return d;
 }
 
+double ArcMidpoint(double a, double b)
+{
+    a = Normalize360(a), b = Normalize360(b);
+    double s = a + b;
+    if (std::fabs(a - b) > 180) s += 360;
+    s *= 0.5;
+    return s >= 360 ? s - 360 : s;
+}
+
 }  // namespace quintara

@@ -73,5 +73,8 @@ double HoursDegMin(int n, double r);
 
 // Signed difference later - now in (-180, 180] degrees; used for motion direction.
 double AngleStep(double now, double later);
+// The midpoint of two longitudes on the shorter arc between them, degrees
+// [0, 360) (350 and 10 meet at 0; opposite ones at their mean).
+double ArcMidpoint(double a, double b);
 
 }  // namespace quintara
