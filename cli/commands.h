@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "cli/command_args.h"
 
@@ -15,6 +16,8 @@ int Charts(tCommandArgs& a);
 int Return(tCommandArgs& a);
 int Phases(tCommandArgs& a);
 int Derived(tCommandArgs& a, bool midpoints);
+// kind: "composite", "davison" or "relocated".
+int Relationship(tCommandArgs& a, std::string_view kind);
 int Transits(tCommandArgs& a);
 int Previsions(tCommandArgs& a);
 int Events(tCommandArgs& a);

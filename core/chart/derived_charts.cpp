@@ -59,7 +59,7 @@ void MidpointChart(const tChart& first, const tChart& second, tChart& out)
         const tPlanet* pa = first.BodyAt(i);
         const tPlanet* pb = second.BodyAt(i);
         if (!pa || !pb) continue;
-        out.BodyAt(i)->SetLongitude(ArcMidpoint(pa->GetPosition(), pb->GetPosition()));
+        out.BodyAt(i)->SetFixedLongitude(ArcMidpoint(pa->GetPosition(), pb->GetPosition()));
     }
     out.TropicalAsc = ArcMidpoint(first.TropicalAsc, second.TropicalAsc);
     out.TropicalMc = ArcMidpoint(first.TropicalMc, second.TropicalMc);

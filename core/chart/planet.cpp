@@ -21,6 +21,13 @@ void tPlanet::SetLongitude(double value)
     Value = 0.0;
 }
 
+void tPlanet::SetFixedLongitude(double value)
+{
+    SetLongitude(value);
+    if (IsFormula() || PointType == 2) PointType = 0;
+    StarPlace = -1.0;
+}
+
 bool tPlanet::ReachesItself() const
 {
     if (!owner) return false;

@@ -25,6 +25,10 @@ public:
 
     // Sets a fixed longitude (degrees) and clears any point formula.
     void SetLongitude(double value);
+    // The same, and a sum, lot or star becomes a fixed point: they read
+    // their terms or catalogue place, never Longitude (a midpoint chart's
+    // points, which stand for no moment).
+    void SetFixedLongitude(double value);
     // Position in degrees [0, 360), evaluating the point formula of PointType.
     // A formula point that refers to itself, directly or through other
     // formula points, has no position: -1.

@@ -51,7 +51,7 @@ void CompositeChart(const tChart& first, const tChart& second, tChart& out)
             p->Visible = false;
             continue;
         }
-        p->SetLongitude(ArcMidpoint(a, b));
+        p->SetFixedLongitude(ArcMidpoint(a, b));
         p->Latitude = (pa->Latitude + pb->Latitude) / 2;
         p->Retrograde = false;
     }

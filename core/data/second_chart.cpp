@@ -2,6 +2,7 @@
 
 #include "core/chart/chart_kind.h"
 #include "core/chart/derived_charts.h"
+#include "core/chart/relationship_charts.h"
 #include "core/chart/returns.h"
 
 namespace quintara {
@@ -72,6 +73,15 @@ void MoonReturnChart(TData1& data, const tChart& natal, const tChart& start, tCh
     LunarReturn(natal, out);
     NamesOf(natal, out);
     out.ChartType = kMoonReturnChart;
+    ZoneOfMoment(data, out);
+}
+
+void RelocatedToPlace(TData1& data, const tChart& natal, const tChart& place, tChart& out)
+{
+    RelocatedChart(natal, place.Latitude, place.Longitude, place.Adjust, out);
+    out.Country = place.Country;
+    out.State = place.State;
+    out.BirthPlace = place.BirthPlace;
     ZoneOfMoment(data, out);
 }
 

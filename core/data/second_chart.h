@@ -34,6 +34,9 @@ void SunReturnChart(TData1& data, const tChart& natal, const tChart& place, int 
 // The lunar return nearest start (within half a lunar month), in the zone
 // of its moment.
 void MoonReturnChart(TData1& data, const tChart& natal, const tChart& start, tChart& out);
+// natal's moment cast at the place of place (its coordinates, country,
+// state and name), on the clock that zone had then; named after the person.
+void RelocatedToPlace(TData1& data, const tChart& natal, const tChart& place, tChart& out);
 // Progressed to chosen's date.
 void ProgressedChart(const tChart& natal, const tChart& chosen, tChart& out);
 

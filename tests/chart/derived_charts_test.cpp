@@ -99,5 +99,23 @@ TEST(MidpointChart, ShorterArcAndNeverThreeSixty)
     EXPECT_EQ(out.ChartType, 4);
 }
 
+// A point of a formula takes the midpoint of the pair's points too, not
+// what its cleared formula would sum to (0 Aries).
+TEST(MidpointChart, FormulaPointsTakeTheirMidpoint)
+{
+    tChart a, b, out;
+    Birth(a, 1990, 5, 17, 14);
+    Birth(b, 1985, 3, 2, 8);
+    Birth(out, 1990, 5, 17, 14);
+    for (tChart* c : {&a, &b, &out}) {
+        tPlanet& pf = c->AddBody(49);
+        pf.PointType = 1, pf.Plus1 = 13, pf.Plus2 = 2, pf.Minus1 = 1;
+    }
+    const double pa = a.BodyPosition(49), pb = b.BodyPosition(49);
+    MidpointChart(a, b, out);
+    EXPECT_NEAR(out.BodyPosition(49), ArcMidpoint(pa, pb), 1e-9);
+    EXPECT_GT(std::fabs(AngleStep(out.BodyPosition(49), 0)), 1);
+}
+
 }  // namespace
 }  // namespace quintara

@@ -54,6 +54,28 @@ TEST(RelationshipCharts, CompositeBodiesMeetAcrossAriesAndHousesFollowTheMidheav
     EXPECT_EQ(SignOf(c.Ascendant()), SignOf(c.HouseCusp(1)));
 }
 
+// Points of a formula take the pair's midpoint; a point one chart lacks
+// (the Part of Fortune without a birth time) is left out.
+TEST(RelationshipCharts, CompositePointsAreMidpointsOrLeftOut)
+{
+    tChart a, b, c;
+    Birth(a, 2000, 3, 10, 12, 0);
+    Birth(b, 1980, 3, 31, 6, 0);
+    for (tChart* x : {&a, &b}) {
+        tPlanet& pf = x->AddBody(49);
+        pf.PointType = 1, pf.Plus1 = 13, pf.Plus2 = 2, pf.Minus1 = 1;
+        pf.Visible = true;
+    }
+    CompositeChart(a, b, c);
+    EXPECT_NEAR(c.BodyPosition(49), ArcMidpoint(a.BodyPosition(49), b.BodyPosition(49)), 1e-9);
+    b.HouseType = kTimeUnknown;
+    CalcChart(b);
+    ASSERT_LT(b.BodyPosition(49), 0);
+    CompositeChart(a, b, c);
+    EXPECT_FALSE(c.FindBody(49)->Visible);
+    EXPECT_EQ(c.HouseType, kTimeUnknown);
+}
+
 TEST(RelationshipCharts, DavisonOfAChartWithItselfIsTheChart)
 {
     tChart a, d;

@@ -236,7 +236,10 @@ TEST_F(Scripting, EveryJsonIsStrictAndFollowsTheSchema)
         {"charts show", "charts show 1 --json" + file},
         {"return", std::string("return sun 2025 --json ") + kParis},
         {"progression", std::string("progression 2020-05-17 --json ") + kParis},
-        {"midpoints", std::string("midpoints --json ") + kParis + " " + kLyon}};
+        {"midpoints", std::string("midpoints --json ") + kParis + " " + kLyon},
+        {"composite", std::string("composite --json ") + kParis + " " + kLyon},
+        {"davison", std::string("davison --json ") + kParis + " " + kLyon},
+        {"relocated", std::string("relocated --place2 Lyon --json ") + kParis}};
     for (const auto& [what, args] : charts) {
         const tCliRun r = Cli(args);
         ASSERT_EQ(r.rc, 0) << what << ": " << r.err;
@@ -244,6 +247,12 @@ TEST_F(Scripting, EveryJsonIsStrictAndFollowsTheSchema)
     }
     const tJson paris = Parsed(Cli(std::string("positions --json ") + kParis).out, "positions");
     EXPECT_NEAR(paris["longitude"].number, 2.35, 0.01) << "east positive";
+    const tJson moved = Parsed(Cli(std::string("relocated --place2 'New York' --json ") + kParis).out, "relocated");
+    EXPECT_DOUBLE_EQ(moved["jd"].number, paris["jd"].number) << "the same moment";
+    EXPECT_EQ(moved["time"].text, "1990-05-17T08:30:00-04:00") << "on New York's clock then";
+    const tCliRun nowhere = Cli(std::string("relocated --json ") + kParis);
+    EXPECT_EQ(nowhere.rc, 2);
+    EXPECT_TRUE(Has(nowhere.err, "--place2")) << nowhere.err;
     EXPECT_EQ(paris["time"].text, "1990-05-17T14:30:00+02:00");
     const std::vector<std::pair<std::string, std::string>> others = {
         {"aspects", std::string("aspects --json ") + kParis},
@@ -434,7 +443,8 @@ TEST_F(Scripting, TheManualPageListsWhatTheProgramTakes)
     std::string help = all.out;
     for (const std::string command : {"positions", "aspects", "synastry", "place", "charts add", "charts list",
                                       "charts show", "charts export", "charts import", "charts import-old", "return",
-                                      "phases", "progression", "midpoints", "transits", "previsions", "events",
+                                      "phases", "progression", "midpoints", "composite", "davison", "relocated",
+                                      "transits", "previsions", "events",
                                       "report", "picture"})
         help += Cli(command + " --help").out;
     const std::regex word(R"(--([a-z][a-z0-9-]*))");
