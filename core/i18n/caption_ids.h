@@ -170,6 +170,10 @@ inline constexpr int kContraparallel = 448;       // "Contraparallel"
 inline constexpr int kBodiesAndPoints = 449;      // "Bodies and points"
 inline constexpr int kLots = 450;                 // "Lots"
 inline constexpr int kMagnitudeUpTo = 451;        // "Magnitude up to"
+// Charts of a pair and of a move.
+inline constexpr int kComposite = 452;            // "Composite"
+inline constexpr int kDavison = 453;              // "Davison chart"
+inline constexpr int kRelocated = 454;            // "Relocated chart"
 
 inline constexpr int kAries = 1;  // "Aries"
 inline constexpr int kHouseSystem = 25;  // "House system"

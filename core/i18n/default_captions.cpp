@@ -417,6 +417,9 @@ constexpr std::string_view kAfterAyanamsas[] = {
     "Bodies and points",           // 449
     "Lots",                        // 450
     "Magnitude up to",             // 451
+    "Composite",                   // 452
+    "Davison chart",               // 453
+    "Relocated chart",             // 454
 };
 static_assert(std::size(kAfterAyanamsas) == kCaptionCount - caption::kAfterAyanamsas);
 

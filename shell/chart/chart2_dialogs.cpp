@@ -142,6 +142,25 @@ void TSunReturnDlg::accept()
     QDialog::accept();
 }
 
+TRelocateDlg::TRelocateDlg(tProgram& p, tChart& c, QWidget* parent) : QDialog(parent), chart(c)
+{
+    setObjectName("TRelocateDlg");
+    setWindowTitle(p.Caption(caption::kRelocated));
+    CityED = new TCityField(p, c, this);
+    CityED->setMinimumWidth(240);  // a locality and its country
+    auto* form = new QFormLayout;
+    form->addRow(p.Caption(caption::kLocality), CityED);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(DialogButtons(p, this, kHelpContext));
+}
+
+void TRelocateDlg::accept()
+{
+    if (!CityED->Apply(this, caption::kLocality, chart)) return;
+    QDialog::accept();
+}
+
 TCompareFileDlg::TCompareFileDlg(tProgram& p, int sex, tCompareFileRequest& r, QWidget* parent)
     : QDialog(parent), request(r)
 {

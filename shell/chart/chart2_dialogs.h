@@ -78,6 +78,19 @@ private:
     int& years;
 };
 
+// Where to move a chart: its place fields are set from the locality chosen.
+class TRelocateDlg : public QDialog {
+public:
+    TRelocateDlg(tProgram& program, tChart& place, QWidget* parent = nullptr);
+    static constexpr int kHelpContext = help::kPairCharts;
+    void accept() override;
+
+    TCityField* CityED;
+
+private:
+    tChart& chart;
+};
+
 class TCompareFileDlg : public QDialog {
 public:
     // sex: the chart's own (1 a man); the other one is preselected.

@@ -12,6 +12,7 @@
 #include "shell/reports/derived_windows.h"
 #include "shell/reports/natal_windows.h"
 #include "shell/reports/previsions_window.h"
+#include "shell/reports/relationship_windows.h"
 #include "shell/reports/sky_events_window.h"
 #include "shell/reports/transits_windows.h"
 
@@ -45,6 +46,9 @@ QWidget* NewDocumentWindow(tProgram& p, const tDocumentRequest& r)
     case tDocumentKind::MoonReturn: return new TMoonReturnWindow(p, first, second);
     case tDocumentKind::Progression: return new TProgressionWindow(p, first, second);
     case tDocumentKind::Midpoints: return new TMidpointsWindow(p, first, second);
+    case tDocumentKind::Composite: return new TCompositeWindow(p, first, second);
+    case tDocumentKind::Davison: return new TDavisonWindow(p, first, second);
+    case tDocumentKind::Relocated: return new TRelocatedWindow(p, first, second);
     case tDocumentKind::Wheel: return new TChartGraphWindow(p, r.graph, first, r.second, nullptr, r.caption);
     case tDocumentKind::PrevisionsGraph: return new TPrevGraphWindow(p, first, *r.steps);
     case tDocumentKind::TransitsLineGraph:

@@ -184,6 +184,9 @@ void TMainForm::BuildMenus()
                               tItem{"Moonreturn", 82, tCommand::MoonReturn}, tItem{"Sunreturn", 83, tCommand::SunReturn},
                               tItem{"Progression", 80, tCommand::Progression},
                               tItem{"Midpoints", 85, tCommand::Midpoints},
+                              tItem{"Composite", caption::kComposite, tCommand::Composite},
+                              tItem{"Davison", caption::kDavison, tCommand::Davison},
+                              tItem{"Relocated", caption::kRelocated, tCommand::Relocated},
                               tItem{"Secondchart", 94, tCommand::SecondChart}})
         AddCommand(chart2, item.name, item.caption, item.command);
 

@@ -40,6 +40,9 @@ enum class tCommand {
     SunReturn,
     Progression,
     Midpoints,
+    Composite,
+    Davison,
+    Relocated,
     SecondChart,
     // Display and Graphics
     Zoom,

@@ -40,6 +40,9 @@ enum class tDocumentKind {
     MoonReturn,
     Progression,
     Midpoints,
+    Composite,
+    Davison,
+    Relocated,
     // Pictures
     Wheel,
     PrevisionsGraph,

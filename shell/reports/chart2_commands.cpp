@@ -102,6 +102,21 @@ void TAstroWindow::Chart2Command(tCommand command)
         if (Dated<TDateTimeDlg>(*this, tSecondChart::Progression, second))
             p.Open({tDocumentKind::Progression, &First(), &second});
         return;
+    case tCommand::Composite:
+    case tCommand::Davison: {
+        TOpenChartDlg d(p, this);
+        if (d.exec() != QDialog::Accepted) return;
+        std::unique_ptr<tChart> other = p.Data().OpenCurrentChart(&p.Options().BirthSet, &p.Languages());
+        CalcChart(*other);
+        const auto kind = command == tCommand::Composite ? tDocumentKind::Composite : tDocumentKind::Davison;
+        return p.Open({kind, &First(), other.get()});
+    }
+    case tCommand::Relocated: {
+        second.Assign(First());
+        TRelocateDlg d(p, second, this);
+        if (d.exec() != QDialog::Accepted) return;
+        return p.Open({tDocumentKind::Relocated, &First(), &second});
+    }
     default: return;
     }
 }

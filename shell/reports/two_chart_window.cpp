@@ -26,6 +26,8 @@ bool TTwoChartWindow::Supports(tCommand c) const
 {
     switch (c) {
     case tCommand::Midpoints:
+    case tCommand::Composite:
+    case tCommand::Davison:
     case tCommand::SecondChart:
     case tCommand::Compare2:
     case tCommand::SideBySide:
@@ -48,6 +50,9 @@ void TTwoChartWindow::Chart2Command(tCommand command)
     tProgram& p = Program();
     if (command == tCommand::Midpoints) {
         p.Open({tDocumentKind::Midpoints, &First(), &Second()});
+    } else if (command == tCommand::Composite || command == tCommand::Davison) {
+        p.Open({command == tCommand::Composite ? tDocumentKind::Composite : tDocumentKind::Davison, &First(),
+                &Second()});
     } else if (command == tCommand::SecondChart) {
         if (!ChooseSecond()) return;
         tDocumentRequest r{tDocumentKind::Natal, &Second()};

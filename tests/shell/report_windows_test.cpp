@@ -3,7 +3,9 @@
 
 #include <QRegularExpression>
 
+#include "core/chart/chart_kind.h"
 #include "core/data/second_chart.h"
+#include "shell/reports/relationship_windows.h"
 
 class ReportWindowTests : public tGuiFixture {
     Q_OBJECT
@@ -154,6 +156,55 @@ private slots:
         synastry->SaveChart();
         t.Refresh();
         QCOMPARE(t.RecordCount(), rows + 2);
+    }
+
+    // Chart 2 > Relocated chart from one chart, Composite and Davison chart
+    // from a pair: windows of their own, headed by the moved chart's own
+    // time and place or by both people, and drawn as a wheel.
+    void pairChartsAndRelocationOpenTheirWindows()
+    {
+        TNatalWindow* natal = OpenNatal();
+        QVERIFY(frame->Action("Relocated")->isEnabled());
+        WhenModal([](QWidget* w) {
+            auto* city = w->findChild<QLineEdit*>("CityED");
+            city->clear();
+            QTest::keyClicks(city, "New York");
+            static_cast<QDialog*>(w)->accept();
+        });
+        frame->Action("Relocated")->trigger();
+        auto* moved = dynamic_cast<TRelocatedWindow*>(frame->ActiveReport());
+        QVERIFY(moved);
+        QVERIFY2(moved->windowTitle().startsWith("Relocated chart: Durand"), qPrintable(moved->windowTitle()));
+        QCOMPARE(moved->First().Centuries, natal->First().Centuries);  // the same moment
+        QVERIFY(std::fabs(moved->First().Latitude - 40.43) < 0.1);
+        QCOMPARE(int(moved->First().Hour), 8);  // 14:30 in Paris, 08:30 in New York (summer time)
+        QVERIFY(moved->Text().toPlainText().contains("New York"));
+
+        tChart other;
+        Birth(other);
+        other.Name = "Martin", other.Year = 1985;
+        CalcChart(other);
+        auto* synastry = new TCompare2Window(*program, natal->First(), other);
+        frame->AddChild(synastry);
+        QMdiSubWindow* pair = frame->Area()->activeSubWindow();
+        QVERIFY(frame->Action("Composite")->isEnabled());
+        QVERIFY(!frame->Action("Relocated")->isEnabled());
+        frame->Action("Composite")->trigger();
+        auto* composite = dynamic_cast<TCompositeWindow*>(frame->ActiveReport());
+        QVERIFY(composite);
+        QVERIFY(composite->windowTitle().startsWith("Composite: Durand"));
+        QVERIFY(composite->Text().toPlainText().contains("May 1985"));  // both people head it
+        QCOMPARE(int(composite->First().ChartType), int(kCompositeChart));
+        QVERIFY(frame->Action("Daisywheel")->isEnabled());
+        frame->OpenWheel(false);
+        QVERIFY(frame->ActiveGraphic());
+        frame->Area()->setActiveSubWindow(pair);
+        frame->Action("Davison")->trigger();
+        auto* davison = dynamic_cast<TDavisonWindow*>(frame->ActiveReport());
+        QVERIFY(davison);
+        QVERIFY(std::fabs(davison->First().Centuries - (natal->First().Centuries + other.Centuries) / 2) <
+                1.0 / 1440 / 36525);
+        QVERIFY(davison->Text().toPlainText().contains("May 1985"));
     }
 
     void transitsShowRetrogradesAndTheChooserSetsTheMoment()
