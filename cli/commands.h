@@ -18,6 +18,7 @@ int Phases(tCommandArgs& a);
 int Derived(tCommandArgs& a, bool midpoints);
 // kind: "composite", "davison" or "relocated".
 int Relationship(tCommandArgs& a, std::string_view kind);
+int Directions(tCommandArgs& a);
 int Transits(tCommandArgs& a);
 int Previsions(tCommandArgs& a);
 int Events(tCommandArgs& a);

@@ -16,6 +16,14 @@ enum tChartKind : std::int32_t {
     kCompareDayChart = 6,
     kPrevisionsChart = 7,
     kCompositeChart = 8,  // positions of no moment: midpoints of a pair
+    kDirectedChart = 9,   // positions of no moment: the birth chart turned by an arc
 };
+
+// Charts whose positions were given, not cast for their moment: a copy
+// keeps them.
+constexpr bool PositionsOfNoMoment(std::int32_t kind)
+{
+    return kind == kProgressedChart || kind == kMidpointChart || kind == kCompositeChart || kind == kDirectedChart;
+}
 
 }  // namespace quintara

@@ -5,24 +5,18 @@
 #include "core/chart/chart_kind.h"
 #include "core/chart/chart_steps.h"
 #include "core/chart/date_time.h"
+#include "core/chart/directions.h"
 #include "core/engine/angles.h"
 #include "core/engine/houses.h"
 
 namespace quintara {
-
-namespace {
-
-// Days of the tropical year (mean, J2000).
-constexpr double kTropicalYear = 365.24219;
-
-}  // namespace
 
 void ProgressChart(const tChart& natal, tChart& chosen)
 {
     // Secondary progression: a day after birth for each tropical year of
     // life, from the exact moments (UT) of birth and of the chosen date, and
     // shown on the birth zone's clock to the minute.
-    const double T = natal.Centuries + (chosen.Centuries - natal.Centuries) / kTropicalYear;
+    const double T = ProgressedMoment(natal, chosen.Centuries);
     chosen.Adjust = natal.Adjust;
     SetChartDateTime(chosen, LocalDateTime(T, natal.Adjust));
     CalcChart(chosen);
@@ -71,8 +65,7 @@ void CopyComputedChart(const tChart& from, tChart& to)
     to.Assign(from);
     to.CopyPointsOf(from);
     CalcChart(to);
-    if (from.ChartType != kProgressedChart && from.ChartType != kMidpointChart && from.ChartType != kCompositeChart)
-        return;
+    if (!PositionsOfNoMoment(from.ChartType)) return;
     for (int n = 1; n <= kJuno; ++n) {
         const tPlanet* b = from.FindBody(n);
         if (!b) continue;

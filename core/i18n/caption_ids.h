@@ -174,6 +174,9 @@ inline constexpr int kMagnitudeUpTo = 451;        // "Magnitude up to"
 inline constexpr int kComposite = 452;            // "Composite"
 inline constexpr int kDavison = 453;              // "Davison chart"
 inline constexpr int kRelocated = 454;            // "Relocated chart"
+// Directions and time lords.
+inline constexpr int kSolarArc = 455;             // "Solar arc directions"
+inline constexpr int kArc = 456;                  // "Arc"
 
 inline constexpr int kAries = 1;  // "Aries"
 inline constexpr int kHouseSystem = 25;  // "House system"

@@ -420,6 +420,8 @@ constexpr std::string_view kAfterAyanamsas[] = {
     "Composite",                   // 452
     "Davison chart",               // 453
     "Relocated chart",             // 454
+    "Solar arc directions",        // 455
+    "Arc",                         // 456
 };
 static_assert(std::size(kAfterAyanamsas) == kCaptionCount - caption::kAfterAyanamsas);
 

@@ -1,0 +1,130 @@
+// The techniques past the classic commands: composite, davison and
+// relocated charts, solar-arc directions.
+#include <iostream>
+
+#include "cli/aspect_report.h"
+#include "cli/commands.h"
+#include "cli/positions.h"
+#include "cli/report_command.h"
+#include "core/aspects/solar_arc_hits.h"
+#include "core/aspects/transits.h"
+#include "core/chart/directions.h"
+#include "core/chart/relationship_charts.h"
+#include "core/data/chart_json.h"
+#include "core/data/json_line.h"
+#include "core/data/second_chart.h"
+#include "core/i18n/default_body_names.h"
+#include "core/reports/technique_reports.h"
+#include "core/reports/text_writers.h"
+
+namespace quintara::cli {
+
+namespace {
+
+// The moment of a date word on the chart's own clock (its birth time).
+bool MomentOfDate(tCommandArgs& a, tSession& session, const std::string& word, double& T, std::string& error)
+{
+    tChartArgs dated = a.first;
+    if (!ParseDate(word, dated.r, error)) return false;
+    dated.timeGiven = true;
+    tChart chart(&session.options->BirthSet);
+    if (!MakeChart(dated, session, chart, error)) return false;
+    T = chart.Centuries;
+    return true;
+}
+
+std::string HitsJson(const std::vector<tDirectionHit>& hits)
+{
+    std::string s = "{\"hits\":[";
+    for (std::size_t i = 0; i < hits.size(); ++i) {
+        const tDirectionHit& h = hits[i];
+        const int type = AspectTypeOfIndex(h.aspectIndex);
+        if (i) s += ',';
+        s += "{\"time_utc\":\"" + IsoUniversalTime(DateTimeFromCenturies(h.moment)) + "\",\"directed\":" +
+             std::to_string(h.directed) + ",\"directed_name\":";
+        AppendJsonString(s, DefaultPlanetName(h.directed));
+        s += ",\"aspect\":" + std::to_string(type) + ",\"aspect_name\":";
+        AppendJsonString(s, EnglishAspectName(type));
+        s += ",\"natal\":" + std::to_string(h.natal) + ",\"natal_name\":";
+        AppendJsonString(s, DefaultPlanetName(h.natal));
+        s += ",\"arc\":";
+        AppendJsonNumber(s, h.arc, 6);
+        s += ",\"moment\":";
+        AppendJsonNumber(s, h.moment, 12);
+        s += '}';
+    }
+    return s + "]}";
+}
+
+}  // namespace
+
+int Relationship(tCommandArgs& a, std::string_view kind)
+{
+    tSession session;
+    std::string error;
+    if (!OpenSession(a, session, error)) return Fail(error);
+    const OptionSet* birth = &session.options->BirthSet;
+    tChart first(birth), second(birth), out(birth);
+    if (!MakeChart(a.first, session, first, error)) return Fail(error);
+    if (kind == "relocated") {
+        tChartArgs where = a.second;
+        if (where.place.empty() && !(where.latGiven && where.lonGiven))
+            return Fail("relocated: give --place2 NAME, or --lat2 and --lon2");
+        // Only the place counts: the moment is the chart's, its clock that
+        // of the place's zone then (or --adjust2, or universal time).
+        where.dateGiven = where.timeGiven = true;
+        where.r.year = first.Year, where.r.month = first.Month, where.r.day = first.Day;
+        where.r.hour = first.Hour, where.r.minute = first.Minute;
+        if (where.place.empty() && !where.adjustGiven) where.adjustGiven = true, where.r.adjust = 0;
+        if (!MakeChart(where, session, second, error)) return Fail(error);
+        RelocatedToPlace(session.Data(), first, second, out);
+    } else {
+        if (!MakeChart(a.second, session, second, error)) return Fail(error);
+        if (kind == "composite")
+            CompositeChart(first, second, out);
+        else
+            DavisonChart(first, second, out);
+    }
+    std::cout << (a.json ? PositionsJson(out) + "\n" : PositionsText(out, session.languages.get()));
+    return 0;
+}
+
+// directions solar-arc DATE | solar-arc-hits START MONTHS
+int Directions(tCommandArgs& a)
+{
+    tSession session;
+    std::string error;
+    if (!OpenSession(a, session, error)) return Fail(error);
+    const TMainOptions& o = *session.options;
+    tChart natal(&o.BirthSet);
+    if (!MakeChart(a.first, session, natal, error)) return Fail(error);
+    const std::string& what = a.words[0];
+    if (what == "solar-arc" && a.words.size() == 2) {
+        double T = 0;
+        if (!MomentOfDate(a, session, a.words[1], T, error)) return Fail("date: " + error);
+        tChart directed(&o.BirthSet);
+        SolarArcChart(natal, T, directed);
+        std::cout << (a.json ? PositionsJson(directed) + "\n" : PositionsText(directed, session.languages.get()));
+        return 0;
+    }
+    if (what != "solar-arc-hits" || a.words.size() != 3)
+        return Fail("directions: give solar-arc DATE, or solar-arc-hits START MONTHS");
+    double from = 0;
+    if (!MomentOfDate(a, session, a.words[1], from, error)) return Fail("start: " + error);
+    const auto months = ParseWhole(a.words[2], 1, 1200, error);
+    if (!months) return Fail("months: " + error);
+    std::array<bool, 36> aspects = o.TransitAspects;
+    if (a.all) aspects.fill(true);
+    const auto hits = SolarArcHits(natal, from, from + *months / 1200.0, aspects);
+    if (a.json) {
+        std::cout << HitsJson(hits) << "\n";
+        return 0;
+    }
+    tFixedMetrics metrics;
+    tReportText text(metrics);
+    WriteDirectionHits(text, hits, ReportContext(session), ZoneOfPlace(session.Data(), natal));
+    std::cout << WritePlainText(text);
+    return 0;
+}
+
+}  // namespace quintara::cli

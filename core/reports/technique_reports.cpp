@@ -1,0 +1,37 @@
+#include "core/reports/technique_reports.h"
+
+#include <algorithm>
+
+#include "core/aspects/transits.h"
+#include "core/engine/angles.h"
+#include "core/i18n/caption_ids.h"
+#include "core/i18n/text_encoding.h"
+#include "core/reports/natal_reports.h"
+#include "core/reports/text_writers.h"
+
+namespace quintara {
+
+void WriteDirectionHits(tReportText& text, const std::vector<tDirectionHit>& hits, const tReportContext& ctx,
+                        const std::function<double(const tDateTime&)>& zone)
+{
+    std::size_t body = 0, aspect = 0;
+    for (const tDirectionHit& h : hits) {
+        body = std::max({body, Utf8Length(ctx.BodyName(h.directed)), Utf8Length(ctx.BodyName(h.natal))});
+        aspect = std::max(aspect, Utf8Length(ctx.AspectName(AspectTypeOfIndex(h.aspectIndex))));
+    }
+    text.AddLine(" ");
+    text.SetTabs({10, 10, ColumnWidth(body, 8), ColumnWidth(aspect, 10), ColumnWidth(body, 8), 6});
+    text.AddLine(ctx.Caption(caption::kDate) + "\t" + ctx.Caption(caption::kTime) + "\t\t" +
+                 ctx.Caption(caption::kAspect) + "\t" + ctx.Caption(caption::kRadix) + "\t" + ctx.Caption(caption::kArc));
+    for (const tDirectionHit& h : hits) {
+        const tDateTime universal = DateTimeFromCenturies(h.moment);
+        const double adjust = zone ? zone(universal) : 0.0;
+        const tDateTime t = zone ? LocalDateTime(universal, adjust) : universal;
+        text.AddLine(ctx.Date(t.year, t.month, t.day) + "\t" + ctx.Time(t.hour, t.minute) + "\t" +
+                     ctx.BodyName(h.directed) + "\t" + ctx.AspectName(AspectTypeOfIndex(h.aspectIndex)) + "\t" +
+                     ctx.BodyName(h.natal) + "\t" + DegMin(h.arc, 6));
+    }
+    text.AddLine("");
+}
+
+}  // namespace quintara

@@ -1,0 +1,21 @@
+// Reports of the techniques past the classic ones: solar-arc hits, and
+// what the command line and the desktop print of them alike.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "core/aspects/solar_arc_hits.h"
+#include "core/chart/date_time.h"
+#include "core/reports/report_context.h"
+#include "core/reports/report_text.h"
+
+namespace quintara {
+
+// zone: the Adjust of a universal moment (the birth place's clock), or
+// empty for universal time. One line a hit: date, time, directed body,
+// aspect, natal body, arc.
+void WriteDirectionHits(tReportText& text, const std::vector<tDirectionHit>& hits, const tReportContext& ctx,
+                        const std::function<double(const tDateTime&)>& zone);
+
+}  // namespace quintara
