@@ -19,6 +19,8 @@ int Derived(tCommandArgs& a, bool midpoints);
 // kind: "composite", "davison" or "relocated".
 int Relationship(tCommandArgs& a, std::string_view kind);
 int Directions(tCommandArgs& a);
+int Profections(tCommandArgs& a);
+int Firdaria(tCommandArgs& a);
 int Transits(tCommandArgs& a);
 int Previsions(tCommandArgs& a);
 int Events(tCommandArgs& a);

@@ -25,6 +25,8 @@ int Run(tCommandArgs& a)
     if (name == "progression" || name == "midpoints") return Derived(a, name == "midpoints");
     if (name == "composite" || name == "davison" || name == "relocated") return Relationship(a, name);
     if (name == "directions") return Directions(a);
+    if (name == "profections") return Profections(a);
+    if (name == "firdaria") return Firdaria(a);
     if (name == "transits") return Transits(a);
     if (name == "previsions") return Previsions(a);
     if (name == "events") return Events(a);

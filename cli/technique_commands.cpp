@@ -10,10 +10,13 @@
 #include "core/aspects/transits.h"
 #include "core/chart/directions.h"
 #include "core/chart/relationship_charts.h"
+#include "core/chart/time_lords.h"
+#include "core/engine/houses.h"
 #include "core/data/chart_json.h"
 #include "core/data/json_line.h"
 #include "core/data/second_chart.h"
 #include "core/i18n/default_body_names.h"
+#include "core/i18n/default_captions.h"
 #include "core/reports/technique_reports.h"
 #include "core/reports/text_writers.h"
 
@@ -54,6 +57,33 @@ std::string HitsJson(const std::vector<tDirectionHit>& hits)
         s += '}';
     }
     return s + "]}";
+}
+
+// {"sign","sign_name","lord","lord_name"} of a sign and its lord.
+std::string SignAndLord(int sign, int lord)
+{
+    std::string s = "{\"sign\":" + std::to_string(sign) + ",\"sign_name\":";
+    AppendJsonString(s, std::string(DefaultCaption(sign)));
+    s += ",\"lord\":" + std::to_string(lord) + ",\"lord_name\":";
+    AppendJsonString(s, DefaultPlanetName(lord));
+    return s + "}";
+}
+
+std::string LordSpan(int lord, double from, double to)
+{
+    std::string s = "{\"lord\":" + std::to_string(lord) + ",\"lord_name\":";
+    AppendJsonString(s, DefaultPlanetName(lord));
+    return s + ",\"from_utc\":\"" + IsoUniversalTime(DateTimeFromCenturies(from)) + "\",\"to_utc\":\"" +
+           IsoUniversalTime(DateTimeFromCenturies(to)) + "\"";
+}
+
+// The natal chart of a time-lord command: cast, and with a birth time.
+bool TimeLordsChart(tCommandArgs& a, tSession& session, tChart& natal, std::string& error)
+{
+    if (!MakeChart(a.first, session, natal, error)) return false;
+    if (natal.HouseType != kTimeUnknown) return true;
+    error = "the time lords need the Ascendant and the sect: give the birth time (--time)";
+    return false;
 }
 
 }  // namespace
@@ -123,6 +153,65 @@ int Directions(tCommandArgs& a)
     tFixedMetrics metrics;
     tReportText text(metrics);
     WriteDirectionHits(text, hits, ReportContext(session), ZoneOfPlace(session.Data(), natal));
+    std::cout << WritePlainText(text);
+    return 0;
+}
+
+// profections DATE
+int Profections(tCommandArgs& a)
+{
+    tSession session;
+    std::string error;
+    if (!OpenSession(a, session, error)) return Fail(error);
+    tChart natal(&session.options->BirthSet);
+    if (!TimeLordsChart(a, session, natal, error)) return Fail(error);
+    tChartRequest day;
+    if (!ParseDate(a.words[0], day, error)) return Fail("date: " + error);
+    const tDateTime date{day.year, day.month, day.day, 0, 0};
+    tProfection p;
+    if (!ProfectionAt(natal, date, p)) return Fail("date: before the birth");
+    if (a.json) {
+        std::cout << "{\"age\":" << p.age << ",\"house\":" << p.house << ",\"month\":" << p.month + 1
+                  << ",\"year\":" << SignAndLord(p.annualSign, p.annualLord)
+                  << ",\"month_sign\":" << SignAndLord(p.monthlySign, p.monthlyLord) << "}\n";
+        return 0;
+    }
+    tFixedMetrics metrics;
+    tReportText text(metrics);
+    WriteProfection(text, p, date, ReportContext(session));
+    std::cout << WritePlainText(text);
+    return 0;
+}
+
+// firdaria
+int Firdaria(tCommandArgs& a)
+{
+    tSession session;
+    std::string error;
+    if (!OpenSession(a, session, error)) return Fail(error);
+    tChart natal(&session.options->BirthSet);
+    if (!TimeLordsChart(a, session, natal, error)) return Fail(error);
+    const std::vector<tFirdar> periods = Firdaria(natal);
+    if (a.json) {
+        std::string s = "{\"day_birth\":";
+        s += natal.SunAboveHorizon() ? "true" : "false";
+        s += ",\"periods\":[";
+        for (std::size_t i = 0; i < periods.size(); ++i) {
+            const tFirdar& f = periods[i];
+            if (f.subLord == 0) {
+                if (i) s += "]},";
+                s += LordSpan(f.lord, f.from, f.to) + ",\"parts\":[";
+            } else {
+                if (periods[i - 1].subLord != 0) s += ',';
+                s += LordSpan(f.subLord, f.from, f.to) + "}";
+            }
+        }
+        std::cout << s << "]}]}\n";
+        return 0;
+    }
+    tFixedMetrics metrics;
+    tReportText text(metrics);
+    WriteFirdaria(text, periods, natal.Adjust, ReportContext(session));
     std::cout << WritePlainText(text);
     return 0;
 }

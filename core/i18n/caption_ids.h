@@ -177,6 +177,13 @@ inline constexpr int kRelocated = 454;            // "Relocated chart"
 // Directions and time lords.
 inline constexpr int kSolarArc = 455;             // "Solar arc directions"
 inline constexpr int kArc = 456;                  // "Arc"
+inline constexpr int kProfections = 457;          // "Profections"
+inline constexpr int kFirdaria = 458;             // "Firdaria"
+inline constexpr int kLord = 459;                 // "Lord"
+inline constexpr int kYearOfLife = 460;           // "Year"
+inline constexpr int kMonthOfYear = 461;          // "Month"
+inline constexpr int kHouseCaption = 462;         // "House"
+inline constexpr int kUntil = 463;                // "until"
 
 inline constexpr int kAries = 1;  // "Aries"
 inline constexpr int kHouseSystem = 25;  // "House system"

@@ -422,6 +422,13 @@ constexpr std::string_view kAfterAyanamsas[] = {
     "Relocated chart",             // 454
     "Solar arc directions",        // 455
     "Arc",                         // 456
+    "Profections",                 // 457
+    "Firdaria",                    // 458
+    "Lord",                        // 459
+    "Year",                        // 460
+    "Month",                       // 461
+    "House",                       // 462
+    "until",                       // 463
 };
 static_assert(std::size(kAfterAyanamsas) == kCaptionCount - caption::kAfterAyanamsas);
 

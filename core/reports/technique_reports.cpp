@@ -34,4 +34,37 @@ void WriteDirectionHits(tReportText& text, const std::vector<tDirectionHit>& hit
     text.AddLine("");
 }
 
+void WriteProfection(tReportText& text, const tProfection& p, const tDateTime& date, const tReportContext& ctx)
+{
+    text.AddLine(" ");
+    text.SetTabs({14, 14, 14, 10});
+    text.AddLine(ctx.Caption(caption::kProfections) + "\t" + ctx.Date(date.year, date.month, date.day));
+    text.AddLine(ctx.Caption(caption::kAge) + "\t" + std::to_string(p.age) + "\t" + ctx.Caption(caption::kHouseCaption) +
+                 "\t" + std::to_string(p.house));
+    text.AddLine(ctx.Caption(caption::kYearOfLife) + "\t" + ctx.SignName(p.annualSign) + "\t" +
+                 ctx.Caption(caption::kLord) + "\t" + ctx.BodyName(p.annualLord));
+    text.AddLine(ctx.Caption(caption::kMonthOfYear) + " " + std::to_string(p.month + 1) + "\t" +
+                 ctx.SignName(p.monthlySign) + "\t" + ctx.Caption(caption::kLord) + "\t" + ctx.BodyName(p.monthlyLord));
+    text.AddLine("");
+}
+
+void WriteFirdaria(tReportText& text, const std::vector<tFirdar>& periods, double adjust, const tReportContext& ctx)
+{
+    const auto date = [&](double T) {
+        const tDateTime t = LocalDateTime(T, adjust);
+        return ctx.Date(t.year, t.month, t.day);
+    };
+    text.AddLine(" ");
+    text.SetTabs({4, 14, 12, 6, 12});
+    text.AddLine(ctx.Caption(caption::kFirdaria));
+    for (const tFirdar& f : periods) {
+        const std::string span = date(f.from) + "\t" + ctx.Caption(caption::kUntil) + "\t" + date(f.to);
+        if (f.subLord == 0)
+            text.AddLine(ctx.BodyName(f.lord) + "\t\t" + span);
+        else
+            text.AddLine(std::string("\t").append(ctx.BodyName(f.subLord)).append("\t").append(span));
+    }
+    text.AddLine("");
+}
+
 }  // namespace quintara

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/aspects/solar_arc_hits.h"
+#include "core/chart/time_lords.h"
 #include "core/chart/date_time.h"
 #include "core/reports/report_context.h"
 #include "core/reports/report_text.h"
@@ -17,5 +18,13 @@ namespace quintara {
 // aspect, natal body, arc.
 void WriteDirectionHits(tReportText& text, const std::vector<tDirectionHit>& hits, const tReportContext& ctx,
                         const std::function<double(const tDateTime&)>& zone);
+
+// The profection of a date: its year of life and month with their signs
+// and lords.
+void WriteProfection(tReportText& text, const tProfection& p, const tDateTime& date, const tReportContext& ctx);
+
+// The firdaria, a line a period and an indented line a part, each with the
+// date it begins and the date it ends on the birth's clock (adjust).
+void WriteFirdaria(tReportText& text, const std::vector<tFirdar>& periods, double adjust, const tReportContext& ctx);
 
 }  // namespace quintara

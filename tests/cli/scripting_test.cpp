@@ -239,7 +239,8 @@ TEST_F(Scripting, EveryJsonIsStrictAndFollowsTheSchema)
         {"midpoints", std::string("midpoints --json ") + kParis + " " + kLyon},
         {"composite", std::string("composite --json ") + kParis + " " + kLyon},
         {"davison", std::string("davison --json ") + kParis + " " + kLyon},
-        {"relocated", std::string("relocated --place2 Lyon --json ") + kParis}};
+        {"relocated", std::string("relocated --place2 Lyon --json ") + kParis},
+        {"directions", std::string("directions solar-arc 2020-05-17 --json ") + kParis}};
     for (const auto& [what, args] : charts) {
         const tCliRun r = Cli(args);
         ASSERT_EQ(r.rc, 0) << what << ": " << r.err;
@@ -262,6 +263,9 @@ TEST_F(Scripting, EveryJsonIsStrictAndFollowsTheSchema)
         {"report", std::string("report natal --json ") + kParis},
         {"phases", "phases 2024-04-20 --adjust -2.00 --json"},
         {"transits", std::string("transits 2024-01-01 --json ") + kParis},
+        {"directions", std::string("directions solar-arc-hits 2020-01-01 24 --json ") + kParis},
+        {"profections", std::string("profections 2024-01-01 --json ") + kParis},
+        {"firdaria", std::string("firdaria --json ") + kParis},
         {"previsions", std::string("previsions 2024-01-01 7.00 2 --json ") + kParis},
         {"events", "events 2024-01-01 --tz Europe/Paris --json"}};
     for (const auto& [what, args] : others) {
@@ -444,6 +448,7 @@ TEST_F(Scripting, TheManualPageListsWhatTheProgramTakes)
     for (const std::string command : {"positions", "aspects", "synastry", "place", "charts add", "charts list",
                                       "charts show", "charts export", "charts import", "charts import-old", "return",
                                       "phases", "progression", "midpoints", "composite", "davison", "relocated",
+                                      "directions", "profections", "firdaria",
                                       "transits", "previsions", "events",
                                       "report", "picture"})
         help += Cli(command + " --help").out;
