@@ -130,6 +130,8 @@ constexpr tCommandInfo kCommands[] = {
      "the year and month of life of DATE: their signs from the Ascendant's and the signs' lords", kAnyChart, 1, 1},
     {"firdaria", "[chart options] [--json]", "the 75 years of planetary periods and their parts, with their dates",
      kAnyChart, 0, 0},
+    {"hours", "DATE --place NAME [--json]",
+     "sunrise, sunset and the 24 planetary hours of DATE at a place, on its clock", kAnyChart, 1, 1},
     {"transits", "[START [MONTHS]] [chart options] [--bodies LIST] [--all] [--utc] [--json]",
      "transit events from START (default today) for MONTHS (default 1)",
      kAnyChart | kTransitOptions | kAspectKinds | kJobsOption, 0, 2},

@@ -21,6 +21,7 @@ int Relationship(tCommandArgs& a, std::string_view kind);
 int Directions(tCommandArgs& a);
 int Profections(tCommandArgs& a);
 int Firdaria(tCommandArgs& a);
+int Hours(tCommandArgs& a);
 int Transits(tCommandArgs& a);
 int Previsions(tCommandArgs& a);
 int Events(tCommandArgs& a);

@@ -27,6 +27,7 @@ int Run(tCommandArgs& a)
     if (name == "directions") return Directions(a);
     if (name == "profections") return Profections(a);
     if (name == "firdaria") return Firdaria(a);
+    if (name == "hours") return Hours(a);
     if (name == "transits") return Transits(a);
     if (name == "previsions") return Previsions(a);
     if (name == "events") return Events(a);

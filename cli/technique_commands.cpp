@@ -9,6 +9,7 @@
 #include "core/aspects/solar_arc_hits.h"
 #include "core/aspects/transits.h"
 #include "core/chart/directions.h"
+#include "core/chart/planetary_hours.h"
 #include "core/chart/relationship_charts.h"
 #include "core/chart/time_lords.h"
 #include "core/engine/houses.h"
@@ -213,6 +214,49 @@ int Firdaria(tCommandArgs& a)
     tReportText text(metrics);
     WriteFirdaria(text, periods, natal.Adjust, ReportContext(session));
     std::cout << WritePlainText(text);
+    return 0;
+}
+
+// hours DATE --place NAME (or --lat, --lon, --adjust)
+int Hours(tCommandArgs& a)
+{
+    tSession session;
+    std::string error;
+    if (!OpenSession(a, session, error)) return Fail(error);
+    tChartArgs where = a.first;
+    if (!ParseDate(a.words[0], where.r, error)) return Fail("date: " + error);
+    // The zone of the place at noon that day.
+    where.dateGiven = where.timeGiven = true;
+    where.r.hour = 12, where.r.minute = 0;
+    tChart place(&session.options->BirthSet);
+    if (!MakeChart(where, session, place, error)) return Fail(error);
+    tPlanetaryDay day;
+    if (!PlanetaryHours(where.r.year, where.r.month, where.r.day, place.Adjust, place.Latitude, place.Longitude,
+                        place.Ephemeris, day, error))
+        return Fail(error);
+    if (!a.json) {
+        tFixedMetrics metrics;
+        tReportText text(metrics);
+        WritePlanetaryHours(text, day, place.Adjust, ReportContext(session));
+        std::cout << WritePlainText(text);
+        return 0;
+    }
+    const auto at = [&](double T) {
+        return std::string(1, '"').append(IsoClockTime(LocalDateTime(T, place.Adjust), place.Adjust)).append(1, '"');
+    };
+    std::string s = "{\"sunrise\":" + at(day.sunrise) + ",\"sunset\":" + at(day.sunset) +
+                    ",\"next_sunrise\":" + at(day.nextSunrise) + ",\"day_ruler\":" + std::to_string(day.dayRuler) +
+                    ",\"day_ruler_name\":";
+    AppendJsonString(s, DefaultPlanetName(day.dayRuler));
+    s += ",\"hours\":[";
+    for (std::size_t i = 0; i < day.hours.size(); ++i) {
+        const tPlanetaryHour& h = day.hours[i];
+        if (i) s += ',';
+        s += "{\"ruler\":" + std::to_string(h.ruler) + ",\"ruler_name\":";
+        AppendJsonString(s, DefaultPlanetName(h.ruler));
+        s += ",\"from\":" + at(h.from) + ",\"to\":" + at(h.to) + ",\"day\":" + (h.day ? "true" : "false") + "}";
+    }
+    std::cout << s << "]}\n";
     return 0;
 }
 

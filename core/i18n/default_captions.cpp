@@ -429,6 +429,9 @@ constexpr std::string_view kAfterAyanamsas[] = {
     "Month",                       // 461
     "House",                       // 462
     "until",                       // 463
+    "Planetary hours",             // 464
+    "Sunrise",                     // 465
+    "Sunset",                      // 466
 };
 static_assert(std::size(kAfterAyanamsas) == kCaptionCount - caption::kAfterAyanamsas);
 

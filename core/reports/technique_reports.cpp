@@ -67,4 +67,24 @@ void WriteFirdaria(tReportText& text, const std::vector<tFirdar>& periods, doubl
     text.AddLine("");
 }
 
+void WritePlanetaryHours(tReportText& text, const tPlanetaryDay& day, double adjust, const tReportContext& ctx)
+{
+    const auto clock = [&](double T) {
+        const tDateTime t = LocalDateTime(T, adjust);
+        return ctx.Time(t.hour, t.minute);
+    };
+    text.AddLine(" ");
+    text.SetTabs({4, 12, 8, 6, 8});
+    text.AddLine(ctx.Caption(caption::kPlanetaryHours));
+    text.AddLine(ctx.Caption(caption::kSunrise) + "\t\t" + clock(day.sunrise) + "\t\t" + ctx.Caption(caption::kSunset) +
+                 "\t" + clock(day.sunset));
+    for (std::size_t i = 0; i < day.hours.size(); ++i) {
+        const tPlanetaryHour& h = day.hours[i];
+        if (i == 12) text.AddLine(" ");
+        text.AddLine(std::to_string(i % 12 + 1) + "\t" + ctx.BodyName(h.ruler) + "\t" + clock(h.from) + "\t" +
+                     ctx.Caption(caption::kUntil) + "\t" + clock(h.to));
+    }
+    text.AddLine("");
+}
+
 }  // namespace quintara

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/aspects/solar_arc_hits.h"
+#include "core/chart/planetary_hours.h"
 #include "core/chart/time_lords.h"
 #include "core/chart/date_time.h"
 #include "core/reports/report_context.h"
@@ -26,5 +27,9 @@ void WriteProfection(tReportText& text, const tProfection& p, const tDateTime& d
 // The firdaria, a line a period and an indented line a part, each with the
 // date it begins and the date it ends on the birth's clock (adjust).
 void WriteFirdaria(tReportText& text, const std::vector<tFirdar>& periods, double adjust, const tReportContext& ctx);
+
+// Sunrise, sunset and the day's 24 hours with their rulers, on the clock
+// of adjust.
+void WritePlanetaryHours(tReportText& text, const tPlanetaryDay& day, double adjust, const tReportContext& ctx);
 
 }  // namespace quintara

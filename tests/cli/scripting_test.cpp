@@ -266,6 +266,7 @@ TEST_F(Scripting, EveryJsonIsStrictAndFollowsTheSchema)
         {"directions", std::string("directions solar-arc-hits 2020-01-01 24 --json ") + kParis},
         {"profections", std::string("profections 2024-01-01 --json ") + kParis},
         {"firdaria", std::string("firdaria --json ") + kParis},
+        {"hours", "hours 2024-06-21 --place Paris --json"},
         {"previsions", std::string("previsions 2024-01-01 7.00 2 --json ") + kParis},
         {"events", "events 2024-01-01 --tz Europe/Paris --json"}};
     for (const auto& [what, args] : others) {
@@ -448,7 +449,7 @@ TEST_F(Scripting, TheManualPageListsWhatTheProgramTakes)
     for (const std::string command : {"positions", "aspects", "synastry", "place", "charts add", "charts list",
                                       "charts show", "charts export", "charts import", "charts import-old", "return",
                                       "phases", "progression", "midpoints", "composite", "davison", "relocated",
-                                      "directions", "profections", "firdaria",
+                                      "directions", "profections", "firdaria", "hours",
                                       "transits", "previsions", "events",
                                       "report", "picture"})
         help += Cli(command + " --help").out;
