@@ -110,19 +110,24 @@ double tEphemerisService::Longitude(int body, double T)
     return BuiltInLongitude(body, T);
 }
 
-double tEphemerisService::Declination(int body, double T)
+void tEphemerisService::Place(int body, double T, double& lon, double& lat)
 {
     if (body == kNode && meanNode) body = kMeanNode;
-    double lon = 0, lat = 0;
     if (Precise()) {
         std::string error;
-        if (!PreciseLongitude(body, JulianDayOf(T), lon, &error, &lat)) {
-            Missed(error);
-            lon = BuiltInLongitude(body, T, &lat);
+        if (PreciseLongitude(body, JulianDayOf(T), lon, &error, &lat)) {
+            lon = Normalize360(lon);
+            return;
         }
-    } else {
-        lon = BuiltInLongitude(body, T, &lat);
+        Missed(error);
     }
+    lon = BuiltInLongitude(body, T, &lat);
+}
+
+double tEphemerisService::Declination(int body, double T)
+{
+    double lon = 0, lat = 0;
+    Place(body, T, lon, lat);
     const double e = Obliquity(T) * kDegToRad, l = lon * kDegToRad, b = lat * kDegToRad;
     return std::asin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l)) * kRadToDeg;
 }

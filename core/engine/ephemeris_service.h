@@ -80,6 +80,9 @@ public:
     // built-in theory lacks (Pholus, the osculating apogee, the Uranian
     // points: sky_points.h) when the answer is built-in.
     double Longitude(int body, double T);
+    // The same body's longitude and latitude at T, degrees (the longitude
+    // NaN where Longitude is).
+    void Place(int body, double T, double& longitude, double& latitude);
     // The same body's declination at T, degrees north positive, from its
     // longitude and latitude at the obliquity of Obliquity(T): as a chart
     // of that moment shows it. NaN where Longitude is.
