@@ -92,4 +92,16 @@ void BM_SkyEventsYear(benchmark::State& state)
 }
 BENCHMARK(BM_SkyEventsYear)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The same with the whole almanac: eclipses, void of course, shadows.
+void BM_SkyEventsYearAlmanac(benchmark::State& state)
+{
+    tSkyEventRules rules;
+    rules.ephemeris = static_cast<std::uint8_t>(state.range(0));
+    rules.voidOfCourse = rules.shadows = true;
+    std::size_t events = 0;
+    for (auto _ : state) events = FindSkyEvents(2461406.5, 2461771.5, rules).size();  // 2027
+    state.counters["events"] = static_cast<double>(events);
+}
+BENCHMARK(BM_SkyEventsYearAlmanac)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -316,6 +316,8 @@ int Events(tCommandArgs& a)
         request.jobs = unsigned(a.jobs);
     }
     request.moonAspects = a.moonAspects;
+    request.voidOfCourse = a.voidOfCourse;
+    request.shadows = a.shadows;
     const auto [from, to] = CalendarSpan(request, *zone);
     if (const std::string note = SkyEphemerisNote(from, to, static_cast<std::uint8_t>(o.Ephemeris), o.ZodiacChoice()); !note.empty())
         std::cerr << "note: " << note << "\n";

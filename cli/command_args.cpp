@@ -222,6 +222,8 @@ bool ApplyOptions(const tCommandLine& line, tCommandArgs& a, std::string& error)
         else if (name == "--replace") a.replace = true;
         else if (name == "--keep-good") a.keepGood = true;
         else if (name == "--moon-aspects") a.moonAspects = true;
+        else if (name == "--void-of-course") a.voidOfCourse = true;
+        else if (name == "--shadows") a.shadows = true;
         else if (name == "--utc") a.utc = true;
         else if (name == "--batch") a.batch = true;
         else if (name == "--all") a.all = true;

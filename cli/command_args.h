@@ -55,7 +55,7 @@ struct tCommandArgs {
     const tCommandInfo* command = nullptr;
     tChartArgs first, second;
     bool json = false, batch = false, all = false, analysis = false, replace = false, keepGood = false,
-         moonAspects = false;
+         moonAspects = false, voidOfCourse = false, shadows = false;
     bool utc = false;  // transit moments in universal time, not on the birth place's clock
     bool quiet = false;      // no status lines
     bool positions = false;  // exports carry computed positions

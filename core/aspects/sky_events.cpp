@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/aspects/almanac.h"
 #include "core/aspects/aspects.h"
 #include "core/aspects/longitude_track.h"
 #include "core/chart/chart.h"
@@ -179,6 +180,7 @@ std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEvent
         prevLon = lon;
         prevSpeed = speed;
     }
+    if (!(stopped && *stopped)) events = MergeEvents(events, AlmanacEvents(jdFrom, jdTo, rules));
     std::stable_sort(events.begin(), events.end(), [](const tSkyEvent& x, const tSkyEvent& y) { return x.jd < y.jd; });
     return events;
 }

@@ -16,7 +16,14 @@
 namespace quintara {
 
 struct tSkyEvent {
-    enum tKind : std::uint8_t { kIngress, kStation, kLunarPhase, kAspect, kTransit };
+    enum tKind : std::uint8_t {
+        kIngress, kStation, kLunarPhase, kAspect, kTransit,
+        kEclipse,            // body 1 solar, 2 lunar; phase: tEclipseKind
+        kVoidOfCourse,       // the Moon, until endJd
+        kShadow,             // body; phase 0 pre-shadow (until the retrograde station), 1 post-shadow
+        kProgressedPhase,    // the progressed Moon; phase as kLunarPhase
+        kNatalEclipse,       // as kEclipse, on natal body other
+    };
     tKind kind = kIngress;
     double jd = 0;            // UT
     int body = 0;             // the body (the Moon for a phase); aspects: the first of the pair
@@ -26,6 +33,7 @@ struct tSkyEvent {
     int aspect = 0;           // aspects and transits: aspect type 1..12
     bool retrograde = false;  // ingress entered moving backwards; station turning retrograde
     double longitude = 0;     // of body at the moment, degrees [0, 360)
+    double endJd = 0;         // periods (void of course, shadows): their end, UT; else 0
 };
 
 struct tSkyEventRules {
@@ -36,6 +44,9 @@ struct tSkyEventRules {
     int zodiac = 0;             // zodiac code (core/engine/zodiac.h) of the ingresses
     tAyanamsaRef userAyanamsa;  // for zodiac kUserAyanamsa
     std::uint8_t ephemeris = 0; // tChart::tEphemeris the positions come from
+    bool eclipses = true;       // solar and lunar eclipses (almanac.h)
+    bool voidOfCourse = false;  // the Moon's void-of-course periods
+    bool shadows = false;       // the retrograde shadows of Mercury, Venus and Mars
 };
 
 // Ingresses of Sun to Pluto, the node and Chiron; stations of Mercury to

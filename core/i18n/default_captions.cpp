@@ -432,6 +432,18 @@ constexpr std::string_view kAfterAyanamsas[] = {
     "Planetary hours",             // 464
     "Sunrise",                     // 465
     "Sunset",                      // 466
+    "Solar eclipse",              // 467
+    "Lunar eclipse",              // 468
+    "total",                      // 469
+    "annular",                    // 470
+    "hybrid",                     // 471
+    "partial",                    // 472
+    "penumbral",                  // 473
+    "void of course",             // 474
+    "pre-shadow",                 // 475
+    "post-shadow",                // 476
+    "Progressed",                 // 477
+    "on natal",                   // 478
 };
 static_assert(std::size(kAfterAyanamsas) == kCaptionCount - caption::kAfterAyanamsas);
 

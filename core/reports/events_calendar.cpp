@@ -13,6 +13,7 @@
 #include "core/chart/chart.h"
 #include "core/chart/chart_input.h"
 #include "core/options/main_options.h"
+#include "core/aspects/almanac.h"
 #include "core/reports/two_chart_reports.h"
 #include "core/i18n/caption_ids.h"
 #include "core/i18n/languages.h"
@@ -77,6 +78,11 @@ const char* KindWord(tSkyEvent::tKind k)
     case tSkyEvent::kLunarPhase: return "phase";
     case tSkyEvent::kAspect: return "aspect";
     case tSkyEvent::kTransit: return "transit";
+    case tSkyEvent::kEclipse: return "eclipse";
+    case tSkyEvent::kVoidOfCourse: return "void-of-course";
+    case tSkyEvent::kShadow: return "shadow";
+    case tSkyEvent::kProgressedPhase: return "progressed-phase";
+    case tSkyEvent::kNatalEclipse: return "natal-eclipse";
     }
     return "event";
 }
@@ -85,9 +91,37 @@ const char* KindWord(tSkyEvent::tKind k)
 
 std::int64_t UnixSeconds(double jd) { return static_cast<std::int64_t>(std::floor((jd - kUnixEpochJd) * 86400 + 0.5)); }
 
+namespace {
+
+// "Solar eclipse (total)", "Lunar eclipse (penumbral)".
+std::string EclipseWords(const tSkyEvent& e, TLanguages& lang)
+{
+    static constexpr int kKinds[] = {caption::kEclipseTotal, caption::kEclipseAnnular, caption::kEclipseHybrid,
+                                     caption::kEclipsePartial, caption::kEclipsePenumbral};
+    return lang.Caption(e.body == kSun ? caption::kSolarEclipse : caption::kLunarEclipse) + " (" +
+           lang.Caption(kKinds[std::clamp(e.phase, 0, 4)]) + ")";
+}
+
+std::string PhaseWords(const tSkyEvent& e, TLanguages& lang)
+{
+    static constexpr int kPhases[] = {caption::kNewMoon, caption::kFirstQuarter, caption::kFullMoon,
+                                      caption::kLastQuarter};
+    return lang.Caption(kPhases[e.phase & 3]) + " " + Position(e.longitude, lang);
+}
+
+}  // namespace
+
 std::string EventSummary(const tSkyEvent& e, TLanguages& lang)
 {
     switch (e.kind) {
+    case tSkyEvent::kEclipse: return EclipseWords(e, lang);
+    case tSkyEvent::kNatalEclipse:
+        return EclipseWords(e, lang) + " " + lang.Caption(caption::kOnNatal) + " " + lang.PlanetName(e.other);
+    case tSkyEvent::kVoidOfCourse: return lang.PlanetName(kMoon) + " " + lang.Caption(caption::kVoidOfCourse);
+    case tSkyEvent::kShadow:
+        return lang.PlanetName(e.body) + " " + lang.Caption(e.phase ? caption::kPostShadow : caption::kPreShadow) +
+               " " + Position(e.longitude, lang);
+    case tSkyEvent::kProgressedPhase: return lang.Caption(caption::kProgressed) + " " + PhaseWords(e, lang);
     case tSkyEvent::kIngress:
         return lang.PlanetName(e.body) + (e.retrograde ? std::string(1, ' ').append(lang.Caption(13)) : std::string()) +
                " " + lang.Caption(caption::kEnters) + " " + lang.SignName(e.sign);
@@ -95,11 +129,7 @@ std::string EventSummary(const tSkyEvent& e, TLanguages& lang)
         return lang.PlanetName(e.body) + " " +
                lang.Caption(e.retrograde ? caption::kTurnsRetrograde : caption::kTurnsDirect) + " " +
                Position(e.longitude, lang);
-    case tSkyEvent::kLunarPhase: {
-        static constexpr int kPhases[] = {caption::kNewMoon, caption::kFirstQuarter, caption::kFullMoon,
-                                          caption::kLastQuarter};
-        return lang.Caption(kPhases[e.phase & 3]) + " " + Position(e.longitude, lang);
-    }
+    case tSkyEvent::kLunarPhase: return PhaseWords(e, lang);
     case tSkyEvent::kAspect:
         return lang.PlanetName(e.body) + " " + lang.AspectName(e.aspect) + " " + lang.PlanetName(e.other);
     case tSkyEvent::kTransit:
@@ -153,6 +183,7 @@ std::vector<tSkyEvent> CalendarEvents(const TMainOptions& o, const tCalendarRequ
     rules.zodiac = zodiac.code;
     rules.userAyanamsa = zodiac.user;
     rules.ephemeris = static_cast<std::uint8_t>(o.Ephemeris);
+    rules.eclipses = r.eclipses, rules.voidOfCourse = r.voidOfCourse, rules.shadows = r.shadows;
     std::vector<tSkyEvent> events = FindSkyEvents(from, to, rules, progress, stopped);
     if (!r.natal || (stopped && *stopped)) return events;
     tChart moving(r.natal->Options);
@@ -173,7 +204,8 @@ std::vector<tSkyEvent> CalendarEvents(const TMainOptions& o, const tCalendarRequ
     std::vector<tSkyEvent> personal;
     for (const tSkyEvent& e : TransitCalendarEvents(transits))
         if (e.jd >= from && e.jd < to) personal.push_back(e);
-    return MergeEvents(events, personal);
+    events = MergeEvents(events, personal);
+    return MergeEvents(events, NatalAlmanacEvents(*r.natal, from, to));
 }
 
 std::string EventsText(const std::vector<tSkyEvent>& events, const tUserZone& zone, TLanguages& lang)
@@ -224,7 +256,19 @@ std::string EventsJson(const std::vector<tSkyEvent>& events, const tUserZone& zo
         s += ",\"body\":" + std::to_string(e.body);
         if (e.other) s += ",\"other\":" + std::to_string(e.other);
         if (e.kind == tSkyEvent::kIngress) s += ",\"sign\":" + std::to_string(e.sign);
-        if (e.kind == tSkyEvent::kLunarPhase) s += ",\"phase\":" + std::to_string(e.phase);
+        if (e.kind == tSkyEvent::kLunarPhase || e.kind == tSkyEvent::kProgressedPhase || e.kind == tSkyEvent::kShadow)
+            s += ",\"phase\":" + std::to_string(e.phase);
+        if (e.kind == tSkyEvent::kEclipse || e.kind == tSkyEvent::kNatalEclipse) {
+            s += ",\"eclipse\":";
+            AppendJsonString(s, english.Caption(caption::kEclipseTotal + std::clamp(e.phase, 0, 4)));
+        }
+        if (e.endJd > 0) {
+            const tClock ec = ClockAt(UnixSeconds(e.endJd), zone.OffsetAt(UnixSeconds(e.endJd)));
+            char end[48];
+            std::snprintf(end, sizeof end, ",\"end\":\"%sT%02d:%02d:%02d%s\"", DateText(ec.date).c_str(), ec.hour,
+                          ec.minute, ec.second, OffsetText(ec.offset).c_str());
+            s += end;
+        }
         if (e.aspect) s += ",\"aspect\":" + std::to_string(e.aspect);
         if (e.kind == tSkyEvent::kIngress || e.kind == tSkyEvent::kStation)
             s += e.retrograde ? ",\"retrograde\":true" : ",\"retrograde\":false";
@@ -300,9 +344,10 @@ std::string EventsICalendar(const std::vector<tSkyEvent>& events, TLanguages& la
         line("BEGIN:VEVENT");
         line(std::string("UID:") + uid);
         line("DTSTAMP:" + dtstamp);
-        // An instant: no DTEND (RFC 5545 wants it after DTSTART; without it
-        // the event ends where it starts).
+        // An instant has no DTEND (RFC 5545 wants it after DTSTART; without
+        // it the event ends where it starts); a period ends at its end.
         line("DTSTART:" + utc(at));
+        if (e.endJd > e.jd) line("DTEND:" + utc(UnixSeconds(e.endJd)));
         line("SUMMARY:" + EscapeICalendarText(EventSummary(e, lang)));
         line("TRANSP:TRANSPARENT");
         line("END:VEVENT");

@@ -29,6 +29,7 @@ struct tCalendarRequest {
     tBodyMask transitBodies = 0x7fc;
     bool allAspects = false;  // transits: every aspect kind, not the settings'
     unsigned jobs = 0;        // transit search threads, 0: one per core
+    bool eclipses = true, voidOfCourse = false, shadows = false;  // the almanac's
 };
 
 // The first moment of the calendar and the one after its last, Julian days UT.

@@ -96,7 +96,7 @@ TEST(SkyEvents, QuartersAgreeWithAnIndependentAlmanac)
     std::ifstream in(std::string(QUINTARA_FIXTURES) + "/moon_quarters.tsv");
     ASSERT_TRUE(in);
     tSkyEventRules only;
-    only.ingresses = only.stations = only.aspects = false;
+    only.ingresses = only.stations = only.aspects = only.eclipses = false;
     int quarter, y, mo, d, h, mi, checked = 0;
     std::string iso;
     while (in >> quarter >> iso) {
