@@ -199,6 +199,7 @@ inline constexpr int kVoidOfCourse = 474;     // "void of course"
 inline constexpr int kPreShadow = 475;        // "pre-shadow"
 inline constexpr int kPostShadow = 476;       // "post-shadow"
 inline constexpr int kProgressed = 477;       // "Progressed"
+inline constexpr int kTimeLords = 479;        // "Time lords"
 inline constexpr int kOnNatal = 478;          // "on natal"
 
 inline constexpr int kAries = 1;  // "Aries"

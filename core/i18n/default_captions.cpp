@@ -444,6 +444,7 @@ constexpr std::string_view kAfterAyanamsas[] = {
     "post-shadow",                // 476
     "Progressed",                 // 477
     "on natal",                   // 478
+    "Time lords",                 // 479
 };
 static_assert(std::size(kAfterAyanamsas) == kCaptionCount - caption::kAfterAyanamsas);
 

@@ -5,7 +5,7 @@
 
 namespace quintara {
 
-inline constexpr int kCaptionCount = 479;
+inline constexpr int kCaptionCount = 480;
 
 // Empty outside them and for the numbers without default text.
 std::string_view DefaultCaption(int n);

@@ -14,6 +14,7 @@
 #include "shell/reports/previsions_window.h"
 #include "shell/reports/relationship_windows.h"
 #include "shell/reports/sky_events_window.h"
+#include "shell/reports/technique_windows.h"
 #include "shell/reports/transits_windows.h"
 
 namespace quintara {
@@ -49,6 +50,9 @@ QWidget* NewDocumentWindow(tProgram& p, const tDocumentRequest& r)
     case tDocumentKind::Composite: return new TCompositeWindow(p, first, second);
     case tDocumentKind::Davison: return new TDavisonWindow(p, first, second);
     case tDocumentKind::Relocated: return new TRelocatedWindow(p, first, second);
+    case tDocumentKind::SolarArc: return new TSolarArcWindow(p, first, second);
+    case tDocumentKind::TimeLords: return new TTimeLordsWindow(p, first, second);
+    case tDocumentKind::PlanetaryHours: return new TPlanetaryHoursWindow(p, first, second);
     case tDocumentKind::Wheel: return new TChartGraphWindow(p, r.graph, first, r.second, nullptr, r.caption);
     case tDocumentKind::PrevisionsGraph: return new TPrevGraphWindow(p, first, *r.steps);
     case tDocumentKind::TransitsLineGraph:

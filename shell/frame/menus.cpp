@@ -187,6 +187,9 @@ void TMainForm::BuildMenus()
                               tItem{"Composite", caption::kComposite, tCommand::Composite},
                               tItem{"Davison", caption::kDavison, tCommand::Davison},
                               tItem{"Relocated", caption::kRelocated, tCommand::Relocated},
+                              tItem{"SolarArc", caption::kSolarArc, tCommand::SolarArc},
+                              tItem{"TimeLords", caption::kTimeLords, tCommand::TimeLords},
+                              tItem{"PlanetaryHours", caption::kPlanetaryHours, tCommand::PlanetaryHours},
                               tItem{"Secondchart", 94, tCommand::SecondChart}})
         AddCommand(chart2, item.name, item.caption, item.command);
 

@@ -43,6 +43,9 @@ enum class tCommand {
     Composite,
     Davison,
     Relocated,
+    SolarArc,
+    TimeLords,
+    PlanetaryHours,
     SecondChart,
     // Display and Graphics
     Zoom,

@@ -43,6 +43,9 @@ enum class tDocumentKind {
     Composite,
     Davison,
     Relocated,
+    SolarArc,
+    TimeLords,
+    PlanetaryHours,
     // Pictures
     Wheel,
     PrevisionsGraph,

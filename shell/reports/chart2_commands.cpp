@@ -111,6 +111,16 @@ void TAstroWindow::Chart2Command(tCommand command)
         const auto kind = command == tCommand::Composite ? tDocumentKind::Composite : tDocumentKind::Davison;
         return p.Open({kind, &First(), other.get()});
     }
+    case tCommand::SolarArc:
+    case tCommand::TimeLords:
+        if (!Dated<TDateTimeDlg>(*this, tSecondChart::Progression, second)) return;
+        return p.Open({command == tCommand::SolarArc ? tDocumentKind::SolarArc : tDocumentKind::TimeLords, &First(),
+                       &second});
+    case tCommand::PlanetaryHours:
+        // The day at a place: the dialog's locality and its zone that day.
+        if (Dated<TDateTimeDlg>(*this, tSecondChart::CompareDay, second))
+            p.Open({tDocumentKind::PlanetaryHours, &First(), &second});
+        return;
     case tCommand::Relocated: {
         second.Assign(First());
         TRelocateDlg d(p, second, this);

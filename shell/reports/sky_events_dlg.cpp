@@ -33,6 +33,16 @@ TSkyEventsDlg::TSkyEventsDlg(tProgram& p, tCalendarRequest& r, const QString& ch
     MoonBox->setObjectName("MoonBox");
     MoonBox->setChecked(r.moonAspects);
     form->addRow(MoonBox);
+    const auto box = [&](const char* name, const QString& text, bool on) {
+        auto* b = new QCheckBox(text, this);
+        b->setObjectName(name);
+        b->setChecked(on);
+        form->addRow(b);
+        return b;
+    };
+    VoidBox = box("VoidBox", QString::fromStdString(p.Languages().PlanetName(2)) + " " + p.Caption(caption::kVoidOfCourse),
+                  r.voidOfCourse);
+    ShadowsBox = box("ShadowsBox", p.Caption(caption::kPreShadow) + ", " + p.Caption(caption::kPostShadow), r.shadows);
     TransitsBox = new QCheckBox(p.Caption(caption::kTransits) + (chartName.isEmpty() ? QString() : ": " + chartName), this);
     TransitsBox->setObjectName("TransitsBox");
     TransitsBox->setEnabled(!chartName.isEmpty());
@@ -53,6 +63,8 @@ void TSkyEventsDlg::accept()
     request.start = {y, m, d};
     request.months = MonthsEd->value();
     request.moonAspects = MoonBox->isChecked();
+    request.voidOfCourse = VoidBox->isChecked();
+    request.shadows = ShadowsBox->isChecked();
     QDialog::accept();
 }
 

@@ -25,6 +25,8 @@ public:
     QSpinBox* MonthsEd;
     QCheckBox* TransitsBox;
     QCheckBox* MoonBox;
+    QCheckBox* VoidBox;
+    QCheckBox* ShadowsBox;
 
 private:
     tProgram& program;

@@ -6,6 +6,7 @@
 #include "core/chart/chart_kind.h"
 #include "core/data/second_chart.h"
 #include "shell/reports/relationship_windows.h"
+#include "shell/reports/technique_windows.h"
 
 class ReportWindowTests : public tGuiFixture {
     Q_OBJECT
@@ -205,6 +206,37 @@ private slots:
         QVERIFY(std::fabs(davison->First().Centuries - (natal->First().Centuries + other.Centuries) / 2) <
                 1.0 / 1440 / 36525);
         QVERIFY(davison->Text().toPlainText().contains("May 1985"));
+    }
+
+    // Chart 2 > Solar arc directions, Time lords and Planetary hours: the
+    // date (and place) of their dialog, a report of their own, the
+    // directions drawn as a bi-wheel.
+    void directionsTimeLordsAndHoursOpenTheirReports()
+    {
+        TNatalWindow* natal = OpenNatal();
+        const auto accept = [](QWidget* w) { static_cast<QDialog*>(w)->accept(); };
+        WhenModal(accept);
+        frame->Action("SolarArc")->trigger();
+        auto* arc = dynamic_cast<TSolarArcWindow*>(frame->ActiveReport());
+        QVERIFY(arc);
+        QCOMPARE(int(arc->First().ChartType), int(kDirectedChart));
+        QVERIFY(arc->First().BodyPosition(1) != natal->First().BodyPosition(1));  // today is years after the birth
+        QVERIFY(frame->Action("Daisywheel")->isEnabled());
+        frame->OpenWheel(false);
+        QVERIFY(frame->ActiveGraphic());
+        frame->Area()->setActiveSubWindow(frame->Area()->subWindowList().front());
+        WhenModal(accept);
+        frame->Action("TimeLords")->trigger();
+        auto* lords = dynamic_cast<TTimeLordsWindow*>(frame->ActiveReport());
+        QVERIFY(lords);
+        const QString text = lords->Text().toPlainText();
+        QVERIFY2(text.contains("Profections") && text.contains("Firdaria"), qPrintable(text.left(300)));
+        frame->Area()->setActiveSubWindow(frame->Area()->subWindowList().front());
+        WhenModal(accept);
+        frame->Action("PlanetaryHours")->trigger();
+        auto* hours = dynamic_cast<TPlanetaryHoursWindow*>(frame->ActiveReport());
+        QVERIFY(hours);
+        QVERIFY2(hours->Text().toPlainText().contains("Sunrise"), qPrintable(hours->Text().toPlainText().left(300)));
     }
 
     void transitsShowRetrogradesAndTheChooserSetsTheMoment()
