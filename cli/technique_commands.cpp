@@ -144,9 +144,7 @@ int Directions(tCommandArgs& a)
     if (!MomentOfDate(a, session, a.words[1], from, error)) return Fail("start: " + error);
     const auto months = ParseWhole(a.words[2], 1, 1200, error);
     if (!months) return Fail("months: " + error);
-    std::array<bool, 36> aspects = o.TransitAspects;
-    if (a.all) aspects.fill(true);
-    const auto hits = SolarArcHits(natal, from, from + *months / 1200.0, aspects);
+    const auto hits = SolarArcHits(natal, from, from + *months / 1200.0, DirectionAspects(a.all));
     if (a.json) {
         std::cout << HitsJson(hits) << "\n";
         return 0;

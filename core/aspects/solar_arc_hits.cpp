@@ -47,4 +47,11 @@ std::vector<tDirectionHit> SolarArcHits(const tChart& natal, double from, double
     return hits;
 }
 
+std::array<bool, 36> DirectionAspects(bool all)
+{
+    std::array<bool, 36> a{};
+    for (std::size_t k = 0; k < (all ? 21u : 5u); ++k) a[k] = true;
+    return a;
+}
+
 }  // namespace quintara

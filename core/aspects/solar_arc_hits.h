@@ -23,4 +23,8 @@ struct tDirectionHit {
 std::vector<tDirectionHit> SolarArcHits(const tChart& natal, double from, double to,
                                         const std::array<bool, 36>& aspects);
 
+// The aspects directions are read by: the five of Ptolemy (conjunction,
+// sextile, square, trine, opposition), or every kind.
+std::array<bool, 36> DirectionAspects(bool all);
+
 }  // namespace quintara

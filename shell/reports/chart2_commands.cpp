@@ -10,6 +10,7 @@
 #include "shell/chart/date_time_dlg.h"
 #include "shell/chart/open_chart_dlg.h"
 #include "shell/platform/long_work.h"
+#include "shell/widgets/help_contexts.h"
 #include "shell/reports/compare_windows.h"
 #include "shell/reports/natal_windows.h"
 
@@ -23,6 +24,17 @@ bool Dated(TAstroWindow& w, tSecondChart command, tChart& second, Args&... args)
 {
     PrepareSecondChart(command, w.First(), second, LocalToday());
     Dialog d(w.Program(), second, args..., &w);
+    if (d.exec() != QDialog::Accepted) return false;
+    CompleteSecondChart(command, w.Program().Data(), second);
+    return true;
+}
+
+// The same through the place, date and time dialog under the command's own
+// caption and help page.
+bool DatedAs(TAstroWindow& w, tSecondChart command, tChart& second, int caption)
+{
+    PrepareSecondChart(command, w.First(), second, LocalToday());
+    TDateTimeDlg d(w.Program(), second, &w, caption, help::kTechniques);
     if (d.exec() != QDialog::Accepted) return false;
     CompleteSecondChart(command, w.Program().Data(), second);
     return true;
@@ -112,13 +124,16 @@ void TAstroWindow::Chart2Command(tCommand command)
         return p.Open({kind, &First(), other.get()});
     }
     case tCommand::SolarArc:
+        if (DatedAs(*this, tSecondChart::Progression, second, caption::kSolarArc))
+            p.Open({tDocumentKind::SolarArc, &First(), &second});
+        return;
     case tCommand::TimeLords:
-        if (!Dated<TDateTimeDlg>(*this, tSecondChart::Progression, second)) return;
-        return p.Open({command == tCommand::SolarArc ? tDocumentKind::SolarArc : tDocumentKind::TimeLords, &First(),
-                       &second});
+        if (DatedAs(*this, tSecondChart::Progression, second, caption::kTimeLords))
+            p.Open({tDocumentKind::TimeLords, &First(), &second});
+        return;
     case tCommand::PlanetaryHours:
         // The day at a place: the dialog's locality and its zone that day.
-        if (Dated<TDateTimeDlg>(*this, tSecondChart::CompareDay, second))
+        if (DatedAs(*this, tSecondChart::CompareDay, second, caption::kPlanetaryHours))
             p.Open({tDocumentKind::PlanetaryHours, &First(), &second});
         return;
     case tCommand::Relocated: {

@@ -35,7 +35,7 @@ void TSolarArcWindow::InsText()
 {
     // A year of hits from the directed date.
     const double from = First().Centuries, to = from + 1.0 / 100;
-    const auto hits = SolarArcHits(Second(), from, to, Program().Options().TransitAspects);
+    const auto hits = SolarArcHits(Second(), from, to, DirectionAspects(false));
     Write([&](tReportText& t) { WriteDirectionHits(t, hits, ctx, ZoneOfPlace(Program().Data(), Second())); });
 }
 
