@@ -11,6 +11,17 @@
 class ReportWindowTests : public tGuiFixture {
     Q_OBJECT
 
+    // other: a second person (Martin, 1985) and a synastry window of the pair.
+    TCompare2Window* OpenSynastry(const tChart& first, tChart& other)
+    {
+        Birth(other);
+        other.Name = "Martin", other.Year = 1985;
+        CalcChart(other);
+        auto* synastry = new TCompare2Window(*program, first, other);
+        frame->AddChild(synastry);
+        return synastry;
+    }
+
 private slots:
     void initTestCase() { SetUpCase(); }
     void cleanupTestCase() { TearDownCase(); }
@@ -121,11 +132,7 @@ private slots:
         QVERIFY(!frame->Action("Transits1")->isEnabled());
         // A pair of people and the mid-points of the pair.
         tChart other;
-        Birth(other);
-        other.Name = "Martin", other.Year = 1985;
-        CalcChart(other);
-        auto* synastry = new TCompare2Window(*program, natal->First(), other);
-        frame->AddChild(synastry);
+        TCompare2Window* synastry = OpenSynastry(natal->First(), other);
         QVERIFY(frame->Action("Midpoints")->isEnabled());
         QVERIFY(synastry->windowTitle().startsWith("Synastry: Durand"));
         QVERIFY(synastry->Text().toPlainText().contains("Orb/Value"));
@@ -182,11 +189,7 @@ private slots:
         QVERIFY(moved->Text().toPlainText().contains("New York"));
 
         tChart other;
-        Birth(other);
-        other.Name = "Martin", other.Year = 1985;
-        CalcChart(other);
-        auto* synastry = new TCompare2Window(*program, natal->First(), other);
-        frame->AddChild(synastry);
+        OpenSynastry(natal->First(), other);
         QMdiSubWindow* pair = frame->Area()->activeSubWindow();
         QVERIFY(frame->Action("Composite")->isEnabled());
         QVERIFY(!frame->Action("Relocated")->isEnabled());
