@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-600}"
 [ $# -gt 0 ] && shift
 targets="$*"
-[ -z "$targets" ] && targets="filter settings option_file language analysis tzif old_import batch_json cli_values chart tables command_line"
+[ -z "$targets" ] && targets="filter settings option_file language analysis tzif old_import batch_json cli_values chart tables command_line techniques"
 build=build-fuzz
 scripts/deps.sh
 cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARA_FUZZ=ON \
