@@ -81,6 +81,31 @@ private slots:
         QVERIFY(w->windowTitle().contains("Durand"));
     }
 
+    // The almanac's periods come when asked, with their ends in the file:
+    // the void-of-course Moon and the shadows; the eclipses always.
+    void theAlmanacsPeriodsWhenAsked()
+    {
+        RunCalendar([](TSkyEventsDlg* d) {
+            d->StartEd->setText("01/02/2026");
+            d->MonthsEd->setValue(2);
+            QVERIFY(!d->VoidBox->isChecked() && !d->ShadowsBox->isChecked());
+            d->VoidBox->setChecked(true);
+            d->ShadowsBox->setChecked(true);
+        });
+        TSkyEventsWindow* w = Calendar();
+        QVERIFY(w);
+        const QString text = w->Text().toPlainText();
+        QVERIFY2(text.contains("Solar eclipse (annular)"), qPrintable(text.left(400)));  // 17 February 2026
+        QVERIFY(text.contains("Moon void of course"));
+        QVERIFY(text.contains("Mercury pre-shadow"));
+        const QString ics = QString::fromStdString((home / "almanac.ics").string());
+        WhenFileDialog(ics);
+        frame->findChild<QAction*>("FileExportFile")->trigger();
+        std::string bytes;
+        QVERIFY(ReadWholeFile(ics.toStdString(), bytes));
+        QVERIFY(bytes.find("DTEND:") != std::string::npos);
+    }
+
     void aDateThatDoesNotExistKeepsTheDialogOpen()
     {
         const auto before = Calendars().size();
