@@ -148,7 +148,7 @@ constexpr tCommandInfo kCommands[] = {
      "[COUNT]]], sun-return [YEAR], moon-return [DATE], progression [DATE], midpoints",
      kAnyChart | kSecondChart | kReportFormat | kOutputFile | kAspectKinds | kTransitOptions | kJobsOption, 1, 7},
     {"picture", "KIND -o FILE.svg|.png|.pdf [chart options] [second chart options] [--size WxH] [--zoom F]",
-     "KIND: daisy, us, clock, two, us-two, side-by-side, us-side-by-side, grid, two-grid, line [STEP], "
+     "KIND: daisy (aspect-wheel), us (daisy-wheel), clock, two, us-two, side-by-side, us-side-by-side, grid, two-grid, line [STEP], "
      "transit-line [START [STEP [BODY]]], previsions [START [STEP [COUNT]]], moon [DATE]",
      kBirth | kSecondChart | kPictureOptions | kOutputFile, 1, 4},
 };

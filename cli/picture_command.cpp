@@ -36,12 +36,20 @@ struct tScratchFolder {
 };
 
 constexpr const char* kKinds =
-    "daisy, us, clock, two, us-two, side-by-side, us-side-by-side, grid, two-grid, line [STEP], transit-line [START "
+    "daisy (or aspect-wheel), us (or daisy-wheel), clock, two, us-two, side-by-side (or aspect-side-by-side), "
+    "us-side-by-side (or wheel-side-by-side), grid (or aspect-grid), two-grid, line [STEP], transit-line [START "
     "[STEP [BODY]]], "
     "previsions [START [STEP [COUNT]]], moon [DATE]";
 
 std::optional<tGraphKind> KindOf(const std::string& s)
 {
+    // The desktop's names of the pictures, hyphenated, beside the old ones
+    // (its "Aspect wheel" was always this program's daisy).
+    if (s == "aspect-wheel") return tGraphKind::Daisy;
+    if (s == "daisy-wheel") return tGraphKind::US;
+    if (s == "aspect-side-by-side") return tGraphKind::SideBySide;
+    if (s == "wheel-side-by-side") return tGraphKind::USSideBySide;
+    if (s == "aspect-grid") return tGraphKind::Grid;
     if (s == "daisy") return tGraphKind::Daisy;
     if (s == "us") return tGraphKind::US;
     if (s == "clock") return tGraphKind::Clock;

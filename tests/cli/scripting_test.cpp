@@ -353,6 +353,10 @@ TEST_F(Scripting, StandardInputAndOutputCarryFiles)
     const tCliRun svg = Cli(std::string("picture daisy -o - ") + kParis);
     EXPECT_EQ(svg.rc, 0) << svg.err;
     EXPECT_EQ(svg.out.rfind("<?xml", 0), 0u) << svg.out.substr(0, 80);
+    // The desktop's names of the same pictures draw the same.
+    EXPECT_EQ(Cli(std::string("picture aspect-wheel -o - ") + kParis).out, svg.out);
+    EXPECT_EQ(Cli(std::string("picture daisy-wheel -o - ") + kParis).out,
+              Cli(std::string("picture us -o - ") + kParis).out);
     EXPECT_EQ(Cli("charts import -" + to).rc, 2) << "- needs --format";
 }
 
