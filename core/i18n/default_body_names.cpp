@@ -17,7 +17,7 @@ constexpr std::array<tNames, 29> kNamed = {{
     {"Jupiter", "Jup"}, {"Saturn", "Sat"}, {"Uranus", "Ura"}, {"Neptune", "Nep"}, {"Pluto", "Plu"},
     {"Lilith", "Lil"}, {"N node", "NMN"}, {"Ascendant", "Asc"},
     {"II", "II"}, {"III", "III"}, {"IV", "IV"}, {"V", "V"}, {"VI", "VI"}, {"VII", "VII"},
-    {"VIII", "VIII"}, {"IX", "IX"}, {"Midheaven", "MH"}, {"XI", "XI"}, {"XII", "XII"},
+    {"VIII", "VIII"}, {"IX", "IX"}, {"Midheaven", "MC"}, {"XI", "XI"}, {"XII", "XII"},
     {"Chiron", "Chiron"}, {"Ceres", "Ceres"}, {"Pallas", "Pallas"}, {"Juno", "Juno"},
 }};
 

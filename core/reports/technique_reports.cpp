@@ -21,8 +21,8 @@ void WriteDirectionHits(tReportText& text, const std::vector<tDirectionHit>& hit
     }
     text.AddLine(" ");
     text.SetTabs({10, 10, ColumnWidth(body, 8), ColumnWidth(aspect, 10), ColumnWidth(body, 8), 6});
-    text.AddLine(ctx.Caption(caption::kDate) + "\t" + ctx.Caption(caption::kTime) + "\t\t" +
-                 ctx.Caption(caption::kAspect) + "\t" + ctx.Caption(caption::kRadix) + "\t" + ctx.Caption(caption::kArc));
+    text.AddLine(ctx.Caption(caption::kDate) + "\t" + ctx.Caption(caption::kTime) + "\t" +
+                 ctx.Caption(caption::kPlanet) + "\t" + ctx.Caption(caption::kAspect) + "\t" + ctx.Caption(caption::kRadix) + "\t" + ctx.Caption(caption::kArc));
     for (const tDirectionHit& h : hits) {
         const tDateTime universal = DateTimeFromCenturies(h.moment);
         const double adjust = zone ? zone(universal) : 0.0;

@@ -326,7 +326,7 @@ TAstroGraphicWindow::TAstroGraphicWindow(tProgram& p, const tChart& first, const
         bodyButtons.push_back(b);
     }
     bodyButtons.push_back(button("Asc", "AscSB"));
-    bodyButtons.push_back(button("MH", "MidHSB"));
+    bodyButtons.push_back(button("MC", "MidHSB"));
     bodyButtons.push_back(button("II-XII", "HousesSB"));
     for (std::size_t i = 0; i < bodyButtons.size(); ++i) {
         QToolButton* b = bodyButtons[i];

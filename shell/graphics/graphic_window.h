@@ -124,7 +124,7 @@ public:
     void ToggleAspectClass(int bit);
     void SetOrbPercent(int percent);
 
-    QToolButton* BodyButton(int button) const;  // 1..12 bodies, 13 Asc, 14 MH, 15 II-XII
+    QToolButton* BodyButton(int button) const;  // 1..12 bodies, 13 Asc, 14 MC, 15 II-XII
     QToolButton* AspectButton(int bit) const;    // 1, 2, 4, 8
     QSpinBox *ZoomSE, *OrbSE;
 
