@@ -102,10 +102,11 @@ tTextElement& tChartGraph::Title(const tChart& chart, bool bottomRight)
 
 namespace {
 
-void SideWheel(tChartElement& wheel, std::int32_t x)
+tWheelBase& SideWheel(tWheelBase& wheel, std::int32_t x)
 {
     wheel.X = x;
     wheel.CharSize = 60;
+    return wheel;
 }
 
 }  // namespace
@@ -134,11 +135,11 @@ void tChartGraph::Setup()
     case tGraphKind::SideBySide:
         // Smaller glyphs, and each wheel with its labels within its half.
         SideWheel(Add<tWheel>(First, 1000, 1400, ctx), -2500);
-        SideWheel(Add<tWheel>(Second, 1000, 1400, ctx), 2500);
+        SideWheel(Add<tWheel>(Second, 1000, 1400, ctx), 2500).OfSecondChart = true;
         break;
     case tGraphKind::USSideBySide:
         SideWheel(Add<tUSWheel>(First, 1900, 2300, 400, ctx), -2550);
-        SideWheel(Add<tUSWheel>(Second, 1900, 2300, 400, ctx), 2550);
+        SideWheel(Add<tUSWheel>(Second, 1900, 2300, 400, ctx), 2550).OfSecondChart = true;
         break;
     case tGraphKind::Grid:
         Add<tAspectGrid>(First, First, false, ctx);

@@ -54,9 +54,11 @@ void tLineGrid::Setup()
     }
     std::vector<tGPlanet*> column;
     for (int n = 1; n <= 12; ++n)
-        if (const tPlanet* p = Chart.FindBody(n))
+        if (const tPlanet* p = Chart.FindBody(n)) {
             column.push_back(
                 &Add<tGridPlanet>(Chart, *p, samples[static_cast<std::size_t>(n)], ColWidth, RowHeight, ctx));
+            if (OfSecondChart) column.back()->MarkSecondChart();
+        }
     SpreadColumn(column, 12 * RowHeight);
     tElement::Setup();
 }
@@ -172,6 +174,7 @@ tTransAllGrid::tTransAllGrid(tElement* parent, tChart& natal, tChart& transits, 
                              const tPictureContext& ctx, bool aspectLines)
     : tLineGrid(parent, transits, stepMinutes, ctx), Natal(natal), aspectLines(aspectLines)
 {
+    OfSecondChart = true;
 }
 
 void tTransAllGrid::Setup()

@@ -26,6 +26,7 @@ public:
     std::int32_t StepMinutes;
     std::int32_t ColWidth = 454, RowHeight = 714;
     std::array<std::string, kLineSamples> Labels;
+    bool OfSecondChart = false;  // chart is the picture's second (the transits against a natal chart)
 
 protected:
     const tPictureContext& ctx;

@@ -41,7 +41,7 @@ void tWheelBase::AddBodies(const tChart& chart, bool second, const tBodyRings& r
     const double gap = std::max(RingGap(kGlyphWidth * CharSize, rings.glyph), RingGap(labelWidth, rings.label));
     const std::vector<double> shown = SpreadOnRing(at, gap);
     for (std::size_t i = 0; i < bodies.size(); ++i)
-        Add<tGPlanet>(chart, *bodies[i], Rotation, rings, shown[i], ctx, second).CharSize = CharSize;
+        Add<tGPlanet>(chart, *bodies[i], Rotation, rings, shown[i], ctx, second || OfSecondChart).CharSize = CharSize;
 }
 
 void tWheelBase::AddHouses(const tChart& chart, double R, const tHouseLayout& houses)

@@ -23,6 +23,7 @@ public:
     const tChart& Chart;
     double Rotation;
     tAspectsCollection Aspects;
+    bool OfSecondChart = false;  // Chart is the picture's second (the right wheel side by side)
 
 protected:
     double Angle(double longitude) const { return longitude * kDegToRadians - Rotation; }

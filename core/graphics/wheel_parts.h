@@ -130,6 +130,9 @@ public:
     tPoint LabelPoint;
     // 1 for the first chart of a picture, 2 for the second.
     int ChartNumber() const { return secondChart ? 2 : 1; }
+    // The body belongs to the picture's second chart (a second wheel side
+    // by side, the transiting bodies of a transit line graph).
+    void MarkSecondChart() { secondChart = true; }
 
 protected:
     void DesignPlanet(class tRecordElement& r) const;

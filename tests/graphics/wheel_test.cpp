@@ -458,6 +458,22 @@ TEST(Wheel, SvgKeepsItsLookAtAnySizeAndMarksEveryBody)
     for (int n = 1; n <= a.BodyCount(); ++n) shown += a.BodyAt(n)->Visible && (n <= 12 || n >= 25);
     EXPECT_EQ(first, shown);
     EXPECT_GE(second, 10);
+    // Side by side, the right wheel's bodies are the second chart's.
+    for (tGraphKind kind : {tGraphKind::SideBySide, tGraphKind::USSideBySide}) {
+        const std::string doc = svg(1000, kind);
+        EXPECT_NE(doc.find("data-chart=\"1\""), std::string::npos);
+        EXPECT_NE(doc.find("data-chart=\"2\""), std::string::npos) << int(kind);
+    }
+    // The transit line graph: the transiting bodies are the second chart.
+    tChart moving(&f.o.BirthSet);
+    test::Birth(moving, 2020, 12, 21, 12);
+    tTransLineGraph transit(birth, moving, 1440, 0, f.pc);
+    transit.Setup();
+    transit.RecordGraph();
+    tSvgCanvas canvas(1000, 1000);
+    transit.play(canvas, PageReplay(canvas.DeviceWidth(), canvas.DeviceHeight(), 1.0, true, false));
+    EXPECT_NE(canvas.Document().find("data-chart=\"2\""), std::string::npos);
+    EXPECT_NE(canvas.Document().find("data-chart=\"1\""), std::string::npos);
 }
 
 // The grid holds every aspect of the chart's aspect table, with its orb,
