@@ -1,11 +1,9 @@
 #include "core/aspects/almanac.h"
 
 #include <algorithm>
-#include <array>
-#include <optional>
 #include <cmath>
 
-#include "core/aspects/longitude_track.h"
+#include "core/aspects/sky_track.h"
 #include "core/chart/chart_steps.h"
 #include "core/chart/directions.h"
 #include "core/engine/angles.h"
@@ -24,28 +22,9 @@ constexpr double kWrap = 180;  // a folded distance jumps a turn where it wraps
 
 double Centuries(double jd) { return (jd - kJ2000) / kDaysPerCentury; }
 
-// A body's tropical longitude at a Julian day of UT, from longitude tracks
-// over [from, to] (a fraction of the precise ephemeris' calls).
-class tSky {
-public:
-    tSky(const tEphemerisService& eph, double from, double to) : eph(eph), from(Centuries(from)), to(Centuries(to)) {}
-    double Longitude(int body, double jd)
-    {
-        auto& track = tracks[static_cast<std::size_t>(body)];
-        if (!track) track.emplace(body, from, to, tLongitudeTrack::SpacingDays(body), eph);
-        return track->At(Centuries(jd));
-    }
-    std::uint8_t Source() const { return eph.Source(); }
-
-private:
-    tEphemerisService eph;
-    double from, to;
-    std::array<std::optional<tLongitudeTrack>, 11> tracks;  // [body], Sun to Pluto
-};
-
-void Eclipses(double from, double to, std::uint8_t ephemeris, tSky& sky, std::vector<tSkyEvent>& out)
+void Eclipses(double from, double to, tSkyTrack& sky, std::vector<tSkyEvent>& out)
 {
-    for (const tEclipse& e : FindEclipses(from, to, ephemeris)) {
+    for (const tEclipse& e : FindEclipses(from, to, sky.Source())) {
         tSkyEvent s;
         s.kind = tSkyEvent::kEclipse;
         s.jd = e.jd;
@@ -56,7 +35,7 @@ void Eclipses(double from, double to, std::uint8_t ephemeris, tSky& sky, std::ve
     }
 }
 
-void VoidOfCourse(double from, double to, tSky& sky, std::vector<tSkyEvent>& out)
+void VoidOfCourse(double from, double to, tSkyTrack& sky, std::vector<tSkyEvent>& out)
 {
     static constexpr int kPlanets[] = {kSun, 3, 4, 5, 6, 7};
     static constexpr double kAngles[] = {0, 60, -60, 90, -90, 120, -120, 180};
@@ -89,11 +68,11 @@ void VoidOfCourse(double from, double to, tSky& sky, std::vector<tSkyEvent>& out
     }
 }
 
-void Shadows(double from, double to, tSky& sky, std::vector<tSkyEvent>& out)
+void Shadows(double from, double to, tSkyTrack& sky, std::vector<tSkyEvent>& out)
 {
     for (int body : {3, 4, 5}) {
         const auto lon = [&](double jd) { return sky.Longitude(body, jd); };
-        const auto speed = [&](double jd) { return AngleStep(lon(jd - 0.5), lon(jd + 0.5)); };
+        const auto speed = [&](double jd) { return sky.Speed(body, jd); };
         // Stations from a loop and a half before the span to one after.
         std::vector<std::pair<double, bool>> stations;  // moment, turning retrograde
         EachRoot(speed, from - 250, to + 250, 2.0, kSecondDays * 10,
@@ -134,9 +113,11 @@ std::vector<tSkyEvent> AlmanacEvents(double jdFrom, double jdTo, const tSkyEvent
 {
     std::vector<tSkyEvent> out;
     if (!(jdTo > jdFrom) || !(rules.eclipses || rules.voidOfCourse || rules.shadows)) return out;
-    // A year and more either side for the shadows' loops.
-    tSky sky(tEphemerisService(rules.ephemeris, jdFrom - 400, jdTo + 400), jdFrom - 400, jdTo + 400);
-    if (rules.eclipses) Eclipses(jdFrom, jdTo, sky.Source(), sky, out);
+    // A year and more either side for the shadows' loops; longitudes in
+    // the calendar's zodiac, as its other events.
+    tSkyTrack sky(tEphemerisService(rules.ephemeris, jdFrom - 400, jdTo + 400), {rules.zodiac, rules.userAyanamsa},
+                  jdFrom - 400, jdTo + 400, true);
+    if (rules.eclipses) Eclipses(jdFrom, jdTo, sky, out);
     if (rules.voidOfCourse) VoidOfCourse(jdFrom, jdTo, sky, out);
     if (rules.shadows) Shadows(jdFrom, jdTo, sky, out);
     std::stable_sort(out.begin(), out.end(), ByMoment);
@@ -164,7 +145,7 @@ std::vector<tSkyEvent> NatalAlmanacEvents(const tChart& natal, double jdFrom, do
                      e.longitude = Normalize360(eph.Longitude(kMoon, ProgressedMoment(natal, Centuries(jd))));
                      out.push_back(e);
                  }, 0, kWrap);
-    tSky sky(tEphemerisService(eph.Source(), jdFrom - 2, jdTo + 2), jdFrom - 2, jdTo + 2);
+    tSkyTrack sky(tEphemerisService(eph.Source(), jdFrom - 2, jdTo + 2), {}, jdFrom - 2, jdTo + 2, true);  // tropical
     const double ayanamsa = natal.Zodiac ? natal.Ayanamsa : 0.0;
     for (const tEclipse& ecl : FindEclipses(jdFrom, jdTo, eph.Source())) {
         const double at = sky.Longitude(ecl.solar ? kSun : kMoon, ecl.jd);

@@ -7,7 +7,7 @@
 
 #include "core/aspects/almanac.h"
 #include "core/aspects/aspects.h"
-#include "core/aspects/longitude_track.h"
+#include "core/aspects/sky_track.h"
 #include "core/chart/chart.h"
 #include "core/engine/angles.h"
 #include "core/engine/julian_day.h"
@@ -20,50 +20,6 @@ namespace {
 
 constexpr int kBodies[] = {kSun, kMoon, 3, 4, 5, 6, 7, 8, 9, kPluto, kNode, kChiron};
 constexpr std::size_t kCount = std::size(kBodies);
-constexpr double kHour = 1.0 / 24;
-
-double Centuries(double jd) { return (jd - kJ2000) / kDaysPerCentury; }
-
-class tSky {
-public:
-    // [jdFrom, jdTo]: the days sampled. From the precise ephemeris the
-    // bodies but the node follow longitude tracks over them: a fraction of
-    // the library's calls, within a second of time of its moments.
-    tSky(const tSkyEventRules& rules, const tEphemerisService& eph, double jdFrom, double jdTo)
-        : ayanamsa({rules.zodiac, rules.userAyanamsa}, eph), eph(eph), from(Centuries(jdFrom - 2)),
-          to(Centuries(jdTo + 2))
-    {
-    }
-
-    // Degrees [0, 360) of body at jd, as a chart cast then shows it.
-    double Longitude(int body, double jd)
-    {
-        const double T = Centuries(jd);
-        double lon;
-        if (eph.Precise() && body != kNode) {
-            auto& track = tracks[static_cast<std::size_t>(body)];
-            if (!track) track.emplace(body, from, to, tLongitudeTrack::SpacingDays(body), eph);
-            lon = track->At(T);
-        } else {
-            lon = eph.Longitude(body, T);
-        }
-        return Normalize360(lon - ayanamsa.At(T));
-    }
-
-    // Degrees per day, from an hour either side: the central difference's
-    // own error moves a station by seconds only.
-    double Speed(int body, double jd)
-    {
-        return AngleStep(Longitude(body, jd - kHour), Longitude(body, jd + kHour)) / (2 * kHour);
-    }
-
-private:
-    tAyanamsaTrack ayanamsa;
-    tEphemerisService eph;
-    double from, to;  // centuries
-    std::array<std::optional<tLongitudeTrack>, kChiron + 1> tracks;  // [body]
-};
-
 // The root of f in the day [a, b], whose ends f puts on opposite sides;
 // to a hundredth of a second.
 template <class F>
@@ -98,7 +54,8 @@ std::vector<tSkyEvent> FindSkyEvents(double jdFrom, double jdTo, const tSkyEvent
     if (stopped) *stopped = false;
     std::vector<tSkyEvent> events;
     if (!(jdTo > jdFrom)) return events;
-    tSky sky(rules, SkyEphemeris(jdFrom, jdTo, rules.ephemeris, {rules.zodiac, rules.userAyanamsa}), jdFrom, jdTo);
+    const tZodiacChoice zodiac{rules.zodiac, rules.userAyanamsa};
+    tSkyTrack sky(SkyEphemeris(jdFrom, jdTo, rules.ephemeris, zodiac), zodiac, jdFrom - 2, jdTo + 2);
     // Days counted from the UT midnight before the start: an event is then
     // found in the same day, to the same root, whatever zone the window's
     // start came from (a local midnight), and rounds to the same second.

@@ -46,6 +46,27 @@ TEST(Almanac, VoidOfCourseEndsAtTheIngressWithoutAnAspectInside)
     }
 }
 
+// In a sidereal calendar the Moon is void until it enters the sidereal
+// sign, where the calendar's own ingress stands.
+TEST(Almanac, VoidOfCourseEndsAtTheCalendarsOwnIngressInASiderealZodiac)
+{
+    tSkyEventRules rules;
+    rules.zodiac = 1;
+    rules.stations = rules.phases = rules.aspects = rules.eclipses = false;
+    rules.voidOfCourse = true;
+    const auto events = FindSkyEvents(k2026, k2026 + 30, rules);
+    int voids = 0;
+    for (const tSkyEvent& e : events) {
+        if (e.kind != tSkyEvent::kVoidOfCourse || e.endJd >= k2026 + 30) continue;
+        ++voids;
+        bool met = false;
+        for (const tSkyEvent& i : events)
+            met |= i.kind == tSkyEvent::kIngress && i.body == kMoon && std::fabs(i.jd - e.endJd) < 1e-4;
+        EXPECT_TRUE(met) << e.endJd;
+    }
+    EXPECT_GT(voids, 8);
+}
+
 // Every shadow touches its retrograde loop: the pre-shadow ends at the
 // retrograde station, starting at the degree of the direct one; the
 // post-shadow starts at the direct station and ends back at the degree of
