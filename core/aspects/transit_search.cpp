@@ -188,19 +188,13 @@ public:
     // Longitudes of the selected bodies at T from the same engine track the
     // refinement reads, so a crossing in the chart's positions always lies
     // inside its scan interval.
-    tSample Sample(double T)
+    // With declination, their declinations instead.
+    tSample Sample(double T, bool declination = false)
     {
         tSample s{};
         for (int b : kTransitingBodies)
-            if (plan.bodies & BodyBit(b)) s[static_cast<std::size_t>(b)] = Longitude(b, T);
-        return s;
-    }
-    // The same for declinations.
-    tSample DeclinationSample(double T)
-    {
-        tSample s{};
-        for (int b : kTransitingBodies)
-            if (plan.bodies & BodyBit(b)) s[static_cast<std::size_t>(b)] = Declination(b, T);
+            if (plan.bodies & BodyBit(b))
+                s[static_cast<std::size_t>(b)] = declination ? Declination(b, T) : Longitude(b, T);
         return s;
     }
 
@@ -397,7 +391,7 @@ bool Run(tPlan& plan, tTransitsCollection& result, const tProgress& progress, un
         if (plan.parallels.empty()) return;
         // Job 0 also samples the first moment, which no job's run holds.
         for (int k = job == 0 ? 0 : from; k < to; ++k)
-            plan.declinations[static_cast<std::size_t>(k)] = scans[job].DeclinationSample(plan.SampleMoment(k));
+            plan.declinations[static_cast<std::size_t>(k)] = scans[job].Sample(plan.SampleMoment(k), true);
     });
     std::vector<std::vector<tFound>> found(jobs);
     std::atomic<bool> cancelled{false};
