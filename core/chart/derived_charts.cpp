@@ -47,6 +47,22 @@ void HousesForMidheaven(tChart& chart, double mc, double latitude)
     LaySignHouses(chart);
 }
 
+void GivePlaces(tChart& out, const std::function<std::optional<tGivenPlace>(int num)>& place)
+{
+    for (int i = 1; i <= out.BodyCount(); ++i) {
+        tPlanet* p = out.BodyAt(i);
+        const std::optional<tGivenPlace> given = place(p->Num);
+        if (!given) continue;
+        if (given->longitude < 0) {
+            p->Visible = false;
+            continue;
+        }
+        p->SetFixedLongitude(given->longitude);
+        p->Latitude = given->latitude;
+        p->Retrograde = false;
+    }
+}
+
 void MidpointChart(const tChart& first, const tChart& second, tChart& out)
 {
     for (int i = 1; i <= out.BodyCount(); ++i) {

@@ -2,6 +2,9 @@
 // for each year of life) and the midpoint chart.
 #pragma once
 
+#include <functional>
+#include <optional>
+
 #include "core/chart/chart.h"
 
 namespace quintara {
@@ -17,6 +20,16 @@ void ProgressChart(const tChart& natal, tChart& chosen);
 // Ascendant and every cusp following from it as the chart's house system
 // puts them; the angle points follow too.
 void HousesForMidheaven(tChart& chart, double mc, double latitude);
+
+// A place given to a body of a chart whose positions stand for no moment
+// (composite, directed): longitude in degrees, negative for none (the body
+// is then hidden), and latitude.
+struct tGivenPlace {
+    double longitude = -1, latitude = 0;
+};
+// Each body of out takes place(its number) as a fixed position, not
+// retrograde; a body place gives nothing for is left as it is.
+void GivePlaces(tChart& out, const std::function<std::optional<tGivenPlace>(int num)>& place);
 
 // A copy of a computed chart (birth data, points, positions) as another
 // window or picture keeps it: cast again from its moment, except a chart

@@ -3,6 +3,7 @@
 #include "core/chart/chart_kind.h"
 #include "core/chart/chart_steps.h"
 #include "core/chart/date_time.h"
+#include "core/chart/derived_charts.h"
 #include "core/engine/angles.h"
 #include "core/engine/julian_day.h"
 
@@ -32,18 +33,12 @@ void SolarArcChart(const tChart& natal, double T, tChart& out)
     out.CopyPointsOf(natal);
     SetChartDateTime(out, LocalDateTime(T, natal.Adjust));
     CalcChart(out);
-    for (int i = 1; i <= out.BodyCount(); ++i) {
-        tPlanet* p = out.BodyAt(i);
-        const tPlanet* from = natal.FindBody(p->Num);
+    GivePlaces(out, [&](int n) -> std::optional<tGivenPlace> {
+        const tPlanet* from = natal.FindBody(n);
         const double lon = from ? from->GetPosition() : -1;
-        if (lon < 0) {
-            p->Visible = false;
-            continue;
-        }
-        p->SetFixedLongitude(Normalize360(lon + arc));
-        p->Latitude = from->Latitude;
-        p->Retrograde = false;
-    }
+        if (lon < 0) return tGivenPlace{};
+        return tGivenPlace{Normalize360(lon + arc), from->Latitude};
+    });
     out.TropicalAsc = Normalize360(natal.TropicalAsc + arc);
     out.TropicalMc = Normalize360(natal.TropicalMc + arc);
     out.ChartType = kDirectedChart;

@@ -41,20 +41,14 @@ void CompositeChart(const tChart& first, const tChart& second, tChart& out)
     StartFrom(first, out);
     if (TimeUnknown(first, second)) out.HouseType = kTimeUnknown;
     CalcChart(out);
-    for (int i = 1; i <= out.BodyCount(); ++i) {
-        tPlanet* p = out.BodyAt(i);
-        if (p->Num >= kAscendant && p->Num <= kLastCusp) continue;  // from the Midheaven below
-        const tPlanet* pa = first.FindBody(p->Num);
-        const tPlanet* pb = second.FindBody(p->Num);
+    GivePlaces(out, [&](int n) -> std::optional<tGivenPlace> {
+        if (n >= kAscendant && n <= kLastCusp) return std::nullopt;  // from the Midheaven below
+        const tPlanet* pa = first.FindBody(n);
+        const tPlanet* pb = second.FindBody(n);
         const double a = pa ? pa->GetPosition() : -1, b = pb ? pb->GetPosition() : -1;
-        if (a < 0 || b < 0) {
-            p->Visible = false;
-            continue;
-        }
-        p->SetFixedLongitude(ArcMidpoint(a, b));
-        p->Latitude = (pa->Latitude + pb->Latitude) / 2;
-        p->Retrograde = false;
-    }
+        if (a < 0 || b < 0) return tGivenPlace{};
+        return tGivenPlace{ArcMidpoint(a, b), (pa->Latitude + pb->Latitude) / 2};
+    });
     out.Longitude = MeanLongitude(first.Longitude, second.Longitude);
     if (out.HouseType != kTimeUnknown)
         HousesForMidheaven(out, ArcMidpoint(first.TropicalMc, second.TropicalMc),
